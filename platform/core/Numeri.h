@@ -3,6 +3,7 @@
 // program's files were first written with.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -38,6 +39,15 @@ std::optional<int16_t> TextToBool(std::string_view s);    // -1 / 0
 
 // Display masks ("##0.0#", "###.#", "0.000", ...): digit placeholders 0 and #,
 // the point shown as a comma, rounding half away from zero on the decimal value.
+// Under '#' no leading zero is shown (0,5 under "###.#" gives ",5"); the comma
+// stays when all decimals are '#' and empty (2 under "##0.#" gives "2,"); a
+// value that rounds to 0 under a mask without any '0' gives an empty text.
+// Other mask characters are copied as they stand.
+// A double is taken at its 15 significant digits, a Single at its 7, so that a
+// Single shows the digits it was typed with (1.05f under "0.0" gives "1,1").
 std::string Format(double v, std::string_view mask);
+std::string Format(float v, std::string_view mask);
+template <std::integral T>
+std::string Format(T v, std::string_view mask) { return Format(static_cast<double>(v), mask); }
 
 }  // namespace num
