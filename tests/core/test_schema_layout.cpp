@@ -1,0 +1,219 @@
+// Layout of the winding schematic: positions in twips and label texts,
+// checked against values worked out by hand from the row rules
+// (row top 100 + 600 i; primary labels at X-2000/-1400/-700, secondary
+// labels at X+2000/+800/+1400; label tops T+200, T+150, T+350).
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "engine/SchemaLayout.h"
+
+namespace {
+
+using schema::Etichetta;
+using schema::Immagine;
+using schema::Layout;
+
+std::unique_ptr<ModuleDIC> Progetto(int tipo, float priUlt, float secUlt) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->TipoCalcolo = static_cast<int16_t>(tipo);
+    d->PriUlt = priUlt;
+    d->SecUlt = secUlt;
+    for (int i = 0; i < AVV_MAX; ++i) {
+        d->PriVolt[i] = 220;
+        d->PriAmp[i] = 0.5f;
+        d->PriSpire[i] = 1234;
+        d->PriFiloNudo[i] = 0.35f;
+        d->SecVolt[i] = 12.5f;
+        d->SecVoltVuoto[i] = 13.75f;
+        d->SecAmp[i] = 2;
+        d->SecSpire[i] = 77;
+        d->SecFiloNudo[i] = 1.2f;
+    }
+    return d;
+}
+
+const Etichetta* Trova(const Layout& l, int serie, int elemento) {
+    const Etichetta* trovata = nullptr;
+    for (const auto& e : l.etichette)
+        if (e.serie == serie && e.elemento == elemento) {
+            EXPECT_EQ(trovata, nullptr) << "Label" << serie << "(" << elemento << ") placed twice";
+            trovata = &e;
+        }
+    return trovata;
+}
+
+void AttesaImmagine(const Immagine& im, int figura, int elemento, int left, int top) {
+    EXPECT_EQ(im.figura, figura);
+    EXPECT_EQ(im.elemento, elemento);
+    EXPECT_EQ(im.left, left);
+    EXPECT_EQ(im.top, top);
+}
+
+void AttesaEtichetta(const Layout& l, int serie, int elemento, int left, int top) {
+    const Etichetta* e = Trova(l, serie, elemento);
+    ASSERT_NE(e, nullptr) << "Label" << serie << "(" << elemento << ") missing";
+    EXPECT_EQ(e->left, left) << "Label" << serie << "(" << elemento << ")";
+    EXPECT_EQ(e->top, top) << "Label" << serie << "(" << elemento << ")";
+}
+
+}  // namespace
+
+TEST(SchemaLayout, TwoColumnsOnePrimaryTwoSecondaries) {
+    auto d = Progetto(1, 0, 1);
+    Layout l = schema::Calcola(*d);
+    ASSERT_EQ(l.immagini.size(), 3u);
+    AttesaImmagine(l.immagini[0], schema::AvvPrimario, 0, 2200, 100);
+    AttesaImmagine(l.immagini[1], schema::AvvSecondario, 0, 2755, 100);
+    AttesaImmagine(l.immagini[2], schema::AvvSecondario, 1, 2755, 700);
+    ASSERT_EQ(l.etichette.size(), 15u);  // 5 labels per row, nothing else
+
+    const Etichetta* avv2 = Trova(l, 5, 1);
+    ASSERT_NE(avv2, nullptr);
+    EXPECT_EQ(avv2->testo, "Avv.2");
+    EXPECT_EQ(avv2->left, 4755);
+    EXPECT_EQ(avv2->top, 900);
+
+    // Column lefts of row 0.
+    AttesaEtichetta(l, 0, 0, 200, 300);
+    AttesaEtichetta(l, 1, 0, 800, 250);
+    AttesaEtichetta(l, 2, 0, 1500, 250);
+    AttesaEtichetta(l, 3, 0, 800, 450);
+    AttesaEtichetta(l, 4, 0, 1500, 450);
+    AttesaEtichetta(l, 6, 0, 3555, 250);
+    AttesaEtichetta(l, 7, 0, 4155, 250);
+    AttesaEtichetta(l, 8, 0, 3555, 450);
+    AttesaEtichetta(l, 9, 0, 4155, 450);
+    // The second secondary row, 600 lower.
+    AttesaEtichetta(l, 6, 1, 3555, 850);
+    AttesaEtichetta(l, 9, 1, 4155, 1050);
+    // Nothing of a second primary.
+    EXPECT_EQ(Trova(l, 0, 1), nullptr);
+
+    // Last values of the working variables: the secondary loop ran last.
+    EXPECT_TRUE(l.disegnato);
+    EXPECT_EQ(l.indice, 2.0f);
+    EXPECT_EQ(l.riga, 1300.0f);
+    EXPECT_EQ(l.colonna, 2755.0f);
+}
+
+TEST(SchemaLayout, RowTextsUseMasksAndUnits) {
+    auto d = Progetto(3, 0, 0);
+    d->PriVolt[0] = 220;        // whole number under "###0.##": comma kept
+    d->PriAmp[0] = 0.456f;      // "##0.##": 0,46
+    d->PriSpire[0] = 1234;      // no grouping
+    d->PriFiloNudo[0] = 0.35f;  // "##0.##": 0,35
+    d->SecVolt[0] = 12.5f;
+    d->SecAmp[0] = 2;
+    d->SecSpire[0] = 76.5f;     // "####0": 77 (half away from zero)
+    d->SecFiloNudo[0] = 1.2f;
+    Layout l = schema::Calcola(*d);
+    ASSERT_EQ(l.etichette.size(), 10u);
+    EXPECT_EQ(Trova(l, 0, 0)->testo, "Avv.1");
+    EXPECT_EQ(Trova(l, 1, 0)->testo, "220, V");
+    EXPECT_EQ(Trova(l, 2, 0)->testo, "0,46 A");
+    EXPECT_EQ(Trova(l, 3, 0)->testo, "1234 sp");
+    EXPECT_EQ(Trova(l, 4, 0)->testo, "0,35mm");
+    EXPECT_EQ(Trova(l, 5, 0)->testo, "Avv.1");
+    EXPECT_EQ(Trova(l, 6, 0)->testo, "12,5 V");
+    EXPECT_EQ(Trova(l, 7, 0)->testo, "2, A");
+    EXPECT_EQ(Trova(l, 8, 0)->testo, "77 sp");
+    EXPECT_EQ(Trova(l, 9, 0)->testo, "1,2mm");
+}
+
+TEST(SchemaLayout, TwelveRowsAndClampBeyond) {
+    auto d = Progetto(5, 11, 0);
+    Layout l = schema::Calcola(*d);
+    ASSERT_EQ(l.immagini.size(), 13u);
+    AttesaImmagine(l.immagini[11], schema::AvvPrimario, 11, 2200, 6700);
+    EXPECT_EQ(l.immagini[11].top + schema::FIGURA_LATO, 7405);
+    AttesaEtichetta(l, 0, 11, 200, 6900);
+    EXPECT_EQ(Trova(l, 0, 11)->testo, "Avv.12");
+
+    // More windings than rows: no element past 11, on either side.
+    d->PriUlt = 15;
+    d->SecUlt = 20;
+    l = schema::Calcola(*d);
+    EXPECT_EQ(l.immagini.size(), 24u);
+    for (const auto& im : l.immagini) EXPECT_LE(im.elemento, 11);
+    for (const auto& e : l.etichette) EXPECT_LE(e.elemento, 11);
+    EXPECT_EQ(l.etichette.size(), 120u);
+}
+
+TEST(SchemaLayout, RowCountFollowsSingleBound) {
+    // A For loop to a Single bound: 0..1.5 gives rows 0 and 1; a negative bound none.
+    auto d = Progetto(1, 1.5f, -1);
+    Layout l = schema::Calcola(*d);
+    ASSERT_EQ(l.immagini.size(), 2u);
+    EXPECT_EQ(l.immagini[1].top, 700);
+    EXPECT_EQ(Trova(l, 5, 0), nullptr);
+}
+
+TEST(SchemaLayout, StepDownAutotransformer) {
+    auto d = Progetto(2, 0, 0);
+    d->PriVolt[0] = 230;
+    d->SecVoltVuoto[0] = 120;
+    d->SecVolt[0] = 115;
+    Layout l = schema::Calcola(*d);
+    ASSERT_EQ(l.immagini.size(), 2u);
+    AttesaImmagine(l.immagini[0], schema::AutoPriDiscesa, 0, 2200, 100);
+    AttesaImmagine(l.immagini[1], schema::AutoSecDiscesa, 0, 2200, 700);
+    AttesaEtichetta(l, 0, 0, 200, 300);
+    AttesaEtichetta(l, 1, 0, 800, 250);
+    AttesaEtichetta(l, 2, 0, 1500, 250);
+    AttesaEtichetta(l, 3, 0, 800, 450);
+    AttesaEtichetta(l, 4, 0, 1500, 450);
+    AttesaEtichetta(l, 5, 0, 4200, 900);
+    AttesaEtichetta(l, 6, 0, 3000, 850);
+    AttesaEtichetta(l, 7, 0, 3600, 850);
+    AttesaEtichetta(l, 8, 0, 3000, 1050);
+    AttesaEtichetta(l, 9, 0, 3600, 1050);
+    // The row shows the full-load voltage, not the no-load one compared.
+    EXPECT_EQ(Trova(l, 6, 0)->testo, "115, V");
+}
+
+TEST(SchemaLayout, StepUpAndEqualVoltagesAutotransformer) {
+    for (float vuoto : {250.0f, 230.0f}) {  // step-up, then equal voltages
+        auto d = Progetto(4, 0, 0);
+        d->PriVolt[0] = 230;
+        d->SecVoltVuoto[0] = vuoto;
+        Layout l = schema::Calcola(*d);
+        ASSERT_EQ(l.immagini.size(), 2u);
+        AttesaImmagine(l.immagini[0], schema::AutoSecSalita, 0, 2200, 100);
+        AttesaImmagine(l.immagini[1], schema::AutoPriSalita, 0, 2200, 700);
+        AttesaEtichetta(l, 5, 0, 4200, 300);
+        AttesaEtichetta(l, 6, 0, 3000, 250);
+        AttesaEtichetta(l, 0, 0, 200, 900);
+        AttesaEtichetta(l, 4, 0, 1500, 1050);
+    }
+}
+
+TEST(SchemaLayout, AutotransformerWithSeveralWindingsReusesSectionPicture) {
+    auto d = Progetto(2, 1, 0);
+    d->PriVolt[0] = 230;
+    d->SecVoltVuoto[0] = 120;
+    Layout l = schema::Calcola(*d);
+    ASSERT_EQ(l.immagini.size(), 3u);
+    AttesaImmagine(l.immagini[0], schema::AutoPriDiscesa, 0, 2200, 100);
+    AttesaImmagine(l.immagini[1], schema::AutoPriDiscesa, 0, 2200, 700);
+    AttesaImmagine(l.immagini[2], schema::AutoSecDiscesa, 0, 2200, 1300);
+    AttesaEtichetta(l, 0, 1, 200, 900);
+    AttesaEtichetta(l, 5, 0, 4200, 1500);
+}
+
+TEST(SchemaLayout, UnknownKindDrawsNothing) {
+    for (int tipo : {0, 6, -1, 100}) {
+        auto d = Progetto(tipo, 2, 2);
+        Layout l = schema::Calcola(*d);
+        EXPECT_TRUE(l.immagini.empty()) << tipo;
+        EXPECT_TRUE(l.etichette.empty()) << tipo;
+        EXPECT_FALSE(l.disegnato);
+    }
+}
+
+TEST(SchemaLayout, StatusText) {
+    auto d = std::make_unique<ModuleDIC>();
+    EXPECT_EQ(schema::TestoStato(*d), "Schema del Trasformatore    ");
+    d->FileTitolo = "Prova.tra";
+    EXPECT_EQ(schema::TestoStato(*d), "Schema del Trasformatore    Prova.tra");
+}
