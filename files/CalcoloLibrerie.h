@@ -1,0 +1,71 @@
+// What the two library editors compute from their tables: the wire library
+// ("Calcola Filo") and the lamination library ("Calcola Lamierino"). Both work
+// on the text models of files/GriglieLibrerie.h and on the design data; the
+// messages go to the sink, the windows only show the models and lock or unlock
+// their controls.
+#pragma once
+
+#include <array>
+
+#include "engine/Interfacce.h"
+#include "engine/ModuleDIC.h"
+#include "files/GriglieLibrerie.h"
+
+// ---------------------------------------------------------------- wires
+
+enum class EsitoCalcoloRame {
+    Calcolata,           // table computed into column 0, packed, shown; saving allowed
+    MenoDiDueFili,       // fewer than two filled rows from row 0 (message shown)
+    IsolatoNonMaggiore,  // an enamelled diameter not above its bare one (that cell yellow)
+    MancaCoefficiente,   // Kf, resistivity or specific weight missing (message, cell yellow)
+};
+
+// The computation of "Calcola Filo": count, checks, stable sort by bare
+// diameter, coefficients, section, turns per cm, resistance, weight, zero tail,
+// NumElementi = index of the last wire, CompilaRecLibRame and AggiornaTabellaRame.
+// Nothing of the wire table, NumElementi or Rec changes unless it succeeds.
+EsitoCalcoloRame CalcolaLibreriaRame(ModuleDIC& d, GrigliaRame& g, IMessaggi& msg);
+
+// Shows column 0 of the wire table in the grid: rows 0..NumElementi in their
+// formats, the later rows (and their data) zeroed.
+void AggiornaTabellaRame(ModuleDIC& d, GrigliaRame& g);
+
+// ---------------------------------------------------------------- laminations
+
+// The six kinds of lamination, by Opt_TipoLam index.
+struct TipoLamierino {
+    const char* didascalia;  // caption of the option, also the library's kind text
+    int16_t tipoLam;
+    // Measures as multiples of C, in the order A, B, D, E, F, G.
+    double a, b, d, e, f, g;
+    const char* prefisso;  // first letters of a computed name
+};
+extern const std::array<TipoLamierino, 6> TIPI_LAMIERINO;
+
+// The kind flags and TipoLam of the option Opt_TipoLam(indice).
+void OpzioneTipoLam(ModuleDIC& d, int indice);
+
+// Weight in kg of 10 mm of laminations of the given net area (cm2).
+float PesoLamierino(float netta);
+
+enum class EsitoVerificaLam {
+    Completa,      // all checks passed, rows sorted by area; saving allowed
+    UnaSolaRiga,   // fewer than two usable rows: nothing checked or written
+    DatiMancanti,  // a presence check failed (message shown)
+    MisuraErrata,  // A or B does not agree with the other measures (message, cell yellow)
+    NonNumerico,   // a cell that must be a number is not: ended without message
+};
+
+// The check of the grid: count of usable rows (NumElementi), presence checks,
+// blanking of the rows after the run, A and B checks in typed mode, area labels
+// (A and B written from C in proportional mode), sort by area.
+EsitoVerificaLam VerificaMisureLam(ModuleDIC& d, GrigliaLam& g, IMessaggi& msg);
+
+// Writes rows 0..NumElementi of the grid from the lamination table.
+void AggiornaTabellaLamierini(const ModuleDIC& d, GrigliaLam& g);
+
+// The computation of "Calcola Lamierino" (the window then locks its inputs):
+// VerificaMisureLam, rows 0..17 of the table from the grid, LamTipoDescr,
+// AggiornaTabellaLamierini and, only when the check passed, CompilaRecLibLam.
+// A refused table is not packed and saving is disabled. True when packed.
+bool CalcolaLamierini(ModuleDIC& d, GrigliaLam& g, IMessaggi& msg);

@@ -1,0 +1,149 @@
+#include "files/LibRame.h"
+
+#include <cmath>
+#include <vector>
+
+#include "files/RecordFile.h"
+#include "platform/core/Numeri.h"
+
+namespace {
+
+// The seven per-wire arrays in the order the file keeps the derived five.
+std::array<FiloTab ModuleDIC::*, 7> ArrayFilo() {
+    return {&ModuleDIC::FiloNudo,       &ModuleDIC::FiloIsolato, &ModuleDIC::SezioneFilo,
+            &ModuleDIC::SpireCM,        &ModuleDIC::CoefKfFilo,  &ModuleDIC::ResistenzaFilo,
+            &ModuleDIC::PesoFilo};
+}
+
+void LeggiSng(const std::string& testo, float& dest) {
+    if (auto v = num::TextToSng(testo)) dest = *v;
+}
+
+bool ColonnaValida(int j) { return j >= 0 && j < FILO_COLONNE; }
+
+}  // namespace
+
+void CompilaRecLibRame(ModuleDIC& d) {
+    for (int r = 0; r < LIBRAME_FILI; ++r) {
+        d.Rec[r] = num::SngToText(d.FiloNudo[r][0]);
+        d.Rec[r + 38] = num::SngToText(d.FiloIsolato[r][0]);
+    }
+    int n = 76;
+    for (int r = 0; r < LIBRAME_FILI; ++r) {
+        d.Rec[n++] = num::SngToText(d.SezioneFilo[r][0]);
+        d.Rec[n++] = num::SngToText(d.SpireCM[r][0]);
+        d.Rec[n++] = num::SngToText(d.CoefKfFilo[r][0]);
+        d.Rec[n++] = num::SngToText(d.ResistenzaFilo[r][0]);
+        d.Rec[n++] = num::SngToText(d.PesoFilo[r][0]);
+    }
+    d.Rec[266] = num::SngToText(d.KfRame[0][0]);
+    d.Rec[267] = num::SngToText(d.OhmRame[0][0]);
+    d.Rec[268] = num::SngToText(d.PesSpeRame[0][0]);
+    // Nothing of an earlier file or project may leak into the unused records.
+    for (int k = 269; k < LIBRAME_NUM_REC; ++k) d.Rec[k].clear();
+    d.NumRec = 269;
+}
+
+bool LeggiLibreriaRame(ModuleDIC& d, IMessaggi& msg) {
+    std::vector<std::string> buf(LIBRAME_NUM_REC);
+    const recfile::Esito e = recfile::Leggi(d.FileLibreria, LIBRAME_LUNG_REC, LIBRAME_NUM_REC, buf.data());
+    const int j = static_cast<int>(d.NumAvvScelto);
+    if (!e.ok || !ColonnaValida(j)) {
+        msg.MsgBox("Errore di Apertura File Libreria Filo Rame\n"
+                   "probabile Libreria Rame vecchia da aggiornare\n" +
+                       d.FileLibreria,
+                   mb::Exclamation, "Libreria Filo Rame Smaltato");
+        return false;
+    }
+    for (int k = 0; k < LIBRAME_NUM_REC; ++k) d.Rec[k] = std::move(buf[k]);
+
+    d.NomeLibRame[j] = d.FileLibreria;
+    d.UltimaLibRame = d.FileLibreria;
+    for (int r = 0; r < LIBRAME_FILI; ++r) {
+        LeggiSng(d.Rec[r], d.FiloNudo[r][j]);
+        LeggiSng(d.Rec[38 + r], d.FiloIsolato[r][j]);
+    }
+    for (int r = 0; r < LIBRAME_FILI; ++r) {
+        LeggiSng(d.Rec[76 + 5 * r], d.SezioneFilo[r][j]);
+        LeggiSng(d.Rec[77 + 5 * r], d.SpireCM[r][j]);
+        LeggiSng(d.Rec[78 + 5 * r], d.CoefKfFilo[r][j]);
+        LeggiSng(d.Rec[79 + 5 * r], d.ResistenzaFilo[r][j]);
+        LeggiSng(d.Rec[80 + 5 * r], d.PesoFilo[r][j]);
+    }
+    LeggiSng(d.Rec[266], d.KfRame[0][0]);
+    LeggiSng(d.Rec[267], d.OhmRame[0][0]);
+    LeggiSng(d.Rec[268], d.PesSpeRame[0][0]);
+    d.NumRec = 269;
+
+    // Count up to the first zero diameter; everything from there on is dropped.
+    d.NumElementi = 0;
+    int w = 0;
+    while (w < LIBRAME_FILI && d.FiloNudo[w][j] != 0.0f) {
+        d.NumElementi = static_cast<int16_t>(w + 2);
+        ++w;
+    }
+    for (int r = w; r < LIBRAME_FILI; ++r)
+        for (auto a : ArrayFilo()) (d.*a)[r][j] = 0.0f;
+    return true;
+}
+
+void CopiaLibreriaRame(ModuleDIC& d) {
+    const int s = static_cast<int>(d.NumAvvScelto);
+    if (!ColonnaValida(s)) return;
+    for (int k = 0; k < FILO_COLONNE; ++k) {
+        for (int r = 0; r < LIBRAME_FILI; ++r)
+            for (auto a : ArrayFilo()) (d.*a)[r][k] = (d.*a)[r][s];
+        d.NomeLibRame[k] = d.FileLibreria;
+    }
+}
+
+bool LibreriaRameVecchia(const ModuleDIC& d, int j) {
+    if (!ColonnaValida(j)) return true;
+    const double r = static_cast<double>(d.FiloNudo[0][j]) / 2.0;
+    float a = num::Sng(3.14159 * (r * r));
+    a = num::Sng(num::Int(static_cast<double>(a) * 1e7) / 1e7);
+    const float b = num::Sng(num::Int(static_cast<double>(d.SezioneFilo[0][j]) * 1e7) / 1e7);
+    return a != b;
+}
+
+StatoLibRame SalvaStatoLibRame(const ModuleDIC& d, int j) {
+    StatoLibRame s;
+    s.colonna = j;
+    if (!ColonnaValida(j)) return s;
+    const auto arr = ArrayFilo();
+    for (size_t a = 0; a < arr.size(); ++a)
+        for (int r = 0; r < LIBRAME_FILI; ++r) s.valori[a][r] = (d.*arr[a])[r][j];
+    s.nomeLib = d.NomeLibRame[j];
+    s.ultimaLib = d.UltimaLibRame;
+    s.numElementi = d.NumElementi;
+    s.kf = d.KfRame[0][0];
+    s.ohm = d.OhmRame[0][0];
+    s.pesSpe = d.PesSpeRame[0][0];
+    return s;
+}
+
+void RipristinaStatoLibRame(ModuleDIC& d, const StatoLibRame& s) {
+    const int j = s.colonna;
+    if (!ColonnaValida(j)) return;
+    const auto arr = ArrayFilo();
+    for (size_t a = 0; a < arr.size(); ++a)
+        for (int r = 0; r < LIBRAME_FILI; ++r) (d.*arr[a])[r][j] = s.valori[a][r];
+    d.NomeLibRame[j] = s.nomeLib;
+    d.UltimaLibRame = s.ultimaLib;
+    d.NumElementi = s.numElementi;
+    d.KfRame[0][0] = s.kf;
+    d.OhmRame[0][0] = s.ohm;
+    d.PesSpeRame[0][0] = s.pesSpe;
+}
+
+bool ApriLibreriaRame(ModuleDIC& d, IMessaggi& msg, const char* messaggioVecchia) {
+    const int j = static_cast<int>(d.NumAvvScelto);
+    const StatoLibRame prima = SalvaStatoLibRame(d, j);
+    if (!LeggiLibreriaRame(d, msg)) return false;
+    if (LibreriaRameVecchia(d, j)) {
+        RipristinaStatoLibRame(d, prima);
+        msg.MsgBox(messaggioVecchia, mb::Exclamation, TITOLO_LIBRAME_VECCHIA);
+        return false;
+    }
+    return true;
+}
