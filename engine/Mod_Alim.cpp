@@ -1,0 +1,106 @@
+#include "engine/Mod_Alim.h"
+
+#include <cmath>
+#include <optional>
+#include <string_view>
+
+#include "engine/ModRoutine.h"
+#include "platform/core/Numeri.h"
+
+namespace {
+
+inline float Sng(double v) { return static_cast<float>(v); }
+
+// Text to Single; a text that does not convert leaves the variable as it was.
+void Leggi(float& var, std::string_view testo) {
+    if (const std::optional<float> v = num::TextToSng(testo)) var = *v;
+}
+
+// Count list text ("1" .. "12") to the index of the last winding.
+void LeggiUltimo(float& ult, std::string_view testo) {
+    const std::optional<float> v = num::TextToSng(testo);
+    if (v && *v >= 1.0f && *v <= static_cast<float>(DatiAlimTesti::MaxAvv)) ult = Sng(static_cast<double>(*v) - 1.0);
+}
+
+// Index of the last winding read from the window, never past its boxes.
+int UltimoLetto(float ult) {
+    if (!(ult >= 0.0f)) return -1;
+    return static_cast<int>(std::fmin(std::floor(static_cast<double>(ult)), DatiAlimTesti::MaxAvv - 1.0));
+}
+
+}  // namespace
+
+void LeggiDatiAlim(ModuleDIC& d, const DatiAlimTesti& t) {
+    LeggiUltimo(d.PriUlt, t.Cmb_PriNumAvv);
+    LeggiUltimo(d.SecUlt, t.Cmb_SecNumAvv);
+    Leggi(d.Frequenza, t.Cmb_Frequenza);
+    Leggi(d.Induzione, t.Cmb_Induzione);
+    Leggi(d.CoefK, t.Cmb_CoefK);
+    Leggi(d.Densita, t.Cmb_Densita);
+    const int pri = UltimoLetto(d.PriUlt);
+    for (int i = 0; i <= pri; ++i) Leggi(d.PriVolt[i], t.Txt_PriVolt[i]);
+    const int sec = UltimoLetto(d.SecUlt);
+    for (int i = 0; i <= sec; ++i) {
+        Leggi(d.SecVolt[i], t.Txt_SecVolt[i]);
+        Leggi(d.SecAmp[i], t.Txt_SecAmp[i]);
+        Leggi(d.SecPot[i], t.Txt_SecPot[i]);
+    }
+}
+
+void CalcolaPotenzeAlim(ModuleDIC& d) {
+    const int pri = UltimoLetto(d.PriUlt);
+    const int sec = UltimoLetto(d.SecUlt);
+
+    d.SecPotTot = 0;
+    for (int i = 0; i <= sec; ++i) {
+        // A voltage adjustment tap's power is part of the winding it is in series with.
+        if (Vero(d.SecAvvSer[i]) && Vero(d.SecAvvAda[i])) continue;
+        d.SecPotTot = Sng(static_cast<double>(d.SecPotTot) + d.SecPot[i]);
+        // Cut to 0.1 VA after every addition. The product is taken as a Single
+        // first, so that 0,7 VA stays 0,7 and does not drop to 0,6.
+        const float decimi = Sng(static_cast<double>(d.SecPotTot) * 10.0);
+        d.SecPotTot = Sng(std::floor(static_cast<double>(decimi)) / 10.0);
+    }
+
+    const double s = d.SecPotTot;
+    d.Rendimento = Sng(9.2 * std::log(std::pow(s + 1.0, 4.0)) / std::log(s + 1000.0) + 60.0);
+    d.PriPotTot = Sng(s / d.Rendimento * 100.0);
+    d.CadutaVolt = Sng(40.0 / std::pow(std::log(s / 2.0 + 2.718282), 1.35));
+
+    for (int i = 0; i <= pri; ++i) {
+        // Every primary is sized for the whole primary power at its own voltage.
+        d.PriPot[i] = d.PriPotTot;
+        d.PriAmp[i] = d.PriVolt[i] > 0.0f ? Sng(static_cast<double>(d.PriPotTot) / d.PriVolt[i]) : 0.0f;
+    }
+}
+
+void CalcolaCoefKLamierino(ModuleDIC& d) {
+    // With no power at all the coefficient has no meaning: keep the one read.
+    if (d.SecPotTot > 0.0f) {
+        const double se = d.LamSE;
+        d.CoefK = Sng(std::sqrt(se * se / d.SecPotTot));
+    }
+    const double b = d.Induzione;
+    d.LamPF = Sng(b * b * d.LamCdP * d.LamPesoPacco);
+}
+
+void CalcoloAlim(ModuleDIC& d, const DatiAlimTesti& t, IMessaggi& msg) {
+    LeggiDatiAlim(d, t);
+    CalcolaPotenzeAlim(d);
+    if (Vero(d.ConoscoPotenza))
+        CalcolaPaccoLamellare(d);
+    else
+        CalcolaCoefKLamierino(d);
+    ControllaMisureRocchetto(d, msg);
+    CalcolaSpire(d);
+    CalcolaDiametroFilo(d);
+    ScegliFiloRame(d);
+    RicalcoloAvvolgimentiAlim(d, msg);
+}
+
+void RicalcoloAvvolgimentiAlim(ModuleDIC& d, IMessaggi& msg) {
+    CalcolaAvvolgimenti(d);
+    CalcolaPerditeRame(d);
+    SommaIngombriGole(d);
+    VerificaIngombriAvvolgimenti(d, msg);
+}
