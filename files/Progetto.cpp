@@ -1,0 +1,391 @@
+#include "files/Progetto.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+#include <utility>
+
+#include "files/RecordFile.h"
+#include "platform/core/Numeri.h"
+
+namespace progetto {
+
+namespace {
+
+// Accessors: `expr` may use the design `d`, the outer index `e` and the inner index `n`.
+#define SNG(nome, expr)                                                       \
+    Campo{#nome, Forma::Single,                                               \
+          [](ModuleDIC& d, int e, int n) -> float& {                          \
+              (void)d; (void)e; (void)n;                                      \
+              return expr;                                                    \
+          },                                                                  \
+          nullptr, nullptr}
+#define SNG_INT(nome, expr)                                                   \
+    Campo{#nome, Forma::SingleIntero,                                         \
+          [](ModuleDIC& d, int e, int n) -> float& {                          \
+              (void)d; (void)e; (void)n;                                      \
+              return expr;                                                    \
+          },                                                                  \
+          nullptr, nullptr}
+#define INT(nome, expr)                                                       \
+    Campo{#nome, Forma::Integer, nullptr,                                     \
+          [](ModuleDIC& d, int e, int n) -> int16_t& {                        \
+              (void)d; (void)e; (void)n;                                      \
+              return expr;                                                    \
+          },                                                                  \
+          nullptr}
+#define BOOL(nome, expr)                                                      \
+    Campo{#nome, Forma::Boolean, nullptr,                                     \
+          [](ModuleDIC& d, int e, int n) -> int16_t& {                        \
+              (void)d; (void)e; (void)n;                                      \
+              return expr;                                                    \
+          },                                                                  \
+          nullptr}
+#define STR(nome, expr)                                                       \
+    Campo{#nome, Forma::String, nullptr, nullptr,                             \
+          [](ModuleDIC& d, int e, int n) -> std::string& {                    \
+              (void)d; (void)e; (void)n;                                      \
+              return expr;                                                    \
+          }}
+
+// Scalars and one-index arrays looped on the outer index.
+#define S(x) SNG(x, d.x)
+#define SI(x) SNG_INT(x, d.x)
+#define I(x) INT(x, d.x)
+#define B(x) BOOL(x, d.x)
+#define T(x) STR(x, d.x)
+#define SA(x) SNG(x, d.x[e])
+#define IA(x) INT(x, d.x[e])
+#define BA(x) BOOL(x, d.x[e])
+#define TA(x) STR(x, d.x[e])
+
+std::vector<Blocco> CostruisciLayout() {
+    std::vector<Blocco> L;
+    auto scalari = [&L](int primo, std::vector<Campo> campi, bool soloAttuale = false) {
+        L.push_back(Blocco{primo, 1, 1, std::move(campi), soloAttuale});
+    };
+    auto vettore = [&L](int primo, int righe, std::vector<Campo> campi) {
+        L.push_back(Blocco{primo, righe, 1, std::move(campi), false, "i"});
+    };
+
+    scalari(1, {T(Versione)}, true);
+    scalari(2, {I(NumElementi), B(ConoscoPotenza), B(OptSingle), T(FileTitolo), T(FileNome),
+                I(TipoCalcolo)});
+    vettore(8, FILO_COLONNE, {TA(NomeLibRame)});
+    scalari(33, {T(UltimaLibRame), T(NomeLibLam)});
+
+    // Wire table: columns outside, rows inside; an element is (row, column).
+    L.push_back(Blocco{35, FILO_COLONNE, FILO_RIGHE,
+                       {SNG(FiloNudo, d.FiloNudo[n][e]), SNG(FiloIsolato, d.FiloIsolato[n][e]),
+                        SNG(SezioneFilo, d.SezioneFilo[n][e]), SNG(SpireCM, d.SpireCM[n][e]),
+                        SNG(CoefKfFilo, d.CoefKfFilo[n][e]),
+                        SNG(ResistenzaFilo, d.ResistenzaFilo[n][e]),
+                        SNG(PesoFilo, d.PesoFilo[n][e])},
+                       false, "j", "r"});
+    // Coefficients of each column's custom wire (row 38).
+    L.push_back(Blocco{7210, FILO_COLONNE, 1,
+                       {SNG(KfRame, d.KfRame[38][e]), SNG(OhmRame, d.OhmRame[38][e]),
+                        SNG(PesSpeRame, d.PesSpeRame[38][e])},
+                       true, "j"});
+
+    scalari(7285, {SI(FiloScelto), S(AreaNecessaria)});
+    vettore(7287, LAM_RIGHE,
+            {SA(LamAxB), SA(LamA), SA(LamB), SA(LamC), SA(LamD), SA(LamE), SA(LamF), SA(LamG),
+             SA(LamFinestra), SA(LamPeso), TA(LamNome), SA(LamNetta)});
+    scalari(7539, {S(LamPesoPacco), S(LamSP), S(LamSE), S(LamCdP), S(LamPF), T(LamTipoDescr),
+                   I(LamScelto), I(TabLam), B(LamMantello), B(Lam2Colonne), B(Lam3Colonne),
+                   I(TipoLam)});
+    vettore(7551, ROCH_RIGHE,
+            {SA(RochC), SA(RochSp), SA(RochM), SA(RochH), SA(RochI), SA(RochL), SA(RochGolaH),
+             SA(RochGolaI), SA(RochGolaL), TA(RochTipo)});
+    scalari(7611, {I(RochScelto), I(RochGole1), I(RochGole2), I(RochDue), B(RochPersCalcolato),
+                   S(SommaIngH1), S(SommaIngI1), S(SommaIngL1), S(SommaIsoH1), S(SommaIsoI1),
+                   S(SommaIsoL1), S(IngGolaH1), S(IngGolaI1), S(IngGolaL1), S(SommaIngH2),
+                   S(SommaIngI2), S(SommaIngL2), S(SommaIsoH2), S(SommaIsoI2), S(SommaIsoL2),
+                   S(IngGolaH2), S(IngGolaI2), S(IngGolaL2), S(RochIsoAvvH), S(RochIsoAvvI),
+                   S(RochIsoAvvL), S(RochIsoStrH), S(RochIsoStrI), S(RochIsoStrL),
+                   S(RochIngKi)});
+    vettore(7641, AVV_MAX,
+            {SA(PriImp),     SA(PriVolt),     SA(PriVoltLin),   SA(PriAmp),      SA(PriAmpLin),
+             SA(PriPot),     SA(PriPotLin),   SA(PriSpire),     SA(PriFiloRiga), SA(PriFiloNudo),
+             SA(PriFiloIsol), SA(PriLung),    SA(PriPeso),      SA(PriPotPer),   SA(PriDens),
+             SA(PriIng),     SA(PriSpSt),     SA(PriStrati),    SA(PriIso),      SA(PriRes),
+             BA(PriAvvIso),  BA(PriAvvSer),   BA(PriAvvAda),    IA(PriAvvSerCon), TA(PriTrif),
+             BA(PriRoch1),   BA(PriRoch2),    BA(PriGolaH),     BA(PriGolaI),    BA(PriGolaL)});
+    scalari(8271, {I(TabPri)});
+    vettore(8272, AVV_MAX,
+            {SA(SecImp),      SA(SecVolt),     SA(SecVoltVuoto), SA(SecVoltLin),  SA(SecAmp),
+             SA(SecAmpLin),   SA(SecAmpFilo),  SA(SecPot),       SA(SecPotLin),   SA(SecSpire),
+             SA(SecFiloRiga), SA(SecFiloNudo), SA(SecFiloIsol),  SA(SecLung),     SA(SecPeso),
+             SA(SecPotPer),   SA(SecDens),     SA(SecIng),       SA(SecSpSt),     SA(SecStrati),
+             SA(SecIso),      SA(SecRes),      BA(SecAvvIso),    BA(SecAvvSer),   BA(SecAvvAda),
+             BA(SecAvvCar),   IA(SecAvvSerCon), TA(SecTrif),     BA(SecRoch1),    BA(SecRoch2),
+             BA(SecGolaH),    BA(SecGolaI),    BA(SecGolaL)});
+    scalari(8965, {I(TabSec), S(CadutaVolt), S(CoefK), S(CoefKMin), S(CoefKMax), SI(Frequenza),
+                   S(Induttanza), S(Traferro), S(Densita), S(Rendimento), S(PotMin), S(PotMax),
+                   S(Induzione), SI(PriUlt), SI(SecUlt), T(SecTipo), S(FEMI), S(SecPotTot),
+                   S(PriPotTot), S(Riserva1), S(Riserva2), S(PotPerPri), S(PotPerSec),
+                   S(PotTotPers), S(CoefAuto), S(PotPass)});
+    vettore(8991, AUTO_MAX, {SA(AutoVoltOrd), SA(AutoSpireOrd)});
+    return L;
+}
+
+#undef SNG
+#undef SNG_INT
+#undef INT
+#undef BOOL
+#undef STR
+#undef S
+#undef SI
+#undef I
+#undef B
+#undef T
+#undef SA
+#undef IA
+#undef BA
+#undef TA
+
+// Calls f(block, field, record, outer, inner) for every record of the layout, in order.
+template <class F>
+void PerOgniRecord(F&& f) {
+    for (const Blocco& b : ProgettoLayout()) {
+        int rec = b.primo;
+        for (int e = 0; e < b.esterni; ++e)
+            for (int n = 0; n < b.interni; ++n)
+                for (const Campo& c : b.campi) f(b, c, rec++, e, n);
+    }
+}
+
+bool ECampo(const Campo& c, const char* nome) { return std::strcmp(c.nome, nome) == 0; }
+
+// FileNome as it can be stored: characters without a Windows-1252 code become
+// "?", and only the last MAX_TESTO characters of a longer path are kept.
+std::string CodaPercorso(const std::string& utf8) {
+    std::string cp;
+    for (size_t i = 0; i < utf8.size();) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
+        if (i + len > utf8.size()) len = utf8.size() - i;
+        std::string uno;
+        if (recfile::Utf8ToCp1252(utf8.substr(i, len), uno) && uno.size() == 1)
+            cp += uno;
+        else
+            cp += '?';
+        i += len;
+    }
+    if (cp.size() > static_cast<size_t>(MAX_TESTO)) cp.erase(0, cp.size() - MAX_TESTO);
+    return recfile::Cp1252ToUtf8(cp);
+}
+
+bool IndiceValido(float v, float max) { return v >= 0.0f && v <= max; }  // false for NaN
+
+}  // namespace
+
+const std::vector<Blocco>& ProgettoLayout() {
+    static const std::vector<Blocco> layout = CostruisciLayout();
+    return layout;
+}
+
+int RecordPrecedente(int recordAttuale) {
+    int mancanti = 0;  // records of the blocks the earlier layout lacks, before this one
+    for (const Blocco& b : ProgettoLayout()) {
+        if (recordAttuale < b.primo) break;
+        if (recordAttuale <= b.Ultimo()) {
+            if (b.soloAttuale) return 0;
+            return recordAttuale - mancanti;
+        }
+        if (b.soloAttuale) mancanti += b.Records();
+    }
+    return 0;
+}
+
+std::string NomeElemento(const Blocco& b, const Campo& c, int esterno, int interno) {
+    std::string s = c.nome;
+    if (b.indiceEsterno && b.indiceInterno)  // (inner, outer): the wire table's (row, column)
+        return s + "(" + std::to_string(interno) + ", " + std::to_string(esterno) + ")";
+    if (b.indiceEsterno) return s + "(" + std::to_string(esterno) + ")";
+    return s;
+}
+
+bool CompilaRecProgetto(ModuleDIC& d, std::string& errore) {
+    bool ok = true;
+    PerOgniRecord([&](const Blocco& b, const Campo& c, int rec, int e, int n) {
+        if (!ok) return;
+        std::string& out = d.Rec[rec - 1];
+        switch (c.forma) {
+            case Forma::Single:
+            case Forma::SingleIntero: out = num::SngToText(c.sng(d, e, n)); break;
+            case Forma::Integer: out = num::IntToText(c.intero(d, e, n)); break;
+            case Forma::Boolean: out = num::BoolToText(c.intero(d, e, n)); break;
+            case Forma::String: {
+                if (rec == 1) {
+                    out = VERSIONE;
+                    break;
+                }
+                const std::string& testo = c.testo(d, e, n);
+                if (ECampo(c, "FileNome")) {
+                    out = CodaPercorso(testo);
+                    break;
+                }
+                std::string cp;
+                if (!recfile::Utf8ToCp1252(testo, cp)) {
+                    errore = "Impossibile salvare il progetto: il testo di " +
+                             NomeElemento(b, c, e, n) +
+                             " contiene caratteri che il file non può contenere.";
+                    ok = false;
+                } else if (cp.size() > static_cast<size_t>(MAX_TESTO)) {
+                    errore = "Impossibile salvare il progetto: il testo di " +
+                             NomeElemento(b, c, e, n) + " è troppo lungo (al massimo " +
+                             std::to_string(MAX_TESTO) + " caratteri).";
+                    ok = false;
+                } else {
+                    out = testo;
+                }
+                break;
+            }
+        }
+    });
+    if (!ok) return false;
+    for (int i = REC_DATI; i < NUM_RECORD; ++i) d.Rec[i].clear();
+    return true;
+}
+
+EsitoLettura LeggiRecProgetto(ModuleDIC& d, int recordPresenti) {
+    EsitoLettura esito;
+    const bool attuale = d.Rec[0] == VERSIONE;
+    esito.precedente = !attuale;
+    const int necessari = attuale ? REC_DATI : REC_DATI_PRECEDENTE;
+    if (recordPresenti < necessari) {
+        esito.motivo = "Il file è incompleto: contiene " + std::to_string(recordPresenti) +
+                       " record invece di " + std::to_string(necessari) + ".";
+        return esito;
+    }
+
+    bool tipoLetto = false, priLetto = false, secLetto = false;
+    PerOgniRecord([&](const Blocco&, const Campo& c, int rec, int e, int n) {
+        const int sorgente = attuale ? rec : RecordPrecedente(rec);
+        if (sorgente == 0) return;  // the earlier layout has no such record
+        const std::string& t = d.Rec[sorgente - 1];
+        switch (c.forma) {
+            case Forma::Single:
+                if (auto v = num::TextToSng(t)) c.sng(d, e, n) = *v;
+                break;
+            case Forma::SingleIntero:
+                if (auto v = num::TextToInt(t)) {
+                    c.sng(d, e, n) = *v;
+                    if (ECampo(c, "PriUlt")) priLetto = true;
+                    if (ECampo(c, "SecUlt")) secLetto = true;
+                }
+                break;
+            case Forma::Integer:
+                if (auto v = num::TextToInt(t)) {
+                    c.intero(d, e, n) = *v;
+                    if (ECampo(c, "TipoCalcolo")) tipoLetto = true;
+                }
+                break;
+            case Forma::Boolean:
+                if (auto v = num::TextToBool(t)) c.intero(d, e, n) = *v;
+                break;
+            case Forma::String:
+                if (ECampo(c, "FileNome")) break;  // keeps the path just opened
+                c.testo(d, e, n) = t;
+                break;
+        }
+    });
+
+    // Without a kind code or winding counts of its own the file is no design.
+    if (!tipoLetto || d.TipoCalcolo < 1 || d.TipoCalcolo > 5) {
+        esito.motivo = "Il file non contiene un tipo di calcolo valido.";
+        return esito;
+    }
+    if (!priLetto || !secLetto || !IndiceValido(d.PriUlt, AVV_MAX - 1) ||
+        !IndiceValido(d.SecUlt, AVV_MAX - 1)) {
+        esito.motivo = "Il file non contiene un numero di avvolgimenti valido.";
+        return esito;
+    }
+
+    // Indexes that later address an array: an out-of-range value becomes a safe one.
+    auto correggi = [&esito](auto& v, auto sicuro) {
+        v = sicuro;
+        ++esito.corretti;
+    };
+    if (d.LamScelto < 0 || d.LamScelto >= LAM_RIGHE) correggi(d.LamScelto, int16_t{0});
+    if (d.RochScelto < 0 || d.RochScelto >= ROCH_RIGHE) correggi(d.RochScelto, int16_t{0});
+    if (!IndiceValido(d.FiloScelto, FILO_RIGHE - 1)) correggi(d.FiloScelto, 0.0f);
+    for (int i = 0; i < AVV_MAX; ++i) {
+        if (!IndiceValido(d.PriFiloRiga[i], FILO_RIGHE - 1)) correggi(d.PriFiloRiga[i], 0.0f);
+        if (!IndiceValido(d.SecFiloRiga[i], FILO_RIGHE - 1)) correggi(d.SecFiloRiga[i], 0.0f);
+        if (d.PriAvvSerCon[i] < 0 || d.PriAvvSerCon[i] > AVV_MAX) {
+            correggi(d.PriAvvSerCon[i], int16_t{1});
+            d.PriAvvIso[i] = VERO;
+            d.PriAvvSer[i] = FALSO;
+            d.PriAvvAda[i] = FALSO;
+        }
+        if (d.SecAvvSerCon[i] < 0 || d.SecAvvSerCon[i] > AVV_MAX) {
+            correggi(d.SecAvvSerCon[i], int16_t{1});
+            d.SecAvvIso[i] = VERO;
+            d.SecAvvSer[i] = FALSO;
+            d.SecAvvAda[i] = FALSO;
+            d.SecAvvCar[i] = FALSO;
+        }
+    }
+    if (attuale) d.Versione = VERSIONE;
+    esito.utilizzabile = true;
+    return esito;
+}
+
+bool SalvaProgetto(ModuleDIC& design, const std::string& percorso, const std::string& titolo,
+                   std::string& errore) {
+    std::string vecchioNome = std::move(design.FileNome);
+    std::string vecchioTitolo = std::move(design.FileTitolo);
+    design.FileNome = percorso;
+    design.FileTitolo = titolo;  // record 5 carries the title of the file being written
+    bool ok = CompilaRecProgetto(design, errore);
+    if (ok) {
+        recfile::Esito w = recfile::Scrivi(percorso, LUNG_REC, NUM_RECORD, design.Rec.data());
+        if (!w.ok) {
+            errore = "Impossibile salvare il progetto " + percorso + ":\n" + w.messaggio;
+            ok = false;
+        }
+    }
+    if (!ok) {
+        design.FileNome = std::move(vecchioNome);
+        design.FileTitolo = std::move(vecchioTitolo);
+    }
+    return ok;
+}
+
+bool ApriProgetto(const std::string& percorso, ModuleDIC& design, std::string& errore,
+                  EsitoLettura* esito) {
+    EsitoLettura locale;
+    EsitoLettura& es = esito ? *esito : locale;
+    es = EsitoLettura{};
+
+    std::error_code ec;
+    const auto byte = std::filesystem::file_size(std::filesystem::path(percorso), ec);
+    if (ec) {
+        es.motivo = errore = "Impossibile aprire il progetto " + percorso + ".";
+        return false;
+    }
+    const int presenti =
+        static_cast<int>(std::min<std::uintmax_t>(byte / LUNG_REC, NUM_RECORD));
+
+    auto copia = std::make_unique<ModuleDIC>(design);
+    recfile::Esito r = recfile::Leggi(percorso, LUNG_REC, NUM_RECORD, copia->Rec.data());
+    if (!r.ok) {
+        es.motivo = errore = "Impossibile leggere il progetto " + percorso + ":\n" + r.messaggio;
+        return false;
+    }
+    copia->FileNome = percorso;
+    es = LeggiRecProgetto(*copia, presenti);
+    if (!es.utilizzabile) {
+        errore = "Il file " + percorso + " non è un progetto utilizzabile.\n" + es.motivo;
+        return false;
+    }
+    design = std::move(*copia);
+    return true;
+}
+
+}  // namespace progetto

@@ -1,0 +1,633 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "engine/ModuleDIC.h"
+#include "files/Progetto.h"
+#include "files/RecordFile.h"
+
+namespace fs = std::filesystem;
+using namespace progetto;
+
+namespace {
+
+// ---------------------------------------------------------------- raw files, written and read by hand
+
+// Writes records of `len` bytes: 2-byte little-endian length, the bytes, zero padding.
+void ScriviGrezzo(const fs::path& p, int len, const std::vector<std::string>& rec) {
+    std::ofstream f(p, std::ios::binary | std::ios::trunc);
+    for (const std::string& t : rec) {
+        std::string r(static_cast<size_t>(len), '\0');
+        r[0] = static_cast<char>(t.size() & 0xFF);
+        r[1] = static_cast<char>(t.size() >> 8);
+        r.replace(2, t.size(), t);
+        f.write(r.data(), len);
+    }
+}
+
+std::string Byte(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+// Text of record n (1-based) of a file of 100-byte records, as raw bytes.
+std::string RecordGrezzo(const std::string& dati, int n) {
+    const size_t i = static_cast<size_t>(n - 1) * 100;
+    const size_t k = static_cast<unsigned char>(dati[i]) | (static_cast<unsigned char>(dati[i + 1]) << 8);
+    return dati.substr(i + 2, k);
+}
+
+// ---------------------------------------------------------------- a design filled field by field
+
+// The project holds these, listed here by hand, independently of the layout table.
+#define SINGOLI(X)                                                                               \
+    X(FiloNudo) X(FiloIsolato) X(SezioneFilo) X(SpireCM) X(CoefKfFilo) X(ResistenzaFilo)        \
+    X(PesoFilo) X(AreaNecessaria) X(LamAxB) X(LamA) X(LamB) X(LamC) X(LamD) X(LamE) X(LamF)    \
+    X(LamG) X(LamFinestra) X(LamPeso) X(LamNetta) X(LamPesoPacco) X(LamSP) X(LamSE) X(LamCdP)   \
+    X(LamPF) X(RochC) X(RochSp) X(RochM) X(RochH) X(RochI) X(RochL) X(RochGolaH) X(RochGolaI)   \
+    X(RochGolaL) X(SommaIngH1) X(SommaIngI1) X(SommaIngL1) X(SommaIsoH1) X(SommaIsoI1)          \
+    X(SommaIsoL1) X(IngGolaH1) X(IngGolaI1) X(IngGolaL1) X(SommaIngH2) X(SommaIngI2)            \
+    X(SommaIngL2) X(SommaIsoH2) X(SommaIsoI2) X(SommaIsoL2) X(IngGolaH2) X(IngGolaI2)           \
+    X(IngGolaL2) X(RochIsoAvvH) X(RochIsoAvvI) X(RochIsoAvvL) X(RochIsoStrH) X(RochIsoStrI)     \
+    X(RochIsoStrL) X(RochIngKi) X(PriImp) X(SecImp) X(PriVolt) X(SecVolt) X(SecVoltVuoto)       \
+    X(PriVoltLin) X(SecVoltLin) X(PriAmp) X(SecAmp) X(PriAmpLin) X(SecAmpLin) X(SecAmpFilo)     \
+    X(PriPot) X(SecPot) X(PriPotLin) X(SecPotLin) X(PriSpire) X(SecSpire) X(PriFiloRiga)        \
+    X(SecFiloRiga) X(PriFiloNudo) X(SecFiloNudo) X(PriFiloIsol) X(SecFiloIsol) X(PriLung)       \
+    X(SecLung) X(PriPeso) X(SecPeso) X(PriPotPer) X(SecPotPer) X(PriDens) X(SecDens) X(PriIng)  \
+    X(SecIng) X(PriSpSt) X(SecSpSt) X(PriStrati) X(SecStrati) X(PriIso) X(SecIso) X(PriRes)     \
+    X(SecRes) X(CadutaVolt) X(CoefK) X(CoefKMin) X(CoefKMax) X(Induttanza) X(Traferro)          \
+    X(Densita) X(Rendimento) X(PotMin) X(PotMax) X(Induzione) X(FEMI) X(SecPotTot)              \
+    X(PriPotTot) X(Riserva1) X(Riserva2) X(PotPerPri) X(PotPerSec) X(PotTotPers) X(CoefAuto)    \
+    X(PotPass) X(AutoVoltOrd) X(AutoSpireOrd)
+#define INTERI(X)                                                                                \
+    X(NumElementi) X(TipoCalcolo) X(TabPri) X(TabSec) X(TabLam) X(LamScelto) X(TipoLam)         \
+    X(RochScelto) X(RochGole1) X(RochGole2) X(RochDue) X(PriAvvSerCon) X(SecAvvSerCon)
+#define FLAG(X)                                                                                  \
+    X(ConoscoPotenza) X(OptSingle) X(LamMantello) X(Lam2Colonne) X(Lam3Colonne)                \
+    X(RochPersCalcolato) X(PriAvvIso) X(SecAvvIso) X(PriAvvSer) X(SecAvvSer) X(PriAvvAda)       \
+    X(SecAvvAda) X(SecAvvCar) X(PriRoch1) X(SecRoch1) X(PriRoch2) X(SecRoch2) X(PriGolaH)       \
+    X(SecGolaH) X(PriGolaI) X(SecGolaI) X(PriGolaL) X(SecGolaL)
+#define TESTI(X)                                                                                 \
+    X(NomeLibRame) X(UltimaLibRame) X(NomeLibLam) X(LamNome) X(LamTipoDescr) X(RochTipo)        \
+    X(PriTrif) X(SecTrif) X(SecTipo)
+// Written as numbers, read back as whole numbers.
+#define INTERI_SNG(X) X(FiloScelto) X(Frequenza) X(PriUlt) X(SecUlt)
+// Not kept by the project: they must keep the opening design's values.
+#define NON_SALVATI(X)                                                                           \
+    X(NumAvvScelto) X(Risposta) X(FileLibreria) X(Indice) X(Contatore) X(Appoggio) X(StrTemp)   \
+    X(CorrenteSez) X(AutoVolt) X(AutoSpire)
+
+struct Casuale {
+    std::mt19937 g;
+    explicit Casuale(unsigned seme) : g(seme) {}
+
+    float Singolo() {
+        switch (std::uniform_int_distribution<int>(0, 5)(g)) {
+            case 0: return 0.0f;
+            case 1: return static_cast<float>(std::uniform_int_distribution<int>(-100000, 100000)(g));
+            default: {
+                const double m = std::uniform_real_distribution<double>(1.0, 10.0)(g);
+                const int e = std::uniform_int_distribution<int>(-15, 20)(g);
+                const double s = std::bernoulli_distribution(0.3)(g) ? -1.0 : 1.0;
+                return static_cast<float>(s * m * std::pow(10.0, e));
+            }
+        }
+    }
+    int16_t Intero() { return static_cast<int16_t>(std::uniform_int_distribution<int>(-32768, 32767)(g)); }
+    int16_t Flag() { return std::bernoulli_distribution(0.5)(g) ? VERO : FALSO; }
+    int Fra(int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); }
+    // Up to 98 characters, all with a Windows-1252 code (UTF-8 in the design).
+    std::string Testo() {
+        static const char* const pezzi[] = {"a", "Z", "0", " ", "\\", ",", "à", "è", "é", "ò",
+                                            "ù", "€", "°", "µ", "Ø", "“", "™", "ß"};
+        std::string s;
+        const int n = Fra(0, 98);
+        for (int i = 0; i < n; ++i) s += pezzi[Fra(0, 17)];
+        return s;
+    }
+};
+
+void Riempi(float& x, Casuale& r) { x = r.Singolo(); }
+void Riempi(int16_t& x, Casuale& r) { x = r.Intero(); }
+void Riempi(std::string& x, Casuale& r) { x = r.Testo(); }
+template <class T, size_t N>
+void Riempi(std::array<T, N>& a, Casuale& r) {
+    for (auto& x : a) Riempi(x, r);
+}
+template <size_t N>
+void RiempiFlag(std::array<int16_t, N>& a, Casuale& r) {
+    for (auto& x : a) x = r.Flag();
+}
+void RiempiFlag(int16_t& x, Casuale& r) { x = r.Flag(); }
+
+// A whole design with every saved field random, indexes and counts in range.
+void DesignCasuale(ModuleDIC& d, Casuale& r) {
+#define R(x) Riempi(d.x, r);
+#define RF(x) RiempiFlag(d.x, r);
+    SINGOLI(R) INTERI(R) TESTI(R) FLAG(RF)
+#undef R
+#undef RF
+    for (int j = 0; j < FILO_COLONNE; ++j) {
+        d.KfRame[38][j] = r.Singolo();
+        d.OhmRame[38][j] = r.Singolo();
+        d.PesSpeRame[38][j] = r.Singolo();
+    }
+    d.FileNome = "/un/percorso/qualsiasi.tmf";
+    d.FiloScelto = static_cast<float>(r.Fra(0, 40));
+    d.Frequenza = static_cast<float>(r.Fra(1, 32767));
+    d.PriUlt = static_cast<float>(r.Fra(0, 20));
+    d.SecUlt = static_cast<float>(r.Fra(0, 20));
+    d.TipoCalcolo = static_cast<int16_t>(r.Fra(1, 5));
+    d.LamScelto = static_cast<int16_t>(r.Fra(0, 20));
+    d.RochScelto = static_cast<int16_t>(r.Fra(0, 5));
+    for (int i = 0; i < AVV_MAX; ++i) {
+        d.PriFiloRiga[i] = static_cast<float>(r.Fra(0, 400)) / 10.0f;
+        d.SecFiloRiga[i] = static_cast<float>(r.Fra(0, 400)) / 10.0f;
+        d.PriAvvSerCon[i] = static_cast<int16_t>(r.Fra(0, 21));
+        d.SecAvvSerCon[i] = static_cast<int16_t>(r.Fra(0, 21));
+    }
+}
+
+// Equal to seven significant digits.
+::testing::AssertionResult Sette(float atteso, float letto) {
+    const double tol = std::fabs(static_cast<double>(atteso)) * 1e-6;
+    if (std::fabs(static_cast<double>(atteso) - letto) <= tol) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << atteso << " read back as " << letto;
+}
+
+template <class T>
+void Confronta(const T& a, const T& b, const std::string& nome) {
+    EXPECT_EQ(a, b) << nome;
+}
+void Confronta(const float& a, const float& b, const std::string& nome) { EXPECT_TRUE(Sette(a, b)) << nome; }
+template <class T, size_t N>
+void Confronta(const std::array<T, N>& a, const std::array<T, N>& b, const std::string& nome) {
+    for (size_t i = 0; i < N; ++i) Confronta(a[i], b[i], nome + "(" + std::to_string(i) + ")");
+}
+
+struct CartellaTemp {
+    fs::path p;
+    CartellaTemp() {
+        p = fs::temp_directory_path() /
+            ("marlovine_prog_" + std::to_string(::getpid()) + "_" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(p);
+        fs::create_directories(p);
+    }
+    ~CartellaTemp() { fs::remove_all(p); }
+    std::string operator/(const std::string& f) const { return (p / f).string(); }
+};
+
+// A small plain design that any test can save.
+std::unique_ptr<ModuleDIC> DesignSemplice() {
+    auto d = std::make_unique<ModuleDIC>();
+    d->TipoCalcolo = 1;
+    d->PriUlt = 0;
+    d->SecUlt = 1;
+    d->Frequenza = 50;
+    d->LamNome[0] = "EI 48";
+    d->PriVolt[0] = 230;
+    return d;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- the layout table
+
+TEST(ProgettoLayout, BlocksFollowOneAnotherFromRecord1To9042AndEachElementOnce) {
+    const auto& L = ProgettoLayout();
+    int atteso = 1, soloAttuali = 0;
+    for (const Blocco& b : L) {
+        EXPECT_EQ(b.primo, atteso) << b.campi.front().nome;
+        atteso = b.Ultimo() + 1;
+        if (b.soloAttuale) soloAttuali += b.Records();
+    }
+    EXPECT_EQ(atteso - 1, 9042);
+    EXPECT_EQ(soloAttuali, 76);  // version record and 75 custom-wire coefficients
+
+    // No two records may address the same element of the design.
+    auto d = std::make_unique<ModuleDIC>();
+    std::set<const void*> visti;
+    int records = 0;
+    for (const Blocco& b : L)
+        for (int e = 0; e < b.esterni; ++e)
+            for (int n = 0; n < b.interni; ++n)
+                for (const Campo& c : b.campi) {
+                    const void* a = c.sng ? static_cast<const void*>(&c.sng(*d, e, n))
+                                  : c.intero ? static_cast<const void*>(&c.intero(*d, e, n))
+                                             : static_cast<const void*>(&c.testo(*d, e, n));
+                    EXPECT_TRUE(visti.insert(a).second) << c.nome << " " << e << " " << n;
+                    ++records;
+                }
+    EXPECT_EQ(records, 9042);
+}
+
+TEST(ProgettoLayout, EarlierLayoutLacksVersionAndCustomWireBlock) {
+    EXPECT_EQ(RecordPrecedente(1), 0);
+    EXPECT_EQ(RecordPrecedente(2), 1);        // NumElementi
+    EXPECT_EQ(RecordPrecedente(35), 34);      // FiloNudo(0, 0)
+    EXPECT_EQ(RecordPrecedente(7209), 7208);  // PesoFilo(40, 24)
+    EXPECT_EQ(RecordPrecedente(7210), 0);
+    EXPECT_EQ(RecordPrecedente(7284), 0);
+    EXPECT_EQ(RecordPrecedente(7285), 7209);  // FiloScelto
+    EXPECT_EQ(RecordPrecedente(9042), 8966);  // AutoSpireOrd(25)
+    EXPECT_EQ(RecordPrecedente(9043), 0);
+}
+
+TEST(ProgettoPack, RecordNumbersWorkedOutByHand) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->Versione = "9.9.9";  // record 1 is our version whatever the store holds
+    d->FiloNudo[40][24] = 1.25f;
+    d->FiloIsolato[40][24] = 1.5f;
+    d->SezioneFilo[40][24] = 0.0176f;
+    d->SpireCM[40][24] = 6;
+    d->CoefKfFilo[40][24] = 1.05f;
+    d->ResistenzaFilo[40][24] = 0.5f;
+    d->PesoFilo[40][24] = 10.75f;
+    d->FiloNudo[39][24] = 7;  // the row before ends at 7202
+    d->NomeLibRame[24] = "ultima.wir";
+    d->KfRame[38][0] = 1.1f;
+    d->PesSpeRame[38][24] = 8.9f;
+    d->KfRame[0][0] = 99;  // never stored
+    d->FiloScelto = 38;
+    d->LamNetta[20] = 4.5f;
+    d->RochTipo[5] = "R5";
+    d->RochIngKi = 10;
+    d->PriImp[0] = 3;
+    d->PriGolaI[20] = FALSO;
+    d->PriGolaL[20] = VERO;
+    d->SecImp[0] = 8;
+    d->SecGolaI[20] = 1;  // not -1: stored as False
+    d->SecGolaL[20] = VERO;
+    d->TabSec = 3;
+    d->Frequenza = 60;
+    d->PriUlt = 11;
+    d->SecUlt = 8;
+    d->SecTipo = "H";
+    d->PotPass = -2.5f;
+    d->AutoSpireOrd[25] = 123456;
+    for (int i = 9042; i < 9999; ++i) d->Rec[i] = "avanzo";
+    std::string err;
+    ASSERT_TRUE(CompilaRecProgetto(*d, err)) << err;
+    auto R = [&d](int rec) { return d->Rec[rec - 1]; };
+
+    EXPECT_EQ(R(1), "1.5.0");
+    EXPECT_EQ(R(32), "ultima.wir");
+    EXPECT_EQ(R(7202), "0");      // PesoFilo(39, 24)
+    EXPECT_EQ(R(7196), "7");      // FiloNudo(39, 24)
+    EXPECT_EQ(R(7203), "1,25");
+    EXPECT_EQ(R(7204), "1,5");
+    EXPECT_EQ(R(7205), "0,0176");
+    EXPECT_EQ(R(7206), "6");
+    EXPECT_EQ(R(7207), "1,05");
+    EXPECT_EQ(R(7208), "0,5");
+    EXPECT_EQ(R(7209), "10,75");
+    EXPECT_EQ(R(7210), "1,1");    // KfRame(38, 0)
+    EXPECT_EQ(R(7284), "8,9");    // PesSpeRame(38, 24)
+    EXPECT_EQ(R(7285), "38");
+    EXPECT_EQ(R(7538), "4,5");    // LamNetta(20) = 7287 + 12*20 + 11
+    EXPECT_EQ(R(7610), "R5");     // RochTipo(5) = 7551 + 10*5 + 9
+    EXPECT_EQ(R(7640), "10");     // RochIngKi
+    EXPECT_EQ(R(7641), "3");      // PriImp(0)
+    EXPECT_EQ(R(8269), "False");  // PriGolaI(20)
+    EXPECT_EQ(R(8270), "True");   // PriGolaL(20) = 7641 + 30*20 + 29
+    EXPECT_EQ(R(8272), "8");      // SecImp(0)
+    EXPECT_EQ(R(8963), "False");  // SecGolaI(20) holding 1
+    EXPECT_EQ(R(8964), "True");   // SecGolaL(20) = 8272 + 33*20 + 32
+    EXPECT_EQ(R(8965), "3");      // TabSec
+    EXPECT_EQ(R(8970), "60");     // Frequenza
+    EXPECT_EQ(R(8978), "11");     // PriUlt
+    EXPECT_EQ(R(8979), "8");      // SecUlt
+    EXPECT_EQ(R(8980), "H");
+    EXPECT_EQ(R(8990), "-2,5");   // PotPass
+    EXPECT_EQ(R(9042), "123456"); // AutoSpireOrd(25) = 8991 + 2*25 + 1
+    for (int rec = 9043; rec <= 9999; ++rec) ASSERT_EQ(R(rec), "") << rec;
+    for (int rec = 1; rec <= 9042; ++rec) EXPECT_NE(R(rec), "99") << rec;
+}
+
+// ---------------------------------------------------------------- save and open
+
+TEST(ProgettoFile, RandomDesignComesBackFieldByField) {
+    CartellaTemp dir;
+    for (unsigned seme : {1u, 2u, 3u}) {
+        SCOPED_TRACE(seme);
+        Casuale r(seme);
+        auto a = std::make_unique<ModuleDIC>();
+        DesignCasuale(*a, r);
+        const std::string file = dir / ("prova" + std::to_string(seme) + ".tmf");
+        std::string err;
+        ASSERT_TRUE(SalvaProgetto(*a, file, "prova.tmf", err)) << err;
+        EXPECT_EQ(a->FileNome, file);
+        EXPECT_EQ(a->FileTitolo, "prova.tmf");
+        EXPECT_EQ(fs::file_size(file), 999900u);
+
+        // The opening design holds other values everywhere, also where nothing is stored.
+        Casuale altro(seme + 100);
+        auto b = std::make_unique<ModuleDIC>();
+        DesignCasuale(*b, altro);
+        b->KfRame[0][0] = 1.07f;
+        b->OhmRame[0][0] = 0.0176f;
+#define R(x) Riempi(b->x, altro);
+        NON_SALVATI(R)
+#undef R
+        auto prima = std::make_unique<ModuleDIC>(*b);
+
+        EsitoLettura es;
+        ASSERT_TRUE(ApriProgetto(file, *b, err, &es)) << err;
+        EXPECT_FALSE(es.precedente);
+        EXPECT_EQ(es.corretti, 0);
+#define C(x) Confronta(a->x, b->x, #x);
+        SINGOLI(C) INTERI(C) FLAG(C) TESTI(C) INTERI_SNG(C)
+#undef C
+#define C(x) Confronta(prima->x, b->x, #x);
+        NON_SALVATI(C)
+#undef C
+        for (int j = 0; j < FILO_COLONNE; ++j) {
+            EXPECT_TRUE(Sette(a->KfRame[38][j], b->KfRame[38][j])) << j;
+            EXPECT_TRUE(Sette(a->OhmRame[38][j], b->OhmRame[38][j])) << j;
+            EXPECT_TRUE(Sette(a->PesSpeRame[38][j], b->PesSpeRame[38][j])) << j;
+        }
+        EXPECT_EQ(b->KfRame[0][0], 1.07f);
+        EXPECT_EQ(b->OhmRame[0][0], 0.0176f);
+        EXPECT_EQ(b->FileTitolo, "prova.tmf");
+        EXPECT_EQ(b->FileNome, file);
+        EXPECT_EQ(b->Versione, "1.5.0");
+    }
+}
+
+TEST(ProgettoFile, FileIs9999RecordsOf100BytesWithEmptyTail) {
+    CartellaTemp dir;
+    auto d = DesignSemplice();
+    for (int i = 9042; i < 9999; ++i) d->Rec[i] = "resto di un'apertura";
+    std::string err;
+    ASSERT_TRUE(SalvaProgetto(*d, dir / "a.tmf", "a.tmf", err)) << err;
+    const std::string dati = Byte(dir / "a.tmf");
+    ASSERT_EQ(dati.size(), 999900u);
+    EXPECT_EQ(dati.substr(0, 7), std::string("\x05\x00" "1.5.0", 7));
+    EXPECT_EQ(RecordGrezzo(dati, 5), "a.tmf");
+    EXPECT_EQ(RecordGrezzo(dati, 7), "1");
+    EXPECT_EQ(RecordGrezzo(dati, 7287 + 10), "EI 48");  // LamNome(0)
+    for (int rec = 9043; rec <= 9999; ++rec) ASSERT_EQ(RecordGrezzo(dati, rec), "") << rec;
+}
+
+TEST(ProgettoFile, EarlierLayoutIsReadFromItsOwnOffsets) {
+    CartellaTemp dir;
+    for (const std::string& primo : {std::string("7"), std::string("1.4.2")}) {
+        SCOPED_TRACE(primo);
+        std::vector<std::string> rec(8966);
+        rec[0] = primo;           // NumElementi (no version record)
+        rec[3] = "Vecchio.tmf";   // FileTitolo
+        rec[4] = "C:\\vecchio.tmf";
+        rec[5] = "3";             // TipoCalcolo
+        rec[6] = "C:\\lib\\rame0.wir";  // NomeLibRame(0)
+        rec[33] = "0,5";          // FiloNudo(0, 0)
+        rec[7207] = "2,25";       // PesoFilo(40, 24)
+        rec[7208] = "12";         // FiloScelto
+        rec[7209] = "33,5";       // AreaNecessaria
+        rec[7210] = "6,25";       // LamAxB(0)
+        rec[7564] = "230";        // PriImp(0): 7641 - 76
+        rec[7565] = "400";        // PriVolt(0)
+        rec[8893] = "50";         // Frequenza (8970 - 76)
+        rec[8901] = "2";          // PriUlt
+        rec[8902] = "1";          // SecUlt
+        rec[8965] = "77";         // AutoSpireOrd(25)
+        ScriviGrezzo(dir / "vecchio.ttf", 100, rec);
+
+        auto d = std::make_unique<ModuleDIC>();
+        d->Versione = "1.5.0";
+        d->NumElementi = 40;
+        for (int j = 0; j < FILO_COLONNE; ++j) d->KfRame[38][j] = 1.05f;
+        d->OhmRame[38][24] = 0.0178f;
+        std::string err;
+        EsitoLettura es;
+        ASSERT_TRUE(ApriProgetto(dir / "vecchio.ttf", *d, err, &es)) << err;
+        EXPECT_TRUE(es.precedente);
+        EXPECT_EQ(d->NumElementi, primo == "7" ? 7 : 40);  // "1.4.2" is no number
+        EXPECT_EQ(d->FileTitolo, "Vecchio.tmf");
+        EXPECT_EQ(d->FileNome, dir / "vecchio.ttf");
+        EXPECT_EQ(d->TipoCalcolo, 3);
+        EXPECT_EQ(d->NomeLibRame[0], "C:\\lib\\rame0.wir");
+        EXPECT_EQ(d->FiloNudo[0][0], 0.5f);
+        EXPECT_EQ(d->PesoFilo[40][24], 2.25f);
+        EXPECT_EQ(d->FiloScelto, 12.0f);
+        EXPECT_EQ(d->AreaNecessaria, 33.5f);
+        EXPECT_EQ(d->LamAxB[0], 6.25f);
+        EXPECT_EQ(d->PriImp[0], 230.0f);
+        EXPECT_EQ(d->PriVolt[0], 400.0f);
+        EXPECT_EQ(d->Frequenza, 50.0f);
+        EXPECT_EQ(d->PriUlt, 2.0f);
+        EXPECT_EQ(d->SecUlt, 1.0f);
+        EXPECT_EQ(d->AutoSpireOrd[25], 77.0f);
+        for (int j = 0; j < FILO_COLONNE; ++j) EXPECT_EQ(d->KfRame[38][j], 1.05f) << j;
+        EXPECT_EQ(d->OhmRame[38][24], 0.0178f);
+        EXPECT_EQ(d->Versione, "1.5.0");
+    }
+}
+
+TEST(ProgettoFile, EmptyTitleRecordGivesEmptyTitle) {
+    CartellaTemp dir;
+    auto d = DesignSemplice();
+    std::string err;
+    ASSERT_TRUE(CompilaRecProgetto(*d, err));
+    d->Rec[4] = "";
+    ASSERT_TRUE(recfile::Scrivi(dir / "senza.tmf", 100, 9999, d->Rec.data()).ok);
+
+    auto b = DesignSemplice();
+    b->FileTitolo = "aperto.tmf";
+    ASSERT_TRUE(ApriProgetto(dir / "senza.tmf", *b, err)) << err;
+    EXPECT_EQ(b->FileTitolo, "");
+    EXPECT_EQ(b->FileNome, dir / "senza.tmf");
+}
+
+TEST(ProgettoRead, IntegerReadFieldsRoundHalvesToEvenAndBadTextsKeepTheField) {
+    auto d = DesignSemplice();
+    std::string err;
+    ASSERT_TRUE(CompilaRecProgetto(*d, err));
+    d->Rec[7284] = "12,5";   // FiloScelto
+    d->Rec[8969] = "49,5";   // Frequenza
+    d->Rec[8977] = "2,5";    // PriUlt
+    d->Rec[8978] = "1,5";    // SecUlt
+    d->Rec[7640] = "";       // PriImp(0): empty, keeps
+    d->Rec[7641] = "abc";    // PriVolt(0): no number, keeps
+    d->Rec[2] = "";          // ConoscoPotenza: empty, keeps
+    d->Rec[8965] = "1e99";   // CadutaVolt: beyond a Single, keeps
+    d->Rec[7544] = "40000";  // LamScelto: beyond an Integer, keeps
+    d->PriImp[0] = 4.5f;
+    d->PriVolt[0] = 115;
+    d->ConoscoPotenza = VERO;
+    d->CadutaVolt = 7;
+    d->LamScelto = 4;
+    d->FiloScelto = d->Frequenza = d->PriUlt = d->SecUlt = 9;
+    const EsitoLettura es = LeggiRecProgetto(*d);
+    ASSERT_TRUE(es.utilizzabile) << es.motivo;
+    EXPECT_EQ(d->FiloScelto, 12.0f);
+    EXPECT_EQ(d->Frequenza, 50.0f);
+    EXPECT_EQ(d->PriUlt, 2.0f);
+    EXPECT_EQ(d->SecUlt, 2.0f);
+    EXPECT_EQ(d->PriImp[0], 4.5f);
+    EXPECT_EQ(d->PriVolt[0], 115.0f);
+    EXPECT_EQ(d->ConoscoPotenza, VERO);
+    EXPECT_EQ(d->CadutaVolt, 7.0f);
+    EXPECT_EQ(d->LamScelto, 4);
+}
+
+TEST(ProgettoRead, ShortFileOrOtherRecordLengthIsRefusedAndDesignUntouched) {
+    CartellaTemp dir;
+    auto d = DesignSemplice();
+    std::string err;
+    ASSERT_TRUE(SalvaProgetto(*d, dir / "pieno.tmf", "pieno.tmf", err)) << err;
+    const std::string dati = Byte(dir / "pieno.tmf");
+    auto scriviByte = [](const std::string& p, const std::string& b) {
+        std::ofstream(p, std::ios::binary).write(b.data(), static_cast<std::streamsize>(b.size()));
+    };
+    scriviByte(dir / "9041.tmf", dati.substr(0, 9041 * 100));
+    scriviByte(dir / "9042.tmf", dati.substr(0, 9042 * 100));
+    scriviByte(dir / "meta.tmf", dati.substr(0, 500000));
+
+    std::vector<std::string> testi(d->Rec.begin(), d->Rec.begin() + 9999);
+    ScriviGrezzo(dir / "L120.tmf", 120, testi);  // larger than a project, misaligned
+    ScriviGrezzo(dir / "L50.tmf", 50, testi);
+    ScriviGrezzo(dir / "L40.lam", 40, std::vector<std::string>(200, "EI 30"));
+
+    for (const char* nome : {"9041.tmf", "meta.tmf", "L120.tmf", "L50.tmf", "L40.lam", "manca.tmf"}) {
+        SCOPED_TRACE(nome);
+        auto b = std::make_unique<ModuleDIC>();
+        b->TipoCalcolo = 2;
+        b->PriVolt[0] = 9;
+        b->FileTitolo = "mio.atm";
+        b->FileNome = "/mio.atm";
+        std::string e;
+        EXPECT_FALSE(ApriProgetto(dir / nome, *b, e));
+        EXPECT_FALSE(e.empty());
+        EXPECT_EQ(b->TipoCalcolo, 2);
+        EXPECT_EQ(b->PriVolt[0], 9.0f);
+        EXPECT_EQ(b->FileTitolo, "mio.atm");
+        EXPECT_EQ(b->FileNome, "/mio.atm");
+    }
+    // Records after 9042 carry nothing: a file ending there is whole.
+    auto b = std::make_unique<ModuleDIC>();
+    ASSERT_TRUE(ApriProgetto(dir / "9042.tmf", *b, err)) << err;
+    EXPECT_EQ(b->PriVolt[0], 230.0f);
+}
+
+TEST(ProgettoRead, KindOrCountOutOfRangeRefusesOtherIndexesAreMadeSafe) {
+    auto base = DesignSemplice();
+    std::string err;
+    ASSERT_TRUE(CompilaRecProgetto(*base, err));
+    struct Caso { int rec; const char* testo; };
+    for (Caso c : {Caso{7, "0"}, Caso{7, "6"}, Caso{7, "abc"}, Caso{8978, "21"}, Caso{8979, "-1"},
+                   Caso{8979, ""}}) {
+        SCOPED_TRACE(std::to_string(c.rec) + " " + c.testo);
+        auto d = std::make_unique<ModuleDIC>(*base);
+        d->Rec[c.rec - 1] = c.testo;
+        EXPECT_FALSE(LeggiRecProgetto(*d).utilizzabile);
+    }
+
+    auto d = std::make_unique<ModuleDIC>(*base);
+    d->Rec[7545 - 1] = "21";     // LamScelto
+    d->Rec[7611 - 1] = "6";      // RochScelto
+    d->Rec[7285 - 1] = "41";     // FiloScelto
+    d->Rec[7641 + 30 * 3 + 8 - 1] = "-1";     // PriFiloRiga(3)
+    d->Rec[8272 + 33 * 20 + 10 - 1] = "40,6"; // SecFiloRiga(20)
+    d->Rec[7641 + 30 * 2 + 21 - 1] = "True";  // PriAvvSer(2)
+    d->Rec[7641 + 30 * 2 + 22 - 1] = "True";  // PriAvvAda(2)
+    d->Rec[7641 + 30 * 2 + 23 - 1] = "22";    // PriAvvSerCon(2)
+    d->Rec[8272 + 33 * 5 + 23 - 1] = "True";  // SecAvvSer(5)
+    d->Rec[8272 + 33 * 5 + 25 - 1] = "True";  // SecAvvCar(5)
+    d->Rec[8272 + 33 * 5 + 26 - 1] = "-3";    // SecAvvSerCon(5)
+    d->Rec[8272 + 33 * 6 + 26 - 1] = "21";    // SecAvvSerCon(6): in range
+    d->Rec[8272 + 33 * 6 + 23 - 1] = "True";
+    d->Rec[7641 + 30 * 4 + 8 - 1] = "40";     // PriFiloRiga(4): in range
+    const EsitoLettura es = LeggiRecProgetto(*d);
+    ASSERT_TRUE(es.utilizzabile) << es.motivo;
+    EXPECT_EQ(es.corretti, 7);
+    EXPECT_EQ(d->LamScelto, 0);
+    EXPECT_EQ(d->RochScelto, 0);
+    EXPECT_EQ(d->FiloScelto, 0.0f);
+    EXPECT_EQ(d->PriFiloRiga[3], 0.0f);
+    EXPECT_EQ(d->SecFiloRiga[20], 0.0f);
+    EXPECT_EQ(d->PriFiloRiga[4], 40.0f);
+    EXPECT_EQ(d->PriAvvSerCon[2], 1);
+    EXPECT_EQ(d->PriAvvIso[2], VERO);
+    EXPECT_EQ(d->PriAvvSer[2], FALSO);
+    EXPECT_EQ(d->PriAvvAda[2], FALSO);
+    EXPECT_EQ(d->SecAvvSerCon[5], 1);
+    EXPECT_EQ(d->SecAvvIso[5], VERO);
+    EXPECT_EQ(d->SecAvvSer[5], FALSO);
+    EXPECT_EQ(d->SecAvvCar[5], FALSO);
+    EXPECT_EQ(d->SecAvvSerCon[6], 21);
+    EXPECT_EQ(d->SecAvvSer[6], VERO);
+}
+
+TEST(ProgettoSave, LongPathKeepsItsLast98Characters) {
+    CartellaTemp dir;
+    std::string percorso = dir / "";
+    percorso += std::string(120 - percorso.size() - 4, 'x') + ".tmf";
+    ASSERT_EQ(percorso.size(), 120u);
+    auto d = DesignSemplice();
+    std::string err;
+    ASSERT_TRUE(SalvaProgetto(*d, percorso, "xx.tmf", err)) << err;
+    EXPECT_EQ(d->FileNome, percorso);
+    const std::string dati = Byte(percorso);
+    EXPECT_EQ(RecordGrezzo(dati, 6), percorso.substr(22));
+
+    // A character with no Windows-1252 code in the path is stored as "?".
+    const std::string greco = dir / "Ω.tmf";
+    EXPECT_FALSE(SalvaProgetto(*d, greco, "Ω.tmf", err));  // the title is refused ...
+    ASSERT_TRUE(SalvaProgetto(*d, greco, "O.tmf", err)) << err;   // ... the path is not
+    EXPECT_EQ(RecordGrezzo(Byte(greco), 6), (dir / "?.tmf"));
+}
+
+TEST(ProgettoSave, TextThatCannotBeStoredFailsNamingTheFieldAndWritesNothing) {
+    CartellaTemp dir;
+    auto d = DesignSemplice();
+    d->FileNome = "/prima.tmf";
+    d->FileTitolo = "prima.tmf";
+    std::string err;
+
+    // 98 accented letters are 98 bytes on file: they fit, and come back.
+    d->LamNome[3] = "";
+    for (int i = 0; i < 98; ++i) d->LamNome[3] += "è";
+    ASSERT_TRUE(SalvaProgetto(*d, dir / "ok.tmf", "ok.tmf", err)) << err;
+    auto b = std::make_unique<ModuleDIC>();
+    ASSERT_TRUE(ApriProgetto(dir / "ok.tmf", *b, err)) << err;
+    EXPECT_EQ(b->LamNome[3], d->LamNome[3]);
+    const std::string vecchio = Byte(dir / "ok.tmf");
+    d->FileNome = "/prima.tmf";
+    d->FileTitolo = "prima.tmf";
+
+    auto prova = [&](auto imposta, const std::string& nome) {
+        SCOPED_TRACE(nome);
+        auto c = std::make_unique<ModuleDIC>(*d);
+        imposta(*c);
+        std::string e;
+        EXPECT_FALSE(SalvaProgetto(*c, dir / "no.tmf", "no.tmf", e));
+        EXPECT_NE(e.find(nome), std::string::npos) << e;
+        EXPECT_FALSE(fs::exists(dir / "no.tmf"));
+        EXPECT_FALSE(SalvaProgetto(*c, dir / "ok.tmf", "ok.tmf", e));
+        EXPECT_EQ(Byte(dir / "ok.tmf"), vecchio);  // the old file stays as it was
+        EXPECT_EQ(c->FileNome, "/prima.tmf");
+        EXPECT_EQ(c->FileTitolo, "prima.tmf");
+    };
+    prova([](ModuleDIC& c) { c.LamNome[3] += "è"; }, "LamNome(3)");
+    prova([](ModuleDIC& c) { c.NomeLibRame[24] = std::string(99, 'a'); }, "NomeLibRame(24)");
+    prova([](ModuleDIC& c) { c.NomeLibLam = std::string(120, 'b'); }, "NomeLibLam");
+    prova([](ModuleDIC& c) { c.RochTipo[1] = "bobina Ω"; }, "RochTipo(1)");
+    prova([](ModuleDIC& c) { c.SecTrif[7] = "日"; }, "SecTrif(7)");
+
+    std::string e;
+    EXPECT_FALSE(SalvaProgetto(*d, dir / "no.tmf", std::string(99, 't'), e));
+    EXPECT_NE(e.find("FileTitolo"), std::string::npos) << e;
+    EXPECT_FALSE(fs::exists(dir / "no.tmf"));
+}
