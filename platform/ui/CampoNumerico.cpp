@@ -1,0 +1,176 @@
+#include "platform/ui/CampoNumerico.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPointer>
+
+#include "platform/core/Numeri.h"
+#include "platform/ui/LostFocus.h"
+#include "platform/ui/Posiziona.h"
+
+CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo)
+    : QLineEdit(parent), limite_(limite), tipo_(tipo), fuoco_(new LostFocus(this)) {
+    // Typed text goes through the key filter; an input method could bypass it.
+    if (tipo_ == Tipo::Numero) setAttribute(Qt::WA_InputMethodEnabled, false);
+    connect(fuoco_, &LostFocus::lostFocusCheck, this, [this] {
+        QPointer<CampoNumerico> io(this);
+        emit lostFocusCheck();
+        if (io && controllo_) controllo_();
+    });
+    SetGiallo(false);
+}
+
+void CampoNumerico::ImpostaControllo(std::function<void()> f) { controllo_ = std::move(f); }
+void CampoNumerico::EseguiControllo() { fuoco_->Esegui(); }
+bool CampoNumerico::ControlloInCorso() const { return fuoco_->InCorso(); }
+
+void CampoNumerico::SetGiallo(bool giallo) { SfondoGiallo(this, giallo); }
+bool CampoNumerico::Giallo() const { return EGiallo(this); }
+
+std::optional<float> CampoNumerico::Valore() const { return num::TextToSng(U8(text())); }
+std::string CampoNumerico::TestoU8() const { return U8(text()); }
+void CampoNumerico::ImpostaTestoU8(const std::string& s) { setText(Qs(s)); }
+
+bool CampoNumerico::FiltroAccetta(const QString& s) const {
+    if (s.isEmpty()) return false;
+    qsizetype l = text().length();
+    bool virgola = text().contains(QLatin1Char(','));
+    for (QChar c : s) {
+        if (l >= limite_) return false;
+        if (tipo_ == Tipo::Numero) {
+            if (c == QLatin1Char(',')) {
+                if (virgola) return false;
+                virgola = true;
+            } else if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+                return false;
+            }
+        } else if (!c.isPrint()) {
+            return false;
+        }
+        ++l;
+    }
+    return true;
+}
+
+void CampoNumerico::InserisciFiltrato(const QString& s) {
+    if (isReadOnly() || s.isEmpty()) return;
+    if (FiltroAccetta(s))
+        insert(s);
+    else
+        Piattaforma::Beep();
+}
+
+void CampoNumerico::keyPressEvent(QKeyEvent* e) {
+    const int k = e->key();
+    const Qt::KeyboardModifiers mod = e->modifiers();
+    const bool ctrl = mod & (Qt::ControlModifier | Qt::MetaModifier);
+    const bool pieno = text().length() >= limite_;
+
+    if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+        // Taken here, so a dialog's default button does not see it.
+        e->accept();
+        if (tipo_ == Tipo::Numero || pieno) EseguiControllo();
+        return;
+    }
+    if (k == Qt::Key_Backspace && !ctrl) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+
+    // Does the key type a character?  Ctrl+letter types a control character
+    // (Ctrl+V pastes), Shift+Insert pastes; Delete, arrows, Home/End and the
+    // like type nothing and pass unfiltered.
+    const QString t = e->text();
+    const bool ctrlLettera = ctrl && k >= Qt::Key_A && k <= Qt::Key_Z;
+    const bool incolla = e->matches(QKeySequence::Paste);
+    const bool stampabile = !t.isEmpty() && t.at(0).isPrint();
+    const bool carattere = ctrlLettera || incolla || stampabile ||
+                           (ctrl && k == Qt::Key_Backspace);
+    if (!carattere) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    if (pieno) {
+        Piattaforma::Beep();
+        return;
+    }
+    if (tipo_ == Tipo::Nome) {
+        if (incolla)
+            InserisciFiltrato(QGuiApplication::clipboard()->text());
+        else if (stampabile && !ctrl)
+            InserisciFiltrato(t);
+        else
+            QLineEdit::keyPressEvent(e);  // copy, select all, undo ...
+        return;
+    }
+    if (stampabile && !ctrl && t.length() == 1 && FiltroAccetta(t))
+        insert(t);
+    else
+        Piattaforma::Beep();
+}
+
+void CampoNumerico::inputMethodEvent(QInputMethodEvent* e) {
+    // No composing inside the field: only a committed text, filtered.
+    e->accept();
+    InserisciFiltrato(e->commitString());
+}
+
+void CampoNumerico::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* a : menu->actions()) {
+        if (a->objectName() == QLatin1String("edit-paste")) {
+            disconnect(a, &QAction::triggered, nullptr, nullptr);
+            connect(a, &QAction::triggered, this,
+                    [this] { InserisciFiltrato(QGuiApplication::clipboard()->text()); });
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(e->globalPos());
+}
+
+void CampoNumerico::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::MiddleButton) {
+        // The X11 selection paste, filtered.
+        e->accept();
+        QClipboard* cb = QGuiApplication::clipboard();
+        if (cb->supportsSelection()) InserisciFiltrato(cb->text(QClipboard::Selection));
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
+}
+
+void CampoNumerico::dragEnterEvent(QDragEnterEvent* e) {
+    if (!e->mimeData()->hasText() || !FiltroAccetta(e->mimeData()->text())) {
+        e->ignore();
+        return;
+    }
+    QLineEdit::dragEnterEvent(e);
+}
+
+void CampoNumerico::dragMoveEvent(QDragMoveEvent* e) {
+    if (!e->mimeData()->hasText() || !FiltroAccetta(e->mimeData()->text())) {
+        e->ignore();
+        return;
+    }
+    QLineEdit::dragMoveEvent(e);
+}
+
+void CampoNumerico::dropEvent(QDropEvent* e) {
+    if (!e->mimeData()->hasText() || !FiltroAccetta(e->mimeData()->text())) {
+        e->ignore();
+        Piattaforma::Beep();
+        return;
+    }
+    QLineEdit::dropEvent(e);
+}

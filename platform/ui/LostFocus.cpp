@@ -1,0 +1,49 @@
+#include "platform/ui/LostFocus.h"
+
+#include <QApplication>
+#include <QEvent>
+
+LostFocus::LostFocus(QWidget* controllo, std::function<void()> azione)
+    : QObject(controllo), controllo_(controllo), azione_(std::move(azione)) {
+    connect(qApp, &QApplication::focusChanged, this, &LostFocus::FocusCambiato);
+    controllo->installEventFilter(this);
+    haFuoco_ = Dentro(QApplication::focusWidget());
+}
+
+bool LostFocus::Dentro(const QWidget* w) const {
+    if (!w || !controllo_) return false;
+    return w == controllo_ || controllo_->isAncestorOf(w);
+}
+
+void LostFocus::Esegui() {
+    if (inCorso_ || !controllo_) return;
+    QPointer<LostFocus> io(this);
+    inCorso_ = true;
+    emit lostFocusCheck();
+    if (!io) return;  // the check closed the window
+    if (azione_) azione_();
+    if (io) inCorso_ = false;
+}
+
+void LostFocus::FocusCambiato(QWidget* /*vecchio*/, QWidget* nuovo) {
+    if (!controllo_) return;
+    if (Dentro(nuovo)) {
+        haFuoco_ = true;
+        return;
+    }
+    if (!haFuoco_) return;
+    // No focus at all (window deactivated) or a focus in another window
+    // (message box, popup, menu, another form): the control keeps its
+    // window's focus, as in the original forms.
+    if (!nuovo || nuovo->window() != controllo_->window()) return;
+    haFuoco_ = false;
+    Esegui();
+}
+
+bool LostFocus::eventFilter(QObject* o, QEvent* e) {
+    // A window that closes forgets its focus: no check fires afterwards.
+    if (o == controllo_ && e->type() == QEvent::Hide &&
+        controllo_->window()->testAttribute(Qt::WA_WState_Hidden))
+        haFuoco_ = false;
+    return QObject::eventFilter(o, e);
+}

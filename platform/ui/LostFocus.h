@@ -1,0 +1,50 @@
+// A check that runs when a control loses the focus, the way a LostFocus event
+// of the original forms fires:
+//  - it fires when the focus moves from the control (or a child of it) to
+//    another control of the same window: mouse click, Tab, or setFocus();
+//  - it does not fire when the window merely loses activation, when a popup,
+//    a menu, another window or a message box takes the focus; when the
+//    control's window becomes active again the control still holds the focus;
+//  - it is never re-entered: while the check runs (and shows its own message
+//    box) a further focus change or Enter does not start it again;
+//  - closing (hiding) the window forgets the focus, so no check fires later.
+// The check runs synchronously inside the focus change, before a clicked
+// button's click handler runs.
+#pragma once
+
+#include <functional>
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+class LostFocus : public QObject {
+    Q_OBJECT
+public:
+    // Watches `controllo` (becomes its child). `azione` (optional) runs on
+    // each check after the lostFocusCheck() signal.
+    explicit LostFocus(QWidget* controllo, std::function<void()> azione = {});
+
+    // Runs the check now, as Enter does; does nothing while the check runs.
+    void Esegui();
+    // True while the check runs (e.g. while its message box is shown).
+    bool InCorso() const { return inCorso_; }
+    // True while the control holds its window's focus (also while the window
+    // is inactive).
+    bool HaFuoco() const { return haFuoco_; }
+
+signals:
+    void lostFocusCheck();
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void FocusCambiato(QWidget* vecchio, QWidget* nuovo);
+    bool Dentro(const QWidget* w) const;
+
+    QPointer<QWidget> controllo_;
+    std::function<void()> azione_;
+    bool haFuoco_ = false;
+    bool inCorso_ = false;
+};

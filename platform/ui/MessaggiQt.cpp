@@ -1,0 +1,104 @@
+#include "platform/ui/MessaggiQt.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+
+#include "platform/ui/Posiziona.h"
+
+namespace {
+constexpr int kMaskPulsanti = 0x0F;
+constexpr int kMaskIcona = 0x70;
+const char* const kRisposta = "marlovine_risposta";
+}  // namespace
+
+QMessageBox* MessaggiQt::Crea(const QString& testo, int stile, const QString& titolo,
+                              QWidget* parent) {
+    auto* box = new QMessageBox(parent);
+    box->setObjectName(QStringLiteral("MsgBox"));
+    box->setWindowTitle(titolo);
+    box->setText(testo);
+    box->setWindowModality(Qt::ApplicationModal);
+
+    switch (stile & kMaskIcona) {
+    case mb::Critical: box->setIcon(QMessageBox::Critical); break;
+    case mb::Question: box->setIcon(QMessageBox::Question); break;
+    case mb::Exclamation: box->setIcon(QMessageBox::Warning); break;
+    case mb::Information: box->setIcon(QMessageBox::Information); break;
+    default: box->setIcon(QMessageBox::NoIcon); break;
+    }
+
+    auto aggiungi = [box](const QString& testoPulsante, QMessageBox::ButtonRole ruolo, int risposta) {
+        QPushButton* b = box->addButton(testoPulsante, ruolo);
+        b->setProperty(kRisposta, risposta);
+        return b;
+    };
+    QPushButton* primo = nullptr;
+    switch (stile & kMaskPulsanti) {
+    case mb::OkCancel:
+        primo = aggiungi(QStringLiteral("OK"), QMessageBox::AcceptRole, mb::Ok);
+        box->setEscapeButton(aggiungi(QStringLiteral("Annulla"), QMessageBox::RejectRole, mb::Cancel));
+        break;
+    case mb::YesNoCancel:
+        primo = aggiungi(QStringLiteral("Sì"), QMessageBox::YesRole, mb::Yes);
+        aggiungi(QStringLiteral("No"), QMessageBox::NoRole, mb::No);
+        box->setEscapeButton(aggiungi(QStringLiteral("Annulla"), QMessageBox::RejectRole, mb::Cancel));
+        break;
+    case mb::YesNo:
+        primo = aggiungi(QStringLiteral("Sì"), QMessageBox::YesRole, mb::Yes);
+        aggiungi(QStringLiteral("No"), QMessageBox::NoRole, mb::No);
+        break;
+    default:
+        primo = aggiungi(QStringLiteral("OK"), QMessageBox::AcceptRole, mb::Ok);
+        box->setEscapeButton(primo);
+        break;
+    }
+    box->setDefaultButton(primo);
+    return box;
+}
+
+int MessaggiQt::Risposta(QMessageBox* box, QAbstractButton* premuto) {
+    if (premuto) {
+        const QVariant r = premuto->property(kRisposta);
+        if (r.isValid()) return r.toInt();
+    }
+    // Closed without one of our buttons.
+    int cancel = 0, no = 0;
+    if (box) {
+        for (QAbstractButton* b : box->buttons()) {
+            const int r = b->property(kRisposta).toInt();
+            if (r == mb::Cancel) cancel = r;
+            if (r == mb::No) no = r;
+        }
+    }
+    if (cancel) return cancel;
+    if (no) return no;
+    return mb::Ok;
+}
+
+int MessaggiQt::MsgBox(const std::string& testo, int stile, const std::string& titolo) {
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent) parent = QApplication::activeWindow();
+    QPointer<QMessageBox> box = Crea(Qs(testo), stile, Qs(titolo), parent);
+    box->exec();
+    if (!box) return mb::Cancel;
+    const int r = Risposta(box, box->clickedButton());
+    delete box;
+    return r;
+}
+
+namespace Piattaforma {
+namespace {
+IMessaggi* messaggi = nullptr;
+}
+IMessaggi& Messaggi() {
+    static MessaggiQt predefiniti;
+    return messaggi ? *messaggi : predefiniti;
+}
+void ImpostaMessaggi(IMessaggi* m) { messaggi = m; }
+int MsgBox(const QString& testo, int stile, const QString& titolo) {
+    return Messaggi().MsgBox(U8(testo), stile, U8(titolo));
+}
+}  // namespace Piattaforma

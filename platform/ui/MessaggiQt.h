@@ -1,0 +1,38 @@
+// Message boxes on screen, and the process-wide hook through which every
+// window and dialog shows them (so tests answer them without a person).
+#pragma once
+
+#include <string>
+
+#include <QString>
+
+#include "engine/Interfacce.h"
+
+class QAbstractButton;
+class QMessageBox;
+class QWidget;
+
+// A modal QMessageBox over the active window: style = buttons + icon as in
+// mb:: (OkOnly, OkCancel, YesNoCancel, YesNo; Critical, Question, Exclamation,
+// Information; icons from the style). Buttons read "OK", "Sì", "No",
+// "Annulla", the first one is the default.  Returns mb::Ok, mb::Yes (6),
+// mb::No (7) or mb::Cancel (2); a box closed without a button answers Cancel
+// when it has one, otherwise No (Yes/No box) or Ok.
+class MessaggiQt : public IMessaggi {
+public:
+    int MsgBox(const std::string& testo, int stile, const std::string& titolo) override;
+
+    // Builds the box without showing it (objectName "MsgBox").
+    static QMessageBox* Crea(const QString& testo, int stile, const QString& titolo, QWidget* parent);
+    // The answer for the button that closed the box (nullptr: none).
+    static int Risposta(QMessageBox* box, QAbstractButton* premuto);
+};
+
+namespace Piattaforma {
+// The message boxes every window uses; by default a MessaggiQt.
+IMessaggi& Messaggi();
+// Replaces them (tests); nullptr restores the default. Not owned.
+void ImpostaMessaggi(IMessaggi* m);
+// Shortcut for Qt code: Messaggi().MsgBox with QString texts.
+int MsgBox(const QString& testo, int stile, const QString& titolo);
+}  // namespace Piattaforma

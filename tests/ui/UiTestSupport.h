@@ -1,0 +1,181 @@
+// Shared helpers of the UI tests: message boxes answered from a queue, fake
+// file and printer dialogs, and a watchdog that fails a test instead of
+// letting it hang on a real modal box.
+//
+//   FakeMessaggiUi msg;            // installed for the scope of the object
+//   msg.Attendi(mb::Yes);          // the next box is expected, answered Yes
+//   ... code that shows one box ...
+//   QCOMPARE(msg.boxes.size(), 1);
+//   // a box with no queued answer records a failure (QTest::qFail) at once
+//
+//   Sorveglianza guardia;          // in init(); guardia.Verifica() in cleanup()
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QImage>
+#include <QMessageBox>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest>
+
+#include "engine/Interfacce.h"
+#include "platform/ui/DialoghiFile.h"
+#include "platform/ui/MessaggiQt.h"
+#include "platform/ui/Posiziona.h"
+
+// Records every message box; answers from the queue. A box with an empty
+// queue is unexpected: it fails the running test and answers mb::Ok.
+struct FakeMessaggiUi : IMessaggi {
+    struct Box {
+        std::string testo;
+        int stile;
+        std::string titolo;
+    };
+    std::vector<Box> boxes;
+    std::deque<int> risposte;
+    std::vector<std::string> inattesi;  // texts of unexpected boxes
+    bool falliscePerInattesi = true;
+
+    FakeMessaggiUi() { Piattaforma::ImpostaMessaggi(this); }
+    ~FakeMessaggiUi() override { Piattaforma::ImpostaMessaggi(nullptr); }
+    FakeMessaggiUi(const FakeMessaggiUi&) = delete;
+    FakeMessaggiUi& operator=(const FakeMessaggiUi&) = delete;
+
+    // Expects one more box, answered with `risposta`.
+    void Attendi(int risposta = mb::Ok) { risposte.push_back(risposta); }
+    void Azzera() {
+        boxes.clear();
+        risposte.clear();
+        inattesi.clear();
+    }
+    // Text of the last box ("" when none).
+    QString Ultimo() const { return boxes.empty() ? QString() : Qs(boxes.back().testo); }
+    QString UltimoTitolo() const { return boxes.empty() ? QString() : Qs(boxes.back().titolo); }
+
+    int MsgBox(const std::string& testo, int stile, const std::string& titolo) override {
+        boxes.push_back({testo, stile, titolo});
+        if (risposte.empty()) {
+            inattesi.push_back(testo);
+            if (falliscePerInattesi) {
+                const QByteArray m = "unexpected message box: \"" + QByteArray::fromStdString(titolo) +
+                                     "\" / \"" + QByteArray::fromStdString(testo) + "\"";
+                QTest::qFail(m.constData(), __FILE__, __LINE__);
+            }
+            return mb::Ok;
+        }
+        const int r = risposte.front();
+        risposte.pop_front();
+        return r;
+    }
+};
+
+// Fake file and printer dialogs: paths from queues ("" = cancelled), printer
+// answers from flags; every call is recorded.
+struct FakeDialoghiUi : IDialoghiFile {
+    struct Chiamata {
+        QString tipo;  // "Apri", "Salva", "ImpostaStampante", "Stampa"
+        QString titolo, cartella, filtro;
+    };
+    std::vector<Chiamata> chiamate;
+    std::deque<QString> percorsiApri, percorsiSalva;
+    bool stampanteOk = true;        // answer of the printer dialogs
+    std::vector<QImage> stampate;   // images "printed"
+    bool orizzontale = false;       // orientation asked by the last print
+
+    FakeDialoghiUi() { Piattaforma::ImpostaDialoghi(this); }
+    ~FakeDialoghiUi() override { Piattaforma::ImpostaDialoghi(nullptr); }
+    FakeDialoghiUi(const FakeDialoghiUi&) = delete;
+    FakeDialoghiUi& operator=(const FakeDialoghiUi&) = delete;
+
+    QString Apri(QWidget*, const QString& t, const QString& c, const QString& f) override {
+        chiamate.push_back({QStringLiteral("Apri"), t, c, f});
+        if (percorsiApri.empty()) return {};
+        QString p = percorsiApri.front();
+        percorsiApri.pop_front();
+        return p;
+    }
+    QString Salva(QWidget*, const QString& t, const QString& c, const QString& f) override {
+        chiamate.push_back({QStringLiteral("Salva"), t, c, f});
+        if (percorsiSalva.empty()) return {};
+        QString p = percorsiSalva.front();
+        percorsiSalva.pop_front();
+        return p;
+    }
+    bool ImpostaStampante(QWidget*) override {
+        chiamate.push_back({QStringLiteral("ImpostaStampante"), {}, {}, {}});
+        return stampanteOk;
+    }
+    bool Stampa(QWidget*, QWidget* finestra, bool orizz) override {
+        chiamate.push_back({QStringLiteral("Stampa"), {}, {}, {}});
+        orizzontale = orizz;
+        if (!stampanteOk) return false;
+        stampate.push_back(finestra ? finestra->grab().toImage() : QImage());
+        return true;
+    }
+};
+
+// Watchdog: every `periodoMs` it looks for a modal dialog or message box left
+// open (a real one, which no person will answer), records it, and closes it,
+// so the test goes on and fails in Verifica() instead of hanging.
+class Sorveglianza : public QObject {
+public:
+    explicit Sorveglianza(int periodoMs = 200) {
+        timer_.setInterval(periodoMs);
+        QObject::connect(&timer_, &QTimer::timeout, this, [this] { Controlla(); });
+        timer_.start();
+    }
+    // Boxes the watchdog had to close (title: text).
+    QStringList chiusi;
+
+    // Call in cleanup(): fails the test if a modal box was found.
+    bool Verifica() {
+        Controlla();
+        if (chiusi.isEmpty()) return true;
+        const QByteArray m = "a modal box opened that no test answered: " + chiusi.join(QStringLiteral(" | ")).toUtf8();
+        QTest::qFail(m.constData(), __FILE__, __LINE__);
+        chiusi.clear();
+        return false;
+    }
+    void Ferma() { timer_.stop(); }
+
+private:
+    void Controlla() {
+        QWidget* modale = QApplication::activeModalWidget();
+        if (!modale) {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && (qobject_cast<QMessageBox*>(w) || qobject_cast<QDialog*>(w)) &&
+                    w->isModal()) {
+                    modale = w;
+                    break;
+                }
+        }
+        if (!modale) return;
+        QString descr = modale->windowTitle();
+        if (auto* box = qobject_cast<QMessageBox*>(modale)) descr += QStringLiteral(": ") + box->text();
+        chiusi << descr;
+        if (auto* d = qobject_cast<QDialog*>(modale))
+            d->reject();
+        else
+            modale->close();
+    }
+    QTimer timer_;
+};
+
+// Finds a child by objectName and type; fails the test when missing.
+template <class T>
+T* Figlio(QObject* radice, const QString& nome) {
+    T* w = radice ? radice->findChild<T*>(nome) : nullptr;
+    if (!w) {
+        const QByteArray m = "missing control " + nome.toUtf8();
+        QTest::qFail(m.constData(), __FILE__, __LINE__);
+    }
+    return w;
+}
