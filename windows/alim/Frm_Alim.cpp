@@ -1,0 +1,611 @@
+#include "windows/alim/Frm_Alim.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabBar>
+
+#include "engine/InputAlim.h"
+#include "engine/ModRoutine.h"
+#include "platform/core/Numeri.h"
+#include "platform/ui/Ui.h"
+
+namespace {
+
+// ---- layout, in twips
+constexpr int kRigaTitolo = 240;    // first row below a frame's caption
+constexpr int kPassoCampo = 300;    // rows holding a text box
+constexpr int kAltCampo = 285;
+constexpr int kPassoEtichetta = 240;  // result rows of a winding frame
+constexpr int kAltEtichetta = 225;
+constexpr int kPassoRiga = 270;     // rows of the lamination and bobbin pages
+constexpr int kAltRiga = 255;
+
+QLabel* Didascalia(QWidget* parent, const QString& nome, const QString& testo, int x, int y, int w,
+                   int h, Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* l = new QLabel(testo, parent);
+    l->setObjectName(nome);
+    l->setAlignment(allinea);
+    Posiziona(l, x, y, w, h);
+    return l;
+}
+
+// A label that shows a result: sunken like a read-only field, its caption
+// and unit also kept as its accessible name.
+QLabel* Risultato(QWidget* parent, const QString& nome, const QString& descrizione, int x, int y,
+                  int w, int h) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(nome);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setAccessibleName(descrizione);
+    Posiziona(l, x, y, w, h);
+    return l;
+}
+
+QPushButton* Pulsante(QWidget* parent, const QString& nome, const QString& caption,
+                      const QString& tooltip, int x, int y, int w, int h) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(nome);
+    if (!tooltip.isEmpty()) b->setToolTip(tooltip);
+    b->setAutoDefault(false);
+    Posiziona(b, x, y, w, h);
+    return b;
+}
+
+CampoNumerico* Campo(QWidget* parent, const QString& nome, int limite, const QString& tooltip, int x,
+                     int y, int w, int h) {
+    auto* c = new CampoNumerico(parent, limite);
+    c->setObjectName(nome);
+    c->setToolTip(tooltip);
+    c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Posiziona(c, x, y, w, h);
+    return c;
+}
+
+QComboBox* Lista(QWidget* parent, const QString& nome, int x, int y, int w, int h) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(nome);
+    c->setEditable(false);
+    Posiziona(c, x, y, w, h);
+    return c;
+}
+
+QColor ColoreDi(inputalim::ColoreCollegamento c, const QWidget* w) {
+    switch (c) {
+        case inputalim::ColoreCollegamento::Verde: return QColor(0, 255, 0);
+        case inputalim::ColoreCollegamento::Ciano: return QColor(0, 255, 255);
+        case inputalim::ColoreCollegamento::FacciaPulsante: break;
+    }
+    return QApplication::palette(w).color(QPalette::Active, QPalette::Button);
+}
+
+int NumeroDaLista(const QComboBox* c) {
+    auto v = num::TextToSng(c->currentText().toStdString());
+    int n = v ? static_cast<int>(*v) : 1;
+    if (n < 1) n = 1;
+    if (n > Frm_Alim::NUM_AVV) n = Frm_Alim::NUM_AVV;
+    return n;
+}
+
+}  // namespace
+
+void Frm_Alim::ImpostaCollegamento(QPushButton* b, const inputalim::AspettoCollegamento& a) {
+    if (!b) return;
+    b->setText(Qs(a.caption));
+    QColor colore = ColoreDi(a.colore, b);
+    QPalette pal = b->palette();
+    for (auto gruppo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        pal.setColor(gruppo, QPalette::Button, colore);
+    b->setPalette(pal);
+}
+
+QColor Frm_Alim::ColoreCollegamento(const QPushButton* b) {
+    return b ? b->palette().color(QPalette::Active, QPalette::Button) : QColor();
+}
+
+Frm_Alim::Frm_Alim(ModuleDIC& dic, QWidget* parent) : QMainWindow(parent), d_(dic) {
+    setObjectName("Frm_Alim");
+    setWindowTitle(Qs("Calcolo di Trasformatore Monofase"));
+
+    auto* centro = new QWidget(this);
+    centro->setObjectName("Frm_Alim_Centro");
+    QFont f = centro->font();
+    f.setPointSize(8);
+    centro->setFont(f);
+    setCentralWidget(centro);
+    centro->setMinimumSize(Px(12300), Px(8430));
+
+    CostruisciMenu();
+    CostruisciConteggi(centro);
+    CostruisciPagineAvvolgimenti(centro);
+    CostruisciPagineLamierino(centro);
+
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->setSizeGripEnabled(false);
+    TestoStato(this);
+
+    listaCoefK_.Collega(ui.Cmb_CoefK);
+
+    // The tab strips switch their pages only once every page exists.
+    connect(ui.TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
+    connect(ui.TabStrip2, &QTabBar::currentChanged, this, [this] { TabStrip2_Click(); });
+    connect(ui.TabStrip3, &QTabBar::currentChanged, this, [this] { TabStrip3_Click(); });
+
+    // A count takes effect when its list is left, not when an entry is picked.
+    new LostFocus(ui.Cmb_PriNumAvv, [this] { Cmb_PriNumAvv_LostFocus(); });
+    new LostFocus(ui.Cmb_SecNumAvv, [this] { Cmb_SecNumAvv_LostFocus(); });
+
+    Dimensiona(this, 12300, 9500);
+}
+
+// ------------------------------------------------------------------ building
+
+void Frm_Alim::CostruisciMenu() {
+    QMenuBar* barra = menuBar();
+    barra->setObjectName("MenuBar");
+    ui.MnuFile = barra->addMenu(Qs("&File"));
+    ui.MnuFile->setObjectName("MnuFile");
+    ui.MnuFile->menuAction()->setObjectName("MnuFile");
+    auto voce = [this](QMenu* m, const char* nome, const char* caption) {
+        QAction* a = m->addAction(Qs(caption));
+        a->setObjectName(nome);
+        a->setParent(this);
+        return a;
+    };
+    auto separatore = [](QMenu* m, const char* nome) { m->addSeparator()->setObjectName(nome); };
+    ui.MnuFileNuovo = voce(ui.MnuFile, "MnuFileNuovo", "&Nuovo");
+    ui.MnuFileApri = voce(ui.MnuFile, "MnuFileApri", "&Apri");
+    ui.MnuFileChiudi = voce(ui.MnuFile, "MnuFileChiudi", "&Chiudi");
+    separatore(ui.MnuFile, "separator1");
+    ui.MnuFileSalva = voce(ui.MnuFile, "MnuFileSalva", "&Salva");
+    ui.MnuFileSalvaNome = voce(ui.MnuFile, "MnuFileSalvaNome", "Salva &con Nome");
+    separatore(ui.MnuFile, "separator2");
+    ui.MnuFileImpostaStampante =
+        voce(ui.MnuFile, "MnuFileImpostaStampante", "&Imposta Stampante");
+    ui.MnuFileStampa = voce(ui.MnuFile, "MnuFileStampa", "Sta&mpa");
+    separatore(ui.MnuFile, "separator3");
+    ui.MnuFileEsci = voce(ui.MnuFile, "MnuFileEsci", "&Esci");
+
+    ui.Help = barra->addMenu(Qs("&?"));
+    ui.Help->setObjectName("Help");
+    ui.Help->menuAction()->setObjectName("Help");
+    ui.MnuAbout = voce(ui.Help, "MnuAbout", "&About");
+}
+
+void Frm_Alim::CostruisciConteggi(QWidget* centro) {
+    Didascalia(centro, "Cap_PriNumAvv", Qs("N° Avvolgimenti Primari"), 60, 60, 1900, 315);
+    ui.Cmb_PriNumAvv = Lista(centro, "Cmb_PriNumAvv", 1980, 60, 780, 315);
+    ui.Cmd_Aggiorna = Pulsante(centro, "Cmd_Aggiorna", Qs("Aggiorna Calcolo"), {}, 3000, 40, 1500, 360);
+    ui.Cmd_Schema = Pulsante(centro, "Cmd_Schema", Qs("Vedi Schema"), {}, 4620, 40, 1380, 360);
+    Didascalia(centro, "Cap_SecNumAvv", Qs("N° Avvolgimenti Secondari"), 6210, 60, 2000, 315);
+    ui.Cmb_SecNumAvv = Lista(centro, "Cmb_SecNumAvv", 8230, 60, 780, 315);
+    // The lists offer 1 to 12 from the start; the window load fills them again.
+    for (QComboBox* c : {ui.Cmb_PriNumAvv, ui.Cmb_SecNumAvv}) {
+        for (int i = 1; i <= NUM_AVV; ++i) c->addItem(QString::number(i));
+        c->setCurrentIndex(0);
+    }
+}
+
+void Frm_Alim::CostruisciPagineAvvolgimenti(QWidget* centro) {
+    struct RigaRisultato {
+        Arr<QLabel>* lbl;
+        const char* nome;
+        const char* didascalia;
+    };
+
+    for (int lato = 0; lato < 2; ++lato) {
+        const bool pri = lato == 0;
+        const int x0 = pri ? 60 : 6210;
+        QTabBar* strip = new QTabBar(centro);
+        strip->setObjectName(pri ? "TabStrip1" : "TabStrip2");
+        strip->setExpanding(false);
+        strip->setDrawBase(true);
+        strip->setElideMode(Qt::ElideNone);
+        Posiziona(strip, x0, 450, 6030, 330);
+        (pri ? ui.TabStrip1 : ui.TabStrip2) = strip;
+        auto& pagine = pri ? ui.FramePri : ui.FrameSec;
+
+        // Rows of a winding frame: the inputs, then the results, each with its
+        // caption and unit once at the left of the page.
+        std::vector<std::pair<QString, QString>> campi;   // name, caption
+        std::vector<RigaRisultato> righe;
+        if (pri) {
+            righe = {{&ui.Lbl_PriPot, "Lbl_PriPot", "Potenza (VA)"},
+                     {&ui.Lbl_PriAmp, "Lbl_PriAmp", "Corrente (A)"},
+                     {&ui.Lbl_PriSpire, "Lbl_PriSpire", "Spire (n°)"},
+                     {&ui.Lbl_PriFiloNudo, "Lbl_PriFiloNudo", "Ø Filo Nudo (mm)"},
+                     {&ui.Lbl_PriFiloIsol, "Lbl_PriFiloIsol", "Ø Filo Smaltato (mm)"},
+                     {&ui.Lbl_PriLung, "Lbl_PriLung", "Lunghezza Filo (m)"},
+                     {&ui.Lbl_PriPeso, "Lbl_PriPeso", "Peso Rame (g)"},
+                     {&ui.Lbl_PriDens, "Lbl_PriDens", "Densità (A/mm²)"},
+                     {&ui.Lbl_PriPotPer, "Lbl_PriPotPer", "Perdita Rame (W)"},
+                     {&ui.Lbl_PriIng, "Lbl_PriIng", "Ingombro (mm²)"},
+                     {&ui.Lbl_PriSpSt, "Lbl_PriSpSt", "Spire per Strato (n°)"},
+                     {&ui.Lbl_PriStrati, "Lbl_PriStrati", "Strati (n°)"},
+                     {&ui.Lbl_PriIso, "Lbl_PriIso", "Isolante (mm²)"},
+                     {&ui.Lbl_PriRes, "Lbl_PriRes", "Resistenza (Ω)"}};
+        } else {
+            righe = {{&ui.Lbl_SecVoltVuoto, "Lbl_SecVoltVuoto", "Tensione a Vuoto (V)"},
+                     {&ui.Lbl_SecSpire, "Lbl_SecSpire", "Spire (n°)"},
+                     {&ui.Lbl_SecFiloNudo, "Lbl_SecFiloNudo", "Ø Filo Nudo (mm)"},
+                     {&ui.Lbl_SecFiloIsol, "Lbl_SecFiloIsol", "Ø Filo Smaltato (mm)"},
+                     {&ui.Lbl_SecLung, "Lbl_SecLung", "Lunghezza Filo (m)"},
+                     {&ui.Lbl_SecPeso, "Lbl_SecPeso", "Peso Rame (g)"},
+                     {&ui.Lbl_SecDens, "Lbl_SecDens", "Densità (A/mm²)"},
+                     {&ui.Lbl_SecPotPer, "Lbl_SecPotPer", "Perdita Rame (W)"},
+                     {&ui.Lbl_SecIng, "Lbl_SecIng", "Ingombro (mm²)"},
+                     {&ui.Lbl_SecSpSt, "Lbl_SecSpSt", "Spire per Strato (n°)"},
+                     {&ui.Lbl_SecStrati, "Lbl_SecStrati", "Strati (n°)"},
+                     {&ui.Lbl_SecIso, "Lbl_SecIso", "Isolante (mm²)"},
+                     {&ui.Lbl_SecRes, "Lbl_SecRes", "Resistenza (Ω)"}};
+        }
+        const QStringList didascalieCampi =
+            pri ? QStringList{Qs("Tensione (V)")}
+                : QStringList{Qs("Tensione a Carico (V)"), Qs("Corrente (A)"), Qs("Potenza (VA)")};
+        const int yRisultati = kRigaTitolo + 330 + kPassoCampo * static_cast<int>(didascalieCampi.size());
+
+        for (int p = 1; p <= NUM_PAG; ++p) {
+            strip->addTab(Qs(pri ? "Primario " : "Secondario ") + QString::number(3 * p - 2) + ","
+                          + QString::number(3 * p - 1) + "," + QString::number(3 * p));
+            auto* pagina = new QGroupBox(centro);
+            pagina->setObjectName(NomeIndice(pri ? "FramePri" : "FrameSec", p));
+            Posiziona(pagina, x0, 780, 6030, 4770);
+            pagine[p] = pagina;
+            if (p > 1) pagina->hide();
+
+            // Captions with units, once per page.
+            const int yFrame = 60;
+            Didascalia(pagina, {}, Qs("Collegamento / Filo / Gola"), 90, yFrame + kRigaTitolo, 1380,
+                       300);
+            for (int r = 0; r < didascalieCampi.size(); ++r)
+                Didascalia(pagina, {}, didascalieCampi[r], 90,
+                           yFrame + kRigaTitolo + 330 + r * kPassoCampo, 1380, kAltCampo);
+            for (size_t r = 0; r < righe.size(); ++r)
+                Didascalia(pagina, {}, Qs(righe[r].didascalia), 90,
+                           yFrame + yRisultati + static_cast<int>(r) * kPassoEtichetta, 1380,
+                           kAltEtichetta);
+
+            for (int j = 0; j < 3; ++j) {
+                const int i = 3 * (p - 1) + j;
+                auto* frm = new QGroupBox(Qs("Avv ") + QString::number(i + 1), pagina);
+                frm->setObjectName(NomeIndice(pri ? "Frm_PriAvv" : "Frm_SecAvv", i));
+                Posiziona(frm, 1500 + 1500 * j, yFrame, 1440, 4650);
+                (pri ? ui.Frm_PriAvv : ui.Frm_SecAvv)[i] = frm;
+
+                auto* avv = Pulsante(frm, NomeIndice(pri ? "Cmd_PriAvv" : "Cmd_SecAvv", i), "I",
+                                     Qs("Modifico Tipo di Collegamento"), 60, kRigaTitolo, 450, 300);
+                // A Greek phi, the wire's symbol.
+                auto* filo = Pulsante(frm, NomeIndice(pri ? "Cmd_PriFiloRame" : "Cmd_SecFiloRame", i),
+                                      Qs("φ"), Qs("Modifico Filo Rame"), 540, kRigaTitolo, 330, 300);
+                auto* roch = Pulsante(frm, NomeIndice(pri ? "Cmd_PriRoch" : "Cmd_SecRoch", i),
+                                      "H1", Qs("Avvolgimento nella Gola H del Rocchetto 1 "), 900,
+                                      kRigaTitolo, 450, 300);
+                (pri ? ui.Cmd_PriAvv : ui.Cmd_SecAvv)[i] = avv;
+                (pri ? ui.Cmd_PriFiloRame : ui.Cmd_SecFiloRame)[i] = filo;
+                (pri ? ui.Cmd_PriRoch : ui.Cmd_SecRoch)[i] = roch;
+
+                const int yc = kRigaTitolo + 330;
+                if (pri) {
+                    ui.Txt_PriVolt[i] = Campo(frm, NomeIndice("Txt_PriVolt", i), 4,
+                                              Qs("Indicare la Tensione Avvolgimento Primario"), 60,
+                                              yc, 1320, kAltCampo);
+                } else {
+                    ui.Txt_SecVolt[i] = Campo(frm, NomeIndice("Txt_SecVolt", i), 4,
+                                              Qs("Indicare la Tensione Avvolgimento Secondario"), 60,
+                                              yc, 1320, kAltCampo);
+                    ui.Txt_SecAmp[i] = Campo(frm, NomeIndice("Txt_SecAmp", i), 5,
+                                             Qs("Indicare la Corrente Avvolgimento Secondario"), 60,
+                                             yc + kPassoCampo, 1320, kAltCampo);
+                    ui.Txt_SecPot[i] = Campo(frm, NomeIndice("Txt_SecPot", i), 4,
+                                             Qs("Indicare la Potenza Avvolgimento Secondario"), 60,
+                                             yc + 2 * kPassoCampo, 1320, kAltCampo);
+                }
+                for (size_t r = 0; r < righe.size(); ++r) {
+                    (*righe[r].lbl)[i] = Risultato(
+                        frm, NomeIndice(righe[r].nome, i),
+                        Qs(righe[r].didascalia) + Qs(pri ? " - Primario " : " - Secondario ") +
+                            QString::number(i + 1),
+                        60, yRisultati + static_cast<int>(r) * kPassoEtichetta, 1320, kAltEtichetta);
+                }
+            }
+        }
+        strip->setCurrentIndex(0);
+    }
+}
+
+void Frm_Alim::CostruisciPagineLamierino(QWidget* centro) {
+    ui.TabStrip3 = new QTabBar(centro);
+    ui.TabStrip3->setObjectName("TabStrip3");
+    ui.TabStrip3->setExpanding(false);
+    ui.TabStrip3->setDrawBase(true);
+    ui.TabStrip3->setElideMode(Qt::ElideNone);
+    Posiziona(ui.TabStrip3, 60, 5610, 12180, 330);
+    ui.TabStrip3->addTab(Qs("Pacco Lamellare - Dati Generali"));
+    ui.TabStrip3->addTab(Qs("Rocchetto - Isolanti - Ingombri"));
+
+    auto riga = [](int r) { return kRigaTitolo + r * kPassoRiga; };
+
+    // ---- page 1: general data, totals, the lamination stack
+    auto* p1 = new QGroupBox(Qs("Scelta Pacco Lamellare"), centro);
+    p1->setObjectName(NomeIndice("FrameLam", 1));
+    Posiziona(p1, 60, 5940, 12180, 2460);
+    ui.FrameLam[1] = p1;
+
+    Didascalia(p1, "Cap_Frequenza", Qs("Frequenza (Hz)"), 90, riga(0), 1850, kAltRiga);
+    ui.Cmb_Frequenza = Lista(p1, "Cmb_Frequenza", 1960, riga(0), 900, kAltRiga);
+    Didascalia(p1, "Cap_Induzione", Qs("Induzione (T)"), 90, riga(1), 1850, kAltRiga);
+    ui.Cmb_Induzione = Lista(p1, "Cmb_Induzione", 1960, riga(1), 900, kAltRiga);
+    Didascalia(p1, "Cap_Densita", Qs("Densità di Corrente (A/mm²)"), 90, riga(2), 1850, kAltRiga);
+    ui.Cmb_Densita = Lista(p1, "Cmb_Densita", 1960, riga(2), 900, kAltRiga);
+    ui.Label2 = Didascalia(p1, "Label2", Qs("Coeff. di Dimensionamento K"), 90, riga(3), 1650, kAltRiga);
+    ui.Label14 = Didascalia(p1, "Label14", Qs("n°"), 1740, riga(3), 200, kAltRiga);
+    ui.Cmb_CoefK = Lista(p1, "Cmb_CoefK", 1960, riga(3), 900, kAltRiga);
+    ui.Label15 = Didascalia(p1, "Label15", Qs("Coeff. di Dimensionamento K"), 90, riga(4), 1650, kAltRiga);
+    ui.Label66 = Didascalia(p1, "Label66", Qs("n°"), 1740, riga(4), 200, kAltRiga);
+    ui.Lbl_CoefK = Risultato(p1, "Lbl_CoefK", Qs("Coefficiente di Dimensionamento K calcolato"),
+                             1960, riga(4), 900, kAltRiga);
+
+    ui.Frame1 = new QGroupBox(Qs("Conosco:"), p1);
+    ui.Frame1->setObjectName("Frame1");
+    Posiziona(ui.Frame1, 90, riga(5) + 30, 2770, 630);
+    ui.Opt_Lam = new QRadioButton(Qs("Lamierini"), ui.Frame1);
+    ui.Opt_Lam->setObjectName("Opt_Lam");
+    ui.Opt_Lam->setToolTip(
+        Qs("Conosco il Pacco Lamierini e Calcolo il range di Potenza Disponibile"));
+    Posiziona(ui.Opt_Lam, 90, 270, 1250, kAltRiga);
+    ui.Opt_Pot = new QRadioButton(Qs("Potenza"), ui.Frame1);
+    ui.Opt_Pot->setObjectName("Opt_Pot");
+    ui.Opt_Pot->setToolTip(Qs(
+        "Conosco la Potenza degli Avvolgimenti Secondari e Calcolo il Pacco Lamierini"));
+    Posiziona(ui.Opt_Pot, 1400, 270, 1250, kAltRiga);
+    // The window opens in the power-given mode: the coefficient is chosen from
+    // the list, the lamination is not.
+    ui.Opt_Pot->setChecked(true);
+
+    struct Voce {
+        QLabel** lbl;
+        const char* nome;
+        const char* didascalia;
+    };
+    auto colonna = [&](QWidget* pagina, int x, int wDid, int xVal, int wVal, int r0,
+                       std::initializer_list<Voce> voci) {
+        int r = r0;
+        for (const Voce& v : voci) {
+            Didascalia(pagina, QString("Cap_") + (v.nome + 4), Qs(v.didascalia), x, riga(r), wDid,
+                       kAltRiga);
+            *v.lbl = Risultato(pagina, v.nome, Qs(v.didascalia), xVal, riga(r), wVal, kAltRiga);
+            ++r;
+        }
+    };
+
+    colonna(p1, 3000, 1900, 4920, 1000, 0,
+            {{&ui.Lbl_SecPotTot, "Lbl_SecPotTot", "Potenza Secondaria Totale (VA)"},
+             {&ui.Lbl_PriPotTot, "Lbl_PriPotTot", "Potenza Primaria (VA)"},
+             {&ui.Lbl_Rendimento, "Lbl_Rendimento", "Rendimento (%)"},
+             {&ui.Lbl_CadutaVolt, "Lbl_CadutaVolt", "Caduta di Tensione (%)"},
+             {&ui.Lbl_FEMI, "Lbl_FEMI", "Tensione per Spira (V)"}});
+
+    ui.Cmd_Lamierino = Pulsante(p1, "Cmd_Lamierino", Qs("Tipo Lamierino"), Qs("Modifico il Lamierino"),
+                                6060, riga(0) - 15, 1800, 285);
+    ui.Lbl_Lamierino = Risultato(p1, "Lbl_Lamierino", Qs("Lamierino"), 7980, riga(0), 1300, kAltRiga);
+    colonna(p1, 6060, 1900, 7980, 1300, 1,
+            {{&ui.Lbl_C, "Lbl_C", "Colonna Centrale C (mm)"},
+             {&ui.Lbl_SP, "Lbl_SP", "Spessore Pacco Sp (mm)"},
+             {&ui.Lbl_SE, "Lbl_SE", "Sezione Ferro (cm²)"},
+             {&ui.Lbl_SF, "Lbl_SF", "Area Finestra (mm²)"},
+             {&ui.Lbl_LamPesoPacco, "Lbl_LamPesoPacco", "Peso Pacco (kg)"}});
+
+    Didascalia(p1, "Cap_LamCdP", Qs("Cifra di Perdita (W/kg)"), 9420, riga(0), 1700, kAltRiga);
+    ui.Txt_LamCdP = Campo(p1, "Txt_LamCdP", 3, {}, 11130, riga(0) - 15, 960, kAltCampo);
+    colonna(p1, 9420, 1700, 11130, 960, 1,
+            {{&ui.Lbl_LamPF, "Lbl_LamPF", "Perdite nel Ferro (W)"},
+             {&ui.Lbl_PotMin, "Lbl_PotMin", "Potenza Minima (VA)"},
+             {&ui.Lbl_PotMax, "Lbl_PotMax", "Potenza Massima (VA)"}});
+
+    // Power-given mode: the list is in use, the computed coefficient and the
+    // lamination button are not.
+    ui.Cmd_Lamierino->setEnabled(false);
+    ui.Label15->setEnabled(false);
+    ui.Lbl_CoefK->setEnabled(false);
+    ui.Label66->setEnabled(false);
+
+    // ---- page 2: bobbin, insulation, groove fill
+    auto* p2 = new QGroupBox(
+        Qs("Scelta Rocchetto  Scelta Spessore Isolante   e   Ingombro Totale"), centro);
+    p2->setObjectName(NomeIndice("FrameLam", 2));
+    Posiziona(p2, 60, 5940, 12180, 2460);
+    p2->hide();
+    ui.FrameLam[2] = p2;
+
+    ui.Cmd_Rocchetto = Pulsante(p2, "Cmd_Rocchetto", Qs("Tipo Rocchetto"), Qs("Modifico il Rocchetto"),
+                                90, riga(0) - 15, 1800, 285);
+    ui.Lbl_RochTipo = Risultato(p2, "Lbl_RochTipo", Qs("Rocchetto"), 1960, riga(0), 1560, kAltRiga);
+    colonna(p2, 90, 2400, 2520, 1000, 1,
+            {{&ui.Lbl_RochC, "Lbl_RochC", "Larghezza Interna Cr (mm)"},
+             {&ui.Lbl_RochSp, "Lbl_RochSp", "Profondità Interna Spr (mm)"},
+             {&ui.Lbl_RochGolaH, "Lbl_RochGolaH", "Area Gola H (mm²)"},
+             {&ui.Lbl_RochGolaI, "Lbl_RochGolaI", "Area Gola I (mm²)"},
+             {&ui.Lbl_RochGolaL, "Lbl_RochGolaL", "Area Gola L (mm²)"}});
+
+    ui.Cmd_Isolanti = Pulsante(p2, "Cmd_Isolanti", Qs("Spessore Isolante"),
+                               Qs("Modifico lo Spessore Isolante"), 3700, riga(0) - 15, 1800, 285);
+    colonna(p2, 3700, 2500, 6220, 900, 1,
+            {{&ui.Lbl_RochIngKi, "Lbl_RochIngKi", "Coeff. di Ingombro Ki (%)"},
+             {&ui.Lbl_RochIsoAvvH, "Lbl_RochIsoAvvH", "Isol. Avv-Avv Gola H (mm)"},
+             {&ui.Lbl_RochIsoAvvI, "Lbl_RochIsoAvvI", "Isol. Avv-Avv Gola I (mm)"},
+             {&ui.Lbl_RochIsoAvvL, "Lbl_RochIsoAvvL", "Isol. Avv-Avv Gola L (mm)"},
+             {&ui.Lbl_RochIsoStrH, "Lbl_RochIsoStrH", "Isol. tra Strati Gola H (mm)"},
+             {&ui.Lbl_RochIsoStrI, "Lbl_RochIsoStrI", "Isol. tra Strati Gola I (mm)"},
+             {&ui.Lbl_RochIsoStrL, "Lbl_RochIsoStrL", "Isol. tra Strati Gola L (mm)"}});
+
+    // Groove fill: one row per groove, one column per bobbin.
+    Didascalia(p2, "Cap_IngGole", Qs("Ingombro Gole (mm²)"), 7300, riga(0), 1900, kAltRiga);
+    Didascalia(p2, "Cap_Rocchetto1", Qs("Rocchetto 1"), 9250, riga(0), 1100, kAltRiga,
+               Qt::AlignCenter);
+    Didascalia(p2, "Cap_Rocchetto2", Qs("Rocchetto 2"), 10450, riga(0), 1100, kAltRiga,
+               Qt::AlignCenter);
+    const struct {
+        const char* gola;
+        QLabel** r1;
+        QLabel** r2;
+    } gole[] = {{"H", &ui.Lbl_IngGolaH1, &ui.Lbl_IngGolaH2},
+                {"I", &ui.Lbl_IngGolaI1, &ui.Lbl_IngGolaI2},
+                {"L", &ui.Lbl_IngGolaL1, &ui.Lbl_IngGolaL2}};
+    int r = 1;
+    for (const auto& g : gole) {
+        const QString gola = Qs(g.gola);
+        Didascalia(p2, "Cap_IngGola" + gola, Qs("Gola ") + gola, 7300, riga(r), 1900, kAltRiga);
+        *g.r1 = Risultato(p2, "Lbl_IngGola" + gola + "1",
+                          Qs("Ingombro Gola ") + gola + Qs(" Rocchetto 1 (mm²)"), 9250, riga(r), 1100,
+                          kAltRiga);
+        *g.r2 = Risultato(p2, "Lbl_IngGola" + gola + "2",
+                          Qs("Ingombro Gola ") + gola + Qs(" Rocchetto 2 (mm²)"), 10450, riga(r),
+                          1100, kAltRiga);
+        ++r;
+    }
+    colonna(p2, 7300, 1900, 9250, 1100, 5,
+            {{&ui.Lbl_PotTotPers, "Lbl_PotTotPers", "Perdite Rame Totali (W)"}});
+
+    ui.TabStrip3->setCurrentIndex(0);
+}
+
+// ------------------------------------------------------------------ procedures
+
+void Frm_Alim::CalcolaTrasfo() {
+    ControllaInputDati();
+    CalcoloAlim(d_, DatiTesti(), Piattaforma::Messaggi());
+    RefreshAlim();
+}
+
+void Frm_Alim::ControllaInputDati() {
+    inputalim::TestiAvvolgimenti t;
+    for (int i = 0; i < NUM_AVV; ++i) {
+        t.PriVolt[i] = ui.Txt_PriVolt[i]->TestoU8();
+        t.SecVolt[i] = ui.Txt_SecVolt[i]->TestoU8();
+        t.SecAmp[i] = ui.Txt_SecAmp[i]->TestoU8();
+        t.SecPot[i] = ui.Txt_SecPot[i]->TestoU8();
+    }
+    const inputalim::EsitoOrdinamento e = inputalim::OrdinaAvvolgimenti(d_, t);
+    inputalim::RicalcolaCorrentiSec(d_, t);
+
+    auto scrivi = [](CampoNumerico* c, const std::string& s) {
+        if (c->TestoU8() != s) c->ImpostaTestoU8(s);
+    };
+    for (int i = 0; i < NUM_AVV; ++i) {
+        scrivi(ui.Txt_PriVolt[i], t.PriVolt[i]);
+        scrivi(ui.Txt_SecVolt[i], t.SecVolt[i]);
+        scrivi(ui.Txt_SecAmp[i], t.SecAmp[i]);
+        scrivi(ui.Txt_SecPot[i], t.SecPot[i]);
+    }
+
+    const inputalim::AspettoCollegamento isolato{"I", inputalim::ColoreCollegamento::FacciaPulsante};
+    for (int i = 0; i < NUM_AVV; ++i) {
+        if (e.priIsolati[i]) ImpostaCollegamento(ui.Cmd_PriAvv[i], isolato);
+        if (e.secIsolati[i]) ImpostaCollegamento(ui.Cmd_SecAvv[i], isolato);
+    }
+    // After an exchange the last winding's button is off: it can have no later partner.
+    const int priUlt = inputalim::UltimoIndice(d_.PriUlt);
+    const int secUlt = inputalim::UltimoIndice(d_.SecUlt);
+    if (e.scambioPri && priUlt >= 0) ui.Cmd_PriAvv[priUlt]->setEnabled(false);
+    if (e.scambioSec && secUlt >= 0) ui.Cmd_SecAvv[secUlt]->setEnabled(false);
+
+    PulsantiRocchetto();
+}
+
+void Frm_Alim::PulsantiAlim() {
+    const int priUlt = inputalim::UltimoIndice(d_.PriUlt);
+    for (int i = 0; i <= priUlt; ++i)
+        if (auto a = inputalim::AspettoCollegamentoPri(d_, i)) ImpostaCollegamento(ui.Cmd_PriAvv[i], *a);
+    const int secUlt = inputalim::UltimoIndice(d_.SecUlt);
+    for (int i = 0; i <= secUlt; ++i)
+        if (auto a = inputalim::AspettoCollegamentoSec(d_, i)) ImpostaCollegamento(ui.Cmd_SecAvv[i], *a);
+}
+
+void Frm_Alim::PulsantiRocchetto() {
+    auto applica = [](QPushButton* b, const std::optional<inputalim::AspettoPosizione>& a) {
+        if (!a) return;
+        b->setText(Qs(a->caption));
+        b->setToolTip(Qs(a->tooltip));
+    };
+    const int priUlt = inputalim::UltimoIndice(d_.PriUlt);
+    for (int i = 0; i <= priUlt; ++i) applica(ui.Cmd_PriRoch[i], inputalim::AspettoPosizionePri(d_, i));
+    const int secUlt = inputalim::UltimoIndice(d_.SecUlt);
+    for (int i = 0; i <= secUlt; ++i) applica(ui.Cmd_SecRoch[i], inputalim::AspettoPosizioneSec(d_, i));
+    // The winding index is this loop's counter and is left past the last secondary.
+    d_.NumAvvScelto = static_cast<float>(secUlt + 1);
+}
+
+void Frm_Alim::MostraFrameAvv(bool primario, int n) {
+    auto& frm = primario ? ui.Frm_PriAvv : ui.Frm_SecAvv;
+    auto& cmd = primario ? ui.Cmd_PriAvv : ui.Cmd_SecAvv;
+    for (int i = 0; i < NUM_AVV; ++i) {
+        frm[i]->setHidden(i >= n);
+        cmd[i]->setEnabled(i < n - 1);   // the last winding in use has no later partner
+    }
+}
+
+void Frm_Alim::ContolloFrameAlim() {
+    MostraFrameAvv(true, NumeroDaLista(ui.Cmb_PriNumAvv));
+    MostraFrameAvv(false, NumeroDaLista(ui.Cmb_SecNumAvv));
+    TabStrip1_Click();
+    TabStrip2_Click();
+    TabStrip3_Click();
+}
+
+void Frm_Alim::CambiaNumeroAvv(bool primario) {
+    const int n = NumeroDaLista(primario ? ui.Cmb_PriNumAvv : ui.Cmb_SecNumAvv);
+    MostraFrameAvv(primario, n);
+    const inputalim::Indici isolati =
+        primario ? inputalim::CambiaNumeroAvvPri(d_, n) : inputalim::CambiaNumeroAvvSec(d_, n);
+    const inputalim::AspettoCollegamento isolato{"I", inputalim::ColoreCollegamento::FacciaPulsante};
+    auto& cmd = primario ? ui.Cmd_PriAvv : ui.Cmd_SecAvv;
+    for (int i = 0; i < NUM_AVV; ++i)
+        if (isolati[i]) ImpostaCollegamento(cmd[i], isolato);
+    VerificaPosizioneAvvolgimenti(d_);
+    PulsantiRocchetto();
+}
+
+void Frm_Alim::Cmb_PriNumAvv_LostFocus() { CambiaNumeroAvv(true); }
+
+void Frm_Alim::Cmb_SecNumAvv_LostFocus() { CambiaNumeroAvv(false); }
+
+void Frm_Alim::ClickTab(QTabBar* strip, QGroupBox* const* frames, int ultima, int16_t& pagina) {
+    const int k = strip->currentIndex() + 1;
+    if (k < 1 || k == pagina) return;
+    for (int p = 1; p <= ultima; ++p) frames[p]->hide();
+    frames[k]->show();
+    pagina = static_cast<int16_t>(k);
+}
+
+void Frm_Alim::TabStrip1_Click() { ClickTab(ui.TabStrip1, ui.FramePri.data(), NUM_PAG, d_.TabPri); }
+
+void Frm_Alim::TabStrip2_Click() { ClickTab(ui.TabStrip2, ui.FrameSec.data(), NUM_PAG, d_.TabSec); }
+
+void Frm_Alim::TabStrip3_Click() {
+    ClickTab(ui.TabStrip3, ui.FrameLam.data(), NUM_PAG_LAM, d_.TabLam);
+}
+
+DatiAlimTesti Frm_Alim::DatiTesti() const {
+    DatiAlimTesti t;
+    t.Cmb_PriNumAvv = U8(ui.Cmb_PriNumAvv->currentText());
+    t.Cmb_SecNumAvv = U8(ui.Cmb_SecNumAvv->currentText());
+    t.Cmb_Frequenza = U8(ui.Cmb_Frequenza->currentText());
+    t.Cmb_Induzione = U8(ui.Cmb_Induzione->currentText());
+    t.Cmb_Densita = U8(ui.Cmb_Densita->currentText());
+    t.Cmb_CoefK = U8(ui.Cmb_CoefK->currentText());
+    for (int i = 0; i < NUM_AVV; ++i) {
+        t.Txt_PriVolt[i] = ui.Txt_PriVolt[i]->TestoU8();
+        t.Txt_SecVolt[i] = ui.Txt_SecVolt[i]->TestoU8();
+        t.Txt_SecAmp[i] = ui.Txt_SecAmp[i]->TestoU8();
+        t.Txt_SecPot[i] = ui.Txt_SecPot[i]->TestoU8();
+    }
+    return t;
+}
