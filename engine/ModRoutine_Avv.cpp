@@ -6,6 +6,7 @@
 // when it is stored, so results match the stored values step by step.
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "engine/ModRoutine.h"
 
@@ -284,30 +285,34 @@ void SommaIngombriGoleTrif(ModuleDIC& d) { SommaGole(d, true); }
 void VerificaIngombriAvvolgimenti(ModuleDIC& d, IMessaggi& msg) {
     const double ki = static_cast<double>(d.RochIngKi) / 100.0 + 1.0;
     const int b = RigaRocchetto(d.RochScelto);
+    // The texts live for the whole run, so a warning costs no allocation.
+    static const std::string titolo = "Verifica Ingombri Avvolgimenti";
+    static const std::string testi[6] = {
+        "Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1",
+        "Avvolgimenti Troppo Ingombranti in Gola I Rocchetto 1",
+        "Avvolgimenti Troppo Ingombranti in Gola L Rocchetto 1",
+        "Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 2",
+        "Avvolgimenti Troppo Ingombranti in Gola I Rocchetto 2",
+        "Avvolgimenti Troppo Ingombranti in Gola L Rocchetto 2",
+    };
     struct Gola {
         float& ingGola;
         double somma;  // insulation plus copper build
         float spazio;  // both bobbins compare with the row in use
-        const char* testo;
+        const std::string& testo;
     };
     const Gola gole[6] = {
-        {d.IngGolaH1, static_cast<double>(d.SommaIsoH1) + d.SommaIngH1, d.RochGolaH[b],
-         "Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1"},
-        {d.IngGolaI1, static_cast<double>(d.SommaIsoI1) + d.SommaIngI1, d.RochGolaI[b],
-         "Avvolgimenti Troppo Ingombranti in Gola I Rocchetto 1"},
-        {d.IngGolaL1, static_cast<double>(d.SommaIsoL1) + d.SommaIngL1, d.RochGolaL[b],
-         "Avvolgimenti Troppo Ingombranti in Gola L Rocchetto 1"},
-        {d.IngGolaH2, static_cast<double>(d.SommaIsoH2) + d.SommaIngH2, d.RochGolaH[b],
-         "Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 2"},
-        {d.IngGolaI2, static_cast<double>(d.SommaIsoI2) + d.SommaIngI2, d.RochGolaI[b],
-         "Avvolgimenti Troppo Ingombranti in Gola I Rocchetto 2"},
-        {d.IngGolaL2, static_cast<double>(d.SommaIsoL2) + d.SommaIngL2, d.RochGolaL[b],
-         "Avvolgimenti Troppo Ingombranti in Gola L Rocchetto 2"},
+        {d.IngGolaH1, static_cast<double>(d.SommaIsoH1) + d.SommaIngH1, d.RochGolaH[b], testi[0]},
+        {d.IngGolaI1, static_cast<double>(d.SommaIsoI1) + d.SommaIngI1, d.RochGolaI[b], testi[1]},
+        {d.IngGolaL1, static_cast<double>(d.SommaIsoL1) + d.SommaIngL1, d.RochGolaL[b], testi[2]},
+        {d.IngGolaH2, static_cast<double>(d.SommaIsoH2) + d.SommaIngH2, d.RochGolaH[b], testi[3]},
+        {d.IngGolaI2, static_cast<double>(d.SommaIsoI2) + d.SommaIngI2, d.RochGolaI[b], testi[4]},
+        {d.IngGolaL2, static_cast<double>(d.SommaIsoL2) + d.SommaIngL2, d.RochGolaL[b], testi[5]},
     };
     // All six values first, then the warnings, in the same order.
     for (const Gola& g : gole) g.ingGola = Sng(ki * g.somma);
     // An empty groove is never too full, whatever space the bobbin row gives it.
     for (const Gola& g : gole)
         if (g.somma != 0.0 && g.ingGola >= g.spazio)
-            msg.MsgBox(g.testo, mb::OkOnly + mb::Exclamation, "Verifica Ingombri Avvolgimenti");
+            msg.MsgBox(g.testo, mb::OkOnly + mb::Exclamation, titolo);
 }

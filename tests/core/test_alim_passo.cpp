@@ -1,0 +1,213 @@
+// Whole calculation passes of the single-phase transformer, with the values
+// worked out by hand from the formulas of each step.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "FakeSinks.h"
+#include "engine/Mod_Alim.h"
+
+namespace {
+
+// One primary of 230 V, one secondary of 150 V 2 A 300 VA; 50 Hz, 1,0 T,
+// 2,5 A/mm², K 1,3, 1,5 W/kg. No lamination and no wire library loaded, so
+// the stack and every wire are computed; the demonstration bobbin; both
+// windings isolated, on bobbin 1 in groove H.
+std::unique_ptr<ModuleDIC> Progetto() {
+    auto d = std::make_unique<ModuleDIC>();
+    d->TipoCalcolo = 1;
+    d->ConoscoPotenza = VERO;
+    d->CoefKMin = 1.0f;
+    d->CoefKMax = 1.6f;
+    d->LamCdP = 1.5f;
+    d->RochIsoAvvH = d->RochIsoAvvI = d->RochIsoAvvL = 0.3f;
+    d->RochIsoStrH = d->RochIsoStrI = d->RochIsoStrL = 0.2f;
+    d->RochIngKi = 10;
+    d->RochScelto = 0;
+    d->PriAvvIso[0] = d->SecAvvIso[0] = VERO;
+    d->PriAvvSerCon[0] = d->SecAvvSerCon[0] = 1;
+    d->PriRoch1[0] = d->SecRoch1[0] = VERO;
+    d->PriGolaH[0] = d->SecGolaH[0] = VERO;
+    return d;
+}
+
+DatiAlimTesti Testi() {
+    DatiAlimTesti t;
+    t.Cmb_PriNumAvv = "1";
+    t.Cmb_SecNumAvv = "1";
+    t.Cmb_Frequenza = "50";
+    t.Cmb_Induzione = "1,0";
+    t.Cmb_Densita = "2,5";
+    t.Cmb_CoefK = "1,3";
+    t.Txt_PriVolt[0] = "230";
+    t.Txt_SecVolt[0] = "150";
+    t.Txt_SecAmp[0] = "2";
+    t.Txt_SecPot[0] = "300";
+    return t;
+}
+
+TEST(AlimPasso, PassoCompletoConPaccoDallaPotenza) {
+    auto d = Progetto();
+    FakeMessaggi msg;
+    CalcoloAlim(*d, Testi(), msg);
+    EXPECT_TRUE(msg.boxes.empty());
+
+    // Powers
+    EXPECT_FLOAT_EQ(d->SecPotTot, 300.0f);
+    EXPECT_FLOAT_EQ(d->Rendimento, 89.2912369f);
+    EXPECT_FLOAT_EQ(d->PriPotTot, 335.979218f);
+    EXPECT_FLOAT_EQ(d->CadutaVolt, 4.51967287f);
+    EXPECT_FLOAT_EQ(d->PriAmp[0], 1.46077919f);
+
+    // Stack: a computed lamination, C 51 mm
+    EXPECT_EQ(d->LamScelto, 18);
+    EXPECT_FLOAT_EQ(d->LamSE, 22.5166588f);
+    EXPECT_FLOAT_EQ(d->LamSP, 49.0068474f);
+    EXPECT_FLOAT_EQ(d->LamPesoPacco, 5.88976431f);
+    EXPECT_FLOAT_EQ(d->LamPF, 8.83464622f);
+
+    // Demonstration bobbin
+    EXPECT_FLOAT_EQ(d->RochC[0], 52.0f);
+    EXPECT_FLOAT_EQ(d->RochSp[0], 50.0068474f);
+    EXPECT_FLOAT_EQ(d->RochM[0], 23.5f);
+    EXPECT_FLOAT_EQ(d->RochH[0], 73.5f);
+    EXPECT_FLOAT_EQ(d->RochGolaH[0], 1727.25f);
+
+    // Turns
+    EXPECT_FLOAT_EQ(d->FEMI, 0.499869823f);
+    EXPECT_EQ(d->PriSpire[0], 460.0f);
+    EXPECT_FLOAT_EQ(d->SecVoltVuoto[0], 156.77951f);
+    EXPECT_EQ(d->SecSpire[0], 314.0f);
+
+    // Wires: both computed (row 38)
+    EXPECT_EQ(d->PriFiloRiga[0], 38.0f);
+    EXPECT_EQ(d->SecFiloRiga[0], 38.0f);
+    EXPECT_FLOAT_EQ(d->PriFiloNudo[0], 0.86f);
+    EXPECT_FLOAT_EQ(d->PriFiloIsol[0], 0.8858f);
+    EXPECT_FLOAT_EQ(d->SecAmpFilo[0], 2.0f);
+    EXPECT_FLOAT_EQ(d->SecFiloNudo[0], 1.0f);
+    EXPECT_FLOAT_EQ(d->SecFiloIsol[0], 1.03f);
+    EXPECT_FLOAT_EQ(d->SpireCM[38][0], 10.7516479f);
+    EXPECT_FLOAT_EQ(d->SpireCM[38][12], 9.246418f);
+
+    // Winding build
+    EXPECT_FLOAT_EQ(d->PriLung[0], 137.086304f);
+    EXPECT_FLOAT_EQ(d->PriPeso[0], 708.713135f);
+    EXPECT_FLOAT_EQ(d->PriDens[0], 2.51476932f);
+    EXPECT_FLOAT_EQ(d->PriPotPer[0], 10.7566748f);
+    EXPECT_FLOAT_EQ(d->PriIng[0], 378.981903f);
+    EXPECT_FLOAT_EQ(d->PriRes[0], 4.15355825f);
+    EXPECT_FLOAT_EQ(d->PriSpSt[0], 79.0246124f);
+    EXPECT_FLOAT_EQ(d->PriStrati[0], 5.82097149f);
+    EXPECT_FLOAT_EQ(d->PriIso[0], 95.55f);
+    EXPECT_FLOAT_EQ(d->SecLung[0], 93.5763016f);
+    EXPECT_FLOAT_EQ(d->SecPeso[0], 654.101868f);
+    EXPECT_FLOAT_EQ(d->SecDens[0], 2.54648113f);
+    EXPECT_FLOAT_EQ(d->SecPotPer[0], 10.17976f);
+    EXPECT_FLOAT_EQ(d->SecIng[0], 349.778687f);
+    EXPECT_FLOAT_EQ(d->SecRes[0], 2.09695458f);
+    EXPECT_FLOAT_EQ(d->SecSpSt[0], 67.961174f);
+    EXPECT_FLOAT_EQ(d->SecStrati[0], 4.62028503f);
+    EXPECT_FLOAT_EQ(d->SecIso[0], 80.85f);
+
+    // Losses, groove sums, fill
+    EXPECT_FLOAT_EQ(d->PotPerPri, 10.7566748f);
+    EXPECT_FLOAT_EQ(d->PotPerSec, 10.17976f);
+    EXPECT_FLOAT_EQ(d->PotTotPers, 20.9364357f);
+    EXPECT_FLOAT_EQ(d->SommaIngH1, 728.76062f);
+    EXPECT_FLOAT_EQ(d->SommaIsoH1, 176.4f);
+    EXPECT_FLOAT_EQ(d->IngGolaH1, 995.676697f);
+    EXPECT_EQ(d->IngGolaI1, 0.0f);
+    EXPECT_EQ(d->SommaIngH2, 0.0f);
+}
+
+// In the mode where the lamination is given, the coefficient follows from the
+// stack and the power, whatever the list says; "true" is -1 only.
+TEST(AlimPasso, LamierinoDatoRicalcolaIlCoefficiente) {
+    for (int16_t modo : {FALSO, int16_t{1}}) {
+        auto d = Progetto();
+        FakeMessaggi msg;
+        CalcoloAlim(*d, Testi(), msg);  // sizes the stack, which then stays
+        d->ConoscoPotenza = modo;
+        DatiAlimTesti t = Testi();
+        t.Cmb_CoefK = "1,6";
+        CalcoloAlim(*d, t, msg);
+        EXPECT_FLOAT_EQ(d->CoefK, 1.29999995f) << modo;
+        EXPECT_FLOAT_EQ(d->LamSE, 22.5166588f);
+        EXPECT_FLOAT_EQ(d->LamPF, 8.83464622f);
+        EXPECT_EQ(d->PriSpire[0], 460.0f);
+        EXPECT_FLOAT_EQ(d->IngGolaH1, 995.676697f);
+        EXPECT_TRUE(msg.boxes.empty());
+    }
+}
+
+// With the power given the coefficient is the list's.
+TEST(AlimPasso, PotenzaDataUsaIlCoefficienteDellaLista) {
+    auto d = Progetto();
+    FakeMessaggi msg;
+    DatiAlimTesti t = Testi();
+    t.Cmb_CoefK = "1,6";
+    CalcoloAlim(*d, t, msg);
+    EXPECT_FLOAT_EQ(d->CoefK, 1.6f);
+    EXPECT_FLOAT_EQ(d->LamSE, 1.6f * 17.3205081f);
+}
+
+// After a dialog only the build and what follows run: the user's wire and
+// insulation stand, the wire choice is not made again.
+TEST(AlimPasso, RicalcoloTieneIlFiloScelto) {
+    auto d = Progetto();
+    FakeMessaggi msg;
+    CalcoloAlim(*d, Testi(), msg);
+
+    d->FiloNudo[5][0] = 0.9f;
+    d->FiloIsolato[5][0] = 0.95f;
+    d->SezioneFilo[5][0] = 0.6f;
+    d->PesoFilo[5][0] = 3.2f;
+    d->CoefKfFilo[5][0] = 1.05f;
+    d->SpireCM[5][0] = 10;
+    d->ResistenzaFilo[5][0] = 0.03f;
+    d->PriFiloRiga[0] = 5;
+    d->RochIsoAvvH = 0.5f;
+    RicalcoloAvvolgimentiAlim(*d, msg);
+    EXPECT_EQ(d->PriFiloRiga[0], 5.0f);
+    EXPECT_FLOAT_EQ(d->PriLung[0], 137.086304f);
+    EXPECT_FLOAT_EQ(d->PriPeso[0], 438.676178f);
+    EXPECT_FLOAT_EQ(d->PriDens[0], 2.43463182f);
+    EXPECT_FLOAT_EQ(d->SecIso[0], 4 * 0.2f * 73.5f + 0.5f * 73.5f);
+    // The totals follow the new build.
+    EXPECT_FLOAT_EQ(d->PotTotPers, d->PriPotPer[0] + d->SecPotPer[0]);
+    EXPECT_FLOAT_EQ(d->SommaIsoH1, d->PriIso[0] + d->SecIso[0]);
+    EXPECT_TRUE(msg.boxes.empty());
+}
+
+// A groove that is too full warns, and the pass still ends with every figure.
+TEST(AlimPasso, GolaTroppoPienaAvvisaEIlPassoFinisce) {
+    auto d = Progetto();
+    FakeMessaggi msg;
+    DatiAlimTesti t = Testi();
+    t.Cmb_Densita = "0,5";  // five times the copper
+    CalcoloAlim(*d, t, msg);
+    ASSERT_EQ(msg.boxes.size(), 1u);
+    EXPECT_EQ(msg.boxes[0].testo, "Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1");
+    EXPECT_GE(d->IngGolaH1, d->RochGolaH[0]);
+    EXPECT_GT(d->PotTotPers, 0.0f);
+}
+
+// A fresh store and texts that do not convert: the pass runs to the end
+// without dividing by zero; nothing becomes infinite.
+TEST(AlimPasso, TestiVuotiNonFannoDanni) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->TipoCalcolo = 1;
+    FakeMessaggi msg;
+    CalcoloAlim(*d, DatiAlimTesti{}, msg);
+    EXPECT_EQ(d->PriUlt, 0.0f);
+    EXPECT_EQ(d->SecPotTot, 0.0f);
+    EXPECT_EQ(d->PriSpire[0], 0.0f);
+    EXPECT_TRUE(std::isfinite(d->PriLung[0]));
+    EXPECT_TRUE(std::isfinite(d->PriDens[0]));
+    EXPECT_TRUE(std::isfinite(d->PotTotPers));
+    EXPECT_TRUE(std::isfinite(d->IngGolaH1));
+}
+
+}  // namespace
