@@ -1,6 +1,34 @@
+#include <memory>
+
 #include <QApplication>
+#include <QIcon>
+#include <QLocale>
+#include <QPixmap>
+#include <QStyleFactory>
+
+#include "engine/ModuleDIC.h"
+#include "shell/Applicazione.h"
+#include "shell/Disegni.h"
+#include "shell/Frm_Splash.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    return 0;
+    // Italian number conventions whatever the system locale says.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setApplicationName(QString::fromUtf8(applicazione::kTitolo));
+    QApplication::setApplicationVersion(QString::fromStdString(applicazione::Versione()));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(disegni::Icona())));
+
+    // The one design data store of the run, shared by every window.
+    auto dati = std::make_unique<ModuleDIC>();
+    int esito = 0;
+    {
+        Frm_Splash splash(*dati);
+        // The run ends when the start window is closed.
+        QObject::connect(&splash, &Frm_Splash::Scaricata, &app, &QApplication::quit, Qt::QueuedConnection);
+        splash.show();
+        esito = app.exec();
+    }
+    return esito;
 }

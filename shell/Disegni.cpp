@@ -1,0 +1,274 @@
+#include "shell/Disegni.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+namespace disegni {
+
+namespace {
+
+constexpr QRgb kTratto = qRgb(0, 0, 0);
+
+QImage Vuota(int w, int h) {
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+void Barre(QPainter& p, const QList<int>& colonne, int altezza) {
+    for (int x : colonne) p.drawLine(x, 0, x, altezza - 1);
+}
+
+void Morsetto(QPainter& p, int x, int y) {
+    // A small square terminal centred on (x, y) horizontally from its edge.
+    p.drawRect(x, y - 2, 3, 4);
+}
+
+// Three loops stacked from yAlto to yBasso on the column x (bulging to the right),
+// with the start dot beside the lower end.
+void Bobina(QPainter& p, int x, int yAlto, int yBasso) {
+    const double passo = (yBasso - yAlto) / 3.0;
+    QPainterPath path;
+    path.moveTo(x, yAlto);
+    for (int k = 0; k < 3; ++k) {
+        const double y0 = yAlto + k * passo;
+        const double y1 = y0 + passo;
+        path.cubicTo(x + 7, y0, x + 7, y1, x, y1);
+    }
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.drawPath(path);
+    p.restore();
+    p.fillRect(x - 5, yBasso - 4, 3, 3, QColor(kTratto));
+}
+
+// Kind 1: bars on the right, coil left of them, leads to the left edge.
+QImage Primario() {
+    QImage img = Vuota(47, 47);
+    QPainter p(&img);
+    p.setPen(QPen(QColor(kTratto), 1));
+    Barre(p, ColonneNucleo(1), 47);
+    const int xb = 24;
+    Bobina(p, xb, 8, 38);
+    p.drawLine(3, 8, xb, 8);
+    p.drawLine(3, 38, xb, 38);
+    Morsetto(p, 0, 8);
+    Morsetto(p, 0, 38);
+    return img;
+}
+
+// Kinds 3..6: 76 px wide, bars at 36..45, coil at 24.
+enum Estremo { AMorsettoSinistro, AttraversaNucleo, LineaComune };
+
+QImage Sezione(Estremo alto, Estremo basso) {
+    QImage img = Vuota(76, 47);
+    QPainter p(&img);
+    p.setPen(QPen(QColor(kTratto), 1));
+    Barre(p, ColonneNucleo(3), 47);
+    const int xb = 24;
+    const int yAlto = 8, yBasso = 38;
+    Bobina(p, xb, yAlto, yBasso);
+    auto estremo = [&](Estremo e, int y) {
+        switch (e) {
+        case AMorsettoSinistro:
+            p.drawLine(3, y, xb, y);
+            Morsetto(p, 0, y);
+            break;
+        case AttraversaNucleo:
+            p.drawLine(xb, y, 72, y);
+            Morsetto(p, 72, y);
+            break;
+        case LineaComune:
+            p.drawLine(xb, y, xb, 44);
+            p.drawLine(3, 44, 72, 44);
+            Morsetto(p, 0, 44);
+            Morsetto(p, 72, 44);
+            break;
+        }
+    };
+    estremo(alto, yAlto);
+    estremo(basso, yBasso);
+    return img;
+}
+
+}  // namespace
+
+QList<int> ColonneNucleo(int figura) {
+    switch (figura) {
+    case 1: return {37, 40, 43, 46};
+    case 2: return {0, 3, 6, 9};
+    case 3: case 4: case 5: case 6: return {36, 39, 42, 45};
+    default: return {};
+    }
+}
+
+QRgb ColoreTratto() { return kTratto; }
+
+QImage Avvolgimento(int figura) {
+    switch (figura) {
+    case 1: return Primario();
+    case 2: return Primario().mirrored(true, false);
+    case 3: return Sezione(AttraversaNucleo, AMorsettoSinistro);   // step-up, upper
+    case 4: return Sezione(AMorsettoSinistro, AttraversaNucleo);   // step-down, upper
+    case 5: return Sezione(AMorsettoSinistro, LineaComune);        // step-up, lower
+    case 6: return Sezione(AttraversaNucleo, LineaComune);         // step-down, lower
+    default: return {};
+    }
+}
+
+QImage Icona() {
+    QImage img = Vuota(32, 32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    // Core: a grey frame of laminations.
+    p.setPen(QPen(QColor(60, 60, 70), 1));
+    p.setBrush(QColor(120, 124, 135));
+    QPainterPath nucleo;
+    nucleo.addRect(4, 4, 24, 24);
+    nucleo.addRect(10, 10, 12, 12);
+    nucleo.setFillRule(Qt::OddEvenFill);
+    p.drawPath(nucleo);
+    // Copper windings on the two legs.
+    QLinearGradient rame(0, 0, 6, 0);
+    rame.setColorAt(0, QColor(150, 70, 20));
+    rame.setColorAt(0.5, QColor(235, 150, 70));
+    rame.setColorAt(1, QColor(150, 70, 20));
+    rame.setSpread(QGradient::ReflectSpread);
+    p.setBrush(rame);
+    p.setPen(QPen(QColor(110, 50, 10), 1));
+    p.drawRoundedRect(QRectF(1.5, 8.5, 11, 15), 2, 2);
+    p.drawRoundedRect(QRectF(19.5, 8.5, 11, 15), 2, 2);
+    p.setPen(QPen(QColor(110, 50, 10, 160), 1));
+    for (int y = 11; y < 23; y += 3) {
+        p.drawLine(QPointF(2, y), QPointF(12, y));
+        p.drawLine(QPointF(20, y), QPointF(30, y));
+    }
+    return img;
+}
+
+QImage Copertina() {
+    QImage img(200, 200, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+
+    // Background: a soft bench-top gradient.
+    QLinearGradient fondo(0, 0, 0, 200);
+    fondo.setColorAt(0, QColor(236, 232, 222));
+    fondo.setColorAt(1, QColor(196, 188, 172));
+    p.fillRect(img.rect(), fondo);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 40));
+    p.drawEllipse(QRectF(4, 170, 112, 18));
+    p.drawEllipse(QRectF(124, 176, 64, 12));
+
+    // ---- the transformer: E-I lamination stack with a bobbin, and its frame.
+    const QRectF pacco(14, 70, 96, 104);
+    QLinearGradient ferro(pacco.topLeft(), pacco.topRight());
+    ferro.setColorAt(0, QColor(70, 74, 82));
+    ferro.setColorAt(0.5, QColor(140, 146, 156));
+    ferro.setColorAt(1, QColor(62, 66, 74));
+    p.setBrush(ferro);
+    p.setPen(QPen(QColor(40, 40, 44), 1));
+    p.drawRect(pacco);
+    // Laminations seen edge-on.
+    p.setPen(QPen(QColor(50, 52, 58, 120), 1));
+    for (double y = pacco.top() + 4; y < pacco.bottom(); y += 4)
+        p.drawLine(QPointF(pacco.left() + 1, y), QPointF(pacco.right() - 1, y));
+    // Bobbin with the copper winding in the window.
+    const QRectF bobina(34, 84, 56, 76);
+    QLinearGradient rame(bobina.topLeft(), bobina.topRight());
+    rame.setColorAt(0, QColor(128, 58, 18));
+    rame.setColorAt(0.45, QColor(232, 146, 74));
+    rame.setColorAt(1, QColor(120, 52, 16));
+    p.setBrush(rame);
+    p.setPen(QPen(QColor(90, 40, 10), 1));
+    p.drawRoundedRect(bobina, 4, 4);
+    p.setPen(QPen(QColor(255, 220, 170, 90), 1));
+    for (double y = bobina.top() + 3; y < bobina.bottom() - 2; y += 3)
+        p.drawLine(QPointF(bobina.left() + 2, y), QPointF(bobina.right() - 2, y));
+    // Clamping frame and mounting feet.
+    p.setBrush(QColor(36, 36, 40));
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(10, 64, 104, 8));
+    p.drawRect(QRectF(10, 172, 104, 8));
+    p.drawRect(QRectF(4, 176, 18, 6));
+    p.drawRect(QRectF(102, 176, 18, 6));
+    // Solder tags and leads on top.
+    p.setPen(QPen(QColor(210, 200, 150), 2));
+    for (int k = 0; k < 4; ++k) {
+        const double x = 30 + k * 20;
+        p.drawLine(QPointF(x, 64), QPointF(x, 54));
+    }
+    p.setPen(QPen(QColor(170, 20, 20), 2));
+    p.drawLine(QPointF(30, 54), QPointF(22, 40));
+    p.setPen(QPen(QColor(20, 20, 20), 2));
+    p.drawLine(QPointF(50, 54), QPointF(46, 38));
+    p.setPen(QPen(QColor(230, 200, 30), 2));
+    p.drawLine(QPointF(70, 54), QPointF(76, 40));
+    p.setPen(QPen(QColor(30, 90, 180), 2));
+    p.drawLine(QPointF(90, 54), QPointF(100, 42));
+
+    // ---- the power valve: octal base, glass envelope, plates and getter.
+    const double cx = 156;
+    // Base.
+    QLinearGradient bachelite(cx - 20, 0, cx + 20, 0);
+    bachelite.setColorAt(0, QColor(30, 24, 20));
+    bachelite.setColorAt(0.5, QColor(86, 70, 58));
+    bachelite.setColorAt(1, QColor(26, 20, 16));
+    p.setBrush(bachelite);
+    p.setPen(QPen(QColor(10, 10, 10), 1));
+    p.drawRoundedRect(QRectF(cx - 20, 156, 40, 24), 3, 3);
+    p.setBrush(QColor(200, 190, 150));
+    p.setPen(Qt::NoPen);
+    for (int k = -2; k <= 2; ++k) p.drawRect(QRectF(cx + k * 7 - 1.5, 180, 3, 6));
+    // Glass envelope (a bottle shape), lightly tinted.
+    QPainterPath vetro;
+    vetro.moveTo(cx - 18, 158);
+    vetro.lineTo(cx - 18, 100);
+    vetro.cubicTo(cx - 18, 84, cx - 26, 70, cx - 26, 52);
+    vetro.cubicTo(cx - 26, 30, cx - 14, 22, cx, 22);
+    vetro.cubicTo(cx + 14, 22, cx + 26, 30, cx + 26, 52);
+    vetro.cubicTo(cx + 26, 70, cx + 18, 84, cx + 18, 100);
+    vetro.lineTo(cx + 18, 158);
+    vetro.closeSubpath();
+    QLinearGradient riflesso(cx - 26, 0, cx + 26, 0);
+    riflesso.setColorAt(0, QColor(200, 215, 225, 110));
+    riflesso.setColorAt(0.3, QColor(255, 255, 255, 150));
+    riflesso.setColorAt(1, QColor(170, 185, 200, 110));
+    // Electrodes first, glass over them.
+    p.setBrush(QColor(60, 60, 64));
+    p.setPen(QPen(QColor(30, 30, 30), 1));
+    p.drawRect(QRectF(cx - 12, 56, 24, 78));  // plate
+    p.setPen(QPen(QColor(150, 150, 150), 1));
+    p.drawLine(QPointF(cx - 8, 134), QPointF(cx - 8, 156));
+    p.drawLine(QPointF(cx + 8, 134), QPointF(cx + 8, 156));
+    p.drawLine(QPointF(cx, 50), QPointF(cx, 56));
+    p.setBrush(QColor(220, 220, 225));
+    p.setPen(QPen(QColor(120, 120, 130), 1));
+    p.drawEllipse(QRectF(cx - 12, 44, 24, 8));  // mica
+    p.drawEllipse(QRectF(cx - 12, 132, 24, 6));
+    // Heater glow through the plate slot.
+    QRadialGradient bagliore(QPointF(cx, 95), 10);
+    bagliore.setColorAt(0, QColor(255, 150, 40, 230));
+    bagliore.setColorAt(1, QColor(255, 90, 0, 0));
+    p.setBrush(bagliore);
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(cx - 3, 70, 6, 50));
+    // Getter flash at the top.
+    QRadialGradient getter(QPointF(cx, 30), 16);
+    getter.setColorAt(0, QColor(90, 80, 60, 200));
+    getter.setColorAt(1, QColor(160, 150, 120, 0));
+    p.setBrush(getter);
+    p.drawEllipse(QRectF(cx - 16, 23, 32, 16));
+    p.setBrush(riflesso);
+    p.setPen(QPen(QColor(120, 140, 150, 200), 1.2));
+    p.drawPath(vetro);
+    // A highlight on the glass.
+    p.setPen(QPen(QColor(255, 255, 255, 170), 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(cx - 19, 56), QPointF(cx - 14, 96));
+    return img;
+}
+
+}  // namespace disegni
