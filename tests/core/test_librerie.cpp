@@ -1,0 +1,433 @@
+// Wire and lamination library files: packing, writing, reading, unpacking.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "FakeSinks.h"
+#include "LibrerieSupport.h"
+#include "engine/ModuleDIC.h"
+#include "files/CalcoloLibrerie.h"
+#include "files/LibLam.h"
+#include "files/LibRame.h"
+#include "files/RecordFile.h"
+
+namespace {
+
+using libtest::Byte;
+using libtest::Cartella;
+
+const char* MSG_APERTURA_RAME_PREFISSO =
+    "Errore di Apertura File Libreria Filo Rame\nprobabile Libreria Rame vecchia da aggiornare\n";
+
+// n wires of bare 0,1 .. with enamelled 10 % larger, computed by the editor's code.
+void CalcolaFili(ModuleDIC& d, int n) {
+    GrigliaRame g;
+    const char* nudi[] = {"0,1", "0,126", "0,2", "0,25", "0,3", "0,35", "0,4", "0,45", "0,5", "0,55",
+                          "0,6", "0,65", "0,7", "0,75", "0,8", "0,85", "0,9", "0,95", "1", "1,05",
+                          "1,1", "1,15", "1,2", "1,25", "1,3", "1,35", "1,4", "1,45", "1,5", "1,55",
+                          "1,6", "1,65", "1,7", "1,75", "1,8", "1,85", "1,9", "6,35"};
+    const char* isolati[] = {"0,12", "0,14", "0,22", "0,28", "0,33", "0,39", "0,44", "0,5", "0,55", "0,6",
+                             "0,66", "0,71", "0,77", "0,82", "0,88", "0,93", "0,99", "1,04", "1,1", "1,15",
+                             "1,21", "1,26", "1,32", "1,37", "1,43", "1,48", "1,54", "1,59", "1,65", "1,7",
+                             "1,76", "1,81", "1,87", "1,92", "1,98", "2,03", "2,09", "6,5"};
+    for (int i = 0; i < n; ++i) {
+        g.Txt_FiloNudo[i] = nudi[i];
+        g.Txt_FiloIsolato[i] = isolati[i];
+    }
+    g.Txt_CoefKf = "1,05";
+    g.Txt_Ohm_m = "0,0176";
+    g.Txt_PesSpeRam = "8,9";
+    FakeMessaggi msg;
+    ASSERT_EQ(CalcolaLibreriaRame(d, g, msg), EsitoCalcoloRame::Calcolata);
+}
+
+void ScriviRec(const ModuleDIC& d, const std::string& f, int lung, int n) {
+    ASSERT_TRUE(recfile::Scrivi(f, lung, n, d.Rec.data()).ok);
+}
+
+// The file keeps seven significant digits: diameters come back exactly, the
+// derived values to within the seventh digit.
+void AttesoColonnaUguale(const ModuleDIC& a, int ca, const ModuleDIC& b, int cb, int righe = 38) {
+    const auto vicino = [](float x, float y) { return std::fabs(double(x) - y) <= 6e-7 * std::fabs(double(x)); };
+    for (int r = 0; r < righe; ++r) {
+        EXPECT_EQ(a.FiloNudo[r][ca], b.FiloNudo[r][cb]) << r;
+        EXPECT_EQ(a.FiloIsolato[r][ca], b.FiloIsolato[r][cb]) << r;
+        EXPECT_EQ(a.CoefKfFilo[r][ca], b.CoefKfFilo[r][cb]) << r;
+        EXPECT_TRUE(vicino(a.SezioneFilo[r][ca], b.SezioneFilo[r][cb])) << r;
+        EXPECT_TRUE(vicino(a.SpireCM[r][ca], b.SpireCM[r][cb])) << r;
+        EXPECT_TRUE(vicino(a.ResistenzaFilo[r][ca], b.ResistenzaFilo[r][cb])) << r;
+        EXPECT_TRUE(vicino(a.PesoFilo[r][ca], b.PesoFilo[r][cb])) << r;
+    }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- wire library
+
+TEST(LibRame, PackWriteReadRepackIsByteExactAndKeepsTheTable) {
+    Cartella tmp;
+    auto a = std::make_unique<ModuleDIC>();
+    a->Rec[285] = "leftover of a project";
+    CalcolaFili(*a, 38);
+    EXPECT_EQ(a->Rec[0], "0,1");
+    EXPECT_EQ(a->Rec[1], "0,126");  // a third decimal survives
+    EXPECT_EQ(a->Rec[37], "6,35");
+    EXPECT_EQ(a->Rec[266], "1,05");
+    EXPECT_EQ(a->Rec[267], "0,0176");
+    EXPECT_EQ(a->Rec[268], "8,9");
+    for (int k = 269; k < 300; ++k) EXPECT_EQ(a->Rec[k], "") << k;
+    const std::string f1 = tmp.File("a.wir");
+    ScriviRec(*a, f1, 20, 300);
+    EXPECT_EQ(std::filesystem::file_size(f1), 6000u);
+
+    auto b = std::make_unique<ModuleDIC>();
+    b->FileLibreria = f1;
+    FakeMessaggi msg;
+    ASSERT_TRUE(LeggiLibreriaRame(*b, msg));
+    EXPECT_TRUE(msg.boxes.empty());
+    EXPECT_EQ(b->NumElementi, 39);
+    AttesoColonnaUguale(*a, 0, *b, 0);
+    EXPECT_EQ(b->KfRame[0][0], 1.05f);
+    EXPECT_EQ(b->OhmRame[0][0], 0.0176f);
+    EXPECT_EQ(b->PesSpeRame[0][0], 8.9f);
+    EXPECT_EQ(b->NomeLibRame[0], f1);
+    EXPECT_EQ(b->UltimaLibRame, f1);
+
+    CompilaRecLibRame(*b);
+    const std::string f2 = tmp.File("b.wir");
+    ScriviRec(*b, f2, 20, 300);
+    EXPECT_EQ(Byte(f1), Byte(f2));
+}
+
+TEST(LibRame, ReadingIntoAnotherColumnSetsTheLibraryCoefficientsAtTheOrigin) {
+    Cartella tmp;
+    auto a = std::make_unique<ModuleDIC>();
+    CalcolaFili(*a, 12);
+    const std::string f = tmp.File("dodici.wir");
+    ScriviRec(*a, f, 20, 300);
+
+    auto b = std::make_unique<ModuleDIC>();
+    for (int r = 0; r < 41; ++r)
+        for (int c = 0; c < 25; ++c) b->FiloNudo[r][c] = 9.0f;
+    b->SezioneFilo[20][14] = 5.0f;  // behind the library: cleared by the read
+    b->FileLibreria = f;
+    b->NumAvvScelto = 14;
+    FakeMessaggi msg;
+    ASSERT_TRUE(LeggiLibreriaRame(*b, msg));
+    EXPECT_EQ(b->NumElementi, 13);
+    AttesoColonnaUguale(*a, 0, *b, 14, 12);
+    for (int r = 12; r < 38; ++r) {
+        EXPECT_EQ(b->FiloNudo[r][14], 0.0f) << r;
+        EXPECT_EQ(b->SezioneFilo[r][14], 0.0f) << r;
+    }
+    EXPECT_EQ(b->FiloNudo[38][14], 9.0f);  // the custom wire is not the library's
+    EXPECT_EQ(b->FiloNudo[0][13], 9.0f);
+    EXPECT_EQ(b->FiloNudo[0][0], 9.0f);
+    EXPECT_EQ(b->KfRame[0][0], 1.05f);
+    EXPECT_EQ(b->KfRame[0][14], 0.0f);
+    EXPECT_EQ(b->NomeLibRame[14], f);
+    EXPECT_EQ(b->NomeLibRame[0], "");
+}
+
+TEST(LibRame, CountStopsAtTheFirstZeroDiameterAndDropsWhatFollows) {
+    Cartella tmp;
+    auto a = std::make_unique<ModuleDIC>();
+    CalcolaFili(*a, 8);
+    a->Rec[5] = "0";  // row 5 bare diameter zero, rows 6 and 7 still hold values
+    const std::string f = tmp.File("buco.wir");
+    ScriviRec(*a, f, 20, 300);
+    auto b = std::make_unique<ModuleDIC>();
+    b->FileLibreria = f;
+    FakeMessaggi msg;
+    ASSERT_TRUE(LeggiLibreriaRame(*b, msg));
+    EXPECT_EQ(b->NumElementi, 6);
+    EXPECT_EQ(b->FiloNudo[4][0], 0.3f);
+    for (int r = 5; r < 38; ++r) {
+        EXPECT_EQ(b->FiloNudo[r][0], 0.0f);
+        EXPECT_EQ(b->FiloIsolato[r][0], 0.0f);
+        EXPECT_EQ(b->PesoFilo[r][0], 0.0f);
+    }
+
+    a->Rec[0] = "0";  // no wire at all
+    ScriviRec(*a, f, 20, 300);
+    ASSERT_TRUE(LeggiLibreriaRame(*b, msg));
+    EXPECT_EQ(b->NumElementi, 0);
+    for (int r = 0; r < 38; ++r) EXPECT_EQ(b->FiloIsolato[r][0], 0.0f);
+}
+
+TEST(LibRame, ARecordThatDoesNotConvertKeepsThePreviousValue) {
+    Cartella tmp;
+    auto a = std::make_unique<ModuleDIC>();
+    CalcolaFili(*a, 5);
+    a->Rec[39] = "abc";  // enamelled diameter of row 1
+    a->Rec[267] = ",";   // resistivity
+    const std::string f = tmp.File("rotto.wir");
+    ScriviRec(*a, f, 20, 300);
+    auto b = std::make_unique<ModuleDIC>();
+    b->FiloIsolato[1][0] = 7.5f;
+    b->OhmRame[0][0] = 0.02f;
+    b->FileLibreria = f;
+    FakeMessaggi msg;
+    ASSERT_TRUE(LeggiLibreriaRame(*b, msg));
+    EXPECT_TRUE(msg.boxes.empty());
+    EXPECT_EQ(b->FiloIsolato[1][0], 7.5f);
+    EXPECT_EQ(b->OhmRame[0][0], 0.02f);
+    EXPECT_EQ(b->FiloIsolato[2][0], a->FiloIsolato[2][0]);
+    EXPECT_EQ(b->NumElementi, 6);
+}
+
+TEST(LibRame, AFileThatCannotBeReadShowsOneMessageAndChangesNothing) {
+    Cartella tmp;
+    auto b = std::make_unique<ModuleDIC>();
+    CalcolaFili(*b, 6);
+    b->NumAvvScelto = 0;
+    b->NomeLibRame[0] = "prima.wir";
+    b->UltimaLibRame = "prima.wir";
+    b->Rec[0] = "buffer";
+    const auto prima = std::make_unique<ModuleDIC>(*b);
+
+    const std::string manca = tmp.File("manca.wir");
+    b->FileLibreria = manca;
+    FakeMessaggi msg;
+    EXPECT_FALSE(LeggiLibreriaRame(*b, msg));
+    ASSERT_EQ(msg.boxes.size(), 1u);
+    EXPECT_EQ(msg.boxes[0].testo, MSG_APERTURA_RAME_PREFISSO + manca);
+    EXPECT_EQ(msg.boxes[0].titolo, "Libreria Filo Rame Smaltato");
+    EXPECT_EQ(msg.boxes[0].stile, 48);
+    EXPECT_FALSE(std::filesystem::exists(manca));
+    AttesoColonnaUguale(*prima, 0, *b, 0);
+    EXPECT_EQ(b->NumElementi, prima->NumElementi);
+    EXPECT_EQ(b->NomeLibRame[0], "prima.wir");
+    EXPECT_EQ(b->UltimaLibRame, "prima.wir");
+    EXPECT_EQ(b->Rec[0], "buffer");
+
+    // A file of longer records holds a length the 20-byte records cannot have.
+    auto a = std::make_unique<ModuleDIC>();
+    a->Rec[0] = "a text of twenty-five chars";
+    const std::string lungo = tmp.File("lungo.wir");
+    ScriviRec(*a, lungo, 40, 300);
+    b->FileLibreria = lungo;
+    EXPECT_FALSE(LeggiLibreriaRame(*b, msg));
+    EXPECT_EQ(msg.boxes.size(), 2u);
+    EXPECT_EQ(b->UltimaLibRame, "prima.wir");
+}
+
+TEST(LibRame, CopyGivesEveryWindingTheLibraryButNotTheCustomWire) {
+    auto d = std::make_unique<ModuleDIC>();
+    CalcolaFili(*d, 38);
+    d->FiloNudo[38][7] = 3.3f;
+    d->KfRame[38][7] = 1.2f;
+    d->FileLibreria = "LIBRERIA/LibRame1.wir";
+    d->NumAvvScelto = 0;
+    CopiaLibreriaRame(*d);
+    for (int k = 0; k < 25; ++k) {
+        AttesoColonnaUguale(*d, 0, *d, k);
+        EXPECT_EQ(d->NomeLibRame[k], "LIBRERIA/LibRame1.wir");
+    }
+    EXPECT_EQ(d->FiloNudo[37][24], 6.35f);
+    EXPECT_EQ(d->FiloNudo[38][7], 3.3f);
+    EXPECT_EQ(d->KfRame[38][7], 1.2f);
+}
+
+TEST(LibRame, OldLibraryTestAcceptsOurFilesAndRefusesAnotherSection) {
+    Cartella tmp;
+    auto a = std::make_unique<ModuleDIC>();
+    CalcolaFili(*a, 10);
+    const std::string nuova = tmp.File("nuova.wir");
+    ScriviRec(*a, nuova, 20, 300);
+    // An older layout kept another quantity in record 77.
+    a->Rec[76] = "0,0078";
+    const std::string vecchia = tmp.File("vecchia.wir");
+    ScriviRec(*a, vecchia, 20, 300);
+
+    auto b = std::make_unique<ModuleDIC>();
+    b->FileLibreria = nuova;
+    b->NumAvvScelto = 3;
+    FakeMessaggi msg;
+    EXPECT_TRUE(ApriLibreriaRame(*b, msg, MSG_LIBRAME_VECCHIA_DIALOGO));
+    EXPECT_TRUE(msg.boxes.empty());
+    EXPECT_FALSE(LibreriaRameVecchia(*b, 3));
+    EXPECT_EQ(b->NumElementi, 11);
+
+    const auto prima = std::make_unique<ModuleDIC>(*b);
+    b->FileLibreria = vecchia;
+    EXPECT_FALSE(ApriLibreriaRame(*b, msg, MSG_LIBRAME_VECCHIA_EDITOR));
+    ASSERT_EQ(msg.boxes.size(), 1u);
+    EXPECT_EQ(msg.boxes[0].testo,
+              "Questa Libreria Filo Rame \u00e8 vecchia deve essere aggiornata\n"
+              " click su  'Modifica Libreria'  impostare i parametri :\n"
+              " Coefficiente Kf, Resistivit\u00e0, Peso Specifico  poi \n"
+              " click su 'Calcola Filo'  e  'Salva con Nome' ");
+    EXPECT_EQ(msg.boxes[0].titolo, "Verifica Inserzione Parametri Libreria Rame");
+    EXPECT_EQ(msg.boxes[0].stile, 48);
+    // Everything the refused read changed is back.
+    AttesoColonnaUguale(*prima, 3, *b, 3);
+    EXPECT_EQ(b->NomeLibRame[3], nuova);
+    EXPECT_EQ(b->UltimaLibRame, nuova);
+    EXPECT_EQ(b->NumElementi, 11);
+    EXPECT_EQ(b->KfRame[0][0], prima->KfRame[0][0]);
+    EXPECT_EQ(b->OhmRame[0][0], prima->OhmRame[0][0]);
+    EXPECT_EQ(b->PesSpeRame[0][0], prima->PesSpeRame[0][0]);
+
+    // The wire dialog's own text.
+    b->FileLibreria = vecchia;
+    EXPECT_FALSE(ApriLibreriaRame(*b, msg, MSG_LIBRAME_VECCHIA_DIALOGO));
+    EXPECT_EQ(msg.boxes.back().testo,
+              "Questa Libreria Filo Rame \u00e8 vecchia deve essere aggiornata\n"
+              "NON \u00e8 possibile aprire questo formato libreria.\n     \n     ");
+}
+
+TEST(LibRame, OldLibraryTestIsExactOnTheSeventhDecimal) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->FiloNudo[0][0] = 0.5f;
+    // 0.0625 x 3.14159 = 0.19634937..., stored as the Single 0.19634938
+    d->SezioneFilo[0][0] = 0.19634938f;
+    EXPECT_FALSE(LibreriaRameVecchia(*d, 0));
+    d->SezioneFilo[0][0] = 0.1963;
+    EXPECT_TRUE(LibreriaRameVecchia(*d, 0));
+    d->FiloNudo[0][0] = 0;
+    d->SezioneFilo[0][0] = 0;
+    EXPECT_FALSE(LibreriaRameVecchia(*d, 0));
+}
+
+// ---------------------------------------------------------------- lamination library
+
+namespace {
+
+// A typed shell table of n rows in the kind's proportions, C = 10, 12, ...
+GrigliaLam GrigliaMantello(int n) {
+    GrigliaLam g;
+    for (int i = 0; i < n; ++i) {
+        const int c = 10 + 2 * i;
+        RigaLam& r = g.righe[i];
+        r.Txt_C = std::to_string(c);
+        r.Txt_A = std::to_string(c * 5 / 2) + (c % 2 ? ",5" : "");
+        r.Txt_B = std::to_string(3 * c);
+        r.Txt_D = r.Txt_F = r.Txt_G = std::to_string(c / 2);
+        r.Txt_E = std::to_string(3 * c / 2);
+        r.Txt_EI = "EI " + std::to_string(3 * c);
+        r.Txt_PesoLam = "0,5";
+    }
+    return g;
+}
+
+}  // namespace
+
+TEST(LibLam, PackWriteReadUnpackRepackIsByteExact) {
+    Cartella tmp;
+    auto a = std::make_unique<ModuleDIC>();
+    GrigliaLam g = GrigliaMantello(18);
+    // Measures with two decimals that still add up exactly.
+    g.righe[4].Txt_C = "6,35";
+    g.righe[4].Txt_D = g.righe[4].Txt_G = "3,2";
+    g.righe[4].Txt_F = "3,1";
+    g.righe[4].Txt_B = "18,95";
+    g.righe[4].Txt_E = "9,5";
+    g.righe[4].Txt_A = "15,9";
+    g.righe[4].Txt_EI = "ei Piccolo 1";
+    for (int k = 181; k < 200; ++k) a->Rec[k] = "leftover";
+    OpzioneTipoLam(*a, 0);
+    FakeMessaggi msg;
+    ASSERT_TRUE(CalcolaLamierini(*a, g, msg));
+    ASSERT_TRUE(msg.boxes.empty());
+    for (int k = 181; k < 200; ++k) EXPECT_EQ(a->Rec[k], "") << k;
+    EXPECT_EQ(a->Rec[180], "Mantello per Monofase");
+    const std::string f1 = tmp.File("a.lam");
+    ScriviRec(*a, f1, 40, 200);
+    EXPECT_EQ(std::filesystem::file_size(f1), 8000u);
+
+    auto b = std::make_unique<ModuleDIC>();
+    b->LamA[18] = 77;
+    b->LamNome[19] = "fuori";
+    b->LamNetta[2] = 5;
+    b->FileLibreria = f1;
+    ASSERT_TRUE(ApriLibreriaLamierini(*b, msg));
+    EXPECT_TRUE(msg.boxes.empty());
+    EXPECT_EQ(b->NomeLibLam, f1);
+    EXPECT_EQ(b->LamTipoDescr, "Mantello per Monofase");
+    // The sort put the small row first; its name came back exactly as typed.
+    EXPECT_EQ(b->LamNome[0], "ei Piccolo 1");
+    EXPECT_EQ(b->LamC[0], 6.35f);
+    EXPECT_EQ(b->LamB[0], 18.95f);
+    EXPECT_EQ(b->LamAxB[0], 3.0f);  // 15,9 x 18,95 / 100 = 3,013: label "3,0"
+    for (int i = 1; i < 18; ++i) {
+        EXPECT_EQ(b->LamC[i], a->LamC[i]) << i;
+        EXPECT_EQ(b->LamA[i], a->LamA[i]) << i;
+        EXPECT_EQ(b->LamNome[i], a->LamNome[i]) << i;
+    }
+    EXPECT_EQ(b->LamPeso[17], 0.5f);
+    EXPECT_EQ(b->LamA[18], 77.0f);
+    EXPECT_EQ(b->LamNome[19], "fuori");
+    EXPECT_EQ(b->LamNetta[2], 5.0f);
+
+    // What the editor would show and pack again from the read table.
+    b->NumElementi = 17;
+    GrigliaLam g2;
+    AggiornaTabellaLamierini(*b, g2);
+    CompilaRecLibLam(*b, g2);
+    const std::string f2 = tmp.File("b.lam");
+    ScriviRec(*b, f2, 40, 200);
+    EXPECT_EQ(Byte(f1), Byte(f2));
+}
+
+TEST(LibLam, EmptyAndBrokenRecordsBecomeZeroAndTheUnpackingGoesOn) {
+    Cartella tmp;
+    auto a = std::make_unique<ModuleDIC>();
+    GrigliaLam g = GrigliaMantello(10);
+    g.righe[3].Lbl_AxB = "0,5";
+    g.righe[5].Txt_PesoLam = ",";
+    a->LamTipoDescr = "3 Colonne Quadro per Trifase";
+    CompilaRecLibLam(*a, g);
+    EXPECT_EQ(a->Rec[30], "0,5");
+    const std::string f = tmp.File("dieci.lam");
+    ScriviRec(*a, f, 40, 200);
+
+    auto b = std::make_unique<ModuleDIC>();
+    for (int i = 0; i < 21; ++i) {
+        b->LamA[i] = b->LamC[i] = b->LamPeso[i] = b->LamAxB[i] = 99;
+        b->LamNome[i] = "vecchio";
+    }
+    b->FileLibreria = f;
+    FakeMessaggi msg;
+    ASSERT_TRUE(ApriLibreriaLamierini(*b, msg));
+    EXPECT_EQ(b->LamAxB[3], 0.5f);
+    EXPECT_EQ(b->LamPeso[5], 0.0f);
+    EXPECT_EQ(b->LamC[9], 28.0f);
+    for (int i = 10; i < 18; ++i) {  // no row of the earlier library survives
+        EXPECT_EQ(b->LamAxB[i], 0.0f) << i;
+        EXPECT_EQ(b->LamA[i], 0.0f) << i;
+        EXPECT_EQ(b->LamC[i], 0.0f) << i;
+        EXPECT_EQ(b->LamPeso[i], 0.0f) << i;
+        EXPECT_EQ(b->LamNome[i], "") << i;
+    }
+    EXPECT_EQ(b->LamTipoDescr, "3 Colonne Quadro per Trifase");
+    EXPECT_EQ(b->LamA[18], 99.0f);
+    EXPECT_EQ(b->LamNome[20], "vecchio");
+}
+
+TEST(LibLam, AFileThatCannotBeReadShowsOneMessageAndCreatesNothing) {
+    Cartella tmp;
+    auto b = std::make_unique<ModuleDIC>();
+    b->NomeLibLam = "prima.lam";
+    b->LamC[0] = 20;
+    b->LamNome[0] = "EI 60";
+    b->LamTipoDescr = "Mantello per Monofase";
+    b->Rec[0] = "buffer";
+    const std::string manca = tmp.File("manca.lam");
+    b->FileLibreria = manca;
+    FakeMessaggi msg;
+    EXPECT_FALSE(ApriLibreriaLamierini(*b, msg));
+    ASSERT_EQ(msg.boxes.size(), 1u);
+    EXPECT_EQ(msg.boxes[0].testo, "Errore di Aperture File Libreria");
+    EXPECT_EQ(msg.boxes[0].titolo, "Apri Libreria Lamierini");
+    EXPECT_EQ(msg.boxes[0].stile, 48);
+    EXPECT_FALSE(std::filesystem::exists(manca));
+    EXPECT_EQ(b->NomeLibLam, "prima.lam");
+    EXPECT_EQ(b->LamC[0], 20.0f);
+    EXPECT_EQ(b->LamNome[0], "EI 60");
+    EXPECT_EQ(b->LamTipoDescr, "Mantello per Monofase");
+    EXPECT_EQ(b->Rec[0], "buffer");
+}

@@ -1,0 +1,95 @@
+// The default libraries the build made in LIBRERIA: each file loads as the
+// design windows load it and meets what the program relies on.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "FakeSinks.h"
+#include "engine/ModRoutine.h"
+#include "engine/ModuleDIC.h"
+#include "files/LibLam.h"
+#include "files/LibRame.h"
+#include "platform/core/Numeri.h"
+
+namespace {
+
+const std::string kLibreria = MARLOVINE_TEST_LIBRERIA;
+
+// Loads a lamination library and checks every row and the kind.
+void ControllaLam(const std::string& nome, const char* descr, int16_t tipoAtteso) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->FileLibreria = kLibreria + "/" + nome;
+    FakeMessaggi msg;
+    ASSERT_TRUE(ApriLibreriaLamierini(*d, msg)) << nome;
+    EXPECT_TRUE(msg.boxes.empty());
+    EXPECT_EQ(d->LamTipoDescr, descr);
+    for (int i = 0; i < 18; ++i) {
+        SCOPED_TRACE(nome + " row " + std::to_string(i));
+        for (float v : {d->LamA[i], d->LamB[i], d->LamC[i], d->LamD[i], d->LamE[i], d->LamF[i], d->LamG[i],
+                        d->LamPeso[i], d->LamAxB[i]})
+            EXPECT_GT(v, 0.0f);
+        EXPECT_FALSE(d->LamNome[i].empty());
+        EXPECT_LE(d->LamNome[i].size(), 12u);
+        if (i > 0) {
+            EXPECT_LT(d->LamAxB[i - 1], d->LamAxB[i]);
+        }
+        // Every row is of the library's own shape, not only the first.
+        EXPECT_EQ(d->LamA[i], num::Sng(double(d->LamE[i]) + d->LamG[i] + d->LamG[i]));
+        EXPECT_EQ(d->LamB[i], num::Sng(double(d->LamC[i]) + d->LamD[i] + d->LamD[i] + d->LamF[i] + d->LamF[i]));
+        // The weight of 10 mm follows the net area: 8.5 kg/dm3 over the 1.11 stacking factor.
+        const double netta = double(d->LamA[i]) * d->LamB[i] / 100 - 2.0 * d->LamE[i] * d->LamF[i] / 100;
+        EXPECT_NEAR(d->LamPeso[i], netta * 8.5 / 1.11 / 1000, 0.0006);
+    }
+    d->LamScelto = 0;
+    d->TipoLam = 0;
+    d->Lam2Colonne = VERO;  // must be cleared by the identification
+    IndividuaTipoLamierino(*d, msg);
+    EXPECT_TRUE(msg.boxes.empty());
+    EXPECT_EQ(d->TipoLam, tipoAtteso);
+    EXPECT_EQ(d->LamMantello, Flag(tipoAtteso == 1));
+    EXPECT_EQ(d->Lam3Colonne, Flag(tipoAtteso == 3));
+    EXPECT_EQ(d->Lam2Colonne, FALSO);
+}
+
+}  // namespace
+
+TEST(LibrerieDefault, WireLibraryHasThirtyEightWiresAndPassesTheOldLibraryTest) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->FileLibreria = kLibreria + "/LibRame1.wir";
+    d->NumAvvScelto = 0;
+    FakeMessaggi msg;
+    ASSERT_TRUE(ApriLibreriaRame(*d, msg, MSG_LIBRAME_VECCHIA_DIALOGO));
+    EXPECT_TRUE(msg.boxes.empty());
+    EXPECT_EQ(d->NumElementi, 39);
+    EXPECT_EQ(d->KfRame[0][0], 1.05f);
+    EXPECT_EQ(d->OhmRame[0][0], 0.0176f);
+    EXPECT_EQ(d->PesSpeRame[0][0], 8.9f);
+    for (int r = 0; r < 38; ++r) {
+        SCOPED_TRACE("wire " + std::to_string(r));
+        EXPECT_GT(d->FiloNudo[r][0], 0.0f);
+        EXPECT_GT(d->FiloIsolato[r][0], d->FiloNudo[r][0]);
+        if (r > 0) {
+            EXPECT_LT(d->FiloNudo[r - 1][0], d->FiloNudo[r][0]);
+            EXPECT_LT(d->SezioneFilo[r - 1][0], d->SezioneFilo[r][0]);
+        }
+        EXPECT_EQ(d->CoefKfFilo[r][0], 1.05f);
+        const double nudo = d->FiloNudo[r][0];
+        EXPECT_NEAR(d->SezioneFilo[r][0], 3.14159 * nudo * nudo / 4, 1e-6 * nudo * nudo + 1e-9);
+        EXPECT_NEAR(d->SpireCM[r][0], 10.0 / d->FiloIsolato[r][0] / 1.05, 1e-4 * d->SpireCM[r][0]);
+        EXPECT_NEAR(d->ResistenzaFilo[r][0], 0.0176 / d->SezioneFilo[r][0], 1e-5 * d->ResistenzaFilo[r][0]);
+        EXPECT_NEAR(d->PesoFilo[r][0], d->SezioneFilo[r][0] * 8.9, 1e-5 * d->PesoFilo[r][0] + 1e-7);
+    }
+    // A few wires of the grade 1 table, as typed.
+    EXPECT_EQ(d->FiloNudo[0][0], 0.05f);
+    EXPECT_EQ(d->FiloIsolato[23][0], 0.544f);
+    EXPECT_EQ(d->FiloNudo[37][0], 2.5f);
+}
+
+TEST(LibrerieDefault, ShellLibraryIdentifiesAsKindOne) {
+    ControllaLam("LamMantelloStandard.lam", "Mantello per Monofase", 1);
+}
+
+TEST(LibrerieDefault, ThreeLegLibraryIdentifiesAsKindThree) {
+    ControllaLam("LamTrifaseStandard.lam", "3 Colonne Stadard per Trifase", 3);
+}
