@@ -1,7 +1,9 @@
 #include "shell/Finestre.h"
 
 #include "engine/ModuleDIC.h"
+#include "platform/ui/FinestraModale.h"
 #include "shell/Frm_About.h"
+#include "windows/alim/Frm_Alim.h"
 
 void FinestreReali::Mostra(Finestra f) {
     switch (f) {
@@ -10,7 +12,14 @@ void FinestreReali::Mostra(Finestra f) {
         about.exec();
         break;
     }
-    case Finestra::Alim:
+    case Finestra::Alim: {
+        // A new window each time: its load sets the kind, the default
+        // libraries and the default design anew.
+        Frm_Alim alim(dati_);
+        alim.Form_Load();
+        MostraModale(&alim);
+        break;
+    }
     case Finestra::AutoTrasf:
     case Finestra::Trifase:
     case Finestra::AutoTrifase:
@@ -20,5 +29,4 @@ void FinestreReali::Mostra(Finestra f) {
         // Not available in this build yet.
         break;
     }
-    (void)dati_;
 }

@@ -131,6 +131,28 @@ private slots:
         }
     }
 
+    void splashEnterShowsRealSinglePhaseWindowModally() {
+        FakeMessaggiUi msg;
+        msg.falliscePerInattesi = false;  // the design window's own warnings are not under test here
+        auto d = std::make_unique<ModuleDIC>();
+        Frm_Splash w(*d);  // the real windows
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QString aperta;
+        bool modale = false;
+        QTimer::singleShot(100, &w, [&] {
+            QWidget* m = QApplication::activeModalWidget();
+            if (!m) return;
+            aperta = m->objectName();
+            modale = m->isModal();
+            m->close();
+        });
+        Figlio<QPushButton>(&w, "Cmd_Ok")->click();  // returns when the window closes
+        QCOMPARE(aperta, QStringLiteral("Frm_Alim"));
+        QVERIFY(modale);
+        QVERIFY(w.isVisible());  // the start window stays loaded underneath
+    }
+
     void splashOtherButtons() {
         auto d = std::make_unique<ModuleDIC>();
         FakeFinestre f;
