@@ -128,12 +128,14 @@ void CampoNumerico::inputMethodEvent(QInputMethodEvent* e) {
 
 void CampoNumerico::contextMenuEvent(QContextMenuEvent* e) {
     QMenu* menu = createStandardContextMenu();
+    // The menu's paste entry is the action wired to QLineEdit::paste: it is
+    // rewired to the filtered insertion.
     for (QAction* a : menu->actions()) {
-        if (a->objectName() == QLatin1String("edit-paste")) {
-            disconnect(a, &QAction::triggered, nullptr, nullptr);
+        const bool incolla = disconnect(a, &QAction::triggered, this, &QLineEdit::paste) ||
+                             disconnect(a, SIGNAL(triggered()), this, SLOT(paste()));
+        if (incolla)
             connect(a, &QAction::triggered, this,
                     [this] { InserisciFiltrato(QGuiApplication::clipboard()->text()); });
-        }
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(e->globalPos());

@@ -79,13 +79,16 @@ int MessaggiQt::Risposta(QMessageBox* box, QAbstractButton* premuto) {
 }
 
 int MessaggiQt::MsgBox(const std::string& testo, int stile, const std::string& titolo) {
+    QPointer<QWidget> attiva = QApplication::activeWindow();
     QWidget* parent = QApplication::activeModalWidget();
-    if (!parent) parent = QApplication::activeWindow();
+    if (!parent) parent = attiva;
     QPointer<QMessageBox> box = Crea(Qs(testo), stile, Qs(titolo), parent);
     box->exec();
-    if (!box) return mb::Cancel;
-    const int r = Risposta(box, box->clickedButton());
+    const int r = box ? Risposta(box, box->clickedButton()) : mb::Cancel;
     delete box;
+    // Back to the window that was active, with its focus where it was (some
+    // platforms leave no window active when a modal box closes).
+    if (attiva && attiva->isVisible() && !QApplication::activeWindow()) attiva->activateWindow();
     return r;
 }
 
