@@ -23,10 +23,26 @@ namespace {
 constexpr int kRigaTitolo = 240;    // first row below a frame's caption
 constexpr int kPassoCampo = 300;    // rows holding a text box
 constexpr int kAltCampo = 285;
-constexpr int kPassoEtichetta = 240;  // result rows of a winding frame
-constexpr int kAltEtichetta = 225;
+constexpr int kPassoEtichetta = 255;  // result rows of a winding frame
+constexpr int kAltEtichetta = 240;
 constexpr int kPassoRiga = 270;     // rows of the lamination and bobbin pages
 constexpr int kAltRiga = 255;
+
+// Tab strips carry long captions: a slightly smaller font and tight tabs let
+// four fit side by side.
+void StileSchede(QTabBar* t) {
+    QFont f = t->font();
+    f.setPointSize(7);
+    t->setFont(f);
+    t->setExpanding(false);
+    t->setDrawBase(true);
+    t->setElideMode(Qt::ElideNone);
+    t->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 2px 3px; margin-right: 1px; margin-top: 2px;"
+        " border: 1px solid palette(mid); border-bottom: none;"
+        " border-top-left-radius: 3px; border-top-right-radius: 3px; background: palette(button); }"
+        "QTabBar::tab:selected { margin-top: 0px; background: palette(window); }"));
+}
 
 QLabel* Didascalia(QWidget* parent, const QString& nome, const QString& testo, int x, int y, int w,
                    int h, Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter) {
@@ -121,7 +137,7 @@ Frm_Alim::Frm_Alim(ModuleDIC& dic, QWidget* parent) : QMainWindow(parent), d_(di
     f.setPointSize(8);
     centro->setFont(f);
     setCentralWidget(centro);
-    centro->setMinimumSize(Px(12300), Px(8430));
+    centro->setMinimumSize(Px(12300), Px(8580));
 
     CostruisciMenu();
     CostruisciConteggi(centro);
@@ -181,12 +197,12 @@ void Frm_Alim::CostruisciMenu() {
 }
 
 void Frm_Alim::CostruisciConteggi(QWidget* centro) {
-    Didascalia(centro, "Cap_PriNumAvv", Qs("N° Avvolgimenti Primari"), 60, 60, 1900, 315);
-    ui.Cmb_PriNumAvv = Lista(centro, "Cmb_PriNumAvv", 1980, 60, 780, 315);
-    ui.Cmd_Aggiorna = Pulsante(centro, "Cmd_Aggiorna", Qs("Aggiorna Calcolo"), {}, 3000, 40, 1500, 360);
-    ui.Cmd_Schema = Pulsante(centro, "Cmd_Schema", Qs("Vedi Schema"), {}, 4620, 40, 1380, 360);
-    Didascalia(centro, "Cap_SecNumAvv", Qs("N° Avvolgimenti Secondari"), 6210, 60, 2000, 315);
-    ui.Cmb_SecNumAvv = Lista(centro, "Cmb_SecNumAvv", 8230, 60, 780, 315);
+    Didascalia(centro, "Cap_PriNumAvv", Qs("N° Avvolgimenti Primari"), 60, 60, 2200, 315);
+    ui.Cmb_PriNumAvv = Lista(centro, "Cmb_PriNumAvv", 2280, 60, 700, 315);
+    ui.Cmd_Aggiorna = Pulsante(centro, "Cmd_Aggiorna", Qs("Aggiorna Calcolo"), {}, 3150, 40, 1500, 360);
+    ui.Cmd_Schema = Pulsante(centro, "Cmd_Schema", Qs("Vedi Schema"), {}, 4750, 40, 1300, 360);
+    Didascalia(centro, "Cap_SecNumAvv", Qs("N° Avvolgimenti Secondari"), 6210, 60, 2300, 315);
+    ui.Cmb_SecNumAvv = Lista(centro, "Cmb_SecNumAvv", 8530, 60, 700, 315);
     // The lists offer 1 to 12 from the start; the window load fills them again.
     for (QComboBox* c : {ui.Cmb_PriNumAvv, ui.Cmb_SecNumAvv}) {
         for (int i = 1; i <= NUM_AVV; ++i) c->addItem(QString::number(i));
@@ -206,9 +222,7 @@ void Frm_Alim::CostruisciPagineAvvolgimenti(QWidget* centro) {
         const int x0 = pri ? 60 : 6210;
         QTabBar* strip = new QTabBar(centro);
         strip->setObjectName(pri ? "TabStrip1" : "TabStrip2");
-        strip->setExpanding(false);
-        strip->setDrawBase(true);
-        strip->setElideMode(Qt::ElideNone);
+        StileSchede(strip);
         Posiziona(strip, x0, 450, 6030, 330);
         (pri ? ui.TabStrip1 : ui.TabStrip2) = strip;
         auto& pagine = pri ? ui.FramePri : ui.FrameSec;
@@ -222,34 +236,34 @@ void Frm_Alim::CostruisciPagineAvvolgimenti(QWidget* centro) {
                      {&ui.Lbl_PriAmp, "Lbl_PriAmp", "Corrente (A)"},
                      {&ui.Lbl_PriSpire, "Lbl_PriSpire", "Spire (n°)"},
                      {&ui.Lbl_PriFiloNudo, "Lbl_PriFiloNudo", "Ø Filo Nudo (mm)"},
-                     {&ui.Lbl_PriFiloIsol, "Lbl_PriFiloIsol", "Ø Filo Smaltato (mm)"},
+                     {&ui.Lbl_PriFiloIsol, "Lbl_PriFiloIsol", "Ø Filo Smalt. (mm)"},
                      {&ui.Lbl_PriLung, "Lbl_PriLung", "Lunghezza Filo (m)"},
                      {&ui.Lbl_PriPeso, "Lbl_PriPeso", "Peso Rame (g)"},
                      {&ui.Lbl_PriDens, "Lbl_PriDens", "Densità (A/mm²)"},
                      {&ui.Lbl_PriPotPer, "Lbl_PriPotPer", "Perdita Rame (W)"},
                      {&ui.Lbl_PriIng, "Lbl_PriIng", "Ingombro (mm²)"},
-                     {&ui.Lbl_PriSpSt, "Lbl_PriSpSt", "Spire per Strato (n°)"},
+                     {&ui.Lbl_PriSpSt, "Lbl_PriSpSt", "Spire/Strato (n°)"},
                      {&ui.Lbl_PriStrati, "Lbl_PriStrati", "Strati (n°)"},
                      {&ui.Lbl_PriIso, "Lbl_PriIso", "Isolante (mm²)"},
                      {&ui.Lbl_PriRes, "Lbl_PriRes", "Resistenza (Ω)"}};
         } else {
-            righe = {{&ui.Lbl_SecVoltVuoto, "Lbl_SecVoltVuoto", "Tensione a Vuoto (V)"},
+            righe = {{&ui.Lbl_SecVoltVuoto, "Lbl_SecVoltVuoto", "Tens. a Vuoto (V)"},
                      {&ui.Lbl_SecSpire, "Lbl_SecSpire", "Spire (n°)"},
                      {&ui.Lbl_SecFiloNudo, "Lbl_SecFiloNudo", "Ø Filo Nudo (mm)"},
-                     {&ui.Lbl_SecFiloIsol, "Lbl_SecFiloIsol", "Ø Filo Smaltato (mm)"},
+                     {&ui.Lbl_SecFiloIsol, "Lbl_SecFiloIsol", "Ø Filo Smalt. (mm)"},
                      {&ui.Lbl_SecLung, "Lbl_SecLung", "Lunghezza Filo (m)"},
                      {&ui.Lbl_SecPeso, "Lbl_SecPeso", "Peso Rame (g)"},
                      {&ui.Lbl_SecDens, "Lbl_SecDens", "Densità (A/mm²)"},
                      {&ui.Lbl_SecPotPer, "Lbl_SecPotPer", "Perdita Rame (W)"},
                      {&ui.Lbl_SecIng, "Lbl_SecIng", "Ingombro (mm²)"},
-                     {&ui.Lbl_SecSpSt, "Lbl_SecSpSt", "Spire per Strato (n°)"},
+                     {&ui.Lbl_SecSpSt, "Lbl_SecSpSt", "Spire/Strato (n°)"},
                      {&ui.Lbl_SecStrati, "Lbl_SecStrati", "Strati (n°)"},
                      {&ui.Lbl_SecIso, "Lbl_SecIso", "Isolante (mm²)"},
                      {&ui.Lbl_SecRes, "Lbl_SecRes", "Resistenza (Ω)"}};
         }
         const QStringList didascalieCampi =
             pri ? QStringList{Qs("Tensione (V)")}
-                : QStringList{Qs("Tensione a Carico (V)"), Qs("Corrente (A)"), Qs("Potenza (VA)")};
+                : QStringList{Qs("Tens. a Carico (V)"), Qs("Corrente (A)"), Qs("Potenza (VA)")};
         const int yRisultati = kRigaTitolo + 330 + kPassoCampo * static_cast<int>(didascalieCampi.size());
 
         for (int p = 1; p <= NUM_PAG; ++p) {
@@ -257,37 +271,37 @@ void Frm_Alim::CostruisciPagineAvvolgimenti(QWidget* centro) {
                           + QString::number(3 * p - 1) + "," + QString::number(3 * p));
             auto* pagina = new QGroupBox(centro);
             pagina->setObjectName(NomeIndice(pri ? "FramePri" : "FrameSec", p));
-            Posiziona(pagina, x0, 780, 6030, 4770);
+            Posiziona(pagina, x0, 780, 6030, 4935);
             pagine[p] = pagina;
             if (p > 1) pagina->hide();
 
             // Captions with units, once per page.
             const int yFrame = 60;
-            Didascalia(pagina, {}, Qs("Collegamento / Filo / Gola"), 90, yFrame + kRigaTitolo, 1380,
+            Didascalia(pagina, {}, Qs("Collegam. / Filo / Gola"), 60, yFrame + kRigaTitolo, 1800,
                        300);
             for (int r = 0; r < didascalieCampi.size(); ++r)
-                Didascalia(pagina, {}, didascalieCampi[r], 90,
-                           yFrame + kRigaTitolo + 330 + r * kPassoCampo, 1380, kAltCampo);
+                Didascalia(pagina, {}, didascalieCampi[r], 60,
+                           yFrame + kRigaTitolo + 330 + r * kPassoCampo, 1800, kAltCampo);
             for (size_t r = 0; r < righe.size(); ++r)
-                Didascalia(pagina, {}, Qs(righe[r].didascalia), 90,
-                           yFrame + yRisultati + static_cast<int>(r) * kPassoEtichetta, 1380,
+                Didascalia(pagina, {}, Qs(righe[r].didascalia), 60,
+                           yFrame + yRisultati + static_cast<int>(r) * kPassoEtichetta, 1800,
                            kAltEtichetta);
 
             for (int j = 0; j < 3; ++j) {
                 const int i = 3 * (p - 1) + j;
                 auto* frm = new QGroupBox(Qs("Avv ") + QString::number(i + 1), pagina);
                 frm->setObjectName(NomeIndice(pri ? "Frm_PriAvv" : "Frm_SecAvv", i));
-                Posiziona(frm, 1500 + 1500 * j, yFrame, 1440, 4650);
+                Posiziona(frm, 1890 + 1350 * j, yFrame, 1290, 4845);
                 (pri ? ui.Frm_PriAvv : ui.Frm_SecAvv)[i] = frm;
 
                 auto* avv = Pulsante(frm, NomeIndice(pri ? "Cmd_PriAvv" : "Cmd_SecAvv", i), "I",
-                                     Qs("Modifico Tipo di Collegamento"), 60, kRigaTitolo, 450, 300);
+                                     Qs("Modifico Tipo di Collegamento"), 60, kRigaTitolo, 390, 300);
                 // A Greek phi, the wire's symbol.
                 auto* filo = Pulsante(frm, NomeIndice(pri ? "Cmd_PriFiloRame" : "Cmd_SecFiloRame", i),
-                                      Qs("φ"), Qs("Modifico Filo Rame"), 540, kRigaTitolo, 330, 300);
+                                      Qs("φ"), Qs("Modifico Filo Rame"), 480, kRigaTitolo, 300, 300);
                 auto* roch = Pulsante(frm, NomeIndice(pri ? "Cmd_PriRoch" : "Cmd_SecRoch", i),
-                                      "H1", Qs("Avvolgimento nella Gola H del Rocchetto 1 "), 900,
-                                      kRigaTitolo, 450, 300);
+                                      "H1", Qs("Avvolgimento nella Gola H del Rocchetto 1 "), 810,
+                                      kRigaTitolo, 390, 300);
                 (pri ? ui.Cmd_PriAvv : ui.Cmd_SecAvv)[i] = avv;
                 (pri ? ui.Cmd_PriFiloRame : ui.Cmd_SecFiloRame)[i] = filo;
                 (pri ? ui.Cmd_PriRoch : ui.Cmd_SecRoch)[i] = roch;
@@ -296,24 +310,24 @@ void Frm_Alim::CostruisciPagineAvvolgimenti(QWidget* centro) {
                 if (pri) {
                     ui.Txt_PriVolt[i] = Campo(frm, NomeIndice("Txt_PriVolt", i), 4,
                                               Qs("Indicare la Tensione Avvolgimento Primario"), 60,
-                                              yc, 1320, kAltCampo);
+                                              yc, 1170, kAltCampo);
                 } else {
                     ui.Txt_SecVolt[i] = Campo(frm, NomeIndice("Txt_SecVolt", i), 4,
                                               Qs("Indicare la Tensione Avvolgimento Secondario"), 60,
-                                              yc, 1320, kAltCampo);
+                                              yc, 1170, kAltCampo);
                     ui.Txt_SecAmp[i] = Campo(frm, NomeIndice("Txt_SecAmp", i), 5,
                                              Qs("Indicare la Corrente Avvolgimento Secondario"), 60,
-                                             yc + kPassoCampo, 1320, kAltCampo);
+                                             yc + kPassoCampo, 1170, kAltCampo);
                     ui.Txt_SecPot[i] = Campo(frm, NomeIndice("Txt_SecPot", i), 4,
                                              Qs("Indicare la Potenza Avvolgimento Secondario"), 60,
-                                             yc + 2 * kPassoCampo, 1320, kAltCampo);
+                                             yc + 2 * kPassoCampo, 1170, kAltCampo);
                 }
                 for (size_t r = 0; r < righe.size(); ++r) {
                     (*righe[r].lbl)[i] = Risultato(
                         frm, NomeIndice(righe[r].nome, i),
                         Qs(righe[r].didascalia) + Qs(pri ? " - Primario " : " - Secondario ") +
                             QString::number(i + 1),
-                        60, yRisultati + static_cast<int>(r) * kPassoEtichetta, 1320, kAltEtichetta);
+                        60, yRisultati + static_cast<int>(r) * kPassoEtichetta, 1170, kAltEtichetta);
                 }
             }
         }
@@ -324,57 +338,19 @@ void Frm_Alim::CostruisciPagineAvvolgimenti(QWidget* centro) {
 void Frm_Alim::CostruisciPagineLamierino(QWidget* centro) {
     ui.TabStrip3 = new QTabBar(centro);
     ui.TabStrip3->setObjectName("TabStrip3");
-    ui.TabStrip3->setExpanding(false);
-    ui.TabStrip3->setDrawBase(true);
-    ui.TabStrip3->setElideMode(Qt::ElideNone);
-    Posiziona(ui.TabStrip3, 60, 5610, 12180, 330);
+    StileSchede(ui.TabStrip3);
+    Posiziona(ui.TabStrip3, 60, 5775, 12180, 330);
     ui.TabStrip3->addTab(Qs("Pacco Lamellare - Dati Generali"));
     ui.TabStrip3->addTab(Qs("Rocchetto - Isolanti - Ingombri"));
 
     auto riga = [](int r) { return kRigaTitolo + r * kPassoRiga; };
-
-    // ---- page 1: general data, totals, the lamination stack
-    auto* p1 = new QGroupBox(Qs("Scelta Pacco Lamellare"), centro);
-    p1->setObjectName(NomeIndice("FrameLam", 1));
-    Posiziona(p1, 60, 5940, 12180, 2460);
-    ui.FrameLam[1] = p1;
-
-    Didascalia(p1, "Cap_Frequenza", Qs("Frequenza (Hz)"), 90, riga(0), 1850, kAltRiga);
-    ui.Cmb_Frequenza = Lista(p1, "Cmb_Frequenza", 1960, riga(0), 900, kAltRiga);
-    Didascalia(p1, "Cap_Induzione", Qs("Induzione (T)"), 90, riga(1), 1850, kAltRiga);
-    ui.Cmb_Induzione = Lista(p1, "Cmb_Induzione", 1960, riga(1), 900, kAltRiga);
-    Didascalia(p1, "Cap_Densita", Qs("Densità di Corrente (A/mm²)"), 90, riga(2), 1850, kAltRiga);
-    ui.Cmb_Densita = Lista(p1, "Cmb_Densita", 1960, riga(2), 900, kAltRiga);
-    ui.Label2 = Didascalia(p1, "Label2", Qs("Coeff. di Dimensionamento K"), 90, riga(3), 1650, kAltRiga);
-    ui.Label14 = Didascalia(p1, "Label14", Qs("n°"), 1740, riga(3), 200, kAltRiga);
-    ui.Cmb_CoefK = Lista(p1, "Cmb_CoefK", 1960, riga(3), 900, kAltRiga);
-    ui.Label15 = Didascalia(p1, "Label15", Qs("Coeff. di Dimensionamento K"), 90, riga(4), 1650, kAltRiga);
-    ui.Label66 = Didascalia(p1, "Label66", Qs("n°"), 1740, riga(4), 200, kAltRiga);
-    ui.Lbl_CoefK = Risultato(p1, "Lbl_CoefK", Qs("Coefficiente di Dimensionamento K calcolato"),
-                             1960, riga(4), 900, kAltRiga);
-
-    ui.Frame1 = new QGroupBox(Qs("Conosco:"), p1);
-    ui.Frame1->setObjectName("Frame1");
-    Posiziona(ui.Frame1, 90, riga(5) + 30, 2770, 630);
-    ui.Opt_Lam = new QRadioButton(Qs("Lamierini"), ui.Frame1);
-    ui.Opt_Lam->setObjectName("Opt_Lam");
-    ui.Opt_Lam->setToolTip(
-        Qs("Conosco il Pacco Lamierini e Calcolo il range di Potenza Disponibile"));
-    Posiziona(ui.Opt_Lam, 90, 270, 1250, kAltRiga);
-    ui.Opt_Pot = new QRadioButton(Qs("Potenza"), ui.Frame1);
-    ui.Opt_Pot->setObjectName("Opt_Pot");
-    ui.Opt_Pot->setToolTip(Qs(
-        "Conosco la Potenza degli Avvolgimenti Secondari e Calcolo il Pacco Lamierini"));
-    Posiziona(ui.Opt_Pot, 1400, 270, 1250, kAltRiga);
-    // The window opens in the power-given mode: the coefficient is chosen from
-    // the list, the lamination is not.
-    ui.Opt_Pot->setChecked(true);
 
     struct Voce {
         QLabel** lbl;
         const char* nome;
         const char* didascalia;
     };
+    // A column of results: caption at x, value at xVal, from row r0 down.
     auto colonna = [&](QWidget* pagina, int x, int wDid, int xVal, int wVal, int r0,
                        std::initializer_list<Voce> voci) {
         int r = r0;
@@ -386,29 +362,67 @@ void Frm_Alim::CostruisciPagineLamierino(QWidget* centro) {
         }
     };
 
-    colonna(p1, 3000, 1900, 4920, 1000, 0,
-            {{&ui.Lbl_SecPotTot, "Lbl_SecPotTot", "Potenza Secondaria Totale (VA)"},
-             {&ui.Lbl_PriPotTot, "Lbl_PriPotTot", "Potenza Primaria (VA)"},
+    // ---- page 1: general data, totals, the lamination stack
+    auto* p1 = new QGroupBox(Qs("Scelta Pacco Lamellare"), centro);
+    p1->setObjectName(NomeIndice("FrameLam", 1));
+    Posiziona(p1, 60, 6105, 12180, 2460);
+    ui.FrameLam[1] = p1;
+
+    Didascalia(p1, "Cap_Frequenza", Qs("Frequenza (Hz)"), 90, riga(0), 1500, kAltRiga);
+    ui.Cmb_Frequenza = Lista(p1, "Cmb_Frequenza", 1650, riga(0), 1000, kAltRiga);
+    Didascalia(p1, "Cap_Induzione", Qs("Induzione (T)"), 90, riga(1), 1500, kAltRiga);
+    ui.Cmb_Induzione = Lista(p1, "Cmb_Induzione", 1650, riga(1), 1000, kAltRiga);
+    Didascalia(p1, "Cap_Densita", Qs("Densità (A/mm²)"), 90, riga(2), 1500, kAltRiga);
+    ui.Cmb_Densita = Lista(p1, "Cmb_Densita", 1650, riga(2), 1000, kAltRiga);
+    ui.Label2 = Didascalia(p1, "Label2", Qs("Coeff. di Dimensionamento K"), 90, riga(3), 2560, kAltRiga);
+    ui.Label14 = Didascalia(p1, "Label14", Qs("n°"), 1200, riga(4), 400, kAltRiga,
+                            Qt::AlignRight | Qt::AlignVCenter);
+    ui.Cmb_CoefK = Lista(p1, "Cmb_CoefK", 1650, riga(4), 1000, kAltRiga);
+    ui.Label15 = Didascalia(p1, "Label15", Qs("Coeff. di Dimensionamento K"), 90, riga(5), 2560, kAltRiga);
+    ui.Label66 = Didascalia(p1, "Label66", Qs("n°"), 1200, riga(6), 400, kAltRiga,
+                            Qt::AlignRight | Qt::AlignVCenter);
+    ui.Lbl_CoefK = Risultato(p1, "Lbl_CoefK", Qs("Coefficiente di Dimensionamento K calcolato (n°)"),
+                             1650, riga(6), 1000, kAltRiga);
+
+    colonna(p1, 2800, 1950, 4750, 1000, 0,
+            {{&ui.Lbl_SecPotTot, "Lbl_SecPotTot", "Pot. Secondaria (VA)"},
+             {&ui.Lbl_PriPotTot, "Lbl_PriPotTot", "Pot. Primaria (VA)"},
              {&ui.Lbl_Rendimento, "Lbl_Rendimento", "Rendimento (%)"},
-             {&ui.Lbl_CadutaVolt, "Lbl_CadutaVolt", "Caduta di Tensione (%)"},
-             {&ui.Lbl_FEMI, "Lbl_FEMI", "Tensione per Spira (V)"}});
+             {&ui.Lbl_CadutaVolt, "Lbl_CadutaVolt", "Caduta Tensione (%)"},
+             {&ui.Lbl_FEMI, "Lbl_FEMI", "Volt per Spira (V)"}});
+
+    ui.Frame1 = new QGroupBox(Qs("Conosco:"), p1);
+    ui.Frame1->setObjectName("Frame1");
+    Posiziona(ui.Frame1, 2800, riga(5), 2950, 660);
+    ui.Opt_Lam = new QRadioButton(Qs("Lamierini"), ui.Frame1);
+    ui.Opt_Lam->setObjectName("Opt_Lam");
+    ui.Opt_Lam->setToolTip(
+        Qs("Conosco il Pacco Lamierini e Calcolo il range di Potenza Disponibile"));
+    Posiziona(ui.Opt_Lam, 90, 300, 1350, kAltRiga);
+    ui.Opt_Pot = new QRadioButton(Qs("Potenza"), ui.Frame1);
+    ui.Opt_Pot->setObjectName("Opt_Pot");
+    ui.Opt_Pot->setToolTip(Qs(
+        "Conosco la Potenza degli Avvolgimenti Secondari e Calcolo il Pacco Lamierini"));
+    Posiziona(ui.Opt_Pot, 1500, 300, 1350, kAltRiga);
+    // The window opens in the power-given mode.
+    ui.Opt_Pot->setChecked(true);
 
     ui.Cmd_Lamierino = Pulsante(p1, "Cmd_Lamierino", Qs("Tipo Lamierino"), Qs("Modifico il Lamierino"),
-                                6060, riga(0) - 15, 1800, 285);
-    ui.Lbl_Lamierino = Risultato(p1, "Lbl_Lamierino", Qs("Lamierino"), 7980, riga(0), 1300, kAltRiga);
-    colonna(p1, 6060, 1900, 7980, 1300, 1,
-            {{&ui.Lbl_C, "Lbl_C", "Colonna Centrale C (mm)"},
-             {&ui.Lbl_SP, "Lbl_SP", "Spessore Pacco Sp (mm)"},
+                                5900, riga(0) - 15, 1700, 285);
+    ui.Lbl_Lamierino = Risultato(p1, "Lbl_Lamierino", Qs("Lamierino"), 7700, riga(0), 1050, kAltRiga);
+    colonna(p1, 5900, 1750, 7700, 1050, 1,
+            {{&ui.Lbl_C, "Lbl_C", "Colonna C (mm)"},
+             {&ui.Lbl_SP, "Lbl_SP", "Spessore Sp (mm)"},
              {&ui.Lbl_SE, "Lbl_SE", "Sezione Ferro (cm²)"},
              {&ui.Lbl_SF, "Lbl_SF", "Area Finestra (mm²)"},
              {&ui.Lbl_LamPesoPacco, "Lbl_LamPesoPacco", "Peso Pacco (kg)"}});
 
-    Didascalia(p1, "Cap_LamCdP", Qs("Cifra di Perdita (W/kg)"), 9420, riga(0), 1700, kAltRiga);
-    ui.Txt_LamCdP = Campo(p1, "Txt_LamCdP", 3, {}, 11130, riga(0) - 15, 960, kAltCampo);
-    colonna(p1, 9420, 1700, 11130, 960, 1,
-            {{&ui.Lbl_LamPF, "Lbl_LamPF", "Perdite nel Ferro (W)"},
-             {&ui.Lbl_PotMin, "Lbl_PotMin", "Potenza Minima (VA)"},
-             {&ui.Lbl_PotMax, "Lbl_PotMax", "Potenza Massima (VA)"}});
+    Didascalia(p1, "Cap_LamCdP", Qs("Cifra Perdita (W/kg)"), 8900, riga(0), 2100, kAltRiga);
+    ui.Txt_LamCdP = Campo(p1, "Txt_LamCdP", 3, {}, 11050, riga(0) - 15, 1040, kAltCampo);
+    colonna(p1, 8900, 2100, 11050, 1040, 1,
+            {{&ui.Lbl_LamPF, "Lbl_LamPF", "Perdite Ferro (W)"},
+             {&ui.Lbl_PotMin, "Lbl_PotMin", "Potenza Min. (VA)"},
+             {&ui.Lbl_PotMax, "Lbl_PotMax", "Potenza Max. (VA)"}});
 
     // Power-given mode: the list is in use, the computed coefficient and the
     // lamination button are not.
@@ -421,36 +435,36 @@ void Frm_Alim::CostruisciPagineLamierino(QWidget* centro) {
     auto* p2 = new QGroupBox(
         Qs("Scelta Rocchetto  Scelta Spessore Isolante   e   Ingombro Totale"), centro);
     p2->setObjectName(NomeIndice("FrameLam", 2));
-    Posiziona(p2, 60, 5940, 12180, 2460);
+    Posiziona(p2, 60, 6105, 12180, 2460);
     p2->hide();
     ui.FrameLam[2] = p2;
 
     ui.Cmd_Rocchetto = Pulsante(p2, "Cmd_Rocchetto", Qs("Tipo Rocchetto"), Qs("Modifico il Rocchetto"),
-                                90, riga(0) - 15, 1800, 285);
-    ui.Lbl_RochTipo = Risultato(p2, "Lbl_RochTipo", Qs("Rocchetto"), 1960, riga(0), 1560, kAltRiga);
-    colonna(p2, 90, 2400, 2520, 1000, 1,
-            {{&ui.Lbl_RochC, "Lbl_RochC", "Larghezza Interna Cr (mm)"},
-             {&ui.Lbl_RochSp, "Lbl_RochSp", "Profondità Interna Spr (mm)"},
+                                90, riga(0) - 15, 1700, 285);
+    ui.Lbl_RochTipo = Risultato(p2, "Lbl_RochTipo", Qs("Rocchetto"), 1850, riga(0), 1600, kAltRiga);
+    colonna(p2, 90, 2250, 2450, 1000, 1,
+            {{&ui.Lbl_RochC, "Lbl_RochC", "Larghezza Cr (mm)"},
+             {&ui.Lbl_RochSp, "Lbl_RochSp", "Profondità Spr (mm)"},
              {&ui.Lbl_RochGolaH, "Lbl_RochGolaH", "Area Gola H (mm²)"},
              {&ui.Lbl_RochGolaI, "Lbl_RochGolaI", "Area Gola I (mm²)"},
              {&ui.Lbl_RochGolaL, "Lbl_RochGolaL", "Area Gola L (mm²)"}});
 
     ui.Cmd_Isolanti = Pulsante(p2, "Cmd_Isolanti", Qs("Spessore Isolante"),
-                               Qs("Modifico lo Spessore Isolante"), 3700, riga(0) - 15, 1800, 285);
-    colonna(p2, 3700, 2500, 6220, 900, 1,
-            {{&ui.Lbl_RochIngKi, "Lbl_RochIngKi", "Coeff. di Ingombro Ki (%)"},
+                               Qs("Modifico lo Spessore Isolante"), 3600, riga(0) - 15, 1700, 285);
+    colonna(p2, 3600, 2500, 6150, 900, 1,
+            {{&ui.Lbl_RochIngKi, "Lbl_RochIngKi", "Coeff. Ingombro Ki (%)"},
              {&ui.Lbl_RochIsoAvvH, "Lbl_RochIsoAvvH", "Isol. Avv-Avv Gola H (mm)"},
              {&ui.Lbl_RochIsoAvvI, "Lbl_RochIsoAvvI", "Isol. Avv-Avv Gola I (mm)"},
              {&ui.Lbl_RochIsoAvvL, "Lbl_RochIsoAvvL", "Isol. Avv-Avv Gola L (mm)"},
-             {&ui.Lbl_RochIsoStrH, "Lbl_RochIsoStrH", "Isol. tra Strati Gola H (mm)"},
-             {&ui.Lbl_RochIsoStrI, "Lbl_RochIsoStrI", "Isol. tra Strati Gola I (mm)"},
-             {&ui.Lbl_RochIsoStrL, "Lbl_RochIsoStrL", "Isol. tra Strati Gola L (mm)"}});
+             {&ui.Lbl_RochIsoStrH, "Lbl_RochIsoStrH", "Isol. Strati Gola H (mm)"},
+             {&ui.Lbl_RochIsoStrI, "Lbl_RochIsoStrI", "Isol. Strati Gola I (mm)"},
+             {&ui.Lbl_RochIsoStrL, "Lbl_RochIsoStrL", "Isol. Strati Gola L (mm)"}});
 
     // Groove fill: one row per groove, one column per bobbin.
-    Didascalia(p2, "Cap_IngGole", Qs("Ingombro Gole (mm²)"), 7300, riga(0), 1900, kAltRiga);
-    Didascalia(p2, "Cap_Rocchetto1", Qs("Rocchetto 1"), 9250, riga(0), 1100, kAltRiga,
+    Didascalia(p2, "Cap_IngGole", Qs("Ingombro Gole (mm²)"), 7250, riga(0), 1900, kAltRiga);
+    Didascalia(p2, "Cap_Rocchetto1", Qs("Rocchetto 1"), 9200, riga(0), 1300, kAltRiga,
                Qt::AlignCenter);
-    Didascalia(p2, "Cap_Rocchetto2", Qs("Rocchetto 2"), 10450, riga(0), 1100, kAltRiga,
+    Didascalia(p2, "Cap_Rocchetto2", Qs("Rocchetto 2"), 10600, riga(0), 1300, kAltRiga,
                Qt::AlignCenter);
     const struct {
         const char* gola;
@@ -462,17 +476,17 @@ void Frm_Alim::CostruisciPagineLamierino(QWidget* centro) {
     int r = 1;
     for (const auto& g : gole) {
         const QString gola = Qs(g.gola);
-        Didascalia(p2, "Cap_IngGola" + gola, Qs("Gola ") + gola, 7300, riga(r), 1900, kAltRiga);
+        Didascalia(p2, "Cap_IngGola" + gola, Qs("Gola ") + gola, 7250, riga(r), 1900, kAltRiga);
         *g.r1 = Risultato(p2, "Lbl_IngGola" + gola + "1",
-                          Qs("Ingombro Gola ") + gola + Qs(" Rocchetto 1 (mm²)"), 9250, riga(r), 1100,
+                          Qs("Ingombro Gola ") + gola + Qs(" Rocchetto 1 (mm²)"), 9200, riga(r), 1300,
                           kAltRiga);
         *g.r2 = Risultato(p2, "Lbl_IngGola" + gola + "2",
-                          Qs("Ingombro Gola ") + gola + Qs(" Rocchetto 2 (mm²)"), 10450, riga(r),
-                          1100, kAltRiga);
+                          Qs("Ingombro Gola ") + gola + Qs(" Rocchetto 2 (mm²)"), 10600, riga(r),
+                          1300, kAltRiga);
         ++r;
     }
-    colonna(p2, 7300, 1900, 9250, 1100, 5,
-            {{&ui.Lbl_PotTotPers, "Lbl_PotTotPers", "Perdite Rame Totali (W)"}});
+    colonna(p2, 7250, 1900, 9200, 1300, 5,
+            {{&ui.Lbl_PotTotPers, "Lbl_PotTotPers", "Perdite Rame Tot. (W)"}});
 
     ui.TabStrip3->setCurrentIndex(0);
 }
