@@ -306,6 +306,7 @@ TEST(InputAlimPulsanti, ConnectionCaptionsAndColours) {
 
     d->SecAvvAda[1] = FALSO;
     d->SecAvvCar[1] = VERO;
+    EXPECT_EQ(AspettoCollegamentoSec(*d, 1)->caption, "C2");
     d->SecAvvSerCon[1] = 12;
     EXPECT_EQ(AspettoCollegamentoSec(*d, 1)->caption, "C12");
     EXPECT_EQ(AspettoCollegamentoSec(*d, 1)->colore, ColoreCollegamento::Ciano);
