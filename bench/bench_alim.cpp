@@ -12,6 +12,9 @@
 
 #include "engine/Mod_Alim.h"
 
+// The replaced global new/delete below pair malloc with free; GCC cannot see that.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 namespace {
 std::atomic<long> g_allocazioni{0};
 }  // namespace
