@@ -15,11 +15,12 @@ namespace {
 inline float Sng(double v) { return static_cast<float>(v); }
 
 // Windings are counted by the index of the last one (a Single). A loop
-// "For i = 0 To ult" runs while i <= ult; the bound never goes past slot 12,
-// since secondary i uses wire column i + 12 and the table has 25 columns.
+// "For i = 0 To ult" runs while i <= ult; the bound never goes past slot 11:
+// twelve windings a side, primary i in wire column i and secondary i in
+// column i + 12, so a thirteenth primary would take the first secondary's column.
 int Ultimo(float ult) {
     if (!(ult >= 0.0f)) return -1;  // negative or not a number: no winding
-    return static_cast<int>(std::min(std::floor(static_cast<double>(ult)), 12.0));
+    return static_cast<int>(std::min(std::floor(static_cast<double>(ult)), 11.0));
 }
 
 // Wire row of a winding, held as a Single: nearest whole row, kept inside
@@ -29,8 +30,9 @@ int RigaFilo(float riga) {
     return static_cast<int>(std::min(std::nearbyint(static_cast<double>(riga)), FILO_RIGHE - 1.0));
 }
 
-// Bobbin row in use; a value outside the table falls back to the computed bobbin.
-int RigaRocchetto(int16_t scelto) { return (scelto >= 0 && scelto < ROCH_RIGHE) ? scelto : 0; }
+// Bobbin row in use: the user's row 1, or else the computed row 0. Rows 2..5
+// hold no bobbin, so any other value (an old project, say) means row 0.
+int RigaRocchetto(int16_t scelto) { return scelto == 1 ? 1 : 0; }
 
 // Whole turns: the fraction of the stored quotient, as a Single, above 0.4
 // rounds up, anything up to 0.4 rounds down.

@@ -111,6 +111,57 @@ TEST(AlimAvvolgimenti, SecondarioUsaLaCorrenteDelFiloERigaDelRocchettoInUso) {
     EXPECT_FLOAT_EQ(d->SecIso[0], 28.0f);
 }
 
+// Only 1 names the user's bobbin; any other value (2..5 hold no bobbin, or a
+// stray value from an old project) builds on the computed row 0.
+TEST(AlimAvvolgimenti, RigaDelRocchettoDiversaDaUnoValeZero) {
+    for (int16_t scelto : {int16_t{2}, int16_t{5}, int16_t{6}, int16_t{-1}}) {
+        auto d = UnPrimario();
+        d->RochScelto = scelto;
+        // Rows 1..5 hold a much larger bobbin that must not be used.
+        for (int b = 1; b < ROCH_RIGHE; ++b) {
+            d->RochSp[b] = 200;
+            d->RochC[b] = 160;
+            d->RochM[b] = 100;
+            d->RochH[b] = 400;
+            d->RochGolaH[b] = 1e6f;
+        }
+        d->RochGolaH[0] = 100;  // row 0: (79,475 + 28) * 1,1 = 118,2225 does not fit
+        d->RochIngKi = 10;
+        CalcolaAvvolgimenti(*d);
+        EXPECT_FLOAT_EQ(d->PriLung[0], 11.2f) << scelto;
+        EXPECT_FLOAT_EQ(d->PriSpSt[0], 40.0f) << scelto;
+        EXPECT_FLOAT_EQ(d->PriIso[0], 28.0f) << scelto;
+        SommaIngombriGole(*d);
+        FakeMessaggi msg;
+        VerificaIngombriAvvolgimenti(*d, msg);
+        EXPECT_FLOAT_EQ(d->IngGolaH1, 118.222504f) << scelto;
+        ASSERT_EQ(msg.boxes.size(), 1u) << scelto;
+        EXPECT_EQ(msg.boxes[0].testo, "Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1");
+    }
+}
+
+// Twelve windings a side at most: a count read from a damaged project never
+// lets a thirteenth primary pick a wire in the first secondary's column.
+TEST(AlimAvvolgimenti, TredicesimoPrimarioNonToccaLaColonnaDelSecondario) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->Densita = 2.5f;
+    d->PriUlt = 12;
+    d->SecUlt = -1;
+    for (int i = 0; i <= 12; ++i) d->PriAmp[i] = 1;
+    d->FiloNudo[38][12] = 0.33f;  // the first secondary's own custom wire
+    d->KfRame[38][12] = 1.2f;
+    d->PriFiloRiga[12] = 7;
+    CalcolaDiametroFilo(*d);
+    ScegliFiloRame(*d);
+    CalcolaAvvolgimenti(*d);
+    EXPECT_EQ(d->PriFiloRiga[11], 38.0f);
+    EXPECT_FLOAT_EQ(d->FiloNudo[38][11], 0.71f);  // 2 * Sqr(1 / 7,853975) cut to 0,01
+    EXPECT_EQ(d->FiloNudo[38][12], 0.33f);
+    EXPECT_EQ(d->KfRame[38][12], 1.2f);
+    EXPECT_EQ(d->PriFiloRiga[12], 7.0f);
+    EXPECT_EQ(d->PriFiloNudo[12], 0.0f);
+}
+
 // No groove height, or a wire with no turns per cm: no turns per layer and no
 // layers, never an infinite count.
 TEST(AlimAvvolgimenti, GolaOSpireCmNulleNonDividono) {

@@ -174,10 +174,16 @@ TEST(AlimPasso, RicalcoloTieneIlFiloScelto) {
     EXPECT_FLOAT_EQ(d->PriLung[0], 137.086304f);
     EXPECT_FLOAT_EQ(d->PriPeso[0], 438.676178f);
     EXPECT_FLOAT_EQ(d->PriDens[0], 2.43463182f);
-    EXPECT_FLOAT_EQ(d->SecIso[0], 4 * 0.2f * 73.5f + 0.5f * 73.5f);
+    EXPECT_FLOAT_EQ(d->PriPotPer[0], 6.24053574f);
+    EXPECT_FLOAT_EQ(d->PriIng[0], 435.907471f);   // 0,95² * 460 * 1,05
+    EXPECT_FLOAT_EQ(d->PriStrati[0], 6.25850344f);  // 460 / 73,5
+    EXPECT_FLOAT_EQ(d->PriIso[0], 124.95f);        // 6 * 0,2 * 73,5 + 0,5 * 73,5
+    EXPECT_FLOAT_EQ(d->SecIso[0], 95.55f);         // 4 * 0,2 * 73,5 + 0,5 * 73,5
     // The totals follow the new build.
-    EXPECT_FLOAT_EQ(d->PotTotPers, d->PriPotPer[0] + d->SecPotPer[0]);
-    EXPECT_FLOAT_EQ(d->SommaIsoH1, d->PriIso[0] + d->SecIso[0]);
+    EXPECT_FLOAT_EQ(d->PotTotPers, 16.4202957f);
+    EXPECT_FLOAT_EQ(d->SommaIsoH1, 220.5f);
+    EXPECT_FLOAT_EQ(d->SommaIngH1, 785.686157f);
+    EXPECT_FLOAT_EQ(d->IngGolaH1, 1106.80481f);
     EXPECT_TRUE(msg.boxes.empty());
 }
 
