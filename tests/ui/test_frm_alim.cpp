@@ -458,9 +458,12 @@ private slots:
                     {ui().Txt_SecAmp[0], "0,0015", "0,001"},
                     {ui().Txt_SecPot[0], "1,2,3", "1,23"},
                     {ui().Txt_LamCdP, "1,55", "1,5"}};
+        // Leaving a field runs its check and a calculation, here on a design
+        // with no lamination, whose warnings are not what this test is about.
+        msg->falliscePerInattesi = false;
         for (const auto& c : casi) {
-            c.campo->clear();
             c.campo->setFocus();
+            c.campo->clear();
             QTest::keyClicks(c.campo, c.digitato);
             QCOMPARE(c.campo->text(), QString(c.atteso));
         }

@@ -159,6 +159,12 @@ Frm_Alim::Frm_Alim(ModuleDIC& dic, QWidget* parent) : QMainWindow(parent), d_(di
     new LostFocus(ui.Cmb_PriNumAvv, [this] { Cmb_PriNumAvv_LostFocus(); });
     new LostFocus(ui.Cmb_SecNumAvv, [this] { Cmb_SecNumAvv_LostFocus(); });
 
+    // The numeric fields' checks (on focus loss and on Enter) and the two
+    // options of the design mode, run only when the user picks them.
+    CollegaCampi();
+    connect(ui.Opt_Lam, &QRadioButton::clicked, this, [this] { Opt_Lam_Click(); });
+    connect(ui.Opt_Pot, &QRadioButton::clicked, this, [this] { Opt_Pot_Click(); });
+
     Dimensiona(this, 12300, 9500);
 }
 
@@ -492,12 +498,6 @@ void Frm_Alim::CostruisciPagineLamierino(QWidget* centro) {
 }
 
 // ------------------------------------------------------------------ procedures
-
-void Frm_Alim::CalcolaTrasfo() {
-    ControllaInputDati();
-    CalcoloAlim(d_, DatiTesti(), Piattaforma::Messaggi());
-    RefreshAlim();
-}
 
 void Frm_Alim::ControllaInputDati() {
     inputalim::TestiAvvolgimenti t;

@@ -7,9 +7,11 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include <QColor>
 #include <QMainWindow>
+#include <QString>
 
 #include "engine/InputAlim.h"
 #include "engine/Mod_Alim.h"
@@ -140,6 +142,19 @@ public:
     void TabStrip1_Click();
     void TabStrip2_Click();
     void TabStrip3_Click();
+    void Opt_Lam_Click();
+    void Opt_Pot_Click();
+    // Range checks of the numeric fields (on focus loss and on Enter).
+    void Txt_LamCdP_LostFocus();
+    void Txt_PriVolt_LostFocus(int i);
+    void Txt_SecVolt_LostFocus(int i);
+    void Txt_SecAmp_LostFocus(int i);
+    void Txt_SecPot_LostFocus(int i);
+
+    // The folder the default libraries are looked for in (its LIBRERIA
+    // subfolder); the program's own folder unless set.
+    void ImpostaCartellaApplicazione(const QString& cartella) { cartella_ = cartella; }
+    QString CartellaApplicazione() const;
 
     // The texts the engine's reader takes from the window.
     DatiAlimTesti DatiTesti() const;
@@ -160,7 +175,11 @@ private:
     void CambiaNumeroAvv(bool primario);
     void MostraFrameAvv(bool primario, int n);
     void ClickTab(QTabBar* strip, QGroupBox* const* frames, int ultima, int16_t& pagina);
+    void CollegaCampi();
+    void RicalcolaCorrente(int i);
+    std::string FileLibreriaDefault(const char* nome) const;
 
     ModuleDIC& d_;
     ListaCoefKCombo listaCoefK_;
+    QString cartella_;
 };
