@@ -1,5 +1,6 @@
 #include "files/CalcoloLibrerie.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -119,7 +120,9 @@ EsitoCalcoloRame CalcolaLibreriaRame(ModuleDIC& d, GrigliaRame& g, IMessaggi& ms
 }
 
 void AggiornaTabellaRame(ModuleDIC& d, GrigliaRame& g) {
-    const int n = d.NumElementi < RAME_GRIGLIA_RIGHE ? d.NumElementi : RAME_GRIGLIA_RIGHE - 1;
+    // A count from an opened file or project may lie anywhere: rows that do not
+    // exist are skipped, and a count below zero shows every row as empty.
+    const int n = std::clamp<int>(d.NumElementi, -1, RAME_GRIGLIA_RIGHE - 1);
     for (int i = 0; i <= n; ++i) {
         // Bare diameters keep a third decimal when one was typed (0,126 stays 0,126).
         g.Txt_FiloNudo[i] = num::Format(d.FiloNudo[i][0], "#0.00#");

@@ -100,10 +100,16 @@ void CopiaLibreriaRame(ModuleDIC& d) {
 bool LibreriaRameVecchia(const ModuleDIC& d, int j) {
     if (!ColonnaValida(j)) return true;
     const double r = static_cast<double>(d.FiloNudo[0][j]) / 2.0;
-    float a = num::Sng(3.14159 * (r * r));
-    a = num::Sng(num::Int(static_cast<double>(a) * 1e7) / 1e7);
-    const float b = num::Sng(num::Int(static_cast<double>(d.SezioneFilo[0][j]) * 1e7) / 1e7);
-    return a != b;
+    const double a = num::Sng(3.14159 * (r * r));
+    const double b = d.SezioneFilo[0][j];
+    // The file keeps the section as a seven-digit text, so the value read back
+    // may differ from the recomputed one in the seventh digit (at most 5 parts
+    // in 10^7, plus the rounding to a Single). Truncating both to seven decimals
+    // and comparing exactly would refuse many current libraries: a first wire
+    // of 0,2 mm gives 0,0314159 on one side and 0,0314158 on the other, and any
+    // section of 1 mm2 or more has only six decimals in its text. An older
+    // layout keeps another quantity there, far outside this margin.
+    return std::fabs(a - b) > 1e-6 * std::fabs(a);
 }
 
 StatoLibRame SalvaStatoLibRame(const ModuleDIC& d, int j) {

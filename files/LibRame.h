@@ -50,8 +50,9 @@ bool LeggiLibreriaRame(ModuleDIC& d, IMessaggi& msg);
 void CopiaLibreriaRame(ModuleDIC& d);
 
 // Old-library test on the column just read: true when the section stored for
-// the first wire is not the one our formula gives for its diameter, that is
-// when the file is of an older layout.
+// the first wire is not the one our formula gives for its diameter (to the
+// seven significant digits the file keeps), that is when the file is of an
+// older layout.
 bool LibreriaRameVecchia(const ModuleDIC& d, int colonna);
 
 // What a wire library read can change, to put back when the library is refused.

@@ -311,6 +311,9 @@ EsitoLettura LeggiRecProgetto(ModuleDIC& d, int recordPresenti) {
         v = sicuro;
         ++esito.corretti;
     };
+    // NumElementi bounds the rows the wire dialog walks (0 .. NumElementi - 2):
+    // every library read or computed gives 0 .. 39.
+    if (d.NumElementi < 0 || d.NumElementi > FILO_RIGHE - 2) correggi(d.NumElementi, int16_t{0});
     if (d.LamScelto < 0 || d.LamScelto >= LAM_RIGHE) correggi(d.LamScelto, int16_t{0});
     if (d.RochScelto < 0 || d.RochScelto >= ROCH_RIGHE) correggi(d.RochScelto, int16_t{0});
     if (!IndiceValido(d.FiloScelto, FILO_RIGHE - 1)) correggi(d.FiloScelto, 0.0f);

@@ -100,8 +100,8 @@ struct EsitoLettura {
 // `recordPresenti` is how many whole records the file holds.
 // Usable: every record of the layout present; kind code 1..5 and winding
 // counts 0..20 read from the file. Out-of-range indexes are set to a safe value:
-// LamScelto, RochScelto, FiloScelto and the wire rows to 0; a winding with a
-// partner outside 0..21 becomes isolated (partner 1).
+// LamScelto, RochScelto, FiloScelto and the wire rows to 0, NumElementi outside
+// 0..39 to 0; a winding with a partner outside 0..21 becomes isolated (partner 1).
 // FileNome is not read; FileTitolo takes the text of its record.
 EsitoLettura LeggiRecProgetto(ModuleDIC& d, int recordPresenti = NUM_RECORD);
 

@@ -207,6 +207,31 @@ TEST(CalcoloRame, KfOutOfRangeIsUsedButAZeroOrLoneCommaKfIsMissing) {
     EXPECT_FLOAT_EQ(d->SpireCM[0][0], 11.7647057f);  // the computed table stays
 }
 
+TEST(CalcoloRame, TableRefreshWithACountOutsideTheGridStaysInsideIt) {
+    // The count comes from whatever was read last (a project may hold any value).
+    auto d = std::make_unique<ModuleDIC>();
+    GrigliaRame g;
+    g.Txt_FiloNudo[0] = "0,5";
+    d->FiloNudo[0][0] = 0.5f;
+    d->FiloNudo[37][0] = 2.5f;
+    d->FiloIsolato[37][0] = 2.578f;
+    d->NumElementi = -5;
+    AggiornaTabellaRame(*d, g);
+    for (int i = 0; i < 38; ++i) {
+        EXPECT_EQ(g.Txt_FiloNudo[i], "0") << i;
+        EXPECT_EQ(g.Lbl_PesoFilo[i], "0") << i;
+    }
+    EXPECT_EQ(d->FiloNudo[0][0], 0.0f);
+
+    d->FiloNudo[37][0] = 2.5f;
+    d->FiloIsolato[37][0] = 2.578f;
+    d->NumElementi = 39;  // wires + 1 after reading 38 wires
+    AggiornaTabellaRame(*d, g);
+    EXPECT_EQ(g.Txt_FiloNudo[37], "2,50");
+    EXPECT_EQ(g.Txt_FiloIsolato[37], "2,578");
+    EXPECT_EQ(d->FiloNudo[38][0], 0.0f);  // the custom row is not the grid's
+}
+
 // ---------------------------------------------------------------- laminations
 
 namespace {

@@ -13,6 +13,7 @@
 #include "files/LibLam.h"
 #include "files/LibRame.h"
 #include "files/RecordFile.h"
+#include "platform/core/Numeri.h"
 
 namespace {
 
@@ -280,7 +281,7 @@ TEST(LibRame, OldLibraryTestAcceptsOurFilesAndRefusesAnotherSection) {
               "NON \u00e8 possibile aprire questo formato libreria.\n     \n     ");
 }
 
-TEST(LibRame, OldLibraryTestIsExactOnTheSeventhDecimal) {
+TEST(LibRame, OldLibraryTestAllowsOnlyTheSeventhDigit) {
     auto d = std::make_unique<ModuleDIC>();
     d->FiloNudo[0][0] = 0.5f;
     // 0.0625 x 3.14159 = 0.19634937..., stored as the Single 0.19634938
@@ -291,6 +292,49 @@ TEST(LibRame, OldLibraryTestIsExactOnTheSeventhDecimal) {
     d->FiloNudo[0][0] = 0;
     d->SezioneFilo[0][0] = 0;
     EXPECT_FALSE(LibreriaRameVecchia(*d, 0));
+
+    // Sections as the file keeps them, worked out by hand: 0,2 mm gives
+    // 0,01 x 3,14159 = 0,0314159 (truncated to seven decimals the recomputed
+    // Single gives 0,0314159 and the one read back 0,0314158); 1,5 mm gives
+    // 0,5625 x 3,14159 = 1,767144375, kept as 1,767144.
+    d->FiloNudo[0][0] = 0.2f;
+    d->SezioneFilo[0][0] = *num::TextToSng("0,0314159");
+    EXPECT_FALSE(LibreriaRameVecchia(*d, 0));
+    d->SezioneFilo[0][0] = *num::TextToSng("0,0314162");  // ten parts in a million off
+    EXPECT_TRUE(LibreriaRameVecchia(*d, 0));
+    d->FiloNudo[0][0] = 1.5f;
+    d->SezioneFilo[0][0] = *num::TextToSng("1,767144");
+    EXPECT_FALSE(LibreriaRameVecchia(*d, 0));
+    d->SezioneFilo[0][0] = *num::TextToSng("1,76716");
+    EXPECT_TRUE(LibreriaRameVecchia(*d, 0));
+}
+
+TEST(LibRame, OurOwnLibrariesPassTheOldLibraryTestWhateverTheirFirstWire) {
+    Cartella tmp;
+    for (const char* primo : {"0,2", "0,4", "0,375", "1,5", "2,5"}) {
+        SCOPED_TRACE(primo);
+        auto a = std::make_unique<ModuleDIC>();
+        GrigliaRame g;
+        g.Txt_FiloNudo[0] = primo;
+        g.Txt_FiloIsolato[0] = "2,8";
+        g.Txt_FiloNudo[1] = "2,6";
+        g.Txt_FiloIsolato[1] = "2,9";
+        g.Txt_CoefKf = "1,05";
+        g.Txt_Ohm_m = "0,0176";
+        g.Txt_PesSpeRam = "8,9";
+        FakeMessaggi msg;
+        ASSERT_EQ(CalcolaLibreriaRame(*a, g, msg), EsitoCalcoloRame::Calcolata);
+        const std::string f = tmp.File("mia.wir");
+        ScriviRec(*a, f, 20, 300);
+
+        auto b = std::make_unique<ModuleDIC>();
+        b->FileLibreria = f;
+        b->NumAvvScelto = 5;
+        EXPECT_TRUE(ApriLibreriaRame(*b, msg, MSG_LIBRAME_VECCHIA_DIALOGO));
+        EXPECT_TRUE(msg.boxes.empty());
+        EXPECT_EQ(b->NumElementi, 3);
+        EXPECT_EQ(b->FiloNudo[0][5], *num::TextToSng(primo));
+    }
 }
 
 // ---------------------------------------------------------------- lamination library

@@ -144,6 +144,7 @@ void DesignCasuale(ModuleDIC& d, Casuale& r) {
         d.PesSpeRame[38][j] = r.Singolo();
     }
     d.FileNome = "/un/percorso/qualsiasi.tmf";
+    d.NumElementi = static_cast<int16_t>(r.Fra(0, 39));
     d.FiloScelto = static_cast<float>(r.Fra(0, 40));
     d.Frequenza = static_cast<float>(r.Fra(1, 32767));
     d.PriUlt = static_cast<float>(r.Fra(0, 20));
@@ -406,14 +407,14 @@ TEST(ProgettoFile, EarlierLayoutIsReadFromItsOwnOffsets) {
 
         auto d = std::make_unique<ModuleDIC>();
         d->Versione = "1.5.0";
-        d->NumElementi = 40;
+        d->NumElementi = 30;
         for (int j = 0; j < FILO_COLONNE; ++j) d->KfRame[38][j] = 1.05f;
         d->OhmRame[38][24] = 0.0178f;
         std::string err;
         EsitoLettura es;
         ASSERT_TRUE(ApriProgetto(dir / "vecchio.ttf", *d, err, &es)) << err;
         EXPECT_TRUE(es.precedente);
-        EXPECT_EQ(d->NumElementi, primo == "7" ? 7 : 40);  // "1.4.2" is no number
+        EXPECT_EQ(d->NumElementi, primo == "7" ? 7 : 30);  // "1.4.2" is no number
         EXPECT_EQ(d->FileTitolo, "Vecchio.tmf");
         EXPECT_EQ(d->FileNome, dir / "vecchio.ttf");
         EXPECT_EQ(d->TipoCalcolo, 3);
@@ -549,9 +550,11 @@ TEST(ProgettoRead, KindOrCountOutOfRangeRefusesOtherIndexesAreMadeSafe) {
     d->Rec[8272 + 33 * 6 + 26 - 1] = "21";    // SecAvvSerCon(6): in range
     d->Rec[8272 + 33 * 6 + 23 - 1] = "True";
     d->Rec[7641 + 30 * 4 + 8 - 1] = "40";     // PriFiloRiga(4): in range
+    d->Rec[2 - 1] = "300";                    // NumElementi: more rows than a wire table has
     const EsitoLettura es = LeggiRecProgetto(*d);
     ASSERT_TRUE(es.utilizzabile) << es.motivo;
-    EXPECT_EQ(es.corretti, 7);
+    EXPECT_EQ(es.corretti, 8);
+    EXPECT_EQ(d->NumElementi, 0);
     EXPECT_EQ(d->LamScelto, 0);
     EXPECT_EQ(d->RochScelto, 0);
     EXPECT_EQ(d->FiloScelto, 0.0f);
@@ -568,6 +571,16 @@ TEST(ProgettoRead, KindOrCountOutOfRangeRefusesOtherIndexesAreMadeSafe) {
     EXPECT_EQ(d->SecAvvCar[5], FALSO);
     EXPECT_EQ(d->SecAvvSerCon[6], 21);
     EXPECT_EQ(d->SecAvvSer[6], VERO);
+
+    // 39 (a library of 38 wires) is kept; -1 is not.
+    for (const char* testo : {"39", "-1"}) {
+        auto e = std::make_unique<ModuleDIC>(*base);
+        e->Rec[2 - 1] = testo;
+        const EsitoLettura r = LeggiRecProgetto(*e);
+        ASSERT_TRUE(r.utilizzabile) << r.motivo;
+        EXPECT_EQ(e->NumElementi, std::string(testo) == "39" ? 39 : 0) << testo;
+        EXPECT_EQ(r.corretti, std::string(testo) == "39" ? 0 : 1) << testo;
+    }
 }
 
 TEST(ProgettoSave, LongPathKeepsItsLast98Characters) {
