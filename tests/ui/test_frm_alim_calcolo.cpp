@@ -317,6 +317,7 @@ private slots:
         QCOMPARE(ui().Txt_SecAmp[0]->text(), QStringLiteral("0,667"));
         QCOMPARE(ui().Lbl_SecPotTot->text(), QStringLiteral("100,0"));
         QCOMPARE(d->SecAmp[0], 0.667f);
+        QCOMPARE(QApplication::focusWidget(), ui().Txt_SecPot[0]);   // Enter keeps the focus
 
         // ---- current: 0,001 A accepted (power 0,15 VA shown as 0,2)
         msg->falliscePerInattesi = false;   // the windings of so small a stack may not fit
