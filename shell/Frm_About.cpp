@@ -138,7 +138,12 @@ Frm_About::Frm_About(QWidget* parent)
     picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture1_->setLineWidth(2);
     Posiziona(picture1_, 480, 3360, 7905, 1770);
-    picture3_ = new StrisciaTitoli(picture1_);
+    // The inner area of the viewport: the strip is placed in its coordinates
+    // and clipped to it, so it never paints over the viewport's border.
+    interno_ = new QWidget(picture1_);
+    interno_->setObjectName("Picture1_Interno");
+    interno_->setGeometry(picture1_->contentsRect());
+    picture3_ = new StrisciaTitoli(interno_);
     picture3_->setObjectName("Picture3");
     Posiziona(picture3_, 120, 600, 7620, 1455);
 
@@ -194,13 +199,10 @@ void Frm_About::Form_Load() {
     ScrollText();
 }
 
-int Frm_About::AltezzaVisibile() const { return picture1_->contentsRect().height(); }
+int Frm_About::AltezzaVisibile() const { return interno_->height(); }
 int Frm_About::AltezzaStriscia() const { return picture3_->height(); }
 
-void Frm_About::PosizionaStriscia() {
-    const QRect dentro = picture1_->contentsRect();
-    picture3_->move(picture3_->x(), dentro.top() + cima_);
-}
+void Frm_About::PosizionaStriscia() { picture3_->move(picture3_->x(), cima_); }
 
 void Frm_About::ScrollText() {
     picture1_->update();

@@ -55,6 +55,7 @@ private:
     void PosizionaStriscia();
 
     QFrame* picture1_ = nullptr;
+    QWidget* interno_ = nullptr;  // inner area of picture1_, clips the strip
     StrisciaTitoli* picture3_ = nullptr;
     QTimer* timer1_ = nullptr;
     int cima_ = 0;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -64,6 +65,14 @@ void Frm_Vedi::Form_Load(const ModuleDIC& dati) {
 }
 
 void Frm_Vedi::Picture1_Click() { accept(); }
+
+void Frm_Vedi::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
 
 void Frm_Vedi::showEvent(QShowEvent* e) {
     // Centred on the window that opened it (or on the screen).

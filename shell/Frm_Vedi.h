@@ -40,6 +40,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    // Only a click on the picture closes the viewer: Esc does nothing.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void Form_Load(const ModuleDIC& dati);

@@ -114,10 +114,12 @@ void CampoNumerico::keyPressEvent(QKeyEvent* e) {
             QLineEdit::keyPressEvent(e);  // copy, select all, undo ...
         return;
     }
-    if (stampabile && !ctrl && t.length() == 1 && FiltroAccetta(t))
-        insert(t);
-    else
+    if (stampabile && !ctrl && t.length() == 1 && FiltroAccetta(t)) {
+        // A locked field runs the filter but keeps its text.
+        if (!isReadOnly()) insert(t);
+    } else {
         Piattaforma::Beep();
+    }
 }
 
 void CampoNumerico::inputMethodEvent(QInputMethodEvent* e) {

@@ -18,6 +18,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMessageBox>
 #include <QPointer>
@@ -124,10 +125,12 @@ struct FakeDialoghiUi : IDialoghiFile {
 
 // Watchdog: every `periodoMs` it looks for a modal dialog or message box left
 // open (a real one, which no person will answer), records it, and closes it,
-// so the test goes on and fails in Verifica() instead of hanging.
+// so the test goes on and fails in Verifica() instead of hanging. A modal
+// window that is not a dialog (a design window a test shows on purpose and
+// closes itself) is given `attesaFinestraMs` before it counts as stuck.
 class Sorveglianza : public QObject {
 public:
-    explicit Sorveglianza(int periodoMs = 200) {
+    explicit Sorveglianza(int periodoMs = 200, int attesaFinestraMs = 5000) : attesaFinestraMs_(attesaFinestraMs) {
         timer_.setInterval(periodoMs);
         QObject::connect(&timer_, &QTimer::timeout, this, [this] { Controlla(); });
         timer_.start();
@@ -137,7 +140,7 @@ public:
 
     // Call in cleanup(): fails the test if a modal box was found.
     bool Verifica() {
-        Controlla();
+        Controlla(true);
         if (chiusi.isEmpty()) return true;
         const QByteArray m = "a modal box opened that no test answered: " + chiusi.join(QStringLiteral(" | ")).toUtf8();
         QTest::qFail(m.constData(), __FILE__, __LINE__);
@@ -147,8 +150,16 @@ public:
     void Ferma() { timer_.stop(); }
 
 private:
-    void Controlla() {
+    void Controlla(bool subito = false) {
         QWidget* modale = QApplication::activeModalWidget();
+        if (modale && !qobject_cast<QDialog*>(modale) && !subito) {
+            if (modale != finestra_) {
+                finestra_ = modale;
+                dal_.start();
+                return;
+            }
+            if (dal_.elapsed() < attesaFinestraMs_) return;
+        }
         if (!modale) {
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (w->isVisible() && (qobject_cast<QMessageBox*>(w) || qobject_cast<QDialog*>(w)) &&
@@ -167,6 +178,9 @@ private:
             modale->close();
     }
     QTimer timer_;
+    int attesaFinestraMs_;
+    QPointer<QWidget> finestra_;  // modal non-dialog window seen, since dal_
+    QElapsedTimer dal_;
 };
 
 // Finds a child by objectName and type; fails the test when missing.

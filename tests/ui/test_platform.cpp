@@ -196,6 +196,34 @@ private slots:
         QVERIFY(!m.a->Valore().has_value());
     }
 
+    void lockedFieldKeepsItsText() {
+        Modulo m;
+        QVERIFY(m.Mostra());
+        m.a->setText(QStringLiteral("12"));
+        m.a->setReadOnly(true);
+        m.a->setFocus();
+        m.a->end(false);
+        // An accepted digit and comma do not reach a locked text; a refused
+        // key still beeps; Enter still runs the check.
+        Digita(m.a, QStringLiteral("3,"));
+        QCOMPARE(m.a->text(), QStringLiteral("12"));
+        QCOMPARE(Piattaforma::BeepContati(), 0);
+        QTest::keyClick(m.a, 'x');
+        QCOMPARE(Piattaforma::BeepContati(), 1);
+        QTest::keyClick(m.a, Qt::Key_Backspace);
+        QCOMPARE(m.a->text(), QStringLiteral("12"));
+        QTest::keyClick(m.a, Qt::Key_Return);
+        QCOMPARE(m.eventi, QStringList{QStringLiteral("A")});
+        // Nor does a name field take typed or pasted text when locked.
+        m.nome->setText(QStringLiteral("EI"));
+        m.nome->setReadOnly(true);
+        m.nome->setFocus();
+        QTest::keyClick(m.nome, 'z');
+        QGuiApplication::clipboard()->setText(QStringLiteral("Q"));
+        QTest::keyClick(m.nome, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(m.nome->text(), QStringLiteral("EI"));
+    }
+
     void keyboardPasteIsRefused() {
         Modulo m;
         QVERIFY(m.Mostra());
@@ -528,6 +556,30 @@ private slots:
         guardia_->chiusi.clear();  // the test's own watchdog may have seen it too
     }
 
+    void watchdogLeavesDesignWindowToTheTest() {
+        // A design window the test shows modally and closes itself, after
+        // several watchdog periods, is not taken for an unanswered box.
+        Sorveglianza sentinella(20);
+        QMainWindow w;
+        bool apertaAllaFine = false;
+        QTimer::singleShot(300, &w, [&] {
+            apertaAllaFine = w.isVisible();
+            w.close();
+        });
+        MostraModale(&w);
+        QVERIFY(apertaAllaFine);
+        QVERIFY(sentinella.chiusi.isEmpty());
+        QVERIFY(guardia_->chiusi.isEmpty());
+        // One left open past its time is closed and recorded.
+        Sorveglianza breve(20, 100);
+        QTimer::singleShot(2000, &w, [&] { w.close(); });
+        MostraModale(&w);
+        QCOMPARE(breve.chiusi.size(), 1);
+        breve.chiusi.clear();
+        sentinella.chiusi.clear();
+        guardia_->chiusi.clear();
+    }
+
     void yellowAndWhiteBackground() {
         Modulo m;
         QVERIFY(m.Mostra());
@@ -623,8 +675,10 @@ private slots:
             escChiude = !w->isVisible();
             w->close();
         });
+        // Safety net should the window stay open; bound to the window, so it
+        // cannot fire once the window (and this test) is gone.
         bool tornato = false;
-        QTimer::singleShot(3000, [&] { if (!tornato) w->close(); });
+        QTimer::singleShot(3000, w, [&] { if (!tornato) w->close(); });
         MostraModale(w);
         tornato = true;
         QVERIFY(modale);

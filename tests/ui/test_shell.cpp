@@ -285,8 +285,30 @@ private slots:
         timer->setProperty("Tag", QStringLiteral("3"));  // read again at each tick
         a.Timer1_Timer();
         QCOMPARE(a.CimaStriscia(), inizio - 3);
-        // The strip's widget follows, inside the viewport's border.
-        QCOMPARE(Figlio<QWidget>(&a, "Picture3")->y(), 2 + inizio - 3);
+        // The strip's widget follows, in the coordinates of the viewport's inner area.
+        QCOMPARE(Figlio<QWidget>(&a, "Picture3")->y(), inizio - 3);
+    }
+
+    void aboutStripStaysInsideViewportBorder() {
+        Frm_About a;
+        auto* timer = Figlio<QTimer>(&a, "Timer1");
+        timer->stop();
+        a.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&a));
+        auto* viewport = Figlio<QWidget>(&a, "Picture1");
+        const QImage prima = viewport->grab().toImage();
+        // Move the strip until it covers the viewport's top and bottom edges.
+        const int passi = a.AltezzaVisibile() + 20;
+        for (int k = 0; k < passi; ++k) a.Timer1_Timer();
+        QVERIFY(a.CimaStriscia() < 0);
+        QVERIFY(a.CimaStriscia() + a.AltezzaStriscia() > a.AltezzaVisibile());
+        const QImage dopo = viewport->grab().toImage();
+        // The sunken border (two pixels each side) is drawn as before, along
+        // its whole length: the strip is clipped to the inner area.
+        for (int x = 0; x < viewport->width(); ++x)
+            for (int y : {0, 1, viewport->height() - 2, viewport->height() - 1})
+                QVERIFY2(dopo.pixel(x, y) == prima.pixel(x, y),
+                         qPrintable(QStringLiteral("border pixel %1,%2 painted over").arg(x).arg(y)));
     }
 
     void aboutEnterAndEscClose() {
@@ -353,6 +375,9 @@ private slots:
         // The margin right of and below the box does nothing.
         QTest::mouseClick(&v, Qt::LeftButton, {}, QPoint(v.width() - 3, v.height() / 2));
         QTest::mouseClick(&v, Qt::LeftButton, {}, QPoint(v.width() / 2, v.height() - 3));
+        QVERIFY(v.isVisible());
+        // Nor does Esc: the viewer has no cancel button.
+        QTest::keyClick(&v, Qt::Key_Escape);
         QVERIFY(v.isVisible());
         // A click on the (empty) box closes the window.
         QTest::mouseClick(Figlio<QWidget>(&v, "Picture1"), Qt::LeftButton, {}, QPoint(50, 50));
