@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
+#include <QScreen>
 #include <QStatusBar>
 
 namespace {
@@ -34,6 +35,12 @@ void MostraModale(QMainWindow* w) {
     auto* fine = new FineModale(w, &loop);
     QObject::connect(w, &QObject::destroyed, &loop, &QEventLoop::quit);
     w->setWindowModality(Qt::ApplicationModal);
+    // A design window opens centred on the screen, over the start window.
+    if (QScreen* schermo = w->screen()) {
+        QRect r = w->frameGeometry();
+        r.moveCenter(schermo->availableGeometry().center());
+        w->move(r.topLeft());
+    }
     w->show();
     w->raise();
     w->activateWindow();

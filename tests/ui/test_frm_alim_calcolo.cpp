@@ -480,6 +480,38 @@ private slots:
         QCOMPARE(ui().Lbl_CoefK->text(), QStringLiteral("1,3"));
         QCOMPARE(msg->boxes.size(), size_t(1));
         QCOMPARE(msg->Ultimo(), QStringLiteral("La Potenza del Trasformatore è Troppo Bassa"));
+
+        // No figure of the window is left as "nan" or "inf".
+        for (const QLabel* l : w->findChildren<QLabel*>()) {
+            const QString t = l->text().toLower();
+            QVERIFY2(!t.contains("nan") && !t.contains("inf"), qPrintable(l->objectName() + " = " + l->text()));
+        }
+    }
+
+    // "Aggiorna Calcolo" recalculates what the fields hold; "Vedi Schema"
+    // shows the schematic modally and changes nothing.
+    void pulsantiAggiornaESchema() {
+        w->Form_Load();
+        ui().Txt_SecVolt[0]->setText("100");   // typed, field not left yet
+        QCOMPARE(d->SecVolt[0], 150.0f);
+        ui().Cmd_Aggiorna->click();
+        QCOMPARE(d->SecVolt[0], 100.0f);
+        QCOMPARE(ui().Txt_SecAmp[0]->text(), QStringLiteral("3,0"));  // 300 VA at 100 V
+
+        const float spire = d->SecSpire[0];
+        QString aperta;
+        bool modale = false;
+        QTimer::singleShot(100, w.get(), [&] {
+            QWidget* m = QApplication::activeModalWidget();
+            if (!m) return;
+            aperta = m->objectName();
+            modale = m->isModal();
+            m->close();
+        });
+        ui().Cmd_Schema->click();   // returns when the schematic closes
+        QCOMPARE(aperta, QStringLiteral("Frm_Schema"));
+        QVERIFY(modale);
+        QCOMPARE(d->SecSpire[0], spire);
     }
 
     // A reset brings the power-given mode back on screen too, and reads the

@@ -16,6 +16,7 @@
 #include "engine/ModRoutine.h"
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
+#include "shell/Frm_Schema.h"
 
 namespace {
 
@@ -164,6 +165,8 @@ Frm_Alim::Frm_Alim(ModuleDIC& dic, QWidget* parent) : QMainWindow(parent), d_(di
     CollegaCampi();
     connect(ui.Opt_Lam, &QRadioButton::clicked, this, [this] { Opt_Lam_Click(); });
     connect(ui.Opt_Pot, &QRadioButton::clicked, this, [this] { Opt_Pot_Click(); });
+    connect(ui.Cmd_Aggiorna, &QPushButton::clicked, this, [this] { Cmd_Aggiorna_Click(); });
+    connect(ui.Cmd_Schema, &QPushButton::clicked, this, [this] { Cmd_Schema_Click(); });
 
     Dimensiona(this, 12300, 9500);
 }
@@ -622,4 +625,13 @@ DatiAlimTesti Frm_Alim::DatiTesti() const {
         t.Txt_SecPot[i] = ui.Txt_SecPot[i]->TestoU8();
     }
     return t;
+}
+
+// ------------------------------------------------------------------ buttons
+
+void Frm_Alim::Cmd_Aggiorna_Click() { CalcolaTrasfo(); }
+
+void Frm_Alim::Cmd_Schema_Click() {
+    Frm_Schema schema(d_);
+    MostraModale(&schema);
 }

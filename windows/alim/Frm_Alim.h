@@ -144,6 +144,10 @@ public:
     void TabStrip3_Click();
     void Opt_Lam_Click();
     void Opt_Pot_Click();
+    // The update button recalculates; the schematic button shows the windings
+    // as the last calculation left them.
+    void Cmd_Aggiorna_Click();
+    void Cmd_Schema_Click();
     // Range checks of the numeric fields (on focus loss and on Enter).
     void Txt_LamCdP_LostFocus();
     void Txt_PriVolt_LostFocus(int i);
