@@ -33,25 +33,10 @@ const T& Riga(const std::array<T, N>& a, int i) {
 }  // namespace
 
 void Frm_Alim::CalcolaTrasfo() {
-    IMessaggi& msg = Piattaforma::Messaggi();
-
+    // Input check and ordering, then the engine's pass from the reader to the
+    // groove-fit check, then the results.
     ControllaInputDati();
-    LeggiDatiAlim(d_, DatiTesti());
-    CalcolaPotenzeAlim(d_);
-    if (Vero(d_.ConoscoPotenza))
-        CalcolaPaccoLamellare(d_);
-    else
-        // The coefficient the chosen stack implies for the power, and the iron
-        // loss; with no secondary power at all the coefficient keeps its value.
-        CalcolaCoefKLamierino(d_);
-    ControllaMisureRocchetto(d_, msg);
-    CalcolaSpire(d_);
-    CalcolaDiametroFilo(d_);
-    ScegliFiloRame(d_);
-    CalcolaAvvolgimenti(d_);
-    CalcolaPerditeRame(d_);
-    SommaIngombriGole(d_);
-    VerificaIngombriAvvolgimenti(d_, msg);
+    CalcoloAlim(d_, DatiTesti(), Piattaforma::Messaggi());
     RefreshAlim();
 }
 
