@@ -1,9 +1,13 @@
-// Test doubles for the window interfaces the engine talks to.
+// Test doubles for the window interfaces the engine talks to, and a table check
+// of named figures.
 #pragma once
 
 #include <deque>
+#include <initializer_list>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "engine/Interfacce.h"
 
@@ -24,6 +28,12 @@ struct FakeMessaggi : IMessaggi {
         risposte.pop_front();
         return r;
     }
+    // The texts shown, in order: one comparison checks count, order and wording.
+    std::vector<std::string> Testi() const {
+        std::vector<std::string> t;
+        for (const Box& b : boxes) t.push_back(b.testo);
+        return t;
+    }
 };
 
 // A drop-down list of coefficients held as texts.
@@ -40,3 +50,17 @@ struct FakeCoefKLista : ICoefKLista {
     int Conta() const override { return static_cast<int>(voci.size()); }
     std::string Voce(int indice) const override { return voci.at(static_cast<size_t>(indice)); }
 };
+
+// Named figures checked as one table: V(d->PriLung[0], 11.2f) keeps the name for
+// the failure message. Esatti compares exactly, Circa within four float ulps.
+struct Valore {
+    const char* nome;
+    float letto, atteso;
+};
+#define V(x, v) Valore{#x, static_cast<float>(x), static_cast<float>(v)}
+inline void Esatti(std::initializer_list<Valore> l) {
+    for (const Valore& v : l) EXPECT_EQ(v.letto, v.atteso) << v.nome;
+}
+inline void Circa(std::initializer_list<Valore> l) {
+    for (const Valore& v : l) EXPECT_FLOAT_EQ(v.letto, v.atteso) << v.nome;
+}

@@ -2,11 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "FakeSinks.h"
 #include "engine/ModRoutine.h"
 
 namespace {
+
+const std::string kPiena = "Avvolgimenti Troppo Ingombranti in Gola ";
 
 // Bobbin row `b`: Spr 20, Cr 16, M 10 mm; grooves H 40, I 25, L 15 mm.
 // Wire row 3 of column c: 2,5 g/m, 0,5 mm², 0,85 mm enamelled, Kf 1,1,
@@ -33,6 +37,7 @@ void Prepara(ModuleDIC& d, int b, int c) {
     d.SpireCM[3][c] = 10;
 }
 
+// 100 turns of 1,25 A on bobbin 1 in groove H.
 std::unique_ptr<ModuleDIC> UnPrimario() {
     auto d = std::make_unique<ModuleDIC>();
     Prepara(*d, 0, 0);
@@ -41,49 +46,36 @@ std::unique_ptr<ModuleDIC> UnPrimario() {
     d->PriSpire[0] = 100;
     d->PriAmp[0] = 1.25f;
     d->PriFiloRiga[0] = 3;
-    d->PriRoch1[0] = VERO;
-    d->PriGolaH[0] = VERO;
+    d->PriRoch1[0] = d->PriGolaH[0] = VERO;
     return d;
 }
 
-TEST(AlimAvvolgimenti, FigureDiUnPrimarioInGolaH) {
+TEST(AlimAvvolgimenti, PrimaryInEachGrooveWithItsOwnInsulation) {
     auto d = UnPrimario();
     CalcolaAvvolgimenti(*d);
-    EXPECT_FLOAT_EQ(d->PriLung[0], 11.2f);  // (2 * 30 + 2 * 26) * 100 / 1000
-    EXPECT_FLOAT_EQ(d->PriPeso[0], 28.0f);
-    EXPECT_FLOAT_EQ(d->PriDens[0], 2.5f);
-    EXPECT_FLOAT_EQ(d->PriPotPer[0], 0.419999987f);
-    EXPECT_FLOAT_EQ(d->PriIng[0], 79.4750061f);
-    EXPECT_FLOAT_EQ(d->PriRes[0], 0.39199999f);
-    EXPECT_FLOAT_EQ(d->PriSpSt[0], 40.0f);
-    EXPECT_FLOAT_EQ(d->PriStrati[0], 2.5f);
-    // 2,5 layers: two interlayer sheets plus one between windings.
-    EXPECT_FLOAT_EQ(d->PriIso[0], 2 * 0.2f * 40 + 0.3f * 40);
-}
+    // Length (2 * 30 + 2 * 26) * 100 / 1000; 2,5 layers: two interlayer
+    // sheets plus one between windings.
+    Circa({V(d->PriLung[0], 11.2f), V(d->PriPeso[0], 28.0f), V(d->PriDens[0], 2.5f), V(d->PriPotPer[0], 0.419999987f),
+           V(d->PriIng[0], 79.4750061f), V(d->PriRes[0], 0.39199999f), V(d->PriSpSt[0], 40.0f),
+           V(d->PriStrati[0], 2.5f), V(d->PriIso[0], 2 * 0.2f * 40 + 0.3f * 40)});
 
-TEST(AlimAvvolgimenti, GoleIELConIPropriIsolanti) {
-    auto d = UnPrimario();
-    d->PriGolaH[0] = FALSO;
-    d->PriGolaI[0] = VERO;
-    CalcolaAvvolgimenti(*d);
-    EXPECT_FLOAT_EQ(d->PriSpSt[0], 25.0f);
-    EXPECT_FLOAT_EQ(d->PriStrati[0], 4.0f);
-    EXPECT_FLOAT_EQ(d->PriIso[0], 22.5f);
-
-    d->PriGolaI[0] = FALSO;
-    d->PriGolaL[0] = VERO;
-    CalcolaAvvolgimenti(*d);
-    EXPECT_FLOAT_EQ(d->PriSpSt[0], 15.0f);
-    EXPECT_FLOAT_EQ(d->PriStrati[0], 6.66666651f);
-    EXPECT_FLOAT_EQ(d->PriIso[0], 17.25f);
-
-    // Bobbin 2 uses the same bobbin row, so the same groove heights.
-    d->PriRoch1[0] = FALSO;
-    d->PriRoch2[0] = VERO;
-    d->PriIso[0] = 0;
-    CalcolaAvvolgimenti(*d);
-    EXPECT_FLOAT_EQ(d->PriSpSt[0], 15.0f);
-    EXPECT_FLOAT_EQ(d->PriIso[0], 17.25f);
+    // Groove I, groove L, and groove L on bobbin 2 (the same bobbin row, so
+    // the same heights).
+    struct Caso {
+        int16_t roch2, golaI, golaL;
+        float spSt, strati, iso;
+    };
+    for (const Caso& k : {Caso{FALSO, VERO, FALSO, 25, 4, 22.5f}, Caso{FALSO, FALSO, VERO, 15, 6.66666651f, 17.25f},
+                          Caso{VERO, FALSO, VERO, 15, 6.66666651f, 17.25f}}) {
+        d->PriGolaH[0] = FALSO;
+        d->PriRoch1[0] = Flag(!Vero(k.roch2));
+        d->PriRoch2[0] = k.roch2;
+        d->PriGolaI[0] = k.golaI;
+        d->PriGolaL[0] = k.golaL;
+        d->PriIso[0] = 0;
+        CalcolaAvvolgimenti(*d);
+        Circa({V(d->PriSpSt[0], k.spSt), V(d->PriStrati[0], k.strati), V(d->PriIso[0], k.iso)});
+    }
 
     // Flags that name no place leave the groove figures as they were.
     d->PriRoch2[0] = FALSO;
@@ -93,7 +85,7 @@ TEST(AlimAvvolgimenti, GoleIELConIPropriIsolanti) {
     EXPECT_FLOAT_EQ(d->PriLung[0], 11.2f);
 }
 
-TEST(AlimAvvolgimenti, SecondarioUsaLaCorrenteDelFiloERigaDelRocchettoInUso) {
+TEST(AlimAvvolgimenti, SecondaryUsesTheWireCurrentAndTheBobbinRowInUse) {
     auto d = std::make_unique<ModuleDIC>();
     Prepara(*d, 1, 12);
     d->PriUlt = -1;
@@ -102,19 +94,16 @@ TEST(AlimAvvolgimenti, SecondarioUsaLaCorrenteDelFiloERigaDelRocchettoInUso) {
     d->SecAmp[0] = 1.25f;
     d->SecAmpFilo[0] = 2.0f;  // raised by a load tap in series
     d->SecFiloRiga[0] = 3;
-    d->SecRoch1[0] = VERO;
-    d->SecGolaH[0] = VERO;
+    d->SecRoch1[0] = d->SecGolaH[0] = VERO;
     CalcolaAvvolgimenti(*d);
-    EXPECT_FLOAT_EQ(d->SecLung[0], 11.2f);
-    EXPECT_FLOAT_EQ(d->SecDens[0], 4.0f);
-    EXPECT_FLOAT_EQ(d->SecPotPer[0], 1.07519996f);
-    EXPECT_FLOAT_EQ(d->SecIso[0], 28.0f);
+    Circa({V(d->SecLung[0], 11.2f), V(d->SecDens[0], 4.0f), V(d->SecPotPer[0], 1.07519996f), V(d->SecIso[0], 28.0f)});
 }
 
 // Only 1 names the user's bobbin; any other value (2..5 hold no bobbin, or a
 // stray value from an old project) builds on the computed row 0.
-TEST(AlimAvvolgimenti, RigaDelRocchettoDiversaDaUnoValeZero) {
+TEST(AlimAvvolgimenti, BobbinRowOtherThanOneMeansRowZero) {
     for (int16_t scelto : {int16_t{2}, int16_t{5}, int16_t{6}, int16_t{-1}}) {
+        SCOPED_TRACE(scelto);
         auto d = UnPrimario();
         d->RochScelto = scelto;
         // Rows 1..5 hold a much larger bobbin that must not be used.
@@ -128,21 +117,18 @@ TEST(AlimAvvolgimenti, RigaDelRocchettoDiversaDaUnoValeZero) {
         d->RochGolaH[0] = 100;  // row 0: (79,475 + 28) * 1,1 = 118,2225 does not fit
         d->RochIngKi = 10;
         CalcolaAvvolgimenti(*d);
-        EXPECT_FLOAT_EQ(d->PriLung[0], 11.2f) << scelto;
-        EXPECT_FLOAT_EQ(d->PriSpSt[0], 40.0f) << scelto;
-        EXPECT_FLOAT_EQ(d->PriIso[0], 28.0f) << scelto;
+        Circa({V(d->PriLung[0], 11.2f), V(d->PriSpSt[0], 40.0f), V(d->PriIso[0], 28.0f)});
         SommaIngombriGole(*d);
         FakeMessaggi msg;
         VerificaIngombriAvvolgimenti(*d, msg);
-        EXPECT_FLOAT_EQ(d->IngGolaH1, 118.222504f) << scelto;
-        ASSERT_EQ(msg.boxes.size(), 1u) << scelto;
-        EXPECT_EQ(msg.boxes[0].testo, "Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1");
+        EXPECT_FLOAT_EQ(d->IngGolaH1, 118.222504f);
+        EXPECT_EQ(msg.Testi(), std::vector<std::string>{kPiena + "H Rocchetto 1"});
     }
 }
 
 // Twelve windings a side at most: a count read from a damaged project never
 // lets a thirteenth primary pick a wire in the first secondary's column.
-TEST(AlimAvvolgimenti, TredicesimoPrimarioNonToccaLaColonnaDelSecondario) {
+TEST(AlimAvvolgimenti, ThirteenthPrimaryNeverTouchesTheSecondarysColumn) {
     auto d = std::make_unique<ModuleDIC>();
     d->Densita = 2.5f;
     d->PriUlt = 12;
@@ -156,31 +142,25 @@ TEST(AlimAvvolgimenti, TredicesimoPrimarioNonToccaLaColonnaDelSecondario) {
     CalcolaAvvolgimenti(*d);
     EXPECT_EQ(d->PriFiloRiga[11], 38.0f);
     EXPECT_FLOAT_EQ(d->FiloNudo[38][11], 0.71f);  // 2 * Sqr(1 / 7,853975) cut to 0,01
-    EXPECT_EQ(d->FiloNudo[38][12], 0.33f);
-    EXPECT_EQ(d->KfRame[38][12], 1.2f);
-    EXPECT_EQ(d->PriFiloRiga[12], 7.0f);
-    EXPECT_EQ(d->PriFiloNudo[12], 0.0f);
+    Esatti({V(d->FiloNudo[38][12], 0.33f), V(d->KfRame[38][12], 1.2f), V(d->PriFiloRiga[12], 7),
+            V(d->PriFiloNudo[12], 0)});
 }
 
 // No groove height, or a wire with no turns per cm: no turns per layer and no
 // layers, never an infinite count.
-TEST(AlimAvvolgimenti, GolaOSpireCmNulleNonDividono) {
+TEST(AlimAvvolgimenti, ZeroGrooveOrTurnsPerCmNeverDivide) {
     auto d = UnPrimario();
     d->RochH[0] = 0;
     CalcolaAvvolgimenti(*d);
-    EXPECT_EQ(d->PriSpSt[0], 0.0f);
-    EXPECT_EQ(d->PriStrati[0], 0.0f);
-    EXPECT_EQ(d->PriIso[0], 0.0f);
-
+    Esatti({V(d->PriSpSt[0], 0), V(d->PriStrati[0], 0), V(d->PriIso[0], 0)});
     d->RochH[0] = 40;
     d->SpireCM[3][0] = 0;
     CalcolaAvvolgimenti(*d);
-    EXPECT_EQ(d->PriSpSt[0], 0.0f);
-    EXPECT_EQ(d->PriStrati[0], 0.0f);
+    Esatti({V(d->PriSpSt[0], 0), V(d->PriStrati[0], 0)});
     EXPECT_FLOAT_EQ(d->PriIso[0], 12.0f);  // the sheet between windings only
 }
 
-TEST(AlimPerdite, TotaliMonofase) {
+TEST(AlimPerdite, SinglePhaseOnceThreePhaseZigZagTwice) {
     auto d = std::make_unique<ModuleDIC>();
     d->PriUlt = 1;
     d->SecUlt = 2;
@@ -188,27 +168,16 @@ TEST(AlimPerdite, TotaliMonofase) {
     d->SecPotPer = {0.5f, 1.0f, 0.25f, 100.0f};
     d->SecTrif[1] = "z";  // not a three-phase design: counted once
     CalcolaPerditeRame(*d);
-    EXPECT_FLOAT_EQ(d->PotPerPri, 3.75f);
-    EXPECT_FLOAT_EQ(d->PotPerSec, 1.75f);
-    EXPECT_FLOAT_EQ(d->PotTotPers, 5.5f);
-}
+    Circa({V(d->PotPerPri, 3.75f), V(d->PotPerSec, 1.75f), V(d->PotTotPers, 5.5f)});
 
-TEST(AlimPerdite, TotaliTrifaseZigZagDoppio) {
-    auto d = std::make_unique<ModuleDIC>();
-    d->PriUlt = 1;
-    d->SecUlt = 2;
-    d->PriPotPer = {1.5f, 2.25f};
-    d->SecPotPer = {0.5f, 1.0f, 0.25f};
     d->SecTrif = {"y", "z", "Z"};  // only a lower-case z is a zig-zag
     CalcolaPerditeRameTrif(*d);
-    EXPECT_FLOAT_EQ(d->PotPerPri, 3.75f);
-    EXPECT_FLOAT_EQ(d->PotPerSec, 2.75f);
-    EXPECT_FLOAT_EQ(d->PotTotPers, 19.5f);
+    Circa({V(d->PotPerPri, 3.75f), V(d->PotPerSec, 2.75f), V(d->PotTotPers, 19.5f)});
 }
 
-// Primary 0 in H1, primary 1 in I1 and L1 (inconsistent flags: counted in both),
-// secondary 0 in H2, secondary 1 on no bobbin, secondary 2 in L2.
-std::unique_ptr<ModuleDIC> Gole() {
+TEST(AlimGole, SumsPerGrooveAndBobbin) {
+    // Primary 0 in H1, primary 1 in I1 and L1 (inconsistent flags: counted in
+    // both), secondary 0 in H2, secondary 1 on no bobbin, secondary 2 in L2.
     auto d = std::make_unique<ModuleDIC>();
     d->PriUlt = 1;
     d->SecUlt = 2;
@@ -216,46 +185,23 @@ std::unique_ptr<ModuleDIC> Gole() {
     d->PriIso = {1, 2, 999};
     d->SecIng = {30, 40, 50, 999};
     d->SecIso = {3, 4, 5, 999};
-    d->PriRoch1[0] = VERO;
-    d->PriGolaH[0] = VERO;
-    d->PriRoch1[1] = VERO;
-    d->PriGolaI[1] = VERO;
-    d->PriGolaL[1] = VERO;
-    d->SecRoch2[0] = VERO;
-    d->SecGolaH[0] = VERO;
+    d->PriRoch1[0] = d->PriGolaH[0] = VERO;
+    d->PriRoch1[1] = d->PriGolaI[1] = d->PriGolaL[1] = VERO;
+    d->SecRoch2[0] = d->SecGolaH[0] = VERO;
     d->SecGolaH[1] = VERO;
-    d->SecRoch2[2] = VERO;
-    d->SecGolaL[2] = VERO;
-    d->PriRoch1[2] = VERO;  // past the last primary
-    d->PriGolaH[2] = VERO;
-    return d;
-}
-
-TEST(AlimGole, SommePerGolaERocchetto) {
-    auto d = Gole();
-    d->SommaIngI2 = 55;  // reset on every call
-    d->PriTrif[0] = "z";
-    d->SecTrif[2] = "z";
+    d->SecRoch2[2] = d->SecGolaL[2] = VERO;
+    d->PriRoch1[2] = d->PriGolaH[2] = VERO;  // past the last primary
+    d->SommaIngI2 = 55;                       // reset on every call
+    d->PriTrif[0] = d->SecTrif[2] = "z";
     SommaIngombriGole(*d);
-    EXPECT_EQ(d->SommaIngH1, 10.0f);
-    EXPECT_EQ(d->SommaIsoH1, 1.0f);
-    EXPECT_EQ(d->SommaIngI1, 20.0f);
-    EXPECT_EQ(d->SommaIsoI1, 2.0f);
-    EXPECT_EQ(d->SommaIngL1, 20.0f);
-    EXPECT_EQ(d->SommaIsoL1, 2.0f);
-    EXPECT_EQ(d->SommaIngH2, 30.0f);
-    EXPECT_EQ(d->SommaIsoH2, 3.0f);
-    EXPECT_EQ(d->SommaIngI2, 0.0f);
-    EXPECT_EQ(d->SommaIngL2, 50.0f);
-    EXPECT_EQ(d->SommaIsoL2, 5.0f);
+    Esatti({V(d->SommaIngH1, 10), V(d->SommaIsoH1, 1), V(d->SommaIngI1, 20), V(d->SommaIsoI1, 2),
+            V(d->SommaIngL1, 20), V(d->SommaIsoL1, 2), V(d->SommaIngH2, 30), V(d->SommaIsoH2, 3),
+            V(d->SommaIngI2, 0), V(d->SommaIngL2, 50), V(d->SommaIsoL2, 5)});
 
     // Three-phase: a zig-zag secondary counts twice, primaries once.
     SommaIngombriGoleTrif(*d);
-    EXPECT_EQ(d->SommaIngH1, 10.0f);
-    EXPECT_EQ(d->SommaIsoH1, 1.0f);
-    EXPECT_EQ(d->SommaIngH2, 30.0f);
-    EXPECT_EQ(d->SommaIngL2, 100.0f);
-    EXPECT_EQ(d->SommaIsoL2, 10.0f);
+    Esatti({V(d->SommaIngH1, 10), V(d->SommaIsoH1, 1), V(d->SommaIngH2, 30), V(d->SommaIngL2, 100),
+            V(d->SommaIsoL2, 10)});
 }
 
 void Spazi(ModuleDIC& d, int b, float h, float i, float l) {
@@ -265,7 +211,7 @@ void Spazi(ModuleDIC& d, int b, float h, float i, float l) {
     d.RochGolaL[b] = l;
 }
 
-TEST(AlimVerifica, KiAllargaIngombroESpazioUgualeAvvisa) {
+TEST(AlimVerifica, KiWidensTheBuildAndExactlyFullWarns) {
     auto d = std::make_unique<ModuleDIC>();
     d->RochIngKi = 10;
     d->SommaIngH1 = 90;
@@ -279,13 +225,12 @@ TEST(AlimVerifica, KiAllargaIngombroESpazioUgualeAvvisa) {
 
     d->RochGolaH[0] = d->IngGolaH1;  // exactly full is too full
     VerificaIngombriAvvolgimenti(*d, msg);
-    ASSERT_EQ(msg.boxes.size(), 1u);
-    EXPECT_EQ(msg.boxes[0].testo, "Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1");
+    ASSERT_EQ(msg.Testi(), std::vector<std::string>{kPiena + "H Rocchetto 1"});
     EXPECT_EQ(msg.boxes[0].titolo, "Verifica Ingombri Avvolgimenti");
     EXPECT_EQ(msg.boxes[0].stile, mb::OkOnly + mb::Exclamation);
 }
 
-TEST(AlimVerifica, SeiMessaggiInOrdineConLaRigaInUso) {
+TEST(AlimVerifica, SixMessagesInOrderWithTheRowInUseAndNoneForAnEmptyGroove) {
     auto d = std::make_unique<ModuleDIC>();
     d->RochIngKi = 0;
     d->SommaIngH1 = d->SommaIngI1 = d->SommaIngL1 = 20;
@@ -294,31 +239,22 @@ TEST(AlimVerifica, SeiMessaggiInOrdineConLaRigaInUso) {
     Spazi(*d, 1, 20, 10, 5);         // the user's bobbin, in use, is not
     FakeMessaggi msg;
     VerificaIngombriAvvolgimenti(*d, msg);
-    const char* attesi[] = {
-        "Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1",
-        "Avvolgimenti Troppo Ingombranti in Gola I Rocchetto 1",
-        "Avvolgimenti Troppo Ingombranti in Gola L Rocchetto 1",
-        "Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 2",
-        "Avvolgimenti Troppo Ingombranti in Gola I Rocchetto 2",
-        "Avvolgimenti Troppo Ingombranti in Gola L Rocchetto 2",
-    };
-    ASSERT_EQ(msg.boxes.size(), 6u);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(msg.boxes[static_cast<size_t>(i)].testo, attesi[i]);
+    std::vector<std::string> attesi;
+    for (const char* r : {"1", "2"})
+        for (const char* g : {"H", "I", "L"}) attesi.push_back(kPiena + g + " Rocchetto " + r);
+    EXPECT_EQ(msg.Testi(), attesi);
     EXPECT_EQ(d->IngGolaL2, 20.0f);
-}
 
-// A groove with nothing in it is not too full, even on a bobbin row whose
-// groove has no space (a one-groove bobbin has no I and L).
-TEST(AlimVerifica, GolaVuotaNonAvvisa) {
-    auto d = std::make_unique<ModuleDIC>();
-    d->RochIngKi = 10;
-    d->SommaIngH1 = 100;
-    Spazi(*d, 0, 500, 0, 0);
-    FakeMessaggi msg;
-    VerificaIngombriAvvolgimenti(*d, msg);
-    EXPECT_TRUE(msg.boxes.empty());
-    EXPECT_EQ(d->IngGolaI1, 0.0f);
-    EXPECT_EQ(d->IngGolaL2, 0.0f);
+    // A groove with nothing in it is not too full, even on a bobbin row whose
+    // groove has no space (a one-groove bobbin has no I and L).
+    auto v = std::make_unique<ModuleDIC>();
+    v->RochIngKi = 10;
+    v->SommaIngH1 = 100;
+    Spazi(*v, 0, 500, 0, 0);
+    FakeMessaggi vuota;
+    VerificaIngombriAvvolgimenti(*v, vuota);
+    EXPECT_TRUE(vuota.boxes.empty());
+    Esatti({V(v->IngGolaI1, 0), V(v->IngGolaL2, 0)});
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "FakeSinks.h"
 #include "engine/Mod_Alim.h"
@@ -47,85 +49,41 @@ DatiAlimTesti Testi() {
     return t;
 }
 
-TEST(AlimPasso, PassoCompletoConPaccoDallaPotenza) {
+TEST(AlimPasso, WholePassWithTheStackFromThePower) {
     auto d = Progetto();
     FakeMessaggi msg;
     CalcoloAlim(*d, Testi(), msg);
     EXPECT_TRUE(msg.boxes.empty());
-
-    // Powers
-    EXPECT_FLOAT_EQ(d->SecPotTot, 300.0f);
-    EXPECT_FLOAT_EQ(d->Rendimento, 89.2912369f);
-    EXPECT_FLOAT_EQ(d->PriPotTot, 335.979218f);
-    EXPECT_FLOAT_EQ(d->CadutaVolt, 4.51967287f);
-    EXPECT_FLOAT_EQ(d->PriAmp[0], 1.46077919f);
-
-    // Stack: a computed lamination, C 51 mm
-    EXPECT_EQ(d->LamScelto, 18);
-    EXPECT_FLOAT_EQ(d->LamSE, 22.5166588f);
-    EXPECT_FLOAT_EQ(d->LamSP, 49.0068474f);
-    EXPECT_FLOAT_EQ(d->LamPesoPacco, 5.88976431f);
-    EXPECT_FLOAT_EQ(d->LamPF, 8.83464622f);
-
-    // Demonstration bobbin
-    EXPECT_FLOAT_EQ(d->RochC[0], 52.0f);
-    EXPECT_FLOAT_EQ(d->RochSp[0], 50.0068474f);
-    EXPECT_FLOAT_EQ(d->RochM[0], 23.5f);
-    EXPECT_FLOAT_EQ(d->RochH[0], 73.5f);
-    EXPECT_FLOAT_EQ(d->RochGolaH[0], 1727.25f);
-
-    // Turns
-    EXPECT_FLOAT_EQ(d->FEMI, 0.499869823f);
-    EXPECT_EQ(d->PriSpire[0], 460.0f);
-    EXPECT_FLOAT_EQ(d->SecVoltVuoto[0], 156.77951f);
-    EXPECT_EQ(d->SecSpire[0], 314.0f);
-
-    // Wires: both computed (row 38)
-    EXPECT_EQ(d->PriFiloRiga[0], 38.0f);
-    EXPECT_EQ(d->SecFiloRiga[0], 38.0f);
-    EXPECT_FLOAT_EQ(d->PriFiloNudo[0], 0.86f);
-    EXPECT_FLOAT_EQ(d->PriFiloIsol[0], 0.8858f);
-    EXPECT_FLOAT_EQ(d->SecAmpFilo[0], 2.0f);
-    EXPECT_FLOAT_EQ(d->SecFiloNudo[0], 1.0f);
-    EXPECT_FLOAT_EQ(d->SecFiloIsol[0], 1.03f);
-    EXPECT_FLOAT_EQ(d->SpireCM[38][0], 10.7516479f);
-    EXPECT_FLOAT_EQ(d->SpireCM[38][12], 9.246418f);
-
-    // Winding build
-    EXPECT_FLOAT_EQ(d->PriLung[0], 137.086304f);
-    EXPECT_FLOAT_EQ(d->PriPeso[0], 708.713135f);
-    EXPECT_FLOAT_EQ(d->PriDens[0], 2.51476932f);
-    EXPECT_FLOAT_EQ(d->PriPotPer[0], 10.7566748f);
-    EXPECT_FLOAT_EQ(d->PriIng[0], 378.981903f);
-    EXPECT_FLOAT_EQ(d->PriRes[0], 4.15355825f);
-    EXPECT_FLOAT_EQ(d->PriSpSt[0], 79.0246124f);
-    EXPECT_FLOAT_EQ(d->PriStrati[0], 5.82097149f);
-    EXPECT_FLOAT_EQ(d->PriIso[0], 95.55f);
-    EXPECT_FLOAT_EQ(d->SecLung[0], 93.5763016f);
-    EXPECT_FLOAT_EQ(d->SecPeso[0], 654.101868f);
-    EXPECT_FLOAT_EQ(d->SecDens[0], 2.54648113f);
-    EXPECT_FLOAT_EQ(d->SecPotPer[0], 10.17976f);
-    EXPECT_FLOAT_EQ(d->SecIng[0], 349.778687f);
-    EXPECT_FLOAT_EQ(d->SecRes[0], 2.09695458f);
-    EXPECT_FLOAT_EQ(d->SecSpSt[0], 67.961174f);
-    EXPECT_FLOAT_EQ(d->SecStrati[0], 4.62028503f);
-    EXPECT_FLOAT_EQ(d->SecIso[0], 80.85f);
-
-    // Losses, groove sums, fill
-    EXPECT_FLOAT_EQ(d->PotPerPri, 10.7566748f);
-    EXPECT_FLOAT_EQ(d->PotPerSec, 10.17976f);
-    EXPECT_FLOAT_EQ(d->PotTotPers, 20.9364357f);
-    EXPECT_FLOAT_EQ(d->SommaIngH1, 728.76062f);
-    EXPECT_FLOAT_EQ(d->SommaIsoH1, 176.4f);
-    EXPECT_FLOAT_EQ(d->IngGolaH1, 995.676697f);
-    EXPECT_EQ(d->IngGolaI1, 0.0f);
-    EXPECT_EQ(d->SommaIngH2, 0.0f);
+    // Powers; the stack: a computed lamination, C 51 mm; the demonstration bobbin.
+    Circa({V(d->SecPotTot, 300.0f), V(d->Rendimento, 89.2912369f), V(d->PriPotTot, 335.979218f),
+           V(d->CadutaVolt, 4.51967287f), V(d->PriAmp[0], 1.46077919f), V(d->LamScelto, 18),
+           V(d->LamSE, 22.5166588f), V(d->LamSP, 49.0068474f), V(d->LamPesoPacco, 5.88976431f),
+           V(d->LamPF, 8.83464622f), V(d->RochC[0], 52.0f), V(d->RochSp[0], 50.0068474f), V(d->RochM[0], 23.5f),
+           V(d->RochH[0], 73.5f), V(d->RochGolaH[0], 1727.25f)});
+    // Turns; wires, both computed (row 38).
+    Circa({V(d->FEMI, 0.499869823f), V(d->PriSpire[0], 460), V(d->SecVoltVuoto[0], 156.77951f),
+           V(d->SecSpire[0], 314), V(d->PriFiloRiga[0], 38), V(d->SecFiloRiga[0], 38), V(d->PriFiloNudo[0], 0.86f),
+           V(d->PriFiloIsol[0], 0.8858f), V(d->SecAmpFilo[0], 2.0f), V(d->SecFiloNudo[0], 1.0f),
+           V(d->SecFiloIsol[0], 1.03f), V(d->SpireCM[38][0], 10.7516479f), V(d->SpireCM[38][12], 9.246418f)});
+    // Winding build.
+    Circa({V(d->PriLung[0], 137.086304f), V(d->PriPeso[0], 708.713135f), V(d->PriDens[0], 2.51476932f),
+           V(d->PriPotPer[0], 10.7566748f), V(d->PriIng[0], 378.981903f), V(d->PriRes[0], 4.15355825f),
+           V(d->PriSpSt[0], 79.0246124f), V(d->PriStrati[0], 5.82097149f), V(d->PriIso[0], 95.55f),
+           V(d->SecLung[0], 93.5763016f), V(d->SecPeso[0], 654.101868f), V(d->SecDens[0], 2.54648113f),
+           V(d->SecPotPer[0], 10.17976f), V(d->SecIng[0], 349.778687f), V(d->SecRes[0], 2.09695458f),
+           V(d->SecSpSt[0], 67.961174f), V(d->SecStrati[0], 4.62028503f), V(d->SecIso[0], 80.85f)});
+    // Losses, groove sums, fill.
+    Circa({V(d->PotPerPri, 10.7566748f), V(d->PotPerSec, 10.17976f), V(d->PotTotPers, 20.9364357f),
+           V(d->SommaIngH1, 728.76062f), V(d->SommaIsoH1, 176.4f), V(d->IngGolaH1, 995.676697f)});
+    Esatti({V(d->IngGolaI1, 0), V(d->SommaIngH2, 0)});
 }
 
 // In the mode where the lamination is given, the coefficient follows from the
-// stack and the power, whatever the list says; "true" is -1 only.
-TEST(AlimPasso, LamierinoDatoRicalcolaIlCoefficiente) {
+// stack and the power, whatever the list says ("true" is -1 only); with the
+// power given the coefficient is the list's.
+TEST(AlimPasso, CoefficientFromTheStackOrFromTheList) {
     for (int16_t modo : {FALSO, int16_t{1}}) {
+        SCOPED_TRACE(modo);
         auto d = Progetto();
         FakeMessaggi msg;
         CalcoloAlim(*d, Testi(), msg);  // sizes the stack, which then stays
@@ -133,29 +91,21 @@ TEST(AlimPasso, LamierinoDatoRicalcolaIlCoefficiente) {
         DatiAlimTesti t = Testi();
         t.Cmb_CoefK = "1,6";
         CalcoloAlim(*d, t, msg);
-        EXPECT_FLOAT_EQ(d->CoefK, 1.29999995f) << modo;
-        EXPECT_FLOAT_EQ(d->LamSE, 22.5166588f);
-        EXPECT_FLOAT_EQ(d->LamPF, 8.83464622f);
-        EXPECT_EQ(d->PriSpire[0], 460.0f);
-        EXPECT_FLOAT_EQ(d->IngGolaH1, 995.676697f);
+        Circa({V(d->CoefK, 1.29999995f), V(d->LamSE, 22.5166588f), V(d->LamPF, 8.83464622f), V(d->PriSpire[0], 460),
+               V(d->IngGolaH1, 995.676697f)});
         EXPECT_TRUE(msg.boxes.empty());
     }
-}
-
-// With the power given the coefficient is the list's.
-TEST(AlimPasso, PotenzaDataUsaIlCoefficienteDellaLista) {
     auto d = Progetto();
     FakeMessaggi msg;
     DatiAlimTesti t = Testi();
     t.Cmb_CoefK = "1,6";
     CalcoloAlim(*d, t, msg);
-    EXPECT_FLOAT_EQ(d->CoefK, 1.6f);
-    EXPECT_FLOAT_EQ(d->LamSE, 1.6f * 17.3205081f);
+    Circa({V(d->CoefK, 1.6f), V(d->LamSE, 1.6f * 17.3205081f)});
 }
 
 // After a dialog only the build and what follows run: the user's wire and
 // insulation stand, the wire choice is not made again.
-TEST(AlimPasso, RicalcoloTieneIlFiloScelto) {
+TEST(AlimPasso, RecalculationKeepsTheChosenWire) {
     auto d = Progetto();
     FakeMessaggi msg;
     CalcoloAlim(*d, Testi(), msg);
@@ -171,49 +121,36 @@ TEST(AlimPasso, RicalcoloTieneIlFiloScelto) {
     d->RochIsoAvvH = 0.5f;
     RicalcoloAvvolgimentiAlim(*d, msg);
     EXPECT_EQ(d->PriFiloRiga[0], 5.0f);
-    EXPECT_FLOAT_EQ(d->PriLung[0], 137.086304f);
-    EXPECT_FLOAT_EQ(d->PriPeso[0], 438.676178f);
-    EXPECT_FLOAT_EQ(d->PriDens[0], 2.43463182f);
-    EXPECT_FLOAT_EQ(d->PriPotPer[0], 6.24053574f);
-    EXPECT_FLOAT_EQ(d->PriIng[0], 435.907471f);   // 0,95² * 460 * 1,05
-    EXPECT_FLOAT_EQ(d->PriStrati[0], 6.25850344f);  // 460 / 73,5
-    EXPECT_FLOAT_EQ(d->PriIso[0], 124.95f);        // 6 * 0,2 * 73,5 + 0,5 * 73,5
-    EXPECT_FLOAT_EQ(d->SecIso[0], 95.55f);         // 4 * 0,2 * 73,5 + 0,5 * 73,5
-    // The totals follow the new build.
-    EXPECT_FLOAT_EQ(d->PotTotPers, 16.4202957f);
-    EXPECT_FLOAT_EQ(d->SommaIsoH1, 220.5f);
-    EXPECT_FLOAT_EQ(d->SommaIngH1, 785.686157f);
-    EXPECT_FLOAT_EQ(d->IngGolaH1, 1106.80481f);
+    // Ingombro 0,95² * 460 * 1,05; layers 460 / 73,5; insulation 6 (or 4) *
+    // 0,2 * 73,5 + 0,5 * 73,5. The totals follow the new build.
+    Circa({V(d->PriLung[0], 137.086304f), V(d->PriPeso[0], 438.676178f), V(d->PriDens[0], 2.43463182f),
+           V(d->PriPotPer[0], 6.24053574f), V(d->PriIng[0], 435.907471f), V(d->PriStrati[0], 6.25850344f),
+           V(d->PriIso[0], 124.95f), V(d->SecIso[0], 95.55f), V(d->PotTotPers, 16.4202957f),
+           V(d->SommaIsoH1, 220.5f), V(d->SommaIngH1, 785.686157f), V(d->IngGolaH1, 1106.80481f)});
     EXPECT_TRUE(msg.boxes.empty());
 }
 
 // A groove that is too full warns, and the pass still ends with every figure.
-TEST(AlimPasso, GolaTroppoPienaAvvisaEIlPassoFinisce) {
+TEST(AlimPasso, OverfullGrooveWarnsAndThePassEnds) {
     auto d = Progetto();
     FakeMessaggi msg;
     DatiAlimTesti t = Testi();
     t.Cmb_Densita = "0,5";  // five times the copper
     CalcoloAlim(*d, t, msg);
-    ASSERT_EQ(msg.boxes.size(), 1u);
-    EXPECT_EQ(msg.boxes[0].testo, "Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1");
+    EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1"});
     EXPECT_GE(d->IngGolaH1, d->RochGolaH[0]);
     EXPECT_GT(d->PotTotPers, 0.0f);
 }
 
 // A fresh store and texts that do not convert: the pass runs to the end
 // without dividing by zero; nothing becomes infinite.
-TEST(AlimPasso, TestiVuotiNonFannoDanni) {
+TEST(AlimPasso, EmptyTextsDoNoHarm) {
     auto d = std::make_unique<ModuleDIC>();
     d->TipoCalcolo = 1;
     FakeMessaggi msg;
     CalcoloAlim(*d, DatiAlimTesti{}, msg);
-    EXPECT_EQ(d->PriUlt, 0.0f);
-    EXPECT_EQ(d->SecPotTot, 0.0f);
-    EXPECT_EQ(d->PriSpire[0], 0.0f);
-    EXPECT_TRUE(std::isfinite(d->PriLung[0]));
-    EXPECT_TRUE(std::isfinite(d->PriDens[0]));
-    EXPECT_TRUE(std::isfinite(d->PotTotPers));
-    EXPECT_TRUE(std::isfinite(d->IngGolaH1));
+    Esatti({V(d->PriUlt, 0), V(d->SecPotTot, 0), V(d->PriSpire[0], 0)});
+    for (float v : {d->PriLung[0], d->PriDens[0], d->PotTotPers, d->IngGolaH1}) EXPECT_TRUE(std::isfinite(v)) << v;
 }
 
 }  // namespace

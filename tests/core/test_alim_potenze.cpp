@@ -4,8 +4,10 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "engine/Mod_Alim.h"
+#include "tests/core/FakeSinks.h"
 
 namespace {
 
@@ -26,56 +28,31 @@ DatiAlimTesti TestiBase() {
     return t;
 }
 
-TEST(AlimLettura, CopiaTestiConVirgolaDecimale) {
+TEST(AlimLettura, CopiesTheTextsWithDecimalCommaUpToTheCounts) {
     auto d = NuovoModulo();
     d->PriVolt[2] = 77;  // past the last primary: left alone
     d->SecVolt[3] = 88;
     LeggiDatiAlim(*d, TestiBase());
-    EXPECT_EQ(d->PriUlt, 1.0f);
-    EXPECT_EQ(d->SecUlt, 2.0f);
-    EXPECT_EQ(d->Frequenza, 60.0f);
-    EXPECT_EQ(d->Induzione, 1.2f);
-    EXPECT_EQ(d->Densita, 2.5f);
-    EXPECT_EQ(d->CoefK, 1.3f);
-    EXPECT_EQ(d->PriVolt[0], 230.0f);
-    EXPECT_EQ(d->PriVolt[1], 115.0f);
-    EXPECT_EQ(d->SecVolt[1], 12.5f);
-    EXPECT_EQ(d->SecVolt[2], 6.3f);
-    EXPECT_EQ(d->SecAmp[1], 0.8f);
-    EXPECT_EQ(d->SecPot[2], 9.45f);
-    EXPECT_EQ(d->PriVolt[2], 77.0f);
-    EXPECT_EQ(d->SecVolt[3], 88.0f);
-}
+    Esatti({V(d->PriUlt, 1), V(d->SecUlt, 2), V(d->Frequenza, 60), V(d->Induzione, 1.2f), V(d->Densita, 2.5f),
+            V(d->CoefK, 1.3f), V(d->PriVolt[0], 230), V(d->PriVolt[1], 115), V(d->SecVolt[1], 12.5f),
+            V(d->SecVolt[2], 6.3f), V(d->SecAmp[1], 0.8f), V(d->SecPot[2], 9.45f), V(d->PriVolt[2], 77),
+            V(d->SecVolt[3], 88)});
 
-TEST(AlimLettura, UnAvvolgimentoPerLatoLeggeSoloIlPrimo) {
-    auto d = NuovoModulo();
+    // One winding a side reads only the first; twelve read the twelfth.
+    auto u = NuovoModulo();
     DatiAlimTesti t = TestiBase();
-    t.Cmb_PriNumAvv = "1";
-    t.Cmb_SecNumAvv = "1";
-    LeggiDatiAlim(*d, t);
-    EXPECT_EQ(d->PriUlt, 0.0f);
-    EXPECT_EQ(d->SecUlt, 0.0f);
-    EXPECT_EQ(d->PriVolt[0], 230.0f);
-    EXPECT_EQ(d->PriVolt[1], 0.0f);
-    EXPECT_EQ(d->SecPot[1], 0.0f);
-}
-
-TEST(AlimLettura, DodiciAvvolgimentiPerLato) {
-    auto d = NuovoModulo();
-    DatiAlimTesti t = TestiBase();
-    t.Cmb_PriNumAvv = "12";
-    t.Cmb_SecNumAvv = "12";
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
+    LeggiDatiAlim(*u, t);
+    Esatti({V(u->PriUlt, 0), V(u->SecUlt, 0), V(u->PriVolt[0], 230), V(u->PriVolt[1], 0), V(u->SecPot[1], 0)});
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "12";
     t.Txt_PriVolt[11] = "11,5";
     t.Txt_SecPot[11] = "3";
-    LeggiDatiAlim(*d, t);
-    EXPECT_EQ(d->PriUlt, 11.0f);
-    EXPECT_EQ(d->SecUlt, 11.0f);
-    EXPECT_EQ(d->PriVolt[11], 11.5f);
-    EXPECT_EQ(d->SecPot[11], 3.0f);
+    LeggiDatiAlim(*u, t);
+    Esatti({V(u->PriUlt, 11), V(u->SecUlt, 11), V(u->PriVolt[11], 11.5f), V(u->SecPot[11], 3)});
 }
 
 // A text that does not convert leaves its variable as it was: no crash, no message.
-TEST(AlimLettura, TestoNonNumericoLasciaIlValore) {
+TEST(AlimLettura, TextThatIsNoNumberLeavesTheValue) {
     auto d = NuovoModulo();
     LeggiDatiAlim(*d, TestiBase());
     DatiAlimTesti t = TestiBase();
@@ -87,22 +64,16 @@ TEST(AlimLettura, TestoNonNumericoLasciaIlValore) {
     t.Cmb_SecNumAvv = "tre";
     t.Cmb_PriNumAvv = "13";  // no such count in the list
     LeggiDatiAlim(*d, t);
-    EXPECT_EQ(d->Induzione, 1.2f);
-    EXPECT_EQ(d->Densita, 2.5f);
-    EXPECT_EQ(d->PriVolt[0], 230.0f);
-    EXPECT_EQ(d->SecAmp[1], 0.8f);
-    EXPECT_EQ(d->SecPot[2], 9.45f);
-    EXPECT_EQ(d->SecUlt, 2.0f);
-    EXPECT_EQ(d->PriUlt, 1.0f);
+    Esatti({V(d->Induzione, 1.2f), V(d->Densita, 2.5f), V(d->PriVolt[0], 230), V(d->SecAmp[1], 0.8f),
+            V(d->SecPot[2], 9.45f), V(d->SecUlt, 2), V(d->PriUlt, 1)});
 }
 
-void ImpostaSecondari(ModuleDIC& d, std::initializer_list<float> potenze) {
-    int i = 0;
-    for (float p : potenze) d.SecPot[i++] = p;
-    d.SecUlt = static_cast<float>(i - 1);
+void ImpostaSecondari(ModuleDIC& d, const std::vector<float>& potenze) {
+    for (size_t i = 0; i < potenze.size(); ++i) d.SecPot[i] = potenze[i];
+    d.SecUlt = static_cast<float>(potenze.size()) - 1;
 }
 
-TEST(AlimPotenze, ValoriDiRiferimento) {
+TEST(AlimPotenze, ReferenceValues) {
     struct Caso {
         float pot, rendimento, priPotTot, caduta;
     };
@@ -112,102 +83,74 @@ TEST(AlimPotenze, ValoriDiRiferimento) {
         {300.0f, 89.2912369f, 335.979218f, 4.51967287f},
     };
     for (const Caso& c : casi) {
+        SCOPED_TRACE(c.pot);
         auto d = NuovoModulo();
         d->PriUlt = 0;
         d->PriVolt[0] = 230;
         ImpostaSecondari(*d, {c.pot});
         CalcolaPotenzeAlim(*d);
-        EXPECT_FLOAT_EQ(d->SecPotTot, c.pot);
-        EXPECT_FLOAT_EQ(d->Rendimento, c.rendimento) << c.pot;
-        EXPECT_FLOAT_EQ(d->PriPotTot, c.priPotTot) << c.pot;
-        EXPECT_FLOAT_EQ(d->CadutaVolt, c.caduta) << c.pot;
+        Circa({V(d->SecPotTot, c.pot), V(d->Rendimento, c.rendimento), V(d->PriPotTot, c.priPotTot),
+               V(d->CadutaVolt, c.caduta)});
     }
 }
 
-TEST(AlimPotenze, TotaleTagliatoAlDecimoDopoOgniSomma) {
-    auto d = NuovoModulo();
-    ImpostaSecondari(*d, {12.34f, 0.05f, 0.05f});
-    CalcolaPotenzeAlim(*d);
-    EXPECT_FLOAT_EQ(d->SecPotTot, 12.3f);
-}
+TEST(AlimPotenze, TotalIsCutToTheTenthAfterEverySum) {
+    // The product by ten is taken as a Single before the cut: 0,7 VA stays 0,7.
+    struct Caso {
+        std::vector<float> potenze;
+        float totale;
+    };
+    const Caso casi[] = {{{12.34f, 0.05f, 0.05f}, 12.3f}, {{0.7f}, 0.7f}, {{0.1f, 0.2f, 0.4f}, 0.7f}};
+    for (const Caso& c : casi) {
+        auto d = NuovoModulo();
+        ImpostaSecondari(*d, c.potenze);
+        CalcolaPotenzeAlim(*d);
+        EXPECT_EQ(d->SecPotTot, c.totale) << c.potenze.front();
+    }
 
-// The product by ten is taken as a Single before the cut: 0,7 VA stays 0,7.
-TEST(AlimPotenze, SetteDecimiNonDiventanoSei) {
-    auto d = NuovoModulo();
-    ImpostaSecondari(*d, {0.7f});
-    CalcolaPotenzeAlim(*d);
-    EXPECT_EQ(d->SecPotTot, 0.7f);
-
-    ImpostaSecondari(*d, {0.1f, 0.2f, 0.4f});
-    CalcolaPotenzeAlim(*d);
-    EXPECT_EQ(d->SecPotTot, 0.7f);
-}
-
-TEST(AlimPotenze, PreseDiRegolazioneEsclusePreseDiCaricoContate) {
     auto d = NuovoModulo();
     ImpostaSecondari(*d, {10.0f, 20.0f, 40.0f, 80.0f});
-    d->SecAvvSer[0] = VERO;  // voltage adjustment tap: its power is in its partner's
-    d->SecAvvAda[0] = VERO;
-    d->SecAvvSer[1] = VERO;  // load tap: counted
-    d->SecAvvCar[1] = VERO;
-    d->SecAvvAda[2] = VERO;  // tap flag without the series flag: an ordinary winding
-    d->SecAvvSer[3] = 1;     // not -1: not in series
+    d->SecAvvSer[0] = d->SecAvvAda[0] = VERO;  // voltage adjustment tap: its power is in its partner's
+    d->SecAvvSer[1] = d->SecAvvCar[1] = VERO;  // load tap: counted
+    d->SecAvvAda[2] = VERO;                    // tap flag without the series flag: an ordinary winding
+    d->SecAvvSer[3] = 1;                       // not -1: not in series
     d->SecAvvAda[3] = VERO;
     CalcolaPotenzeAlim(*d);
     EXPECT_EQ(d->SecPotTot, 140.0f);
 }
 
-TEST(AlimPotenze, OgniPrimarioPortaTuttaLaPotenza) {
+TEST(AlimPotenze, EveryPrimaryCarriesThePowerAndOneWithoutVoltageNoCurrent) {
     auto d = NuovoModulo();
     ImpostaSecondari(*d, {100.0f});
-    d->PriUlt = 1;
+    d->PriUlt = 2;
     d->PriVolt[0] = 230;
     d->PriVolt[1] = 115;
+    d->PriVolt[2] = 0;  // never read from the window: no current rather than an infinite one
     CalcolaPotenzeAlim(*d);
-    EXPECT_FLOAT_EQ(d->PriPot[0], 118.691933f);
-    EXPECT_FLOAT_EQ(d->PriPot[1], 118.691933f);
+    Circa({V(d->PriPot[0], 118.691933f), V(d->PriPot[1], 118.691933f), V(d->PriPot[2], 118.691933f)});
     EXPECT_NEAR(d->PriAmp[0], 0.516f, 0.0005f);
     EXPECT_NEAR(d->PriAmp[1], 1.032f, 0.0005f);
+    EXPECT_EQ(d->PriAmp[2], 0.0f);
 }
 
-// A primary without a voltage (never read from the window) carries no current
-// rather than an infinite one.
-TEST(AlimPotenze, PrimarioSenzaTensioneNonDivide) {
-    auto d = NuovoModulo();
-    ImpostaSecondari(*d, {100.0f});
-    d->PriUlt = 0;
-    d->PriVolt[0] = 0;
-    CalcolaPotenzeAlim(*d);
-    EXPECT_EQ(d->PriAmp[0], 0.0f);
-    EXPECT_FLOAT_EQ(d->PriPot[0], 118.691933f);
-}
-
-TEST(AlimLamierinoScelto, CoefficienteEPerditaNelFerro) {
-    auto d = NuovoModulo();
-    d->LamSE = 10;
-    d->SecPotTot = 100;
-    d->Induzione = 1.2f;
-    d->LamCdP = 1.5f;
-    d->LamPesoPacco = 2;
-    d->CoefK = 1.6f;
-    CalcolaCoefKLamierino(*d);
-    EXPECT_FLOAT_EQ(d->CoefK, 1.0f);
-    EXPECT_FLOAT_EQ(d->LamPF, 4.32f);
-}
-
-// With no secondary power counted there is nothing to divide by: the
-// coefficient stays as read, and the iron loss is still computed.
-TEST(AlimLamierinoScelto, SenzaPotenzaIlCoefficienteResta) {
-    auto d = NuovoModulo();
-    d->LamSE = 10;
-    d->SecPotTot = 0;
-    d->Induzione = 1.0f;
-    d->LamCdP = 1.5f;
-    d->LamPesoPacco = 2;
-    d->CoefK = 1.3f;
-    CalcolaCoefKLamierino(*d);
-    EXPECT_EQ(d->CoefK, 1.3f);
-    EXPECT_FLOAT_EQ(d->LamPF, 3.0f);
+TEST(AlimLamierinoScelto, CoefficientAndIronLoss) {
+    // With no secondary power counted there is nothing to divide by: the
+    // coefficient stays as read, and the iron loss is still computed.
+    struct Caso {
+        float pot, induzione, coefK, attesoK, pf;
+    };
+    for (const Caso& c : {Caso{100, 1.2f, 1.6f, 1.0f, 4.32f}, Caso{0, 1.0f, 1.3f, 1.3f, 3.0f}}) {
+        SCOPED_TRACE(c.pot);
+        auto d = NuovoModulo();
+        d->LamSE = 10;
+        d->SecPotTot = c.pot;
+        d->Induzione = c.induzione;
+        d->LamCdP = 1.5f;
+        d->LamPesoPacco = 2;
+        d->CoefK = c.coefK;
+        CalcolaCoefKLamierino(*d);
+        Circa({V(d->CoefK, c.attesoK), V(d->LamPF, c.pf)});
+    }
 }
 
 }  // namespace

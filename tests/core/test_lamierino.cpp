@@ -13,18 +13,10 @@
 
 namespace {
 
+using Voci = std::vector<std::string>;
 constexpr int AVVISO = mb::OkOnly + mb::Exclamation;
 
 std::unique_ptr<ModuleDIC> Nuovo() { return std::make_unique<ModuleDIC>(); }
-
-// Puts the first lamination of a library in row 0.
-void PrimaLamina(ModuleDIC& d, float a, float b, float c, float dd, float f) {
-    d.LamA[0] = a;
-    d.LamB[0] = b;
-    d.LamC[0] = c;
-    d.LamD[0] = dd;
-    d.LamF[0] = f;
-}
 
 // Agreement with a value printed in a table, to the digits it shows. The
 // printed figures were read from the 7-digit text of the Single and then
@@ -35,114 +27,73 @@ void PrimaLamina(ModuleDIC& d, float a, float b, float c, float dd, float f) {
     const auto punto = t.find('.');
     const int decimali = punto == std::string::npos ? 0 : static_cast<int>(t.size() - punto - 1);
     const double unita = std::pow(10.0, -decimali);
-    const double atteso = std::stod(t);
-    if (std::fabs(v - atteso) <= 0.55 * unita) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << espr << " = " << static_cast<double>(v) << ", the table shows " << t;
+    if (std::fabs(v - std::stod(t)) <= 0.55 * unita) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << espr << " = " << static_cast<double>(v) << ", the table shows " << t;
 }
 #define EXPECT_TAB(v, t) EXPECT_PRED_FORMAT2(Come, v, t)
 
-const std::vector<std::string> kDueColonne{"0,6", "0,7", "0,8", "0,9", "1,0", "1,1", "1,2"};
-const std::vector<std::string> kMantello{"1,0", "1,1", "1,2", "1,3", "1,4", "1,5", "1,6"};
-const std::vector<std::string> kTreColonne{"0,8", "0,9", "1,0", "1,1", "1,2", "1,3", "1,4"};
+const Voci kDueColonne{"0,6", "0,7", "0,8", "0,9", "1,0", "1,1", "1,2"};
+const Voci kMantello{"1,0", "1,1", "1,2", "1,3", "1,4", "1,5", "1,6"};
+const Voci kTreColonne{"0,8", "0,9", "1,0", "1,1", "1,2", "1,3", "1,4"};
 
 }  // namespace
 
 // ------------------------------------------------------------ shape codes
 
-TEST(IndividuaTipoLamierino, ShellLaminationIsCodeOneUpToSquareThenTwo) {
+TEST(IndividuaTipoLamierino, ShapeCodeFromTheMeasuresOfTheFirstRow) {
+    // Shell: B = C + 2D + 2F, code 1 up to A = B, else 2. Two legs: B = C + D + F,
+    // code 4. Three legs: code 3, 5 or 6 as A is below, equal to or above B.
+    // A shape that misses by any amount, or an empty chosen row, keeps the
+    // shape found before (`prima`); the latter warns.
     struct Caso {
-        float a;
-        int tipo;
+        float a, b, c, d, f;
+        int16_t scelto, prima, tipo;
+        bool avviso;
     };
-    for (Caso k : {Caso{50, 1}, Caso{60, 1}, Caso{70, 2}}) {
+    const Caso casi[] = {
+        {50, 60, 20, 10, 10, 0, 0, 1, false},
+        {60, 60, 20, 10, 10, 0, 0, 1, false},
+        {70, 60, 20, 10, 10, 0, 0, 2, false},
+        {50, 40, 10, 10, 20, 0, 0, 4, false},
+        {45, 50, 10, 10, 10, 0, 0, 3, false},
+        {50, 50, 10, 10, 10, 0, 0, 5, false},
+        {55, 50, 10, 10, 10, 0, 0, 6, false},
+        // 2 + 1 + 1 + 1.74 + 1.74 formed in double and rounded once equals the
+        // stored 7.48; adding up in Singles step by step would miss it by one ulp.
+        {5, 7.48f, 2, 1, 1.74f, 0, 0, 1, false},
+        // One float step above 60: the shell sum misses B.
+        {50, std::nextafter(60.0f, 100.0f), 20, 10, 10, 0, 4, 4, false},
+        // The presence test reads the chosen row, the shape row 0.
+        {50, 60, 20, 10, 10, 18, 3, 3, true},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(::testing::Message() << "A " << k.a << " B " << k.b << " row " << k.scelto);
         auto d = Nuovo();
-        d->Lam2Colonne = VERO;
-        d->Lam3Colonne = VERO;
-        PrimaLamina(*d, k.a, 60, 20, 10, 10);
+        d->LamA[0] = k.a;
+        d->LamB[0] = k.b;
+        d->LamC[0] = k.c;
+        d->LamD[0] = k.d;
+        d->LamF[0] = k.f;
+        d->LamScelto = k.scelto;
+        d->TipoLam = k.prima;
+        // With no earlier shape every flag starts set, to see the others cleared.
+        d->LamMantello = Flag(k.prima == 0 || k.prima <= 2);
+        d->Lam2Colonne = Flag(k.prima == 0 || k.prima == 4);
+        d->Lam3Colonne = Flag(k.prima == 0 || k.prima == 3);
         FakeMessaggi msg;
         IndividuaTipoLamierino(*d, msg);
-        EXPECT_EQ(d->TipoLam, k.tipo) << "A = " << k.a;
-        EXPECT_EQ(d->LamMantello, VERO);
-        EXPECT_EQ(d->Lam2Colonne, FALSO);
-        EXPECT_EQ(d->Lam3Colonne, FALSO);
-        EXPECT_TRUE(msg.boxes.empty());
+        EXPECT_EQ(d->TipoLam, k.tipo);
+        EXPECT_EQ(d->LamMantello, Flag(k.tipo <= 2));
+        EXPECT_EQ(d->Lam2Colonne, Flag(k.tipo == 4));
+        EXPECT_EQ(d->Lam3Colonne, Flag(k.tipo == 3 || k.tipo >= 5));
+        if (!k.avviso) {
+            EXPECT_TRUE(msg.boxes.empty());
+            continue;
+        }
+        ASSERT_EQ(msg.Testi(), Voci{"Dati Lamierino non Presenti"});
+        EXPECT_EQ(msg.boxes[0].titolo, "Individua Tipo Lamierino");
+        EXPECT_EQ(msg.boxes[0].stile, AVVISO);
     }
-}
-
-TEST(IndividuaTipoLamierino, TwoLegLaminationIsCodeFour) {
-    auto d = Nuovo();
-    d->LamMantello = VERO;
-    PrimaLamina(*d, 50, 40, 10, 10, 20);
-    FakeMessaggi msg;
-    IndividuaTipoLamierino(*d, msg);
-    EXPECT_EQ(d->TipoLam, 4);
-    EXPECT_EQ(d->LamMantello, FALSO);
-    EXPECT_EQ(d->Lam2Colonne, VERO);
-    EXPECT_EQ(d->Lam3Colonne, FALSO);
-}
-
-TEST(IndividuaTipoLamierino, ThreeLegLaminationIsThreeFiveOrSixByHeight) {
-    struct Caso {
-        float a;
-        int tipo;
-    };
-    for (Caso k : {Caso{45, 3}, Caso{50, 5}, Caso{55, 6}}) {
-        auto d = Nuovo();
-        d->LamMantello = VERO;
-        PrimaLamina(*d, k.a, 50, 10, 10, 10);
-        FakeMessaggi msg;
-        IndividuaTipoLamierino(*d, msg);
-        EXPECT_EQ(d->TipoLam, k.tipo) << "A = " << k.a;
-        EXPECT_EQ(d->LamMantello, FALSO);
-        EXPECT_EQ(d->Lam2Colonne, FALSO);
-        EXPECT_EQ(d->Lam3Colonne, VERO);
-    }
-}
-
-TEST(IndividuaTipoLamierino, FractionalMeasuresCompareAfterRoundingTheSum) {
-    // 2 + 1 + 1 + 1.74 + 1.74 formed in double and rounded once equals the
-    // stored 7.48; adding up in Singles step by step would miss it by one ulp.
-    auto d = Nuovo();
-    PrimaLamina(*d, 5.0f, 7.48f, 2.0f, 1.0f, 1.74f);
-    FakeMessaggi msg;
-    IndividuaTipoLamierino(*d, msg);
-    EXPECT_EQ(d->TipoLam, 1);
-    EXPECT_EQ(d->LamMantello, VERO);
-}
-
-TEST(IndividuaTipoLamierino, MeasuresThatMissByAnyAmountKeepTheOldShape) {
-    auto d = Nuovo();
-    d->TipoLam = 4;
-    d->Lam2Colonne = VERO;
-    // One float step above 60: the shell sum C + 2D + 2F misses B.
-    PrimaLamina(*d, 50, std::nextafter(60.0f, 100.0f), 20, 10, 10);
-    FakeMessaggi msg;
-    IndividuaTipoLamierino(*d, msg);
-    EXPECT_EQ(d->TipoLam, 4);
-    EXPECT_EQ(d->LamMantello, FALSO);
-    EXPECT_EQ(d->Lam2Colonne, VERO);
-    EXPECT_EQ(d->Lam3Colonne, FALSO);
-    EXPECT_TRUE(msg.boxes.empty());
-}
-
-TEST(IndividuaTipoLamierino, ChosenRowWithoutMeasuresWarnsAndKeepsShape) {
-    // The presence test reads the chosen row, the shape row 0: a valid first
-    // lamination does not help when row 18 is empty.
-    auto d = Nuovo();
-    PrimaLamina(*d, 50, 60, 20, 10, 10);
-    d->LamScelto = 18;
-    d->TipoLam = 3;
-    d->Lam3Colonne = VERO;
-    FakeMessaggi msg;
-    IndividuaTipoLamierino(*d, msg);
-    ASSERT_EQ(msg.boxes.size(), 1u);
-    EXPECT_EQ(msg.boxes[0].testo, "Dati Lamierino non Presenti");
-    EXPECT_EQ(msg.boxes[0].titolo, "Individua Tipo Lamierino");
-    EXPECT_EQ(msg.boxes[0].stile, AVVISO);
-    EXPECT_EQ(d->TipoLam, 3);
-    EXPECT_EQ(d->Lam3Colonne, VERO);
-    EXPECT_EQ(d->LamMantello, FALSO);
 }
 
 // ------------------------------------------------------------ suitability and lists
@@ -160,6 +111,7 @@ TEST(VerificaParametriLamierino, UnsuitableLaminationWarnsPerKindAndKeepsList) {
         {4, false, "Lamierino NON Idoneo per AutoTrasformatore Trifase"},
     };
     for (const Caso& k : casi) {
+        SCOPED_TRACE(k.tipo);
         auto d = Nuovo();
         d->TipoCalcolo = k.tipo;
         (k.treColonne ? d->Lam3Colonne : d->LamMantello) = VERO;
@@ -171,111 +123,72 @@ TEST(VerificaParametriLamierino, UnsuitableLaminationWarnsPerKindAndKeepsList) {
         lista.voci = {"9,9"};
         lista.selezionato = 0;
         VerificaParametriLamierino(*d, msg, &lista);
-        ASSERT_EQ(msg.boxes.size(), 1u) << "kind " << k.tipo;
-        EXPECT_EQ(msg.boxes[0].testo, k.testo);
+        ASSERT_EQ(msg.Testi(), Voci{k.testo});
         EXPECT_EQ(msg.boxes[0].titolo, "Verifica Parametri Lamierino");
         EXPECT_EQ(msg.boxes[0].stile, AVVISO);
-        EXPECT_EQ(lista.voci, std::vector<std::string>{"9,9"});
+        EXPECT_EQ(lista.voci, Voci{"9,9"});
         EXPECT_EQ(lista.selezionato, 0);
-        EXPECT_EQ(d->CoefKMin, 0.5f);
-        EXPECT_EQ(d->CoefKMax, 2.5f);
-        EXPECT_EQ(d->CoefK, 1.7f);
+        Esatti({V(d->CoefKMin, 0.5f), V(d->CoefKMax, 2.5f), V(d->CoefK, 1.7f)});
     }
 }
 
-TEST(VerificaParametriLamierino, SuitableLaminationFillsTheKindsList) {
+TEST(VerificaParametriLamierino, SuitableLaminationFillsTheKindsListOrJustTheLimits) {
     struct Caso {
         int16_t tipo;
         int16_t ModuleDIC::*flag;
-        const std::vector<std::string>* voci;
+        int16_t ModuleDIC::*flag2;  // also set, or null
+        const Voci* voci;
         int sel;
         float kMin, kMax, k;
     };
+    // A single-phase library flagged both two-leg and shell is read as two-leg.
     const Caso casi[] = {
-        {1, &ModuleDIC::LamMantello, &kMantello, 3, 1.0f, 1.6f, 1.3f},
-        {1, &ModuleDIC::Lam2Colonne, &kDueColonne, 3, 0.6f, 1.2f, 0.9f},
-        {2, &ModuleDIC::LamMantello, &kMantello, 3, 1.0f, 1.6f, 1.3f},
-        {2, &ModuleDIC::Lam2Colonne, &kDueColonne, 3, 0.6f, 1.2f, 0.9f},
-        {3, &ModuleDIC::Lam3Colonne, &kTreColonne, 5, 0.8f, 1.4f, 1.3f},
-        {4, &ModuleDIC::Lam3Colonne, &kTreColonne, 5, 0.8f, 1.4f, 1.3f},
+        {1, &ModuleDIC::LamMantello, nullptr, &kMantello, 3, 1.0f, 1.6f, 1.3f},
+        {1, &ModuleDIC::Lam2Colonne, nullptr, &kDueColonne, 3, 0.6f, 1.2f, 0.9f},
+        {1, &ModuleDIC::Lam2Colonne, &ModuleDIC::LamMantello, &kDueColonne, 3, 0.6f, 1.2f, 0.9f},
+        {2, &ModuleDIC::LamMantello, nullptr, &kMantello, 3, 1.0f, 1.6f, 1.3f},
+        {2, &ModuleDIC::Lam2Colonne, nullptr, &kDueColonne, 3, 0.6f, 1.2f, 0.9f},
+        {3, &ModuleDIC::Lam3Colonne, nullptr, &kTreColonne, 5, 0.8f, 1.4f, 1.3f},
+        {4, &ModuleDIC::Lam3Colonne, nullptr, &kTreColonne, 5, 0.8f, 1.4f, 1.3f},
     };
     for (const Caso& k : casi) {
-        auto d = Nuovo();
-        d->TipoCalcolo = k.tipo;
-        (*d).*k.flag = VERO;
-        FakeMessaggi msg;
-        FakeCoefKLista lista;
-        lista.voci = {"vecchia"};
-        VerificaParametriLamierino(*d, msg, &lista);
-        SCOPED_TRACE(::testing::Message() << "kind " << k.tipo << " first item " << k.voci->front());
-        EXPECT_TRUE(msg.boxes.empty());
-        EXPECT_EQ(lista.voci, *k.voci);
-        EXPECT_EQ(lista.selezionato, k.sel);
-        EXPECT_EQ(d->CoefKMin, k.kMin);
-        EXPECT_EQ(d->CoefKMax, k.kMax);
-        EXPECT_EQ(d->CoefK, k.k);
+        // Through a window's list, then as a window without a list calls it.
+        for (bool conLista : {true, false}) {
+            SCOPED_TRACE(::testing::Message() << "kind " << k.tipo << " first item " << k.voci->front()
+                                              << (conLista ? " with list" : " without list"));
+            auto d = Nuovo();
+            d->TipoCalcolo = k.tipo;
+            (*d).*k.flag = VERO;
+            if (k.flag2) (*d).*k.flag2 = VERO;
+            FakeMessaggi msg;
+            FakeCoefKLista lista;
+            lista.voci = {"vecchia"};
+            VerificaParametriLamierino(*d, msg, conLista ? &lista : nullptr);
+            EXPECT_TRUE(msg.boxes.empty());
+            if (conLista) {
+                EXPECT_EQ(lista.voci, *k.voci);
+                EXPECT_EQ(lista.selezionato, k.sel);
+            }
+            Esatti({V(d->CoefKMin, k.kMin), V(d->CoefKMax, k.kMax), V(d->CoefK, k.k)});
+        }
     }
 }
 
-TEST(VerificaParametriLamierino, OutputTransformerDoesNothing) {
+TEST(VerificaParametriLamierino, OutputTransformerHasNoListAndNoLimits) {
     auto d = Nuovo();
     d->TipoCalcolo = 5;
     d->CoefKMin = 0.5f;
+    d->CoefK = 2.0f;
     FakeMessaggi msg;
     FakeCoefKLista lista;
     VerificaParametriLamierino(*d, msg, &lista);
     EXPECT_TRUE(msg.boxes.empty());
     EXPECT_TRUE(lista.voci.empty());
-    EXPECT_EQ(d->CoefKMin, 0.5f);
-}
-
-TEST(CaricaCoefK, WithoutAListTheLimitsAndCoefficientComeFromTheFixedItems) {
-    auto d = Nuovo();
-    d->LamMantello = VERO;
-    CaricaCoefKAlim(*d, nullptr);
-    EXPECT_EQ(d->CoefKMin, 1.0f);
-    EXPECT_EQ(d->CoefKMax, 1.6f);
-    EXPECT_EQ(d->CoefK, 1.3f);
-
-    auto t = Nuovo();
-    t->Lam3Colonne = VERO;
-    CaricaCoefKAutoTrif(*t, nullptr);
-    EXPECT_EQ(t->CoefKMin, 0.8f);
-    EXPECT_EQ(t->CoefKMax, 1.4f);
-    EXPECT_EQ(t->CoefK, 1.3f);
-
-    // Through the suitability check as a window without a list would call it.
-    auto a = Nuovo();
-    a->TipoCalcolo = 2;
-    a->Lam2Colonne = VERO;
-    FakeMessaggi msg;
-    VerificaParametriLamierino(*a, msg, nullptr);
-    EXPECT_EQ(a->CoefKMin, 0.6f);
-    EXPECT_EQ(a->CoefKMax, 1.2f);
-    EXPECT_EQ(a->CoefK, 0.9f);
-}
-
-TEST(CaricaCoefK, SinglePhaseListLooksAtTwoLegBeforeShell) {
-    auto d = Nuovo();
-    d->LamMantello = VERO;
-    d->Lam2Colonne = VERO;
-    FakeCoefKLista lista;
-    CaricaCoefKAlim(*d, &lista);
-    EXPECT_EQ(lista.voci, kDueColonne);
-    EXPECT_EQ(d->CoefKMin, 0.6f);
-}
-
-TEST(CaricaCoefK, OutputTransformerListIsEmpty) {
-    auto d = Nuovo();
-    d->CoefK = 2.0f;
-    FakeCoefKLista lista;
     lista.voci = {"1,0"};
     CaricaCoefKUsci(*d, &lista);
     CaricaCoefKUsci(*d, nullptr);
-    EXPECT_EQ(lista.voci, std::vector<std::string>{"1,0"});
-    EXPECT_EQ(d->CoefK, 2.0f);
-    EXPECT_EQ(d->CoefKMin, 0.0f);
-    EXPECT_EQ(d->CoefKMax, 0.0f);
+    EXPECT_EQ(lista.voci, Voci{"1,0"});
+    Esatti({V(d->CoefK, 2.0f), V(d->CoefKMin, 0.5f), V(d->CoefKMax, 0.0f)});
 }
 
 // ------------------------------------------------------------ stack sizing
@@ -318,111 +231,76 @@ int RigaPerArea(ModuleDIC& d, double area) {
 
 }  // namespace
 
-TEST(CalcolaPaccoLamellare, ReferenceSinglePhase300VA) {
-    auto d = Riferimento(1);
-    d->SecPotTot = 300;
-    d->CoefKMin = 1.0f;
-    d->CoefKMax = 1.6f;
-    CalcolaPaccoLamellare(*d);
-    EXPECT_EQ(d->LamScelto, 18);
-    EXPECT_TAB(d->AreaNecessaria, "195.959");
-    EXPECT_EQ(d->LamC[18], 51.0f);
-    EXPECT_EQ(d->LamA[18], 127.5f);
-    EXPECT_EQ(d->LamB[18], 153.0f);
-    EXPECT_EQ(d->LamD[18], 25.5f);
-    EXPECT_EQ(d->LamE[18], 76.5f);
-    EXPECT_EQ(d->LamF[18], 25.5f);
-    EXPECT_EQ(d->LamG[18], 25.5f);
-    EXPECT_EQ(d->LamAxB[18], d->AreaNecessaria);
-    EXPECT_EQ(d->LamNome[18], "Calcolato");
-    EXPECT_TAB(d->LamNetta[18], "156.944");
-    EXPECT_TAB(d->LamPeso[18], "1.20182");
-    EXPECT_TAB(d->LamSE, "22.5167");
-    EXPECT_TAB(d->LamSP, "49.0069");
-    EXPECT_TAB(d->LamPesoPacco, "5.88976");
-    EXPECT_TAB(d->LamPF, "8.83465");
-    EXPECT_EQ(d->LamFinestra[18], 1950.75f);
-    // Power range: LamSE² / K² with K 1.6 and 1.0 (LamSE² = 1.3² * 300 = 507).
-    EXPECT_TAB(d->PotMin, "198.047");
-    EXPECT_TAB(d->PotMax, "507");
-}
-
-TEST(CalcolaPaccoLamellare, ReferenceThreePhase1000VA) {
-    auto d = Riferimento(3);
-    d->SecPotTot = 1000;
-    d->CoefKMin = 0.8f;
-    d->CoefKMax = 1.4f;
-    CalcolaPaccoLamellare(*d);
-    EXPECT_EQ(d->LamScelto, 18);
-    EXPECT_TAB(d->AreaNecessaria, "632.456");
-    EXPECT_EQ(d->LamC[18], 53.0f);
-    EXPECT_EQ(d->LamA[18], 238.5f);
-    EXPECT_EQ(d->LamB[18], 265.0f);
-    EXPECT_EQ(d->LamD[18], 53.0f);
-    EXPECT_EQ(d->LamE[18], 132.5f);
-    EXPECT_EQ(d->LamF[18], 53.0f);
-    EXPECT_EQ(d->LamG[18], 53.0f);
-    EXPECT_TAB(d->LamNetta[18], "492.005");
-    EXPECT_TAB(d->LamPeso[18], "3.76761");
-    EXPECT_TAB(d->LamSE, "23.7346");
-    EXPECT_TAB(d->LamSP, "49.7084");
-    EXPECT_TAB(d->LamPesoPacco, "18.7282");
-    EXPECT_TAB(d->LamPF, "28.0923");
-    EXPECT_EQ(d->LamFinestra[18], 7022.5f);
-    // LamSE² * 3 = 1.3² * 1000 = 1690, over 1.4² and 0.8².
-    EXPECT_TAB(d->PotMin, "862.245");
-    EXPECT_TAB(d->PotMax, "2640.62");
-}
-
-TEST(CalcolaPaccoLamellare, ReferenceOutputTransformer20VAAndRangeUntouched) {
-    auto d = Riferimento(5);
-    d->PriPotTot = 20;
-    d->CoefKMin = 1.0f;
-    d->CoefKMax = 1.6f;
-    d->PotMin = 11;
-    d->PotMax = 22;
-    CalcolaPaccoLamellare(*d);
-    EXPECT_EQ(d->LamScelto, 18);
-    EXPECT_TAB(d->AreaNecessaria, "63.2456");
-    EXPECT_EQ(d->LamC[18], 29.0f);
-    EXPECT_EQ(d->LamA[18], 72.5f);
-    EXPECT_EQ(d->LamB[18], 87.0f);
-    EXPECT_TAB(d->LamNetta[18], "50.6306");
-    EXPECT_TAB(d->LamPeso[18], "0.387711");
-    EXPECT_TAB(d->LamSE, "7.57658");
-    EXPECT_NEAR(d->LamSP, 29.0, 1e-5);  // a square stack
-    EXPECT_TAB(d->LamPesoPacco, "1.12436");
-    EXPECT_TAB(d->LamPF, "1.68654");
-    EXPECT_EQ(d->PotMin, 11.0f);
-    EXPECT_EQ(d->PotMax, 22.0f);
-}
-
-TEST(CalcolaPaccoLamellare, RowChoiceInAShortLibrary) {
-    // Areas 10, 20, 30 and 0 from row 3 on.
+TEST(CalcolaPaccoLamellare, ReferenceTableForEveryKind) {
+    // Each kind sizes from its own power (transformers the secondary total,
+    // autotransformers the through power, the output transformer the primary
+    // total); the other two hold 5000 VA that must not be used. The power
+    // range is LamSE² / K² over the list's limits (LamSE² = 1.3² * power, and
+    // * 3 for three-phase); the output transformer leaves it as it was.
     struct Caso {
-        double area;
-        int riga;
+        int16_t tipo;
+        float pot, kMin, kMax;
+        float c, a, b, dd, e, f, finestra;
+        const char *area, *netta, *peso, *se, *sp, *pesoPacco, *pf, *potMin, *potMax;
     };
-    for (Caso k : {Caso{20, 1}, Caso{25, 1}, Caso{10, 0}, Caso{30, 18}, Caso{5, 18}}) {
-        auto d = Nuovo();
-        Libreria(*d, {10, 20, 30});
-        EXPECT_EQ(RigaPerArea(*d, k.area), k.riga) << "area " << k.area;
+    const Caso casi[] = {
+        {1, 300, 1.0f, 1.6f, 51, 127.5f, 153, 25.5f, 76.5f, 25.5f, 1950.75f,
+         "195.959", "156.944", "1.20182", "22.5167", "49.0069", "5.88976", "8.83465", "198.047", "507"},
+        {2, 300, 1.0f, 1.6f, 51, 127.5f, 153, 25.5f, 76.5f, 25.5f, 1950.75f,
+         "195.959", "156.944", "1.20182", "22.5167", "49.0069", "5.88976", "8.83465", "198.047", "507"},
+        {3, 1000, 0.8f, 1.4f, 53, 238.5f, 265, 53, 132.5f, 53, 7022.5f,
+         "632.456", "492.005", "3.76761", "23.7346", "49.7084", "18.7282", "28.0923", "862.245", "2640.62"},
+        {4, 1000, 0.8f, 1.4f, 53, 238.5f, 265, 53, 132.5f, 53, 7022.5f,
+         "632.456", "492.005", "3.76761", "23.7346", "49.7084", "18.7282", "28.0923", "862.245", "2640.62"},
+        // 20 VA: a square stack of the shell proportions.
+        {5, 20, 1.0f, 1.6f, 29, 72.5f, 87, 14.5f, 43.5f, 14.5f, 630.75f,
+         "63.2456", "50.6306", "0.387711", "7.57658", "29.00000", "1.12436", "1.68654", "11.0000", "22.0000"},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.tipo);
+        auto d = Riferimento(k.tipo);
+        d->SecPotTot = d->PotPass = d->PriPotTot = 5000;
+        (k.tipo == 5 ? d->PriPotTot : k.tipo % 2 ? d->SecPotTot : d->PotPass) = k.pot;
+        d->CoefKMin = k.kMin;
+        d->CoefKMax = k.kMax;
+        d->PotMin = 11;
+        d->PotMax = 22;
+        CalcolaPaccoLamellare(*d);
+        EXPECT_EQ(d->LamScelto, 18);
+        Esatti({V(d->LamC[18], k.c), V(d->LamA[18], k.a), V(d->LamB[18], k.b), V(d->LamD[18], k.dd),
+                V(d->LamE[18], k.e), V(d->LamF[18], k.f), V(d->LamG[18], k.f), V(d->LamFinestra[18], k.finestra),
+                V(d->LamAxB[18], d->AreaNecessaria)});
+        EXPECT_EQ(d->LamNome[18], "Calcolato");
+        EXPECT_TAB(d->AreaNecessaria, k.area);
+        EXPECT_TAB(d->LamNetta[18], k.netta);
+        EXPECT_TAB(d->LamPeso[18], k.peso);
+        EXPECT_TAB(d->LamSE, k.se);
+        EXPECT_TAB(d->LamSP, k.sp);
+        EXPECT_TAB(d->LamPesoPacco, k.pesoPacco);
+        EXPECT_TAB(d->LamPF, k.pf);
+        EXPECT_TAB(d->PotMin, k.potMin);
+        EXPECT_TAB(d->PotMax, k.potMax);
     }
 }
 
-TEST(CalcolaPaccoLamellare, LastLibraryRowServesUpToTenPercentMore) {
-    std::vector<float> aree;
-    for (int i = 0; i < 17; ++i) aree.push_back(static_cast<float>(20 * (i + 1)));
-    aree.push_back(500);
+TEST(CalcolaPaccoLamellare, RowChoiceInALibrary) {
+    // Short library: areas 10, 20, 30 and 0 from row 3 on. Full library:
+    // 20, 40 .. 340 and 500 in row 17, which serves up to 10 % more.
+    std::vector<float> piena;
+    for (int i = 0; i < 17; ++i) piena.push_back(static_cast<float>(20 * (i + 1)));
+    piena.push_back(500);
     struct Caso {
+        bool corta;
         double area;
         int riga;
     };
-    for (Caso k : {Caso{500, 17}, Caso{540, 17}, Caso{550, 18}, Caso{600, 18}, Caso{340, 16},
-                   Caso{339, 15}}) {
+    const Caso casi[] = {{true, 20, 1},   {true, 25, 1},   {true, 10, 0},   {true, 30, 18},   {true, 5, 18},
+                         {false, 500, 17}, {false, 540, 17}, {false, 550, 18}, {false, 600, 18}, {false, 340, 16},
+                         {false, 339, 15}};
+    for (const Caso& k : casi) {
         auto d = Nuovo();
-        Libreria(*d, aree);
-        EXPECT_EQ(RigaPerArea(*d, k.area), k.riga) << "area " << k.area;
+        Libreria(*d, k.corta ? std::vector<float>{10, 20, 30} : piena);
+        EXPECT_EQ(RigaPerArea(*d, k.area), k.riga) << (k.corta ? "short" : "full") << " library, area " << k.area;
     }
 }
 
@@ -437,8 +315,8 @@ TEST(CalcolaPaccoLamellare, LibraryRowGetsNetAreaWindowAndStack) {
     // Area 25 takes row 1: C 10, E 15, F 5, 10 mm of laminations weigh 0.1 kg.
     RigaPerArea(*d, 25);
     ASSERT_EQ(d->LamScelto, 1);
-    EXPECT_EQ(d->LamNetta[1], 18.5f);      // 20 - 2 * 75 / 100
-    EXPECT_EQ(d->LamFinestra[1], 75.0f);   // 5 * 15
+    EXPECT_EQ(d->LamNetta[1], 18.5f);     // 20 - 2 * 75 / 100
+    EXPECT_EQ(d->LamFinestra[1], 75.0f);  // 5 * 15
     // LamSE = 1.3 * Sqr(1.5625 / 3); LamSP = LamSE * 111 / 10.
     const double se = static_cast<double>(1.3f) * std::sqrt(1.5625 / 3);
     EXPECT_FLOAT_EQ(d->LamSE, static_cast<float>(se));
@@ -454,76 +332,44 @@ TEST(CalcolaPaccoLamellare, ComputedRowKeepsTheLibrarysKindFlags) {
     d->Lam2Colonne = VERO;
     d->TipoLam = 4;
     CalcolaPaccoLamellare(*d);
-    EXPECT_EQ(d->LamScelto, 18);
-    EXPECT_EQ(d->Lam2Colonne, VERO);
-    EXPECT_EQ(d->LamMantello, FALSO);
-    EXPECT_EQ(d->TipoLam, 4);
+    Esatti({V(d->LamScelto, 18), V(d->Lam2Colonne, VERO), V(d->LamMantello, FALSO), V(d->TipoLam, 4)});
 }
 
-TEST(CalcolaPaccoLamellare, TinyPowerStillComputesALaminationOfOneMillimetre) {
-    // 1e-5 VA asks for 0.0358 cm², whose C would round down to 0.
+TEST(CalcolaPaccoLamellare, DegenerateInputsStayFinite) {
+    // 1e-5 VA asks for 0.0358 cm², whose C would round down to 0: one millimetre.
     auto d = Riferimento(1);
     d->SecPotTot = 1e-5f;
     CalcolaPaccoLamellare(*d);
-    EXPECT_EQ(d->LamScelto, 18);
-    EXPECT_EQ(d->LamC[18], 1.0f);
-    EXPECT_EQ(d->LamA[18], 2.5f);
-    EXPECT_EQ(d->LamB[18], 3.0f);
-    EXPECT_EQ(d->LamF[18], 0.5f);
+    Esatti({V(d->LamScelto, 18), V(d->LamC[18], 1), V(d->LamA[18], 2.5f), V(d->LamB[18], 3), V(d->LamF[18], 0.5f)});
     EXPECT_TRUE(std::isfinite(d->LamSP));
     EXPECT_TAB(d->LamSP, "0.456317");  // 1.3 * Sqr(1e-5) * 111 / 1
-
     auto t = Riferimento(4);
     t->PotPass = 1e-5f;
     CalcolaPaccoLamellare(*t);
-    EXPECT_EQ(t->LamC[18], 1.0f);
-    EXPECT_EQ(t->LamA[18], 4.5f);
+    Esatti({V(t->LamC[18], 1), V(t->LamA[18], 4.5f)});
     EXPECT_TRUE(std::isfinite(t->LamSP));
-}
 
-TEST(CalcolaPaccoLamellare, PowerRangeStaysWhenNoListWasEverFilled) {
-    for (int quale = 0; quale < 2; ++quale) {
-        auto d = Riferimento(quale == 0 ? 1 : 3);
-        d->SecPotTot = 300;
-        d->PotMin = 7;
-        d->PotMax = 70;
-        d->CoefKMin = quale == 0 ? 0.0f : 0.8f;
-        d->CoefKMax = quale == 0 ? 1.6f : 0.0f;
-        CalcolaPaccoLamellare(*d);
-        EXPECT_EQ(d->LamScelto, 18);
-        EXPECT_EQ(d->PotMin, 7.0f);
-        EXPECT_EQ(d->PotMax, 70.0f);
-        EXPECT_TRUE(std::isfinite(d->LamSP));
+    // A power range stays when no list was ever filled (a zero limit).
+    for (int tipo : {1, 3}) {
+        auto r = Riferimento(static_cast<int16_t>(tipo));
+        r->SecPotTot = 300;
+        r->PotMin = 7;
+        r->PotMax = 70;
+        r->CoefKMin = tipo == 1 ? 0.0f : 0.8f;
+        r->CoefKMax = tipo == 1 ? 1.6f : 0.0f;
+        CalcolaPaccoLamellare(*r);
+        Esatti({V(r->LamScelto, 18), V(r->PotMin, 7), V(r->PotMax, 70)});
+        EXPECT_TRUE(std::isfinite(r->LamSP)) << tipo;
     }
-}
 
-TEST(CalcolaPaccoLamellare, AutotransformersSizeFromThroughPower) {
-    // Kind 2 uses PotPass where kind 1 uses SecPotTot: the same power gives
-    // the reference result of the single-phase case.
-    auto d = Riferimento(2);
-    d->PotPass = 300;
-    d->SecPotTot = 5000;
-    CalcolaPaccoLamellare(*d);
-    EXPECT_TAB(d->AreaNecessaria, "195.959");
-    EXPECT_TAB(d->LamSE, "22.5167");
-
-    auto t = Riferimento(4);
-    t->PotPass = 1000;
-    CalcolaPaccoLamellare(*t);
-    EXPECT_TAB(t->AreaNecessaria, "632.456");
-    EXPECT_TAB(t->LamSE, "23.7346");
-}
-
-TEST(CalcolaPaccoLamellare, ZeroFrequencyLeavesTheStackAsItWas) {
-    auto d = Riferimento(1);
-    d->Frequenza = 0;
-    d->SecPotTot = 300;
-    d->AreaNecessaria = 12;
-    d->LamScelto = 3;
-    d->LamSP = 25;
-    CalcolaPaccoLamellare(*d);
-    EXPECT_EQ(d->AreaNecessaria, 12.0f);
-    EXPECT_EQ(d->LamScelto, 3);
-    EXPECT_EQ(d->LamSP, 25.0f);
-    EXPECT_EQ(d->LamNome[18], "");
+    // Zero frequency leaves the stack as it was.
+    auto z = Riferimento(1);
+    z->Frequenza = 0;
+    z->SecPotTot = 300;
+    z->AreaNecessaria = 12;
+    z->LamScelto = 3;
+    z->LamSP = 25;
+    CalcolaPaccoLamellare(*z);
+    Esatti({V(z->AreaNecessaria, 12), V(z->LamScelto, 3), V(z->LamSP, 25)});
+    EXPECT_EQ(z->LamNome[18], "");
 }
