@@ -273,6 +273,24 @@ private slots:
         QVERIFY(ui().Cmd_PriAvv[3]->isEnabled());
     }
 
+    // Picking a count and then clicking the tab of the new windings' page:
+    // the list is left by that click, so the page shows the new frames.
+    void clickSullaSchedaApplicaIlConteggio() {
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        ui().Cmb_PriNumAvv->setFocus();
+        QTRY_VERIFY(ui().Cmb_PriNumAvv->hasFocus());
+        ui().Cmb_PriNumAvv->setCurrentIndex(5);  // "6"
+        QTest::mouseClick(ui().TabStrip1, Qt::LeftButton, {},
+                          ui().TabStrip1->tabRect(1).center());
+        QCOMPARE(ui().TabStrip1->currentIndex(), 1);
+        QTRY_COMPARE(d->PriUlt, 5.0f);
+        QVERIFY(!ui().FramePri[2]->isHidden());
+        for (int i = 3; i < 6; ++i) QVERIFY2(ui().Frm_PriAvv[i]->isVisible(), qPrintable(QString::number(i)));
+        QVERIFY(!ui().Frm_PriAvv[6]->isVisible());
+    }
+
     void pagineDelleSchede() {
         // first opening: stored page 0, the refresh keeps page 1 and stores it
         d->TabPri = d->TabSec = d->TabLam = 0;

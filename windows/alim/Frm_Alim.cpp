@@ -38,6 +38,10 @@ void StileSchede(QTabBar* t) {
     t->setExpanding(false);
     t->setDrawBase(true);
     t->setElideMode(Qt::ElideNone);
+    // A click on a tab takes the focus, so a count list or a field left for a
+    // tab applies its value first: a new winding count shows its frames on
+    // the page the user turns to.
+    t->setFocusPolicy(Qt::StrongFocus);
     t->setStyleSheet(QStringLiteral(
         "QTabBar::tab { padding: 2px 3px; margin-right: 1px; margin-top: 2px;"
         " border: 1px solid palette(mid); border-bottom: none;"
