@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "FakeSinks.h"
+#include "LibrerieSupport.h"
 #include "engine/ModuleDIC.h"
 #include "files/CalcoloLibrerie.h"
 #include "files/LibLam.h"
@@ -17,17 +18,10 @@
 
 namespace {
 
-GrigliaRame Fili(const std::vector<std::pair<const char*, const char*>>& righe) {
-    GrigliaRame g;
-    for (size_t i = 0; i < righe.size(); ++i) {
-        g.Txt_FiloNudo[i] = righe[i].first;
-        g.Txt_FiloIsolato[i] = righe[i].second;
-    }
-    g.Txt_CoefKf = "1,05";
-    g.Txt_Ohm_m = "0,0176";
-    g.Txt_PesSpeRam = "8,9";
-    return g;
-}
+using libtest::Fili;
+using libtest::Riga;
+using libtest::RigaMantello;
+using Testi = std::vector<std::string>;
 
 }  // namespace
 
@@ -39,29 +33,16 @@ TEST(CalcoloRame, WorkedExampleHalfMillimetreWire) {
     FakeMessaggi msg;
     ASSERT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::Calcolata);
     EXPECT_TRUE(msg.boxes.empty());
-    EXPECT_EQ(g.Txt_FiloNudo[0], "0,50");
-    EXPECT_EQ(g.Txt_FiloIsolato[0], "0,550");
-    EXPECT_EQ(g.Lbl_SezioneFilo[0], "0,1963");
-    EXPECT_EQ(g.Lbl_SpireCM[0], "17,32");
-    EXPECT_EQ(g.Lbl_CoefKf[0], "1,05");
-    EXPECT_EQ(g.Lbl_Resistenza[0], "0,0896");
-    EXPECT_EQ(g.Lbl_PesoFilo[0], "1,75");
-    EXPECT_FLOAT_EQ(d->SezioneFilo[0][0], 0.196349382f);
-    EXPECT_FLOAT_EQ(d->SpireCM[0][0], 17.3160172f);
-    EXPECT_FLOAT_EQ(d->ResistenzaFilo[0][0], 0.0896361321f);
-    EXPECT_FLOAT_EQ(d->PesoFilo[0][0], 1.74750948f);
-    EXPECT_EQ(d->CoefKfFilo[1][0], 1.05f);
-    EXPECT_EQ(d->KfRame[0][0], 1.05f);
-    EXPECT_EQ(d->OhmRame[0][0], 0.0176f);
-    EXPECT_EQ(d->PesSpeRame[0][0], 8.9f);
-    EXPECT_EQ(d->NumElementi, 1);  // index of the last wire
+    EXPECT_EQ((Testi{g.Txt_FiloNudo[0], g.Txt_FiloIsolato[0], g.Lbl_SezioneFilo[0], g.Lbl_SpireCM[0], g.Lbl_CoefKf[0],
+                     g.Lbl_Resistenza[0], g.Lbl_PesoFilo[0]}),
+              (Testi{"0,50", "0,550", "0,1963", "17,32", "1,05", "0,0896", "1,75"}));
+    Circa({V(d->SezioneFilo[0][0], 0.196349382f), V(d->SpireCM[0][0], 17.3160172f),
+           V(d->ResistenzaFilo[0][0], 0.0896361321f), V(d->PesoFilo[0][0], 1.74750948f)});
+    Esatti({V(d->CoefKfFilo[1][0], 1.05f), V(d->KfRame[0][0], 1.05f), V(d->OhmRame[0][0], 0.0176f),
+            V(d->PesSpeRame[0][0], 8.9f), V(d->NumElementi, 1)});  // index of the last wire
     EXPECT_TRUE(g.salvaAbilitato);
-    // Packed straight away.
-    EXPECT_EQ(d->Rec[0], "0,5");
-    EXPECT_EQ(d->Rec[38], "0,55");
-    EXPECT_EQ(d->Rec[76], "0,1963494");
-    EXPECT_EQ(d->Rec[2], "0");
-    // Rows after the library show "0".
+    // Packed straight away; rows after the library show "0".
+    EXPECT_EQ((Testi{d->Rec[0], d->Rec[38], d->Rec[76], d->Rec[2]}), (Testi{"0,5", "0,55", "0,1963494", "0"}));
     EXPECT_EQ(g.Txt_FiloNudo[2], "0");
     EXPECT_EQ(g.Lbl_PesoFilo[37], "0");
 }
@@ -71,16 +52,13 @@ TEST(CalcoloRame, SortsByBareDiameterStablyAndMovesTheEnamelledOneAlong) {
     GrigliaRame g = Fili({{"0,50", "0,55"}, {"0,30", "0,34"}, {"0,40", "0,45"}, {"0,30", "0,36"}});
     FakeMessaggi msg;
     ASSERT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::Calcolata);
-    const char* nudo[] = {"0,30", "0,30", "0,40", "0,50"};
-    const char* isolato[] = {"0,340", "0,360", "0,450", "0,550"};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(g.Txt_FiloNudo[i], nudo[i]) << i;
-        EXPECT_EQ(g.Txt_FiloIsolato[i], isolato[i]) << i;
-    }
+    EXPECT_EQ(Testi(g.Txt_FiloNudo.begin(), g.Txt_FiloNudo.begin() + 4), (Testi{"0,30", "0,30", "0,40", "0,50"}));
+    EXPECT_EQ(Testi(g.Txt_FiloIsolato.begin(), g.Txt_FiloIsolato.begin() + 4),
+              (Testi{"0,340", "0,360", "0,450", "0,550"}));
     EXPECT_EQ(d->FiloIsolato[1][0], 0.36f);
 }
 
-TEST(CalcoloRame, CountEndsAtTheFirstRowNotFilled) {
+TEST(CalcoloRame, CountEndsAtTheFirstRowNotFilledAndKeepsThreeDecimals) {
     auto d = std::make_unique<ModuleDIC>();
     GrigliaRame g = Fili({{"0,1", "0,12"}, {"0,2", "0,22"}, {"0,3", "0,33"}, {"0,4", "0,44"}, {"0,5", "0,55"},
                           {"", ""}, {"0,7", "0,77"}, {"0,8", "0,88"}, {"0,9", "0,99"}, {"1", "1,1"}});
@@ -96,31 +74,19 @@ TEST(CalcoloRame, CountEndsAtTheFirstRowNotFilled) {
     // 0,001 counts, 0 ends the run.
     GrigliaRame h = Fili({{"0,001", "0,002"}, {"0,001", "0,003"}, {"0", "0,5"}, {"1", "1,1"}});
     ASSERT_EQ(CalcolaLibreriaRame(*d, h, msg), EsitoCalcoloRame::Calcolata);
-    EXPECT_EQ(d->NumElementi, 1);
-    EXPECT_EQ(d->FiloNudo[1][0], 0.001f);
-    EXPECT_EQ(d->FiloNudo[3][0], 0.0f);
+    Esatti({V(d->NumElementi, 1), V(d->FiloNudo[1][0], 0.001f), V(d->FiloNudo[3][0], 0)});
     EXPECT_TRUE(msg.boxes.empty());
-}
 
-TEST(CalcoloRame, AllThirtyEightRowsAndThreeDecimalDiametersAreKept) {
-    auto d = std::make_unique<ModuleDIC>();
-    GrigliaRame g;
-    for (int i = 0; i < 38; ++i) {
-        g.Txt_FiloNudo[i] = "0,1" + std::to_string(10 + i);  // 0,110 .. 0,147
-        g.Txt_FiloIsolato[i] = "0,2";
-    }
-    g.Txt_FiloNudo[16] = "0,126";
-    g.Txt_FiloNudo[0] = "0,1";
-    g.Txt_CoefKf = "1,05";
-    g.Txt_Ohm_m = "0,0176";
-    g.Txt_PesSpeRam = "8,9";
-    FakeMessaggi msg;
-    ASSERT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::Calcolata);
+    // All 38 rows, 0,110 .. 0,147 with 0,1 and 0,126 among them.
+    std::vector<std::pair<std::string, std::string>> righe;
+    for (int i = 0; i < 38; ++i) righe.emplace_back("0,1" + std::to_string(10 + i), "0,2");
+    righe[0].first = "0,1";
+    righe[16].first = "0,126";
+    GrigliaRame t = Fili(righe);
+    ASSERT_EQ(CalcolaLibreriaRame(*d, t, msg), EsitoCalcoloRame::Calcolata);
     EXPECT_EQ(d->NumElementi, 37);
-    EXPECT_EQ(g.Txt_FiloNudo[0], "0,10");
-    EXPECT_EQ(g.Txt_FiloNudo[16], "0,126");
-    EXPECT_EQ(d->Rec[16], "0,126");
-    EXPECT_EQ(g.Txt_FiloNudo[37], "0,147");
+    EXPECT_EQ((Testi{t.Txt_FiloNudo[0], t.Txt_FiloNudo[16], d->Rec[16], t.Txt_FiloNudo[37]}),
+              (Testi{"0,10", "0,126", "0,126", "0,147"}));
     EXPECT_EQ(d->FiloNudo[37][0], 0.147f);
 }
 
@@ -134,14 +100,11 @@ TEST(CalcoloRame, OnlyOneWireIsRefusedWithTheMessageAndNothingChanges) {
     g.salvaAbilitato = true;
     FakeMessaggi msg;
     EXPECT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::MenoDiDueFili);
-    ASSERT_EQ(msg.boxes.size(), 1u);
-    EXPECT_EQ(msg.boxes[0].testo,
-              "Errore di Inserimento Dati\nLa Libreria Rame deve avere almeno DUE fili in tabella\n"
-              "LIBRERIA/Mia.wir");
+    ASSERT_EQ(msg.Testi(), Testi{"Errore di Inserimento Dati\nLa Libreria Rame deve avere almeno DUE fili in tabella\n"
+                                 "LIBRERIA/Mia.wir"});
     EXPECT_EQ(msg.boxes[0].titolo, "Libreria Filo Rame Smaltato");
     EXPECT_EQ(msg.boxes[0].stile, 48);
-    EXPECT_EQ(d->FiloNudo[0][0], 0.7f);
-    EXPECT_EQ(d->NumElementi, 5);
+    Esatti({V(d->FiloNudo[0][0], 0.7f), V(d->NumElementi, 5)});
     EXPECT_EQ(d->Rec[0], "prima");
     EXPECT_FALSE(g.giallaIsolato[0]);
 }
@@ -153,58 +116,51 @@ TEST(CalcoloRame, EnamelledNotAboveBareMarksOnlyThatCell) {
     FakeMessaggi msg;
     EXPECT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::IsolatoNonMaggiore);
     EXPECT_TRUE(msg.boxes.empty());
-    EXPECT_TRUE(g.giallaIsolato[3]);
-    EXPECT_FALSE(g.giallaIsolato[0]);
-    EXPECT_FALSE(g.giallaIsolato[1]);
-    EXPECT_FALSE(g.giallaIsolato[4]);
+    EXPECT_EQ((std::vector<bool>(g.giallaIsolato.begin(), g.giallaIsolato.begin() + 5)),
+              (std::vector<bool>{false, false, false, true, false}));
     EXPECT_EQ(g.Txt_FiloNudo[0], "0,5");  // not sorted
     EXPECT_EQ(d->NumElementi, 0);
 }
 
 TEST(CalcoloRame, MissingCoefficientStopsAfterTheSortAndDisablesSaving) {
-    auto d = std::make_unique<ModuleDIC>();
-    d->Rec[0] = "prima";
-    GrigliaRame g = Fili({{"0,5", "0,55"}, {"0,3", "0,34"}});
-    g.Txt_CoefKf = "";
-    g.salvaAbilitato = true;
-    FakeMessaggi msg;
-    EXPECT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::MancaCoefficiente);
-    ASSERT_EQ(msg.boxes.size(), 1u);
-    EXPECT_EQ(msg.boxes[0].testo, "Manca il valore del Coefficiente Kf");
-    EXPECT_EQ(msg.boxes[0].titolo, "Errore Parametri Identificativi Filo Rame");
-    EXPECT_TRUE(g.giallaKf);
-    EXPECT_FALSE(g.salvaAbilitato);
-    EXPECT_EQ(g.Txt_FiloNudo[0], "0,3");  // the sort already happened
-    EXPECT_EQ(d->FiloNudo[0][0], 0.0f);
-    EXPECT_EQ(d->Rec[0], "prima");
-
-    g = Fili({{"0,5", "0,55"}, {"0,6", "0,65"}});
-    g.Txt_Ohm_m = "";
-    EXPECT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::MancaCoefficiente);
-    EXPECT_EQ(msg.boxes.back().testo, "Manca il valore della Resistivit\u00e0");
-    EXPECT_TRUE(g.giallaOhm);
-    g = Fili({{"0,5", "0,55"}, {"0,6", "0,65"}});
-    g.Txt_PesSpeRam = "";
-    EXPECT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::MancaCoefficiente);
-    EXPECT_EQ(msg.boxes.back().testo, "Manca il valore del Peso Specifico");
-    EXPECT_TRUE(g.giallaPesSpe);
-}
-
-TEST(CalcoloRame, KfOutOfRangeIsUsedButAZeroOrLoneCommaKfIsMissing) {
+    // Kf out of range is used: 10 / 0,34 / 2,5.
     auto d = std::make_unique<ModuleDIC>();
     GrigliaRame g = Fili({{"0,3", "0,34"}, {"0,5", "0,55"}});
     g.Txt_CoefKf = "2,5";
     FakeMessaggi msg;
     ASSERT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::Calcolata);
-    EXPECT_FLOAT_EQ(d->SpireCM[0][0], 11.7647057f);  // 10 / 0,34 / 2,5
+    EXPECT_FLOAT_EQ(d->SpireCM[0][0], 11.7647057f);
+    d->Rec[0] = "prima";
 
-    for (const char* kf : {"0", ","}) {
-        g = Fili({{"0,3", "0,34"}, {"0,5", "0,55"}});
-        g.Txt_CoefKf = kf;
-        EXPECT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::MancaCoefficiente) << kf;
-        EXPECT_EQ(msg.boxes.back().testo, "Manca il valore del Coefficiente Kf");
+    // A zero or lone-comma Kf is missing too.
+    struct Caso {
+        std::string GrigliaRame::*campo;
+        const char* testo;
+        bool GrigliaRame::*gialla;
+        const char* messaggio;
+    };
+    const Caso casi[] = {
+        {&GrigliaRame::Txt_CoefKf, "", &GrigliaRame::giallaKf, "Manca il valore del Coefficiente Kf"},
+        {&GrigliaRame::Txt_CoefKf, "0", &GrigliaRame::giallaKf, "Manca il valore del Coefficiente Kf"},
+        {&GrigliaRame::Txt_CoefKf, ",", &GrigliaRame::giallaKf, "Manca il valore del Coefficiente Kf"},
+        {&GrigliaRame::Txt_Ohm_m, "", &GrigliaRame::giallaOhm, "Manca il valore della Resistivit\u00e0"},
+        {&GrigliaRame::Txt_PesSpeRam, "", &GrigliaRame::giallaPesSpe, "Manca il valore del Peso Specifico"},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.messaggio);
+        GrigliaRame h = Fili({{"0,5", "0,55"}, {"0,3", "0,34"}});
+        h.*k.campo = k.testo;
+        h.salvaAbilitato = true;
+        FakeMessaggi m;
+        EXPECT_EQ(CalcolaLibreriaRame(*d, h, m), EsitoCalcoloRame::MancaCoefficiente);
+        ASSERT_EQ(m.Testi(), Testi{k.messaggio});
+        EXPECT_EQ(m.boxes[0].titolo, "Errore Parametri Identificativi Filo Rame");
+        EXPECT_TRUE(h.*k.gialla);
+        EXPECT_FALSE(h.salvaAbilitato);
+        EXPECT_EQ(h.Txt_FiloNudo[0], "0,3");  // the sort already happened
+        EXPECT_FLOAT_EQ(d->SpireCM[0][0], 11.7647057f);  // the computed table stays
+        EXPECT_EQ(d->Rec[0], "prima");
     }
-    EXPECT_FLOAT_EQ(d->SpireCM[0][0], 11.7647057f);  // the computed table stays
 }
 
 TEST(CalcoloRame, TableRefreshWithACountOutsideTheGridStaysInsideIt) {
@@ -217,18 +173,15 @@ TEST(CalcoloRame, TableRefreshWithACountOutsideTheGridStaysInsideIt) {
     d->FiloIsolato[37][0] = 2.578f;
     d->NumElementi = -5;
     AggiornaTabellaRame(*d, g);
-    for (int i = 0; i < 38; ++i) {
-        EXPECT_EQ(g.Txt_FiloNudo[i], "0") << i;
-        EXPECT_EQ(g.Lbl_PesoFilo[i], "0") << i;
-    }
+    EXPECT_EQ(Testi(g.Txt_FiloNudo.begin(), g.Txt_FiloNudo.end()), Testi(38, "0"));
+    EXPECT_EQ(Testi(g.Lbl_PesoFilo.begin(), g.Lbl_PesoFilo.end()), Testi(38, "0"));
     EXPECT_EQ(d->FiloNudo[0][0], 0.0f);
 
     d->FiloNudo[37][0] = 2.5f;
     d->FiloIsolato[37][0] = 2.578f;
     d->NumElementi = 39;  // wires + 1 after reading 38 wires
     AggiornaTabellaRame(*d, g);
-    EXPECT_EQ(g.Txt_FiloNudo[37], "2,50");
-    EXPECT_EQ(g.Txt_FiloIsolato[37], "2,578");
+    EXPECT_EQ((Testi{g.Txt_FiloNudo[37], g.Txt_FiloIsolato[37]}), (Testi{"2,50", "2,578"}));
     EXPECT_EQ(d->FiloNudo[38][0], 0.0f);  // the custom row is not the grid's
 }
 
@@ -236,117 +189,66 @@ TEST(CalcoloRame, TableRefreshWithACountOutsideTheGridStaysInsideIt) {
 
 namespace {
 
-// A typed row: C, D, E, F, G, A, B, name, weight.
-void Riga(GrigliaLam& g, int i, const char* c, const char* dd, const char* e, const char* f, const char* gg,
-          const char* a, const char* b, const char* nome = "EI", const char* peso = "0,2") {
-    RigaLam& r = g.righe[i];
-    r.Txt_C = c;
-    r.Txt_D = dd;
-    r.Txt_E = e;
-    r.Txt_F = f;
-    r.Txt_G = gg;
-    r.Txt_A = a;
-    r.Txt_B = b;
-    r.Txt_EI = nome;
-    r.Txt_PesoLam = peso;
-}
-
-void RigaMantello(GrigliaLam& g, int i, int c, const char* nome = "EI", const char* peso = "0,2") {
-    const std::string C = std::to_string(c), M = std::to_string(c / 2), E = std::to_string(3 * c / 2),
-                      A = std::to_string(5 * c / 2), B = std::to_string(3 * c);
-    Riga(g, i, C.c_str(), M.c_str(), E.c_str(), M.c_str(), M.c_str(), A.c_str(), B.c_str(), nome, peso);
+// A proportional grid of the given kind with the centre legs typed.
+GrigliaLam Proporzionale(ModuleDIC& d, int opzione, const Testi& c) {
+    GrigliaLam g;
+    g.proporzionale = true;
+    g.opzione = opzione;
+    OpzioneTipoLam(d, opzione);
+    for (size_t i = 0; i < c.size(); ++i) g.righe[i].Txt_C = c[i];
+    return g;
 }
 
 }  // namespace
 
-TEST(CalcoloLam, ProportionalShellAndTwoLegExamples) {
+TEST(CalcoloLam, ProportionalShellTwoLegAndThreeLegExamples) {
     auto d = std::make_unique<ModuleDIC>();
-    GrigliaLam g;
-    g.proporzionale = true;
-    g.opzione = 0;
-    OpzioneTipoLam(*d, 0);
-    g.righe[0].Txt_C = "20";
-    g.righe[1].Txt_C = "30";
+    GrigliaLam g = Proporzionale(*d, 0, {"20", "30"});
     FakeMessaggi msg;
     ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
     EXPECT_TRUE(msg.boxes.empty());
     EXPECT_EQ(d->LamNome[0], "EI60/50");
-    EXPECT_EQ(d->LamAxB[0], 30.0f);
-    EXPECT_EQ(d->LamFinestra[0], 300.0f);
-    EXPECT_EQ(d->LamNetta[0], 24.0f);
+    Esatti({V(d->LamAxB[0], 30), V(d->LamFinestra[0], 300), V(d->LamNetta[0], 24), V(d->LamD[0], 10), V(d->LamE[0], 30)});
     EXPECT_FLOAT_EQ(d->LamPeso[0], 0.1837838f);
-    EXPECT_EQ(d->LamD[0], 10.0f);
-    EXPECT_EQ(d->LamE[0], 30.0f);
     EXPECT_EQ(d->LamTipoDescr, "Mantello per Monofase");
-    // The grid shows and packs the table.
-    EXPECT_EQ(g.righe[0].Txt_A, "50,0");
-    EXPECT_EQ(g.righe[0].Txt_EI, "EI60/50");
-    EXPECT_EQ(g.righe[0].Txt_PesoLam, "0,184");
-    EXPECT_EQ(g.righe[0].Lbl_AxB, "30,0");
-    EXPECT_EQ(d->Rec[0], "30,0");
-    EXPECT_EQ(d->Rec[8], "EI60/50");
-    EXPECT_EQ(d->Rec[180], "Mantello per Monofase");
-    // Rows after the run are blank in the grid and packed empty.
-    EXPECT_EQ(d->Rec[20], "0");
-    EXPECT_EQ(d->Rec[21], "");
+    // The grid shows and packs the table; rows after the run are packed empty.
+    EXPECT_EQ((Testi{g.righe[0].Txt_A, g.righe[0].Txt_EI, g.righe[0].Txt_PesoLam, g.righe[0].Lbl_AxB}),
+              (Testi{"50,0", "EI60/50", "0,184", "30,0"}));
+    EXPECT_EQ((Testi{d->Rec[0], d->Rec[8], d->Rec[180], d->Rec[20], d->Rec[21]}),
+              (Testi{"30,0", "EI60/50", "Mantello per Monofase", "0", ""}));
 
     auto d2 = std::make_unique<ModuleDIC>();
-    GrigliaLam u;
-    u.proporzionale = true;
-    u.opzione = 2;
-    OpzioneTipoLam(*d2, 2);
-    EXPECT_EQ(d2->TipoLam, 4);
-    EXPECT_EQ(d2->Lam2Colonne, VERO);
-    u.righe[0].Txt_C = "20";
-    u.righe[1].Txt_C = "25";
+    GrigliaLam u = Proporzionale(*d2, 2, {"20", "25"});
+    Esatti({V(d2->TipoLam, 4), V(d2->Lam2Colonne, VERO)});
     ASSERT_TRUE(CalcolaLamierini(*d2, u, msg));
     EXPECT_EQ(d2->LamNome[0], "UI60/100");
-    EXPECT_EQ(d2->LamAxB[0], 60.0f);
-    EXPECT_EQ(d2->LamFinestra[0], 1200.0f);
-    EXPECT_EQ(d2->LamNetta[0], 36.0f);  // two windows, even for two legs
+    // Two windows in the net area, even for two legs.
+    Esatti({V(d2->LamAxB[0], 60), V(d2->LamFinestra[0], 1200), V(d2->LamNetta[0], 36)});
     EXPECT_FLOAT_EQ(d2->LamPeso[0], 0.2756757f);
     EXPECT_EQ(d2->LamTipoDescr, "2 Colonne per Monofase");
+
+    // Three legs, typed out of order: sorted, and the save enabled.
+    auto d3 = std::make_unique<ModuleDIC>();
+    GrigliaLam t = Proporzionale(*d3, 3, {"30", "10", "20"});
+    ASSERT_TRUE(CalcolaLamierini(*d3, t, msg));
+    Esatti({V(d3->LamC[0], 10), V(d3->LamC[1], 20), V(d3->LamC[2], 30)});
+    EXPECT_EQ(d3->LamNome[0], "EI50/45");
+    EXPECT_TRUE(d3->LamAxB[0] < d3->LamAxB[1] && d3->LamAxB[1] < d3->LamAxB[2]);
+    EXPECT_EQ(d3->LamTipoDescr, "3 Colonne Stadard per Trifase");
+    EXPECT_TRUE(t.salvaAbilitato);
 }
 
 TEST(CalcoloLam, ProportionalCTwelveSevenWritesTheLongTextOfA) {
     auto d = std::make_unique<ModuleDIC>();
-    GrigliaLam g;
-    g.proporzionale = true;
-    OpzioneTipoLam(*d, 0);
-    g.righe[0].Txt_C = "12,7";
-    g.righe[1].Txt_C = "20";
+    GrigliaLam g = Proporzionale(*d, 0, {"12,7", "20"});
     FakeMessaggi msg;
     ASSERT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::Completa);
-    EXPECT_EQ(g.righe[0].Txt_A, "31,7499995231628");
-    EXPECT_EQ(g.righe[0].Txt_B, "38,1");
-    EXPECT_EQ(g.righe[0].Lbl_AxB, "12");
-    EXPECT_EQ(g.righe[1].Lbl_AxB, "30");
+    EXPECT_EQ((Testi{g.righe[0].Txt_A, g.righe[0].Txt_B, g.righe[0].Lbl_AxB, g.righe[1].Lbl_AxB}),
+              (Testi{"31,7499995231628", "38,1", "12", "30"}));
     ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
-    EXPECT_EQ(d->LamA[0], 31.75f);
-    EXPECT_EQ(d->LamB[0], 38.1f);
-    EXPECT_EQ(g.righe[0].Txt_A, "31,75");  // two decimals are kept
-    EXPECT_EQ(g.righe[0].Txt_C, "12,7");
-    EXPECT_EQ(d->Rec[1], "31,75");
-}
-
-TEST(CalcoloLam, ProportionalSortMovesRowsWithEmptyCellsAndCompletes) {
-    auto d = std::make_unique<ModuleDIC>();
-    GrigliaLam g;
-    g.proporzionale = true;
-    OpzioneTipoLam(*d, 3);
-    g.opzione = 3;
-    g.righe[0].Txt_C = "30";
-    g.righe[1].Txt_C = "10";
-    g.righe[2].Txt_C = "20";
-    FakeMessaggi msg;
-    ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
-    EXPECT_EQ(d->LamC[0], 10.0f);
-    EXPECT_EQ(d->LamC[1], 20.0f);
-    EXPECT_EQ(d->LamC[2], 30.0f);
-    EXPECT_EQ(d->LamNome[0], "EI50/45");
-    EXPECT_TRUE(d->LamAxB[0] < d->LamAxB[1] && d->LamAxB[1] < d->LamAxB[2]);
-    EXPECT_EQ(d->LamTipoDescr, "3 Colonne Stadard per Trifase");
-    EXPECT_TRUE(g.salvaAbilitato);
+    Esatti({V(d->LamA[0], 31.75f), V(d->LamB[0], 38.1f)});
+    // Two decimals are kept.
+    EXPECT_EQ((Testi{g.righe[0].Txt_A, g.righe[0].Txt_C, d->Rec[1]}), (Testi{"31,75", "12,7", "31,75"}));
 }
 
 TEST(CalcoloLam, OnlyRowZeroUsableDoesNothingAndIsNotPacked) {
@@ -381,70 +283,53 @@ TEST(CalcoloLam, RowsAfterAGapAreBlankedAndLost) {
     ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
     EXPECT_EQ(d->NumElementi, 2);
     for (int i = 3; i < 18; ++i) {
-        EXPECT_EQ(g.righe[i].Txt_A, "") << i;
-        EXPECT_EQ(g.righe[i].Txt_EI, "") << i;
-        EXPECT_EQ(g.righe[i].Lbl_AxB, "0") << i;
+        EXPECT_EQ((Testi{g.righe[i].Txt_A, g.righe[i].Txt_EI, g.righe[i].Lbl_AxB, d->LamNome[i]}),
+                  (Testi{"", "", "0", ""})) << i;  // typed mode: the empty name cell
         EXPECT_EQ(d->LamA[i], 0.0f) << i;
-        EXPECT_EQ(d->LamNome[i], "") << i;  // typed mode: the empty name cell
     }
-    EXPECT_EQ(d->Rec[30], "0");
-    EXPECT_EQ(d->Rec[31], "");
-}
+    EXPECT_EQ((Testi{d->Rec[30], d->Rec[31]}), (Testi{"0", ""}));
 
-TEST(CalcoloLam, CentreLegOfThreeCountsAndTwoNineEndsTheRun) {
-    auto d = std::make_unique<ModuleDIC>();
-    OpzioneTipoLam(*d, 0);
-    GrigliaLam g;
-    g.proporzionale = true;
-    g.righe[0].Txt_C = "3";
-    g.righe[1].Txt_C = "3";
-    g.righe[2].Txt_C = "2,9";
-    g.righe[3].Txt_C = "40";
-    FakeMessaggi msg;
-    EXPECT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::Completa);
-    EXPECT_EQ(d->NumElementi, 1);
-    EXPECT_EQ(g.righe[2].Txt_C, "");
+    // A centre leg of 3 counts, 2,9 ends the run.
+    auto p = std::make_unique<ModuleDIC>();
+    GrigliaLam q = Proporzionale(*p, 0, {"3", "3", "2,9", "40"});
+    EXPECT_EQ(VerificaMisureLam(*p, q, msg), EsitoVerificaLam::Completa);
+    EXPECT_EQ(p->NumElementi, 1);
+    EXPECT_EQ(q.righe[2].Txt_C, "");
 }
 
 TEST(CalcoloLam, TypedPresenceChecks) {
     auto d = std::make_unique<ModuleDIC>();
     OpzioneTipoLam(*d, 0);
     FakeMessaggi msg;
-    {
-        GrigliaLam g;
-        RigaMantello(g, 0, 20, "EI 60", "0,01");
-        RigaMantello(g, 1, 22, "EI 66", "0,01");
-        EXPECT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::Completa);
-        EXPECT_TRUE(msg.boxes.empty());
-    }
+    GrigliaLam ok;
+    RigaMantello(ok, 0, 20, "EI 60", "0,01");
+    RigaMantello(ok, 1, 22, "EI 66", "0,01");
+    EXPECT_EQ(VerificaMisureLam(*d, ok, msg), EsitoVerificaLam::Completa);
+    EXPECT_TRUE(msg.boxes.empty());
     struct Caso {
-        const char* cella;
+        int cella;
         const char* valore;
         const char* testo;
     };
     const Caso casi[] = {
-        {"peso", "0,009", "Lamierino non identificato corregere Peso Lamierino"},
-        {"peso", "", "Lamierino non identificato corregere Peso Lamierino"},
-        {"nome", "", "Lamierino non identificato correggere descrizione Tipo"},
-        {"E", "2", "Lamierino non identificato corregere i dati inseriti"},
-        {"E", "", "Lamierino non identificato corregere i dati inseriti"},
+        {CELLA_PESO, "0,009", "Lamierino non identificato corregere Peso Lamierino"},
+        {CELLA_PESO, "", "Lamierino non identificato corregere Peso Lamierino"},
+        {CELLA_EI, "", "Lamierino non identificato correggere descrizione Tipo"},
+        {CELLA_E, "2", "Lamierino non identificato corregere i dati inseriti"},
+        {CELLA_E, "", "Lamierino non identificato corregere i dati inseriti"},
     };
     for (const Caso& c : casi) {
+        SCOPED_TRACE(::testing::Message() << "cell " << c.cella << " = '" << c.valore << "'");
         GrigliaLam g;
         RigaMantello(g, 0, 20);
         RigaMantello(g, 1, 22);
-        RigaLam& r = g.righe[1];
-        std::string& cella = std::string(c.cella) == "peso" ? r.Txt_PesoLam
-                             : std::string(c.cella) == "nome" ? r.Txt_EI
-                                                              : r.Txt_E;
-        cella = c.valore;
+        g.righe[1].Testo(c.cella) = c.valore;
         g.salvaAbilitato = true;
-        const size_t n = msg.boxes.size();
-        EXPECT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::DatiMancanti) << c.cella << c.valore;
-        ASSERT_EQ(msg.boxes.size(), n + 1);
-        EXPECT_EQ(msg.boxes.back().testo, c.testo);
-        EXPECT_EQ(msg.boxes.back().titolo, "Errore Misure Lamierino");
-        EXPECT_EQ(msg.boxes.back().stile, 48);
+        FakeMessaggi m;
+        EXPECT_EQ(VerificaMisureLam(*d, g, m), EsitoVerificaLam::DatiMancanti);
+        ASSERT_EQ(m.Testi(), Testi{c.testo});
+        EXPECT_EQ(m.boxes[0].titolo, "Errore Misure Lamierino");
+        EXPECT_EQ(m.boxes[0].stile, 48);
         EXPECT_TRUE(g.salvaAbilitato);  // left as it was by the check itself
         for (const auto& rr : g.righe) EXPECT_EQ(rr.gialla, (std::array<bool, CELLE_LAM>{}));
     }
@@ -455,8 +340,8 @@ TEST(CalcoloLam, TypedProportionChecksMarkTheCellAndRefuseTheLibrary) {
     OpzioneTipoLam(*d, 0);
     FakeMessaggi msg;
     GrigliaLam g;
-    Riga(g, 0, "20", "10", "30", "10", "10", "50", "60");
-    Riga(g, 1, "22", "11", "33", "11", "11", "55", "66");
+    Riga(g, 0, {"20", "10", "30", "10", "10", "50", "60"});
+    Riga(g, 1, {"22", "11", "33", "11", "11", "55", "66"});
     ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
     EXPECT_TRUE(msg.boxes.empty());
 
@@ -464,8 +349,7 @@ TEST(CalcoloLam, TypedProportionChecksMarkTheCellAndRefuseTheLibrary) {
     g.righe[0].Txt_A = "51";
     g.salvaAbilitato = true;
     EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
-    ASSERT_EQ(msg.boxes.size(), 1u);
-    EXPECT_EQ(msg.boxes[0].testo, "La Misura di A non concorda con E+G+G   correggere i valori");
+    ASSERT_EQ(msg.Testi(), Testi{"La Misura di A non concorda con E+G+G   correggere i valori"});
     EXPECT_EQ(msg.boxes[0].titolo, "Errore Misure Lamierino");
     EXPECT_TRUE(g.righe[0].gialla[CELLA_A]);
     EXPECT_FALSE(g.salvaAbilitato);
@@ -481,11 +365,11 @@ TEST(CalcoloLam, TypedProportionChecksMarkTheCellAndRefuseTheLibrary) {
     // Two legs: B = C + F + D.
     OpzioneTipoLam(*d, 2);
     GrigliaLam u;
-    Riga(u, 0, "20", "20", "60", "20", "20", "100", "60", "UI");
-    Riga(u, 1, "10", "10", "30", "10", "10", "50", "30", "UI");
+    Riga(u, 0, {"20", "20", "60", "20", "20", "100", "60"}, "UI");
+    Riga(u, 1, {"10", "10", "30", "10", "10", "50", "30"}, "UI");
     ASSERT_TRUE(CalcolaLamierini(*d, u, msg));
     EXPECT_EQ(d->LamC[0], 10.0f);  // sorted
-    Riga(u, 1, "10", "10", "30", "10", "10", "50", "50", "UI");
+    Riga(u, 1, {"10", "10", "30", "10", "10", "50", "50"}, "UI");
     EXPECT_FALSE(CalcolaLamierini(*d, u, msg));
     EXPECT_EQ(msg.boxes.back().testo, "La Misura di B non concorda con C+F+D   correggere i valori");
     EXPECT_EQ(msg.boxes.back().titolo, "Errore Misure Lamierino 2 Colonne");
@@ -496,35 +380,23 @@ TEST(CalcoloLam, TypedMeasuresAreKeptAndSortedByWholeArea) {
     OpzioneTipoLam(*d, 0);
     GrigliaLam g;
     // Not in the kind's proportions, but consistent: the typed A and B stay.
-    Riga(g, 0, "20", "40", "30", "20", "10", "50", "140", "Largo");     // 70,0
-    Riga(g, 1, "20", "10", "30", "10", "10", "50", "60", "Primo");      // 30,0
-    Riga(g, 2, "20", "10", "30", "10", "11", "52", "60", "Secondo");    // 31,2 -> 31
-    Riga(g, 3, "20", "10", "42,5", "10", "10", "62,5", "60", "Ultimo"); // 37,5
+    Riga(g, 0, {"20", "40", "30", "20", "10", "50", "140"}, "Largo");      // 70,0
+    Riga(g, 1, {"20", "10", "30", "10", "10", "50", "60"}, "Primo");       // 30,0
+    Riga(g, 2, {"20", "10", "30", "10", "11", "52", "60"}, "Secondo");     // 31,2 -> 31
+    Riga(g, 3, {"20", "10", "42,5", "10", "10", "62,5", "60"}, "Ultimo");  // 37,5
     FakeMessaggi msg;
     ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
     EXPECT_TRUE(msg.boxes.empty());
-    EXPECT_EQ(d->LamNome[0], "Primo");
-    EXPECT_EQ(d->LamNome[1], "Secondo");
-    EXPECT_EQ(d->LamNome[2], "Ultimo");
-    EXPECT_EQ(d->LamNome[3], "Largo");
-    EXPECT_EQ(d->LamB[3], 140.0f);
-    EXPECT_EQ(d->LamA[2], 62.5f);
-    EXPECT_EQ(g.righe[2].Txt_A, "62,5");
-    EXPECT_EQ(g.righe[2].Txt_E, "42,5");
-}
+    EXPECT_EQ(Testi(d->LamNome.begin(), d->LamNome.begin() + 4), (Testi{"Primo", "Secondo", "Ultimo", "Largo"}));
+    Esatti({V(d->LamB[3], 140), V(d->LamA[2], 62.5f)});
+    EXPECT_EQ((Testi{g.righe[2].Txt_A, g.righe[2].Txt_E}), (Testi{"62,5", "42,5"}));
 
-TEST(CalcoloLam, EqualWholeAreasKeepTheirOrder) {
-    auto d = std::make_unique<ModuleDIC>();
-    OpzioneTipoLam(*d, 0);
-    GrigliaLam g;
-    // 62,5 x 100 / 100 = 62,5 and 62,9 x 100 / 100 = 62,9: both label 62.
-    Riga(g, 0, "20", "30", "42,9", "10", "10", "62,9", "100", "Dopo");
-    Riga(g, 1, "20", "30", "42,5", "10", "10", "62,5", "100", "Prima");
-    FakeMessaggi msg;
-    ASSERT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::Completa);
-    EXPECT_EQ(g.righe[0].Txt_EI, "Dopo");
-    EXPECT_EQ(g.righe[0].Lbl_AxB, "62");
-    EXPECT_EQ(g.righe[1].Lbl_AxB, "62");
+    // Equal whole areas keep their order: 62,9 x 100 / 100 and 62,5 x 100 / 100 both label 62.
+    GrigliaLam e;
+    Riga(e, 0, {"20", "30", "42,9", "10", "10", "62,9", "100"}, "Dopo");
+    Riga(e, 1, {"20", "30", "42,5", "10", "10", "62,5", "100"}, "Prima");
+    ASSERT_EQ(VerificaMisureLam(*d, e, msg), EsitoVerificaLam::Completa);
+    EXPECT_EQ((Testi{e.righe[0].Txt_EI, e.righe[0].Lbl_AxB, e.righe[1].Lbl_AxB}), (Testi{"Dopo", "62", "62"}));
 }
 
 TEST(CalcoloLam, ACellThatIsNotANumberEndsTheCheckAndTheLibraryIsRefused) {
@@ -556,7 +428,5 @@ TEST(CalcoloLam, NumericNamesShowAsWholeNumbers) {
     d->LamNome[2] = "EI 60 b";
     GrigliaLam g;
     AggiornaTabellaLamierini(*d, g);
-    EXPECT_EQ(g.righe[0].Txt_EI, "126");
-    EXPECT_EQ(g.righe[1].Txt_EI, "");
-    EXPECT_EQ(g.righe[2].Txt_EI, "EI 60 b");
+    EXPECT_EQ((Testi{g.righe[0].Txt_EI, g.righe[1].Txt_EI, g.righe[2].Txt_EI}), (Testi{"126", "", "EI 60 b"}));
 }

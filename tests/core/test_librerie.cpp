@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "FakeSinks.h"
 #include "LibrerieSupport.h"
@@ -20,12 +22,13 @@ namespace {
 using libtest::Byte;
 using libtest::Cartella;
 
+using Testi = std::vector<std::string>;
+
 const char* MSG_APERTURA_RAME_PREFISSO =
     "Errore di Apertura File Libreria Filo Rame\nprobabile Libreria Rame vecchia da aggiornare\n";
 
 // n wires of bare 0,1 .. with enamelled 10 % larger, computed by the editor's code.
 void CalcolaFili(ModuleDIC& d, int n) {
-    GrigliaRame g;
     const char* nudi[] = {"0,1", "0,126", "0,2", "0,25", "0,3", "0,35", "0,4", "0,45", "0,5", "0,55",
                           "0,6", "0,65", "0,7", "0,75", "0,8", "0,85", "0,9", "0,95", "1", "1,05",
                           "1,1", "1,15", "1,2", "1,25", "1,3", "1,35", "1,4", "1,45", "1,5", "1,55",
@@ -34,13 +37,9 @@ void CalcolaFili(ModuleDIC& d, int n) {
                              "0,66", "0,71", "0,77", "0,82", "0,88", "0,93", "0,99", "1,04", "1,1", "1,15",
                              "1,21", "1,26", "1,32", "1,37", "1,43", "1,48", "1,54", "1,59", "1,65", "1,7",
                              "1,76", "1,81", "1,87", "1,92", "1,98", "2,03", "2,09", "6,5"};
-    for (int i = 0; i < n; ++i) {
-        g.Txt_FiloNudo[i] = nudi[i];
-        g.Txt_FiloIsolato[i] = isolati[i];
-    }
-    g.Txt_CoefKf = "1,05";
-    g.Txt_Ohm_m = "0,0176";
-    g.Txt_PesSpeRam = "8,9";
+    std::vector<std::pair<std::string, std::string>> righe;
+    for (int i = 0; i < n; ++i) righe.emplace_back(nudi[i], isolati[i]);
+    GrigliaRame g = libtest::Fili(righe);
     FakeMessaggi msg;
     ASSERT_EQ(CalcolaLibreriaRame(d, g, msg), EsitoCalcoloRame::Calcolata);
 }
@@ -73,12 +72,9 @@ TEST(LibRame, PackWriteReadRepackIsByteExactAndKeepsTheTable) {
     auto a = std::make_unique<ModuleDIC>();
     a->Rec[285] = "leftover of a project";
     CalcolaFili(*a, 38);
-    EXPECT_EQ(a->Rec[0], "0,1");
-    EXPECT_EQ(a->Rec[1], "0,126");  // a third decimal survives
-    EXPECT_EQ(a->Rec[37], "6,35");
-    EXPECT_EQ(a->Rec[266], "1,05");
-    EXPECT_EQ(a->Rec[267], "0,0176");
-    EXPECT_EQ(a->Rec[268], "8,9");
+    // A third decimal survives; the coefficients follow the 7 x 38 table.
+    EXPECT_EQ((Testi{a->Rec[0], a->Rec[1], a->Rec[37], a->Rec[266], a->Rec[267], a->Rec[268]}),
+              (Testi{"0,1", "0,126", "6,35", "1,05", "0,0176", "8,9"}));
     for (int k = 269; k < 300; ++k) EXPECT_EQ(a->Rec[k], "") << k;
     const std::string f1 = tmp.File("a.wir");
     ScriviRec(*a, f1, 20, 300);
@@ -89,13 +85,9 @@ TEST(LibRame, PackWriteReadRepackIsByteExactAndKeepsTheTable) {
     FakeMessaggi msg;
     ASSERT_TRUE(LeggiLibreriaRame(*b, msg));
     EXPECT_TRUE(msg.boxes.empty());
-    EXPECT_EQ(b->NumElementi, 39);
     AttesoColonnaUguale(*a, 0, *b, 0);
-    EXPECT_EQ(b->KfRame[0][0], 1.05f);
-    EXPECT_EQ(b->OhmRame[0][0], 0.0176f);
-    EXPECT_EQ(b->PesSpeRame[0][0], 8.9f);
-    EXPECT_EQ(b->NomeLibRame[0], f1);
-    EXPECT_EQ(b->UltimaLibRame, f1);
+    Esatti({V(b->NumElementi, 39), V(b->KfRame[0][0], 1.05f), V(b->OhmRame[0][0], 0.0176f), V(b->PesSpeRame[0][0], 8.9f)});
+    EXPECT_EQ((Testi{b->NomeLibRame[0], b->UltimaLibRame}), (Testi{f1, f1}));
 
     CompilaRecLibRame(*b);
     const std::string f2 = tmp.File("b.wir");
@@ -124,13 +116,10 @@ TEST(LibRame, ReadingIntoAnotherColumnSetsTheLibraryCoefficientsAtTheOrigin) {
         EXPECT_EQ(b->FiloNudo[r][14], 0.0f) << r;
         EXPECT_EQ(b->SezioneFilo[r][14], 0.0f) << r;
     }
-    EXPECT_EQ(b->FiloNudo[38][14], 9.0f);  // the custom wire is not the library's
-    EXPECT_EQ(b->FiloNudo[0][13], 9.0f);
-    EXPECT_EQ(b->FiloNudo[0][0], 9.0f);
-    EXPECT_EQ(b->KfRame[0][0], 1.05f);
-    EXPECT_EQ(b->KfRame[0][14], 0.0f);
-    EXPECT_EQ(b->NomeLibRame[14], f);
-    EXPECT_EQ(b->NomeLibRame[0], "");
+    // The custom wire (row 38) is not the library's; other columns stay.
+    Esatti({V(b->FiloNudo[38][14], 9), V(b->FiloNudo[0][13], 9), V(b->FiloNudo[0][0], 9), V(b->KfRame[0][0], 1.05f),
+            V(b->KfRame[0][14], 0)});
+    EXPECT_EQ((Testi{b->NomeLibRame[14], b->NomeLibRame[0]}), (Testi{f, ""}));
 }
 
 TEST(LibRame, CountStopsAtTheFirstZeroDiameterAndDropsWhatFollows) {
@@ -146,11 +135,7 @@ TEST(LibRame, CountStopsAtTheFirstZeroDiameterAndDropsWhatFollows) {
     ASSERT_TRUE(LeggiLibreriaRame(*b, msg));
     EXPECT_EQ(b->NumElementi, 6);
     EXPECT_EQ(b->FiloNudo[4][0], 0.3f);
-    for (int r = 5; r < 38; ++r) {
-        EXPECT_EQ(b->FiloNudo[r][0], 0.0f);
-        EXPECT_EQ(b->FiloIsolato[r][0], 0.0f);
-        EXPECT_EQ(b->PesoFilo[r][0], 0.0f);
-    }
+    for (int r = 5; r < 38; ++r) Esatti({V(b->FiloNudo[r][0], 0), V(b->FiloIsolato[r][0], 0), V(b->PesoFilo[r][0], 0)});
 
     a->Rec[0] = "0";  // no wire at all
     ScriviRec(*a, f, 20, 300);
@@ -174,10 +159,8 @@ TEST(LibRame, ARecordThatDoesNotConvertKeepsThePreviousValue) {
     FakeMessaggi msg;
     ASSERT_TRUE(LeggiLibreriaRame(*b, msg));
     EXPECT_TRUE(msg.boxes.empty());
-    EXPECT_EQ(b->FiloIsolato[1][0], 7.5f);
-    EXPECT_EQ(b->OhmRame[0][0], 0.02f);
-    EXPECT_EQ(b->FiloIsolato[2][0], a->FiloIsolato[2][0]);
-    EXPECT_EQ(b->NumElementi, 6);
+    Esatti({V(b->FiloIsolato[1][0], 7.5f), V(b->OhmRame[0][0], 0.02f), V(b->FiloIsolato[2][0], a->FiloIsolato[2][0]),
+            V(b->NumElementi, 6)});
 }
 
 TEST(LibRame, AFileThatCannotBeReadShowsOneMessageAndChangesNothing) {
@@ -194,16 +177,13 @@ TEST(LibRame, AFileThatCannotBeReadShowsOneMessageAndChangesNothing) {
     b->FileLibreria = manca;
     FakeMessaggi msg;
     EXPECT_FALSE(LeggiLibreriaRame(*b, msg));
-    ASSERT_EQ(msg.boxes.size(), 1u);
-    EXPECT_EQ(msg.boxes[0].testo, MSG_APERTURA_RAME_PREFISSO + manca);
+    ASSERT_EQ(msg.Testi(), Testi{MSG_APERTURA_RAME_PREFISSO + manca});
     EXPECT_EQ(msg.boxes[0].titolo, "Libreria Filo Rame Smaltato");
     EXPECT_EQ(msg.boxes[0].stile, 48);
     EXPECT_FALSE(std::filesystem::exists(manca));
     AttesoColonnaUguale(*prima, 0, *b, 0);
     EXPECT_EQ(b->NumElementi, prima->NumElementi);
-    EXPECT_EQ(b->NomeLibRame[0], "prima.wir");
-    EXPECT_EQ(b->UltimaLibRame, "prima.wir");
-    EXPECT_EQ(b->Rec[0], "buffer");
+    EXPECT_EQ((Testi{b->NomeLibRame[0], b->UltimaLibRame, b->Rec[0]}), (Testi{"prima.wir", "prima.wir", "buffer"}));
 
     // A file of longer records holds a length the 20-byte records cannot have.
     auto a = std::make_unique<ModuleDIC>();
@@ -228,9 +208,7 @@ TEST(LibRame, CopyGivesEveryWindingTheLibraryButNotTheCustomWire) {
         AttesoColonnaUguale(*d, 0, *d, k);
         EXPECT_EQ(d->NomeLibRame[k], "LIBRERIA/LibRame1.wir");
     }
-    EXPECT_EQ(d->FiloNudo[37][24], 6.35f);
-    EXPECT_EQ(d->FiloNudo[38][7], 3.3f);
-    EXPECT_EQ(d->KfRame[38][7], 1.2f);
+    Esatti({V(d->FiloNudo[37][24], 6.35f), V(d->FiloNudo[38][7], 3.3f), V(d->KfRame[38][7], 1.2f)});
 }
 
 TEST(LibRame, OldLibraryTestAcceptsOurFilesAndRefusesAnotherSection) {
@@ -256,22 +234,17 @@ TEST(LibRame, OldLibraryTestAcceptsOurFilesAndRefusesAnotherSection) {
     const auto prima = std::make_unique<ModuleDIC>(*b);
     b->FileLibreria = vecchia;
     EXPECT_FALSE(ApriLibreriaRame(*b, msg, MSG_LIBRAME_VECCHIA_EDITOR));
-    ASSERT_EQ(msg.boxes.size(), 1u);
-    EXPECT_EQ(msg.boxes[0].testo,
-              "Questa Libreria Filo Rame \u00e8 vecchia deve essere aggiornata\n"
-              " click su  'Modifica Libreria'  impostare i parametri :\n"
-              " Coefficiente Kf, Resistivit\u00e0, Peso Specifico  poi \n"
-              " click su 'Calcola Filo'  e  'Salva con Nome' ");
+    ASSERT_EQ(msg.Testi(), Testi{"Questa Libreria Filo Rame \u00e8 vecchia deve essere aggiornata\n"
+                                 " click su  'Modifica Libreria'  impostare i parametri :\n"
+                                 " Coefficiente Kf, Resistivit\u00e0, Peso Specifico  poi \n"
+                                 " click su 'Calcola Filo'  e  'Salva con Nome' "});
     EXPECT_EQ(msg.boxes[0].titolo, "Verifica Inserzione Parametri Libreria Rame");
     EXPECT_EQ(msg.boxes[0].stile, 48);
     // Everything the refused read changed is back.
     AttesoColonnaUguale(*prima, 3, *b, 3);
-    EXPECT_EQ(b->NomeLibRame[3], nuova);
-    EXPECT_EQ(b->UltimaLibRame, nuova);
-    EXPECT_EQ(b->NumElementi, 11);
-    EXPECT_EQ(b->KfRame[0][0], prima->KfRame[0][0]);
-    EXPECT_EQ(b->OhmRame[0][0], prima->OhmRame[0][0]);
-    EXPECT_EQ(b->PesSpeRame[0][0], prima->PesSpeRame[0][0]);
+    EXPECT_EQ((Testi{b->NomeLibRame[3], b->UltimaLibRame}), (Testi{nuova, nuova}));
+    Esatti({V(b->NumElementi, 11), V(b->KfRame[0][0], prima->KfRame[0][0]), V(b->OhmRame[0][0], prima->OhmRame[0][0]),
+            V(b->PesSpeRame[0][0], prima->PesSpeRame[0][0])});
 
     // The wire dialog's own text.
     b->FileLibreria = vecchia;
@@ -282,31 +255,25 @@ TEST(LibRame, OldLibraryTestAcceptsOurFilesAndRefusesAnotherSection) {
 }
 
 TEST(LibRame, OldLibraryTestAllowsOnlyTheSeventhDigit) {
+    // Sections as the file keeps them, worked out by hand: 0,5 mm gives
+    // 0,0625 x 3,14159 = 0,19634937..., stored as the Single 0,19634938; 0,2 mm
+    // gives 0,0314159 (truncated to seven decimals the recomputed Single gives
+    // 0,0314159 and the one read back 0,0314158); 1,5 mm gives 1,767144375,
+    // kept as 1,767144. Ten parts in a million off is another section.
+    struct Caso {
+        float nudo;
+        const char* sezione;
+        bool vecchia;
+    };
+    const Caso casi[] = {{0.5f, "0,19634938", false}, {0.5f, "0,1963", true},     {0, "0", false},
+                         {0.2f, "0,0314159", false},  {0.2f, "0,0314162", true},  {1.5f, "1,767144", false},
+                         {1.5f, "1,76716", true}};
     auto d = std::make_unique<ModuleDIC>();
-    d->FiloNudo[0][0] = 0.5f;
-    // 0.0625 x 3.14159 = 0.19634937..., stored as the Single 0.19634938
-    d->SezioneFilo[0][0] = 0.19634938f;
-    EXPECT_FALSE(LibreriaRameVecchia(*d, 0));
-    d->SezioneFilo[0][0] = 0.1963;
-    EXPECT_TRUE(LibreriaRameVecchia(*d, 0));
-    d->FiloNudo[0][0] = 0;
-    d->SezioneFilo[0][0] = 0;
-    EXPECT_FALSE(LibreriaRameVecchia(*d, 0));
-
-    // Sections as the file keeps them, worked out by hand: 0,2 mm gives
-    // 0,01 x 3,14159 = 0,0314159 (truncated to seven decimals the recomputed
-    // Single gives 0,0314159 and the one read back 0,0314158); 1,5 mm gives
-    // 0,5625 x 3,14159 = 1,767144375, kept as 1,767144.
-    d->FiloNudo[0][0] = 0.2f;
-    d->SezioneFilo[0][0] = *num::TextToSng("0,0314159");
-    EXPECT_FALSE(LibreriaRameVecchia(*d, 0));
-    d->SezioneFilo[0][0] = *num::TextToSng("0,0314162");  // ten parts in a million off
-    EXPECT_TRUE(LibreriaRameVecchia(*d, 0));
-    d->FiloNudo[0][0] = 1.5f;
-    d->SezioneFilo[0][0] = *num::TextToSng("1,767144");
-    EXPECT_FALSE(LibreriaRameVecchia(*d, 0));
-    d->SezioneFilo[0][0] = *num::TextToSng("1,76716");
-    EXPECT_TRUE(LibreriaRameVecchia(*d, 0));
+    for (const Caso& k : casi) {
+        d->FiloNudo[0][0] = k.nudo;
+        d->SezioneFilo[0][0] = *num::TextToSng(k.sezione);
+        EXPECT_EQ(LibreriaRameVecchia(*d, 0), k.vecchia) << k.nudo << " mm, section " << k.sezione;
+    }
 }
 
 TEST(LibRame, OurOwnLibrariesPassTheOldLibraryTestWhateverTheirFirstWire) {
@@ -314,14 +281,7 @@ TEST(LibRame, OurOwnLibrariesPassTheOldLibraryTestWhateverTheirFirstWire) {
     for (const char* primo : {"0,2", "0,4", "0,375", "1,5", "2,5"}) {
         SCOPED_TRACE(primo);
         auto a = std::make_unique<ModuleDIC>();
-        GrigliaRame g;
-        g.Txt_FiloNudo[0] = primo;
-        g.Txt_FiloIsolato[0] = "2,8";
-        g.Txt_FiloNudo[1] = "2,6";
-        g.Txt_FiloIsolato[1] = "2,9";
-        g.Txt_CoefKf = "1,05";
-        g.Txt_Ohm_m = "0,0176";
-        g.Txt_PesSpeRam = "8,9";
+        GrigliaRame g = libtest::Fili({{primo, "2,8"}, {"2,6", "2,9"}});
         FakeMessaggi msg;
         ASSERT_EQ(CalcolaLibreriaRame(*a, g, msg), EsitoCalcoloRame::Calcolata);
         const std::string f = tmp.File("mia.wir");
@@ -344,17 +304,7 @@ namespace {
 // A typed shell table of n rows in the kind's proportions, C = 10, 12, ...
 GrigliaLam GrigliaMantello(int n) {
     GrigliaLam g;
-    for (int i = 0; i < n; ++i) {
-        const int c = 10 + 2 * i;
-        RigaLam& r = g.righe[i];
-        r.Txt_C = std::to_string(c);
-        r.Txt_A = std::to_string(c * 5 / 2) + (c % 2 ? ",5" : "");
-        r.Txt_B = std::to_string(3 * c);
-        r.Txt_D = r.Txt_F = r.Txt_G = std::to_string(c / 2);
-        r.Txt_E = std::to_string(3 * c / 2);
-        r.Txt_EI = "EI " + std::to_string(3 * c);
-        r.Txt_PesoLam = "0,5";
-    }
+    for (int i = 0; i < n; ++i) libtest::RigaMantello(g, i, 10 + 2 * i, "EI " + std::to_string(30 + 6 * i), "0,5");
     return g;
 }
 
@@ -365,13 +315,7 @@ TEST(LibLam, PackWriteReadUnpackRepackIsByteExact) {
     auto a = std::make_unique<ModuleDIC>();
     GrigliaLam g = GrigliaMantello(18);
     // Measures with two decimals that still add up exactly.
-    g.righe[4].Txt_C = "6,35";
-    g.righe[4].Txt_D = g.righe[4].Txt_G = "3,2";
-    g.righe[4].Txt_F = "3,1";
-    g.righe[4].Txt_B = "18,95";
-    g.righe[4].Txt_E = "9,5";
-    g.righe[4].Txt_A = "15,9";
-    g.righe[4].Txt_EI = "ei Piccolo 1";
+    libtest::Riga(g, 4, {"6,35", "3,2", "9,5", "3,1", "3,2", "15,9", "18,95"}, "ei Piccolo 1", "0,5");
     for (int k = 181; k < 200; ++k) a->Rec[k] = "leftover";
     OpzioneTipoLam(*a, 0);
     FakeMessaggi msg;
@@ -390,22 +334,17 @@ TEST(LibLam, PackWriteReadUnpackRepackIsByteExact) {
     b->FileLibreria = f1;
     ASSERT_TRUE(ApriLibreriaLamierini(*b, msg));
     EXPECT_TRUE(msg.boxes.empty());
-    EXPECT_EQ(b->NomeLibLam, f1);
-    EXPECT_EQ(b->LamTipoDescr, "Mantello per Monofase");
     // The sort put the small row first; its name came back exactly as typed.
-    EXPECT_EQ(b->LamNome[0], "ei Piccolo 1");
-    EXPECT_EQ(b->LamC[0], 6.35f);
-    EXPECT_EQ(b->LamB[0], 18.95f);
-    EXPECT_EQ(b->LamAxB[0], 3.0f);  // 15,9 x 18,95 / 100 = 3,013: label "3,0"
+    EXPECT_EQ((Testi{b->NomeLibLam, b->LamTipoDescr, b->LamNome[0]}), (Testi{f1, "Mantello per Monofase", "ei Piccolo 1"}));
+    // 15,9 x 18,95 / 100 = 3,013: label "3,0".
+    Esatti({V(b->LamC[0], 6.35f), V(b->LamB[0], 18.95f), V(b->LamAxB[0], 3)});
     for (int i = 1; i < 18; ++i) {
-        EXPECT_EQ(b->LamC[i], a->LamC[i]) << i;
-        EXPECT_EQ(b->LamA[i], a->LamA[i]) << i;
+        Esatti({V(b->LamC[i], a->LamC[i]), V(b->LamA[i], a->LamA[i])});
         EXPECT_EQ(b->LamNome[i], a->LamNome[i]) << i;
     }
-    EXPECT_EQ(b->LamPeso[17], 0.5f);
-    EXPECT_EQ(b->LamA[18], 77.0f);
+    // Rows past the library and figures the file does not hold stay.
+    Esatti({V(b->LamPeso[17], 0.5f), V(b->LamA[18], 77), V(b->LamNetta[2], 5)});
     EXPECT_EQ(b->LamNome[19], "fuori");
-    EXPECT_EQ(b->LamNetta[2], 5.0f);
 
     // What the editor would show and pack again from the read table.
     b->NumElementi = 17;
@@ -437,19 +376,12 @@ TEST(LibLam, EmptyAndBrokenRecordsBecomeZeroAndTheUnpackingGoesOn) {
     b->FileLibreria = f;
     FakeMessaggi msg;
     ASSERT_TRUE(ApriLibreriaLamierini(*b, msg));
-    EXPECT_EQ(b->LamAxB[3], 0.5f);
-    EXPECT_EQ(b->LamPeso[5], 0.0f);
-    EXPECT_EQ(b->LamC[9], 28.0f);
+    Esatti({V(b->LamAxB[3], 0.5f), V(b->LamPeso[5], 0), V(b->LamC[9], 28), V(b->LamA[18], 99)});
     for (int i = 10; i < 18; ++i) {  // no row of the earlier library survives
-        EXPECT_EQ(b->LamAxB[i], 0.0f) << i;
-        EXPECT_EQ(b->LamA[i], 0.0f) << i;
-        EXPECT_EQ(b->LamC[i], 0.0f) << i;
-        EXPECT_EQ(b->LamPeso[i], 0.0f) << i;
+        Esatti({V(b->LamAxB[i], 0), V(b->LamA[i], 0), V(b->LamC[i], 0), V(b->LamPeso[i], 0)});
         EXPECT_EQ(b->LamNome[i], "") << i;
     }
-    EXPECT_EQ(b->LamTipoDescr, "3 Colonne Quadro per Trifase");
-    EXPECT_EQ(b->LamA[18], 99.0f);
-    EXPECT_EQ(b->LamNome[20], "vecchio");
+    EXPECT_EQ((Testi{b->LamTipoDescr, b->LamNome[20]}), (Testi{"3 Colonne Quadro per Trifase", "vecchio"}));
 }
 
 TEST(LibLam, AFileThatCannotBeReadShowsOneMessageAndCreatesNothing) {
@@ -464,14 +396,11 @@ TEST(LibLam, AFileThatCannotBeReadShowsOneMessageAndCreatesNothing) {
     b->FileLibreria = manca;
     FakeMessaggi msg;
     EXPECT_FALSE(ApriLibreriaLamierini(*b, msg));
-    ASSERT_EQ(msg.boxes.size(), 1u);
-    EXPECT_EQ(msg.boxes[0].testo, "Errore di Aperture File Libreria");
+    ASSERT_EQ(msg.Testi(), Testi{"Errore di Aperture File Libreria"});
     EXPECT_EQ(msg.boxes[0].titolo, "Apri Libreria Lamierini");
     EXPECT_EQ(msg.boxes[0].stile, 48);
     EXPECT_FALSE(std::filesystem::exists(manca));
-    EXPECT_EQ(b->NomeLibLam, "prima.lam");
     EXPECT_EQ(b->LamC[0], 20.0f);
-    EXPECT_EQ(b->LamNome[0], "EI 60");
-    EXPECT_EQ(b->LamTipoDescr, "Mantello per Monofase");
-    EXPECT_EQ(b->Rec[0], "buffer");
+    EXPECT_EQ((Testi{b->NomeLibLam, b->LamNome[0], b->LamTipoDescr, b->Rec[0]}),
+              (Testi{"prima.lam", "EI 60", "Mantello per Monofase", "buffer"}));
 }

@@ -46,10 +46,8 @@ void ControllaLam(const std::string& nome, const char* descr, int16_t tipoAtteso
     d->Lam2Colonne = VERO;  // must be cleared by the identification
     IndividuaTipoLamierino(*d, msg);
     EXPECT_TRUE(msg.boxes.empty());
-    EXPECT_EQ(d->TipoLam, tipoAtteso);
-    EXPECT_EQ(d->LamMantello, Flag(tipoAtteso == 1));
-    EXPECT_EQ(d->Lam3Colonne, Flag(tipoAtteso == 3));
-    EXPECT_EQ(d->Lam2Colonne, FALSO);
+    Esatti({V(d->TipoLam, tipoAtteso), V(d->LamMantello, Flag(tipoAtteso == 1)), V(d->Lam3Colonne, Flag(tipoAtteso == 3)),
+            V(d->Lam2Colonne, FALSO)});
 }
 
 }  // namespace
@@ -61,10 +59,7 @@ TEST(LibrerieDefault, WireLibraryHasThirtyEightWiresAndPassesTheOldLibraryTest) 
     FakeMessaggi msg;
     ASSERT_TRUE(ApriLibreriaRame(*d, msg, MSG_LIBRAME_VECCHIA_DIALOGO));
     EXPECT_TRUE(msg.boxes.empty());
-    EXPECT_EQ(d->NumElementi, 39);
-    EXPECT_EQ(d->KfRame[0][0], 1.05f);
-    EXPECT_EQ(d->OhmRame[0][0], 0.0176f);
-    EXPECT_EQ(d->PesSpeRame[0][0], 8.9f);
+    Esatti({V(d->NumElementi, 39), V(d->KfRame[0][0], 1.05f), V(d->OhmRame[0][0], 0.0176f), V(d->PesSpeRame[0][0], 8.9f)});
     for (int r = 0; r < 38; ++r) {
         SCOPED_TRACE("wire " + std::to_string(r));
         EXPECT_GT(d->FiloNudo[r][0], 0.0f);
@@ -81,15 +76,10 @@ TEST(LibrerieDefault, WireLibraryHasThirtyEightWiresAndPassesTheOldLibraryTest) 
         EXPECT_NEAR(d->PesoFilo[r][0], d->SezioneFilo[r][0] * 8.9, 1e-5 * d->PesoFilo[r][0] + 1e-7);
     }
     // A few wires of the grade 1 table, as typed.
-    EXPECT_EQ(d->FiloNudo[0][0], 0.05f);
-    EXPECT_EQ(d->FiloIsolato[23][0], 0.544f);
-    EXPECT_EQ(d->FiloNudo[37][0], 2.5f);
+    Esatti({V(d->FiloNudo[0][0], 0.05f), V(d->FiloIsolato[23][0], 0.544f), V(d->FiloNudo[37][0], 2.5f)});
 }
 
-TEST(LibrerieDefault, ShellLibraryIdentifiesAsKindOne) {
+TEST(LibrerieDefault, LaminationLibrariesIdentifyAsTheirKind) {
     ControllaLam("LamMantelloStandard.lam", "Mantello per Monofase", 1);
-}
-
-TEST(LibrerieDefault, ThreeLegLibraryIdentifiesAsKindThree) {
     ControllaLam("LamTrifaseStandard.lam", "3 Colonne Stadard per Trifase", 3);
 }

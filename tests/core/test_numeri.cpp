@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <string>
 
 #include "platform/core/Numeri.h"
 
@@ -11,28 +12,15 @@ using namespace num;
 
 // ---------------------------------------------------------------- arithmetic
 
-TEST(Aritmetica, CIntRoundsHalvesToEven) {
-    EXPECT_EQ(CInt(2.5), 2);
-    EXPECT_EQ(CInt(3.5), 4);
-    EXPECT_EQ(CInt(-2.5), -2);
-    EXPECT_EQ(CInt(-3.5), -4);
-    EXPECT_EQ(CInt(0.5), 0);
-    EXPECT_EQ(CInt(1.5), 2);
-    EXPECT_EQ(CInt(2.4999), 2);
-    EXPECT_EQ(CInt(2.5001), 3);
-    EXPECT_EQ(CInt(-0.4), 0);
-}
-
-TEST(Aritmetica, CIntFailsOutsideSixteenBits) {
-    EXPECT_EQ(CInt(32767.0), 32767);
-    EXPECT_EQ(CInt(32767.4), 32767);
-    EXPECT_EQ(CInt(32767.5), std::nullopt);  // rounds to 32768
-    EXPECT_EQ(CInt(-32768.0), -32768);
-    EXPECT_EQ(CInt(-32768.5), -32768);       // the even neighbour is inside
-    EXPECT_EQ(CInt(-32768.6), std::nullopt);
-    EXPECT_EQ(CInt(1e10), std::nullopt);
-    EXPECT_EQ(CInt(std::numeric_limits<double>::quiet_NaN()), std::nullopt);
-    EXPECT_EQ(CInt(std::numeric_limits<double>::infinity()), std::nullopt);
+TEST(Aritmetica, CIntRoundsHalvesToEvenAndFailsOutsideSixteenBits) {
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    // 32767,5 rounds to 32768; for -32768,5 the even neighbour is inside.
+    const std::pair<double, std::optional<int16_t>> casi[] = {
+        {2.5, 2},         {3.5, 4},          {-2.5, -2},            {-3.5, -4},           {0.5, 0},
+        {1.5, 2},         {2.4999, 2},       {2.5001, 3},           {-0.4, 0},            {32767.0, 32767},
+        {32767.4, 32767}, {32767.5, {}},     {-32768.0, -32768},    {-32768.5, -32768},   {-32768.6, {}},
+        {1e10, {}},       {nan, {}},         {inf, {}}};
+    for (const auto& [x, atteso] : casi) EXPECT_EQ(CInt(x), atteso) << x;
 }
 
 TEST(Aritmetica, IntIsFloorAndFixTruncates) {
@@ -45,31 +33,18 @@ TEST(Aritmetica, IntIsFloorAndFixTruncates) {
     EXPECT_EQ(Sng(0.1), 0.1f);
 }
 
-// ---------------------------------------------------------------- Single to text
+// ---------------------------------------------------------------- numbers to text
 
-TEST(TestoNumeri, SingleTextsWithDecimalComma) {
-    EXPECT_EQ(SngToText(1.05f), "1,05");
-    EXPECT_EQ(SngToText(0.0176f), "0,0176");
-    EXPECT_EQ(SngToText(0.0f), "0");
-    EXPECT_EQ(SngToText(-0.0f), "0");
-    EXPECT_EQ(SngToText(2.0f / 3.0f), "0,6666667");
-    EXPECT_EQ(SngToText(-1.05f), "-1,05");
-    EXPECT_EQ(SngToText(100.0f), "100");
-    EXPECT_EQ(SngToText(0.5f), "0,5");
-    EXPECT_EQ(SngToText(1234567.0f), "1234567");  // no grouping
-    EXPECT_EQ(SngToText(0.0001f), "0,0001");
-    EXPECT_EQ(SngToText(0.0001234567f), "0,0001234567");
-    EXPECT_EQ(SngToText(8.9e-3f), "0,0089");
-    EXPECT_EQ(SngToText(1.724e-2f), "0,01724");
-}
-
-TEST(TestoNumeri, SingleExponentFormOnlyBeyondSevenDigits) {
-    EXPECT_EQ(SngToText(123456789.0f), "1,234568E+08");
-    EXPECT_EQ(SngToText(12345678.0f), "1,234568E+07");
-    EXPECT_EQ(SngToText(10000000.0f), "1E+07");
-    EXPECT_EQ(SngToText(0.00001f), "1E-05");
-    EXPECT_EQ(SngToText(-2.5e-7f), "-2,5E-07");
-    EXPECT_EQ(SngToText(3.4e38f), "3,4E+38");
+TEST(TestoNumeri, SingleTextsWithDecimalCommaAndExponentOnlyBeyondSevenDigits) {
+    const std::pair<float, const char*> casi[] = {
+        {1.05f, "1,05"},           {0.0176f, "0,0176"},        {0.0f, "0"},
+        {-0.0f, "0"},              {2.0f / 3.0f, "0,6666667"}, {-1.05f, "-1,05"},
+        {100.0f, "100"},           {0.5f, "0,5"},              {1234567.0f, "1234567"},  // no grouping
+        {0.0001f, "0,0001"},       {0.0001234567f, "0,0001234567"}, {8.9e-3f, "0,0089"},
+        {1.724e-2f, "0,01724"},    {123456789.0f, "1,234568E+08"}, {12345678.0f, "1,234568E+07"},
+        {10000000.0f, "1E+07"},    {0.00001f, "1E-05"},        {-2.5e-7f, "-2,5E-07"},
+        {3.4e38f, "3,4E+38"}};
+    for (const auto& [v, testo] : casi) EXPECT_EQ(SngToText(v), testo);
 }
 
 TEST(TestoNumeri, SingleTextReadsBackToSevenDigits) {
@@ -108,91 +83,63 @@ TEST(TestoNumeri, TextsThatDoNotConvert) {
     }
     EXPECT_EQ(TextToDbl("1e400"), std::nullopt);
     EXPECT_EQ(TextToSng("3,5E38"), std::nullopt);  // beyond the largest Single
-    EXPECT_EQ(TextToInt("32768"), std::nullopt);
-    EXPECT_EQ(TextToInt("-32769"), std::nullopt);
-    EXPECT_EQ(TextToInt("32767,5"), std::nullopt);
+    for (const char* s : {"32768", "-32769", "32767,5"}) EXPECT_EQ(TextToInt(s), std::nullopt) << s;
 }
 
 TEST(TestoNumeri, TextsThatConvert) {
-    EXPECT_EQ(TextToDbl("  2,5 "), 2.5);
-    EXPECT_EQ(TextToDbl("-0,5"), -0.5);
-    EXPECT_EQ(TextToDbl("+4"), 4.0);
-    EXPECT_EQ(TextToDbl("1,"), 1.0);
-    EXPECT_EQ(TextToDbl(",5"), 0.5);
-    EXPECT_EQ(TextToDbl("1,5E+3"), 1500.0);
-    EXPECT_EQ(TextToDbl("25e-1"), 2.5);
-    EXPECT_EQ(TextToDbl("1E-400"), 0.0);  // too small is zero
+    const std::pair<const char*, double> reali[] = {{"  2,5 ", 2.5}, {"-0,5", -0.5},     {"+4", 4.0},
+                                                    {"1,", 1.0},     {",5", 0.5},        {"1,5E+3", 1500.0},
+                                                    {"25e-1", 2.5},  {"1E-400", 0.0}};  // too small is zero
+    for (const auto& [s, v] : reali) EXPECT_EQ(TextToDbl(s), v) << s;
     EXPECT_EQ(TextToSng("0,0176"), 0.0176f);
     EXPECT_EQ(TextToSng("1,234568E+08"), 123456800.0f);
-    EXPECT_EQ(TextToInt("2,5"), 2);
-    EXPECT_EQ(TextToInt("3,5"), 4);
-    EXPECT_EQ(TextToInt("-2,5"), -2);
-    EXPECT_EQ(TextToInt("7"), 7);
-    EXPECT_EQ(TextToInt("32767"), 32767);
-    EXPECT_EQ(TextToInt("-32768"), -32768);
-    EXPECT_EQ(TextToInt("1,6"), 2);
+    const std::pair<const char*, int16_t> interi[] = {{"2,5", 2}, {"3,5", 4},         {"-2,5", -2},         {"7", 7},
+                                                      {"1,6", 2}, {"32767", 32767}, {"-32768", -32768}};
+    for (const auto& [s, v] : interi) EXPECT_EQ(TextToInt(s), v) << s;
 }
 
 TEST(TestoNumeri, BooleanTexts) {
-    EXPECT_EQ(TextToBool("True"), -1);
-    EXPECT_EQ(TextToBool("TRUE"), -1);
-    EXPECT_EQ(TextToBool(" false "), 0);
-    EXPECT_EQ(TextToBool("False"), 0);
-    EXPECT_EQ(TextToBool("0"), 0);
-    EXPECT_EQ(TextToBool("0,0"), 0);
-    EXPECT_EQ(TextToBool("2"), -1);
-    EXPECT_EQ(TextToBool("-1"), -1);
-    EXPECT_EQ(TextToBool("0,5"), -1);
-    EXPECT_EQ(TextToBool(""), std::nullopt);
-    EXPECT_EQ(TextToBool("Vero"), std::nullopt);
-    EXPECT_EQ(TextToBool("Truex"), std::nullopt);
+    const std::pair<const char*, std::optional<int16_t>> casi[] = {
+        {"True", -1}, {"TRUE", -1}, {" false ", 0}, {"False", 0},   {"0", 0},           {"0,0", 0},
+        {"2", -1},    {"-1", -1},   {"0,5", -1},    {"", {}},       {"Vero", {}},       {"Truex", {}}};
+    for (const auto& [s, v] : casi) EXPECT_EQ(TextToBool(s), v) << '"' << s << '"';
 }
 
 // ---------------------------------------------------------------- display masks
 
-TEST(Maschere, DigitPlaceholdersAndDecimalComma) {
-    EXPECT_EQ(Format(3.0, "##0.0#"), "3,0");
-    EXPECT_EQ(Format(0.125, "##0.0#"), "0,13");
-    EXPECT_EQ(Format(1234.5, "##0.0#"), "1234,5");  // more digits than placeholders
-    EXPECT_EQ(Format(12.34, "##0.0"), "12,3");
-    EXPECT_EQ(Format(0.0, "##0.0#"), "0,0");
-    EXPECT_EQ(Format(1.5, "#0.00"), "1,50");
-    EXPECT_EQ(Format(12.3456, "#0.000"), "12,346");
-    EXPECT_EQ(Format(0.00005, "#0.0000"), "0,0001");
-    EXPECT_EQ(Format(0.25, "0.000"), "0,250");
-    EXPECT_EQ(Format(7.0, "0.00"), "7,00");
-    EXPECT_EQ(Format(0.0, "0.0"), "0,0");
-    EXPECT_EQ(Format(5.0, "00"), "05");
-    EXPECT_EQ(Format(123.0, "00"), "123");
-    EXPECT_EQ(Format(12345.67, "#####.#"), "12345,7");
-    EXPECT_EQ(Format(3.1, "###0.##"), "3,1");
-    EXPECT_EQ(Format(3.0, "###0.##"), "3,");
-    EXPECT_EQ(Format(7.0, "####"), "7");
-    EXPECT_EQ(Format(1234.0, "####"), "1234");
+namespace {
+
+struct Maschera {
+    double v;
+    const char* maschera;
+    const char* atteso;
+};
+
+void Formati(std::initializer_list<Maschera> casi) {
+    for (const Maschera& k : casi) EXPECT_EQ(Format(k.v, k.maschera), k.atteso) << k.v << " under " << k.maschera;
 }
 
-TEST(Maschere, QuirksOfHashPlaceholders) {
-    EXPECT_EQ(Format(0.5, "###.#"), ",5");  // no leading zero under '#'
-    EXPECT_EQ(Format(2.0, "##0.#"), "2,");  // the comma stays
-    EXPECT_EQ(Format(0.0, "####"), "");
-    EXPECT_EQ(Format(0.0, "###.#"), "");
-    EXPECT_EQ(Format(0.04, "###.#"), "");   // rounds to 0
-    EXPECT_EQ(Format(0.0, "#####.#"), "");
-    EXPECT_EQ(Format(-0.5, "###.#"), "-,5");
+}  // namespace
+
+TEST(Maschere, DigitPlaceholdersAndDecimalComma) {
+    Formati({{3.0, "##0.0#", "3,0"},        {0.125, "##0.0#", "0,13"},      {1234.5, "##0.0#", "1234,5"},
+             {12.34, "##0.0", "12,3"},      {0.0, "##0.0#", "0,0"},         {1.5, "#0.00", "1,50"},
+             {12.3456, "#0.000", "12,346"}, {0.00005, "#0.0000", "0,0001"}, {0.25, "0.000", "0,250"},
+             {7.0, "0.00", "7,00"},         {0.0, "0.0", "0,0"},            {5.0, "00", "05"},
+             {123.0, "00", "123"},          {12345.67, "#####.#", "12345,7"}, {3.1, "###0.##", "3,1"},
+             {3.0, "###0.##", "3,"},        {7.0, "####", "7"},             {1234.0, "####", "1234"}});
+    // Under '#' no leading zero, the comma stays, a zero shows nothing.
+    Formati({{0.5, "###.#", ",5"},   {2.0, "##0.#", "2,"}, {0.0, "####", ""},       {0.0, "###.#", ""},
+             {0.04, "###.#", ""},    {0.0, "#####.#", ""}, {-0.5, "###.#", "-,5"}});
 }
 
 TEST(Maschere, RoundingHalfAwayFromZeroOnDecimalValue) {
     // 2.675 and 1.005 lie just below the half as doubles; their decimal value
-    // is the half and goes up.
-    EXPECT_EQ(Format(2.675, "#0.00"), "2,68");
-    EXPECT_EQ(Format(1.005, "0.00"), "1,01");
-    EXPECT_EQ(Format(0.125, "0.00"), "0,13");   // exact half, not to even
-    EXPECT_EQ(Format(2.5, "00"), "03");
-    EXPECT_EQ(Format(-1.25, "0.0"), "-1,3");
-    EXPECT_EQ(Format(-2.5, "####"), "-3");
-    EXPECT_EQ(Format(9.995, "#0.00"), "10,00");
-    EXPECT_EQ(Format(99.96, "##0.0"), "100,0");
-    EXPECT_EQ(Format(-0.04, "0.0"), "0,0");     // no sign on a zero
+    // is the half and goes up. An exact half is not rounded to even; a zero
+    // has no sign.
+    Formati({{2.675, "#0.00", "2,68"}, {1.005, "0.00", "1,01"},  {0.125, "0.00", "0,13"}, {2.5, "00", "03"},
+             {-1.25, "0.0", "-1,3"},   {-2.5, "####", "-3"},     {9.995, "#0.00", "10,00"}, {99.96, "##0.0", "100,0"},
+             {-0.04, "0.0", "0,0"}});
 }
 
 TEST(Maschere, SinglesAndIntegers) {

@@ -16,9 +16,13 @@
 #include "engine/ModuleDIC.h"
 #include "files/Progetto.h"
 #include "files/RecordFile.h"
+#include "tests/core/FakeSinks.h"
+#include "tests/core/LibrerieSupport.h"
 
 namespace fs = std::filesystem;
 using namespace progetto;
+using libtest::Byte;
+using Testi = std::vector<std::string>;
 
 namespace {
 
@@ -34,11 +38,6 @@ void ScriviGrezzo(const fs::path& p, int len, const std::vector<std::string>& re
         r.replace(2, t.size(), t);
         f.write(r.data(), len);
     }
-}
-
-std::string Byte(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
 }
 
 // Text of record n (1-based) of a file of 100-byte records, as raw bytes.
@@ -177,17 +176,9 @@ void Confronta(const std::array<T, N>& a, const std::array<T, N>& b, const std::
     for (size_t i = 0; i < N; ++i) Confronta(a[i], b[i], nome + "(" + std::to_string(i) + ")");
 }
 
-struct CartellaTemp {
-    fs::path p;
-    CartellaTemp() {
-        p = fs::temp_directory_path() /
-            ("marlovine_prog_" + std::to_string(::getpid()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(p);
-        fs::create_directories(p);
-    }
-    ~CartellaTemp() { fs::remove_all(p); }
-    std::string operator/(const std::string& f) const { return (p / f).string(); }
+// A scratch folder: dir / "name.tmf" is a path inside it.
+struct CartellaTemp : libtest::Cartella {
+    std::string operator/(const std::string& f) const { return File(f); }
 };
 
 // A small plain design that any test can save.
@@ -235,15 +226,10 @@ TEST(ProgettoLayout, BlocksFollowOneAnotherFromRecord1To9042AndEachElementOnce) 
 }
 
 TEST(ProgettoLayout, EarlierLayoutLacksVersionAndCustomWireBlock) {
-    EXPECT_EQ(RecordPrecedente(1), 0);
-    EXPECT_EQ(RecordPrecedente(2), 1);        // NumElementi
-    EXPECT_EQ(RecordPrecedente(35), 34);      // FiloNudo(0, 0)
-    EXPECT_EQ(RecordPrecedente(7209), 7208);  // PesoFilo(40, 24)
-    EXPECT_EQ(RecordPrecedente(7210), 0);
-    EXPECT_EQ(RecordPrecedente(7284), 0);
-    EXPECT_EQ(RecordPrecedente(7285), 7209);  // FiloScelto
-    EXPECT_EQ(RecordPrecedente(9042), 8966);  // AutoSpireOrd(25)
-    EXPECT_EQ(RecordPrecedente(9043), 0);
+    // NumElementi, FiloNudo(0, 0), PesoFilo(40, 24), FiloScelto, AutoSpireOrd(25); 0: not in the earlier file.
+    const std::pair<int, int> casi[] = {{1, 0},     {2, 1},       {35, 34},     {7209, 7208}, {7210, 0},
+                                        {7284, 0}, {7285, 7209}, {9042, 8966}, {9043, 0}};
+    for (const auto& [attuale, precedente] : casi) EXPECT_EQ(RecordPrecedente(attuale), precedente) << attuale;
 }
 
 TEST(ProgettoPack, RecordNumbersWorkedOutByHand) {
@@ -267,10 +253,9 @@ TEST(ProgettoPack, RecordNumbersWorkedOutByHand) {
     d->RochIngKi = 10;
     d->PriImp[0] = 3;
     d->PriGolaI[20] = FALSO;
-    d->PriGolaL[20] = VERO;
+    d->PriGolaL[20] = d->SecGolaL[20] = VERO;
     d->SecImp[0] = 8;
     d->SecGolaI[20] = 1;  // not -1: stored as False
-    d->SecGolaL[20] = VERO;
     d->TabSec = 3;
     d->Frequenza = 60;
     d->PriUlt = 11;
@@ -283,36 +268,19 @@ TEST(ProgettoPack, RecordNumbersWorkedOutByHand) {
     ASSERT_TRUE(CompilaRecProgetto(*d, err)) << err;
     auto R = [&d](int rec) { return d->Rec[rec - 1]; };
 
-    EXPECT_EQ(R(1), "1.5.0");
-    EXPECT_EQ(R(32), "ultima.wir");
-    EXPECT_EQ(R(7202), "0");      // PesoFilo(39, 24)
-    EXPECT_EQ(R(7196), "7");      // FiloNudo(39, 24)
-    EXPECT_EQ(R(7203), "1,25");
-    EXPECT_EQ(R(7204), "1,5");
-    EXPECT_EQ(R(7205), "0,0176");
-    EXPECT_EQ(R(7206), "6");
-    EXPECT_EQ(R(7207), "1,05");
-    EXPECT_EQ(R(7208), "0,5");
-    EXPECT_EQ(R(7209), "10,75");
-    EXPECT_EQ(R(7210), "1,1");    // KfRame(38, 0)
-    EXPECT_EQ(R(7284), "8,9");    // PesSpeRame(38, 24)
-    EXPECT_EQ(R(7285), "38");
-    EXPECT_EQ(R(7538), "4,5");    // LamNetta(20) = 7287 + 12*20 + 11
-    EXPECT_EQ(R(7610), "R5");     // RochTipo(5) = 7551 + 10*5 + 9
-    EXPECT_EQ(R(7640), "10");     // RochIngKi
-    EXPECT_EQ(R(7641), "3");      // PriImp(0)
-    EXPECT_EQ(R(8269), "False");  // PriGolaI(20)
-    EXPECT_EQ(R(8270), "True");   // PriGolaL(20) = 7641 + 30*20 + 29
-    EXPECT_EQ(R(8272), "8");      // SecImp(0)
-    EXPECT_EQ(R(8963), "False");  // SecGolaI(20) holding 1
-    EXPECT_EQ(R(8964), "True");   // SecGolaL(20) = 8272 + 33*20 + 32
-    EXPECT_EQ(R(8965), "3");      // TabSec
-    EXPECT_EQ(R(8970), "60");     // Frequenza
-    EXPECT_EQ(R(8978), "11");     // PriUlt
-    EXPECT_EQ(R(8979), "8");      // SecUlt
-    EXPECT_EQ(R(8980), "H");
-    EXPECT_EQ(R(8990), "-2,5");   // PotPass
-    EXPECT_EQ(R(9042), "123456"); // AutoSpireOrd(25) = 8991 + 2*25 + 1
+    // Custom wire row 40 of column 24 fills 7203..7209 after PesoFilo(39, 24)
+    // at 7202; LamNetta(20) = 7287 + 12*20 + 11; RochTipo(5) = 7551 + 10*5 + 9;
+    // PriGolaL(20) = 7641 + 30*20 + 29; SecGolaL(20) = 8272 + 33*20 + 32;
+    // AutoSpireOrd(25) = 8991 + 2*25 + 1. SecGolaI(20) holds 1.
+    const std::pair<int, const char*> attesi[] = {
+        {1, "1.5.0"},  {32, "ultima.wir"}, {7202, "0"},      {7196, "7"},       {7203, "1,25"},  {7204, "1,5"},
+        {7205, "0,0176"}, {7206, "6"},     {7207, "1,05"},   {7208, "0,5"},     {7209, "10,75"},
+        {7210, "1,1"} /* KfRame(38, 0) */, {7284, "8,9"} /* PesSpeRame(38, 24) */, {7285, "38"},
+        {7538, "4,5"}, {7610, "R5"},       {7640, "10"} /* RochIngKi */,        {7641, "3"} /* PriImp(0) */,
+        {8269, "False"} /* PriGolaI(20) */, {8270, "True"}, {8272, "8"} /* SecImp(0) */, {8963, "False"},
+        {8964, "True"}, {8965, "3"} /* TabSec */, {8970, "60"} /* Frequenza */, {8978, "11"} /* PriUlt */,
+        {8979, "8"} /* SecUlt */, {8980, "H"}, {8990, "-2,5"} /* PotPass */, {9042, "123456"}};
+    for (const auto& [rec, testo] : attesi) EXPECT_EQ(R(rec), testo) << rec;
     for (int rec = 9043; rec <= 9999; ++rec) ASSERT_EQ(R(rec), "") << rec;
     for (int rec = 1; rec <= 9042; ++rec) EXPECT_NE(R(rec), "99") << rec;
 }
@@ -359,11 +327,8 @@ TEST(ProgettoFile, RandomDesignComesBackFieldByField) {
             EXPECT_TRUE(Sette(a->OhmRame[38][j], b->OhmRame[38][j])) << j;
             EXPECT_TRUE(Sette(a->PesSpeRame[38][j], b->PesSpeRame[38][j])) << j;
         }
-        EXPECT_EQ(b->KfRame[0][0], 1.07f);
-        EXPECT_EQ(b->OhmRame[0][0], 0.0176f);
-        EXPECT_EQ(b->FileTitolo, "prova.tmf");
-        EXPECT_EQ(b->FileNome, file);
-        EXPECT_EQ(b->Versione, "1.5.0");
+        Esatti({V(b->KfRame[0][0], 1.07f), V(b->OhmRame[0][0], 0.0176f)});
+        EXPECT_EQ((Testi{b->FileTitolo, b->FileNome, b->Versione}), (Testi{"prova.tmf", file, "1.5.0"}));
     }
 }
 
@@ -387,22 +352,15 @@ TEST(ProgettoFile, EarlierLayoutIsReadFromItsOwnOffsets) {
     for (const std::string& primo : {std::string("7"), std::string("1.4.2")}) {
         SCOPED_TRACE(primo);
         std::vector<std::string> rec(8966);
-        rec[0] = primo;           // NumElementi (no version record)
-        rec[3] = "Vecchio.tmf";   // FileTitolo
-        rec[4] = "C:\\vecchio.tmf";
-        rec[5] = "3";             // TipoCalcolo
-        rec[6] = "C:\\lib\\rame0.wir";  // NomeLibRame(0)
-        rec[33] = "0,5";          // FiloNudo(0, 0)
-        rec[7207] = "2,25";       // PesoFilo(40, 24)
-        rec[7208] = "12";         // FiloScelto
-        rec[7209] = "33,5";       // AreaNecessaria
-        rec[7210] = "6,25";       // LamAxB(0)
-        rec[7564] = "230";        // PriImp(0): 7641 - 76
-        rec[7565] = "400";        // PriVolt(0)
-        rec[8893] = "50";         // Frequenza (8970 - 76)
-        rec[8901] = "2";          // PriUlt
-        rec[8902] = "1";          // SecUlt
-        rec[8965] = "77";         // AutoSpireOrd(25)
+        rec[0] = primo;  // NumElementi (no version record)
+        // FileTitolo, FileNome, TipoCalcolo, NomeLibRame(0), FiloNudo(0, 0), PesoFilo(40, 24),
+        // FiloScelto, AreaNecessaria, LamAxB(0), PriImp(0) (7641 - 76), PriVolt(0),
+        // Frequenza (8970 - 76), PriUlt, SecUlt, AutoSpireOrd(25).
+        const std::pair<int, const char*> righe[] = {
+            {3, "Vecchio.tmf"}, {4, "C:\\vecchio.tmf"}, {5, "3"}, {6, "C:\\lib\\rame0.wir"}, {33, "0,5"},
+            {7207, "2,25"}, {7208, "12"}, {7209, "33,5"}, {7210, "6,25"}, {7564, "230"}, {7565, "400"},
+            {8893, "50"}, {8901, "2"}, {8902, "1"}, {8965, "77"}};
+        for (const auto& [i, testo] : righe) rec[static_cast<size_t>(i)] = testo;
         ScriviGrezzo(dir / "vecchio.ttf", 100, rec);
 
         auto d = std::make_unique<ModuleDIC>();
@@ -415,21 +373,11 @@ TEST(ProgettoFile, EarlierLayoutIsReadFromItsOwnOffsets) {
         ASSERT_TRUE(ApriProgetto(dir / "vecchio.ttf", *d, err, &es)) << err;
         EXPECT_TRUE(es.precedente);
         EXPECT_EQ(d->NumElementi, primo == "7" ? 7 : 30);  // "1.4.2" is no number
-        EXPECT_EQ(d->FileTitolo, "Vecchio.tmf");
-        EXPECT_EQ(d->FileNome, dir / "vecchio.ttf");
-        EXPECT_EQ(d->TipoCalcolo, 3);
-        EXPECT_EQ(d->NomeLibRame[0], "C:\\lib\\rame0.wir");
-        EXPECT_EQ(d->FiloNudo[0][0], 0.5f);
-        EXPECT_EQ(d->PesoFilo[40][24], 2.25f);
-        EXPECT_EQ(d->FiloScelto, 12.0f);
-        EXPECT_EQ(d->AreaNecessaria, 33.5f);
-        EXPECT_EQ(d->LamAxB[0], 6.25f);
-        EXPECT_EQ(d->PriImp[0], 230.0f);
-        EXPECT_EQ(d->PriVolt[0], 400.0f);
-        EXPECT_EQ(d->Frequenza, 50.0f);
-        EXPECT_EQ(d->PriUlt, 2.0f);
-        EXPECT_EQ(d->SecUlt, 1.0f);
-        EXPECT_EQ(d->AutoSpireOrd[25], 77.0f);
+        EXPECT_EQ((Testi{d->FileTitolo, d->FileNome, d->NomeLibRame[0]}),
+                  (Testi{"Vecchio.tmf", dir / "vecchio.ttf", "C:\\lib\\rame0.wir"}));
+        Esatti({V(d->TipoCalcolo, 3), V(d->FiloNudo[0][0], 0.5f), V(d->PesoFilo[40][24], 2.25f), V(d->FiloScelto, 12),
+                V(d->AreaNecessaria, 33.5f), V(d->LamAxB[0], 6.25f), V(d->PriImp[0], 230), V(d->PriVolt[0], 400),
+                V(d->Frequenza, 50), V(d->PriUlt, 2), V(d->SecUlt, 1), V(d->AutoSpireOrd[25], 77)});
         for (int j = 0; j < FILO_COLONNE; ++j) EXPECT_EQ(d->KfRame[38][j], 1.05f) << j;
         EXPECT_EQ(d->OhmRame[38][24], 0.0178f);
         EXPECT_EQ(d->Versione, "1.5.0");
@@ -472,15 +420,8 @@ TEST(ProgettoRead, IntegerReadFieldsRoundHalvesToEvenAndBadTextsKeepTheField) {
     d->FiloScelto = d->Frequenza = d->PriUlt = d->SecUlt = 9;
     const EsitoLettura es = LeggiRecProgetto(*d);
     ASSERT_TRUE(es.utilizzabile) << es.motivo;
-    EXPECT_EQ(d->FiloScelto, 12.0f);
-    EXPECT_EQ(d->Frequenza, 50.0f);
-    EXPECT_EQ(d->PriUlt, 2.0f);
-    EXPECT_EQ(d->SecUlt, 2.0f);
-    EXPECT_EQ(d->PriImp[0], 4.5f);
-    EXPECT_EQ(d->PriVolt[0], 115.0f);
-    EXPECT_EQ(d->ConoscoPotenza, VERO);
-    EXPECT_EQ(d->CadutaVolt, 7.0f);
-    EXPECT_EQ(d->LamScelto, 4);
+    Esatti({V(d->FiloScelto, 12), V(d->Frequenza, 50), V(d->PriUlt, 2), V(d->SecUlt, 2), V(d->PriImp[0], 4.5f),
+            V(d->PriVolt[0], 115), V(d->ConoscoPotenza, VERO), V(d->CadutaVolt, 7), V(d->LamScelto, 4)});
 }
 
 TEST(ProgettoRead, ShortFileOrOtherRecordLengthIsRefusedAndDesignUntouched) {
@@ -511,10 +452,8 @@ TEST(ProgettoRead, ShortFileOrOtherRecordLengthIsRefusedAndDesignUntouched) {
         std::string e;
         EXPECT_FALSE(ApriProgetto(dir / nome, *b, e));
         EXPECT_FALSE(e.empty());
-        EXPECT_EQ(b->TipoCalcolo, 2);
-        EXPECT_EQ(b->PriVolt[0], 9.0f);
-        EXPECT_EQ(b->FileTitolo, "mio.atm");
-        EXPECT_EQ(b->FileNome, "/mio.atm");
+        Esatti({V(b->TipoCalcolo, 2), V(b->PriVolt[0], 9)});
+        EXPECT_EQ((Testi{b->FileTitolo, b->FileNome}), (Testi{"mio.atm", "/mio.atm"}));
     }
     // Records after 9042 carry nothing: a file ending there is whole.
     auto b = std::make_unique<ModuleDIC>();
@@ -554,23 +493,10 @@ TEST(ProgettoRead, KindOrCountOutOfRangeRefusesOtherIndexesAreMadeSafe) {
     const EsitoLettura es = LeggiRecProgetto(*d);
     ASSERT_TRUE(es.utilizzabile) << es.motivo;
     EXPECT_EQ(es.corretti, 8);
-    EXPECT_EQ(d->NumElementi, 0);
-    EXPECT_EQ(d->LamScelto, 0);
-    EXPECT_EQ(d->RochScelto, 0);
-    EXPECT_EQ(d->FiloScelto, 0.0f);
-    EXPECT_EQ(d->PriFiloRiga[3], 0.0f);
-    EXPECT_EQ(d->SecFiloRiga[20], 0.0f);
-    EXPECT_EQ(d->PriFiloRiga[4], 40.0f);
-    EXPECT_EQ(d->PriAvvSerCon[2], 1);
-    EXPECT_EQ(d->PriAvvIso[2], VERO);
-    EXPECT_EQ(d->PriAvvSer[2], FALSO);
-    EXPECT_EQ(d->PriAvvAda[2], FALSO);
-    EXPECT_EQ(d->SecAvvSerCon[5], 1);
-    EXPECT_EQ(d->SecAvvIso[5], VERO);
-    EXPECT_EQ(d->SecAvvSer[5], FALSO);
-    EXPECT_EQ(d->SecAvvCar[5], FALSO);
-    EXPECT_EQ(d->SecAvvSerCon[6], 21);
-    EXPECT_EQ(d->SecAvvSer[6], VERO);
+    Esatti({V(d->NumElementi, 0), V(d->LamScelto, 0), V(d->RochScelto, 0), V(d->FiloScelto, 0), V(d->PriFiloRiga[3], 0),
+            V(d->SecFiloRiga[20], 0), V(d->PriFiloRiga[4], 40), V(d->PriAvvSerCon[2], 1), V(d->PriAvvIso[2], VERO),
+            V(d->PriAvvSer[2], FALSO), V(d->PriAvvAda[2], FALSO), V(d->SecAvvSerCon[5], 1), V(d->SecAvvIso[5], VERO),
+            V(d->SecAvvSer[5], FALSO), V(d->SecAvvCar[5], FALSO), V(d->SecAvvSerCon[6], 21), V(d->SecAvvSer[6], VERO)});
 
     // 39 (a library of 38 wires) is kept; -1 is not.
     for (const char* testo : {"39", "-1"}) {
@@ -630,8 +556,7 @@ TEST(ProgettoSave, TextThatCannotBeStoredFailsNamingTheFieldAndWritesNothing) {
         EXPECT_FALSE(fs::exists(dir / "no.tmf"));
         EXPECT_FALSE(SalvaProgetto(*c, dir / "ok.tmf", "ok.tmf", e));
         EXPECT_EQ(Byte(dir / "ok.tmf"), vecchio);  // the old file stays as it was
-        EXPECT_EQ(c->FileNome, "/prima.tmf");
-        EXPECT_EQ(c->FileTitolo, "prima.tmf");
+        EXPECT_EQ((Testi{c->FileNome, c->FileTitolo}), (Testi{"/prima.tmf", "prima.tmf"}));
     };
     prova([](ModuleDIC& c) { c.LamNome[3] += "è"; }, "LamNome(3)");
     prova([](ModuleDIC& c) { c.NomeLibRame[24] = std::string(99, 'a'); }, "NomeLibRame(24)");

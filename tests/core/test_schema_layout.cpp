@@ -4,6 +4,8 @@
 // labels at X+2000/+800/+1400; label tops T+200, T+150, T+350).
 #include <gtest/gtest.h>
 
+#include <array>
+#include <initializer_list>
 #include <memory>
 
 #include "engine/SchemaLayout.h"
@@ -44,17 +46,21 @@ const Etichetta* Trova(const Layout& l, int serie, int elemento) {
 }
 
 void AttesaImmagine(const Immagine& im, int figura, int elemento, int left, int top) {
-    EXPECT_EQ(im.figura, figura);
-    EXPECT_EQ(im.elemento, elemento);
-    EXPECT_EQ(im.left, left);
-    EXPECT_EQ(im.top, top);
+    EXPECT_EQ((std::array{im.figura, im.elemento, im.left, im.top}), (std::array{figura, elemento, left, top}));
 }
 
-void AttesaEtichetta(const Layout& l, int serie, int elemento, int left, int top) {
-    const Etichetta* e = Trova(l, serie, elemento);
-    ASSERT_NE(e, nullptr) << "Label" << serie << "(" << elemento << ") missing";
-    EXPECT_EQ(e->left, left) << "Label" << serie << "(" << elemento << ")";
-    EXPECT_EQ(e->top, top) << "Label" << serie << "(" << elemento << ")";
+// Label`serie`(elemento) at (left, top), for each row of the table.
+struct Posto {
+    int serie, elemento, left, top;
+};
+void Etichette(const Layout& l, std::initializer_list<Posto> posti) {
+    for (const Posto& p : posti) {
+        SCOPED_TRACE(::testing::Message() << "Label" << p.serie << "(" << p.elemento << ")");
+        const Etichetta* e = Trova(l, p.serie, p.elemento);
+        ASSERT_NE(e, nullptr) << "missing";
+        EXPECT_EQ(e->left, p.left);
+        EXPECT_EQ(e->top, p.top);
+    }
 }
 
 }  // namespace
@@ -68,33 +74,17 @@ TEST(SchemaLayout, TwoColumnsOnePrimaryTwoSecondaries) {
     AttesaImmagine(l.immagini[2], schema::AvvSecondario, 1, 2755, 700);
     ASSERT_EQ(l.etichette.size(), 15u);  // 5 labels per row, nothing else
 
-    const Etichetta* avv2 = Trova(l, 5, 1);
-    ASSERT_NE(avv2, nullptr);
-    EXPECT_EQ(avv2->testo, "Avv.2");
-    EXPECT_EQ(avv2->left, 4755);
-    EXPECT_EQ(avv2->top, 900);
-
-    // Column lefts of row 0.
-    AttesaEtichetta(l, 0, 0, 200, 300);
-    AttesaEtichetta(l, 1, 0, 800, 250);
-    AttesaEtichetta(l, 2, 0, 1500, 250);
-    AttesaEtichetta(l, 3, 0, 800, 450);
-    AttesaEtichetta(l, 4, 0, 1500, 450);
-    AttesaEtichetta(l, 6, 0, 3555, 250);
-    AttesaEtichetta(l, 7, 0, 4155, 250);
-    AttesaEtichetta(l, 8, 0, 3555, 450);
-    AttesaEtichetta(l, 9, 0, 4155, 450);
-    // The second secondary row, 600 lower.
-    AttesaEtichetta(l, 6, 1, 3555, 850);
-    AttesaEtichetta(l, 9, 1, 4155, 1050);
+    // Column lefts of row 0; the second secondary row, 600 lower.
+    Etichette(l, {{0, 0, 200, 300},   {1, 0, 800, 250},   {2, 0, 1500, 250}, {3, 0, 800, 450}, {4, 0, 1500, 450},
+                  {6, 0, 3555, 250},  {7, 0, 4155, 250},  {8, 0, 3555, 450}, {9, 0, 4155, 450}, {5, 1, 4755, 900},
+                  {6, 1, 3555, 850},  {9, 1, 4155, 1050}});
+    EXPECT_EQ(Trova(l, 5, 1)->testo, "Avv.2");
     // Nothing of a second primary.
     EXPECT_EQ(Trova(l, 0, 1), nullptr);
 
     // Last values of the working variables: the secondary loop ran last.
     EXPECT_TRUE(l.disegnato);
-    EXPECT_EQ(l.indice, 2.0f);
-    EXPECT_EQ(l.riga, 1300.0f);
-    EXPECT_EQ(l.colonna, 2755.0f);
+    EXPECT_EQ((std::array{l.indice, l.riga, l.colonna}), (std::array{2.0f, 1300.0f, 2755.0f}));
 }
 
 TEST(SchemaLayout, RowTextsUseMasksAndUnits) {
@@ -109,16 +99,8 @@ TEST(SchemaLayout, RowTextsUseMasksAndUnits) {
     d->SecFiloNudo[0] = 1.2f;
     Layout l = schema::Calcola(*d);
     ASSERT_EQ(l.etichette.size(), 10u);
-    EXPECT_EQ(Trova(l, 0, 0)->testo, "Avv.1");
-    EXPECT_EQ(Trova(l, 1, 0)->testo, "220, V");
-    EXPECT_EQ(Trova(l, 2, 0)->testo, "0,46 A");
-    EXPECT_EQ(Trova(l, 3, 0)->testo, "1234 sp");
-    EXPECT_EQ(Trova(l, 4, 0)->testo, "0,35mm");
-    EXPECT_EQ(Trova(l, 5, 0)->testo, "Avv.1");
-    EXPECT_EQ(Trova(l, 6, 0)->testo, "12,5 V");
-    EXPECT_EQ(Trova(l, 7, 0)->testo, "2, A");
-    EXPECT_EQ(Trova(l, 8, 0)->testo, "77 sp");
-    EXPECT_EQ(Trova(l, 9, 0)->testo, "1,2mm");
+    const char* attesi[] = {"Avv.1", "220, V", "0,46 A", "1234 sp", "0,35mm", "Avv.1", "12,5 V", "2, A", "77 sp", "1,2mm"};
+    for (int serie = 0; serie < 10; ++serie) EXPECT_EQ(Trova(l, serie, 0)->testo, attesi[serie]) << serie;
 }
 
 TEST(SchemaLayout, TwelveRowsAndClampBeyond) {
@@ -127,7 +109,7 @@ TEST(SchemaLayout, TwelveRowsAndClampBeyond) {
     ASSERT_EQ(l.immagini.size(), 13u);
     AttesaImmagine(l.immagini[11], schema::AvvPrimario, 11, 2200, 6700);
     EXPECT_EQ(l.immagini[11].top + schema::FIGURA_LATO, 7405);
-    AttesaEtichetta(l, 0, 11, 200, 6900);
+    Etichette(l, {{0, 11, 200, 6900}});
     EXPECT_EQ(Trova(l, 0, 11)->testo, "Avv.12");
 
     // More windings than rows: no element past 11, on either side.
@@ -158,16 +140,8 @@ TEST(SchemaLayout, StepDownAutotransformer) {
     ASSERT_EQ(l.immagini.size(), 2u);
     AttesaImmagine(l.immagini[0], schema::AutoPriDiscesa, 0, 2200, 100);
     AttesaImmagine(l.immagini[1], schema::AutoSecDiscesa, 0, 2200, 700);
-    AttesaEtichetta(l, 0, 0, 200, 300);
-    AttesaEtichetta(l, 1, 0, 800, 250);
-    AttesaEtichetta(l, 2, 0, 1500, 250);
-    AttesaEtichetta(l, 3, 0, 800, 450);
-    AttesaEtichetta(l, 4, 0, 1500, 450);
-    AttesaEtichetta(l, 5, 0, 4200, 900);
-    AttesaEtichetta(l, 6, 0, 3000, 850);
-    AttesaEtichetta(l, 7, 0, 3600, 850);
-    AttesaEtichetta(l, 8, 0, 3000, 1050);
-    AttesaEtichetta(l, 9, 0, 3600, 1050);
+    Etichette(l, {{0, 0, 200, 300}, {1, 0, 800, 250},  {2, 0, 1500, 250}, {3, 0, 800, 450},  {4, 0, 1500, 450},
+                  {5, 0, 4200, 900}, {6, 0, 3000, 850}, {7, 0, 3600, 850},  {8, 0, 3000, 1050}, {9, 0, 3600, 1050}});
     // The row shows the full-load voltage, not the no-load one compared.
     EXPECT_EQ(Trova(l, 6, 0)->testo, "115, V");
 }
@@ -181,10 +155,7 @@ TEST(SchemaLayout, StepUpAndEqualVoltagesAutotransformer) {
         ASSERT_EQ(l.immagini.size(), 2u);
         AttesaImmagine(l.immagini[0], schema::AutoSecSalita, 0, 2200, 100);
         AttesaImmagine(l.immagini[1], schema::AutoPriSalita, 0, 2200, 700);
-        AttesaEtichetta(l, 5, 0, 4200, 300);
-        AttesaEtichetta(l, 6, 0, 3000, 250);
-        AttesaEtichetta(l, 0, 0, 200, 900);
-        AttesaEtichetta(l, 4, 0, 1500, 1050);
+        Etichette(l, {{5, 0, 4200, 300}, {6, 0, 3000, 250}, {0, 0, 200, 900}, {4, 0, 1500, 1050}});
     }
 }
 
@@ -197,8 +168,7 @@ TEST(SchemaLayout, AutotransformerWithSeveralWindingsReusesSectionPicture) {
     AttesaImmagine(l.immagini[0], schema::AutoPriDiscesa, 0, 2200, 100);
     AttesaImmagine(l.immagini[1], schema::AutoPriDiscesa, 0, 2200, 700);
     AttesaImmagine(l.immagini[2], schema::AutoSecDiscesa, 0, 2200, 1300);
-    AttesaEtichetta(l, 0, 1, 200, 900);
-    AttesaEtichetta(l, 5, 0, 4200, 1500);
+    Etichette(l, {{0, 1, 200, 900}, {5, 0, 4200, 1500}});
 }
 
 TEST(SchemaLayout, UnknownKindDrawsNothing) {
