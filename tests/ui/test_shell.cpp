@@ -1,5 +1,6 @@
 // Start window, about window and picture viewer.
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QCoreApplication>
@@ -25,25 +26,29 @@ struct FakeFinestre : IFinestre {
     void Mostra(Finestra f) override { richieste.push_back(f); }
 };
 
-QString Testo(QObject* radice, const char* nome) {
-    auto* l = Figlio<QLabel>(radice, QString::fromLatin1(nome));
-    return l ? l->text() : QString();
+// The start window on a fresh design; the windows it asks for are recorded.
+struct Avvio {
+    std::unique_ptr<ModuleDIC> d = std::make_unique<ModuleDIC>();
+    FakeFinestre f;
+    Frm_Splash w{*d, &f};
+};
+
+// Caption of a label, button or frame; "" names the window itself.
+QString Testo(QWidget* radice, const QString& nome) {
+    if (nome.isEmpty()) return radice->windowTitle();
+    QObject* o = Figlio<QObject>(radice, nome);
+    if (auto* l = qobject_cast<QLabel*>(o)) return l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(o)) return b->text();
+    if (auto* g = qobject_cast<QGroupBox*>(o)) return g->title();
+    return QStringLiteral("<no caption>");
 }
 
-QRect Geometria(QObject* radice, const char* nome) {
-    auto* w = Figlio<QWidget>(radice, QString::fromLatin1(nome));
-    return w ? w->geometry() : QRect();
+bool Mostra(QWidget* w) {
+    w->show();
+    return QTest::qWaitForWindowExposed(w);
 }
 
-// A picture of w x h pixels written below the application's folder.
-QString ScriviImmagine(const QString& relativo, int w, int h) {
-    const QString percorso = QCoreApplication::applicationDirPath() + QLatin1Char('/') + relativo;
-    QDir().mkpath(QFileInfo(percorso).absolutePath());
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(Qt::darkCyan);
-    img.save(percorso, "PNG");
-    return percorso;
-}
+const QString kImmagine = QStringLiteral("VediProva/Avv Sec A.png");  // below the application's folder
 
 }  // namespace
 
@@ -51,84 +56,121 @@ class TestShell : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { guardia_ = std::make_unique<Sorveglianza>(); }
-    void cleanup() {
-        guardia_->Verifica();
-        guardia_.reset();
+    void initTestCase() {
+        // A 200 x 150 picture for the viewer.
+        const QString percorso = QCoreApplication::applicationDirPath() + QLatin1Char('/') + kImmagine;
+        QDir().mkpath(QFileInfo(percorso).absolutePath());
+        QImage img(200, 150, QImage::Format_RGB32);
+        img.fill(Qt::darkCyan);
+        QVERIFY(img.save(percorso, "PNG"));
+    }
+    void cleanupTestCase() {
+        QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/VediProva")).removeRecursively();
+    }
+    void init() { guardia_.emplace(); }
+    void cleanup() { guardia_->Verifica(); guardia_.reset(); }
+
+    void captions_data() {
+        QTest::addColumn<QString>("finestra");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("testo");
+        auto riga = [](const char* finestra, const char* nome, const QString& testo) {
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(finestra, nome)))
+                << QString::fromLatin1(finestra) << QString::fromLatin1(nome) << testo;
+        };
+        const char* s = "splash";
+        riga(s, "lblVersion", "Versione 1.5.0");
+        riga(s, "Label4", "Marlovine per Windows");
+        riga(s, "lblPlatform", "9x/Me/NT/2000/XP");
+        riga(s, "Lbl_Titolo", "Dimensionamento di:");
+        riga(s, "Lbl_Mono", "-Trasformatori Monofasi");
+        riga(s, "Label1", "-AutoTrasformatori Monofasi");
+        riga(s, "Lbl_Trifasi", "-Trasformatori Trifasi");
+        riga(s, "Label2", "-AutoTrasformatori Trifasi");
+        riga(s, "Lbl_Uscita", "-Trasformatori di Uscita per Amplificatori Valvolari");
+        riga(s, "Frame2", "Scegliere il Tipo di Calcolo");
+        riga(s, "Opt_Usci", "Calcolo di Trasformatori di Uscita per Amplificatori Valvolari Audio ");
+        riga(s, "Opt_AutoTrif", "Calcolo di AutoTrasformatori di Alimentazione Trifasi");
+        riga(s, "Cmd_Ok", "Entra");
+        riga(s, "Cmd_CreaLibLami", "Crea Librerie Lamierini");
+        riga(s, "Cmd_CreaLibRame", "Crea Librerie Filo Smaltato");
+        riga(s, "Cmd_About", "About");
+        riga(s, "Cmd_Esci", "Esci");
+        const char* a = "about";
+        riga(a, "", "Informazioni su Marlovine");
+        riga(a, "lblTitle", "Marlovine");
+        riga(a, "lblVersion", "Versione  1.5.0   del  2014");  // blanks: two, three, two
+        riga(a, "Label3", "Descrizione Aggiornamenti : ");
+        riga(a, "Label1", QString::fromUtf8("Software per Windows \u00AE 9x/Me/NT/2000/XP"));
+        riga(a, "Label7", "Risoluzione video minimo 800x600");
+        riga(a, "lblDisclaimer", "");
+        riga(a, "cmdOK", "OK");
+        riga(a, "lblDescVers",
+             "Ver.1.5.0  Nuovo Formato Librerie Rame;    Nuovo Formato File Progetto di Calcolo Trasformatori\n"
+             "tutti i file aperti e salvati con questa versione non sono compatibili con la versione precedente. \n"
+             "In ogni vecchio progetto aperto aggiornare il File Libreria Rame e salvare di nuovo il progetto\n" +
+                 QString(45, QLatin1Char('-')));
+        // The kinds after the first are aligned under it with 69 blanks.
+        const QString rientro = QLatin1Char('\n') + QString(69, QLatin1Char(' '));
+        riga(a, "lblDescription",
+             "Calcolo dei seguenti tipi di Trasformatori:     Trasformatori Monofase " + rientro +
+                 "AutoTrasformatori Monofase" + rientro + "Trasformatori Trifase" + rientro +
+                 "AutoTrasformatori Trifase " + rientro + "Trasformatori di Uscita per Amplificatori Valvolari");
+    }
+    void captions() {
+        QFETCH(QString, finestra);
+        QFETCH(QString, nome);
+        std::optional<Avvio> avvio;
+        std::optional<Frm_About> about;
+        QWidget* w = finestra == QLatin1String("splash") ? static_cast<QWidget*>(&avvio.emplace().w)
+                                                         : static_cast<QWidget*>(&about.emplace());
+        QTEST(Testo(w, nome), "testo");
     }
 
     // ---------------------------------------------------------------- start window
 
-    void splashTextsAndVersion() {
-        auto d = std::make_unique<ModuleDIC>();
-        FakeFinestre f;
-        Frm_Splash w(*d, &f);
-        QCOMPARE(d->Versione, std::string("1.5.0"));
-        QCOMPARE(Testo(&w, "lblVersion"), QStringLiteral("Versione 1.5.0"));
+    void splashLayoutAndVersion() {
+        Avvio a;
+        QCOMPARE(a.d->Versione, std::string("1.5.0"));
         QCOMPARE(applicazione::Versione(1, 5, 12), std::string("1.5.12"));
-        QCOMPARE(Testo(&w, "Label4"), QStringLiteral("Marlovine per Windows"));
-        QCOMPARE(Testo(&w, "lblPlatform"), QStringLiteral("9x/Me/NT/2000/XP"));
-        QCOMPARE(Testo(&w, "Lbl_Titolo"), QStringLiteral("Dimensionamento di:"));
-        QCOMPARE(Testo(&w, "Lbl_Mono"), QStringLiteral("-Trasformatori Monofasi"));
-        QCOMPARE(Testo(&w, "Label1"), QStringLiteral("-AutoTrasformatori Monofasi"));
-        QCOMPARE(Testo(&w, "Lbl_Trifasi"), QStringLiteral("-Trasformatori Trifasi"));
-        QCOMPARE(Testo(&w, "Label2"), QStringLiteral("-AutoTrasformatori Trifasi"));
-        QCOMPARE(Testo(&w, "Lbl_Uscita"), QStringLiteral("-Trasformatori di Uscita per Amplificatori Valvolari"));
-        QCOMPARE(Figlio<QGroupBox>(&w, "Frame2")->title(), QStringLiteral("Scegliere il Tipo di Calcolo"));
-        QCOMPARE(Figlio<QRadioButton>(&w, "Opt_Usci")->text(),
-                 QStringLiteral("Calcolo di Trasformatori di Uscita per Amplificatori Valvolari Audio "));
-        QCOMPARE(Figlio<QRadioButton>(&w, "Opt_AutoTrif")->text(),
-                 QStringLiteral("Calcolo di AutoTrasformatori di Alimentazione Trifasi"));
-        QCOMPARE(Figlio<QPushButton>(&w, "Cmd_Ok")->text(), QStringLiteral("Entra"));
-        QCOMPARE(Figlio<QPushButton>(&w, "Cmd_CreaLibLami")->text(), QStringLiteral("Crea Librerie Lamierini"));
-        QCOMPARE(Figlio<QPushButton>(&w, "Cmd_CreaLibRame")->text(), QStringLiteral("Crea Librerie Filo Smaltato"));
-        QCOMPARE(Figlio<QPushButton>(&w, "Cmd_About")->text(), QStringLiteral("About"));
-        QCOMPARE(Figlio<QPushButton>(&w, "Cmd_Esci")->text(), QStringLiteral("Esci"));
-
-        // Twips layout: client 7890 x 6465 = 526 x 431 px; "Entra" at 5280/240/2295/975
+        // Twips: client 7890 x 6465 = 526 x 431 px; "Entra" at 5280/240/2295/975
         // inside Frame2 = 352/16/153/65; Esci at 6240/5760 = 416/384.
-        QCOMPARE(w.size(), QSize(526, 431));
-        QCOMPARE(Geometria(&w, "Cmd_Ok"), QRect(352, 16, 153, 65));
-        QCOMPARE(Geometria(&w, "Cmd_Esci").topLeft(), QPoint(416, 384));
-        auto* img = Figlio<QLabel>(&w, "Image1");
-        QVERIFY(img);
-        QCOMPARE(img->pixmap().size(), QSize(200, 200));
-        // The picture is drawn, not left blank.
-        const QImage pic = img->pixmap().toImage();
-        QVERIFY(pic.pixel(20, 20) != pic.pixel(60, 120));
+        QCOMPARE(a.w.size(), QSize(526, 431));
+        QCOMPARE(Figlio<QWidget>(&a.w, "Cmd_Ok")->geometry(), QRect(352, 16, 153, 65));
+        QCOMPARE(Figlio<QWidget>(&a.w, "Cmd_Esci")->pos(), QPoint(416, 384));
+        const QImage pic = Figlio<QLabel>(&a.w, "Image1")->pixmap().toImage();
+        QCOMPARE(pic.size(), QSize(200, 200));
+        QVERIFY(pic.pixel(20, 20) != pic.pixel(60, 120));  // drawn, not left blank
     }
 
-    void splashEnterOpensSelectedKind() {
-        auto d = std::make_unique<ModuleDIC>();
-        FakeFinestre f;
-        Frm_Splash w(*d, &f);
-        QVERIFY(Figlio<QRadioButton>(&w, "Opt_Alim")->isChecked());
-        // Pressing "Entra" at once opens the single-phase power transformer window.
-        QTest::mouseClick(Figlio<QPushButton>(&w, "Cmd_Ok"), Qt::LeftButton);
-        QCOMPARE(f.richieste.size(), size_t(1));
-        QCOMPARE(f.richieste[0], Finestra::Alim);
-        // Nothing is set in the shared data before the window opens.
-        QCOMPARE(d->TipoCalcolo, int16_t(0));
-
-        const struct {
-            const char* opzione;
-            Finestra finestra;
-        } casi[] = {{"Opt_Auto", Finestra::AutoTrasf},
-                    {"Opt_Trif", Finestra::Trifase},
-                    {"Opt_AutoTrif", Finestra::AutoTrifase},
-                    {"Opt_Usci", Finestra::Usci},
-                    {"Opt_Alim", Finestra::Alim}};
-        for (const auto& c : casi) {
-            f.richieste.clear();
-            Figlio<QRadioButton>(&w, QString::fromLatin1(c.opzione))->click();
-            // One group: exactly one option selected.
-            int scelte = 0;
-            for (auto* o : w.findChildren<QRadioButton*>()) scelte += o->isChecked() ? 1 : 0;
-            QCOMPARE(scelte, 1);
-            Figlio<QPushButton>(&w, "Cmd_Ok")->click();
-            QCOMPARE(f.richieste.size(), size_t(1));
-            QCOMPARE(f.richieste[0], c.finestra);
-        }
+    // Controls clicked in turn; the one window then asked for. Nothing is set
+    // in the shared data before the window opens.
+    void splashButtonsAskForWindows_data() {
+        QTest::addColumn<QStringList>("clic");
+        QTest::addColumn<int>("finestra");
+        const QString ok = QStringLiteral("Cmd_Ok");
+        QTest::newRow("Entra at once") << QStringList{ok} << int(Finestra::Alim);
+        QTest::newRow("Opt_Auto") << QStringList{"Opt_Auto", ok} << int(Finestra::AutoTrasf);
+        QTest::newRow("Opt_Trif") << QStringList{"Opt_Trif", ok} << int(Finestra::Trifase);
+        QTest::newRow("Opt_AutoTrif") << QStringList{"Opt_AutoTrif", ok} << int(Finestra::AutoTrifase);
+        QTest::newRow("Opt_Usci") << QStringList{"Opt_Usci", ok} << int(Finestra::Usci);
+        QTest::newRow("back to Opt_Alim") << QStringList{"Opt_Usci", "Opt_Alim", ok} << int(Finestra::Alim);
+        QTest::newRow("Cmd_CreaLibLami") << QStringList{"Cmd_CreaLibLami"} << int(Finestra::CreaLibLam);
+        QTest::newRow("Cmd_CreaLibRame") << QStringList{"Cmd_CreaLibRame"} << int(Finestra::CreaLibRame);
+        QTest::newRow("Cmd_About") << QStringList{"Cmd_About"} << int(Finestra::About);
+    }
+    void splashButtonsAskForWindows() {
+        QFETCH(QStringList, clic);
+        QFETCH(int, finestra);
+        Avvio a;
+        QVERIFY(Figlio<QRadioButton>(&a.w, "Opt_Alim")->isChecked());
+        for (const QString& nome : clic) QTest::mouseClick(Figlio<QAbstractButton>(&a.w, nome), Qt::LeftButton);
+        int scelte = 0;  // one group: exactly one option selected
+        for (auto* o : a.w.findChildren<QRadioButton*>()) scelte += o->isChecked() ? 1 : 0;
+        QCOMPARE(scelte, 1);
+        QCOMPARE(a.f.richieste.size(), size_t(1));
+        QCOMPARE(int(a.f.richieste[0]), finestra);
+        QCOMPARE(a.d->TipoCalcolo, int16_t(0));
     }
 
     void splashEnterShowsRealSinglePhaseWindowModally() {
@@ -136,8 +178,7 @@ private slots:
         msg.falliscePerInattesi = false;  // the design window's own warnings are not under test here
         auto d = std::make_unique<ModuleDIC>();
         Frm_Splash w(*d);  // the real windows
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Mostra(&w));
         QString aperta;
         bool modale = false;
         QTimer::singleShot(100, &w, [&] {
@@ -153,82 +194,24 @@ private slots:
         QVERIFY(w.isVisible());  // the start window stays loaded underneath
     }
 
-    void splashOtherButtons() {
-        auto d = std::make_unique<ModuleDIC>();
-        FakeFinestre f;
-        Frm_Splash w(*d, &f);
-        Figlio<QPushButton>(&w, "Cmd_CreaLibLami")->click();
-        Figlio<QPushButton>(&w, "Cmd_CreaLibRame")->click();
-        Figlio<QPushButton>(&w, "Cmd_About")->click();
-        const std::vector<Finestra> attese{Finestra::CreaLibLam, Finestra::CreaLibRame, Finestra::About};
-        QVERIFY(f.richieste == attese);
-    }
-
-    void splashEsciEndsWithoutQuestion() {
-        FakeMessaggiUi msg;  // any box would fail the test
-        auto d = std::make_unique<ModuleDIC>();
-        FakeFinestre f;
-        Frm_Splash w(*d, &f);
-        QSignalSpy fine(&w, &Frm_Splash::Scaricata);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::mouseClick(Figlio<QPushButton>(&w, "Cmd_Esci"), Qt::LeftButton);
-        QCOMPARE(fine.count(), 1);
-        QVERIFY(!w.isVisible());
-        QVERIFY(msg.boxes.empty());
-        QVERIFY(f.richieste.empty());
-    }
-
-    void splashWindowManagerCloseActsAsEsci() {
-        FakeMessaggiUi msg;
-        auto d = std::make_unique<ModuleDIC>();
-        FakeFinestre f;
-        Frm_Splash w(*d, &f);
-        QSignalSpy fine(&w, &Frm_Splash::Scaricata);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QVERIFY(w.close());
-        QCOMPARE(fine.count(), 1);
-        QVERIFY(!w.isVisible());
-        QVERIFY(msg.boxes.empty());
+    // "Esci" and the window manager's close both end the program, no question asked.
+    void splashEsciAndCloseEndWithoutQuestion() {
+        for (bool pulsante : {true, false}) {
+            FakeMessaggiUi msg;  // any box would fail the test
+            Avvio a;
+            QSignalSpy fine(&a.w, &Frm_Splash::Scaricata);
+            QVERIFY(Mostra(&a.w));
+            if (pulsante)
+                QTest::mouseClick(Figlio<QPushButton>(&a.w, "Cmd_Esci"), Qt::LeftButton);
+            else
+                QVERIFY(a.w.close());
+            QVERIFY2(fine.count() == 1, pulsante ? "Esci" : "close");
+            QVERIFY(!a.w.isVisible());
+            QVERIFY(a.f.richieste.empty());
+        }
     }
 
     // ---------------------------------------------------------------- about window
-
-    void aboutTexts() {
-        Frm_About a;
-        QCOMPARE(a.windowTitle(), QStringLiteral("Informazioni su Marlovine"));
-        QCOMPARE(Testo(&a, "lblTitle"), QStringLiteral("Marlovine"));
-        // Two blanks after the word, three before "del", two after it.
-        QCOMPARE(Testo(&a, "lblVersion"), QStringLiteral("Versione  1.5.0   del  2014"));
-        QCOMPARE(Testo(&a, "Label3"), QStringLiteral("Descrizione Aggiornamenti : "));
-        QCOMPARE(Testo(&a, "Label1"), QString::fromUtf8("Software per Windows \u00AE 9x/Me/NT/2000/XP"));
-        QCOMPARE(Testo(&a, "Label7"), QStringLiteral("Risoluzione video minimo 800x600"));
-        QCOMPARE(Testo(&a, "lblDisclaimer"), QString());
-
-        const QStringList vers = Testo(&a, "lblDescVers").split(QLatin1Char('\n'));
-        QCOMPARE(vers.size(), 4);
-        QCOMPARE(vers[0], QStringLiteral("Ver.1.5.0  Nuovo Formato Librerie Rame;    Nuovo Formato File Progetto di "
-                                         "Calcolo Trasformatori"));
-        QCOMPARE(vers[1], QStringLiteral("tutti i file aperti e salvati con questa versione non sono compatibili "
-                                         "con la versione precedente. "));
-        QCOMPARE(vers[2], QStringLiteral("In ogni vecchio progetto aperto aggiornare il File Libreria Rame e "
-                                         "salvare di nuovo il progetto"));
-        QCOMPARE(vers[3], QString(45, QLatin1Char('-')));
-
-        const QStringList tipi = Testo(&a, "lblDescription").split(QLatin1Char('\n'));
-        QCOMPARE(tipi.size(), 5);
-        QCOMPARE(tipi[0], QStringLiteral("Calcolo dei seguenti tipi di Trasformatori:     Trasformatori Monofase "));
-        const char* seguiti[] = {"AutoTrasformatori Monofase", "Trasformatori Trifase", "AutoTrasformatori Trifase ",
-                                 "Trasformatori di Uscita per Amplificatori Valvolari"};
-        for (int k = 1; k < 5; ++k) {
-            QCOMPARE(tipi[k].left(69), QString(69, QLatin1Char(' ')));
-            QCOMPARE(tipi[k].mid(69), QString::fromLatin1(seguiti[k - 1]));
-        }
-        auto* ok = Figlio<QPushButton>(&a, "cmdOK");
-        QCOMPARE(ok->text(), QStringLiteral("OK"));
-        QVERIFY(ok->isDefault());
-    }
 
     void aboutCreditsStrip() {
         const QStringList r = Frm_About::TitoliDiCoda();
@@ -238,9 +221,7 @@ private slots:
         QCOMPARE(r[21], QStringLiteral("e senza alcuna garanzia."));
         QCOMPARE(r[23], QString::fromUtf8("L'autore non si assume alcuna responsabilit\u00E0"));
         QCOMPARE(r[29], QString(58, QLatin1Char('*')));
-        int vuote = 0;
-        for (const QString& s : r) vuote += s.isEmpty() ? 1 : 0;
-        QCOMPARE(vuote, 16);
+        QCOMPARE(r.count(QString()), 16);  // blank lines
 
         Frm_About a;
         auto* striscia = Figlio<StrisciaTitoli>(&a, "Picture3");
@@ -252,54 +233,46 @@ private slots:
         QVERIFY(timer->isActive());
     }
 
-    void aboutScrollerRestartsAtSumZero() {
+    void aboutScroller() {
         Frm_About a;
-        Figlio<QTimer>(&a, "Timer1")->stop();  // ticks driven by hand
+        auto* timer = Figlio<QTimer>(&a, "Timer1");
+        timer->stop();  // ticks driven by hand
         // Viewport 1770 twips = 118 px with a 2 px border each side: 114 inside.
         const int dentro = a.AltezzaVisibile();
         QCOMPARE(dentro, 114);
         const int h = a.AltezzaStriscia();
         QVERIFY(h > 0);
         QCOMPARE(a.CimaStriscia(), dentro);  // starts just below the visible area
-
         a.Timer1_Timer();
         QCOMPARE(a.CimaStriscia(), dentro - 1);
         // Up to the tick that brings the bottom edge to the top edge (sum exactly 0).
         for (int k = 1; k < dentro + h; ++k) a.Timer1_Timer();
         QCOMPARE(a.CimaStriscia(), -h);
-        // Sum 0 restarts at once, not one pixel later.
+        // Sum 0 restarts at once, not one pixel later, and starts the timer again.
         a.Timer1_Timer();
         QCOMPARE(a.CimaStriscia(), dentro);
-        QVERIFY(Figlio<QTimer>(&a, "Timer1")->isActive());  // the restart starts the timer again
-    }
+        QVERIFY(timer->isActive());
 
-    void aboutScrollStepFromTag() {
-        Frm_About a;
-        auto* timer = Figlio<QTimer>(&a, "Timer1");
+        // The step is the timer's Tag, read again at each tick; not a number: 0.
         timer->stop();
-        const int inizio = a.CimaStriscia();
-        timer->setProperty("Tag", QStringLiteral("abc"));  // not a number: step 0
+        timer->setProperty("Tag", QStringLiteral("abc"));
         a.Timer1_Timer();
+        QCOMPARE(a.CimaStriscia(), dentro);
+        timer->setProperty("Tag", QStringLiteral("3"));
         a.Timer1_Timer();
-        QCOMPARE(a.CimaStriscia(), inizio);
-        timer->setProperty("Tag", QStringLiteral("3"));  // read again at each tick
-        a.Timer1_Timer();
-        QCOMPARE(a.CimaStriscia(), inizio - 3);
+        QCOMPARE(a.CimaStriscia(), dentro - 3);
         // The strip's widget follows, in the coordinates of the viewport's inner area.
-        QCOMPARE(Figlio<QWidget>(&a, "Picture3")->y(), inizio - 3);
+        QCOMPARE(Figlio<QWidget>(&a, "Picture3")->y(), dentro - 3);
     }
 
     void aboutStripStaysInsideViewportBorder() {
         Frm_About a;
-        auto* timer = Figlio<QTimer>(&a, "Timer1");
-        timer->stop();
-        a.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&a));
+        Figlio<QTimer>(&a, "Timer1")->stop();
+        QVERIFY(Mostra(&a));
         auto* viewport = Figlio<QWidget>(&a, "Picture1");
         const QImage prima = viewport->grab().toImage();
         // Move the strip until it covers the viewport's top and bottom edges.
-        const int passi = a.AltezzaVisibile() + 20;
-        for (int k = 0; k < passi; ++k) a.Timer1_Timer();
+        for (int k = 0; k < a.AltezzaVisibile() + 20; ++k) a.Timer1_Timer();
         QVERIFY(a.CimaStriscia() < 0);
         QVERIFY(a.CimaStriscia() + a.AltezzaStriscia() > a.AltezzaVisibile());
         const QImage dopo = viewport->grab().toImage();
@@ -311,67 +284,67 @@ private slots:
                          qPrintable(QStringLiteral("border pixel %1,%2 painted over").arg(x).arg(y)));
     }
 
-    void aboutEnterAndEscClose() {
-        for (int tasto : {int(Qt::Key_Return), int(Qt::Key_Enter), int(Qt::Key_Escape)}) {
-            Frm_About a;
-            a.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&a));
-            QTest::keyClick(&a, Qt::Key(tasto));
-            QVERIFY2(!a.isVisible(), qPrintable(QString::number(tasto, 16)));
-            QVERIFY(!Figlio<QTimer>(&a, "Timer1")->isActive());
-        }
+    // Enter, keypad Enter, Esc and a click on OK close the window and stop the scroller.
+    void aboutCloses_data() {
+        QTest::addColumn<int>("tasto");  // 0: click on OK
+        QTest::addColumn<int>("esito");
+        QTest::newRow("Return") << int(Qt::Key_Return) << int(QDialog::Accepted);
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << int(QDialog::Accepted);
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << int(QDialog::Rejected);
+        QTest::newRow("OK") << 0 << int(QDialog::Accepted);
+    }
+    void aboutCloses() {
+        QFETCH(int, tasto);
         Frm_About a;
-        a.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&a));
-        QTest::mouseClick(Figlio<QPushButton>(&a, "cmdOK"), Qt::LeftButton);
+        QVERIFY(Mostra(&a));
+        if (tasto)
+            QTest::keyClick(&a, Qt::Key(tasto));
+        else
+            QTest::mouseClick(Figlio<QPushButton>(&a, "cmdOK"), Qt::LeftButton);
         QVERIFY(!a.isVisible());
-        QCOMPARE(a.result(), int(QDialog::Accepted));
+        QTEST(a.result(), "esito");
+        QVERIFY(!Figlio<QTimer>(&a, "Timer1")->isActive());
     }
 
     // ---------------------------------------------------------------- picture viewer
 
-    void viewerFitsPicture() {
-        const QString file = ScriviImmagine(QStringLiteral("VediProva/Avv Sec A.png"), 200, 150);
+    // The box fits the picture plus a 2 px border each side; the window is
+    // 100 twips wider and higher than the box. No picture: the design size.
+    void viewerSizes_data() {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<bool>("immagine");
+        QTest::addColumn<QSize>("riquadro");
+        QTest::addColumn<QSize>("finestra");
+        // 204 x 154 px = 3060 x 2310 twips; window 3160 x 2410 = 211 x 161.
+        QTest::newRow("backslashes, other letter case") << "\\vediprova\\Avv Sec A.png" << true << QSize(204, 154)
+                                                        << QSize(211, 161);
+        QTest::newRow("slashes") << "/VediProva/Avv Sec A.png" << true << QSize(204, 154) << QSize(211, 161);
+        // Design 2895 x 2655 twips = 193 x 177 px; window 2995 x 2755 = 200 x 184.
+        for (const char* nome : {"\\LIBRERIA\\non esiste.gif", "", "\\"})
+            QTest::newRow(qPrintable(QStringLiteral("missing: \"%1\"").arg(nome)))
+                << nome << false << QSize(193, 177) << QSize(200, 184);
+    }
+    void viewerSizes() {
+        QFETCH(QString, nome);
+        QFETCH(bool, immagine);
+        FakeMessaggiUi msg;  // no box, even for a missing file
         auto d = std::make_unique<ModuleDIC>();
-        // Backslashes, and the folder's letter case differing from the disk.
-        d->StrTemp = "\\vediprova\\Avv Sec A.png";
+        d->StrTemp = U8(nome);
         Frm_Vedi v(*d);
         auto* pic = Figlio<QLabel>(&v, "Picture1");
         QVERIFY(pic);
-        QVERIFY(!pic->pixmap().isNull());
-        // 200 x 150 px + 2 px border each side = 204 x 154 px (3060 x 2310 twips);
-        // window 3160 x 2410 twips = 211 x 161 px.
-        QCOMPARE(pic->geometry(), QRect(0, 0, 204, 154));
-        QCOMPARE(v.size(), QSize(211, 161));
+        QCOMPARE(!pic->pixmap().isNull(), immagine);
+        QTEST(pic->size(), "riquadro");
+        QCOMPARE(pic->pos(), QPoint(0, 0));
+        QTEST(v.size(), "finestra");
         QVERIFY(v.windowFlags() & Qt::FramelessWindowHint);
-
-        d->StrTemp = "/VediProva/Avv Sec A.png";
-        Frm_Vedi v2(*d);
-        QCOMPARE(v2.size(), QSize(211, 161));
-        QDir(QFileInfo(file).absolutePath()).removeRecursively();
-    }
-
-    void viewerMissingFileShowsEmptyBox() {
-        FakeMessaggiUi msg;  // silently: no box
-        auto d = std::make_unique<ModuleDIC>();
-        for (const char* nome : {"\\LIBRERIA\\non esiste.gif", "", "\\"}) {
-            d->StrTemp = nome;
-            Frm_Vedi v(*d);
-            auto* pic = Figlio<QLabel>(&v, "Picture1");
-            QVERIFY(pic->pixmap().isNull());
-            // Design size 2895 x 2655 twips = 193 x 177 px; window 2995 x 2755 = 200 x 184.
-            QCOMPARE(pic->size(), QSize(193, 177));
-            QCOMPARE(v.size(), QSize(200, 184));
-        }
-        QVERIFY(msg.boxes.empty());
     }
 
     void viewerClosesOnlyOnPicture() {
         auto d = std::make_unique<ModuleDIC>();
         d->StrTemp = "\\LIBRERIA\\non esiste.gif";
         Frm_Vedi v(*d);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&v));
+        QVERIFY(Mostra(&v));
         // The margin right of and below the box does nothing.
         QTest::mouseClick(&v, Qt::LeftButton, {}, QPoint(v.width() - 3, v.height() / 2));
         QTest::mouseClick(&v, Qt::LeftButton, {}, QPoint(v.width() / 2, v.height() - 3));
@@ -386,7 +359,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<Sorveglianza> guardia_;
+    std::optional<Sorveglianza> guardia_;
 };
 
 QTEST_MAIN(TestShell)
