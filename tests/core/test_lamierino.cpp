@@ -98,17 +98,20 @@ TEST(IndividuaTipoLamierino, ShapeCodeFromTheMeasuresOfTheFirstRow) {
 
 // ------------------------------------------------------------ suitability and lists
 
-TEST(VerificaParametriLamierino, UnsuitableLaminationWarnsPerKindAndKeepsList) {
+TEST(VerificaParametriLamierino, UnsuitableLaminationOrOutputTransformerKeepsListAndLimits) {
     struct Caso {
         int16_t tipo;
         bool treColonne;  // the library's shape: three-leg, else shell
         const char* testo;
     };
+    // The output transformer (kind 5) has no list: nothing is shown or changed.
     const Caso casi[] = {
         {1, true, "Lamierino NON Idoneo per Trasformatore Monofase"},
         {2, true, "Lamierino NON Idoneo per AutoTrasformatore Monofase"},
         {3, false, "Lamierino NON Idoneo per Trasformatore Trifase"},
         {4, false, "Lamierino NON Idoneo per AutoTrasformatore Trifase"},
+        {5, true, nullptr},
+        {5, false, nullptr},
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.tipo);
@@ -123,9 +126,13 @@ TEST(VerificaParametriLamierino, UnsuitableLaminationWarnsPerKindAndKeepsList) {
         lista.voci = {"9,9"};
         lista.selezionato = 0;
         VerificaParametriLamierino(*d, msg, &lista);
-        ASSERT_EQ(msg.Testi(), Voci{k.testo});
-        EXPECT_EQ(msg.boxes[0].titolo, "Verifica Parametri Lamierino");
-        EXPECT_EQ(msg.boxes[0].stile, AVVISO);
+        if (k.testo) {
+            ASSERT_EQ(msg.Testi(), Voci{k.testo});
+            EXPECT_EQ(msg.boxes[0].titolo, "Verifica Parametri Lamierino");
+            EXPECT_EQ(msg.boxes[0].stile, AVVISO);
+        } else {
+            EXPECT_TRUE(msg.boxes.empty());
+        }
         EXPECT_EQ(lista.voci, Voci{"9,9"});
         EXPECT_EQ(lista.selezionato, 0);
         Esatti({V(d->CoefKMin, 0.5f), V(d->CoefKMax, 2.5f), V(d->CoefK, 1.7f)});
@@ -174,22 +181,6 @@ TEST(VerificaParametriLamierino, SuitableLaminationFillsTheKindsListOrJustTheLim
     }
 }
 
-TEST(VerificaParametriLamierino, OutputTransformerHasNoListAndNoLimits) {
-    auto d = Nuovo();
-    d->TipoCalcolo = 5;
-    d->CoefKMin = 0.5f;
-    d->CoefK = 2.0f;
-    FakeMessaggi msg;
-    FakeCoefKLista lista;
-    VerificaParametriLamierino(*d, msg, &lista);
-    EXPECT_TRUE(msg.boxes.empty());
-    EXPECT_TRUE(lista.voci.empty());
-    lista.voci = {"1,0"};
-    CaricaCoefKUsci(*d, &lista);
-    CaricaCoefKUsci(*d, nullptr);
-    EXPECT_EQ(lista.voci, Voci{"1,0"});
-    Esatti({V(d->CoefK, 2.0f), V(d->CoefKMin, 0.5f), V(d->CoefKMax, 0.0f)});
-}
 
 // ------------------------------------------------------------ stack sizing
 
@@ -265,8 +256,10 @@ TEST(CalcolaPaccoLamellare, ReferenceTableForEveryKind) {
         d->CoefKMax = k.kMax;
         d->PotMin = 11;
         d->PotMax = 22;
+        d->Lam2Colonne = VERO;  // the library's kind stays with the computed row
+        d->TipoLam = 4;
         CalcolaPaccoLamellare(*d);
-        EXPECT_EQ(d->LamScelto, 18);
+        Esatti({V(d->LamScelto, 18), V(d->Lam2Colonne, VERO), V(d->LamMantello, FALSO), V(d->TipoLam, 4)});
         Esatti({V(d->LamC[18], k.c), V(d->LamA[18], k.a), V(d->LamB[18], k.b), V(d->LamD[18], k.dd),
                 V(d->LamE[18], k.e), V(d->LamF[18], k.f), V(d->LamG[18], k.f), V(d->LamFinestra[18], k.finestra),
                 V(d->LamAxB[18], d->AreaNecessaria)});
@@ -324,15 +317,6 @@ TEST(CalcolaPaccoLamellare, LibraryRowGetsNetAreaWindowAndStack) {
     EXPECT_NEAR(d->LamPesoPacco, se * 11.1 * 0.1 / 10, 1e-6);
     EXPECT_NEAR(d->LamPF, 1.44 * 2.0 * se * 11.1 * 0.01, 1e-6);
     EXPECT_EQ(d->LamNome[18], "");  // row 18 untouched
-}
-
-TEST(CalcolaPaccoLamellare, ComputedRowKeepsTheLibrarysKindFlags) {
-    auto d = Riferimento(1);
-    d->SecPotTot = 300;
-    d->Lam2Colonne = VERO;
-    d->TipoLam = 4;
-    CalcolaPaccoLamellare(*d);
-    Esatti({V(d->LamScelto, 18), V(d->Lam2Colonne, VERO), V(d->LamMantello, FALSO), V(d->TipoLam, 4)});
 }
 
 TEST(CalcolaPaccoLamellare, DegenerateInputsStayFinite) {

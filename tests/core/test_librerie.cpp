@@ -48,6 +48,18 @@ void ScriviRec(const ModuleDIC& d, const std::string& f, int lung, int n) {
     ASSERT_TRUE(recfile::Scrivi(f, lung, n, d.Rec.data()).ok);
 }
 
+// The records of `a` written as the wire library `nome` in the scratch folder.
+std::string Scritta(const Cartella& tmp, const ModuleDIC& a, const std::string& nome, int lung = 20) {
+    const std::string f = tmp.File(nome);
+    ScriviRec(a, f, lung, 300);
+    return f;
+}
+
+bool LeggiDa(ModuleDIC& b, const std::string& f, FakeMessaggi& msg) {
+    b.FileLibreria = f;
+    return LeggiLibreriaRame(b, msg);
+}
+
 // The file keeps seven significant digits: diameters come back exactly, the
 // derived values to within the seventh digit.
 void AttesoColonnaUguale(const ModuleDIC& a, int ca, const ModuleDIC& b, int cb, int righe = 38) {
@@ -76,14 +88,12 @@ TEST(LibRame, PackWriteReadRepackIsByteExactAndKeepsTheTable) {
     EXPECT_EQ((Testi{a->Rec[0], a->Rec[1], a->Rec[37], a->Rec[266], a->Rec[267], a->Rec[268]}),
               (Testi{"0,1", "0,126", "6,35", "1,05", "0,0176", "8,9"}));
     for (int k = 269; k < 300; ++k) EXPECT_EQ(a->Rec[k], "") << k;
-    const std::string f1 = tmp.File("a.wir");
-    ScriviRec(*a, f1, 20, 300);
+    const std::string f1 = Scritta(tmp, *a, "a.wir");
     EXPECT_EQ(std::filesystem::file_size(f1), 6000u);
 
     auto b = std::make_unique<ModuleDIC>();
-    b->FileLibreria = f1;
     FakeMessaggi msg;
-    ASSERT_TRUE(LeggiLibreriaRame(*b, msg));
+    ASSERT_TRUE(LeggiDa(*b, f1, msg));
     EXPECT_TRUE(msg.boxes.empty());
     AttesoColonnaUguale(*a, 0, *b, 0);
     Esatti({V(b->NumElementi, 39), V(b->KfRame[0][0], 1.05f), V(b->OhmRame[0][0], 0.0176f), V(b->PesSpeRame[0][0], 8.9f)});
@@ -99,17 +109,15 @@ TEST(LibRame, ReadingIntoAnotherColumnSetsTheLibraryCoefficientsAtTheOrigin) {
     Cartella tmp;
     auto a = std::make_unique<ModuleDIC>();
     CalcolaFili(*a, 12);
-    const std::string f = tmp.File("dodici.wir");
-    ScriviRec(*a, f, 20, 300);
+    const std::string f = Scritta(tmp, *a, "dodici.wir");
 
     auto b = std::make_unique<ModuleDIC>();
     for (int r = 0; r < 41; ++r)
         for (int c = 0; c < 25; ++c) b->FiloNudo[r][c] = 9.0f;
     b->SezioneFilo[20][14] = 5.0f;  // behind the library: cleared by the read
-    b->FileLibreria = f;
     b->NumAvvScelto = 14;
     FakeMessaggi msg;
-    ASSERT_TRUE(LeggiLibreriaRame(*b, msg));
+    ASSERT_TRUE(LeggiDa(*b, f, msg));
     EXPECT_EQ(b->NumElementi, 13);
     AttesoColonnaUguale(*a, 0, *b, 14, 12);
     for (int r = 12; r < 38; ++r) {
@@ -127,12 +135,10 @@ TEST(LibRame, CountStopsAtTheFirstZeroDiameterAndDropsWhatFollows) {
     auto a = std::make_unique<ModuleDIC>();
     CalcolaFili(*a, 8);
     a->Rec[5] = "0";  // row 5 bare diameter zero, rows 6 and 7 still hold values
-    const std::string f = tmp.File("buco.wir");
-    ScriviRec(*a, f, 20, 300);
+    const std::string f = Scritta(tmp, *a, "buco.wir");
     auto b = std::make_unique<ModuleDIC>();
-    b->FileLibreria = f;
     FakeMessaggi msg;
-    ASSERT_TRUE(LeggiLibreriaRame(*b, msg));
+    ASSERT_TRUE(LeggiDa(*b, f, msg));
     EXPECT_EQ(b->NumElementi, 6);
     EXPECT_EQ(b->FiloNudo[4][0], 0.3f);
     for (int r = 5; r < 38; ++r) Esatti({V(b->FiloNudo[r][0], 0), V(b->FiloIsolato[r][0], 0), V(b->PesoFilo[r][0], 0)});
@@ -150,14 +156,12 @@ TEST(LibRame, ARecordThatDoesNotConvertKeepsThePreviousValue) {
     CalcolaFili(*a, 5);
     a->Rec[39] = "abc";  // enamelled diameter of row 1
     a->Rec[267] = ",";   // resistivity
-    const std::string f = tmp.File("rotto.wir");
-    ScriviRec(*a, f, 20, 300);
+    const std::string f = Scritta(tmp, *a, "rotto.wir");
     auto b = std::make_unique<ModuleDIC>();
     b->FiloIsolato[1][0] = 7.5f;
     b->OhmRame[0][0] = 0.02f;
-    b->FileLibreria = f;
     FakeMessaggi msg;
-    ASSERT_TRUE(LeggiLibreriaRame(*b, msg));
+    ASSERT_TRUE(LeggiDa(*b, f, msg));
     EXPECT_TRUE(msg.boxes.empty());
     Esatti({V(b->FiloIsolato[1][0], 7.5f), V(b->OhmRame[0][0], 0.02f), V(b->FiloIsolato[2][0], a->FiloIsolato[2][0]),
             V(b->NumElementi, 6)});
@@ -188,8 +192,7 @@ TEST(LibRame, AFileThatCannotBeReadShowsOneMessageAndChangesNothing) {
     // A file of longer records holds a length the 20-byte records cannot have.
     auto a = std::make_unique<ModuleDIC>();
     a->Rec[0] = "a text of twenty-five chars";
-    const std::string lungo = tmp.File("lungo.wir");
-    ScriviRec(*a, lungo, 40, 300);
+    const std::string lungo = Scritta(tmp, *a, "lungo.wir", 40);
     b->FileLibreria = lungo;
     EXPECT_FALSE(LeggiLibreriaRame(*b, msg));
     EXPECT_EQ(msg.boxes.size(), 2u);
@@ -215,12 +218,10 @@ TEST(LibRame, OldLibraryTestAcceptsOurFilesAndRefusesAnotherSection) {
     Cartella tmp;
     auto a = std::make_unique<ModuleDIC>();
     CalcolaFili(*a, 10);
-    const std::string nuova = tmp.File("nuova.wir");
-    ScriviRec(*a, nuova, 20, 300);
+    const std::string nuova = Scritta(tmp, *a, "nuova.wir");
     // An older layout kept another quantity in record 77.
     a->Rec[76] = "0,0078";
-    const std::string vecchia = tmp.File("vecchia.wir");
-    ScriviRec(*a, vecchia, 20, 300);
+    const std::string vecchia = Scritta(tmp, *a, "vecchia.wir");
 
     auto b = std::make_unique<ModuleDIC>();
     b->FileLibreria = nuova;

@@ -25,41 +25,32 @@ const std::string kMsgSp = kVariato + "La misura dello Spessore Pacco Sp è camb
 const std::string kChiusura = kVariato + "Verrà Ricalcolato un\nRocchetto Dimostrativo ";
 const std::string kChiusuraTrif = kVariato + "Alcune misure sono cambiate\nNecessita Ridefinire le Misure del Rocchetto";
 
-// Lamination row 2 in use: C 20, E 40, F 19 (F / 1.9 = 10), stack 30 mm.
-// The user's bobbin (Cr 26 = 1.3 C, M 10 = F / 1.9, Spr 32 = Sp + 2) sits on
-// the upper bounds of every single-phase check.
-std::unique_ptr<ModuleDIC> Monofase() {
+// Lamination row `riga` in use (C, E 40, F, stack 30 mm) and the user's
+// bobbin (Cr, M, Spr) in row 1.
+std::unique_ptr<ModuleDIC> Pacco(int16_t riga, float c, float f, float cr, float m, float spr) {
     auto d = std::make_unique<ModuleDIC>();
-    d->LamScelto = 2;
-    d->LamC[2] = 20;
-    d->LamE[2] = 40;
-    d->LamF[2] = 19;
+    d->LamScelto = riga;
+    d->LamC[riga] = c;
+    d->LamE[riga] = 40;
+    d->LamF[riga] = f;
     d->LamSP = 30;
     d->RochScelto = 1;
-    d->RochC[1] = 26;
-    d->RochM[1] = 10;
-    d->RochSp[1] = 32;
+    d->RochC[1] = cr;
+    d->RochM[1] = m;
+    d->RochSp[1] = spr;
     d->RochH[1] = 33;
     d->RochTipo[1] = "mio";
     d->RochTipo[0] = "vecchio";
     return d;
 }
 
-// Lamination C 20, F 24 (F / 2 = 12), stack 30; the user's bobbin Cr 20,
-// M 10, Spr 30 passes every three-phase check.
-std::unique_ptr<ModuleDIC> Trifase() {
-    auto d = std::make_unique<ModuleDIC>();
-    d->LamC[0] = 20;
-    d->LamE[0] = 40;
-    d->LamF[0] = 24;
-    d->LamSP = 30;
-    d->RochScelto = 1;
-    d->RochC[1] = 20;
-    d->RochM[1] = 10;
-    d->RochSp[1] = 30;
-    d->RochTipo[0] = "vecchio";
-    return d;
-}
+// Single-phase: C 20, F 19 (F / 1.9 = 10); the user's bobbin (Cr 26 = 1.3 C,
+// M 10 = F / 1.9, Spr 32 = Sp + 2) sits on the upper bounds of every check.
+std::unique_ptr<ModuleDIC> Monofase(float cr = 26, float m = 10, float spr = 32) { return Pacco(2, 20, 19, cr, m, spr); }
+
+// Three-phase: C 20, F 24 (F / 2 = 12); the user's bobbin Cr 20, M 10,
+// Spr 30 passes every check.
+std::unique_ptr<ModuleDIC> Trifase() { return Pacco(0, 20, 24, 20, 10, 30); }
 
 // Row 0 rebuilt as the demonstration bobbin of height h; the grooves I and L
 // share h less the 1 mm between them.
@@ -75,40 +66,30 @@ void AttesoDemo(const ModuleDIC& d, float c, float sp, float m, float h) {
 
 // ------------------------------------------------------------ demonstration bobbin
 
-TEST(RocchettoDemo, WindowFortyByTwelveGivesTheKnownBobbin) {
-    auto d = std::make_unique<ModuleDIC>();
-    d->LamScelto = 4;
-    d->LamC[4] = 16;
-    d->LamE[4] = 40;
-    d->LamF[4] = 12;
-    d->LamSP = 22.5f;
-    FakeMessaggi msg;
-    ControllaMisureRocchetto(*d, msg);
-    // H 37, I = L = 18, grooves 370 and 180 mm².
-    Esatti({V(d->RochM[0], 10), V(d->RochH[0], 37), V(d->RochI[0], 18), V(d->RochL[0], 18), V(d->RochGolaH[0], 370),
-            V(d->RochGolaI[0], 180), V(d->RochGolaL[0], 180), V(d->RochC[0], 17), V(d->RochSp[0], 23.5f)});
-    AttesoDemo(*d, 17, 23.5f, 10, 37);
-
-    // Two bobbins share the window: each gets half of F - 2.
-    d->RochDue = 1;
-    ControllaMisureRocchetto(*d, msg);
-    Esatti({V(d->RochM[0], 5), V(d->RochGolaH[0], 185), V(d->RochGolaI[0], 90)});
-    EXPECT_TRUE(msg.boxes.empty());
+TEST(RocchettoDemo, WindowSixteenByTwelveGivesTheKnownBobbin) {
+    // C 16, F 12: H 37, I = L = 18, grooves 370 and 180 mm²; two bobbins
+    // share the window (each gets half of F - 2), and three-phase always does.
+    struct Caso {
+        bool trif;
+        int16_t due;
+        float sp, m, golaH, golaIL;
+    };
+    for (const Caso& k : {Caso{false, 0, 22.5f, 10, 370, 180}, Caso{false, 1, 22.5f, 5, 185, 90},
+                          Caso{true, 0, 20, 5, 185, 90}, Caso{true, 1, 20, 5, 185, 90}}) {
+        SCOPED_TRACE(::testing::Message() << (k.trif ? "three-phase" : "single-phase") << " due " << k.due);
+        auto d = Pacco(4, 16, 12, 0, 0, 0);
+        d->RochScelto = 0;
+        d->LamSP = k.sp;
+        d->RochDue = k.due;
+        FakeMessaggi msg;
+        k.trif ? ControllaMisureRocchettoTrif(*d, msg) : ControllaMisureRocchetto(*d, msg);
+        EXPECT_TRUE(msg.boxes.empty());
+        Esatti({V(d->RochI[0], 18), V(d->RochGolaH[0], k.golaH), V(d->RochGolaI[0], k.golaIL), V(d->RochGolaL[0], k.golaIL)});
+        AttesoDemo(*d, 17, k.sp + 1, k.m, 37);
+    }
 }
 
-TEST(RocchettoDemo, ThreePhaseHalvesTheWindowAndAnyOtherRowIsTheDemonstration) {
-    for (int16_t due : {0, 1}) {
-        auto d = std::make_unique<ModuleDIC>();
-        d->LamC[0] = 16;
-        d->LamE[0] = 40;
-        d->LamF[0] = 12;
-        d->LamSP = 20;
-        d->RochDue = due;
-        FakeMessaggi msg;
-        ControllaMisureRocchettoTrif(*d, msg);
-        EXPECT_TRUE(msg.boxes.empty());
-        AttesoDemo(*d, 17, 21, 5, 37);
-    }
+TEST(RocchettoDemo, AnyRowOtherThanTheUsersIsTheDemonstration) {
     // Only row 1 is the user's bobbin; every other value builds row 0 quietly.
     for (int16_t scelto : {0, 2, 5, 6, -1, 1000}) {
         SCOPED_TRACE(scelto);
@@ -148,10 +129,7 @@ TEST(ControllaMisureRocchetto, BoundsOfEachMeasureAndTheMessagesInOrder) {
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(::testing::Message() << "Cr " << k.cr << " M " << k.m << " Spr " << k.spr << " due " << k.due);
-        auto d = Monofase();
-        d->RochC[1] = k.cr;
-        d->RochM[1] = k.m;
-        d->RochSp[1] = k.spr;
+        auto d = Monofase(k.cr, k.m, k.spr);
         d->RochDue = k.due;
         FakeMessaggi msg;
         ControllaMisureRocchetto(*d, msg);
@@ -210,11 +188,8 @@ TEST(ControllaMisureRocchettoTrif, TolerancesMessagesAndTheDemonstrationBobbin) 
     for (const Caso& k : casi) {
         for (int16_t due : {0, 1}) {
             SCOPED_TRACE(::testing::Message() << "C " << k.c << " F " << k.f << " Sp " << k.sp << " due " << due);
-            auto d = Trifase();
-            d->LamC[0] = k.c;
-            d->LamF[0] = k.f;
+            auto d = Pacco(0, k.c, k.f, 20, k.m, 30);
             d->LamSP = k.sp;
-            d->RochM[1] = k.m;
             d->RochDue = due;
             FakeMessaggi msg;
             ControllaMisureRocchettoTrif(*d, msg);

@@ -5,8 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <initializer_list>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "engine/SchemaLayout.h"
 
@@ -53,7 +54,7 @@ void AttesaImmagine(const Immagine& im, int figura, int elemento, int left, int 
 struct Posto {
     int serie, elemento, left, top;
 };
-void Etichette(const Layout& l, std::initializer_list<Posto> posti) {
+void Etichette(const Layout& l, const std::vector<Posto>& posti) {
     for (const Posto& p : posti) {
         SCOPED_TRACE(::testing::Message() << "Label" << p.serie << "(" << p.elemento << ")");
         const Etichetta* e = Trova(l, p.serie, p.elemento);
@@ -131,44 +132,41 @@ TEST(SchemaLayout, RowCountFollowsSingleBound) {
     EXPECT_EQ(Trova(l, 5, 0), nullptr);
 }
 
-TEST(SchemaLayout, StepDownAutotransformer) {
-    auto d = Progetto(2, 0, 0);
-    d->PriVolt[0] = 230;
-    d->SecVoltVuoto[0] = 120;
-    d->SecVolt[0] = 115;
-    Layout l = schema::Calcola(*d);
-    ASSERT_EQ(l.immagini.size(), 2u);
-    AttesaImmagine(l.immagini[0], schema::AutoPriDiscesa, 0, 2200, 100);
-    AttesaImmagine(l.immagini[1], schema::AutoSecDiscesa, 0, 2200, 700);
-    Etichette(l, {{0, 0, 200, 300}, {1, 0, 800, 250},  {2, 0, 1500, 250}, {3, 0, 800, 450},  {4, 0, 1500, 450},
-                  {5, 0, 4200, 900}, {6, 0, 3000, 850}, {7, 0, 3600, 850},  {8, 0, 3000, 1050}, {9, 0, 3600, 1050}});
-    // The row shows the full-load voltage, not the no-load one compared.
-    EXPECT_EQ(Trova(l, 6, 0)->testo, "115, V");
-}
-
-TEST(SchemaLayout, StepUpAndEqualVoltagesAutotransformer) {
-    for (float vuoto : {250.0f, 230.0f}) {  // step-up, then equal voltages
-        auto d = Progetto(4, 0, 0);
+TEST(SchemaLayout, AutotransformerSectionsStepDownOrUp) {
+    // Step-down when PriVolt(0) 230 is above the no-load SecVoltVuoto(0), else
+    // step-up (equal voltages too); every section picture stands at left 2200,
+    // element 0, and a second winding repeats it 600 lower.
+    struct Caso {
+        int tipo;
+        float priUlt, vuoto;
+        std::vector<std::pair<int, int>> figure;  // picture, top
+        std::vector<Posto> etichette;
+    };
+    const Caso casi[] = {
+        {2, 0, 120, {{schema::AutoPriDiscesa, 100}, {schema::AutoSecDiscesa, 700}},
+         {{0, 0, 200, 300}, {1, 0, 800, 250}, {2, 0, 1500, 250}, {3, 0, 800, 450}, {4, 0, 1500, 450},
+          {5, 0, 4200, 900}, {6, 0, 3000, 850}, {7, 0, 3600, 850}, {8, 0, 3000, 1050}, {9, 0, 3600, 1050}}},
+        {4, 0, 250, {{schema::AutoSecSalita, 100}, {schema::AutoPriSalita, 700}},
+         {{5, 0, 4200, 300}, {6, 0, 3000, 250}, {0, 0, 200, 900}, {4, 0, 1500, 1050}}},
+        {4, 0, 230, {{schema::AutoSecSalita, 100}, {schema::AutoPriSalita, 700}},
+         {{5, 0, 4200, 300}, {6, 0, 3000, 250}, {0, 0, 200, 900}, {4, 0, 1500, 1050}}},
+        {2, 1, 120, {{schema::AutoPriDiscesa, 100}, {schema::AutoPriDiscesa, 700}, {schema::AutoSecDiscesa, 1300}},
+         {{0, 1, 200, 900}, {5, 0, 4200, 1500}}},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(::testing::Message() << "kind " << k.tipo << " windings " << k.priUlt + 1 << " no-load " << k.vuoto);
+        auto d = Progetto(k.tipo, k.priUlt, 0);
         d->PriVolt[0] = 230;
-        d->SecVoltVuoto[0] = vuoto;
+        d->SecVoltVuoto[0] = k.vuoto;
+        d->SecVolt[0] = 115;
         Layout l = schema::Calcola(*d);
-        ASSERT_EQ(l.immagini.size(), 2u);
-        AttesaImmagine(l.immagini[0], schema::AutoSecSalita, 0, 2200, 100);
-        AttesaImmagine(l.immagini[1], schema::AutoPriSalita, 0, 2200, 700);
-        Etichette(l, {{5, 0, 4200, 300}, {6, 0, 3000, 250}, {0, 0, 200, 900}, {4, 0, 1500, 1050}});
+        ASSERT_EQ(l.immagini.size(), k.figure.size());
+        for (size_t i = 0; i < k.figure.size(); ++i)
+            AttesaImmagine(l.immagini[i], k.figure[i].first, 0, 2200, k.figure[i].second);
+        Etichette(l, k.etichette);
+        // The row shows the full-load voltage, not the no-load one compared.
+        EXPECT_EQ(Trova(l, 6, 0)->testo, "115, V");
     }
-}
-
-TEST(SchemaLayout, AutotransformerWithSeveralWindingsReusesSectionPicture) {
-    auto d = Progetto(2, 1, 0);
-    d->PriVolt[0] = 230;
-    d->SecVoltVuoto[0] = 120;
-    Layout l = schema::Calcola(*d);
-    ASSERT_EQ(l.immagini.size(), 3u);
-    AttesaImmagine(l.immagini[0], schema::AutoPriDiscesa, 0, 2200, 100);
-    AttesaImmagine(l.immagini[1], schema::AutoPriDiscesa, 0, 2200, 700);
-    AttesaImmagine(l.immagini[2], schema::AutoSecDiscesa, 0, 2200, 1300);
-    Etichette(l, {{0, 1, 200, 900}, {5, 0, 4200, 1500}});
 }
 
 TEST(SchemaLayout, UnknownKindDrawsNothing) {
