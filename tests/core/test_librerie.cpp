@@ -100,9 +100,7 @@ TEST(LibRame, PackWriteReadRepackIsByteExactAndKeepsTheTable) {
     EXPECT_EQ((Testi{b->NomeLibRame[0], b->UltimaLibRame}), (Testi{f1, f1}));
 
     CompilaRecLibRame(*b);
-    const std::string f2 = tmp.File("b.wir");
-    ScriviRec(*b, f2, 20, 300);
-    EXPECT_EQ(Byte(f1), Byte(f2));
+    EXPECT_EQ(Byte(f1), Byte(Scritta(tmp, *b, "b.wir")));
 }
 
 TEST(LibRame, ReadingIntoAnotherColumnSetsTheLibraryCoefficientsAtTheOrigin) {
