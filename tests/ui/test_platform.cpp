@@ -231,7 +231,7 @@ private slots:
             QTest::newRow(nome) << via << ini << t << att << b;
         };
         riga("menu: point", "menu", "1", "1.5", "1", 1);
-        riga("menu: two commas", "menu", "1", "2,5,", "1", 1);
+        riga("menu: two commas", "menu", "1", ",5,", "1", 1);  // four characters: only the comma rule refuses
         riga("menu: past the limit", "menu", "1", "2345", "1", 1);
         riga("menu: good text", "menu", "1", "2,5", "12,5", 0);
         // -1: beeps not counted (a refused drag never gets to drop).
@@ -483,18 +483,13 @@ private slots:
     }
 
     void printScaling() {
-        const struct {
-            QSize immagine;
-            QRect pagina, atteso;
-        } casi[] = {
-            {{400, 300}, {0, 0, 1000, 1000}, {0, 0, 1000, 750}},    // full width, 750 high, at the top
-            {{300, 600}, {0, 0, 1000, 1000}, {250, 0, 500, 1000}},  // full height, centred across
-            {{82, 63}, {10, 20, 820, 1000}, {10, 20, 820, 630}},    // enlarged; page offset kept
-            {{0, 5}, {0, 0, 10, 10}, {}},                           // nothing to draw
-        };
-        for (const auto& c : casi)
-            QCOMPARE(AreaImmagine(c.immagine, c.pagina), c.atteso);
-
+        // 400 x 300 on a 1000 x 1000 page: full width, 750 high, at the top;
+        // 300 x 600: full height, 500 wide, centred across (x = 250);
+        // a smaller image is enlarged as well, the page offset kept.
+        QCOMPARE(AreaImmagine(QSize(400, 300), QRect(0, 0, 1000, 1000)), QRect(0, 0, 1000, 750));
+        QCOMPARE(AreaImmagine(QSize(300, 600), QRect(0, 0, 1000, 1000)), QRect(250, 0, 500, 1000));
+        QCOMPARE(AreaImmagine(QSize(82, 63), QRect(10, 20, 820, 1000)), QRect(10, 20, 820, 630));
+        QVERIFY(AreaImmagine(QSize(0, 5), QRect(0, 0, 10, 10)).isEmpty());
         QImage rossa(40, 20, QImage::Format_RGB32);
         rossa.fill(Qt::red);
         QImage pagina(100, 100, QImage::Format_RGB32);

@@ -2,6 +2,8 @@
 // rounded), status text, menu, printing, and the core drawn as one line.
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include <QAction>
 #include <QLabel>
@@ -22,14 +24,16 @@ int Visibili(Frm_Schema& w) {
     return n;
 }
 
-// A design and what its schematic must show: "Name(i)=x,y" or "=x,y,w,h" in
-// pixels (each listed element shown), "Name(i)=text", hidden elements, the
-// count of shown ones; and, when righe > 0, the core bars of picture `figura`
-// running unbroken down `righe` rows.
+// A design and what its schematic must show: elements shown at a place (in
+// pixels), sizes, captions, hidden elements, the count of shown ones; and,
+// when righe > 0, the core bars of picture `figura` unbroken down `righe` rows.
 struct Caso {
     int tipo;
     float pri, sec, priVolt = 220, vuoto = 13.5f, secVolt = 12;  // voltages of the first windings
-    QStringList posti = {}, testi = {}, nascosti = {};
+    std::vector<std::pair<const char*, QPoint>> posti = {};
+    std::vector<std::pair<const char*, QSize>> misure = {};
+    std::vector<std::pair<const char*, const char*>> testi = {};
+    std::vector<const char*> nascosti = {};
     int visibili = -1;
     int figura = 0, righe = 0;
 };
@@ -70,13 +74,16 @@ private slots:
         // the design caption, the array's name.
         QTest::newRow("two columns, 1 primary 2 secondaries") << Caso{
             .tipo = 1, .pri = 0, .sec = 1,
-            .posti = {"Image1(0)=147,7,47,47", "Image2(0)=184,7", "Image2(1)=184,47", "Label5(1)=317,60"},
-            .testi = {"Label5(1)=Avv.2", "Label1(0)=220, V", "Label2(0)=0,45 A", "Label3(0)=1234 sp",
-                      "Label4(0)=0,3mm", "Label7(1)=1,5 A", "Label9(1)=0,8mm", "Label0(5)=Label0"},
+            .posti = {{"Image1(0)", {147, 7}}, {"Image2(0)", {184, 7}}, {"Image2(1)", {184, 47}},
+                      {"Label5(1)", {317, 60}}},
+            .misure = {{"Image1(0)", {47, 47}}},
+            .testi = {{"Label5(1)", "Avv.2"}, {"Label1(0)", "220, V"}, {"Label2(0)", "0,45 A"},
+                      {"Label3(0)", "1234 sp"}, {"Label4(0)", "0,3mm"}, {"Label7(1)", "1,5 A"},
+                      {"Label9(1)", "0,8mm"}, {"Label0(5)", "Label0"}},
             .nascosti = {"Image1(1)", "Label0(1)", "Image3(0)"}, .visibili = 18};
         // Last row at 6700 twips = 446.67 px; 12 rows a side: 24 pictures, 120 labels.
         QTest::newRow("more rows than the schematic holds") << Caso{
-            .tipo = 5, .pri = 11, .sec = 25, .posti = {"Image1(11)=147,447", "Image2(11)=184,447"},
+            .tipo = 5, .pri = 11, .sec = 25, .posti = {{"Image1(11)", {147, 447}}, {"Image2(11)", {184, 447}}},
             .visibili = 24 + 120};
         // The core: one picture per row, 40 px apart, 47 px high.
         QTest::newRow("two columns, four primaries") << Caso{
@@ -85,15 +92,16 @@ private slots:
         // Label1 800/250, Label4 1500/450, Label5 4200/900, Label6 3000/850, Label9 3600/1050.
         QTest::newRow("step-down autotransformer") << Caso{
             .tipo = 2, .pri = 0, .sec = 0, .priVolt = 230, .vuoto = 120, .secVolt = 115,
-            .posti = {"Image4(0)=147,7,76,47", "Image6(0)=147,47", "Label0(0)=13,20", "Label1(0)=53,17",
-                      "Label4(0)=100,30", "Label5(0)=280,60", "Label6(0)=200,57", "Label9(0)=240,70"},
-            .testi = {"Label6(0)=115, V"}, .nascosti = {"Image3(0)", "Image5(0)"}, .visibili = 12,
-            .figura = 4, .righe = 2};
+            .posti = {{"Image4(0)", {147, 7}}, {"Image6(0)", {147, 47}}, {"Label0(0)", {13, 20}},
+                      {"Label1(0)", {53, 17}}, {"Label4(0)", {100, 30}}, {"Label5(0)", {280, 60}},
+                      {"Label6(0)", {200, 57}}, {"Label9(0)", {240, 70}}},
+            .misure = {{"Image4(0)", {76, 47}}}, .testi = {{"Label6(0)", "115, V"}},
+            .nascosti = {"Image3(0)", "Image5(0)"}, .visibili = 12, .figura = 4, .righe = 2};
         QTest::newRow("step-up autotransformer") << Caso{
             .tipo = 4, .pri = 0, .sec = 0, .priVolt = 110, .vuoto = 230, .figura = 3, .righe = 2};
         QTest::newRow("equal voltages draw as step-up") << Caso{
             .tipo = 4, .pri = 0, .sec = 0, .priVolt = 230, .vuoto = 230,
-            .posti = {"Image3(0)=147,7", "Image5(0)=147,47"}, .nascosti = {"Image4(0)", "Image6(0)"}};
+            .posti = {{"Image3(0)", {147, 7}}, {"Image5(0)", {147, 47}}}, .nascosti = {"Image4(0)", "Image6(0)"}};
         for (int tipo : {0, 6})
             QTest::newRow(qPrintable(QStringLiteral("unknown kind %1").arg(tipo)))
                 << Caso{.tipo = tipo, .pri = 3, .sec = 3, .visibili = 0};
@@ -102,22 +110,15 @@ private slots:
         QFETCH(Caso, c);
         auto d = Progetto(c);
         Frm_Schema w(*d);
-        for (const QString& p : c.posti) {
-            auto* e = Figlio<QLabel>(&w, p.section(QLatin1Char('='), 0, 0));
+        for (auto [nome, pos] : c.posti) {
+            auto* e = Figlio<QLabel>(&w, nome);
             QVERIFY(e);
-            QList<int> n;
-            for (const QString& v : p.section(QLatin1Char('='), 1).split(QLatin1Char(','))) n << v.toInt();
-            const QRect atteso(n[0], n[1], n.size() == 4 ? n[2] : e->width(), n.size() == 4 ? n[3] : e->height());
-            QVERIFY2(e->isVisibleTo(&w), qPrintable(p));
-            QVERIFY2(e->geometry() == atteso, qPrintable(p + QStringLiteral(": %1,%2,%3,%4").arg(e->x()).arg(e->y())
-                                                             .arg(e->width()).arg(e->height())));
+            QVERIFY2(e->isVisibleTo(&w), nome);
+            QVERIFY2(e->pos() == pos, qPrintable(QStringLiteral("%1 at %2,%3").arg(nome).arg(e->x()).arg(e->y())));
         }
-        for (const QString& t : c.testi) {
-            auto* e = Figlio<QLabel>(&w, t.section(QLatin1Char('='), 0, 0));
-            QVERIFY(e);
-            QCOMPARE(e->text(), t.section(QLatin1Char('='), 1));
-        }
-        for (const QString& n : c.nascosti) QVERIFY2(!Figlio<QLabel>(&w, n)->isVisibleTo(&w), qPrintable(n));
+        for (auto [nome, misura] : c.misure) QCOMPARE(Figlio<QLabel>(&w, nome)->size(), misura);
+        for (auto [nome, testo] : c.testi) QCOMPARE(Figlio<QLabel>(&w, nome)->text(), QString::fromUtf8(testo));
+        for (const char* nome : c.nascosti) QVERIFY2(!Figlio<QLabel>(&w, nome)->isVisibleTo(&w), nome);
         if (c.visibili >= 0) QCOMPARE(Visibili(w), c.visibili);
         if (c.righe == 0) return;
 

@@ -70,61 +70,57 @@ private slots:
     void init() { guardia_.emplace(); }
     void cleanup() { guardia_->Verifica(); guardia_.reset(); }
 
-    void captions_data() {
-        QTest::addColumn<QString>("finestra");
-        QTest::addColumn<QString>("nome");
-        QTest::addColumn<QString>("testo");
-        auto riga = [](const char* finestra, const char* nome, const QString& testo) {
-            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(finestra, nome)))
-                << QString::fromLatin1(finestra) << QString::fromLatin1(nome) << testo;
-        };
-        const char* s = "splash";
-        riga(s, "lblVersion", "Versione 1.5.0");
-        riga(s, "Label4", "Marlovine per Windows");
-        riga(s, "lblPlatform", "9x/Me/NT/2000/XP");
-        riga(s, "Lbl_Titolo", "Dimensionamento di:");
-        riga(s, "Lbl_Mono", "-Trasformatori Monofasi");
-        riga(s, "Label1", "-AutoTrasformatori Monofasi");
-        riga(s, "Lbl_Trifasi", "-Trasformatori Trifasi");
-        riga(s, "Label2", "-AutoTrasformatori Trifasi");
-        riga(s, "Lbl_Uscita", "-Trasformatori di Uscita per Amplificatori Valvolari");
-        riga(s, "Frame2", "Scegliere il Tipo di Calcolo");
-        riga(s, "Opt_Usci", "Calcolo di Trasformatori di Uscita per Amplificatori Valvolari Audio ");
-        riga(s, "Opt_AutoTrif", "Calcolo di AutoTrasformatori di Alimentazione Trifasi");
-        riga(s, "Cmd_Ok", "Entra");
-        riga(s, "Cmd_CreaLibLami", "Crea Librerie Lamierini");
-        riga(s, "Cmd_CreaLibRame", "Crea Librerie Filo Smaltato");
-        riga(s, "Cmd_About", "About");
-        riga(s, "Cmd_Esci", "Esci");
-        const char* a = "about";
-        riga(a, "", "Informazioni su Marlovine");
-        riga(a, "lblTitle", "Marlovine");
-        riga(a, "lblVersion", "Versione  1.5.0   del  2014");  // blanks: two, three, two
-        riga(a, "Label3", "Descrizione Aggiornamenti : ");
-        riga(a, "Label1", QString::fromUtf8("Software per Windows \u00AE 9x/Me/NT/2000/XP"));
-        riga(a, "Label7", "Risoluzione video minimo 800x600");
-        riga(a, "lblDisclaimer", "");
-        riga(a, "cmdOK", "OK");
-        riga(a, "lblDescVers",
+    void captions() {
+        Avvio avvio;
+        Frm_About about;
+        QWidget* sp = &avvio.w;
+        QWidget* ab = &about;
+        const QString rientro = QLatin1Char('\n') + QString(69, QLatin1Char(' '));  // kinds aligned under the first
+        const struct {
+            QWidget* w;
+            const char* nome;  // "": the window's title
+            QString testo;
+        } casi[] = {
+            {sp, "lblVersion", "Versione 1.5.0"},
+            {sp, "Label4", "Marlovine per Windows"},
+            {sp, "lblPlatform", "9x/Me/NT/2000/XP"},
+            {sp, "Lbl_Titolo", "Dimensionamento di:"},
+            {sp, "Lbl_Mono", "-Trasformatori Monofasi"},
+            {sp, "Label1", "-AutoTrasformatori Monofasi"},
+            {sp, "Lbl_Trifasi", "-Trasformatori Trifasi"},
+            {sp, "Label2", "-AutoTrasformatori Trifasi"},
+            {sp, "Lbl_Uscita", "-Trasformatori di Uscita per Amplificatori Valvolari"},
+            {sp, "Frame2", "Scegliere il Tipo di Calcolo"},
+            {sp, "Opt_Usci", "Calcolo di Trasformatori di Uscita per Amplificatori Valvolari Audio "},
+            {sp, "Opt_AutoTrif", "Calcolo di AutoTrasformatori di Alimentazione Trifasi"},
+            {sp, "Cmd_Ok", "Entra"},
+            {sp, "Cmd_CreaLibLami", "Crea Librerie Lamierini"},
+            {sp, "Cmd_CreaLibRame", "Crea Librerie Filo Smaltato"},
+            {sp, "Cmd_About", "About"},
+            {sp, "Cmd_Esci", "Esci"},
+            {ab, "", "Informazioni su Marlovine"},
+            {ab, "lblTitle", "Marlovine"},
+            {ab, "lblVersion", "Versione  1.5.0   del  2014"},  // blanks: two, three, two
+            {ab, "Label3", "Descrizione Aggiornamenti : "},
+            {ab, "Label1", QString::fromUtf8("Software per Windows \u00AE 9x/Me/NT/2000/XP")},
+            {ab, "Label7", "Risoluzione video minimo 800x600"},
+            {ab, "lblDisclaimer", ""},
+            {ab, "cmdOK", "OK"},
+            {ab, "lblDescVers",
              "Ver.1.5.0  Nuovo Formato Librerie Rame;    Nuovo Formato File Progetto di Calcolo Trasformatori\n"
              "tutti i file aperti e salvati con questa versione non sono compatibili con la versione precedente. \n"
              "In ogni vecchio progetto aperto aggiornare il File Libreria Rame e salvare di nuovo il progetto\n" +
-                 QString(45, QLatin1Char('-')));
-        // The kinds after the first are aligned under it with 69 blanks.
-        const QString rientro = QLatin1Char('\n') + QString(69, QLatin1Char(' '));
-        riga(a, "lblDescription",
+                 QString(45, QLatin1Char('-'))},
+            {ab, "lblDescription",
              "Calcolo dei seguenti tipi di Trasformatori:     Trasformatori Monofase " + rientro +
                  "AutoTrasformatori Monofase" + rientro + "Trasformatori Trifase" + rientro +
-                 "AutoTrasformatori Trifase " + rientro + "Trasformatori di Uscita per Amplificatori Valvolari");
-    }
-    void captions() {
-        QFETCH(QString, finestra);
-        QFETCH(QString, nome);
-        std::optional<Avvio> avvio;
-        std::optional<Frm_About> about;
-        QWidget* w = finestra == QLatin1String("splash") ? static_cast<QWidget*>(&avvio.emplace().w)
-                                                         : static_cast<QWidget*>(&about.emplace());
-        QTEST(Testo(w, nome), "testo");
+                 "AutoTrasformatori Trifase " + rientro + "Trasformatori di Uscita per Amplificatori Valvolari"},
+        };
+        for (const auto& c : casi) {
+            const QString testo = Testo(c.w, QString::fromLatin1(c.nome));
+            QVERIFY2(testo == c.testo, qPrintable(QStringLiteral("%1: \"%2\"").arg(c.nome, testo)));
+        }
+        QVERIFY(Figlio<QPushButton>(ab, "cmdOK")->isDefault());
     }
 
     // ---------------------------------------------------------------- start window
@@ -285,25 +281,23 @@ private slots:
     }
 
     // Enter, keypad Enter, Esc and a click on OK close the window and stop the scroller.
-    void aboutCloses_data() {
-        QTest::addColumn<int>("tasto");  // 0: click on OK
-        QTest::addColumn<int>("esito");
-        QTest::newRow("Return") << int(Qt::Key_Return) << int(QDialog::Accepted);
-        QTest::newRow("Enter") << int(Qt::Key_Enter) << int(QDialog::Accepted);
-        QTest::newRow("Esc") << int(Qt::Key_Escape) << int(QDialog::Rejected);
-        QTest::newRow("OK") << 0 << int(QDialog::Accepted);
-    }
     void aboutCloses() {
-        QFETCH(int, tasto);
-        Frm_About a;
-        QVERIFY(Mostra(&a));
-        if (tasto)
-            QTest::keyClick(&a, Qt::Key(tasto));
-        else
-            QTest::mouseClick(Figlio<QPushButton>(&a, "cmdOK"), Qt::LeftButton);
-        QVERIFY(!a.isVisible());
-        QTEST(a.result(), "esito");
-        QVERIFY(!Figlio<QTimer>(&a, "Timer1")->isActive());
+        const std::pair<int, int> casi[] = {{Qt::Key_Return, QDialog::Accepted},
+                                            {Qt::Key_Enter, QDialog::Accepted},
+                                            {Qt::Key_Escape, QDialog::Rejected},
+                                            {0, QDialog::Accepted}};  // 0: a click on OK
+        for (auto [tasto, esito] : casi) {
+            Frm_About a;
+            QVERIFY(Mostra(&a));
+            if (tasto)
+                QTest::keyClick(&a, Qt::Key(tasto));
+            else
+                QTest::mouseClick(Figlio<QPushButton>(&a, "cmdOK"), Qt::LeftButton);
+            const QByteArray caso = QByteArray::number(tasto, 16);
+            QVERIFY2(!a.isVisible(), caso);
+            QVERIFY2(a.result() == esito, caso);
+            QVERIFY2(!Figlio<QTimer>(&a, "Timer1")->isActive(), caso);
+        }
     }
 
     // ---------------------------------------------------------------- picture viewer
