@@ -80,32 +80,39 @@ void Frm_Alim::RefreshAlim() {
         Scrivi(ui.Lbl_SecVoltVuoto[i], d.SecVoltVuoto[i], "#####.0");
         Scrivi(ui.Lbl_SecSpire[i], d.SecSpire[i], "#####0");
     }
-    for (int i = 0; i <= priUlt; ++i) {
-        Semplice(ui.Lbl_PriFiloNudo[i], d.PriFiloNudo[i]);
-        Semplice(ui.Lbl_PriFiloIsol[i], d.PriFiloIsol[i]);
-        Scrivi(ui.Lbl_PriLung[i], d.PriLung[i], "0.0");
-        Scrivi(ui.Lbl_PriPeso[i], d.PriPeso[i], "0.0");
-        Scrivi(ui.Lbl_PriDens[i], d.PriDens[i], "0.0");
-        Scrivi(ui.Lbl_PriPotPer[i], d.PriPotPer[i], "0.0");
-        Scrivi(ui.Lbl_PriIng[i], d.PriIng[i], "0.0");
-        Scrivi(ui.Lbl_PriSpSt[i], d.PriSpSt[i], "0.0");
-        Scrivi(ui.Lbl_PriStrati[i], d.PriStrati[i], "0.0");
-        Scrivi(ui.Lbl_PriIso[i], d.PriIso[i], "0.0");
-        Scrivi(ui.Lbl_PriRes[i], d.PriRes[i], "0.00");
-    }
-    for (int i = 0; i <= secUlt; ++i) {
-        Semplice(ui.Lbl_SecFiloNudo[i], d.SecFiloNudo[i]);
-        Semplice(ui.Lbl_SecFiloIsol[i], d.SecFiloIsol[i]);
-        Scrivi(ui.Lbl_SecLung[i], d.SecLung[i], "0.0");
-        Scrivi(ui.Lbl_SecPeso[i], d.SecPeso[i], "0.0");
-        Scrivi(ui.Lbl_SecDens[i], d.SecDens[i], "0.0");
-        Scrivi(ui.Lbl_SecPotPer[i], d.SecPotPer[i], "0.0");
-        Scrivi(ui.Lbl_SecIng[i], d.SecIng[i], "0.0");
-        Scrivi(ui.Lbl_SecSpSt[i], d.SecSpSt[i], "0.0");
-        Scrivi(ui.Lbl_SecStrati[i], d.SecStrati[i], "0.0");
-        Scrivi(ui.Lbl_SecIso[i], d.SecIso[i], "0.0");
-        Scrivi(ui.Lbl_SecRes[i], d.SecRes[i], "0.00");
-    }
+    // The build of every winding: one label per figure, each with its mask
+    // (none: the general form).
+    struct Colonna {
+        const Arr<QLabel>& etichette;
+        const AvvArr& valori;
+        const char* maschera;
+    };
+    const Colonna primari[] = {
+        {ui.Lbl_PriFiloNudo, d.PriFiloNudo, nullptr}, {ui.Lbl_PriFiloIsol, d.PriFiloIsol, nullptr},
+        {ui.Lbl_PriLung, d.PriLung, "0.0"},           {ui.Lbl_PriPeso, d.PriPeso, "0.0"},
+        {ui.Lbl_PriDens, d.PriDens, "0.0"},           {ui.Lbl_PriPotPer, d.PriPotPer, "0.0"},
+        {ui.Lbl_PriIng, d.PriIng, "0.0"},             {ui.Lbl_PriSpSt, d.PriSpSt, "0.0"},
+        {ui.Lbl_PriStrati, d.PriStrati, "0.0"},       {ui.Lbl_PriIso, d.PriIso, "0.0"},
+        {ui.Lbl_PriRes, d.PriRes, "0.00"}};
+    const Colonna secondari[] = {
+        {ui.Lbl_SecFiloNudo, d.SecFiloNudo, nullptr}, {ui.Lbl_SecFiloIsol, d.SecFiloIsol, nullptr},
+        {ui.Lbl_SecLung, d.SecLung, "0.0"},           {ui.Lbl_SecPeso, d.SecPeso, "0.0"},
+        {ui.Lbl_SecDens, d.SecDens, "0.0"},           {ui.Lbl_SecPotPer, d.SecPotPer, "0.0"},
+        {ui.Lbl_SecIng, d.SecIng, "0.0"},             {ui.Lbl_SecSpSt, d.SecSpSt, "0.0"},
+        {ui.Lbl_SecStrati, d.SecStrati, "0.0"},       {ui.Lbl_SecIso, d.SecIso, "0.0"},
+        {ui.Lbl_SecRes, d.SecRes, "0.00"}};
+    auto scriviLato = [](const auto& colonne, int ult) {
+        for (const Colonna& c : colonne)
+            for (int i = 0; i <= ult; ++i) {
+                QLabel* l = c.etichette[static_cast<std::size_t>(i)];
+                if (c.maschera)
+                    Scrivi(l, c.valori[static_cast<std::size_t>(i)], c.maschera);
+                else
+                    Semplice(l, c.valori[static_cast<std::size_t>(i)]);
+            }
+    };
+    scriviLato(primari, priUlt);
+    scriviLato(secondari, secUlt);
 
     Semplice(ui.Lbl_RochIngKi, d.RochIngKi);
     Semplice(ui.Lbl_RochIsoAvvH, d.RochIsoAvvH);
