@@ -514,6 +514,35 @@ private slots:
         QCOMPARE(d->SecSpire[0], spire);
     }
 
+    // "Esci" asks first: No keeps the window, Yes closes it. "About" shows
+    // the about window modally.
+    void esciEAbout() {
+        w->Form_Load();
+        MostraConFuoco();
+        msg->Azzera();
+        msg->Attendi(mb::No);
+        ui().MnuFileEsci->trigger();
+        QCOMPARE(msg->boxes.size(), size_t(1));
+        QCOMPARE(msg->Ultimo(), QStringLiteral("Uscire dal Progetto di Calcolo?"));
+        QCOMPARE(Qs(msg->boxes[0].titolo), QStringLiteral("Calcolo di Trasformatore Monofase"));
+        QCOMPARE(msg->boxes[0].stile, mb::YesNo + mb::Question);
+        QVERIFY(w->isVisible());
+
+        QString aperta;
+        QTimer::singleShot(100, w.get(), [&] {
+            if (QWidget* m = QApplication::activeModalWidget()) {
+                aperta = m->objectName();
+                m->close();
+            }
+        });
+        ui().MnuAbout->trigger();
+        QCOMPARE(aperta, QStringLiteral("Frm_About"));
+
+        msg->Attendi(mb::Yes);
+        ui().MnuFileEsci->trigger();
+        QVERIFY(!w->isVisible());
+    }
+
     // A reset brings the power-given mode back on screen too, and reads the
     // wire library into column 0 whatever winding index was left.
     void nuovoCaricamentoRiportaLaPotenza() {

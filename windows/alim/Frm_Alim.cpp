@@ -16,6 +16,7 @@
 #include "engine/ModRoutine.h"
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
+#include "shell/Frm_About.h"
 #include "shell/Frm_Schema.h"
 
 namespace {
@@ -171,6 +172,8 @@ Frm_Alim::Frm_Alim(ModuleDIC& dic, QWidget* parent) : QMainWindow(parent), d_(di
     connect(ui.Opt_Pot, &QRadioButton::clicked, this, [this] { Opt_Pot_Click(); });
     connect(ui.Cmd_Aggiorna, &QPushButton::clicked, this, [this] { Cmd_Aggiorna_Click(); });
     connect(ui.Cmd_Schema, &QPushButton::clicked, this, [this] { Cmd_Schema_Click(); });
+    connect(ui.MnuFileEsci, &QAction::triggered, this, [this] { MnuFileEsci_Click(); });
+    connect(ui.MnuAbout, &QAction::triggered, this, [this] { MnuAbout_Click(); });
 
     Dimensiona(this, 12300, 9500);
 }
@@ -638,4 +641,16 @@ void Frm_Alim::Cmd_Aggiorna_Click() { CalcolaTrasfo(); }
 void Frm_Alim::Cmd_Schema_Click() {
     Frm_Schema schema(d_);
     MostraModale(&schema);
+}
+
+void Frm_Alim::MnuFileEsci_Click() {
+    // Nothing is saved: the user is only asked to confirm.
+    if (Piattaforma::MsgBox(Qs("Uscire dal Progetto di Calcolo?"), mb::YesNo + mb::Question,
+                            Qs("Calcolo di Trasformatore Monofase")) == mb::Yes)
+        close();
+}
+
+void Frm_Alim::MnuAbout_Click() {
+    Frm_About about(this);
+    about.exec();
 }

@@ -148,6 +148,9 @@ public:
     // as the last calculation left them.
     void Cmd_Aggiorna_Click();
     void Cmd_Schema_Click();
+    // Leaving the design asks first; the about window is the start window's.
+    void MnuFileEsci_Click();
+    void MnuAbout_Click();
     // Range checks of the numeric fields (on focus loss and on Enter).
     void Txt_LamCdP_LostFocus();
     void Txt_PriVolt_LostFocus(int i);
