@@ -137,13 +137,6 @@ Indici CambiaNumero(Lato l, int n) {
 
 }  // namespace
 
-int UltimoIndice(float ult) {
-    if (!(ult >= 0.0f)) return -1;
-    double f = std::floor(static_cast<double>(ult));
-    if (f > NUM_AVV - 1) return NUM_AVV - 1;
-    return static_cast<int>(f);
-}
-
 std::optional<AspettoCollegamento> AspettoCollegamentoPri(const ModuleDIC& d, int i) {
     std::optional<AspettoCollegamento> r;
     if (Vero(d.PriAvvIso[i])) r = AspettoCollegamento{"I", ColoreCollegamento::FacciaPulsante};

@@ -28,7 +28,7 @@ struct TestiAvvolgimenti {
 
 // Index of the last winding in use from PriUlt/SecUlt (a Single used as a
 // loop bound): -1 when none, never above 11.
-int UltimoIndice(float ult);
+inline int UltimoIndice(float ult) { return UltimoAvvolgimento(ult, NUM_AVV - 1); }
 
 // ---- connection buttons
 enum class ColoreCollegamento {

@@ -18,10 +18,7 @@ inline float Sng(double v) { return static_cast<float>(v); }
 // "For i = 0 To ult" runs while i <= ult; the bound never goes past slot 11:
 // twelve windings a side, primary i in wire column i and secondary i in
 // column i + 12, so a thirteenth primary would take the first secondary's column.
-int Ultimo(float ult) {
-    if (!(ult >= 0.0f)) return -1;  // negative or not a number: no winding
-    return static_cast<int>(std::min(std::floor(static_cast<double>(ult)), 11.0));
-}
+constexpr int ULTIMO_SLOT = 11;
 
 // Wire row of a winding, held as a Single: nearest whole row, kept inside
 // the table so that a stray value read from a file cannot reach past it.
@@ -163,8 +160,8 @@ void SommaGole(ModuleDIC& d, bool trifase) {
     d.SommaIsoH2 = d.SommaIsoI2 = d.SommaIsoL2 = 0;
     const Somme roch1{&d.SommaIngH1, &d.SommaIsoH1, &d.SommaIngI1, &d.SommaIsoI1, &d.SommaIngL1, &d.SommaIsoL1};
     const Somme roch2{&d.SommaIngH2, &d.SommaIsoH2, &d.SommaIngI2, &d.SommaIsoI2, &d.SommaIngL2, &d.SommaIsoL2};
-    const int pri = Ultimo(d.PriUlt);
-    const int sec = Ultimo(d.SecUlt);
+    const int pri = UltimoAvvolgimento(d.PriUlt, ULTIMO_SLOT);
+    const int sec = UltimoAvvolgimento(d.SecUlt, ULTIMO_SLOT);
     const AvvStr* zSec = trifase ? &d.SecTrif : nullptr;
     SommaLato(pri, d.PriRoch1, d.PriGolaH, d.PriGolaI, d.PriGolaL, d.PriIng, d.PriIso, nullptr, roch1);
     SommaLato(pri, d.PriRoch2, d.PriGolaH, d.PriGolaI, d.PriGolaL, d.PriIng, d.PriIso, nullptr, roch2);
@@ -178,8 +175,8 @@ void CalcolaSpire(ModuleDIC& d) {
     d.FEMI = Sng(static_cast<double>(d.Frequenza) * 4.44 * d.LamSE * d.Induzione * 0.0001);
     // Without an iron section there is no e.m.f. per turn: no turns either.
     const bool femiValida = d.FEMI > 0.0f && std::isfinite(d.FEMI);
-    const int pri = Ultimo(d.PriUlt);
-    const int sec = Ultimo(d.SecUlt);
+    const int pri = UltimoAvvolgimento(d.PriUlt, ULTIMO_SLOT);
+    const int sec = UltimoAvvolgimento(d.SecUlt, ULTIMO_SLOT);
 
     for (int i = 0; i <= pri; ++i)
         d.PriSpire[i] = femiValida ? ArrotondaSpire(Sng(static_cast<double>(d.PriVolt[i]) / d.FEMI)) : 0.0f;
@@ -198,8 +195,8 @@ void CalcolaSpire(ModuleDIC& d) {
 }
 
 void CalcolaDiametroFilo(ModuleDIC& d) {
-    const int pri = Ultimo(d.PriUlt);
-    const int sec = Ultimo(d.SecUlt);
+    const int pri = UltimoAvvolgimento(d.PriUlt, ULTIMO_SLOT);
+    const int sec = UltimoAvvolgimento(d.SecUlt, ULTIMO_SLOT);
 
     for (int i = 0; i <= pri; ++i) d.PriFiloNudo[i] = DiametroRichiesto(d.PriAmp[i], d.Densita);
     for (int i = 0; i <= sec; ++i) d.SecAmpFilo[i] = d.SecAmp[i];
@@ -223,8 +220,8 @@ void CalcolaDiametroFilo(ModuleDIC& d) {
 }
 
 void ScegliFiloRame(ModuleDIC& d) {
-    const int pri = Ultimo(d.PriUlt);
-    const int sec = Ultimo(d.SecUlt);
+    const int pri = UltimoAvvolgimento(d.PriUlt, ULTIMO_SLOT);
+    const int sec = UltimoAvvolgimento(d.SecUlt, ULTIMO_SLOT);
     for (int i = 0; i <= pri; ++i) {
         const int c = i;
         const int r = ScegliRiga(d, c, d.PriFiloNudo[i]);
@@ -242,8 +239,8 @@ void ScegliFiloRame(ModuleDIC& d) {
 }
 
 void CalcolaAvvolgimenti(ModuleDIC& d) {
-    const int pri = Ultimo(d.PriUlt);
-    const int sec = Ultimo(d.SecUlt);
+    const int pri = UltimoAvvolgimento(d.PriUlt, ULTIMO_SLOT);
+    const int sec = UltimoAvvolgimento(d.SecUlt, ULTIMO_SLOT);
     for (int i = 0; i <= pri; ++i) {
         Avvolgimento a{d.PriLung[i],   d.PriPeso[i],  d.PriDens[i],  d.PriPotPer[i], d.PriIng[i],
                        d.PriRes[i],    d.PriSpSt[i],  d.PriStrati[i], d.PriIso[i],   d.PriRoch1[i],
@@ -260,8 +257,8 @@ void CalcolaAvvolgimenti(ModuleDIC& d) {
 }
 
 void CalcolaPerditeRame(ModuleDIC& d) {
-    const int pri = Ultimo(d.PriUlt);
-    const int sec = Ultimo(d.SecUlt);
+    const int pri = UltimoAvvolgimento(d.PriUlt, ULTIMO_SLOT);
+    const int sec = UltimoAvvolgimento(d.SecUlt, ULTIMO_SLOT);
     d.PotPerPri = 0;
     for (int i = 0; i <= pri; ++i) Aggiungi(d.PotPerPri, d.PriPotPer[i]);
     d.PotPerSec = 0;
@@ -270,8 +267,8 @@ void CalcolaPerditeRame(ModuleDIC& d) {
 }
 
 void CalcolaPerditeRameTrif(ModuleDIC& d) {
-    const int pri = Ultimo(d.PriUlt);
-    const int sec = Ultimo(d.SecUlt);
+    const int pri = UltimoAvvolgimento(d.PriUlt, ULTIMO_SLOT);
+    const int sec = UltimoAvvolgimento(d.SecUlt, ULTIMO_SLOT);
     d.PotPerPri = 0;
     for (int i = 0; i <= pri; ++i) Aggiungi(d.PotPerPri, d.PriPotPer[i]);
     d.PotPerSec = 0;

@@ -147,18 +147,11 @@ void CorreggiPosizione(const ModuleDIC& d, int i, AvvFlag& roch1, AvvFlag& roch2
     }
 }
 
-// Last winding slot to visit for a count stored as "count - 1".
-int Ultimo(float ult) {
-    if (!(ult >= 0)) return -1;
-    const double n = num::Int(ult);
-    return static_cast<int>(std::clamp(n, -1.0, static_cast<double>(AVV_MAX - 1)));
-}
-
 }  // namespace
 
 void VerificaPosizioneAvvolgimenti(ModuleDIC& d) {
-    for (int i = 0, n = Ultimo(d.PriUlt); i <= n; ++i)
+    for (int i = 0, n = UltimoAvvolgimento(d.PriUlt, AVV_MAX - 1); i <= n; ++i)
         CorreggiPosizione(d, i, d.PriRoch1, d.PriRoch2, d.PriGolaH, d.PriGolaI, d.PriGolaL, true);
-    for (int i = 0, n = Ultimo(d.SecUlt); i <= n; ++i)
+    for (int i = 0, n = UltimoAvvolgimento(d.SecUlt, AVV_MAX - 1); i <= n; ++i)
         CorreggiPosizione(d, i, d.SecRoch1, d.SecRoch2, d.SecGolaH, d.SecGolaI, d.SecGolaL, false);
 }

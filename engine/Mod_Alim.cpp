@@ -22,12 +22,6 @@ void LeggiUltimo(float& ult, std::string_view testo) {
     if (v && *v >= 1.0f && *v <= static_cast<float>(DatiAlimTesti::MaxAvv)) ult = Sng(static_cast<double>(*v) - 1.0);
 }
 
-// Index of the last winding read from the window, never past its boxes.
-int UltimoLetto(float ult) {
-    if (!(ult >= 0.0f)) return -1;
-    return static_cast<int>(std::fmin(std::floor(static_cast<double>(ult)), DatiAlimTesti::MaxAvv - 1.0));
-}
-
 }  // namespace
 
 void LeggiDatiAlim(ModuleDIC& d, const DatiAlimTesti& t) {
@@ -37,9 +31,9 @@ void LeggiDatiAlim(ModuleDIC& d, const DatiAlimTesti& t) {
     Leggi(d.Induzione, t.Cmb_Induzione);
     Leggi(d.CoefK, t.Cmb_CoefK);
     Leggi(d.Densita, t.Cmb_Densita);
-    const int pri = UltimoLetto(d.PriUlt);
+    const int pri = UltimoAvvolgimento(d.PriUlt, DatiAlimTesti::MaxAvv - 1);
     for (int i = 0; i <= pri; ++i) Leggi(d.PriVolt[i], t.Txt_PriVolt[i]);
-    const int sec = UltimoLetto(d.SecUlt);
+    const int sec = UltimoAvvolgimento(d.SecUlt, DatiAlimTesti::MaxAvv - 1);
     for (int i = 0; i <= sec; ++i) {
         Leggi(d.SecVolt[i], t.Txt_SecVolt[i]);
         Leggi(d.SecAmp[i], t.Txt_SecAmp[i]);
@@ -48,8 +42,8 @@ void LeggiDatiAlim(ModuleDIC& d, const DatiAlimTesti& t) {
 }
 
 void CalcolaPotenzeAlim(ModuleDIC& d) {
-    const int pri = UltimoLetto(d.PriUlt);
-    const int sec = UltimoLetto(d.SecUlt);
+    const int pri = UltimoAvvolgimento(d.PriUlt, DatiAlimTesti::MaxAvv - 1);
+    const int sec = UltimoAvvolgimento(d.SecUlt, DatiAlimTesti::MaxAvv - 1);
 
     d.SecPotTot = 0;
     for (int i = 0; i <= sec; ++i) {

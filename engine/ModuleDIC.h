@@ -13,6 +13,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -175,3 +176,11 @@ struct ModuleDIC {
     // ---- Group 9: ordered autotransformer lists
     AutoArr AutoVoltOrd{}, AutoSpireOrd{};
 };
+
+// Last winding slot to visit for a count held as "count - 1" (PriUlt, SecUlt:
+// a Single): -1 when negative or not a number, never past `massimo`.
+inline int UltimoAvvolgimento(float ult, int massimo) {
+    if (!(ult >= 0.0f)) return -1;
+    const double f = std::floor(static_cast<double>(ult));
+    return f > massimo ? massimo : static_cast<int>(f);
+}
