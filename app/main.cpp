@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QStyleFactory>
 
+#include "app/Finestre.h"
 #include "engine/ModuleDIC.h"
 #include "shell/Applicazione.h"
 #include "shell/Disegni.h"
@@ -22,6 +23,8 @@ int main(int argc, char* argv[]) {
 
     // The one design data store of the run, shared by every window.
     auto dati = std::make_unique<ModuleDIC>();
+    FinestreReali finestre(*dati);
+    Piattaforma::ImpostaFinestre(&finestre);
     int esito = 0;
     {
         Frm_Splash splash(*dati);
@@ -30,5 +33,6 @@ int main(int argc, char* argv[]) {
         splash.show();
         esito = app.exec();
     }
+    Piattaforma::ImpostaFinestre(nullptr);
     return esito;
 }

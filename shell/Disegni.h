@@ -1,5 +1,5 @@
-// The program's own pictures, drawn with QPainter: the start window's photo-like
-// drawing, the application icon and the line drawings of the winding schematic.
+// The program's own pictures of the start and about windows, drawn with
+// QPainter: the start window's photo-like drawing and the application icon.
 #pragma once
 
 #include <QImage>
@@ -11,18 +11,5 @@ QImage Copertina();
 
 // 32 x 32: the application icon (a transformer symbol).
 QImage Icona();
-
-// Winding pictures of the schematic, by picture kind (1..6, see engine/SchemaLayout.h).
-// Kinds 1 and 2 are 47 x 47 with the core bars at columns 37, 40, 43, 46 (kind 1)
-// or 0, 3, 6, 9 (kind 2); kinds 3..6 are 76 x 47 with the bars at 36, 39, 42, 45.
-// The bars run the full height, so pictures stacked 40 px apart join into one core.
-// The background is transparent. Any other kind gives a null image.
-QImage Avvolgimento(int figura);
-
-// Columns of the core bars in a winding picture of the given kind (empty if unknown).
-QList<int> ColonneNucleo(int figura);
-
-// Colour of the lines of the winding pictures.
-QRgb ColoreTratto();
 
 }  // namespace disegni

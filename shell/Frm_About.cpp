@@ -8,21 +8,17 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "platform/ui/Controlli.h"
 #include "platform/ui/Posiziona.h"
-#include "shell/Adatta.h"
 #include "shell/Applicazione.h"
 #include "shell/Disegni.h"
 
 namespace {
 
+// A caption of the window, top-aligned, its font fitted to its box.
 QLabel* Etichetta(QWidget* parent, const char* nome, const QString& testo, int l, int t, int w, int h) {
-    auto* lbl = new QLabel(testo, parent);
-    lbl->setObjectName(QString::fromLatin1(nome));
-    lbl->setTextFormat(Qt::PlainText);
-    lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Posiziona(lbl, l, t, w, h);
-    AdattaCarattere(lbl, testo);
-    return lbl;
+    return ::Etichetta(parent, QString::fromLatin1(nome), testo, l, t, w, h, nullptr,
+                       Qt::AlignLeft | Qt::AlignTop);
 }
 
 // The whole-number value of a text as the timer's step reads it: leading

@@ -10,8 +10,8 @@
 #include <QScreen>
 
 #include "engine/ModuleDIC.h"
+#include "platform/ui/Controlli.h"
 #include "platform/ui/Posiziona.h"
-#include "shell/Adatta.h"
 #include "shell/Applicazione.h"
 #include "shell/Disegni.h"
 
@@ -27,13 +27,7 @@ QFont Carattere(const QFont& base, const char* famiglia, int pixel, bool grasset
 
 QLabel* Etichetta(QWidget* parent, const char* nome, const char* testo, const QFont& font, int l, int t,
                   int w, int h) {
-    auto* lbl = new QLabel(Qs(testo), parent);
-    lbl->setObjectName(QString::fromLatin1(nome));
-    lbl->setFont(font);
-    lbl->setTextFormat(Qt::PlainText);
-    Posiziona(lbl, l, t, w, h);
-    AdattaCarattere(lbl, lbl->text());
-    return lbl;
+    return ::Etichetta(parent, QString::fromLatin1(nome), Qs(testo), l, t, w, h, &font);
 }
 
 QRadioButton* Opzione(QWidget* parent, QButtonGroup* gruppo, const char* nome, const char* testo, int t,
@@ -48,11 +42,7 @@ QRadioButton* Opzione(QWidget* parent, QButtonGroup* gruppo, const char* nome, c
 }
 
 QPushButton* Bottone(QWidget* parent, const char* nome, const char* testo, int l, int t, int w, int h) {
-    auto* b = new QPushButton(Qs(testo), parent);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    Posiziona(b, l, t, w, h);
+    QPushButton* b = Pulsante(parent, QString::fromLatin1(nome), Qs(testo), {}, l, t, w, h);
     AdattaCarattere(b, b->text());
     return b;
 }
@@ -63,10 +53,6 @@ Frm_Splash::Frm_Splash(ModuleDIC& dati, IFinestre* finestre, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint),
       dati_(dati),
       finestre_(finestre) {
-    if (!finestre_) {
-        propri_ = std::make_unique<FinestreReali>(dati_);
-        finestre_ = propri_.get();
-    }
     setObjectName("Frm_Splash");
     QFont base = font();
     base.setPixelSize(11);
@@ -159,12 +145,14 @@ Finestra Frm_Splash::Scelta() const {
 void Frm_Splash::Cmd_Ok_Click() {
     // The start window is blocked while the design window is open, so the
     // selection cannot change in between: exactly one window per press.
-    finestre_->Mostra(Scelta());
+    Finestre().Mostra(Scelta());
 }
 
-void Frm_Splash::Cmd_CreaLibLami_Click() { finestre_->Mostra(Finestra::CreaLibLam); }
-void Frm_Splash::Cmd_CreaLibRame_Click() { finestre_->Mostra(Finestra::CreaLibRame); }
-void Frm_Splash::Cmd_About_Click() { finestre_->Mostra(Finestra::About); }
+IFinestre& Frm_Splash::Finestre() const { return finestre_ ? *finestre_ : Piattaforma::Finestre(); }
+
+void Frm_Splash::Cmd_CreaLibLami_Click() { Finestre().Mostra(Finestra::CreaLibLam); }
+void Frm_Splash::Cmd_CreaLibRame_Click() { Finestre().Mostra(Finestra::CreaLibRame); }
+void Frm_Splash::Cmd_About_Click() { Finestre().Mostra(Finestra::About); }
 void Frm_Splash::Cmd_Esci_Click() { close(); }
 
 void Frm_Splash::closeEvent(QCloseEvent* e) {

@@ -3,11 +3,10 @@
 // editors and the about window. The application ends when it is closed.
 #pragma once
 
-#include <memory>
 
 #include <QWidget>
 
-#include "shell/Finestre.h"
+#include "platform/ui/Finestre.h"
 
 struct ModuleDIC;
 class QLabel;
@@ -17,7 +16,7 @@ class QRadioButton;
 class Frm_Splash : public QWidget {
     Q_OBJECT
 public:
-    // finestre: the windows to open (nullptr: the real ones). Not owned.
+    // finestre: the windows to open (nullptr: the program-wide ones). Not owned.
     explicit Frm_Splash(ModuleDIC& dati, IFinestre* finestre = nullptr, QWidget* parent = nullptr);
     ~Frm_Splash() override;
 
@@ -40,9 +39,9 @@ protected:
 
 private:
     void Form_Load();
+    IFinestre& Finestre() const;
 
     ModuleDIC& dati_;
-    std::unique_ptr<IFinestre> propri_;
     IFinestre* finestre_;
     QLabel* lblVersion_ = nullptr;
     QRadioButton* optAlim_ = nullptr;

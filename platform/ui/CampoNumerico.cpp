@@ -16,6 +16,7 @@
 
 #include "platform/core/Numeri.h"
 #include "platform/ui/LostFocus.h"
+#include "platform/ui/MessaggiQt.h"
 #include "platform/ui/Posiziona.h"
 
 CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo)
@@ -41,10 +42,27 @@ std::optional<float> CampoNumerico::Valore() const { return num::TextToSng(U8(te
 std::string CampoNumerico::TestoU8() const { return U8(text()); }
 void CampoNumerico::ImpostaTestoU8(const std::string& s) { setText(Qs(s)); }
 
-bool CampoNumerico::FiltroAccetta(const QString& s) const {
+bool CampoNumerico::Verifica() {
+    if (!limiti_) return true;
+    const std::optional<float> v = Valore();
+    if (v && !(*v < limiti_->minimo) && !(*v > limiti_->massimo)) return true;
+    Piattaforma::MsgBox(Qs(limiti_->messaggio), mb::OkOnly + mb::Exclamation, Qs(limiti_->titolo));
+    SetGiallo(true);
+    setText(Qs(limiti_->predefinito));
+    return false;
+}
+
+QString CampoNumerico::TestoRestante(bool sostituisce) const {
+    QString t = text();
+    if (sostituisce && hasSelectedText()) t.remove(selectionStart(), selectedText().length());
+    return t;
+}
+
+bool CampoNumerico::FiltroAccetta(const QString& s, bool sostituisce) const {
     if (s.isEmpty()) return false;
-    qsizetype l = text().length();
-    bool virgola = text().contains(QLatin1Char(','));
+    const QString resta = TestoRestante(sostituisce);
+    qsizetype l = resta.length();
+    bool virgola = resta.contains(QLatin1Char(','));
     for (QChar c : s) {
         if (l >= limite_) return false;
         if (tipo_ == Tipo::Numero) {
@@ -75,6 +93,7 @@ void CampoNumerico::keyPressEvent(QKeyEvent* e) {
     const Qt::KeyboardModifiers mod = e->modifiers();
     const bool ctrl = mod & (Qt::ControlModifier | Qt::MetaModifier);
     const bool pieno = text().length() >= limite_;
+    const bool pienoDopo = TestoRestante(true).length() >= limite_;
 
     if (k == Qt::Key_Return || k == Qt::Key_Enter) {
         // Taken here, so a dialog's default button does not see it.
@@ -101,7 +120,7 @@ void CampoNumerico::keyPressEvent(QKeyEvent* e) {
         return;
     }
     e->accept();
-    if (pieno) {
+    if (pienoDopo) {
         Piattaforma::Beep();
         return;
     }
@@ -155,7 +174,7 @@ void CampoNumerico::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void CampoNumerico::dragEnterEvent(QDragEnterEvent* e) {
-    if (!e->mimeData()->hasText() || !FiltroAccetta(e->mimeData()->text())) {
+    if (!e->mimeData()->hasText() || !FiltroAccetta(e->mimeData()->text(), false)) {
         e->ignore();
         return;
     }
@@ -163,7 +182,7 @@ void CampoNumerico::dragEnterEvent(QDragEnterEvent* e) {
 }
 
 void CampoNumerico::dragMoveEvent(QDragMoveEvent* e) {
-    if (!e->mimeData()->hasText() || !FiltroAccetta(e->mimeData()->text())) {
+    if (!e->mimeData()->hasText() || !FiltroAccetta(e->mimeData()->text(), false)) {
         e->ignore();
         return;
     }
@@ -171,7 +190,7 @@ void CampoNumerico::dragMoveEvent(QDragMoveEvent* e) {
 }
 
 void CampoNumerico::dropEvent(QDropEvent* e) {
-    if (!e->mimeData()->hasText() || !FiltroAccetta(e->mimeData()->text())) {
+    if (!e->mimeData()->hasText() || !FiltroAccetta(e->mimeData()->text(), false)) {
         e->ignore();
         Piattaforma::Beep();
         return;

@@ -1,10 +1,11 @@
 // A text field for numbers typed with the decimal comma (and, in the Nome
-// kind, for names), with the key filter of the program's forms:
+// kind, for names), with the key filter every window and dialog uses:
 //
-// Numero (default), with length limit N and L = length of the text before the
-// key (any selection is ignored):
-//  - L < N: a digit passes; a comma passes only if the whole text holds no
-//    comma yet; Backspace passes; Enter runs the check (focus stays);
+// Numero (default), with length limit N and L = length of the text the key
+// leaves standing (the selected part is what a typed or pasted text replaces,
+// so it counts neither for the length nor for the comma):
+//  - L < N: a digit passes; a comma passes only if the text left standing
+//    holds no comma yet; Backspace passes; Enter runs the check (focus stays);
 //    every other character (point, minus, letters, blank, Ctrl+V and the other
 //    Ctrl+letter keys) is refused with a beep;
 //  - L >= N: Backspace passes, Enter runs the check, every other character is
@@ -21,7 +22,9 @@
 //
 // The check (the field's LostFocus handler) runs on focus loss as LostFocus.h
 // describes, and on Enter; connect to lostFocusCheck() or pass a function to
-// ImpostaControllo().
+// ImpostaControllo(). A field given its range (ImpostaLimiti) judges its value
+// with Verifica(): a refused value brings the range's message, the yellow
+// background and the default text, the same in every window and dialog.
 #pragma once
 
 #include <functional>
@@ -37,6 +40,15 @@ class CampoNumerico : public QLineEdit {
 public:
     enum class Tipo { Numero, Nome };
 
+    // The values a field takes (both ends accepted) and what a refused one
+    // brings: the message box's text and title, and the text put back.
+    struct Limiti {
+        float minimo, massimo;
+        const char* messaggio;
+        const char* titolo;
+        const char* predefinito;
+    };
+
     explicit CampoNumerico(QWidget* parent = nullptr, int limite = 4, Tipo tipo = Tipo::Numero);
 
     void ImpostaLimite(int n) { limite_ = n; }
@@ -49,6 +61,14 @@ public:
     void EseguiControllo();
     bool ControlloInCorso() const;
 
+    void ImpostaLimiti(const Limiti& l) { limiti_ = l; }
+    const std::optional<Limiti>& LimitiCampo() const { return limiti_; }
+    // A text that is no number, or a number out of the range, brings the
+    // range's message (OK, exclamation); then the field turns yellow and shows
+    // the default text. True when the value was taken. A field without a
+    // range takes every text.
+    bool Verifica();
+
     // Background yellow (255,255,0) or white.
     void SetGiallo(bool giallo);
     bool Giallo() const;
@@ -58,8 +78,9 @@ public:
     std::string TestoU8() const;
     void ImpostaTestoU8(const std::string& s);
 
-    // Whether typing `s` character by character would pass the filter now.
-    bool FiltroAccetta(const QString& s) const;
+    // Whether typing `s` character by character would pass the filter now,
+    // over the selection (sostituisce) or inserted beside it (a drop).
+    bool FiltroAccetta(const QString& s, bool sostituisce = true) const;
 
 signals:
     void lostFocusCheck();
@@ -74,6 +95,8 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    // The text a key leaves standing: without the selection it replaces.
+    QString TestoRestante(bool sostituisce) const;
     // Inserts s at the cursor if the filter accepts it, else beeps.
     void InserisciFiltrato(const QString& s);
 
@@ -81,4 +104,5 @@ private:
     Tipo tipo_;
     LostFocus* fuoco_;
     std::function<void()> controllo_;
+    std::optional<Limiti> limiti_;
 };

@@ -33,8 +33,8 @@ void LostFocus::FocusCambiato(QWidget* /*vecchio*/, QWidget* nuovo) {
     }
     if (!haFuoco_) return;
     // No focus at all (window deactivated) or a focus in another window
-    // (message box, popup, menu, another form): the control keeps its
-    // window's focus, as in the original forms.
+    // (message box, popup, menu, another window): the control keeps its
+    // window's focus and gets it back when the window is active again.
     if (!nuovo || nuovo->window() != controllo_->window()) return;
     haFuoco_ = false;
     Esegui();

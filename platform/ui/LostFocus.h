@@ -1,5 +1,5 @@
-// A check that runs when a control loses the focus, the way a LostFocus event
-// of the original forms fires:
+// A check that runs when a control loses the focus to another control of its
+// window, and only then:
 //  - it fires when the focus moves from the control (or a child of it) to
 //    another control of the same window: mouse click, Tab, or setFocus();
 //  - it does not fire when the window merely loses activation, when a popup,

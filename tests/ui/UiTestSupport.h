@@ -29,6 +29,7 @@
 
 #include "engine/Interfacce.h"
 #include "platform/ui/DialoghiFile.h"
+#include "platform/ui/Finestre.h"
 #include "platform/ui/MessaggiQt.h"
 #include "platform/ui/Posiziona.h"
 
@@ -76,6 +77,16 @@ struct FakeMessaggiUi : IMessaggi {
         risposte.pop_front();
         return r;
     }
+};
+
+// Records the windows asked for instead of opening them; installed for its scope.
+struct FakeFinestreUi : IFinestre {
+    std::vector<Finestra> richieste;
+    FakeFinestreUi() { Piattaforma::ImpostaFinestre(this); }
+    ~FakeFinestreUi() override { Piattaforma::ImpostaFinestre(nullptr); }
+    FakeFinestreUi(const FakeFinestreUi&) = delete;
+    FakeFinestreUi& operator=(const FakeFinestreUi&) = delete;
+    void Mostra(Finestra f) override { richieste.push_back(f); }
 };
 
 // Fake file and printer dialogs: paths from queues ("" = cancelled), printer

@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(ui().TabStrip3->tabText(0), QStringLiteral("Pacco Lamellare - Dati Generali"));
         QCOMPARE(ui().TabStrip3->tabText(1), QStringLiteral("Rocchetto - Isolanti - Ingombri"));
 
-        // captions and tooltips of the Parts
+        // captions and tooltips
         QCOMPARE(ui().Cmd_Aggiorna->text(), QStringLiteral("Aggiorna Calcolo"));
         QCOMPARE(ui().Cmd_Schema->text(), QStringLiteral("Vedi Schema"));
         QCOMPARE(ui().Cmd_Lamierino->text(), QStringLiteral("Tipo Lamierino"));

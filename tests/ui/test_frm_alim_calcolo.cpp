@@ -514,8 +514,8 @@ private slots:
         QCOMPARE(d->SecSpire[0], spire);
     }
 
-    // "Esci" asks first: No keeps the window, Yes closes it. "About" shows
-    // the about window modally.
+    // "Esci" asks first: No keeps the window, Yes closes it. "About" asks
+    // for the about window.
     void esciEAbout() {
         w->Form_Load();
         MostraConFuoco();
@@ -528,15 +528,9 @@ private slots:
         QCOMPARE(msg->boxes[0].stile, mb::YesNo + mb::Question);
         QVERIFY(w->isVisible());
 
-        QString aperta;
-        QTimer::singleShot(100, w.get(), [&] {
-            if (QWidget* m = QApplication::activeModalWidget()) {
-                aperta = m->objectName();
-                m->close();
-            }
-        });
+        FakeFinestreUi finestre;
         ui().MnuAbout->trigger();
-        QCOMPARE(aperta, QStringLiteral("Frm_About"));
+        QCOMPARE(finestre.richieste, std::vector<Finestra>{Finestra::About});
 
         msg->Attendi(mb::Yes);
         ui().MnuFileEsci->trigger();

@@ -57,8 +57,8 @@ struct Modulo {
 };
 
 // Types `tasti` into w: plain characters; {Key} for a key sequence such as
-// {Home}, {Backspace}, {Ctrl+V}, {Num+Enter}; {All} and {Sel2} select all or
-// the first two characters.
+// {Home}, {Backspace}, {Ctrl+V}, {Num+Enter}; {All}, {Sel2} and {Tail2}
+// select all, the first two or the last two characters.
 void Digita(QLineEdit* w, const QString& tasti) {
     static const QRegularExpression re(QStringLiteral("\\{([^}]+)\\}|(.)"));
     for (const QRegularExpressionMatch& t : re.globalMatch(tasti)) {
@@ -69,6 +69,8 @@ void Digita(QLineEdit* w, const QString& tasti) {
             w->selectAll();
         else if (n == QLatin1String("Sel2"))
             w->setSelection(0, 2);
+        else if (n == QLatin1String("Tail2"))
+            w->setSelection(w->text().length() - 2, 2);
         else
             QTest::keySequence(w, QKeySequence(n));
     }
@@ -166,7 +168,9 @@ private slots:
         riga("digits up to the limit", "a", "", false, "", "1234", "1234", 0, no);
         riga("limit 3 of another field", "b", "", false, "", "1234", "123", 1, no);
         riga("full: digit and comma refused", "a", "1234", false, "", "5,", "1234", 2, no);
-        riga("full: a selection makes no room", "a", "1234", false, "", "{All}7", "1234", 1, no);
+        // The filter judges the text the key leaves: a selection is replaced.
+        riga("full: a digit replaces the selection", "b", "1,5", false, "", "{All}2", "2", 0, no);
+        riga("comma over a selected comma", "a", "0,5", false, "", "{Tail2},25", "0,25", 0, no);
         riga("full: Backspace, then a digit fits", "a", "1234", false, "", "{Backspace}9", "1239", 0, no);
         // Home, Right, Delete the '2'; End, Left, Backspace the '3'.
         riga("cursor keys, Delete", "a", "1239", false, "", "{Home}{Right}{Del}{End}{Left}{Backspace}", "19", 0, no);

@@ -13,8 +13,8 @@
 #include "UiTestSupport.h"
 #include "engine/ModuleDIC.h"
 #include "platform/ui/FinestraModale.h"
-#include "shell/Disegni.h"
-#include "shell/Frm_Schema.h"
+#include "windows/comune/DisegniSchema.h"
+#include "windows/comune/Frm_Schema.h"
 
 namespace {
 

@@ -13,24 +13,20 @@
 #include <QtTest>
 
 #include "UiTestSupport.h"
+#include "app/Finestre.h"
 #include "engine/ModuleDIC.h"
 #include "shell/Applicazione.h"
 #include "shell/Frm_About.h"
 #include "shell/Frm_Splash.h"
-#include "shell/Frm_Vedi.h"
+#include "windows/comune/Frm_Vedi.h"
 
 namespace {
-
-struct FakeFinestre : IFinestre {
-    std::vector<Finestra> richieste;
-    void Mostra(Finestra f) override { richieste.push_back(f); }
-};
 
 // The start window on a fresh design; the windows it asks for are recorded.
 struct Avvio {
     std::unique_ptr<ModuleDIC> d = std::make_unique<ModuleDIC>();
-    FakeFinestre f;
-    Frm_Splash w{*d, &f};
+    FakeFinestreUi f;
+    Frm_Splash w{*d};
 };
 
 // Caption of a label, button or frame; "" names the window itself.
@@ -173,7 +169,8 @@ private slots:
         FakeMessaggiUi msg;
         msg.falliscePerInattesi = false;  // the design window's own warnings are not under test here
         auto d = std::make_unique<ModuleDIC>();
-        Frm_Splash w(*d);  // the real windows
+        FinestreReali reali(*d);
+        Frm_Splash w(*d, &reali);
         QVERIFY(Mostra(&w));
         QString aperta;
         bool modale = false;

@@ -16,8 +16,7 @@
 #include "engine/ModRoutine.h"
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
-#include "shell/Frm_About.h"
-#include "shell/Frm_Schema.h"
+#include "windows/comune/Frm_Schema.h"
 
 namespace {
 
@@ -30,76 +29,6 @@ constexpr int kAltEtichetta = 240;
 constexpr int kPassoRiga = 270;     // rows of the lamination and bobbin pages
 constexpr int kAltRiga = 255;
 
-// Tab strips carry long captions: a slightly smaller font and tight tabs let
-// four fit side by side.
-void StileSchede(QTabBar* t) {
-    QFont f = t->font();
-    f.setPointSize(7);
-    t->setFont(f);
-    t->setExpanding(false);
-    t->setDrawBase(true);
-    t->setElideMode(Qt::ElideNone);
-    // A click on a tab takes the focus, so a count list or a field left for a
-    // tab applies its value first: a new winding count shows its frames on
-    // the page the user turns to.
-    t->setFocusPolicy(Qt::StrongFocus);
-    t->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 2px 3px; margin-right: 1px; margin-top: 2px;"
-        " border: 1px solid palette(mid); border-bottom: none;"
-        " border-top-left-radius: 3px; border-top-right-radius: 3px; background: palette(button); }"
-        "QTabBar::tab:selected { margin-top: 0px; background: palette(window); }"));
-}
-
-QLabel* Didascalia(QWidget* parent, const QString& nome, const QString& testo, int x, int y, int w,
-                   int h, Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* l = new QLabel(testo, parent);
-    l->setObjectName(nome);
-    l->setAlignment(allinea);
-    Posiziona(l, x, y, w, h);
-    return l;
-}
-
-// A label that shows a result: sunken like a read-only field, its caption
-// and unit also kept as its accessible name.
-QLabel* Risultato(QWidget* parent, const QString& nome, const QString& descrizione, int x, int y,
-                  int w, int h) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(nome);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setAccessibleName(descrizione);
-    Posiziona(l, x, y, w, h);
-    return l;
-}
-
-QPushButton* Pulsante(QWidget* parent, const QString& nome, const QString& caption,
-                      const QString& tooltip, int x, int y, int w, int h) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(nome);
-    if (!tooltip.isEmpty()) b->setToolTip(tooltip);
-    b->setAutoDefault(false);
-    Posiziona(b, x, y, w, h);
-    return b;
-}
-
-CampoNumerico* Campo(QWidget* parent, const QString& nome, int limite, const QString& tooltip, int x,
-                     int y, int w, int h) {
-    auto* c = new CampoNumerico(parent, limite);
-    c->setObjectName(nome);
-    c->setToolTip(tooltip);
-    c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Posiziona(c, x, y, w, h);
-    return c;
-}
-
-QComboBox* Lista(QWidget* parent, const QString& nome, int x, int y, int w, int h) {
-    auto* c = new QComboBox(parent);
-    c->setObjectName(nome);
-    c->setEditable(false);
-    Posiziona(c, x, y, w, h);
-    return c;
-}
-
 QColor ColoreDi(inputalim::ColoreCollegamento c, const QWidget* w) {
     switch (c) {
         case inputalim::ColoreCollegamento::Verde: return QColor(0, 255, 0);
@@ -107,14 +36,6 @@ QColor ColoreDi(inputalim::ColoreCollegamento c, const QWidget* w) {
         case inputalim::ColoreCollegamento::FacciaPulsante: break;
     }
     return QApplication::palette(w).color(QPalette::Active, QPalette::Button);
-}
-
-int NumeroDaLista(const QComboBox* c) {
-    auto v = num::TextToSng(c->currentText().toStdString());
-    int n = v ? static_cast<int>(*v) : 1;
-    if (n < 1) n = 1;
-    if (n > Frm_Alim::NUM_AVV) n = Frm_Alim::NUM_AVV;
-    return n;
 }
 
 }  // namespace
@@ -577,15 +498,15 @@ void Frm_Alim::MostraFrameAvv(bool primario, int n) {
 }
 
 void Frm_Alim::ContolloFrameAlim() {
-    MostraFrameAvv(true, NumeroDaLista(ui.Cmb_PriNumAvv));
-    MostraFrameAvv(false, NumeroDaLista(ui.Cmb_SecNumAvv));
+    MostraFrameAvv(true, NumeroDaLista(ui.Cmb_PriNumAvv, NUM_AVV));
+    MostraFrameAvv(false, NumeroDaLista(ui.Cmb_SecNumAvv, NUM_AVV));
     TabStrip1_Click();
     TabStrip2_Click();
     TabStrip3_Click();
 }
 
 void Frm_Alim::CambiaNumeroAvv(bool primario) {
-    const int n = NumeroDaLista(primario ? ui.Cmb_PriNumAvv : ui.Cmb_SecNumAvv);
+    const int n = NumeroDaLista(primario ? ui.Cmb_PriNumAvv : ui.Cmb_SecNumAvv, NUM_AVV);
     MostraFrameAvv(primario, n);
     const inputalim::Indici isolati =
         primario ? inputalim::CambiaNumeroAvvPri(d_, n) : inputalim::CambiaNumeroAvvSec(d_, n);
@@ -651,6 +572,5 @@ void Frm_Alim::MnuFileEsci_Click() {
 }
 
 void Frm_Alim::MnuAbout_Click() {
-    Frm_About about(this);
-    about.exec();
+    Piattaforma::Finestre().Mostra(Finestra::About);
 }

@@ -16,7 +16,7 @@
 #include "engine/InputAlim.h"
 #include "engine/Mod_Alim.h"
 #include "engine/ModuleDIC.h"
-#include "windows/alim/ListaCoefKCombo.h"
+#include "windows/comune/ListaCoefKCombo.h"
 
 class CampoNumerico;
 class QAction;

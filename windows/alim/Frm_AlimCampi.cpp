@@ -13,12 +13,7 @@ namespace {
 
 constexpr const char* TITOLO_AVV = "Verifica Inserzione Parametri Avvolgimento";
 
-struct Limiti {
-    float minimo, massimo;
-    const char* messaggio;
-    const char* titolo;
-    const char* predefinito;
-};
+using Limiti = CampoNumerico::Limiti;
 
 constexpr Limiti kLamCdP{0.1f, 999.0f, "Cifra di Perdita Lamierino Fuori Limiti",
                          "Verifica Inserzione Parametri Lamierino", "1,5"};
@@ -31,20 +26,16 @@ constexpr Limiti kSecAmp{0.001f, 999.0f, "Corrente Avvolgimento Secondario Fuori
 constexpr Limiti kSecPot{0.1f, 9999.0f, "Potenza Avvolgimento Secondario Fuori Limiti", TITOLO_AVV,
                          "100"};
 
-// Steps 1 and 2 of every check: a text that is no number, or a number out of
-// the range (both ends accepted), brings the message; then the field turns
-// yellow and shows its default text.
-void VerificaCampo(CampoNumerico* c, const Limiti& l) {
-    const std::optional<float> v = c->Valore();
-    if (v && !(*v < l.minimo) && !(*v > l.massimo)) return;
-    Piattaforma::MsgBox(Qs(l.messaggio), mb::OkOnly + mb::Exclamation, Qs(l.titolo));
-    c->SetGiallo(true);
-    c->setText(Qs(l.predefinito));
-}
-
 }  // namespace
 
 void Frm_Alim::CollegaCampi() {
+    ui.Txt_LamCdP->ImpostaLimiti(kLamCdP);
+    for (int i = 0; i < NUM_AVV; ++i) {
+        ui.Txt_PriVolt[i]->ImpostaLimiti(kPriVolt);
+        ui.Txt_SecVolt[i]->ImpostaLimiti(kSecVolt);
+        ui.Txt_SecAmp[i]->ImpostaLimiti(kSecAmp);
+        ui.Txt_SecPot[i]->ImpostaLimiti(kSecPot);
+    }
     ui.Txt_LamCdP->ImpostaControllo([this] { Txt_LamCdP_LostFocus(); });
     for (int i = 0; i < NUM_AVV; ++i) {
         ui.Txt_PriVolt[i]->ImpostaControllo([this, i] { Txt_PriVolt_LostFocus(i); });
@@ -66,30 +57,30 @@ void Frm_Alim::RicalcolaCorrente(int i) {
 }
 
 void Frm_Alim::Txt_LamCdP_LostFocus() {
-    VerificaCampo(ui.Txt_LamCdP, kLamCdP);
+    ui.Txt_LamCdP->Verifica();
     if (const std::optional<float> v = ui.Txt_LamCdP->Valore()) d_.LamCdP = *v;
     CalcolaTrasfo();
 }
 
 void Frm_Alim::Txt_PriVolt_LostFocus(int i) {
-    VerificaCampo(ui.Txt_PriVolt[i], kPriVolt);
+    ui.Txt_PriVolt[i]->Verifica();
     CalcolaTrasfo();
 }
 
 void Frm_Alim::Txt_SecVolt_LostFocus(int i) {
-    VerificaCampo(ui.Txt_SecVolt[i], kSecVolt);
+    ui.Txt_SecVolt[i]->Verifica();
     RicalcolaCorrente(i);
     CalcolaTrasfo();
 }
 
 void Frm_Alim::Txt_SecPot_LostFocus(int i) {
-    VerificaCampo(ui.Txt_SecPot[i], kSecPot);
+    ui.Txt_SecPot[i]->Verifica();
     RicalcolaCorrente(i);
     CalcolaTrasfo();
 }
 
 void Frm_Alim::Txt_SecAmp_LostFocus(int i) {
-    VerificaCampo(ui.Txt_SecAmp[i], kSecAmp);
+    ui.Txt_SecAmp[i]->Verifica();
     // Power = current x voltage, one decimal; it is not checked against the
     // power field's own range.
     const std::optional<float> a = ui.Txt_SecAmp[i]->Valore();

@@ -1,4 +1,4 @@
-#include "shell/Frm_Schema.h"
+#include "windows/comune/Frm_Schema.h"
 
 #include <QAction>
 #include <QLabel>
@@ -12,7 +12,7 @@
 #include "platform/ui/DialoghiFile.h"
 #include "platform/ui/FinestraModale.h"
 #include "platform/ui/Posiziona.h"
-#include "shell/Disegni.h"
+#include "windows/comune/DisegniSchema.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/Frm_Vedi.h"
+#include "windows/comune/Frm_Vedi.h"
 
 #include <QCoreApplication>
 #include <QImage>

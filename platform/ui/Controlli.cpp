@@ -1,0 +1,115 @@
+#include "platform/ui/Controlli.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <QTabBar>
+
+#include "platform/core/Numeri.h"
+#include "platform/ui/CampoNumerico.h"
+#include "platform/ui/Posiziona.h"
+
+void StileSchede(QTabBar* t) {
+    QFont f = t->font();
+    f.setPointSize(7);
+    t->setFont(f);
+    t->setExpanding(false);
+    t->setDrawBase(true);
+    t->setElideMode(Qt::ElideNone);
+    // A click on a tab takes the focus, so a count list or a field left for a
+    // tab applies its value first: a new winding count shows its frames on
+    // the page the user turns to.
+    t->setFocusPolicy(Qt::StrongFocus);
+    t->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 2px 3px; margin-right: 1px; margin-top: 2px;"
+        " border: 1px solid palette(mid); border-bottom: none;"
+        " border-top-left-radius: 3px; border-top-right-radius: 3px; background: palette(button); }"
+        "QTabBar::tab:selected { margin-top: 0px; background: palette(window); }"));
+}
+
+QLabel* Didascalia(QWidget* parent, const QString& nome, const QString& testo, int x, int y, int w,
+                   int h, Qt::Alignment allinea) {
+    auto* l = new QLabel(testo, parent);
+    l->setObjectName(nome);
+    l->setAlignment(allinea);
+    Posiziona(l, x, y, w, h);
+    return l;
+}
+
+QLabel* Etichetta(QWidget* parent, const QString& nome, const QString& testo, int x, int y, int w,
+                  int h, const QFont* font, Qt::Alignment allinea) {
+    QLabel* l = Didascalia(parent, nome, testo, x, y, w, h, allinea);
+    if (font) l->setFont(*font);
+    l->setTextFormat(Qt::PlainText);
+    AdattaCarattere(l, testo);
+    return l;
+}
+
+QLabel* Risultato(QWidget* parent, const QString& nome, const QString& descrizione, int x, int y,
+                  int w, int h) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(nome);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setAccessibleName(descrizione);
+    Posiziona(l, x, y, w, h);
+    return l;
+}
+
+QPushButton* Pulsante(QWidget* parent, const QString& nome, const QString& caption,
+                      const QString& tooltip, int x, int y, int w, int h) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(nome);
+    if (!tooltip.isEmpty()) b->setToolTip(tooltip);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    Posiziona(b, x, y, w, h);
+    return b;
+}
+
+CampoNumerico* Campo(QWidget* parent, const QString& nome, int limite, const QString& tooltip, int x,
+                     int y, int w, int h) {
+    auto* c = new CampoNumerico(parent, limite);
+    c->setObjectName(nome);
+    c->setToolTip(tooltip);
+    c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Posiziona(c, x, y, w, h);
+    return c;
+}
+
+QComboBox* Lista(QWidget* parent, const QString& nome, int x, int y, int w, int h) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(nome);
+    c->setEditable(false);
+    Posiziona(c, x, y, w, h);
+    return c;
+}
+
+int NumeroDaLista(const QComboBox* c, int massimo) {
+    auto v = num::TextToSng(c->currentText().toStdString());
+    int n = v ? static_cast<int>(*v) : 1;
+    if (n < 1) n = 1;
+    if (n > massimo) n = massimo;
+    return n;
+}
+
+void AdattaCarattere(QWidget* w, const QString& testo, int minPixel) {
+    QFont f = w->font();
+    int px = f.pixelSize() > 0 ? f.pixelSize() : QFontMetrics(f).height();
+    const QStringList righe = testo.split(QLatin1Char('\n'));
+    // Buttons and frames need a little room around their text.
+    const int margine = w->inherits("QAbstractButton") ? 8 : 0;
+    const int larghezza = w->contentsRect().width() - margine;
+    const int altezza = w->contentsRect().height();
+    for (; px > minPixel; --px) {
+        f.setPixelSize(px);
+        const QFontMetrics fm(f);
+        int massima = 0;
+        for (const QString& r : righe) massima = qMax(massima, fm.horizontalAdvance(r));
+        if (massima <= larghezza && fm.lineSpacing() * righe.size() <= altezza + fm.leading()) break;
+    }
+    f.setPixelSize(px);
+    w->setFont(f);
+}

@@ -1,0 +1,53 @@
+// The controls every window and dialog is made of, each named (objectName)
+// and placed in twips at creation.
+#pragma once
+
+#include <QString>
+#include <Qt>
+
+class CampoNumerico;
+class QComboBox;
+class QFont;
+class QLabel;
+class QPushButton;
+class QTabBar;
+class QWidget;
+
+// Tab strips carry long captions: a slightly smaller font and tight tabs let
+// four fit side by side. A click on a tab takes the focus.
+void StileSchede(QTabBar* t);
+
+// A caption.
+QLabel* Didascalia(QWidget* parent, const QString& nome, const QString& testo, int x, int y, int w,
+                   int h, Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter);
+
+// A caption in plain text whose font (the given one, else the parent's) is
+// lowered until the text fits its box.
+QLabel* Etichetta(QWidget* parent, const QString& nome, const QString& testo, int x, int y, int w,
+                  int h, const QFont* font = nullptr,
+                  Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter);
+
+// A label that shows a result: sunken like a read-only field, its caption
+// and unit also kept as its accessible name.
+QLabel* Risultato(QWidget* parent, const QString& nome, const QString& descrizione, int x, int y,
+                  int w, int h);
+
+// A push button that is never the default one (Enter stays with the fields).
+QPushButton* Pulsante(QWidget* parent, const QString& nome, const QString& caption,
+                      const QString& tooltip, int x, int y, int w, int h);
+
+// A numeric field of at most `limite` characters, right-aligned.
+CampoNumerico* Campo(QWidget* parent, const QString& nome, int limite, const QString& tooltip, int x,
+                     int y, int w, int h);
+
+// A drop-down list that takes no typing.
+QComboBox* Lista(QWidget* parent, const QString& nome, int x, int y, int w, int h);
+
+// The whole number a count list shows, kept within 1..massimo.
+int NumeroDaLista(const QComboBox* c, int massimo);
+
+// Lowers the font's pixel size of w (never below minPixel) until every line of
+// testo fits the inner width, and all lines fit the height, of w: the fonts
+// the layouts were drawn with are not on every system, and a wider substitute
+// would clip or wrap texts.
+void AdattaCarattere(QWidget* w, const QString& testo, int minPixel = 8);
