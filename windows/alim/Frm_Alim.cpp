@@ -93,7 +93,17 @@ Frm_Alim::Frm_Alim(ModuleDIC& dic, QWidget* parent) : QMainWindow(parent), d_(di
     connect(ui.Opt_Pot, &QRadioButton::clicked, this, [this] { Opt_Pot_Click(); });
     connect(ui.Cmd_Aggiorna, &QPushButton::clicked, this, [this] { Cmd_Aggiorna_Click(); });
     connect(ui.Cmd_Schema, &QPushButton::clicked, this, [this] { Cmd_Schema_Click(); });
-    connect(ui.MnuFileEsci, &QAction::triggered, this, [this] { MnuFileEsci_Click(); });
+    auto menu = [this](QAction* a, void (Frm_Alim::*gestore)()) {
+        connect(a, &QAction::triggered, this, [this, gestore] { (this->*gestore)(); });
+    };
+    menu(ui.MnuFileNuovo, &Frm_Alim::MnuFileNuovo_Click);
+    menu(ui.MnuFileApri, &Frm_Alim::MnuFileApri_Click);
+    menu(ui.MnuFileChiudi, &Frm_Alim::MnuFileChiudi_Click);
+    menu(ui.MnuFileSalva, &Frm_Alim::MnuFileSalva_Click);
+    menu(ui.MnuFileSalvaNome, &Frm_Alim::MnuFileSalvaNome_Click);
+    menu(ui.MnuFileImpostaStampante, &Frm_Alim::MnuFileImpostaStampante_Click);
+    menu(ui.MnuFileStampa, &Frm_Alim::MnuFileStampa_Click);
+    menu(ui.MnuFileEsci, &Frm_Alim::MnuFileEsci_Click);
     connect(ui.MnuAbout, &QAction::triggered, this, [this] { MnuAbout_Click(); });
 
     Dimensiona(this, 12300, 9500);

@@ -17,6 +17,7 @@
 #include "engine/Mod_Alim.h"
 #include "engine/ModuleDIC.h"
 #include "windows/comune/ListaCoefKCombo.h"
+#include "windows/comune/MenuProgetto.h"
 
 class CampoNumerico;
 class QAction;
@@ -28,7 +29,7 @@ class QPushButton;
 class QRadioButton;
 class QTabBar;
 
-class Frm_Alim : public QMainWindow {
+class Frm_Alim : public QMainWindow, public IFinestraProgetto {
     Q_OBJECT
 public:
     static constexpr int NUM_AVV = 12;    // windings per side
@@ -132,9 +133,12 @@ public:
     // Placement buttons of the windings in use.
     void PulsantiRocchetto();
 
-    // Default design and first calculation (run by whoever shows the window,
-    // and again by the file menu's new and close).
-    void Form_Load();
+    // Default design and first calculation, with no project file (run by
+    // whoever shows the window, and again by the file menu's new and close).
+    void Form_Load() override;
+    // Refills the fields, lists, mode and buttons from an opened design and
+    // shows its stored results, without calculating.
+    void RefreshAlimImport();
 
     // ---- event handlers
     void Cmb_PriNumAvv_LostFocus();
@@ -148,6 +152,14 @@ public:
     // as the last calculation left them.
     void Cmd_Aggiorna_Click();
     void Cmd_Schema_Click();
+    // The project file menu (see MenuProgetto).
+    void MnuFileNuovo_Click() { menu_.Nuovo(); }
+    void MnuFileApri_Click() { menu_.Apri(); }
+    void MnuFileChiudi_Click() { menu_.Chiudi(); }
+    void MnuFileSalva_Click() { menu_.Salva(); }
+    void MnuFileSalvaNome_Click() { menu_.SalvaNome(); }
+    void MnuFileImpostaStampante_Click() { menu_.ImpostaStampante(); }
+    void MnuFileStampa_Click() { menu_.Stampa(); }
     // Leaving the design asks first; the about window is the start window's.
     void MnuFileEsci_Click();
     void MnuAbout_Click();
@@ -161,14 +173,17 @@ public:
     // The folder the default libraries are looked for in (its LIBRERIA
     // subfolder); the program's own folder unless set.
     void ImpostaCartellaApplicazione(const QString& cartella) { cartella_ = cartella; }
-    QString CartellaApplicazione() const;
+    QString CartellaApplicazione() const override;
 
     // The texts the engine's reader takes from the window.
     DatiAlimTesti DatiTesti() const;
     // Cmb_CoefK as the engine's coefficient list.
     ICoefKLista& ListaCoefK() { return listaCoefK_; }
 
-    ModuleDIC& Dati() { return d_; }
+    ModuleDIC& Dati() override { return d_; }
+    const TestiProgetto& Testi() const override;
+    QMainWindow* Vista() override { return this; }
+    void RiempiDopoApertura() override { RefreshAlimImport(); }
 
     // Caption and colour of a connection button (button face, green, cyan).
     static void ImpostaCollegamento(QPushButton* b, const inputalim::AspettoCollegamento& a);
@@ -189,4 +204,5 @@ private:
     ModuleDIC& d_;
     ListaCoefKCombo listaCoefK_;
     QString cartella_;
+    MenuProgetto menu_{*this};
 };

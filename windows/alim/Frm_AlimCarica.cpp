@@ -43,6 +43,9 @@ void Frm_Alim::Form_Load() {
     Dimensiona(this, 12300, 9500);
     ImpostaTestoStato(this, Qs("Inserire i Parametri Desiderati, per ottenere il Calcolo del Trasformatore"));
     d.TipoCalcolo = 1;
+    // A new design belongs to no file: a later save asks for a name.
+    d.FileNome.clear();
+    d.FileTitolo.clear();
 
     // Default lamination library; its first lamination, its shape and list.
     d.FileLibreria = FileLibreriaDefault("LamMantelloStandard.lam");

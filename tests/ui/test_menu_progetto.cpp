@@ -1,0 +1,230 @@
+// The File menu of the single-phase window and its refill after an open, with
+// fake dialogs and boxes and a temporary program folder.
+#include <map>
+#include <memory>
+#include <vector>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDirIterator>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "UiTestSupport.h"
+#include "files/Progetto.h"
+#include "files/RecordFile.h"
+#include "platform/core/Numeri.h"
+#include "platform/ui/Ui.h"
+#include "windows/alim/Frm_Alim.h"
+
+namespace {
+
+const QString kBase = QStringLiteral("Calcolo di Trasformatore Monofase");
+const QString kStato = QStringLiteral("Inserire i Parametri Desiderati, per ottenere il Calcolo del Trasformatore");
+const QString kNuovo = QStringLiteral("Prima di Creare un Nuovo Progetto di Calcolo\n    Vuoi Salvare il Progetto di "
+                                      "Calcolo\n       del Trasformatore Esistente ?");
+const QString kChiudi = QStringLiteral("Prima di Chiudere il Progetto di Calcolo\n    Vuoi Salvare le Ultime Modifiche\n"
+                                       "       del Trasformatore Esistente ?");
+const QString kAltroTipo = QStringLiteral("Il File non contiene un Progetto di Trasformatore Monofase\nNON è possibile Aprire questo File.");
+const QString kLungo = QStringLiteral("Nome File Troppo Lungo          201\nNON è possibile %1 questo File.%2\nRinominare File con meno caratteri     ");
+constexpr int kSecVolt0 = 8273;  // record of SecVolt(0)
+
+QString Record(const QString& file, int n) {
+    std::vector<std::string> rec(progetto::NUM_RECORD);
+    return recfile::Leggi(U8(file), progetto::LUNG_REC, progetto::NUM_RECORD, rec.data()).ok ? Qs(rec[n - 1]) : QString();
+}
+
+}  // namespace
+
+class TestMenuProgetto : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> tmp;
+    std::unique_ptr<ModuleDIC> d;
+    std::unique_ptr<Frm_Alim> w;
+    std::unique_ptr<FakeMessaggiUi> msg;
+    std::unique_ptr<FakeDialoghiUi> dlg;
+    Frm_Alim::Controlli& ui() { return w->ui; }
+
+    QString Archivio(const QString& nome = {}) const {
+        return tmp->path() + QStringLiteral("/Archivio") + (nome.isEmpty() ? QString() : QLatin1Char('/') + nome);
+    }
+    void Finestra() {
+        w = std::make_unique<Frm_Alim>(*d);
+        w->ImpostaCartellaApplicazione(tmp->path());
+        w->Form_Load();
+    }
+    // The design as it stands, written as a project by the file layer.
+    QString Scrivi(const QString& nome) {
+        std::string err;
+        auto copia = std::make_unique<ModuleDIC>(*d);
+        if (!progetto::SalvaProgetto(*copia, U8(Archivio(nome)), "altro", err)) QTest::qFail(err.c_str(), __FILE__, __LINE__);
+        return Archivio(nome);
+    }
+
+private slots:
+    void init() {
+        tmp = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir().mkpath(Archivio(QStringLiteral("a.tmf"))));
+        QVERIFY(QFile::link(QCoreApplication::applicationDirPath() + QStringLiteral("/LIBRERIA"), tmp->path() + QStringLiteral("/LIBRERIA")));
+        msg = std::make_unique<FakeMessaggiUi>();
+        dlg = std::make_unique<FakeDialoghiUi>();
+        d = std::make_unique<ModuleDIC>();
+        d->Versione = "1.5.0";
+        Finestra();
+    }
+    void cleanup() {
+        w.reset();
+        dlg.reset();
+        msg.reset();
+    }
+
+    void menu_data() {
+        QTest::addColumn<QString>("azione");
+        QTest::addColumn<bool>("conFile");     // after a save as "prova"
+        QTest::addColumn<QString>("prepara");
+        QTest::addColumn<QString>("dialogo");  // path the file dialog gives ("" not shown, "-" cancelled, #N: N characters)
+        QTest::addColumn<QList<int>>("risposte");
+        QTest::addColumn<QString>("primoBox");
+        QTest::addColumn<QString>("scritto");  // the file that now holds the design ("" none)
+        QTest::addColumn<QString>("file");     // caption's file part ("" none, "-" base only)
+        QTest::addColumn<bool>("caricato");    // the default design back
+        const QList<int> no;
+        QTest::newRow("salva con nome") << "SalvaNome" << false << "" << "prova" << no << "" << "prova.tmf" << "prova" << false;
+        QTest::newRow("estensione a meta'") << "SalvaNome" << false << "" << "x.TMF.bak" << no << "" << "x.TMF.bak" << "x.TMF.bak" << false;
+        QTest::newRow("cartella .tmf") << "SalvaNome" << false << "" << "a.tmf/prova" << no << "" << "a.tmf/prova" << "prova" << false;
+        QTest::newRow("esiste, sostituito") << "SalvaNome" << false << "esiste" << "prova" << QList<int>{mb::Yes} << "Il file prova.tmf esiste già.\nSostituirlo?" << "prova.tmf" << "prova" << false;
+        QTest::newRow("esiste, tenuto") << "SalvaNome" << false << "esiste" << "prova" << QList<int>{mb::No} << "Il file prova.tmf esiste già.\nSostituirlo?" << "" << "-" << false;
+        QTest::newRow("200 caratteri") << "SalvaNome" << false << "" << "#200" << no << "" << "#200.tmf" << "prova" << false;
+        QTest::newRow("201 caratteri") << "SalvaNome" << false << "" << "#201" << QList<int>{mb::Ok} << kLungo.arg("Salvare", "   ") << "" << "-" << false;
+        QTest::newRow("cartella mancante") << "SalvaNome" << false << "" << "manca/x" << QList<int>{mb::Ok} << "Impossibile salvare" << "" << "-" << false;
+        QTest::newRow("salva") << "Salva" << true << "" << "" << no << "" << "prova.tmf" << "prova" << false;
+        QTest::newRow("salva senza file, annullato") << "Salva" << false << "" << "-" << no << "" << "" << "-" << false;
+        QTest::newRow("salva, libreria lunga") << "Salva" << true << "libreria" << "" << QList<int>{mb::Ok} << "Impossibile salvare" << "" << "prova" << false;
+        QTest::newRow("nuovo sì") << "Nuovo" << true << "" << "" << QList<int>{mb::Yes} << kNuovo << "prova.tmf" << "" << true;
+        QTest::newRow("nuovo no") << "Nuovo" << true << "" << "" << QList<int>{mb::No} << kNuovo << "" << "" << true;
+        QTest::newRow("nuovo annulla") << "Nuovo" << true << "" << "" << QList<int>{mb::Cancel} << kNuovo << "" << "prova" << false;
+        QTest::newRow("nuovo sì, salva annullato") << "Nuovo" << false << "" << "-" << QList<int>{mb::Yes} << kNuovo << "" << "-" << false;
+        QTest::newRow("chiudi sì") << "Chiudi" << true << "" << "" << QList<int>{mb::Yes} << kChiudi << "prova.tmf" << "" << true;
+        QTest::newRow("chiudi no") << "Chiudi" << true << "" << "" << QList<int>{mb::No} << kChiudi << "" << "" << true;
+        QTest::newRow("chiudi sì, salva annullato") << "Chiudi" << false << "" << "-" << QList<int>{mb::Yes} << kChiudi << "" << "-" << false;
+        QTest::newRow("finestra riaperta") << "Riapri" << true << "" << "" << no << "" << "" << "-" << true;
+        QTest::newRow("apri trifase") << "Apri" << true << "tipo3" << "altro.tmf" << QList<int>{mb::Ok} << kAltroTipo << "" << "prova" << false;
+        QTest::newRow("apri 20 avvolgimenti") << "Apri" << true << "avv20" << "altro.tmf" << QList<int>{mb::Ok} << kAltroTipo << "" << "prova" << false;
+        QTest::newRow("apri troncato") << "Apri" << true << "tronco" << "altro.tmf" << QList<int>{mb::Ok} << "incompleto" << "" << "prova" << false;
+        QTest::newRow("apri 201 caratteri") << "Apri" << true << "" << "#201" << QList<int>{mb::Ok} << kLungo.arg("Aprire", "    ") << "" << "prova" << false;
+    }
+    void menu() {
+        QFETCH(QString, azione); QFETCH(bool, conFile); QFETCH(QString, prepara); QFETCH(QString, dialogo);
+        QFETCH(QList<int>, risposte); QFETCH(QString, primoBox); QFETCH(QString, scritto); QFETCH(QString, file);
+        QFETCH(bool, caricato);
+        if (conFile) {
+            dlg->percorsiSalva.push_back(Archivio(QStringLiteral("prova")));
+            w->MnuFileSalvaNome_Click();
+        }
+        if (dialogo.startsWith(QLatin1Char('#'))) {  // a deep folder: the name stays one a record holds
+            const QString cartella = Archivio(QString(dialogo.mid(1).toInt() - Archivio().size() - 7, QLatin1Char('c')));
+            QVERIFY(QDir().mkpath(cartella));
+            scritto.replace(dialogo, cartella + QStringLiteral("/prova"));
+            dialogo = cartella + QStringLiteral("/prova");
+        }
+        d->PriUlt = prepara == QStringLiteral("avv20") ? 19 : 1;
+        d->TipoCalcolo = prepara == QStringLiteral("tipo3") ? 3 : 1;
+        if (dialogo == QStringLiteral("altro.tmf")) Scrivi(dialogo);
+        if (prepara == QStringLiteral("tronco")) QVERIFY(QFile::resize(Archivio(dialogo), 500000));
+        if (prepara == QStringLiteral("esiste")) Scrivi(QStringLiteral("prova.tmf"));
+        if (prepara == QStringLiteral("libreria")) d->NomeLibLam = std::string(120, 'L');
+        d->PriUlt = 1;
+        d->TipoCalcolo = 1;
+        d->SecVolt[0] = 33;  // the design the user has now
+        dlg->chiamate.clear();
+        msg->Azzera();
+        for (int r : risposte) msg->Attendi(r);
+        const QString scelto = dialogo == QStringLiteral("-") ? QString() : QDir(Archivio()).absoluteFilePath(dialogo);
+        (azione == QStringLiteral("Apri") ? dlg->percorsiApri : dlg->percorsiSalva).push_back(scelto);
+        static const std::map<QString, void (Frm_Alim::*)()> gestori{
+            {"SalvaNome", &Frm_Alim::MnuFileSalvaNome_Click}, {"Salva", &Frm_Alim::MnuFileSalva_Click},
+            {"Apri", &Frm_Alim::MnuFileApri_Click}, {"Nuovo", &Frm_Alim::MnuFileNuovo_Click},
+            {"Chiudi", &Frm_Alim::MnuFileChiudi_Click}};
+        if (azione == QStringLiteral("Riapri"))
+            Finestra();
+        else
+            (w.get()->*gestori.at(azione))();
+
+        QCOMPARE(dlg->chiamate.size(), size_t(dialogo.isEmpty() ? 0 : 1));
+        for (const auto& c : dlg->chiamate)
+            QCOMPARE(c.titolo + c.cartella + c.filtro, (c.tipo + QStringLiteral(" Progetto Trasformatore Monofase")) + Archivio() +
+                                                           QStringLiteral("Progetto Trasformatore Monofase(*.tmf)|*.tmf"));
+        QCOMPARE(msg->boxes.size(), size_t(risposte.size()));
+        if (!primoBox.isEmpty()) QVERIFY2(Qs(msg->boxes[0].testo).contains(primoBox), msg->boxes[0].testo.c_str());
+        const std::map<int, QString> titoli{{mb::YesNoCancel + mb::Information, "Nuovo Progetto di Calcolo Trasformatore"},
+                                            {mb::YesNo + mb::Information, "Chiusura Progetto di Calcolo Trasformatore"},
+                                            {mb::YesNo + mb::Question, "Salva Progetto Trasformatore Monofase"},
+                                            {mb::OkOnly + mb::Exclamation, "Verifica File Progetto Trasformatore"}};
+        for (const auto& b : msg->boxes) QCOMPARE(Qs(b.titolo), titoli.count(b.stile) ? titoli.at(b.stile) : QString());
+        for (QDirIterator it(Archivio(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString f = it.next();
+            QCOMPARE(Record(f, kSecVolt0) == QStringLiteral("33"), f == QDir(Archivio()).absoluteFilePath(scritto));
+            QVERIFY(QFileInfo(f).size() == 999900 || prepara == QStringLiteral("tronco"));
+        }
+        QCOMPARE(w->windowTitle(), kBase + (file == QStringLiteral("-") ? QString() : QStringLiteral("   Ver=1.5.0")) +
+                                       (file.size() > 1 ? QStringLiteral("   File=") + file : QString()));
+        QCOMPARE(LeggiTestoStato(w.get()), kStato + (file.size() > 1 ? QStringLiteral("    ") + file : QString()));
+        QCOMPARE(d->FileTitolo.empty(), file.size() <= 1);
+        QCOMPARE(d->SecVolt[0], caricato ? 150.0f : 33.0f);
+    }
+
+    // An opened design comes back as stored, without a calculation: texts in
+    // full precision, counts and frames, taps, results, the design mode.
+    void riapre_data() {
+        QTest::addColumn<bool>("potenza");
+        QTest::newRow("lamierini") << false;
+        QTest::newRow("potenza, K fuori dalla lista") << true;
+    }
+    void riapre() {
+        QFETCH(bool, potenza);
+        d->PriUlt = 2;
+        d->SecUlt = 1;
+        d->SecAmp[1] = num::Sng(2.0 / 3.0);
+        d->SecAvvIso[0] = FALSO;
+        d->SecAvvSer[0] = d->SecAvvAda[0] = VERO;
+        d->SecAvvSerCon[0] = 2;
+        d->Rendimento = 12.25f;
+        d->CoefK = 99.9f;
+        d->ConoscoPotenza = potenza ? VERO : FALSO;
+        const QString file = Scrivi(QStringLiteral("prova.tmf"));
+        w->Form_Load();
+        const QString coef = ui().Cmb_CoefK->currentText();
+        msg->falliscePerInattesi = false;  // range warnings of the stored results are not at stake
+        dlg->percorsiApri.push_back(file);
+        w->MnuFileApri_Click();
+        QCOMPARE(ui().Txt_SecAmp[1]->text(), QStringLiteral("0,6666667"));
+        QCOMPARE(ui().Cmb_PriNumAvv->currentText() + ui().Cmb_SecNumAvv->currentText(), QStringLiteral("32"));
+        for (int i = 0; i < 12; ++i) QVERIFY(ui().Frm_PriAvv[i]->isHidden() == (i >= 3) && ui().Frm_SecAvv[i]->isHidden() == (i >= 2));
+        QCOMPARE(ui().Cmd_SecAvv[0]->text(), QStringLiteral("R2"));
+        QCOMPARE(ui().Lbl_Rendimento->text(), QStringLiteral("12,3"));
+        QCOMPARE(ui().Opt_Lam->isChecked(), !potenza);
+        QCOMPARE(ui().Cmb_CoefK->isEnabled(), potenza);
+        QCOMPARE(ui().Cmd_Lamierino->isEnabled(), !potenza);
+        QCOMPARE(ui().Cmb_CoefK->currentText(), coef);
+    }
+
+    // Printer setup asked; a cancelled print prints nothing, a confirmed one the window in landscape.
+    void stampa() {
+        w->MnuFileImpostaStampante_Click();
+        dlg->stampanteOk = false;
+        w->MnuFileStampa_Click();
+        QCOMPARE(dlg->stampate.size(), size_t{0});
+        dlg->stampanteOk = true;
+        w->MnuFileStampa_Click();
+        QVERIFY(dlg->stampate.size() == 1 && dlg->orizzontale && dlg->chiamate.size() == 3);
+        QCOMPARE(dlg->chiamate[0].tipo, QStringLiteral("ImpostaStampante"));
+    }
+};
+
+QTEST_MAIN(TestMenuProgetto)
+#include "test_menu_progetto.moc"

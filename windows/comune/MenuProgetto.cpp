@@ -1,0 +1,167 @@
+#include "windows/comune/MenuProgetto.h"
+
+#include <memory>
+#include <string>
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QMainWindow>
+
+#include "files/Progetto.h"
+#include "platform/core/Percorsi.h"
+#include "platform/ui/Ui.h"
+
+namespace {
+
+const char* const kTitoloVerifica = "Verifica File Progetto Trasformatore";
+const char* const kStato = "Inserire i Parametri Desiderati, per ottenere il Calcolo del Trasformatore";
+
+}  // namespace
+
+QString MenuProgetto::CartellaArchivio() const {
+    return Qs(percorsi::TrovaPercorso(U8(f_.CartellaApplicazione()), "Archivio"));
+}
+
+QString MenuProgetto::Caption(const QString& titolo) const {
+    QString c = Qs(f_.Testi().titoloBase) + QStringLiteral("   Ver=") + Qs(f_.Dati().Versione);
+    if (!titolo.isEmpty()) c += QStringLiteral("   File=") + titolo;
+    return c;
+}
+
+void MenuProgetto::MostraFile(const QString& titolo) {
+    f_.Vista()->setWindowTitle(Caption(titolo));
+    ImpostaTestoStato(f_.Vista(), Qs(kStato) + QStringLiteral("    ") + titolo);
+}
+
+void MenuProgetto::Ricomincia() {
+    ModuleDIC& d = f_.Dati();
+    d.FileNome.clear();
+    d.FileTitolo.clear();
+    f_.Vista()->setWindowTitle(Caption());
+    ImpostaTestoStato(f_.Vista(), Qs(kStato));
+    f_.Form_Load();
+}
+
+void MenuProgetto::Avviso(const QString& testo) {
+    Piattaforma::MsgBox(testo, mb::OkOnly + mb::Exclamation, Qs(kTitoloVerifica));
+}
+
+void MenuProgetto::NomeTroppoLungo(qsizetype lunghezza, const char* riga) {
+    Avviso(QStringLiteral("Nome File Troppo Lungo          ") + QString::number(lunghezza) +
+           QLatin1Char('\n') + Qs(riga) + QLatin1Char('\n') +
+           QStringLiteral("Rinominare File con meno caratteri     "));
+}
+
+// ------------------------------------------------------------------ handlers
+
+bool MenuProgetto::SalvaPrima(const char* righe, int pulsanti, const char* titolo) {
+    const int r = Piattaforma::MsgBox(Qs(righe) + Qs(f_.Testi().rigaEsistente),
+                                      pulsanti + mb::Information, Qs(titolo));
+    f_.Dati().Risposta = static_cast<int16_t>(r);
+    // A save that did not complete keeps the design it was asked to keep.
+    return r != mb::Cancel && (r != mb::Yes || Salva());
+}
+
+void MenuProgetto::Nuovo() {
+    if (SalvaPrima("Prima di Creare un Nuovo Progetto di Calcolo\n"
+                   "    Vuoi Salvare il Progetto di Calcolo\n",
+                   mb::YesNoCancel, f_.Testi().titoloNuovo))
+        Ricomincia();
+}
+
+void MenuProgetto::Chiudi() {
+    if (SalvaPrima("Prima di Chiudere il Progetto di Calcolo\n"
+                   "    Vuoi Salvare le Ultime Modifiche\n",
+                   mb::YesNo, f_.Testi().titoloChiudi))
+        Ricomincia();
+}
+
+void MenuProgetto::Apri() {
+    const TestiProgetto& t = f_.Testi();
+    const QString percorso =
+        Piattaforma::Dialoghi().Apri(f_.Vista(), Qs(t.titoloApri), CartellaArchivio(), Qs(t.filtro));
+    if (percorso.isEmpty()) return;
+    if (percorso.size() > MAX_PERCORSO) {
+        NomeTroppoLungo(percorso.size(), "NON è possibile Aprire questo File.    ");
+        return;
+    }
+
+    // Read into a copy: the design in use changes only when the file is a
+    // usable project of this window's kind, with no more windings than it shows.
+    ModuleDIC& d = f_.Dati();
+    auto letto = std::make_unique<ModuleDIC>(d);
+    std::string errore;
+    if (!progetto::ApriProgetto(U8(percorso), *letto, errore)) {
+        Avviso(Qs(errore));
+        return;
+    }
+    const float massimo = static_cast<float>(t.avvolgimenti - 1);
+    if (letto->TipoCalcolo != t.tipoCalcolo || letto->PriUlt > massimo || letto->SecUlt > massimo) {
+        Avviso(QStringLiteral("Il File non contiene un Progetto di ") + Qs(t.tipo) +
+               QStringLiteral("\nNON è possibile Aprire questo File."));
+        return;
+    }
+    d = std::move(*letto);
+    MostraFile(QFileInfo(percorso).fileName());
+    f_.RiempiDopoApertura();
+}
+
+bool MenuProgetto::Salva() {
+    ModuleDIC& d = f_.Dati();
+    if (d.FileTitolo.empty() || d.FileNome.empty()) return SalvaNome();
+    std::string errore;
+    const std::string percorso = d.FileNome;
+    const std::string titolo = d.FileTitolo;
+    if (!progetto::SalvaProgetto(d, percorso, titolo, errore)) {
+        Avviso(Qs(errore));
+        return false;
+    }
+    return true;
+}
+
+bool MenuProgetto::SalvaNome() {
+    const TestiProgetto& t = f_.Testi();
+    const QString scelto =
+        Piattaforma::Dialoghi().Salva(f_.Vista(), Qs(t.titoloSalva), CartellaArchivio(), Qs(t.filtro));
+    if (scelto.isEmpty()) return false;
+    if (scelto.size() > MAX_PERCORSO) {
+        NomeTroppoLungo(scelto.size(), "NON è possibile Salvare questo File.   ");
+        return false;
+    }
+
+    // The extension is added unless the path already holds it after its first
+    // character. The dialog asked about the name as typed, so a file the
+    // added extension would replace is asked about here.
+    QString percorso = scelto;
+    if (!scelto.mid(1).contains(Qs(t.estensione), Qt::CaseInsensitive)) {
+        percorso += Qs(t.estensione);
+        if (QFileInfo::exists(percorso) &&
+            Piattaforma::MsgBox(QStringLiteral("Il file ") + QFileInfo(percorso).fileName() +
+                                    QStringLiteral(" esiste già.\nSostituirlo?"),
+                                mb::YesNo + mb::Question, Qs(t.titoloSalva)) != mb::Yes)
+            return false;
+    }
+
+    const QString titolo = QFileInfo(scelto).fileName();
+    std::string errore;
+    if (!progetto::SalvaProgetto(f_.Dati(), U8(percorso), U8(titolo), errore)) {
+        Avviso(Qs(errore));
+        return false;
+    }
+    MostraFile(titolo);
+    return true;
+}
+
+void MenuProgetto::ImpostaStampante() { Piattaforma::Dialoghi().ImpostaStampante(f_.Vista()); }
+
+void MenuProgetto::Stampa() {
+    // A cancelled dialog prints nothing; the window is raised before its image is taken.
+    Piattaforma::Dialoghi().Stampa(f_.Vista(), f_.Vista(), true);
+}
+
+bool ScegliVoce(QComboBox* lista, const QString& testo) {
+    const int k = lista->findText(testo, Qt::MatchExactly);
+    if (k < 0) return false;
+    lista->setCurrentIndex(k);
+    return true;
+}
