@@ -194,6 +194,7 @@ private slots:
         d->SecAvvSer[0] = d->SecAvvAda[0] = VERO;
         d->SecAvvSerCon[0] = 2;
         d->Rendimento = 12.25f;
+        d->LamCdP = 2.25f;
         d->CoefK = 99.9f;
         d->ConoscoPotenza = potenza ? VERO : FALSO;
         const QString file = Scrivi(QStringLiteral("prova.tmf"));
@@ -202,7 +203,7 @@ private slots:
         msg->falliscePerInattesi = false;  // range warnings of the stored results are not at stake
         dlg->percorsiApri.push_back(file);
         w->MnuFileApri_Click();
-        QCOMPARE(ui().Txt_SecAmp[1]->text(), QStringLiteral("0,6666667"));
+        QCOMPARE(ui().Txt_SecAmp[1]->text() + ui().Txt_LamCdP->text(), QStringLiteral("0,66666672,25"));
         QCOMPARE(ui().Cmb_PriNumAvv->currentText() + ui().Cmb_SecNumAvv->currentText(), QStringLiteral("32"));
         for (int i = 0; i < 12; ++i) QVERIFY(ui().Frm_PriAvv[i]->isHidden() == (i >= 3) && ui().Frm_SecAvv[i]->isHidden() == (i >= 2));
         QCOMPARE(ui().Cmd_SecAvv[0]->text(), QStringLiteral("R2"));

@@ -33,6 +33,9 @@ void Frm_Alim::RefreshAlimImport() {
         ui.Txt_SecAmp[i]->ImpostaTestoU8(num::SngToText(d.SecAmp[i]));
         ui.Txt_SecPot[i]->ImpostaTestoU8(num::SngToText(d.SecPot[i]));
     }
+    // The iron-loss field shows the figure the design now holds, so the next
+    // calculation uses what the user sees.
+    ui.Txt_LamCdP->ImpostaTestoU8(num::SngToText(d.LamCdP));
 
     ScegliVoce(ui.Cmb_PriNumAvv, Qs(num::SngToText(num::Sng(d.PriUlt + 1.0))));
     ScegliVoce(ui.Cmb_SecNumAvv, Qs(num::SngToText(num::Sng(d.SecUlt + 1.0))));
