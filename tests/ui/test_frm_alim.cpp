@@ -221,7 +221,7 @@ private slots:
         Serie(*d, true, 5, 7);   // dropped itself
         d->PriRoch2[1] = VERO;   // with one bobbin, a winding on bobbin 2 moves to bobbin 1
         d->PriRoch1[1] = FALSO;
-        w->PulsantiAlim();
+        w->PulsantiCollegamento();
         QCOMPARE(ui().Cmd_PriAvv[1]->text(), QStringLiteral("R6"));
 
         ui().Cmb_PriNumAvv->setCurrentIndex(2);  // "3"
@@ -297,7 +297,7 @@ private slots:
         ui().Cmb_PriNumAvv->setCurrentIndex(1);
         ui().Cmb_SecNumAvv->setCurrentIndex(1);
         ui().FramePri[3]->show();
-        w->ContolloFrameAlim();
+        w->ContolloFrame();
         QCOMPARE(d->TabPri, int16_t(1));
         QCOMPARE(d->TabSec, int16_t(1));
         QCOMPARE(d->TabLam, int16_t(1));
@@ -326,7 +326,7 @@ private slots:
 
         // a page number from a project that differs from the tab: the tab's page is shown again
         d->TabSec = 3;
-        w->ContolloFrameAlim();
+        w->ContolloFrame();
         QCOMPARE(d->TabSec, int16_t(1));
         QVERIFY(!ui().FrameSec[1]->isHidden());
     }
@@ -346,7 +346,7 @@ private slots:
         ui().Cmd_SecAvv[2]->setText("X");
         ui().Cmd_PriRoch[5]->setText("Z");  // beyond the count: untouched
 
-        w->PulsantiAlim();
+        w->PulsantiCollegamento();
         w->PulsantiRocchetto();
 
         QCOMPARE(ui().Cmd_SecAvv[0]->text(), QStringLiteral("R2"));
@@ -368,7 +368,7 @@ private slots:
         // back to isolated: the face colour returns
         d->SecAvvIso[0] = VERO;
         d->SecAvvSer[0] = FALSO;
-        w->PulsantiAlim();
+        w->PulsantiCollegamento();
         QCOMPARE(ui().Cmd_SecAvv[0]->text(), QStringLiteral("I"));
         QCOMPARE(Frm_Alim::ColoreCollegamento(ui().Cmd_SecAvv[0]), Faccia(ui().Cmd_SecAvv[0]));
     }
@@ -378,7 +378,7 @@ private slots:
         d->SecUlt = 2;
         ui().Cmb_PriNumAvv->setCurrentIndex(2);
         ui().Cmb_SecNumAvv->setCurrentIndex(2);
-        w->ContolloFrameAlim();
+        w->ContolloFrame();
         ui().Txt_PriVolt[0]->setText("100");
         ui().Txt_PriVolt[1]->setText("220");
         ui().Txt_PriVolt[2]->setText("150");

@@ -211,14 +211,14 @@ private slots:
         d->LamSP = 0.5f;
         d->LamFinestra[d->LamScelto] = 0.0f;
         d->PriSpire[0] = 0.0f;
-        w->RefreshAlim();
+        w->Refresh();
         QCOMPARE(ui().Lbl_PriAmp[0]->text(), QStringLiteral("0,45"));
         QCOMPARE(ui().Lbl_SP->text(), QStringLiteral(",5"));
         QCOMPARE(ui().Lbl_SF->text(), QString());
         QCOMPARE(ui().Lbl_PriSpire[0]->text(), QStringLiteral("0"));   // "#####0" keeps its zero
         d->PriAmp[0] = 2.0f;
         d->LamCdP = 2.25f;
-        w->RefreshAlim();
+        w->Refresh();
         QCOMPARE(ui().Lbl_PriAmp[0]->text(), QStringLiteral("2,"));
         QCOMPARE(ui().Txt_LamCdP->text(), QStringLiteral("2,25"));
         QVERIFY(msg->boxes.empty());
@@ -231,7 +231,7 @@ private slots:
             for (float p : {d->PotMin, d->PotMax}) {
                 d->CoefK = k;
                 d->SecPotTot = p;
-                w->RefreshAlim();
+                w->Refresh();
             }
         }
         QVERIFY2(msg->boxes.empty(), qPrintable(msg->Ultimo()));
@@ -241,7 +241,7 @@ private slots:
         d->SecPotTot = std::nextafter(d->PotMax, 1e9f);
         msg->Attendi();
         msg->Attendi();
-        w->RefreshAlim();
+        w->Refresh();
         QCOMPARE(msg->boxes.size(), size_t(2));
         QCOMPARE(Qs(msg->boxes[0].testo), QStringLiteral("Coefficiente di Dimensionamento Troppo Alto"));
         QCOMPARE(Qs(msg->boxes[1].testo), QStringLiteral("La Potenza del Trasformatore è Troppo Alta"));
@@ -255,7 +255,7 @@ private slots:
         d->SecPotTot = std::nextafter(d->PotMin, 0.0f);
         msg->Attendi();
         msg->Attendi();
-        w->RefreshAlim();
+        w->Refresh();
         QCOMPARE(msg->boxes.size(), size_t(2));
         QCOMPARE(Qs(msg->boxes[0].testo), QStringLiteral("Coefficiente di Dimensionamento Troppo Basso"));
         QCOMPARE(Qs(msg->boxes[1].testo), QStringLiteral("La Potenza del Trasformatore è Troppo Bassa"));
@@ -267,7 +267,7 @@ private slots:
         w->Form_Load();
         w->ListaCoefK().Svuota();
         d->CoefK = 9.0f;
-        w->RefreshAlim();
+        w->Refresh();
         QVERIFY2(msg->boxes.empty(), qPrintable(msg->Ultimo()));
         d->CoefK = 1.3f;
         w->CalcolaTrasfo();
@@ -293,7 +293,7 @@ private slots:
         msg->falliscePerInattesi = true;
         msg->Attendi();
         ui().Txt_PriVolt[0]->setText("0,09");
-        w->Txt_PriVolt_LostFocus(0);
+        ui().Txt_PriVolt[0]->EseguiControllo();
         QCOMPARE(msg->boxes.size(), size_t(1));
         QCOMPARE(msg->Ultimo(), QStringLiteral("Tensione Avvolgimento Primario Fuori Limiti"));
         QCOMPARE(msg->UltimoTitolo(), kTitoloAvv);
@@ -332,7 +332,7 @@ private slots:
         ui().Txt_SecVolt[0]->setText("9999");
         ui().Txt_SecAmp[0]->setText("999");
         msg->Azzera();
-        w->Txt_SecAmp_LostFocus(0);
+        ui().Txt_SecAmp[0]->EseguiControllo();
         QCOMPARE(BoxCon(kTitoloAvv), 0);
         QCOMPARE(ui().Txt_SecPot[0]->text(), QStringLiteral("9989001,0"));
         QCOMPARE(d->SecPot[0], 9989001.0f);
@@ -353,7 +353,7 @@ private slots:
         for (const char* v : {"0,1", "9999"}) {
             msg->Azzera();
             ui().Txt_SecVolt[0]->setText(v);
-            w->Txt_SecVolt_LostFocus(0);
+            ui().Txt_SecVolt[0]->EseguiControllo();
             QCOMPARE(BoxCon(kTitoloAvv), 0);
             QCOMPARE(ui().Txt_SecVolt[0]->text(), QString(v));
             QVERIFY(!ui().Txt_SecVolt[0]->Giallo());
@@ -361,7 +361,7 @@ private slots:
         msg->Azzera();
         ui().Txt_SecPot[0]->setText("100");
         ui().Txt_SecVolt[0]->setText("10000");
-        w->Txt_SecVolt_LostFocus(0);
+        ui().Txt_SecVolt[0]->EseguiControllo();
         QCOMPARE(BoxCon(kTitoloAvv), 1);
         QCOMPARE(Qs(msg->boxes[0].testo), QStringLiteral("Tensione Avvolgimento Secondario Fuori Limiti"));
         QVERIFY(ui().Txt_SecVolt[0]->Giallo());
@@ -374,14 +374,14 @@ private slots:
         for (const char* v : {"0,1", "9999"}) {
             msg->Azzera();
             ui().Txt_SecPot[0]->setText(v);
-            w->Txt_SecPot_LostFocus(0);
+            ui().Txt_SecPot[0]->EseguiControllo();
             QCOMPARE(BoxCon(kTitoloAvv), 0);
             QVERIFY(!ui().Txt_SecPot[0]->Giallo());
         }
         QCOMPARE(ui().Txt_SecAmp[0]->text(), QStringLiteral("66,66"));  // 9999 / 150
         msg->Azzera();
         ui().Txt_SecPot[0]->setText("0");
-        w->Txt_SecPot_LostFocus(0);
+        ui().Txt_SecPot[0]->EseguiControllo();
         QCOMPARE(Qs(msg->boxes.at(0).testo), QStringLiteral("Potenza Avvolgimento Secondario Fuori Limiti"));
         QCOMPARE(Qs(msg->boxes.at(0).titolo), kTitoloAvv);
         QVERIFY(ui().Txt_SecPot[0]->Giallo());
@@ -423,14 +423,13 @@ private slots:
         w->Form_Load();
         const struct {
             CampoNumerico* campo;
-            void (Frm_Alim::*controllo)(int);
             const char* messaggio;
             const char* predefinito;
         } casi[] = {
-            {ui().Txt_PriVolt[0], &Frm_Alim::Txt_PriVolt_LostFocus, "Tensione Avvolgimento Primario Fuori Limiti", "240"},
-            {ui().Txt_SecVolt[0], &Frm_Alim::Txt_SecVolt_LostFocus, "Tensione Avvolgimento Secondario Fuori Limiti", "150"},
-            {ui().Txt_SecAmp[0], &Frm_Alim::Txt_SecAmp_LostFocus, "Corrente Avvolgimento Secondario Fuori Limiti", "0,5"},
-            {ui().Txt_SecPot[0], &Frm_Alim::Txt_SecPot_LostFocus, "Potenza Avvolgimento Secondario Fuori Limiti", "100"},
+            {ui().Txt_PriVolt[0], "Tensione Avvolgimento Primario Fuori Limiti", "240"},
+            {ui().Txt_SecVolt[0], "Tensione Avvolgimento Secondario Fuori Limiti", "150"},
+            {ui().Txt_SecAmp[0], "Corrente Avvolgimento Secondario Fuori Limiti", "0,5"},
+            {ui().Txt_SecPot[0], "Potenza Avvolgimento Secondario Fuori Limiti", "100"},
         };
         for (const auto& c : casi) {
             for (const char* testo : {"", ","}) {
@@ -439,7 +438,7 @@ private slots:
                 msg->falliscePerInattesi = false;
                 c.campo->SetGiallo(false);
                 c.campo->setText(testo);
-                (w.get()->*c.controllo)(0);
+                c.campo->EseguiControllo();
                 QVERIFY(!msg->boxes.empty());
                 QCOMPARE(Qs(msg->boxes[0].testo), QString::fromUtf8(c.messaggio));
                 QCOMPARE(c.campo->text(), QString(c.predefinito));
@@ -465,7 +464,7 @@ private slots:
         QVERIFY(ui().Cmd_Lamierino->isEnabled());
 
         ui().Txt_SecVolt[0]->setText("10");
-        w->Txt_SecVolt_LostFocus(0);   // 300 VA at 10 V
+        ui().Txt_SecVolt[0]->EseguiControllo();   // 300 VA at 10 V
         QVERIFY2(msg->boxes.empty(), qPrintable(msg->Ultimo()));
         QCOMPARE(ui().Txt_SecAmp[0]->text(), QStringLiteral("30,0"));
         const float k = d->CoefK;
@@ -473,7 +472,7 @@ private slots:
 
         msg->Attendi();   // 0 VA is below the stack's range
         ui().Txt_SecAmp[0]->setText("0,001");
-        w->Txt_SecAmp_LostFocus(0);
+        ui().Txt_SecAmp[0]->EseguiControllo();
         QCOMPARE(ui().Txt_SecPot[0]->text(), QStringLiteral("0,0"));
         QCOMPARE(d->SecPotTot, 0.0f);
         QCOMPARE(d->CoefK, k);

@@ -1,44 +1,14 @@
-// The window's load: default libraries, default design, lists, pages and the
-// first calculation; and the two options of the design mode.
+// The single-phase window's load: default libraries, default design, lists,
+// pages and the first calculation.
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
 
-#include "engine/ModRoutine.h"
-#include "files/LibLam.h"
-#include "files/LibRame.h"
 #include "platform/core/Numeri.h"
-#include "platform/core/Percorsi.h"
 #include "platform/ui/Ui.h"
 #include "windows/alim/Frm_Alim.h"
 
-namespace {
-
-// Fills a list with the texts of first, first + passo, ... (n items).
-void Riempi(QComboBox* c, int n, double primo, double passo, const char* maschera, int scelto) {
-    c->clear();
-    for (int k = 0; k < n; ++k) c->addItem(Qs(num::Format(primo + passo * k, maschera)));
-    c->setCurrentIndex(scelto);
-}
-
-}  // namespace
-
-QString Frm_Alim::CartellaApplicazione() const {
-    return cartella_.isEmpty() ? QCoreApplication::applicationDirPath() : cartella_;
-}
-
-std::string Frm_Alim::FileLibreriaDefault(const char* nome) const {
-    // The folder ships as LIBRERIA beside the program; take it in whatever
-    // letter case it has on disk.
-    return percorsi::TrovaPercorso(U8(CartellaApplicazione()), std::string("LIBRERIA/") + nome);
-}
-
 void Frm_Alim::Form_Load() {
     ModuleDIC& d = d_;
-    IMessaggi& msg = Piattaforma::Messaggi();
 
     Dimensiona(this, 12300, 9500);
     ImpostaTestoStato(this, Qs("Inserire i Parametri Desiderati, per ottenere il Calcolo del Trasformatore"));
@@ -46,29 +16,7 @@ void Frm_Alim::Form_Load() {
     // A new design belongs to no file: a later save asks for a name.
     d.FileNome.clear();
     d.FileTitolo.clear();
-
-    // Default lamination library; its first lamination, its shape and list.
-    d.FileLibreria = FileLibreriaDefault("LamMantelloStandard.lam");
-    ApriLibreriaLamierini(d, msg);
-    d.LamScelto = 0;
-    IndividuaTipoLamierino(d, msg);
-    VerificaParametriLamierino(d, msg, &listaCoefK_);
-
-    // Default wire library, read into column 0 and copied to every winding.
-    d.FileLibreria = FileLibreriaDefault("LibRame1.wir");
-    d.NumAvvScelto = 0;
-    LeggiLibreriaRame(d, msg);
-    CopiaLibreriaRame(d);
-
-    for (int r = 0; r <= 1; ++r) {
-        d.RochC[r] = d.RochSp[r] = d.RochM[r] = 0;
-        d.RochH[r] = d.RochI[r] = d.RochL[r] = 0;
-        d.RochGolaH[r] = d.RochGolaI[r] = d.RochGolaL[r] = 0;
-        d.RochTipo[r].clear();
-    }
-    d.RochIngKi = 10;
-    d.RochIsoAvvH = d.RochIsoAvvI = d.RochIsoAvvL = 0.3f;
-    d.RochIsoStrH = d.RochIsoStrI = d.RochIsoStrL = 0.2f;
+    CaricaLibrerie();
 
     d.PriUlt = 1;
     d.SecUlt = 1;
@@ -126,30 +74,8 @@ void Frm_Alim::Form_Load() {
     ui.Opt_Pot->setChecked(true);
     Opt_Pot_Click();
 
-    ContolloFrameAlim();
-    PulsantiAlim();
+    ContolloFrame();
+    PulsantiCollegamento();
     PulsantiRocchetto();
     CalcolaTrasfo();
-}
-
-void Frm_Alim::Opt_Lam_Click() {
-    ui.Cmd_Lamierino->setEnabled(true);
-    ui.Label15->setEnabled(true);
-    ui.Lbl_CoefK->setEnabled(true);
-    ui.Label66->setEnabled(true);
-    ui.Label2->setEnabled(false);
-    ui.Cmb_CoefK->setEnabled(false);
-    ui.Label14->setEnabled(false);
-    d_.ConoscoPotenza = FALSO;
-}
-
-void Frm_Alim::Opt_Pot_Click() {
-    ui.Cmd_Lamierino->setEnabled(false);
-    ui.Label15->setEnabled(false);
-    ui.Lbl_CoefK->setEnabled(false);
-    ui.Label66->setEnabled(false);
-    ui.Label2->setEnabled(true);
-    ui.Cmb_CoefK->setEnabled(true);
-    ui.Label14->setEnabled(true);
-    d_.ConoscoPotenza = VERO;
 }

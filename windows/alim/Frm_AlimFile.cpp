@@ -24,7 +24,7 @@ const TestiProgetto& Frm_Alim::Testi() const {
     return testi;
 }
 
-void Frm_Alim::RefreshAlimImport() {
+void Frm_Alim::RiempiDopoApertura() {
     const ModuleDIC& d = d_;
     // Every winding, in use or not, in full precision.
     for (int i = 0; i < NUM_AVV; ++i) {
@@ -61,8 +61,8 @@ void Frm_Alim::RefreshAlimImport() {
         }
     }
 
-    ContolloFrameAlim();
-    PulsantiAlim();
+    ContolloFrame();
+    PulsantiCollegamento();
     PulsantiRocchetto();
-    RefreshAlim();
+    Refresh();
 }

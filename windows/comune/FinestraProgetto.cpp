@@ -1,0 +1,716 @@
+#include "windows/comune/FinestraProgetto.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabBar>
+
+#include "engine/ModRoutine.h"
+#include "files/LibLam.h"
+#include "files/LibRame.h"
+#include "platform/core/Numeri.h"
+#include "platform/core/Percorsi.h"
+#include "platform/ui/Ui.h"
+#include "windows/comune/Frm_Schema.h"
+
+namespace {
+
+// ---- layout, in twips
+constexpr int kRigaTitolo = 240;    // first row below a frame's caption
+constexpr int kPassoCampo = 300;    // rows holding a text box
+constexpr int kAltCampo = 285;
+constexpr int kPassoEtichetta = 255;  // result rows of a winding frame
+constexpr int kAltEtichetta = 240;
+constexpr int kPassoRiga = 270;     // rows of the lamination and bobbin pages
+constexpr int kAltRiga = 255;
+
+constexpr const char* TITOLO_LIMITI = "Controllo Parametri Fuori Limite";
+
+constexpr CampoNumerico::Limiti kLamCdP{0.1f, 999.0f, "Cifra di Perdita Lamierino Fuori Limiti",
+                                        "Verifica Inserzione Parametri Lamierino", "1,5"};
+
+QColor ColoreDi(inputalim::ColoreCollegamento c, const QWidget* w) {
+    switch (c) {
+        case inputalim::ColoreCollegamento::Verde: return QColor(0, 255, 0);
+        case inputalim::ColoreCollegamento::Ciano: return QColor(0, 255, 255);
+        case inputalim::ColoreCollegamento::FacciaPulsante: break;
+    }
+    return QApplication::palette(w).color(QPalette::Active, QPalette::Button);
+}
+
+void Scrivi(QLabel* l, const std::string& testo) {
+    if (l) l->setText(Qs(testo));
+}
+
+// A value under a display mask.
+void Scrivi(QLabel* l, float v, const char* maschera) { Scrivi(l, num::Format(v, maschera)); }
+
+// A value in its general text form.
+void Semplice(QLabel* l, float v) { Scrivi(l, num::SngToText(v)); }
+
+template <class T, std::size_t N>
+const T& Riga(const std::array<T, N>& a, int i) {
+    static const T vuoto{};
+    return (i >= 0 && i < static_cast<int>(N)) ? a[static_cast<std::size_t>(i)] : vuoto;
+}
+
+}  // namespace
+
+void FinestraProgetto::ImpostaCollegamento(QPushButton* b, const inputalim::AspettoCollegamento& a) {
+    if (!b) return;
+    b->setText(Qs(a.caption));
+    QColor colore = ColoreDi(a.colore, b);
+    QPalette pal = b->palette();
+    for (auto gruppo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        pal.setColor(gruppo, QPalette::Button, colore);
+    b->setPalette(pal);
+}
+
+QColor FinestraProgetto::ColoreCollegamento(const QPushButton* b) {
+    return b ? b->palette().color(QPalette::Active, QPalette::Button) : QColor();
+}
+
+FinestraProgetto::FinestraProgetto(ModuleDIC& dic, QWidget* parent) : QMainWindow(parent), d_(dic) {}
+
+FinestraProgetto::ControlliLato FinestraProgetto::LatoUi(bool primario) {
+    if (primario)
+        return {c_->Cmb_PriNumAvv, c_->TabStrip1,   c_->FramePri,       c_->Frm_PriAvv,
+                c_->Cmd_PriAvv,    c_->Cmd_PriFiloRame, c_->Cmd_PriRoch};
+    return {c_->Cmb_SecNumAvv, c_->TabStrip2,   c_->FrameSec,       c_->Frm_SecAvv,
+            c_->Cmd_SecAvv,    c_->Cmd_SecFiloRame, c_->Cmd_SecRoch};
+}
+
+void FinestraProgetto::Costruisci(const Descrizione& k, ControlliComuni& c) {
+    c_ = &c;
+    numAvv_ = k.numAvv;
+    numPag_ = k.numPag;
+    numPagLam_ = k.schedaExtra ? 3 : 2;
+    titolo_ = Qs(k.titolo);
+    setObjectName(k.nome);
+    setWindowTitle(titolo_);
+
+    auto* centro = new QWidget(this);
+    centro->setObjectName(QString(k.nome) + "_Centro");
+    QFont f = centro->font();
+    f.setPointSize(8);
+    centro->setFont(f);
+    setCentralWidget(centro);
+    centro->setMinimumSize(Px(12300), Px(8580));
+
+    CostruisciMenu(k);
+    CostruisciConteggi(centro, k);
+    CostruisciPagineAvvolgimenti(centro, k);
+    CostruisciPagineLamierino(centro, k);
+
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->setSizeGripEnabled(false);
+    TestoStato(this);
+
+    listaCoefK_.Collega(c_->Cmb_CoefK);
+
+    // The tab strips switch their pages only once every page exists.
+    connect(c_->TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
+    connect(c_->TabStrip2, &QTabBar::currentChanged, this, [this] { TabStrip2_Click(); });
+    connect(c_->TabStrip3, &QTabBar::currentChanged, this, [this] { TabStrip3_Click(); });
+
+    // A count takes effect when its list is left, not when an entry is picked.
+    new LostFocus(c_->Cmb_PriNumAvv, [this] { Cmb_PriNumAvv_LostFocus(); });
+    new LostFocus(c_->Cmb_SecNumAvv, [this] { Cmb_SecNumAvv_LostFocus(); });
+
+    // The numeric fields' checks (on focus loss and on Enter) and the two
+    // options of the design mode, run only when the user picks them.
+    CollegaCampi(k);
+    connect(c_->Opt_Lam, &QRadioButton::clicked, this, [this] { Opt_Lam_Click(); });
+    connect(c_->Opt_Pot, &QRadioButton::clicked, this, [this] { Opt_Pot_Click(); });
+    connect(c_->Cmd_Aggiorna, &QPushButton::clicked, this, [this] { Cmd_Aggiorna_Click(); });
+    connect(c_->Cmd_Schema, &QPushButton::clicked, this, [this] { Cmd_Schema_Click(); });
+
+    const std::pair<QAction*, void (FinestraProgetto::*)()> menu[] = {
+        {c_->MnuFileNuovo, &FinestraProgetto::MnuFileNuovo_Click},
+        {c_->MnuFileApri, &FinestraProgetto::MnuFileApri_Click},
+        {c_->MnuFileChiudi, &FinestraProgetto::MnuFileChiudi_Click},
+        {c_->MnuFileSalva, &FinestraProgetto::MnuFileSalva_Click},
+        {c_->MnuFileSalvaNome, &FinestraProgetto::MnuFileSalvaNome_Click},
+        {c_->MnuFileImpostaStampante, &FinestraProgetto::MnuFileImpostaStampante_Click},
+        {c_->MnuFileStampa, &FinestraProgetto::MnuFileStampa_Click},
+        {c_->MnuFileEsci, &FinestraProgetto::MnuFileEsci_Click},
+        {c_->MnuAbout, &FinestraProgetto::MnuAbout_Click}};
+    for (const auto& [azione, gestore] : menu)
+        connect(azione, &QAction::triggered, this, [this, g = gestore] { (this->*g)(); });
+
+    Dimensiona(this, 12300, 9500);
+}
+
+// ------------------------------------------------------------------ building
+
+void FinestraProgetto::CostruisciMenu(const Descrizione& k) {
+    QMenuBar* barra = menuBar();
+    barra->setObjectName("MenuBar");
+    c_->MnuFile = barra->addMenu(Qs("&File"));
+    c_->MnuFile->setObjectName("MnuFile");
+    c_->MnuFile->menuAction()->setObjectName("MnuFile");
+    auto voce = [this](QMenu* m, const char* nome, const char* caption) {
+        QAction* a = m->addAction(Qs(caption));
+        a->setObjectName(nome);
+        a->setParent(this);
+        return a;
+    };
+    auto separatore = [](QMenu* m, const char* nome) { m->addSeparator()->setObjectName(nome); };
+    c_->MnuFileNuovo = voce(c_->MnuFile, "MnuFileNuovo", "&Nuovo");
+    c_->MnuFileApri = voce(c_->MnuFile, "MnuFileApri", "&Apri");
+    c_->MnuFileChiudi = voce(c_->MnuFile, "MnuFileChiudi", "&Chiudi");
+    separatore(c_->MnuFile, "separator1");
+    c_->MnuFileSalva = voce(c_->MnuFile, "MnuFileSalva", "&Salva");
+    c_->MnuFileSalvaNome = voce(c_->MnuFile, "MnuFileSalvaNome", k.salvaNome);
+    separatore(c_->MnuFile, "separator2");
+    c_->MnuFileImpostaStampante = voce(c_->MnuFile, "MnuFileImpostaStampante", "&Imposta Stampante");
+    c_->MnuFileStampa = voce(c_->MnuFile, "MnuFileStampa", k.stampa);
+    separatore(c_->MnuFile, "separator3");
+    c_->MnuFileEsci = voce(c_->MnuFile, "MnuFileEsci", "&Esci");
+
+    c_->Help = barra->addMenu(Qs("&?"));
+    c_->Help->setObjectName("Help");
+    c_->Help->menuAction()->setObjectName("Help");
+    c_->MnuAbout = voce(c_->Help, "MnuAbout", "&About");
+}
+
+void FinestraProgetto::CostruisciConteggi(QWidget* centro, const Descrizione& k) {
+    Didascalia(centro, "Cap_PriNumAvv", Qs("N° Avvolgimenti Primari"), 60, 60, 2200, 315);
+    c_->Cmb_PriNumAvv = Lista(centro, "Cmb_PriNumAvv", 2280, 60, 700, 315);
+    c_->Cmd_Aggiorna = Pulsante(centro, "Cmd_Aggiorna", Qs(k.aggiorna), {}, 3150, 40, 1500, 360);
+    c_->Cmd_Schema = Pulsante(centro, "Cmd_Schema", Qs("Vedi Schema"), {}, 4750, 40, 1300, 360);
+    Didascalia(centro, "Cap_SecNumAvv", Qs("N° Avvolgimenti Secondari"), 6210, 60, 2300, 315);
+    c_->Cmb_SecNumAvv = Lista(centro, "Cmb_SecNumAvv", 8530, 60, 700, 315);
+    // The lists offer 1 to the window's number of windings from the start;
+    // the window load fills them again.
+    for (QComboBox* c : {c_->Cmb_PriNumAvv, c_->Cmb_SecNumAvv}) {
+        for (int i = 1; i <= numAvv_; ++i) c->addItem(QString::number(i));
+        c->setCurrentIndex(0);
+    }
+}
+
+void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descrizione& k) {
+    for (const bool pri : {true, false}) {
+        ControlliLato l = LatoUi(pri);
+        const char* suffisso = pri ? " - Primario " : " - Secondario ";
+        const int x0 = pri ? 60 : 6210;
+        l.TabStrip = new QTabBar(centro);
+        l.TabStrip->setObjectName(pri ? "TabStrip1" : "TabStrip2");
+        StileSchede(l.TabStrip);
+        Posiziona(l.TabStrip, x0, 450, 6030, 330);
+
+        // Rows of a winding frame: the inputs, then the kind's results and
+        // the build of the winding, each with its caption and unit once at
+        // the left of the page.
+        const LatoAvv& lato = pri ? k.pri : k.sec;
+        std::vector<RigaAvv> righe = lato.risultati;
+        const std::vector<RigaAvv> costruzione =
+            pri ? std::vector<RigaAvv>{{&c_->Lbl_PriFiloNudo, "Lbl_PriFiloNudo", "Ø Filo Nudo (mm)"},
+                                       {&c_->Lbl_PriFiloIsol, "Lbl_PriFiloIsol", "Ø Filo Smalt. (mm)"},
+                                       {&c_->Lbl_PriLung, "Lbl_PriLung", "Lunghezza Filo (m)"},
+                                       {&c_->Lbl_PriPeso, "Lbl_PriPeso", "Peso Rame (g)"},
+                                       {&c_->Lbl_PriDens, "Lbl_PriDens", "Densità (A/mm²)"},
+                                       {&c_->Lbl_PriPotPer, "Lbl_PriPotPer", "Perdita Rame (W)"},
+                                       {&c_->Lbl_PriIng, "Lbl_PriIng", "Ingombro (mm²)"},
+                                       {&c_->Lbl_PriSpSt, "Lbl_PriSpSt", "Spire/Strato (n°)"},
+                                       {&c_->Lbl_PriStrati, "Lbl_PriStrati", "Strati (n°)"},
+                                       {&c_->Lbl_PriIso, "Lbl_PriIso", "Isolante (mm²)"},
+                                       {&c_->Lbl_PriRes, "Lbl_PriRes", "Resistenza (Ω)"}}
+                : std::vector<RigaAvv>{{&c_->Lbl_SecFiloNudo, "Lbl_SecFiloNudo", "Ø Filo Nudo (mm)"},
+                                       {&c_->Lbl_SecFiloIsol, "Lbl_SecFiloIsol", "Ø Filo Smalt. (mm)"},
+                                       {&c_->Lbl_SecLung, "Lbl_SecLung", "Lunghezza Filo (m)"},
+                                       {&c_->Lbl_SecPeso, "Lbl_SecPeso", "Peso Rame (g)"},
+                                       {&c_->Lbl_SecDens, "Lbl_SecDens", "Densità (A/mm²)"},
+                                       {&c_->Lbl_SecPotPer, "Lbl_SecPotPer", "Perdita Rame (W)"},
+                                       {&c_->Lbl_SecIng, "Lbl_SecIng", "Ingombro (mm²)"},
+                                       {&c_->Lbl_SecSpSt, "Lbl_SecSpSt", "Spire/Strato (n°)"},
+                                       {&c_->Lbl_SecStrati, "Lbl_SecStrati", "Strati (n°)"},
+                                       {&c_->Lbl_SecIso, "Lbl_SecIso", "Isolante (mm²)"},
+                                       {&c_->Lbl_SecRes, "Lbl_SecRes", "Resistenza (Ω)"}};
+        righe.insert(righe.end(), costruzione.begin(), costruzione.end());
+        const int nCampi = static_cast<int>(lato.campi.size());
+        const int yRisultati = kRigaTitolo + 330 + kPassoCampo * nCampi;
+        const int perPagina = (numAvv_ + numPag_ - 1) / numPag_;
+
+        for (int p = 1; p <= numPag_; ++p) {
+            QStringList numeri;
+            for (int j = 0; j < perPagina; ++j) numeri << QString::number(perPagina * (p - 1) + j + 1);
+            l.TabStrip->addTab(Qs(pri ? "Primario " : "Secondario ") + numeri.join(','));
+            auto* pagina = new QGroupBox(centro);
+            pagina->setObjectName(NomeIndice(pri ? "FramePri" : "FrameSec", p));
+            Posiziona(pagina, x0, 780, 6030, 4935);
+            l.Frame[p] = pagina;
+            if (p > 1) pagina->hide();
+
+            // Captions with units, once per page.
+            const int yFrame = 60;
+            Didascalia(pagina, {}, Qs("Collegam. / Filo / Gola"), 60, yFrame + kRigaTitolo, 1800, 300);
+            for (int r = 0; r < nCampi; ++r)
+                Didascalia(pagina, {}, Qs(lato.campi[r].didascalia), 60,
+                           yFrame + kRigaTitolo + 330 + r * kPassoCampo, 1800, kAltCampo);
+            for (size_t r = 0; r < righe.size(); ++r)
+                Didascalia(pagina, {}, Qs(righe[r].didascalia), 60,
+                           yFrame + yRisultati + static_cast<int>(r) * kPassoEtichetta, 1800,
+                           kAltEtichetta);
+
+            for (int j = 0; j < perPagina; ++j) {
+                const int i = perPagina * (p - 1) + j;
+                auto* frm = new QGroupBox(Qs("Avv ") + QString::number(i + 1), pagina);
+                frm->setObjectName(NomeIndice(pri ? "Frm_PriAvv" : "Frm_SecAvv", i));
+                Posiziona(frm, 1890 + 1350 * j, yFrame, 1290, 4845);
+                l.Frm_Avv[i] = frm;
+
+                l.Cmd_Avv[i] = Pulsante(frm, NomeIndice(pri ? "Cmd_PriAvv" : "Cmd_SecAvv", i), "I",
+                                        Qs("Modifico Tipo di Collegamento"), 60, kRigaTitolo, 390, 300);
+                // A Greek phi, the wire's symbol.
+                l.Cmd_FiloRame[i] =
+                    Pulsante(frm, NomeIndice(pri ? "Cmd_PriFiloRame" : "Cmd_SecFiloRame", i), Qs("φ"),
+                             Qs("Modifico Filo Rame"), 480, kRigaTitolo, 300, 300);
+                l.Cmd_Roch[i] = Pulsante(frm, NomeIndice(pri ? "Cmd_PriRoch" : "Cmd_SecRoch", i), "H1",
+                                         Qs("Avvolgimento nella Gola H del Rocchetto 1 "), 810,
+                                         kRigaTitolo, 390, 300);
+
+                for (int r = 0; r < nCampi; ++r) {
+                    const CampoAvv& c = lato.campi[r];
+                    (*c.campi)[i] = Campo(frm, NomeIndice(c.nome, i), c.limite, Qs(c.tooltip), 60,
+                                          kRigaTitolo + 330 + r * kPassoCampo, 1170, kAltCampo);
+                }
+                for (size_t r = 0; r < righe.size(); ++r)
+                    (*righe[r].etichette)[i] =
+                        Risultato(frm, NomeIndice(righe[r].nome, i),
+                                  Qs(righe[r].didascalia) + Qs(suffisso) + QString::number(i + 1), 60,
+                                  yRisultati + static_cast<int>(r) * kPassoEtichetta, 1170,
+                                  kAltEtichetta);
+            }
+        }
+        l.TabStrip->setCurrentIndex(0);
+    }
+}
+
+int FinestraProgetto::RigaLam(int r) { return kRigaTitolo + r * kPassoRiga; }
+
+void FinestraProgetto::ColonnaRisultati(QWidget* pagina, int x, int wDid, int xVal, int wVal, int r0,
+                                        std::initializer_list<Voce> voci) {
+    int r = r0;
+    for (const Voce& v : voci) {
+        Didascalia(pagina, QString("Cap_") + (v.nome + 4), Qs(v.didascalia), x, RigaLam(r), wDid,
+                   kAltRiga);
+        *v.lbl = Risultato(pagina, v.nome, Qs(v.didascalia), xVal, RigaLam(r), wVal, kAltRiga);
+        ++r;
+    }
+}
+
+void FinestraProgetto::ListeDatiGenerali(QWidget* p, int x) {
+    Didascalia(p, "Cap_Frequenza", Qs("Frequenza (Hz)"), x, RigaLam(0), 1500, kAltRiga);
+    c_->Cmb_Frequenza = Lista(p, "Cmb_Frequenza", x + 1560, RigaLam(0), 1000, kAltRiga);
+    Didascalia(p, "Cap_Induzione", Qs("Induzione (T)"), x, RigaLam(1), 1500, kAltRiga);
+    c_->Cmb_Induzione = Lista(p, "Cmb_Induzione", x + 1560, RigaLam(1), 1000, kAltRiga);
+    Didascalia(p, "Cap_Densita", Qs("Densità (A/mm²)"), x, RigaLam(2), 1500, kAltRiga);
+    c_->Cmb_Densita = Lista(p, "Cmb_Densita", x + 1560, RigaLam(2), 1000, kAltRiga);
+}
+
+void FinestraProgetto::RiquadroConosco(QWidget* p, int x, int y) {
+    c_->Frame1 = new QGroupBox(Qs("Conosco:"), p);
+    c_->Frame1->setObjectName("Frame1");
+    Posiziona(c_->Frame1, x, y, 2950, 660);
+    c_->Opt_Lam = new QRadioButton(Qs("Lamierini"), c_->Frame1);
+    c_->Opt_Lam->setObjectName("Opt_Lam");
+    c_->Opt_Lam->setToolTip(Qs("Conosco il Pacco Lamierini e Calcolo il range di Potenza Disponibile"));
+    Posiziona(c_->Opt_Lam, 90, 300, 1350, kAltRiga);
+    c_->Opt_Pot = new QRadioButton(Qs("Potenza"), c_->Frame1);
+    c_->Opt_Pot->setObjectName("Opt_Pot");
+    c_->Opt_Pot->setToolTip(
+        Qs("Conosco la Potenza degli Avvolgimenti Secondari e Calcolo il Pacco Lamierini"));
+    Posiziona(c_->Opt_Pot, 1500, 300, 1350, kAltRiga);
+    // The window opens in the power-given mode.
+    c_->Opt_Pot->setChecked(true);
+}
+
+void FinestraProgetto::ColonnaLamierino(QWidget* p, int x) {
+    c_->Cmd_Lamierino = Pulsante(p, "Cmd_Lamierino", Qs("Tipo Lamierino"), Qs("Modifico il Lamierino"),
+                                x, RigaLam(0) - 15, 1700, 285);
+    c_->Lbl_Lamierino = Risultato(p, "Lbl_Lamierino", Qs("Lamierino"), x + 1800, RigaLam(0), 1050, kAltRiga);
+    ColonnaRisultati(p, x, 1750, x + 1800, 1050, 1,
+                     {{&c_->Lbl_C, "Lbl_C", "Colonna C (mm)"},
+                      {&c_->Lbl_SP, "Lbl_SP", "Spessore Sp (mm)"},
+                      {&c_->Lbl_SE, "Lbl_SE", "Sezione Ferro (cm²)"},
+                      {&c_->Lbl_SF, "Lbl_SF", "Area Finestra (mm²)"},
+                      {&c_->Lbl_LamPesoPacco, "Lbl_LamPesoPacco", "Peso Pacco (kg)"}});
+}
+
+void FinestraProgetto::ColonnaPerdite(QWidget* p, int x) {
+    Didascalia(p, "Cap_LamCdP", Qs("Cifra Perdita (W/kg)"), x, RigaLam(0), 2100, kAltRiga);
+    c_->Txt_LamCdP = Campo(p, "Txt_LamCdP", 3, {}, x + 2150, RigaLam(0) - 15, 1040, kAltCampo);
+    ColonnaRisultati(p, x, 2100, x + 2150, 1040, 1,
+                     {{&c_->Lbl_LamPF, "Lbl_LamPF", "Perdite Ferro (W)"},
+                      {&c_->Lbl_PotMin, "Lbl_PotMin", "Potenza Min. (VA)"},
+                      {&c_->Lbl_PotMax, "Lbl_PotMax", "Potenza Max. (VA)"}});
+}
+
+void FinestraProgetto::CostruisciPagineLamierino(QWidget* centro, const Descrizione& k) {
+    c_->TabStrip3 = new QTabBar(centro);
+    c_->TabStrip3->setObjectName("TabStrip3");
+    StileSchede(c_->TabStrip3);
+    Posiziona(c_->TabStrip3, 60, 5775, 12180, 330);
+    c_->TabStrip3->addTab(Qs(k.schedaLam));
+    c_->TabStrip3->addTab(Qs("Rocchetto - Isolanti - Ingombri"));
+    if (k.schedaExtra) c_->TabStrip3->addTab(Qs(k.schedaExtra));
+
+    auto pagina = [&](int n, const char* titolo) {
+        auto* p = new QGroupBox(Qs(titolo), centro);
+        p->setObjectName(NomeIndice("FrameLam", n));
+        Posiziona(p, 60, 6105, 12180, 2460);
+        if (n > 1) p->hide();
+        c_->FrameLam[static_cast<std::size_t>(n)] = p;
+        return p;
+    };
+    CostruisciPaginaLamierino(pagina(1, k.titoloLam));
+    // The window opens in the power-given mode.
+    ModoControlli(true);
+    CostruisciPaginaRocchetto(
+        pagina(2, "Scelta Rocchetto  Scelta Spessore Isolante   e   Ingombro Totale"));
+    if (k.schedaExtra) CostruisciPaginaExtra(pagina(3, k.titoloExtra));
+
+    c_->TabStrip3->setCurrentIndex(0);
+}
+
+void FinestraProgetto::CostruisciPaginaRocchetto(QGroupBox* p2) {
+    c_->Cmd_Rocchetto = Pulsante(p2, "Cmd_Rocchetto", Qs("Tipo Rocchetto"), Qs("Modifico il Rocchetto"),
+                                90, RigaLam(0) - 15, 1700, 285);
+    c_->Lbl_RochTipo = Risultato(p2, "Lbl_RochTipo", Qs("Rocchetto"), 1850, RigaLam(0), 1600, kAltRiga);
+    ColonnaRisultati(p2, 90, 2250, 2450, 1000, 1,
+                     {{&c_->Lbl_RochC, "Lbl_RochC", "Larghezza Cr (mm)"},
+                      {&c_->Lbl_RochSp, "Lbl_RochSp", "Profondità Spr (mm)"},
+                      {&c_->Lbl_RochGolaH, "Lbl_RochGolaH", "Area Gola H (mm²)"},
+                      {&c_->Lbl_RochGolaI, "Lbl_RochGolaI", "Area Gola I (mm²)"},
+                      {&c_->Lbl_RochGolaL, "Lbl_RochGolaL", "Area Gola L (mm²)"}});
+
+    c_->Cmd_Isolanti = Pulsante(p2, "Cmd_Isolanti", Qs("Spessore Isolante"),
+                               Qs("Modifico lo Spessore Isolante"), 3600, RigaLam(0) - 15, 1700, 285);
+    ColonnaRisultati(p2, 3600, 2500, 6150, 900, 1,
+                     {{&c_->Lbl_RochIngKi, "Lbl_RochIngKi", "Coeff. Ingombro Ki (%)"},
+                      {&c_->Lbl_RochIsoAvvH, "Lbl_RochIsoAvvH", "Isol. Avv-Avv Gola H (mm)"},
+                      {&c_->Lbl_RochIsoAvvI, "Lbl_RochIsoAvvI", "Isol. Avv-Avv Gola I (mm)"},
+                      {&c_->Lbl_RochIsoAvvL, "Lbl_RochIsoAvvL", "Isol. Avv-Avv Gola L (mm)"},
+                      {&c_->Lbl_RochIsoStrH, "Lbl_RochIsoStrH", "Isol. Strati Gola H (mm)"},
+                      {&c_->Lbl_RochIsoStrI, "Lbl_RochIsoStrI", "Isol. Strati Gola I (mm)"},
+                      {&c_->Lbl_RochIsoStrL, "Lbl_RochIsoStrL", "Isol. Strati Gola L (mm)"}});
+
+    // Groove fill: one row per groove, one column per bobbin.
+    Didascalia(p2, "Cap_IngGole", Qs("Ingombro Gole (mm²)"), 7250, RigaLam(0), 1900, kAltRiga);
+    Didascalia(p2, "Cap_Rocchetto1", Qs("Rocchetto 1"), 9200, RigaLam(0), 1300, kAltRiga,
+               Qt::AlignCenter);
+    Didascalia(p2, "Cap_Rocchetto2", Qs("Rocchetto 2"), 10600, RigaLam(0), 1300, kAltRiga,
+               Qt::AlignCenter);
+    const struct {
+        const char* gola;
+        QLabel** r1;
+        QLabel** r2;
+    } gole[] = {{"H", &c_->Lbl_IngGolaH1, &c_->Lbl_IngGolaH2},
+                {"I", &c_->Lbl_IngGolaI1, &c_->Lbl_IngGolaI2},
+                {"L", &c_->Lbl_IngGolaL1, &c_->Lbl_IngGolaL2}};
+    int r = 1;
+    for (const auto& g : gole) {
+        const QString gola = Qs(g.gola);
+        Didascalia(p2, "Cap_IngGola" + gola, Qs("Gola ") + gola, 7250, RigaLam(r), 1900, kAltRiga);
+        *g.r1 = Risultato(p2, "Lbl_IngGola" + gola + "1",
+                          Qs("Ingombro Gola ") + gola + Qs(" Rocchetto 1 (mm²)"), 9200, RigaLam(r),
+                          1300, kAltRiga);
+        *g.r2 = Risultato(p2, "Lbl_IngGola" + gola + "2",
+                          Qs("Ingombro Gola ") + gola + Qs(" Rocchetto 2 (mm²)"), 10600, RigaLam(r),
+                          1300, kAltRiga);
+        ++r;
+    }
+    ColonnaRisultati(p2, 7250, 1900, 9200, 1300, 5,
+                     {{&c_->Lbl_PotTotPers, "Lbl_PotTotPers", "Perdite Rame Tot. (W)"}});
+}
+
+// ------------------------------------------------------------------ numeric fields
+
+void FinestraProgetto::CollegaCampi(const Descrizione& k) {
+    c_->Txt_LamCdP->ImpostaLimiti(kLamCdP);
+    c_->Txt_LamCdP->ImpostaControllo([this] { Txt_LamCdP_LostFocus(); });
+    // Every winding field: its range check, what follows from it, then a
+    // calculation, which always ends the check.
+    for (const LatoAvv* lato : {&k.pri, &k.sec})
+        for (const CampoAvv& c : lato->campi)
+            for (int i = 0; i < numAvv_; ++i) {
+                CampoNumerico* campo = (*c.campi)[static_cast<std::size_t>(i)];
+                campo->ImpostaLimiti(c.limiti);
+                campo->ImpostaControllo([this, campo, poi = c.poi, i] {
+                    campo->Verifica();
+                    if (poi) poi(i);
+                    CalcolaTrasfo();
+                });
+            }
+}
+
+void FinestraProgetto::Txt_LamCdP_LostFocus() {
+    c_->Txt_LamCdP->Verifica();
+    if (const std::optional<float> v = c_->Txt_LamCdP->Valore()) d_.LamCdP = *v;
+    CalcolaTrasfo();
+}
+
+void FinestraProgetto::RicalcolaCorrente(CampoNumerico* pot, CampoNumerico* volt, CampoNumerico* amp) {
+    // A voltage text of 0 or no number (possible only from a project file)
+    // leaves the current text as it is.
+    const std::optional<float> p = pot->Valore();
+    const std::optional<float> u = volt->Valore();
+    if (!p || !u || *u == 0.0f) return;
+    const std::string testo = num::SngToText(num::Sng(static_cast<double>(*p) / *u));
+    const std::optional<float> a = num::TextToSng(testo);
+    amp->ImpostaTestoU8(a ? inputalim::TestoCorrenteSec(*a) : testo);
+}
+
+void FinestraProgetto::RicalcolaPotenza(CampoNumerico* amp, CampoNumerico* volt, CampoNumerico* pot) {
+    // Not checked against the power field's own range.
+    const std::optional<float> a = amp->Valore();
+    const std::optional<float> u = volt->Valore();
+    if (!a || !u) return;
+    const std::string testo = num::SngToText(num::Sng(static_cast<double>(*a) * *u));
+    const std::optional<float> p = num::TextToSng(testo);
+    pot->ImpostaTestoU8(p ? num::Format(*p, "##0.0") : testo);
+}
+
+// ------------------------------------------------------------------ procedures
+
+void FinestraProgetto::CalcolaTrasfo() {
+    ControllaInputDati();
+    EseguiCalcolo();
+    Refresh();
+}
+
+void FinestraProgetto::PulsantiRocchetto() {
+    auto applica = [](QPushButton* b, const std::optional<inputalim::AspettoPosizione>& a) {
+        if (!a) return;
+        b->setText(Qs(a->caption));
+        b->setToolTip(Qs(a->tooltip));
+    };
+    const int priUlt = UltimoAvvolgimento(d_.PriUlt, numAvv_ - 1);
+    for (int i = 0; i <= priUlt; ++i) applica(c_->Cmd_PriRoch[i], inputalim::AspettoPosizionePri(d_, i));
+    const int secUlt = UltimoAvvolgimento(d_.SecUlt, numAvv_ - 1);
+    for (int i = 0; i <= secUlt; ++i) applica(c_->Cmd_SecRoch[i], inputalim::AspettoPosizioneSec(d_, i));
+    // The winding index is this loop's counter and is left past the last secondary.
+    d_.NumAvvScelto = static_cast<float>(secUlt + 1);
+}
+
+void FinestraProgetto::MostraFrameAvv(bool primario, int n) {
+    ControlliLato l = LatoUi(primario);
+    for (int i = 0; i < numAvv_; ++i) {
+        l.Frm_Avv[i]->setHidden(i >= n);
+        l.Cmd_Avv[i]->setEnabled(i < n - 1);  // the last winding in use has no later partner
+    }
+}
+
+void FinestraProgetto::ContolloFrame() {
+    MostraFrameAvv(true, NumeroDaLista(c_->Cmb_PriNumAvv, numAvv_));
+    MostraFrameAvv(false, NumeroDaLista(c_->Cmb_SecNumAvv, numAvv_));
+    TabStrip1_Click();
+    TabStrip2_Click();
+    TabStrip3_Click();
+}
+
+void FinestraProgetto::CambiaNumeroAvv(bool primario) {
+    const int n = NumeroDaLista(LatoUi(primario).Cmb_NumAvv, numAvv_);
+    MostraFrameAvv(primario, n);
+    NumeroAvvCambiato(primario, n);
+}
+
+void FinestraProgetto::ClickTab(QTabBar* strip, QGroupBox* const* frames, int ultima, int16_t& pagina) {
+    const int k = strip->currentIndex() + 1;
+    if (k < 1 || k == pagina) return;
+    for (int p = 1; p <= ultima; ++p) frames[p]->hide();
+    frames[k]->show();
+    pagina = static_cast<int16_t>(k);
+}
+
+void FinestraProgetto::TabStrip1_Click() { ClickTab(c_->TabStrip1, c_->FramePri.data(), numPag_, d_.TabPri); }
+
+void FinestraProgetto::TabStrip2_Click() { ClickTab(c_->TabStrip2, c_->FrameSec.data(), numPag_, d_.TabSec); }
+
+void FinestraProgetto::TabStrip3_Click() {
+    ClickTab(c_->TabStrip3, c_->FrameLam.data(), numPagLam_, d_.TabLam);
+}
+
+void FinestraProgetto::ModoProgetto(bool potenza) {
+    ModoControlli(potenza);
+    d_.ConoscoPotenza = Flag(potenza);
+}
+
+void FinestraProgetto::ModoControlli(bool potenza) {
+    // Power given: the coefficient list is in use; lamination given: the
+    // lamination button and the computed coefficient.
+    c_->Cmd_Lamierino->setEnabled(!potenza);
+    for (QWidget* w : std::initializer_list<QWidget*>{c_->Label15, c_->Lbl_CoefK, c_->Label66})
+        if (w) w->setEnabled(!potenza);
+    for (QWidget* w : std::initializer_list<QWidget*>{c_->Label2, c_->Cmb_CoefK, c_->Label14})
+        if (w) w->setEnabled(potenza);
+}
+
+// ------------------------------------------------------------------ results
+
+void FinestraProgetto::RefreshComune() {
+    const ModuleDIC& d = d_;
+    const int lam = d.LamScelto;
+    const int roch = d.RochScelto;
+
+    Scrivi(c_->Lbl_Lamierino, Riga(d.LamNome, lam));
+    Scrivi(c_->Lbl_C, Riga(d.LamC, lam), "###.0");
+    Scrivi(c_->Lbl_SP, d.LamSP, "###.0");
+    Scrivi(c_->Lbl_SE, d.LamSE, "###.0");
+    Scrivi(c_->Lbl_SF, Riga(d.LamFinestra, lam), "#####");
+    Scrivi(c_->Lbl_LamPesoPacco, d.LamPesoPacco, "0.0");
+    c_->Txt_LamCdP->ImpostaTestoU8(num::SngToText(d.LamCdP));
+    Scrivi(c_->Lbl_LamPF, d.LamPF, "0.0");
+    Scrivi(c_->Lbl_PotMin, d.PotMin, "0.0");
+    Scrivi(c_->Lbl_PotMax, d.PotMax, "0.0");
+    Scrivi(c_->Lbl_RochC, Riga(d.RochC, roch), "###.0");
+    Scrivi(c_->Lbl_RochSp, Riga(d.RochSp, roch), "###.0");
+    Scrivi(c_->Lbl_RochGolaH, Riga(d.RochGolaH, roch), "####");
+    Scrivi(c_->Lbl_RochGolaI, Riga(d.RochGolaI, roch), "####");
+    Scrivi(c_->Lbl_RochGolaL, Riga(d.RochGolaL, roch), "####");
+    Scrivi(c_->Lbl_RochTipo, Riga(d.RochTipo, roch));
+
+    // The build of every winding in use (the hidden ones keep what they last
+    // showed): one label per figure, each with its mask (none: the general
+    // form).
+    struct Colonna {
+        const Arr<QLabel>& etichette;
+        const AvvArr& valori;
+        const char* maschera;
+    };
+    const Colonna primari[] = {
+        {c_->Lbl_PriFiloNudo, d.PriFiloNudo, nullptr}, {c_->Lbl_PriFiloIsol, d.PriFiloIsol, nullptr},
+        {c_->Lbl_PriLung, d.PriLung, "0.0"},           {c_->Lbl_PriPeso, d.PriPeso, "0.0"},
+        {c_->Lbl_PriDens, d.PriDens, "0.0"},           {c_->Lbl_PriPotPer, d.PriPotPer, "0.0"},
+        {c_->Lbl_PriIng, d.PriIng, "0.0"},             {c_->Lbl_PriSpSt, d.PriSpSt, "0.0"},
+        {c_->Lbl_PriStrati, d.PriStrati, "0.0"},       {c_->Lbl_PriIso, d.PriIso, "0.0"},
+        {c_->Lbl_PriRes, d.PriRes, "0.00"}};
+    const Colonna secondari[] = {
+        {c_->Lbl_SecFiloNudo, d.SecFiloNudo, nullptr}, {c_->Lbl_SecFiloIsol, d.SecFiloIsol, nullptr},
+        {c_->Lbl_SecLung, d.SecLung, "0.0"},           {c_->Lbl_SecPeso, d.SecPeso, "0.0"},
+        {c_->Lbl_SecDens, d.SecDens, "0.0"},           {c_->Lbl_SecPotPer, d.SecPotPer, "0.0"},
+        {c_->Lbl_SecIng, d.SecIng, "0.0"},             {c_->Lbl_SecSpSt, d.SecSpSt, "0.0"},
+        {c_->Lbl_SecStrati, d.SecStrati, "0.0"},       {c_->Lbl_SecIso, d.SecIso, "0.0"},
+        {c_->Lbl_SecRes, d.SecRes, "0.00"}};
+    auto scriviLato = [](const auto& colonne, int ult) {
+        for (const Colonna& c : colonne)
+            for (int i = 0; i <= ult; ++i) {
+                QLabel* l = c.etichette[static_cast<std::size_t>(i)];
+                if (c.maschera)
+                    Scrivi(l, c.valori[static_cast<std::size_t>(i)], c.maschera);
+                else
+                    Semplice(l, c.valori[static_cast<std::size_t>(i)]);
+            }
+    };
+    scriviLato(primari, UltimoAvvolgimento(d.PriUlt, numAvv_ - 1));
+    scriviLato(secondari, UltimoAvvolgimento(d.SecUlt, numAvv_ - 1));
+
+    Semplice(c_->Lbl_RochIngKi, d.RochIngKi);
+    Semplice(c_->Lbl_RochIsoAvvH, d.RochIsoAvvH);
+    Semplice(c_->Lbl_RochIsoAvvI, d.RochIsoAvvI);
+    Semplice(c_->Lbl_RochIsoAvvL, d.RochIsoAvvL);
+    Semplice(c_->Lbl_RochIsoStrH, d.RochIsoStrH);
+    Semplice(c_->Lbl_RochIsoStrI, d.RochIsoStrI);
+    Semplice(c_->Lbl_RochIsoStrL, d.RochIsoStrL);
+    Scrivi(c_->Lbl_PotTotPers, d.PotTotPers, "0.0");
+    Scrivi(c_->Lbl_IngGolaH1, d.IngGolaH1, "###0");
+    Scrivi(c_->Lbl_IngGolaI1, d.IngGolaI1, "###0");
+    Scrivi(c_->Lbl_IngGolaL1, d.IngGolaL1, "###0");
+    Scrivi(c_->Lbl_IngGolaH2, d.IngGolaH2, "###0");
+    Scrivi(c_->Lbl_IngGolaI2, d.IngGolaI2, "###0");
+    Scrivi(c_->Lbl_IngGolaL2, d.IngGolaL2, "###0");
+}
+
+void FinestraProgetto::AvvisiLimiti(float potenza, const char* troppoAlta, const char* troppoBassa) {
+    const ModuleDIC& d = d_;
+    // The pages now shown are painted at once, before any warning covers them.
+    if (d.TabPri >= 1 && d.TabPri <= numPag_) c_->FramePri[static_cast<std::size_t>(d.TabPri)]->repaint();
+    if (d.TabSec >= 1 && d.TabSec <= numPag_) c_->FrameSec[static_cast<std::size_t>(d.TabSec)]->repaint();
+
+    // The coefficient against the ends of its list (none when the list is
+    // empty), the power against the stack's range.
+    const int stile = mb::OkOnly + mb::Exclamation;
+    const int voci = c_->Cmb_CoefK ? c_->Cmb_CoefK->count() : 0;
+    if (voci > 0) {
+        const auto kMax = num::TextToSng(U8(c_->Cmb_CoefK->itemText(voci - 1)));
+        const auto kMin = num::TextToSng(U8(c_->Cmb_CoefK->itemText(0)));
+        if (kMax && d.CoefK > *kMax)
+            Piattaforma::MsgBox(Qs("Coefficiente di Dimensionamento Troppo Alto"), stile, Qs(TITOLO_LIMITI));
+        if (kMin && d.CoefK < *kMin)
+            Piattaforma::MsgBox(Qs("Coefficiente di Dimensionamento Troppo Basso"), stile, Qs(TITOLO_LIMITI));
+    }
+    if (potenza > d.PotMax) Piattaforma::MsgBox(Qs(troppoAlta), stile, Qs(TITOLO_LIMITI));
+    if (potenza < d.PotMin) Piattaforma::MsgBox(Qs(troppoBassa), stile, Qs(TITOLO_LIMITI));
+}
+
+// ------------------------------------------------------------------ load
+
+QString FinestraProgetto::CartellaApplicazione() const {
+    return cartella_.isEmpty() ? QCoreApplication::applicationDirPath() : cartella_;
+}
+
+std::string FinestraProgetto::FileLibreriaDefault(const char* nome) const {
+    // The folder ships as LIBRERIA beside the program; take it in whatever
+    // letter case it has on disk.
+    return percorsi::TrovaPercorso(U8(CartellaApplicazione()), std::string("LIBRERIA/") + nome);
+}
+
+void FinestraProgetto::CaricaLibrerie() {
+    ModuleDIC& d = d_;
+    IMessaggi& msg = Piattaforma::Messaggi();
+
+    // Default lamination library; its first lamination, its shape and list.
+    d.FileLibreria = FileLibreriaDefault("LamMantelloStandard.lam");
+    ApriLibreriaLamierini(d, msg);
+    d.LamScelto = 0;
+    IndividuaTipoLamierino(d, msg);
+    VerificaParametriLamierino(d, msg, &listaCoefK_);
+
+    // Default wire library, read into column 0 and copied to every winding.
+    d.FileLibreria = FileLibreriaDefault("LibRame1.wir");
+    d.NumAvvScelto = 0;
+    LeggiLibreriaRame(d, msg);
+    CopiaLibreriaRame(d);
+
+    for (int r = 0; r <= 1; ++r) {
+        d.RochC[r] = d.RochSp[r] = d.RochM[r] = 0;
+        d.RochH[r] = d.RochI[r] = d.RochL[r] = 0;
+        d.RochGolaH[r] = d.RochGolaI[r] = d.RochGolaL[r] = 0;
+        d.RochTipo[r].clear();
+    }
+    d.RochIngKi = 10;
+    d.RochIsoAvvH = d.RochIsoAvvI = d.RochIsoAvvL = 0.3f;
+    d.RochIsoStrH = d.RochIsoStrI = d.RochIsoStrL = 0.2f;
+}
+
+void FinestraProgetto::Riempi(QComboBox* c, int n, double primo, double passo, const char* maschera,
+                              int scelto) {
+    c->clear();
+    for (int k = 0; k < n; ++k) c->addItem(Qs(num::Format(primo + passo * k, maschera)));
+    c->setCurrentIndex(scelto);
+}
+
+// ------------------------------------------------------------------ commands and menu
+
+void FinestraProgetto::Cmd_Schema_Click() {
+    Frm_Schema schema(d_);
+    MostraModale(&schema);
+}
+
+void FinestraProgetto::MnuFileEsci_Click() {
+    // Nothing is saved: the user is only asked to confirm.
+    if (Piattaforma::MsgBox(Qs("Uscire dal Progetto di Calcolo?"), mb::YesNo + mb::Question, titolo_) ==
+        mb::Yes)
+        close();
+}
+
+void FinestraProgetto::MnuAbout_Click() { Piattaforma::Finestre().Mostra(Finestra::About); }

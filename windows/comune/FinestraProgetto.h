@@ -1,0 +1,318 @@
+// What every design window has: the winding counts and commands on top, two
+// tab strips of winding frames (primaries, secondaries), a third strip with
+// the lamination page, the bobbin page (and a kind's own page), the File and
+// "?" menus and the status bar; the common part of the results, the range
+// warnings, the design-mode options, the default libraries and the checks of
+// the numeric fields.
+//
+// A window of one kind derives from it, fills a Descrizione (its captions,
+// windings per side, pages, the inputs and result rows of a winding frame)
+// and calls Costruisci() from its constructor; the virtual hooks take what
+// each kind does its own way: its calculation, refresh, input check,
+// connection buttons, count change, defaults and refill after an open.
+//
+// Every control carries its name as objectName, an element of a control
+// array its index: "Txt_SecVolt(0)". Page frames are numbered from 1 like the
+// tabs (element 0 unused).
+#pragma once
+
+#include <array>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QColor>
+#include <QMainWindow>
+#include <QString>
+
+#include "engine/InputAlim.h"
+#include "engine/ModuleDIC.h"
+#include "platform/ui/CampoNumerico.h"
+#include "windows/comune/ListaCoefKCombo.h"
+#include "windows/comune/MenuProgetto.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTabBar;
+
+class FinestraProgetto : public QMainWindow, public IFinestraProgetto {
+    Q_OBJECT
+public:
+    static constexpr int MAX_AVV = 12;     // windings per side, at most
+    static constexpr int MAX_PAG = 4;      // winding pages per strip, at most
+    static constexpr int MAX_PAG_LAM = 3;  // pages of the third strip, at most
+
+    template <typename T>
+    using Arr = std::array<T*, MAX_AVV>;
+
+    // The controls every design window has; a kind's own Controlli derive
+    // from it.
+    struct ControlliComuni {
+        // ---- winding counts, commands
+        QComboBox* Cmb_PriNumAvv = nullptr;
+        QComboBox* Cmb_SecNumAvv = nullptr;
+        QPushButton* Cmd_Aggiorna = nullptr;
+        QPushButton* Cmd_Schema = nullptr;
+
+        // ---- tab strips and their page frames
+        QTabBar* TabStrip1 = nullptr;
+        QTabBar* TabStrip2 = nullptr;
+        QTabBar* TabStrip3 = nullptr;
+        std::array<QGroupBox*, MAX_PAG + 1> FramePri{};
+        std::array<QGroupBox*, MAX_PAG + 1> FrameSec{};
+        std::array<QGroupBox*, MAX_PAG_LAM + 1> FrameLam{};
+
+        // ---- winding frames: buttons and the build of each winding
+        Arr<QGroupBox> Frm_PriAvv{}, Frm_SecAvv{};
+        Arr<QPushButton> Cmd_PriAvv{}, Cmd_PriFiloRame{}, Cmd_PriRoch{};
+        Arr<QPushButton> Cmd_SecAvv{}, Cmd_SecFiloRame{}, Cmd_SecRoch{};
+        Arr<QLabel> Lbl_PriFiloNudo{}, Lbl_PriFiloIsol{}, Lbl_PriLung{}, Lbl_PriPeso{},
+            Lbl_PriDens{}, Lbl_PriPotPer{}, Lbl_PriIng{}, Lbl_PriSpSt{}, Lbl_PriStrati{},
+            Lbl_PriIso{}, Lbl_PriRes{};
+        Arr<QLabel> Lbl_SecFiloNudo{}, Lbl_SecFiloIsol{}, Lbl_SecLung{}, Lbl_SecPeso{},
+            Lbl_SecDens{}, Lbl_SecPotPer{}, Lbl_SecIng{}, Lbl_SecSpSt{}, Lbl_SecStrati{},
+            Lbl_SecIso{}, Lbl_SecRes{};
+
+        // ---- lamination page: general data, design mode, the stack, iron loss
+        QComboBox* Cmb_Frequenza = nullptr;
+        QComboBox* Cmb_Induzione = nullptr;
+        QComboBox* Cmb_Densita = nullptr;
+        QComboBox* Cmb_CoefK = nullptr;     // a kind without a coefficient list leaves
+        QLabel* Label2 = nullptr;           // these five null
+        QLabel* Label14 = nullptr;
+        QLabel* Lbl_CoefK = nullptr;
+        QLabel* Label15 = nullptr;
+        QLabel* Label66 = nullptr;
+        QGroupBox* Frame1 = nullptr;
+        QRadioButton* Opt_Lam = nullptr;
+        QRadioButton* Opt_Pot = nullptr;
+        QPushButton* Cmd_Lamierino = nullptr;
+        QLabel *Lbl_Lamierino = nullptr, *Lbl_C = nullptr, *Lbl_SP = nullptr, *Lbl_SE = nullptr,
+               *Lbl_SF = nullptr, *Lbl_LamPesoPacco = nullptr;
+        CampoNumerico* Txt_LamCdP = nullptr;
+        QLabel *Lbl_LamPF = nullptr, *Lbl_PotMin = nullptr, *Lbl_PotMax = nullptr;
+
+        // ---- bobbin, insulation and groove fill page
+        QPushButton* Cmd_Rocchetto = nullptr;
+        QLabel *Lbl_RochTipo = nullptr, *Lbl_RochC = nullptr, *Lbl_RochSp = nullptr,
+               *Lbl_RochGolaH = nullptr, *Lbl_RochGolaI = nullptr, *Lbl_RochGolaL = nullptr;
+        QPushButton* Cmd_Isolanti = nullptr;
+        QLabel *Lbl_RochIngKi = nullptr, *Lbl_RochIsoAvvH = nullptr, *Lbl_RochIsoAvvI = nullptr,
+               *Lbl_RochIsoAvvL = nullptr, *Lbl_RochIsoStrH = nullptr, *Lbl_RochIsoStrI = nullptr,
+               *Lbl_RochIsoStrL = nullptr;
+        QLabel *Lbl_IngGolaH1 = nullptr, *Lbl_IngGolaI1 = nullptr, *Lbl_IngGolaL1 = nullptr,
+               *Lbl_IngGolaH2 = nullptr, *Lbl_IngGolaI2 = nullptr, *Lbl_IngGolaL2 = nullptr;
+        QLabel* Lbl_PotTotPers = nullptr;
+
+        // ---- menu
+        QMenu* MnuFile = nullptr;
+        QAction *MnuFileNuovo = nullptr, *MnuFileApri = nullptr, *MnuFileChiudi = nullptr,
+                *MnuFileSalva = nullptr, *MnuFileSalvaNome = nullptr,
+                *MnuFileImpostaStampante = nullptr, *MnuFileStampa = nullptr,
+                *MnuFileEsci = nullptr;
+        QMenu* Help = nullptr;
+        QAction* MnuAbout = nullptr;
+    };
+
+    // One side's controls seen alike, so one piece of code serves both sides.
+    struct ControlliLato {
+        QComboBox*& Cmb_NumAvv;
+        QTabBar*& TabStrip;
+        std::array<QGroupBox*, MAX_PAG + 1>& Frame;
+        Arr<QGroupBox>& Frm_Avv;
+        Arr<QPushButton>&Cmd_Avv, &Cmd_FiloRame, &Cmd_Roch;
+    };
+
+    // ---- the description of a kind
+    // An input row of a winding frame: one field per winding, its range, and
+    // what follows an accepted or refused value before the calculation (the
+    // current and power rewrites, for instance).
+    struct CampoAvv {
+        Arr<CampoNumerico>* campi;
+        const char* nome;        // "Txt_SecVolt"
+        const char* didascalia;  // caption with unit, once at the left of the page
+        const char* tooltip;
+        int limite;              // characters
+        CampoNumerico::Limiti limiti;
+        std::function<void(int)> poi;  // (winding index); may be empty
+    };
+    // A result row of a winding frame.
+    struct RigaAvv {
+        Arr<QLabel>* etichette;
+        const char* nome;        // "Lbl_PriSpire"
+        const char* didascalia;  // caption with unit
+    };
+    struct LatoAvv {
+        std::vector<CampoAvv> campi;
+        std::vector<RigaAvv> risultati;  // the kind's own rows; the build rows follow
+    };
+    struct Descrizione {
+        int16_t tipo = 0;                // TipoCalcolo
+        const char* nome = "";           // objectName of the window
+        const char* titolo = "";         // caption; also the title of its questions
+        const char* aggiorna = "";       // caption of Cmd_Aggiorna
+        const char* salvaNome = "Salva &con Nome";
+        const char* stampa = "Sta&mpa";
+        int numAvv = MAX_AVV;            // windings per side: 12, or 9
+        int numPag = MAX_PAG;            // winding pages per strip: 4, or 3
+        // First page of the third strip: tab caption and frame title.
+        const char* schedaLam = "Pacco Lamellare - Dati Generali";
+        const char* titoloLam = "Scelta Pacco Lamellare";
+        // A third page of the third strip (none when null).
+        const char* schedaExtra = nullptr;
+        const char* titoloExtra = nullptr;
+        LatoAvv pri, sec;
+    };
+
+    int NumAvv() const { return numAvv_; }
+    int NumPag() const { return numPag_; }
+    int NumPagLam() const { return numPagLam_; }
+    ModuleDIC& Dati() override { return d_; }
+    QMainWindow* Vista() override { return this; }
+
+    // ---- public procedures
+    // One whole calculation (by default: input check, the kind's pass,
+    // results).
+    virtual void CalcolaTrasfo();
+    // Writes the results into the labels and gives the range warnings.
+    virtual void Refresh() = 0;
+    // Default design and first calculation (run by whoever shows the window,
+    // and again by the file menu's new and close).
+    void Form_Load() override = 0;
+    // Connection buttons of the windings in use.
+    virtual void PulsantiCollegamento() {}
+    // Placement buttons of the windings in use.
+    void PulsantiRocchetto();
+    // Frames shown for the two counts, tab pages.
+    void ContolloFrame();
+
+    // ---- event handlers
+    void Cmb_PriNumAvv_LostFocus() { CambiaNumeroAvv(true); }
+    void Cmb_SecNumAvv_LostFocus() { CambiaNumeroAvv(false); }
+    void TabStrip1_Click();
+    void TabStrip2_Click();
+    void TabStrip3_Click();
+    void Opt_Lam_Click() { ModoProgetto(false); }
+    void Opt_Pot_Click() { ModoProgetto(true); }
+    void Cmd_Aggiorna_Click() { CalcolaTrasfo(); }
+    // Shows the windings as the last calculation left them.
+    void Cmd_Schema_Click();
+    void Txt_LamCdP_LostFocus();
+    // Leaving the design asks first; the about window is the start window's.
+    void MnuFileEsci_Click();
+    void MnuAbout_Click();
+    // The project file menu (see MenuProgetto).
+    void MnuFileNuovo_Click() { menu_.Nuovo(); }
+    void MnuFileApri_Click() { menu_.Apri(); }
+    void MnuFileChiudi_Click() { menu_.Chiudi(); }
+    void MnuFileSalva_Click() { menu_.Salva(); }
+    void MnuFileSalvaNome_Click() { menu_.SalvaNome(); }
+    void MnuFileImpostaStampante_Click() { menu_.ImpostaStampante(); }
+    void MnuFileStampa_Click() { menu_.Stampa(); }
+
+    // The folder the default libraries are looked for in (its LIBRERIA
+    // subfolder); the program's own folder unless set.
+    void ImpostaCartellaApplicazione(const QString& cartella) { cartella_ = cartella; }
+    QString CartellaApplicazione() const override;
+
+    // Cmb_CoefK as the engine's coefficient list.
+    ICoefKLista& ListaCoefK() { return listaCoefK_; }
+
+    // Caption and colour of a connection button (button face, green, cyan).
+    static void ImpostaCollegamento(QPushButton* b, const inputalim::AspettoCollegamento& a);
+    static QColor ColoreCollegamento(const QPushButton* b);
+
+protected:
+    FinestraProgetto(ModuleDIC& dic, QWidget* parent);
+
+    // Builds the window from the description into the kind's controls `c`;
+    // the derived constructor calls it once.
+    void Costruisci(const Descrizione& k, ControlliComuni& c);
+
+    // ---- hooks
+    // The first page of the third strip (general data, the stack ...).
+    virtual void CostruisciPaginaLamierino(QGroupBox* pagina) = 0;
+    // The kind's third page of the third strip, if its description has one.
+    virtual void CostruisciPaginaExtra(QGroupBox* /*pagina*/) {}
+    // The input check and ordering that starts every calculation.
+    virtual void ControllaInputDati() {}
+    // The kind's own engine pass.
+    virtual void EseguiCalcolo() = 0;
+    // A count list was left with n windings in use (frames already shown).
+    virtual void NumeroAvvCambiato(bool primario, int n) = 0;
+    // The kind's File menu texts (Testi) and its refill of the controls after
+    // an open (RiempiDopoApertura) come through IFinestraProgetto.
+
+    // ---- shared steps
+    ControlliLato LatoUi(bool primario);
+    // Shows frames 0..n-1 of a side; the last one in use has no later
+    // partner, so its connection button is off.
+    void MostraFrameAvv(bool primario, int n);
+    // The results every kind shows alike: the lamination and bobbin, the
+    // build of every winding in use, insulation, copper loss, groove fill.
+    void RefreshComune();
+    // The pages shown are painted at once, then the coefficient (when the
+    // kind has the list) and `potenza` are judged against their ranges.
+    void AvvisiLimiti(float potenza, const char* troppoAlta, const char* troppoBassa);
+    // Default lamination and wire libraries (first lamination, wire table
+    // copied to every winding), the bobbins cleared and default insulation.
+    void CaricaLibrerie();
+    // Fills a list with the texts of first, first + passo, ... (n items).
+    static void Riempi(QComboBox* c, int n, double primo, double passo, const char* maschera,
+                       int scelto);
+    // Secondary current = power / voltage (text left as it is when the
+    // voltage is 0 or no number); power = current x voltage, one decimal.
+    static void RicalcolaCorrente(CampoNumerico* pot, CampoNumerico* volt, CampoNumerico* amp);
+    static void RicalcolaPotenza(CampoNumerico* amp, CampoNumerico* volt, CampoNumerico* pot);
+
+    // ---- helpers for a kind's lamination page
+    struct Voce {
+        QLabel** lbl;
+        const char* nome;
+        const char* didascalia;
+    };
+    // Row r of a page of the third strip, in twips.
+    static int RigaLam(int r);
+    // A column of results: caption at x, value at xVal, from row r0 down.
+    static void ColonnaRisultati(QWidget* pagina, int x, int wDid, int xVal, int wVal, int r0,
+                                 std::initializer_list<Voce> voci);
+    // Frequency, flux density and current density lists at x, from row 0.
+    void ListeDatiGenerali(QWidget* pagina, int x);
+    // The design-mode frame "Conosco:" at x, y, the power-given mode chosen.
+    void RiquadroConosco(QWidget* pagina, int x, int y);
+    // The lamination button and the stack's figures at x, from row 0.
+    void ColonnaLamierino(QWidget* pagina, int x);
+    // The iron-loss field and the loss and power range at x, from row 0.
+    void ColonnaPerdite(QWidget* pagina, int x);
+
+    ModuleDIC& d_;
+
+private:
+    void CostruisciMenu(const Descrizione& k);
+    void CostruisciConteggi(QWidget* centro, const Descrizione& k);
+    void CostruisciPagineAvvolgimenti(QWidget* centro, const Descrizione& k);
+    void CostruisciPagineLamierino(QWidget* centro, const Descrizione& k);
+    void CostruisciPaginaRocchetto(QGroupBox* p2);
+    void CollegaCampi(const Descrizione& k);
+    void CambiaNumeroAvv(bool primario);
+    void ModoProgetto(bool potenza);
+    void ModoControlli(bool potenza);
+    void ClickTab(QTabBar* strip, QGroupBox* const* frames, int ultima, int16_t& pagina);
+    std::string FileLibreriaDefault(const char* nome) const;
+
+    ControlliComuni* c_ = nullptr;  // the kind's controls, from Costruisci on
+    ListaCoefKCombo listaCoefK_;
+    QString cartella_;
+    QString titolo_;
+    MenuProgetto menu_{*this};
+    int numAvv_ = MAX_AVV;
+    int numPag_ = MAX_PAG;
+    int numPagLam_ = 2;
+};
