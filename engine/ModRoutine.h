@@ -18,6 +18,9 @@ void CaricaCoefKUsci(ModuleDIC& d, ICoefKLista* lista);
 
 // ---- lamination stack
 void CalcolaPaccoLamellare(ModuleDIC& d);
+// Recommended power range of the stack section LamSE from the coefficient
+// limits (three phases count three times); kinds 1..4 only.
+void IntervalloPotenza(ModuleDIC& d);
 
 // ---- bobbin check and winding placement
 void ControllaMisureRocchetto(ModuleDIC& d, IMessaggi& msg);

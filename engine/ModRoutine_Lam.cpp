@@ -95,6 +95,17 @@ void VerificaParametriLamierino(ModuleDIC& d, IMessaggi& msg, ICoefKLista* lista
     }
 }
 
+void IntervalloPotenza(ModuleDIC& d) {
+    // With no list ever filled a limit is 0 and the range stays as it was.
+    const int tipo = d.TipoCalcolo;
+    if (tipo < 1 || tipo > 4 || d.CoefKMin == 0.0f || d.CoefKMax == 0.0f) return;
+    const double se2 = static_cast<double>(d.LamSE) * d.LamSE;
+    const double fasi = (tipo >= 3) ? 3 : 1;
+    const double kMax = d.CoefKMax, kMin = d.CoefKMin;
+    d.PotMin = num::Sng(se2 * fasi / (kMax * kMax));
+    d.PotMax = num::Sng(se2 * fasi / (kMin * kMin));
+}
+
 void CalcolaPaccoLamellare(ModuleDIC& d) {
     const int tipo = d.TipoCalcolo;
     if (tipo < 1 || tipo > 5) return;
@@ -186,15 +197,8 @@ void CalcolaPaccoLamellare(ModuleDIC& d) {
     const double b = d.Induzione;
     d.LamPF = num::Sng(b * b * d.LamCdP * d.LamPesoPacco);
 
-    // 9. Recommended power range from the limits of the coefficient list; with
-    // no list ever filled the range stays as it was.
-    if (tipo <= 4 && d.CoefKMin != 0.0f && d.CoefKMax != 0.0f) {
-        const double se2 = static_cast<double>(d.LamSE) * d.LamSE;
-        const double fasi = (tipo >= 3) ? 3 : 1;
-        const double kMax = d.CoefKMax, kMin = d.CoefKMin;
-        d.PotMin = num::Sng(se2 * fasi / (kMax * kMax));
-        d.PotMax = num::Sng(se2 * fasi / (kMin * kMin));
-    }
+    // 9.
+    IntervalloPotenza(d);
 
     // 10.
     d.LamScelto = static_cast<int16_t>(riga);

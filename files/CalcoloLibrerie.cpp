@@ -338,8 +338,7 @@ void AggiornaTabellaLamierini(const ModuleDIC& d, GrigliaLam& g) {
         const float misure[7] = {d.LamA[i], d.LamB[i], d.LamC[i], d.LamD[i], d.LamE[i], d.LamF[i], d.LamG[i]};
         for (int c = CELLA_A; c <= CELLA_G; ++c) r.Testo(c) = num::Format(misure[c], "##0.0#");
         // A name that reads as a number shows as that whole number.
-        const auto comeNumero = num::TextToDbl(d.LamNome[i]);
-        r.Txt_EI = comeNumero ? num::Format(*comeNumero, "#########") : d.LamNome[i];
+        r.Txt_EI = num::FormatTesto(d.LamNome[i], "#########");
         r.Txt_PesoLam = num::Format(d.LamPeso[i], "#0.000");
     }
 }

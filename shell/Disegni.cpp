@@ -1,5 +1,8 @@
 #include "shell/Disegni.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -158,6 +161,123 @@ QImage Copertina() {
     // A highlight on the glass.
     p.setPen(QPen(QColor(255, 255, 255, 170), 2.5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(cx - 19, 56), QPointF(cx - 14, 96));
+    return img;
+}
+
+namespace {
+
+constexpr QRgb kTratto = qRgb(0, 0, 0);
+
+// A measure line from a to b with end ticks and its letter beside it.
+void Quota(QPainter& p, QPointF a, QPointF b, const QString& lettera, QPointF testo) {
+    p.drawLine(a, b);
+    const bool orizzontale = a.y() == b.y();
+    const QPointF t = orizzontale ? QPointF(0, 3) : QPointF(3, 0);
+    p.drawLine(a - t, a + t);
+    p.drawLine(b - t, b + t);
+    p.drawText(QRectF(testo - QPointF(8, 7), QSizeF(16, 14)), Qt::AlignCenter, lettera);
+}
+
+}  // namespace
+
+QImage Lamierino(int tipo) {
+    struct Misure {
+        bool dueColonne;
+        double c, d, f, e, g;
+    };
+    Misure m{};
+    switch (tipo) {
+    case 1: m = {false, 2, 1, 1, 3, 1}; break;
+    case 2: m = {false, 2, 1, 1, 5, 1}; break;
+    case 3: m = {false, 1, 1, 1.5, 2, 1}; break;
+    case 4: m = {true, 1.5, 1.5, 2, 4, 1.5}; break;
+    case 5: m = {false, 1, 1, 1.5, 4, 1}; break;
+    case 6: m = {false, 1, 1, 1.5, 5.5, 1}; break;
+    default: return {};
+    }
+    // Across: D F C F D, or C F D for two legs.
+    std::vector<double> larghezze = m.dueColonne ? std::vector<double>{m.c, m.f, m.d}
+                                                 : std::vector<double>{m.d, m.f, m.c, m.f, m.d};
+    double b = 0;
+    for (double l : larghezze) b += l;
+    const double a = m.e + 2 * m.g;
+
+    constexpr int W = 228, H = 180, sx = 34, dx = 26, su = 24, giu = 28;
+    const double u = std::min((W - sx - dx) / b, (H - su - giu) / a);
+    const double x0 = sx + ((W - sx - dx) - b * u) / 2, y0 = su;
+    const double x1 = x0 + b * u, y1 = y0 + a * u;
+
+    QImage img(W, H, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QFont f = p.font();
+    f.setPixelSize(11);
+    f.setBold(true);
+    p.setFont(f);
+
+    // The iron, with its windows cut out.
+    QPainterPath ferro;
+    ferro.addRect(QRectF(x0, y0, x1 - x0, y1 - y0));
+    std::vector<QRectF> finestre;
+    double x = x0;
+    for (size_t k = 0; k < larghezze.size(); ++k) {
+        if (k % 2 == 1) finestre.emplace_back(x, y0 + m.g * u, larghezze[k] * u, m.e * u);
+        x += larghezze[k] * u;
+    }
+    for (const QRectF& r : finestre) ferro.addRect(r);
+    ferro.setFillRule(Qt::OddEvenFill);
+    p.setPen(QPen(QColor(kTratto), 1.2));
+    p.setBrush(QColor(190, 196, 205));
+    p.drawPath(ferro);
+
+    p.setPen(QPen(QColor(170, 0, 0), 1));
+    const QRectF& w = finestre.front();
+    Quota(p, {x0 - 14, y0}, {x0 - 14, y1}, "A", {x0 - 25, (y0 + y1) / 2});
+    Quota(p, {x0, y0 - 10}, {x1, y0 - 10}, "B", {(x0 + x1) / 2, y0 - 19});
+    Quota(p, {x1 + 10, y1 - m.g * u}, {x1 + 10, y1}, "G", {x1 + 19, y1 - m.g * u / 2});
+    Quota(p, {w.center().x(), w.top()}, {w.center().x(), w.bottom()}, "E",
+          {w.center().x() + 9, w.center().y() + 12});
+    Quota(p, {w.left(), w.top() + 14}, {w.right(), w.top() + 14}, "F", {w.center().x(), w.top() + 24});
+    // Under the legs: C and D (two legs: C first, D last).
+    const double yb = y1 + 10;
+    if (m.dueColonne) {
+        Quota(p, {x0, yb}, {x0 + m.c * u, yb}, "C", {x0 + m.c * u / 2, yb + 10});
+        Quota(p, {x1 - m.d * u, yb}, {x1, yb}, "D", {x1 - m.d * u / 2, yb + 10});
+    } else {
+        const double xc = x0 + (m.d + m.f) * u;
+        Quota(p, {x0, yb}, {x0 + m.d * u, yb}, "D", {x0 + m.d * u / 2, yb + 10});
+        Quota(p, {xc, yb}, {xc + m.c * u, yb}, "C", {xc + m.c * u / 2, yb + 10});
+    }
+    return img;
+}
+
+QImage PaccoLamierini() {
+    constexpr int W = 120, H = 86;
+    QImage img(W, H, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    // Laminations seen at a slant, one behind the other.
+    constexpr int n = 9, passo = 5, lw = 60, lh = 44, xs = 12, ys = 8;
+    p.setPen(QPen(QColor(kTratto), 1));
+    for (int k = n - 1; k >= 0; --k) {
+        const QPointF o(xs + k * passo, ys + 20 - k * 2);
+        QPolygonF f;
+        f << o << o + QPointF(lw * 0.45, -lh * 0.25) << o + QPointF(lw * 0.45, lh * 0.6)
+          << o + QPointF(0, lh * 0.85);
+        p.setBrush(k % 2 ? QColor(175, 182, 192) : QColor(200, 206, 214));
+        p.drawPolygon(f);
+    }
+    p.setPen(QPen(QColor(170, 0, 0), 1));
+    QFont f = p.font();
+    f.setPixelSize(11);
+    f.setBold(true);
+    p.setFont(f);
+    const double y = ys + 20 + lh * 0.85 + 8;
+    const QPointF a(xs, y), b(xs + (n - 1) * passo, y - (n - 1) * 2);
+    Quota(p, a, QPointF(b.x(), a.y()), "", {});
+    p.drawText(QRectF(b.x() + 4, a.y() - 8, 30, 16), Qt::AlignLeft | Qt::AlignVCenter, "Sp");
     return img;
 }
 

@@ -1,5 +1,6 @@
-// The program's own pictures of the start and about windows, drawn with
-// QPainter: the start window's photo-like drawing and the application icon.
+// The program's own pictures, drawn with QPainter: the start window's
+// photo-like drawing, the application icon, and the lamination drawings of the
+// lamination dialog and the lamination editor.
 #pragma once
 
 #include <QImage>
@@ -11,5 +12,14 @@ QImage Copertina();
 
 // 32 x 32: the application icon (a transformer symbol).
 QImage Icona();
+
+// 228 x 180: the outline of a lamination of kind 1..6 (shell, long shell,
+// three legs, two legs, square three legs, long three legs) with its measures
+// marked: A height, B width, C centre leg (the first leg of two), D outer leg,
+// E window height, F window width, G yoke. Any other kind gives a null image.
+QImage Lamierino(int tipo);
+
+// 120 x 86: a stack of laminations with its thickness Sp marked.
+QImage PaccoLamierini();
 
 }  // namespace disegni

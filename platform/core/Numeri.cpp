@@ -267,4 +267,9 @@ std::string Format(float v, std::string_view mask) {
     return FormatCifre(v < 0, Decimali(static_cast<double>(v), 7), mask);
 }
 
+std::string FormatTesto(const std::string& s, std::string_view mask) {
+    const std::optional<double> v = TextToDbl(s);
+    return v ? Format(*v, mask) : s;
+}
+
 }  // namespace num

@@ -50,4 +50,8 @@ std::string Format(float v, std::string_view mask);
 template <std::integral T>
 std::string Format(T v, std::string_view mask) { return Format(static_cast<double>(v), mask); }
 
+// A text under a mask: a text that reads as a number is formatted, any other
+// text (a lamination's name) comes out unchanged.
+std::string FormatTesto(const std::string& s, std::string_view mask);
+
 }  // namespace num

@@ -70,11 +70,12 @@ QPushButton* Pulsante(QWidget* parent, const QString& nome, const QString& capti
 }
 
 CampoNumerico* Campo(QWidget* parent, const QString& nome, int limite, const QString& tooltip, int x,
-                     int y, int w, int h) {
-    auto* c = new CampoNumerico(parent, limite);
+                     int y, int w, int h, CampoNumerico::Tipo tipo) {
+    auto* c = new CampoNumerico(parent, limite, tipo);
     c->setObjectName(nome);
     c->setToolTip(tooltip);
-    c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    c->setAlignment(tipo == CampoNumerico::Tipo::Nome ? Qt::AlignLeft | Qt::AlignVCenter
+                                                      : Qt::AlignRight | Qt::AlignVCenter);
     Posiziona(c, x, y, w, h);
     return c;
 }

@@ -5,7 +5,8 @@
 #include <QString>
 #include <Qt>
 
-class CampoNumerico;
+#include "platform/ui/CampoNumerico.h"
+
 class QComboBox;
 class QFont;
 class QLabel;
@@ -36,9 +37,10 @@ QLabel* Risultato(QWidget* parent, const QString& nome, const QString& descrizio
 QPushButton* Pulsante(QWidget* parent, const QString& nome, const QString& caption,
                       const QString& tooltip, int x, int y, int w, int h);
 
-// A numeric field of at most `limite` characters, right-aligned.
+// A numeric field of at most `limite` characters, right-aligned; a name field
+// (CampoNumerico::Tipo::Nome) is left-aligned.
 CampoNumerico* Campo(QWidget* parent, const QString& nome, int limite, const QString& tooltip, int x,
-                     int y, int w, int h);
+                     int y, int w, int h, CampoNumerico::Tipo tipo = CampoNumerico::Tipo::Numero);
 
 // A drop-down list that takes no typing.
 QComboBox* Lista(QWidget* parent, const QString& nome, int x, int y, int w, int h);

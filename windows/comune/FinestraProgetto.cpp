@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 
+#include "dialogs/Lanciatore.h"
 #include "engine/ModRoutine.h"
 #include "files/LibLam.h"
 #include "files/LibRame.h"
@@ -337,6 +338,7 @@ void FinestraProgetto::RiquadroConosco(QWidget* p, int x, int y) {
 void FinestraProgetto::ColonnaLamierino(QWidget* p, int x) {
     c_->Cmd_Lamierino = Pulsante(p, "Cmd_Lamierino", Qs("Tipo Lamierino"), Qs("Modifico il Lamierino"),
                                 x, RigaLam(0) - 15, 1700, 285);
+    connect(c_->Cmd_Lamierino, &QPushButton::clicked, this, [this] { Cmd_Lamierino_Click(); });
     c_->Lbl_Lamierino = Risultato(p, "Lbl_Lamierino", Qs("Lamierino"), x + 1800, RigaLam(0), 1050, kAltRiga);
     ColonnaRisultati(p, x, 1750, x + 1800, 1050, 1,
                      {{&c_->Lbl_C, "Lbl_C", "Colonna C (mm)"},
@@ -704,6 +706,19 @@ void FinestraProgetto::Riempi(QComboBox* c, int n, double primo, double passo, c
 void FinestraProgetto::Cmd_Schema_Click() {
     Frm_Schema schema(d_);
     MostraModale(&schema);
+}
+
+void FinestraProgetto::Cmd_Lamierino_Click() {
+    dialoghi::Lanciatore().Mostra(Dialogo::Lamierino, d_, &listaCoefK_);
+    // However the dialog closed: a three-leg lamination takes one bobbin, and
+    // so does a shell one except in the three-phase windows, which look at
+    // three legs only; then no winding may stay on a bobbin that is gone.
+    const bool trifase = d_.TipoCalcolo == 3 || d_.TipoCalcolo == 4;
+    if (!trifase && Vero(d_.LamMantello)) d_.RochDue = 0;
+    if (Vero(d_.Lam3Colonne)) d_.RochDue = 0;
+    VerificaPosizioneAvvolgimenti(d_);
+    PulsantiRocchetto();
+    CalcolaTrasfo();
 }
 
 void FinestraProgetto::MnuFileEsci_Click() {

@@ -204,6 +204,9 @@ public:
     void Cmd_Aggiorna_Click() { CalcolaTrasfo(); }
     // Shows the windings as the last calculation left them.
     void Cmd_Schema_Click();
+    // The lamination dialog; however it closed, the bobbins follow the
+    // lamination's shape and the calculation runs.
+    void Cmd_Lamierino_Click();
     void Txt_LamCdP_LostFocus();
     // Leaving the design asks first; the about window is the start window's.
     void MnuFileEsci_Click();

@@ -1,0 +1,128 @@
+#include "dialogs/DialogoBase.h"
+
+#include <optional>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include "platform/ui/Ui.h"
+
+bool ControllaConMessaggio(CampoNumerico* c) {
+    if (c->text().isEmpty()) return ControllaNome(c);
+    // A refused value brings the row's message and leaves the field empty.
+    if (!c->Verifica()) return false;
+    c->SetGiallo(false);
+    return true;
+}
+
+bool ControllaSilenzioso(CampoNumerico* c) {
+    const std::optional<float> v = c->Valore();
+    const auto& l = c->LimitiCampo();
+    const bool ok = v && (!l || (!(*v < l->minimo) && !(*v > l->massimo)));
+    c->SetGiallo(!ok);
+    return ok;
+}
+
+bool ControllaNome(CampoNumerico* c) {
+    if (c->text().isEmpty()) {
+        c->SetGiallo(true);
+        c->clear();
+        Piattaforma::Beep();
+        return false;
+    }
+    c->SetGiallo(false);
+    return true;
+}
+
+DialogoBase::DialogoBase(ModuleDIC& d, const char* nome, const QString& caption, int larghezza,
+                         int altezza, QWidget* parent)
+    : QDialog(parent), d_(d) {
+    setObjectName(Qs(nome));
+    setWindowTitle(caption);
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    QFont f = font();
+    f.setPointSize(8);
+    setFont(f);
+    setFixedSize(Px(larghezza), Px(altezza));
+}
+
+void DialogoBase::PosizionaDaAngolo(int piuSinistra, int piuAlto) {
+    daAngolo_ = true;
+    piuSinistra_ = piuSinistra;
+    piuAlto_ = piuAlto;
+}
+
+void DialogoBase::Colloca() {
+    QWidget* finestra = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
+    QScreen* schermo = finestra ? finestra->screen() : screen();
+    const QRect area = schermo ? schermo->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QSize esterno = frameGeometry().size();
+    QPoint p;
+    if (daAngolo_) {
+        p = area.topLeft() + QPoint(esterno.height() + Px(piuSinistra_), esterno.width() + Px(piuAlto_));
+    } else if (finestra && finestra != this) {
+        p = finestra->frameGeometry().center() - QPoint(esterno.width() / 2, esterno.height() / 2);
+    } else {
+        p = area.center() - QPoint(esterno.width() / 2, esterno.height() / 2);
+    }
+    // Kept on the screen, its top left corner first.
+    p.setX(qMax(area.left(), qMin(p.x(), area.right() + 1 - esterno.width())));
+    p.setY(qMax(area.top(), qMin(p.y(), area.bottom() + 1 - esterno.height())));
+    move(p);
+}
+
+void DialogoBase::showEvent(QShowEvent* e) {
+    Colloca();
+    QDialog::showEvent(e);
+}
+
+void DialogoBase::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        // Only the button that holds the focus answers Enter.
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget()); b && b->isEnabled()) b->click();
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void DialogoBase::Cmd_Stampa_Click() { Piattaforma::Dialoghi().Stampa(this, this); }
+
+CampoNumerico* DialogoBase::NuovoCampo(QWidget* parent, const RigaCampo& r, CampoNumerico::Tipo tipo,
+                                       int x, int y, int w, int h) {
+    CampoNumerico* c = Campo(parent, Qs(r.nome), r.limite, {}, x, y, w, h, tipo);
+    if (tipo == CampoNumerico::Tipo::Numero) c->ImpostaLimiti(r.limiti);
+    return c;
+}
+
+CampoNumerico* DialogoBase::CampoConMessaggio(QWidget* parent, const RigaCampo& r, int x, int y, int w,
+                                              int h) {
+    CampoNumerico* c = NuovoCampo(parent, r, CampoNumerico::Tipo::Numero, x, y, w, h);
+    c->ImpostaControllo([c] { ControllaConMessaggio(c); });
+    return c;
+}
+
+CampoNumerico* DialogoBase::CampoSilenzioso(QWidget* parent, const RigaCampo& r,
+                                            std::function<void()> dopo, int x, int y, int w, int h) {
+    CampoNumerico* c = NuovoCampo(parent, r, CampoNumerico::Tipo::Numero, x, y, w, h);
+    c->ImpostaControllo([c, dopo = std::move(dopo)] {
+        if (ControllaSilenzioso(c) && dopo) dopo();
+    });
+    return c;
+}
+
+CampoNumerico* DialogoBase::CampoNome(QWidget* parent, const RigaCampo& r, int x, int y, int w, int h) {
+    CampoNumerico* c = NuovoCampo(parent, r, CampoNumerico::Tipo::Nome, x, y, w, h);
+    c->ImpostaControllo([c] { ControllaNome(c); });
+    return c;
+}
+
+QPushButton* DialogoBase::PulsanteStampa(QWidget* parent, const QString& caption, int x, int y, int w,
+                                         int h) {
+    QPushButton* b = Pulsante(parent, Qs("Cmd_Stampa"), caption, {}, x, y, w, h);
+    connect(b, &QPushButton::clicked, this, [this] { Cmd_Stampa_Click(); });
+    return b;
+}

@@ -1,0 +1,86 @@
+// The base of the component and winding dialogs.
+//
+// A dialog is made anew from the design data each time it is shown, modal,
+// named after itself (objectName "Frm_Lamierino"). Esc and the close box act
+// as its cancel and write nothing. It has no default button: Enter presses a
+// button only when that button holds the focus (a field takes its own Enter
+// for its check). The small dialogs place themselves from the screen corner,
+// the others centre on the window they are opened from.
+//
+// Its fields are declared as rows of a table (name, length limit, range,
+// message, title) and checked on focus loss and on Enter, in one of three ways:
+//  - with message: empty -> yellow, emptied, beep; out of range (or no
+//    number) -> exclamation box with the row's message and title, then
+//    yellow and emptied; in range -> white;
+//  - silent: empty or out of range -> yellow, text kept; in range -> white,
+//    then the dialog's own follow-up;
+//  - name: empty -> yellow, emptied, beep; any text -> white.
+// Bounds are compared as Single, both ends included.
+#pragma once
+
+#include <functional>
+
+#include <QDialog>
+#include <QString>
+
+#include "engine/ModuleDIC.h"
+#include "platform/ui/CampoNumerico.h"
+
+class QKeyEvent;
+class QPushButton;
+
+// One field of a dialog's table. The range's default text is what a refused
+// value leaves in the field: empty in every dialog.
+struct RigaCampo {
+    const char* nome;  // objectName of the text box
+    int limite;        // characters the key filter lets in
+    CampoNumerico::Limiti limiti{0, 0, "", "", ""};  // not used by name fields
+};
+
+// The three checks, for a field made from a row (true: the field turned white).
+bool ControllaConMessaggio(CampoNumerico* c);
+bool ControllaSilenzioso(CampoNumerico* c);
+bool ControllaNome(CampoNumerico* c);
+
+class DialogoBase : public QDialog {
+    Q_OBJECT
+public:
+    ModuleDIC& Dati() { return d_; }
+
+    // Prints the dialog's image after the printer dialog; a cancelled printer
+    // dialog prints nothing. The dialog stays open.
+    void Cmd_Stampa_Click();
+
+protected:
+    // `larghezza` and `altezza`: the client area in twips.
+    DialogoBase(ModuleDIC& d, const char* nome, const QString& caption, int larghezza, int altezza,
+                QWidget* parent);
+
+    // The small dialogs: left edge at the dialog's own height plus `piuSinistra`,
+    // top edge at its own width plus `piuAlto` (twips from the screen's
+    // corner), kept on the screen. Without it the dialog centres on its window.
+    void PosizionaDaAngolo(int piuSinistra, int piuAlto);
+
+    // Field makers, placed in twips. `dopo` runs after a silent field has
+    // taken a value in range.
+    CampoNumerico* CampoConMessaggio(QWidget* parent, const RigaCampo& r, int x, int y, int w, int h);
+    CampoNumerico* CampoSilenzioso(QWidget* parent, const RigaCampo& r, std::function<void()> dopo,
+                                   int x, int y, int w, int h);
+    CampoNumerico* CampoNome(QWidget* parent, const RigaCampo& r, int x, int y, int w, int h);
+
+    // The print button "Cmd_Stampa", wired to Cmd_Stampa_Click.
+    QPushButton* PulsanteStampa(QWidget* parent, const QString& caption, int x, int y, int w, int h);
+
+    void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+    ModuleDIC& d_;
+
+private:
+    CampoNumerico* NuovoCampo(QWidget* parent, const RigaCampo& r, CampoNumerico::Tipo tipo, int x,
+                              int y, int w, int h);
+    void Colloca();
+
+    bool daAngolo_ = false;
+    int piuSinistra_ = 0, piuAlto_ = 0;
+};
