@@ -236,9 +236,10 @@ QImage Lamierino(int tipo) {
     Quota(p, {x0 - 14, y0}, {x0 - 14, y1}, "A", {x0 - 25, (y0 + y1) / 2});
     Quota(p, {x0, y0 - 10}, {x1, y0 - 10}, "B", {(x0 + x1) / 2, y0 - 19});
     Quota(p, {x1 + 10, y1 - m.g * u}, {x1 + 10, y1}, "G", {x1 + 19, y1 - m.g * u / 2});
+    // E up the middle of the first window, its letter low; F across near the top.
     Quota(p, {w.center().x(), w.top()}, {w.center().x(), w.bottom()}, "E",
-          {w.center().x() + 9, w.center().y() + 12});
-    Quota(p, {w.left(), w.top() + 14}, {w.right(), w.top() + 14}, "F", {w.center().x(), w.top() + 24});
+          {w.center().x() + 7, w.bottom() - 12});
+    Quota(p, {w.left(), w.top() + 10}, {w.right(), w.top() + 10}, "F", {w.center().x(), w.top() + 21});
     // Under the legs: C and D (two legs: C first, D last).
     const double yb = y1 + 10;
     if (m.dueColonne) {
