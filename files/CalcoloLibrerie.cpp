@@ -6,6 +6,7 @@
 
 #include "files/LibLam.h"
 #include "files/LibRame.h"
+#include "files/LimitiCampi.h"
 #include "platform/core/Numeri.h"
 
 namespace {
@@ -18,7 +19,7 @@ std::optional<float> Numero(const std::string& testo) { return num::TextToSng(te
 bool RigaRamePiena(const GrigliaRame& g, int i) {
     const auto n = Numero(g.Txt_FiloNudo[i]);
     const auto s = Numero(g.Txt_FiloIsolato[i]);
-    const float minimo = num::Sng(0.001);
+    const float minimo = LIMITE_DIAMETRO_FILO.minimo;
     return n && s && *n >= minimo && *s >= minimo;
 }
 
@@ -235,7 +236,7 @@ EsitoVerificaLam VerificaMisureLam(ModuleDIC& d, GrigliaLam& g, IMessaggi& msg) 
         }
         const auto peso = Numero(r.Txt_PesoLam);
         if (!peso) return EsitoVerificaLam::NonNumerico;
-        if (*peso < num::Sng(0.01)) {
+        if (*peso < LIMITI_CELLE_LAM[CELLA_PESO].minimo) {
             MsgMisure(msg, pesoErrato);
             return EsitoVerificaLam::DatiMancanti;
         }

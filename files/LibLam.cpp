@@ -1,7 +1,9 @@
 #include "files/LibLam.h"
 
+#include <cmath>
 #include <vector>
 
+#include "files/LimitiCampi.h"
 #include "files/RecordFile.h"
 #include "platform/core/Numeri.h"
 
@@ -18,10 +20,40 @@ void CompilaRecLibLam(ModuleDIC& d, const GrigliaLam& g) {
     d.Contatore = 181;
 }
 
+namespace {
+
+// Records 1..181 hold the library: a file that lacks any of them is no
+// library (an empty file, or one of another kind with shorter records).
+constexpr int REC_DATI_LAM = 181;
+
+// Every row as the editor writes it: a cell left blank (empty, or 0) or a
+// positive number up to the cell's largest value; the area a number from 0 up
+// to what the largest A and B give. A text that is no number refuses the file.
+// The editor computes rows whose small measures lie below its cells' lower
+// limits (legs of 3,2 mm), so only the upper limits hold here.
+bool RigheLamValide(const std::vector<std::string>& rec) {
+    const auto cella = [](const std::string& testo, const Limite& l) {
+        if (testo.empty()) return true;
+        const auto v = num::TextToSng(testo);
+        return v && (*v == 0.0f || (std::isnormal(*v) && *v > 0.0f && *v <= l.massimo));
+    };
+    const Limite area{0.0f, LIMITI_CELLE_LAM[CELLA_A].massimo * LIMITI_CELLE_LAM[CELLA_B].massimo / 100.0f};
+    for (int i = 0; i < LAM_GRIGLIA_RIGHE; ++i) {
+        const int base = 10 * i;
+        if (!cella(rec[base], area)) return false;
+        for (int c = CELLA_A; c <= CELLA_G; ++c)
+            if (!cella(rec[base + 1 + c], LIMITI_CELLE_LAM[c])) return false;
+        if (!cella(rec[base + 9], LIMITI_CELLE_LAM[CELLA_PESO])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 bool LeggiLibreriaLamierini(ModuleDIC& d, IMessaggi& msg) {
     std::vector<std::string> buf(LIBLAM_NUM_REC);
     const recfile::Esito e = recfile::Leggi(d.FileLibreria, LIBLAM_LUNG_REC, LIBLAM_NUM_REC, buf.data());
-    if (!e.ok) {
+    if (!e.ok || e.presenti < REC_DATI_LAM || !RigheLamValide(buf)) {
         msg.MsgBox("Errore di Aperture File Libreria", mb::Exclamation, "Apri Libreria Lamierini");
         return false;
     }

@@ -16,9 +16,10 @@ inline constexpr int LIBLAM_NUM_REC = 200;
 void CompilaRecLibLam(ModuleDIC& d, const GrigliaLam& g);
 
 // Reads records 1..200 of FileLibreria into Rec and sets NomeLibLam. A file that
-// cannot be read (missing files are never created) shows its message once and
-// leaves Rec and NomeLibLam as they were; the result is false then, and the
-// caller must not unpack.
+// cannot be read (missing files are never created), that lacks any of records
+// 1..181, or whose rows hold a text that is no number, a negative value or one
+// above what the editor's cells accept, shows its message once and leaves Rec and NomeLibLam as
+// they were; the result is false then, and the caller must not unpack.
 bool LeggiLibreriaLamierini(ModuleDIC& d, IMessaggi& msg);
 
 // Unpacks Rec 0..180 into rows 0..17 of the lamination table and LamTipoDescr.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "files/LimitiCampi.h"
 #include "files/RecordFile.h"
 #include "platform/core/Numeri.h"
 
@@ -20,6 +21,32 @@ void LeggiSng(const std::string& testo, float& dest) {
 }
 
 bool ColonnaValida(int j) { return j >= 0 && j < FILO_COLONNE; }
+
+// Records 1..269 hold the library: a file that lacks any of them is no library.
+constexpr int REC_DATI_RAME = 269;
+
+// Every data record a number, as the editor writes them; the wires up to the
+// first zero diameter with diameters the editor accepts and derived values the
+// calculation can divide by; the coefficients within the editor's limits.
+bool LibreriaRameValida(const std::vector<std::string>& rec) {
+    std::array<float, REC_DATI_RAME> v{};
+    for (int k = 0; k < REC_DATI_RAME; ++k) {
+        const auto x = num::TextToSng(rec[k]);
+        if (!x) return false;
+        v[k] = *x;
+    }
+    // Section, turns per cm, Kf, ohm/m and g/m of any wire the editor computes
+    // from its limits lie far below 1E+07 (the largest, the resistance of a
+    // 0,001 mm wire at 2 ohm mm2/m, is about 2,5E+06).
+    const auto positivo = [](float x) { return std::isnormal(x) && x > 0.0f && x <= 1e7f; };
+    for (int r = 0; r < LIBRAME_FILI && v[r] != 0.0f; ++r) {
+        if (!LIMITE_DIAMETRO_FILO.Accetta(v[r]) || !LIMITE_DIAMETRO_FILO.Accetta(v[38 + r])) return false;
+        for (int k = 0; k < 5; ++k)
+            if (!positivo(v[76 + 5 * r + k])) return false;
+    }
+    return LIMITE_KF_RAME.Accetta(v[266]) && LIMITE_OHM_RAME.Accetta(v[267]) &&
+           LIMITE_PESSPE_RAME.Accetta(v[268]);
+}
 
 }  // namespace
 
@@ -48,7 +75,7 @@ bool LeggiLibreriaRame(ModuleDIC& d, IMessaggi& msg) {
     std::vector<std::string> buf(LIBRAME_NUM_REC);
     const recfile::Esito e = recfile::Leggi(d.FileLibreria, LIBRAME_LUNG_REC, LIBRAME_NUM_REC, buf.data());
     const int j = static_cast<int>(d.NumAvvScelto);
-    if (!e.ok || !ColonnaValida(j)) {
+    if (!e.ok || !ColonnaValida(j) || e.presenti < REC_DATI_RAME || !LibreriaRameValida(buf)) {
         msg.MsgBox("Errore di Apertura File Libreria Filo Rame\n"
                    "probabile Libreria Rame vecchia da aggiornare\n" +
                        d.FileLibreria,

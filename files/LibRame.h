@@ -40,9 +40,10 @@ void CompilaRecLibRame(ModuleDIC& d);
 
 // Reads FileLibreria into column NumAvvScelto (the coefficients always into
 // (0,0)), counts the wires into NumElementi (wires + 1) and clears the rows from
-// the first zero diameter on. A record that does not convert leaves its value as
-// it was. A file that cannot be read (missing files are never created) shows
-// its message once and changes nothing; the result is false then.
+// the first zero diameter on. A file that cannot be read (missing files are never created), that
+// lacks any of records 1..269, holds a data record that is no number, or a
+// wire or coefficient that the editor would not accept, shows its message once
+// and changes nothing; the result is false then.
 bool LeggiLibreriaRame(ModuleDIC& d, IMessaggi& msg);
 
 // Copies rows 0..37 of column NumAvvScelto to every column, with FileLibreria

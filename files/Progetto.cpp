@@ -1,8 +1,8 @@
 #include "files/Progetto.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <system_error>
 #include <utility>
@@ -216,7 +216,11 @@ bool CompilaRecProgetto(ModuleDIC& d, std::string& errore) {
         std::string& out = d.Rec[rec - 1];
         switch (c.forma) {
             case Forma::Single:
-            case Forma::SingleIntero: out = num::SngToText(c.sng(d, e, n)); break;
+            case Forma::SingleIntero: {
+                char testo[num::kMaxTestoNumero];
+                out.assign(testo, num::SngToText(c.sng(d, e, n), testo));  // keeps out's storage
+                break;
+            }
             case Forma::Integer: out = num::IntToText(c.intero(d, e, n)); break;
             case Forma::Boolean: out = num::BoolToText(c.intero(d, e, n)); break;
             case Forma::String: {
@@ -366,23 +370,23 @@ bool ApriProgetto(const std::string& percorso, ModuleDIC& design, std::string& e
     EsitoLettura& es = esito ? *esito : locale;
     es = EsitoLettura{};
 
-    std::error_code ec;
-    const auto byte = std::filesystem::file_size(std::filesystem::path(percorso), ec);
-    if (ec) {
-        es.motivo = errore = "Impossibile aprire il progetto " + percorso + ".";
-        return false;
-    }
-    const int presenti =
-        static_cast<int>(std::min<std::uintmax_t>(byte / LUNG_REC, NUM_RECORD));
-
+    // The file is unpacked into a copy of the design, so that a refused file
+    // changes nothing. The copy is made without the record buffer, which the
+    // read replaces anyway.
+    auto buffer = std::make_unique<std::array<std::string, NUM_REC>>();
+    std::swap(*buffer, design.Rec);
     auto copia = std::make_unique<ModuleDIC>(design);
+    std::swap(*buffer, design.Rec);
+    copia->Rec[NUM_RECORD] = design.Rec[NUM_RECORD];  // beyond the records a project reads
+
     recfile::Esito r = recfile::Leggi(percorso, LUNG_REC, NUM_RECORD, copia->Rec.data());
     if (!r.ok) {
-        es.motivo = errore = "Impossibile leggere il progetto " + percorso + ":\n" + r.messaggio;
+        es.motivo = errore = (r.record == 0 ? "Impossibile aprire il progetto " : "Impossibile leggere il progetto ") +
+                             percorso + ":\n" + r.messaggio;
         return false;
     }
     copia->FileNome = percorso;
-    es = LeggiRecProgetto(*copia, presenti);
+    es = LeggiRecProgetto(*copia, r.presenti);
     if (!es.utilizzabile) {
         errore = "Il file " + percorso + " non è un progetto utilizzabile.\n" + es.motivo;
         return false;

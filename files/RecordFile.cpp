@@ -1,17 +1,19 @@
 #include "files/RecordFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include <memory>
+#include <string_view>
 
 namespace recfile {
 
@@ -83,10 +85,10 @@ Esito Errore(int record, std::string msg) {
     return e;
 }
 
-bool ScriviTutto(int fd, const std::vector<char>& dati) {
+bool ScriviTutto(int fd, const char* dati, size_t n) {
     size_t fatto = 0;
-    while (fatto < dati.size()) {
-        const ssize_t w = ::write(fd, dati.data() + fatto, dati.size() - fatto);
+    while (fatto < n) {
+        const ssize_t w = ::write(fd, dati + fatto, n - fatto);
         if (w < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -94,6 +96,72 @@ bool ScriviTutto(int fd, const std::vector<char>& dati) {
         fatto += static_cast<size_t>(w);
     }
     return true;
+}
+
+size_t Lunghezza(const char* record) {
+    return static_cast<unsigned char>(record[0]) | (static_cast<size_t>(static_cast<unsigned char>(record[1])) << 8);
+}
+
+// True when every byte is below 0x80: the same text in UTF-8 and Windows-1252.
+bool Ascii(const char* s, size_t n) {
+    unsigned char o = 0;
+    for (size_t i = 0; i < n; ++i) o |= static_cast<unsigned char>(s[i]);
+    return o < 0x80;
+}
+
+std::string Cartella(const std::string& percorso) {
+    const size_t barra = percorso.rfind('/');
+    if (barra == std::string::npos) return ".";
+    return barra == 0 ? "/" : percorso.substr(0, barra);
+}
+
+// The file a chain of symbolic links ends at (the path itself when it is no
+// link, or when the chain is too long to be anything but a loop).
+std::string SeguiCollegamenti(const std::string& percorso) {
+    std::string p = percorso;
+    for (int salti = 0; salti < 40; ++salti) {
+        struct stat st{};
+        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+        std::string dest(4096, '\0');
+        const ssize_t k = ::readlink(p.c_str(), dest.data(), dest.size());
+        if (k <= 0 || static_cast<size_t>(k) >= dest.size()) return p;
+        dest.resize(static_cast<size_t>(k));
+        p = dest.front() == '/' ? dest : Cartella(p) + "/" + dest;
+    }
+    return percorso;
+}
+
+// After the rename the folder itself is flushed, so that the new name survives
+// a crash as the content does.
+void SincronizzaCartella(const std::string& file) {
+    const int fd = ::open(Cartella(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Temporary files of this target that a save killed half-way left behind:
+// NAME.tmpPID_N whose process no longer runs (or is this one).
+void RimuoviTemporaneiOrfani(const std::string& file) {
+    const std::string cartella = Cartella(file);
+    const std::string prefisso = file.substr(file.rfind('/') + 1) + ".tmp";
+    DIR* dir = ::opendir(cartella.c_str());
+    if (dir == nullptr) return;
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string_view nome(e->d_name);
+        if (nome.size() <= prefisso.size() || nome.substr(0, prefisso.size()) != prefisso) continue;
+        const std::string_view resto = nome.substr(prefisso.size());
+        const size_t trattino = resto.find('_');
+        if (trattino == 0 || trattino == std::string_view::npos || trattino + 1 == resto.size()) continue;
+        if (resto.find_first_not_of("0123456789_") != std::string_view::npos ||
+            resto.find('_', trattino + 1) != std::string_view::npos)
+            continue;
+        long pid = 0;
+        if (std::from_chars(resto.data(), resto.data() + trattino, pid).ec != std::errc()) continue;
+        const bool vivo = pid != ::getpid() && pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH);
+        if (!vivo) ::unlinkat(::dirfd(dir), e->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 }  // namespace
@@ -125,36 +193,68 @@ bool Utf8ToCp1252(const std::string& utf8, std::string& out) {
 Esito Leggi(const std::string& percorso, int len, int n, std::string* rec) {
     if (len < 3 || len > 65537 || n < 0 || (n > 0 && rec == nullptr))
         return Errore(0, "Lettura non valida di \"" + percorso + "\"");
-    std::error_code ec;
-    if (std::filesystem::is_directory(percorso, ec))
-        return Errore(0, "\"" + percorso + "\" è una cartella, non un file");
-    std::ifstream f(percorso, std::ios::binary);
-    if (!f) return Errore(0, "Impossibile aprire il file \"" + percorso + "\"");
-    const std::vector<char> dati((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad()) return Errore(0, "Errore di lettura del file \"" + percorso + "\"");
-
-    // Everything is checked before the buffer is touched, so that a bad file
-    // leaves it as it was.
-    const size_t L = static_cast<size_t>(len);
-    std::vector<std::string> letti(static_cast<size_t>(n));
-    for (int r = 1; r <= n; ++r) {
-        const size_t inizio = static_cast<size_t>(r - 1) * L;
-        if (inizio >= dati.size()) break;  // past the end: empty from here on
-        if (inizio + 2 > dati.size())
-            return Errore(r, "Record " + std::to_string(r) + " incompleto nel file \"" + percorso + "\"");
-        const size_t k = static_cast<unsigned char>(dati[inizio]) |
-                         (static_cast<size_t>(static_cast<unsigned char>(dati[inizio + 1])) << 8);
-        if (k > L - 2)
-            return Errore(r, "Record " + std::to_string(r) + ": lunghezza " + std::to_string(k) +
-                                 " oltre il massimo di " + std::to_string(L - 2) + " nel file \"" + percorso + "\"");
-        if (inizio + 2 + k > dati.size())
-            return Errore(r, "Record " + std::to_string(r) + " incompleto nel file \"" + percorso + "\"");
-        letti[static_cast<size_t>(r - 1)] =
-            Cp1252ToUtf8(std::string(dati.begin() + static_cast<std::ptrdiff_t>(inizio + 2),
-                                     dati.begin() + static_cast<std::ptrdiff_t>(inizio + 2 + k)));
+    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
+    const int fd = ::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return Errore(0, "Impossibile aprire il file \"" + percorso + "\"");
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        if (S_ISDIR(st.st_mode)) return Errore(0, "\"" + percorso + "\" è una cartella, non un file");
+        return Errore(0, "\"" + percorso + "\" non è un file");
     }
-    for (int r = 0; r < n; ++r) rec[r] = std::move(letti[static_cast<size_t>(r)]);
-    return {};
+
+    // Never more than the records asked for, whatever the file's size.
+    const size_t L = static_cast<size_t>(len);
+    const size_t massimo = static_cast<size_t>(n) * L;
+    const size_t attesi = std::min(massimo, static_cast<size_t>(std::max<off_t>(st.st_size, 0)));
+    std::unique_ptr<char[]> dati(new char[attesi > 0 ? attesi : 1]);
+    size_t letti = 0;
+    while (letti < attesi) {
+        const ssize_t r = ::read(fd, dati.get() + letti, attesi - letti);
+        if (r < 0 && errno == EINTR) continue;
+        if (r < 0) {
+            ::close(fd);
+            return Errore(0, "Errore di lettura del file \"" + percorso + "\"");
+        }
+        if (r == 0) break;  // shorter than it was a moment ago
+        letti += static_cast<size_t>(r);
+    }
+    ::close(fd);
+
+    // Every length is checked before the buffer is touched, so that a bad
+    // file leaves it as it was.
+    const char* p = dati.get();
+    const size_t presenti = std::min(letti / L + (letti % L != 0), static_cast<size_t>(n));
+    for (size_t r = 0; r < presenti; ++r) {
+        const size_t inizio = r * L;
+        const int numero = static_cast<int>(r) + 1;
+        if (inizio + 2 > letti)
+            return Errore(numero, "Record " + std::to_string(numero) + " incompleto nel file \"" + percorso + "\"");
+        const size_t k = Lunghezza(p + inizio);
+        if (k > L - 2)
+            return Errore(numero, "Record " + std::to_string(numero) + ": lunghezza " + std::to_string(k) +
+                                      " oltre il massimo di " + std::to_string(L - 2) + " nel file \"" +
+                                      percorso + "\"");
+        if (inizio + 2 + k > letti)
+            return Errore(numero, "Record " + std::to_string(numero) + " incompleto nel file \"" + percorso + "\"");
+    }
+    for (size_t r = 0; r < presenti; ++r) {
+        const char* testo = p + r * L + 2;
+        const size_t k = Lunghezza(p + r * L);
+        if (Ascii(testo, k))
+            rec[r].assign(testo, k);  // the common case: the text as it stands
+        else
+            rec[r] = Cp1252ToUtf8(std::string(testo, k));
+    }
+    for (size_t r = presenti; r < static_cast<size_t>(n); ++r) rec[r].clear();
+
+    Esito e;
+    e.presenti = static_cast<int>(letti / L);
+    return e;
+}
+
+std::string NomeTemporaneo(const std::string& percorso, long pid, unsigned contatore) {
+    return percorso + ".tmp" + std::to_string(pid) + "_" + std::to_string(contatore);
 }
 
 Esito Scrivi(const std::string& percorso, int len, int n, const std::string* rec) {
@@ -164,54 +264,66 @@ Esito Scrivi(const std::string& percorso, int len, int n, const std::string* rec
 
     // The whole file is composed first: a text that does not fit refuses the
     // write before anything reaches the disk.
-    std::vector<char> dati(static_cast<size_t>(n) * L, '\0');
+    std::unique_ptr<char[]> dati(new char[static_cast<size_t>(n) * L]());
     std::string byte;
     for (int r = 1; r <= n; ++r) {
         const std::string& testo = rec[r - 1];
-        if (!Utf8ToCp1252(testo, byte))
-            return Errore(r, "Record " + std::to_string(r) + ": il testo \"" + testo +
-                                 "\" contiene un carattere che il file non può contenere");
-        if (byte.size() > L - 2)
+        const char* sorgente = testo.data();
+        size_t k = testo.size();
+        if (!Ascii(sorgente, k)) {
+            if (!Utf8ToCp1252(testo, byte))
+                return Errore(r, "Record " + std::to_string(r) + ": il testo \"" + testo +
+                                     "\" contiene un carattere che il file non può contenere");
+            sorgente = byte.data();
+            k = byte.size();
+        }
+        if (k > L - 2)
             return Errore(r, "Record " + std::to_string(r) + ": il testo \"" + testo + "\" supera " +
                                  std::to_string(L - 2) + " caratteri");
-        const size_t inizio = static_cast<size_t>(r - 1) * L;
-        dati[inizio] = static_cast<char>(byte.size() & 0xFF);
-        dati[inizio + 1] = static_cast<char>((byte.size() >> 8) & 0xFF);
-        std::memcpy(dati.data() + inizio + 2, byte.data(), byte.size());
+        char* out = dati.get() + static_cast<size_t>(r - 1) * L;
+        out[0] = static_cast<char>(k & 0xFF);
+        out[1] = static_cast<char>((k >> 8) & 0xFF);
+        std::memcpy(out + 2, sorgente, k);
     }
 
-    namespace fs = std::filesystem;
-    const fs::path target(percorso);
-    std::error_code ec;
-    if (fs::is_directory(target, ec))
-        return Errore(0, "\"" + percorso + "\" è una cartella, non un file");
+    // A symbolic link is followed, so that the file it names is replaced and
+    // the link stays a link.
+    const std::string reale = SeguiCollegamenti(percorso);
+    struct stat st{};
+    const bool esiste = ::stat(reale.c_str(), &st) == 0;
+    if (esiste && S_ISDIR(st.st_mode)) return Errore(0, "\"" + percorso + "\" è una cartella, non un file");
+    if (esiste && !S_ISREG(st.st_mode)) return Errore(0, "\"" + percorso + "\" non è un file");
+    // The rename would replace a file whatever its permissions: a file the
+    // user marked read-only keeps its content.
+    if (esiste && ((st.st_mode & 0222) == 0 || ::access(reale.c_str(), W_OK) != 0))
+        return Errore(0, "Il File " + percorso + " è di sola lettura");
 
     // A fresh name beside the target, so that the final rename stays within
     // one folder and replaces the old file in one step.
     static std::atomic<unsigned> contatore{0};
-    fs::path temp;
+    std::string temp;
     int fd = -1;
     for (int tentativo = 0; tentativo < 100 && fd < 0; ++tentativo) {
-        temp = target;
-        temp += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(contatore++);
+        temp = NomeTemporaneo(reale, static_cast<long>(::getpid()), contatore++);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0)
         return Errore(0, "Impossibile scrivere nella cartella del file \"" + percorso + "\": " + std::strerror(errno));
 
-    struct stat st{};
-    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
+    if (esiste) ::fchmod(fd, st.st_mode & 07777);
 
-    bool ok = ScriviTutto(fd, dati);
+    bool ok = ScriviTutto(fd, dati.get(), static_cast<size_t>(n) * L);
     int err = ok ? 0 : errno;
     if (ok && ::fsync(fd) != 0) { ok = false; err = errno; }
     if (::close(fd) != 0 && ok) { ok = false; err = errno; }
-    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) { ok = false; err = errno; }
+    if (ok && ::rename(temp.c_str(), reale.c_str()) != 0) { ok = false; err = errno; }
     if (!ok) {
         ::unlink(temp.c_str());
         return Errore(0, "Errore di scrittura del file \"" + percorso + "\": " + std::strerror(err));
     }
+    SincronizzaCartella(reale);
+    RimuoviTemporaneiOrfani(reale);
     return {};
 }
 

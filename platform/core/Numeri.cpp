@@ -1,11 +1,13 @@
 #include "platform/core/Numeri.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace num {
 
@@ -34,42 +36,88 @@ struct Cifre {
     int exp = 0;
 };
 
+// The digits of |v| in scientific form ("d.ddddde+XX"), correctly rounded
+// to `prec` significant digits like printf's %.*e, into a stack buffer.
+struct Scientifica {
+    char buf[48];
+    const char* fine;   // one past the last mantissa digit
+    int exp;
+};
+
+void InScientifica(double v, int prec, Scientifica& s) {
+    const auto r = std::to_chars(s.buf, s.buf + sizeof s.buf, std::fabs(v), std::chars_format::scientific, prec - 1);
+    const char* e = std::find(s.buf, r.ptr, 'e');
+    s.fine = e;
+    int x = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), r.ptr, x);
+    s.exp = x;
+}
+
 Cifre Decimali(double v, int prec) {
     Cifre c;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", prec - 1, std::fabs(v));
-    const std::string s(buf);
-    const auto e = s.find('e');
-    for (size_t i = 0; i < e; ++i)
-        if (std::isdigit(static_cast<unsigned char>(s[i]))) c.digits += s[i];
-    c.exp = std::atoi(s.c_str() + e + 1);
+    Scientifica s;
+    InScientifica(v, prec, s);
+    for (const char* p = s.buf; p < s.fine; ++p)
+        if (*p != '.') c.digits += *p;
+    c.exp = s.exp;
     if (c.digits.find_first_not_of('0') == std::string::npos) c.exp = 0;
     return c;
 }
 
 // General number text: plain form while the first digit's power lies in
-// -4..prec-1, exponent form ("1,234568E+08", "1E-05") outside it.
+// -4..prec-1, exponent form ("1,234568E+08", "1E-05") outside it. Built in a
+// stack buffer: a save writes thousands of these.
+size_t TestoGenerale(double v, int prec, char* out) {
+    const auto fisso = [out](const char* t) {
+        const size_t n = std::strlen(t);
+        std::memcpy(out, t, n);
+        return n;
+    };
+    if (std::isnan(v)) return fisso("NaN");
+    if (std::isinf(v)) return fisso(v < 0 ? "-Inf" : "Inf");
+    if (v == 0.0) return fisso("0");
+    Scientifica s;
+    InScientifica(v, prec, s);
+    // Significant digits without the point, trailing zeros dropped.
+    char cifre[24];
+    int n = 0;
+    for (const char* p = s.buf; p < s.fine; ++p)
+        if (*p != '.') cifre[n++] = *p;
+    while (n > 1 && cifre[n - 1] == '0') --n;
+    const int exp = s.exp;
+
+    int k = 0;
+    if (v < 0) out[k++] = '-';
+    if (exp < -4 || exp >= prec) {
+        out[k++] = cifre[0];
+        if (n > 1) {
+            out[k++] = ',';
+            for (int i = 1; i < n; ++i) out[k++] = cifre[i];
+        }
+        out[k++] = 'E';
+        out[k++] = exp < 0 ? '-' : '+';
+        const int a = std::abs(exp);
+        if (a < 10) out[k++] = '0';
+        k = static_cast<int>(std::to_chars(out + k, out + k + 8, a).ptr - out);
+    } else if (exp < 0) {
+        out[k++] = '0';
+        out[k++] = ',';
+        for (int i = 0; i < -exp - 1; ++i) out[k++] = '0';
+        for (int i = 0; i < n; ++i) out[k++] = cifre[i];
+    } else {
+        const int nInt = exp + 1;
+        for (int i = 0; i < nInt; ++i) out[k++] = i < n ? cifre[i] : '0';
+        if (n > nInt) {
+            out[k++] = ',';
+            for (int i = nInt; i < n; ++i) out[k++] = cifre[i];
+        }
+    }
+    return static_cast<size_t>(k);
+}
+
 std::string TestoGenerale(double v, int prec) {
-    if (std::isnan(v)) return "NaN";
-    if (std::isinf(v)) return v < 0 ? "-Inf" : "Inf";
-    Cifre c = Decimali(v, prec);
-    while (c.digits.size() > 1 && c.digits.back() == '0') c.digits.pop_back();
-    if (c.digits == "0") return "0";
-    std::string out = v < 0 ? "-" : "";
-    if (c.exp < -4 || c.exp >= prec) {
-        out += c.digits[0];
-        if (c.digits.size() > 1) out += "," + c.digits.substr(1);
-        char e[16];
-        std::snprintf(e, sizeof e, "E%c%02d", c.exp < 0 ? '-' : '+', std::abs(c.exp));
-        return out + e;
-    }
-    if (c.exp < 0) {
-        out += "0," + std::string(static_cast<size_t>(-c.exp - 1), '0') + c.digits;
-        return out;
-    }
-    const size_t nInt = static_cast<size_t>(c.exp) + 1;
-    if (c.digits.size() <= nInt) return out + c.digits + std::string(nInt - c.digits.size(), '0');
-    return out + c.digits.substr(0, nInt) + "," + c.digits.substr(nInt);
+    char out[kMaxTestoNumero];
+    return std::string(out, TestoGenerale(v, prec, out));
 }
 
 bool Blank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
@@ -83,6 +131,7 @@ std::string_view Trim(std::string_view s) {
 }  // namespace
 
 std::string SngToText(float v) { return TestoGenerale(static_cast<double>(v), 7); }
+size_t SngToText(float v, char* out) { return TestoGenerale(static_cast<double>(v), 7, out); }
 std::string DblToText(double v) { return TestoGenerale(v, 15); }
 std::string IntToText(int v) { return std::to_string(v); }
 std::string BoolToText(int16_t flag) { return flag == -1 ? "True" : "False"; }
@@ -92,38 +141,73 @@ std::string BoolToText(int16_t flag) { return flag == -1 ? "True" : "False"; }
 std::optional<double> TextToDbl(std::string_view s) {
     s = Trim(s);
     // Accepted: [sign] digits [, digits] [E [sign] digits], at least one digit
-    // in the mantissa. The comma is the only decimal separator.
-    std::string c;
+    // in the mantissa. The comma is the only decimal separator. The text is
+    // rewritten with a point into a stack buffer (an open converts thousands).
+    char buf[128];
+    if (s.size() >= sizeof buf) return std::nullopt;  // no number is written this long
+    size_t k = 0;
     size_t i = 0;
+    const auto cifra = [&s](size_t j) { return j < s.size() && s[j] >= '0' && s[j] <= '9'; };
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        if (s[i] == '-') c += '-';
+        if (s[i] == '-') buf[k++] = '-';
         ++i;
     }
+    // The mantissa's digits are also gathered as a whole number m, so that
+    // the common short texts convert as m times or over an exact power of
+    // ten, one correctly rounded operation, as the full conversion gives.
     int mantDigits = 0;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) { c += s[i++]; ++mantDigits; }
+    int decimali = 0;
+    uint64_t m = 0;
+    int cifreM = 0;  // digits of m from its first non-zero one
+    const auto accumula = [&](char ch) {
+        if (cifreM > 0 || ch != '0') ++cifreM;
+        m = m * 10 + static_cast<uint64_t>(ch - '0');
+    };
+    while (cifra(i)) { accumula(s[i]); buf[k++] = s[i++]; ++mantDigits; }
     if (i < s.size() && s[i] == ',') {
-        c += '.';
+        buf[k++] = '.';
         ++i;
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) { c += s[i++]; ++mantDigits; }
+        while (cifra(i)) { accumula(s[i]); buf[k++] = s[i++]; ++mantDigits; ++decimali; }
     }
     if (mantDigits == 0) return std::nullopt;
+    bool espNegativo = false;
+    int esp = 0;
+    int expDigits = 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        c += 'e';
+        buf[k++] = 'e';
         ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) c += s[i++];
-        int expDigits = 0;
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) { c += s[i++]; ++expDigits; }
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            espNegativo = s[i] == '-';
+            buf[k++] = s[i++];
+        }
+        while (cifra(i)) {
+            if (esp < 10000) esp = esp * 10 + (s[i] - '0');
+            buf[k++] = s[i++];
+            ++expDigits;
+        }
         if (expDigits == 0) return std::nullopt;
     }
     if (i != s.size()) return std::nullopt;
+    const bool negativo = buf[0] == '-';
+    if (cifreM <= 15) {
+        static constexpr double kPot10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        const int e10 = (espNegativo ? -esp : esp) - decimali;
+        if (m == 0) return negativo ? -0.0 : 0.0;
+        if (e10 >= -22 && e10 <= 22) {
+            const double x = static_cast<double>(m);
+            const double v = e10 < 0 ? x / kPot10[-e10] : x * kPot10[e10];
+            return negativo ? -v : v;
+        }
+    }
     double v = 0.0;
-    const auto res = std::from_chars(c.data(), c.data() + c.size(), v);
-    if (res.ptr != c.data() + c.size()) return std::nullopt;
+    const auto res = std::from_chars(buf, buf + k, v);
+    if (res.ptr != buf + k) return std::nullopt;
     if (res.ec == std::errc::result_out_of_range) {
         // Too small underflows to zero; too large does not convert.
-        const auto e = c.find('e');
-        if (e == std::string::npos || c[e + 1] != '-') return std::nullopt;
-        return c[0] == '-' ? -0.0 : 0.0;
+        if (!espNegativo) return std::nullopt;
+        return buf[0] == '-' ? -0.0 : 0.0;
     }
     if (res.ec != std::errc()) return std::nullopt;
     if (!std::isfinite(v)) return std::nullopt;

@@ -24,6 +24,10 @@ double Fix(double v);
 // General number text of a Single: at most 7 significant digits, no trailing
 // zeros, no grouping, decimal comma ("1,05", "0,0176", "0", "0,6666667").
 std::string SngToText(float v);
+// The same text written into `out`, which holds at least kMaxTestoNumero
+// bytes; returns its length (for callers that write thousands of them).
+inline constexpr size_t kMaxTestoNumero = 40;
+size_t SngToText(float v, char* out);
 // The same for a double with 15 significant digits (used in messages).
 std::string DblToText(double v);
 std::string IntToText(int v);

@@ -45,7 +45,7 @@ void CampoNumerico::ImpostaTestoU8(const std::string& s) { setText(Qs(s)); }
 bool CampoNumerico::Verifica() {
     if (!limiti_) return true;
     const std::optional<float> v = Valore();
-    if (v && !(*v < limiti_->minimo) && !(*v > limiti_->massimo)) return true;
+    if (v && limiti_->Accetta(*v)) return true;
     Piattaforma::MsgBox(Qs(limiti_->messaggio), mb::OkOnly + mb::Exclamation, Qs(limiti_->titolo));
     SetGiallo(true);
     setText(Qs(limiti_->predefinito));

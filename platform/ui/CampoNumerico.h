@@ -33,6 +33,8 @@
 
 #include <QLineEdit>
 
+#include "platform/core/Limiti.h"
+
 class LostFocus;
 
 class CampoNumerico : public QLineEdit {
@@ -42,12 +44,7 @@ public:
 
     // The values a field takes (both ends accepted) and what a refused one
     // brings: the message box's text and title, and the text put back.
-    struct Limiti {
-        float minimo, massimo;
-        const char* messaggio;
-        const char* titolo;
-        const char* predefinito;
-    };
+    using Limiti = LimiteCampo;
 
     explicit CampoNumerico(QWidget* parent = nullptr, int limite = 4, Tipo tipo = Tipo::Numero);
 

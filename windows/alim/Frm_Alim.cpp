@@ -7,23 +7,8 @@
 
 #include "engine/InputAlim.h"
 #include "engine/ModRoutine.h"
+#include "files/LimitiCampi.h"
 #include "platform/ui/Ui.h"
-
-namespace {
-
-constexpr const char* TITOLO_AVV = "Verifica Inserzione Parametri Avvolgimento";
-
-using Limiti = CampoNumerico::Limiti;
-constexpr Limiti kPriVolt{0.1f, 9999.0f, "Tensione Avvolgimento Primario Fuori Limiti", TITOLO_AVV,
-                          "240"};
-constexpr Limiti kSecVolt{0.1f, 9999.0f, "Tensione Avvolgimento Secondario Fuori Limiti",
-                          TITOLO_AVV, "150"};
-constexpr Limiti kSecAmp{0.001f, 999.0f, "Corrente Avvolgimento Secondario Fuori Limiti",
-                         TITOLO_AVV, "0,5"};
-constexpr Limiti kSecPot{0.1f, 9999.0f, "Potenza Avvolgimento Secondario Fuori Limiti", TITOLO_AVV,
-                         "100"};
-
-}  // namespace
 
 Frm_Alim::Frm_Alim(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic, parent) {
     Descrizione k;
@@ -42,16 +27,16 @@ Frm_Alim::Frm_Alim(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic, pare
         RicalcolaPotenza(ui.Txt_SecAmp[i], ui.Txt_SecVolt[i], ui.Txt_SecPot[i]);
     };
     k.pri.campi = {{&ui.Txt_PriVolt, "Txt_PriVolt", "Tensione (V)",
-                    "Indicare la Tensione Avvolgimento Primario", 4, kPriVolt, {}}};
+                    "Indicare la Tensione Avvolgimento Primario", 4, campialim::PriVolt, {}}};
     k.pri.risultati = {{&ui.Lbl_PriPot, "Lbl_PriPot", "Potenza (VA)"},
                        {&ui.Lbl_PriAmp, "Lbl_PriAmp", "Corrente (A)"},
                        {&ui.Lbl_PriSpire, "Lbl_PriSpire", "Spire (n°)"}};
     k.sec.campi = {{&ui.Txt_SecVolt, "Txt_SecVolt", "Tens. a Carico (V)",
-                    "Indicare la Tensione Avvolgimento Secondario", 4, kSecVolt, corrente},
+                    "Indicare la Tensione Avvolgimento Secondario", 4, campialim::SecVolt, corrente},
                    {&ui.Txt_SecAmp, "Txt_SecAmp", "Corrente (A)",
-                    "Indicare la Corrente Avvolgimento Secondario", 5, kSecAmp, potenza},
+                    "Indicare la Corrente Avvolgimento Secondario", 5, campialim::SecAmp, potenza},
                    {&ui.Txt_SecPot, "Txt_SecPot", "Potenza (VA)",
-                    "Indicare la Potenza Avvolgimento Secondario", 4, kSecPot, corrente}};
+                    "Indicare la Potenza Avvolgimento Secondario", 4, campialim::SecPot, corrente}};
     k.sec.risultati = {{&ui.Lbl_SecVoltVuoto, "Lbl_SecVoltVuoto", "Tens. a Vuoto (V)"},
                        {&ui.Lbl_SecSpire, "Lbl_SecSpire", "Spire (n°)"}};
     Costruisci(k, ui);

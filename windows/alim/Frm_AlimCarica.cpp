@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QRadioButton>
 
+#include "files/LimitiCampi.h"
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
 #include "windows/alim/Frm_Alim.h"
@@ -33,11 +34,12 @@ void Frm_Alim::Form_Load() {
     d.LamCdP = 1.5f;
     ui.Txt_LamCdP->ImpostaTestoU8(num::SngToText(d.LamCdP));
 
-    Riempi(ui.Cmb_Induzione, 30, 0.1, 0.1, "0.0", 9);
-    Riempi(ui.Cmb_Frequenza, 2, 50, 10, "0", 0);
-    Riempi(ui.Cmb_Densita, 18, 0.5, 0.5, "0.0", 4);
-    Riempi(ui.Cmb_PriNumAvv, NUM_AVV, 1, 1, "0", 0);
-    Riempi(ui.Cmb_SecNumAvv, NUM_AVV, 1, 1, "0", 0);
+    Riempi(ui.Cmb_Induzione, campialim::Induzione);
+    Riempi(ui.Cmb_Frequenza, campialim::Frequenza);
+    Riempi(ui.Cmb_Densita, campialim::Densita);
+    const ListaNumerica conteggio{1, 1, NUM_AVV, "0", 0};
+    Riempi(ui.Cmb_PriNumAvv, conteggio);
+    Riempi(ui.Cmb_SecNumAvv, conteggio);
 
     d.ConoscoPotenza = VERO;
     d.RochScelto = 0;

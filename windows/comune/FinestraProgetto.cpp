@@ -35,9 +35,6 @@ constexpr int kAltRiga = 255;
 
 constexpr const char* TITOLO_LIMITI = "Controllo Parametri Fuori Limite";
 
-constexpr CampoNumerico::Limiti kLamCdP{0.1f, 999.0f, "Cifra di Perdita Lamierino Fuori Limiti",
-                                        "Verifica Inserzione Parametri Lamierino", "1,5"};
-
 QColor ColoreDi(inputalim::ColoreCollegamento c, const QWidget* w) {
     switch (c) {
         case inputalim::ColoreCollegamento::Verde: return QColor(0, 255, 0);
@@ -438,7 +435,7 @@ void FinestraProgetto::CostruisciPaginaRocchetto(QGroupBox* p2) {
 // ------------------------------------------------------------------ numeric fields
 
 void FinestraProgetto::CollegaCampi(const Descrizione& k) {
-    c_->Txt_LamCdP->ImpostaLimiti(kLamCdP);
+    c_->Txt_LamCdP->ImpostaLimiti(CAMPO_LAM_CDP);
     c_->Txt_LamCdP->ImpostaControllo([this] { Txt_LamCdP_LostFocus(); });
     // Every winding field: its range check, what follows from it, then a
     // calculation, which always ends the check.
@@ -694,11 +691,10 @@ void FinestraProgetto::CaricaLibrerie() {
     d.RochIsoStrH = d.RochIsoStrI = d.RochIsoStrL = 0.2f;
 }
 
-void FinestraProgetto::Riempi(QComboBox* c, int n, double primo, double passo, const char* maschera,
-                              int scelto) {
+void FinestraProgetto::Riempi(QComboBox* c, const ListaNumerica& l) {
     c->clear();
-    for (int k = 0; k < n; ++k) c->addItem(Qs(num::Format(primo + passo * k, maschera)));
-    c->setCurrentIndex(scelto);
+    for (int k = 0; k < l.voci; ++k) c->addItem(Qs(num::Format(l.primo + l.passo * k, l.maschera)));
+    c->setCurrentIndex(l.scelto);
 }
 
 // ------------------------------------------------------------------ commands and menu

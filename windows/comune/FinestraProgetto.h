@@ -28,6 +28,7 @@
 #include <QString>
 
 #include "engine/InputAlim.h"
+#include "files/LimitiCampi.h"
 #include "engine/ModuleDIC.h"
 #include "platform/ui/CampoNumerico.h"
 #include "windows/comune/ListaCoefKCombo.h"
@@ -267,9 +268,8 @@ protected:
     // Default lamination and wire libraries (first lamination, wire table
     // copied to every winding), the bobbins cleared and default insulation.
     void CaricaLibrerie();
-    // Fills a list with the texts of first, first + passo, ... (n items).
-    static void Riempi(QComboBox* c, int n, double primo, double passo, const char* maschera,
-                       int scelto);
+    // Fills a list with the texts of first, first + step, ... and selects its item.
+    static void Riempi(QComboBox* c, const ListaNumerica& l);
     // Secondary current = power / voltage (text left as it is when the
     // voltage is 0 or no number); power = current x voltage, one decimal.
     static void RicalcolaCorrente(CampoNumerico* pot, CampoNumerico* volt, CampoNumerico* amp);

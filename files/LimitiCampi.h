@@ -1,0 +1,66 @@
+// The ranges of the values a user can type, in one place: the fields and lists
+// of the design windows and the cells of the library editors take their limits
+// from here, and so do the checks of an opened project or library, which must
+// not let in what no field would have accepted.
+#pragma once
+
+#include <array>
+
+#include "platform/core/Limiti.h"
+
+// A list of numbers first, first + step, ... (voci items), shown through a mask.
+struct ListaNumerica {
+    double primo, passo;
+    int voci;
+    const char* maschera;
+    int scelto;  // item selected at load
+    Limite Estremi() const {
+        return {static_cast<float>(primo), static_cast<float>(primo + passo * (voci - 1))};
+    }
+};
+
+// The iron-loss figure, one field of every design window.
+inline constexpr LimiteCampo CAMPO_LAM_CDP{0.1f, 999.0f, "Cifra di Perdita Lamierino Fuori Limiti",
+                                           "Verifica Inserzione Parametri Lamierino", "1,5"};
+
+// ---------------------------------------------------------------- single-phase window
+
+namespace campialim {
+
+inline constexpr const char* TITOLO_AVV = "Verifica Inserzione Parametri Avvolgimento";
+
+inline constexpr LimiteCampo LamCdP = CAMPO_LAM_CDP;
+inline constexpr LimiteCampo PriVolt{0.1f, 9999.0f, "Tensione Avvolgimento Primario Fuori Limiti",
+                                     TITOLO_AVV, "240"};
+inline constexpr LimiteCampo SecVolt{0.1f, 9999.0f, "Tensione Avvolgimento Secondario Fuori Limiti",
+                                     TITOLO_AVV, "150"};
+inline constexpr LimiteCampo SecAmp{0.001f, 999.0f, "Corrente Avvolgimento Secondario Fuori Limiti",
+                                    TITOLO_AVV, "0,5"};
+inline constexpr LimiteCampo SecPot{0.1f, 9999.0f, "Potenza Avvolgimento Secondario Fuori Limiti",
+                                    TITOLO_AVV, "100"};
+
+inline constexpr ListaNumerica Induzione{0.1, 0.1, 30, "0.0", 9};
+inline constexpr ListaNumerica Frequenza{50, 10, 2, "0", 0};
+inline constexpr ListaNumerica Densita{0.5, 0.5, 18, "0.0", 4};
+
+}  // namespace campialim
+
+// ---------------------------------------------------------------- library editors
+
+// Cells of a lamination row, in the order of CellaLam (the name has none).
+inline constexpr std::array<Limite, 9> LIMITI_CELLE_LAM{{
+    {5.0f, 9999.0f},   // A
+    {5.0f, 9999.0f},   // B
+    {5.0f, 999.0f},    // C
+    {5.0f, 999.0f},    // D
+    {5.0f, 9999.0f},   // E
+    {5.0f, 999.0f},    // F
+    {5.0f, 999.0f},    // G
+    {0.0f, 0.0f},      // name: a text
+    {0.01f, 9999.0f},  // weight of 10 mm of laminations
+}};
+
+inline constexpr Limite LIMITE_DIAMETRO_FILO{0.001f, 100.0f};  // bare and enamelled, mm
+inline constexpr Limite LIMITE_KF_RAME{1.0f, 2.0f};
+inline constexpr Limite LIMITE_OHM_RAME{0.001f, 2.0f};
+inline constexpr Limite LIMITE_PESSPE_RAME{3.0f, 15.0f};

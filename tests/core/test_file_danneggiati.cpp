@@ -1,0 +1,318 @@
+// Damaged, hostile and awkward files: what reading and saving must survive
+// without hanging, without taking a bad file for a good one and without
+// losing a file.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <future>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "FakeSinks.h"
+#include "LibrerieSupport.h"
+#include "engine/ModuleDIC.h"
+#include "files/LibLam.h"
+#include "files/LibRame.h"
+#include "files/RecordFile.h"
+#include "platform/core/Numeri.h"
+
+namespace fs = std::filesystem;
+using libtest::Byte;
+using libtest::Cartella;
+using Testi = std::vector<std::string>;
+
+namespace {
+
+const std::string kLibreria = MARLOVINE_TEST_LIBRERIA;
+
+// Runs f within two seconds or fails; a read that blocks is the fault itself.
+template <class F>
+auto EntroDueSecondi(F f, const std::function<void()>& sblocca = [] {}) {
+    auto fut = std::async(std::launch::async, f);
+    if (fut.wait_for(std::chrono::seconds(2)) != std::future_status::ready) {
+        ADD_FAILURE() << "the read did not return";
+        sblocca();
+    }
+    return fut.get();
+}
+
+void Copia(const std::string& da, const std::string& a) {
+    fs::copy_file(da, a, fs::copy_options::overwrite_existing);
+}
+
+// The file's records with record k (0-based) replaced by `testo`.
+void CambiaRecord(const std::string& f, int lung, int n, int k, const std::string& testo) {
+    std::vector<std::string> rec(static_cast<size_t>(n));
+    ASSERT_TRUE(recfile::Leggi(f, lung, n, rec.data()).ok);
+    rec[static_cast<size_t>(k)] = testo;
+    ASSERT_TRUE(recfile::Scrivi(f, lung, n, rec.data()).ok);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- reading
+
+TEST(FileDanneggiati, OnlyARegularFileIsReadAndNeverMoreThanTheRecordsAsked) {
+    Cartella tmp;
+    const std::string fifo = tmp.File("fifo.lam");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string enorme = tmp.File("enorme.wir");  // 1 GB, sparse: zero bytes
+    {
+        const int fd = ::open(enorme.c_str(), O_WRONLY | O_CREAT, 0600);
+        ASSERT_EQ(::ftruncate(fd, off_t{1} << 30), 0);
+        ::close(fd);
+    }
+    struct Caso {
+        std::string file;
+        bool ok;
+    };
+    for (const Caso& c : {Caso{fifo, false}, Caso{"/dev/zero", false}, Caso{tmp.File(""), false},
+                          Caso{enorme, true}}) {
+        SCOPED_TRACE(c.file);
+        Testi rec(300, "prima");
+        const recfile::Esito e = EntroDueSecondi(
+            [&] { return recfile::Leggi(c.file, 20, 300, rec.data()); },
+            [&] { ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK)); });
+        EXPECT_EQ(e.ok, c.ok) << e.messaggio;
+        EXPECT_EQ(e.presenti, c.ok ? 300 : 0);
+        EXPECT_EQ(rec[299], c.ok ? "" : "prima");
+    }
+
+    // The library openers refuse them with their own message, the design unchanged.
+    for (const std::string& f : {fifo, std::string("/dev/zero")}) {
+        auto d = std::make_unique<ModuleDIC>();
+        d->LamC[0] = 20;
+        d->FiloNudo[0][0] = 0.5f;
+        d->NomeLibLam = "prima.lam";
+        FakeMessaggi msg;
+        d->FileLibreria = f;
+        EXPECT_FALSE(EntroDueSecondi([&] { return ApriLibreriaLamierini(*d, msg); }));
+        EXPECT_FALSE(EntroDueSecondi([&] { return LeggiLibreriaRame(*d, msg); }));
+        EXPECT_EQ(msg.boxes.size(), 2u);
+        EXPECT_EQ(d->LamC[0], 20.0f);
+        EXPECT_EQ(d->FiloNudo[0][0], 0.5f);
+        EXPECT_EQ(d->NomeLibLam, "prima.lam");
+    }
+}
+
+// Each damaged library is refused with the reader's message; the table, the
+// names and the buffer stay as they were.
+TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
+    Cartella tmp;
+    const std::string lam = kLibreria + "/LamMantelloStandard.lam";
+    const std::string wir = kLibreria + "/LibRame1.wir";
+    struct Caso {
+        const char* nome;
+        std::function<void(const std::string&)> prepara;
+    };
+    const auto vuoto = [](const std::string& f) { std::ofstream(f, std::ios::binary).flush(); };
+    const auto daLam = [&](const std::string& f) { Copia(lam, f); };
+    const auto daWir = [&](const std::string& f) { Copia(wir, f); };
+    const auto cambia = [](std::function<void(const std::string&)> base, int lung, int n, int k, const char* t) {
+        return [=](const std::string& f) {
+            base(f);
+            CambiaRecord(f, lung, n, k, t);
+        };
+    };
+    const auto tronca = [](std::function<void(const std::string&)> base, uintmax_t byte) {
+        return [=](const std::string& f) {
+            base(f);
+            fs::resize_file(f, byte);
+        };
+    };
+    const std::vector<Caso> lamierini = {
+        {"vuoto.lam", vuoto},
+        {"filo.lam", daWir},                                    // a wire library: 150 records of 40 bytes
+        {"corto.lam", tronca(daLam, 180 * 40)},                 // the kind caption missing
+        {"nan.lam", cambia(daLam, 40, 200, 3, "NaN")},          // C of row 0
+        {"enorme.lam", cambia(daLam, 40, 200, 12, "1E+38")},    // B of row 1
+        {"negativo.lam", cambia(daLam, 40, 200, 24, "-1000")},  // D of row 2
+        {"minimo.lam", cambia(daLam, 40, 200, 3, "1E-45")},     // C of row 0: not a normal number
+        {"peso.lam", cambia(daLam, 40, 200, 9, ",")},           // weight of row 0
+    };
+    for (const Caso& c : lamierini) {
+        SCOPED_TRACE(c.nome);
+        const std::string f = tmp.File(c.nome);
+        c.prepara(f);
+        auto d = std::make_unique<ModuleDIC>();
+        for (int i = 0; i < 18; ++i) d->LamC[i] = d->LamA[i] = d->LamAxB[i] = 7;
+        d->LamTipoDescr = "prima";
+        d->NomeLibLam = "prima.lam";
+        d->Rec[0] = "buffer";
+        d->FileLibreria = f;
+        FakeMessaggi msg;
+        EXPECT_FALSE(ApriLibreriaLamierini(*d, msg));
+        EXPECT_EQ(msg.Testi(), Testi{"Errore di Aperture File Libreria"});
+        for (int i = 0; i < 18; ++i) EXPECT_EQ(d->LamC[i] + d->LamA[i] + d->LamAxB[i], 21.0f) << i;
+        EXPECT_EQ((Testi{d->LamTipoDescr, d->NomeLibLam, d->Rec[0]}), (Testi{"prima", "prima.lam", "buffer"}));
+    }
+
+    const std::vector<Caso> fili = {
+        {"vuoto.wir", vuoto},
+        {"corto.wir", tronca(daWir, 268 * 20)},                  // the specific weight missing
+        {"nan.wir", cambia(daWir, 20, 300, 1, "NaN")},           // bare diameter of row 1
+        {"vuota.wir", cambia(daWir, 20, 300, 40, "")},           // enamelled diameter of row 2
+        {"enorme.wir", cambia(daWir, 20, 300, 79, "1E+38")},     // resistance of row 0
+        {"peso.wir", cambia(daWir, 20, 300, 85, "-1000")},       // weight of row 1
+        {"sezione.wir", cambia(daWir, 20, 300, 76, "1E-45")},    // section of row 0
+        {"grosso.wir", cambia(daWir, 20, 300, 2, "101")},        // beyond the editor's 100 mm
+        {"kf.wir", cambia(daWir, 20, 300, 266, "0,5")},          // Kf below 1
+        {"lamierino.wir", daLam},                                // lengths above 18
+    };
+    for (const Caso& c : fili) {
+        SCOPED_TRACE(c.nome);
+        const std::string f = tmp.File(c.nome);
+        c.prepara(f);
+        auto d = std::make_unique<ModuleDIC>();
+        for (int r = 0; r < 38; ++r) d->FiloNudo[r][3] = d->ResistenzaFilo[r][3] = 2;
+        d->NumAvvScelto = 3;
+        d->NumElementi = 39;
+        d->NomeLibRame[3] = d->UltimaLibRame = "prima.wir";
+        d->KfRame[0][0] = 1.5f;
+        d->FileLibreria = f;
+        FakeMessaggi msg;
+        EXPECT_FALSE(LeggiLibreriaRame(*d, msg));
+        ASSERT_EQ(msg.boxes.size(), 1u);
+        EXPECT_EQ(msg.boxes[0].titolo, "Libreria Filo Rame Smaltato");
+        for (int r = 0; r < 38; ++r) EXPECT_EQ(d->FiloNudo[r][3] + d->ResistenzaFilo[r][3], 4.0f) << r;
+        EXPECT_EQ((Testi{d->NomeLibRame[3], d->UltimaLibRame}), (Testi{"prima.wir", "prima.wir"}));
+        EXPECT_EQ(d->NumElementi, 39);
+        EXPECT_EQ(d->KfRame[0][0], 1.5f);
+    }
+}
+
+// ---------------------------------------------------------------- saving
+
+TEST(FileDanneggiati, SaveRefusesAReadOnlyFileAndFollowsASymbolicLink) {
+    Cartella tmp;
+    const Testi nuovi(300, "nuovo");
+    const std::string vecchio(6000, 'v');
+    const auto scrivi = [](const std::string& f, const std::string& b) { std::ofstream(f, std::ios::binary) << b; };
+
+    const std::string sola = tmp.File("sola.wir");
+    scrivi(sola, vecchio);
+    fs::permissions(sola, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const recfile::Esito e = recfile::Scrivi(sola, 20, 300, nuovi.data());
+    EXPECT_FALSE(e.ok);
+    EXPECT_EQ(e.messaggio, "Il File " + sola + " è di sola lettura");
+    EXPECT_EQ(Byte(sola), vecchio);
+
+    // The link stays a link; the file it names takes the new content.
+    fs::create_directory(tmp.File("vero"));
+    const std::string vero = tmp.File("vero/lib.wir");
+    scrivi(vero, vecchio);
+    fs::permissions(vero, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const std::string link = tmp.File("link.wir");
+    fs::create_symlink("vero/lib.wir", link);
+    ASSERT_TRUE(recfile::Scrivi(link, 20, 300, nuovi.data()).ok);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::read_symlink(link), "vero/lib.wir");
+    EXPECT_EQ(fs::file_size(vero), 6000u);
+    EXPECT_EQ(Byte(vero).substr(0, 7), std::string("\x05\x00nuovo", 7));
+    EXPECT_EQ(fs::status(vero).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // A link to a read-only file is refused like the file itself.
+    fs::permissions(vero, fs::perms::owner_read);
+    EXPECT_FALSE(recfile::Scrivi(link, 20, 300, nuovi.data()).ok);
+}
+
+TEST(FileDanneggiati, TemporaryFilesOfAnInterruptedSaveAreRemovedByTheNext) {
+    Cartella tmp;
+    const std::string f = tmp.File("prog.tmf");
+    // A process that has ended, and one still running (our parent).
+    const pid_t figlio = ::fork();
+    if (figlio == 0) ::_exit(0);
+    ::waitpid(figlio, nullptr, 0);
+    const std::string orfano = recfile::NomeTemporaneo(f, figlio, 3);
+    const std::string vivo = recfile::NomeTemporaneo(f, ::getppid(), 0);
+    const std::string altro = recfile::NomeTemporaneo(tmp.File("altro.tmf"), figlio, 0);
+    const std::string estraneo = f + ".tmp_appunti";
+    for (const std::string& t : {orfano, vivo, altro, estraneo}) std::ofstream(t) << "x";
+
+    const Testi rec(10, "a");
+    ASSERT_TRUE(recfile::Scrivi(f, 100, 10, rec.data()).ok);
+    EXPECT_FALSE(fs::exists(orfano));
+    for (const std::string& t : {vivo, altro, estraneo}) EXPECT_TRUE(fs::exists(t)) << t;
+    EXPECT_EQ(fs::file_size(f), 1000u);
+    int file = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(tmp.File(""))) ++file;
+    EXPECT_EQ(file, 4);  // the project, the live writer's, the other file's and the unrelated one
+}
+
+// ---------------------------------------------------------------- number texts
+
+namespace {
+
+// The general text as it was written before the conversion was rebuilt on
+// to_chars: printf's digits, then the runtime's plain or exponent form.
+std::string TestoConPrintf(double v, int prec) {
+    if (std::isnan(v)) return "NaN";
+    if (std::isinf(v)) return v < 0 ? "-Inf" : "Inf";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", prec - 1, std::fabs(v));
+    const std::string s(buf);
+    const auto e = s.find('e');
+    std::string digits;
+    for (size_t i = 0; i < e; ++i)
+        if (s[i] != '.') digits += s[i];
+    int exp = std::atoi(s.c_str() + e + 1);
+    if (digits.find_first_not_of('0') == std::string::npos) exp = 0;
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    if (digits == "0") return "0";
+    std::string out = v < 0 ? "-" : "";
+    if (exp < -4 || exp >= prec) {
+        out += digits[0];
+        if (digits.size() > 1) out += "," + digits.substr(1);
+        char x[16];
+        std::snprintf(x, sizeof x, "E%c%02d", exp < 0 ? '-' : '+', std::abs(exp));
+        return out + x;
+    }
+    if (exp < 0) return out + "0," + std::string(static_cast<size_t>(-exp - 1), '0') + digits;
+    const size_t nInt = static_cast<size_t>(exp) + 1;
+    if (digits.size() <= nInt) return out + digits + std::string(nInt - digits.size(), '0');
+    return out + digits.substr(0, nInt) + "," + digits.substr(nInt);
+}
+
+}  // namespace
+
+TEST(FileDanneggiati, NumberTextsStayByteIdenticalAndReadBackAsStrtodReadsThem) {
+    std::mt19937 g(19);
+    std::uniform_int_distribution<uint32_t> bit;
+    std::uniform_int_distribution<int> esp(-12, 12);
+    std::uniform_real_distribution<double> mant(-10, 10);
+    for (int i = 0; i < 100000; ++i) {
+        // Every bit pattern of a Single, and values of the sizes a design holds.
+        uint32_t b = bit(g);
+        float f;
+        std::memcpy(&f, &b, sizeof f);
+        if (i % 2) f = static_cast<float>(mant(g) * std::pow(10.0, esp(g)));
+        const std::string atteso = TestoConPrintf(f, 7);
+        ASSERT_EQ(num::SngToText(f), atteso) << b;
+        char buf[num::kMaxTestoNumero];
+        ASSERT_EQ(std::string(buf, num::SngToText(f, buf)), atteso);
+        const double dd = mant(g) * std::pow(10.0, esp(g) * 2);
+        ASSERT_EQ(num::DblToText(dd), TestoConPrintf(dd, 15));
+
+        // Reading: the same double as strtod of the text with a point.
+        if (!std::isfinite(f)) continue;
+        std::string punto = atteso;
+        for (char& ch : punto)
+            if (ch == ',') ch = '.';
+        const auto letto = num::TextToDbl(atteso);
+        ASSERT_TRUE(letto) << atteso;
+        ASSERT_EQ(*letto, std::strtod(punto.c_str(), nullptr)) << atteso;
+    }
+}
