@@ -214,16 +214,6 @@ private slots:
         QVERIFY(c->hasFocus());
     }
 
-    void valueReadsDecimalComma() {
-        CampoNumerico c;
-        for (auto [testo, valore] : {std::pair{",5", 0.5f}, {"5,", 5.0f}, {"12,5", 12.5f}}) {
-            c.setText(QString::fromLatin1(testo));
-            QVERIFY2(c.Valore() == valore, testo);
-        }
-        c.setText(QStringLiteral(","));
-        QVERIFY(!c.Valore().has_value());
-    }
-
     // Text brought in without typing passes the same filter (field limit 4).
     void pasteDropAndInputMethod_data() {
         QTest::addColumn<QString>("via");
@@ -425,50 +415,27 @@ private slots:
         QCOMPARE(box->defaultButton()->text(), ok ? QStringLiteral("OK") : QStringLiteral("Sì"));
     }
 
-    // The message fake other tests rely on: queued answers, unexpected boxes recorded.
-    void fakeMessagesAnswerFromQueue() {
+    // A field given its range: a value within it (ends included) is taken;
+    // one outside, or no number, brings the range's message, the yellow
+    // background and the default text.
+    void rangeCheck() {
         FakeMessaggiUi msg;
-        msg.Attendi(mb::No);
-        QCOMPARE(Piattaforma::MsgBox(QStringLiteral("Vuoi Salvare?"), mb::YesNo + mb::Question, QStringLiteral("C")),
-                 mb::No);
-        QCOMPARE(msg.Ultimo(), QStringLiteral("Vuoi Salvare?"));
-        QCOMPARE(msg.boxes.back().stile, mb::YesNo + mb::Question);
-        msg.falliscePerInattesi = false;  // so this test can look at it
-        QCOMPARE(Piattaforma::MsgBox(QStringLiteral("strano"), mb::OkOnly, QStringLiteral("t")), mb::Ok);
-        QCOMPARE(msg.inattesi.size(), size_t(1));
-
-    }
-
-    void watchdog() {
-        // A real box nobody answers is closed and recorded.
-        Sorveglianza sentinella(20);
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Titolo"), QStringLiteral("nessuno risponde"));
-        box.exec();  // would hang without the watchdog
-        QCOMPARE(sentinella.chiusi.size(), 1);
-        QVERIFY(sentinella.chiusi.first().contains(QStringLiteral("nessuno risponde")));
-        sentinella.chiusi.clear();
-        guardia_->chiusi.clear();  // the test's own watchdog may have seen it too
-
-        // A design window the test shows modally and closes itself, after
-        // several watchdog periods, is not taken for an unanswered box.
-        QMainWindow w;
-        bool apertaAllaFine = false;
-        QTimer::singleShot(300, &w, [&] {
-            apertaAllaFine = w.isVisible();
-            w.close();
-        });
-        MostraModale(&w);
-        QVERIFY(apertaAllaFine);
-        QVERIFY(sentinella.chiusi.isEmpty());
-        QVERIFY(guardia_->chiusi.isEmpty());
-        // One left open past its time is closed and recorded.
-        Sorveglianza breve(20, 100);
-        QTimer::singleShot(2000, &w, [&] { w.close(); });
-        MostraModale(&w);
-        QCOMPARE(breve.chiusi.size(), 1);
-        breve.chiusi.clear();
-        sentinella.chiusi.clear();
-        guardia_->chiusi.clear();
+        CampoNumerico c;
+        QVERIFY(c.Verifica());   // no range: every text
+        c.ImpostaLimiti({0.1f, 999.0f, "Fuori Limiti", "Verifica", "1,5"});
+        for (const char* testo : {"0,1", "999", "2"}) {
+            c.setText(testo);
+            QVERIFY2(c.Verifica() && !c.Giallo() && c.text() == testo, testo);
+        }
+        for (const char* testo : {"0,09", "1000", ",", ""}) {
+            msg.Attendi();
+            c.SetGiallo(false);
+            c.setText(testo);
+            QVERIFY2(!c.Verifica() && c.Giallo() && c.text() == QStringLiteral("1,5"), testo);
+            QCOMPARE(msg.Ultimo(), QStringLiteral("Fuori Limiti"));
+            QCOMPARE(msg.UltimoTitolo(), QStringLiteral("Verifica"));
+            QCOMPARE(msg.boxes.back().stile, mb::OkOnly + mb::Exclamation);
+        }
     }
 
     void yellowAndWhiteBackground() {

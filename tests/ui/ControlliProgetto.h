@@ -1,0 +1,115 @@
+// The controls every design window has, by name, with their captions and
+// tooltips, and the fixture of a design window's tests: each window's test
+// checks this table and adds its own rows.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTabBar>
+#include <QtTest>
+
+#include "UiTestSupport.h"
+#include "engine/ModuleDIC.h"
+
+// A control and what it shows; an empty text is not checked. An array's name
+// stands for its elements 0..n-1 (n from the window).
+struct VoceControllo {
+    const char* nome;
+    const char* testo = "";    // caption, title or (menu) text
+    const char* tooltip = "";
+    bool array = false;
+};
+
+inline const std::vector<VoceControllo>& ControlliComuni() {
+    static const std::vector<VoceControllo> t = {
+        {"Cmb_PriNumAvv"}, {"Cmb_SecNumAvv"}, {"Cmd_Schema", "Vedi Schema"},
+        {"TabStrip1"}, {"TabStrip2"}, {"TabStrip3"}, {"StatusBar1"},
+        {"Frm_PriAvv", "", "", true}, {"Frm_SecAvv", "", "", true},
+        {"Cmd_PriAvv", "I", "Modifico Tipo di Collegamento", true},
+        {"Cmd_SecAvv", "I", "Modifico Tipo di Collegamento", true},
+        {"Cmd_PriFiloRame", "φ", "Modifico Filo Rame", true},
+        {"Cmd_SecFiloRame", "φ", "Modifico Filo Rame", true},
+        {"Cmd_PriRoch", "", "", true}, {"Cmd_SecRoch", "", "", true},
+        {"Lbl_PriFiloNudo", "", "", true}, {"Lbl_PriFiloIsol", "", "", true},
+        {"Lbl_PriLung", "", "", true}, {"Lbl_PriPeso", "", "", true}, {"Lbl_PriDens", "", "", true},
+        {"Lbl_PriPotPer", "", "", true}, {"Lbl_PriIng", "", "", true}, {"Lbl_PriSpSt", "", "", true},
+        {"Lbl_PriStrati", "", "", true}, {"Lbl_PriIso", "", "", true}, {"Lbl_PriRes", "", "", true},
+        {"Lbl_SecFiloNudo", "", "", true}, {"Lbl_SecFiloIsol", "", "", true},
+        {"Lbl_SecLung", "", "", true}, {"Lbl_SecPeso", "", "", true}, {"Lbl_SecDens", "", "", true},
+        {"Lbl_SecPotPer", "", "", true}, {"Lbl_SecIng", "", "", true}, {"Lbl_SecSpSt", "", "", true},
+        {"Lbl_SecStrati", "", "", true}, {"Lbl_SecIso", "", "", true}, {"Lbl_SecRes", "", "", true},
+        {"FrameLam(1)"},
+        {"FrameLam(2)", "Scelta Rocchetto  Scelta Spessore Isolante   e   Ingombro Totale"},
+        {"Cmb_Frequenza"}, {"Cmb_Induzione"}, {"Cmb_Densita"},
+        {"Frame1", "Conosco:"},
+        {"Opt_Lam", "Lamierini", "Conosco il Pacco Lamierini e Calcolo il range di Potenza Disponibile"},
+        {"Opt_Pot", "Potenza",
+         "Conosco la Potenza degli Avvolgimenti Secondari e Calcolo il Pacco Lamierini"},
+        {"Cmd_Lamierino", "Tipo Lamierino", "Modifico il Lamierino"},
+        {"Lbl_Lamierino"}, {"Lbl_C"}, {"Lbl_SP"}, {"Lbl_SE"}, {"Lbl_SF"}, {"Lbl_LamPesoPacco"},
+        {"Txt_LamCdP"}, {"Lbl_LamPF"}, {"Lbl_PotMin"}, {"Lbl_PotMax"},
+        {"Cmd_Rocchetto", "Tipo Rocchetto", "Modifico il Rocchetto"},
+        {"Lbl_RochTipo"}, {"Lbl_RochC"}, {"Lbl_RochSp"}, {"Lbl_RochGolaH"}, {"Lbl_RochGolaI"},
+        {"Lbl_RochGolaL"},
+        {"Cmd_Isolanti", "Spessore Isolante", "Modifico lo Spessore Isolante"},
+        {"Lbl_RochIngKi"}, {"Lbl_RochIsoAvvH"}, {"Lbl_RochIsoAvvI"}, {"Lbl_RochIsoAvvL"},
+        {"Lbl_RochIsoStrH"}, {"Lbl_RochIsoStrI"}, {"Lbl_RochIsoStrL"},
+        {"Lbl_IngGolaH1"}, {"Lbl_IngGolaI1"}, {"Lbl_IngGolaL1"}, {"Lbl_IngGolaH2"},
+        {"Lbl_IngGolaI2"}, {"Lbl_IngGolaL2"}, {"Lbl_PotTotPers"},
+        {"MnuFile", "&File"}, {"MnuFileNuovo", "&Nuovo"}, {"MnuFileApri", "&Apri"},
+        {"MnuFileChiudi", "&Chiudi"}, {"MnuFileSalva", "&Salva"},
+        {"MnuFileImpostaStampante", "&Imposta Stampante"}, {"MnuFileEsci", "&Esci"},
+        {"Help", "&?"}, {"MnuAbout", "&About"},
+    };
+    return t;
+}
+
+// Checks every row on window w, whose arrays have n elements.
+inline void VerificaControlli(QWidget* w, const std::vector<VoceControllo>& righe, int n) {
+    for (const VoceControllo& v : righe) {
+        for (int i = 0; i < (v.array ? n : 1); ++i) {
+            const QString nome = v.array ? NomeIndice(v.nome, i) : QString::fromUtf8(v.nome);
+            if (nome.isEmpty()) {   // the window itself
+                QCOMPARE(w->windowTitle(), QString::fromUtf8(v.testo));
+                continue;
+            }
+            QObject* o = Figlio<QObject>(w, nome);
+            if (!o) return;
+            QString testo = o->property("text").toString();
+            if (auto* g = qobject_cast<QGroupBox*>(o)) testo = g->title();
+            if (auto* m = qobject_cast<QMenu*>(o)) testo = m->title();
+            if (*v.testo) QVERIFY2(testo == QString::fromUtf8(v.testo), qPrintable(nome + ": " + testo));
+            if (*v.tooltip)
+                QVERIFY2(o->property("toolTip").toString() == QString::fromUtf8(v.tooltip),
+                         qPrintable(nome + " tooltip"));
+        }
+    }
+}
+
+// A design window of kind W on a fresh design; every message box must be
+// expected (FakeMessaggiUi), and one left open fails the test.
+template <class W>
+struct FinestraDiProva {
+    FakeMessaggiUi msg;
+    Sorveglianza guardia;
+    std::unique_ptr<ModuleDIC> d = std::make_unique<ModuleDIC>();
+    std::unique_ptr<W> w = std::make_unique<W>(*d);
+
+    ~FinestraDiProva() {
+        w.reset();
+        guardia.Verifica();
+    }
+    typename W::Controlli& ui() { return w->ui; }
+    void MostraConFuoco() {
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    }
+};
