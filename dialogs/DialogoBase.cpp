@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 
+#include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
 
 bool ControllaConMessaggio(CampoNumerico* c) {
@@ -118,6 +121,41 @@ CampoNumerico* DialogoBase::CampoNome(QWidget* parent, const RigaCampo& r, int x
     CampoNumerico* c = NuovoCampo(parent, r, CampoNumerico::Tipo::Nome, x, y, w, h);
     c->ImpostaControllo([c] { ControllaNome(c); });
     return c;
+}
+
+void DialogoBase::TabellaScelte(QWidget* parent, const ColonnaScelte& opzione, QRadioButton** opzioni,
+                                const std::vector<std::pair<ColonnaScelte, QLabel**>>& colonne,
+                                int righe, int yIntestazione, const std::function<int(int)>& yRiga,
+                                int altezza) {
+    auto intesta = [&](const ColonnaScelte& c) {
+        QLabel* l = Didascalia(parent, Qs("Cap_") + Qs(c.nome), Qs(c.intestazione), c.x, yIntestazione,
+                               c.w, altezza, Qt::AlignCenter);
+        if (*c.tooltipIntestazione) l->setToolTip(Qs(c.tooltipIntestazione));
+    };
+    intesta(opzione);
+    for (const auto& [c, etichette] : colonne) intesta(c);
+    for (int i = 0; i < righe; ++i) {
+        const int y = yRiga(i);
+        auto* o = new QRadioButton(parent);
+        o->setObjectName(NomeIndice(opzione.nome, i));
+        if (*opzione.tooltip) o->setToolTip(Qs(opzione.tooltip));
+        Posiziona(o, opzione.x, y, opzione.w, altezza);
+        opzioni[i] = o;
+        for (const auto& [c, etichette] : colonne) {
+            QLabel* l = Didascalia(parent, NomeIndice(c.nome, i), {}, c.x, y, c.w, altezza, c.allinea);
+            if (*c.tooltip) l->setToolTip(Qs(c.tooltip));
+            etichette[i] = l;
+        }
+    }
+}
+
+int DialogoBase::RigaConfermata(QRadioButton* const* opzioni, int righe) {
+    for (int i = 0; i < righe; ++i) {
+        if (!opzioni[i]->isChecked()) continue;
+        const float valore = num::TextToSng(U8(opzioni[i]->text())).value_or(0.0f);
+        return valore == 0.0f ? -1 : i;
+    }
+    return -1;
 }
 
 QPushButton* DialogoBase::PulsanteStampa(QWidget* parent, const QString& caption, int x, int y, int w,

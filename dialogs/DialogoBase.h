@@ -16,9 +16,24 @@
 //    then the dialog's own follow-up;
 //  - name: empty -> yellow, emptied, beep; any text -> white.
 // Bounds are compared as Single, both ends included.
+//
+// A dialog of the program:
+//   class Frm_Isolanti : public DialogoBase {
+//     Frm_Isolanti(ModuleDIC& d, QWidget* parent)
+//         : DialogoBase(d, "Frm_Isolanti", Qs("..."), larghezza, altezza, parent) {
+//       // controls: CampoConMessaggio(this, kRiga, x, y, w, h), Pulsante(...),
+//       // PulsanteStampa(...); a small dialog: PosizionaDaAngolo(120, 3120);
+//       // then fill them from d_ (its Form_Load).
+//     }
+//   };
+// Its confirmation writes d_ and calls accept(); its cancel button reject().
+// The design windows open it through dialoghi::Lanciatore() (Lanciatore.h),
+// whose real launcher gets one case per dialog.
 #pragma once
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include <QDialog>
 #include <QString>
@@ -27,7 +42,9 @@
 #include "platform/ui/CampoNumerico.h"
 
 class QKeyEvent;
+class QLabel;
 class QPushButton;
+class QRadioButton;
 
 // One field of a dialog's table. The range's default text is what a refused
 // value leaves in the field: empty in every dialog.
@@ -35,6 +52,16 @@ struct RigaCampo {
     const char* nome;  // objectName of the text box
     int limite;        // characters the key filter lets in
     CampoNumerico::Limiti limiti{0, 0, "", "", ""};  // not used by name fields
+};
+
+// A column of a table of choices (see DialogoBase::TabellaScelte).
+struct ColonnaScelte {
+    const char* nome;          // array name: "Opt_AxB", "Lbl_A"
+    const char* intestazione;  // head above the column
+    int x, w;                  // twips
+    const char* tooltip;       // of every element ("" none)
+    const char* tooltipIntestazione = "";
+    Qt::Alignment allinea = Qt::AlignCenter;
 };
 
 // The three checks, for a field made from a row (true: the field turned white).
@@ -67,6 +94,19 @@ protected:
     CampoNumerico* CampoSilenzioso(QWidget* parent, const RigaCampo& r, std::function<void()> dopo,
                                    int x, int y, int w, int h);
     CampoNumerico* CampoNome(QWidget* parent, const RigaCampo& r, int x, int y, int w, int h);
+
+    // A table of choices: row i is the option button nome(i) of `opzione`
+    // (its caption a value, the selected one the choice) and one label per
+    // column, nome(i); `opzioni` and each of `etichette` receive `righe`
+    // elements. The heads stand at yIntestazione, row i at yRiga(i), all
+    // `altezza` high (twips).
+    static void TabellaScelte(QWidget* parent, const ColonnaScelte& opzione, QRadioButton** opzioni,
+                              const std::vector<std::pair<ColonnaScelte, QLabel**>>& colonne,
+                              int righe, int yIntestazione, const std::function<int(int)>& yRiga,
+                              int altezza);
+    // The row a confirmation takes: the first selected option, or -1 when
+    // none is selected or its caption reads 0 (an empty row is no choice).
+    static int RigaConfermata(QRadioButton* const* opzioni, int righe);
 
     // The print button "Cmd_Stampa", wired to Cmd_Stampa_Click.
     QPushButton* PulsanteStampa(QWidget* parent, const QString& caption, int x, int y, int w, int h);

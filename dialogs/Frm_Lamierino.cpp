@@ -26,8 +26,22 @@ constexpr int kXMisura = 1160, kPassoMisura = 680, kWMisura = 660;
 constexpr int kXEI = 5940, kWEI = 960;
 constexpr int kXPeso = 6920, kWPeso = 840;
 
-constexpr const char* kLettere = "ABCDEFG";
 constexpr const char* kTitoloCampi = "Verifica Lamierino";
+
+// The grid's columns after the area, in the order of CampoLamFuori; the entry
+// boxes of row 18 stand under them with the same heads and tooltips.
+constexpr ColonnaScelte kColonne[LF_NUM] = {
+    {"Lbl_A", "A mm", kXMisura, kWMisura, "Misura A del Lamierino"},
+    {"Lbl_B", "B mm", kXMisura + kPassoMisura, kWMisura, "Misura B del Lamierino"},
+    {"Lbl_C", "C mm", kXMisura + 2 * kPassoMisura, kWMisura, "Misura C del Lamierino"},
+    {"Lbl_D", "D mm", kXMisura + 3 * kPassoMisura, kWMisura, "Misura D del Lamierino"},
+    {"Lbl_E", "E mm", kXMisura + 4 * kPassoMisura, kWMisura, "Misura E del Lamierino"},
+    {"Lbl_F", "F mm", kXMisura + 5 * kPassoMisura, kWMisura, "Misura F del Lamierino"},
+    {"Lbl_G", "G mm", kXMisura + 6 * kPassoMisura, kWMisura, "Misura G del Lamierino"},
+    {"Lbl_EI", "Tipo", kXEI, kWEI, "Nome del Formato Lamierino", "", Qt::AlignLeft | Qt::AlignVCenter},
+    {"Lbl_PesoLam", "Peso Kg", kXPeso, kWPeso, "Peso di Sp=1cm di Lamierini",
+     "Peso in Kg x 10mm di Lamierini"},
+};
 
 // The entry boxes of row 18, in the order of CampoLamFuori.
 constexpr RigaCampo kCampi[LF_NUM] = {
@@ -41,21 +55,6 @@ constexpr RigaCampo kCampi[LF_NUM] = {
     {"Txt_EI", 12},
     {"Txt_PesoLam", 5, {0.01f, 9999, "La Misura di 'Peso Lamierino' Fuori Limiti", kTitoloCampi, ""}},
 };
-
-// Left edge and width of a grid column (CampoLamFuori order; LF_NUM = the area).
-int XColonna(int k) {
-    if (k < LF_EI) return kXMisura + k * kPassoMisura;
-    return k == LF_EI ? kXEI : (k == LF_PESO ? kXPeso : kXAxB);
-}
-int WColonna(int k) {
-    if (k < LF_EI) return kWMisura;
-    return k == LF_EI ? kWEI : (k == LF_PESO ? kWPeso : kWAxB);
-}
-
-QString TooltipColonna(int k) {
-    if (k < LF_EI) return Qs("Misura ") + QChar(kLettere[k]) + Qs(" del Lamierino");
-    return Qs(k == LF_EI ? "Nome del Formato Lamierino" : "Peso di Sp=1cm di Lamierini");
-}
 
 QLabel* Immagine(QWidget* parent, const QString& nome, const QImage& img, int x, int y, int w, int h) {
     auto* l = new QLabel(parent);
@@ -82,33 +81,14 @@ void Frm_Lamierino::Costruisci() {
     Posiziona(ui.Frame1, 120, 60, 7860, 5320);
     QWidget* g = ui.Frame1;
 
-    Didascalia(g, "Label_AxB", Qs("AxB cm²"), kXAxB, kYIntest, kWAxB, kRiga, Qt::AlignCenter);
-    for (int k = 0; k < LF_EI; ++k)
-        Didascalia(g, Qs("Label_") + QChar(kLettere[k]), QChar(kLettere[k]) + Qs(" mm"), XColonna(k),
-                  kYIntest, kWMisura, kRiga, Qt::AlignCenter);
-    Didascalia(g, "Label_EI", Qs("Tipo"), kXEI, kYIntest, kWEI, kRiga, Qt::AlignCenter);
-    Didascalia(g, "Label_PesoLam", Qs("Peso Kg"), kXPeso, kYIntest, kWPeso, kRiga, Qt::AlignCenter)
-        ->setToolTip(Qs("Peso in Kg x 10mm di Lamierini"));
-
-    Riga<QLabel>* colonne[LF_NUM] = {&ui.Lbl_A, &ui.Lbl_B, &ui.Lbl_C, &ui.Lbl_D, &ui.Lbl_E,
-                                     &ui.Lbl_F, &ui.Lbl_G, &ui.Lbl_EI, &ui.Lbl_PesoLam};
-    static constexpr const char* kNomiLbl[LF_NUM] = {"Lbl_A", "Lbl_B", "Lbl_C", "Lbl_D", "Lbl_E",
-                                                     "Lbl_F", "Lbl_G", "Lbl_EI", "Lbl_PesoLam"};
-    for (int i = 0; i < RIGHE; ++i) {
-        // Row 18 stands apart, under its own title.
-        const int y = kYRiga0 + i * kRiga + (i == LAM_FUORI_FORMATO ? kRiga : 0);
-        auto* opt = new QRadioButton(g);
-        opt->setObjectName(NomeIndice("Opt_AxB", i));
-        opt->setToolTip(Qs("Area AxB del Lamierino"));
-        Posiziona(opt, kXAxB, y, kWAxB, kRiga);
-        ui.Opt_AxB[static_cast<size_t>(i)] = opt;
-        for (int k = 0; k < LF_NUM; ++k) {
-            QLabel* l = Didascalia(g, NomeIndice(kNomiLbl[k], i), {}, XColonna(k), y, WColonna(k), kRiga,
-                                  k == LF_EI ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-            l->setToolTip(TooltipColonna(k));
-            (*colonne[k])[static_cast<size_t>(i)] = l;
-        }
-    }
+    // Row 18 stands apart, under its own title.
+    const auto y = [](int i) { return kYRiga0 + i * kRiga + (i == LAM_FUORI_FORMATO ? kRiga : 0); };
+    Riga<QLabel>* etichette[LF_NUM] = {&ui.Lbl_A, &ui.Lbl_B, &ui.Lbl_C, &ui.Lbl_D, &ui.Lbl_E,
+                                       &ui.Lbl_F, &ui.Lbl_G, &ui.Lbl_EI, &ui.Lbl_PesoLam};
+    std::vector<std::pair<ColonnaScelte, QLabel**>> colonne;
+    for (int k = 0; k < LF_NUM; ++k) colonne.emplace_back(kColonne[k], etichette[k]->data());
+    TabellaScelte(g, {"Opt_AxB", "AxB cm²", kXAxB, kWAxB, "Area AxB del Lamierino"}, ui.Opt_AxB.data(),
+                  colonne, RIGHE, kYIntest, y, kRiga);
     Didascalia(g, "Label_FuoriFormato", Qs("Lamierino Fuori Formato"), kXAxB,
               kYRiga0 + LAM_FUORI_FORMATO * kRiga, 4000, kRiga, Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -120,12 +100,12 @@ void Frm_Lamierino::Costruisci() {
               kXAxB, 240, 7000, kRiga, Qt::AlignLeft | Qt::AlignVCenter);
     for (int k = 0; k < LF_NUM; ++k) {
         const RigaCampo& r = kCampi[k];
-        Didascalia(f2, {}, k < LF_EI ? QChar(kLettere[k]) + Qs(" mm") : Qs(k == LF_EI ? "Tipo" : "Peso Kg"),
-                  XColonna(k), 500, WColonna(k), kRiga);
+        const ColonnaScelte& col = kColonne[k];
+        Didascalia(f2, {}, Qs(col.intestazione), col.x, 500, col.w, kRiga, Qt::AlignCenter);
         CampoNumerico* c = k == LF_EI
-                               ? CampoNome(f2, r, XColonna(k), 740, WColonna(k), 285)
-                               : CampoConMessaggio(f2, r, XColonna(k), 740, WColonna(k), 285);
-        c->setToolTip(TooltipColonna(k));
+                               ? CampoNome(f2, r, col.x, 740, col.w, 285)
+                               : CampoConMessaggio(f2, r, col.x, 740, col.w, 285);
+        c->setToolTip(Qs(col.tooltip));
         ui.Txt[static_cast<size_t>(k)] = c;
     }
     ui.Cmd_CalcLamFuori = Pulsante(f2, Qs("Cmd_CalcLamFuori"), Qs("Calcola Lam"), {}, 6000, 1070, 1760, 300);
@@ -257,14 +237,8 @@ void Frm_Lamierino::Cmd_CalcLamFuori_Click() {
 }
 
 void Frm_Lamierino::Cmd_Ok_Click() {
-    int riga = -1;
-    for (int i = 0; i < RIGHE && riga < 0; ++i)
-        if (ui.Opt_AxB[static_cast<size_t>(i)]->isChecked()) riga = i;
+    const int riga = RigaConfermata(ui.Opt_AxB.data(), RIGHE);
     if (riga < 0) return;
-    // An empty library row shows an area of 0 and cannot be confirmed.
-    const float area =
-        num::TextToSng(U8(ui.Opt_AxB[static_cast<size_t>(riga)]->text())).value_or(0.0f);
-    if (area == 0.0f) return;
     if (ConfermaLamierino(d_, riga, num::TextToSng(U8(ui.Txt_SP->text())), Piattaforma::Messaggi(),
                           lista_))
         accept();
