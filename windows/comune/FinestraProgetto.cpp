@@ -579,39 +579,39 @@ void FinestraProgetto::RefreshComune() {
     Scrivi(c_->Lbl_RochTipo, Riga(d.RochTipo, roch));
 
     // The build of every winding in use (the hidden ones keep what they last
-    // showed): one label per figure, each with its mask (none: the general
-    // form).
-    struct Colonna {
-        const Arr<QLabel>& etichette;
-        const AvvArr& valori;
+    // showed): one label per figure and side, each with its mask (none: the
+    // general form).
+    using C = ControlliComuni;
+    static constexpr struct {
+        Arr<QLabel> C::*pri;
+        Arr<QLabel> C::*sec;
+        AvvArr ModuleDIC::*vPri;
+        AvvArr ModuleDIC::*vSec;
         const char* maschera;
-    };
-    const Colonna primari[] = {
-        {c_->Lbl_PriFiloNudo, d.PriFiloNudo, nullptr}, {c_->Lbl_PriFiloIsol, d.PriFiloIsol, nullptr},
-        {c_->Lbl_PriLung, d.PriLung, "0.0"},           {c_->Lbl_PriPeso, d.PriPeso, "0.0"},
-        {c_->Lbl_PriDens, d.PriDens, "0.0"},           {c_->Lbl_PriPotPer, d.PriPotPer, "0.0"},
-        {c_->Lbl_PriIng, d.PriIng, "0.0"},             {c_->Lbl_PriSpSt, d.PriSpSt, "0.0"},
-        {c_->Lbl_PriStrati, d.PriStrati, "0.0"},       {c_->Lbl_PriIso, d.PriIso, "0.0"},
-        {c_->Lbl_PriRes, d.PriRes, "0.00"}};
-    const Colonna secondari[] = {
-        {c_->Lbl_SecFiloNudo, d.SecFiloNudo, nullptr}, {c_->Lbl_SecFiloIsol, d.SecFiloIsol, nullptr},
-        {c_->Lbl_SecLung, d.SecLung, "0.0"},           {c_->Lbl_SecPeso, d.SecPeso, "0.0"},
-        {c_->Lbl_SecDens, d.SecDens, "0.0"},           {c_->Lbl_SecPotPer, d.SecPotPer, "0.0"},
-        {c_->Lbl_SecIng, d.SecIng, "0.0"},             {c_->Lbl_SecSpSt, d.SecSpSt, "0.0"},
-        {c_->Lbl_SecStrati, d.SecStrati, "0.0"},       {c_->Lbl_SecIso, d.SecIso, "0.0"},
-        {c_->Lbl_SecRes, d.SecRes, "0.00"}};
-    auto scriviLato = [](const auto& colonne, int ult) {
-        for (const Colonna& c : colonne)
+    } colonne[] = {
+        {&C::Lbl_PriFiloNudo, &C::Lbl_SecFiloNudo, &ModuleDIC::PriFiloNudo, &ModuleDIC::SecFiloNudo, nullptr},
+        {&C::Lbl_PriFiloIsol, &C::Lbl_SecFiloIsol, &ModuleDIC::PriFiloIsol, &ModuleDIC::SecFiloIsol, nullptr},
+        {&C::Lbl_PriLung, &C::Lbl_SecLung, &ModuleDIC::PriLung, &ModuleDIC::SecLung, "0.0"},
+        {&C::Lbl_PriPeso, &C::Lbl_SecPeso, &ModuleDIC::PriPeso, &ModuleDIC::SecPeso, "0.0"},
+        {&C::Lbl_PriDens, &C::Lbl_SecDens, &ModuleDIC::PriDens, &ModuleDIC::SecDens, "0.0"},
+        {&C::Lbl_PriPotPer, &C::Lbl_SecPotPer, &ModuleDIC::PriPotPer, &ModuleDIC::SecPotPer, "0.0"},
+        {&C::Lbl_PriIng, &C::Lbl_SecIng, &ModuleDIC::PriIng, &ModuleDIC::SecIng, "0.0"},
+        {&C::Lbl_PriSpSt, &C::Lbl_SecSpSt, &ModuleDIC::PriSpSt, &ModuleDIC::SecSpSt, "0.0"},
+        {&C::Lbl_PriStrati, &C::Lbl_SecStrati, &ModuleDIC::PriStrati, &ModuleDIC::SecStrati, "0.0"},
+        {&C::Lbl_PriIso, &C::Lbl_SecIso, &ModuleDIC::PriIso, &ModuleDIC::SecIso, "0.0"},
+        {&C::Lbl_PriRes, &C::Lbl_SecRes, &ModuleDIC::PriRes, &ModuleDIC::SecRes, "0.00"}};
+    for (const bool pri : {true, false}) {
+        const int ult = UltimoAvvolgimento(pri ? d.PriUlt : d.SecUlt, numAvv_ - 1);
+        for (const auto& c : colonne)
             for (int i = 0; i <= ult; ++i) {
-                QLabel* l = c.etichette[static_cast<std::size_t>(i)];
+                QLabel* l = (c_->*(pri ? c.pri : c.sec))[static_cast<std::size_t>(i)];
+                const float v = (d.*(pri ? c.vPri : c.vSec))[static_cast<std::size_t>(i)];
                 if (c.maschera)
-                    Scrivi(l, c.valori[static_cast<std::size_t>(i)], c.maschera);
+                    Scrivi(l, v, c.maschera);
                 else
-                    Semplice(l, c.valori[static_cast<std::size_t>(i)]);
+                    Semplice(l, v);
             }
-    };
-    scriviLato(primari, UltimoAvvolgimento(d.PriUlt, numAvv_ - 1));
-    scriviLato(secondari, UltimoAvvolgimento(d.SecUlt, numAvv_ - 1));
+    }
 
     Semplice(c_->Lbl_RochIngKi, d.RochIngKi);
     Semplice(c_->Lbl_RochIsoAvvH, d.RochIsoAvvH);
