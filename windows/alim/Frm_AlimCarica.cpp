@@ -13,7 +13,7 @@ void Frm_Alim::Form_Load() {
 
     Dimensiona(this, 12300, 9500);
     ImpostaTestoStato(this, Qs("Inserire i Parametri Desiderati, per ottenere il Calcolo del Trasformatore"));
-    d.TipoCalcolo = 1;
+    d.TipoCalcolo = Tipo();
     // A new design belongs to no file: a later save asks for a name.
     d.FileNome.clear();
     d.FileTitolo.clear();

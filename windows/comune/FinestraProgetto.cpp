@@ -1,5 +1,7 @@
 #include "windows/comune/FinestraProgetto.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -30,6 +32,7 @@ constexpr int kPassoCampo = 300;    // rows holding a text box
 constexpr int kAltCampo = 285;
 constexpr int kPassoEtichetta = 255;  // result rows of a winding frame
 constexpr int kAltEtichetta = 240;
+constexpr int kAltFrame = 4845;     // a winding frame
 constexpr int kPassoRiga = 270;     // rows of the lamination and bobbin pages
 constexpr int kAltRiga = 255;
 
@@ -88,6 +91,7 @@ FinestraProgetto::ControlliLato FinestraProgetto::LatoUi(bool primario) {
 
 void FinestraProgetto::Costruisci(const Descrizione& k, ControlliComuni& c) {
     c_ = &c;
+    tipo_ = k.tipo;
     numAvv_ = k.numAvv;
     numPag_ = k.numPag;
     numPagLam_ = k.schedaExtra ? 3 : 2;
@@ -236,6 +240,10 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
         righe.insert(righe.end(), costruzione.begin(), costruzione.end());
         const int nCampi = static_cast<int>(lato.campi.size());
         const int yRisultati = kRigaTitolo + 330 + kPassoCampo * nCampi;
+        // A frame with many rows packs its results closer.
+        const int nRighe = std::max<int>(1, static_cast<int>(righe.size()));
+        const int passo = std::min(kPassoEtichetta, (kAltFrame - 60 - yRisultati) / nRighe);
+        const int alt = std::min(kAltEtichetta, passo - 15);
         const int perPagina = (numAvv_ + numPag_ - 1) / numPag_;
 
         for (int p = 1; p <= numPag_; ++p) {
@@ -256,14 +264,13 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
                            yFrame + kRigaTitolo + 330 + r * kPassoCampo, 1800, kAltCampo);
             for (size_t r = 0; r < righe.size(); ++r)
                 Didascalia(pagina, {}, Qs(righe[r].didascalia), 60,
-                           yFrame + yRisultati + static_cast<int>(r) * kPassoEtichetta, 1800,
-                           kAltEtichetta);
+                           yFrame + yRisultati + static_cast<int>(r) * passo, 1800, alt);
 
             for (int j = 0; j < perPagina; ++j) {
                 const int i = perPagina * (p - 1) + j;
                 auto* frm = new QGroupBox(Qs("Avv ") + QString::number(i + 1), pagina);
                 frm->setObjectName(NomeIndice(pri ? "Frm_PriAvv" : "Frm_SecAvv", i));
-                Posiziona(frm, 1890 + 1350 * j, yFrame, 1290, 4845);
+                Posiziona(frm, 1890 + 1350 * j, yFrame, 1290, kAltFrame);
                 l.Frm_Avv[i] = frm;
 
                 l.Cmd_Avv[i] = Pulsante(frm, NomeIndice(pri ? "Cmd_PriAvv" : "Cmd_SecAvv", i), "I",
@@ -285,8 +292,8 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
                     (*righe[r].etichette)[i] =
                         Risultato(frm, NomeIndice(righe[r].nome, i),
                                   Qs(righe[r].didascalia) + Qs(suffisso) + QString::number(i + 1), 60,
-                                  yRisultati + static_cast<int>(r) * kPassoEtichetta, 1170,
-                                  kAltEtichetta);
+                                  yRisultati + static_cast<int>(r) * passo, 1170, alt);
+                CostruisciFrameAvv(pri, i, frm);
             }
         }
         l.TabStrip->setCurrentIndex(0);

@@ -172,6 +172,7 @@ public:
         LatoAvv pri, sec;
     };
 
+    int16_t Tipo() const { return tipo_; }   // the kind, as TipoCalcolo holds it
     int NumAvv() const { return numAvv_; }
     int NumPag() const { return numPag_; }
     int NumPagLam() const { return numPagLam_; }
@@ -243,6 +244,9 @@ protected:
     // ---- hooks
     // The first page of the third strip (general data, the stack ...).
     virtual void CostruisciPaginaLamierino(QGroupBox* pagina) = 0;
+    // The kind's own controls in a winding frame, below its buttons (a
+    // phase/line button, for instance), once the frame's rows exist.
+    virtual void CostruisciFrameAvv(bool /*primario*/, int /*i*/, QGroupBox* /*frame*/) {}
     // The kind's third page of the third strip, if its description has one.
     virtual void CostruisciPaginaExtra(QGroupBox* /*pagina*/) {}
     // The input check and ordering that starts every calculation.
@@ -315,6 +319,7 @@ private:
     QString cartella_;
     QString titolo_;
     MenuProgetto menu_{*this};
+    int16_t tipo_ = 0;
     int numAvv_ = MAX_AVV;
     int numPag_ = MAX_PAG;
     int numPagLam_ = 2;
