@@ -1,6 +1,6 @@
 #include "files/LibLam.h"
 
-#include <cmath>
+#include <optional>
 #include <vector>
 
 #include "files/LimitiCampi.h"
@@ -26,21 +26,19 @@ namespace {
 // library (an empty file, or one of another kind with shorter records).
 constexpr int REC_DATI_LAM = 181;
 
-// Every row as the editor writes it: a cell left blank (empty, or 0) or a
-// positive number up to the cell's largest value; the area a number from 0 up
-// to what the largest A and B give. A text that is no number refuses the file.
-// The editor computes rows whose small measures lie below its cells' lower
-// limits (legs of 3,2 mm), so only the upper limits hold here.
+// Every row as the editor writes it: each measure and the weight blank or
+// acceptable, the area a number within its range. A text that is no number
+// refuses the file.
 bool RigheLamValide(const std::vector<std::string>& rec) {
     const auto cella = [](const std::string& testo, const Limite& l) {
         if (testo.empty()) return true;
         const auto v = num::TextToSng(testo);
-        return v && (*v == 0.0f || (std::isnormal(*v) && *v > 0.0f && *v <= l.massimo));
+        return v && MisuraLamAccettabile(*v, l);
     };
-    const Limite area{0.0f, LIMITI_CELLE_LAM[CELLA_A].massimo * LIMITI_CELLE_LAM[CELLA_B].massimo / 100.0f};
     for (int i = 0; i < LAM_GRIGLIA_RIGHE; ++i) {
         const int base = 10 * i;
-        if (!cella(rec[base], area)) return false;
+        const auto area = rec[base].empty() ? std::optional<float>(0.0f) : num::TextToSng(rec[base]);
+        if (!area || !LIMITE_AREA_LAM.Accetta(*area)) return false;
         for (int c = CELLA_A; c <= CELLA_G; ++c)
             if (!cella(rec[base + 1 + c], LIMITI_CELLE_LAM[c])) return false;
         if (!cella(rec[base + 9], LIMITI_CELLE_LAM[CELLA_PESO])) return false;

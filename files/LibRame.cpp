@@ -35,14 +35,9 @@ bool LibreriaRameValida(const std::vector<std::string>& rec) {
         if (!x) return false;
         v[k] = *x;
     }
-    // Section, turns per cm, Kf, ohm/m and g/m of any wire the editor computes
-    // from its limits lie far below 1E+07 (the largest, the resistance of a
-    // 0,001 mm wire at 2 ohm mm2/m, is about 2,5E+06).
-    const auto positivo = [](float x) { return std::isnormal(x) && x > 0.0f && x <= 1e7f; };
     for (int r = 0; r < LIBRAME_FILI && v[r] != 0.0f; ++r) {
-        if (!LIMITE_DIAMETRO_FILO.Accetta(v[r]) || !LIMITE_DIAMETRO_FILO.Accetta(v[38 + r])) return false;
-        for (int k = 0; k < 5; ++k)
-            if (!positivo(v[76 + 5 * r + k])) return false;
+        const int k = 76 + 5 * r;
+        if (!FiloAccettabile(v[r], v[38 + r], {v[k], v[k + 1], v[k + 2], v[k + 3], v[k + 4]})) return false;
     }
     return LIMITE_KF_RAME.Accetta(v[266]) && LIMITE_OHM_RAME.Accetta(v[267]) &&
            LIMITE_PESSPE_RAME.Accetta(v[268]);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 
 #include "platform/core/Limiti.h"
 
@@ -64,3 +65,30 @@ inline constexpr Limite LIMITE_DIAMETRO_FILO{0.001f, 100.0f};  // bare and ename
 inline constexpr Limite LIMITE_KF_RAME{1.0f, 2.0f};
 inline constexpr Limite LIMITE_OHM_RAME{0.001f, 2.0f};
 inline constexpr Limite LIMITE_PESSPE_RAME{3.0f, 15.0f};
+
+// The insulation dialog: thicknesses of the insulation between windings and
+// between layers, mm, and the groove coefficient Ki.
+inline constexpr Limite LIMITE_ISOLAMENTO{0.01f, 999.0f};
+inline constexpr Limite LIMITE_KI{0.1f, 999.0f};
+
+// A measure of a lamination as a library or a design may hold it: 0 for a cell
+// left blank, else a positive number up to the cell's largest value. The
+// editor computes rows whose small measures lie below its cells' lower limits
+// (legs of 3,2 mm), so only the upper limits hold.
+inline bool MisuraLamAccettabile(float v, const Limite& l) {
+    return v == 0.0f || (std::isnormal(v) && v > 0.0f && v <= l.massimo);
+}
+// The area A x B / 100 of a lamination row, cm2.
+inline constexpr Limite LIMITE_AREA_LAM{0.0f, 9999.0f * 9999.0f / 100.0f};
+
+// A wire as the editor computes it from values its cells accept: both
+// diameters within the cells' limits; section, turns per cm, Kf, ohm/m and
+// g/m positive numbers the calculation can divide by, all far below 1E+07
+// (the largest, the resistance of a 0,001 mm wire at 2 ohm mm2/m, is about
+// 2,5E+06).
+inline bool FiloAccettabile(float nudo, float isolato, const std::array<float, 5>& derivati) {
+    if (!LIMITE_DIAMETRO_FILO.Accetta(nudo) || !LIMITE_DIAMETRO_FILO.Accetta(isolato)) return false;
+    for (float x : derivati)
+        if (!std::isnormal(x) || x <= 0.0f || x > 1e7f) return false;
+    return true;
+}

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "files/RecordFile.h"
+#include "files/VerificaProgetto.h"
 #include "platform/core/Numeri.h"
 
 namespace progetto {
@@ -160,7 +161,7 @@ void PerOgniRecord(F&& f) {
 
 bool ECampo(const Campo& c, const char* nome) { return std::strcmp(c.nome, nome) == 0; }
 
-// FileNome as it can be stored: characters without a Windows-1252 code become
+// A path as it can be stored: characters without a Windows-1252 code become
 // "?", and only the last MAX_TESTO characters of a longer path are kept.
 std::string CodaPercorso(const std::string& utf8) {
     std::string cp;
@@ -177,6 +178,26 @@ std::string CodaPercorso(const std::string& utf8) {
     }
     if (cp.size() > static_cast<size_t>(MAX_TESTO)) cp.erase(0, cp.size() - MAX_TESTO);
     return recfile::Cp1252ToUtf8(cp);
+}
+
+// The file names and paths a project keeps: folded when they cannot be
+// stored as they are, since no user can shorten them here.
+bool EPercorso(const Campo& c) {
+    for (const char* nome : {"FileNome", "FileTitolo", "NomeLibRame", "UltimaLibRame", "NomeLibLam"})
+        if (ECampo(c, nome)) return true;
+    return false;
+}
+
+// A text field as the user knows it, for the message of a save that fails.
+std::string Descrizione(const Blocco& b, const Campo& c, int e) {
+    const std::string n = std::to_string(e + 1);
+    if (ECampo(c, "LamNome")) return "il nome del lamierino " + n;
+    if (ECampo(c, "RochTipo")) return "il tipo del rocchetto " + n;
+    if (ECampo(c, "PriTrif")) return "il collegamento trifase del primario " + n;
+    if (ECampo(c, "SecTrif")) return "il collegamento trifase del secondario " + n;
+    if (ECampo(c, "LamTipoDescr")) return "la descrizione del tipo di lamierino";
+    if (ECampo(c, "SecTipo")) return "la descrizione dei secondari";
+    return "il testo di " + NomeElemento(b, c, e, 0);
 }
 
 bool IndiceValido(float v, float max) { return v >= 0.0f && v <= max; }  // false for NaN
@@ -229,20 +250,18 @@ bool CompilaRecProgetto(ModuleDIC& d, std::string& errore) {
                     break;
                 }
                 const std::string& testo = c.testo(d, e, n);
-                if (ECampo(c, "FileNome")) {
+                if (EPercorso(c)) {
                     out = CodaPercorso(testo);
                     break;
                 }
                 std::string cp;
                 if (!recfile::Utf8ToCp1252(testo, cp)) {
-                    errore = "Impossibile salvare il progetto: il testo di " +
-                             NomeElemento(b, c, e, n) +
+                    errore = "Impossibile salvare il progetto: " + Descrizione(b, c, e) +
                              " contiene caratteri che il file non può contenere.";
                     ok = false;
                 } else if (cp.size() > static_cast<size_t>(MAX_TESTO)) {
-                    errore = "Impossibile salvare il progetto: il testo di " +
-                             NomeElemento(b, c, e, n) + " è troppo lungo (al massimo " +
-                             std::to_string(MAX_TESTO) + " caratteri).";
+                    errore = "Impossibile salvare il progetto: " + Descrizione(b, c, e) +
+                             " è troppo lungo (al massimo " + std::to_string(MAX_TESTO) + " caratteri).";
                     ok = false;
                 } else {
                     out = testo;
@@ -338,6 +357,9 @@ EsitoLettura LeggiRecProgetto(ModuleDIC& d, int recordPresenti) {
             d.SecAvvCar[i] = FALSO;
         }
     }
+    // Values that no field of the kind's window takes would reach the calculation.
+    esito.motivo = ValoreFuoriLimiti(d);
+    if (!esito.motivo.empty()) return esito;
     if (attuale) d.Versione = VERSIONE;
     esito.utilizzabile = true;
     return esito;

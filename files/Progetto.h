@@ -82,10 +82,11 @@ std::string NomeElemento(const Blocco& b, const Campo& c, int esterno, int inter
 
 // Packs the design into d.Rec[0 .. NUM_RECORD-1] in the current layout;
 // records after REC_DATI become empty texts. Record 1 is always VERSIONE.
-// FileNome keeps its last MAX_TESTO characters (a character with no
-// Windows-1252 code becomes "?"); any other text that needs more than
-// MAX_TESTO bytes or holds such a character fails the packing: false, and
-// `errore` names the field. d.Rec may then hold a partial pack.
+// The file names and paths (FileNome, FileTitolo, the library paths) keep
+// their last MAX_TESTO characters, a character with no Windows-1252 code
+// becoming "?"; any other text that needs more than MAX_TESTO bytes or holds
+// such a character fails the packing: false, and `errore` names the text in
+// the user's words. d.Rec may then hold a partial pack.
 bool CompilaRecProgetto(ModuleDIC& d, std::string& errore);
 
 struct EsitoLettura {
@@ -99,7 +100,8 @@ struct EsitoLettura {
 // a record that does not convert leaves the field as the design had it.
 // `recordPresenti` is how many whole records the file holds.
 // Usable: every record of the layout present; kind code 1..5 and winding
-// counts 0..20 read from the file. Out-of-range indexes are set to a safe value:
+// counts 0..20 read from the file; no value that the kind's window would not
+// take (ValoreFuoriLimiti), the reason naming it otherwise. Out-of-range indexes are set to a safe value:
 // LamScelto, RochScelto, FiloScelto and the wire rows to 0, NumElementi outside
 // 0..39 to 0; a winding with a partner outside 0..21 becomes isolated (partner 1).
 // FileNome is not read; FileTitolo takes the text of its record.

@@ -26,6 +26,7 @@
 #include "engine/ModuleDIC.h"
 #include "files/LibLam.h"
 #include "files/LibRame.h"
+#include "files/Progetto.h"
 #include "files/RecordFile.h"
 #include "platform/core/Numeri.h"
 
@@ -315,4 +316,107 @@ TEST(FileDanneggiati, NumberTextsStayByteIdenticalAndReadBackAsStrtodReadsThem) 
         ASSERT_TRUE(letto) << atteso;
         ASSERT_EQ(*letto, std::strtod(punto.c_str(), nullptr)) << atteso;
     }
+}
+
+// ---------------------------------------------------------------- projects
+
+namespace {
+
+// A single-phase design as its window would hold it.
+std::unique_ptr<ModuleDIC> DesignMonofase() {
+    auto d = std::make_unique<ModuleDIC>();
+    d->TipoCalcolo = 1;
+    d->PriUlt = 0;
+    d->SecUlt = 1;
+    d->Frequenza = 50;
+    d->Induzione = 1.2f;
+    d->Densita = 2.5f;
+    d->LamCdP = 1.5f;
+    for (int i = 0; i < 12; ++i) {
+        d->PriVolt[i] = 230;
+        d->SecVolt[i] = 12;
+        d->SecAmp[i] = 2;
+        d->SecPot[i] = 24;
+    }
+    d->RochIsoAvvH = d->RochIsoAvvI = d->RochIsoAvvL = 0.3f;
+    d->RochIsoStrH = d->RochIsoStrI = d->RochIsoStrL = 0.2f;
+    d->RochIngKi = 10;
+    d->LamNome[2] = "EI 48";
+    d->LamC[2] = 16;
+    d->LamA[2] = 40;
+    for (int r = 0; r < 4; ++r)
+        for (int j = 0; j < FILO_COLONNE; ++j) {
+            d->FiloNudo[r][j] = 0.5f + 0.1f * static_cast<float>(r);
+            d->FiloIsolato[r][j] = d->FiloNudo[r][j] + 0.05f;
+            d->SezioneFilo[r][j] = d->SpireCM[r][j] = d->CoefKfFilo[r][j] = 1;
+            d->ResistenzaFilo[r][j] = d->PesoFilo[r][j] = 1;
+        }
+    return d;
+}
+
+}  // namespace
+
+// A value no field, list or dialog of the window takes is refused with the
+// window's words for it; the design in use stays as it was.
+TEST(FileDanneggiati, ProjectValuesOutsideTheWindowsLimitsAreRefused) {
+    Cartella tmp;
+    const std::string buono = tmp.File("buono.tmf");
+    std::string err;
+    ASSERT_TRUE(progetto::SalvaProgetto(*DesignMonofase(), buono, "buono.tmf", err)) << err;
+    struct Caso {
+        int record;
+        const char* testo;
+        const char* motivo;  // empty: the record does not convert and the open succeeds
+    };
+    const Caso casi[] = {
+        {8272 + 33 * 1 + 7, "-1000", "Potenza Avvolgimento Secondario Fuori Limiti (Secondario 2: -1000)"},
+        {8272 + 33 * 11 + 4, "100000", "Corrente Avvolgimento Secondario Fuori Limiti (Secondario 12: 100000)"},
+        {8966 + 7, "1E-45", "Densità di Corrente Fuori Limiti (1,401298E-45)"},
+        {8966 + 4, "400", "Frequenza Fuori Limiti (400)"},
+        {7641 + 1, "1E+38", "Tensione Avvolgimento Primario Fuori Limiti (Primario 1: 1E+38)"},
+        {8966 + 11, "1E+38", "Induzione Fuori Limiti (1E+38)"},
+        {7634, "1E+38", "Spessore Isolamento Fuori Limiti (1E+38)"},
+        {7640, "0", "Valore del Coefficiente 'Ki' Fuori Limiti (0)"},
+        {7287 + 12 * 2 + 3, "1E+38", "Misura 'C' Fuori Limiti (Lamierino EI 48: 1E+38)"},
+        {35 + 7 * (0 + 41 * 14) + 5, "1E+38", "Filo Rame Fuori Limiti (filo 1 della libreria del Secondario 3: 0,5)"},
+        {35 + 7 * (3 + 41 * 0) + 6, "-1000", "Filo Rame Fuori Limiti (filo 4 della libreria del Primario 1: 0,8)"},
+        {35 + 7 * (38 + 41 * 0) + 3, "1E-45", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1,401298E-45)"},
+        {8272 + 7, "NaN", ""},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.record);
+        const std::string f = tmp.File("caso.tmf");
+        Copia(buono, f);
+        CambiaRecord(f, 100, 9999, c.record - 1, c.testo);
+        auto d = std::make_unique<ModuleDIC>();
+        d->SecPot[0] = 77;
+        d->FileNome = "/mio.tmf";
+        std::string e;
+        if (*c.motivo == '\0') {
+            ASSERT_TRUE(progetto::ApriProgetto(f, *d, e)) << e;
+            EXPECT_EQ(d->SecPot[0], 77.0f);  // the text does not convert: the field keeps its value
+            continue;
+        }
+        EXPECT_FALSE(progetto::ApriProgetto(f, *d, e));
+        EXPECT_EQ(e, "Il file " + f + " non è un progetto utilizzabile.\n" + c.motivo);
+        EXPECT_EQ(d->SecPot[0], 77.0f);
+        EXPECT_EQ(d->TipoCalcolo, 0);
+        EXPECT_EQ(d->FileNome, "/mio.tmf");
+    }
+}
+
+TEST(FileDanneggiati, FileNamesThatCannotBeStoredAreFoldedLikeThePath) {
+    Cartella tmp;
+    auto d = DesignMonofase();
+    d->NomeLibLam = "/" + std::string(119, 'L');
+    d->NomeLibRame[3] = "/libreria/Ω.wir";
+    const std::string titolo = std::string(100, 't') + "Ω.tmf";
+    const std::string f = tmp.File("lungo.tmf");
+    std::string err;
+    ASSERT_TRUE(progetto::SalvaProgetto(*d, f, titolo, err)) << err;
+    EXPECT_EQ(d->FileTitolo, titolo);  // the design keeps the name as given
+    auto b = std::make_unique<ModuleDIC>();
+    ASSERT_TRUE(progetto::ApriProgetto(f, *b, err)) << err;
+    EXPECT_EQ((Testi{b->FileTitolo, b->NomeLibLam, b->NomeLibRame[3]}),
+              (Testi{std::string(93, 't') + "?.tmf", std::string(98, 'L'), "/libreria/?.wir"}));
 }

@@ -104,7 +104,7 @@ private slots:
         QTest::newRow("cartella mancante") << "SalvaNome" << false << "" << "manca/x" << QList<int>{mb::Ok} << "Impossibile salvare" << "" << "-" << false;
         QTest::newRow("salva") << "Salva" << true << "" << "" << no << "" << "prova.tmf" << "prova" << false;
         QTest::newRow("salva senza file, annullato") << "Salva" << false << "" << "-" << no << "" << "" << "-" << false;
-        QTest::newRow("salva, libreria lunga") << "Salva" << true << "libreria" << "" << QList<int>{mb::Ok} << "Impossibile salvare" << "" << "prova" << false;
+        QTest::newRow("salva, nome non salvabile") << "Salva" << true << "nome" << "" << QList<int>{mb::Ok} << "Impossibile salvare" << "" << "prova" << false;
         QTest::newRow("nuovo sì") << "Nuovo" << true << "" << "" << QList<int>{mb::Yes} << kNuovo << "prova.tmf" << "" << true;
         QTest::newRow("nuovo no") << "Nuovo" << true << "" << "" << QList<int>{mb::No} << kNuovo << "" << "" << true;
         QTest::newRow("nuovo annulla") << "Nuovo" << true << "" << "" << QList<int>{mb::Cancel} << kNuovo << "" << "prova" << false;
@@ -137,7 +137,7 @@ private slots:
         if (dialogo == QStringLiteral("altro.tmf")) Scrivi(dialogo);
         if (prepara == QStringLiteral("tronco")) QVERIFY(QFile::resize(Archivio(dialogo), 500000));
         if (prepara == QStringLiteral("esiste")) Scrivi(QStringLiteral("prova.tmf"));
-        if (prepara == QStringLiteral("libreria")) d->NomeLibLam = std::string(120, 'L');
+        if (prepara == QStringLiteral("nome")) d->LamNome[0] = "EI Ω";
         d->PriUlt = 1;
         d->TipoCalcolo = 1;
         d->SecVolt[0] = 33;  // the design the user has now

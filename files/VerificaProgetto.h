@@ -1,0 +1,18 @@
+// The check of an opened project, as its window would check typed input: a
+// value that no field or list of the window takes, or a wire or lamination
+// that no library editor writes, refuses the file. A kind whose window does
+// not exist yet is taken as it stands.
+#pragma once
+
+#include <string>
+
+#include "engine/ModuleDIC.h"
+
+namespace progetto {
+
+// The first value of `d` that its window would not take, in the window's own
+// words with the value ("Potenza Avvolgimento Secondario Fuori Limiti
+// (Secondario 2: -1000)"); empty when there is none.
+std::string ValoreFuoriLimiti(const ModuleDIC& d);
+
+}  // namespace progetto
