@@ -3,6 +3,7 @@
 #include <optional>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <QScreen>
 
 #include "platform/core/Numeri.h"
+#include "platform/core/Percorsi.h"
 #include "platform/ui/Ui.h"
 
 bool ControllaConMessaggio(CampoNumerico* c) {
@@ -156,6 +158,12 @@ int DialogoBase::RigaConfermata(QRadioButton* const* opzioni, int righe) {
         return valore == 0.0f ? -1 : i;
     }
     return -1;
+}
+
+QString DialogoBase::ScegliLibreria(const QString& titolo, const QString& filtro) {
+    const QString cartella =
+        Qs(percorsi::TrovaPercorso(U8(QCoreApplication::applicationDirPath()), "LIBRERIA"));
+    return Piattaforma::Dialoghi().Apri(this, titolo, cartella, filtro);
 }
 
 QPushButton* DialogoBase::PulsanteStampa(QWidget* parent, const QString& caption, int x, int y, int w,

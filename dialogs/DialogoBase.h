@@ -108,6 +108,10 @@ protected:
     // none is selected or its caption reads 0 (an empty row is no choice).
     static int RigaConfermata(QRadioButton* const* opzioni, int righe);
 
+    // The open dialog of a library (filter "Libreria ...(*.ext)|*.ext"),
+    // starting in the program's LIBRERIA folder; empty when cancelled.
+    QString ScegliLibreria(const QString& titolo, const QString& filtro);
+
     // The print button "Cmd_Stampa", wired to Cmd_Stampa_Click.
     QPushButton* PulsanteStampa(QWidget* parent, const QString& caption, int x, int y, int w, int h);
 

@@ -1,6 +1,5 @@
 #include "dialogs/Frm_Lamierino.h"
 
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +10,6 @@
 #include "engine/ModRoutine.h"
 #include "files/LibLam.h"
 #include "platform/core/Numeri.h"
-#include "platform/core/Percorsi.h"
 #include "platform/ui/Ui.h"
 #include "shell/Disegni.h"
 
@@ -202,10 +200,8 @@ void Frm_Lamierino::AggiornaTabellaLamierini() {
 
 void Frm_Lamierino::Cmd_Apri_Click() {
     ModuleDIC& d = d_;
-    const QString cartella =
-        Qs(percorsi::TrovaPercorso(U8(QCoreApplication::applicationDirPath()), "LIBRERIA"));
-    const QString file = Piattaforma::Dialoghi().Apri(this, Qs("Apri Libreria Lamierini"), cartella,
-                                                      Qs("Libreria Lamierini(*.lam)|*.lam"));
+    const QString file =
+        ScegliLibreria(Qs("Apri Libreria Lamierini"), Qs("Libreria Lamierini(*.lam)|*.lam"));
     if (file.isEmpty()) return;
     IMessaggi& msg = Piattaforma::Messaggi();
     const std::string prima = d.FileLibreria;

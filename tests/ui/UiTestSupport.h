@@ -12,6 +12,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@
 #include <QWidget>
 #include <QtTest>
 
+#include "dialogs/Lanciatore.h"
 #include "engine/Interfacce.h"
 #include "platform/ui/DialoghiFile.h"
 #include "platform/ui/Finestre.h"
@@ -87,6 +89,21 @@ struct FakeFinestreUi : IFinestre {
     FakeFinestreUi(const FakeFinestreUi&) = delete;
     FakeFinestreUi& operator=(const FakeFinestreUi&) = delete;
     void Mostra(Finestra f) override { richieste.push_back(f); }
+};
+
+// Records the component dialogs a window opens instead of showing them; what
+// `azione` does stands for what the user did in the dialog.
+struct FakeLanciatoreUi : ILanciatoreDialoghi {
+    std::vector<Dialogo> mostrati;
+    std::function<void(ModuleDIC&)> azione;
+    FakeLanciatoreUi() { dialoghi::ImpostaLanciatore(this); }
+    ~FakeLanciatoreUi() override { dialoghi::ImpostaLanciatore(nullptr); }
+    FakeLanciatoreUi(const FakeLanciatoreUi&) = delete;
+    FakeLanciatoreUi& operator=(const FakeLanciatoreUi&) = delete;
+    void Mostra(Dialogo dl, ModuleDIC& d, ICoefKLista*) override {
+        mostrati.push_back(dl);
+        if (azione) azione(d);
+    }
 };
 
 // Fake file and printer dialogs: paths from queues ("" = cancelled), printer

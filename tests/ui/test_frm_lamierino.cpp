@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +14,6 @@
 
 #include "UiTestSupport.h"
 #include "dialogs/Frm_Lamierino.h"
-#include "dialogs/Lanciatore.h"
 #include "engine/ModRoutine.h"
 #include "files/LibLam.h"
 #include "platform/ui/Ui.h"
@@ -24,18 +24,6 @@ namespace {
 QString Libreria(const char* nome) {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("LIBRERIA/") + nome);
 }
-
-// A dialog that only edits the design data as `azione` says.
-struct FakeLanciatore : ILanciatoreDialoghi {
-    std::vector<Dialogo> mostrati;
-    std::function<void(ModuleDIC&)> azione;
-    FakeLanciatore() { dialoghi::ImpostaLanciatore(this); }
-    ~FakeLanciatore() override { dialoghi::ImpostaLanciatore(nullptr); }
-    void Mostra(Dialogo dl, ModuleDIC& d, ICoefKLista*) override {
-        mostrati.push_back(dl);
-        if (azione) azione(d);
-    }
-};
 
 }  // namespace
 
@@ -164,6 +152,7 @@ private slots:
         f->Cmd_Apri_Click();  // cancelled
         QCOMPARE(dialoghi.chiamate.at(0).titolo, QStringLiteral("Apri Libreria Lamierini"));
         QCOMPARE(dialoghi.chiamate.at(0).filtro, QStringLiteral("Libreria Lamierini(*.lam)|*.lam"));
+        QCOMPARE(dialoghi.chiamate.at(0).cartella, QFileInfo(Libreria("")).absolutePath());
         msg->Attendi();  // unreadable: the reader's message and nothing else
         f->Cmd_Apri_Click();
         QCOMPARE(msg->Ultimo(), QStringLiteral("Errore di Aperture File Libreria"));
@@ -259,7 +248,7 @@ private slots:
         d->SecRoch2[0] = VERO;
         w.PulsantiRocchetto();
         w.ui.Lbl_SP->clear();
-        FakeLanciatore lanciatore;
+        FakeLanciatoreUi lanciatore;
         lanciatore.azione = [](ModuleDIC& dd) { dd.RochDue = 1; };
         w.Cmd_Lamierino_Click();
         QCOMPARE(lanciatore.mostrati, std::vector<Dialogo>({Dialogo::Lamierino}));
