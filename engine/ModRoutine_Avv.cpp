@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/ModRoutine.h"
+#include "platform/core/Numeri.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ bool PartnerValido(int k, int16_t partner, int ult) { return partner >= k + 2 &&
 // Bare diameter that carries `corrente` at density `densita`; 0 when the
 // quotient is not positive (no current, or no density set).
 float DiametroRichiesto(float corrente, float densita) {
+    if (!num::Positivo(densita)) return 0.0f;
     const double q = static_cast<double>(corrente) / (static_cast<double>(densita) * 3.14159);
     if (!(q > 0.0) || !std::isfinite(q)) return 0.0f;
     return Sng(2.0 * std::sqrt(q));
@@ -70,7 +72,7 @@ int ScegliRiga(ModuleDIC& d, int c, float dRich) {
     d.FiloIsolato[38][c] = Sng(static_cast<double>(nudo) * 1.03);
     const double raggio = static_cast<double>(nudo) / 2.0;
     d.SezioneFilo[38][c] = Sng(raggio * raggio * 3.14159);
-    if (d.KfRame[38][c] == 0.0f) d.KfRame[38][c] = 1.05f;
+    if (!num::Positivo(d.KfRame[38][c])) d.KfRame[38][c] = 1.05f;
     d.CoefKfFilo[38][c] = d.KfRame[38][c];
     d.SpireCM[38][c] = Sng(10.0 / d.FiloIsolato[38][c] / d.CoefKfFilo[38][c]);
     d.ResistenzaFilo[38][c] = Sng(0.0176 / d.SezioneFilo[38][c]);

@@ -98,7 +98,7 @@ void VerificaParametriLamierino(ModuleDIC& d, IMessaggi& msg, ICoefKLista* lista
 void IntervalloPotenza(ModuleDIC& d) {
     // With no list ever filled a limit is 0 and the range stays as it was.
     const int tipo = d.TipoCalcolo;
-    if (tipo < 1 || tipo > 4 || d.CoefKMin == 0.0f || d.CoefKMax == 0.0f) return;
+    if (tipo < 1 || tipo > 4 || !num::Positivo(d.CoefKMin) || !num::Positivo(d.CoefKMax)) return;
     const double se2 = static_cast<double>(d.LamSE) * d.LamSE;
     const double fasi = (tipo >= 3) ? 3 : 1;
     const double kMax = d.CoefKMax, kMin = d.CoefKMin;
@@ -110,7 +110,10 @@ void CalcolaPaccoLamellare(ModuleDIC& d) {
     const int tipo = d.TipoCalcolo;
     if (tipo < 1 || tipo > 5) return;
 
-    // 1. Lamination area the power requires, cm².
+    // 1. Lamination area the power requires, cm². The kinds that divide by
+    // frequency and flux density need both.
+    const bool perFb = tipo == 1 || tipo == 2 || tipo == 5;
+    if (perFb && (!num::Positivo(d.Frequenza) || !num::Positivo(d.Induzione))) return;
     const double fb = static_cast<double>(d.Frequenza) * d.Induzione;
     double area = 0;
     switch (tipo) {
@@ -191,7 +194,7 @@ void CalcolaPaccoLamellare(ModuleDIC& d) {
     // 5.-8. Stack thickness, window, stack weight and iron loss. A library
     // row without a centre leg has no stack.
     const double c = d.LamC[riga];
-    d.LamSP = (c != 0) ? num::Sng(d.LamSE * 1.11 * 100 / c) : 0.0f;
+    d.LamSP = num::Positivo(d.LamC[riga]) ? num::Sng(d.LamSE * 1.11 * 100 / c) : 0.0f;
     d.LamFinestra[riga] = num::Sng(static_cast<double>(d.LamF[riga]) * d.LamE[riga]);
     d.LamPesoPacco = num::Sng(static_cast<double>(d.LamSP) * d.LamPeso[riga] / 10);
     const double b = d.Induzione;

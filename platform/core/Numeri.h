@@ -3,6 +3,7 @@
 // program's files were first written with.
 #pragma once
 
+#include <cmath>
 #include <concepts>
 #include <cstdint>
 #include <optional>
@@ -14,6 +15,9 @@ namespace num {
 // ---- arithmetic helpers
 // Round a double to a Single, as when a value is stored.
 inline float Sng(double v) { return static_cast<float>(v); }
+// A value the calculation may divide by: a normal positive Single (not 0, not
+// a denormal such as 1E-45, not negative, not NaN or infinite).
+inline bool Positivo(float v) { return std::isnormal(v) && v > 0.0f; }
 // CInt: nearest whole number, halves to even; no value outside -32768..32767.
 std::optional<int16_t> CInt(double v);
 // Int: largest whole number not greater than v.  Fix: whole part, toward zero.

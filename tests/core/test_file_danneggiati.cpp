@@ -23,6 +23,7 @@
 
 #include "FakeSinks.h"
 #include "LibrerieSupport.h"
+#include "engine/ModRoutine.h"
 #include "engine/ModuleDIC.h"
 #include "files/LibLam.h"
 #include "files/LibRame.h"
@@ -419,4 +420,35 @@ TEST(FileDanneggiati, FileNamesThatCannotBeStoredAreFoldedLikeThePath) {
     ASSERT_TRUE(progetto::ApriProgetto(f, *b, err)) << err;
     EXPECT_EQ((Testi{b->FileTitolo, b->NomeLibLam, b->NomeLibRame[3]}),
               (Testi{std::string(93, 't') + "?.tmf", std::string(98, 'L'), "/libreria/?.wir"}));
+}
+
+// ---------------------------------------------------------------- the calculation
+
+// Whatever reaches it, the calculation divides only by normal positive numbers:
+// a density, flux or coefficient of 0, 1E-45 or below 0 gives no wire and
+// leaves the stack and the power range as they were, never a huge or infinite one.
+TEST(FileDanneggiati, TheCalculationNeverDividesByAValueThatIsNotNormalPositive) {
+    for (float cattivo : {0.0f, 1e-45f, -2.0f}) {
+        SCOPED_TRACE(cattivo);
+        auto d = DesignMonofase();
+        d->PriAmp[0] = 1;
+        d->SecAmp[0] = 2;
+        d->Densita = cattivo;
+        CalcolaDiametroFilo(*d);
+        EXPECT_EQ(d->PriFiloNudo[0], 0.0f);
+        EXPECT_EQ(d->SecFiloNudo[0], 0.0f);
+
+        d->Densita = 2.5f;
+        d->Induzione = cattivo;
+        d->SecPotTot = 100;
+        d->LamSP = d->LamSE = 7;
+        CalcolaPaccoLamellare(*d);
+        EXPECT_EQ(d->LamSP + d->LamSE, 14.0f);
+
+        d->CoefKMin = cattivo;
+        d->CoefKMax = 1.6f;
+        d->PotMin = d->PotMax = 5;
+        IntervalloPotenza(*d);
+        EXPECT_EQ(d->PotMin + d->PotMax, 10.0f);
+    }
 }
