@@ -120,29 +120,67 @@ EsitoCalcoloRame CalcolaLibreriaRame(ModuleDIC& d, GrigliaRame& g, IMessaggi& ms
     return EsitoCalcoloRame::Calcolata;
 }
 
+void MostraRigaRame(const ModuleDIC& d, GrigliaRame& g, int i) {
+    // Bare diameters keep a third decimal when one was typed (0,126 stays 0,126).
+    g.Txt_FiloNudo[i] = num::Format(d.FiloNudo[i][0], "#0.00#");
+    g.Txt_FiloIsolato[i] = num::Format(d.FiloIsolato[i][0], "#0.000");
+    g.Lbl_SezioneFilo[i] = num::Format(d.SezioneFilo[i][0], "#0.0000");
+    g.Lbl_SpireCM[i] = num::Format(d.SpireCM[i][0], "#0.00");
+    g.Lbl_CoefKf[i] = num::Format(d.CoefKfFilo[i][0], "#0.00");
+    g.Lbl_Resistenza[i] = num::Format(d.ResistenzaFilo[i][0], "#0.0000");
+    g.Lbl_PesoFilo[i] = num::Format(d.PesoFilo[i][0], "#0.00");
+}
+
+namespace {
+
+void AzzeraCalcoliRigaRame(GrigliaRame& g, int i) {
+    g.Lbl_SezioneFilo[i] = g.Lbl_SpireCM[i] = g.Lbl_CoefKf[i] = "0";
+    g.Lbl_Resistenza[i] = g.Lbl_PesoFilo[i] = "0";
+}
+
+void AzzeraRigaRame(GrigliaRame& g, int i) {
+    g.Txt_FiloNudo[i] = "0";
+    g.Txt_FiloIsolato[i] = "0";
+    AzzeraCalcoliRigaRame(g, i);
+}
+
+}  // namespace
+
 void AggiornaTabellaRame(ModuleDIC& d, GrigliaRame& g) {
     // A count from an opened file or project may lie anywhere: rows that do not
     // exist are skipped, and a count below zero shows every row as empty.
     const int n = std::clamp<int>(d.NumElementi, -1, RAME_GRIGLIA_RIGHE - 1);
-    for (int i = 0; i <= n; ++i) {
-        // Bare diameters keep a third decimal when one was typed (0,126 stays 0,126).
-        g.Txt_FiloNudo[i] = num::Format(d.FiloNudo[i][0], "#0.00#");
-        g.Txt_FiloIsolato[i] = num::Format(d.FiloIsolato[i][0], "#0.000");
-        g.Lbl_SezioneFilo[i] = num::Format(d.SezioneFilo[i][0], "#0.0000");
-        g.Lbl_SpireCM[i] = num::Format(d.SpireCM[i][0], "#0.00");
-        g.Lbl_CoefKf[i] = num::Format(d.CoefKfFilo[i][0], "#0.00");
-        g.Lbl_Resistenza[i] = num::Format(d.ResistenzaFilo[i][0], "#0.0000");
-        g.Lbl_PesoFilo[i] = num::Format(d.PesoFilo[i][0], "#0.00");
-    }
+    for (int i = 0; i <= n; ++i) MostraRigaRame(d, g, i);
     for (int i = n + 1; i < RAME_GRIGLIA_RIGHE; ++i) {
         d.FiloNudo[i][0] = d.FiloIsolato[i][0] = d.SezioneFilo[i][0] = 0;
         d.SpireCM[i][0] = d.CoefKfFilo[i][0] = d.ResistenzaFilo[i][0] = d.PesoFilo[i][0] = 0;
-        g.Txt_FiloNudo[i] = "0";
-        g.Txt_FiloIsolato[i] = "0";
+        AzzeraRigaRame(g, i);
         g.giallaNudo[i] = g.giallaIsolato[i] = false;
-        g.Lbl_SezioneFilo[i] = g.Lbl_SpireCM[i] = g.Lbl_CoefKf[i] = "0";
-        g.Lbl_Resistenza[i] = g.Lbl_PesoFilo[i] = "0";
     }
+}
+
+EsitoApriRame ApriLibreriaRameEditor(ModuleDIC& d, GrigliaRame& g, IMessaggi& msg) {
+    // The first section is cleared before the read, so a file that has no
+    // section for its first wire counts as old; a refused file leaves it as it was.
+    const float sezionePrima = d.SezioneFilo[0][0];
+    d.SezioneFilo[0][0] = 0;
+    d.NumAvvScelto = 0;
+    if (!LeggiLibreriaRame(d, msg)) {
+        d.SezioneFilo[0][0] = sezionePrima;
+        return EsitoApriRame::NonLetta;
+    }
+    // k wires: rows 0..k-1 from the file, the rest "0".
+    const int fili = std::clamp<int>(d.NumElementi - 1, 0, RAME_GRIGLIA_RIGHE);
+    for (int i = 0; i < fili; ++i) MostraRigaRame(d, g, i);
+    for (int i = fili; i < RAME_GRIGLIA_RIGHE; ++i) AzzeraRigaRame(g, i);
+    // A coefficient with a third decimal shows it, so a later computation keeps it.
+    g.Txt_CoefKf = num::Format(d.KfRame[0][0], "#0.00#");
+    g.Txt_Ohm_m = num::Format(d.OhmRame[0][0], "#0.0000");
+    g.Txt_PesSpeRam = num::Format(d.PesSpeRame[0][0], "#0.00#");
+    if (!LibreriaRameVecchia(d, 0)) return EsitoApriRame::Aperta;
+    // The diameters stay, so the user can set the coefficients and compute again.
+    for (int i = 0; i < fili; ++i) AzzeraCalcoliRigaRame(g, i);
+    return EsitoApriRame::Vecchia;
 }
 
 // ---------------------------------------------------------------- laminations

@@ -30,6 +30,21 @@ EsitoCalcoloRame CalcolaLibreriaRame(ModuleDIC& d, GrigliaRame& g, IMessaggi& ms
 // formats, the later rows (and their data) zeroed.
 void AggiornaTabellaRame(ModuleDIC& d, GrigliaRame& g);
 
+// Row i of column 0 of the wire table in the grid's formats (colours unchanged).
+void MostraRigaRame(const ModuleDIC& d, GrigliaRame& g, int i);
+
+enum class EsitoApriRame {
+    Aperta,    // the library is shown
+    Vecchia,   // an older layout: diameters shown, computed columns "0"
+    NonLetta,  // the reader refused the file (its message shown); nothing changed
+};
+
+// The open of the wire editor: reads FileLibreria into column 0 and shows it
+// (k wires in rows 0..k-1, "0" below, the three coefficients); an older layout
+// keeps its diameters for a new computation, and the editor then shows
+// MSG_LIBRAME_VECCHIA_EDITOR over the table.
+EsitoApriRame ApriLibreriaRameEditor(ModuleDIC& d, GrigliaRame& g, IMessaggi& msg);
+
 // ---------------------------------------------------------------- laminations
 
 // The six kinds of lamination, by Opt_TipoLam index.

@@ -1,0 +1,102 @@
+// What the two library editors share: a modal window over the design data
+// with the open, save, save-as, print, exit, edit and compute buttons, the
+// "File Libreria:" label with the library's name, and the tables' views.
+//
+// Open and save dialogs start in LIBRERIA beside the program (in whatever
+// letter case it has on disk). A save writes the library records exactly as
+// the last computation (or open) left them in Rec. "Salva Libreria" writes
+// only to the file last opened or saved in this window; before that it asks
+// for a name. A file that cannot be written is reported and changes nothing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QMainWindow>
+#include <QString>
+
+struct ModuleDIC;
+class QLabel;
+class QPushButton;
+class VistaGriglia;
+
+struct DescrizioneEditor {
+    const char* nome;          // window objectName ("Frm_CreaLibRame")
+    const char* titolo;        // caption
+    const char* titoloApri;    // open dialog
+    const char* titoloSalva;   // save dialog, also the title of a write error
+    const char* filtro;        // "Description(*.ext)|*.ext"
+    const char* estensione;    // ".wir"
+    int lunghezzaRecord;       // bytes a record
+    int numeroRecord;          // records a file
+    const char* nomeCalcola;   // the compute button and its caption
+    const char* testoCalcola;
+    const char* nomeLibreria;  // the label of the library's name and its first text
+    const char* testoLibreria;
+};
+
+class EditorLibreria : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Comandi {
+        QPushButton *Cmd_Apri = nullptr, *Cmd_Salva = nullptr, *Cmd_SalvaNome = nullptr,
+                    *Cmd_Stampa = nullptr, *Cmd_Esci = nullptr, *Cmd_Modifica = nullptr;
+        QPushButton* Calcola = nullptr;  // Cmd_FiloRame, Cmd_Calcola
+        QLabel* Etichetta = nullptr;     // "File Libreria:"
+        QLabel* Libreria = nullptr;      // Lbl_LibRam, Lbl_LibLam
+    };
+    Comandi cmd;
+
+    EditorLibreria(ModuleDIC& d, const DescrizioneEditor& descr, QWidget* parent = nullptr);
+
+    // Empty table, default coefficients, inputs locked (run by whoever shows the window).
+    virtual void Form_Load() = 0;
+
+    void Cmd_Apri_Click();
+    void Cmd_Salva_Click();
+    void Cmd_SalvaNome_Click();
+    void Cmd_Stampa_Click();
+    void Cmd_Esci_Click();
+
+    // The folder whose LIBRERIA the dialogs start in; the program's own unless set.
+    void ImpostaCartellaApplicazione(const QString& cartella) { cartella_ = cartella; }
+    QString CartellaLibrerie() const;
+    // The file last opened or saved in this window ("" before any).
+    const QString& FileFinestra() const { return fileFinestra_; }
+
+    // The name with the extension added when it holds none from its second
+    // character on (letter case ignored): "rame" -> "rame.wir", "rame.WIR" kept.
+    static QString ConEstensione(const QString& nome, const QString& estensione);
+
+    ModuleDIC& Dati() { return d_; }
+
+protected:
+    // Reads FileLibreria and shows it; false when the file was refused.
+    virtual bool ApriFile() = 0;
+    // Whether a library name is known, without which Salva asks for one.
+    virtual bool NomeNoto() const = 0;
+    // Runs before the save dialog of "Salva Libreria con Nome".
+    virtual void PrimaDelSalvaNome() {}
+    // After a save under a name: the title as typed becomes the library's name.
+    virtual void DopoSalvaNome(const std::string& titolo) = 0;
+    virtual void Cmd_Modifica_Click() = 0;
+    virtual void Calcola_Click() = 0;
+
+    // Places the two rows of buttons and the library name below them (twips).
+    void DisponiComandi(int sinistra, int alto, int larghezzaNome);
+    void RegistraVista(VistaGriglia* v) { viste_.push_back(v); }
+    // Ends an edit open in a table, as leaving its cell does.
+    void ConfermaModifiche();
+    void AbilitaSalva(bool abilita);
+
+    ModuleDIC& d_;
+    const DescrizioneEditor& descr_;
+
+private:
+    QPushButton* Pulsante(const char* nome, const char* testo, void (EditorLibreria::*gestore)());
+    bool Scrivi(const QString& percorso);
+
+    std::vector<VistaGriglia*> viste_;
+    QString cartella_;
+    QString fileFinestra_;
+};

@@ -1,0 +1,204 @@
+#include "editors/Frm_CreaLibRame.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "editors/GrigliaEditor.h"
+#include "engine/ModuleDIC.h"
+#include "files/CalcoloLibrerie.h"
+#include "files/LibRame.h"
+#include "platform/core/Numeri.h"
+#include "platform/ui/Ui.h"
+
+namespace {
+
+const DescrizioneEditor kDescrizione = {
+    "Frm_CreaLibRame",
+    "Crea Libreria Filo Rame Smaltato",
+    "Apri Libreria Filo Rame Smaltato",
+    "Salva Libreria Filo Rame Smaltato",
+    "Libreria Filo Rame Smaltato(*.wir)|*.wir",
+    ".wir",
+    LIBRAME_LUNG_REC,
+    LIBRAME_NUM_REC,
+    "Cmd_FiloRame",
+    "Calcola Filo",
+    "Lbl_LibRam",
+    "Nome Libreria Filo Rame Smaltato",
+};
+
+constexpr int kRigheMezza = 19;  // rows in each half of the table
+constexpr int kDiametroLimite = 5;
+constexpr float kDiametroMin = 0.001f, kDiametroMax = 100.0f;
+
+// The three library coefficients: field, caption, key limit, range, tooltip.
+struct Coefficiente {
+    CampoNumerico* Frm_CreaLibRame::Controlli::*campo;
+    const char* nome;
+    const char* didascalia;
+    int limite;
+    float minimo, massimo;
+    const char* suggerimento;
+    std::string GrigliaRame::*testo;
+    bool GrigliaRame::*gialla;
+};
+const Coefficiente kCoefficienti[3] = {
+    {&Frm_CreaLibRame::Controlli::Txt_CoefKf, "Txt_CoefKf", "Coefficiente di Riempimento Kf", 5, 1.0f, 2.0f,
+     "da 1,00 a 2,00 ", &GrigliaRame::Txt_CoefKf, &GrigliaRame::giallaKf},
+    {&Frm_CreaLibRame::Controlli::Txt_Ohm_m, "Txt_Ohm_m",
+     "Resistivit\u00e0 Specifica Filo Rame (Ohm\u00b7mm\u00b2/m)", 6, 0.001f, 2.0f, "da 0,001 a 2,00 ",
+     &GrigliaRame::Txt_Ohm_m, &GrigliaRame::giallaOhm},
+    {&Frm_CreaLibRame::Controlli::Txt_PesSpeRam, "Txt_PesSpeRam", "Peso Specifico Filo Rame (kg/dm\u00b3 )", 5,
+     3.0f, 15.0f, "da 3,00 a 15,0 ", &GrigliaRame::Txt_PesSpeRam, &GrigliaRame::giallaPesSpe},
+};
+
+}  // namespace
+
+Frm_CreaLibRame::Frm_CreaLibRame(ModuleDIC& d, QWidget* parent) : EditorLibreria(d, kDescrizione, parent) {
+    CostruisciTabella();
+    CostruisciCoefficienti();
+    DisponiComandi(120, 6400, 8500);
+    Dimensiona(this, 13700, 8010);
+    setFixedSize(size());
+}
+
+void Frm_CreaLibRame::CostruisciTabella() {
+    ui.Frame1 = new QGroupBox(QStringLiteral("Tabella dei Fili di Rame Smaltato"), centralWidget());
+    ui.Frame1->setObjectName(QStringLiteral("Frame1"));
+    Posiziona(ui.Frame1, 120, 60, 13460, 6220);
+
+    const QString diametro = QStringLiteral("da 0,001 a 100 ");
+    const auto testo = [](std::array<std::string, RAME_GRIGLIA_RIGHE>& a) {
+        return [&a](int r) -> std::string& { return a[static_cast<size_t>(r)]; };
+    };
+    const auto gialla = [](std::array<bool, RAME_GRIGLIA_RIGHE>& a) {
+        return [&a](int r) { return &a[static_cast<size_t>(r)]; };
+    };
+    const auto etichetta = [&](const char* nome, const char* titolo, const char* suggerimento, int larghezza,
+                               std::array<std::string, RAME_GRIGLIA_RIGHE>& a) {
+        ColonnaGriglia c;
+        c.nome = nome;
+        c.titolo = Qs(titolo);
+        c.suggerimentoTitolo = Qs(suggerimento);
+        c.larghezza = larghezza;
+        c.testo = testo(a);
+        return c;
+    };
+    const auto diametri = [&](const char* nome, const char* titolo, const char* suggerimento,
+                              std::array<std::string, RAME_GRIGLIA_RIGHE>& a,
+                              std::array<bool, RAME_GRIGLIA_RIGHE>& m) {
+        ColonnaGriglia c = etichetta(nome, titolo, suggerimento, 870, a);
+        c.suggerimentoCella = diametro;
+        c.limite = kDiametroLimite;
+        c.minimo = kDiametroMin;
+        c.massimo = kDiametroMax;
+        c.gialla = gialla(m);
+        return c;
+    };
+    const std::vector<ColonnaGriglia> colonne = {
+        diametri("Txt_FiloNudo", "Nudo mm", "Diametro Filo Nudo in millimetri", g_.Txt_FiloNudo, g_.giallaNudo),
+        diametri("Txt_FiloIsolato", "Isol.mm", "Diametro Filo Smaltato in millimetri", g_.Txt_FiloIsolato,
+                 g_.giallaIsolato),
+        etichetta("Lbl_SezioneFilo", "Sez.mmq", "Sezione Filo Nudo in millimetri quadrati", 1000,
+                  g_.Lbl_SezioneFilo),
+        etichetta("Lbl_SpireCM", "Spire/cm", "Numero Spire per centimetro", 900, g_.Lbl_SpireCM),
+        etichetta("Lbl_CoefKf", "Kf", "Coefficiente di Riempimento", 750, g_.Lbl_CoefKf),
+        etichetta("Lbl_Resistenza", "Ohm/m", "Resistenza Elettrica a 20\u00b0C di un metro di Filo", 1005,
+                  g_.Lbl_Resistenza),
+        etichetta("Lbl_PesoFilo", "gr/m", "Peso in grammi di un metro di Filo", 900, g_.Lbl_PesoFilo),
+    };
+    for (int meta = 0; meta < 2; ++meta) {
+        auto* m = new ModelloGriglia(colonne, meta * kRigheMezza, kRigheMezza);
+        ui.Griglia[meta] = new VistaGriglia(m, NomeIndice("Griglia", meta), ui.Frame1, 150 + meta * 6800, 300);
+        RegistraVista(ui.Griglia[meta]);
+    }
+}
+
+void Frm_CreaLibRame::CostruisciCoefficienti() {
+    int alto = 6400;
+    for (const Coefficiente& k : kCoefficienti) {
+        auto* campo = new CampoNumerico(centralWidget(), k.limite);
+        campo->setObjectName(QString::fromLatin1(k.nome));
+        Posiziona(campo, 8760, alto, 900, 315);
+        auto* didascalia = new QLabel(Qs(k.didascalia), centralWidget());
+        didascalia->setObjectName(QStringLiteral("Lbl_") + QString::fromLatin1(k.nome));
+        Posiziona(didascalia, 9780, alto + 30, 3800, 255);
+        // Leaving the field only colours it: the computation checks the values itself.
+        campo->ImpostaControllo([this, campo, &k] {
+            g_.*k.testo = campo->TestoU8();
+            g_.*k.gialla = !TestoNelCampo(g_.*k.testo, k.minimo, k.massimo);
+            campo->SetGiallo(g_.*k.gialla);
+        });
+        ui.*k.campo = campo;
+        alto += 405;
+    }
+}
+
+void Frm_CreaLibRame::Mostra() {
+    for (VistaGriglia* v : ui.Griglia) v->Modello()->Aggiorna();
+    for (const Coefficiente& k : kCoefficienti) {
+        (ui.*k.campo)->ImpostaTestoU8(g_.*k.testo);
+        (ui.*k.campo)->SetGiallo(g_.*k.gialla);
+    }
+}
+
+void Frm_CreaLibRame::LeggiCoefficienti() {
+    for (const Coefficiente& k : kCoefficienti) g_.*k.testo = (ui.*k.campo)->TestoU8();
+}
+
+void Frm_CreaLibRame::ApriInput(bool aperti) {
+    for (VistaGriglia* v : ui.Griglia) v->Modello()->ImpostaTutteAperte(aperti);
+    for (const Coefficiente& k : kCoefficienti) (ui.*k.campo)->setEnabled(aperti);
+    cmd.Calcola->setEnabled(aperti);
+}
+
+void Frm_CreaLibRame::Form_Load() {
+    // The wire table, NumElementi, the paths and Rec keep what they hold.
+    ModuleDIC& d = d_;
+    for (const Coefficiente& k : kCoefficienti) (ui.*k.campo)->setToolTip(Qs(k.suggerimento));
+    g_ = GrigliaRame{};
+    d.KfRame[0][0] = *num::TextToSng(KF_RAME_STANDARD);
+    d.OhmRame[0][0] = *num::TextToSng(OHM_RAME_STANDARD);
+    d.PesSpeRame[0][0] = *num::TextToSng(PESSPE_RAME_STANDARD);
+    g_.Txt_CoefKf = num::SngToText(d.KfRame[0][0]);
+    g_.Txt_Ohm_m = num::SngToText(d.OhmRame[0][0]);
+    g_.Txt_PesSpeRam = num::SngToText(d.PesSpeRame[0][0]);
+    Mostra();
+    ApriInput(false);
+    AbilitaSalva(false);
+}
+
+void Frm_CreaLibRame::Cmd_Modifica_Click() {
+    ApriInput(true);
+    // What is saved is always the table on show: a save waits for the next computation.
+    AbilitaSalva(false);
+}
+
+void Frm_CreaLibRame::Cmd_FiloRame_Click() {
+    LeggiCoefficienti();
+    const EsitoCalcoloRame esito = CalcolaLibreriaRame(d_, g_, Piattaforma::Messaggi());
+    Mostra();
+    if (esito == EsitoCalcoloRame::MancaCoefficiente) AbilitaSalva(false);
+    if (esito != EsitoCalcoloRame::Calcolata) return;
+    ApriInput(false);
+    AbilitaSalva(true);
+    cmd.Libreria->setText(Qs(d_.UltimaLibRame));
+}
+
+bool Frm_CreaLibRame::ApriFile() {
+    const EsitoApriRame esito = ApriLibreriaRameEditor(d_, g_, Piattaforma::Messaggi());
+    if (esito == EsitoApriRame::NonLetta) return false;
+    cmd.Libreria->setText(Qs(d_.FileLibreria));
+    Mostra();
+    if (esito == EsitoApriRame::Vecchia)
+        Piattaforma::Messaggi().MsgBox(MSG_LIBRAME_VECCHIA_EDITOR, mb::Exclamation, TITOLO_LIBRAME_VECCHIA);
+    return true;
+}
+
+bool Frm_CreaLibRame::NomeNoto() const { return !d_.UltimaLibRame.empty(); }
+
+void Frm_CreaLibRame::DopoSalvaNome(const std::string& titolo) {
+    d_.UltimaLibRame = titolo;
+    cmd.Libreria->setText(Qs(titolo));
+}
