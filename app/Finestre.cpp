@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "editors/Frm_CreaLibRame.h"
 #include "engine/ModuleDIC.h"
 #include "platform/ui/FinestraModale.h"
 #include "shell/Frm_About.h"
@@ -9,10 +10,11 @@
 
 namespace {
 
-// A design window is made anew each time: its load sets the kind, the
-// default libraries and the default design anew.
+// A design window or library editor is made anew each time: its load sets
+// its defaults anew (a design window's kind, libraries and design; an
+// editor's empty table and coefficients).
 template <class T>
-void Progetto(ModuleDIC& dati) {
+void Nuova(ModuleDIC& dati) {
     T finestra(dati);
     finestra.Form_Load();
     MostraModale(&finestra);
@@ -25,7 +27,8 @@ void About(ModuleDIC&) {
 
 // Windows not listed are not available in this build yet.
 constexpr std::pair<Finestra, void (*)(ModuleDIC&)> kFinestre[] = {
-    {Finestra::Alim, &Progetto<Frm_Alim>},
+    {Finestra::Alim, &Nuova<Frm_Alim>},
+    {Finestra::CreaLibRame, &Nuova<Frm_CreaLibRame>},
     {Finestra::About, &About},
 };
 

@@ -29,44 +29,37 @@ EditorLibreria::EditorLibreria(ModuleDIC& d, const DescrizioneEditor& descr, QWi
     base.setPixelSize(11);
     setFont(base);
 
-    cmd.Cmd_Apri = Pulsante("Cmd_Apri", "Apri Libreria", &EditorLibreria::Cmd_Apri_Click);
-    cmd.Cmd_Salva = Pulsante("Cmd_Salva", "Salva Libreria", &EditorLibreria::Cmd_Salva_Click);
-    cmd.Cmd_SalvaNome = Pulsante("Cmd_SalvaNome", "Salva Libreria con Nome", &EditorLibreria::Cmd_SalvaNome_Click);
-    cmd.Cmd_Stampa = Pulsante("Cmd_Stampa", "Stampa", &EditorLibreria::Cmd_Stampa_Click);
-    cmd.Cmd_Esci = Pulsante("Cmd_Esci", "Esci", &EditorLibreria::Cmd_Esci_Click);
-    cmd.Cmd_Modifica = Pulsante("Cmd_Modifica", "Modifica Libreria", &EditorLibreria::Cmd_Modifica_Click);
-    cmd.Calcola = Pulsante(descr.nomeCalcola, descr.testoCalcola, &EditorLibreria::Calcola_Click);
+    // Two rows: open, save, print, edit; then save as, exit and compute, each
+    // under the one above it.
+    cmd.Cmd_Apri = Comando("Cmd_Apri", "Apri Libreria", 0, 0, &EditorLibreria::Cmd_Apri_Click);
+    cmd.Cmd_Salva = Comando("Cmd_Salva", "Salva Libreria", 1, 0, &EditorLibreria::Cmd_Salva_Click);
+    cmd.Cmd_Stampa = Comando("Cmd_Stampa", "Stampa", 2, 0, &EditorLibreria::Cmd_Stampa_Click);
+    cmd.Cmd_Modifica = Comando("Cmd_Modifica", "Modifica Libreria", 3, 0, &EditorLibreria::Cmd_Modifica_Click);
+    cmd.Cmd_SalvaNome =
+        Comando("Cmd_SalvaNome", "Salva Libreria con Nome", 1, 1, &EditorLibreria::Cmd_SalvaNome_Click);
+    cmd.Cmd_Esci = Comando("Cmd_Esci", "Esci", 2, 1, &EditorLibreria::Cmd_Esci_Click);
+    cmd.Calcola = Comando(descr.nomeCalcola, descr.testoCalcola, 3, 1, &EditorLibreria::Calcola_Click);
 
-    cmd.Etichetta = new QLabel(QStringLiteral("File Libreria:"), centro);
-    cmd.Etichetta->setObjectName(QStringLiteral("Label1"));
-    cmd.Libreria = new QLabel(Qs(descr.testoLibreria), centro);
-    cmd.Libreria->setObjectName(QString::fromLatin1(descr.nomeLibreria));
+    const int x = descr.comandiX, y = descr.comandiY;
+    cmd.Etichetta = Etichetta(centro, QStringLiteral("Label1"), QStringLiteral("File Libreria:"), x, y + kRiga + 120,
+                              kLarghezzaPulsante, 255);
+    cmd.Libreria = Didascalia(centro, QString::fromLatin1(descr.nomeLibreria), Qs(descr.testoLibreria), x,
+                              y + 2 * kRiga, descr.larghezzaNome, 255);
     cmd.Libreria->setTextFormat(Qt::PlainText);
 }
 
-QPushButton* EditorLibreria::Pulsante(const char* nome, const char* testo, void (EditorLibreria::*gestore)()) {
-    auto* b = new QPushButton(Qs(testo), centralWidget());
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setAutoDefault(false);
+QPushButton* EditorLibreria::Comando(const char* nome, const char* testo, int colonna, int riga,
+                                     void (EditorLibreria::*gestore)()) {
+    QPushButton* b = Pulsante(centralWidget(), QString::fromLatin1(nome), Qs(testo), {},
+                              descr_.comandiX + colonna * kPasso, descr_.comandiY + riga * kRiga,
+                              kLarghezzaPulsante, kAltezzaPulsante);
+    AdattaCarattere(b, b->text());
     // A cell still being typed in is taken (and checked) before the button acts.
     connect(b, &QPushButton::clicked, this, [this, gestore] {
         ConfermaModifiche();
         (this->*gestore)();
     });
     return b;
-}
-
-void EditorLibreria::DisponiComandi(int sinistra, int alto, int larghezzaNome) {
-    const int x = sinistra, y = alto;
-    Posiziona(cmd.Cmd_Apri, x, y, kLarghezzaPulsante, kAltezzaPulsante);
-    Posiziona(cmd.Cmd_Salva, x + kPasso, y, kLarghezzaPulsante, kAltezzaPulsante);
-    Posiziona(cmd.Cmd_Stampa, x + 2 * kPasso, y, kLarghezzaPulsante, kAltezzaPulsante);
-    Posiziona(cmd.Cmd_Modifica, x + 3 * kPasso, y, kLarghezzaPulsante, kAltezzaPulsante);
-    Posiziona(cmd.Cmd_SalvaNome, x + kPasso, y + kRiga, kLarghezzaPulsante, kAltezzaPulsante);
-    Posiziona(cmd.Cmd_Esci, x + 2 * kPasso, y + kRiga, kLarghezzaPulsante, kAltezzaPulsante);
-    Posiziona(cmd.Calcola, x + 3 * kPasso, y + kRiga, kLarghezzaPulsante, kAltezzaPulsante);
-    Posiziona(cmd.Etichetta, x, y + kRiga + 120, kLarghezzaPulsante, 255);
-    Posiziona(cmd.Libreria, x, y + 2 * kRiga, larghezzaNome, 255);
 }
 
 QString EditorLibreria::CartellaLibrerie() const {

@@ -33,6 +33,9 @@ struct DescrizioneEditor {
     const char* testoCalcola;
     const char* nomeLibreria;  // the label of the library's name and its first text
     const char* testoLibreria;
+    // Where the two rows of buttons start, below the table, and how wide the
+    // library's name may run beneath them (twips).
+    int comandiX, comandiY, larghezzaNome;
 };
 
 class EditorLibreria : public QMainWindow {
@@ -82,8 +85,6 @@ protected:
     virtual void Cmd_Modifica_Click() = 0;
     virtual void Calcola_Click() = 0;
 
-    // Places the two rows of buttons and the library name below them (twips).
-    void DisponiComandi(int sinistra, int alto, int larghezzaNome);
     void RegistraVista(VistaGriglia* v) { viste_.push_back(v); }
     // Ends an edit open in a table, as leaving its cell does.
     void ConfermaModifiche();
@@ -93,7 +94,8 @@ protected:
     const DescrizioneEditor& descr_;
 
 private:
-    QPushButton* Pulsante(const char* nome, const char* testo, void (EditorLibreria::*gestore)());
+    QPushButton* Comando(const char* nome, const char* testo, int colonna, int riga,
+                         void (EditorLibreria::*gestore)());
     bool Scrivi(const QString& percorso);
 
     std::vector<VistaGriglia*> viste_;

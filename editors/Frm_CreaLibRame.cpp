@@ -26,11 +26,14 @@ const DescrizioneEditor kDescrizione = {
     "Calcola Filo",
     "Lbl_LibRam",
     "Nome Libreria Filo Rame Smaltato",
+    120,
+    6400,
+    8500,
 };
 
 constexpr int kRigheMezza = 19;  // rows in each half of the table
 constexpr int kDiametroLimite = 5;
-constexpr float kDiametroMin = 0.001f, kDiametroMax = 100.0f;
+constexpr Limite kDiametro{0.001f, 100.0f};
 
 // The three library coefficients: field, caption, key limit, range, tooltip.
 struct Coefficiente {
@@ -38,19 +41,19 @@ struct Coefficiente {
     const char* nome;
     const char* didascalia;
     int limite;
-    float minimo, massimo;
+    CampoNumerico::Limiti limiti;
     const char* suggerimento;
     std::string GrigliaRame::*testo;
     bool GrigliaRame::*gialla;
 };
 const Coefficiente kCoefficienti[3] = {
-    {&Frm_CreaLibRame::Controlli::Txt_CoefKf, "Txt_CoefKf", "Coefficiente di Riempimento Kf", 5, 1.0f, 2.0f,
+    {&Frm_CreaLibRame::Controlli::Txt_CoefKf, "Txt_CoefKf", "Coefficiente di Riempimento Kf", 5, {1.0f, 2.0f},
      "da 1,00 a 2,00 ", &GrigliaRame::Txt_CoefKf, &GrigliaRame::giallaKf},
     {&Frm_CreaLibRame::Controlli::Txt_Ohm_m, "Txt_Ohm_m",
-     "Resistivit\u00e0 Specifica Filo Rame (Ohm\u00b7mm\u00b2/m)", 6, 0.001f, 2.0f, "da 0,001 a 2,00 ",
+     "Resistivit\u00e0 Specifica Filo Rame (Ohm\u00b7mm\u00b2/m)", 6, {0.001f, 2.0f}, "da 0,001 a 2,00 ",
      &GrigliaRame::Txt_Ohm_m, &GrigliaRame::giallaOhm},
     {&Frm_CreaLibRame::Controlli::Txt_PesSpeRam, "Txt_PesSpeRam", "Peso Specifico Filo Rame (kg/dm\u00b3 )", 5,
-     3.0f, 15.0f, "da 3,00 a 15,0 ", &GrigliaRame::Txt_PesSpeRam, &GrigliaRame::giallaPesSpe},
+     {3.0f, 15.0f}, "da 3,00 a 15,0 ", &GrigliaRame::Txt_PesSpeRam, &GrigliaRame::giallaPesSpe},
 };
 
 }  // namespace
@@ -58,7 +61,6 @@ const Coefficiente kCoefficienti[3] = {
 Frm_CreaLibRame::Frm_CreaLibRame(ModuleDIC& d, QWidget* parent) : EditorLibreria(d, kDescrizione, parent) {
     CostruisciTabella();
     CostruisciCoefficienti();
-    DisponiComandi(120, 6400, 8500);
     Dimensiona(this, 13700, 8010);
     setFixedSize(size());
 }
@@ -91,8 +93,7 @@ void Frm_CreaLibRame::CostruisciTabella() {
         ColonnaGriglia c = etichetta(nome, titolo, suggerimento, 870, a);
         c.suggerimentoCella = diametro;
         c.limite = kDiametroLimite;
-        c.minimo = kDiametroMin;
-        c.massimo = kDiametroMax;
+        c.limiti = kDiametro;
         c.gialla = gialla(m);
         return c;
     };
@@ -118,17 +119,16 @@ void Frm_CreaLibRame::CostruisciTabella() {
 void Frm_CreaLibRame::CostruisciCoefficienti() {
     int alto = 6400;
     for (const Coefficiente& k : kCoefficienti) {
-        auto* campo = new CampoNumerico(centralWidget(), k.limite);
-        campo->setObjectName(QString::fromLatin1(k.nome));
-        Posiziona(campo, 8760, alto, 900, 315);
-        auto* didascalia = new QLabel(Qs(k.didascalia), centralWidget());
-        didascalia->setObjectName(QStringLiteral("Lbl_") + QString::fromLatin1(k.nome));
-        Posiziona(didascalia, 9780, alto + 30, 3800, 255);
+        CampoNumerico* campo =
+            Campo(centralWidget(), QString::fromLatin1(k.nome), k.limite, Qs(k.suggerimento), 8760, alto, 900, 315);
+        campo->ImpostaLimiti(k.limiti);
+        Etichetta(centralWidget(), QStringLiteral("Lbl_") + QString::fromLatin1(k.nome), Qs(k.didascalia), 9780,
+                  alto + 30, 3800, 255);
         // Leaving the field only colours it: the computation checks the values itself.
         campo->ImpostaControllo([this, campo, &k] {
+            campo->Verifica();
             g_.*k.testo = campo->TestoU8();
-            g_.*k.gialla = !TestoNelCampo(g_.*k.testo, k.minimo, k.massimo);
-            campo->SetGiallo(g_.*k.gialla);
+            g_.*k.gialla = campo->Giallo();
         });
         ui.*k.campo = campo;
         alto += 405;
@@ -156,7 +156,6 @@ void Frm_CreaLibRame::ApriInput(bool aperti) {
 void Frm_CreaLibRame::Form_Load() {
     // The wire table, NumElementi, the paths and Rec keep what they hold.
     ModuleDIC& d = d_;
-    for (const Coefficiente& k : kCoefficienti) (ui.*k.campo)->setToolTip(Qs(k.suggerimento));
     g_ = GrigliaRame{};
     d.KfRame[0][0] = *num::TextToSng(KF_RAME_STANDARD);
     d.OhmRame[0][0] = *num::TextToSng(OHM_RAME_STANDARD);

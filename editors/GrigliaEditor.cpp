@@ -5,11 +5,6 @@
 #include "platform/core/Numeri.h"
 #include "platform/ui/Posiziona.h"
 
-bool TestoNelCampo(const std::string& testo, float minimo, float massimo) {
-    const auto v = num::TextToSng(testo);
-    return v && *v >= minimo && *v <= massimo;
-}
-
 // ---------------------------------------------------------------- model
 
 ModelloGriglia::ModelloGriglia(std::vector<ColonnaGriglia> colonne, int primaRiga, int righe, QObject* parent)
@@ -81,7 +76,8 @@ void ModelloGriglia::Controlla(int riga, int colonna) {
         gialla = testo.empty();
         if (gialla) Piattaforma::Beep();
     } else {
-        gialla = !TestoNelCampo(testo, c.minimo, c.massimo);
+        const auto v = num::TextToSng(testo);
+        gialla = !(v && c.limiti.Accetta(*v));
     }
     const QModelIndex i = index(riga - primaRiga_, colonna);
     emit dataChanged(i, i);

@@ -21,10 +21,6 @@
 
 #include "platform/ui/CampoNumerico.h"
 
-// A text with no value, a lone comma or a value outside min..max (both ends
-// included, compared as Singles) is refused.
-bool TestoNelCampo(const std::string& testo, float minimo, float massimo);
-
 struct ColonnaGriglia {
     const char* nome = "";         // control array ("Txt_FiloNudo", "Lbl_PesoFilo")
     QString titolo;                // heading
@@ -33,7 +29,7 @@ struct ColonnaGriglia {
     int larghezza = 900;           // twips
     int limite = 0;                // key limit; 0 for a label column (read only)
     CampoNumerico::Tipo tipo = CampoNumerico::Tipo::Numero;
-    float minimo = 0, massimo = 0;  // accepted range of a numeric column
+    Limite limiti{0, 0};           // values a numeric column takes
     std::function<std::string&(int riga)> testo;
     std::function<bool*(int riga)> gialla;  // the cell's yellow mark (text columns)
 

@@ -45,7 +45,12 @@ void CampoNumerico::ImpostaTestoU8(const std::string& s) { setText(Qs(s)); }
 bool CampoNumerico::Verifica() {
     if (!limiti_) return true;
     const std::optional<float> v = Valore();
-    if (v && limiti_->Accetta(*v)) return true;
+    const bool preso = v && limiti_->Accetta(*v);
+    if (!limiti_->messaggio) {
+        SetGiallo(!preso);
+        return preso;
+    }
+    if (preso) return true;
     Piattaforma::MsgBox(Qs(limiti_->messaggio), mb::OkOnly + mb::Exclamation, Qs(limiti_->titolo));
     SetGiallo(true);
     setText(Qs(limiti_->predefinito));

@@ -43,7 +43,8 @@ public:
     enum class Tipo { Numero, Nome };
 
     // The values a field takes (both ends accepted) and what a refused one
-    // brings: the message box's text and title, and the text put back.
+    // brings: the message box's text and title, and the text put back. A range
+    // with no message only colours the field (the library editors' fields).
     using Limiti = LimiteCampo;
 
     explicit CampoNumerico(QWidget* parent = nullptr, int limite = 4, Tipo tipo = Tipo::Numero);
@@ -63,7 +64,8 @@ public:
     // A text that is no number, or a number out of the range, brings the
     // range's message (OK, exclamation); then the field turns yellow and shows
     // the default text. True when the value was taken. A field without a
-    // range takes every text.
+    // range takes every text. With a range that has no message the field only
+    // turns yellow when refused and white when taken.
     bool Verifica();
 
     // Background yellow (255,255,0) or white.

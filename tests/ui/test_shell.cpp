@@ -165,7 +165,15 @@ private slots:
         QCOMPARE(a.d->TipoCalcolo, int16_t(0));
     }
 
-    void splashEnterShowsRealSinglePhaseWindowModally() {
+    void splashOpensRealWindowsModally_data() {
+        QTest::addColumn<QString>("pulsante");
+        QTest::addColumn<QString>("finestra");
+        QTest::newRow("Entra") << "Cmd_Ok" << "Frm_Alim";
+        QTest::newRow("wire library editor") << "Cmd_CreaLibRame" << "Frm_CreaLibRame";
+    }
+    void splashOpensRealWindowsModally() {
+        QFETCH(QString, pulsante);
+        QFETCH(QString, finestra);
         FakeMessaggiUi msg;
         msg.falliscePerInattesi = false;  // the design window's own warnings are not under test here
         auto d = std::make_unique<ModuleDIC>();
@@ -181,8 +189,8 @@ private slots:
             modale = m->isModal();
             m->close();
         });
-        Figlio<QPushButton>(&w, "Cmd_Ok")->click();  // returns when the window closes
-        QCOMPARE(aperta, QStringLiteral("Frm_Alim"));
+        Figlio<QPushButton>(&w, pulsante)->click();  // returns when the window closes
+        QCOMPARE(aperta, finestra);
         QVERIFY(modale);
         QVERIFY(w.isVisible());  // the start window stays loaded underneath
     }
