@@ -58,7 +58,8 @@ Qt::ItemFlags ModelloGriglia::flags(const QModelIndex& indice) const {
 }
 
 bool ModelloGriglia::setData(const QModelIndex& indice, const QVariant& valore, int ruolo) {
-    if (!indice.isValid() || ruolo != Qt::EditRole || !(flags(indice) & Qt::ItemIsEditable)) return false;
+    if (!indice.isValid() || indice.model() != this || ruolo != Qt::EditRole || !(flags(indice) & Qt::ItemIsEditable))
+        return false;
     const int riga = Riga(indice.row());
     Colonna(indice.column()).testo(riga) = U8(valore.toString());
     Controlla(riga, indice.column());

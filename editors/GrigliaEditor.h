@@ -48,7 +48,7 @@ public:
     QVariant headerData(int sezione, Qt::Orientation orientamento, int ruolo) const override;
     Qt::ItemFlags flags(const QModelIndex& indice) const override;
     // Writes the typed text and runs the cell's check.
-    bool setData(const QModelIndex& indice, const QVariant& valore, int ruolo) override;
+    bool setData(const QModelIndex& indice, const QVariant& valore, int ruolo = Qt::EditRole) override;
 
     const ColonnaGriglia& Colonna(int c) const { return colonne_[static_cast<size_t>(c)]; }
     int PrimaRiga() const { return primaRiga_; }
