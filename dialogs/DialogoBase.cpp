@@ -3,7 +3,6 @@
 #include <optional>
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -11,7 +10,6 @@
 #include <QScreen>
 
 #include "platform/core/Numeri.h"
-#include "platform/core/Percorsi.h"
 #include "platform/ui/Ui.h"
 
 bool ControllaConMessaggio(CampoNumerico* c) {
@@ -161,9 +159,7 @@ int DialogoBase::RigaConfermata(QRadioButton* const* opzioni, int righe) {
 }
 
 QString DialogoBase::ScegliLibreria(const QString& titolo, const QString& filtro) {
-    const QString cartella =
-        Qs(percorsi::TrovaPercorso(U8(QCoreApplication::applicationDirPath()), "LIBRERIA"));
-    return Piattaforma::Dialoghi().Apri(this, titolo, cartella, filtro);
+    return Piattaforma::Dialoghi().Apri(this, titolo, AccantoAlProgramma("LIBRERIA"), filtro);
 }
 
 QPushButton* DialogoBase::PulsanteStampa(QWidget* parent, const QString& caption, int x, int y, int w,

@@ -1,6 +1,5 @@
 #include "editors/EditorLibreria.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -8,7 +7,6 @@
 #include "editors/GrigliaEditor.h"
 #include "engine/ModuleDIC.h"
 #include "files/RecordFile.h"
-#include "platform/core/Percorsi.h"
 #include "platform/ui/Ui.h"
 
 namespace {
@@ -63,8 +61,7 @@ QPushButton* EditorLibreria::Comando(const char* nome, const char* testo, int co
 }
 
 QString EditorLibreria::CartellaLibrerie() const {
-    const QString app = cartella_.isEmpty() ? QCoreApplication::applicationDirPath() : cartella_;
-    return Qs(percorsi::TrovaPercorso(U8(app), "LIBRERIA"));
+    return AccantoAlProgramma("LIBRERIA", cartella_);
 }
 
 QString EditorLibreria::ConEstensione(const QString& nome, const QString& estensione) {

@@ -1,5 +1,6 @@
 #include "platform/ui/DialoghiFile.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QImage>
 #include <QPageLayout>
@@ -8,6 +9,13 @@
 #include <QPrinter>
 #include <QStringList>
 #include <QWidget>
+
+#include "platform/core/Percorsi.h"
+
+QString AccantoAlProgramma(const std::string& relativo, const QString& base) {
+    const QString cartella = base.isEmpty() ? QCoreApplication::applicationDirPath() : base;
+    return QString::fromStdString(percorsi::TrovaPercorso(cartella.toStdString(), relativo));
+}
 
 QString FiltroQt(const QString& filtroForm) {
     const QStringList parti = filtroForm.split(QLatin1Char('|'));

@@ -2,6 +2,8 @@
 // interface with a process-wide hook (tests put a fake there).
 #pragma once
 
+#include <string>
+
 #include <QString>
 
 class QPainter;
@@ -50,6 +52,11 @@ QRect AreaImmagine(const QSize& immagine, const QRect& pagina);
 void DisegnaInPagina(QPainter& p, const QImage& img, const QRect& pagina);
 // Prints the widget's image on one page of dev, scaled to its printable area.
 bool StampaImmagine(QPagedPaintDevice& dev, QWidget* finestra);
+
+// A file or folder below the program's own folder, or below `base` when one is
+// given ("LIBRERIA", "Archivio", "LIBRERIA/LibRame1.wir"), taken in whatever
+// letter case it has on disk.
+QString AccantoAlProgramma(const std::string& relativo, const QString& base = {});
 
 namespace Piattaforma {
 IDialoghiFile& Dialoghi();

@@ -20,7 +20,6 @@
 #include "files/LibLam.h"
 #include "files/LibRame.h"
 #include "platform/core/Numeri.h"
-#include "platform/core/Percorsi.h"
 #include "platform/ui/Ui.h"
 #include "windows/comune/Frm_Schema.h"
 
@@ -667,7 +666,7 @@ QString FinestraProgetto::CartellaApplicazione() const {
 std::string FinestraProgetto::FileLibreriaDefault(const char* nome) const {
     // The folder ships as LIBRERIA beside the program; take it in whatever
     // letter case it has on disk.
-    return percorsi::TrovaPercorso(U8(CartellaApplicazione()), std::string("LIBRERIA/") + nome);
+    return U8(AccantoAlProgramma(std::string("LIBRERIA/") + nome, cartella_));
 }
 
 void FinestraProgetto::CaricaLibrerie() {

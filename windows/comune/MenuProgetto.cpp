@@ -8,7 +8,6 @@
 #include <QMainWindow>
 
 #include "files/Progetto.h"
-#include "platform/core/Percorsi.h"
 #include "platform/ui/Ui.h"
 
 namespace {
@@ -19,7 +18,7 @@ const char* const kStato = "Inserire i Parametri Desiderati, per ottenere il Cal
 }  // namespace
 
 QString MenuProgetto::CartellaArchivio() const {
-    return Qs(percorsi::TrovaPercorso(U8(f_.CartellaApplicazione()), "Archivio"));
+    return AccantoAlProgramma("Archivio", f_.CartellaApplicazione());
 }
 
 QString MenuProgetto::Caption(const QString& titolo) const {
