@@ -144,6 +144,19 @@ void DelegatoGriglia::Conferma() {
 
 // ---------------------------------------------------------------- view
 
+QModelIndex VistaGriglia::moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) {
+    if (azione != MoveNext && azione != MovePrevious) return QTableView::moveCursor(azione, modificatori);
+    const int colonne = modello_->columnCount();
+    const int celle = modello_->rowCount() * colonne;
+    const QModelIndex ora = currentIndex();
+    const int passo = azione == MoveNext ? 1 : -1;
+    for (int p = ora.isValid() ? ora.row() * colonne + ora.column() + passo : 0; p >= 0 && p < celle; p += passo) {
+        const QModelIndex i = modello_->index(p / colonne, p % colonne);
+        if (modello_->flags(i) & Qt::ItemIsEditable) return i;
+    }
+    return {};
+}
+
 VistaGriglia::VistaGriglia(ModelloGriglia* modello, const QString& nome, QWidget* parent, int sinistra, int alto)
     : QTableView(parent), modello_(modello), delegato_(new DelegatoGriglia(this)) {
     setObjectName(nome);

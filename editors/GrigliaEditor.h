@@ -109,6 +109,11 @@ public:
     static constexpr int kAltezzaRiga = 285;
     static constexpr int kAltezzaTitoli = 330;
 
+protected:
+    // Tab and Shift+Tab go from field to field across the rows, over the
+    // computed columns and the locked cells.
+    QModelIndex moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) override;
+
 private:
     ModelloGriglia* modello_;
     DelegatoGriglia* delegato_;

@@ -154,10 +154,13 @@ private slots:
     void computesTypedTableAndEditWaitsForIt() {
         cmd().Cmd_Modifica->click();
         Inserisci({{"0,50", "0,55"}, {"0,30", "0,34"}, {"0,40", ""}});
-        // The last enamelled diameter is typed and not left before "Calcola Filo".
+        // The last enamelled diameter is typed, and the next cell is open, when "Calcola Filo" is pressed.
         CampoNumerico* c = ApriCella(2, ISOLATO);
         QVERIFY(c);
         QTest::keyClicks(c, QStringLiteral("0,45"));
+        QTest::keyClick(c, Qt::Key_Tab);  // on to the next row's bare diameter, over the computed columns
+        CampoNumerico* dopo = w->ui.Griglia[0]->Delegato()->Aperto();
+        QVERIFY(dopo && dopo->objectName() == QStringLiteral("Txt_FiloNudo(3)"));
         QTest::mouseClick(cmd().Calcola, Qt::LeftButton);
         QCOMPARE(Riga(0), kRiga0);
         QCOMPARE(Riga(1), QStringLiteral("0,40 / 0,450 / 0,1257 / 21,16 / 1,05 / 0,1401 / 1,12"));
