@@ -24,6 +24,28 @@ void IntervalloPotenza(ModuleDIC& d);
 
 // ---- bobbin check and winding placement
 void ControllaMisureRocchetto(ModuleDIC& d, IMessaggi& msg);
+
+// The three-phase tolerances of a bobbin against the stack (three bobbins
+// side by side, each on a leg with half a window): a bobbin measure r fits
+// the lamination's measure x when basso * r < x <= alto * r, both products
+// rounded to Single.
+struct TolleranzaTrif {
+    double basso, alto;
+    bool Accetta(float x, float r) const;
+    // The bobbin measures that fit x lie between x / alto and x / basso
+    // (the range told to the user, as doubles).
+    double Minimo(float x) const { return x / alto; }
+    double Massimo(float x) const { return x / basso; }
+};
+inline constexpr TolleranzaTrif TOLL_TRIF_C{0.9, 1.01};   // Cr against C
+inline constexpr TolleranzaTrif TOLL_TRIF_M{0.99, 1.2};   // M against F / 2
+inline constexpr TolleranzaTrif TOLL_TRIF_SP{0.9, 1.01};  // Spr against Sp
+struct EsitoRocchettoTrif {
+    bool c, m, sp;  // each measure within its tolerance
+};
+// Cr, M and Spr of a bobbin against the lamination's C and F and the stack Sp.
+EsitoRocchettoTrif ToleranzeRocchettoTrif(float c, float f, float sp, float cr, float m, float spr);
+
 void ControllaMisureRocchettoTrif(ModuleDIC& d, IMessaggi& msg);
 void VerificaPosizioneAvvolgimenti(ModuleDIC& d);
 

@@ -84,6 +84,16 @@ void ControllaMisureRocchetto(ModuleDIC& d, IMessaggi& msg) {
     }
 }
 
+bool TolleranzaTrif::Accetta(float x, float r) const {
+    const double rr = r;
+    return num::Sng(basso * rr) < x && x <= num::Sng(alto * rr);
+}
+
+EsitoRocchettoTrif ToleranzeRocchettoTrif(float c, float f, float sp, float cr, float m, float spr) {
+    return {TOLL_TRIF_C.Accetta(c, cr), TOLL_TRIF_M.Accetta(num::Sng(f / 2.0), m),
+            TOLL_TRIF_SP.Accetta(sp, spr)};
+}
+
 void ControllaMisureRocchettoTrif(ModuleDIC& d, IMessaggi& msg) {
     // Three bobbins side by side: each takes half a window.
     if (d.RochScelto != UTENTE) {
@@ -92,22 +102,20 @@ void ControllaMisureRocchettoTrif(ModuleDIC& d, IMessaggi& msg) {
     }
 
     const int l = RigaLam(d);
-    const float c = d.LamC[l];
     const float h = num::Sng(d.LamF[l] / 2.0);
-    const float sp = d.LamSP;
-    const double cr = d.RochC[UTENTE], m = d.RochM[UTENTE], spr = d.RochSp[UTENTE];
-
-    if (!(num::Sng(0.9 * cr) < c && c <= num::Sng(1.01 * cr))) {
+    const EsitoRocchettoTrif e = ToleranzeRocchettoTrif(d.LamC[l], d.LamF[l], d.LamSP, d.RochC[UTENTE],
+                                                        d.RochM[UTENTE], d.RochSp[UTENTE]);
+    if (!e.c) {
         msg.MsgBox("misura di C Lam", STILE_INFO, kTitoloTrif);
         d.RochScelto = DEMO;
     }
-    if (!(num::Sng(0.99 * m) < h && h <= num::Sng(1.2 * m))) {
+    if (!e.m) {
         msg.MsgBox("misura di F/2 Lamierino " + num::SngToText(h) + " Rocchetto  " +
                        num::SngToText(d.RochM[UTENTE]),
                    STILE_INFO, kTitoloTrif);
         d.RochScelto = DEMO;
     }
-    if (!(num::Sng(0.9 * spr) < sp && sp <= num::Sng(1.01 * spr))) {
+    if (!e.sp) {
         msg.MsgBox("misura di SP Lam", STILE_INFO, kTitoloTrif);
         d.RochScelto = DEMO;
     }

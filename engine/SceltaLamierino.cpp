@@ -19,20 +19,25 @@ bool ConfermaLamierino(ModuleDIC& d, int riga, std::optional<float> sp, IMessagg
     }
     const auto r = static_cast<size_t>(riga);
     d.LamScelto = static_cast<int16_t>(riga);
-    d.LamSP = *sp;
-    d.LamSE = num::Sng(static_cast<double>(d.LamSP) * d.LamC[r] / 1.11 / 100);
+    ImpostaSpessorePacco(d, *sp);
     const double finestra = static_cast<double>(d.LamF[r]) * d.LamE[r];
     d.LamNetta[r] = num::Sng(d.LamAxB[r] - 2 * (finestra / 100));
     d.LamFinestra[r] = num::Sng(finestra);
-    d.LamPesoPacco = num::Sng(static_cast<double>(d.LamSP) * d.LamPeso[r] / 10);
-    const double b = d.Induzione;
-    d.LamPF = num::Sng(b * b * d.LamCdP * d.LamPesoPacco);
     if (d.TipoCalcolo >= 1 && d.TipoCalcolo <= 4) {
         // The check refreshes the coefficient limits the range is taken from.
         VerificaParametriLamierino(d, msg, lista);
         IntervalloPotenza(d);
     }
     return true;
+}
+
+void ImpostaSpessorePacco(ModuleDIC& d, float sp) {
+    const int r = (d.LamScelto >= 0 && d.LamScelto < LAM_RIGHE) ? d.LamScelto : 0;
+    d.LamSP = sp;
+    d.LamSE = num::Sng(static_cast<double>(d.LamSP) * d.LamC[r] / 1.11 / 100);
+    d.LamPesoPacco = num::Sng(static_cast<double>(d.LamSP) * d.LamPeso[r] / 10);
+    const double b = d.Induzione;
+    d.LamPF = num::Sng(b * b * d.LamCdP * d.LamPesoPacco);
 }
 
 EsitoLamFuori CalcolaLamFuoriFormato(ModuleDIC& d, const TestiLamFuori& t, IMessaggi& msg) {

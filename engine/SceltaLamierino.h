@@ -21,6 +21,10 @@ inline constexpr int LAM_FUORI_FORMATO = 18;  // row of the user's own laminatio
 bool ConfermaLamierino(ModuleDIC& d, int riga, std::optional<float> sp, IMessaggi& msg,
                        ICoefKLista* lista);
 
+// The stack of the chosen lamination at thickness `sp`: LamSP, its section
+// LamSE, weight LamPesoPacco and iron loss LamPF.
+void ImpostaSpessorePacco(ModuleDIC& d, float sp);
+
 // The entry boxes of the out-of-format lamination, in the order they are
 // checked: A..G, the format name, the weight of 10 mm of laminations.
 enum CampoLamFuori { LF_A, LF_B, LF_C, LF_D, LF_E, LF_F, LF_G, LF_EI, LF_PESO, LF_NUM };
