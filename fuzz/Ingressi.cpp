@@ -1,0 +1,171 @@
+#include "fuzz/Ingressi.h"
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "engine/Interfacce.h"
+#include "engine/Mod_Alim.h"
+#include "engine/ModuleDIC.h"
+#include "files/LibLam.h"
+#include "files/LibRame.h"
+#include "files/LimitiCampi.h"
+#include "files/Progetto.h"
+#include "files/VerificaProgetto.h"
+#include "platform/core/Numeri.h"
+
+namespace ingressi {
+
+namespace {
+
+#define VERIFICA(cond)                                                          \
+    do {                                                                        \
+        if (!(cond)) {                                                          \
+            std::fprintf(stderr, "%s:%d: promise broken: %s\n", __FILE__, __LINE__, #cond); \
+            std::abort();                                                       \
+        }                                                                       \
+    } while (0)
+
+struct Silenzio : IMessaggi {
+    int MsgBox(const std::string&, int, const std::string&) override { return mb::Ok; }
+};
+
+// One scratch file per process, on a memory file system when there is one.
+std::string FileDi(const char* estensione) {
+    std::error_code ec;
+    const std::filesystem::path shm("/dev/shm");
+    const auto cartella = std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
+    return (cartella / ("marlovine_fuzz_" + std::to_string(::getpid()) + estensione)).string();
+}
+
+std::string Scrivi(const uint8_t* dati, size_t n, const char* estensione) {
+    const std::string f = FileDi(estensione);
+    std::ofstream(f, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(dati),
+                                                               static_cast<std::streamsize>(n));
+    return f;
+}
+
+// The design a window holds before the open: every field in range.
+std::unique_ptr<ModuleDIC> DesignIniziale() {
+    auto d = std::make_unique<ModuleDIC>();
+    d->TipoCalcolo = 1;
+    d->Frequenza = 50;
+    d->Induzione = 1;
+    d->Densita = 2.5f;
+    d->LamCdP = 1.5f;
+    for (int i = 0; i < 12; ++i) {
+        d->PriVolt[i] = 220;
+        d->SecVolt[i] = 15;
+        d->SecAmp[i] = 2;
+        d->SecPot[i] = 30;
+    }
+    d->RochIsoAvvH = d->RochIsoAvvI = d->RochIsoAvvL = 0.3f;
+    d->RochIsoStrH = d->RochIsoStrI = d->RochIsoStrL = 0.2f;
+    d->RochIngKi = 10;
+    d->FileNome = "/prima.tmf";
+    d->FileTitolo = "prima.tmf";
+    d->NomeLibLam = "prima.lam";
+    for (int i = 0; i < 18; ++i) d->LamC[i] = 7;
+    for (int r = 0; r < 38; ++r) d->FiloNudo[r][0] = 0.25f;
+    d->NomeLibRame[0] = "prima.wir";
+    return d;
+}
+
+bool Uguali(const ModuleDIC& a, const ModuleDIC& b) {
+    return a.TipoCalcolo == b.TipoCalcolo && a.PriVolt == b.PriVolt && a.SecPot == b.SecPot &&
+           a.Densita == b.Densita && a.FileNome == b.FileNome && a.FileTitolo == b.FileTitolo &&
+           a.NomeLibLam == b.NomeLibLam && a.LamC == b.LamC && a.LamNome == b.LamNome &&
+           a.FiloNudo == b.FiloNudo && a.ResistenzaFilo == b.ResistenzaFilo && a.NomeLibRame == b.NomeLibRame &&
+           a.NumElementi == b.NumElementi && a.Rec[0] == b.Rec[0];
+}
+
+// The texts the single-phase window shows after an open, as its reader takes them.
+DatiAlimTesti Testi(const ModuleDIC& d) {
+    DatiAlimTesti t;
+    t.Cmb_PriNumAvv = num::SngToText(num::Sng(d.PriUlt + 1.0));
+    t.Cmb_SecNumAvv = num::SngToText(num::Sng(d.SecUlt + 1.0));
+    t.Cmb_Frequenza = num::Format(d.Frequenza, "00");
+    t.Cmb_Induzione = num::Format(d.Induzione, "0.0");
+    t.Cmb_Densita = num::Format(d.Densita, "0.0");
+    t.Cmb_CoefK = "1,3";
+    for (int i = 0; i < DatiAlimTesti::MaxAvv; ++i) {
+        t.Txt_PriVolt[i] = num::SngToText(d.PriVolt[i]);
+        t.Txt_SecVolt[i] = num::SngToText(d.SecVolt[i]);
+        t.Txt_SecAmp[i] = num::SngToText(d.SecAmp[i]);
+        t.Txt_SecPot[i] = num::SngToText(d.SecPot[i]);
+    }
+    return t;
+}
+
+}  // namespace
+
+bool Progetto(const uint8_t* dati, size_t n) {
+    const std::string f = Scrivi(dati, n, ".tmf");
+    static const std::unique_ptr<ModuleDIC> iniziale = DesignIniziale();
+    auto d = std::make_unique<ModuleDIC>(*iniziale);
+    std::string errore;
+    if (!progetto::ApriProgetto(f, *d, errore)) {
+        VERIFICA(!errore.empty());
+        VERIFICA(Uguali(*d, *iniziale));
+        return false;
+    }
+    VERIFICA(d->TipoCalcolo >= 1 && d->TipoCalcolo <= 5);
+    VERIFICA(progetto::ValoreFuoriLimiti(*d).empty());
+    if (d->TipoCalcolo == 1) {
+        Silenzio msg;
+        CalcoloAlim(*d, Testi(*d), msg);
+        for (float v : {d->SecPotTot, d->PriPotTot, d->Rendimento, d->CadutaVolt, d->FEMI, d->LamSP, d->LamSE,
+                        d->PriFiloNudo[0], d->SecFiloNudo[0], d->SecVoltVuoto[0], d->PriSpire[0]})
+            VERIFICA(std::isfinite(v));
+    }
+    // What opens saves, and opens again.
+    VERIFICA(progetto::SalvaProgetto(*d, f, "fuzz.tmf", errore));
+    auto di_nuovo = std::make_unique<ModuleDIC>(*iniziale);
+    VERIFICA(progetto::ApriProgetto(f, *di_nuovo, errore));
+    return true;
+}
+
+bool LibreriaLamierini(const uint8_t* dati, size_t n) {
+    static const std::unique_ptr<ModuleDIC> iniziale = DesignIniziale();
+    auto d = std::make_unique<ModuleDIC>(*iniziale);
+    d->FileLibreria = Scrivi(dati, n, ".lam");
+    Silenzio msg;
+    if (!ApriLibreriaLamierini(*d, msg)) {
+        VERIFICA(Uguali(*d, *iniziale));
+        return false;
+    }
+    for (int i = 0; i < LAM_GRIGLIA_RIGHE; ++i) {
+        for (float v : {d->LamA[i], d->LamB[i], d->LamE[i]}) VERIFICA(MisuraLamAccettabile(v, LIMITI_CELLE_LAM[CELLA_A]));
+        for (float v : {d->LamC[i], d->LamD[i], d->LamF[i], d->LamG[i]})
+            VERIFICA(MisuraLamAccettabile(v, LIMITI_CELLE_LAM[CELLA_C]));
+        VERIFICA(MisuraLamAccettabile(d->LamPeso[i], LIMITI_CELLE_LAM[CELLA_PESO]));
+        VERIFICA(LIMITE_AREA_LAM.Accetta(d->LamAxB[i]));
+    }
+    return true;
+}
+
+bool LibreriaRame(const uint8_t* dati, size_t n) {
+    static const std::unique_ptr<ModuleDIC> iniziale = DesignIniziale();
+    auto d = std::make_unique<ModuleDIC>(*iniziale);
+    d->FileLibreria = Scrivi(dati, n, ".wir");
+    Silenzio msg;
+    if (!LeggiLibreriaRame(*d, msg)) {
+        VERIFICA(Uguali(*d, *iniziale));
+        return false;
+    }
+    VERIFICA(d->NumElementi >= 0 && d->NumElementi <= 39);
+    for (int r = 0; r < 38 && d->FiloNudo[r][0] != 0.0f; ++r)
+        VERIFICA(FiloAccettabile(d->FiloNudo[r][0], d->FiloIsolato[r][0],
+                                 {d->SezioneFilo[r][0], d->SpireCM[r][0], d->CoefKfFilo[r][0],
+                                  d->ResistenzaFilo[r][0], d->PesoFilo[r][0]}));
+    VERIFICA(LIMITE_KF_RAME.Accetta(d->KfRame[0][0]) && LIMITE_OHM_RAME.Accetta(d->OhmRame[0][0]));
+    return true;
+}
+
+}  // namespace ingressi
