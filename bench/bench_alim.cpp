@@ -39,14 +39,12 @@ struct MessaggiMuti : IMessaggi {
 
 std::unique_ptr<ModuleDIC> Progetto() {
     auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = 1;
-    d->ConoscoPotenza = VERO;
+    ProgettoPredefinito(*d);
     d->CoefKMin = 1.0f;
     d->CoefKMax = 1.6f;
-    d->LamCdP = 1.5f;
+    // Thin insulation, so that all twelve windings of a side fit in groove H.
     d->RochIsoAvvH = d->RochIsoAvvI = d->RochIsoAvvL = 0.05f;
     d->RochIsoStrH = d->RochIsoStrI = d->RochIsoStrL = 0.02f;
-    d->RochIngKi = 10;
     // A wire library of 38 enamelled wires, 0,10 to 1,95 mm, in every column.
     for (int c = 0; c < FILO_COLONNE; ++c) {
         for (int r = 0; r < 38; ++r) {
@@ -61,16 +59,10 @@ std::unique_ptr<ModuleDIC> Progetto() {
             d->PesoFilo[r][c] = static_cast<float>(sezione * 8.9);
         }
     }
-    for (int i = 0; i < 12; ++i) {
-        d->PriAvvIso[i] = d->SecAvvIso[i] = VERO;
-        d->PriAvvSerCon[i] = d->SecAvvSerCon[i] = 1;
-        if (i < 11) {
-            d->PriAvvIso[i] = FALSO;
-            d->PriAvvSer[i] = d->PriAvvAda[i] = VERO;
-            d->PriAvvSerCon[i] = static_cast<int16_t>(i + 2);
-        }
-        d->PriRoch1[i] = d->SecRoch1[i] = VERO;
-        d->PriGolaH[i] = d->SecGolaH[i] = VERO;
+    for (int i = 0; i < 11; ++i) {
+        d->PriAvvIso[i] = FALSO;
+        d->PriAvvSer[i] = d->PriAvvAda[i] = VERO;
+        d->PriAvvSerCon[i] = static_cast<int16_t>(i + 2);
     }
     return d;
 }

@@ -20,7 +20,7 @@ namespace {
 
 std::unique_ptr<ModuleDIC> DesignPieno() {
     auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = 3;
+    d->TipoCalcolo = tipo::Trifase;
     d->PriUlt = 8;
     d->SecUlt = 8;
     d->Frequenza = 50;

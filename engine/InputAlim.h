@@ -1,15 +1,19 @@
-// What the single-phase window does with its winding inputs that needs no
-// widget: ordering the windings by voltage, rewriting the secondary current
-// texts, resetting connections after a count change, and the captions,
-// colours and tooltips of the connection and placement buttons.
+// What a design window does with its winding inputs that needs no widget:
+// ordering the windings by voltage, rewriting the secondary current texts,
+// resetting connections after a count change, and the captions, colours and
+// tooltips of the connection and placement buttons.
 //
-// The window copies its text boxes into TestiAvvolgimenti, calls these
-// routines and writes back what they return; tests call them directly.
+// Each routine works on one side through a Lato and takes the window's number
+// of windings a side (12 for the single-phase window, 9 for the three-phase
+// ones). The single-phase window hands its texts over in DatiAlimTesti, calls
+// these routines and writes back what they return; tests call them directly.
 #pragma once
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "engine/ModuleDIC.h"
 
@@ -18,17 +22,34 @@ namespace inputalim {
 // The single-phase window shows twelve windings per side (index 0..11).
 inline constexpr int NUM_AVV = 12;
 
-using Testi = std::array<std::string, NUM_AVV>;
-using Indici = std::array<bool, NUM_AVV>;   // one mark per winding
-
-// The winding text boxes, as the window shows them (decimal comma).
-struct TestiAvvolgimenti {
-    Testi PriVolt, SecVolt, SecAmp, SecPot;
-};
+using Indici = std::array<bool, AVV_MAX>;   // one mark per winding
 
 // Index of the last winding in use from PriUlt/SecUlt (a Single used as a
-// loop bound): -1 when none, never above 11.
-inline int UltimoIndice(float ult) { return UltimoAvvolgimento(ult, NUM_AVV - 1); }
+// loop bound): -1 when none, never above numAvv - 1.
+inline int UltimoIndice(float ult, int numAvv = NUM_AVV) { return UltimoAvvolgimento(ult, numAvv - 1); }
+
+}  // namespace inputalim
+
+// The texts of the single-phase window's lists and winding boxes, as the window
+// shows them (decimal comma: "230", "1,0", "2,5"). The window fills it before
+// the input check and the pass; the engine reorders the winding texts in it
+// and reads the rest, so it runs without any window.
+struct DatiAlimTesti {
+    static constexpr int MaxAvv = inputalim::NUM_AVV;  // windings per side
+
+    std::string Cmb_PriNumAvv;  // "1" .. "12"
+    std::string Cmb_SecNumAvv;  // "1" .. "12"
+    std::string Cmb_Frequenza;  // "50", "60"
+    std::string Cmb_Induzione;  // T
+    std::string Cmb_Densita;    // A/mm²
+    std::string Cmb_CoefK;
+    std::array<std::string, MaxAvv> Txt_PriVolt{};  // V
+    std::array<std::string, MaxAvv> Txt_SecVolt{};  // V
+    std::array<std::string, MaxAvv> Txt_SecAmp{};   // A
+    std::array<std::string, MaxAvv> Txt_SecPot{};   // VA
+};
+
+namespace inputalim {
 
 // ---- connection buttons
 enum class ColoreCollegamento {
@@ -42,8 +63,7 @@ struct AspettoCollegamento {
 };
 // How the connection button of winding i looks; nullopt when the flags match
 // no row of the table and the button keeps its look. Later rows win.
-std::optional<AspettoCollegamento> AspettoCollegamentoPri(const ModuleDIC& d, int i);
-std::optional<AspettoCollegamento> AspettoCollegamentoSec(const ModuleDIC& d, int i);
+std::optional<AspettoCollegamento> Collegamento(const LatoC& l, int i);
 
 // ---- placement buttons
 struct AspettoPosizione {
@@ -52,10 +72,7 @@ struct AspettoPosizione {
 };
 // Rows tested in the order H1, H2, I1, I2, L1, L2; the last match wins;
 // nullopt when none matches.
-std::optional<AspettoPosizione> AspettoPosizioneAvv(int16_t roch1, int16_t roch2, int16_t golaH,
-                                                    int16_t golaI, int16_t golaL);
-std::optional<AspettoPosizione> AspettoPosizionePri(const ModuleDIC& d, int i);
-std::optional<AspettoPosizione> AspettoPosizioneSec(const ModuleDIC& d, int i);
+std::optional<AspettoPosizione> Posizione(const LatoC& l, int i);
 
 // ---- input check before every calculation
 struct EsitoOrdinamento {
@@ -65,29 +82,38 @@ struct EsitoOrdinamento {
     Indici secIsolati{};
 };
 
-// Orders the primaries, then the secondaries, by decreasing voltage (strict
+// Orders the windings 0..numAvv-1 of one side by decreasing voltage (strict
 // comparison, restarting after every exchange). Two windings that change
-// places swap their voltage texts (and secondary power texts) in the general
-// text form, become isolated and keep their placement. A winding in series
-// with a winding that moved becomes isolated too. A text that is not a
-// number is never compared, so its winding stays where it is.
-EsitoOrdinamento OrdinaAvvolgimenti(ModuleDIC& d, TestiAvvolgimenti& t);
+// places swap their voltage texts (and power texts, when given) in the
+// general text form, become isolated and keep their placement. A winding in
+// series with a winding that moved becomes isolated too. A text that is not
+// a number is never compared, so its winding stays where it is. Returns
+// whether any pair changed places; marks in `isolati` every winding isolated.
+bool OrdinaLato(Lato l, std::span<std::string> volt, std::span<std::string> pot, int numAvv,
+                Indici& isolati);
+
+// The single-phase window: primaries by their voltage, then secondaries by
+// theirs, carrying their power texts.
+EsitoOrdinamento OrdinaAvvolgimenti(ModuleDIC& d, DatiAlimTesti& t);
 
 // The current text of secondary i after a change of its voltage text:
 // x < 1 "0.0##", 1 < x < 99 "##0.0##", otherwise "##0.0#".
 std::string TestoCorrenteSec(float x);
 
+// The current text for a power text and a voltage text (power / voltage,
+// under the masks of TestoCorrenteSec); nullopt when either is no number or
+// the voltage is 0, and the current text stays as it is.
+std::optional<std::string> TestoCorrente(std::string_view pot, std::string_view volt);
+
 // Rewrites the current text of every secondary in use whose voltage text no
-// longer equals SecVolt(i). A zero voltage or a text that is not a number
-// leaves the current text alone.
-void RicalcolaCorrentiSec(const ModuleDIC& d, TestiAvvolgimenti& t);
+// longer equals SecVolt(i).
+void RicalcolaCorrentiSec(const ModuleDIC& d, DatiAlimTesti& t);
 
 // ---- winding counts
-// The count list of one side now reads n (1..12): sets PriUlt = n-1 and
+// The count list of one side now reads n (1..numAvv): sets Ult = n-1 and
 // isolates the last winding in use and every dropped one, and every winding
 // whose series partner is not a later winding in use. Returns the windings
 // whose button must show "I". Placements are not touched here.
-Indici CambiaNumeroAvvPri(ModuleDIC& d, int n);
-Indici CambiaNumeroAvvSec(ModuleDIC& d, int n);
+Indici CambiaNumeroAvv(Lato l, int n, int numAvv = NUM_AVV);
 
 }  // namespace inputalim

@@ -13,13 +13,13 @@
 
 namespace {
 
-inline float Sng(double v) { return static_cast<float>(v); }
+using num::Sng;
 
-// Windings are counted by the index of the last one (a Single). A loop
-// "For i = 0 To ult" runs while i <= ult; the bound never goes past slot 11:
-// twelve windings a side, primary i in wire column i and secondary i in
-// column i + 12, so a thirteenth primary would take the first secondary's column.
-constexpr int ULTIMO_SLOT = 11;
+// Windings are counted by the index of the last one (a Single), and every
+// loop visits 0 up to it. It never goes past slot 11: primary i takes wire
+// column i and secondary i column COLONNA_SEC + i, so a thirteenth primary
+// would take the first secondary's column.
+constexpr int NUM_SLOT = COLONNA_SEC;
 
 // Wire row of a winding, held as a Single: nearest whole row, kept inside
 // the table so that a stray value read from a file cannot reach past it.
@@ -80,51 +80,46 @@ int ScegliRiga(ModuleDIC& d, int c, float dRich) {
     return 38;
 }
 
-// The figures of one winding, computed by CalcolaAvvolgimenti.
-struct Avvolgimento {
-    float& lung;
-    float& peso;
-    float& dens;
-    float& potPer;
-    float& ing;
-    float& res;
-    float& spSt;
-    float& strati;
-    float& iso;
-    int16_t roch1, roch2, golaH, golaI, golaL;
-};
-
-void CalcolaUnAvvolgimento(ModuleDIC& d, Avvolgimento a, float spire, float corrente, float riga, int c) {
+// The build of winding i of one side: length, weight, density, loss, copper
+// build, turns per layer, layers and insulation in its groove.
+void CalcolaUnAvvolgimento(ModuleDIC& d, Lato& l, int i) {
     const int b = RigaRocchetto(d.RochScelto);
-    const int r = RigaFilo(riga);
-    const double n = spire;
+    const int r = RigaFilo(l.FiloRiga[i]);
+    const int c = l.Colonna + i;
+    const double n = l.Spire[i];
 
     const double perimetro = 2.0 * (static_cast<double>(d.RochSp[b]) + d.RochM[b]) +
                              2.0 * (static_cast<double>(d.RochM[b]) + d.RochC[b]);
-    a.lung = Sng(perimetro * n / 1000.0);
-    a.peso = Sng(static_cast<double>(d.PesoFilo[r][c]) * a.lung);
+    float& lung = l.Lung[i];
+    lung = Sng(perimetro * n / 1000.0);
+    l.Peso[i] = Sng(static_cast<double>(d.PesoFilo[r][c]) * lung);
     const float sezione = d.SezioneFilo[r][c];
-    a.dens = sezione > 0.0f ? Sng(static_cast<double>(corrente) / sezione) : 0.0f;
-    a.potPer = Sng(static_cast<double>(a.dens) * a.dens * 2.4 * a.peso * 0.001);
+    // The density follows the current the wire carries.
+    float& dens = l.Dens[i];
+    dens = sezione > 0.0f ? Sng(static_cast<double>(l.AmpFilo[i]) / sezione) : 0.0f;
+    l.PotPer[i] = Sng(static_cast<double>(dens) * dens * 2.4 * l.Peso[i] * 0.001);
     const double isolato = d.FiloIsolato[r][c];
-    a.ing = Sng(isolato * isolato * n * d.CoefKfFilo[r][c]);
-    a.res = Sng(static_cast<double>(d.ResistenzaFilo[r][c]) * a.lung);
+    l.Ing[i] = Sng(isolato * isolato * n * d.CoefKfFilo[r][c]);
+    l.Res[i] = Sng(static_cast<double>(d.ResistenzaFilo[r][c]) * lung);
 
     auto gola = [&](float altezza, float isoStr, float isoAvv) {
         const double x = altezza;
-        a.spSt = Sng(x / 10.0 * d.SpireCM[r][c]);
+        float& spSt = l.SpSt[i];
+        spSt = Sng(x / 10.0 * d.SpireCM[r][c]);
         // No groove height or no turns per cm: no layers, and nothing divides.
-        a.strati = a.spSt > 0.0f ? Sng(n / a.spSt) : 0.0f;
-        if (!(a.spSt > 0.0f)) a.spSt = 0.0f;
-        a.iso = Sng(std::floor(static_cast<double>(a.strati)) * isoStr * x + static_cast<double>(isoAvv) * x);
+        l.Strati[i] = spSt > 0.0f ? Sng(n / spSt) : 0.0f;
+        if (!(spSt > 0.0f)) spSt = 0.0f;
+        l.Iso[i] = Sng(std::floor(static_cast<double>(l.Strati[i])) * isoStr * x + static_cast<double>(isoAvv) * x);
     };
     // Six places, in this order; with consistent flags exactly one applies.
-    if (Vero(a.roch1) && Vero(a.golaH)) gola(d.RochH[b], d.RochIsoStrH, d.RochIsoAvvH);
-    if (Vero(a.roch1) && Vero(a.golaI)) gola(d.RochI[b], d.RochIsoStrI, d.RochIsoAvvI);
-    if (Vero(a.roch1) && Vero(a.golaL)) gola(d.RochL[b], d.RochIsoStrL, d.RochIsoAvvL);
-    if (Vero(a.roch2) && Vero(a.golaH)) gola(d.RochH[b], d.RochIsoStrH, d.RochIsoAvvH);
-    if (Vero(a.roch2) && Vero(a.golaI)) gola(d.RochI[b], d.RochIsoStrI, d.RochIsoAvvI);
-    if (Vero(a.roch2) && Vero(a.golaL)) gola(d.RochL[b], d.RochIsoStrL, d.RochIsoAvvL);
+    const bool roch1 = Vero(l.Roch1[i]), roch2 = Vero(l.Roch2[i]);
+    const bool golaH = Vero(l.GolaH[i]), golaI = Vero(l.GolaI[i]), golaL = Vero(l.GolaL[i]);
+    if (roch1 && golaH) gola(d.RochH[b], d.RochIsoStrH, d.RochIsoAvvH);
+    if (roch1 && golaI) gola(d.RochI[b], d.RochIsoStrI, d.RochIsoAvvI);
+    if (roch1 && golaL) gola(d.RochL[b], d.RochIsoStrL, d.RochIsoAvvL);
+    if (roch2 && golaH) gola(d.RochH[b], d.RochIsoStrH, d.RochIsoAvvH);
+    if (roch2 && golaI) gola(d.RochI[b], d.RochIsoStrI, d.RochIsoAvvI);
+    if (roch2 && golaL) gola(d.RochL[b], d.RochIsoStrL, d.RochIsoAvvL);
 }
 
 // Running sum stored as a Single after every addition.
@@ -134,23 +129,25 @@ struct Somme {
     float *ingH, *isoH, *ingI, *isoI, *ingL, *isoL;
 };
 
-void SommaLato(int ult, const AvvFlag& roch, const AvvFlag& golaH, const AvvFlag& golaI,
-               const AvvFlag& golaL, const AvvArr& ing, const AvvArr& iso, const AvvStr* trif, Somme s) {
+// Adds the build and insulation of every winding of one side on one bobbin
+// (its flags `roch`) to that bobbin's groove sums.
+void SommaLato(const LatoC& l, const AvvFlag& roch, bool trifase, Somme s) {
+    const int ult = l.Ultimo(NUM_SLOT);
     for (int i = 0; i <= ult; ++i) {
         if (!Vero(roch[i])) continue;
         // A zig-zag secondary of the three-phase kinds is wound twice.
-        const double k = (trif != nullptr && (*trif)[i] == "z") ? 2.0 : 1.0;
-        if (Vero(golaH[i])) {
-            Aggiungi(*s.ingH, k * ing[i]);
-            Aggiungi(*s.isoH, k * iso[i]);
+        const double k = (trifase && !l.Primario && l.Trif[i] == "z") ? 2.0 : 1.0;
+        if (Vero(l.GolaH[i])) {
+            Aggiungi(*s.ingH, k * l.Ing[i]);
+            Aggiungi(*s.isoH, k * l.Iso[i]);
         }
-        if (Vero(golaI[i])) {
-            Aggiungi(*s.ingI, k * ing[i]);
-            Aggiungi(*s.isoI, k * iso[i]);
+        if (Vero(l.GolaI[i])) {
+            Aggiungi(*s.ingI, k * l.Ing[i]);
+            Aggiungi(*s.isoI, k * l.Iso[i]);
         }
-        if (Vero(golaL[i])) {
-            Aggiungi(*s.ingL, k * ing[i]);
-            Aggiungi(*s.isoL, k * iso[i]);
+        if (Vero(l.GolaL[i])) {
+            Aggiungi(*s.ingL, k * l.Ing[i]);
+            Aggiungi(*s.isoL, k * l.Iso[i]);
         }
     }
 }
@@ -162,13 +159,10 @@ void SommaGole(ModuleDIC& d, bool trifase) {
     d.SommaIsoH2 = d.SommaIsoI2 = d.SommaIsoL2 = 0;
     const Somme roch1{&d.SommaIngH1, &d.SommaIsoH1, &d.SommaIngI1, &d.SommaIsoI1, &d.SommaIngL1, &d.SommaIsoL1};
     const Somme roch2{&d.SommaIngH2, &d.SommaIsoH2, &d.SommaIngI2, &d.SommaIsoI2, &d.SommaIngL2, &d.SommaIsoL2};
-    const int pri = UltimoAvvolgimento(d.PriUlt, ULTIMO_SLOT);
-    const int sec = UltimoAvvolgimento(d.SecUlt, ULTIMO_SLOT);
-    const AvvStr* zSec = trifase ? &d.SecTrif : nullptr;
-    SommaLato(pri, d.PriRoch1, d.PriGolaH, d.PriGolaI, d.PriGolaL, d.PriIng, d.PriIso, nullptr, roch1);
-    SommaLato(pri, d.PriRoch2, d.PriGolaH, d.PriGolaI, d.PriGolaL, d.PriIng, d.PriIso, nullptr, roch2);
-    SommaLato(sec, d.SecRoch1, d.SecGolaH, d.SecGolaI, d.SecGolaL, d.SecIng, d.SecIso, zSec, roch1);
-    SommaLato(sec, d.SecRoch2, d.SecGolaH, d.SecGolaI, d.SecGolaL, d.SecIng, d.SecIso, zSec, roch2);
+    for (const LatoC& l : {LatoC(Primari(d)), LatoC(Secondari(d))}) {
+        SommaLato(l, l.Roch1, trifase, roch1);
+        SommaLato(l, l.Roch2, trifase, roch2);
+    }
 }
 
 }  // namespace
@@ -177,28 +171,25 @@ void CalcolaSpire(ModuleDIC& d) {
     d.FEMI = Sng(static_cast<double>(d.Frequenza) * 4.44 * d.LamSE * d.Induzione * 0.0001);
     // Without an iron section there is no e.m.f. per turn: no turns either.
     const bool femiValida = d.FEMI > 0.0f && std::isfinite(d.FEMI);
-    const int pri = UltimoAvvolgimento(d.PriUlt, ULTIMO_SLOT);
-    const int sec = UltimoAvvolgimento(d.SecUlt, ULTIMO_SLOT);
-
-    for (int i = 0; i <= pri; ++i)
-        d.PriSpire[i] = femiValida ? ArrotondaSpire(Sng(static_cast<double>(d.PriVolt[i]) / d.FEMI)) : 0.0f;
-    for (int i = 0; i <= sec; ++i) {
-        d.SecVoltVuoto[i] = Sng((static_cast<double>(d.CadutaVolt) / 100.0 + 1.0) * d.SecVolt[i]);
-        d.SecSpire[i] = femiValida ? ArrotondaSpire(Sng(static_cast<double>(d.SecVoltVuoto[i]) / d.FEMI)) : 0.0f;
+    for (Lato l : {Primari(d), Secondari(d)}) {
+        const int ult = l.Ultimo(NUM_SLOT);
+        // A secondary's turns give its no-load voltage, above the full-load
+        // one by the voltage drop.
+        for (int i = 0; i <= ult; ++i) {
+            float volt = l.Volt[i];
+            if (l.VoltVuoto) volt = (*l.VoltVuoto)[i] = Sng((static_cast<double>(d.CadutaVolt) / 100.0 + 1.0) * volt);
+            l.Spire[i] = femiValida ? ArrotondaSpire(Sng(static_cast<double>(volt) / d.FEMI)) : 0.0f;
+        }
+        // A winding in series keeps only the turns its voltage needs beyond its partner's.
+        for (int k = 0; k <= ult - 1; ++k)
+            if (Vero(l.AvvSer[k]) && PartnerValido(k, l.AvvSerCon[k], ult))
+                l.Spire[k] = Sng(static_cast<double>(l.Spire[k]) - l.Spire[l.AvvSerCon[k] - 1]);
     }
-
-    // A winding in series keeps only the turns its voltage needs beyond its partner's.
-    for (int k = 0; k <= pri - 1; ++k)
-        if (Vero(d.PriAvvSer[k]) && PartnerValido(k, d.PriAvvSerCon[k], pri))
-            d.PriSpire[k] = Sng(static_cast<double>(d.PriSpire[k]) - d.PriSpire[d.PriAvvSerCon[k] - 1]);
-    for (int k = 0; k <= sec - 1; ++k)
-        if (Vero(d.SecAvvSer[k]) && PartnerValido(k, d.SecAvvSerCon[k], sec))
-            d.SecSpire[k] = Sng(static_cast<double>(d.SecSpire[k]) - d.SecSpire[d.SecAvvSerCon[k] - 1]);
 }
 
 void CalcolaDiametroFilo(ModuleDIC& d) {
-    const int pri = UltimoAvvolgimento(d.PriUlt, ULTIMO_SLOT);
-    const int sec = UltimoAvvolgimento(d.SecUlt, ULTIMO_SLOT);
+    const int pri = UltimoAvvolgimento(d.PriUlt, NUM_SLOT - 1);
+    const int sec = UltimoAvvolgimento(d.SecUlt, NUM_SLOT - 1);
 
     for (int i = 0; i <= pri; ++i) d.PriFiloNudo[i] = DiametroRichiesto(d.PriAmp[i], d.Densita);
     for (int i = 0; i <= sec; ++i) d.SecAmpFilo[i] = d.SecAmp[i];
@@ -217,50 +208,30 @@ void CalcolaDiametroFilo(ModuleDIC& d) {
     for (int i = 0; i <= sec; ++i) d.SecFiloNudo[i] = DiametroRichiesto(d.SecAmpFilo[i], d.Densita);
 
     // The output transformer shows the wire currents as its secondary currents.
-    if (d.TipoCalcolo == 5)
+    if (d.TipoCalcolo == tipo::Uscita)
         for (int i = 0; i <= sec; ++i) d.SecAmp[i] = d.SecAmpFilo[i];
 }
 
 void ScegliFiloRame(ModuleDIC& d) {
-    const int pri = UltimoAvvolgimento(d.PriUlt, ULTIMO_SLOT);
-    const int sec = UltimoAvvolgimento(d.SecUlt, ULTIMO_SLOT);
-    for (int i = 0; i <= pri; ++i) {
-        const int c = i;
-        const int r = ScegliRiga(d, c, d.PriFiloNudo[i]);
-        d.PriFiloRiga[i] = static_cast<float>(r);
-        d.PriFiloNudo[i] = d.FiloNudo[r][c];
-        d.PriFiloIsol[i] = d.FiloIsolato[r][c];
-    }
-    for (int i = 0; i <= sec; ++i) {
-        const int c = i + 12;
-        const int r = ScegliRiga(d, c, d.SecFiloNudo[i]);
-        d.SecFiloRiga[i] = static_cast<float>(r);
-        d.SecFiloNudo[i] = d.FiloNudo[r][c];
-        d.SecFiloIsol[i] = d.FiloIsolato[r][c];
+    for (Lato l : {Primari(d), Secondari(d)}) {
+        for (int i = 0, ult = l.Ultimo(NUM_SLOT); i <= ult; ++i) {
+            const int c = l.Colonna + i;
+            const int r = ScegliRiga(d, c, l.FiloNudo[i]);
+            l.FiloRiga[i] = static_cast<float>(r);
+            l.FiloNudo[i] = d.FiloNudo[r][c];
+            l.FiloIsol[i] = d.FiloIsolato[r][c];
+        }
     }
 }
 
 void CalcolaAvvolgimenti(ModuleDIC& d) {
-    const int pri = UltimoAvvolgimento(d.PriUlt, ULTIMO_SLOT);
-    const int sec = UltimoAvvolgimento(d.SecUlt, ULTIMO_SLOT);
-    for (int i = 0; i <= pri; ++i) {
-        Avvolgimento a{d.PriLung[i],   d.PriPeso[i],  d.PriDens[i],  d.PriPotPer[i], d.PriIng[i],
-                       d.PriRes[i],    d.PriSpSt[i],  d.PriStrati[i], d.PriIso[i],   d.PriRoch1[i],
-                       d.PriRoch2[i],  d.PriGolaH[i], d.PriGolaI[i], d.PriGolaL[i]};
-        CalcolaUnAvvolgimento(d, a, d.PriSpire[i], d.PriAmp[i], d.PriFiloRiga[i], i);
-    }
-    for (int i = 0; i <= sec; ++i) {
-        Avvolgimento a{d.SecLung[i],   d.SecPeso[i],  d.SecDens[i],  d.SecPotPer[i], d.SecIng[i],
-                       d.SecRes[i],    d.SecSpSt[i],  d.SecStrati[i], d.SecIso[i],   d.SecRoch1[i],
-                       d.SecRoch2[i],  d.SecGolaH[i], d.SecGolaI[i], d.SecGolaL[i]};
-        // A secondary's density follows the current its wire carries.
-        CalcolaUnAvvolgimento(d, a, d.SecSpire[i], d.SecAmpFilo[i], d.SecFiloRiga[i], i + 12);
-    }
+    for (Lato l : {Primari(d), Secondari(d)})
+        for (int i = 0, ult = l.Ultimo(NUM_SLOT); i <= ult; ++i) CalcolaUnAvvolgimento(d, l, i);
 }
 
 void CalcolaPerditeRame(ModuleDIC& d) {
-    const int pri = UltimoAvvolgimento(d.PriUlt, ULTIMO_SLOT);
-    const int sec = UltimoAvvolgimento(d.SecUlt, ULTIMO_SLOT);
+    const int pri = UltimoAvvolgimento(d.PriUlt, NUM_SLOT - 1);
+    const int sec = UltimoAvvolgimento(d.SecUlt, NUM_SLOT - 1);
     d.PotPerPri = 0;
     for (int i = 0; i <= pri; ++i) Aggiungi(d.PotPerPri, d.PriPotPer[i]);
     d.PotPerSec = 0;
@@ -269,8 +240,8 @@ void CalcolaPerditeRame(ModuleDIC& d) {
 }
 
 void CalcolaPerditeRameTrif(ModuleDIC& d) {
-    const int pri = UltimoAvvolgimento(d.PriUlt, ULTIMO_SLOT);
-    const int sec = UltimoAvvolgimento(d.SecUlt, ULTIMO_SLOT);
+    const int pri = UltimoAvvolgimento(d.PriUlt, NUM_SLOT - 1);
+    const int sec = UltimoAvvolgimento(d.SecUlt, NUM_SLOT - 1);
     d.PotPerPri = 0;
     for (int i = 0; i <= pri; ++i) Aggiungi(d.PotPerPri, d.PriPotPer[i]);
     d.PotPerSec = 0;

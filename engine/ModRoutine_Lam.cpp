@@ -64,26 +64,26 @@ void VerificaParametriLamierino(ModuleDIC& d, IMessaggi& msg, ICoefKLista* lista
     const bool monofase = Vero(d.LamMantello) || Vero(d.Lam2Colonne);
     const bool trifase = Vero(d.Lam3Colonne);
     switch (d.TipoCalcolo) {
-    case 1:
+    case tipo::Monofase:
         if (monofase)
             CaricaCoefKAlim(d, lista);
         else
             msg.MsgBox("Lamierino NON Idoneo per Trasformatore Monofase", STILE_AVVISO, titolo);
         break;
-    case 2:
+    case tipo::AutoMonofase:
         if (monofase)
             CaricaCoefKAutoTrasf(d, lista);
         else
             msg.MsgBox("Lamierino NON Idoneo per AutoTrasformatore Monofase", STILE_AVVISO,
                        titolo);
         break;
-    case 3:
+    case tipo::Trifase:
         if (trifase)
             CaricaCoefKTrif(d, lista);
         else
             msg.MsgBox("Lamierino NON Idoneo per Trasformatore Trifase", STILE_AVVISO, titolo);
         break;
-    case 4:
+    case tipo::AutoTrifase:
         if (trifase)
             CaricaCoefKAutoTrif(d, lista);
         else
@@ -97,30 +97,32 @@ void VerificaParametriLamierino(ModuleDIC& d, IMessaggi& msg, ICoefKLista* lista
 
 void IntervalloPotenza(ModuleDIC& d) {
     // With no list ever filled a limit is 0 and the range stays as it was.
-    const int tipo = d.TipoCalcolo;
-    if (tipo < 1 || tipo > 4 || !num::Positivo(d.CoefKMin) || !num::Positivo(d.CoefKMax)) return;
+    const int genere = d.TipoCalcolo;
+    if (genere < tipo::Monofase || genere > tipo::AutoTrifase || !num::Positivo(d.CoefKMin) ||
+        !num::Positivo(d.CoefKMax))
+        return;
     const double se2 = static_cast<double>(d.LamSE) * d.LamSE;
-    const double fasi = (tipo >= 3) ? 3 : 1;
+    const double fasi = (genere == tipo::Trifase || genere == tipo::AutoTrifase) ? 3 : 1;
     const double kMax = d.CoefKMax, kMin = d.CoefKMin;
     d.PotMin = num::Sng(se2 * fasi / (kMax * kMax));
     d.PotMax = num::Sng(se2 * fasi / (kMin * kMin));
 }
 
 void CalcolaPaccoLamellare(ModuleDIC& d) {
-    const int tipo = d.TipoCalcolo;
-    if (tipo < 1 || tipo > 5) return;
+    const int genere = d.TipoCalcolo;
+    if (genere < tipo::Monofase || genere > tipo::Uscita) return;
 
     // 1. Lamination area the power requires, cm². The kinds that divide by
     // frequency and flux density need both.
-    const bool perFb = tipo == 1 || tipo == 2 || tipo == 5;
+    const bool perFb = genere == tipo::Monofase || genere == tipo::AutoMonofase || genere == tipo::Uscita;
     if (perFb && (!num::Positivo(d.Frequenza) || !num::Positivo(d.Induzione))) return;
     const double fb = static_cast<double>(d.Frequenza) * d.Induzione;
     double area = 0;
-    switch (tipo) {
-    case 1: area = 80 * std::sqrt(d.SecPotTot / fb); break;
-    case 2: area = 80 * std::sqrt(d.PotPass / fb); break;
-    case 3: area = 20 * std::sqrt(static_cast<double>(d.SecPotTot)); break;
-    case 4: area = 20 * std::sqrt(static_cast<double>(d.PotPass)); break;
+    switch (genere) {
+    case tipo::Monofase: area = 80 * std::sqrt(d.SecPotTot / fb); break;
+    case tipo::AutoMonofase: area = 80 * std::sqrt(d.PotPass / fb); break;
+    case tipo::Trifase: area = 20 * std::sqrt(static_cast<double>(d.SecPotTot)); break;
+    case tipo::AutoTrifase: area = 20 * std::sqrt(static_cast<double>(d.PotPass)); break;
     default: area = 100 * std::sqrt(d.PriPotTot / fb); break;
     }
     // A zero frequency or flux density, or a negative power, gives no area at
@@ -147,7 +149,7 @@ void CalcolaPaccoLamellare(ModuleDIC& d) {
     // C is kept at 1 mm at least, so the stack thickness below is always defined.
     if (riga == RIGA_CALCOLATA) {
         const int r = RIGA_CALCOLATA;
-        const bool treColonne = (tipo == 3 || tipo == 4);
+        const bool treColonne = (genere == tipo::Trifase || genere == tipo::AutoTrifase);
         double c = treColonne ? num::Int(std::sqrt(richiesta / 4.5 / 5) * 10)
                               : num::Int(std::sqrt(richiesta / 7.5) * 10);
         if (c < 1) c = 1;
@@ -179,11 +181,11 @@ void CalcolaPaccoLamellare(ModuleDIC& d) {
 
     // 4. Iron section of the centre leg, cm².
     const double k = d.CoefK;
-    switch (tipo) {
-    case 1: d.LamSE = num::Sng(k * std::sqrt(static_cast<double>(d.SecPotTot))); break;
-    case 2: d.LamSE = num::Sng(k * std::sqrt(static_cast<double>(d.PotPass))); break;
-    case 3: d.LamSE = num::Sng(k * std::sqrt(d.SecPotTot / 3.0)); break;
-    case 4: d.LamSE = num::Sng(k * std::sqrt(d.PotPass / 3.0)); break;
+    switch (genere) {
+    case tipo::Monofase: d.LamSE = num::Sng(k * std::sqrt(static_cast<double>(d.SecPotTot))); break;
+    case tipo::AutoMonofase: d.LamSE = num::Sng(k * std::sqrt(static_cast<double>(d.PotPass))); break;
+    case tipo::Trifase: d.LamSE = num::Sng(k * std::sqrt(d.SecPotTot / 3.0)); break;
+    case tipo::AutoTrifase: d.LamSE = num::Sng(k * std::sqrt(d.PotPass / 3.0)); break;
     default: {
         const double c = d.LamC[riga];
         d.LamSE = num::Sng(c * c / 1.11 / 100);

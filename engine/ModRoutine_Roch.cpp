@@ -22,16 +22,21 @@ int RigaLam(const ModuleDIC& d) {
     return (d.LamScelto >= 0 && d.LamScelto < LAM_RIGHE) ? d.LamScelto : 0;
 }
 
+// A groove measure of the computed bobbin: a lamination too small for the
+// bobbin's walls leaves no room at all, never a negative one (which would
+// show as negative insulation and fill, and hide that nothing fits).
+float Misura(double v) { return std::max(0.0f, num::Sng(v)); }
+
 // Recomputes bobbin row 0 from the lamination and the stack and puts it in use.
 void CalcolaRocchettoDemo(ModuleDIC& d, bool meta) {
     const int l = RigaLam(d);
     const double f = d.LamF[l];
     d.RochC[DEMO] = num::Sng(d.LamC[l] + 1.0);
     d.RochSp[DEMO] = num::Sng(d.LamSP + 1.0);
-    d.RochM[DEMO] = meta ? num::Sng((f - 2) / 2) : num::Sng(f - 2);
-    d.RochH[DEMO] = num::Sng(d.LamE[l] - 3.0);
-    d.RochI[DEMO] = num::Sng(d.RochH[DEMO] / 2.0 - 0.5);  // I + L + 1 = H
-    d.RochL[DEMO] = num::Sng(d.RochH[DEMO] / 2.0 - 0.5);
+    d.RochM[DEMO] = meta ? Misura((f - 2) / 2) : Misura(f - 2);
+    d.RochH[DEMO] = Misura(d.LamE[l] - 3.0);
+    d.RochI[DEMO] = Misura(d.RochH[DEMO] / 2.0 - 0.5);  // I + L + 1 = H
+    d.RochL[DEMO] = Misura(d.RochH[DEMO] / 2.0 - 0.5);
     const double m = d.RochM[DEMO];
     d.RochGolaH[DEMO] = num::Sng(d.RochH[DEMO] * m);
     d.RochGolaI[DEMO] = num::Sng(m * d.RochI[DEMO]);
@@ -41,6 +46,18 @@ void CalcolaRocchettoDemo(ModuleDIC& d, bool meta) {
 }
 
 }  // namespace
+
+void RocchettoPredefinito(ModuleDIC& d) {
+    for (int r = DEMO; r <= UTENTE; ++r) {
+        d.RochC[r] = d.RochSp[r] = d.RochM[r] = 0;
+        d.RochH[r] = d.RochI[r] = d.RochL[r] = 0;
+        d.RochGolaH[r] = d.RochGolaI[r] = d.RochGolaL[r] = 0;
+        d.RochTipo[r].clear();
+    }
+    d.RochIngKi = 10;
+    d.RochIsoAvvH = d.RochIsoAvvI = d.RochIsoAvvL = 0.3f;
+    d.RochIsoStrH = d.RochIsoStrI = d.RochIsoStrL = 0.2f;
+}
 
 void ControllaMisureRocchetto(ModuleDIC& d, IMessaggi& msg) {
     if (d.RochScelto != UTENTE) {
@@ -131,35 +148,33 @@ void ControllaMisureRocchettoTrif(ModuleDIC& d, IMessaggi& msg) {
 namespace {
 
 // Moves one winding off a bobbin or groove that no longer exists. The grooves
-// follow bobbin 1 for the windings of both bobbins.
-void CorreggiPosizione(const ModuleDIC& d, int i, AvvFlag& roch1, AvvFlag& roch2, AvvFlag& golaH,
-                       AvvFlag& golaI, AvvFlag& golaL, bool primario) {
-    if (Vero(roch2[i]) && d.RochDue == 0) {
-        roch1[i] = VERO;
-        roch2[i] = FALSO;
+// follow bobbin 1 for the windings of both bobbins; a primary moved out of
+// groove H goes to groove I, a secondary to groove L.
+void CorreggiPosizione(const ModuleDIC& d, Lato& l, int i) {
+    if (Vero(l.Roch2[i]) && d.RochDue == 0) {
+        l.Roch1[i] = VERO;
+        l.Roch2[i] = FALSO;
     }
-    if (Vero(golaI[i]) && d.RochGole1 == 0) {
-        golaH[i] = VERO;
-        golaI[i] = FALSO;
+    if (Vero(l.GolaI[i]) && d.RochGole1 == 0) {
+        l.GolaH[i] = VERO;
+        l.GolaI[i] = FALSO;
     }
-    if (Vero(golaL[i]) && d.RochGole1 == 0) {
-        golaH[i] = VERO;
-        golaL[i] = FALSO;
+    if (Vero(l.GolaL[i]) && d.RochGole1 == 0) {
+        l.GolaH[i] = VERO;
+        l.GolaL[i] = FALSO;
     }
-    if (Vero(golaH[i]) && d.RochGole1 == 1) {
-        golaH[i] = FALSO;
-        if (primario)
-            golaI[i] = VERO;
+    if (Vero(l.GolaH[i]) && d.RochGole1 == 1) {
+        l.GolaH[i] = FALSO;
+        if (l.Primario)
+            l.GolaI[i] = VERO;
         else
-            golaL[i] = VERO;
+            l.GolaL[i] = VERO;
     }
 }
 
 }  // namespace
 
 void VerificaPosizioneAvvolgimenti(ModuleDIC& d) {
-    for (int i = 0, n = UltimoAvvolgimento(d.PriUlt, AVV_MAX - 1); i <= n; ++i)
-        CorreggiPosizione(d, i, d.PriRoch1, d.PriRoch2, d.PriGolaH, d.PriGolaI, d.PriGolaL, true);
-    for (int i = 0, n = UltimoAvvolgimento(d.SecUlt, AVV_MAX - 1); i <= n; ++i)
-        CorreggiPosizione(d, i, d.SecRoch1, d.SecRoch2, d.SecGolaH, d.SecGolaI, d.SecGolaL, false);
+    for (Lato l : {Primari(d), Secondari(d)})
+        for (int i = 0, n = l.Ultimo(AVV_MAX); i <= n; ++i) CorreggiPosizione(d, l, i);
 }

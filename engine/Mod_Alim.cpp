@@ -9,7 +9,7 @@
 
 namespace {
 
-inline float Sng(double v) { return static_cast<float>(v); }
+using num::Sng;
 
 // Text to Single; a text that does not convert leaves the variable as it was.
 void Leggi(float& var, std::string_view testo) {
@@ -23,6 +23,43 @@ void LeggiUltimo(float& ult, std::string_view testo) {
 }
 
 }  // namespace
+
+void ProgettoPredefinito(ModuleDIC& d) {
+    d.TipoCalcolo = tipo::Monofase;
+    // A new design belongs to no file: a later save asks for a name.
+    d.FileNome.clear();
+    d.FileTitolo.clear();
+    d.ConoscoPotenza = VERO;
+    RocchettoPredefinito(d);
+    d.RochScelto = 0;
+    d.RochDue = 0;
+    d.RochGole1 = 0;
+    d.RochGole2 = 0;
+    d.LamCdP = 1.5f;
+
+    d.PriUlt = 1;
+    d.SecUlt = 1;
+    for (Lato l : {Primari(d), Secondari(d)}) {
+        for (int i = 0; i < DatiAlimTesti::MaxAvv; ++i) {
+            l.Roch1[i] = VERO;
+            l.Roch2[i] = FALSO;
+            l.GolaH[i] = VERO;
+            l.GolaI[i] = FALSO;
+            l.GolaL[i] = FALSO;
+            l.AvvIso[i] = VERO;
+            l.AvvSer[i] = FALSO;
+            l.AvvAda[i] = FALSO;
+            if (l.AvvCar) (*l.AvvCar)[i] = FALSO;
+            l.AvvSerCon[i] = 1;
+        }
+    }
+    for (int i = 0; i < DatiAlimTesti::MaxAvv; ++i) {
+        d.PriVolt[i] = static_cast<float>(220 - i);
+        d.SecVolt[i] = static_cast<float>(150 - i);
+        d.SecPot[i] = static_cast<float>(300 - i);
+        d.SecAmp[i] = Sng(static_cast<double>(d.SecPot[i]) / d.SecVolt[i]);
+    }
+}
 
 void LeggiDatiAlim(ModuleDIC& d, const DatiAlimTesti& t) {
     LeggiUltimo(d.PriUlt, t.Cmb_PriNumAvv);

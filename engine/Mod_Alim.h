@@ -2,29 +2,17 @@
 // calculation pass the window runs.
 #pragma once
 
-#include <array>
-#include <string>
-
-#include "engine/Interfacce.h"
+#include "engine/InputAlim.h"
 #include "engine/ModuleDIC.h"
+#include "platform/core/Messaggi.h"
 
-// The texts of the single-phase window's lists and winding boxes, as the window
-// shows them (decimal comma: "230", "1,0", "2,5"). The window fills it before a
-// pass; the engine only reads it, so it runs without any window.
-struct DatiAlimTesti {
-    static constexpr int MaxAvv = 12;  // windings per side
-
-    std::string Cmb_PriNumAvv;  // "1" .. "12"
-    std::string Cmb_SecNumAvv;  // "1" .. "12"
-    std::string Cmb_Frequenza;  // "50", "60"
-    std::string Cmb_Induzione;  // T
-    std::string Cmb_Densita;    // A/mm²
-    std::string Cmb_CoefK;
-    std::array<std::string, MaxAvv> Txt_PriVolt{};  // V
-    std::array<std::string, MaxAvv> Txt_SecVolt{};  // V
-    std::array<std::string, MaxAvv> Txt_SecAmp{};   // A
-    std::array<std::string, MaxAvv> Txt_SecPot{};   // VA
-};
+// The design a new single-phase window starts from, belonging to no file:
+// 220 V primaries, 150 V 2 A secondaries (power typed, current derived), the
+// sizing mode that starts from the power, the computed bobbin with its
+// default insulation, every winding isolated in groove H of bobbin 1 (the window's
+// count lists then say how many are in use). Libraries, lists and the
+// coefficient are not touched: they come from the library files.
+void ProgettoPredefinito(ModuleDIC& d);
 
 // Copies the window's texts into the design data: counts, frequency, flux
 // density, current density, coefficient and the winding inputs. A text that

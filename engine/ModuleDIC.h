@@ -6,9 +6,9 @@
 //   * an Integer is `int16_t`; a flag is `int16_t` holding VERO (-1) or
 //     FALSO (0), and every test compares with VERO, so any other stored
 //     value counts as false;
-//   * integer conversions follow the original runtime: see platform/core/Numeri.h
-//     (CInt rounds halves to even and fails outside -32768..32767, Int is floor,
-//     Fix truncates).
+//   * whole-number conversions are those of platform/core/Numeri.h (CInt
+//     rounds halves to even and fails outside -32768..32767, Int is floor,
+//     Fix truncates), so figures match those of the files users already keep.
 // Texts are kept as UTF-8; they become Windows-1252 bytes only in the record files.
 #pragma once
 
@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
 inline constexpr int16_t VERO = -1;
 inline constexpr int16_t FALSO = 0;
@@ -24,13 +25,29 @@ inline constexpr int16_t FALSO = 0;
 constexpr bool Vero(int16_t flag) { return flag == VERO; }
 constexpr int16_t Flag(bool b) { return b ? VERO : FALSO; }
 
-inline constexpr int NUM_REC = 10000;      // Rec(0 To 9999)
+inline constexpr int NUM_REC = 10000;      // record buffer lines 0..9999
 inline constexpr int FILO_RIGHE = 41;      // wire table rows 0..40
 inline constexpr int FILO_COLONNE = 25;    // wire table columns 0..24
 inline constexpr int LAM_RIGHE = 21;       // lamination table rows 0..20
 inline constexpr int ROCH_RIGHE = 6;       // bobbin table rows 0..5
 inline constexpr int AVV_MAX = 21;         // winding arrays 0..20
 inline constexpr int AUTO_MAX = 26;        // autotransformer lists 0..25
+
+// Wire table columns: primary i takes column i, secondary i column
+// COLONNA_SEC + i, so at most twelve windings a side reach the table.
+inline constexpr int COLONNA_SEC = 12;
+
+// The kind of transformer a design is for, as TipoCalcolo holds it (and the
+// project file stores it).
+namespace tipo {
+enum Calcolo : int16_t {
+    Monofase = 1,      // single-phase power transformer
+    AutoMonofase = 2,  // single-phase autotransformer
+    Trifase = 3,       // three-phase power transformer
+    AutoTrifase = 4,   // three-phase autotransformer
+    Uscita = 5,        // output transformer for valve amplifiers
+};
+}  // namespace tipo
 
 using FiloTab = std::array<std::array<float, FILO_COLONNE>, FILO_RIGHE>;  // [row][column]
 using LamArr = std::array<float, LAM_RIGHE>;
@@ -41,9 +58,9 @@ using AvvStr = std::array<std::string, AVV_MAX>;
 using AutoArr = std::array<float, AUTO_MAX>;
 
 struct ModuleDIC {
-    // ---- Group 1: kind, mode and dialog exchange
+    // ---- kind, mode and dialog exchange
     std::string Versione;
-    int16_t TipoCalcolo = 0;
+    int16_t TipoCalcolo = 0;   // tipo::Calcolo; 0 until a window sets it
     int16_t ConoscoPotenza = FALSO;
     int16_t OptSingle = FALSO;
     float NumAvvScelto = 0;
@@ -51,7 +68,7 @@ struct ModuleDIC {
     int16_t Risposta = 0;
     int16_t TabPri = 0, TabSec = 0, TabLam = 0;
 
-    // ---- Group 2: files, libraries and the record buffer
+    // ---- files, libraries and the record buffer
     std::string FileTitolo;
     std::array<std::string, NUM_REC> Rec{};
     std::string FileNome;
@@ -61,7 +78,7 @@ struct ModuleDIC {
     std::string UltimaLibRame;
     std::string NomeLibLam;
 
-    // ---- Group 3: counters and scratch shared between routines
+    // ---- counters and scratch shared between routines
     float Indice = 0;
     float Contatore = 0;
     float NumRec = 0;
@@ -70,11 +87,11 @@ struct ModuleDIC {
     float CorrenteSez = 0;
     AutoArr AutoVolt{}, AutoSpire{};
 
-    // ---- Group 4: wire table [row 0..40][column 0..24]
+    // ---- wire table [row 0..40][column 0..24]
     FiloTab FiloNudo{}, FiloIsolato{}, SezioneFilo{}, SpireCM{}, CoefKfFilo{},
         ResistenzaFilo{}, PesoFilo{}, KfRame{}, OhmRame{}, PesSpeRame{};
 
-    // ---- Group 5: lamination table and the chosen stack
+    // ---- lamination table and the chosen stack
     LamArr LamAxB{}, LamA{}, LamB{}, LamC{}, LamD{}, LamE{}, LamF{}, LamG{}, LamFinestra{},
         LamPeso{}, LamNetta{};
     std::array<std::string, LAM_RIGHE> LamNome{};
@@ -91,7 +108,7 @@ struct ModuleDIC {
     int16_t Lam3Colonne = FALSO;
     int16_t TipoLam = 0;
 
-    // ---- Group 6: bobbin table, groove sums and insulation
+    // ---- bobbin table, groove sums and insulation
     RochArr RochC{}, RochSp{}, RochM{}, RochH{}, RochI{}, RochL{}, RochGolaH{}, RochGolaI{},
         RochGolaL{};
     std::array<std::string, ROCH_RIGHE> RochTipo{};
@@ -112,7 +129,7 @@ struct ModuleDIC {
     float RochIsoStrH = 0, RochIsoStrI = 0, RochIsoStrL = 0;
     float RochIngKi = 0;
 
-    // ---- Group 7: winding arrays, element i = winding i
+    // ---- winding arrays, element i = winding i
     AvvArr PriImp{}, SecImp{};
     AvvArr PriVolt{}, SecVolt{};
     AvvArr SecVoltVuoto{};
@@ -147,7 +164,7 @@ struct ModuleDIC {
     AvvFlag PriGolaI{}, SecGolaI{};
     AvvFlag PriGolaL{}, SecGolaL{};
 
-    // ---- Group 8: design inputs, results and totals
+    // ---- design inputs, results and totals
     float CadutaVolt = 0;
     float CoefK = 0;
     float CoefKMin = 0;
@@ -173,7 +190,7 @@ struct ModuleDIC {
     float CoefAuto = 0;
     float PotPass = 0;
 
-    // ---- Group 9: ordered autotransformer lists
+    // ---- ordered autotransformer lists
     AutoArr AutoVoltOrd{}, AutoSpireOrd{};
 };
 
@@ -184,3 +201,87 @@ inline int UltimoAvvolgimento(float ult, int massimo) {
     const double f = std::floor(static_cast<double>(ult));
     return f > massimo ? massimo : static_cast<int>(f);
 }
+
+// One side's windings (the primaries or the secondaries) as a single view, so
+// that a routine, a window or a dialog written once serves both sides. The
+// members name the side's arrays without their Pri/Sec prefix; element i is
+// winding i, and every slot 0..AVV_MAX-1 is reachable (the output
+// transformer's extra windings too). Lato writes through to the design, LatoC
+// only reads it; a Lato turns into a LatoC where one is asked for. A view is
+// a set of references: make one where it is needed, it allocates nothing.
+template <class D>   // ModuleDIC or const ModuleDIC
+struct LatoDi {
+    template <class T>
+    using R = std::conditional_t<std::is_const_v<D>, const T&, T&>;
+    template <class T>
+    using P = std::conditional_t<std::is_const_v<D>, const T*, T*>;
+
+    D& Progetto;
+    bool Primario;   // the primaries: true
+    int Colonna;     // wire table column of winding 0 (0 or COLONNA_SEC)
+    R<float> Ult;    // index of the last winding in use, as a Single
+    R<AvvArr> Imp, Volt, VoltLin, Amp, AmpLin, Pot, PotLin, Spire, FiloRiga, FiloNudo, FiloIsol,
+        Lung, Peso, PotPer, Dens, Ing, SpSt, Strati, Iso, Res;
+    // The current each winding's wire carries: a primary's own, a secondary's
+    // after the taps in series have handed theirs on.
+    R<AvvArr> AmpFilo;
+    P<AvvArr> VoltVuoto;   // no-load voltage: secondaries only (primaries: null)
+    R<AvvFlag> AvvIso, AvvSer, AvvAda;
+    P<AvvFlag> AvvCar;     // load tap: secondaries only (primaries: null)
+    R<AvvFlag> AvvSerCon;  // series partner, 1-based
+    R<AvvStr> Trif;
+    R<AvvFlag> Roch1, Roch2, GolaH, GolaI, GolaL;
+
+    LatoDi(D& d, bool p)
+        : Progetto(d),
+          Primario(p),
+          Colonna(p ? 0 : COLONNA_SEC),
+          Ult(p ? d.PriUlt : d.SecUlt),
+          Imp(p ? d.PriImp : d.SecImp),
+          Volt(p ? d.PriVolt : d.SecVolt),
+          VoltLin(p ? d.PriVoltLin : d.SecVoltLin),
+          Amp(p ? d.PriAmp : d.SecAmp),
+          AmpLin(p ? d.PriAmpLin : d.SecAmpLin),
+          Pot(p ? d.PriPot : d.SecPot),
+          PotLin(p ? d.PriPotLin : d.SecPotLin),
+          Spire(p ? d.PriSpire : d.SecSpire),
+          FiloRiga(p ? d.PriFiloRiga : d.SecFiloRiga),
+          FiloNudo(p ? d.PriFiloNudo : d.SecFiloNudo),
+          FiloIsol(p ? d.PriFiloIsol : d.SecFiloIsol),
+          Lung(p ? d.PriLung : d.SecLung),
+          Peso(p ? d.PriPeso : d.SecPeso),
+          PotPer(p ? d.PriPotPer : d.SecPotPer),
+          Dens(p ? d.PriDens : d.SecDens),
+          Ing(p ? d.PriIng : d.SecIng),
+          SpSt(p ? d.PriSpSt : d.SecSpSt),
+          Strati(p ? d.PriStrati : d.SecStrati),
+          Iso(p ? d.PriIso : d.SecIso),
+          Res(p ? d.PriRes : d.SecRes),
+          AmpFilo(p ? d.PriAmp : d.SecAmpFilo),
+          VoltVuoto(p ? nullptr : &d.SecVoltVuoto),
+          AvvIso(p ? d.PriAvvIso : d.SecAvvIso),
+          AvvSer(p ? d.PriAvvSer : d.SecAvvSer),
+          AvvAda(p ? d.PriAvvAda : d.SecAvvAda),
+          AvvCar(p ? nullptr : &d.SecAvvCar),
+          AvvSerCon(p ? d.PriAvvSerCon : d.SecAvvSerCon),
+          Trif(p ? d.PriTrif : d.SecTrif),
+          Roch1(p ? d.PriRoch1 : d.SecRoch1),
+          Roch2(p ? d.PriRoch2 : d.SecRoch2),
+          GolaH(p ? d.PriGolaH : d.SecGolaH),
+          GolaI(p ? d.PriGolaI : d.SecGolaI),
+          GolaL(p ? d.PriGolaL : d.SecGolaL) {}
+    // A writing view read only.
+    template <class E>
+        requires(std::is_const_v<D> && !std::is_const_v<E>)
+    LatoDi(const LatoDi<E>& l) : LatoDi(l.Progetto, l.Primario) {}
+
+    // Last slot in use for a window of `numAvv` windings a side (-1: none).
+    int Ultimo(int numAvv) const { return UltimoAvvolgimento(Ult, numAvv - 1); }
+};
+using Lato = LatoDi<ModuleDIC>;
+using LatoC = LatoDi<const ModuleDIC>;
+
+template <class D>
+LatoDi<D> Primari(D& d) { return LatoDi<D>(d, true); }
+template <class D>
+LatoDi<D> Secondari(D& d) { return LatoDi<D>(d, false); }

@@ -23,7 +23,7 @@ bool ConfermaLamierino(ModuleDIC& d, int riga, std::optional<float> sp, IMessagg
     const double finestra = static_cast<double>(d.LamF[r]) * d.LamE[r];
     d.LamNetta[r] = num::Sng(d.LamAxB[r] - 2 * (finestra / 100));
     d.LamFinestra[r] = num::Sng(finestra);
-    if (d.TipoCalcolo >= 1 && d.TipoCalcolo <= 4) {
+    if (d.TipoCalcolo >= tipo::Monofase && d.TipoCalcolo <= tipo::AutoTrifase) {
         // The check refreshes the coefficient limits the range is taken from.
         VerificaParametriLamierino(d, msg, lista);
         IntervalloPotenza(d);

@@ -11,7 +11,7 @@
 
 namespace schema {
 
-// Picture kinds, numbered like the window's picture arrays.
+// Picture kinds, numbered like the schematic window's picture arrays.
 enum Figura : int {
     AvvPrimario = 1,    // Image1: primary winding, core bars on its right
     AvvSecondario = 2,  // Image2: secondary winding, core bars on its left
@@ -50,18 +50,20 @@ struct Layout {
 };
 
 // Texts of the rows' number labels and value labels.
-std::string TestoNumero(int i);        // "Avv." & i + 1
-std::string TestoVolt(float v);        // "###0.##" & " V"
-std::string TestoAmpere(float a);      // "##0.##" & " A"
-std::string TestoSpire(float n);       // "####0" & " sp"
-std::string TestoFilo(float mm);       // "##0.##" & "mm"
+std::string TestoNumero(int i);        // "Avv.1" for winding 0
+std::string TestoVolt(float v);        // up to two decimals, then " V"
+std::string TestoAmpere(float a);      // up to two decimals, then " A"
+std::string TestoSpire(float n);       // whole turns, then " sp"
+std::string TestoFilo(float mm);       // up to two decimals, then "mm"
 
-// The whole layout. Kind codes 1, 3 and 5: two facing columns; 2 and 4: the
-// tapped winding, step-down when PriVolt(0) > SecVoltVuoto(0), else step-up;
-// any other kind: nothing. Each side draws at most RIGHE_MAX rows.
+// The whole layout. Power and output transformers: primaries and secondaries
+// in two facing columns. Autotransformers: the one tapped winding, drawn
+// step-down when the first primary's voltage is above the first secondary's
+// no-load voltage, else step-up. Any other kind: nothing. Each side draws at
+// most RIGHE_MAX rows.
 Layout Calcola(const ModuleDIC& d);
 
-// Status text: "Schema del Trasformatore    " & FileTitolo.
+// Status text: "Schema del Trasformatore" and four spaces before the file title.
 std::string TestoStato(const ModuleDIC& d);
 
 }  // namespace schema

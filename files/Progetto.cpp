@@ -319,7 +319,7 @@ EsitoLettura LeggiRecProgetto(ModuleDIC& d, int recordPresenti) {
     });
 
     // Without a kind code or winding counts of its own the file is no design.
-    if (!tipoLetto || d.TipoCalcolo < 1 || d.TipoCalcolo > 5) {
+    if (!tipoLetto || d.TipoCalcolo < tipo::Monofase || d.TipoCalcolo > tipo::Uscita) {
         esito.motivo = "Il file non contiene un tipo di calcolo valido.";
         return esito;
     }

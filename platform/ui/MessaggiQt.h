@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "engine/Interfacce.h"
+#include "platform/core/Messaggi.h"
 
 class QAbstractButton;
 class QMessageBox;

@@ -18,19 +18,9 @@ namespace {
 // windings isolated, on bobbin 1 in groove H.
 std::unique_ptr<ModuleDIC> Progetto() {
     auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = 1;
-    d->ConoscoPotenza = VERO;
+    ProgettoPredefinito(*d);
     d->CoefKMin = 1.0f;
     d->CoefKMax = 1.6f;
-    d->LamCdP = 1.5f;
-    d->RochIsoAvvH = d->RochIsoAvvI = d->RochIsoAvvL = 0.3f;
-    d->RochIsoStrH = d->RochIsoStrI = d->RochIsoStrL = 0.2f;
-    d->RochIngKi = 10;
-    d->RochScelto = 0;
-    d->PriAvvIso[0] = d->SecAvvIso[0] = VERO;
-    d->PriAvvSerCon[0] = d->SecAvvSerCon[0] = 1;
-    d->PriRoch1[0] = d->SecRoch1[0] = VERO;
-    d->PriGolaH[0] = d->SecGolaH[0] = VERO;
     return d;
 }
 
@@ -151,6 +141,29 @@ TEST(AlimPasso, EmptyTextsDoNoHarm) {
     CalcoloAlim(*d, DatiAlimTesti{}, msg);
     Esatti({V(d->PriUlt, 0), V(d->SecPotTot, 0), V(d->PriSpire[0], 0)});
     for (float v : {d->PriLung[0], d->PriDens[0], d->PotTotPers, d->IngGolaH1}) EXPECT_TRUE(std::isfinite(v)) << v;
+}
+
+// A design of no power gets the computed 1 mm lamination, too small for the
+// bobbin's walls (E 1,5 mm, F 0,5 mm): its grooves have no room rather than
+// a negative one, so no negative insulation or fill is ever shown, and a
+// winding with any build in them is reported as not fitting.
+TEST(AlimPasso, LaminationTooSmallForTheBobbinLeavesGroovesWithNoRoom) {
+    auto d = Progetto();
+    FakeMessaggi msg;
+    DatiAlimTesti t = Testi();
+    t.Txt_SecVolt[0] = "10";
+    t.Txt_SecAmp[0] = "0,001";
+    t.Txt_SecPot[0] = "0,0";
+    CalcoloAlim(*d, t, msg);
+    Esatti({V(d->SecPotTot, 0), V(d->LamC[18], 1), V(d->RochM[0], 0), V(d->RochH[0], 0), V(d->RochI[0], 0),
+            V(d->RochL[0], 0), V(d->RochGolaH[0], 0), V(d->PriIso[0], 0), V(d->SecIso[0], 0), V(d->IngGolaH1, 0)});
+    EXPECT_TRUE(msg.boxes.empty());
+
+    d->PriSpire[0] = 100;
+    RicalcoloAvvolgimentiAlim(*d, msg);
+    EXPECT_EQ(d->PriIso[0], 0.0f);
+    EXPECT_GT(d->IngGolaH1, 0.0f);
+    EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1"});
 }
 
 }  // namespace

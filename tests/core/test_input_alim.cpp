@@ -39,8 +39,8 @@ std::string Caption(const std::optional<AspettoPosizione>& a) { return a ? a->ca
 TEST(InputAlimOrdine, PrimariesAreSortedByDecreasingVoltageCarryingPlacementAndEndIsolated) {
     auto d = NuovoDIC();
     d->PriUlt = 2;
-    TestiAvvolgimenti t;
-    t.PriVolt = {"100", "220", "150", "90"};  // the fourth is not in use
+    DatiAlimTesti t;
+    t.Txt_PriVolt = {"100", "220", "150", "90"};  // the fourth is not in use
     Posto(*d, true, 0, true, 'L');   // 100 V on bobbin 2, groove L
     Posto(*d, true, 1, false, 'H');  // 220 V
     Posto(*d, true, 2, false, 'I');  // 150 V
@@ -51,21 +51,21 @@ TEST(InputAlimOrdine, PrimariesAreSortedByDecreasingVoltageCarryingPlacementAndE
 
     auto e = OrdinaAvvolgimenti(*d, t);
 
-    EXPECT_EQ(t.PriVolt[0], "220");
-    EXPECT_EQ(t.PriVolt[1], "150");
-    EXPECT_EQ(t.PriVolt[2], "100");
-    EXPECT_EQ(t.PriVolt[3], "90");
+    EXPECT_EQ(t.Txt_PriVolt[0], "220");
+    EXPECT_EQ(t.Txt_PriVolt[1], "150");
+    EXPECT_EQ(t.Txt_PriVolt[2], "100");
+    EXPECT_EQ(t.Txt_PriVolt[3], "90");
     EXPECT_TRUE(e.scambioPri);
     EXPECT_FALSE(e.scambioSec);
-    EXPECT_EQ(Caption(AspettoPosizionePri(*d, 0)), "H1");
-    EXPECT_EQ(Caption(AspettoPosizionePri(*d, 1)), "I1");
-    EXPECT_EQ(Caption(AspettoPosizionePri(*d, 2)), "L2");
+    EXPECT_EQ(Caption(Posizione(Primari(*d), 0)), "H1");
+    EXPECT_EQ(Caption(Posizione(Primari(*d), 1)), "I1");
+    EXPECT_EQ(Caption(Posizione(Primari(*d), 2)), "L2");
     for (int i = 0; i < 3; ++i) {
         EXPECT_TRUE(e.priIsolati[i]) << i;
         EXPECT_EQ(d->PriAvvIso[i], VERO) << i;
         EXPECT_EQ(d->PriAvvSer[i], FALSO) << i;
         EXPECT_EQ(d->PriAvvSerCon[i], 1) << i;
-        auto a = AspettoCollegamentoPri(*d, i);
+        auto a = Collegamento(Primari(*d), i);
         ASSERT_TRUE(a);
         EXPECT_EQ(a->caption, "I");
         EXPECT_EQ(a->colore, ColoreCollegamento::FacciaPulsante);
@@ -77,10 +77,10 @@ TEST(InputAlimOrdine, EqualVoltagesKeepOrderAndConnection) {
     auto d = NuovoDIC();
     d->SecUlt = 2;
     d->SecVolt = {150, 150, 100};
-    TestiAvvolgimenti t;
-    t.SecVolt = {"150", "150", "100"};
-    t.SecPot = {"30", "45", "10"};
-    t.SecAmp = {"0,2", "0,3", "0,1"};
+    DatiAlimTesti t;
+    t.Txt_SecVolt = {"150", "150", "100"};
+    t.Txt_SecPot = {"30", "45", "10"};
+    t.Txt_SecAmp = {"0,2", "0,3", "0,1"};
     d->SecAvvIso[0] = FALSO;
     d->SecAvvSer[0] = VERO;
     d->SecAvvAda[0] = VERO;
@@ -89,10 +89,10 @@ TEST(InputAlimOrdine, EqualVoltagesKeepOrderAndConnection) {
     auto e = OrdinaAvvolgimenti(*d, t);
 
     EXPECT_FALSE(e.scambioSec);
-    EXPECT_EQ(t.SecPot[0], "30");
-    EXPECT_EQ(t.SecPot[1], "45");
+    EXPECT_EQ(t.Txt_SecPot[0], "30");
+    EXPECT_EQ(t.Txt_SecPot[1], "45");
     EXPECT_EQ(d->SecAvvSer[0], VERO);
-    EXPECT_EQ(AspettoCollegamentoSec(*d, 0)->caption, "R2");
+    EXPECT_EQ(Collegamento(Secondari(*d), 0)->caption, "R2");
     for (bool b : e.secIsolati) EXPECT_FALSE(b);
 }
 
@@ -100,10 +100,10 @@ TEST(InputAlimOrdine, SecondaryMovingUpKeepsGrooveAndPowerAndGetsItsCurrentRecom
     auto d = NuovoDIC();
     d->SecUlt = 1;
     d->SecVolt = {100, 150};  // as the last reading left them
-    TestiAvvolgimenti t;
-    t.SecVolt = {"100", "150"};
-    t.SecPot = {"50", "90"};
-    t.SecAmp = {"0,5", "0,6"};
+    DatiAlimTesti t;
+    t.Txt_SecVolt = {"100", "150"};
+    t.Txt_SecPot = {"50", "90"};
+    t.Txt_SecAmp = {"0,5", "0,6"};
     Posto(*d, false, 1, true, 'I');
     d->SecAvvCar[1] = VERO;  // a load-tap flag is not touched by the exchange
 
@@ -111,47 +111,47 @@ TEST(InputAlimOrdine, SecondaryMovingUpKeepsGrooveAndPowerAndGetsItsCurrentRecom
     RicalcolaCorrentiSec(*d, t);
 
     EXPECT_TRUE(e.scambioSec);
-    EXPECT_EQ(t.SecVolt[0], "150");
-    EXPECT_EQ(t.SecPot[0], "90");
-    EXPECT_EQ(t.SecVolt[1], "100");
-    EXPECT_EQ(t.SecPot[1], "50");
-    EXPECT_EQ(t.SecAmp[0], "0,6");  // 90 / 150
-    EXPECT_EQ(t.SecAmp[1], "0,5");  // 50 / 100
-    EXPECT_EQ(Caption(AspettoPosizioneSec(*d, 0)), "I2");
-    EXPECT_EQ(Caption(AspettoPosizioneSec(*d, 1)), "H1");
+    EXPECT_EQ(t.Txt_SecVolt[0], "150");
+    EXPECT_EQ(t.Txt_SecPot[0], "90");
+    EXPECT_EQ(t.Txt_SecVolt[1], "100");
+    EXPECT_EQ(t.Txt_SecPot[1], "50");
+    EXPECT_EQ(t.Txt_SecAmp[0], "0,6");  // 90 / 150
+    EXPECT_EQ(t.Txt_SecAmp[1], "0,5");  // 50 / 100
+    EXPECT_EQ(Caption(Posizione(Secondari(*d), 0)), "I2");
+    EXPECT_EQ(Caption(Posizione(Secondari(*d), 1)), "H1");
     EXPECT_EQ(d->SecAvvIso[0], VERO);
     EXPECT_EQ(d->SecAvvIso[1], VERO);
     EXPECT_EQ(d->SecAvvCar[1], VERO);
-    EXPECT_EQ(AspettoCollegamentoSec(*d, 1)->caption, "I");  // the series flag is off
+    EXPECT_EQ(Collegamento(Secondari(*d), 1)->caption, "I");  // the series flag is off
 }
 
 TEST(InputAlimOrdine, MovedTextsComeBackInTheirGeneralForm) {
     auto d = NuovoDIC();
     d->PriUlt = 1;
     d->SecUlt = 1;
-    TestiAvvolgimenti t;
-    t.PriVolt = {"0110", "0220"};
-    t.SecVolt = {"1,50", "12"};
-    t.SecPot = {"3,0", "24,50"};
+    DatiAlimTesti t;
+    t.Txt_PriVolt = {"0110", "0220"};
+    t.Txt_SecVolt = {"1,50", "12"};
+    t.Txt_SecPot = {"3,0", "24,50"};
     OrdinaAvvolgimenti(*d, t);
-    EXPECT_EQ(t.PriVolt[0], "220");
-    EXPECT_EQ(t.PriVolt[1], "110");
-    EXPECT_EQ(t.SecVolt[0], "12");
-    EXPECT_EQ(t.SecVolt[1], "1,5");
-    EXPECT_EQ(t.SecPot[0], "24,5");
-    EXPECT_EQ(t.SecPot[1], "3");
+    EXPECT_EQ(t.Txt_PriVolt[0], "220");
+    EXPECT_EQ(t.Txt_PriVolt[1], "110");
+    EXPECT_EQ(t.Txt_SecVolt[0], "12");
+    EXPECT_EQ(t.Txt_SecVolt[1], "1,5");
+    EXPECT_EQ(t.Txt_SecPot[0], "24,5");
+    EXPECT_EQ(t.Txt_SecPot[1], "3");
 }
 
 TEST(InputAlimOrdine, ATextThatIsNotANumberIsNeverComparedOrMoved) {
     auto d = NuovoDIC();
     d->PriUlt = 2;
-    TestiAvvolgimenti t;
-    t.PriVolt = {"", ",", "220"};
+    DatiAlimTesti t;
+    t.Txt_PriVolt = {"", ",", "220"};
     auto e = OrdinaAvvolgimenti(*d, t);
     EXPECT_FALSE(e.scambioPri);
-    EXPECT_EQ(t.PriVolt[0], "");
-    EXPECT_EQ(t.PriVolt[1], ",");
-    EXPECT_EQ(t.PriVolt[2], "220");
+    EXPECT_EQ(t.Txt_PriVolt[0], "");
+    EXPECT_EQ(t.Txt_PriVolt[1], ",");
+    EXPECT_EQ(t.Txt_PriVolt[2], "220");
 }
 
 // Decision: a winding in series with a winding that changed place loses the link,
@@ -159,8 +159,8 @@ TEST(InputAlimOrdine, ATextThatIsNotANumberIsNeverComparedOrMoved) {
 TEST(InputAlimOrdine, WindingInSeriesWithAMovedWindingBecomesIsolated) {
     auto d = NuovoDIC();
     d->PriUlt = 3;
-    TestiAvvolgimenti t;
-    t.PriVolt = {"230", "220", "100", "150"};
+    DatiAlimTesti t;
+    t.Txt_PriVolt = {"230", "220", "100", "150"};
     // winding 1 in series with winding 2 (partner unmoved), winding 2 with winding 3 (moved)
     d->PriAvvIso[0] = FALSO;
     d->PriAvvSer[0] = VERO;
@@ -173,9 +173,9 @@ TEST(InputAlimOrdine, WindingInSeriesWithAMovedWindingBecomesIsolated) {
 
     auto e = OrdinaAvvolgimenti(*d, t);
 
-    EXPECT_EQ(t.PriVolt[2], "150");
+    EXPECT_EQ(t.Txt_PriVolt[2], "150");
     EXPECT_EQ(d->PriAvvSer[0], VERO);
-    EXPECT_EQ(AspettoCollegamentoPri(*d, 0)->caption, "R2");
+    EXPECT_EQ(Collegamento(Primari(*d), 0)->caption, "R2");
     EXPECT_FALSE(e.priIsolati[0]);
     EXPECT_EQ(d->PriAvvSer[1], FALSO);
     EXPECT_EQ(d->PriAvvIso[1], VERO);
@@ -189,17 +189,17 @@ TEST(InputAlimCorrenti, MasksDependOnTheSizeOfTheCurrent) {
     auto d = NuovoDIC();
     d->SecUlt = 6;
     d->SecVolt = {};  // every voltage text differs from the last reading
-    TestiAvvolgimenti t;
-    t.SecPot = {"99", "100", "50", "300", "300", "100", "100"};
-    t.SecVolt = {"1", "100", "100", "149", "2", "150", "3"};
+    DatiAlimTesti t;
+    t.Txt_SecPot = {"99", "100", "50", "300", "300", "100", "100"};
+    t.Txt_SecVolt = {"1", "100", "100", "149", "2", "150", "3"};
     RicalcolaCorrentiSec(*d, t);
-    EXPECT_EQ(t.SecAmp[0], "99,0");
-    EXPECT_EQ(t.SecAmp[1], "1,0");
-    EXPECT_EQ(t.SecAmp[2], "0,5");
-    EXPECT_EQ(t.SecAmp[3], "2,013");
-    EXPECT_EQ(t.SecAmp[4], "150,0");
-    EXPECT_EQ(t.SecAmp[5], "0,667");
-    EXPECT_EQ(t.SecAmp[6], "33,333");
+    EXPECT_EQ(t.Txt_SecAmp[0], "99,0");
+    EXPECT_EQ(t.Txt_SecAmp[1], "1,0");
+    EXPECT_EQ(t.Txt_SecAmp[2], "0,5");
+    EXPECT_EQ(t.Txt_SecAmp[3], "2,013");
+    EXPECT_EQ(t.Txt_SecAmp[4], "150,0");
+    EXPECT_EQ(t.Txt_SecAmp[5], "0,667");
+    EXPECT_EQ(t.Txt_SecAmp[6], "33,333");
     EXPECT_EQ(TestoCorrenteSec(0.0004f), "0,0");
     EXPECT_EQ(TestoCorrenteSec(123.456f), "123,46");
 }
@@ -208,14 +208,14 @@ TEST(InputAlimCorrenti, OnlyChangedVoltagesInUseAreRewritten) {
     auto d = NuovoDIC();
     d->SecUlt = 1;
     d->SecVolt = {150, 149, 148};
-    TestiAvvolgimenti t;
-    t.SecVolt = {"150", "120", "50"};   // winding 3 is not in use
-    t.SecPot = {"600", "60", "100"};    // a new power with the same voltage waits for its own check
-    t.SecAmp = {"2", "x", "y"};
+    DatiAlimTesti t;
+    t.Txt_SecVolt = {"150", "120", "50"};   // winding 3 is not in use
+    t.Txt_SecPot = {"600", "60", "100"};    // a new power with the same voltage waits for its own check
+    t.Txt_SecAmp = {"2", "x", "y"};
     RicalcolaCorrentiSec(*d, t);
-    EXPECT_EQ(t.SecAmp[0], "2");
-    EXPECT_EQ(t.SecAmp[1], "0,5");
-    EXPECT_EQ(t.SecAmp[2], "y");
+    EXPECT_EQ(t.Txt_SecAmp[0], "2");
+    EXPECT_EQ(t.Txt_SecAmp[1], "0,5");
+    EXPECT_EQ(t.Txt_SecAmp[2], "y");
 }
 
 // Decision: a voltage of 0 (only from a project file) leaves the current text alone.
@@ -223,14 +223,14 @@ TEST(InputAlimCorrenti, ZeroOrUnreadableVoltageSkipsTheRewrite) {
     auto d = NuovoDIC();
     d->SecUlt = 2;
     d->SecVolt = {150, 150, 150};
-    TestiAvvolgimenti t;
-    t.SecVolt = {"0", "", "100"};
-    t.SecPot = {"100", "100", ","};
-    t.SecAmp = {"0,5", "0,6", "0,7"};
+    DatiAlimTesti t;
+    t.Txt_SecVolt = {"0", "", "100"};
+    t.Txt_SecPot = {"100", "100", ","};
+    t.Txt_SecAmp = {"0,5", "0,6", "0,7"};
     RicalcolaCorrentiSec(*d, t);
-    EXPECT_EQ(t.SecAmp[0], "0,5");
-    EXPECT_EQ(t.SecAmp[1], "0,6");
-    EXPECT_EQ(t.SecAmp[2], "0,7");
+    EXPECT_EQ(t.Txt_SecAmp[0], "0,5");
+    EXPECT_EQ(t.Txt_SecAmp[1], "0,6");
+    EXPECT_EQ(t.Txt_SecAmp[2], "0,7");
 }
 
 TEST(InputAlimConteggi, LoweringTheCountIsolatesDroppedAndLastWindingsAndBrokenLinks) {
@@ -249,7 +249,7 @@ TEST(InputAlimConteggi, LoweringTheCountIsolatesDroppedAndLastWindingsAndBrokenL
     serie(6, 8);
     Posto(*d, true, 6, true, 'L');
 
-    auto iso = CambiaNumeroAvvPri(*d, 3);
+    auto iso = CambiaNumeroAvv(Primari(*d), 3);
 
     EXPECT_EQ(d->PriUlt, 2.0f);
     EXPECT_FALSE(iso[0]);
@@ -261,7 +261,7 @@ TEST(InputAlimConteggi, LoweringTheCountIsolatesDroppedAndLastWindingsAndBrokenL
         EXPECT_EQ(d->PriAvvAda[i], FALSO) << i;
         EXPECT_EQ(d->PriAvvSerCon[i], 1) << i;
     }
-    EXPECT_EQ(Caption(AspettoPosizionePri(*d, 6)), "L2");  // placements stay
+    EXPECT_EQ(Caption(Posizione(Primari(*d), 6)), "L2");  // placements stay
 }
 
 TEST(InputAlimConteggi, SecondaryCountClearsTheLoadTapAndKeepsValidLinks) {
@@ -276,52 +276,52 @@ TEST(InputAlimConteggi, SecondaryCountClearsTheLoadTapAndKeepsValidLinks) {
     d->SecAvvCar[1] = VERO;
     d->SecAvvSerCon[1] = 3;
 
-    auto iso = CambiaNumeroAvvSec(*d, 2);
+    auto iso = CambiaNumeroAvv(Secondari(*d), 2);
 
     EXPECT_EQ(d->SecUlt, 1.0f);
     EXPECT_FALSE(iso[0]);
-    EXPECT_EQ(AspettoCollegamentoSec(*d, 0)->caption, "C2");
+    EXPECT_EQ(Collegamento(Secondari(*d), 0)->caption, "C2");
     EXPECT_TRUE(iso[1]);
     EXPECT_EQ(d->SecAvvCar[1], FALSO);
     EXPECT_EQ(d->SecAvvSer[1], FALSO);
 
     // growing the count again brings the windings back isolated
-    CambiaNumeroAvvSec(*d, 4);
+    CambiaNumeroAvv(Secondari(*d), 4);
     EXPECT_EQ(d->SecUlt, 3.0f);
-    EXPECT_EQ(AspettoCollegamentoSec(*d, 2)->caption, "I");
-    EXPECT_EQ(AspettoCollegamentoSec(*d, 0)->caption, "C2");
+    EXPECT_EQ(Collegamento(Secondari(*d), 2)->caption, "I");
+    EXPECT_EQ(Collegamento(Secondari(*d), 0)->caption, "C2");
 }
 
 TEST(InputAlimPulsanti, ConnectionCaptionsAndColours) {
     auto d = NuovoDIC();
-    EXPECT_EQ(AspettoCollegamentoSec(*d, 0)->caption, "I");
-    EXPECT_EQ(AspettoCollegamentoSec(*d, 0)->colore, ColoreCollegamento::FacciaPulsante);
+    EXPECT_EQ(Collegamento(Secondari(*d), 0)->caption, "I");
+    EXPECT_EQ(Collegamento(Secondari(*d), 0)->colore, ColoreCollegamento::FacciaPulsante);
 
     d->SecAvvIso[1] = FALSO;
     d->SecAvvSer[1] = VERO;
     d->SecAvvAda[1] = VERO;
     d->SecAvvSerCon[1] = 2;
-    EXPECT_EQ(AspettoCollegamentoSec(*d, 1)->caption, "R2");
-    EXPECT_EQ(AspettoCollegamentoSec(*d, 1)->colore, ColoreCollegamento::Verde);
+    EXPECT_EQ(Collegamento(Secondari(*d), 1)->caption, "R2");
+    EXPECT_EQ(Collegamento(Secondari(*d), 1)->colore, ColoreCollegamento::Verde);
 
     d->SecAvvAda[1] = FALSO;
     d->SecAvvCar[1] = VERO;
-    EXPECT_EQ(AspettoCollegamentoSec(*d, 1)->caption, "C2");
+    EXPECT_EQ(Collegamento(Secondari(*d), 1)->caption, "C2");
     d->SecAvvSerCon[1] = 12;
-    EXPECT_EQ(AspettoCollegamentoSec(*d, 1)->caption, "C12");
-    EXPECT_EQ(AspettoCollegamentoSec(*d, 1)->colore, ColoreCollegamento::Ciano);
+    EXPECT_EQ(Collegamento(Secondari(*d), 1)->caption, "C12");
+    EXPECT_EQ(Collegamento(Secondari(*d), 1)->colore, ColoreCollegamento::Ciano);
 
     // a tap flag without the series flag matches no row: the button stays as it was
     d->PriAvvIso[2] = FALSO;
     d->PriAvvAda[2] = VERO;
-    EXPECT_FALSE(AspettoCollegamentoPri(*d, 2));
+    EXPECT_FALSE(Collegamento(Primari(*d), 2));
     // a load-tap flag means nothing on the primary side
     d->PriAvvSer[3] = VERO;
     d->PriAvvIso[3] = FALSO;
-    EXPECT_FALSE(AspettoCollegamentoPri(*d, 3));
+    EXPECT_FALSE(Collegamento(Primari(*d), 3));
     // the flags count only when exactly -1
     d->PriAvvIso[4] = 1;
-    EXPECT_FALSE(AspettoCollegamentoPri(*d, 4));
+    EXPECT_FALSE(Collegamento(Primari(*d), 4));
 }
 
 TEST(InputAlimPulsanti, PlacementCaptionsAndTooltipsForEveryRow) {
@@ -342,16 +342,22 @@ TEST(InputAlimPulsanti, PlacementCaptionsAndTooltipsForEveryRow) {
     auto d = NuovoDIC();
     for (const auto& c : casi) {
         Posto(*d, false, 5, c.roch2, c.gola);
-        auto a = AspettoPosizioneSec(*d, 5);
+        auto a = Posizione(Secondari(*d), 5);
         ASSERT_TRUE(a) << c.caption;
         EXPECT_EQ(a->caption, c.caption);
         EXPECT_EQ(a->tooltip, c.tooltip);
     }
     // several rows match: the last one wins; none: the button keeps its look
-    EXPECT_EQ(Caption(AspettoPosizioneAvv(VERO, VERO, VERO, FALSO, VERO)), "L2");
-    EXPECT_EQ(Caption(AspettoPosizioneAvv(VERO, FALSO, VERO, VERO, FALSO)), "I1");
-    EXPECT_FALSE(AspettoPosizioneAvv(FALSO, FALSO, VERO, VERO, VERO));
-    EXPECT_FALSE(AspettoPosizioneAvv(VERO, VERO, FALSO, FALSO, FALSO));
+    auto flags = [](int16_t r1, int16_t r2, int16_t h, int16_t i, int16_t l) {
+        auto d = std::make_unique<ModuleDIC>();
+        d->PriRoch1[0] = r1; d->PriRoch2[0] = r2;
+        d->PriGolaH[0] = h; d->PriGolaI[0] = i; d->PriGolaL[0] = l;
+        return Posizione(Primari(*d), 0);
+    };
+    EXPECT_EQ(Caption(flags(VERO, VERO, VERO, FALSO, VERO)), "L2");
+    EXPECT_EQ(Caption(flags(VERO, FALSO, VERO, VERO, FALSO)), "I1");
+    EXPECT_FALSE(flags(FALSO, FALSO, VERO, VERO, VERO));
+    EXPECT_FALSE(flags(VERO, VERO, FALSO, FALSO, FALSO));
 }
 
 TEST(InputAlimConteggi, LastIndexFromTheStoredCount) {

@@ -12,7 +12,7 @@
 
 Frm_Alim::Frm_Alim(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic, parent) {
     Descrizione k;
-    k.tipo = 1;
+    k.tipo = tipo::Monofase;
     k.nome = "Frm_Alim";
     k.titolo = "Calcolo di Trasformatore Monofase";
     k.aggiorna = "Aggiorna Calcolo";
@@ -71,13 +71,7 @@ void Frm_Alim::CostruisciPaginaLamierino(QGroupBox* p1) {
 void Frm_Alim::EseguiCalcolo() { CalcoloAlim(d_, DatiTesti(), Piattaforma::Messaggi()); }
 
 void Frm_Alim::ControllaInputDati() {
-    inputalim::TestiAvvolgimenti t;
-    for (int i = 0; i < NUM_AVV; ++i) {
-        t.PriVolt[i] = ui.Txt_PriVolt[i]->TestoU8();
-        t.SecVolt[i] = ui.Txt_SecVolt[i]->TestoU8();
-        t.SecAmp[i] = ui.Txt_SecAmp[i]->TestoU8();
-        t.SecPot[i] = ui.Txt_SecPot[i]->TestoU8();
-    }
+    DatiAlimTesti t = DatiTesti();
     const inputalim::EsitoOrdinamento e = inputalim::OrdinaAvvolgimenti(d_, t);
     inputalim::RicalcolaCorrentiSec(d_, t);
 
@@ -85,10 +79,10 @@ void Frm_Alim::ControllaInputDati() {
         if (c->TestoU8() != s) c->ImpostaTestoU8(s);
     };
     for (int i = 0; i < NUM_AVV; ++i) {
-        scrivi(ui.Txt_PriVolt[i], t.PriVolt[i]);
-        scrivi(ui.Txt_SecVolt[i], t.SecVolt[i]);
-        scrivi(ui.Txt_SecAmp[i], t.SecAmp[i]);
-        scrivi(ui.Txt_SecPot[i], t.SecPot[i]);
+        scrivi(ui.Txt_PriVolt[i], t.Txt_PriVolt[i]);
+        scrivi(ui.Txt_SecVolt[i], t.Txt_SecVolt[i]);
+        scrivi(ui.Txt_SecAmp[i], t.Txt_SecAmp[i]);
+        scrivi(ui.Txt_SecPot[i], t.Txt_SecPot[i]);
     }
 
     const inputalim::AspettoCollegamento isolato{"I", inputalim::ColoreCollegamento::FacciaPulsante};
@@ -108,15 +102,15 @@ void Frm_Alim::ControllaInputDati() {
 void Frm_Alim::PulsantiCollegamento() {
     const int priUlt = inputalim::UltimoIndice(d_.PriUlt);
     for (int i = 0; i <= priUlt; ++i)
-        if (auto a = inputalim::AspettoCollegamentoPri(d_, i)) ImpostaCollegamento(ui.Cmd_PriAvv[i], *a);
+        if (auto a = inputalim::Collegamento(Primari(d_), i)) ImpostaCollegamento(ui.Cmd_PriAvv[i], *a);
     const int secUlt = inputalim::UltimoIndice(d_.SecUlt);
     for (int i = 0; i <= secUlt; ++i)
-        if (auto a = inputalim::AspettoCollegamentoSec(d_, i)) ImpostaCollegamento(ui.Cmd_SecAvv[i], *a);
+        if (auto a = inputalim::Collegamento(Secondari(d_), i)) ImpostaCollegamento(ui.Cmd_SecAvv[i], *a);
 }
 
 void Frm_Alim::NumeroAvvCambiato(bool primario, int n) {
     const inputalim::Indici isolati =
-        primario ? inputalim::CambiaNumeroAvvPri(d_, n) : inputalim::CambiaNumeroAvvSec(d_, n);
+        inputalim::CambiaNumeroAvv(primario ? Primari(d_) : Secondari(d_), n, NUM_AVV);
     const inputalim::AspettoCollegamento isolato{"I", inputalim::ColoreCollegamento::FacciaPulsante};
     auto& cmd = LatoUi(primario).Cmd_Avv;
     for (int i = 0; i < NUM_AVV; ++i)

@@ -18,7 +18,7 @@ const TestiProgetto& Frm_Alim::Testi() const {
         "Nuovo Progetto di Calcolo Trasformatore",
         "Chiusura Progetto di Calcolo Trasformatore",
         "       del Trasformatore Esistente ?",
-        1,
+        tipo::Monofase,
         NUM_AVV,
     };
     return testi;

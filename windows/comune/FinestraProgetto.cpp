@@ -467,12 +467,7 @@ void FinestraProgetto::Txt_LamCdP_LostFocus() {
 void FinestraProgetto::RicalcolaCorrente(CampoNumerico* pot, CampoNumerico* volt, CampoNumerico* amp) {
     // A voltage text of 0 or no number (possible only from a project file)
     // leaves the current text as it is.
-    const std::optional<float> p = pot->Valore();
-    const std::optional<float> u = volt->Valore();
-    if (!p || !u || *u == 0.0f) return;
-    const std::string testo = num::SngToText(num::Sng(static_cast<double>(*p) / *u));
-    const std::optional<float> a = num::TextToSng(testo);
-    amp->ImpostaTestoU8(a ? inputalim::TestoCorrenteSec(*a) : testo);
+    if (auto a = inputalim::TestoCorrente(pot->TestoU8(), volt->TestoU8())) amp->ImpostaTestoU8(*a);
 }
 
 void FinestraProgetto::RicalcolaPotenza(CampoNumerico* amp, CampoNumerico* volt, CampoNumerico* pot) {
@@ -500,9 +495,9 @@ void FinestraProgetto::PulsantiRocchetto() {
         b->setToolTip(Qs(a->tooltip));
     };
     const int priUlt = UltimoAvvolgimento(d_.PriUlt, numAvv_ - 1);
-    for (int i = 0; i <= priUlt; ++i) applica(c_->Cmd_PriRoch[i], inputalim::AspettoPosizionePri(d_, i));
+    for (int i = 0; i <= priUlt; ++i) applica(c_->Cmd_PriRoch[i], inputalim::Posizione(Primari(d_), i));
     const int secUlt = UltimoAvvolgimento(d_.SecUlt, numAvv_ - 1);
-    for (int i = 0; i <= secUlt; ++i) applica(c_->Cmd_SecRoch[i], inputalim::AspettoPosizioneSec(d_, i));
+    for (int i = 0; i <= secUlt; ++i) applica(c_->Cmd_SecRoch[i], inputalim::Posizione(Secondari(d_), i));
     // The winding index is this loop's counter and is left past the last secondary.
     d_.NumAvvScelto = static_cast<float>(secUlt + 1);
 }
@@ -686,15 +681,7 @@ void FinestraProgetto::CaricaLibrerie() {
     LeggiLibreriaRame(d, msg);
     CopiaLibreriaRame(d);
 
-    for (int r = 0; r <= 1; ++r) {
-        d.RochC[r] = d.RochSp[r] = d.RochM[r] = 0;
-        d.RochH[r] = d.RochI[r] = d.RochL[r] = 0;
-        d.RochGolaH[r] = d.RochGolaI[r] = d.RochGolaL[r] = 0;
-        d.RochTipo[r].clear();
-    }
-    d.RochIngKi = 10;
-    d.RochIsoAvvH = d.RochIsoAvvI = d.RochIsoAvvL = 0.3f;
-    d.RochIsoStrH = d.RochIsoStrI = d.RochIsoStrL = 0.2f;
+    RocchettoPredefinito(d);
 }
 
 void FinestraProgetto::Riempi(QComboBox* c, const ListaNumerica& l) {
@@ -715,7 +702,7 @@ void FinestraProgetto::Cmd_Lamierino_Click() {
     // However the dialog closed: a three-leg lamination takes one bobbin, and
     // so does a shell one except in the three-phase windows, which look at
     // three legs only; then no winding may stay on a bobbin that is gone.
-    const bool trifase = d_.TipoCalcolo == 3 || d_.TipoCalcolo == 4;
+    const bool trifase = d_.TipoCalcolo == tipo::Trifase || d_.TipoCalcolo == tipo::AutoTrifase;
     if (!trifase && Vero(d_.LamMantello)) d_.RochDue = 0;
     if (Vero(d_.Lam3Colonne)) d_.RochDue = 0;
     VerificaPosizioneAvvolgimenti(d_);

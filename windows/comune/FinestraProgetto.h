@@ -155,7 +155,7 @@ public:
         std::vector<RigaAvv> risultati;  // the kind's own rows; the build rows follow
     };
     struct Descrizione {
-        int16_t tipo = 0;                // TipoCalcolo
+        int16_t tipo = 0;                // TipoCalcolo: tipo::Monofase ...
         const char* nome = "";           // objectName of the window
         const char* titolo = "";         // caption; also the title of its questions
         const char* aggiorna = "";       // caption of Cmd_Aggiorna

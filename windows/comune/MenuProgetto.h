@@ -23,7 +23,7 @@ struct TestiProgetto {
     const char* titoloNuovo;     // "Nuovo Progetto di Calcolo Trasformatore"
     const char* titoloChiudi;    // "Chiusura Progetto di Calcolo Trasformatore"
     const char* rigaEsistente;   // "       del Trasformatore Esistente ?"
-    int16_t tipoCalcolo;         // kind code its files hold (1 single-phase ...)
+    int16_t tipoCalcolo;         // kind its files hold (tipo::Monofase ...)
     int avvolgimenti;            // highest winding count of a side
 };
 
