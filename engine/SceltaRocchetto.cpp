@@ -69,7 +69,7 @@ bool CalcolaRocchettoUtente(ModuleDIC& d, const TestiRocchetto& t, const Opzioni
     const int riga = (d.LamScelto >= 0 && d.LamScelto < LAM_RIGHE) ? d.LamScelto : 0;
     const float c = d.LamC[riga], e = d.LamE[riga], f = d.LamF[riga], sp = d.LamSP;
     const double cd = c, ed = e, fd = f;
-    const bool trifase = d.TipoCalcolo == 3 || d.TipoCalcolo == 4;
+    const bool trifase = d.TipoCalcolo == tipo::Trifase || d.TipoCalcolo == tipo::AutoTrifase;
     const EsitoRocchettoTrif trif = ToleranzeRocchettoTrif(c, f, sp, cr, m, spr);
 
     if (trifase ? !trif.c : !(c < cr && cr <= num::Sng(cd * 1.3))) {
