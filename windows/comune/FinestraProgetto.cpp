@@ -718,3 +718,29 @@ void FinestraProgetto::MnuFileEsci_Click() {
 }
 
 void FinestraProgetto::MnuAbout_Click() { Piattaforma::Finestre().Mostra(Finestra::About); }
+
+// ------------------------------------------------------------------ refill after an open
+
+void FinestraProgetto::RiempiDatiGenerali(const char* mascheraInduzione) {
+    const ModuleDIC& d = d_;
+    ScegliVoce(c_->Cmb_PriNumAvv, Qs(num::SngToText(num::Sng(d.PriUlt + 1.0))));
+    ScegliVoce(c_->Cmb_SecNumAvv, Qs(num::SngToText(num::Sng(d.SecUlt + 1.0))));
+    ScegliVoce(c_->Cmb_Frequenza, Qs(num::Format(d.Frequenza, "00")));
+    ScegliVoce(c_->Cmb_Induzione, Qs(num::Format(d.Induzione, mascheraInduzione)));
+    ScegliVoce(c_->Cmb_Densita, Qs(num::Format(d.Densita, "0.0")));
+    // The iron-loss field shows the figure the design now holds, so the next
+    // calculation uses what the user sees.
+    c_->Txt_LamCdP->ImpostaTestoU8(num::SngToText(d.LamCdP));
+
+    // An option that changes runs its click handling, which enables its controls.
+    const bool potenza = Vero(d.ConoscoPotenza);
+    QRadioButton* opzione = potenza ? c_->Opt_Pot : c_->Opt_Lam;
+    if (!opzione->isChecked()) {
+        opzione->setChecked(true);
+        ModoProgetto(potenza);
+    }
+    c_->Cmd_Lamierino->setEnabled(!potenza);
+    // The list holds the coefficients of the lamination in use before the
+    // open; a stored coefficient it lacks leaves it as it is.
+    if (potenza && c_->Cmb_CoefK) ScegliVoce(c_->Cmb_CoefK, Qs(num::Format(d.CoefK, "0.0")));
+}

@@ -172,8 +172,8 @@ public:
         LatoAvv pri, sec;
     };
 
-    int16_t Tipo() const { return tipo_; }   // the kind, as TipoCalcolo holds it
-    int NumAvv() const { return numAvv_; }
+    int16_t Tipo() const override { return tipo_; }   // the kind, as TipoCalcolo holds it
+    int NumAvv() const override { return numAvv_; }
     int NumPag() const { return numPag_; }
     int NumPagLam() const { return numPagLam_; }
     ModuleDIC& Dati() override { return d_; }
@@ -269,6 +269,12 @@ protected:
     // The pages shown are painted at once, then the coefficient (when the
     // kind has the list) and `potenza` are judged against their ranges.
     void AvvisiLimiti(float potenza, const char* troppoAlta, const char* troppoBassa);
+    // The steps every kind's refill after an open shares: the two counts, the
+    // frequency, flux density (through `mascheraInduzione`) and current
+    // density lists, the iron-loss field, and the design mode with its click
+    // handling and stored coefficient. A text that is none of a list's items
+    // leaves that list as it is.
+    void RiempiDatiGenerali(const char* mascheraInduzione = "0.0");
     // Default lamination and wire libraries (first lamination, wire table
     // copied to every winding), the bobbins cleared and default insulation.
     void CaricaLibrerie();

@@ -94,8 +94,8 @@ void MenuProgetto::Apri() {
         Avviso(Qs(errore));
         return;
     }
-    const float massimo = static_cast<float>(t.avvolgimenti - 1);
-    if (letto->TipoCalcolo != t.tipoCalcolo || letto->PriUlt > massimo || letto->SecUlt > massimo) {
+    const float massimo = static_cast<float>(f_.NumAvv() - 1);
+    if (letto->TipoCalcolo != f_.Tipo() || letto->PriUlt > massimo || letto->SecUlt > massimo) {
         Avviso(QStringLiteral("Il File non contiene un Progetto di ") + Qs(t.tipo) +
                QStringLiteral("\nNON è possibile Aprire questo File."));
         return;

@@ -12,7 +12,7 @@
 
 class QMainWindow;
 
-// The texts and limits of one kind of design window.
+// The File menu's texts of one kind of design window.
 struct TestiProgetto {
     const char* titoloApri;      // "Apri Progetto Trasformatore Monofase"
     const char* titoloSalva;     // "Salva Progetto Trasformatore Monofase"
@@ -23,8 +23,6 @@ struct TestiProgetto {
     const char* titoloNuovo;     // "Nuovo Progetto di Calcolo Trasformatore"
     const char* titoloChiudi;    // "Chiusura Progetto di Calcolo Trasformatore"
     const char* rigaEsistente;   // "       del Trasformatore Esistente ?"
-    int16_t tipoCalcolo;         // kind its files hold (tipo::Monofase ...)
-    int avvolgimenti;            // highest winding count of a side
 };
 
 // What the menu needs of its window.
@@ -32,6 +30,9 @@ class IFinestraProgetto {
 public:
     virtual ~IFinestraProgetto() = default;
     virtual const TestiProgetto& Testi() const = 0;
+    // The kind code its files hold (1 single-phase ...), its windings per side.
+    virtual int16_t Tipo() const = 0;
+    virtual int NumAvv() const = 0;
     // The window: parent of the dialogs, its caption and status bar, the image printed.
     virtual QMainWindow* Vista() = 0;
     virtual ModuleDIC& Dati() = 0;
