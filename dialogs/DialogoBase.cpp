@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -156,6 +157,16 @@ int DialogoBase::RigaConfermata(QRadioButton* const* opzioni, int righe) {
         return valore == 0.0f ? -1 : i;
     }
     return -1;
+}
+
+QLabel* DialogoBase::Immagine(QWidget* parent, const QString& nome, const QImage& img, int x, int y,
+                              int w, int h) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(nome);
+    l->setAlignment(Qt::AlignCenter);
+    l->setPixmap(QPixmap::fromImage(img));
+    Posiziona(l, x, y, w, h);
+    return l;
 }
 
 QString DialogoBase::ScegliLibreria(const QString& titolo, const QString& filtro) {

@@ -41,6 +41,7 @@
 #include "engine/ModuleDIC.h"
 #include "platform/ui/CampoNumerico.h"
 
+class QImage;
 class QKeyEvent;
 class QLabel;
 class QPushButton;
@@ -107,6 +108,10 @@ protected:
     // The row a confirmation takes: the first selected option, or -1 when
     // none is selected or its caption reads 0 (an empty row is no choice).
     static int RigaConfermata(QRadioButton* const* opzioni, int righe);
+
+    // A picture of ours, centred in its box (twips).
+    static QLabel* Immagine(QWidget* parent, const QString& nome, const QImage& img, int x, int y,
+                            int w, int h);
 
     // The open dialog of a library (filter "Libreria ...(*.ext)|*.ext"),
     // starting in the program's LIBRERIA folder; empty when cancelled.

@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -53,15 +52,6 @@ constexpr RigaCampo kCampi[LF_NUM] = {
     {"Txt_EI", 12},
     {"Txt_PesoLam", 5, {0.01f, 9999, "La Misura di 'Peso Lamierino' Fuori Limiti", kTitoloCampi, ""}},
 };
-
-QLabel* Immagine(QWidget* parent, const QString& nome, const QImage& img, int x, int y, int w, int h) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(nome);
-    l->setAlignment(Qt::AlignCenter);
-    l->setPixmap(QPixmap::fromImage(img));
-    Posiziona(l, x, y, w, h);
-    return l;
-}
 
 }  // namespace
 

@@ -1,17 +1,30 @@
 #include "dialogs/Lanciatore.h"
 
+#include <utility>
+
 #include <QApplication>
 
+#include "dialogs/Frm_FiloRame.h"
+#include "dialogs/Frm_Isolanti.h"
 #include "dialogs/Frm_Lamierino.h"
+
+namespace {
+
+// Makes the dialog, shows it modally and returns once it is closed.
+template <class F, class... A>
+void Esegui(A&&... a) {
+    F f(std::forward<A>(a)...);
+    f.exec();
+}
+
+}  // namespace
 
 void LanciatoreReale::Mostra(Dialogo dialogo, ModuleDIC& d, ICoefKLista* lista) {
     QWidget* finestra = QApplication::activeWindow();
     switch (dialogo) {
-    case Dialogo::Lamierino: {
-        Frm_Lamierino f(d, lista, finestra);
-        f.exec();
-        break;
-    }
+    case Dialogo::Lamierino: Esegui<Frm_Lamierino>(d, lista, finestra); break;
+    case Dialogo::FiloRame: Esegui<Frm_FiloRame>(d, finestra); break;
+    case Dialogo::Isolanti: Esegui<Frm_Isolanti>(d, finestra); break;
     default:
         // Not in this build yet: nothing opens and nothing changes.
         break;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/ModRoutine.h"
+#include "engine/SceltaFilo.h"
 #include "platform/core/Numeri.h"
 
 namespace {
@@ -70,13 +71,8 @@ int ScegliRiga(ModuleDIC& d, int c, float dRich) {
     if (!(nudo >= 0.01f)) nudo = 0.01f;
     d.FiloNudo[38][c] = nudo;
     d.FiloIsolato[38][c] = Sng(static_cast<double>(nudo) * 1.03);
-    const double raggio = static_cast<double>(nudo) / 2.0;
-    d.SezioneFilo[38][c] = Sng(raggio * raggio * 3.14159);
     if (!num::Positivo(d.KfRame[38][c])) d.KfRame[38][c] = 1.05f;
-    d.CoefKfFilo[38][c] = d.KfRame[38][c];
-    d.SpireCM[38][c] = Sng(10.0 / d.FiloIsolato[38][c] / d.CoefKfFilo[38][c]);
-    d.ResistenzaFilo[38][c] = Sng(0.0176 / d.SezioneFilo[38][c]);
-    d.PesoFilo[38][c] = Sng(static_cast<double>(d.SezioneFilo[38][c]) * 8.9);
+    CalcolaFilo(d, 38, c, d.KfRame[38][c], 0.0176, 8.9);
     return 38;
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "engine/SceltaFilo.h"
 #include "files/LibLam.h"
 #include "files/LibRame.h"
 #include "files/LimitiCampi.h"
@@ -94,20 +95,10 @@ EsitoCalcoloRame CalcolaLibreriaRame(ModuleDIC& d, GrigliaRame& g, IMessaggi& ms
     d.KfRame[0][0] = valore[0];
     d.OhmRame[0][0] = valore[1];
     d.PesSpeRame[0][0] = valore[2];
-    const double kf = d.KfRame[0][0];
-    const double ohm = d.OhmRame[0][0];
-    const double pesSpe = d.PesSpeRame[0][0];
     for (int i = 0; i <= ultima; ++i) {
-        const float nudo = *Numero(g.Txt_FiloNudo[i]);
-        const float isolato = *Numero(g.Txt_FiloIsolato[i]);
-        d.FiloNudo[i][0] = nudo;
-        d.FiloIsolato[i][0] = isolato;
-        d.CoefKfFilo[i][0] = d.KfRame[0][0];
-        const double r = static_cast<double>(nudo) / 2.0;
-        d.SezioneFilo[i][0] = num::Sng(r * r * 3.14159);
-        d.SpireCM[i][0] = num::Sng(10.0 / static_cast<double>(isolato) / kf);
-        d.ResistenzaFilo[i][0] = num::Sng(ohm / static_cast<double>(d.SezioneFilo[i][0]));
-        d.PesoFilo[i][0] = num::Sng(static_cast<double>(d.SezioneFilo[i][0]) * pesSpe);
+        d.FiloNudo[i][0] = *Numero(g.Txt_FiloNudo[i]);
+        d.FiloIsolato[i][0] = *Numero(g.Txt_FiloIsolato[i]);
+        CalcolaFilo(d, i, 0, d.KfRame[0][0], d.OhmRame[0][0], d.PesSpeRame[0][0]);
     }
     for (int i = ultima + 1; i < RAME_GRIGLIA_RIGHE; ++i) {
         d.FiloNudo[i][0] = d.FiloIsolato[i][0] = d.SezioneFilo[i][0] = 0;

@@ -1,6 +1,6 @@
 // The program's own pictures, drawn with QPainter: the start window's
 // photo-like drawing, the application icon, and the lamination drawings of the
-// lamination dialog and the lamination editor.
+// lamination dialog and the lamination editor, the insulation drawing.
 #pragma once
 
 #include <QImage>
@@ -21,5 +21,10 @@ QImage Lamierino(int tipo);
 
 // 120 x 86: a stack of laminations with its thickness Sp marked.
 QImage PaccoLamierini();
+
+// 200 x 200: a cut through one side of a bobbin with two windings of copper
+// wire, thin insulation between their layers of turns and a thicker sheet
+// after each winding.
+QImage Isolamento();
 
 }  // namespace disegni

@@ -13,12 +13,15 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QMessageBox>
@@ -221,3 +224,41 @@ T* Figlio(QObject* radice, const QString& nome) {
     }
     return w;
 }
+
+// A file of the default libraries laid beside the test programs.
+inline QString LibreriaDefault(const char* nome) {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("LIBRERIA/") + nome);
+}
+
+// What a dialog's tests hold: a design, the dialog F on it, the message boxes
+// answered from a queue and the watchdog. The test class derives from it and
+// calls Inizia() in its init(), Finisci() in its cleanup().
+template <class F>
+struct ProvaDialogo {
+    std::unique_ptr<ModuleDIC> d;
+    std::unique_ptr<F> f;
+    std::unique_ptr<FakeMessaggiUi> msg;
+    std::unique_ptr<Sorveglianza> guardia;
+
+    void Inizia() {
+        msg = std::make_unique<FakeMessaggiUi>();
+        guardia = std::make_unique<Sorveglianza>();
+        Piattaforma::AzzeraBeep();
+    }
+    void Finisci() {
+        f.reset();
+        guardia->Verifica();
+        guardia.reset();
+        msg.reset();
+    }
+    // A new dialog on d (the former one closed), shown with the focus;
+    // `altri`: what its constructor takes after the design.
+    template <class... A>
+    void Mostra(A... altri) {
+        f.reset();
+        f = std::make_unique<F>(*d, altri...);
+        f->show();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    }
+};

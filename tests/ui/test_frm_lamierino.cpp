@@ -21,19 +21,12 @@
 
 namespace {
 
-QString Libreria(const char* nome) {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("LIBRERIA/") + nome);
-}
+QString Libreria(const char* nome) { return LibreriaDefault(nome); }
 
 }  // namespace
 
-class TestFrmLamierino : public QObject {
+class TestFrmLamierino : public QObject, ProvaDialogo<Frm_Lamierino> {
     Q_OBJECT
-
-    std::unique_ptr<ModuleDIC> d;
-    std::unique_ptr<Frm_Lamierino> f;
-    std::unique_ptr<FakeMessaggiUi> msg;
-    std::unique_ptr<Sorveglianza> guardia;
 
     Frm_Lamierino::Controlli& ui() { return f->ui; }
     CampoNumerico* Txt(int k) { return ui().Txt[static_cast<size_t>(k)]; }
@@ -51,10 +44,7 @@ class TestFrmLamierino : public QObject {
         d->LamPeso[2] = 0.6f, d->LamNome[2] = "150", d->LamAxB[5] = 0;
         d->LamA[18] = 80, d->LamPeso[18] = 0.25f, d->LamNome[18] = "0";
         d->LamScelto = scelto, d->LamSP = 35, d->Induzione = 1.2f, d->LamCdP = 1.5f;
-        f = std::make_unique<Frm_Lamierino>(*d, nullptr);
-        f->show();
-        f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        Mostra<ICoefKLista*>(nullptr);
     }
     QList<int> Visibili() {
         QList<int> v;
@@ -64,17 +54,8 @@ class TestFrmLamierino : public QObject {
     }
 
 private slots:
-    void init() {
-        msg = std::make_unique<FakeMessaggiUi>();
-        guardia = std::make_unique<Sorveglianza>();
-        Piattaforma::AzzeraBeep();
-    }
-    void cleanup() {
-        f.reset();
-        guardia->Verifica();
-        guardia.reset();
-        msg.reset();
-    }
+    void init() { Inizia(); }
+    void cleanup() { Finisci(); }
 
     void campi_data() {
         QTest::addColumn<int>("campo");

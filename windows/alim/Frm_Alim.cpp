@@ -70,6 +70,11 @@ void Frm_Alim::CostruisciPaginaLamierino(QGroupBox* p1) {
 
 void Frm_Alim::EseguiCalcolo() { CalcoloAlim(d_, DatiTesti(), Piattaforma::Messaggi()); }
 
+void Frm_Alim::RicalcoloAvvolgimenti() {
+    RicalcoloAvvolgimentiAlim(d_, Piattaforma::Messaggi());
+    Refresh();
+}
+
 void Frm_Alim::ControllaInputDati() {
     DatiAlimTesti t = DatiTesti();
     const inputalim::EsitoOrdinamento e = inputalim::OrdinaAvvolgimenti(d_, t);

@@ -53,4 +53,5 @@ protected:
     void CostruisciPaginaLamierino(QGroupBox* pagina) override;
     void EseguiCalcolo() override;
     void NumeroAvvCambiato(bool primario, int n) override;
+    void RicalcoloAvvolgimenti() override;
 };

@@ -16,6 +16,7 @@
 #include <QTabBar>
 
 #include "dialogs/Lanciatore.h"
+#include "engine/SceltaFilo.h"
 #include "engine/ModRoutine.h"
 #include "files/LibLam.h"
 #include "files/LibRame.h"
@@ -278,6 +279,7 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
                 l.Cmd_FiloRame[i] =
                     Pulsante(frm, NomeIndice(pri ? "Cmd_PriFiloRame" : "Cmd_SecFiloRame", i), Qs("φ"),
                              Qs("Modifico Filo Rame"), 480, kRigaTitolo, 300, 300);
+                connect(l.Cmd_FiloRame[i], &QPushButton::clicked, this, [this, pri, i] { SceltaFilo(pri, i); });
                 l.Cmd_Roch[i] = Pulsante(frm, NomeIndice(pri ? "Cmd_PriRoch" : "Cmd_SecRoch", i), "H1",
                                          Qs("Avvolgimento nella Gola H del Rocchetto 1 "), 810,
                                          kRigaTitolo, 390, 300);
@@ -400,6 +402,7 @@ void FinestraProgetto::CostruisciPaginaRocchetto(QGroupBox* p2) {
 
     c_->Cmd_Isolanti = Pulsante(p2, "Cmd_Isolanti", Qs("Spessore Isolante"),
                                Qs("Modifico lo Spessore Isolante"), 3600, RigaLam(0) - 15, 1700, 285);
+    connect(c_->Cmd_Isolanti, &QPushButton::clicked, this, [this] { Cmd_Isolanti_Click(); });
     ColonnaRisultati(p2, 3600, 2500, 6150, 900, 1,
                      {{&c_->Lbl_RochIngKi, "Lbl_RochIngKi", "Coeff. Ingombro Ki (%)"},
                       {&c_->Lbl_RochIsoAvvH, "Lbl_RochIsoAvvH", "Isol. Avv-Avv Gola H (mm)"},
@@ -708,6 +711,26 @@ void FinestraProgetto::Cmd_Lamierino_Click() {
     VerificaPosizioneAvvolgimenti(d_);
     PulsantiRocchetto();
     CalcolaTrasfo();
+}
+
+void FinestraProgetto::SceltaFilo(bool primario, int i) {
+    if (i < 0 || i >= numAvv_) return;
+    const auto k = static_cast<std::size_t>(i);
+    Lato l(d_, primario);
+    const int colonna = l.Colonna + i;
+    d_.FiloScelto = l.FiloRiga[k];
+    d_.NumAvvScelto = static_cast<float>(colonna);
+    dialoghi::Lanciatore().Mostra(Dialogo::FiloRame, d_, nullptr);
+    const auto r = static_cast<std::size_t>(RigaFiloTab(d_.FiloScelto));
+    l.FiloRiga[k] = static_cast<float>(r);
+    l.FiloNudo[k] = d_.FiloNudo[r][static_cast<std::size_t>(colonna)];
+    l.FiloIsol[k] = d_.FiloIsolato[r][static_cast<std::size_t>(colonna)];
+    RicalcoloAvvolgimenti();
+}
+
+void FinestraProgetto::Cmd_Isolanti_Click() {
+    dialoghi::Lanciatore().Mostra(Dialogo::Isolanti, d_, nullptr);
+    RicalcoloAvvolgimenti();
 }
 
 void FinestraProgetto::MnuFileEsci_Click() {

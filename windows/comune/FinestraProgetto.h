@@ -209,6 +209,14 @@ public:
     // The lamination dialog; however it closed, the bobbins follow the
     // lamination's shape and the calculation runs.
     void Cmd_Lamierino_Click();
+    // The wire dialog on winding i's column (primary i: column i, secondary
+    // i: column 12 + i) from its current row; however it closed, the winding
+    // takes the row the dialog left with that column's diameters, and its
+    // build is worked out again without a new wire choice.
+    void Cmd_PriFiloRame_Click(int i) { SceltaFilo(true, i); }
+    void Cmd_SecFiloRame_Click(int i) { SceltaFilo(false, i); }
+    // The insulation dialog; however it closed, the builds are worked out again.
+    void Cmd_Isolanti_Click();
     void Txt_LamCdP_LostFocus();
     // Leaving the design asks first; the about window is the start window's.
     void MnuFileEsci_Click();
@@ -255,6 +263,9 @@ protected:
     virtual void EseguiCalcolo() = 0;
     // A count list was left with n windings in use (frames already shown).
     virtual void NumeroAvvCambiato(bool primario, int n) = 0;
+    // After a wire, insulation or placement dialog: the kind's winding build,
+    // losses, groove sums and fit check, keeping the wires chosen, then the results.
+    virtual void RicalcoloAvvolgimenti() = 0;
     // The kind's File menu texts (Testi) and its refill of the controls after
     // an open (RiempiDopoApertura) come through IFinestraProgetto.
 
@@ -315,6 +326,7 @@ private:
     void CostruisciPaginaRocchetto(QGroupBox* p2);
     void CollegaCampi(const Descrizione& k);
     void CambiaNumeroAvv(bool primario);
+    void SceltaFilo(bool primario, int i);
     void ModoProgetto(bool potenza);
     void ModoControlli(bool potenza);
     void ClickTab(QTabBar* strip, QGroupBox* const* frames, int ultima, int16_t& pagina);
