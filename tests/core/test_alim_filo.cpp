@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "engine/ModRoutine.h"
-#include "tests/core/FakeSinks.h"
+#include "FakeSinks.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ TEST(AlimDiametro, FromTheCurrentsAndTheDensity) {
 
 TEST(AlimDiametro, TapsInSeriesPassTheirCurrentOn) {
     auto d = Secondari(3);
-    d->TipoCalcolo = 1;
+    d->TipoCalcolo = tipo::Monofase;
     d->SecAvvSer[0] = d->SecAvvCar[0] = VERO;  // load tap in series with winding 2
     d->SecAvvSerCon[0] = 2;
     d->SecAvvSer[1] = d->SecAvvAda[1] = VERO;  // voltage tap in series with winding 3: passes on what it got
@@ -60,7 +60,7 @@ TEST(AlimDiametro, TapsInSeriesPassTheirCurrentOn) {
     Circa({V(d->SecFiloNudo[1], 1.23607802f), V(d->SecFiloNudo[2], 1.42729986f)});
     // Only the output transformer shows the wire currents as its currents.
     EXPECT_EQ(d->SecAmp[1], 2.0f);
-    d->TipoCalcolo = 5;
+    d->TipoCalcolo = tipo::Uscita;
     CalcolaDiametroFilo(*d);
     Esatti({V(d->SecAmp[1], 3), V(d->SecAmp[2], 4)});
 

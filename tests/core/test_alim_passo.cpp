@@ -136,7 +136,7 @@ TEST(AlimPasso, OverfullGrooveWarnsAndThePassEnds) {
 // without dividing by zero; nothing becomes infinite.
 TEST(AlimPasso, EmptyTextsDoNoHarm) {
     auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = 1;
+    d->TipoCalcolo = tipo::Monofase;
     FakeMessaggi msg;
     CalcoloAlim(*d, DatiAlimTesti{}, msg);
     Esatti({V(d->PriUlt, 0), V(d->SecPotTot, 0), V(d->PriSpire[0], 0)});

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/Mod_Alim.h"
-#include "tests/core/FakeSinks.h"
+#include "FakeSinks.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "engine/ModRoutine.h"
-#include "tests/core/FakeSinks.h"
+#include "FakeSinks.h"
 
 namespace {
 

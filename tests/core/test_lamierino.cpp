@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/ModRoutine.h"
-#include "tests/core/FakeSinks.h"
+#include "FakeSinks.h"
 
 namespace {
 

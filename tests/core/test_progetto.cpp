@@ -16,8 +16,8 @@
 #include "engine/ModuleDIC.h"
 #include "files/Progetto.h"
 #include "files/RecordFile.h"
-#include "tests/core/FakeSinks.h"
-#include "tests/core/LibrerieSupport.h"
+#include "FakeSinks.h"
+#include "LibrerieSupport.h"
 
 namespace fs = std::filesystem;
 using namespace progetto;

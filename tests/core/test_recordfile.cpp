@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "files/RecordFile.h"
-#include "tests/core/LibrerieSupport.h"
+#include "LibrerieSupport.h"
 
 namespace fs = std::filesystem;
 using namespace recfile;

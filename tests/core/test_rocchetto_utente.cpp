@@ -8,7 +8,7 @@
 
 #include "engine/ModRoutine.h"
 #include "engine/SceltaRocchetto.h"
-#include "tests/core/FakeSinks.h"
+#include "FakeSinks.h"
 
 namespace {
 

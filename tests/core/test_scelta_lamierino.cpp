@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/SceltaLamierino.h"
-#include "tests/core/FakeSinks.h"
+#include "FakeSinks.h"
 
 namespace {
 
