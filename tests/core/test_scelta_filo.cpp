@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/SceltaFilo.h"
-#include "tests/core/FakeSinks.h"
+#include "FakeSinks.h"
 
 namespace {
 
