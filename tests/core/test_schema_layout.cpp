@@ -124,7 +124,7 @@ TEST(SchemaLayout, TwelveRowsAndClampBeyond) {
 }
 
 TEST(SchemaLayout, RowCountFollowsSingleBound) {
-    // A For loop to a Single bound: 0..1.5 gives rows 0 and 1; a negative bound none.
+    // A last index of 1,5 draws rows 0 and 1; a negative one none.
     auto d = Progetto(1, 1.5f, -1);
     Layout l = schema::Calcola(*d);
     ASSERT_EQ(l.immagini.size(), 2u);

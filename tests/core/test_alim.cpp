@@ -1,0 +1,812 @@
+// The single-phase calculation, step by step and as a whole pass. Expected
+// figures were worked out by hand and with a short script (double
+// evaluation, float storage), never taken from the code.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FakeSinks.h"
+#include "Progetti.h"
+#include "engine/ModRoutine.h"
+#include "engine/Mod_Alim.h"
+
+namespace {
+
+// ------------------------------------------------------------ passo
+
+// One primary of 230 V, one secondary of 150 V 2 A 300 VA; 50 Hz, 1,0 T,
+// 2,5 A/mm², K 1,3, 1,5 W/kg. No lamination and no wire library loaded, so
+// the stack and every wire are computed; the demonstration bobbin; both
+// windings isolated, on bobbin 1 in groove H.
+std::unique_ptr<ModuleDIC> Progetto() {
+    auto d = std::make_unique<ModuleDIC>();
+    ProgettoPredefinito(*d);
+    d->CoefKMin = 1.0f;
+    d->CoefKMax = 1.6f;
+    return d;
+}
+
+DatiAlimTesti Testi() {
+    DatiAlimTesti t;
+    t.Cmb_PriNumAvv = "1";
+    t.Cmb_SecNumAvv = "1";
+    t.Cmb_Frequenza = "50";
+    t.Cmb_Induzione = "1,0";
+    t.Cmb_Densita = "2,5";
+    t.Cmb_CoefK = "1,3";
+    t.Txt_PriVolt[0] = "230";
+    t.Txt_SecVolt[0] = "150";
+    t.Txt_SecAmp[0] = "2";
+    t.Txt_SecPot[0] = "300";
+    return t;
+}
+
+TEST(AlimPasso, WholePassWithTheStackFromThePower) {
+    auto d = Progetto();
+    FakeMessaggi msg;
+    CalcoloAlim(*d, Testi(), msg);
+    EXPECT_TRUE(msg.boxes.empty());
+    // Powers; the stack: a computed lamination, C 51 mm; the demonstration bobbin.
+    Circa({V(d->SecPotTot, 300.0f), V(d->Rendimento, 89.2912369f), V(d->PriPotTot, 335.979218f),
+           V(d->CadutaVolt, 4.51967287f), V(d->PriAmp[0], 1.46077919f), V(d->LamScelto, 18),
+           V(d->LamSE, 22.5166588f), V(d->LamSP, 49.0068474f), V(d->LamPesoPacco, 5.88976431f),
+           V(d->LamPF, 8.83464622f), V(d->RochC[0], 52.0f), V(d->RochSp[0], 50.0068474f), V(d->RochM[0], 23.5f),
+           V(d->RochH[0], 73.5f), V(d->RochGolaH[0], 1727.25f)});
+    // Turns; wires, both computed (row 38).
+    Circa({V(d->FEMI, 0.499869823f), V(d->PriSpire[0], 460), V(d->SecVoltVuoto[0], 156.77951f),
+           V(d->SecSpire[0], 314), V(d->PriFiloRiga[0], 38), V(d->SecFiloRiga[0], 38), V(d->PriFiloNudo[0], 0.86f),
+           V(d->PriFiloIsol[0], 0.8858f), V(d->SecAmpFilo[0], 2.0f), V(d->SecFiloNudo[0], 1.0f),
+           V(d->SecFiloIsol[0], 1.03f), V(d->SpireCM[38][0], 10.7516479f), V(d->SpireCM[38][12], 9.246418f)});
+    // Winding build.
+    Circa({V(d->PriLung[0], 137.086304f), V(d->PriPeso[0], 708.713135f), V(d->PriDens[0], 2.51476932f),
+           V(d->PriPotPer[0], 10.7566748f), V(d->PriIng[0], 378.981903f), V(d->PriRes[0], 4.15355825f),
+           V(d->PriSpSt[0], 79.0246124f), V(d->PriStrati[0], 5.82097149f), V(d->PriIso[0], 95.55f),
+           V(d->SecLung[0], 93.5763016f), V(d->SecPeso[0], 654.101868f), V(d->SecDens[0], 2.54648113f),
+           V(d->SecPotPer[0], 10.17976f), V(d->SecIng[0], 349.778687f), V(d->SecRes[0], 2.09695458f),
+           V(d->SecSpSt[0], 67.961174f), V(d->SecStrati[0], 4.62028503f), V(d->SecIso[0], 80.85f)});
+    // Losses, groove sums, fill.
+    Circa({V(d->PotPerPri, 10.7566748f), V(d->PotPerSec, 10.17976f), V(d->PotTotPers, 20.9364357f),
+           V(d->SommaIngH1, 728.76062f), V(d->SommaIsoH1, 176.4f), V(d->IngGolaH1, 995.676697f)});
+    Esatti({V(d->IngGolaI1, 0), V(d->SommaIngH2, 0)});
+}
+
+// In the mode where the lamination is given, the coefficient follows from the
+// stack and the power, whatever the list says ("true" is -1 only); with the
+// power given the coefficient is the list's.
+TEST(AlimPasso, CoefficientFromTheStackOrFromTheList) {
+    for (int16_t modo : {FALSO, int16_t{1}}) {
+        SCOPED_TRACE(modo);
+        auto d = Progetto();
+        FakeMessaggi msg;
+        CalcoloAlim(*d, Testi(), msg);  // sizes the stack, which then stays
+        d->ConoscoPotenza = modo;
+        DatiAlimTesti t = Testi();
+        t.Cmb_CoefK = "1,6";
+        CalcoloAlim(*d, t, msg);
+        Circa({V(d->CoefK, 1.29999995f), V(d->LamSE, 22.5166588f), V(d->LamPF, 8.83464622f), V(d->PriSpire[0], 460),
+               V(d->IngGolaH1, 995.676697f)});
+        EXPECT_TRUE(msg.boxes.empty());
+    }
+    auto d = Progetto();
+    FakeMessaggi msg;
+    DatiAlimTesti t = Testi();
+    t.Cmb_CoefK = "1,6";
+    CalcoloAlim(*d, t, msg);
+    Circa({V(d->CoefK, 1.6f), V(d->LamSE, 1.6f * 17.3205081f)});
+}
+
+// After a dialog only the build and what follows run: the user's wire and
+// insulation stand, the wire choice is not made again.
+TEST(AlimPasso, RecalculationKeepsTheChosenWire) {
+    auto d = Progetto();
+    FakeMessaggi msg;
+    CalcoloAlim(*d, Testi(), msg);
+
+    d->FiloNudo[5][0] = 0.9f;
+    d->FiloIsolato[5][0] = 0.95f;
+    d->SezioneFilo[5][0] = 0.6f;
+    d->PesoFilo[5][0] = 3.2f;
+    d->CoefKfFilo[5][0] = 1.05f;
+    d->SpireCM[5][0] = 10;
+    d->ResistenzaFilo[5][0] = 0.03f;
+    d->PriFiloRiga[0] = 5;
+    d->RochIsoAvvH = 0.5f;
+    RicalcoloAvvolgimentiAlim(*d, msg);
+    EXPECT_EQ(d->PriFiloRiga[0], 5.0f);
+    // Ingombro 0,95² * 460 * 1,05; layers 460 / 73,5; insulation 6 (or 4) *
+    // 0,2 * 73,5 + 0,5 * 73,5. The totals follow the new build.
+    Circa({V(d->PriLung[0], 137.086304f), V(d->PriPeso[0], 438.676178f), V(d->PriDens[0], 2.43463182f),
+           V(d->PriPotPer[0], 6.24053574f), V(d->PriIng[0], 435.907471f), V(d->PriStrati[0], 6.25850344f),
+           V(d->PriIso[0], 124.95f), V(d->SecIso[0], 95.55f), V(d->PotTotPers, 16.4202957f),
+           V(d->SommaIsoH1, 220.5f), V(d->SommaIngH1, 785.686157f), V(d->IngGolaH1, 1106.80481f)});
+    EXPECT_TRUE(msg.boxes.empty());
+}
+
+// A groove that is too full warns, and the pass still ends with every figure.
+TEST(AlimPasso, OverfullGrooveWarnsAndThePassEnds) {
+    auto d = Progetto();
+    FakeMessaggi msg;
+    DatiAlimTesti t = Testi();
+    t.Cmb_Densita = "0,5";  // five times the copper
+    CalcoloAlim(*d, t, msg);
+    EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1"});
+    EXPECT_GE(d->IngGolaH1, d->RochGolaH[0]);
+    EXPECT_GT(d->PotTotPers, 0.0f);
+}
+
+// A fresh store and texts that do not convert: the pass runs to the end
+// without dividing by zero; nothing becomes infinite.
+TEST(AlimPasso, EmptyTextsDoNoHarm) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->TipoCalcolo = tipo::Monofase;
+    FakeMessaggi msg;
+    CalcoloAlim(*d, DatiAlimTesti{}, msg);
+    Esatti({V(d->PriUlt, 0), V(d->SecPotTot, 0), V(d->PriSpire[0], 0)});
+    for (float v : {d->PriLung[0], d->PriDens[0], d->PotTotPers, d->IngGolaH1}) EXPECT_TRUE(std::isfinite(v)) << v;
+}
+
+// A design of no power gets the computed 1 mm lamination, too small for the
+// bobbin's walls (E 1,5 mm, F 0,5 mm): its grooves have no room rather than
+// a negative one, so no negative insulation or fill is ever shown, and a
+// winding with any build in them is reported as not fitting.
+TEST(AlimPasso, LaminationTooSmallForTheBobbinLeavesGroovesWithNoRoom) {
+    auto d = Progetto();
+    FakeMessaggi msg;
+    DatiAlimTesti t = Testi();
+    t.Txt_SecVolt[0] = "10";
+    t.Txt_SecAmp[0] = "0,001";
+    t.Txt_SecPot[0] = "0,0";
+    CalcoloAlim(*d, t, msg);
+    Esatti({V(d->SecPotTot, 0), V(d->LamC[18], 1), V(d->RochM[0], 0), V(d->RochH[0], 0), V(d->RochI[0], 0),
+            V(d->RochL[0], 0), V(d->RochGolaH[0], 0), V(d->PriIso[0], 0), V(d->SecIso[0], 0), V(d->IngGolaH1, 0)});
+    EXPECT_TRUE(msg.boxes.empty());
+
+    d->PriSpire[0] = 100;
+    RicalcoloAvvolgimentiAlim(*d, msg);
+    EXPECT_EQ(d->PriIso[0], 0.0f);
+    EXPECT_GT(d->IngGolaH1, 0.0f);
+    EXPECT_EQ(msg.Testi(), std::vector<std::string>{"Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1"});
+}
+
+// ------------------------------------------------------------ potenze
+
+std::unique_ptr<ModuleDIC> NuovoModulo() { return std::make_unique<ModuleDIC>(); }
+
+DatiAlimTesti TestiBase() {
+    DatiAlimTesti t;
+    t.Cmb_PriNumAvv = "2";
+    t.Cmb_SecNumAvv = "3";
+    t.Cmb_Frequenza = "60";
+    t.Cmb_Induzione = "1,2";
+    t.Cmb_Densita = "2,5";
+    t.Cmb_CoefK = "1,3";
+    t.Txt_PriVolt = {"230", "115"};
+    t.Txt_SecVolt = {"24", "12,5", "6,3"};
+    t.Txt_SecAmp = {"2", "0,8", "1,5"};
+    t.Txt_SecPot = {"48", "10", "9,45"};
+    return t;
+}
+
+TEST(AlimLettura, CopiesTheTextsWithDecimalCommaUpToTheCounts) {
+    auto d = NuovoModulo();
+    d->PriVolt[2] = 77;  // past the last primary: left alone
+    d->SecVolt[3] = 88;
+    LeggiDatiAlim(*d, TestiBase());
+    Esatti({V(d->PriUlt, 1), V(d->SecUlt, 2), V(d->Frequenza, 60), V(d->Induzione, 1.2f), V(d->Densita, 2.5f),
+            V(d->CoefK, 1.3f), V(d->PriVolt[0], 230), V(d->PriVolt[1], 115), V(d->SecVolt[1], 12.5f),
+            V(d->SecVolt[2], 6.3f), V(d->SecAmp[1], 0.8f), V(d->SecPot[2], 9.45f), V(d->PriVolt[2], 77),
+            V(d->SecVolt[3], 88)});
+
+    // One winding a side reads only the first; twelve read the twelfth.
+    auto u = NuovoModulo();
+    DatiAlimTesti t = TestiBase();
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
+    LeggiDatiAlim(*u, t);
+    Esatti({V(u->PriUlt, 0), V(u->SecUlt, 0), V(u->PriVolt[0], 230), V(u->PriVolt[1], 0), V(u->SecPot[1], 0)});
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "12";
+    t.Txt_PriVolt[11] = "11,5";
+    t.Txt_SecPot[11] = "3";
+    LeggiDatiAlim(*u, t);
+    Esatti({V(u->PriUlt, 11), V(u->SecUlt, 11), V(u->PriVolt[11], 11.5f), V(u->SecPot[11], 3)});
+}
+
+// A text that does not convert leaves its variable as it was: no crash, no message.
+TEST(AlimLettura, TextThatIsNoNumberLeavesTheValue) {
+    auto d = NuovoModulo();
+    LeggiDatiAlim(*d, TestiBase());
+    DatiAlimTesti t = TestiBase();
+    t.Cmb_Induzione = "";
+    t.Cmb_Densita = ",";
+    t.Txt_PriVolt[0] = "abc";
+    t.Txt_SecAmp[1] = "1.5";  // a point is not the decimal separator here
+    t.Txt_SecPot[2] = "9,4,5";
+    t.Cmb_SecNumAvv = "tre";
+    t.Cmb_PriNumAvv = "13";  // no such count in the list
+    LeggiDatiAlim(*d, t);
+    Esatti({V(d->Induzione, 1.2f), V(d->Densita, 2.5f), V(d->PriVolt[0], 230), V(d->SecAmp[1], 0.8f),
+            V(d->SecPot[2], 9.45f), V(d->SecUlt, 2), V(d->PriUlt, 1)});
+}
+
+void ImpostaSecondari(ModuleDIC& d, const std::vector<float>& potenze) {
+    for (size_t i = 0; i < potenze.size(); ++i) d.SecPot[i] = potenze[i];
+    d.SecUlt = static_cast<float>(potenze.size()) - 1;
+}
+
+TEST(AlimPotenze, ReferenceValues) {
+    struct Caso {
+        float pot, rendimento, priPotTot, caduta;
+    };
+    const Caso casi[] = {
+        {0.0f, 60.0f, 0.0f, 39.9999962f},
+        {100.0f, 84.2517242f, 118.691933f, 6.22927141f},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.pot);
+        auto d = NuovoModulo();
+        d->PriUlt = 0;
+        d->PriVolt[0] = 230;
+        ImpostaSecondari(*d, {c.pot});
+        CalcolaPotenzeAlim(*d);
+        Circa({V(d->SecPotTot, c.pot), V(d->Rendimento, c.rendimento), V(d->PriPotTot, c.priPotTot),
+               V(d->CadutaVolt, c.caduta)});
+    }
+}
+
+TEST(AlimPotenze, TotalIsCutToTheTenthAfterEverySum) {
+    // The product by ten is taken as a Single before the cut: 0,7 VA stays 0,7.
+    struct Caso {
+        std::vector<float> potenze;
+        float totale;
+    };
+    const Caso casi[] = {{{12.34f, 0.05f, 0.05f}, 12.3f}, {{0.7f}, 0.7f}, {{0.1f, 0.2f, 0.4f}, 0.7f}};
+    for (const Caso& c : casi) {
+        auto d = NuovoModulo();
+        ImpostaSecondari(*d, c.potenze);
+        CalcolaPotenzeAlim(*d);
+        EXPECT_EQ(d->SecPotTot, c.totale) << c.potenze.front();
+    }
+
+    auto d = NuovoModulo();
+    ImpostaSecondari(*d, {10.0f, 20.0f, 40.0f, 80.0f});
+    d->SecAvvSer[0] = d->SecAvvAda[0] = VERO;  // voltage adjustment tap: its power is in its partner's
+    d->SecAvvSer[1] = d->SecAvvCar[1] = VERO;  // load tap: counted
+    d->SecAvvAda[2] = VERO;                    // tap flag without the series flag: an ordinary winding
+    d->SecAvvSer[3] = 1;                       // not -1: not in series
+    d->SecAvvAda[3] = VERO;
+    CalcolaPotenzeAlim(*d);
+    EXPECT_EQ(d->SecPotTot, 140.0f);
+}
+
+TEST(AlimPotenze, EveryPrimaryCarriesThePowerAndOneWithoutVoltageNoCurrent) {
+    auto d = NuovoModulo();
+    ImpostaSecondari(*d, {100.0f});
+    d->PriUlt = 2;
+    d->PriVolt[0] = 230;
+    d->PriVolt[1] = 115;
+    d->PriVolt[2] = 0;  // never read from the window: no current rather than an infinite one
+    CalcolaPotenzeAlim(*d);
+    Circa({V(d->PriPot[0], 118.691933f), V(d->PriPot[1], 118.691933f), V(d->PriPot[2], 118.691933f)});
+    EXPECT_NEAR(d->PriAmp[0], 0.516f, 0.0005f);
+    EXPECT_NEAR(d->PriAmp[1], 1.032f, 0.0005f);
+    EXPECT_EQ(d->PriAmp[2], 0.0f);
+}
+
+TEST(AlimLamierinoScelto, CoefficientAndIronLoss) {
+    // With no secondary power counted there is nothing to divide by: the
+    // coefficient stays as read, and the iron loss is still computed.
+    struct Caso {
+        float pot, induzione, coefK, attesoK, pf;
+    };
+    for (const Caso& c : {Caso{100, 1.2f, 1.6f, 1.0f, 4.32f}, Caso{0, 1.0f, 1.3f, 1.3f, 3.0f}}) {
+        SCOPED_TRACE(c.pot);
+        auto d = NuovoModulo();
+        d->LamSE = 10;
+        d->SecPotTot = c.pot;
+        d->Induzione = c.induzione;
+        d->LamCdP = 1.5f;
+        d->LamPesoPacco = 2;
+        d->CoefK = c.coefK;
+        CalcolaCoefKLamierino(*d);
+        Circa({V(d->CoefK, c.attesoK), V(d->LamPF, c.pf)});
+    }
+}
+
+// ------------------------------------------------------------ spire
+
+// 50 Hz, 1,0 T and 22,5167 cm² give about 0,49987 V per turn; one primary of
+// 240 V (or two, 240 and 220 V) and one secondary of 150 V.
+std::unique_ptr<ModuleDIC> ModuloEsempio(float priUlt = 0) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->Frequenza = 50;
+    d->Induzione = 1.0f;
+    d->LamSE = 22.5167f;
+    d->CadutaVolt = 4.5197f;
+    d->PriUlt = priUlt;
+    d->PriVolt[0] = 240;
+    d->PriVolt[1] = 220;
+    d->SecUlt = 0;
+    d->SecVolt[0] = 150;
+    return d;
+}
+
+// One volt per turn exactly (in Single arithmetic), so the quotient is the voltage.
+std::unique_ptr<ModuleDIC> ModuloUnVoltPerSpira() {
+    auto d = std::make_unique<ModuleDIC>();
+    d->Frequenza = 1;
+    d->LamSE = 1;
+    d->Induzione = 2252.2522f;
+    return d;
+}
+
+// The first primary in series with winding 2 keeps the 40 turns beyond it.
+TEST(AlimSpire, PrimaryInSeriesKeepsTheTurnsBeyondItsPartner) {
+    auto d = ModuloEsempio(1);
+    Serie(Primari(*d), 0, 2);
+    CalcolaSpire(*d);
+    Esatti({V(d->PriSpire[0], 40), V(d->PriSpire[1], 440), V(d->SecSpire[0], 314)});
+}
+
+// The fraction is taken as a Single: 12,4 is just below 12.4 and rounds down,
+// 100,4 is just above and rounds up.
+TEST(AlimSpire, FractionAboveFourTenthsRoundsUp) {
+    auto d = ModuloUnVoltPerSpira();
+    const float tensioni[] = {12.4f, 100.4f, 0.4f, 7.0f, 46.396f, 47.297f, 313.641f, 5.41f, 5.5f};
+    const float attese[] = {12, 101, 0, 7, 46, 47, 314, 6, 6};
+    d->PriUlt = 8;
+    for (int i = 0; i < 9; ++i) d->PriVolt[i] = tensioni[i];
+    CalcolaSpire(*d);
+    ASSERT_EQ(d->FEMI, 1.0f);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(d->PriSpire[i], attese[i]) << tensioni[i];
+}
+
+TEST(AlimSpire, SecondariesInSeriesAndTheLastNeverCorrected) {
+    auto d = ModuloUnVoltPerSpira();
+    d->CadutaVolt = 0;
+    d->SecUlt = 2;
+    d->SecVolt = {30, 20, 20};
+    d->SecAvvSer[0] = d->SecAvvCar[0] = VERO;  // load tap in series with winding 2
+    d->SecAvvSerCon[0] = 2;
+    d->SecAvvSer[1] = d->SecAvvAda[1] = VERO;  // voltage tap in series with winding 3, same voltage
+    d->SecAvvSerCon[1] = 3;
+    d->SecAvvSer[2] = VERO;  // the last winding is never corrected
+    d->SecAvvSerCon[2] = 1;
+    CalcolaSpire(*d);
+    // Ascending order: winding 0 subtracts winding 1's full count, taken before
+    // winding 1 is itself corrected.
+    Esatti({V(d->SecSpire[0], 10), V(d->SecSpire[1], 0), V(d->SecSpire[2], 20)});
+}
+
+// No iron section yet: no e.m.f. per turn, so no turns, and nothing infinite.
+TEST(AlimSpire, NoSectionNoTurns) {
+    for (float se : {0.0f, -5.0f}) {
+        auto d = ModuloEsempio();
+        d->LamSE = se;
+        d->PriSpire[0] = d->SecSpire[0] = 99;
+        CalcolaSpire(*d);
+        Esatti({V(d->PriSpire[0], 0), V(d->SecSpire[0], 0)});
+        if (se == 0) {
+            EXPECT_EQ(d->FEMI, 0.0f);
+        }
+        EXPECT_FLOAT_EQ(d->SecVoltVuoto[0], 156.779556f);
+    }
+}
+
+// A partner that is not a later winding in use on the same side is ignored:
+// itself, an earlier winding, 0 (the store's start value) or a slot past the last.
+TEST(AlimSpire, InvalidPartnerIsIgnored) {
+    auto d = ModuloUnVoltPerSpira();
+    d->PriUlt = 2;
+    d->PriVolt = {50, 40, 30};
+    d->PriSpire[3] = 5;  // stale turns past the last primary
+    d->PriAvvSer[0] = d->PriAvvSer[1] = VERO;
+    for (auto [p0, p1] : {std::pair{4, 1}, std::pair{0, 2}}) {
+        d->PriAvvSerCon[0] = static_cast<int16_t>(p0);
+        d->PriAvvSerCon[1] = static_cast<int16_t>(p1);
+        CalcolaSpire(*d);
+        Esatti({V(d->PriSpire[0], 50), V(d->PriSpire[1], 40)});
+    }
+    d->PriAvvSerCon[0] = 3;  // a later winding in use: applied
+    CalcolaSpire(*d);
+    EXPECT_EQ(d->PriSpire[0], 20.0f);
+}
+
+// ------------------------------------------------------------ filo
+
+// Column c holds 38 wires from 0,10 to 1,95 mm in steps of 0,05 mm, or only
+// the first `righe` of them (later rows 0).
+void Libreria(ModuleDIC& d, int c, int righe = 38) {
+    for (int r = 0; r < righe; ++r) {
+        d.FiloNudo[r][c] = static_cast<float>(0.1 + 0.05 * r);
+        d.FiloIsolato[r][c] = static_cast<float>(0.1 + 0.05 * r + 0.02);
+    }
+}
+
+int Scegli(ModuleDIC& d, float richiesto) {
+    d.PriUlt = 0;
+    d.SecUlt = -1;
+    d.PriFiloNudo[0] = richiesto;
+    ScegliFiloRame(d);
+    return static_cast<int>(d.PriFiloRiga[0]);
+}
+
+// Secondaries only, currents 1, 2, .. at 2,5 A/mm².
+std::unique_ptr<ModuleDIC> SoloSecondari(int16_t ult) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->Densita = 2.5f;
+    d->PriUlt = -1;
+    d->SecUlt = ult;
+    for (int i = 0; i <= ult; ++i) d->SecAmp[i] = static_cast<float>(i + 1);
+    return d;
+}
+
+TEST(AlimDiametro, TapsInSeriesPassTheirCurrentOn) {
+    auto d = SoloSecondari(3);
+    d->TipoCalcolo = tipo::Monofase;
+    d->SecAvvSer[0] = d->SecAvvCar[0] = VERO;  // load tap in series with winding 2
+    d->SecAvvSerCon[0] = 2;
+    d->SecAvvSer[1] = d->SecAvvAda[1] = VERO;  // voltage tap in series with winding 3: passes on what it got
+    d->SecAvvSerCon[1] = 3;
+    CalcolaDiametroFilo(*d);
+    Esatti({V(d->SecAmpFilo[0], 1), V(d->SecAmpFilo[1], 3), V(d->SecAmpFilo[2], 4), V(d->SecAmpFilo[3], 4)});
+    Circa({V(d->SecFiloNudo[1], 1.23607802f), V(d->SecFiloNudo[2], 1.42729986f)});
+    // Only the output transformer shows the wire currents as its currents.
+    EXPECT_EQ(d->SecAmp[1], 2.0f);
+    d->TipoCalcolo = tipo::Uscita;
+    CalcolaDiametroFilo(*d);
+    Esatti({V(d->SecAmp[1], 3), V(d->SecAmp[2], 4)});
+
+    // A voltage tap that got no extra current passes nothing on.
+    auto a = SoloSecondari(1);
+    a->SecAvvSer[0] = a->SecAvvAda[0] = VERO;
+    a->SecAvvSerCon[0] = 2;
+    CalcolaDiametroFilo(*a);
+    EXPECT_EQ(a->SecAmpFilo[1], 2.0f);
+}
+
+// A series partner outside the later windings in use is ignored. Partner 0 is
+// what a fresh store holds: it must not write before the start of the arrays.
+TEST(AlimDiametro, InvalidPartnerIsIgnored) {
+    auto d = SoloSecondari(1);
+    d->SecAmpFilo[2] = 7;
+    d->SecAvvSer[0] = d->SecAvvCar[0] = VERO;
+    for (int16_t partner : {0, 1, 3, -4}) {
+        d->SecAvvSerCon[0] = partner;
+        CalcolaDiametroFilo(*d);
+        Esatti({V(d->SecAmpFilo[0], 1), V(d->SecAmpFilo[1], 2), V(d->SecAmpFilo[2], 7)});
+    }
+}
+
+TEST(AlimSceltaFilo, RowOfTheThinnerWireAndTheTenPercentMarginOfTheLast) {
+    // Between rows the thinner wire serves. The last row of a full column
+    // (1,95) serves up to 1.1 * 1,95, which as a Single is 2,145; a column cut
+    // short gives no margin; past the end, or below the thinnest wire of a
+    // full column, row 38 holds a computed wire.
+    struct Caso {
+        int righe;
+        float richiesto;
+        int riga;
+    };
+    const Caso casi[] = {{38, 0.35f, 5},  {38, 0.37f, 5},  {38, 0.4f, 6},   {38, 1.95f, 37},
+                         {38, std::nextafter(2.145f, 0.0f), 37}, {38, 2.145f, 38}, {38, 3.0f, 38},
+                         {38, 1.2345f, 22}, {38, 0.057f, 38}, {10, 0.5f, 8},  {10, 0.55f, 38},
+                         {10, 0.56f, 38}, {0, 1.2345f, 38}};
+    for (const Caso& k : casi) {
+        auto d = std::make_unique<ModuleDIC>();
+        Libreria(*d, 0, k.righe);
+        EXPECT_EQ(Scegli(*d, k.richiesto), k.riga) << k.righe << " wires, " << k.richiesto << " mm";
+        if (k.riga < 38) {
+            Esatti({V(d->PriFiloNudo[0], d->FiloNudo[k.riga][0]), V(d->PriFiloIsol[0], d->FiloIsolato[k.riga][0])});
+        }
+    }
+}
+
+TEST(AlimSceltaFilo, ComputedWire) {
+    auto d = std::make_unique<ModuleDIC>();
+    Libreria(*d, 0);
+    Scegli(*d, 2.145f);
+    Circa({V(d->FiloNudo[38][0], 2.1400001f), V(d->SpireCM[38][0], 4.32075596f)});
+    Scegli(*d, 3.0f);
+    Scegli(*d, 1.2345f);  // back in the library: row 38 stays as built
+    EXPECT_FLOAT_EQ(d->FiloNudo[38][0], 3.0f);
+    Scegli(*d, 0.057f);
+    Circa({V(d->FiloNudo[38][0], 0.05f), V(d->ResistenzaFilo[38][0], 8.96361351f)});
+
+    auto v = std::make_unique<ModuleDIC>();  // empty column: every wire is computed
+    Scegli(*v, 1.2345f);
+    Circa({V(v->FiloNudo[38][0], 1.23000002f), V(v->FiloIsolato[38][0], 1.26690006f),
+           V(v->SezioneFilo[38][0], 1.18822789f), V(v->KfRame[38][0], 1.05f), V(v->CoefKfFilo[38][0], 1.05f),
+           V(v->SpireCM[38][0], 7.51741219f), V(v->ResistenzaFilo[38][0], 0.0148119731f),
+           V(v->PesoFilo[38][0], 10.5752287f), V(v->PriFiloNudo[0], 1.23000002f), V(v->PriFiloIsol[0], 1.26690006f)});
+    // The column's own Kf stays when it is set.
+    v->KfRame[38][0] = 1.2f;
+    Scegli(*v, 1.2345f);
+    Circa({V(v->CoefKfFilo[38][0], 1.2f), V(v->SpireCM[38][0], 6.57773495f)});
+}
+
+// A computed wire is never thinner than 0,01 mm: with no current at all its
+// turns per cm, resistance and the winding's density stay finite.
+TEST(AlimSceltaFilo, ComputedWireNeverBelowOneHundredth) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->Densita = 2.5f;
+    d->PriUlt = 0;
+    d->PriAmp[0] = 0;
+    d->SecUlt = -1;
+    CalcolaDiametroFilo(*d);
+    EXPECT_EQ(d->PriFiloNudo[0], 0.0f);
+    ScegliFiloRame(*d);
+    EXPECT_EQ(d->PriFiloRiga[0], 38.0f);
+    Circa({V(d->FiloNudo[38][0], 0.01f), V(d->SpireCM[38][0], 924.641724f), V(d->ResistenzaFilo[38][0], 224.090347f),
+           V(d->PesoFilo[38][0], 0.000699003751f)});
+
+    // No density set: no diameter, the same thin wire, nothing infinite.
+    d->Densita = 0;
+    d->PriAmp[0] = 1;
+    d->FiloNudo[38][0] = 5;
+    CalcolaDiametroFilo(*d);
+    EXPECT_EQ(d->PriFiloNudo[0], 0.0f);
+    ScegliFiloRame(*d);
+    EXPECT_FLOAT_EQ(d->FiloNudo[38][0], 0.01f);
+}
+
+TEST(AlimSceltaFilo, SecondaryUsesColumnTwelvePlusItsIndex) {
+    auto d = std::make_unique<ModuleDIC>();
+    Libreria(*d, 13);  // column of secondary 1 only
+    d->PriUlt = -1;
+    d->SecUlt = 1;
+    d->SecFiloNudo[0] = d->SecFiloNudo[1] = 0.37f;
+    ScegliFiloRame(*d);
+    EXPECT_EQ(d->SecFiloRiga[0], 38.0f);  // column 12 is empty
+    EXPECT_FLOAT_EQ(d->FiloNudo[38][12], 0.37f);
+    Esatti({V(d->SecFiloRiga[1], 5), V(d->SecFiloNudo[1], d->FiloNudo[5][13]), V(d->SecFiloIsol[1], d->FiloIsolato[5][13])});
+}
+
+// ------------------------------------------------------------ avvolgimenti
+
+const std::string kPiena = "Avvolgimenti Troppo Ingombranti in Gola ";
+
+// Bobbin row `b`: Spr 20, Cr 16, M 10 mm; grooves H 40, I 25, L 15 mm.
+// Wire row 3 of column c: 2,5 g/m, 0,5 mm², 0,85 mm enamelled, Kf 1,1,
+// 0,035 ohm/m, 10 turns per cm.
+void Prepara(ModuleDIC& d, int b, int c) {
+    d.RochScelto = static_cast<int16_t>(b);
+    d.RochSp[b] = 20;
+    d.RochC[b] = 16;
+    d.RochM[b] = 10;
+    d.RochH[b] = 40;
+    d.RochI[b] = 25;
+    d.RochL[b] = 15;
+    d.RochIsoStrH = 0.2f;
+    d.RochIsoAvvH = 0.3f;
+    d.RochIsoStrI = 0.1f;
+    d.RochIsoAvvI = 0.5f;
+    d.RochIsoStrL = 0.15f;
+    d.RochIsoAvvL = 0.25f;
+    d.PesoFilo[3][c] = 2.5f;
+    d.SezioneFilo[3][c] = 0.5f;
+    d.FiloIsolato[3][c] = 0.85f;
+    d.CoefKfFilo[3][c] = 1.1f;
+    d.ResistenzaFilo[3][c] = 0.035f;
+    d.SpireCM[3][c] = 10;
+}
+
+// 100 turns of 1,25 A on bobbin 1 in groove H.
+std::unique_ptr<ModuleDIC> UnPrimario() {
+    auto d = std::make_unique<ModuleDIC>();
+    Prepara(*d, 0, 0);
+    d->PriUlt = 0;
+    d->SecUlt = -1;
+    d->PriSpire[0] = 100;
+    d->PriAmp[0] = 1.25f;
+    d->PriFiloRiga[0] = 3;
+    d->PriRoch1[0] = d->PriGolaH[0] = VERO;
+    return d;
+}
+
+TEST(AlimAvvolgimenti, PrimaryInEachGrooveWithItsOwnInsulation) {
+    auto d = UnPrimario();
+    // Groove H: 2,5 layers, two interlayer sheets plus one between windings.
+    CalcolaAvvolgimenti(*d);
+    Circa({V(d->PriLung[0], 11.2f), V(d->PriStrati[0], 2.5f), V(d->PriIso[0], 2 * 0.2f * 40 + 0.3f * 40)});
+
+    // Groove I, groove L, and groove L on bobbin 2 (the same bobbin row, so
+    // the same heights).
+    struct Caso {
+        int16_t roch2, golaI, golaL;
+        float spSt, strati, iso;
+    };
+    for (const Caso& k : {Caso{FALSO, VERO, FALSO, 25, 4, 22.5f}, Caso{FALSO, FALSO, VERO, 15, 6.66666651f, 17.25f},
+                          Caso{VERO, FALSO, VERO, 15, 6.66666651f, 17.25f}}) {
+        d->PriGolaH[0] = FALSO;
+        d->PriRoch1[0] = Flag(!Vero(k.roch2));
+        d->PriRoch2[0] = k.roch2;
+        d->PriGolaI[0] = k.golaI;
+        d->PriGolaL[0] = k.golaL;
+        d->PriIso[0] = 0;
+        CalcolaAvvolgimenti(*d);
+        Circa({V(d->PriSpSt[0], k.spSt), V(d->PriStrati[0], k.strati), V(d->PriIso[0], k.iso)});
+    }
+
+    // Flags that name no place leave the groove figures as they were.
+    d->PriRoch2[0] = FALSO;
+    d->PriIso[0] = 123;
+    CalcolaAvvolgimenti(*d);
+    EXPECT_EQ(d->PriIso[0], 123.0f);
+    EXPECT_FLOAT_EQ(d->PriLung[0], 11.2f);
+}
+
+TEST(AlimAvvolgimenti, SecondaryUsesTheWireCurrentAndTheBobbinRowInUse) {
+    auto d = std::make_unique<ModuleDIC>();
+    Prepara(*d, 1, 12);
+    d->PriUlt = -1;
+    d->SecUlt = 0;
+    d->SecSpire[0] = 100;
+    d->SecAmp[0] = 1.25f;
+    d->SecAmpFilo[0] = 2.0f;  // raised by a load tap in series
+    d->SecFiloRiga[0] = 3;
+    d->SecRoch1[0] = d->SecGolaH[0] = VERO;
+    CalcolaAvvolgimenti(*d);
+    Circa({V(d->SecLung[0], 11.2f), V(d->SecDens[0], 4.0f), V(d->SecPotPer[0], 1.07519996f), V(d->SecIso[0], 28.0f)});
+}
+
+// Only 1 names the user's bobbin; any other value (2..5 hold no bobbin, or a
+// stray value from an old project) builds on the computed row 0.
+TEST(AlimAvvolgimenti, BobbinRowOtherThanOneMeansRowZero) {
+    for (int16_t scelto : {int16_t{2}, int16_t{5}, int16_t{6}, int16_t{-1}}) {
+        SCOPED_TRACE(scelto);
+        auto d = UnPrimario();
+        d->RochScelto = scelto;
+        // Rows 1..5 hold a much larger bobbin that must not be used.
+        for (int b = 1; b < ROCH_RIGHE; ++b) {
+            d->RochSp[b] = 200;
+            d->RochC[b] = 160;
+            d->RochM[b] = 100;
+            d->RochH[b] = 400;
+            d->RochGolaH[b] = 1e6f;
+        }
+        d->RochGolaH[0] = 100;  // row 0: (79,475 + 28) * 1,1 = 118,2225 does not fit
+        d->RochIngKi = 10;
+        CalcolaAvvolgimenti(*d);
+        Circa({V(d->PriLung[0], 11.2f), V(d->PriSpSt[0], 40.0f), V(d->PriIso[0], 28.0f)});
+        SommaIngombriGole(*d);
+        FakeMessaggi msg;
+        VerificaIngombriAvvolgimenti(*d, msg);
+        EXPECT_FLOAT_EQ(d->IngGolaH1, 118.222504f);
+        EXPECT_EQ(msg.Testi(), std::vector<std::string>{kPiena + "H Rocchetto 1"});
+    }
+}
+
+// Twelve windings a side at most: a count read from a damaged project never
+// lets a thirteenth primary pick a wire in the first secondary's column.
+TEST(AlimAvvolgimenti, ThirteenthPrimaryNeverTouchesTheSecondarysColumn) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->Densita = 2.5f;
+    d->PriUlt = 12;
+    d->SecUlt = -1;
+    for (int i = 0; i <= 12; ++i) d->PriAmp[i] = 1;
+    d->FiloNudo[38][12] = 0.33f;  // the first secondary's own custom wire
+    d->KfRame[38][12] = 1.2f;
+    d->PriFiloRiga[12] = 7;
+    CalcolaDiametroFilo(*d);
+    ScegliFiloRame(*d);
+    CalcolaAvvolgimenti(*d);
+    EXPECT_EQ(d->PriFiloRiga[11], 38.0f);
+    EXPECT_FLOAT_EQ(d->FiloNudo[38][11], 0.71f);  // 2 * Sqr(1 / 7,853975) cut to 0,01
+    Esatti({V(d->FiloNudo[38][12], 0.33f), V(d->KfRame[38][12], 1.2f), V(d->PriFiloRiga[12], 7),
+            V(d->PriFiloNudo[12], 0)});
+}
+
+// No groove height, or a wire with no turns per cm: no turns per layer and no
+// layers, never an infinite count.
+TEST(AlimAvvolgimenti, ZeroGrooveOrTurnsPerCmNeverDivide) {
+    auto d = UnPrimario();
+    d->RochH[0] = 0;
+    CalcolaAvvolgimenti(*d);
+    Esatti({V(d->PriSpSt[0], 0), V(d->PriStrati[0], 0), V(d->PriIso[0], 0)});
+    d->RochH[0] = 40;
+    d->SpireCM[3][0] = 0;
+    CalcolaAvvolgimenti(*d);
+    Esatti({V(d->PriSpSt[0], 0), V(d->PriStrati[0], 0)});
+    EXPECT_FLOAT_EQ(d->PriIso[0], 12.0f);  // the sheet between windings only
+}
+
+TEST(AlimPerdite, SinglePhaseOnceThreePhaseZigZagTwice) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->PriUlt = 1;
+    d->SecUlt = 2;
+    d->PriPotPer = {1.5f, 2.25f, 100.0f};
+    d->SecPotPer = {0.5f, 1.0f, 0.25f, 100.0f};
+    d->SecTrif[1] = "z";  // not a three-phase design: counted once
+    CalcolaPerditeRame(*d);
+    Circa({V(d->PotPerPri, 3.75f), V(d->PotPerSec, 1.75f), V(d->PotTotPers, 5.5f)});
+
+    d->SecTrif = {"y", "z", "Z"};  // only a lower-case z is a zig-zag
+    CalcolaPerditeRameTrif(*d);
+    Circa({V(d->PotPerPri, 3.75f), V(d->PotPerSec, 2.75f), V(d->PotTotPers, 19.5f)});
+}
+
+TEST(AlimGole, SumsPerGrooveAndBobbin) {
+    // Primary 0 in H1, primary 1 in I1 and L1 (inconsistent flags: counted in
+    // both), secondary 0 in H2, secondary 1 on no bobbin, secondary 2 in L2.
+    auto d = std::make_unique<ModuleDIC>();
+    d->PriUlt = 1;
+    d->SecUlt = 2;
+    d->PriIng = {10, 20, 999};
+    d->PriIso = {1, 2, 999};
+    d->SecIng = {30, 40, 50, 999};
+    d->SecIso = {3, 4, 5, 999};
+    d->PriRoch1[0] = d->PriGolaH[0] = VERO;
+    d->PriRoch1[1] = d->PriGolaI[1] = d->PriGolaL[1] = VERO;
+    d->SecRoch2[0] = d->SecGolaH[0] = VERO;
+    d->SecGolaH[1] = VERO;
+    d->SecRoch2[2] = d->SecGolaL[2] = VERO;
+    d->PriRoch1[2] = d->PriGolaH[2] = VERO;  // past the last primary
+    d->SommaIngI2 = 55;                       // reset on every call
+    d->PriTrif[0] = d->SecTrif[2] = "z";
+    SommaIngombriGole(*d);
+    Esatti({V(d->SommaIngH1, 10), V(d->SommaIsoH1, 1), V(d->SommaIngI1, 20), V(d->SommaIsoI1, 2),
+            V(d->SommaIngL1, 20), V(d->SommaIsoL1, 2), V(d->SommaIngH2, 30), V(d->SommaIsoH2, 3),
+            V(d->SommaIngI2, 0), V(d->SommaIngL2, 50), V(d->SommaIsoL2, 5)});
+
+    // Three-phase: a zig-zag secondary counts twice, primaries once.
+    SommaIngombriGoleTrif(*d);
+    Esatti({V(d->SommaIngH1, 10), V(d->SommaIsoH1, 1), V(d->SommaIngH2, 30), V(d->SommaIngL2, 100),
+            V(d->SommaIsoL2, 10)});
+}
+
+void Spazi(ModuleDIC& d, int b, float h, float i, float l) {
+    d.RochScelto = static_cast<int16_t>(b);
+    d.RochGolaH[b] = h;
+    d.RochGolaI[b] = i;
+    d.RochGolaL[b] = l;
+}
+
+TEST(AlimVerifica, KiWidensTheBuildAndExactlyFullWarns) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->RochIngKi = 10;
+    d->SommaIngH1 = 90;
+    d->SommaIsoH1 = 10;
+    Spazi(*d, 0, 111, 50, 50);
+    FakeMessaggi msg;
+    VerificaIngombriAvvolgimenti(*d, msg);
+    EXPECT_FLOAT_EQ(d->IngGolaH1, 110.0f);
+    EXPECT_EQ(d->IngGolaI1, 0.0f);
+    EXPECT_TRUE(msg.boxes.empty());
+
+    d->RochGolaH[0] = d->IngGolaH1;  // exactly full is too full
+    VerificaIngombriAvvolgimenti(*d, msg);
+    ASSERT_EQ(msg.Testi(), std::vector<std::string>{kPiena + "H Rocchetto 1"});
+    EXPECT_EQ(msg.boxes[0].titolo, "Verifica Ingombri Avvolgimenti");
+    EXPECT_EQ(msg.boxes[0].stile, mb::OkOnly + mb::Exclamation);
+}
+
+TEST(AlimVerifica, SixMessagesInOrderWithTheRowInUseAndNoneForAnEmptyGroove) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->RochIngKi = 0;
+    d->SommaIngH1 = d->SommaIngI1 = d->SommaIngL1 = 20;
+    d->SommaIsoH2 = d->SommaIsoI2 = d->SommaIsoL2 = 20;
+    Spazi(*d, 0, 1000, 1000, 1000);  // the computed bobbin would be roomy
+    Spazi(*d, 1, 20, 10, 5);         // the user's bobbin, in use, is not
+    FakeMessaggi msg;
+    VerificaIngombriAvvolgimenti(*d, msg);
+    std::vector<std::string> attesi;
+    for (const char* r : {"1", "2"})
+        for (const char* g : {"H", "I", "L"}) attesi.push_back(kPiena + g + " Rocchetto " + r);
+    EXPECT_EQ(msg.Testi(), attesi);
+    EXPECT_EQ(d->IngGolaL2, 20.0f);
+
+    // A groove with nothing in it is not too full, even on a bobbin row whose
+    // groove has no space (a one-groove bobbin has no I and L).
+    auto v = std::make_unique<ModuleDIC>();
+    v->RochIngKi = 10;
+    v->SommaIngH1 = 100;
+    Spazi(*v, 0, 500, 0, 0);
+    FakeMessaggi vuota;
+    VerificaIngombriAvvolgimenti(*v, vuota);
+    EXPECT_TRUE(vuota.boxes.empty());
+    Esatti({V(v->IngGolaI1, 0), V(v->IngGolaL2, 0)});
+}
+
+}  // namespace
