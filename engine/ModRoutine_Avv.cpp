@@ -92,7 +92,7 @@ void CalcolaUnAvvolgimento(ModuleDIC& d, Lato& l, int i) {
     const float sezione = d.SezioneFilo[r][c];
     // The density follows the current the wire carries.
     float& dens = l.Dens[i];
-    dens = sezione > 0.0f ? Sng(static_cast<double>(l.AmpFilo[i]) / sezione) : 0.0f;
+    dens = num::Positivo(sezione) ? Sng(static_cast<double>(l.AmpFilo[i]) / sezione) : 0.0f;
     l.PotPer[i] = Sng(static_cast<double>(dens) * dens * 2.4 * l.Peso[i] * 0.001);
     const double isolato = d.FiloIsolato[r][c];
     l.Ing[i] = Sng(isolato * isolato * n * d.CoefKfFilo[r][c]);
@@ -103,8 +103,8 @@ void CalcolaUnAvvolgimento(ModuleDIC& d, Lato& l, int i) {
         float& spSt = l.SpSt[i];
         spSt = Sng(x / 10.0 * d.SpireCM[r][c]);
         // No groove height or no turns per cm: no layers, and nothing divides.
-        l.Strati[i] = spSt > 0.0f ? Sng(n / spSt) : 0.0f;
-        if (!(spSt > 0.0f)) spSt = 0.0f;
+        l.Strati[i] = num::Positivo(spSt) ? Sng(n / spSt) : 0.0f;
+        if (!num::Positivo(spSt)) spSt = 0.0f;
         l.Iso[i] = Sng(std::floor(static_cast<double>(l.Strati[i])) * isoStr * x + static_cast<double>(isoAvv) * x);
     };
     // Six places, in this order; with consistent flags exactly one applies.
@@ -166,7 +166,7 @@ void SommaGole(ModuleDIC& d, bool trifase) {
 void CalcolaSpire(ModuleDIC& d) {
     d.FEMI = Sng(static_cast<double>(d.Frequenza) * 4.44 * d.LamSE * d.Induzione * 0.0001);
     // Without an iron section there is no e.m.f. per turn: no turns either.
-    const bool femiValida = d.FEMI > 0.0f && std::isfinite(d.FEMI);
+    const bool femiValida = num::Positivo(d.FEMI);
     for (Lato l : {Primari(d), Secondari(d)}) {
         const int ult = l.Ultimo(NUM_SLOT);
         // A secondary's turns give its no-load voltage, above the full-load

@@ -101,13 +101,13 @@ void CalcolaPotenzeAlim(ModuleDIC& d) {
     for (int i = 0; i <= pri; ++i) {
         // Every primary is sized for the whole primary power at its own voltage.
         d.PriPot[i] = d.PriPotTot;
-        d.PriAmp[i] = d.PriVolt[i] > 0.0f ? Sng(static_cast<double>(d.PriPotTot) / d.PriVolt[i]) : 0.0f;
+        d.PriAmp[i] = num::Positivo(d.PriVolt[i]) ? Sng(static_cast<double>(d.PriPotTot) / d.PriVolt[i]) : 0.0f;
     }
 }
 
 void CalcolaCoefKLamierino(ModuleDIC& d) {
     // With no power at all the coefficient has no meaning: keep the one read.
-    if (d.SecPotTot > 0.0f) {
+    if (num::Positivo(d.SecPotTot)) {
         const double se = d.LamSE;
         d.CoefK = Sng(std::sqrt(se * se / d.SecPotTot));
     }

@@ -24,6 +24,7 @@
 #include "FakeSinks.h"
 #include "LibrerieSupport.h"
 #include "engine/ModRoutine.h"
+#include "engine/Mod_Alim.h"
 #include "engine/ModuleDIC.h"
 #include "files/LibLam.h"
 #include "files/LibRame.h"
@@ -444,6 +445,10 @@ TEST(FileDanneggiati, TheCalculationNeverDividesByAValueThatIsNotNormalPositive)
         d->LamSP = d->LamSE = 7;
         CalcolaPaccoLamellare(*d);
         EXPECT_EQ(d->LamSP + d->LamSE, 14.0f);
+
+        d->PriVolt[0] = cattivo;
+        CalcolaPotenzeAlim(*d);
+        EXPECT_EQ(d->PriAmp[0], 0.0f);
 
         d->CoefKMin = cattivo;
         d->CoefKMax = 1.6f;
