@@ -179,10 +179,14 @@ public:
         return false;
     }
     void Ferma() { timer_.stop(); }
+    // The modal dialog the test itself shows and drives: never closed here
+    // (while it waits to become active it is not stuck).
+    void Consenti(QWidget* w) { consentito_ = w; }
 
 private:
     void Controlla(bool subito = false) {
         QWidget* modale = QApplication::activeModalWidget();
+        if (modale && modale == consentito_) return;
         if (modale && !qobject_cast<QDialog*>(modale) && !subito) {
             if (modale != finestra_) {
                 finestra_ = modale;
@@ -193,8 +197,8 @@ private:
         }
         if (!modale) {
             for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->isVisible() && (qobject_cast<QMessageBox*>(w) || qobject_cast<QDialog*>(w)) &&
-                    w->isModal()) {
+                if (w != consentito_ && w->isVisible() &&
+                    (qobject_cast<QMessageBox*>(w) || qobject_cast<QDialog*>(w)) && w->isModal()) {
                     modale = w;
                     break;
                 }
@@ -211,6 +215,7 @@ private:
     QTimer timer_;
     int attesaFinestraMs_;
     QPointer<QWidget> finestra_;  // modal non-dialog window seen, since dal_
+    QPointer<QWidget> consentito_;
     QElapsedTimer dal_;
 };
 
@@ -257,6 +262,7 @@ struct ProvaDialogo {
     void Mostra(A... altri) {
         f.reset();
         f = std::make_unique<F>(*d, altri...);
+        guardia->Consenti(f.get());
         f->show();
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));

@@ -205,20 +205,6 @@ private slots:
         QVERIFY(f->isVisible());
     }
 
-    void lanciatoreReale() {
-        // The real launcher shows the dialog modally and returns once it is closed.
-        Apri();
-        f.reset();
-        QString mostrato;
-        QTimer::singleShot(0, [&mostrato] {
-            QWidget* m = QApplication::activeModalWidget();
-            mostrato = m ? m->objectName() : QString();
-            if (auto* dl = qobject_cast<QDialog*>(m)) dl->reject();
-        });
-        dialoghi::Lanciatore().Mostra(Dialogo::Lamierino, *d, nullptr);
-        QCOMPARE(mostrato, QStringLiteral("Frm_Lamierino"));
-    }
-
     void finestraDopoIlDialogo() {
         // However the dialog closed, a shell lamination takes one bobbin, the
         // windings on bobbin 2 go back to bobbin 1, and the calculation runs.
