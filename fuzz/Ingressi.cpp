@@ -51,23 +51,14 @@ std::string Scrivi(const uint8_t* dati, size_t n, const char* estensione) {
     return f;
 }
 
-// The design a window holds before the open: every field in range.
+// The design a new single-phase window holds, with its lists' choices and a
+// mark in the library tables that a refused read must leave.
 std::unique_ptr<ModuleDIC> DesignIniziale() {
     auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = 1;
+    ProgettoPredefinito(*d);
     d->Frequenza = 50;
     d->Induzione = 1;
     d->Densita = 2.5f;
-    d->LamCdP = 1.5f;
-    for (int i = 0; i < 12; ++i) {
-        d->PriVolt[i] = 220;
-        d->SecVolt[i] = 15;
-        d->SecAmp[i] = 2;
-        d->SecPot[i] = 30;
-    }
-    d->RochIsoAvvH = d->RochIsoAvvI = d->RochIsoAvvL = 0.3f;
-    d->RochIsoStrH = d->RochIsoStrI = d->RochIsoStrL = 0.2f;
-    d->RochIngKi = 10;
     d->FileNome = "/prima.tmf";
     d->FileTitolo = "prima.tmf";
     d->NomeLibLam = "prima.lam";

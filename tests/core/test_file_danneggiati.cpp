@@ -23,6 +23,7 @@
 
 #include "FakeSinks.h"
 #include "LibrerieSupport.h"
+#include "Progetti.h"
 #include "engine/ModRoutine.h"
 #include "engine/Mod_Alim.h"
 #include "engine/ModuleDIC.h"
@@ -324,28 +325,15 @@ TEST(FileDanneggiati, NumberTextsStayByteIdenticalAndReadBackAsStrtodReadsThem) 
 
 namespace {
 
-// A single-phase design as its window would hold it.
+// A new single-phase design with its lists' choices, a named lamination and
+// four wires in every column.
 std::unique_ptr<ModuleDIC> DesignMonofase() {
-    auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = 1;
-    d->PriUlt = 0;
-    d->SecUlt = 1;
+    auto d = NuovoProgetto();
     d->Frequenza = 50;
     d->Induzione = 1.2f;
     d->Densita = 2.5f;
-    d->LamCdP = 1.5f;
-    for (int i = 0; i < 12; ++i) {
-        d->PriVolt[i] = 230;
-        d->SecVolt[i] = 12;
-        d->SecAmp[i] = 2;
-        d->SecPot[i] = 24;
-    }
-    d->RochIsoAvvH = d->RochIsoAvvI = d->RochIsoAvvL = 0.3f;
-    d->RochIsoStrH = d->RochIsoStrI = d->RochIsoStrL = 0.2f;
-    d->RochIngKi = 10;
     d->LamNome[2] = "EI 48";
     d->LamC[2] = 16;
-    d->LamA[2] = 40;
     for (int r = 0; r < 4; ++r)
         for (int j = 0; j < FILO_COLONNE; ++j) {
             d->FiloNudo[r][j] = 0.5f + 0.1f * static_cast<float>(r);
