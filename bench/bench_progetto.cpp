@@ -78,14 +78,21 @@ void BM_SalvaProgetto(benchmark::State& state) {
 }
 BENCHMARK(BM_SalvaProgetto)->Unit(benchmark::kMillisecond);
 
-void BM_ApriProgetto(benchmark::State& state) {
-    auto d = DesignPieno();
-    const std::string file = FileTemp();
-    std::string err;
-    if (!progetto::SalvaProgetto(*d, file, "bench.ttf", err)) {
+// The full project saved once, for the benchmarks that read it; empty when
+// the save failed (the benchmark is skipped).
+std::string FileSalvato(benchmark::State& state) {
+    std::string file = FileTemp(), err;
+    if (!progetto::SalvaProgetto(*DesignPieno(), file, "bench.ttf", err)) {
         state.SkipWithError(err.c_str());
-        return;
+        file.clear();
     }
+    return file;
+}
+
+void BM_ApriProgetto(benchmark::State& state) {
+    const std::string file = FileSalvato(state);
+    if (file.empty()) return;
+    std::string err;
     auto dest = std::make_unique<ModuleDIC>();
     for (auto _ : state) {
         if (!progetto::ApriProgetto(file, *dest, err)) state.SkipWithError(err.c_str());
@@ -95,20 +102,11 @@ void BM_ApriProgetto(benchmark::State& state) {
 }
 BENCHMARK(BM_ApriProgetto)->Unit(benchmark::kMillisecond);
 
-}  // namespace
-
-namespace {
-
 // The yardsticks: the bytes of a project file read whole, and written whole
 // with the flush a save makes.
 void BM_LetturaGrezza(benchmark::State& state) {
-    auto d = DesignPieno();
-    const std::string file = FileTemp();
-    std::string err;
-    if (!progetto::SalvaProgetto(*d, file, "bench.ttf", err)) {
-        state.SkipWithError(err.c_str());
-        return;
-    }
+    const std::string file = FileSalvato(state);
+    if (file.empty()) return;
     std::vector<char> buf(kByteProgetto);
     for (auto _ : state) {
         const int fd = ::open(file.c_str(), O_RDONLY);
