@@ -10,6 +10,13 @@
 #include "files/LimitiCampi.h"
 #include "platform/ui/Ui.h"
 
+namespace {
+
+// A winding left on its own shows "I" on the button face.
+const inputalim::AspettoCollegamento kIsolato{"I", inputalim::ColoreCollegamento::FacciaPulsante};
+
+}  // namespace
+
 Frm_Alim::Frm_Alim(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic, parent) {
     Descrizione k;
     k.tipo = tipo::Monofase;
@@ -90,36 +97,35 @@ void Frm_Alim::ControllaInputDati() {
         scrivi(ui.Txt_SecPot[i], t.Txt_SecPot[i]);
     }
 
-    const inputalim::AspettoCollegamento isolato{"I", inputalim::ColoreCollegamento::FacciaPulsante};
-    for (int i = 0; i < NUM_AVV; ++i) {
-        if (e.priIsolati[i]) ImpostaCollegamento(ui.Cmd_PriAvv[i], isolato);
-        if (e.secIsolati[i]) ImpostaCollegamento(ui.Cmd_SecAvv[i], isolato);
+    const struct {
+        Lato lato;
+        const inputalim::Indici& isolati;
+        bool scambio;
+    } lati[] = {{Primari(d_), e.priIsolati, e.scambioPri}, {Secondari(d_), e.secIsolati, e.scambioSec}};
+    for (const auto& l : lati) {
+        auto& cmd = LatoUi(l.lato).Cmd_Avv;
+        for (int i = 0; i < NUM_AVV; ++i)
+            if (l.isolati[i]) ImpostaCollegamento(cmd[i], kIsolato);
+        // After an exchange the last winding's button is off: it can have no later partner.
+        const int ult = l.lato.Ultimo(NUM_AVV);
+        if (l.scambio && ult >= 0) cmd[ult]->setEnabled(false);
     }
-    // After an exchange the last winding's button is off: it can have no later partner.
-    const int priUlt = inputalim::UltimoIndice(d_.PriUlt);
-    const int secUlt = inputalim::UltimoIndice(d_.SecUlt);
-    if (e.scambioPri && priUlt >= 0) ui.Cmd_PriAvv[priUlt]->setEnabled(false);
-    if (e.scambioSec && secUlt >= 0) ui.Cmd_SecAvv[secUlt]->setEnabled(false);
-
     PulsantiRocchetto();
 }
 
 void Frm_Alim::PulsantiCollegamento() {
-    const int priUlt = inputalim::UltimoIndice(d_.PriUlt);
-    for (int i = 0; i <= priUlt; ++i)
-        if (auto a = inputalim::Collegamento(Primari(d_), i)) ImpostaCollegamento(ui.Cmd_PriAvv[i], *a);
-    const int secUlt = inputalim::UltimoIndice(d_.SecUlt);
-    for (int i = 0; i <= secUlt; ++i)
-        if (auto a = inputalim::Collegamento(Secondari(d_), i)) ImpostaCollegamento(ui.Cmd_SecAvv[i], *a);
+    for (const LatoC& l : {LatoC(Primari(d_)), LatoC(Secondari(d_))}) {
+        auto& cmd = LatoUi(l).Cmd_Avv;
+        for (int i = 0; i <= l.Ultimo(NUM_AVV); ++i)
+            if (const auto a = inputalim::Collegamento(l, i)) ImpostaCollegamento(cmd[i], *a);
+    }
 }
 
-void Frm_Alim::NumeroAvvCambiato(bool primario, int n) {
-    const inputalim::Indici isolati =
-        inputalim::CambiaNumeroAvv(primario ? Primari(d_) : Secondari(d_), n, NUM_AVV);
-    const inputalim::AspettoCollegamento isolato{"I", inputalim::ColoreCollegamento::FacciaPulsante};
-    auto& cmd = LatoUi(primario).Cmd_Avv;
+void Frm_Alim::NumeroAvvCambiato(Lato lato, int n) {
+    const inputalim::Indici isolati = inputalim::CambiaNumeroAvv(lato, n, NUM_AVV);
+    auto& cmd = LatoUi(lato).Cmd_Avv;
     for (int i = 0; i < NUM_AVV; ++i)
-        if (isolati[i]) ImpostaCollegamento(cmd[i], isolato);
+        if (isolati[i]) ImpostaCollegamento(cmd[i], kIsolato);
     VerificaPosizioneAvvolgimenti(d_);
     PulsantiRocchetto();
 }

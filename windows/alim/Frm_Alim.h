@@ -52,6 +52,6 @@ public:
 protected:
     void CostruisciPaginaLamierino(QGroupBox* pagina) override;
     void EseguiCalcolo() override;
-    void NumeroAvvCambiato(bool primario, int n) override;
+    void NumeroAvvCambiato(Lato lato, int n) override;
     void RicalcoloAvvolgimenti() override;
 };

@@ -492,17 +492,18 @@ void FinestraProgetto::CalcolaTrasfo() {
 }
 
 void FinestraProgetto::PulsantiRocchetto() {
-    auto applica = [](QPushButton* b, const std::optional<inputalim::AspettoPosizione>& a) {
-        if (!a) return;
-        b->setText(Qs(a->caption));
-        b->setToolTip(Qs(a->tooltip));
-    };
-    const int priUlt = UltimoAvvolgimento(d_.PriUlt, numAvv_ - 1);
-    for (int i = 0; i <= priUlt; ++i) applica(c_->Cmd_PriRoch[i], inputalim::Posizione(Primari(d_), i));
-    const int secUlt = UltimoAvvolgimento(d_.SecUlt, numAvv_ - 1);
-    for (int i = 0; i <= secUlt; ++i) applica(c_->Cmd_SecRoch[i], inputalim::Posizione(Secondari(d_), i));
+    int ult = -1;
+    for (const LatoC& l : {LatoC(Primari(d_)), LatoC(Secondari(d_))}) {
+        ControlliLato u = LatoUi(l);
+        ult = l.Ultimo(numAvv_);
+        for (int i = 0; i <= ult; ++i)
+            if (const auto a = inputalim::Posizione(l, i)) {
+                u.Cmd_Roch[i]->setText(Qs(a->caption));
+                u.Cmd_Roch[i]->setToolTip(Qs(a->tooltip));
+            }
+    }
     // The winding index is this loop's counter and is left past the last secondary.
-    d_.NumAvvScelto = static_cast<float>(secUlt + 1);
+    d_.NumAvvScelto = static_cast<float>(ult + 1);
 }
 
 void FinestraProgetto::MostraFrameAvv(bool primario, int n) {
@@ -524,7 +525,7 @@ void FinestraProgetto::ContolloFrame() {
 void FinestraProgetto::CambiaNumeroAvv(bool primario) {
     const int n = NumeroDaLista(LatoUi(primario).Cmb_NumAvv, numAvv_);
     MostraFrameAvv(primario, n);
-    NumeroAvvCambiato(primario, n);
+    NumeroAvvCambiato(primario ? Primari(d_) : Secondari(d_), n);
 }
 
 void FinestraProgetto::ClickTab(QTabBar* strip, QGroupBox* const* frames, int ultima, int16_t& pagina) {

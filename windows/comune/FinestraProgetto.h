@@ -262,7 +262,7 @@ protected:
     // The kind's own engine pass.
     virtual void EseguiCalcolo() = 0;
     // A count list was left with n windings in use (frames already shown).
-    virtual void NumeroAvvCambiato(bool primario, int n) = 0;
+    virtual void NumeroAvvCambiato(Lato lato, int n) = 0;
     // After a wire, insulation or placement dialog: the kind's winding build,
     // losses, groove sums and fit check, keeping the wires chosen, then the results.
     virtual void RicalcoloAvvolgimenti() = 0;
@@ -271,6 +271,8 @@ protected:
 
     // ---- shared steps
     ControlliLato LatoUi(bool primario);
+    template <class D>
+    ControlliLato LatoUi(const LatoDi<D>& lato) { return LatoUi(lato.Primario); }
     // Shows frames 0..n-1 of a side; the last one in use has no later
     // partner, so its connection button is off.
     void MostraFrameAvv(bool primario, int n);
