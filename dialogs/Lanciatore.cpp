@@ -7,6 +7,7 @@
 #include "dialogs/Frm_FiloRame.h"
 #include "dialogs/Frm_Isolanti.h"
 #include "dialogs/Frm_Lamierino.h"
+#include "dialogs/Frm_Rocchetto.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ void LanciatoreReale::Mostra(Dialogo dialogo, ModuleDIC& d, ICoefKLista* lista) 
     case Dialogo::Lamierino: Esegui<Frm_Lamierino>(d, lista, finestra); break;
     case Dialogo::FiloRame: Esegui<Frm_FiloRame>(d, finestra); break;
     case Dialogo::Isolanti: Esegui<Frm_Isolanti>(d, finestra); break;
+    case Dialogo::Rocchetto: Esegui<Frm_Rocchetto>(d, finestra); break;
     default:
         // Not in this build yet: nothing opens and nothing changes.
         break;

@@ -392,6 +392,7 @@ void FinestraProgetto::CostruisciPagineLamierino(QWidget* centro, const Descrizi
 void FinestraProgetto::CostruisciPaginaRocchetto(QGroupBox* p2) {
     c_->Cmd_Rocchetto = Pulsante(p2, "Cmd_Rocchetto", Qs("Tipo Rocchetto"), Qs("Modifico il Rocchetto"),
                                 90, RigaLam(0) - 15, 1700, 285);
+    connect(c_->Cmd_Rocchetto, &QPushButton::clicked, this, [this] { Cmd_Rocchetto_Click(); });
     c_->Lbl_RochTipo = Risultato(p2, "Lbl_RochTipo", Qs("Rocchetto"), 1850, RigaLam(0), 1600, kAltRiga);
     ColonnaRisultati(p2, 90, 2250, 2450, 1000, 1,
                      {{&c_->Lbl_RochC, "Lbl_RochC", "Larghezza Cr (mm)"},
@@ -732,6 +733,23 @@ void FinestraProgetto::SceltaFilo(bool primario, int i) {
 void FinestraProgetto::Cmd_Isolanti_Click() {
     dialoghi::Lanciatore().Mostra(Dialogo::Isolanti, d_, nullptr);
     RicalcoloAvvolgimenti();
+}
+
+void FinestraProgetto::Cmd_Rocchetto_Click() {
+    dialoghi::Lanciatore().Mostra(Dialogo::Rocchetto, d_, &listaCoefK_);
+    VerificaPosizioneAvvolgimenti(d_);
+    PulsantiRocchetto();
+    // The user's bobbin is checked against the lamination: keep the lamination.
+    if (d_.RochScelto == 1 && c_->Opt_Lam) {
+        c_->Opt_Lam->setChecked(true);
+        Opt_Lam_Click();
+    }
+    if (Vero(d_.RochPersCalcolato)) {
+        d_.RochPersCalcolato = FALSO;
+        CalcolaTrasfo();
+    } else {
+        RicalcoloAvvolgimenti();
+    }
 }
 
 void FinestraProgetto::MnuFileEsci_Click() {

@@ -217,6 +217,11 @@ public:
     void Cmd_SecFiloRame_Click(int i) { SceltaFilo(false, i); }
     // The insulation dialog; however it closed, the builds are worked out again.
     void Cmd_Isolanti_Click();
+    // The bobbin dialog; however it closed, no winding stays on a bobbin or
+    // groove that is gone, the user's own bobbin brings the lamination-given
+    // mode, and a bobbin computed in the dialog a whole calculation (else the
+    // winding recalculation).
+    void Cmd_Rocchetto_Click();
     void Txt_LamCdP_LostFocus();
     // Leaving the design asks first; the about window is the start window's.
     void MnuFileEsci_Click();
@@ -263,7 +268,7 @@ protected:
     virtual void EseguiCalcolo() = 0;
     // A count list was left with n windings in use (frames already shown).
     virtual void NumeroAvvCambiato(Lato lato, int n) = 0;
-    // After a wire, insulation or placement dialog: the kind's winding build,
+    // After a wire, insulation, placement or bobbin dialog: the kind's winding build,
     // losses, groove sums and fit check, keeping the wires chosen, then the results.
     virtual void RicalcoloAvvolgimenti() = 0;
     // The kind's File menu texts (Testi) and its refill of the controls after

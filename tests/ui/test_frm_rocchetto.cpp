@@ -1,0 +1,276 @@
+// The bobbin dialog: load, grooves, bobbin count, computation and choices;
+// and the single-phase window's bobbin button.
+#include <memory>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "UiTestSupport.h"
+#include "dialogs/Frm_Rocchetto.h"
+#include "dialogs/Lanciatore.h"
+#include "platform/ui/Ui.h"
+#include "windows/alim/Frm_Alim.h"
+
+class TestFrmRocchetto : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ModuleDIC> d;
+    std::unique_ptr<Frm_Rocchetto> f;
+    std::unique_ptr<FakeMessaggiUi> msg;
+    std::unique_ptr<Sorveglianza> guardia;
+
+    Frm_Rocchetto::Controlli& ui() { return f->ui; }
+
+    // A shell lamination C 25, E 30, F 30 with a 40 mm stack; row 0 the
+    // demonstration bobbin, row 1 an older bobbin of the user's.
+    void Dati() {
+        d = std::make_unique<ModuleDIC>();
+        d->TipoCalcolo = 1;
+        d->LamScelto = 2, d->LamC[2] = 25, d->LamE[2] = 30, d->LamF[2] = 30, d->LamSP = 40;
+        d->LamMantello = VERO;
+        const float r0[] = {26, 41.46f, 28, 27, 13, 13, 756.4f, 364, 364};
+        const float r1[] = {30, 41, 20, 24, 11.5f, 11.5f, 480, 230, 230};
+        RochArr* righe[] = {&d->RochC, &d->RochSp, &d->RochM, &d->RochH, &d->RochI,
+                            &d->RochL, &d->RochGolaH, &d->RochGolaI, &d->RochGolaL};
+        for (size_t k = 0; k < std::size(righe); ++k) (*righe[k])[0] = r0[k], (*righe[k])[1] = r1[k];
+        d->RochTipo[0] = "Demo Calcolato", d->RochTipo[1] = "mio";
+    }
+    void Apri() {
+        f = std::make_unique<Frm_Rocchetto>(*d);
+        f->show();
+    }
+    static QString T(const QWidget* w) { return w->property("text").toString(); }
+
+private slots:
+    void init() {
+        msg = std::make_unique<FakeMessaggiUi>();
+        guardia = std::make_unique<Sorveglianza>();
+        Dati();
+    }
+    void cleanup() {
+        f.reset();
+        guardia->Verifica();
+        guardia.reset();
+        msg.reset();
+    }
+
+    void carica() {
+        Apri();
+        const struct {
+            QWidget* w;
+            const char* testo;
+        } attesi[] = {{ui().Opt_RochC[0], "26"},        {ui().Lbl_RochSp[0], "41,5"},
+                      {ui().Lbl_RochM[0], "28"},        {ui().Lbl_RochGolaH[0], "756"},
+                      {ui().Lbl_RochTipo[0], "Demo Calcolato"},
+                      {ui().Lbl_RochI[1], "11,5"},      {ui().Lbl_RochSp[1], "41,"},
+                      {ui().Txt_RochC, "30"},           {ui().Txt_RochI, "11,5"},
+                      {ui().Txt_RochTipo, "mio"},
+                      {ui().Lbl_RochInfo, "Con il Lamierino Scelto si deve utilizzare\n"
+                                          "n° 1 Rocchetto sulla Colonna Centrale"}};
+        for (const auto& a : attesi) QVERIFY2(T(a.w) == QString::fromUtf8(a.testo), qPrintable(a.w->objectName() + ": " + T(a.w)));
+        // Row 1 is chosen only when in use or computed here.
+        QVERIFY(ui().Opt_RochC[0]->isChecked());
+        QVERIFY(!ui().Opt_RochC[1]->isEnabled());
+        QVERIFY(ui().Opt_RochUno->isChecked());
+        QVERIFY(!ui().Opt_Gola1R2->isEnabled());
+        QCOMPARE(f->windowTitle(), QStringLiteral("Rocchetti per Trasformatori"));
+    }
+
+    void bobineSecondoLamierino_data() {
+        QTest::addColumn<int>("tipo");  // 0 shell, 1 two legs, 2 three legs
+        QTest::addColumn<bool>("due");
+        QTest::addColumn<QString>("inizio");
+        QTest::newRow("shell") << 0 << false << "Con il Lamierino Scelto si deve utilizzare\nn° 1";
+        QTest::newRow("two legs") << 1 << true << "Con il Lamierino Scelto si può utilizzare\nn° 1";
+        QTest::newRow("three legs") << 2 << false << "Con il Lamierino Scelto si devono utilizzare\nn° 3";
+    }
+    void bobineSecondoLamierino() {
+        QFETCH(int, tipo);
+        QFETCH(bool, due);
+        QFETCH(QString, inizio);
+        d->LamMantello = Flag(tipo == 0), d->Lam2Colonne = Flag(tipo == 1), d->Lam3Colonne = Flag(tipo == 2);
+        d->RochScelto = 1;
+        Apri();
+        QVERIFY(ui().Opt_RochC[1]->isEnabled() && ui().Opt_RochC[1]->isChecked());
+        QVERIFY(ui().Opt_RochUno->isEnabled());
+        QCOMPARE(ui().Opt_RochDue->isEnabled(), due);
+        QVERIFY(T(ui().Lbl_RochInfo).startsWith(inizio));
+    }
+
+    void gole() {
+        // Bobbin 1 decides the boxes in use; a click on either bobbin's groove
+        // option switches them.
+        d->RochGole1 = 1, d->RochGole2 = 0;
+        Apri();
+        QVERIFY(ui().Opt_Gola2R1->isChecked() && ui().Opt_Gola1R2->isChecked());
+        auto statoH = [this] {
+            return std::vector<bool>{ui().Txt_RochH->isEnabled(), ui().Txt_RochI->isEnabled(),
+                                     ui().Txt_RochL->isEnabled(), ui().Lbl_RochH[0]->isEnabled(),
+                                     ui().Lbl_RochGolaI[1]->isEnabled()};
+        };
+        QCOMPARE(statoH(), std::vector<bool>({false, true, true, false, true}));
+        QCOMPARE(Sfondo(ui().Txt_RochH), QColor(212, 208, 200));
+        QCOMPARE(Sfondo(ui().Txt_RochI), QColor(255, 255, 255));
+        ui().Opt_Gola1R1->click();
+        QCOMPARE(statoH(), std::vector<bool>({true, false, false, true, false}));
+        QCOMPARE(Sfondo(ui().Txt_RochI), QColor(212, 208, 200));
+    }
+
+    void numeroRocchetti() {
+        // F 30: two bobbins give M 14 in the row in use, one bobbin 28; the
+        // groove spaces follow, and "Esci" keeps what the clicks wrote.
+        d->Lam2Colonne = VERO, d->LamMantello = FALSO;
+        Apri();
+        ui().Opt_RochDue->click();
+        QCOMPARE(d->RochDue, int16_t(1));
+        QCOMPARE(d->RochM[0], 14.0f);
+        QCOMPARE(d->RochGolaH[0], 27.0f * 14);
+        QCOMPARE(d->RochGolaI[0], 13.0f * 14);
+        QCOMPARE(d->RochM[1], 20.0f);
+        QCOMPARE(T(ui().Lbl_RochM[0]), QStringLiteral("14"));
+        QCOMPARE(T(ui().Lbl_RochGolaH[0]), QStringLiteral("378"));
+        QVERIFY(ui().Opt_Gola1R2->isEnabled());
+        ui().Opt_RochUno->click();
+        QCOMPARE(d->RochM[0], 28.0f);
+        QCOMPARE(d->RochGolaL[0], 13.0f * 28);
+        QVERIFY(!ui().Opt_Gola2R2->isEnabled());
+        ui().Opt_RochDue->click();
+        ui().Cmd_Annulla->click();
+        QCOMPARE(f->result(), int(QDialog::Rejected));
+        QCOMPARE(d->RochDue, int16_t(1));
+        QCOMPARE(d->RochM[0], 14.0f);
+    }
+
+    void okScriveLeScelte() {
+        // One bobbin still stores bobbin 2's (disabled) groove choice.
+        d->Lam2Colonne = VERO, d->LamMantello = FALSO, d->RochDue = 1, d->RochScelto = 1;
+        Apri();
+        ui().Opt_Gola2R2->click();
+        ui().Opt_Gola2R1->click();
+        ui().Opt_RochC[0]->click();
+        ui().Opt_RochUno->click();
+        ui().Cmd_Ok->click();
+        QCOMPARE(f->result(), int(QDialog::Accepted));
+        QCOMPARE(std::vector<int>({d->RochScelto, d->RochDue, d->RochGole1, d->RochGole2}),
+                 std::vector<int>({0, 0, 1, 1}));
+    }
+
+    void calcolaRocchetto() {
+        // One groove H 24: row 1 shows I = L = 11,5 and becomes the choice; a
+        // refusal afterwards disables the choice and keeps row 1.
+        Apri();
+        ui().Txt_RochM->setText(QStringLiteral("17"));
+        ui().Txt_RochI->setText(QStringLiteral("3"));
+        ui().Cmd_CalcRoch->click();
+        QVERIFY(msg->boxes.empty());
+        QCOMPARE(d->RochM[1], 17.0f);
+        QCOMPARE(d->RochPersCalcolato, VERO);
+        QCOMPARE(T(ui().Txt_RochI), QStringLiteral("11,5"));
+        QCOMPARE(T(ui().Lbl_RochGolaI[1]), QStringLiteral("196"));  // 195,5 under "####"
+        QCOMPARE(T(ui().Lbl_RochSp[1]), QStringLiteral("41"));
+        QVERIFY(ui().Opt_RochC[1]->isEnabled() && ui().Opt_RochC[1]->isChecked());
+
+        msg->Attendi();
+        ui().Txt_RochC->setText(QStringLiteral("25"));
+        ui().Cmd_CalcRoch->click();
+        QCOMPARE(msg->UltimoTitolo(), QStringLiteral("Controllo Misure Rocchetto"));
+        QVERIFY(!ui().Opt_RochC[1]->isEnabled());
+        QCOMPARE(d->RochC[1], 30.0f);
+        QCOMPARE(T(ui().Opt_RochC[1]), QStringLiteral("30"));
+    }
+
+    void campi_data() {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("C 4,9") << "Txt_RochC" << "4,9" << "La Misura di 'C' Fuori Limiti";
+        QTest::newRow("M 1") << "Txt_RochM" << "1" << "";
+        QTest::newRow("M 0,9") << "Txt_RochM" << "0,9" << "La Misura di 'M' Fuori Limiti";
+        QTest::newRow("I 2") << "Txt_RochI" << "2" << "";
+        QTest::newRow("Sp 1000") << "Txt_RochSp" << "1000" << "La Misura di 'SP' Fuori Limiti";
+    }
+    void campi() {
+        QFETCH(QString, nome);
+        QFETCH(QString, testo);
+        QFETCH(QString, messaggio);
+        d->RochGole1 = 1;
+        Apri();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        auto* c = f->findChild<CampoNumerico*>(nome);
+        QVERIFY(c);
+        if (!messaggio.isEmpty()) msg->Attendi();
+        c->setFocus();
+        c->clear();
+        QTest::keyClicks(c, testo);
+        ui().Txt_RochTipo->setFocus();
+        QCOMPARE(msg->Ultimo(), messaggio);
+        if (!messaggio.isEmpty()) QCOMPARE(msg->UltimoTitolo(), QStringLiteral("Verifica Rocchetto"));
+        QCOMPARE(c->Giallo(), !messaggio.isEmpty());
+    }
+
+    void lanciatoreReale() {
+        QString mostrato;
+        QTimer::singleShot(0, [&mostrato] {
+            QWidget* m = QApplication::activeModalWidget();
+            mostrato = m ? m->objectName() : QString();
+            if (auto* dl = qobject_cast<QDialog*>(m)) dl->reject();
+        });
+        dialoghi::Lanciatore().Mostra(Dialogo::Rocchetto, *d, nullptr);
+        QCOMPARE(mostrato, QStringLiteral("Frm_Rocchetto"));
+    }
+
+    void finestraDopoIlDialogo_data() {
+        QTest::addColumn<int>("scelto");
+        QTest::addColumn<bool>("calcolato");
+        QTest::addColumn<bool>("lamierini");  // the window in lamination-given mode after
+        QTest::addColumn<bool>("passoIntero");
+        QTest::newRow("demonstration bobbin") << 0 << false << false << false;
+        QTest::newRow("user bobbin kept") << 1 << false << true << false;
+        QTest::newRow("user bobbin computed") << 1 << true << true << true;
+    }
+    void finestraDopoIlDialogo() {
+        QFETCH(int, scelto);
+        QFETCH(bool, calcolato);
+        QFETCH(bool, lamierini);
+        QFETCH(bool, passoIntero);
+        d = std::make_unique<ModuleDIC>();
+        Frm_Alim w(*d);
+        w.Form_Load();
+        QVERIFY(w.ui.Opt_Pot->isChecked());
+        // A whole pass computes the turns again; the winding recalculation
+        // leaves the volts per turn as they stand.
+        d->FEMI = 12345;
+        d->SecGolaI[0] = VERO, d->SecGolaH[0] = FALSO;
+        w.ui.Lbl_IngGolaH1->clear();
+        FakeLanciatoreUi lanciatore;
+        lanciatore.azione = [&](ModuleDIC& dd) {
+            if (scelto == 1) {
+                // A bobbin of the window's own lamination that passes the check.
+                const int l = dd.LamScelto;
+                dd.RochC[1] = dd.LamC[l] + 1, dd.RochSp[1] = dd.LamSP + 1, dd.RochM[1] = dd.LamF[l] - 2;
+                dd.RochH[1] = dd.LamE[l] - 3, dd.RochGolaH[1] = dd.RochH[1] * dd.RochM[1];
+            }
+            dd.RochScelto = static_cast<int16_t>(scelto);
+            dd.RochPersCalcolato = Flag(calcolato);
+        };
+        w.Cmd_Rocchetto_Click();
+        QCOMPARE(lanciatore.mostrati, std::vector<Dialogo>({Dialogo::Rocchetto}));
+        QCOMPARE(w.ui.Opt_Lam->isChecked(), lamierini);
+        QCOMPARE(w.ui.Cmb_CoefK->isEnabled(), !lamierini);
+        QCOMPARE(d->ConoscoPotenza, Flag(!lamierini));
+        QCOMPARE(d->RochPersCalcolato, FALSO);
+        QCOMPARE(d->FEMI != 12345.0f, passoIntero);
+        // The winding left groove I, which one groove does not have, and
+        // the results were shown either way.
+        QCOMPARE(d->SecGolaH[0], VERO);
+        QVERIFY(!w.ui.Lbl_IngGolaH1->text().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFrmRocchetto)
+#include "test_frm_rocchetto.moc"
