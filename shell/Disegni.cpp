@@ -178,6 +178,22 @@ void Quota(QPainter& p, QPointF a, QPointF b, const QString& lettera, QPointF te
     p.drawText(QRectF(testo - QPointF(8, 7), QSizeF(16, 14)), Qt::AlignCenter, lettera);
 }
 
+// A white drawing of w x h pixels.
+QImage Foglio(int w, int h) {
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::white);
+    return img;
+}
+
+// Smooth lines and the bold letters of the measures.
+void PreparaPittore(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QFont f = p.font();
+    f.setPixelSize(11);
+    f.setBold(true);
+    p.setFont(f);
+}
+
 }  // namespace
 
 QImage Lamierino(int tipo) {
@@ -207,14 +223,9 @@ QImage Lamierino(int tipo) {
     const double x0 = sx + ((W - sx - dx) - b * u) / 2, y0 = su;
     const double x1 = x0 + b * u, y1 = y0 + a * u;
 
-    QImage img(W, H, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::white);
+    QImage img = Foglio(W, H);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    QFont f = p.font();
-    f.setPixelSize(11);
-    f.setBold(true);
-    p.setFont(f);
+    PreparaPittore(p);
 
     // The iron, with its windows cut out.
     QPainterPath ferro;
@@ -255,10 +266,9 @@ QImage Lamierino(int tipo) {
 
 QImage PaccoLamierini() {
     constexpr int W = 120, H = 86;
-    QImage img(W, H, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::white);
+    QImage img = Foglio(W, H);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing, true);
+    PreparaPittore(p);
     // Laminations seen at a slant, one behind the other.
     constexpr int n = 9, passo = 5, lw = 60, lh = 44, xs = 12, ys = 8;
     p.setPen(QPen(QColor(kTratto), 1));
@@ -271,10 +281,6 @@ QImage PaccoLamierini() {
         p.drawPolygon(f);
     }
     p.setPen(QPen(QColor(170, 0, 0), 1));
-    QFont f = p.font();
-    f.setPixelSize(11);
-    f.setBold(true);
-    p.setFont(f);
     const double y = ys + 20 + lh * 0.85 + 8;
     const QPointF a(xs, y), b(xs + (n - 1) * passo, y - (n - 1) * 2);
     Quota(p, a, QPointF(b.x(), a.y()), "", {});
@@ -320,15 +326,10 @@ QImage Isolamento() {
 
 QImage Rocchetto() {
     constexpr int W = 340, H = 140;
-    QImage img(W, H, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::white);
+    QImage img = Foglio(W, H);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing, true);
+    PreparaPittore(p);
     const QColor flangia(214, 196, 150), tubo(236, 222, 186);
-    QFont f = p.font();
-    f.setPixelSize(11);
-    f.setBold(true);
-    p.setFont(f);
 
     // ---- front view: the flange with the tube's hole in the middle
     const QRectF esterno(20, 14, 120, 108), foro(62, 44, 50, 40);

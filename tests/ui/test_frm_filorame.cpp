@@ -182,7 +182,8 @@ private slots:
         d = std::make_unique<ModuleDIC>();
         // The real launcher shows each dialog modally and returns once it is closed.
         const std::pair<Dialogo, const char*> dialoghi[] = {
-            {Dialogo::Lamierino, "Frm_Lamierino"}, {Dialogo::FiloRame, "Frm_FiloRame"}, {Dialogo::Isolanti, "Frm_Isolanti"}};
+            {Dialogo::Lamierino, "Frm_Lamierino"}, {Dialogo::FiloRame, "Frm_FiloRame"}, {Dialogo::Isolanti, "Frm_Isolanti"},
+            {Dialogo::Rocchetto, "Frm_Rocchetto"}};
         for (auto [dl, nome] : dialoghi) {
             QString mostrato;
             QTimer::singleShot(0, [&mostrato] {

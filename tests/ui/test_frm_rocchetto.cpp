@@ -213,17 +213,6 @@ private slots:
         QCOMPARE(c->Giallo(), !messaggio.isEmpty());
     }
 
-    void lanciatoreReale() {
-        QString mostrato;
-        QTimer::singleShot(0, [&mostrato] {
-            QWidget* m = QApplication::activeModalWidget();
-            mostrato = m ? m->objectName() : QString();
-            if (auto* dl = qobject_cast<QDialog*>(m)) dl->reject();
-        });
-        dialoghi::Lanciatore().Mostra(Dialogo::Rocchetto, *d, nullptr);
-        QCOMPARE(mostrato, QStringLiteral("Frm_Rocchetto"));
-    }
-
     void finestraDopoIlDialogo_data() {
         QTest::addColumn<int>("scelto");
         QTest::addColumn<bool>("calcolato");
