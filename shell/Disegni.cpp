@@ -290,8 +290,7 @@ QImage PaccoLamierini() {
 
 QImage Isolamento() {
     constexpr int W = 200, H = 200;
-    QImage img(W, H, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::white);
+    QImage img = Foglio(W, H);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
     // The bobbin: its core wall on the left, its two flanges.
