@@ -11,6 +11,7 @@
 
 #include "engine/ModRoutine.h"
 #include "FakeSinks.h"
+#include "Progetti.h"
 
 namespace {
 
@@ -215,7 +216,7 @@ TEST(ControllaMisureRocchettoTrif, TolerancesMessagesAndTheDemonstrationBobbin) 
 
 namespace {
 
-// Two primaries and three secondaries in use.
+// Two primaries and three secondaries in use, none placed yet.
 std::unique_ptr<ModuleDIC> Avvolgimenti(int16_t gole1, int16_t due = 0) {
     auto d = std::make_unique<ModuleDIC>();
     d->PriUlt = 1;
@@ -227,48 +228,30 @@ std::unique_ptr<ModuleDIC> Avvolgimenti(int16_t gole1, int16_t due = 0) {
 
 }  // namespace
 
-TEST(VerificaPosizioneAvvolgimenti, GroovesThatDoNotExistSendWindingsToOnesThatDo) {
-    // One groove: every winding in I or L goes to H (RochGole2 is not consulted).
-    auto d = Avvolgimenti(0);
-    d->RochGole2 = 1;
-    d->PriGolaI[0] = d->PriGolaL[1] = d->SecGolaI[0] = d->SecGolaL[1] = d->SecGolaH[2] = VERO;
-    VerificaPosizioneAvvolgimenti(*d);
-    for (int i = 0; i <= 2; ++i) {
-        SCOPED_TRACE(i);
-        if (i <= 1) {
-            EXPECT_EQ((std::array{d->PriGolaH[i], d->PriGolaI[i], d->PriGolaL[i]}), (std::array{VERO, FALSO, FALSO}));
-        }
-        EXPECT_EQ((std::array{d->SecGolaH[i], d->SecGolaI[i], d->SecGolaL[i]}), (std::array{VERO, FALSO, FALSO}));
-    }
-
-    // Two grooves: primaries in H go to I, secondaries in H to L; a winding
-    // already in a groove that exists stays.
-    auto e = Avvolgimenti(1);
-    e->PriGolaH = {VERO, FALSO};
-    e->SecGolaH = {VERO, VERO};
-    e->SecGolaI[2] = VERO;
-    e->PriGolaL[1] = VERO;
-    VerificaPosizioneAvvolgimenti(*e);
-    EXPECT_EQ((std::array{e->PriGolaH[0], e->PriGolaI[0], e->PriGolaL[0]}), (std::array{FALSO, VERO, FALSO}));
-    EXPECT_EQ((std::array{e->PriGolaH[1], e->PriGolaI[1], e->PriGolaL[1]}), (std::array{FALSO, FALSO, VERO}));
-    for (int i = 0; i <= 1; ++i)
-        EXPECT_EQ((std::array{e->SecGolaH[i], e->SecGolaI[i], e->SecGolaL[i]}), (std::array{FALSO, FALSO, VERO})) << i;
-    EXPECT_EQ((std::array{e->SecGolaH[2], e->SecGolaI[2], e->SecGolaL[2]}), (std::array{FALSO, VERO, FALSO}));
-}
-
-TEST(VerificaPosizioneAvvolgimenti, OneBobbinBringsWindingsToBobbinOneKeepingGroove) {
-    for (int16_t due : {0, 1}) {
-        auto d = Avvolgimenti(1, due);
-        d->PriRoch2[1] = d->PriGolaI[1] = d->SecRoch2[0] = d->SecGolaL[0] = VERO;
+// One groove: every winding in I or L goes to H (RochGole2 is not consulted).
+// Two grooves: primaries in H go to I, secondaries in H to L; a winding in a
+// groove that exists stays. One bobbin: bobbin 2 becomes bobbin 1, the
+// groove stays; with two bobbins nobody moves.
+TEST(VerificaPosizioneAvvolgimenti, WindingsMoveToBobbinsAndGroovesThatExist) {
+    using P = std::vector<std::string>;
+    struct Caso {
+        int16_t gole1, due;
+        P pri, sec, priDopo, secDopo;
+    };
+    const Caso casi[] = {
+        {0, 0, {"1I", "1L"}, {"1I", "1L", "1H"}, {"1H", "1H"}, {"1H", "1H", "1H"}},
+        {1, 0, {"1H", "1L"}, {"1H", "1H", "1I"}, {"1I", "1L"}, {"1L", "1L", "1I"}},
+        {1, 0, {"1I", "2I"}, {"2L", "1L", "1L"}, {"1I", "1I"}, {"1L", "1L", "1L"}},
+        {1, 1, {"1I", "2I"}, {"2L", "1L", "1L"}, {"1I", "2I"}, {"2L", "1L", "1L"}},
+    };
+    for (const Caso& k : casi) {
+        auto d = Avvolgimenti(k.gole1, k.due);
+        d->RochGole2 = 1;
+        for (int i = 0; i < 2; ++i) Posto(Primari(*d), i, k.pri[i][0] - '0', k.pri[i][1]);
+        for (int i = 0; i < 3; ++i) Posto(Secondari(*d), i, k.sec[i][0] - '0', k.sec[i][1]);
         VerificaPosizioneAvvolgimenti(*d);
-        // With two bobbins nobody moves.
-        const int16_t spostato = due ? FALSO : VERO;
-        EXPECT_EQ(d->PriRoch1[1], spostato) << due;
-        EXPECT_EQ(d->PriRoch2[1], Flag(due)) << due;
-        EXPECT_EQ(d->SecRoch1[0], spostato) << due;
-        EXPECT_EQ(d->SecRoch2[0], Flag(due)) << due;
-        EXPECT_EQ(d->PriGolaI[1], VERO);
-        EXPECT_EQ(d->SecGolaL[0], VERO);
+        EXPECT_EQ(Posti(Primari(*d), 2), k.priDopo) << k.gole1 << k.due << k.pri[0];
+        EXPECT_EQ(Posti(Secondari(*d), 3), k.secDopo) << k.gole1 << k.due << k.sec[0];
     }
 }
 
@@ -278,20 +261,17 @@ TEST(VerificaPosizioneAvvolgimenti, OnlyTrueFlagsOfWindingsInUseWithinTheArraysM
     d->SecGolaL[3] = d->SecGolaI[20] = VERO;  // past SecUlt = 2
     d->PriGolaI[0] = 1;                       // not -1: counts as False
     VerificaPosizioneAvvolgimenti(*d);
-    Esatti({V(d->PriRoch2[2], VERO), V(d->PriRoch1[2], FALSO), V(d->PriGolaI[2], VERO), V(d->PriGolaH[2], FALSO),
-            V(d->SecGolaL[3], VERO), V(d->SecGolaH[3], FALSO), V(d->SecGolaI[20], VERO), V(d->PriGolaI[0], 1),
-            V(d->PriGolaH[0], FALSO)});
+    EXPECT_EQ(Posti(Primari(*d), 3), (std::vector<std::string>{"", "", "2I"}));
+    Esatti({V(d->SecGolaL[3], VERO), V(d->SecGolaH[3], FALSO), V(d->SecGolaI[20], VERO), V(d->PriGolaI[0], 1)});
 
     // Counts beyond the arrays stop at the last slot; a count of -1 moves nothing.
-    auto e = Avvolgimenti(0);
-    e->PriUlt = 40;
-    e->SecUlt = 20;
-    e->PriGolaI[20] = e->SecGolaL[20] = VERO;
-    VerificaPosizioneAvvolgimenti(*e);
-    Esatti({V(e->PriGolaH[20], VERO), V(e->SecGolaH[20], VERO)});
-    auto n = Avvolgimenti(0);
-    n->PriUlt = n->SecUlt = -1;
-    n->PriGolaI[0] = VERO;
-    VerificaPosizioneAvvolgimenti(*n);
-    EXPECT_EQ(n->PriGolaI[0], VERO);
+    d->PriUlt = 40;
+    d->SecUlt = 20;
+    d->PriGolaI[20] = d->SecGolaL[20] = VERO;
+    VerificaPosizioneAvvolgimenti(*d);
+    Esatti({V(d->PriGolaH[20], VERO), V(d->SecGolaH[20], VERO)});
+    d->PriUlt = d->SecUlt = -1;
+    d->PriGolaI[0] = VERO;
+    VerificaPosizioneAvvolgimenti(*d);
+    EXPECT_EQ(d->PriGolaI[0], VERO);
 }

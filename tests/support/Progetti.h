@@ -3,6 +3,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "engine/Mod_Alim.h"
 #include "engine/ModuleDIC.h"
@@ -30,4 +32,20 @@ inline void Posto(Lato l, int i, int rocchetto, char gola) {
     l.GolaH[i] = Flag(gola == 'H');
     l.GolaI[i] = Flag(gola == 'I');
     l.GolaL[i] = Flag(gola == 'L');
+}
+
+// The placement flags of windings 0..n-1 of a side, as set: bobbins then
+// grooves ("1H", "2L"; "12HI" when flags clash, "" when none is set).
+inline std::vector<std::string> Posti(const LatoC& l, int n) {
+    std::vector<std::string> v;
+    for (int i = 0; i < n; ++i) {
+        std::string s;
+        if (Vero(l.Roch1[i])) s += '1';
+        if (Vero(l.Roch2[i])) s += '2';
+        if (Vero(l.GolaH[i])) s += 'H';
+        if (Vero(l.GolaI[i])) s += 'I';
+        if (Vero(l.GolaL[i])) s += 'L';
+        v.push_back(s);
+    }
+    return v;
 }
