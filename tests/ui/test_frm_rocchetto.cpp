@@ -15,13 +15,8 @@
 #include "platform/ui/Ui.h"
 #include "windows/alim/Frm_Alim.h"
 
-class TestFrmRocchetto : public QObject {
+class TestFrmRocchetto : public QObject, ProvaDialogo<Frm_Rocchetto> {
     Q_OBJECT
-
-    std::unique_ptr<ModuleDIC> d;
-    std::unique_ptr<Frm_Rocchetto> f;
-    std::unique_ptr<FakeMessaggiUi> msg;
-    std::unique_ptr<Sorveglianza> guardia;
 
     Frm_Rocchetto::Controlli& ui() { return f->ui; }
 
@@ -39,24 +34,15 @@ class TestFrmRocchetto : public QObject {
         for (size_t k = 0; k < std::size(righe); ++k) (*righe[k])[0] = r0[k], (*righe[k])[1] = r1[k];
         d->RochTipo[0] = "Demo Calcolato", d->RochTipo[1] = "mio";
     }
-    void Apri() {
-        f = std::make_unique<Frm_Rocchetto>(*d);
-        f->show();
-    }
+    void Apri() { Mostra(); }
     static QString T(const QWidget* w) { return w->property("text").toString(); }
 
 private slots:
     void init() {
-        msg = std::make_unique<FakeMessaggiUi>();
-        guardia = std::make_unique<Sorveglianza>();
+        Inizia();
         Dati();
     }
-    void cleanup() {
-        f.reset();
-        guardia->Verifica();
-        guardia.reset();
-        msg.reset();
-    }
+    void cleanup() { Finisci(); }
 
     void carica() {
         Apri();
@@ -199,9 +185,7 @@ private slots:
         QFETCH(QString, messaggio);
         d->RochGole1 = 1;
         Apri();
-        f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        auto* c = f->findChild<CampoNumerico*>(nome);
+        auto* c = Figlio<CampoNumerico>(f.get(), nome);
         QVERIFY(c);
         if (!messaggio.isEmpty()) msg->Attendi();
         c->setFocus();
