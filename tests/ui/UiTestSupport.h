@@ -32,22 +32,17 @@
 #include <QtTest>
 
 #include "dialogs/Lanciatore.h"
+#include "FakeSinks.h"
 #include "engine/Interfacce.h"
 #include "platform/ui/DialoghiFile.h"
 #include "platform/ui/Finestre.h"
 #include "platform/ui/MessaggiQt.h"
 #include "platform/ui/Posiziona.h"
 
-// Records every message box; answers from the queue. A box with an empty
-// queue is unexpected: it fails the running test and answers mb::Ok.
-struct FakeMessaggiUi : IMessaggi {
-    struct Box {
-        std::string testo;
-        int stile;
-        std::string titolo;
-    };
-    std::vector<Box> boxes;
-    std::deque<int> risposte;
+// The recording fake of the core tests, installed as the program's message
+// boxes for its scope. A box with an empty queue is unexpected: it fails the
+// running test and answers mb::Ok.
+struct FakeMessaggiUi : FakeMessaggi {
     std::vector<std::string> inattesi;  // texts of unexpected boxes
     bool falliscePerInattesi = true;
 
@@ -68,7 +63,6 @@ struct FakeMessaggiUi : IMessaggi {
     QString UltimoTitolo() const { return boxes.empty() ? QString() : Qs(boxes.back().titolo); }
 
     int MsgBox(const std::string& testo, int stile, const std::string& titolo) override {
-        boxes.push_back({testo, stile, titolo});
         if (risposte.empty()) {
             inattesi.push_back(testo);
             if (falliscePerInattesi) {
@@ -76,11 +70,8 @@ struct FakeMessaggiUi : IMessaggi {
                                      "\" / \"" + QByteArray::fromStdString(testo) + "\"";
                 QTest::qFail(m.constData(), __FILE__, __LINE__);
             }
-            return mb::Ok;
         }
-        const int r = risposte.front();
-        risposte.pop_front();
-        return r;
+        return FakeMessaggi::MsgBox(testo, stile, titolo);
     }
 };
 
