@@ -558,7 +558,7 @@ private slots:
         QCOMPARE(a.ui().Lbl_SE->text(), QStringLiteral("22,5"));
     }
 
-    // Each field typed and left with Enter: a value out of range or no
+    // Each field's check: a value out of range or no
     // number brings the field's message and title, turns it yellow and puts
     // its default text back; both ends are taken. The secondary current and
     // power follow each other; the calculation runs in every case.
@@ -567,11 +567,14 @@ private slots:
         QTest::addColumn<QString>("volt");     // Txt_SecVolt(0) before, "" kept
         QTest::addColumn<QString>("testo");    // typed
         QTest::addColumn<QString>("messaggio");  // "" none
+        QTest::addColumn<QString>("titolo");
         QTest::addColumn<QString>("resta");    // the field's text after
         QTest::addColumn<QString>("segue");    // name=text of a field that follows, "" none
         auto riga = [](const char* nome, const char* campo, const char* volt, const char* testo,
                        const char* msg, const char* resta, const char* segue) {
-            QTest::newRow(nome) << campo << volt << testo << QString::fromUtf8(msg) << resta << segue;
+            const bool lam = QByteArray(campo) == "Txt_LamCdP";
+            QTest::newRow(nome) << campo << volt << testo << QString::fromUtf8(msg)
+                                << (lam ? "Verifica Inserzione Parametri Lamierino" : kTitoloAvv) << resta << segue;
         };
         const char* pri = "Tensione Avvolgimento Primario Fuori Limiti";
         const char* sec = "Tensione Avvolgimento Secondario Fuori Limiti";
@@ -596,12 +599,18 @@ private slots:
         riga("voltage 9999", "Txt_SecVolt(0)", "", "9999", "", "9999", "");
         riga("voltage 10000", "Txt_SecVolt(0)", "", "10000", sec, "150", "Txt_SecAmp(0)=2,0");
         riga("voltage comma", "Txt_SecVolt(0)", "", ",", sec, "150", "");
+        // the iron-loss figure is used at once, or refused back to 1,5
+        const char* cdp = "Cifra di Perdita Lamierino Fuori Limiti";
+        riga("iron loss 2", "Txt_LamCdP", "", "2", "", "2", "Lbl_LamPF=11,5");
+        riga("iron loss 0", "Txt_LamCdP", "", "0", cdp, "1,5", "Lbl_LamPF=8,6");
+        riga("iron loss comma", "Txt_LamCdP", "", ",", cdp, "1,5", "Lbl_LamPF=8,6");
     }
     void controlliDeiCampi() {
         QFETCH(QString, campo);
         QFETCH(QString, volt);
         QFETCH(QString, testo);
         QFETCH(QString, messaggio);
+        QFETCH(QString, titolo);
         QFETCH(QString, resta);
         QFETCH(QString, segue);
         Alim a;
@@ -613,7 +622,7 @@ private slots:
         auto* c = Figlio<CampoNumerico>(a.w.get(), campo);
         c->setText(testo);   // also what the key filter would refuse ("10000")
         c->EseguiControllo();
-        QCOMPARE(a.BoxCon(kTitoloAvv), messaggio.isEmpty() ? 0 : 1);
+        QCOMPARE(a.BoxCon(titolo), messaggio.isEmpty() ? 0 : 1);
         if (!messaggio.isEmpty()) {
             QCOMPARE(Qs(a.msg.boxes.at(0).testo), messaggio);
             QCOMPARE(a.msg.boxes.at(0).stile, kAvviso);
@@ -651,29 +660,6 @@ private slots:
         QCOMPARE(ui.Txt_SecAmp[0]->text(), QStringLiteral("1,0"));
         QCOMPARE(ui.Lbl_SecPotTot->text(), QStringLiteral("150,0"));
         QCOMPARE(a.msg.boxes.size(), size_t(1));
-    }
-
-    // The iron-loss figure: taken and used, or refused back to 1,5.
-    void cifraDiPerdita() {
-        Alim a;
-        auto& ui = a.ui();
-        a.w->Form_Load();
-        a.MostraConFuoco();
-        a.Digita(ui.Txt_LamCdP, "2");
-        QCOMPARE(a.d->LamCdP, 2.0f);
-        QVERIFY(!ui.Txt_LamCdP->Giallo());
-        for (const char* testo : {"0", ","}) {
-            a.msg.Azzera();
-            a.msg.Attendi();
-            ui.Txt_LamCdP->setText(testo);
-            ui.Txt_LamCdP->EseguiControllo();
-            QCOMPARE(a.msg.Ultimo(), QStringLiteral("Cifra di Perdita Lamierino Fuori Limiti"));
-            QCOMPARE(a.msg.UltimoTitolo(), QStringLiteral("Verifica Inserzione Parametri Lamierino"));
-            QCOMPARE(a.msg.boxes.at(0).stile, kAvviso);
-            QVERIFY(ui.Txt_LamCdP->Giallo());
-            QCOMPARE(ui.Txt_LamCdP->text(), QStringLiteral("1,5"));
-            QCOMPARE(a.d->LamCdP, 1.5f);
-        }
     }
 
     // With the lamination given, a total power of 0 leaves the coefficient as
