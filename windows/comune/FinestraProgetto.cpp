@@ -57,6 +57,35 @@ void Scrivi(QLabel* l, float v, const char* maschera) { Scrivi(l, num::Format(v,
 // A value in its general text form.
 void Semplice(QLabel* l, float v) { Scrivi(l, num::SngToText(v)); }
 
+// The build of a winding, the same rows on both sides: names, caption with
+// unit, the labels, the design figures and the display mask (none: the
+// general form).
+using C = FinestraProgetto::ControlliComuni;
+using EtichetteAvv = FinestraProgetto::Arr<QLabel>;
+struct ColonnaCostruzione {
+    const char* nomePri;
+    const char* nomeSec;
+    const char* didascalia;
+    EtichetteAvv C::*pri;
+    EtichetteAvv C::*sec;
+    AvvArr ModuleDIC::*vPri;
+    AvvArr ModuleDIC::*vSec;
+    const char* maschera;
+};
+#define COLONNA(x, didascalia, maschera)                                                              \
+    ColonnaCostruzione {                                                                            \
+        "Lbl_Pri" #x, "Lbl_Sec" #x, didascalia, &C::Lbl_Pri##x, &C::Lbl_Sec##x, &ModuleDIC::Pri##x, \
+            &ModuleDIC::Sec##x, maschera                                                            \
+    }
+const ColonnaCostruzione kCostruzione[] = {
+    COLONNA(FiloNudo, "Ø Filo Nudo (mm)", nullptr),   COLONNA(FiloIsol, "Ø Filo Smalt. (mm)", nullptr),
+    COLONNA(Lung, "Lunghezza Filo (m)", "0.0"),       COLONNA(Peso, "Peso Rame (g)", "0.0"),
+    COLONNA(Dens, "Densità (A/mm²)", "0.0"),          COLONNA(PotPer, "Perdita Rame (W)", "0.0"),
+    COLONNA(Ing, "Ingombro (mm²)", "0.0"),            COLONNA(SpSt, "Spire/Strato (n°)", "0.0"),
+    COLONNA(Strati, "Strati (n°)", "0.0"),            COLONNA(Iso, "Isolante (mm²)", "0.0"),
+    COLONNA(Res, "Resistenza (Ω)", "0.00")};
+#undef COLONNA
+
 template <class T, std::size_t N>
 const T& Riga(const std::array<T, N>& a, int i) {
     static const T vuoto{};
@@ -214,30 +243,8 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
         // the left of the page.
         const LatoAvv& lato = pri ? k.pri : k.sec;
         std::vector<RigaAvv> righe = lato.risultati;
-        const std::vector<RigaAvv> costruzione =
-            pri ? std::vector<RigaAvv>{{&c_->Lbl_PriFiloNudo, "Lbl_PriFiloNudo", "Ø Filo Nudo (mm)"},
-                                       {&c_->Lbl_PriFiloIsol, "Lbl_PriFiloIsol", "Ø Filo Smalt. (mm)"},
-                                       {&c_->Lbl_PriLung, "Lbl_PriLung", "Lunghezza Filo (m)"},
-                                       {&c_->Lbl_PriPeso, "Lbl_PriPeso", "Peso Rame (g)"},
-                                       {&c_->Lbl_PriDens, "Lbl_PriDens", "Densità (A/mm²)"},
-                                       {&c_->Lbl_PriPotPer, "Lbl_PriPotPer", "Perdita Rame (W)"},
-                                       {&c_->Lbl_PriIng, "Lbl_PriIng", "Ingombro (mm²)"},
-                                       {&c_->Lbl_PriSpSt, "Lbl_PriSpSt", "Spire/Strato (n°)"},
-                                       {&c_->Lbl_PriStrati, "Lbl_PriStrati", "Strati (n°)"},
-                                       {&c_->Lbl_PriIso, "Lbl_PriIso", "Isolante (mm²)"},
-                                       {&c_->Lbl_PriRes, "Lbl_PriRes", "Resistenza (Ω)"}}
-                : std::vector<RigaAvv>{{&c_->Lbl_SecFiloNudo, "Lbl_SecFiloNudo", "Ø Filo Nudo (mm)"},
-                                       {&c_->Lbl_SecFiloIsol, "Lbl_SecFiloIsol", "Ø Filo Smalt. (mm)"},
-                                       {&c_->Lbl_SecLung, "Lbl_SecLung", "Lunghezza Filo (m)"},
-                                       {&c_->Lbl_SecPeso, "Lbl_SecPeso", "Peso Rame (g)"},
-                                       {&c_->Lbl_SecDens, "Lbl_SecDens", "Densità (A/mm²)"},
-                                       {&c_->Lbl_SecPotPer, "Lbl_SecPotPer", "Perdita Rame (W)"},
-                                       {&c_->Lbl_SecIng, "Lbl_SecIng", "Ingombro (mm²)"},
-                                       {&c_->Lbl_SecSpSt, "Lbl_SecSpSt", "Spire/Strato (n°)"},
-                                       {&c_->Lbl_SecStrati, "Lbl_SecStrati", "Strati (n°)"},
-                                       {&c_->Lbl_SecIso, "Lbl_SecIso", "Isolante (mm²)"},
-                                       {&c_->Lbl_SecRes, "Lbl_SecRes", "Resistenza (Ω)"}};
-        righe.insert(righe.end(), costruzione.begin(), costruzione.end());
+        for (const ColonnaCostruzione& c : kCostruzione)
+            righe.push_back({&(c_->*(pri ? c.pri : c.sec)), pri ? c.nomePri : c.nomeSec, c.didascalia});
         const int nCampi = static_cast<int>(lato.campi.size());
         const int yRisultati = kRigaTitolo + 330 + kPassoCampo * nCampi;
         // A frame with many rows packs its results closer.
@@ -587,28 +594,9 @@ void FinestraProgetto::RefreshComune() {
     // The build of every winding in use (the hidden ones keep what they last
     // showed): one label per figure and side, each with its mask (none: the
     // general form).
-    using C = ControlliComuni;
-    static constexpr struct {
-        Arr<QLabel> C::*pri;
-        Arr<QLabel> C::*sec;
-        AvvArr ModuleDIC::*vPri;
-        AvvArr ModuleDIC::*vSec;
-        const char* maschera;
-    } colonne[] = {
-        {&C::Lbl_PriFiloNudo, &C::Lbl_SecFiloNudo, &ModuleDIC::PriFiloNudo, &ModuleDIC::SecFiloNudo, nullptr},
-        {&C::Lbl_PriFiloIsol, &C::Lbl_SecFiloIsol, &ModuleDIC::PriFiloIsol, &ModuleDIC::SecFiloIsol, nullptr},
-        {&C::Lbl_PriLung, &C::Lbl_SecLung, &ModuleDIC::PriLung, &ModuleDIC::SecLung, "0.0"},
-        {&C::Lbl_PriPeso, &C::Lbl_SecPeso, &ModuleDIC::PriPeso, &ModuleDIC::SecPeso, "0.0"},
-        {&C::Lbl_PriDens, &C::Lbl_SecDens, &ModuleDIC::PriDens, &ModuleDIC::SecDens, "0.0"},
-        {&C::Lbl_PriPotPer, &C::Lbl_SecPotPer, &ModuleDIC::PriPotPer, &ModuleDIC::SecPotPer, "0.0"},
-        {&C::Lbl_PriIng, &C::Lbl_SecIng, &ModuleDIC::PriIng, &ModuleDIC::SecIng, "0.0"},
-        {&C::Lbl_PriSpSt, &C::Lbl_SecSpSt, &ModuleDIC::PriSpSt, &ModuleDIC::SecSpSt, "0.0"},
-        {&C::Lbl_PriStrati, &C::Lbl_SecStrati, &ModuleDIC::PriStrati, &ModuleDIC::SecStrati, "0.0"},
-        {&C::Lbl_PriIso, &C::Lbl_SecIso, &ModuleDIC::PriIso, &ModuleDIC::SecIso, "0.0"},
-        {&C::Lbl_PriRes, &C::Lbl_SecRes, &ModuleDIC::PriRes, &ModuleDIC::SecRes, "0.00"}};
     for (const bool pri : {true, false}) {
         const int ult = UltimoAvvolgimento(pri ? d.PriUlt : d.SecUlt, numAvv_ - 1);
-        for (const auto& c : colonne)
+        for (const ColonnaCostruzione& c : kCostruzione)
             for (int i = 0; i <= ult; ++i) {
                 QLabel* l = (c_->*(pri ? c.pri : c.sec))[static_cast<std::size_t>(i)];
                 const float v = (d.*(pri ? c.vPri : c.vSec))[static_cast<std::size_t>(i)];
