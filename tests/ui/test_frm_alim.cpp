@@ -101,6 +101,43 @@ struct Alim : FinestraDiProva<Frm_Alim> {
     }
 };
 
+// A kind of nine windings a side on three pages, with a third page on the
+// third strip, as the three-phase and output-transformer windows have.
+struct Nove : FinestraProgetto {
+    struct Controlli : ControlliComuni {
+        Arr<CampoNumerico> Txt_PriVolt{};
+    };
+    Controlli ui;
+    QGroupBox* extra = nullptr;
+    explicit Nove(ModuleDIC& d) : FinestraProgetto(d, nullptr) {
+        Descrizione k;
+        k.nome = "Frm_Nove";
+        k.numAvv = 9;
+        k.numPag = 3;
+        k.schedaExtra = "Impedenze";
+        k.titoloExtra = "Impedenze Avvolgimenti";
+        k.pri.campi = {{&ui.Txt_PriVolt, "Txt_PriVolt", "Tensione (V)", "", 4, {0.1f, 9999, "", "", "240"}, {}}};
+        Costruisci(k, ui);
+    }
+    void Refresh() override {}
+    void Form_Load() override {}
+    const TestiProgetto& Testi() const override {
+        static const TestiProgetto t{};
+        return t;
+    }
+    void RiempiDopoApertura() override {}
+    void CostruisciPaginaLamierino(QGroupBox* p) override {
+        ListeDatiGenerali(p, 90);
+        RiquadroConosco(p, 2800, RigaLam(5));
+        ColonnaLamierino(p, 5900);
+        ColonnaPerdite(p, 8900);
+    }
+    void CostruisciPaginaExtra(QGroupBox* p) override { extra = p; }
+    void EseguiCalcolo() override {}
+    void NumeroAvvCambiato(Lato, int) override {}
+    void RicalcoloAvvolgimenti() override {}
+};
+
 }  // namespace
 
 class TestFrmAlim : public QObject {
@@ -139,6 +176,27 @@ private slots:
         // the power-given mode before any load
         QVERIFY(ui.Opt_Pot->isChecked());
         QVERIFY(!ui.Cmd_Lamierino->isEnabled() && !ui.Lbl_CoefK->isEnabled() && ui.Cmb_CoefK->isEnabled());
+    }
+
+    // The base built for nine windings on three pages and a third page on
+    // the third strip: counts, tabs, frames and pages follow the description.
+    void baseDiNoveAvvolgimenti() {
+        FinestraDiProva<Nove> a;
+        auto& ui = a.ui();
+        VerificaControlli(a.w.get(), ControlliComuni(), 9);
+        QVERIFY(!a.w->findChild<QWidget*>("Frm_PriAvv(9)"));
+        QCOMPARE(ui.Cmb_PriNumAvv->count(), 9);
+        QCOMPARE(ui.TabStrip1->count(), 3);
+        QCOMPARE(ui.TabStrip2->tabText(2), QStringLiteral("Secondario 7,8,9"));
+        QCOMPARE(ui.Frm_SecAvv[8]->parentWidget(), ui.FrameSec[3]);
+        QCOMPARE(ui.TabStrip3->tabText(2), QStringLiteral("Impedenze"));
+        QCOMPARE(a.w->extra, ui.FrameLam[3]);
+        QCOMPARE(ui.FrameLam[3]->title(), QStringLiteral("Impedenze Avvolgimenti"));
+        ui.Cmb_SecNumAvv->setCurrentIndex(8);
+        ui.TabStrip3->setCurrentIndex(2);
+        a.w->ContolloFrame();
+        QVERIFY(!ui.Frm_SecAvv[8]->isHidden() && !ui.FrameLam[3]->isHidden() && ui.FrameLam[1]->isHidden());
+        QCOMPARE(a.d->TabLam, int16_t(3));
     }
 
     void ogniControlloStaNelSuoContenitore() {
