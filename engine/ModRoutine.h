@@ -53,6 +53,15 @@ void ControllaMisureRocchettoTrif(ModuleDIC& d, IMessaggi& msg);
 void VerificaPosizioneAvvolgimenti(ModuleDIC& d);
 
 // ---- turns, wires, winding build, losses and groove fill
+// Whole turns of a quotient: a fraction above 0.4 (as a Single) rounds up,
+// anything up to 0.4 rounds down.
+float ArrotondaSpire(float x);
+// Whole turns a voltage needs at `femi` volts per turn; none without a
+// positive e.m.f. per turn (no stack yet).
+float SpirePerTensione(float volt, float femi);
+// Bare diameter, mm, that carries `corrente` at density `densita`; 0 when the
+// quotient is not positive (no current, or no density set).
+float DiametroRichiesto(float corrente, float densita);
 void CalcolaSpire(ModuleDIC& d);
 void CalcolaDiametroFilo(ModuleDIC& d);
 void ScegliFiloRame(ModuleDIC& d);

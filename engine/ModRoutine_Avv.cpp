@@ -33,26 +33,31 @@ int RigaFilo(float riga) {
 // hold no bobbin, so any other value (an old project, say) means row 0.
 int RigaRocchetto(int16_t scelto) { return scelto == 1 ? 1 : 0; }
 
-// Whole turns: the fraction of the stored quotient, as a Single, above 0.4
-// rounds up, anything up to 0.4 rounds down.
+// A series partner (1-based) counts only when it names a later winding in
+// use on the same side; anything else is ignored.
+bool PartnerValido(int k, int16_t partner, int ult) { return partner >= k + 2 && partner <= ult + 1; }
+
+}  // namespace
+
 float ArrotondaSpire(float x) {
     const double intero = std::floor(static_cast<double>(x));
     const float frazione = Sng(static_cast<double>(x) - intero);
     return Sng(frazione > 0.4f ? intero + 1.0 : intero);
 }
 
-// A series partner (1-based) counts only when it names a later winding in
-// use on the same side; anything else is ignored.
-bool PartnerValido(int k, int16_t partner, int ult) { return partner >= k + 2 && partner <= ult + 1; }
+float SpirePerTensione(float volt, float femi) {
+    if (!num::Positivo(femi)) return 0.0f;
+    return ArrotondaSpire(Sng(static_cast<double>(volt) / femi));
+}
 
-// Bare diameter that carries `corrente` at density `densita`; 0 when the
-// quotient is not positive (no current, or no density set).
 float DiametroRichiesto(float corrente, float densita) {
     if (!num::Positivo(densita)) return 0.0f;
     const double q = static_cast<double>(corrente) / (static_cast<double>(densita) * 3.14159);
     if (!(q > 0.0) || !std::isfinite(q)) return 0.0f;
     return Sng(2.0 * std::sqrt(q));
 }
+
+namespace {
 
 // Picks the wire of column c for required diameter d; builds the column's
 // custom row 38 when no library row fits. Returns the row taken.

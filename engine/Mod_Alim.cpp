@@ -1,5 +1,6 @@
 #include "engine/Mod_Alim.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -14,12 +15,6 @@ using num::Sng;
 // Text to Single; a text that does not convert leaves the variable as it was.
 void Leggi(float& var, std::string_view testo) {
     if (const std::optional<float> v = num::TextToSng(testo)) var = *v;
-}
-
-// Count list text ("1" .. "12") to the index of the last winding.
-void LeggiUltimo(float& ult, std::string_view testo) {
-    const std::optional<float> v = num::TextToSng(testo);
-    if (v && *v >= 1.0f && *v <= static_cast<float>(DatiAlimTesti::MaxAvv)) ult = Sng(static_cast<double>(*v) - 1.0);
 }
 
 }  // namespace
@@ -61,16 +56,22 @@ void ProgettoPredefinito(ModuleDIC& d) {
     }
 }
 
-void LeggiDatiAlim(ModuleDIC& d, const DatiAlimTesti& t) {
-    LeggiUltimo(d.PriUlt, t.Cmb_PriNumAvv);
-    LeggiUltimo(d.SecUlt, t.Cmb_SecNumAvv);
+void LeggiNumeroAvv(float& ult, std::string_view testo, int numAvv) {
+    const std::optional<float> v = num::TextToSng(testo);
+    if (v && *v >= 1.0f && *v <= static_cast<float>(numAvv)) ult = Sng(static_cast<double>(*v) - 1.0);
+}
+
+void LeggiDatiAlim(ModuleDIC& d, const DatiAlimTesti& t, int numAvv) {
+    numAvv = std::clamp(numAvv, 1, DatiAlimTesti::MaxAvv);
+    LeggiNumeroAvv(d.PriUlt, t.Cmb_PriNumAvv, numAvv);
+    LeggiNumeroAvv(d.SecUlt, t.Cmb_SecNumAvv, numAvv);
     Leggi(d.Frequenza, t.Cmb_Frequenza);
     Leggi(d.Induzione, t.Cmb_Induzione);
     Leggi(d.CoefK, t.Cmb_CoefK);
     Leggi(d.Densita, t.Cmb_Densita);
-    const int pri = UltimoAvvolgimento(d.PriUlt, DatiAlimTesti::MaxAvv - 1);
+    const int pri = UltimoAvvolgimento(d.PriUlt, numAvv - 1);
     for (int i = 0; i <= pri; ++i) Leggi(d.PriVolt[i], t.Txt_PriVolt[i]);
-    const int sec = UltimoAvvolgimento(d.SecUlt, DatiAlimTesti::MaxAvv - 1);
+    const int sec = UltimoAvvolgimento(d.SecUlt, numAvv - 1);
     for (int i = 0; i <= sec; ++i) {
         Leggi(d.SecVolt[i], t.Txt_SecVolt[i]);
         Leggi(d.SecAmp[i], t.Txt_SecAmp[i]);
@@ -94,9 +95,9 @@ void CalcolaPotenzeAlim(ModuleDIC& d) {
     }
 
     const double s = d.SecPotTot;
-    d.Rendimento = Sng(9.2 * std::log(std::pow(s + 1.0, 4.0)) / std::log(s + 1000.0) + 60.0);
+    d.Rendimento = CalcolaRendimento(d.SecPotTot);
     d.PriPotTot = Sng(s / d.Rendimento * 100.0);
-    d.CadutaVolt = Sng(40.0 / std::pow(std::log(s / 2.0 + 2.718282), 1.35));
+    d.CadutaVolt = CalcolaCadutaVolt(d.SecPotTot);
 
     for (int i = 0; i <= pri; ++i) {
         // Every primary is sized for the whole primary power at its own voltage.
@@ -105,11 +106,21 @@ void CalcolaPotenzeAlim(ModuleDIC& d) {
     }
 }
 
-void CalcolaCoefKLamierino(ModuleDIC& d) {
+float CalcolaRendimento(float potenza) {
+    const double p = potenza;
+    return Sng(9.2 * std::log(std::pow(p + 1.0, 4.0)) / std::log(p + 1000.0) + 60.0);
+}
+
+float CalcolaCadutaVolt(float potenza) {
+    // 2,718282 as the formula was always written, not the exact base.
+    return Sng(40.0 / std::pow(std::log(static_cast<double>(potenza) / 2.0 + 2.718282), 1.35));
+}
+
+void CalcolaCoefKLamierino(ModuleDIC& d, float potenza) {
     // With no power at all the coefficient has no meaning: keep the one read.
-    if (num::Positivo(d.SecPotTot)) {
+    if (num::Positivo(potenza)) {
         const double se = d.LamSE;
-        d.CoefK = Sng(std::sqrt(se * se / d.SecPotTot));
+        d.CoefK = Sng(std::sqrt(se * se / potenza));
     }
     const double b = d.Induzione;
     d.LamPF = Sng(b * b * d.LamCdP * d.LamPesoPacco);
@@ -121,7 +132,7 @@ void CalcoloAlim(ModuleDIC& d, const DatiAlimTesti& t, IMessaggi& msg) {
     if (Vero(d.ConoscoPotenza))
         CalcolaPaccoLamellare(d);
     else
-        CalcolaCoefKLamierino(d);
+        CalcolaCoefKLamierino(d, d.SecPotTot);
     ControllaMisureRocchetto(d, msg);
     CalcolaSpire(d);
     CalcolaDiametroFilo(d);

@@ -2,6 +2,8 @@
 // calculation pass the window runs.
 #pragma once
 
+#include <string_view>
+
 #include "engine/InputAlim.h"
 #include "engine/ModuleDIC.h"
 #include "platform/core/Messaggi.h"
@@ -16,16 +18,27 @@ void ProgettoPredefinito(ModuleDIC& d);
 
 // Copies the window's texts into the design data: counts, frequency, flux
 // density, current density, coefficient and the winding inputs. A text that
-// does not convert leaves its variable as it was; a count outside 1..12 too.
-void LeggiDatiAlim(ModuleDIC& d, const DatiAlimTesti& t);
+// does not convert leaves its variable as it was; a count outside
+// 1..numAvv (the windings a side the window shows) too.
+void LeggiDatiAlim(ModuleDIC& d, const DatiAlimTesti& t, int numAvv = DatiAlimTesti::MaxAvv);
+
+// A count list's text ("1" .. numAvv) into the index of the last winding;
+// any other text leaves `ult` as it was.
+void LeggiNumeroAvv(float& ult, std::string_view testo, int numAvv);
+
+// Estimated efficiency (%) and full-load voltage drop (%) of a transformer of
+// the given power (VA).
+float CalcolaRendimento(float potenza);
+float CalcolaCadutaVolt(float potenza);
 
 // Total secondary power, efficiency, primary power, voltage drop and the
 // power and current of every primary.
 void CalcolaPotenzeAlim(ModuleDIC& d);
 
 // With the lamination chosen by the user: the sizing coefficient it implies
-// for the power (kept as it was when there is no power) and the iron loss.
-void CalcolaCoefKLamierino(ModuleDIC& d);
+// for the power that sizes the core (kept as it was when that power is not
+// positive) and the iron loss.
+void CalcolaCoefKLamierino(ModuleDIC& d, float potenza);
 
 // One whole calculation pass after the window's input check: reader, powers,
 // stack (sized from the power, or from the chosen lamination), bobbin check,

@@ -309,7 +309,7 @@ TEST(AlimLamierinoScelto, CoefficientAndIronLoss) {
         d->LamCdP = 1.5f;
         d->LamPesoPacco = 2;
         d->CoefK = c.coefK;
-        CalcolaCoefKLamierino(*d);
+        CalcolaCoefKLamierino(*d, d->SecPotTot);
         Circa({V(d->CoefK, c.attesoK), V(d->LamPF, c.pf)});
     }
 }

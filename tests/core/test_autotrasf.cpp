@@ -1,0 +1,276 @@
+// The single-phase autotransformer: reader, powers and coefficient, common
+// section current, tapped-winding turns and whole passes. Expected figures
+// were worked out apart from the code, in Single arithmetic, from the formulas.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "FakeSinks.h"
+#include "Progetti.h"
+#include "engine/Mod_AutoTrasf.h"
+
+namespace {
+
+// The window's defaults: one primary in series, one secondary that is a load
+// tap in series; 50 Hz, 1,0 T, 2,5 A/mm², K 1,3, on bobbin 1 in groove H.
+DatiAlimTesti TestiFinestra() {
+    DatiAlimTesti t;
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
+    t.Cmb_Frequenza = "50";
+    t.Cmb_Induzione = "1,0";
+    t.Cmb_Densita = "2,5";
+    t.Cmb_CoefK = "1,3";
+    t.Txt_PriVolt[0] = "160";
+    t.Txt_SecVolt[0] = "120";
+    t.Txt_SecAmp[0] = "2,5";
+    t.Txt_SecPot[0] = "300";
+    return t;
+}
+
+std::unique_ptr<ModuleDIC> Progetto() {
+    auto d = NuovoProgetto();
+    d->TipoCalcolo = tipo::AutoMonofase;
+    d->PriUlt = d->SecUlt = 0;
+    d->CoefKMin = 1.0f;
+    d->CoefKMax = 1.6f;
+    for (int i = 0; i < AUTO_NUM_AVV; ++i) {
+        d->PriAvvIso[i] = d->SecAvvIso[i] = FALSO;
+        d->PriAvvSer[i] = d->SecAvvSer[i] = d->SecAvvCar[i] = VERO;
+        d->PriAvvSerCon[i] = d->SecAvvSerCon[i] = static_cast<int16_t>(i + 2);
+    }
+    return d;
+}
+
+// One volt per turn exactly (in Single arithmetic): the full turns are the voltages.
+void UnVoltPerSpira(ModuleDIC& d) {
+    d.Frequenza = 1;
+    d.LamSE = 1;
+    d.Induzione = 2252.2522f;
+}
+
+TEST(AutoTrasfLettura, SharesTheSinglePhaseReaderUpToNineWindings) {
+    auto d = Progetto();
+    DatiAlimTesti t = TestiFinestra();
+    LeggiDatiAutoTrasf(*d, t);
+    Esatti({V(d->PriUlt, 0), V(d->SecUlt, 0), V(d->Frequenza, 50), V(d->CoefK, 1.3f), V(d->Densita, 2.5f),
+            V(d->PriVolt[0], 160), V(d->SecVolt[0], 120), V(d->SecAmp[0], 2.5f), V(d->SecPot[0], 300)});
+    // Nine windings are read; ten, or a text that is no count, leave the count.
+    t.Cmb_PriNumAvv = "9";
+    t.Txt_PriVolt[8] = "12,5";
+    LeggiDatiAutoTrasf(*d, t);
+    Esatti({V(d->PriUlt, 8), V(d->PriVolt[8], 12.5f)});
+    for (const char* testo : {"10", "0", "x"}) {
+        t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = testo;
+        LeggiDatiAutoTrasf(*d, t);
+        Esatti({V(d->PriUlt, 8), V(d->SecUlt, 0)});
+    }
+}
+
+// Powers, the no-load voltage, the coefficient and the own power.
+TEST(AutoTrasfPotenze, StepDownStepUpAndEqualVoltages) {
+    struct Caso {
+        const char* nome;
+        float pri, sec, amp, pot;
+        float secPotTot, rendimento, caduta, vuoto, coefAuto, potPass, priPotTot, priAmp;
+    };
+    const Caso casi[] = {
+        {"window defaults, step-down", 160, 120, 2.5f, 300, 300, 89.2912369f, 4.51967287f, 125.423607f, 0.25f, 75,
+         335.979218f, 2.0998702f},
+        {"200 V to 240 V, step-up", 200, 240, 100.0f / 240, 100, 100, 84.2517242f, 6.22927141f, 254.950256f,
+         0.16666667f, 16.666668f, 118.691933f, 0.593459666f},
+        {"230 V to 115 V", 230, 115, 2, 230, 230, 88.150032f, 4.85590172f, 120.58429f, 0.5f, 115, 260.918793f,
+         1.13442957f},
+        // The no-load voltage is higher, so the step-up branch: quotient 0, floor 0,003.
+        {"equal full-load voltages", 120, 120, 2.5f, 300, 300, 89.2912369f, 4.51967287f, 125.423607f, 0.003f, 0.9f,
+         335.979218f, 2.79982686f},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        auto d = Progetto();
+        d->PriVolt[0] = c.pri;
+        d->SecVolt[0] = c.sec;
+        d->SecAmp[0] = c.amp;
+        d->SecPot[0] = c.pot;
+        CalcolaPotenzeAutoTrasf(*d);
+        Circa({V(d->SecPotTot, c.secPotTot), V(d->Rendimento, c.rendimento), V(d->CadutaVolt, c.caduta),
+               V(d->SecVoltVuoto[0], c.vuoto), V(d->CoefAuto, c.coefAuto), V(d->PotPass, c.potPass),
+               V(d->PriPotTot, c.priPotTot), V(d->PriPot[0], c.priPotTot), V(d->PriAmp[0], c.priAmp)});
+    }
+}
+
+// The coefficient compares the first windings, and takes the last winding of
+// the other side in its quotient; no voltage at all gives the floor, not 0/0.
+TEST(AutoTrasfPotenze, CoefficientFromFirstAndLastWindings) {
+    auto d = Progetto();
+    d->PriUlt = 1;
+    d->SecUlt = 1;
+    d->PriVolt = {240, 200};
+    d->SecVolt = {100, 50};
+    d->SecVoltVuoto = {104, 52};
+    d->SecPotTot = 80;
+    CalcolaCoefAuto(*d);  // step-down: (240 - 50) / 240
+    Circa({V(d->CoefAuto, 190.0f / 240), V(d->PotPass, 80 * (190.0 / 240))});
+    d->PriVolt[0] = 90;  // step-up: (100 - 200) / 100, its absolute value
+    CalcolaCoefAuto(*d);
+    Circa({V(d->CoefAuto, 1.0f), V(d->PotPass, 80)});
+
+    auto z = std::make_unique<ModuleDIC>();
+    CalcolaPotenzeAutoTrasf(*z);
+    Esatti({V(z->CoefAuto, 0.003f), V(z->PotPass, 0), V(z->PriAmp[0], 0)});
+}
+
+// The common section: on the secondary when stepping down, on the primary when
+// stepping up; a negative difference, or no load tap in series, gives 0,01 A.
+TEST(AutoTrasfCorrenti, CommonSectionCurrentAndDiameter) {
+    struct Caso {
+        const char* nome;
+        float pri, vuoto, amp, pot;
+        int16_t carico;
+        bool riduttore;
+        float corrente, diametro;
+    };
+    const Caso casi[] = {
+        {"step-down", 160, 125.423607f, 2.5f, 300, VERO, true, 0.40012988f, 0.45142514f},
+        {"step-up", 200, 254.950256f, 100.0f / 240, 100, VERO, false, 0.17679301f, 0.27392215f},
+        {"ratio close to 1", 130, 125.423607f, 2.5f, 300, VERO, true, 0.01f, 0.0713649914f},
+        {"no load tap", 160, 125.423607f, 2.5f, 300, FALSO, true, 0.01f, 0.0713649914f},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        auto d = Progetto();
+        d->PriVolt[0] = c.pri;
+        d->SecVoltVuoto[0] = c.vuoto;
+        d->SecAmp[0] = c.amp;
+        d->SecPot[0] = c.pot;
+        d->SecAvvCar[0] = c.carico;
+        d->Rendimento = c.pot == 300 ? 89.2912369f : 84.2517242f;
+        d->Densita = c.pot == 300 ? 2.5f : 3.0f;
+        d->PriAmp[0] = d->PriFiloNudo[0] = d->SecAmpFilo[0] = d->SecFiloNudo[0] = 7;  // as the diameter step left them
+        CalcolaCorrentiAuto(*d);
+        Circa({V(d->CorrenteSez, c.corrente)});
+        Circa({V(c.riduttore ? d->SecAmpFilo[0] : d->PriAmp[0], c.corrente),
+               V(c.riduttore ? d->SecFiloNudo[0] : d->PriFiloNudo[0], c.diametro),
+               V(c.riduttore ? d->PriAmp[0] : d->SecAmpFilo[0], 7),
+               V(c.riduttore ? d->PriFiloNudo[0] : d->SecFiloNudo[0], 7)});
+    }
+}
+
+// Only the last winding of the lower side changes, and only load taps in
+// series add their currents.
+TEST(AutoTrasfCorrenti, SumsLoadTapsIntoTheLastSecondary) {
+    auto d = Progetto();
+    d->PriUlt = 0;
+    d->SecUlt = 1;
+    d->PriVolt[0] = 200;
+    d->SecVoltVuoto = {110, 60};
+    d->SecAmp = {2, 3};
+    d->SecPot = {200, 150};
+    d->Rendimento = 80;
+    d->Densita = 2;
+    CalcolaCorrentiAuto(*d);
+    // (2 - 200/200/80*100) + (3 - 150/200/80*100) = 0,75 + 2,0625
+    Circa({V(d->CorrenteSez, 2.8125f), V(d->SecAmpFilo[1], 2.8125f), V(d->SecAmpFilo[0], 0)});
+    d->SecAvvSer[1] = FALSO;
+    CalcolaCorrentiAuto(*d);
+    Circa({V(d->CorrenteSez, 0.75f), V(d->SecAmpFilo[1], 0.75f)});
+}
+
+TEST(AutoTrasfSpire, OrderedTapsAndSectionTurns) {
+    struct Caso {
+        const char* nome;
+        float priUlt, secUlt;
+        AvvArr pri, vuoto;
+        AutoArr voltOrd, spireOrd;
+        AvvArr priSpire, secSpire;
+    };
+    const Caso casi[] = {
+        {"230 V in, 110 V out", 0, 0, {230}, {110}, {230, 110}, {120, 110}, {120}, {110}},
+        {"step-up", 0, 0, {110}, {230}, {230, 110}, {120, 110}, {110}, {120}},
+        // The first section has 0 turns and is overwritten by the later match.
+        {"equal voltages", 0, 0, {120}, {120}, {120, 120}, {0, 120}, {120}, {120}},
+        // 100,3 and 100,2 both give 100 turns: the primary comes first.
+        {"equal turns", 0, 0, {100.3f}, {100.2f}, {100.3f, 100.2f}, {0, 100}, {0}, {100}},
+        {"a tap of 0 turns comes last", 0, 0, {0.3f}, {50}, {50, 0.3f}, {50, 0}, {0}, {50}},
+        {"fraction above 0,4 rounds up", 0, 0, {100.45f}, {100.35f}, {100.45f, 100.35f}, {1, 100}, {1}, {100}},
+        {"two a side", 1, 1, {230, 220}, {110, 50}, {230, 220, 110, 50}, {10, 110, 60, 50}, {10, 110}, {60, 50}},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        auto d = Progetto();
+        UnVoltPerSpira(*d);
+        d->PriUlt = c.priUlt;
+        d->SecUlt = c.secUlt;
+        d->PriVolt = c.pri;
+        d->SecVoltVuoto = c.vuoto;
+        d->NumAvvScelto = 3;
+        CalcolaSpireAuto(*d);
+        ASSERT_EQ(d->FEMI, 1.0f);
+        EXPECT_EQ(d->AutoVoltOrd, c.voltOrd);
+        EXPECT_EQ(d->AutoSpireOrd, c.spireOrd);
+        EXPECT_EQ(d->AutoSpire, AutoArr{});
+        EXPECT_EQ(d->PriSpire, c.priSpire);
+        EXPECT_EQ(d->SecSpire, c.secSpire);
+        EXPECT_EQ(d->NumAvvScelto, 3.0f);
+    }
+}
+
+// Whole passes, with the stack sized from the own power and with the
+// lamination given; the common section's current reaches the winding build.
+TEST(AutoTrasfPasso, WholePassInBothModes) {
+    auto d = Progetto();
+    FakeMessaggi msg;
+    CalcoloAutoTrasf(*d, TestiFinestra(), msg);
+    EXPECT_TRUE(msg.boxes.empty());
+    Circa({V(d->PotPass, 75), V(d->CoefAuto, 0.25f), V(d->LamSE, 11.258329f), V(d->FEMI, 0.24993491f),
+           V(d->PriSpire[0], 138), V(d->SecSpire[0], 502), V(d->CorrenteSez, 0.40012988f),
+           V(d->SecAmpFilo[0], 0.40012988f), V(d->SecFiloNudo[0], 0.45f), V(d->SecDens[0], 2.51586008f),
+           V(d->PriAmp[0], 2.0998702f)});
+    EXPECT_GT(d->PotTotPers, 0.0f);
+
+    // The lamination stays; its coefficient now follows from LamSE and PotPass.
+    d->ConoscoPotenza = FALSO;
+    DatiAlimTesti t = TestiFinestra();
+    t.Cmb_CoefK = "1,6";
+    CalcoloAutoTrasf(*d, t, msg);
+    EXPECT_TRUE(msg.boxes.empty());
+    Circa({V(d->CoefK, 1.3f), V(d->LamSE, 11.258329f), V(d->PriSpire[0], 138), V(d->SecSpire[0], 502)});
+
+    // Stepping up, the primary carries the section current.
+    t = TestiFinestra();
+    t.Cmb_Induzione = "1,2";
+    t.Cmb_Densita = "3,0";
+    t.Cmb_CoefK = "1,2";
+    t.Txt_PriVolt[0] = "200";
+    t.Txt_SecVolt[0] = "240";
+    t.Txt_SecAmp[0] = "0,4166667";
+    t.Txt_SecPot[0] = "100";
+    d->ConoscoPotenza = VERO;
+    CalcoloAutoTrasf(*d, t, msg);
+    Circa({V(d->LamSE, 4.89897919f), V(d->PriSpire[0], 1533), V(d->SecSpire[0], 421), V(d->PriAmp[0], 0.17679301f),
+           V(d->PriFiloNudo[0], 0.27f), V(d->PriDens[0], 3.08779192f)});
+}
+
+// No power at all (a secondary of 0 VA, only from a direct caller): with the
+// lamination given the coefficient keeps its value; with the power given the
+// stack has no section, and no turns. Nothing becomes infinite or NaN.
+TEST(AutoTrasfPasso, NoPowerKeepsTheCoefficientAndDividesNothing) {
+    for (int16_t modo : {FALSO, VERO}) {
+        SCOPED_TRACE(modo);
+        auto d = Progetto();
+        FakeMessaggi msg;
+        CalcoloAutoTrasf(*d, TestiFinestra(), msg);
+        d->ConoscoPotenza = modo;
+        DatiAlimTesti t = TestiFinestra();
+        t.Txt_SecPot[0] = "0";
+        t.Cmb_CoefK = "1,6";
+        CalcoloAutoTrasf(*d, t, msg);
+        Esatti({V(d->PotPass, 0), V(d->CoefK, 1.6f)});
+        if (Vero(modo)) Esatti({V(d->LamSE, 0), V(d->PriSpire[0], 0), V(d->SecSpire[0], 0)});
+        for (float v : {d->CorrenteSez, d->PriFiloNudo[0], d->SecFiloNudo[0], d->PriDens[0], d->SecDens[0],
+                        d->PotTotPers, d->IngGolaH1})
+            EXPECT_TRUE(std::isfinite(v)) << v;
+    }
+}
+
+}  // namespace
