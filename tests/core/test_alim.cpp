@@ -31,16 +31,9 @@ std::unique_ptr<ModuleDIC> Progetto() {
 
 DatiAlimTesti Testi() {
     DatiAlimTesti t;
-    t.Cmb_PriNumAvv = "1";
-    t.Cmb_SecNumAvv = "1";
-    t.Cmb_Frequenza = "50";
-    t.Cmb_Induzione = "1,0";
-    t.Cmb_Densita = "2,5";
-    t.Cmb_CoefK = "1,3";
-    t.Txt_PriVolt[0] = "230";
-    t.Txt_SecVolt[0] = "150";
-    t.Txt_SecAmp[0] = "2";
-    t.Txt_SecPot[0] = "300";
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
+    t.Cmb_Frequenza = "50", t.Cmb_Induzione = "1,0", t.Cmb_Densita = "2,5", t.Cmb_CoefK = "1,3";
+    t.Txt_PriVolt[0] = "230", t.Txt_SecVolt[0] = "150", t.Txt_SecAmp[0] = "2", t.Txt_SecPot[0] = "300";
     return t;
 }
 
@@ -105,15 +98,9 @@ TEST(AlimPasso, RecalculationKeepsTheChosenWire) {
     FakeMessaggi msg;
     CalcoloAlim(*d, Testi(), msg);
 
-    d->FiloNudo[5][0] = 0.9f;
-    d->FiloIsolato[5][0] = 0.95f;
-    d->SezioneFilo[5][0] = 0.6f;
-    d->PesoFilo[5][0] = 3.2f;
-    d->CoefKfFilo[5][0] = 1.05f;
-    d->SpireCM[5][0] = 10;
-    d->ResistenzaFilo[5][0] = 0.03f;
-    d->PriFiloRiga[0] = 5;
-    d->RochIsoAvvH = 0.5f;
+    d->FiloNudo[5][0] = 0.9f, d->FiloIsolato[5][0] = 0.95f, d->SezioneFilo[5][0] = 0.6f, d->PesoFilo[5][0] = 3.2f;
+    d->CoefKfFilo[5][0] = 1.05f, d->SpireCM[5][0] = 10, d->ResistenzaFilo[5][0] = 0.03f;
+    d->PriFiloRiga[0] = 5, d->RochIsoAvvH = 0.5f;
     RicalcoloAvvolgimentiAlim(*d, msg);
     EXPECT_EQ(d->PriFiloRiga[0], 5.0f);
     // Ingombro 0,95² * 460 * 1,05; layers 460 / 73,5; insulation 6 (or 4) *
@@ -156,9 +143,7 @@ TEST(AlimPasso, LaminationTooSmallForTheBobbinLeavesGroovesWithNoRoom) {
     auto d = Progetto();
     FakeMessaggi msg;
     DatiAlimTesti t = Testi();
-    t.Txt_SecVolt[0] = "10";
-    t.Txt_SecAmp[0] = "0,001";
-    t.Txt_SecPot[0] = "0,0";
+    t.Txt_SecVolt[0] = "10", t.Txt_SecAmp[0] = "0,001", t.Txt_SecPot[0] = "0,0";
     CalcoloAlim(*d, t, msg);
     Esatti({V(d->SecPotTot, 0), V(d->LamC[18], 1), V(d->RochM[0], 0), V(d->RochH[0], 0), V(d->RochI[0], 0),
             V(d->RochL[0], 0), V(d->RochGolaH[0], 0), V(d->PriIso[0], 0), V(d->SecIso[0], 0), V(d->IngGolaH1, 0)});
@@ -173,16 +158,10 @@ TEST(AlimPasso, LaminationTooSmallForTheBobbinLeavesGroovesWithNoRoom) {
 
 // ------------------------------------------------------------ potenze
 
-std::unique_ptr<ModuleDIC> NuovoModulo() { return std::make_unique<ModuleDIC>(); }
-
 DatiAlimTesti TestiBase() {
     DatiAlimTesti t;
-    t.Cmb_PriNumAvv = "2";
-    t.Cmb_SecNumAvv = "3";
-    t.Cmb_Frequenza = "60";
-    t.Cmb_Induzione = "1,2";
-    t.Cmb_Densita = "2,5";
-    t.Cmb_CoefK = "1,3";
+    t.Cmb_PriNumAvv = "2", t.Cmb_SecNumAvv = "3";
+    t.Cmb_Frequenza = "60", t.Cmb_Induzione = "1,2", t.Cmb_Densita = "2,5", t.Cmb_CoefK = "1,3";
     t.Txt_PriVolt = {"230", "115"};
     t.Txt_SecVolt = {"24", "12,5", "6,3"};
     t.Txt_SecAmp = {"2", "0,8", "1,5"};
@@ -191,7 +170,7 @@ DatiAlimTesti TestiBase() {
 }
 
 TEST(AlimLettura, CopiesTheTextsWithDecimalCommaUpToTheCounts) {
-    auto d = NuovoModulo();
+    auto d = std::make_unique<ModuleDIC>();
     d->PriVolt[2] = 77;  // past the last primary: left alone
     d->SecVolt[3] = 88;
     LeggiDatiAlim(*d, TestiBase());
@@ -201,7 +180,7 @@ TEST(AlimLettura, CopiesTheTextsWithDecimalCommaUpToTheCounts) {
             V(d->SecVolt[3], 88)});
 
     // One winding a side reads only the first; twelve read the twelfth.
-    auto u = NuovoModulo();
+    auto u = std::make_unique<ModuleDIC>();
     DatiAlimTesti t = TestiBase();
     t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
     LeggiDatiAlim(*u, t);
@@ -215,16 +194,12 @@ TEST(AlimLettura, CopiesTheTextsWithDecimalCommaUpToTheCounts) {
 
 // A text that does not convert leaves its variable as it was: no crash, no message.
 TEST(AlimLettura, TextThatIsNoNumberLeavesTheValue) {
-    auto d = NuovoModulo();
+    auto d = std::make_unique<ModuleDIC>();
     LeggiDatiAlim(*d, TestiBase());
     DatiAlimTesti t = TestiBase();
-    t.Cmb_Induzione = "";
-    t.Cmb_Densita = ",";
-    t.Txt_PriVolt[0] = "abc";
+    t.Cmb_Induzione = "", t.Cmb_Densita = ",", t.Txt_PriVolt[0] = "abc", t.Txt_SecPot[2] = "9,4,5";
     t.Txt_SecAmp[1] = "1.5";  // a point is not the decimal separator here
-    t.Txt_SecPot[2] = "9,4,5";
-    t.Cmb_SecNumAvv = "tre";
-    t.Cmb_PriNumAvv = "13";  // no such count in the list
+    t.Cmb_SecNumAvv = "tre", t.Cmb_PriNumAvv = "13";  // no such count in the list
     LeggiDatiAlim(*d, t);
     Esatti({V(d->Induzione, 1.2f), V(d->Densita, 2.5f), V(d->PriVolt[0], 230), V(d->SecAmp[1], 0.8f),
             V(d->SecPot[2], 9.45f), V(d->SecUlt, 2), V(d->PriUlt, 1)});
@@ -235,24 +210,13 @@ void ImpostaSecondari(ModuleDIC& d, const std::vector<float>& potenze) {
     d.SecUlt = static_cast<float>(potenze.size()) - 1;
 }
 
-TEST(AlimPotenze, ReferenceValues) {
-    struct Caso {
-        float pot, rendimento, priPotTot, caduta;
-    };
-    const Caso casi[] = {
-        {0.0f, 60.0f, 0.0f, 39.9999962f},
-        {100.0f, 84.2517242f, 118.691933f, 6.22927141f},
-    };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.pot);
-        auto d = NuovoModulo();
-        d->PriUlt = 0;
-        d->PriVolt[0] = 230;
-        ImpostaSecondari(*d, {c.pot});
-        CalcolaPotenzeAlim(*d);
-        Circa({V(d->SecPotTot, c.pot), V(d->Rendimento, c.rendimento), V(d->PriPotTot, c.priPotTot),
-               V(d->CadutaVolt, c.caduta)});
-    }
+// No power at all: the efficiency and drop formulas' own limits, no division by zero.
+TEST(AlimPotenze, NoPowerGivesTheFormulasLimits) {
+    auto d = std::make_unique<ModuleDIC>();
+    d->PriVolt[0] = 230;
+    ImpostaSecondari(*d, {0.0f});
+    CalcolaPotenzeAlim(*d);
+    Circa({V(d->Rendimento, 60.0f), V(d->PriPotTot, 0.0f), V(d->CadutaVolt, 39.9999962f), V(d->PriAmp[0], 0)});
 }
 
 TEST(AlimPotenze, TotalIsCutToTheTenthAfterEverySum) {
@@ -263,30 +227,27 @@ TEST(AlimPotenze, TotalIsCutToTheTenthAfterEverySum) {
     };
     const Caso casi[] = {{{12.34f, 0.05f, 0.05f}, 12.3f}, {{0.7f}, 0.7f}, {{0.1f, 0.2f, 0.4f}, 0.7f}};
     for (const Caso& c : casi) {
-        auto d = NuovoModulo();
+        auto d = std::make_unique<ModuleDIC>();
         ImpostaSecondari(*d, c.potenze);
         CalcolaPotenzeAlim(*d);
         EXPECT_EQ(d->SecPotTot, c.totale) << c.potenze.front();
     }
 
-    auto d = NuovoModulo();
+    auto d = std::make_unique<ModuleDIC>();
     ImpostaSecondari(*d, {10.0f, 20.0f, 40.0f, 80.0f});
-    d->SecAvvSer[0] = d->SecAvvAda[0] = VERO;  // voltage adjustment tap: its power is in its partner's
-    d->SecAvvSer[1] = d->SecAvvCar[1] = VERO;  // load tap: counted
-    d->SecAvvAda[2] = VERO;                    // tap flag without the series flag: an ordinary winding
-    d->SecAvvSer[3] = 1;                       // not -1: not in series
-    d->SecAvvAda[3] = VERO;
+    // A voltage adjustment tap's power is in its partner's; a load tap, a tap flag
+    // without the series flag, and a series flag of 1 (not -1) are counted.
+    d->SecAvvSer[0] = d->SecAvvAda[0] = d->SecAvvSer[1] = d->SecAvvCar[1] = d->SecAvvAda[2] = d->SecAvvAda[3] = VERO;
+    d->SecAvvSer[3] = 1;
     CalcolaPotenzeAlim(*d);
     EXPECT_EQ(d->SecPotTot, 140.0f);
 }
 
 TEST(AlimPotenze, EveryPrimaryCarriesThePowerAndOneWithoutVoltageNoCurrent) {
-    auto d = NuovoModulo();
+    auto d = std::make_unique<ModuleDIC>();
     ImpostaSecondari(*d, {100.0f});
     d->PriUlt = 2;
-    d->PriVolt[0] = 230;
-    d->PriVolt[1] = 115;
-    d->PriVolt[2] = 0;  // never read from the window: no current rather than an infinite one
+    d->PriVolt = {230, 115, 0};  // 0: never read from the window: no current rather than an infinite one
     CalcolaPotenzeAlim(*d);
     Circa({V(d->PriPot[0], 118.691933f), V(d->PriPot[1], 118.691933f), V(d->PriPot[2], 118.691933f)});
     EXPECT_NEAR(d->PriAmp[0], 0.516f, 0.0005f);
@@ -302,12 +263,8 @@ TEST(AlimLamierinoScelto, CoefficientAndIronLoss) {
     };
     for (const Caso& c : {Caso{100, 1.2f, 1.6f, 1.0f, 4.32f}, Caso{0, 1.0f, 1.3f, 1.3f, 3.0f}}) {
         SCOPED_TRACE(c.pot);
-        auto d = NuovoModulo();
-        d->LamSE = 10;
-        d->SecPotTot = c.pot;
-        d->Induzione = c.induzione;
-        d->LamCdP = 1.5f;
-        d->LamPesoPacco = 2;
+        auto d = std::make_unique<ModuleDIC>();
+        d->LamSE = 10, d->SecPotTot = c.pot, d->Induzione = c.induzione, d->LamCdP = 1.5f, d->LamPesoPacco = 2;
         d->CoefK = c.coefK;
         CalcolaCoefKLamierino(*d, d->SecPotTot);
         Circa({V(d->CoefK, c.attesoK), V(d->LamPF, c.pf)});
@@ -320,24 +277,15 @@ TEST(AlimLamierinoScelto, CoefficientAndIronLoss) {
 // 240 V (or two, 240 and 220 V) and one secondary of 150 V.
 std::unique_ptr<ModuleDIC> ModuloEsempio(float priUlt = 0) {
     auto d = std::make_unique<ModuleDIC>();
-    d->Frequenza = 50;
-    d->Induzione = 1.0f;
-    d->LamSE = 22.5167f;
-    d->CadutaVolt = 4.5197f;
-    d->PriUlt = priUlt;
-    d->PriVolt[0] = 240;
-    d->PriVolt[1] = 220;
-    d->SecUlt = 0;
-    d->SecVolt[0] = 150;
+    d->Frequenza = 50, d->Induzione = 1.0f, d->LamSE = 22.5167f, d->CadutaVolt = 4.5197f;
+    d->PriUlt = priUlt, d->PriVolt[0] = 240, d->PriVolt[1] = 220, d->SecUlt = 0, d->SecVolt[0] = 150;
     return d;
 }
 
 // One volt per turn exactly (in Single arithmetic), so the quotient is the voltage.
 std::unique_ptr<ModuleDIC> ModuloUnVoltPerSpira() {
     auto d = std::make_unique<ModuleDIC>();
-    d->Frequenza = 1;
-    d->LamSE = 1;
-    d->Induzione = 2252.2522f;
+    d->Frequenza = 1, d->LamSE = 1, d->Induzione = 2252.2522f;
     return d;
 }
 
@@ -367,12 +315,9 @@ TEST(AlimSpire, SecondariesInSeriesAndTheLastNeverCorrected) {
     d->CadutaVolt = 0;
     d->SecUlt = 2;
     d->SecVolt = {30, 20, 20};
-    d->SecAvvSer[0] = d->SecAvvCar[0] = VERO;  // load tap in series with winding 2
-    d->SecAvvSerCon[0] = 2;
-    d->SecAvvSer[1] = d->SecAvvAda[1] = VERO;  // voltage tap in series with winding 3, same voltage
-    d->SecAvvSerCon[1] = 3;
-    d->SecAvvSer[2] = VERO;  // the last winding is never corrected
-    d->SecAvvSerCon[2] = 1;
+    Serie(Secondari(*d), 0, 2, true);  // load tap in series with winding 2
+    Serie(Secondari(*d), 1, 3);        // voltage tap in series with winding 3, same voltage
+    Serie(Secondari(*d), 2, 1);        // the last winding is never corrected
     CalcolaSpire(*d);
     // Ascending order: winding 0 subtracts winding 1's full count, taken before
     // winding 1 is itself corrected.
@@ -445,10 +390,8 @@ std::unique_ptr<ModuleDIC> SoloSecondari(int16_t ult) {
 TEST(AlimDiametro, TapsInSeriesPassTheirCurrentOn) {
     auto d = SoloSecondari(3);
     d->TipoCalcolo = tipo::Monofase;
-    d->SecAvvSer[0] = d->SecAvvCar[0] = VERO;  // load tap in series with winding 2
-    d->SecAvvSerCon[0] = 2;
-    d->SecAvvSer[1] = d->SecAvvAda[1] = VERO;  // voltage tap in series with winding 3: passes on what it got
-    d->SecAvvSerCon[1] = 3;
+    Serie(Secondari(*d), 0, 2, true);  // load tap in series with winding 2
+    Serie(Secondari(*d), 1, 3);        // voltage tap in series with winding 3: passes on what it got
     CalcolaDiametroFilo(*d);
     Esatti({V(d->SecAmpFilo[0], 1), V(d->SecAmpFilo[1], 3), V(d->SecAmpFilo[2], 4), V(d->SecAmpFilo[3], 4)});
     Circa({V(d->SecFiloNudo[1], 1.23607802f), V(d->SecFiloNudo[2], 1.42729986f)});
@@ -460,8 +403,7 @@ TEST(AlimDiametro, TapsInSeriesPassTheirCurrentOn) {
 
     // A voltage tap that got no extra current passes nothing on.
     auto a = SoloSecondari(1);
-    a->SecAvvSer[0] = a->SecAvvAda[0] = VERO;
-    a->SecAvvSerCon[0] = 2;
+    Serie(Secondari(*a), 0, 2);
     CalcolaDiametroFilo(*a);
     EXPECT_EQ(a->SecAmpFilo[1], 2.0f);
 }
@@ -514,13 +456,8 @@ TEST(AlimSceltaFilo, ComputedWire) {
     Scegli(*d, 0.057f);
     Circa({V(d->FiloNudo[38][0], 0.05f), V(d->ResistenzaFilo[38][0], 8.96361351f)});
 
-    auto v = std::make_unique<ModuleDIC>();  // empty column: every wire is computed
-    Scegli(*v, 1.2345f);
-    Circa({V(v->FiloNudo[38][0], 1.23000002f), V(v->FiloIsolato[38][0], 1.26690006f),
-           V(v->SezioneFilo[38][0], 1.18822789f), V(v->KfRame[38][0], 1.05f), V(v->CoefKfFilo[38][0], 1.05f),
-           V(v->SpireCM[38][0], 7.51741219f), V(v->ResistenzaFilo[38][0], 0.0148119731f),
-           V(v->PesoFilo[38][0], 10.5752287f), V(v->PriFiloNudo[0], 1.23000002f), V(v->PriFiloIsol[0], 1.26690006f)});
-    // The column's own Kf stays when it is set.
+    // An empty column: the wire is computed, with the column's own Kf when it is set.
+    auto v = std::make_unique<ModuleDIC>();
     v->KfRame[38][0] = 1.2f;
     Scegli(*v, 1.2345f);
     Circa({V(v->CoefKfFilo[38][0], 1.2f), V(v->SpireCM[38][0], 6.57773495f)});
@@ -530,33 +467,19 @@ TEST(AlimSceltaFilo, ComputedWire) {
 // turns per cm, resistance and the winding's density stay finite.
 TEST(AlimSceltaFilo, ComputedWireNeverBelowOneHundredth) {
     auto d = std::make_unique<ModuleDIC>();
-    d->Densita = 2.5f;
-    d->PriUlt = 0;
-    d->PriAmp[0] = 0;
-    d->SecUlt = -1;
+    d->Densita = 2.5f, d->PriUlt = 0, d->PriAmp[0] = 0, d->SecUlt = -1;
     CalcolaDiametroFilo(*d);
     EXPECT_EQ(d->PriFiloNudo[0], 0.0f);
     ScegliFiloRame(*d);
     EXPECT_EQ(d->PriFiloRiga[0], 38.0f);
     Circa({V(d->FiloNudo[38][0], 0.01f), V(d->SpireCM[38][0], 924.641724f), V(d->ResistenzaFilo[38][0], 224.090347f),
            V(d->PesoFilo[38][0], 0.000699003751f)});
-
-    // No density set: no diameter, the same thin wire, nothing infinite.
-    d->Densita = 0;
-    d->PriAmp[0] = 1;
-    d->FiloNudo[38][0] = 5;
-    CalcolaDiametroFilo(*d);
-    EXPECT_EQ(d->PriFiloNudo[0], 0.0f);
-    ScegliFiloRame(*d);
-    EXPECT_FLOAT_EQ(d->FiloNudo[38][0], 0.01f);
 }
 
 TEST(AlimSceltaFilo, SecondaryUsesColumnTwelvePlusItsIndex) {
     auto d = std::make_unique<ModuleDIC>();
     Libreria(*d, 13);  // column of secondary 1 only
-    d->PriUlt = -1;
-    d->SecUlt = 1;
-    d->SecFiloNudo[0] = d->SecFiloNudo[1] = 0.37f;
+    d->PriUlt = -1, d->SecUlt = 1, d->SecFiloNudo[0] = d->SecFiloNudo[1] = 0.37f;
     ScegliFiloRame(*d);
     EXPECT_EQ(d->SecFiloRiga[0], 38.0f);  // column 12 is empty
     EXPECT_FLOAT_EQ(d->FiloNudo[38][12], 0.37f);
@@ -572,36 +495,19 @@ const std::string kPiena = "Avvolgimenti Troppo Ingombranti in Gola ";
 // 0,035 ohm/m, 10 turns per cm.
 void Prepara(ModuleDIC& d, int b, int c) {
     d.RochScelto = static_cast<int16_t>(b);
-    d.RochSp[b] = 20;
-    d.RochC[b] = 16;
-    d.RochM[b] = 10;
-    d.RochH[b] = 40;
-    d.RochI[b] = 25;
-    d.RochL[b] = 15;
-    d.RochIsoStrH = 0.2f;
-    d.RochIsoAvvH = 0.3f;
-    d.RochIsoStrI = 0.1f;
-    d.RochIsoAvvI = 0.5f;
-    d.RochIsoStrL = 0.15f;
-    d.RochIsoAvvL = 0.25f;
-    d.PesoFilo[3][c] = 2.5f;
-    d.SezioneFilo[3][c] = 0.5f;
-    d.FiloIsolato[3][c] = 0.85f;
-    d.CoefKfFilo[3][c] = 1.1f;
-    d.ResistenzaFilo[3][c] = 0.035f;
-    d.SpireCM[3][c] = 10;
+    d.RochSp[b] = 20, d.RochC[b] = 16, d.RochM[b] = 10, d.RochH[b] = 40, d.RochI[b] = 25, d.RochL[b] = 15;
+    d.RochIsoStrH = 0.2f, d.RochIsoAvvH = 0.3f, d.RochIsoStrI = 0.1f, d.RochIsoAvvI = 0.5f;
+    d.RochIsoStrL = 0.15f, d.RochIsoAvvL = 0.25f;
+    d.PesoFilo[3][c] = 2.5f, d.SezioneFilo[3][c] = 0.5f, d.FiloIsolato[3][c] = 0.85f, d.CoefKfFilo[3][c] = 1.1f;
+    d.ResistenzaFilo[3][c] = 0.035f, d.SpireCM[3][c] = 10;
 }
 
 // 100 turns of 1,25 A on bobbin 1 in groove H.
 std::unique_ptr<ModuleDIC> UnPrimario() {
     auto d = std::make_unique<ModuleDIC>();
     Prepara(*d, 0, 0);
-    d->PriUlt = 0;
-    d->SecUlt = -1;
-    d->PriSpire[0] = 100;
-    d->PriAmp[0] = 1.25f;
-    d->PriFiloRiga[0] = 3;
-    d->PriRoch1[0] = d->PriGolaH[0] = VERO;
+    d->PriUlt = 0, d->SecUlt = -1, d->PriSpire[0] = 100, d->PriAmp[0] = 1.25f, d->PriFiloRiga[0] = 3;
+    Posto(Primari(*d), 0, 1, 'H');
     return d;
 }
 
@@ -614,23 +520,20 @@ TEST(AlimAvvolgimenti, PrimaryInEachGrooveWithItsOwnInsulation) {
     // Groove I, groove L, and groove L on bobbin 2 (the same bobbin row, so
     // the same heights).
     struct Caso {
-        int16_t roch2, golaI, golaL;
+        int roch;
+        char gola;
         float spSt, strati, iso;
     };
-    for (const Caso& k : {Caso{FALSO, VERO, FALSO, 25, 4, 22.5f}, Caso{FALSO, FALSO, VERO, 15, 6.66666651f, 17.25f},
-                          Caso{VERO, FALSO, VERO, 15, 6.66666651f, 17.25f}}) {
-        d->PriGolaH[0] = FALSO;
-        d->PriRoch1[0] = Flag(!Vero(k.roch2));
-        d->PriRoch2[0] = k.roch2;
-        d->PriGolaI[0] = k.golaI;
-        d->PriGolaL[0] = k.golaL;
+    for (const Caso& k : {Caso{1, 'I', 25, 4, 22.5f}, Caso{1, 'L', 15, 6.66666651f, 17.25f},
+                          Caso{2, 'L', 15, 6.66666651f, 17.25f}}) {
+        Posto(Primari(*d), 0, k.roch, k.gola);
         d->PriIso[0] = 0;
         CalcolaAvvolgimenti(*d);
         Circa({V(d->PriSpSt[0], k.spSt), V(d->PriStrati[0], k.strati), V(d->PriIso[0], k.iso)});
     }
 
     // Flags that name no place leave the groove figures as they were.
-    d->PriRoch2[0] = FALSO;
+    Posto(Primari(*d), 0, 0, 'L');
     d->PriIso[0] = 123;
     CalcolaAvvolgimenti(*d);
     EXPECT_EQ(d->PriIso[0], 123.0f);
@@ -640,13 +543,9 @@ TEST(AlimAvvolgimenti, PrimaryInEachGrooveWithItsOwnInsulation) {
 TEST(AlimAvvolgimenti, SecondaryUsesTheWireCurrentAndTheBobbinRowInUse) {
     auto d = std::make_unique<ModuleDIC>();
     Prepara(*d, 1, 12);
-    d->PriUlt = -1;
-    d->SecUlt = 0;
-    d->SecSpire[0] = 100;
-    d->SecAmp[0] = 1.25f;
+    d->PriUlt = -1, d->SecUlt = 0, d->SecSpire[0] = 100, d->SecAmp[0] = 1.25f, d->SecFiloRiga[0] = 3;
     d->SecAmpFilo[0] = 2.0f;  // raised by a load tap in series
-    d->SecFiloRiga[0] = 3;
-    d->SecRoch1[0] = d->SecGolaH[0] = VERO;
+    Posto(Secondari(*d), 0, 1, 'H');
     CalcolaAvvolgimenti(*d);
     Circa({V(d->SecLung[0], 11.2f), V(d->SecDens[0], 4.0f), V(d->SecPotPer[0], 1.07519996f), V(d->SecIso[0], 28.0f)});
 }
@@ -659,13 +558,8 @@ TEST(AlimAvvolgimenti, BobbinRowOtherThanOneMeansRowZero) {
         auto d = UnPrimario();
         d->RochScelto = scelto;
         // Rows 1..5 hold a much larger bobbin that must not be used.
-        for (int b = 1; b < ROCH_RIGHE; ++b) {
-            d->RochSp[b] = 200;
-            d->RochC[b] = 160;
-            d->RochM[b] = 100;
-            d->RochH[b] = 400;
-            d->RochGolaH[b] = 1e6f;
-        }
+        for (int b = 1; b < ROCH_RIGHE; ++b)
+            d->RochSp[b] = 200, d->RochC[b] = 160, d->RochM[b] = 100, d->RochH[b] = 400, d->RochGolaH[b] = 1e6f;
         d->RochGolaH[0] = 100;  // row 0: (79,475 + 28) * 1,1 = 118,2225 does not fit
         d->RochIngKi = 10;
         CalcolaAvvolgimenti(*d);
@@ -682,13 +576,9 @@ TEST(AlimAvvolgimenti, BobbinRowOtherThanOneMeansRowZero) {
 // lets a thirteenth primary pick a wire in the first secondary's column.
 TEST(AlimAvvolgimenti, ThirteenthPrimaryNeverTouchesTheSecondarysColumn) {
     auto d = std::make_unique<ModuleDIC>();
-    d->Densita = 2.5f;
-    d->PriUlt = 12;
-    d->SecUlt = -1;
+    d->Densita = 2.5f, d->PriUlt = 12, d->SecUlt = -1, d->PriFiloRiga[12] = 7;
     for (int i = 0; i <= 12; ++i) d->PriAmp[i] = 1;
-    d->FiloNudo[38][12] = 0.33f;  // the first secondary's own custom wire
-    d->KfRame[38][12] = 1.2f;
-    d->PriFiloRiga[12] = 7;
+    d->FiloNudo[38][12] = 0.33f, d->KfRame[38][12] = 1.2f;  // the first secondary's own custom wire
     CalcolaDiametroFilo(*d);
     ScegliFiloRame(*d);
     CalcolaAvvolgimenti(*d);
@@ -714,8 +604,7 @@ TEST(AlimAvvolgimenti, ZeroGrooveOrTurnsPerCmNeverDivide) {
 
 TEST(AlimPerdite, SinglePhaseOnceThreePhaseZigZagTwice) {
     auto d = std::make_unique<ModuleDIC>();
-    d->PriUlt = 1;
-    d->SecUlt = 2;
+    d->PriUlt = 1, d->SecUlt = 2;
     d->PriPotPer = {1.5f, 2.25f, 100.0f};
     d->SecPotPer = {0.5f, 1.0f, 0.25f, 100.0f};
     d->SecTrif[1] = "z";  // not a three-phase design: counted once
@@ -731,18 +620,16 @@ TEST(AlimGole, SumsPerGrooveAndBobbin) {
     // Primary 0 in H1, primary 1 in I1 and L1 (inconsistent flags: counted in
     // both), secondary 0 in H2, secondary 1 on no bobbin, secondary 2 in L2.
     auto d = std::make_unique<ModuleDIC>();
-    d->PriUlt = 1;
-    d->SecUlt = 2;
+    d->PriUlt = 1, d->SecUlt = 2;
     d->PriIng = {10, 20, 999};
     d->PriIso = {1, 2, 999};
     d->SecIng = {30, 40, 50, 999};
     d->SecIso = {3, 4, 5, 999};
-    d->PriRoch1[0] = d->PriGolaH[0] = VERO;
-    d->PriRoch1[1] = d->PriGolaI[1] = d->PriGolaL[1] = VERO;
-    d->SecRoch2[0] = d->SecGolaH[0] = VERO;
-    d->SecGolaH[1] = VERO;
-    d->SecRoch2[2] = d->SecGolaL[2] = VERO;
-    d->PriRoch1[2] = d->PriGolaH[2] = VERO;  // past the last primary
+    d->PriRoch1[1] = d->PriGolaI[1] = d->PriGolaL[1] = d->SecGolaH[1] = VERO;
+    Posto(Primari(*d), 0, 1, 'H');
+    Posto(Primari(*d), 2, 1, 'H');  // past the last primary
+    Posto(Secondari(*d), 0, 2, 'H');
+    Posto(Secondari(*d), 2, 2, 'L');
     d->SommaIngI2 = 55;                       // reset on every call
     d->PriTrif[0] = d->SecTrif[2] = "z";
     SommaIngombriGole(*d);
@@ -765,9 +652,7 @@ void Spazi(ModuleDIC& d, int b, float h, float i, float l) {
 
 TEST(AlimVerifica, KiWidensTheBuildAndExactlyFullWarns) {
     auto d = std::make_unique<ModuleDIC>();
-    d->RochIngKi = 10;
-    d->SommaIngH1 = 90;
-    d->SommaIsoH1 = 10;
+    d->RochIngKi = 10, d->SommaIngH1 = 90, d->SommaIsoH1 = 10;
     Spazi(*d, 0, 111, 50, 50);
     FakeMessaggi msg;
     VerificaIngombriAvvolgimenti(*d, msg);
@@ -800,8 +685,7 @@ TEST(AlimVerifica, SixMessagesInOrderWithTheRowInUseAndNoneForAnEmptyGroove) {
     // A groove with nothing in it is not too full, even on a bobbin row whose
     // groove has no space (a one-groove bobbin has no I and L).
     auto v = std::make_unique<ModuleDIC>();
-    v->RochIngKi = 10;
-    v->SommaIngH1 = 100;
+    v->RochIngKi = 10, v->SommaIngH1 = 100;
     Spazi(*v, 0, 500, 0, 0);
     FakeMessaggi vuota;
     VerificaIngombriAvvolgimenti(*v, vuota);

@@ -98,22 +98,18 @@ TEST(FileDanneggiati, OnlyARegularFileIsReadAndNeverMoreThanTheRecordsAsked) {
     // The library openers refuse them with their own message, the design unchanged.
     for (const std::string& f : {fifo, std::string("/dev/zero")}) {
         auto d = std::make_unique<ModuleDIC>();
-        d->LamC[0] = 20;
-        d->FiloNudo[0][0] = 0.5f;
-        d->NomeLibLam = "prima.lam";
+        d->LamC[0] = 20, d->FiloNudo[0][0] = 0.5f, d->NomeLibLam = "prima.lam", d->FileLibreria = f;
         FakeMessaggi msg;
-        d->FileLibreria = f;
         EXPECT_FALSE(EntroDueSecondi([&] { return ApriLibreriaLamierini(*d, msg); }));
         EXPECT_FALSE(EntroDueSecondi([&] { return LeggiLibreriaRame(*d, msg); }));
         EXPECT_EQ(msg.boxes.size(), 2u);
-        EXPECT_EQ(d->LamC[0], 20.0f);
-        EXPECT_EQ(d->FiloNudo[0][0], 0.5f);
+        Esatti({V(d->LamC[0], 20), V(d->FiloNudo[0][0], 0.5f)});
         EXPECT_EQ(d->NomeLibLam, "prima.lam");
     }
 }
 
-// Each damaged library is refused with the reader's message; the table, the
-// names and the buffer stay as they were.
+// Each missing or damaged library is refused with the reader's one message; the
+// table, the names and the buffer stay as they were, and no file is created.
 TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
     Cartella tmp;
     const std::string lam = kLibreria + "/LamMantelloStandard.lam";
@@ -138,6 +134,7 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         };
     };
     const std::vector<Caso> lamierini = {
+        {"manca.lam", nullptr},
         {"vuoto.lam", vuoto},
         {"filo.lam", daWir},                                    // a wire library: 150 records of 40 bytes
         {"corto.lam", tronca(daLam, 180 * 40)},                 // the kind caption missing
@@ -150,21 +147,22 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
     for (const Caso& c : lamierini) {
         SCOPED_TRACE(c.nome);
         const std::string f = tmp.File(c.nome);
-        c.prepara(f);
+        if (c.prepara) c.prepara(f);
         auto d = std::make_unique<ModuleDIC>();
         for (int i = 0; i < 18; ++i) d->LamC[i] = d->LamA[i] = d->LamAxB[i] = 7;
-        d->LamTipoDescr = "prima";
-        d->NomeLibLam = "prima.lam";
-        d->Rec[0] = "buffer";
-        d->FileLibreria = f;
+        d->LamTipoDescr = "prima", d->NomeLibLam = "prima.lam", d->Rec[0] = "buffer", d->FileLibreria = f;
         FakeMessaggi msg;
         EXPECT_FALSE(ApriLibreriaLamierini(*d, msg));
-        EXPECT_EQ(msg.Testi(), Testi{"Errore di Aperture File Libreria"});
+        ASSERT_EQ(msg.Testi(), Testi{"Errore di Aperture File Libreria"});
+        EXPECT_EQ(msg.boxes[0].titolo, "Apri Libreria Lamierini");
+        EXPECT_EQ(msg.boxes[0].stile, mb::Exclamation);
+        EXPECT_EQ(std::filesystem::exists(f), c.prepara != nullptr);
         for (int i = 0; i < 18; ++i) EXPECT_EQ(d->LamC[i] + d->LamA[i] + d->LamAxB[i], 21.0f) << i;
         EXPECT_EQ((Testi{d->LamTipoDescr, d->NomeLibLam, d->Rec[0]}), (Testi{"prima", "prima.lam", "buffer"}));
     }
 
     const std::vector<Caso> fili = {
+        {"manca.wir", nullptr},
         {"vuoto.wir", vuoto},
         {"corto.wir", tronca(daWir, 268 * 20)},                  // the specific weight missing
         {"nan.wir", cambia(daWir, 20, 300, 1, "NaN")},           // bare diameter of row 1
@@ -175,22 +173,26 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         {"grosso.wir", cambia(daWir, 20, 300, 2, "101")},        // beyond the editor's 100 mm
         {"kf.wir", cambia(daWir, 20, 300, 266, "0,5")},          // Kf below 1
         {"lamierino.wir", daLam},                                // lengths above 18
+        {"lungo.wir", [](const std::string& f) {                 // a 25-character record of 40 bytes
+             const Testi rec(200, "a text of twenty-five chars");
+             ASSERT_TRUE(recfile::Scrivi(f, 40, 200, rec.data()).ok);
+         }},
     };
     for (const Caso& c : fili) {
         SCOPED_TRACE(c.nome);
         const std::string f = tmp.File(c.nome);
-        c.prepara(f);
+        if (c.prepara) c.prepara(f);
         auto d = std::make_unique<ModuleDIC>();
         for (int r = 0; r < 38; ++r) d->FiloNudo[r][3] = d->ResistenzaFilo[r][3] = 2;
-        d->NumAvvScelto = 3;
-        d->NumElementi = 39;
-        d->NomeLibRame[3] = d->UltimaLibRame = "prima.wir";
-        d->KfRame[0][0] = 1.5f;
-        d->FileLibreria = f;
+        d->NumAvvScelto = 3, d->NumElementi = 39, d->NomeLibRame[3] = d->UltimaLibRame = "prima.wir";
+        d->KfRame[0][0] = 1.5f, d->FileLibreria = f;
         FakeMessaggi msg;
         EXPECT_FALSE(LeggiLibreriaRame(*d, msg));
-        ASSERT_EQ(msg.boxes.size(), 1u);
+        ASSERT_EQ(msg.Testi(), Testi{"Errore di Apertura File Libreria Filo Rame\n"
+                                     "probabile Libreria Rame vecchia da aggiornare\n" + f});
         EXPECT_EQ(msg.boxes[0].titolo, "Libreria Filo Rame Smaltato");
+        EXPECT_EQ(msg.boxes[0].stile, mb::Exclamation);
+        EXPECT_EQ(std::filesystem::exists(f), c.prepara != nullptr);
         for (int r = 0; r < 38; ++r) EXPECT_EQ(d->FiloNudo[r][3] + d->ResistenzaFilo[r][3], 4.0f) << r;
         EXPECT_EQ((Testi{d->NomeLibRame[3], d->UltimaLibRame}), (Testi{"prima.wir", "prima.wir"}));
         EXPECT_EQ(d->NumElementi, 39);

@@ -24,9 +24,6 @@ using libtest::Cartella;
 
 using Testi = std::vector<std::string>;
 
-const char* MSG_APERTURA_RAME_PREFISSO =
-    "Errore di Apertura File Libreria Filo Rame\nprobabile Libreria Rame vecchia da aggiornare\n";
-
 // n wires of bare 0,1 .. with enamelled 10 % larger, computed by the editor's code.
 void CalcolaFili(ModuleDIC& d, int n) {
     const char* nudi[] = {"0,1", "0,126", "0,2", "0,25", "0,3", "0,35", "0,4", "0,45", "0,5", "0,55",
@@ -146,38 +143,6 @@ TEST(LibRame, CountStopsAtTheFirstZeroDiameterAndDropsWhatFollows) {
     ASSERT_TRUE(LeggiLibreriaRame(*b, msg));
     EXPECT_EQ(b->NumElementi, 0);
     for (int r = 0; r < 38; ++r) EXPECT_EQ(b->FiloIsolato[r][0], 0.0f);
-}
-
-TEST(LibRame, AFileThatCannotBeReadShowsOneMessageAndChangesNothing) {
-    Cartella tmp;
-    auto b = std::make_unique<ModuleDIC>();
-    CalcolaFili(*b, 6);
-    b->NumAvvScelto = 0;
-    b->NomeLibRame[0] = "prima.wir";
-    b->UltimaLibRame = "prima.wir";
-    b->Rec[0] = "buffer";
-    const auto prima = std::make_unique<ModuleDIC>(*b);
-
-    const std::string manca = tmp.File("manca.wir");
-    b->FileLibreria = manca;
-    FakeMessaggi msg;
-    EXPECT_FALSE(LeggiLibreriaRame(*b, msg));
-    ASSERT_EQ(msg.Testi(), Testi{MSG_APERTURA_RAME_PREFISSO + manca});
-    EXPECT_EQ(msg.boxes[0].titolo, "Libreria Filo Rame Smaltato");
-    EXPECT_EQ(msg.boxes[0].stile, 48);
-    EXPECT_FALSE(std::filesystem::exists(manca));
-    AttesoColonnaUguale(*prima, 0, *b, 0);
-    EXPECT_EQ(b->NumElementi, prima->NumElementi);
-    EXPECT_EQ((Testi{b->NomeLibRame[0], b->UltimaLibRame, b->Rec[0]}), (Testi{"prima.wir", "prima.wir", "buffer"}));
-
-    // A file of longer records holds a length the 20-byte records cannot have.
-    auto a = std::make_unique<ModuleDIC>();
-    a->Rec[0] = "a text of twenty-five chars";
-    const std::string lungo = Scritta(tmp, *a, "lungo.wir", 40);
-    b->FileLibreria = lungo;
-    EXPECT_FALSE(LeggiLibreriaRame(*b, msg));
-    EXPECT_EQ(msg.boxes.size(), 2u);
-    EXPECT_EQ(b->UltimaLibRame, "prima.wir");
 }
 
 TEST(LibRame, CopyGivesEveryWindingTheLibraryButNotTheCustomWire) {
@@ -364,25 +329,4 @@ TEST(LibLam, EmptyRecordsBecomeZeroAndTheUnpackingGoesOn) {
         EXPECT_EQ(b->LamNome[i], "") << i;
     }
     EXPECT_EQ((Testi{b->LamTipoDescr, b->LamNome[20]}), (Testi{"3 Colonne Quadro per Trifase", "vecchio"}));
-}
-
-TEST(LibLam, AFileThatCannotBeReadShowsOneMessageAndCreatesNothing) {
-    Cartella tmp;
-    auto b = std::make_unique<ModuleDIC>();
-    b->NomeLibLam = "prima.lam";
-    b->LamC[0] = 20;
-    b->LamNome[0] = "EI 60";
-    b->LamTipoDescr = "Mantello per Monofase";
-    b->Rec[0] = "buffer";
-    const std::string manca = tmp.File("manca.lam");
-    b->FileLibreria = manca;
-    FakeMessaggi msg;
-    EXPECT_FALSE(ApriLibreriaLamierini(*b, msg));
-    ASSERT_EQ(msg.Testi(), Testi{"Errore di Aperture File Libreria"});
-    EXPECT_EQ(msg.boxes[0].titolo, "Apri Libreria Lamierini");
-    EXPECT_EQ(msg.boxes[0].stile, 48);
-    EXPECT_FALSE(std::filesystem::exists(manca));
-    EXPECT_EQ(b->LamC[0], 20.0f);
-    EXPECT_EQ((Testi{b->NomeLibLam, b->LamNome[0], b->LamTipoDescr, b->Rec[0]}),
-              (Testi{"prima.lam", "EI 60", "Mantello per Monofase", "buffer"}));
 }

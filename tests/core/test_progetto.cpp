@@ -184,15 +184,9 @@ struct CartellaTemp : libtest::Cartella {
 // A small plain design that any test can save.
 std::unique_ptr<ModuleDIC> DesignSemplice() {
     auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = 1;
-    d->PriUlt = 0;
-    d->SecUlt = 1;
-    d->Frequenza = 50;
-    d->LamNome[0] = "EI 48";
+    d->TipoCalcolo = 1, d->PriUlt = 0, d->SecUlt = 1, d->Frequenza = 50, d->LamNome[0] = "EI 48";
     // What the single-phase window's fields and dialogs would hold.
-    d->LamCdP = 1.5f;
-    d->Induzione = 1;
-    d->Densita = 2.5f;
+    d->LamCdP = 1.5f, d->Induzione = 1, d->Densita = 2.5f;
     for (int i = 0; i < 12; ++i) d->PriVolt[i] = d->SecVolt[i] = d->SecPot[i] = 230;
     d->SecAmp.fill(1);
     d->RochIsoAvvH = d->RochIsoAvvI = d->RochIsoAvvL = d->RochIsoStrH = d->RochIsoStrI = d->RochIsoStrL = 0.3f;
@@ -242,33 +236,16 @@ TEST(ProgettoLayout, EarlierLayoutLacksVersionAndCustomWireBlock) {
 TEST(ProgettoPack, RecordNumbersWorkedOutByHand) {
     auto d = std::make_unique<ModuleDIC>();
     d->Versione = "9.9.9";  // record 1 is our version whatever the store holds
-    d->FiloNudo[40][24] = 1.25f;
-    d->FiloIsolato[40][24] = 1.5f;
-    d->SezioneFilo[40][24] = 0.0176f;
-    d->SpireCM[40][24] = 6;
-    d->CoefKfFilo[40][24] = 1.05f;
-    d->ResistenzaFilo[40][24] = 0.5f;
+    d->FiloNudo[40][24] = 1.25f, d->FiloIsolato[40][24] = 1.5f, d->SezioneFilo[40][24] = 0.0176f;
+    d->SpireCM[40][24] = 6, d->CoefKfFilo[40][24] = 1.05f, d->ResistenzaFilo[40][24] = 0.5f;
     d->PesoFilo[40][24] = 10.75f;
     d->FiloNudo[39][24] = 7;  // the row before ends at 7202
-    d->NomeLibRame[24] = "ultima.wir";
-    d->KfRame[38][0] = 1.1f;
-    d->PesSpeRame[38][24] = 8.9f;
+    d->NomeLibRame[24] = "ultima.wir", d->KfRame[38][0] = 1.1f, d->PesSpeRame[38][24] = 8.9f;
     d->KfRame[0][0] = 99;  // never stored
-    d->FiloScelto = 38;
-    d->LamNetta[20] = 4.5f;
-    d->RochTipo[5] = "R5";
-    d->RochIngKi = 10;
-    d->PriImp[0] = 3;
-    d->PriGolaI[20] = FALSO;
-    d->PriGolaL[20] = d->SecGolaL[20] = VERO;
-    d->SecImp[0] = 8;
+    d->FiloScelto = 38, d->LamNetta[20] = 4.5f, d->RochTipo[5] = "R5", d->RochIngKi = 10, d->PriImp[0] = 3;
+    d->PriGolaI[20] = FALSO, d->PriGolaL[20] = d->SecGolaL[20] = VERO, d->SecImp[0] = 8;
     d->SecGolaI[20] = 1;  // not -1: stored as False
-    d->TabSec = 3;
-    d->Frequenza = 60;
-    d->PriUlt = 11;
-    d->SecUlt = 8;
-    d->SecTipo = "H";
-    d->PotPass = -2.5f;
+    d->TabSec = 3, d->Frequenza = 60, d->PriUlt = 11, d->SecUlt = 8, d->SecTipo = "H", d->PotPass = -2.5f;
     d->AutoSpireOrd[25] = 123456;
     for (int i = 9042; i < 9999; ++i) d->Rec[i] = "avanzo";
     std::string err;
@@ -339,21 +316,6 @@ TEST(ProgettoFile, RandomDesignComesBackFieldByField) {
     }
 }
 
-TEST(ProgettoFile, FileIs9999RecordsOf100BytesWithEmptyTail) {
-    CartellaTemp dir;
-    auto d = DesignSemplice();
-    for (int i = 9042; i < 9999; ++i) d->Rec[i] = "resto di un'apertura";
-    std::string err;
-    ASSERT_TRUE(SalvaProgetto(*d, dir / "a.tmf", "a.tmf", err)) << err;
-    const std::string dati = Byte(dir / "a.tmf");
-    ASSERT_EQ(dati.size(), 999900u);
-    EXPECT_EQ(dati.substr(0, 7), std::string("\x05\x00" "1.5.0", 7));
-    EXPECT_EQ(RecordGrezzo(dati, 5), "a.tmf");
-    EXPECT_EQ(RecordGrezzo(dati, 7), "1");
-    EXPECT_EQ(RecordGrezzo(dati, 7287 + 10), "EI 48");  // LamNome(0)
-    for (int rec = 9043; rec <= 9999; ++rec) ASSERT_EQ(RecordGrezzo(dati, rec), "") << rec;
-}
-
 TEST(ProgettoFile, EarlierLayoutIsReadFromItsOwnOffsets) {
     CartellaTemp dir;
     for (const std::string& primo : {std::string("7"), std::string("1.4.2")}) {
@@ -371,8 +333,7 @@ TEST(ProgettoFile, EarlierLayoutIsReadFromItsOwnOffsets) {
         ScriviGrezzo(dir / "vecchio.ttf", 100, rec);
 
         auto d = std::make_unique<ModuleDIC>();
-        d->Versione = "1.5.0";
-        d->NumElementi = 30;
+        d->Versione = "1.5.0", d->NumElementi = 30;
         for (int j = 0; j < FILO_COLONNE; ++j) d->KfRame[38][j] = 1.05f;
         d->OhmRame[38][24] = 0.0178f;
         std::string err;
@@ -410,20 +371,13 @@ TEST(ProgettoRead, IntegerReadFieldsRoundHalvesToEvenAndBadTextsKeepTheField) {
     auto d = DesignSemplice();
     std::string err;
     ASSERT_TRUE(CompilaRecProgetto(*d, err));
-    d->Rec[7284] = "12,5";   // FiloScelto
-    d->Rec[8969] = "49,5";   // Frequenza
-    d->Rec[8977] = "2,5";    // PriUlt
-    d->Rec[8978] = "1,5";    // SecUlt
-    d->Rec[7640] = "";       // PriImp(0): empty, keeps
-    d->Rec[7641] = "abc";    // PriVolt(0): no number, keeps
-    d->Rec[2] = "";          // ConoscoPotenza: empty, keeps
-    d->Rec[8965] = "1e99";   // CadutaVolt: beyond a Single, keeps
-    d->Rec[7544] = "40000";  // LamScelto: beyond an Integer, keeps
-    d->PriImp[0] = 4.5f;
-    d->PriVolt[0] = 115;
-    d->ConoscoPotenza = VERO;
-    d->CadutaVolt = 7;
-    d->LamScelto = 4;
+    // FiloScelto, Frequenza, PriUlt, SecUlt; then texts that keep the field: PriImp(0) and
+    // ConoscoPotenza empty, PriVolt(0) no number, CadutaVolt beyond a Single, LamScelto beyond an Integer.
+    const std::pair<int, const char*> righe[] = {{7284, "12,5"}, {8969, "49,5"}, {8977, "2,5"}, {8978, "1,5"},
+                                                 {7640, ""},     {2, ""},        {7641, "abc"}, {8965, "1e99"},
+                                                 {7544, "40000"}};
+    for (const auto& [i, testo] : righe) d->Rec[static_cast<size_t>(i)] = testo;
+    d->PriImp[0] = 4.5f, d->PriVolt[0] = 115, d->ConoscoPotenza = VERO, d->CadutaVolt = 7, d->LamScelto = 4;
     d->FiloScelto = d->Frequenza = d->PriUlt = d->SecUlt = 9;
     const EsitoLettura es = LeggiRecProgetto(*d);
     ASSERT_TRUE(es.utilizzabile) << es.motivo;
@@ -452,10 +406,7 @@ TEST(ProgettoRead, ShortFileOrOtherRecordLengthIsRefusedAndDesignUntouched) {
     for (const char* nome : {"9041.tmf", "meta.tmf", "L120.tmf", "L50.tmf", "L40.lam", "manca.tmf"}) {
         SCOPED_TRACE(nome);
         auto b = std::make_unique<ModuleDIC>();
-        b->TipoCalcolo = 2;
-        b->PriVolt[0] = 9;
-        b->FileTitolo = "mio.atm";
-        b->FileNome = "/mio.atm";
+        b->TipoCalcolo = 2, b->PriVolt[0] = 9, b->FileTitolo = "mio.atm", b->FileNome = "/mio.atm";
         std::string e;
         EXPECT_FALSE(ApriProgetto(dir / nome, *b, e));
         EXPECT_FALSE(e.empty());
@@ -482,21 +433,15 @@ TEST(ProgettoRead, KindOrCountOutOfRangeRefusesOtherIndexesAreMadeSafe) {
     }
 
     auto d = std::make_unique<ModuleDIC>(*base);
-    d->Rec[7545 - 1] = "21";     // LamScelto
-    d->Rec[7611 - 1] = "6";      // RochScelto
-    d->Rec[7285 - 1] = "41";     // FiloScelto
-    d->Rec[7641 + 30 * 3 + 8 - 1] = "-1";     // PriFiloRiga(3)
-    d->Rec[8272 + 33 * 20 + 10 - 1] = "40,6"; // SecFiloRiga(20)
-    d->Rec[7641 + 30 * 2 + 21 - 1] = "True";  // PriAvvSer(2)
-    d->Rec[7641 + 30 * 2 + 22 - 1] = "True";  // PriAvvAda(2)
-    d->Rec[7641 + 30 * 2 + 23 - 1] = "22";    // PriAvvSerCon(2)
-    d->Rec[8272 + 33 * 5 + 23 - 1] = "True";  // SecAvvSer(5)
-    d->Rec[8272 + 33 * 5 + 25 - 1] = "True";  // SecAvvCar(5)
-    d->Rec[8272 + 33 * 5 + 26 - 1] = "-3";    // SecAvvSerCon(5)
-    d->Rec[8272 + 33 * 6 + 26 - 1] = "21";    // SecAvvSerCon(6): in range
-    d->Rec[8272 + 33 * 6 + 23 - 1] = "True";
-    d->Rec[7641 + 30 * 4 + 8 - 1] = "40";     // PriFiloRiga(4): in range
-    d->Rec[2 - 1] = "300";                    // NumElementi: more rows than a wire table has
+    // LamScelto, RochScelto, FiloScelto, PriFiloRiga(3), SecFiloRiga(20); PriAvvSer, PriAvvAda and
+    // PriAvvSerCon(2); SecAvvSer, SecAvvCar, SecAvvSerCon(5); SecAvvSerCon and SecAvvSer(6) and
+    // PriFiloRiga(4) in range; NumElementi: more rows than a wire table has.
+    const std::pair<int, const char*> righe[] = {
+        {7545, "21"},  {7611, "6"}, {7285, "41"}, {7641 + 30 * 3 + 8, "-1"}, {8272 + 33 * 20 + 10, "40,6"},
+        {7641 + 30 * 2 + 21, "True"}, {7641 + 30 * 2 + 22, "True"}, {7641 + 30 * 2 + 23, "22"},
+        {8272 + 33 * 5 + 23, "True"}, {8272 + 33 * 5 + 25, "True"}, {8272 + 33 * 5 + 26, "-3"},
+        {8272 + 33 * 6 + 26, "21"},   {8272 + 33 * 6 + 23, "True"}, {7641 + 30 * 4 + 8, "40"}, {2, "300"}};
+    for (const auto& [rec, testo] : righe) d->Rec[static_cast<size_t>(rec - 1)] = testo;
     const EsitoLettura es = LeggiRecProgetto(*d);
     ASSERT_TRUE(es.utilizzabile) << es.motivo;
     EXPECT_EQ(es.corretti, 8);
