@@ -3,6 +3,7 @@
 #include <optional>
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
@@ -169,6 +170,23 @@ QLabel* DialogoBase::Immagine(QWidget* parent, const QString& nome, const QImage
     return l;
 }
 
+QGroupBox* DialogoBase::Riquadro(QWidget* parent, const QString& nome, const QString& caption, int x,
+                                 int y, int w, int h) {
+    auto* g = new QGroupBox(caption, parent);
+    g->setObjectName(nome);
+    Posiziona(g, x, y, w, h);
+    return g;
+}
+
+QRadioButton* DialogoBase::Opzione(QWidget* parent, const QString& nome, const QString& caption,
+                                   const QString& tooltip, int x, int y, int w, int h) {
+    auto* o = new QRadioButton(caption, parent);
+    o->setObjectName(nome);
+    if (!tooltip.isEmpty()) o->setToolTip(tooltip);
+    Posiziona(o, x, y, w, h);
+    return o;
+}
+
 QString DialogoBase::ScegliLibreria(const QString& titolo, const QString& filtro) {
     return Piattaforma::Dialoghi().Apri(this, titolo, AccantoAlProgramma("LIBRERIA"), filtro);
 }
@@ -178,4 +196,44 @@ QPushButton* DialogoBase::PulsanteStampa(QWidget* parent, const QString& caption
     QPushButton* b = Pulsante(parent, Qs("Cmd_Stampa"), caption, {}, x, y, w, h);
     connect(b, &QPushButton::clicked, this, [this] { Cmd_Stampa_Click(); });
     return b;
+}
+
+namespace {
+
+QString NomeLato(bool primario, const char* prima, const char* dopo) {
+    return Qs(prima) + Qs(primario ? "Pri" : "Sec") + Qs(dopo);
+}
+
+int IndiceAvv(float n) {
+    if (!(n > 0.0f)) return 0;
+    return n >= static_cast<float>(AVV_MAX - 1) ? AVV_MAX - 1 : static_cast<int>(n);
+}
+
+}  // namespace
+
+DialogoAvvolgimento::DialogoAvvolgimento(ModuleDIC& d, bool primario, const char* prima,
+                                         const char* dopo, int larghezza, int altezza, QWidget* parent)
+    : DialogoBase(d, U8(NomeLato(primario, prima, dopo)).c_str(), {}, larghezza, altezza, parent),
+      lato_(d, primario),
+      avv_(IndiceAvv(d.NumAvvScelto)),
+      larghezza_(larghezza) {
+    PosizionaDaAngolo(primario ? 120 : 6120, 3120);
+}
+
+QString DialogoAvvolgimento::Nome(const char* prima, const char* dopo) const {
+    return NomeLato(lato_.Primario, prima, dopo);
+}
+
+QGroupBox* DialogoAvvolgimento::RiquadroLato(const char* dopo, const QString& caption, int y, int h) {
+    return Riquadro(this, Nome("Frm_", dopo), caption, 120, y, larghezza_ - 240, h);
+}
+
+QRadioButton* DialogoAvvolgimento::OpzioneLato(QGroupBox* frame, const char* dopo, const QString& caption,
+                                               const QString& tooltip, int r) {
+    return Opzione(frame, Nome("Opt_", dopo), caption, tooltip, 150, 270 + 300 * r, larghezza_ - 540, 255);
+}
+
+QPushButton* DialogoAvvolgimento::PulsanteOk(int y) {
+    constexpr int w = 1200;
+    return Pulsante(this, Qs("Cmd_Ok"), Qs("Ok"), {}, (larghezza_ - w) / 2, y, w, 375);
 }

@@ -42,6 +42,7 @@
 #include "platform/ui/CampoNumerico.h"
 
 class QImage;
+class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QPushButton;
@@ -113,6 +114,12 @@ protected:
     static QLabel* Immagine(QWidget* parent, const QString& nome, const QImage& img, int x, int y,
                             int w, int h);
 
+    // A frame and an option button, named and placed in twips.
+    static QGroupBox* Riquadro(QWidget* parent, const QString& nome, const QString& caption, int x,
+                               int y, int w, int h);
+    static QRadioButton* Opzione(QWidget* parent, const QString& nome, const QString& caption,
+                                 const QString& tooltip, int x, int y, int w, int h);
+
     // The open dialog of a library (filter "Libreria ...(*.ext)|*.ext"),
     // starting in the program's LIBRERIA folder; empty when cancelled.
     QString ScegliLibreria(const QString& titolo, const QString& filtro);
@@ -132,4 +139,33 @@ private:
 
     bool daAngolo_ = false;
     int piuSinistra_ = 0, piuAlto_ = 0;
+};
+
+// The base of the dialogs of one winding (its connection, its placement):
+// one class serves both sides, named "Frm_Pri..." or "Frm_Sec...", on the
+// winding a window's button chose (NumAvvScelto). The primary dialog stands
+// at the screen's left, the secondary one 6000 twips further right.
+class DialogoAvvolgimento : public DialogoBase {
+    Q_OBJECT
+protected:
+    // Named prima + side + dopo: ("Frm_", "AvvColl") is "Frm_PriAvvColl" for a primary.
+    DialogoAvvolgimento(ModuleDIC& d, bool primario, const char* prima, const char* dopo, int larghezza,
+                        int altezza, QWidget* parent);
+
+    // A control's name with the side: Nome("Opt_", "AvvIso") == "Opt_PriAvvIso".
+    QString Nome(const char* prima, const char* dopo) const;
+
+    // A frame across the dialog, named with the side, from y down h twips.
+    QGroupBox* RiquadroLato(const char* dopo, const QString& caption, int y, int h);
+    // Option r of a frame (rows 300 twips apart), named with the side.
+    QRadioButton* OpzioneLato(QGroupBox* frame, const char* dopo, const QString& caption,
+                              const QString& tooltip, int r);
+    // The dialog's only button, "Cmd_Ok" "Ok", centred at y.
+    QPushButton* PulsanteOk(int y);
+
+    Lato lato_;
+    const int avv_;
+
+private:
+    int larghezza_;  // twips  // NumAvvScelto as an index of the winding arrays, kept inside them
 };

@@ -57,20 +57,6 @@ void Abilita(CampoNumerico* c, bool si) {
     ImpostaSfondo(c, si ? kBianco : kSpento);
 }
 
-QRadioButton* Opzione(QWidget* parent, const char* nome, const char* testo, int y) {
-    auto* o = new QRadioButton(Qs(testo), parent);
-    o->setObjectName(Qs(nome));
-    Posiziona(o, 150, y, 2300, kRiga);
-    return o;
-}
-
-QGroupBox* Riquadro(QWidget* parent, const char* nome, const char* titolo, int x, int y, int w, int h) {
-    auto* g = new QGroupBox(Qs(titolo), parent);
-    g->setObjectName(Qs(nome));
-    Posiziona(g, x, y, w, h);
-    return g;
-}
-
 }  // namespace
 
 Frm_Rocchetto::Frm_Rocchetto(ModuleDIC& d, QWidget* parent)
@@ -81,7 +67,7 @@ Frm_Rocchetto::Frm_Rocchetto(ModuleDIC& d, QWidget* parent)
 
 void Frm_Rocchetto::Costruisci() {
     // ---- rows 0 and 1, and the user's measures
-    ui.Frame1 = Riquadro(this, "Frame1", "Rocchetto Tipo EI per Trasformatori Monofasi", 120, 60, 11400, 2760);
+    ui.Frame1 = Riquadro(this, Qs("Frame1"), Qs("Rocchetto Tipo EI per Trasformatori Monofasi"), 120, 60, 11400, 2760);
     QWidget* g = ui.Frame1;
     Didascalia(g, "Label2", Qs("Misure Rocchetto Calcolate:"), 120, YRiga(0), 2760, kRiga);
     Didascalia(g, "Label10", Qs("Misure Rocchetto Personalizzate:"), 120, YRiga(1), 2760, kRiga);
@@ -110,15 +96,15 @@ void Frm_Rocchetto::Costruisci() {
     ui.Cmd_CalcRoch = Pulsante(g, Qs("Cmd_CalcRoch"), Qs("Calcola Rocchetto"), {}, 8700, 2260, 2500, 360);
 
     // ---- number of bobbins and grooves
-    ui.Frame3 = Riquadro(this, "Frame3", "N° di Rocchetti", 120, 2940, 2640, 900);
-    ui.Opt_RochUno = Opzione(ui.Frame3, "Opt_RochUno", "Un  Rocchetto", 280);
-    ui.Opt_RochDue = Opzione(ui.Frame3, "Opt_RochDue", "Due Rocchetti", 560);
-    ui.Frame2 = Riquadro(this, "Frame2", "N° di Gole Rocchetto 1", 120, 3960, 2640, 900);
-    ui.Opt_Gola1R1 = Opzione(ui.Frame2, "Opt_Gola1R1", "Rocchetto a 1 Gola", 280);
-    ui.Opt_Gola2R1 = Opzione(ui.Frame2, "Opt_Gola2R1", "Rocchetto a 2 Gole", 560);
-    ui.Frame4 = Riquadro(this, "Frame4", "N° di Gole Rocchetto 2", 120, 4980, 2640, 900);
-    ui.Opt_Gola1R2 = Opzione(ui.Frame4, "Opt_Gola1R2", "Rocchetto a 1 Gola", 280);
-    ui.Opt_Gola2R2 = Opzione(ui.Frame4, "Opt_Gola2R2", "Rocchetto a 2 Gole", 560);
+    ui.Frame3 = Riquadro(this, Qs("Frame3"), Qs("N° di Rocchetti"), 120, 2940, 2640, 900);
+    ui.Opt_RochUno = Opzione(ui.Frame3, Qs("Opt_RochUno"), Qs("Un  Rocchetto"), {}, 150, 280, 2300, kRiga);
+    ui.Opt_RochDue = Opzione(ui.Frame3, Qs("Opt_RochDue"), Qs("Due Rocchetti"), {}, 150, 560, 2300, kRiga);
+    ui.Frame2 = Riquadro(this, Qs("Frame2"), Qs("N° di Gole Rocchetto 1"), 120, 3960, 2640, 900);
+    ui.Opt_Gola1R1 = Opzione(ui.Frame2, Qs("Opt_Gola1R1"), Qs("Rocchetto a 1 Gola"), {}, 150, 280, 2300, kRiga);
+    ui.Opt_Gola2R1 = Opzione(ui.Frame2, Qs("Opt_Gola2R1"), Qs("Rocchetto a 2 Gole"), {}, 150, 560, 2300, kRiga);
+    ui.Frame4 = Riquadro(this, Qs("Frame4"), Qs("N° di Gole Rocchetto 2"), 120, 4980, 2640, 900);
+    ui.Opt_Gola1R2 = Opzione(ui.Frame4, Qs("Opt_Gola1R2"), Qs("Rocchetto a 1 Gola"), {}, 150, 280, 2300, kRiga);
+    ui.Opt_Gola2R2 = Opzione(ui.Frame4, Qs("Opt_Gola2R2"), Qs("Rocchetto a 2 Gole"), {}, 150, 560, 2300, kRiga);
 
     // ---- information, drawing, buttons
     ui.Lbl_RochInfo = Didascalia(this, "Lbl_RochInfo", {}, 2900, 3000, 5200, 840, Qt::AlignLeft | Qt::AlignTop);

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include "dialogs/Frm_AvvColl.h"
+#include "dialogs/Frm_AvvRoch.h"
 #include "dialogs/Frm_FiloRame.h"
 #include "dialogs/Frm_Isolanti.h"
 #include "dialogs/Frm_Lamierino.h"
@@ -26,6 +28,10 @@ void LanciatoreReale::Mostra(Dialogo dialogo, ModuleDIC& d, ICoefKLista* lista) 
     case Dialogo::Lamierino: Esegui<Frm_Lamierino>(d, lista, finestra); break;
     case Dialogo::FiloRame: Esegui<Frm_FiloRame>(d, finestra); break;
     case Dialogo::Isolanti: Esegui<Frm_Isolanti>(d, finestra); break;
+    case Dialogo::PriAvvColl: Esegui<Frm_AvvColl>(d, true, finestra); break;
+    case Dialogo::SecAvvColl: Esegui<Frm_AvvColl>(d, false, finestra); break;
+    case Dialogo::PriRoch: Esegui<Frm_AvvRoch>(d, true, finestra); break;
+    case Dialogo::SecRoch: Esegui<Frm_AvvRoch>(d, false, finestra); break;
     case Dialogo::Rocchetto: Esegui<Frm_Rocchetto>(d, finestra); break;
     default:
         // Not in this build yet: nothing opens and nothing changes.

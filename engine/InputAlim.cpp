@@ -106,6 +106,19 @@ std::optional<AspettoCollegamento> Collegamento(const LatoC& l, int i) {
     return r;
 }
 
+EsitoPresa PotenzaPresaSec(ModuleDIC& d, int i) {
+    EsitoPresa e;
+    if (i < 0 || i >= AVV_MAX || !Vero(d.SecAvvAda[i]) || !Vero(d.SecAvvSer[i])) return e;
+    const int n = d.SecAvvSerCon[i];
+    if (n < 1 || n > AVV_MAX) return e;
+    d.SecPot[i] = d.SecPot[n - 1];
+    e.potenza = true;
+    if (d.SecVolt[i] == 0.0f) return e;
+    d.SecAmp[i] = num::Sng(static_cast<double>(d.SecPot[i]) / d.SecVolt[i]);
+    e.corrente = true;
+    return e;
+}
+
 std::optional<AspettoPosizione> Posizione(const LatoC& l, int i) {
     std::optional<AspettoPosizione> r;
     auto riga = [&r](bool vale, const char* gola, const char* rocchetto) {

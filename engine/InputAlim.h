@@ -65,6 +65,17 @@ struct AspettoCollegamento {
 // no row of the table and the button keeps its look. Later rows win.
 std::optional<AspettoCollegamento> Collegamento(const LatoC& l, int i);
 
+// After the connection dialog of secondary i: a voltage tap takes the power
+// of its partner n (SecPot(n-1), as the last calculation left it) and the
+// current that power gives at its own voltage. Anything else, or a partner
+// outside the winding arrays, changes nothing; at voltage 0 the current stays
+// as it is. Says which of the two were written.
+struct EsitoPresa {
+    bool potenza = false;
+    bool corrente = false;
+};
+EsitoPresa PotenzaPresaSec(ModuleDIC& d, int i);
+
 // ---- placement buttons
 struct AspettoPosizione {
     std::string caption;   // "H1" ... "L2"

@@ -232,3 +232,35 @@ TEST(InputAlimPulsanti, PlacementCaptionsAndTooltips) {
     d->PriRoch1[3] = FALSO;
     EXPECT_EQ(Vista(Primari(*d), 4), (Testi{"I L2", "I I1", "I -", "I -"}));
 }
+
+// After the connection dialog: a secondary voltage tap takes its partner's
+// power and the current it gives at its own voltage (50 / 7,5 in float32).
+TEST(InputAlimPresa, VoltageTapTakesThePartnersPowerAndItsCurrent) {
+    struct Caso {
+        const char* nome;
+        bool car;  // a load tap, else a voltage tap
+        int16_t partner;
+        float volt;
+        bool potenza, corrente;
+        float pot, amp;  // expected SecPot(1), SecAmp(1)
+    };
+    const Caso casi[] = {
+        {"voltage tap", false, 3, 7.5f, true, true, 50.0f, 6.666666507720947f},
+        {"zero voltage: power only", false, 3, 0.0f, true, false, 50.0f, 9.0f},
+        {"load tap: nothing", true, 3, 7.5f, false, false, 20.0f, 9.0f},
+        {"partner outside the arrays", false, 0, 7.5f, false, false, 20.0f, 9.0f},
+        {"partner past the arrays", false, AVV_MAX + 1, 7.5f, false, false, 20.0f, 9.0f},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        auto d = NuovoProgetto();
+        d->SecPot[1] = 20.0f, d->SecAmp[1] = 9.0f, d->SecPot[2] = 50.0f;
+        d->SecVolt[1] = c.volt;
+        Serie(Secondari(*d), 1, c.partner, c.car);
+        const EsitoPresa e = PotenzaPresaSec(*d, 1);
+        EXPECT_EQ(e.potenza, c.potenza);
+        EXPECT_EQ(e.corrente, c.corrente);
+        EXPECT_EQ(d->SecPot[1], c.pot);
+        EXPECT_EQ(d->SecAmp[1], c.amp);
+    }
+}

@@ -183,7 +183,8 @@ private slots:
         // The real launcher shows each dialog modally and returns once it is closed.
         const std::pair<Dialogo, const char*> dialoghi[] = {
             {Dialogo::Lamierino, "Frm_Lamierino"}, {Dialogo::FiloRame, "Frm_FiloRame"}, {Dialogo::Isolanti, "Frm_Isolanti"},
-            {Dialogo::Rocchetto, "Frm_Rocchetto"}};
+            {Dialogo::Rocchetto, "Frm_Rocchetto"}, {Dialogo::PriAvvColl, "Frm_PriAvvColl"},
+            {Dialogo::SecAvvColl, "Frm_SecAvvColl"}, {Dialogo::PriRoch, "Frm_PriRoch"}, {Dialogo::SecRoch, "Frm_SecRoch"}};
         for (auto [dl, nome] : dialoghi) {
             QString mostrato;
             QTimer::singleShot(0, [&mostrato] {

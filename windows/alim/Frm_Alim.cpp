@@ -8,6 +8,7 @@
 #include "engine/InputAlim.h"
 #include "engine/ModRoutine.h"
 #include "files/LimitiCampi.h"
+#include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
 
 namespace {
@@ -80,6 +81,13 @@ void Frm_Alim::EseguiCalcolo() { CalcoloAlim(d_, DatiTesti(), Piattaforma::Messa
 void Frm_Alim::RicalcoloAvvolgimenti() {
     RicalcoloAvvolgimentiAlim(d_, Piattaforma::Messaggi());
     Refresh();
+}
+
+void Frm_Alim::DopoCollegamento(Lato lato, int i) {
+    if (lato.Primario) return;
+    const inputalim::EsitoPresa e = inputalim::PotenzaPresaSec(d_, i);
+    if (e.corrente) ui.Txt_SecAmp[i]->ImpostaTestoU8(num::Format(d_.SecAmp[i], "##0.0"));
+    if (e.potenza) ui.Txt_SecPot[i]->ImpostaTestoU8(num::Format(d_.SecPot[i], "##0.0"));
 }
 
 void Frm_Alim::ControllaInputDati() {

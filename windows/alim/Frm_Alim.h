@@ -52,6 +52,9 @@ public:
 protected:
     void CostruisciPaginaLamierino(QGroupBox* pagina) override;
     void EseguiCalcolo() override;
+    // A secondary voltage tap shows the power it takes from its partner and
+    // the current that gives.
+    void DopoCollegamento(Lato lato, int i) override;
     void NumeroAvvCambiato(Lato lato, int n) override;
     void RicalcoloAvvolgimenti() override;
 };

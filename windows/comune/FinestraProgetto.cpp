@@ -282,6 +282,7 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
 
                 l.Cmd_Avv[i] = Pulsante(frm, NomeIndice(pri ? "Cmd_PriAvv" : "Cmd_SecAvv", i), "I",
                                         Qs("Modifico Tipo di Collegamento"), 60, kRigaTitolo, 390, 300);
+                connect(l.Cmd_Avv[i], &QPushButton::clicked, this, [this, pri, i] { CollegamentoAvv(pri, i); });
                 // A Greek phi, the wire's symbol.
                 l.Cmd_FiloRame[i] =
                     Pulsante(frm, NomeIndice(pri ? "Cmd_PriFiloRame" : "Cmd_SecFiloRame", i), Qs("φ"),
@@ -290,6 +291,7 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
                 l.Cmd_Roch[i] = Pulsante(frm, NomeIndice(pri ? "Cmd_PriRoch" : "Cmd_SecRoch", i), "H1",
                                          Qs("Avvolgimento nella Gola H del Rocchetto 1 "), 810,
                                          kRigaTitolo, 390, 300);
+                connect(l.Cmd_Roch[i], &QPushButton::clicked, this, [this, pri, i] { PosizioneAvv(pri, i); });
 
                 for (int r = 0; r < nCampi; ++r) {
                     const CampoAvv& c = lato.campi[r];
@@ -738,6 +740,22 @@ void FinestraProgetto::Cmd_Rocchetto_Click() {
     } else {
         RicalcoloAvvolgimenti();
     }
+}
+
+void FinestraProgetto::CollegamentoAvv(bool primario, int i) {
+    d_.NumAvvScelto = static_cast<float>(i);
+    dialoghi::Lanciatore().Mostra(primario ? Dialogo::PriAvvColl : Dialogo::SecAvvColl, d_, nullptr);
+    const Lato lato(d_, primario);
+    if (auto a = inputalim::Collegamento(lato, i)) ImpostaCollegamento(LatoUi(lato).Cmd_Avv[i], *a);
+    DopoCollegamento(lato, i);
+    CalcolaTrasfo();
+}
+
+void FinestraProgetto::PosizioneAvv(bool primario, int i) {
+    d_.NumAvvScelto = static_cast<float>(i);
+    dialoghi::Lanciatore().Mostra(primario ? Dialogo::PriRoch : Dialogo::SecRoch, d_, nullptr);
+    PulsantiRocchetto();
+    RicalcoloAvvolgimenti();
 }
 
 void FinestraProgetto::MnuFileEsci_Click() {

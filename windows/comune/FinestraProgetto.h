@@ -222,6 +222,14 @@ public:
     // mode, and a bobbin computed in the dialog a whole calculation (else the
     // winding recalculation).
     void Cmd_Rocchetto_Click();
+    // The connection dialog of winding i; then its button shows the
+    // connection, the kind's own steps follow and the calculation runs.
+    void Cmd_PriAvv_Click(int i) { CollegamentoAvv(true, i); }
+    void Cmd_SecAvv_Click(int i) { CollegamentoAvv(false, i); }
+    // The placement dialog of winding i; then the placement buttons and the
+    // winding recalculation.
+    void Cmd_PriRoch_Click(int i) { PosizioneAvv(true, i); }
+    void Cmd_SecRoch_Click(int i) { PosizioneAvv(false, i); }
     void Txt_LamCdP_LostFocus();
     // Leaving the design asks first; the about window is the start window's.
     void MnuFileEsci_Click();
@@ -266,6 +274,9 @@ protected:
     virtual void ControllaInputDati() {}
     // The kind's own engine pass.
     virtual void EseguiCalcolo() = 0;
+    // After the connection dialog of winding i, before the calculation: what
+    // the kind's fields take from the new connection.
+    virtual void DopoCollegamento(Lato /*lato*/, int /*i*/) {}
     // A count list was left with n windings in use (frames already shown).
     virtual void NumeroAvvCambiato(Lato lato, int n) = 0;
     // After a wire, insulation, placement or bobbin dialog: the kind's winding build,
@@ -334,6 +345,8 @@ private:
     void CollegaCampi(const Descrizione& k);
     void CambiaNumeroAvv(bool primario);
     void SceltaFilo(bool primario, int i);
+    void CollegamentoAvv(bool primario, int i);
+    void PosizioneAvv(bool primario, int i);
     void ModoProgetto(bool potenza);
     void ModoControlli(bool potenza);
     void ClickTab(QTabBar* strip, QGroupBox* const* frames, int ultima, int16_t& pagina);
