@@ -50,18 +50,15 @@ std::unique_ptr<ModuleDIC> Progetto() {
         for (int r = 0; r < 38; ++r) {
             const double nudo = 0.1 + 0.05 * r;
             const double sezione = 3.14159 * nudo * nudo / 4;
-            d->FiloNudo[r][c] = static_cast<float>(nudo);
-            d->FiloIsolato[r][c] = static_cast<float>(nudo * 1.08);
-            d->SezioneFilo[r][c] = static_cast<float>(sezione);
-            d->CoefKfFilo[r][c] = 1.05f;
+            d->FiloNudo[r][c] = static_cast<float>(nudo), d->FiloIsolato[r][c] = static_cast<float>(nudo * 1.08);
+            d->SezioneFilo[r][c] = static_cast<float>(sezione), d->CoefKfFilo[r][c] = 1.05f;
             d->SpireCM[r][c] = static_cast<float>(10 / (nudo * 1.08) / 1.05);
             d->ResistenzaFilo[r][c] = static_cast<float>(0.0176 / sezione);
             d->PesoFilo[r][c] = static_cast<float>(sezione * 8.9);
         }
     }
     for (int i = 0; i < 11; ++i) {
-        d->PriAvvIso[i] = FALSO;
-        d->PriAvvSer[i] = d->PriAvvAda[i] = VERO;
+        d->PriAvvIso[i] = FALSO, d->PriAvvSer[i] = d->PriAvvAda[i] = VERO;
         d->PriAvvSerCon[i] = static_cast<int16_t>(i + 2);
     }
     return d;
@@ -69,21 +66,15 @@ std::unique_ptr<ModuleDIC> Progetto() {
 
 DatiAlimTesti Testi() {
     DatiAlimTesti t;
-    t.Cmb_PriNumAvv = "12";
-    t.Cmb_SecNumAvv = "12";
-    t.Cmb_Frequenza = "50";
-    t.Cmb_Induzione = "1,2";
-    t.Cmb_Densita = "3,0";
-    t.Cmb_CoefK = "1,3";
+    t.Cmb_PriNumAvv = "12", t.Cmb_SecNumAvv = "12", t.Cmb_Frequenza = "50", t.Cmb_Induzione = "1,2";
+    t.Cmb_Densita = "3,0", t.Cmb_CoefK = "1,3";
     const char* pri[12] = {"240", "235", "230", "225", "220", "215", "210", "200", "190", "180", "127", "110"};
     const char* volt[12] = {"48", "36", "30", "24", "18", "15", "12,6", "12", "9", "6,3", "5", "3,3"};
     const char* amp[12] = {"1", "1,5", "0,5", "2", "1", "0,8", "3", "1", "2", "3", "2", "1,5"};
     const char* pot[12] = {"48", "54", "15", "48", "18", "12", "37,8", "12", "18", "18,9", "10", "4,95"};
     for (int i = 0; i < 12; ++i) {
-        t.Txt_PriVolt[static_cast<size_t>(i)] = pri[i];
-        t.Txt_SecVolt[static_cast<size_t>(i)] = volt[i];
-        t.Txt_SecAmp[static_cast<size_t>(i)] = amp[i];
-        t.Txt_SecPot[static_cast<size_t>(i)] = pot[i];
+        t.Txt_PriVolt[static_cast<size_t>(i)] = pri[i], t.Txt_SecVolt[static_cast<size_t>(i)] = volt[i];
+        t.Txt_SecAmp[static_cast<size_t>(i)] = amp[i], t.Txt_SecPot[static_cast<size_t>(i)] = pot[i];
     }
     return t;
 }

@@ -20,38 +20,26 @@ namespace {
 
 std::unique_ptr<ModuleDIC> DesignPieno() {
     auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = tipo::Trifase;
-    d->PriUlt = 8;
-    d->SecUlt = 8;
-    d->Frequenza = 50;
+    d->TipoCalcolo = tipo::Trifase, d->PriUlt = 8, d->SecUlt = 8, d->Frequenza = 50;
     for (int r = 0; r < FILO_RIGHE; ++r)
         for (int c = 0; c < FILO_COLONNE; ++c) {
             const float n = 0.05f + 0.0137f * static_cast<float>(r) + 0.001f * static_cast<float>(c);
-            d->FiloNudo[r][c] = n;
-            d->FiloIsolato[r][c] = n * 1.08f;
-            d->SezioneFilo[r][c] = 3.14159f * n * n / 4;
-            d->SpireCM[r][c] = 10 / (n * 1.08f) / 1.05f;
-            d->CoefKfFilo[r][c] = 1.05f;
+            d->FiloNudo[r][c] = n, d->FiloIsolato[r][c] = n * 1.08f, d->SezioneFilo[r][c] = 3.14159f * n * n / 4;
+            d->SpireCM[r][c] = 10 / (n * 1.08f) / 1.05f, d->CoefKfFilo[r][c] = 1.05f;
             d->ResistenzaFilo[r][c] = 0.0176f / d->SezioneFilo[r][c];
             d->PesoFilo[r][c] = d->SezioneFilo[r][c] * 8.9f;
         }
     for (int c = 0; c < FILO_COLONNE; ++c) {
-        d->NomeLibRame[c] = "/home/utente/Marlovine/LIBRERIA/Rame_standard.wir";
-        d->KfRame[38][c] = 1.05f;
-        d->OhmRame[38][c] = 0.0176f;
-        d->PesSpeRame[38][c] = 8.9f;
+        d->NomeLibRame[c] = "/home/utente/Marlovine/LIBRERIA/Rame_standard.wir", d->KfRame[38][c] = 1.05f;
+        d->OhmRame[38][c] = 0.0176f, d->PesSpeRame[38][c] = 8.9f;
     }
     for (int i = 0; i < LAM_RIGHE; ++i) {
-        d->LamNome[i] = "EI " + std::to_string(30 + 6 * i);
-        d->LamA[i] = 30.0f + 6.0f * static_cast<float>(i);
+        d->LamNome[i] = "EI " + std::to_string(30 + 6 * i), d->LamA[i] = 30.0f + 6.0f * static_cast<float>(i);
         d->LamAxB[i] = d->LamA[i] * d->LamA[i] * 1.2f / 100;
     }
     for (int i = 0; i < AVV_MAX; ++i) {
-        d->PriVolt[i] = 230.0f / static_cast<float>(i + 1);
-        d->SecVolt[i] = 12.5f * static_cast<float>(i + 1);
-        d->PriTrif[i] = "D";
-        d->SecTrif[i] = "y";
-        d->PriAvvIso[i] = d->SecAvvIso[i] = VERO;
+        d->PriVolt[i] = 230.0f / static_cast<float>(i + 1), d->SecVolt[i] = 12.5f * static_cast<float>(i + 1);
+        d->PriTrif[i] = "D", d->SecTrif[i] = "y", d->PriAvvIso[i] = d->SecAvvIso[i] = VERO;
         d->PriAvvSerCon[i] = d->SecAvvSerCon[i] = 1;
     }
     return d;

@@ -185,9 +185,7 @@ TEST(AlimLettura, CopiesTheTextsWithDecimalCommaUpToTheCounts) {
     t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
     LeggiDatiAlim(*u, t);
     Esatti({V(u->PriUlt, 0), V(u->SecUlt, 0), V(u->PriVolt[0], 230), V(u->PriVolt[1], 0), V(u->SecPot[1], 0)});
-    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "12";
-    t.Txt_PriVolt[11] = "11,5";
-    t.Txt_SecPot[11] = "3";
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "12", t.Txt_PriVolt[11] = "11,5", t.Txt_SecPot[11] = "3";
     LeggiDatiAlim(*u, t);
     Esatti({V(u->PriUlt, 11), V(u->SecUlt, 11), V(u->PriVolt[11], 11.5f), V(u->SecPot[11], 3)});
 }
@@ -370,9 +368,7 @@ void Libreria(ModuleDIC& d, int c, int righe = 38) {
 }
 
 int Scegli(ModuleDIC& d, float richiesto) {
-    d.PriUlt = 0;
-    d.SecUlt = -1;
-    d.PriFiloNudo[0] = richiesto;
+    d.PriUlt = 0, d.SecUlt = -1, d.PriFiloNudo[0] = richiesto;
     ScegliFiloRame(d);
     return static_cast<int>(d.PriFiloRiga[0]);
 }
@@ -380,9 +376,7 @@ int Scegli(ModuleDIC& d, float richiesto) {
 // Secondaries only, currents 1, 2, .. at 2,5 A/mm².
 std::unique_ptr<ModuleDIC> SoloSecondari(int16_t ult) {
     auto d = std::make_unique<ModuleDIC>();
-    d->Densita = 2.5f;
-    d->PriUlt = -1;
-    d->SecUlt = ult;
+    d->Densita = 2.5f, d->PriUlt = -1, d->SecUlt = ult;
     for (int i = 0; i <= ult; ++i) d->SecAmp[i] = static_cast<float>(i + 1);
     return d;
 }
@@ -644,10 +638,7 @@ TEST(AlimGole, SumsPerGrooveAndBobbin) {
 }
 
 void Spazi(ModuleDIC& d, int b, float h, float i, float l) {
-    d.RochScelto = static_cast<int16_t>(b);
-    d.RochGolaH[b] = h;
-    d.RochGolaI[b] = i;
-    d.RochGolaL[b] = l;
+    d.RochScelto = static_cast<int16_t>(b), d.RochGolaH[b] = h, d.RochGolaI[b] = i, d.RochGolaL[b] = l;
 }
 
 TEST(AlimVerifica, KiWidensTheBuildAndExactlyFullWarns) {
@@ -669,8 +660,7 @@ TEST(AlimVerifica, KiWidensTheBuildAndExactlyFullWarns) {
 
 TEST(AlimVerifica, SixMessagesInOrderWithTheRowInUseAndNoneForAnEmptyGroove) {
     auto d = std::make_unique<ModuleDIC>();
-    d->RochIngKi = 0;
-    d->SommaIngH1 = d->SommaIngI1 = d->SommaIngL1 = 20;
+    d->RochIngKi = 0, d->SommaIngH1 = d->SommaIngI1 = d->SommaIngL1 = 20;
     d->SommaIsoH2 = d->SommaIsoI2 = d->SommaIsoL2 = 20;
     Spazi(*d, 0, 1000, 1000, 1000);  // the computed bobbin would be roomy
     Spazi(*d, 1, 20, 10, 5);         // the user's bobbin, in use, is not

@@ -92,10 +92,7 @@ TEST(CalcoloRame, CountEndsAtTheFirstRowNotFilledAndKeepsThreeDecimals) {
 
 TEST(CalcoloRame, OnlyOneWireIsRefusedWithTheMessageAndNothingChanges) {
     auto d = std::make_unique<ModuleDIC>();
-    d->FileLibreria = "LIBRERIA/Mia.wir";
-    d->FiloNudo[0][0] = 0.7f;
-    d->NumElementi = 5;
-    d->Rec[0] = "prima";
+    d->FileLibreria = "LIBRERIA/Mia.wir", d->FiloNudo[0][0] = 0.7f, d->NumElementi = 5, d->Rec[0] = "prima";
     GrigliaRame g = Fili({{"0,5", "0,55"}});
     g.salvaAbilitato = true;
     FakeMessaggi msg;
@@ -167,10 +164,7 @@ TEST(CalcoloRame, TableRefreshWithACountOutsideTheGridStaysInsideIt) {
     // The count comes from whatever was read last (a project may hold any value).
     auto d = std::make_unique<ModuleDIC>();
     GrigliaRame g;
-    g.Txt_FiloNudo[0] = "0,5";
-    d->FiloNudo[0][0] = 0.5f;
-    d->FiloNudo[37][0] = 2.5f;
-    d->FiloIsolato[37][0] = 2.578f;
+    g.Txt_FiloNudo[0] = "0,5", d->FiloNudo[0][0] = 0.5f, d->FiloNudo[37][0] = 2.5f, d->FiloIsolato[37][0] = 2.578f;
     d->NumElementi = -5;
     AggiornaTabellaRame(*d, g);
     EXPECT_EQ(Testi(g.Txt_FiloNudo.begin(), g.Txt_FiloNudo.end()), Testi(38, "0"));
@@ -345,9 +339,7 @@ TEST(CalcoloLam, TypedProportionChecksMarkTheCellAndRefuseTheLibrary) {
     ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
     EXPECT_TRUE(msg.boxes.empty());
 
-    d->Rec[0] = "packed before";
-    g.righe[0].Txt_A = "51";
-    g.salvaAbilitato = true;
+    d->Rec[0] = "packed before", g.righe[0].Txt_A = "51", g.salvaAbilitato = true;
     EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
     ASSERT_EQ(msg.Testi(), Testi{"La Misura di A non concorda con E+G+G   correggere i valori"});
     EXPECT_EQ(msg.boxes[0].titolo, "Errore Misure Lamierino");
@@ -422,10 +414,7 @@ TEST(CalcoloLam, ACellThatIsNotANumberEndsTheCheckAndTheLibraryIsRefused) {
 
 TEST(CalcoloLam, NumericNamesShowAsWholeNumbers) {
     auto d = std::make_unique<ModuleDIC>();
-    d->NumElementi = 2;
-    d->LamNome[0] = "125,6";
-    d->LamNome[1] = "0";
-    d->LamNome[2] = "EI 60 b";
+    d->NumElementi = 2, d->LamNome[0] = "125,6", d->LamNome[1] = "0", d->LamNome[2] = "EI 60 b";
     GrigliaLam g;
     AggiornaTabellaLamierini(*d, g);
     EXPECT_EQ((Testi{g.righe[0].Txt_EI, g.righe[1].Txt_EI, g.righe[2].Txt_EI}), (Testi{"126", "", "EI 60 b"}));

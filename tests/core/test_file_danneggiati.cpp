@@ -331,11 +331,7 @@ namespace {
 // four wires in every column.
 std::unique_ptr<ModuleDIC> DesignMonofase() {
     auto d = NuovoProgetto();
-    d->Frequenza = 50;
-    d->Induzione = 1.2f;
-    d->Densita = 2.5f;
-    d->LamNome[2] = "EI 48";
-    d->LamC[2] = 16;
+    d->Frequenza = 50, d->Induzione = 1.2f, d->Densita = 2.5f, d->LamNome[2] = "EI 48", d->LamC[2] = 16;
     for (int r = 0; r < 4; ++r)
         for (int j = 0; j < FILO_COLONNE; ++j) {
             d->FiloNudo[r][j] = 0.5f + 0.1f * static_cast<float>(r);
@@ -422,17 +418,12 @@ TEST(FileDanneggiati, TheCalculationNeverDividesByAValueThatIsNotNormalPositive)
     for (float cattivo : {0.0f, 1e-45f, -2.0f}) {
         SCOPED_TRACE(cattivo);
         auto d = DesignMonofase();
-        d->PriAmp[0] = 1;
-        d->SecAmp[0] = 2;
-        d->Densita = cattivo;
+        d->PriAmp[0] = 1, d->SecAmp[0] = 2, d->Densita = cattivo;
         CalcolaDiametroFilo(*d);
         EXPECT_EQ(d->PriFiloNudo[0], 0.0f);
         EXPECT_EQ(d->SecFiloNudo[0], 0.0f);
 
-        d->Densita = 2.5f;
-        d->Induzione = cattivo;
-        d->SecPotTot = 100;
-        d->LamSP = d->LamSE = 7;
+        d->Densita = 2.5f, d->Induzione = cattivo, d->SecPotTot = 100, d->LamSP = d->LamSE = 7;
         CalcolaPaccoLamellare(*d);
         EXPECT_EQ(d->LamSP + d->LamSE, 14.0f);
 
@@ -440,9 +431,7 @@ TEST(FileDanneggiati, TheCalculationNeverDividesByAValueThatIsNotNormalPositive)
         CalcolaPotenzeAlim(*d);
         EXPECT_EQ(d->PriAmp[0], 0.0f);
 
-        d->CoefKMin = cattivo;
-        d->CoefKMax = 1.6f;
-        d->PotMin = d->PotMax = 5;
+        d->CoefKMin = cattivo, d->CoefKMax = 1.6f, d->PotMin = d->PotMax = 5;
         IntervalloPotenza(*d);
         EXPECT_EQ(d->PotMin + d->PotMax, 10.0f);
     }

@@ -195,10 +195,7 @@ TEST(InputAlimPulsanti, ConnectionCaptionsAndColours) {
         {1, 1, 1, 1, 2, nullptr, Verde},                  // flags count only when -1
     };
     for (const Caso& k : casi) {
-        d->SecAvvIso[0] = k.iso;
-        d->SecAvvSer[0] = k.ser;
-        d->SecAvvAda[0] = k.ada;
-        d->SecAvvCar[0] = k.car;
+        d->SecAvvIso[0] = k.iso, d->SecAvvSer[0] = k.ser, d->SecAvvAda[0] = k.ada, d->SecAvvCar[0] = k.car;
         d->SecAvvSerCon[0] = k.partner;
         const auto a = Collegamento(Secondari(*d), 0);
         ASSERT_EQ(a.has_value(), k.caption != nullptr) << k.partner;
@@ -226,9 +223,7 @@ TEST(InputAlimPulsanti, PlacementCaptionsAndTooltips) {
         }
     // Several rows match: the last in the order H1 H2 I1 I2 L1 L2 wins; none: no look.
     d->PriRoch1[0] = d->PriRoch2[0] = d->PriGolaH[0] = d->PriGolaL[0] = VERO;
-    d->PriRoch1[1] = d->PriGolaI[1] = VERO;
-    d->PriRoch1[2] = d->PriRoch2[2] = VERO;
-    d->PriGolaH[2] = FALSO;
+    d->PriRoch1[1] = d->PriGolaI[1] = VERO, d->PriRoch1[2] = d->PriRoch2[2] = VERO, d->PriGolaH[2] = FALSO;
     d->PriRoch1[3] = FALSO;
     EXPECT_EQ(Vista(Primari(*d), 4), (Testi{"I L2", "I I1", "I -", "I -"}));
 }

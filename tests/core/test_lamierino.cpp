@@ -69,16 +69,10 @@ TEST(IndividuaTipoLamierino, ShapeCodeFromTheMeasuresOfTheFirstRow) {
     for (const Caso& k : casi) {
         SCOPED_TRACE(::testing::Message() << "A " << k.a << " B " << k.b << " row " << k.scelto);
         auto d = Nuovo();
-        d->LamA[0] = k.a;
-        d->LamB[0] = k.b;
-        d->LamC[0] = k.c;
-        d->LamD[0] = k.d;
-        d->LamF[0] = k.f;
-        d->LamScelto = k.scelto;
-        d->TipoLam = k.prima;
+        d->LamA[0] = k.a, d->LamB[0] = k.b, d->LamC[0] = k.c, d->LamD[0] = k.d, d->LamF[0] = k.f;
+        d->LamScelto = k.scelto, d->TipoLam = k.prima;
         // With no earlier shape every flag starts set, to see the others cleared.
-        d->LamMantello = Flag(k.prima == 0 || k.prima <= 2);
-        d->Lam2Colonne = Flag(k.prima == 0 || k.prima == 4);
+        d->LamMantello = Flag(k.prima == 0 || k.prima <= 2), d->Lam2Colonne = Flag(k.prima == 0 || k.prima == 4);
         d->Lam3Colonne = Flag(k.prima == 0 || k.prima == 3);
         FakeMessaggi msg;
         IndividuaTipoLamierino(*d, msg);
@@ -116,15 +110,11 @@ TEST(VerificaParametriLamierino, UnsuitableLaminationOrOutputTransformerKeepsLis
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.tipo);
         auto d = Nuovo();
-        d->TipoCalcolo = k.tipo;
+        d->TipoCalcolo = k.tipo, d->CoefKMin = 0.5f, d->CoefKMax = 2.5f, d->CoefK = 1.7f;
         (k.treColonne ? d->Lam3Colonne : d->LamMantello) = VERO;
-        d->CoefKMin = 0.5f;
-        d->CoefKMax = 2.5f;
-        d->CoefK = 1.7f;
         FakeMessaggi msg;
         FakeCoefKLista lista;
-        lista.voci = {"9,9"};
-        lista.selezionato = 0;
+        lista.voci = {"9,9"}, lista.selezionato = 0;
         VerificaParametriLamierino(*d, msg, &lista);
         if (k.testo) {
             ASSERT_EQ(msg.Testi(), Voci{k.testo});
@@ -190,31 +180,20 @@ namespace {
 // computes row 18.
 std::unique_ptr<ModuleDIC> Riferimento(int16_t tipo) {
     auto d = Nuovo();
-    d->TipoCalcolo = tipo;
-    d->Frequenza = 50;
-    d->Induzione = 1.0f;
-    d->LamCdP = 1.5f;
-    d->CoefK = 1.3f;
+    d->TipoCalcolo = tipo, d->Frequenza = 50, d->Induzione = 1.0f, d->LamCdP = 1.5f, d->CoefK = 1.3f;
     return d;
 }
 
 // A library of the given areas in rows 0..; later rows hold 0.
 void Libreria(ModuleDIC& d, const std::vector<float>& aree) {
-    for (size_t i = 0; i < aree.size(); ++i) {
-        d.LamAxB[i] = aree[i];
-        d.LamC[i] = 10;
-        d.LamE[i] = 15;
-        d.LamF[i] = 5;
-        d.LamPeso[i] = 0.1f;
-    }
+    for (size_t i = 0; i < aree.size(); ++i)
+        d.LamAxB[i] = aree[i], d.LamC[i] = 10, d.LamE[i] = 15, d.LamF[i] = 5, d.LamPeso[i] = 0.1f;
 }
 
 // Three-phase kind: the required area is 20 * Sqr(power), so power (A / 20)²
 // asks exactly for area A.
 int RigaPerArea(ModuleDIC& d, double area) {
-    d.TipoCalcolo = 3;
-    d.SecPotTot = static_cast<float>((area / 20) * (area / 20));
-    d.CoefK = 1.3f;
+    d.TipoCalcolo = 3, d.SecPotTot = static_cast<float>((area / 20) * (area / 20)), d.CoefK = 1.3f;
     CalcolaPaccoLamellare(d);
     EXPECT_EQ(d.AreaNecessaria, static_cast<float>(area));
     return d.LamScelto;
@@ -252,27 +231,19 @@ TEST(CalcolaPaccoLamellare, ReferenceTableForEveryKind) {
         auto d = Riferimento(k.tipo);
         d->SecPotTot = d->PotPass = d->PriPotTot = 5000;
         (k.tipo == 5 ? d->PriPotTot : k.tipo % 2 ? d->SecPotTot : d->PotPass) = k.pot;
-        d->CoefKMin = k.kMin;
-        d->CoefKMax = k.kMax;
-        d->PotMin = 11;
-        d->PotMax = 22;
-        d->Lam2Colonne = VERO;  // the library's kind stays with the computed row
-        d->TipoLam = 4;
+        d->CoefKMin = k.kMin, d->CoefKMax = k.kMax, d->PotMin = 11, d->PotMax = 22;
+        d->Lam2Colonne = VERO, d->TipoLam = 4;  // the library's kind stays with the computed row
         CalcolaPaccoLamellare(*d);
         Esatti({V(d->LamScelto, 18), V(d->Lam2Colonne, VERO), V(d->LamMantello, FALSO), V(d->TipoLam, 4)});
         Esatti({V(d->LamC[18], k.c), V(d->LamA[18], k.a), V(d->LamB[18], k.b), V(d->LamD[18], k.dd),
                 V(d->LamE[18], k.e), V(d->LamF[18], k.f), V(d->LamG[18], k.f), V(d->LamFinestra[18], k.finestra),
                 V(d->LamAxB[18], d->AreaNecessaria)});
         EXPECT_EQ(d->LamNome[18], "Calcolato");
-        EXPECT_TAB(d->AreaNecessaria, k.area);
-        EXPECT_TAB(d->LamNetta[18], k.netta);
-        EXPECT_TAB(d->LamPeso[18], k.peso);
-        EXPECT_TAB(d->LamSE, k.se);
-        EXPECT_TAB(d->LamSP, k.sp);
-        EXPECT_TAB(d->LamPesoPacco, k.pesoPacco);
-        EXPECT_TAB(d->LamPF, k.pf);
-        EXPECT_TAB(d->PotMin, k.potMin);
-        EXPECT_TAB(d->PotMax, k.potMax);
+        const std::pair<float, const char*> tab[] = {
+            {d->AreaNecessaria, k.area}, {d->LamNetta[18], k.netta}, {d->LamPeso[18], k.peso},
+            {d->LamSE, k.se},            {d->LamSP, k.sp},           {d->LamPesoPacco, k.pesoPacco},
+            {d->LamPF, k.pf},            {d->PotMin, k.potMin},      {d->PotMax, k.potMax}};
+        for (const auto& [letto, mostrato] : tab) EXPECT_TAB(letto, mostrato);
     }
 }
 
@@ -300,22 +271,14 @@ TEST(CalcolaPaccoLamellare, RowChoiceInALibrary) {
 TEST(CalcolaPaccoLamellare, LibraryRowGetsNetAreaWindowAndStack) {
     auto d = Nuovo();
     Libreria(*d, {10, 20, 30});
-    d->Frequenza = 50;
-    d->Induzione = 1.2f;
-    d->LamCdP = 2.0f;
-    d->CoefKMin = 0.8f;
-    d->CoefKMax = 1.4f;
+    d->Frequenza = 50, d->Induzione = 1.2f, d->LamCdP = 2.0f, d->CoefKMin = 0.8f, d->CoefKMax = 1.4f;
     // Area 25 takes row 1: C 10, E 15, F 5, 10 mm of laminations weigh 0.1 kg.
-    RigaPerArea(*d, 25);
-    ASSERT_EQ(d->LamScelto, 1);
-    EXPECT_EQ(d->LamNetta[1], 18.5f);     // 20 - 2 * 75 / 100
-    EXPECT_EQ(d->LamFinestra[1], 75.0f);  // 5 * 15
-    // LamSE = 1.3 * Sqr(1.5625 / 3); LamSP = LamSE * 111 / 10.
-    const double se = static_cast<double>(1.3f) * std::sqrt(1.5625 / 3);
-    EXPECT_FLOAT_EQ(d->LamSE, static_cast<float>(se));
-    EXPECT_NEAR(d->LamSP, se * 11.1, 1e-5);
-    EXPECT_NEAR(d->LamPesoPacco, se * 11.1 * 0.1 / 10, 1e-6);
-    EXPECT_NEAR(d->LamPF, 1.44 * 2.0 * se * 11.1 * 0.01, 1e-6);
+    // Net 20 - 2 * 75 / 100, window 5 * 15; LamSE = 1,3 * Sqr(1,5625 / 3),
+    // LamSP = LamSE * 111 / 10, then the weight and 1,2² * 2 W/kg of it.
+    EXPECT_EQ(RigaPerArea(*d, 25), 1);
+    Esatti({V(d->LamNetta[1], 18.5f), V(d->LamFinestra[1], 75)});
+    Circa({V(d->LamSE, 0.938194156f), V(d->LamSP, 10.4139547f), V(d->LamPesoPacco, 0.104139552f),
+           V(d->LamPF, 0.29992193f)});
     EXPECT_EQ(d->LamNome[18], "");  // row 18 untouched
 }
 
@@ -336,11 +299,8 @@ TEST(CalcolaPaccoLamellare, DegenerateInputsStayFinite) {
     // A power range stays when no list was ever filled (a zero limit).
     for (int tipo : {1, 3}) {
         auto r = Riferimento(static_cast<int16_t>(tipo));
-        r->SecPotTot = 300;
-        r->PotMin = 7;
-        r->PotMax = 70;
-        r->CoefKMin = tipo == 1 ? 0.0f : 0.8f;
-        r->CoefKMax = tipo == 1 ? 1.6f : 0.0f;
+        r->SecPotTot = 300, r->PotMin = 7, r->PotMax = 70;
+        r->CoefKMin = tipo == 1 ? 0.0f : 0.8f, r->CoefKMax = tipo == 1 ? 1.6f : 0.0f;
         CalcolaPaccoLamellare(*r);
         Esatti({V(r->LamScelto, 18), V(r->PotMin, 7), V(r->PotMax, 70)});
         EXPECT_TRUE(std::isfinite(r->LamSP)) << tipo;
@@ -348,11 +308,7 @@ TEST(CalcolaPaccoLamellare, DegenerateInputsStayFinite) {
 
     // Zero frequency leaves the stack as it was.
     auto z = Riferimento(1);
-    z->Frequenza = 0;
-    z->SecPotTot = 300;
-    z->AreaNecessaria = 12;
-    z->LamScelto = 3;
-    z->LamSP = 25;
+    z->Frequenza = 0, z->SecPotTot = 300, z->AreaNecessaria = 12, z->LamScelto = 3, z->LamSP = 25;
     CalcolaPaccoLamellare(*z);
     Esatti({V(z->AreaNecessaria, 12), V(z->LamScelto, 3), V(z->LamSP, 25)});
     EXPECT_EQ(z->LamNome[18], "");

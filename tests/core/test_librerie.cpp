@@ -148,9 +148,7 @@ TEST(LibRame, CountStopsAtTheFirstZeroDiameterAndDropsWhatFollows) {
 TEST(LibRame, CopyGivesEveryWindingTheLibraryButNotTheCustomWire) {
     auto d = std::make_unique<ModuleDIC>();
     CalcolaFili(*d, 38);
-    d->FiloNudo[38][7] = 3.3f;
-    d->KfRame[38][7] = 1.2f;
-    d->FileLibreria = "LIBRERIA/LibRame1.wir";
+    d->FiloNudo[38][7] = 3.3f, d->KfRame[38][7] = 1.2f, d->FileLibreria = "LIBRERIA/LibRame1.wir";
     d->NumAvvScelto = 0;
     CopiaLibreriaRame(*d);
     for (int k = 0; k < 25; ++k) {
@@ -275,10 +273,7 @@ TEST(LibLam, PackWriteReadUnpackRepackIsByteExact) {
     EXPECT_EQ(std::filesystem::file_size(f1), 8000u);
 
     auto b = std::make_unique<ModuleDIC>();
-    b->LamA[18] = 77;
-    b->LamNome[19] = "fuori";
-    b->LamNetta[2] = 5;
-    b->FileLibreria = f1;
+    b->LamA[18] = 77, b->LamNome[19] = "fuori", b->LamNetta[2] = 5, b->FileLibreria = f1;
     ASSERT_TRUE(ApriLibreriaLamierini(*b, msg));
     EXPECT_TRUE(msg.boxes.empty());
     // The sort put the small row first; its name came back exactly as typed.
@@ -307,9 +302,7 @@ TEST(LibLam, EmptyRecordsBecomeZeroAndTheUnpackingGoesOn) {
     Cartella tmp;
     auto a = std::make_unique<ModuleDIC>();
     GrigliaLam g = GrigliaMantello(10);
-    g.righe[3].Lbl_AxB = "0,5";
-    g.righe[5].Txt_PesoLam = "";
-    a->LamTipoDescr = "3 Colonne Quadro per Trifase";
+    g.righe[3].Lbl_AxB = "0,5", g.righe[5].Txt_PesoLam = "", a->LamTipoDescr = "3 Colonne Quadro per Trifase";
     CompilaRecLibLam(*a, g);
     EXPECT_EQ(a->Rec[30], "0,5");
     const std::string f = tmp.File("dieci.lam");

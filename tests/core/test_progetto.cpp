@@ -138,16 +138,11 @@ void DesignCasuale(ModuleDIC& d, Casuale& r) {
 #undef R
 #undef RF
     for (int j = 0; j < FILO_COLONNE; ++j) {
-        d.KfRame[38][j] = r.Singolo();
-        d.OhmRame[38][j] = r.Singolo();
-        d.PesSpeRame[38][j] = r.Singolo();
+        d.KfRame[38][j] = r.Singolo(), d.OhmRame[38][j] = r.Singolo(), d.PesSpeRame[38][j] = r.Singolo();
     }
-    d.FileNome = "/un/percorso/qualsiasi.tmf";
-    d.NumElementi = static_cast<int16_t>(r.Fra(0, 39));
-    d.FiloScelto = static_cast<float>(r.Fra(0, 40));
-    d.Frequenza = static_cast<float>(r.Fra(1, 32767));
-    d.PriUlt = static_cast<float>(r.Fra(0, 20));
-    d.SecUlt = static_cast<float>(r.Fra(0, 20));
+    d.FileNome = "/un/percorso/qualsiasi.tmf", d.NumElementi = static_cast<int16_t>(r.Fra(0, 39));
+    d.FiloScelto = static_cast<float>(r.Fra(0, 40)), d.Frequenza = static_cast<float>(r.Fra(1, 32767));
+    d.PriUlt = static_cast<float>(r.Fra(0, 20)), d.SecUlt = static_cast<float>(r.Fra(0, 20));
     d.TipoCalcolo = static_cast<int16_t>(r.Fra(2, 5));  // kinds whose values are not checked
     d.LamScelto = static_cast<int16_t>(r.Fra(0, 20));
     d.RochScelto = static_cast<int16_t>(r.Fra(0, 5));

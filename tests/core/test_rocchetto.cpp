@@ -30,17 +30,8 @@ const std::string kChiusuraTrif = kVariato + "Alcune misure sono cambiate\nNeces
 // bobbin (Cr, M, Spr) in row 1.
 std::unique_ptr<ModuleDIC> Pacco(int16_t riga, float c, float f, float cr, float m, float spr) {
     auto d = std::make_unique<ModuleDIC>();
-    d->LamScelto = riga;
-    d->LamC[riga] = c;
-    d->LamE[riga] = 40;
-    d->LamF[riga] = f;
-    d->LamSP = 30;
-    d->RochScelto = 1;
-    d->RochC[1] = cr;
-    d->RochM[1] = m;
-    d->RochSp[1] = spr;
-    d->RochH[1] = 33;
-    d->RochTipo[1] = "mio";
+    d->LamScelto = riga, d->LamC[riga] = c, d->LamE[riga] = 40, d->LamF[riga] = f, d->LamSP = 30, d->RochScelto = 1;
+    d->RochC[1] = cr, d->RochM[1] = m, d->RochSp[1] = spr, d->RochH[1] = 33, d->RochTipo[1] = "mio";
     d->RochTipo[0] = "vecchio";
     return d;
 }
@@ -79,9 +70,7 @@ TEST(RocchettoDemo, WindowSixteenByTwelveGivesTheKnownBobbin) {
                           Caso{true, 0, 20, 5, 185, 90}, Caso{true, 1, 20, 5, 185, 90}}) {
         SCOPED_TRACE(::testing::Message() << (k.trif ? "three-phase" : "single-phase") << " due " << k.due);
         auto d = Pacco(4, 16, 12, 0, 0, 0);
-        d->RochScelto = 0;
-        d->LamSP = k.sp;
-        d->RochDue = k.due;
+        d->RochScelto = 0, d->LamSP = k.sp, d->RochDue = k.due;
         FakeMessaggi msg;
         k.trif ? ControllaMisureRocchettoTrif(*d, msg) : ControllaMisureRocchetto(*d, msg);
         EXPECT_TRUE(msg.boxes.empty());
@@ -219,10 +208,7 @@ namespace {
 // Two primaries and three secondaries in use, none placed yet.
 std::unique_ptr<ModuleDIC> Avvolgimenti(int16_t gole1, int16_t due = 0) {
     auto d = std::make_unique<ModuleDIC>();
-    d->PriUlt = 1;
-    d->SecUlt = 2;
-    d->RochGole1 = gole1;
-    d->RochDue = due;
+    d->PriUlt = 1, d->SecUlt = 2, d->RochGole1 = gole1, d->RochDue = due;
     return d;
 }
 
@@ -265,9 +251,7 @@ TEST(VerificaPosizioneAvvolgimenti, OnlyTrueFlagsOfWindingsInUseWithinTheArraysM
     Esatti({V(d->SecGolaL[3], VERO), V(d->SecGolaH[3], FALSO), V(d->SecGolaI[20], VERO), V(d->PriGolaI[0], 1)});
 
     // Counts beyond the arrays stop at the last slot; a count of -1 moves nothing.
-    d->PriUlt = 40;
-    d->SecUlt = 20;
-    d->PriGolaI[20] = d->SecGolaL[20] = VERO;
+    d->PriUlt = 40, d->SecUlt = 20, d->PriGolaI[20] = d->SecGolaL[20] = VERO;
     VerificaPosizioneAvvolgimenti(*d);
     Esatti({V(d->PriGolaH[20], VERO), V(d->SecGolaH[20], VERO)});
     d->PriUlt = d->SecUlt = -1;

@@ -19,9 +19,7 @@ const std::string kRange = " in tolleranza valori di ";
 // 1,5 W/kg; row 1 holds an older bobbin.
 std::unique_ptr<ModuleDIC> Pacco(int16_t tipo, float c, float e, float f) {
     auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = tipo;
-    d->LamScelto = 2;
-    d->LamC[2] = c, d->LamE[2] = e, d->LamF[2] = f, d->LamPeso[2] = 0.6f;
+    d->TipoCalcolo = tipo, d->LamScelto = 2, d->LamC[2] = c, d->LamE[2] = e, d->LamF[2] = f, d->LamPeso[2] = 0.6f;
     d->LamSP = 40, d->Induzione = 1.0f, d->LamCdP = 1.5f;
     d->RochC[1] = 99, d->RochH[1] = 99, d->RochTipo[1] = "vecchio";
     return d;

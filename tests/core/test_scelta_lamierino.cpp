@@ -79,9 +79,7 @@ TEST(ConfermaLamierino, CoefficientLimitStillZeroKeepsThePowerRange) {
     // A two-leg lamination in a three-phase design: the list is not filled,
     // the minimum stays 0, and no range is made of it.
     auto d = Progetto(3);
-    d->LamMantello = FALSO;
-    d->Lam2Colonne = VERO;
-    d->CoefKMin = 0;
+    d->LamMantello = FALSO, d->Lam2Colonne = VERO, d->CoefKMin = 0;
     FakeMessaggi msg;
     ASSERT_TRUE(ConfermaLamierino(*d, 2, 35.0f, msg, nullptr));
     Esatti({V(d->PotMin, 11), V(d->PotMax, 22)});

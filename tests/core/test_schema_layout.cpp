@@ -19,18 +19,10 @@ using schema::Layout;
 
 std::unique_ptr<ModuleDIC> Progetto(int tipo, float priUlt, float secUlt) {
     auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = static_cast<int16_t>(tipo);
-    d->PriUlt = priUlt;
-    d->SecUlt = secUlt;
+    d->TipoCalcolo = static_cast<int16_t>(tipo), d->PriUlt = priUlt, d->SecUlt = secUlt;
     for (int i = 0; i < AVV_MAX; ++i) {
-        d->PriVolt[i] = 220;
-        d->PriAmp[i] = 0.5f;
-        d->PriSpire[i] = 1234;
-        d->PriFiloNudo[i] = 0.35f;
-        d->SecVolt[i] = 12.5f;
-        d->SecVoltVuoto[i] = 13.75f;
-        d->SecAmp[i] = 2;
-        d->SecSpire[i] = 77;
+        d->PriVolt[i] = 220, d->PriAmp[i] = 0.5f, d->PriSpire[i] = 1234, d->PriFiloNudo[i] = 0.35f;
+        d->SecVolt[i] = 12.5f, d->SecVoltVuoto[i] = 13.75f, d->SecAmp[i] = 2, d->SecSpire[i] = 77;
         d->SecFiloNudo[i] = 1.2f;
     }
     return d;
@@ -114,9 +106,7 @@ TEST(SchemaLayout, TwelveRowsAndClampBeyond) {
     EXPECT_EQ(Trova(l, 0, 11)->testo, "Avv.12");
 
     // More windings than rows: no element past 11, on either side.
-    d->PriUlt = 15;
-    d->SecUlt = 20;
-    l = schema::Calcola(*d);
+    d->PriUlt = 15, d->SecUlt = 20, l = schema::Calcola(*d);
     EXPECT_EQ(l.immagini.size(), 24u);
     for (const auto& im : l.immagini) EXPECT_LE(im.elemento, 11);
     for (const auto& e : l.etichette) EXPECT_LE(e.elemento, 11);
@@ -156,9 +146,7 @@ TEST(SchemaLayout, AutotransformerSectionsStepDownOrUp) {
     for (const Caso& k : casi) {
         SCOPED_TRACE(::testing::Message() << "kind " << k.tipo << " windings " << k.priUlt + 1 << " no-load " << k.vuoto);
         auto d = Progetto(k.tipo, k.priUlt, 0);
-        d->PriVolt[0] = 230;
-        d->SecVoltVuoto[0] = k.vuoto;
-        d->SecVolt[0] = 115;
+        d->PriVolt[0] = 230, d->SecVoltVuoto[0] = k.vuoto, d->SecVolt[0] = 115;
         Layout l = schema::Calcola(*d);
         ASSERT_EQ(l.immagini.size(), k.figure.size());
         for (size_t i = 0; i < k.figure.size(); ++i)
