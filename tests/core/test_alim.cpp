@@ -162,9 +162,7 @@ DatiAlimTesti TestiBase() {
     DatiAlimTesti t;
     t.Cmb_PriNumAvv = "2", t.Cmb_SecNumAvv = "3";
     t.Cmb_Frequenza = "60", t.Cmb_Induzione = "1,2", t.Cmb_Densita = "2,5", t.Cmb_CoefK = "1,3";
-    t.Txt_PriVolt = {"230", "115"};
-    t.Txt_SecVolt = {"24", "12,5", "6,3"};
-    t.Txt_SecAmp = {"2", "0,8", "1,5"};
+    t.Txt_PriVolt = {"230", "115"}, t.Txt_SecVolt = {"24", "12,5", "6,3"}, t.Txt_SecAmp = {"2", "0,8", "1,5"};
     t.Txt_SecPot = {"48", "10", "9,45"};
     return t;
 }
@@ -310,9 +308,7 @@ TEST(AlimSpire, FractionAboveFourTenthsRoundsUp) {
 
 TEST(AlimSpire, SecondariesInSeriesAndTheLastNeverCorrected) {
     auto d = ModuloUnVoltPerSpira();
-    d->CadutaVolt = 0;
-    d->SecUlt = 2;
-    d->SecVolt = {30, 20, 20};
+    d->CadutaVolt = 0, d->SecUlt = 2, d->SecVolt = {30, 20, 20};
     Serie(Secondari(*d), 0, 2, true);  // load tap in series with winding 2
     Serie(Secondari(*d), 1, 3);        // voltage tap in series with winding 3, same voltage
     Serie(Secondari(*d), 2, 1);        // the last winding is never corrected
@@ -598,9 +594,7 @@ TEST(AlimAvvolgimenti, ZeroGrooveOrTurnsPerCmNeverDivide) {
 
 TEST(AlimPerdite, SinglePhaseOnceThreePhaseZigZagTwice) {
     auto d = std::make_unique<ModuleDIC>();
-    d->PriUlt = 1, d->SecUlt = 2;
-    d->PriPotPer = {1.5f, 2.25f, 100.0f};
-    d->SecPotPer = {0.5f, 1.0f, 0.25f, 100.0f};
+    d->PriUlt = 1, d->SecUlt = 2, d->PriPotPer = {1.5f, 2.25f, 100.0f}, d->SecPotPer = {0.5f, 1.0f, 0.25f, 100.0f};
     d->SecTrif[1] = "z";  // not a three-phase design: counted once
     CalcolaPerditeRame(*d);
     Circa({V(d->PotPerPri, 3.75f), V(d->PotPerSec, 1.75f), V(d->PotTotPers, 5.5f)});
@@ -614,12 +608,8 @@ TEST(AlimGole, SumsPerGrooveAndBobbin) {
     // Primary 0 in H1, primary 1 in I1 and L1 (inconsistent flags: counted in
     // both), secondary 0 in H2, secondary 1 on no bobbin, secondary 2 in L2.
     auto d = std::make_unique<ModuleDIC>();
-    d->PriUlt = 1, d->SecUlt = 2;
-    d->PriIng = {10, 20, 999};
-    d->PriIso = {1, 2, 999};
-    d->SecIng = {30, 40, 50, 999};
-    d->SecIso = {3, 4, 5, 999};
-    d->PriRoch1[1] = d->PriGolaI[1] = d->PriGolaL[1] = d->SecGolaH[1] = VERO;
+    d->PriUlt = 1, d->SecUlt = 2, d->PriIng = {10, 20, 999}, d->PriIso = {1, 2, 999}, d->SecIng = {30, 40, 50, 999};
+    d->SecIso = {3, 4, 5, 999}, d->PriRoch1[1] = d->PriGolaI[1] = d->PriGolaL[1] = d->SecGolaH[1] = VERO;
     Posto(Primari(*d), 0, 1, 'H');
     Posto(Primari(*d), 2, 1, 'H');  // past the last primary
     Posto(Secondari(*d), 0, 2, 'H');

@@ -63,9 +63,7 @@ TEST(InputAlimOrdine, WhatStaysAndHowMovedTextsRead) {
     EXPECT_EQ(Vista(Secondari(*d), 2), (Testi{"R2 H1", "I H1"}));
     for (bool b : e.secIsolati) EXPECT_FALSE(b);
 
-    d->PriUlt = d->SecUlt = 1;
-    t.Txt_PriVolt = {"0110", "0220"};
-    t.Txt_SecVolt = {"1,50", "12"};
+    d->PriUlt = d->SecUlt = 1, t.Txt_PriVolt = {"0110", "0220"}, t.Txt_SecVolt = {"1,50", "12"};
     t.Txt_SecPot = {"3,0", "24,50"};
     OrdinaAvvolgimenti(*d, t);
     EXPECT_EQ(Primi(t.Txt_PriVolt, 2), (Testi{"220", "110"}));
@@ -80,9 +78,7 @@ TEST(InputAlimOrdine, SecondaryMovingUpGetsItsCurrentRecomputed) {
     d->SecUlt = 1;
     d->SecVolt = {100, 150};  // as the last reading left them
     DatiAlimTesti t;
-    t.Txt_SecVolt = {"100", "150"};
-    t.Txt_SecPot = {"50", "90"};
-    t.Txt_SecAmp = {"0,5", "0,6"};
+    t.Txt_SecVolt = {"100", "150"}, t.Txt_SecPot = {"50", "90"}, t.Txt_SecAmp = {"0,5", "0,6"};
     Posto(Secondari(*d), 1, 2, 'I');
     d->SecAvvCar[1] = VERO;
     EXPECT_TRUE(OrdinaAvvolgimenti(*d, t).scambioSec);
@@ -130,8 +126,7 @@ TEST(InputAlimCorrenti, OnlyChangedReadableVoltagesInUseRewrite) {
     d->SecUlt = 4;
     d->SecVolt = {150, 149, 150, 150, 150, 148};
     DatiAlimTesti t;
-    t.Txt_SecVolt = {"150", "120", "0", "", "100", "50"};
-    t.Txt_SecPot = {"600", "60", "100", "100", ",", "100"};
+    t.Txt_SecVolt = {"150", "120", "0", "", "100", "50"}, t.Txt_SecPot = {"600", "60", "100", "100", ",", "100"};
     t.Txt_SecAmp = {"2", "x", "0,5", "0,6", "0,7", "y"};
     RicalcolaCorrentiSec(*d, t);
     EXPECT_EQ(Primi(t.Txt_SecAmp, 6), (Testi{"2", "0,5", "0,5", "0,6", "0,7", "y"}));

@@ -100,27 +100,6 @@ TEST_F(RecordFileTest, LengthsThatDoNotFitAreReadErrors) {
     PutBytes("ok.tmf", b);
     ASSERT_TRUE(Leggi(Path("ok.tmf"), 100, 2, in.data()).ok);
     EXPECT_EQ(in, (Testi{std::string(98, 'x'), ""}));
-
-    // A project file (records of 100) read as a wire library (records of 20):
-    // record 6 starts inside the text of record 2 at a length above 18.
-    Testi out(3);
-    out[1] = std::string(40, 'A');  // 'A' = 0x41: length bytes 0x4141
-    ASSERT_TRUE(Scrivi(Path("p.tmf"), 100, 3, out.data()).ok);
-    Testi in15(15, "old");
-    const Esito f = Leggi(Path("p.tmf"), 20, 15, in15.data());
-    EXPECT_FALSE(f.ok);
-    EXPECT_EQ(f.record, 6);
-    EXPECT_EQ(in15[0], "old");
-}
-
-TEST_F(RecordFileTest, AMissingFileIsAnErrorAndIsNotCreated) {
-    Testi in(2, "old");
-    const Esito e = Leggi(Path("none.wir"), 20, 2, in.data());
-    EXPECT_FALSE(e.ok);
-    EXPECT_EQ(e.record, 0);
-    EXPECT_FALSE(fs::exists(Path("none.wir")));
-    EXPECT_EQ(in[0], "old");
-    EXPECT_FALSE(Leggi(Path(""), 20, 2, in.data()).ok);  // a folder
 }
 
 // ---------------------------------------------------------------- refused and failed writes
@@ -136,18 +115,6 @@ TEST_F(RecordFileTest, TextThatCannotBeStoredIsRefusedNamingTheRecord) {
     EXPECT_EQ(Bytes("e.tmf"), old);  // nothing written
     rec[2] = std::string(98, 'x');
     EXPECT_TRUE(Scrivi(Path("e.tmf"), 100, 4, rec.data()).ok);
-
-    // Length counts Windows-1252 bytes: 18 accented letters are 36 UTF-8 bytes.
-    std::string accenti;
-    for (int i = 0; i < 18; ++i) accenti += "è";
-    EXPECT_TRUE(Scrivi(Path("f.wir"), 20, 1, Testi{accenti}.data()).ok);
-    EXPECT_FALSE(Scrivi(Path("f.wir"), 20, 1, Testi{accenti + "e"}.data()).ok);
-
-    // A character without a code.
-    const Esito g = Scrivi(Path("g.wir"), 20, 2, Testi{"ok", "Ω = 5"}.data());
-    EXPECT_FALSE(g.ok);
-    EXPECT_EQ(g.record, 2);
-    EXPECT_FALSE(fs::exists(Path("g.wir")));
 }
 
 TEST_F(RecordFileTest, FailedWriteIsReportedAndKeepsTheOldFile) {
