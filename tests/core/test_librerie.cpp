@@ -24,18 +24,14 @@ using libtest::Cartella;
 
 using Testi = std::vector<std::string>;
 
-// n wires of bare 0,1 .. with enamelled 10 % larger, computed by the editor's code.
+// n wires of bare 0,1, 0,126 (a third decimal), 0,2 .. 1,9 by 0,05 and 6,35,
+// enamelled 10 % larger, computed by the editor's code.
 void CalcolaFili(ModuleDIC& d, int n) {
-    const char* nudi[] = {"0,1", "0,126", "0,2", "0,25", "0,3", "0,35", "0,4", "0,45", "0,5", "0,55",
-                          "0,6", "0,65", "0,7", "0,75", "0,8", "0,85", "0,9", "0,95", "1", "1,05",
-                          "1,1", "1,15", "1,2", "1,25", "1,3", "1,35", "1,4", "1,45", "1,5", "1,55",
-                          "1,6", "1,65", "1,7", "1,75", "1,8", "1,85", "1,9", "6,35"};
-    const char* isolati[] = {"0,12", "0,14", "0,22", "0,28", "0,33", "0,39", "0,44", "0,5", "0,55", "0,6",
-                             "0,66", "0,71", "0,77", "0,82", "0,88", "0,93", "0,99", "1,04", "1,1", "1,15",
-                             "1,21", "1,26", "1,32", "1,37", "1,43", "1,48", "1,54", "1,59", "1,65", "1,7",
-                             "1,76", "1,81", "1,87", "1,92", "1,98", "2,03", "2,09", "6,5"};
     std::vector<std::pair<std::string, std::string>> righe;
-    for (int i = 0; i < n; ++i) righe.emplace_back(nudi[i], isolati[i]);
+    for (int i = 0; i < n; ++i) {
+        const double nudo = i == 0 ? 0.1 : i == 1 ? 0.126 : i == 37 ? 6.35 : 0.05 * (i + 2);
+        righe.emplace_back(num::DblToText(nudo), num::DblToText(std::round(nudo * 110) / 100));
+    }
     GrigliaRame g = libtest::Fili(righe);
     FakeMessaggi msg;
     ASSERT_EQ(CalcolaLibreriaRame(d, g, msg), EsitoCalcoloRame::Calcolata);

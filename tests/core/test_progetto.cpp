@@ -7,7 +7,6 @@
 #include <iterator>
 #include <memory>
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -192,41 +191,6 @@ std::unique_ptr<ModuleDIC> DesignSemplice() {
 }  // namespace
 
 // ---------------------------------------------------------------- the layout table
-
-TEST(ProgettoLayout, BlocksFollowOneAnotherFromRecord1To9042AndEachElementOnce) {
-    const auto& L = ProgettoLayout();
-    int atteso = 1, soloAttuali = 0;
-    for (const Blocco& b : L) {
-        EXPECT_EQ(b.primo, atteso) << b.campi.front().nome;
-        atteso = b.Ultimo() + 1;
-        if (b.soloAttuale) soloAttuali += b.Records();
-    }
-    EXPECT_EQ(atteso - 1, 9042);
-    EXPECT_EQ(soloAttuali, 76);  // version record and 75 custom-wire coefficients
-
-    // No two records may address the same element of the design.
-    auto d = std::make_unique<ModuleDIC>();
-    std::set<const void*> visti;
-    int records = 0;
-    for (const Blocco& b : L)
-        for (int e = 0; e < b.esterni; ++e)
-            for (int n = 0; n < b.interni; ++n)
-                for (const Campo& c : b.campi) {
-                    const void* a = c.sng ? static_cast<const void*>(&c.sng(*d, e, n))
-                                  : c.intero ? static_cast<const void*>(&c.intero(*d, e, n))
-                                             : static_cast<const void*>(&c.testo(*d, e, n));
-                    EXPECT_TRUE(visti.insert(a).second) << c.nome << " " << e << " " << n;
-                    ++records;
-                }
-    EXPECT_EQ(records, 9042);
-}
-
-TEST(ProgettoLayout, EarlierLayoutLacksVersionAndCustomWireBlock) {
-    // NumElementi, FiloNudo(0, 0), PesoFilo(40, 24), FiloScelto, AutoSpireOrd(25); 0: not in the earlier file.
-    const std::pair<int, int> casi[] = {{1, 0},     {2, 1},       {35, 34},     {7209, 7208}, {7210, 0},
-                                        {7284, 0}, {7285, 7209}, {9042, 8966}, {9043, 0}};
-    for (const auto& [attuale, precedente] : casi) EXPECT_EQ(RecordPrecedente(attuale), precedente) << attuale;
-}
 
 TEST(ProgettoPack, RecordNumbersWorkedOutByHand) {
     auto d = std::make_unique<ModuleDIC>();
