@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/core/Numeri.h"
 
@@ -24,12 +26,8 @@ TEST(Aritmetica, CIntRoundsHalvesToEvenAndFailsOutsideSixteenBits) {
 }
 
 TEST(Aritmetica, IntIsFloorAndFixTruncates) {
-    EXPECT_EQ(Int(2.7), 2.0);
-    EXPECT_EQ(Int(-2.5), -3.0);
-    EXPECT_EQ(Int(-2.0), -2.0);
-    EXPECT_EQ(Fix(2.7), 2.0);
-    EXPECT_EQ(Fix(-2.5), -2.0);
-    EXPECT_EQ(Fix(-0.9), 0.0);
+    EXPECT_EQ((std::array{Int(2.7), Int(-2.5), Int(-2.0), Fix(2.7), Fix(-2.5), Fix(-0.9)}),
+              (std::array{2.0, -3.0, -2.0, 2.0, -2.0, 0.0}));
     EXPECT_EQ(Sng(0.1), 0.1f);
 }
 
@@ -61,16 +59,11 @@ TEST(TestoNumeri, SingleTextReadsBackToSevenDigits) {
 }
 
 TEST(TestoNumeri, DoubleIntegerAndBooleanTexts) {
-    EXPECT_EQ(DblToText(1.0 / 3.0), "0,333333333333333");
-    EXPECT_EQ(DblToText(0.1 + 0.2), "0,3");
-    EXPECT_EQ(DblToText(123456789012345.0), "123456789012345");
-    EXPECT_EQ(DblToText(1e15), "1E+15");
-    EXPECT_EQ(DblToText(-2.25), "-2,25");
-    EXPECT_EQ(IntToText(-5), "-5");
-    EXPECT_EQ(IntToText(32767), "32767");
-    EXPECT_EQ(BoolToText(-1), "True");
-    EXPECT_EQ(BoolToText(0), "False");
-    EXPECT_EQ(BoolToText(1), "False");  // only -1 is true
+    using T = std::vector<std::string>;
+    EXPECT_EQ((T{DblToText(1.0 / 3.0), DblToText(0.1 + 0.2), DblToText(123456789012345.0), DblToText(1e15),
+                 DblToText(-2.25), IntToText(-5), IntToText(32767)}),
+              (T{"0,333333333333333", "0,3", "123456789012345", "1E+15", "-2,25", "-5", "32767"}));
+    EXPECT_EQ((T{BoolToText(-1), BoolToText(0), BoolToText(1)}), (T{"True", "False", "False"}));  // only -1 is true
 }
 
 // ---------------------------------------------------------------- text to value
@@ -144,10 +137,9 @@ TEST(Maschere, RoundingHalfAwayFromZeroOnDecimalValue) {
 
 TEST(Maschere, SinglesAndIntegers) {
     // A Single is shown from its seven digits: 1.05f is 1.04999995... in binary.
-    EXPECT_EQ(Format(1.05f, "0.0"), "1,1");
-    EXPECT_EQ(Format(2.675f, "0.00"), "2,68");
-    EXPECT_EQ(Format(0.0176f, "#0.000"), "0,018");
-    EXPECT_EQ(Format(int16_t{7}, "00"), "07");
-    EXPECT_EQ(Format(42, "###0.##"), "42,");
-    EXPECT_EQ(Format(50.0, "0 V"), "50 V");  // other characters are copied
+    // Other characters are copied.
+    using T = std::vector<std::string>;
+    EXPECT_EQ((T{Format(1.05f, "0.0"), Format(2.675f, "0.00"), Format(0.0176f, "#0.000"), Format(int16_t{7}, "00"),
+                 Format(42, "###0.##"), Format(50.0, "0 V")}),
+              (T{"1,1", "2,68", "0,018", "07", "42,", "50 V"}));
 }
