@@ -130,7 +130,8 @@ void DialogoBase::TabellaScelte(QWidget* parent, const ColonnaScelte& opzione, Q
                                 int righe, int yIntestazione, const std::function<int(int)>& yRiga,
                                 int altezza) {
     auto intesta = [&](const ColonnaScelte& c) {
-        QLabel* l = Didascalia(parent, Qs("Cap_") + Qs(c.nome), Qs(c.intestazione), c.x, yIntestazione,
+        QLabel* l = Didascalia(parent, *c.nomeIntestazione ? Qs(c.nomeIntestazione) : Qs("Cap_") + Qs(c.nome),
+                               Qs(c.intestazione), c.x, yIntestazione,
                                c.w, altezza, Qt::AlignCenter);
         if (*c.tooltipIntestazione) l->setToolTip(Qs(c.tooltipIntestazione));
     };

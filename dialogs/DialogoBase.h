@@ -64,6 +64,7 @@ struct ColonnaScelte {
     const char* tooltip;       // of every element ("" none)
     const char* tooltipIntestazione = "";
     Qt::Alignment allinea = Qt::AlignCenter;
+    const char* nomeIntestazione = "";  // objectName of the head ("": "Cap_" + nome)
 };
 
 // The three checks, for a field made from a row (true: the field turned white).

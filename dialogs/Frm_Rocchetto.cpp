@@ -24,12 +24,21 @@ constexpr const char* kTitoloCampi = "Verifica Rocchetto";
 
 // The columns of the table, option (Cr) first.
 enum Colonna { C_CR, C_TIPO, C_SP, C_M, C_H, C_I, C_L, C_GOLA_H, C_GOLA_I, C_GOLA_L, C_NUM };
+// A column whose head carries its own name.
+constexpr ColonnaScelte Testata(const char* nome, const char* testa, int x, int w, const char* label) {
+    return {nome, testa, x, w, "", "", Qt::AlignCenter, label};
+}
 constexpr ColonnaScelte kColonne[C_NUM] = {
-    {"Opt_RochC", "Cr", 4300, 780, ""},          {"Lbl_RochTipo", "Tipo:", 2900, 1380, ""},
-    {"Lbl_RochSp", "Spr", 5100, 700, ""},        {"Lbl_RochM", "M", 5820, 700, ""},
-    {"Lbl_RochH", "H", 6540, 700, ""},           {"Lbl_RochI", "I", 7260, 700, ""},
-    {"Lbl_RochL", "L", 7980, 700, ""},           {"Lbl_RochGolaH", "Gola H", 8700, 820, ""},
-    {"Lbl_RochGolaI", "Gola I", 9540, 820, ""},  {"Lbl_RochGolaL", "Gola L", 10380, 820, ""},
+    Testata("Opt_RochC", "Cr", 4300, 780, "Label3"),
+    Testata("Lbl_RochTipo", "Tipo:", 2900, 1380, "Label8"),
+    Testata("Lbl_RochSp", "Spr", 5100, 700, "Label5"),
+    Testata("Lbl_RochM", "M", 5820, 700, "Label7"),
+    Testata("Lbl_RochH", "H", 6540, 700, "Label11"),
+    Testata("Lbl_RochI", "I", 7260, 700, "Label13"),
+    Testata("Lbl_RochL", "L", 7980, 700, "Label15"),
+    Testata("Lbl_RochGolaH", "Gola H", 8700, 820, "Label1"),
+    Testata("Lbl_RochGolaI", "Gola I", 9540, 820, "Label4"),
+    Testata("Lbl_RochGolaL", "Gola L", 10380, 820, "Label6"),
 };
 
 // The entry boxes of row 1 and the column each stands in.

@@ -53,6 +53,7 @@ private slots:
             {ui().Txt_RochI, "11,5"},     {ui().Txt_RochTipo, "mio"},
             {ui().Lbl_RochInfo, "Con il Lamierino Scelto si deve utilizzare\nn° 1 Rocchetto sulla Colonna Centrale"}};
         for (auto [w, testo] : attesi) QCOMPARE(T(w), QString::fromUtf8(testo));
+        QCOMPARE(T(Figlio<QLabel>(f.get(), QStringLiteral("Label8"))), QStringLiteral("Tipo:"));
         QVERIFY(ui().Opt_RochC[0]->isChecked() && !ui().Opt_RochC[1]->isEnabled());
         QVERIFY(ui().Opt_RochUno->isChecked() && !ui().Opt_Gola1R2->isEnabled());
         for (int tipo : {0, 1, 2}) {
