@@ -21,6 +21,8 @@ void CalcolaPaccoLamellare(ModuleDIC& d);
 // Recommended power range of the stack section LamSE from the coefficient
 // limits (three phases count three times); kinds 1..4 only.
 void IntervalloPotenza(ModuleDIC& d);
+// Iron loss LamPF of the stack, W, from its weight and the flux density.
+void CalcolaPerditaFerro(ModuleDIC& d);
 
 // ---- bobbin check and winding placement
 // A new design's bobbins: both rows empty, build factor 10 %, 0,3 mm between

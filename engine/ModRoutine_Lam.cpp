@@ -108,6 +108,11 @@ void IntervalloPotenza(ModuleDIC& d) {
     d.PotMax = num::Sng(se2 * fasi / (kMin * kMin));
 }
 
+void CalcolaPerditaFerro(ModuleDIC& d) {
+    const double b = d.Induzione;
+    d.LamPF = num::Sng(b * b * d.LamCdP * d.LamPesoPacco);
+}
+
 void CalcolaPaccoLamellare(ModuleDIC& d) {
     const int genere = d.TipoCalcolo;
     if (genere < tipo::Monofase || genere > tipo::Uscita) return;
@@ -199,8 +204,7 @@ void CalcolaPaccoLamellare(ModuleDIC& d) {
     d.LamSP = num::Positivo(d.LamC[riga]) ? num::Sng(d.LamSE * 1.11 * 100 / c) : 0.0f;
     d.LamFinestra[riga] = num::Sng(static_cast<double>(d.LamF[riga]) * d.LamE[riga]);
     d.LamPesoPacco = num::Sng(static_cast<double>(d.LamSP) * d.LamPeso[riga] / 10);
-    const double b = d.Induzione;
-    d.LamPF = num::Sng(b * b * d.LamCdP * d.LamPesoPacco);
+    CalcolaPerditaFerro(d);
 
     // 9.
     IntervalloPotenza(d);

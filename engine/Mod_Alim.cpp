@@ -8,16 +8,11 @@
 #include "engine/ModRoutine.h"
 #include "platform/core/Numeri.h"
 
-namespace {
-
 using num::Sng;
 
-// Text to Single; a text that does not convert leaves the variable as it was.
 void Leggi(float& var, std::string_view testo) {
     if (const std::optional<float> v = num::TextToSng(testo)) var = *v;
 }
-
-}  // namespace
 
 void ProgettoPredefinito(ModuleDIC& d) {
     d.TipoCalcolo = tipo::Monofase;
@@ -122,8 +117,7 @@ void CalcolaCoefKLamierino(ModuleDIC& d, float potenza) {
         const double se = d.LamSE;
         d.CoefK = Sng(std::sqrt(se * se / potenza));
     }
-    const double b = d.Induzione;
-    d.LamPF = Sng(b * b * d.LamCdP * d.LamPesoPacco);
+    CalcolaPerditaFerro(d);
 }
 
 void CalcoloAlim(ModuleDIC& d, const DatiAlimTesti& t, IMessaggi& msg) {

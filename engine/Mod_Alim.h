@@ -22,6 +22,9 @@ void ProgettoPredefinito(ModuleDIC& d);
 // 1..numAvv (the windings a side the window shows) too.
 void LeggiDatiAlim(ModuleDIC& d, const DatiAlimTesti& t, int numAvv = DatiAlimTesti::MaxAvv);
 
+// A text into a Single; a text that does not convert leaves `var` as it was.
+void Leggi(float& var, std::string_view testo);
+
 // A count list's text ("1" .. numAvv) into the index of the last winding;
 // any other text leaves `ult` as it was.
 void LeggiNumeroAvv(float& ult, std::string_view testo, int numAvv);

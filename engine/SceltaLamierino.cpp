@@ -36,8 +36,7 @@ void ImpostaSpessorePacco(ModuleDIC& d, float sp) {
     d.LamSP = sp;
     d.LamSE = num::Sng(static_cast<double>(d.LamSP) * d.LamC[r] / 1.11 / 100);
     d.LamPesoPacco = num::Sng(static_cast<double>(d.LamSP) * d.LamPeso[r] / 10);
-    const double b = d.Induzione;
-    d.LamPF = num::Sng(b * b * d.LamCdP * d.LamPesoPacco);
+    CalcolaPerditaFerro(d);
 }
 
 EsitoLamFuori CalcolaLamFuoriFormato(ModuleDIC& d, const TestiLamFuori& t, IMessaggi& msg) {

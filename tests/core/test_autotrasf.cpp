@@ -7,40 +7,9 @@
 #include <memory>
 
 #include "FakeSinks.h"
-#include "Progetti.h"
-#include "engine/Mod_AutoTrasf.h"
+#include "ProgettiAutoUsci.h"
 
 namespace {
-
-// The window's defaults: one primary in series, one secondary that is a load
-// tap in series; 50 Hz, 1,0 T, 2,5 A/mm², K 1,3, on bobbin 1 in groove H.
-DatiAlimTesti TestiFinestra() {
-    DatiAlimTesti t;
-    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
-    t.Cmb_Frequenza = "50";
-    t.Cmb_Induzione = "1,0";
-    t.Cmb_Densita = "2,5";
-    t.Cmb_CoefK = "1,3";
-    t.Txt_PriVolt[0] = "160";
-    t.Txt_SecVolt[0] = "120";
-    t.Txt_SecAmp[0] = "2,5";
-    t.Txt_SecPot[0] = "300";
-    return t;
-}
-
-std::unique_ptr<ModuleDIC> Progetto() {
-    auto d = NuovoProgetto();
-    d->TipoCalcolo = tipo::AutoMonofase;
-    d->PriUlt = d->SecUlt = 0;
-    d->CoefKMin = 1.0f;
-    d->CoefKMax = 1.6f;
-    for (int i = 0; i < AUTO_NUM_AVV; ++i) {
-        d->PriAvvIso[i] = d->SecAvvIso[i] = FALSO;
-        d->PriAvvSer[i] = d->SecAvvSer[i] = d->SecAvvCar[i] = VERO;
-        d->PriAvvSerCon[i] = d->SecAvvSerCon[i] = static_cast<int16_t>(i + 2);
-    }
-    return d;
-}
 
 // One volt per turn exactly (in Single arithmetic): the full turns are the voltages.
 void UnVoltPerSpira(ModuleDIC& d) {
@@ -50,8 +19,8 @@ void UnVoltPerSpira(ModuleDIC& d) {
 }
 
 TEST(AutoTrasfLettura, SharesTheSinglePhaseReaderUpToNineWindings) {
-    auto d = Progetto();
-    DatiAlimTesti t = TestiFinestra();
+    auto d = NuovoProgettoAutoTrasf();
+    DatiAlimTesti t = TestiAutoTrasf();
     LeggiDatiAutoTrasf(*d, t);
     Esatti({V(d->PriUlt, 0), V(d->SecUlt, 0), V(d->Frequenza, 50), V(d->CoefK, 1.3f), V(d->Densita, 2.5f),
             V(d->PriVolt[0], 160), V(d->SecVolt[0], 120), V(d->SecAmp[0], 2.5f), V(d->SecPot[0], 300)});
@@ -87,7 +56,7 @@ TEST(AutoTrasfPotenze, StepDownStepUpAndEqualVoltages) {
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
-        auto d = Progetto();
+        auto d = NuovoProgettoAutoTrasf();
         d->PriVolt[0] = c.pri;
         d->SecVolt[0] = c.sec;
         d->SecAmp[0] = c.amp;
@@ -102,7 +71,7 @@ TEST(AutoTrasfPotenze, StepDownStepUpAndEqualVoltages) {
 // The coefficient compares the first windings, and takes the last winding of
 // the other side in its quotient; no voltage at all gives the floor, not 0/0.
 TEST(AutoTrasfPotenze, CoefficientFromFirstAndLastWindings) {
-    auto d = Progetto();
+    auto d = NuovoProgettoAutoTrasf();
     d->PriUlt = 1;
     d->SecUlt = 1;
     d->PriVolt = {240, 200};
@@ -138,7 +107,7 @@ TEST(AutoTrasfCorrenti, CommonSectionCurrentAndDiameter) {
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
-        auto d = Progetto();
+        auto d = NuovoProgettoAutoTrasf();
         d->PriVolt[0] = c.pri;
         d->SecVoltVuoto[0] = c.vuoto;
         d->SecAmp[0] = c.amp;
@@ -159,7 +128,7 @@ TEST(AutoTrasfCorrenti, CommonSectionCurrentAndDiameter) {
 // Only the last winding of the lower side changes, and only load taps in
 // series add their currents.
 TEST(AutoTrasfCorrenti, SumsLoadTapsIntoTheLastSecondary) {
-    auto d = Progetto();
+    auto d = NuovoProgettoAutoTrasf();
     d->PriUlt = 0;
     d->SecUlt = 1;
     d->PriVolt[0] = 200;
@@ -197,7 +166,7 @@ TEST(AutoTrasfSpire, OrderedTapsAndSectionTurns) {
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
-        auto d = Progetto();
+        auto d = NuovoProgettoAutoTrasf();
         UnVoltPerSpira(*d);
         d->PriUlt = c.priUlt;
         d->SecUlt = c.secUlt;
@@ -218,9 +187,9 @@ TEST(AutoTrasfSpire, OrderedTapsAndSectionTurns) {
 // Whole passes, with the stack sized from the own power and with the
 // lamination given; the common section's current reaches the winding build.
 TEST(AutoTrasfPasso, WholePassInBothModes) {
-    auto d = Progetto();
+    auto d = NuovoProgettoAutoTrasf();
     FakeMessaggi msg;
-    CalcoloAutoTrasf(*d, TestiFinestra(), msg);
+    CalcoloAutoTrasf(*d, TestiAutoTrasf(), msg);
     EXPECT_TRUE(msg.boxes.empty());
     Circa({V(d->PotPass, 75), V(d->CoefAuto, 0.25f), V(d->LamSE, 11.258329f), V(d->FEMI, 0.24993491f),
            V(d->PriSpire[0], 138), V(d->SecSpire[0], 502), V(d->CorrenteSez, 0.40012988f),
@@ -230,14 +199,14 @@ TEST(AutoTrasfPasso, WholePassInBothModes) {
 
     // The lamination stays; its coefficient now follows from LamSE and PotPass.
     d->ConoscoPotenza = FALSO;
-    DatiAlimTesti t = TestiFinestra();
+    DatiAlimTesti t = TestiAutoTrasf();
     t.Cmb_CoefK = "1,6";
     CalcoloAutoTrasf(*d, t, msg);
     EXPECT_TRUE(msg.boxes.empty());
     Circa({V(d->CoefK, 1.3f), V(d->LamSE, 11.258329f), V(d->PriSpire[0], 138), V(d->SecSpire[0], 502)});
 
     // Stepping up, the primary carries the section current.
-    t = TestiFinestra();
+    t = TestiAutoTrasf();
     t.Cmb_Induzione = "1,2";
     t.Cmb_Densita = "3,0";
     t.Cmb_CoefK = "1,2";
@@ -257,11 +226,11 @@ TEST(AutoTrasfPasso, WholePassInBothModes) {
 TEST(AutoTrasfPasso, NoPowerKeepsTheCoefficientAndDividesNothing) {
     for (int16_t modo : {FALSO, VERO}) {
         SCOPED_TRACE(modo);
-        auto d = Progetto();
+        auto d = NuovoProgettoAutoTrasf();
         FakeMessaggi msg;
-        CalcoloAutoTrasf(*d, TestiFinestra(), msg);
+        CalcoloAutoTrasf(*d, TestiAutoTrasf(), msg);
         d->ConoscoPotenza = modo;
-        DatiAlimTesti t = TestiFinestra();
+        DatiAlimTesti t = TestiAutoTrasf();
         t.Txt_SecPot[0] = "0";
         t.Cmb_CoefK = "1,6";
         CalcoloAutoTrasf(*d, t, msg);
