@@ -18,26 +18,14 @@ constexpr int S = SLOT_USCI;
 // take row 0 (C 28 mm, so LamSE 7,0630631 cm²).
 std::unique_ptr<ModuleDIC> Progetto() {
     auto d = NuovoProgettoUsci();
-    d->LamMantello = VERO;
-    d->LamAxB[0] = 60;
-    d->LamC[0] = 28;
-    d->LamE[0] = 42;
-    d->LamF[0] = 14;
-    d->LamPeso[0] = 0.45f;
-    d->LamAxB[1] = 80;
-    d->CoefK = 1.25f;
-    d->PotMin = 3;
-    d->PotMax = 30;
+    d->LamMantello = VERO, d->LamAxB[0] = 60, d->LamC[0] = 28, d->LamE[0] = 42, d->LamF[0] = 14;
+    d->LamPeso[0] = 0.45f, d->LamAxB[1] = 80, d->CoefK = 1.25f, d->PotMin = 3, d->PotMax = 30;
     return d;
 }
 
 // The stack of the defaults, and the figures the power routine leaves.
 void StackEPotenzeFinestra(ModuleDIC& d, std::initializer_list<float> carichi) {
-    d.Frequenza = 50;
-    d.Induzione = 0.5f;
-    d.LamSE = 7.0630631f;
-    d.PriImp[S] = 6250;
-    d.PriAmp[S] = 0.04f;
+    d.Frequenza = 50, d.Induzione = 0.5f, d.LamSE = 7.0630631f, d.PriImp[S] = 6250, d.PriAmp[S] = 0.04f;
     auto it = carichi.begin();
     for (int i = S; i <= S + 2; ++i) d.SecImp[i] = *it++;
     CalcolaPotenzeUsci(d);
@@ -45,28 +33,21 @@ void StackEPotenzeFinestra(ModuleDIC& d, std::initializer_list<float> carichi) {
 
 // One volt per turn exactly and no drop: the turns are the voltages.
 void UnVoltPerSpira(ModuleDIC& d) {
-    d.Frequenza = 1;
-    d.LamSE = 1;
-    d.Induzione = 2252.2522f;
-    d.CadutaVolt = 0;
-    d.PriAmp[S] = 0.1f;
+    d.Frequenza = 1, d.LamSE = 1, d.Induzione = 2252.2522f, d.CadutaVolt = 0, d.PriAmp[S] = 0.1f;
     for (int i = S; i <= S + 2; ++i) d.SecAmp[i] = static_cast<float>(i - S + 1);
 }
 
 TEST(UsciLettura, CopiesTheTextsIntoTheirSlots) {
     auto d = Progetto();
     DatiUsciTesti t = TestiUsci();
-    t.Cmb_PriNumAvv = "10";
-    t.Cmb_SecNumAvv = "8";
-    t.Cmb_SecTipo = "h ";
+    t.Cmb_PriNumAvv = "10", t.Cmb_SecNumAvv = "8", t.Cmb_SecTipo = "h ";
     LeggiDatiUsci(*d, t);
     Esatti({V(d->PriUlt, 9), V(d->SecUlt, 7), V(d->Frequenza, 50), V(d->Induzione, 0.5f), V(d->Densita, 2.5f),
             V(d->PriImp[S], 6250), V(d->PriAmp[S], 0.04f), V(d->SecImp[S], 8), V(d->SecImp[S + 1], 7),
             V(d->SecImp[S + 2], 6)});
     EXPECT_EQ(d->SecTipo, "h ");
     // A count past twelve, or a text that is no number, leaves the value.
-    t.Cmb_PriNumAvv = "13";
-    t.Cmb_SecNumAvv = "";
+    t.Cmb_PriNumAvv = "13", t.Cmb_SecNumAvv = "";
     t.Txt_PriImp = ",";
     t.Txt_SecImp[2] = "x";
     LeggiDatiUsci(*d, t);
@@ -105,12 +86,8 @@ TEST(UsciAvvolgimenti, AirGapByStageAndCoreShape) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         auto d = Progetto();
-        d->SecTipo = "N";
-        d->OptSingle = c.single;
-        d->LamMantello = c.mantello;
-        d->Lam2Colonne = c.dueColonne;
-        d->Lam3Colonne = c.treColonne;
-        d->Traferro = 9;
+        d->SecTipo = "N", d->OptSingle = c.single, d->LamMantello = c.mantello, d->Lam2Colonne = c.dueColonne;
+        d->Lam3Colonne = c.treColonne, d->Traferro = 9;
         StackEPotenzeFinestra(*d, {8, 7, 6});
         CalcolaAvvolgimentiUsci(*d);
         Circa({V(d->Traferro, c.traferro), V(d->Induttanza, 19.904459f)});
@@ -120,10 +97,7 @@ TEST(UsciAvvolgimenti, AirGapByStageAndCoreShape) {
 // D push-pull, six primary and four secondary sections, loads 8 / 3,6 / 3,6.
 TEST(UsciAvvolgimenti, ConfigurationDPushPull) {
     auto d = Progetto();
-    d->SecTipo = "D";
-    d->OptSingle = FALSO;
-    d->PriUlt = 5;
-    d->SecUlt = 3;
+    d->SecTipo = "D", d->OptSingle = FALSO, d->PriUlt = 5, d->SecUlt = 3;
     StackEPotenzeFinestra(*d, {8, 3.6f, 3.6f});
     CalcolaAvvolgimentiUsci(*d);
     Esatti({V(d->PriSpire[S], 3192), V(d->SecSpire[S], 111)});
@@ -181,13 +155,8 @@ TEST(UsciAvvolgimenti, MultiplesAndShares) {
         SCOPED_TRACE(c.nome);
         auto d = Progetto();
         UnVoltPerSpira(*d);
-        d->SecTipo = c.tipo;
-        d->OptSingle = c.single;
-        d->PriUlt = c.priUlt;
-        d->SecUlt = c.secUlt;
-        d->PriVolt[S] = c.priVolt;
-        d->SecVolt[S] = c.secVolt16;
-        d->SecVolt[S + 1] = c.secVolt17;
+        d->SecTipo = c.tipo, d->OptSingle = c.single, d->PriUlt = c.priUlt, d->SecUlt = c.secUlt;
+        d->PriVolt[S] = c.priVolt, d->SecVolt[S] = c.secVolt16, d->SecVolt[S + 1] = c.secVolt17;
         d->SecVolt[S + 2] = 1;
         CalcolaAvvolgimentiUsci(*d);
         ASSERT_EQ(d->FEMI, 1.0f);
@@ -211,9 +180,7 @@ TEST(UsciAvvolgimenti, UnknownLetterLeavesTheSections) {
         SCOPED_TRACE(tipo);
         auto d = Progetto();
         UnVoltPerSpira(*d);
-        d->SecTipo = tipo;
-        d->PriVolt[S] = 100;
-        d->SecVolt[S] = d->SecVolt[S + 1] = 50;
+        d->SecTipo = tipo, d->PriVolt[S] = 100, d->SecVolt[S] = d->SecVolt[S + 1] = 50;
         d->PriSpire[0] = d->PriVolt[0] = d->SecSpire[0] = d->SecImp[0] = 7;
         CalcolaAvvolgimentiUsci(*d);
         Esatti({V(d->PriSpire[S], 100), V(d->SecSpire[S], 50), V(d->PriSpire[0], 7), V(d->PriVolt[0], 7),
@@ -225,9 +192,7 @@ TEST(UsciAvvolgimenti, UnknownLetterLeavesTheSections) {
 // No stack yet: no turns anywhere, and nothing divides.
 TEST(UsciAvvolgimenti, NoIronSectionGivesNoTurns) {
     auto d = Progetto();
-    d->SecTipo = "H";
-    d->PriUlt = 4;
-    d->SecUlt = 7;
+    d->SecTipo = "H", d->PriUlt = 4, d->SecUlt = 7;
     StackEPotenzeFinestra(*d, {8, 4, 2});
     d->LamSE = 0;
     CalcolaAvvolgimentiUsci(*d);
@@ -270,9 +235,7 @@ TEST(UsciPasso, ConfigurationAWithEqualLoads) {
     auto d = Progetto();
     FakeMessaggi msg;
     DatiUsciTesti t = TestiUsci();
-    t.Cmb_SecTipo = "A";
-    t.Cmb_PriNumAvv = "3";
-    t.Cmb_SecNumAvv = "2";
+    t.Cmb_SecTipo = "A", t.Cmb_PriNumAvv = "3", t.Cmb_SecNumAvv = "2";
     t.Txt_SecImp = {"8", "8", "6"};
     CalcoloUsci(*d, t, msg);
     Circa({V(d->PriSpire[S], 3189), V(d->PriSpire[2], 1063), V(d->PriVolt[2], 83.339203f),
