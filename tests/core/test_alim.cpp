@@ -643,9 +643,7 @@ TEST(AlimVerifica, KiWidensTheBuildAndExactlyFullWarns) {
 
     d->RochGolaH[0] = d->IngGolaH1;  // exactly full is too full
     VerificaIngombriAvvolgimenti(*d, msg);
-    ASSERT_EQ(msg.Testi(), std::vector<std::string>{kPiena + "H Rocchetto 1"});
-    EXPECT_EQ(msg.boxes[0].titolo, "Verifica Ingombri Avvolgimenti");
-    EXPECT_EQ(msg.boxes[0].stile, mb::OkOnly + mb::Exclamation);
+    EXPECT_EQ(msg.boxes, (Scatole{{kPiena + "H Rocchetto 1", mb::Exclamation, "Verifica Ingombri Avvolgimenti"}}));
 }
 
 TEST(AlimVerifica, SixMessagesInOrderWithTheRowInUseAndNoneForAnEmptyGroove) {

@@ -97,10 +97,8 @@ TEST(CalcoloRame, OnlyOneWireIsRefusedWithTheMessageAndNothingChanges) {
     g.salvaAbilitato = true;
     FakeMessaggi msg;
     EXPECT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::MenoDiDueFili);
-    ASSERT_EQ(msg.Testi(), Testi{"Errore di Inserimento Dati\nLa Libreria Rame deve avere almeno DUE fili in tabella\n"
-                                 "LIBRERIA/Mia.wir"});
-    EXPECT_EQ(msg.boxes[0].titolo, "Libreria Filo Rame Smaltato");
-    EXPECT_EQ(msg.boxes[0].stile, 48);
+    EXPECT_EQ(msg.boxes, (Scatole{{"Errore di Inserimento Dati\nLa Libreria Rame deve avere almeno DUE fili in tabella\n"
+                                   "LIBRERIA/Mia.wir", 48, "Libreria Filo Rame Smaltato"}}));
     Esatti({V(d->FiloNudo[0][0], 0.7f), V(d->NumElementi, 5)});
     EXPECT_EQ(d->Rec[0], "prima");
     EXPECT_FALSE(g.giallaIsolato[0]);
@@ -321,9 +319,7 @@ TEST(CalcoloLam, TypedPresenceChecks) {
         g.salvaAbilitato = true;
         FakeMessaggi m;
         EXPECT_EQ(VerificaMisureLam(*d, g, m), EsitoVerificaLam::DatiMancanti);
-        ASSERT_EQ(m.Testi(), Testi{c.testo});
-        EXPECT_EQ(m.boxes[0].titolo, "Errore Misure Lamierino");
-        EXPECT_EQ(m.boxes[0].stile, 48);
+        EXPECT_EQ(m.boxes, (Scatole{{c.testo, 48, "Errore Misure Lamierino"}}));
         EXPECT_TRUE(g.salvaAbilitato);  // left as it was by the check itself
         for (const auto& rr : g.righe) EXPECT_EQ(rr.gialla, (std::array<bool, CELLE_LAM>{}));
     }
@@ -341,8 +337,8 @@ TEST(CalcoloLam, TypedProportionChecksMarkTheCellAndRefuseTheLibrary) {
 
     d->Rec[0] = "packed before", g.righe[0].Txt_A = "51", g.salvaAbilitato = true;
     EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
-    ASSERT_EQ(msg.Testi(), Testi{"La Misura di A non concorda con E+G+G   correggere i valori"});
-    EXPECT_EQ(msg.boxes[0].titolo, "Errore Misure Lamierino");
+    EXPECT_EQ(msg.boxes, (Scatole{{"La Misura di A non concorda con E+G+G   correggere i valori", 48,
+                                   "Errore Misure Lamierino"}}));
     EXPECT_TRUE(g.righe[0].gialla[CELLA_A]);
     EXPECT_FALSE(g.salvaAbilitato);
     EXPECT_EQ(d->Rec[0], "packed before");

@@ -153,9 +153,7 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         d->LamTipoDescr = "prima", d->NomeLibLam = "prima.lam", d->Rec[0] = "buffer", d->FileLibreria = f;
         FakeMessaggi msg;
         EXPECT_FALSE(ApriLibreriaLamierini(*d, msg));
-        ASSERT_EQ(msg.Testi(), Testi{"Errore di Aperture File Libreria"});
-        EXPECT_EQ(msg.boxes[0].titolo, "Apri Libreria Lamierini");
-        EXPECT_EQ(msg.boxes[0].stile, mb::Exclamation);
+        EXPECT_EQ(msg.boxes, (Scatole{{"Errore di Aperture File Libreria", mb::Exclamation, "Apri Libreria Lamierini"}}));
         EXPECT_EQ(std::filesystem::exists(f), c.prepara != nullptr);
         for (int i = 0; i < 18; ++i) EXPECT_EQ(d->LamC[i] + d->LamA[i] + d->LamAxB[i], 21.0f) << i;
         EXPECT_EQ((Testi{d->LamTipoDescr, d->NomeLibLam, d->Rec[0]}), (Testi{"prima", "prima.lam", "buffer"}));
@@ -188,10 +186,9 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         d->KfRame[0][0] = 1.5f, d->FileLibreria = f;
         FakeMessaggi msg;
         EXPECT_FALSE(LeggiLibreriaRame(*d, msg));
-        ASSERT_EQ(msg.Testi(), Testi{"Errore di Apertura File Libreria Filo Rame\n"
-                                     "probabile Libreria Rame vecchia da aggiornare\n" + f});
-        EXPECT_EQ(msg.boxes[0].titolo, "Libreria Filo Rame Smaltato");
-        EXPECT_EQ(msg.boxes[0].stile, mb::Exclamation);
+        EXPECT_EQ(msg.boxes, (Scatole{{"Errore di Apertura File Libreria Filo Rame\n"
+                                       "probabile Libreria Rame vecchia da aggiornare\n" + f,
+                                       mb::Exclamation, "Libreria Filo Rame Smaltato"}}));
         EXPECT_EQ(std::filesystem::exists(f), c.prepara != nullptr);
         for (int r = 0; r < 38; ++r) EXPECT_EQ(d->FiloNudo[r][3] + d->ResistenzaFilo[r][3], 4.0f) << r;
         EXPECT_EQ((Testi{d->NomeLibRame[3], d->UltimaLibRame}), (Testi{"prima.wir", "prima.wir"}));

@@ -84,9 +84,7 @@ TEST(IndividuaTipoLamierino, ShapeCodeFromTheMeasuresOfTheFirstRow) {
             EXPECT_TRUE(msg.boxes.empty());
             continue;
         }
-        ASSERT_EQ(msg.Testi(), Voci{"Dati Lamierino non Presenti"});
-        EXPECT_EQ(msg.boxes[0].titolo, "Individua Tipo Lamierino");
-        EXPECT_EQ(msg.boxes[0].stile, AVVISO);
+        EXPECT_EQ(msg.boxes, (Scatole{{"Dati Lamierino non Presenti", AVVISO, "Individua Tipo Lamierino"}}));
     }
 }
 
@@ -117,9 +115,7 @@ TEST(VerificaParametriLamierino, UnsuitableLaminationOrOutputTransformerKeepsLis
         lista.voci = {"9,9"}, lista.selezionato = 0;
         VerificaParametriLamierino(*d, msg, &lista);
         if (k.testo) {
-            ASSERT_EQ(msg.Testi(), Voci{k.testo});
-            EXPECT_EQ(msg.boxes[0].titolo, "Verifica Parametri Lamierino");
-            EXPECT_EQ(msg.boxes[0].stile, AVVISO);
+            EXPECT_EQ(msg.boxes, (Scatole{{k.testo, AVVISO, "Verifica Parametri Lamierino"}}));
         } else {
             EXPECT_TRUE(msg.boxes.empty());
         }

@@ -175,12 +175,11 @@ TEST(LibRame, OldLibraryTestAcceptsOurFilesAndRefusesAnotherSection) {
     const auto prima = std::make_unique<ModuleDIC>(*b);
     b->FileLibreria = vecchia;
     EXPECT_FALSE(ApriLibreriaRame(*b, msg, MSG_LIBRAME_VECCHIA_EDITOR));
-    ASSERT_EQ(msg.Testi(), Testi{"Questa Libreria Filo Rame \u00e8 vecchia deve essere aggiornata\n"
-                                 " click su  'Modifica Libreria'  impostare i parametri :\n"
-                                 " Coefficiente Kf, Resistivit\u00e0, Peso Specifico  poi \n"
-                                 " click su 'Calcola Filo'  e  'Salva con Nome' "});
-    EXPECT_EQ(msg.boxes[0].titolo, "Verifica Inserzione Parametri Libreria Rame");
-    EXPECT_EQ(msg.boxes[0].stile, 48);
+    EXPECT_EQ(msg.boxes, (Scatole{{"Questa Libreria Filo Rame \u00e8 vecchia deve essere aggiornata\n"
+                                   " click su  'Modifica Libreria'  impostare i parametri :\n"
+                                   " Coefficiente Kf, Resistivit\u00e0, Peso Specifico  poi \n"
+                                   " click su 'Calcola Filo'  e  'Salva con Nome' ",
+                                   48, "Verifica Inserzione Parametri Libreria Rame"}}));
     // Everything the refused read changed is back.
     AttesoColonnaUguale(*prima, 3, *b, 3);
     EXPECT_EQ((Testi{b->NomeLibRame[3], b->UltimaLibRame}), (Testi{nuova, nuova}));

@@ -133,8 +133,7 @@ TEST(CalcolaLamFuoriFormato, ChecksInOrderWithTheirMessagesAndColours) {
         EXPECT_EQ(e.bBianco, c.bBianco);
         ASSERT_EQ(msg.boxes.size(), c.messaggio ? 1u : 0u);
         if (c.messaggio) {
-            EXPECT_EQ(msg.boxes[0].testo + "/" + msg.boxes[0].titolo, std::string(c.messaggio) + "/" + c.titolo);
-            EXPECT_EQ(msg.boxes[0].stile, AVVISO);
+            EXPECT_EQ(msg.boxes, (Scatole{{c.messaggio, AVVISO, c.titolo}}));
             EXPECT_EQ(d->LamA[18], 7) << "a refused lamination writes nothing";
         }
     }

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,10 @@ struct FakeMessaggi : IMessaggi {
         std::string testo;
         int stile;
         std::string titolo;
+        bool operator==(const Box&) const = default;
+        friend std::ostream& operator<<(std::ostream& os, const Box& b) {
+            return os << '"' << b.testo << "\" (" << b.stile << ", \"" << b.titolo << "\")";
+        }
     };
     std::vector<Box> boxes;
     std::deque<int> risposte;
@@ -35,6 +40,9 @@ struct FakeMessaggi : IMessaggi {
         return t;
     }
 };
+
+// The boxes expected, in order: EXPECT_EQ(msg.boxes, (Scatole{{testo, stile, titolo}})).
+using Scatole = std::vector<FakeMessaggi::Box>;
 
 // A drop-down list of coefficients held as texts.
 struct FakeCoefKLista : ICoefKLista {
