@@ -110,6 +110,6 @@ struct FinestraDiProva {
     void MostraConFuoco() {
         w->show();
         w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QVERIFY(QTest::qWaitForWindowActive(w.get(), kAttesaMs));
     }
 };

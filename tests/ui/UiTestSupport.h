@@ -39,6 +39,10 @@
 #include "platform/ui/MessaggiQt.h"
 #include "platform/ui/Posiziona.h"
 
+// How long a test waits for a window to show or take the activation: generous,
+// as a loaded machine may be slow; a passing test never waits that long.
+constexpr int kAttesaMs = 20000;
+
 // The recording fake of the core tests, installed as the program's message
 // boxes for its scope. A box with an empty queue is unexpected: it fails the
 // running test and answers mb::Ok.
@@ -145,14 +149,15 @@ struct FakeDialoghiUi : IDialoghiFile {
     }
 };
 
-// Watchdog: every `periodoMs` it looks for a modal dialog or message box left
-// open (a real one, which no person will answer), records it, and closes it,
-// so the test goes on and fails in Verifica() instead of hanging. A modal
-// window that is not a dialog (a design window a test shows on purpose and
-// closes itself) is given `attesaFinestraMs` before it counts as stuck.
+// Watchdog: every `periodoMs` it looks for a modal dialog, message box or
+// window left open (a real one, which no person will answer), records it and
+// closes it, so the test goes on and fails in Verifica() instead of hanging.
+// A box that has just opened may be one the test is about to answer itself,
+// however slowly a loaded machine runs it: only one left open `attesaMs` is
+// stuck. Verifica() closes any that is still open at once.
 class Sorveglianza : public QObject {
 public:
-    explicit Sorveglianza(int periodoMs = 200, int attesaFinestraMs = 5000) : attesaFinestraMs_(attesaFinestraMs) {
+    explicit Sorveglianza(int periodoMs = 200, int attesaMs = 10000) : attesaMs_(attesaMs) {
         timer_.setInterval(periodoMs);
         QObject::connect(&timer_, &QTimer::timeout, this, [this] { Controlla(); });
         timer_.start();
@@ -169,32 +174,28 @@ public:
         chiusi.clear();
         return false;
     }
-    void Ferma() { timer_.stop(); }
-    // The modal dialog the test itself shows and drives: never closed here
-    // (while it waits to become active it is not stuck).
+    // The modal dialog the test itself shows and drives: never closed here.
     void Consenti(QWidget* w) { consentito_ = w; }
 
 private:
     void Controlla(bool subito = false) {
         QWidget* modale = QApplication::activeModalWidget();
-        if (modale && modale == consentito_) return;
-        if (modale && !qobject_cast<QDialog*>(modale) && !subito) {
-            if (modale != finestra_) {
-                finestra_ = modale;
-                dal_.start();
-                return;
-            }
-            if (dal_.elapsed() < attesaFinestraMs_) return;
-        }
         if (!modale) {
             for (QWidget* w : QApplication::topLevelWidgets())
-                if (w != consentito_ && w->isVisible() &&
-                    (qobject_cast<QMessageBox*>(w) || qobject_cast<QDialog*>(w)) && w->isModal()) {
+                if (w->isVisible() && (qobject_cast<QMessageBox*>(w) || qobject_cast<QDialog*>(w)) && w->isModal()) {
                     modale = w;
                     break;
                 }
         }
-        if (!modale) return;
+        if (!modale || modale == consentito_) return;
+        if (!subito) {
+            if (modale != visto_) {
+                visto_ = modale;
+                dal_.start();
+                return;
+            }
+            if (dal_.elapsed() < attesaMs_) return;
+        }
         QString descr = modale->windowTitle();
         if (auto* box = qobject_cast<QMessageBox*>(modale)) descr += QStringLiteral(": ") + box->text();
         chiusi << descr;
@@ -204,8 +205,8 @@ private:
             modale->close();
     }
     QTimer timer_;
-    int attesaFinestraMs_;
-    QPointer<QWidget> finestra_;  // modal non-dialog window seen, since dal_
+    int attesaMs_;
+    QPointer<QWidget> visto_;  // modal widget seen open, since dal_
     QPointer<QWidget> consentito_;
     QElapsedTimer dal_;
 };
@@ -256,6 +257,6 @@ struct ProvaDialogo {
         guardia->Consenti(f.get());
         f->show();
         f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QVERIFY(QTest::qWaitForWindowActive(f.get(), kAttesaMs));
     }
 };

@@ -202,7 +202,7 @@ private slots:
     void ogniControlloStaNelSuoContenitore() {
         Alim a;
         a.w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(a.w.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(a.w.get(), kAttesaMs));
         for (QWidget* c : a.w->centralWidget()->findChildren<QWidget*>()) {
             if (c->objectName().isEmpty() || c->isWindow()) continue;
             QWidget* p = c->parentWidget();

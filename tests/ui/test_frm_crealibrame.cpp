@@ -78,7 +78,7 @@ class TestFrmCreaLibRame : public QObject {
     CampoNumerico* ApriCella(int riga, int col) {
         w->show();
         w->activateWindow();
-        if (!QTest::qWaitForWindowActive(w.get())) return nullptr;
+        if (!QTest::qWaitForWindowActive(w.get(), kAttesaMs)) return nullptr;
         VistaGriglia* v = w->ui.Griglia[riga / 19];
         v->setCurrentIndex({});
         v->setCurrentIndex(Cella(riga, col));  // a click on a cell opens its field, named after it

@@ -51,7 +51,7 @@ struct Modulo {
     bool Mostra() {
         finestra.show();
         finestra.activateWindow();
-        return QTest::qWaitForWindowActive(&finestra);
+        return QTest::qWaitForWindowActive(&finestra, kAttesaMs);
     }
     CampoNumerico* Campo(const QString& n) { return n == QLatin1String("b") ? b : n == NOME ? nome : a; }
 };
@@ -76,15 +76,16 @@ void Digita(QLineEdit* w, const QString& tasti) {
     }
 }
 
-// Waits for a modal message box, runs `mentre` while it is open, then clicks
-// the button with `testo` ("Esc": the Escape key); gives back the buttons seen.
+// Waits for a modal message box to open and take the activation (as a person
+// sees it), runs `mentre` while it is open, then clicks the button with
+// `testo` ("Esc": the Escape key); gives back the buttons seen.
 std::shared_ptr<QStringList> RispondiBox(const QString& testo, std::function<void()> mentre = {}) {
     auto visti = std::make_shared<QStringList>();
     auto* timer = new QTimer;
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, visti, testo, mentre] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
+        if (!box || QApplication::activeWindow() != box) return;
         timer->deleteLater();
         timer->stop();
         if (mentre) mentre();
@@ -302,10 +303,10 @@ private slots:
         auto* campoAltro = new QLineEdit(&altra);
         altra.show();
         altra.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&altra));
+        QVERIFY(QTest::qWaitForWindowActive(&altra, kAttesaMs));
         campoAltro->setFocus();
         m.finestra.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&m.finestra));
+        QVERIFY(QTest::qWaitForWindowActive(&m.finestra, kAttesaMs));
         QVERIFY(m.a->hasFocus());
         // A popup menu opens and closes.
         QMenu menu;
@@ -318,10 +319,10 @@ private slots:
         // Deactivated, then another control is chosen while inactive: the
         // check fires once when the form comes back.
         altra.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&altra));
+        QVERIFY(QTest::qWaitForWindowActive(&altra, kAttesaMs));
         m.b->setFocus();
         m.finestra.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&m.finestra));
+        QVERIFY(QTest::qWaitForWindowActive(&m.finestra, kAttesaMs));
         QTRY_VERIFY(m.b->hasFocus());
         QCOMPARE(m.eventi, QStringList{A});
     }

@@ -124,7 +124,7 @@ private slots:
 
         // The bars of consecutive rows join into one continuous core.
         w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(QTest::qWaitForWindowExposed(&w, kAttesaMs));
         const QImage img = w.Area()->grab().toImage();
         const QList<int> colonne = disegni::ColonneNucleo(c.figura);
         QCOMPARE(colonne.size(), 4);

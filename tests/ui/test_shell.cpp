@@ -41,7 +41,7 @@ QString Testo(QWidget* radice, const QString& nome) {
 
 bool Mostra(QWidget* w) {
     w->show();
-    return QTest::qWaitForWindowExposed(w);
+    return QTest::qWaitForWindowExposed(w, kAttesaMs);
 }
 
 const QString kImmagine = QStringLiteral("VediProva/Avv Sec A.png");  // below the application's folder
