@@ -19,12 +19,6 @@
 #include "platform/ui/Ui.h"
 #include "windows/alim/Frm_Alim.h"
 
-namespace {
-
-QString Libreria(const char* nome) { return LibreriaDefault(nome); }
-
-}  // namespace
-
 class TestFrmLamierino : public QObject, ProvaDialogo<Frm_Lamierino> {
     Q_OBJECT
 
@@ -37,7 +31,7 @@ class TestFrmLamierino : public QObject, ProvaDialogo<Frm_Lamierino> {
         f.reset();
         d = std::make_unique<ModuleDIC>();
         d->TipoCalcolo = 1;
-        d->FileLibreria = U8(Libreria("LamMantelloStandard.lam"));
+        d->FileLibreria = U8(LibreriaDefault("LamMantelloStandard.lam"));
         QVERIFY(ApriLibreriaLamierini(*d, *msg));
         IndividuaTipoLamierino(*d, *msg);
         d->LamAxB[2] = 45, d->LamC[2] = 25, d->LamE[2] = 37.5f, d->LamF[2] = 12.5f;
@@ -127,20 +121,20 @@ private slots:
     void apreLibreria() {
         Apri();
         FakeDialoghiUi dialoghi;
-        dialoghi.percorsiApri = {QString(), Libreria("non esiste.lam"), Libreria("LamTrifaseStandard.lam")};
+        dialoghi.percorsiApri = {QString(), LibreriaDefault("non esiste.lam"), LibreriaDefault("LamTrifaseStandard.lam")};
         const std::string primaNome = d->NomeLibLam;
         const float primaAxB = d->LamAxB[0];
         f->Cmd_Apri_Click();  // cancelled
         QCOMPARE(dialoghi.chiamate.at(0).titolo, QStringLiteral("Apri Libreria Lamierini"));
         QCOMPARE(dialoghi.chiamate.at(0).filtro, QStringLiteral("Libreria Lamierini(*.lam)|*.lam"));
-        QCOMPARE(dialoghi.chiamate.at(0).cartella, QFileInfo(Libreria("")).absolutePath());
+        QCOMPARE(dialoghi.chiamate.at(0).cartella, QFileInfo(LibreriaDefault("")).absolutePath());
         msg->Attendi();  // unreadable: the reader's message and nothing else
         f->Cmd_Apri_Click();
         QCOMPARE(msg->Ultimo(), QStringLiteral("Errore di Aperture File Libreria"));
         QVERIFY(d->NomeLibLam == primaNome && d->LamAxB[0] == primaAxB);
         f->Cmd_Apri_Click();
         QCOMPARE(ui().Frame1->title(), QStringLiteral("Lamierini Tipo: 3 Colonne Stadard per Trifase"));
-        QCOMPARE(ui().Lbl_LibLam->text(), Libreria("LamTrifaseStandard.lam"));
+        QCOMPARE(ui().Lbl_LibLam->text(), LibreriaDefault("LamTrifaseStandard.lam"));
         QCOMPARE(Visibili(), QList<int>({3}));
         QVERIFY(ui().Opt_AxB[2]->isChecked());
         QCOMPARE(d->LamScelto, int16_t(2));
