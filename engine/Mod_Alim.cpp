@@ -74,15 +74,28 @@ void LeggiDatiAlim(ModuleDIC& d, const DatiAlimTesti& t, int numAvv) {
     }
 }
 
-void CalcolaPotenzeAlim(ModuleDIC& d) {
-    const int pri = UltimoAvvolgimento(d.PriUlt, DatiAlimTesti::MaxAvv - 1);
-    const int sec = UltimoAvvolgimento(d.SecUlt, DatiAlimTesti::MaxAvv - 1);
+void CalcolaPotenzeAlim(ModuleDIC& d) { CalcolaPotenze(d, 1, DatiAlimTesti::MaxAvv); }
+
+void CalcolaPotenze(ModuleDIC& d, int fasi, int numAvv) {
+    const bool trifase = fasi == 3;
+    const int pri = UltimoAvvolgimento(d.PriUlt, numAvv - 1);
+    const int sec = UltimoAvvolgimento(d.SecUlt, numAvv - 1);
 
     d.SecPotTot = 0;
     for (int i = 0; i <= sec; ++i) {
         // A voltage adjustment tap's power is part of the winding it is in series with.
         if (Vero(d.SecAvvSer[i]) && Vero(d.SecAvvAda[i])) continue;
-        d.SecPotTot = Sng(static_cast<double>(d.SecPotTot) + d.SecPot[i]);
+        // A three-phase winding counts its whole three-phase power; a zig-zag
+        // one 2/√3 of it, for the two half-windings at 120° that carry it.
+        double pot = d.SecPot[i];
+        if (trifase) {
+            pot = d.SecPotLin[i];
+            if (d.SecTrif[i] == "z")
+                pot *= 2.0 / std::sqrt(3.0);
+            else if (d.SecTrif[i] == "b")
+                pot *= 1.5;
+        }
+        d.SecPotTot = Sng(pot + d.SecPotTot);
         // Cut to 0.1 VA after every addition. The product is taken as a Single
         // first, so that 0,7 VA stays 0,7 and does not drop to 0,6.
         const float decimi = Sng(static_cast<double>(d.SecPotTot) * 10.0);
@@ -95,9 +108,10 @@ void CalcolaPotenzeAlim(ModuleDIC& d) {
     d.CadutaVolt = CalcolaCadutaVolt(d.SecPotTot);
 
     for (int i = 0; i <= pri; ++i) {
-        // Every primary is sized for the whole primary power at its own voltage.
-        d.PriPot[i] = d.PriPotTot;
-        d.PriAmp[i] = num::Positivo(d.PriVolt[i]) ? Sng(static_cast<double>(d.PriPotTot) / d.PriVolt[i]) : 0.0f;
+        // Every primary (of each phase) is sized for its share of the primary
+        // power at its own voltage.
+        d.PriPot[i] = Sng(static_cast<double>(d.PriPotTot) / fasi);
+        d.PriAmp[i] = num::Positivo(d.PriVolt[i]) ? Sng(static_cast<double>(d.PriPot[i]) / d.PriVolt[i]) : 0.0f;
     }
 }
 
@@ -111,22 +125,26 @@ float CalcolaCadutaVolt(float potenza) {
     return Sng(40.0 / std::pow(std::log(static_cast<double>(potenza) / 2.0 + 2.718282), 1.35));
 }
 
-void CalcolaCoefKLamierino(ModuleDIC& d, float potenza) {
+void CalcolaCoefKLamierino(ModuleDIC& d, float potenza, int fasi) {
     // With no power at all the coefficient has no meaning: keep the one read.
     if (num::Positivo(potenza)) {
         const double se = d.LamSE;
-        d.CoefK = Sng(std::sqrt(se * se / potenza));
+        d.CoefK = Sng(std::sqrt(fasi * se * se / potenza));
     }
     CalcolaPerditaFerro(d);
+}
+
+void CalcolaNucleo(ModuleDIC& d, float potenza, int fasi) {
+    if (Vero(d.ConoscoPotenza))
+        CalcolaPaccoLamellare(d);
+    else
+        CalcolaCoefKLamierino(d, potenza, fasi);
 }
 
 void CalcoloAlim(ModuleDIC& d, const DatiAlimTesti& t, IMessaggi& msg) {
     LeggiDatiAlim(d, t);
     CalcolaPotenzeAlim(d);
-    if (Vero(d.ConoscoPotenza))
-        CalcolaPaccoLamellare(d);
-    else
-        CalcolaCoefKLamierino(d, d.SecPotTot);
+    CalcolaNucleo(d, d.SecPotTot, 1);
     ControllaMisureRocchetto(d, msg);
     CalcolaSpire(d);
     CalcolaDiametroFilo(d);

@@ -38,10 +38,23 @@ float CalcolaCadutaVolt(float potenza);
 // power and current of every primary.
 void CalcolaPotenzeAlim(ModuleDIC& d);
 
+// The power routine of every kind but the output transformer, over the
+// first numAvv windings a side. With three phases (fasi 3) the total sums the
+// secondaries' three-phase powers by their connection letters (a zig-zag
+// "z" counts 2/√3, a "b" 1,5) and every primary takes a third of the primary
+// power; with one phase the total sums the secondaries' powers and every
+// primary takes the whole. A primary with no voltage carries no current.
+void CalcolaPotenze(ModuleDIC& d, int fasi, int numAvv);
+
 // With the lamination chosen by the user: the sizing coefficient it implies
-// for the power that sizes the core (kept as it was when that power is not
-// positive) and the iron loss.
-void CalcolaCoefKLamierino(ModuleDIC& d, float potenza);
+// for the power that sizes the core, on `fasi` legs (kept as it was when that
+// power is not positive), and the iron loss.
+void CalcolaCoefKLamierino(ModuleDIC& d, float potenza, int fasi = 1);
+
+// The stack step of a pass: sized from `potenza` (the power that sizes the
+// core) when the power is given, else the coefficient and the iron loss of
+// the chosen lamination for that power on `fasi` legs.
+void CalcolaNucleo(ModuleDIC& d, float potenza, int fasi);
 
 // One whole calculation pass after the window's input check: reader, powers,
 // stack (sized from the power, or from the chosen lamination), bobbin check,

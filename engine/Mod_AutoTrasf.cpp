@@ -28,10 +28,13 @@ void CalcolaPotenzeAutoTrasf(ModuleDIC& d) {
     // Total secondary power, efficiency, drop, primary power and currents are
     // those of the single-phase transformer; none of them depends on what follows.
     CalcolaPotenzeAlim(d);
-    const int sec = UltimoAvvolgimento(d.SecUlt, NUM_SLOT - 1);
-    for (int i = 0; i <= sec; ++i)
-        d.SecVoltVuoto[i] = Sng((static_cast<double>(d.CadutaVolt) / 100.0 + 1.0) * d.SecVolt[i]);
+    CalcolaTensioniVuoto(d, UltimoAvvolgimento(d.SecUlt, NUM_SLOT - 1));
     CalcolaCoefAuto(d);
+}
+
+void CalcolaTensioniVuoto(ModuleDIC& d, int ultimo) {
+    for (int i = 0; i <= ultimo; ++i)
+        d.SecVoltVuoto[i] = Sng((static_cast<double>(d.CadutaVolt) / 100.0 + 1.0) * d.SecVolt[i]);
 }
 
 void CalcolaCoefAuto(ModuleDIC& d) {
@@ -126,10 +129,7 @@ void CalcolaSpireAuto(ModuleDIC& d) {
 void CalcoloAutoTrasf(ModuleDIC& d, const DatiAlimTesti& t, IMessaggi& msg) {
     LeggiDatiAutoTrasf(d, t);
     CalcolaPotenzeAutoTrasf(d);
-    if (Vero(d.ConoscoPotenza))
-        CalcolaPaccoLamellare(d);
-    else
-        CalcolaCoefKLamierino(d, d.PotPass);
+    CalcolaNucleo(d, d.PotPass, 1);
     ControllaMisureRocchetto(d, msg);
     CalcolaSpireAuto(d);
     CalcolaDiametroFilo(d);

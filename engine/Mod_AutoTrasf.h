@@ -19,6 +19,10 @@ void LeggiDatiAutoTrasf(ModuleDIC& d, const DatiAlimTesti& t);
 // power and currents), then the no-load voltages, CoefAuto and PotPass.
 void CalcolaPotenzeAutoTrasf(ModuleDIC& d);
 
+// The no-load voltage of secondaries 0..ultimo, above the full-load one by
+// the voltage drop.
+void CalcolaTensioniVuoto(ModuleDIC& d, int ultimo);
+
 // CoefAuto, the share of the power that is transformed (|V high - V low| over
 // V high of the first primary and the first secondary, never 0), and PotPass,
 // the power that sizes the core. Needs SecVoltVuoto and SecPotTot.

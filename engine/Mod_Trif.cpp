@@ -1,0 +1,37 @@
+#include "engine/Mod_Trif.h"
+
+#include "engine/ModRoutine.h"
+#include "engine/Mod_Alim.h"
+
+void LeggiDatiTrif(ModuleDIC& d, const DatiTrifTesti& t) {
+    // Counts, lists and phase values as the single-phase window has them.
+    LeggiDatiAlim(d, t, TRIF_NUM_AVV);
+    const int pri = UltimoAvvolgimento(d.PriUlt, TRIF_NUM_AVV - 1);
+    for (int i = 0; i <= pri; ++i) Leggi(d.PriVoltLin[i], t.Txt_PriVoltLin[i]);
+    const int sec = UltimoAvvolgimento(d.SecUlt, TRIF_NUM_AVV - 1);
+    for (int i = 0; i <= sec; ++i) {
+        Leggi(d.SecVoltLin[i], t.Txt_SecVoltLin[i]);
+        Leggi(d.SecAmpLin[i], t.Txt_SecAmpLin[i]);
+        Leggi(d.SecPotLin[i], t.Txt_SecPotLin[i]);
+    }
+}
+
+void CalcolaPotenzeTrif(ModuleDIC& d) { CalcolaPotenze(d, 3, TRIF_NUM_AVV); }
+
+void CalcoloTrif(ModuleDIC& d, const DatiTrifTesti& t, IMessaggi& msg) {
+    LeggiDatiTrif(d, t);
+    CalcolaPotenzeTrif(d);
+    CalcolaNucleo(d, d.SecPotTot, 3);
+    ControllaMisureRocchettoTrif(d, msg);
+    CalcolaSpire(d);
+    CalcolaDiametroFilo(d);
+    ScegliFiloRame(d);
+    RicalcoloAvvolgimentiTrif(d, msg);
+}
+
+void RicalcoloAvvolgimentiTrif(ModuleDIC& d, IMessaggi& msg) {
+    CalcolaAvvolgimenti(d);
+    CalcolaPerditeRameTrif(d);
+    SommaIngombriGoleTrif(d);
+    VerificaIngombriAvvolgimenti(d, msg);
+}

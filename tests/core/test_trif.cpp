@@ -1,0 +1,283 @@
+// The three-phase transformer and autotransformer: reader, powers, the
+// autotransformer coefficient and common section, and whole passes. Expected
+// figures were worked out apart from the code, in Single arithmetic, from the
+// formulas.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FakeSinks.h"
+#include "Progetti.h"
+#include "engine/Mod_AutoTrifase.h"
+#include "engine/Mod_Trif.h"
+
+namespace {
+
+// The three-phase window's defaults: star primaries, zig-zag secondaries.
+std::unique_ptr<ModuleDIC> ProgettoTrif() {
+    auto d = NuovoProgetto();
+    d->TipoCalcolo = tipo::Trifase;
+    d->PriUlt = d->SecUlt = 0;
+    d->CoefKMin = 1.0f;
+    d->CoefKMax = 1.6f;
+    d->PriTrif.fill("Y");
+    d->SecTrif.fill("z");
+    return d;
+}
+
+// The three-phase autotransformer window's defaults: star windings, every
+// primary an adjustment tap and every secondary a load tap, each in series
+// with the next.
+std::unique_ptr<ModuleDIC> ProgettoAutoTrif() {
+    auto d = ProgettoTrif();
+    d->TipoCalcolo = tipo::AutoTrifase;
+    d->SecTrif.fill("y");
+    for (int i = 0; i < TRIF_NUM_AVV; ++i) {
+        Serie(Primari(*d), i, i + 2);
+        Serie(Secondari(*d), i, i + 2, true);
+    }
+    return d;
+}
+
+// One primary and one secondary, phase and line values; 50 Hz, 1,0 T,
+// 2,5 A/mm², K 1,3.
+DatiTrifTesti Testi(const char* pri, const char* sec, const char* amp, const char* pot, const char* potLin) {
+    DatiTrifTesti t;
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
+    t.Cmb_Frequenza = "50";
+    t.Cmb_Induzione = "1,0";
+    t.Cmb_Densita = "2,5";
+    t.Cmb_CoefK = "1,3";
+    t.Txt_PriVolt[0] = pri;
+    t.Txt_SecVolt[0] = sec;
+    t.Txt_SecAmp[0] = amp;
+    t.Txt_SecPot[0] = pot;
+    t.Txt_SecPotLin[0] = potLin;
+    return t;
+}
+
+TEST(TrifLettura, PhaseAndLineValuesOfUpToNineWindings) {
+    auto d = ProgettoTrif();
+    DatiTrifTesti t = Testi("230", "127", "2,624", "333,3", "999,9");
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "9";
+    t.Txt_PriVoltLin[8] = "400";
+    t.Txt_SecVoltLin[8] = "220";
+    t.Txt_SecAmpLin[8] = "4,5";
+    t.Txt_SecPotLin[8] = "1714,7";
+    t.Txt_SecVolt[9] = "99";  // a tenth winding is never read
+    d->SecVolt[9] = 5;
+    LeggiDatiTrif(*d, t);
+    Esatti({V(d->PriUlt, 8), V(d->SecUlt, 8), V(d->Frequenza, 50), V(d->Induzione, 1), V(d->CoefK, 1.3f),
+            V(d->Densita, 2.5f), V(d->PriVolt[0], 230), V(d->SecVolt[0], 127), V(d->SecAmp[0], 2.624f),
+            V(d->SecPot[0], 333.3f), V(d->SecPotLin[0], 999.9f), V(d->PriVoltLin[8], 400), V(d->SecVoltLin[8], 220),
+            V(d->SecAmpLin[8], 4.5f), V(d->SecPotLin[8], 1714.7f), V(d->SecVolt[9], 5)});
+    // A count outside 1..9, or a text that is no number, leaves its variable.
+    t.Cmb_PriNumAvv = "10";
+    t.Cmb_SecNumAvv = "0";
+    t.Txt_SecPotLin[8] = "x";
+    LeggiDatiTrif(*d, t);
+    Esatti({V(d->PriUlt, 8), V(d->SecUlt, 8), V(d->SecPotLin[8], 1714.7f)});
+}
+
+// ------------------------------------------------------------ powers
+
+struct Sec {
+    float potLin;
+    const char* lettera;
+    bool serie = false, regolazione = false;
+};
+struct Pri {
+    float volt;
+    const char* lettera;
+    float pri, amp;  // expected PriPot, PriAmp
+};
+
+TEST(TrifPotenze, TotalFromTheLettersAndAThirdToEachPrimary) {
+    struct Caso {
+        const char* nome;
+        std::vector<Sec> sec;
+        std::vector<Pri> pri;
+        float secPotTot, rendimento, priPotTot, caduta;
+    };
+    const Caso casi[] = {
+        {"y and z at 1000 VA; D and Y primaries alike",
+         {{1000, "y"}, {1000, "z"}},
+         {{230, "D", 755.552f, 3.28500867f}, {230, "Y", 755.552f, 3.28500867f}},
+         2154.7f, 95.0607376f, 2266.65601f, 2.90037298f},
+        // An adjustment tap in series adds nothing, a winding only in series
+        // counts; "Z" is no zig-zag; "b" counts 1,5. No voltage, no current.
+        {"series taps, Z and b",
+         {{100, "y", true, true}, {100, "y", true, false}, {1000, "Z"}, {1000, "b"}},
+         {{400, "Y", 909.03418f, 2.27258539f}, {0, "D", 909.03418f, 0}},
+         2600, 95.3392792f, 2727.10254f, 2.79852104f},
+        {"the window's default pass",
+         {{1000.3f, "z"}},
+         {{219.4f, "Y", 410.386963f, 1.87049675f}},
+         1155, 93.8138962f, 1231.16089f, 3.28911567f},
+        // 0,7 VA stays 0,7 after the first cut; a primary with no letter still
+        // gets its third.
+        {"every letter rule",
+         {{0.7f, "d"}, {500, "z"}, {250, "y", true, true}, {100, "b"}, {10, "Z"}},
+         {{400, "D", 265.711456f, 0.664278626f},
+          {230, "Y", 265.711456f, 1.15526724f},
+          {110, "", 265.711456f, 2.41555858f}},
+         738, 92.5816345f, 797.134338f, 3.6275239f},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        auto d = ProgettoTrif();
+        d->PriUlt = static_cast<float>(c.pri.size() - 1);
+        d->SecUlt = static_cast<float>(c.sec.size() - 1);
+        for (size_t i = 0; i < c.sec.size(); ++i) {
+            const Sec& s = c.sec[i];
+            d->SecPotLin[i] = s.potLin;
+            d->SecTrif[i] = s.lettera;
+            d->SecAvvSer[i] = Flag(s.serie);
+            d->SecAvvAda[i] = Flag(s.regolazione);
+        }
+        for (size_t i = 0; i < c.pri.size(); ++i) {
+            d->PriVolt[i] = c.pri[i].volt;
+            d->PriTrif[i] = c.pri[i].lettera;
+            d->PriPot[i] = 999;  // from an earlier design
+        }
+        CalcolaPotenzeTrif(*d);
+        Circa({V(d->SecPotTot, c.secPotTot), V(d->Rendimento, c.rendimento), V(d->PriPotTot, c.priPotTot),
+               V(d->CadutaVolt, c.caduta)});
+        for (size_t i = 0; i < c.pri.size(); ++i) {
+            SCOPED_TRACE(i);
+            Circa({V(d->PriPot[i], c.pri[i].pri), V(d->PriAmp[i], c.pri[i].amp)});
+        }
+    }
+}
+
+// The sum's first cut on its own: the y and z case step by step.
+TEST(TrifPotenze, CutToATenthAfterEveryAddition) {
+    auto d = ProgettoTrif();
+    d->SecTrif[0] = "y";
+    d->SecPotLin[0] = 1000;
+    d->SecPotLin[1] = 1000;
+    CalcolaPotenzeTrif(*d);
+    Esatti({V(d->SecPotTot, 1000)});
+    d->SecUlt = 1;
+    CalcolaPotenzeTrif(*d);
+    Esatti({V(d->SecPotTot, 2154.7f)});
+}
+
+// ------------------------------------------------------------ autotransformer
+
+TEST(AutoTrifPotenze, CoefficientOwnPowerAndCommonSection) {
+    struct Caso {
+        const char* nome;
+        float pri, sec, amp, pot, potLin;
+        float secPotTot, vuoto, coefAuto, potPass, priPot, priAmp;
+        bool riduttore;            // common section on the secondary side
+        float corrente, diametro;  // CorrenteSez and its bare diameter
+    };
+    const Caso casi[] = {
+        {"the window's default pass", 219.4f, 127, 2.624f, 333.3f, 999.9f, 999.9f, 131.30777f, 0.421148568f,
+         421.106476f, 356.666351f, 1.62564433f, true, 0.998355865f, 0.713063061f},
+        {"step-up", 200, 230, 2, 460, 1380, 1380, 237.289566f, 0.130434781f, 180, 488.199615f, 2.44099808f, false,
+         0.440998226f, 0.473918498f},
+        {"230 V to 115 V", 230, 115, 2, 230, 690, 690, 119.236015f, 0.5f, 345, 248.993515f, 1.08258045f, true,
+         0.917419553f, 0.683548331f},
+        // The load current is below the line current it draws: the floor.
+        {"95 % of the primary at 1000 VA", 230, 218.5f, 1.52555311f, 333.333344f, 1000, 1000, 225.911255f, 0.05f,
+         50, 356.701019f, 1.55087399f, true, 0.01f, 0.0713649914f},
+        // The primary equals the no-load voltage: the step-up branch of both.
+        {"equal voltages", 207.609283f, 200, 0.5f, 200, 600, 600, 207.609283f, 0.0380464159f, 22.8278503f,
+         217.590073f, 1.04807484f, false, 0.548074841f, 0.528329849f},
+        // No voltage at all: the coefficient's floor and no current.
+        {"no voltages", 0, 0, 1, 100, 300, 300, 0, 0.003f, 0.9f, 111.993073f, 0, false, 0.01f, 0.0713649914f},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        auto d = ProgettoAutoTrif();
+        d->PriVolt[0] = c.pri;
+        d->SecVolt[0] = c.sec;
+        d->SecAmp[0] = c.amp;
+        d->SecPot[0] = c.pot;
+        d->SecPotLin[0] = c.potLin;
+        d->Densita = 2.5f;
+        CalcolaPotenzeAutoTrif(*d);
+        Circa({V(d->SecPotTot, c.secPotTot), V(d->SecVoltVuoto[0], c.vuoto), V(d->CoefAuto, c.coefAuto),
+               V(d->PotPass, c.potPass), V(d->PriPot[0], c.priPot), V(d->PriAmp[0], c.priAmp)});
+        CalcolaCorrentiAutoTrif(*d);
+        Lato comune = c.riduttore ? Secondari(*d) : Primari(*d);
+        Circa({V(d->CorrenteSez, c.corrente), V(comune.AmpFilo[0], c.corrente), V(comune.FiloNudo[0], c.diametro)});
+    }
+}
+
+// The no-load voltage of every place of the window, in use or not.
+TEST(AutoTrifPotenze, NoLoadVoltageOfAllNinePlaces) {
+    auto d = ProgettoAutoTrif();
+    d->PriVolt[0] = 219.4f;
+    d->SecVolt = {127, 24, 24, 24, 24, 24, 24, 24, 24, 24};
+    d->SecPotLin[0] = 999.9f;
+    CalcolaPotenzeAutoTrif(*d);
+    Circa({V(d->SecVoltVuoto[1], 24.8140678f), V(d->SecVoltVuoto[8], 24.8140678f)});
+    Esatti({V(d->SecVoltVuoto[9], 0)});
+}
+
+// ------------------------------------------------------------ passes
+
+// With the lamination given, the coefficient follows from its section and the
+// power that sizes the core, for three legs; with no power it keeps the one
+// read. With the power given, the list's coefficient stands.
+TEST(TrifPassi, CoefficientFromTheLaminationOrFromTheList) {
+    struct Caso {
+        const char* nome;
+        bool autotrasf, conoscoPotenza;
+        const char* potLin;
+        float coefK;
+    };
+    const Caso casi[] = {
+        {"three-phase, SecPotTot 300", false, false, "300", 1.0f},
+        {"autotransformer, PotPass 300", true, false, "600", 1.0f},
+        {"three-phase, no power", false, false, "0", 1.3f},
+        {"autotransformer, no power", true, false, "0", 1.3f},
+        {"power given", false, true, "300", 1.3f},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        auto d = c.autotrasf ? ProgettoAutoTrif() : ProgettoTrif();
+        d->SecTrif[0] = "y";
+        d->ConoscoPotenza = Flag(c.conoscoPotenza);
+        d->LamSE = 10;
+        d->LamPesoPacco = 2;
+        d->LamCdP = 1.5f;
+        FakeMessaggi msg;
+        const DatiTrifTesti t = Testi("230", "115", "2", "200", c.potLin);
+        if (c.autotrasf)
+            CalcoloAutoTrif(*d, t, msg);
+        else
+            CalcoloTrif(*d, t, msg);
+        Circa({V(d->CoefK, c.coefK)});
+        if (!c.conoscoPotenza) Circa({V(d->LamPF, 3)});
+    }
+}
+
+// The whole three-phase pass: the phase current sizes the primary's wire, and
+// the losses count three legs, a zig-zag secondary twice.
+TEST(TrifPassi, WholePassOnPhaseValues) {
+    auto d = ProgettoTrif();
+    FakeMessaggi msg;
+    CalcoloTrif(*d, Testi("219,4", "127", "2,624", "333,3", "1000,3"), msg);
+    Circa({V(d->PriAmp[0], 1.87049675f), V(d->SecVoltVuoto[0], 131.17717f)});
+    // No wire library: each wire is the required diameter cut to 0,01 mm.
+    Circa({V(d->PriFiloNudo[0], 0.97f), V(d->SecFiloNudo[0], 1.15f)});
+    Circa({V(d->PotTotPers, 3 * (static_cast<double>(d->PriPotPer[0]) + 2.0 * d->SecPotPer[0]))});
+}
+
+// In the autotransformer pass the common section's wire follows the section
+// current, not the load current.
+TEST(TrifPassi, CommonSectionWireFollowsTheSectionCurrent) {
+    auto d = ProgettoAutoTrif();
+    FakeMessaggi msg;
+    CalcoloAutoTrif(*d, Testi("219,4", "127", "2,624", "333,3", "999,9"), msg);
+    Circa({V(d->CoefAuto, 0.421148568f), V(d->PotPass, 421.106476f), V(d->CorrenteSez, 0.998355865f),
+           V(d->SecAmpFilo[0], 0.998355865f), V(d->SecFiloNudo[0], 0.71f)});
+}
+
+}  // namespace
