@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/ModRoutine.h"
+#include "engine/Mod_Calcolo.h"
 #include "platform/core/Numeri.h"
 
 using num::Sng;
@@ -134,27 +135,10 @@ void CalcolaCoefKLamierino(ModuleDIC& d, float potenza, int fasi) {
     CalcolaPerditaFerro(d);
 }
 
-void CalcolaNucleo(ModuleDIC& d, float potenza, int fasi) {
-    if (Vero(d.ConoscoPotenza))
-        CalcolaPaccoLamellare(d);
-    else
-        CalcolaCoefKLamierino(d, potenza, fasi);
-}
-
 void CalcoloAlim(ModuleDIC& d, const DatiAlimTesti& t, IMessaggi& msg) {
     LeggiDatiAlim(d, t);
     CalcolaPotenzeAlim(d);
-    CalcolaNucleo(d, d.SecPotTot, 1);
-    ControllaMisureRocchetto(d, msg);
-    CalcolaSpire(d);
-    CalcolaDiametroFilo(d);
-    ScegliFiloRame(d);
-    RicalcoloAvvolgimentiAlim(d, msg);
+    CompletaCalcolo(d, tipo::Monofase, msg);
 }
 
-void RicalcoloAvvolgimentiAlim(ModuleDIC& d, IMessaggi& msg) {
-    CalcolaAvvolgimenti(d);
-    CalcolaPerditeRame(d);
-    SommaIngombriGole(d);
-    VerificaIngombriAvvolgimenti(d, msg);
-}
+void RicalcoloAvvolgimentiAlim(ModuleDIC& d, IMessaggi& msg) { RicalcoloAvvolgimenti(d, false, msg); }

@@ -51,11 +51,6 @@ void CalcolaPotenze(ModuleDIC& d, int fasi, int numAvv);
 // power is not positive), and the iron loss.
 void CalcolaCoefKLamierino(ModuleDIC& d, float potenza, int fasi = 1);
 
-// The stack step of a pass: sized from `potenza` (the power that sizes the
-// core) when the power is given, else the coefficient and the iron loss of
-// the chosen lamination for that power on `fasi` legs.
-void CalcolaNucleo(ModuleDIC& d, float potenza, int fasi);
-
 // One whole calculation pass after the window's input check: reader, powers,
 // stack (sized from the power, or from the chosen lamination), bobbin check,
 // turns, wire diameters, wire choice, winding build, losses, groove sums and

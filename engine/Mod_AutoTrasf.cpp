@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/ModRoutine.h"
+#include "engine/Mod_Calcolo.h"
 #include "platform/core/Numeri.h"
 
 using num::Sng;
@@ -129,11 +130,5 @@ void CalcolaSpireAuto(ModuleDIC& d) {
 void CalcoloAutoTrasf(ModuleDIC& d, const DatiAlimTesti& t, IMessaggi& msg) {
     LeggiDatiAutoTrasf(d, t);
     CalcolaPotenzeAutoTrasf(d);
-    CalcolaNucleo(d, d.PotPass, 1);
-    ControllaMisureRocchetto(d, msg);
-    CalcolaSpireAuto(d);
-    CalcolaDiametroFilo(d);
-    CalcolaCorrentiAuto(d);
-    ScegliFiloRame(d);
-    RicalcoloAvvolgimentiAlim(d, msg);
+    CompletaCalcolo(d, tipo::AutoMonofase, msg);
 }

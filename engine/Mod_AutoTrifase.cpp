@@ -1,7 +1,6 @@
 #include "engine/Mod_AutoTrifase.h"
 
-#include "engine/ModRoutine.h"
-#include "engine/Mod_Alim.h"
+#include "engine/Mod_Calcolo.h"
 
 void CalcolaPotenzeAutoTrif(ModuleDIC& d) {
     CalcolaPotenzeTrif(d);
@@ -13,11 +12,5 @@ void CalcolaPotenzeAutoTrif(ModuleDIC& d) {
 void CalcoloAutoTrif(ModuleDIC& d, const DatiTrifTesti& t, IMessaggi& msg) {
     LeggiDatiAutoTrif(d, t);
     CalcolaPotenzeAutoTrif(d);
-    CalcolaNucleo(d, d.PotPass, 3);
-    ControllaMisureRocchettoTrif(d, msg);
-    CalcolaSpireAuto(d);
-    CalcolaDiametroFilo(d);
-    CalcolaCorrentiAutoTrif(d);
-    ScegliFiloRame(d);
-    RicalcoloAvvolgimentiTrif(d, msg);
+    CompletaCalcolo(d, tipo::AutoTrifase, msg);
 }

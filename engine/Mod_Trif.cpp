@@ -1,7 +1,7 @@
 #include "engine/Mod_Trif.h"
 
-#include "engine/ModRoutine.h"
 #include "engine/Mod_Alim.h"
+#include "engine/Mod_Calcolo.h"
 
 void LeggiDatiTrif(ModuleDIC& d, const DatiTrifTesti& t) {
     // Counts, lists and phase values as the single-phase window has them.
@@ -21,17 +21,7 @@ void CalcolaPotenzeTrif(ModuleDIC& d) { CalcolaPotenze(d, 3, TRIF_NUM_AVV); }
 void CalcoloTrif(ModuleDIC& d, const DatiTrifTesti& t, IMessaggi& msg) {
     LeggiDatiTrif(d, t);
     CalcolaPotenzeTrif(d);
-    CalcolaNucleo(d, d.SecPotTot, 3);
-    ControllaMisureRocchettoTrif(d, msg);
-    CalcolaSpire(d);
-    CalcolaDiametroFilo(d);
-    ScegliFiloRame(d);
-    RicalcoloAvvolgimentiTrif(d, msg);
+    CompletaCalcolo(d, tipo::Trifase, msg);
 }
 
-void RicalcoloAvvolgimentiTrif(ModuleDIC& d, IMessaggi& msg) {
-    CalcolaAvvolgimenti(d);
-    CalcolaPerditeRameTrif(d);
-    SommaIngombriGoleTrif(d);
-    VerificaIngombriAvvolgimenti(d, msg);
-}
+void RicalcoloAvvolgimentiTrif(ModuleDIC& d, IMessaggi& msg) { RicalcoloAvvolgimenti(d, true, msg); }
