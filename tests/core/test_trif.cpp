@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "FakeSinks.h"
@@ -56,29 +55,6 @@ DatiTrifTesti Testi(const char* pri, const char* sec, const char* amp, const cha
     t.Txt_SecPot[0] = pot;
     t.Txt_SecPotLin[0] = potLin;
     return t;
-}
-
-TEST(TrifLettura, PhaseAndLineValuesOfUpToNineWindings) {
-    auto d = ProgettoTrif();
-    DatiTrifTesti t = Testi("230", "127", "2,624", "333,3", "999,9");
-    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "9";
-    t.Txt_PriVoltLin[8] = "400";
-    t.Txt_SecVoltLin[8] = "220";
-    t.Txt_SecAmpLin[8] = "4,5";
-    t.Txt_SecPotLin[8] = "1714,7";
-    t.Txt_SecVolt[9] = "99";  // a tenth winding is never read
-    d->SecVolt[9] = 5;
-    LeggiDatiTrif(*d, t);
-    Esatti({V(d->PriUlt, 8), V(d->SecUlt, 8), V(d->Frequenza, 50), V(d->Induzione, 1), V(d->CoefK, 1.3f),
-            V(d->Densita, 2.5f), V(d->PriVolt[0], 230), V(d->SecVolt[0], 127), V(d->SecAmp[0], 2.624f),
-            V(d->SecPot[0], 333.3f), V(d->SecPotLin[0], 999.9f), V(d->PriVoltLin[8], 400), V(d->SecVoltLin[8], 220),
-            V(d->SecAmpLin[8], 4.5f), V(d->SecPotLin[8], 1714.7f), V(d->SecVolt[9], 5)});
-    // A count outside 1..9, or a text that is no number, leaves its variable.
-    t.Cmb_PriNumAvv = "10";
-    t.Cmb_SecNumAvv = "0";
-    t.Txt_SecPotLin[8] = "x";
-    LeggiDatiTrif(*d, t);
-    Esatti({V(d->PriUlt, 8), V(d->SecUlt, 8), V(d->SecPotLin[8], 1714.7f)});
 }
 
 // ------------------------------------------------------------ powers
@@ -150,19 +126,6 @@ TEST(TrifPotenze, TotalFromTheLettersAndAThirdToEachPrimary) {
             Circa({V(d->PriPot[i], c.pri[i].pri), V(d->PriAmp[i], c.pri[i].amp)});
         }
     }
-}
-
-// The sum's first cut on its own: the y and z case step by step.
-TEST(TrifPotenze, CutToATenthAfterEveryAddition) {
-    auto d = ProgettoTrif();
-    d->SecTrif[0] = "y";
-    d->SecPotLin[0] = 1000;
-    d->SecPotLin[1] = 1000;
-    CalcolaPotenzeTrif(*d);
-    Esatti({V(d->SecPotTot, 1000)});
-    d->SecUlt = 1;
-    CalcolaPotenzeTrif(*d);
-    Esatti({V(d->SecPotTot, 2154.7f)});
 }
 
 // ------------------------------------------------------------ autotransformer
@@ -258,12 +221,17 @@ TEST(TrifPassi, CoefficientFromTheLaminationOrFromTheList) {
     }
 }
 
-// The whole three-phase pass: the phase current sizes the primary's wire, and
-// the losses count three legs, a zig-zag secondary twice.
+// The whole three-phase pass: the line values read, the phase current sizes
+// the primary's wire, and the losses count three legs, a zig-zag secondary twice.
 TEST(TrifPassi, WholePassOnPhaseValues) {
     auto d = ProgettoTrif();
     FakeMessaggi msg;
-    CalcoloTrif(*d, Testi("219,4", "127", "2,624", "333,3", "1000,3"), msg);
+    DatiTrifTesti t = Testi("219,4", "127", "2,624", "333,3", "1000,3");
+    t.Txt_PriVoltLin[0] = "380";
+    t.Txt_SecVoltLin[0] = "220";
+    t.Txt_SecAmpLin[0] = "2,625";
+    CalcoloTrif(*d, t, msg);
+    Esatti({V(d->PriVoltLin[0], 380), V(d->SecVoltLin[0], 220), V(d->SecAmpLin[0], 2.625f), V(d->SecPotTot, 1155)});
     Circa({V(d->PriAmp[0], 1.87049675f), V(d->SecVoltVuoto[0], 131.17717f)});
     // No wire library: each wire is the required diameter cut to 0,01 mm.
     Circa({V(d->PriFiloNudo[0], 0.97f), V(d->SecFiloNudo[0], 1.15f)});
