@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "editors/Frm_CreaLibLam.h"
 #include "editors/Frm_CreaLibRame.h"
 #include "engine/ModuleDIC.h"
 #include "platform/ui/FinestraModale.h"
@@ -28,6 +29,7 @@ void About(ModuleDIC&) {
 // Windows not listed are not available in this build yet.
 constexpr std::pair<Finestra, void (*)(ModuleDIC&)> kFinestre[] = {
     {Finestra::Alim, &Nuova<Frm_Alim>},
+    {Finestra::CreaLibLam, &Nuova<Frm_CreaLibLam>},
     {Finestra::CreaLibRame, &Nuova<Frm_CreaLibRame>},
     {Finestra::About, &About},
 };

@@ -11,6 +11,7 @@
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
 #include "shell/Disegni.h"
+#include "shell/ImmaginiLamierino.h"
 
 namespace {
 
@@ -105,12 +106,8 @@ void Frm_Lamierino::Costruisci() {
     ui.Lbl_LibLam = Didascalia(this, "Lbl_LibLam", {}, xd, 380, wd, 720, Qt::AlignLeft | Qt::AlignTop);
     ui.Lbl_LibLam->setWordWrap(true);
     ui.Lbl_LibLam->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    for (int t = 1; t <= NUM_IMMAGINI; ++t) {
-        ui.Image[static_cast<size_t>(t)] =
-            Immagine(this, Qs("Image") + QString::number(t), disegni::Lamierino(t), xd, 1200,
-                     wd, 2700);
-        ui.Image[static_cast<size_t>(t)]->hide();
-    }
+    immagini_ = std::make_unique<ImmaginiLamierino>(this, xd, 1200, wd, 2700);
+    ui.Image = immagini_->Image;
     Immagine(this, "Image7", disegni::PaccoLamierini(), xd, 4000, 1800, 1300);
     Didascalia(this, "Label_SP", Qs("Spessore Sp (mm)"), 10020, 4300, 1560, kRiga,
               Qt::AlignLeft | Qt::AlignVCenter);
@@ -166,19 +163,10 @@ void Frm_Lamierino::Form_Load() {
         ui.Opt_AxB[static_cast<size_t>(d.LamScelto)]->setChecked(true);
 }
 
-void Frm_Lamierino::MostraImmagine(int tipo) {
-    for (int t = 1; t <= NUM_IMMAGINI; ++t) ui.Image[static_cast<size_t>(t)]->setVisible(t == tipo);
-}
-
 void Frm_Lamierino::AggiornaTabellaLamierini() {
     ModuleDIC& d = d_;
     ui.Frame1->setTitle(Qs("Lamierini Tipo: ") + Qs(d.LamTipoDescr));
-    // Each flag names the kinds it may show; any other kind shows no picture.
-    // With no flag set the pictures stay as they were.
-    if (Vero(d.LamMantello)) MostraImmagine(d.TipoLam == 1 || d.TipoLam == 2 ? d.TipoLam : 0);
-    if (Vero(d.Lam2Colonne)) MostraImmagine(d.TipoLam == 4 ? 4 : 0);
-    if (Vero(d.Lam3Colonne))
-        MostraImmagine(d.TipoLam == 3 || d.TipoLam == 5 || d.TipoLam == 6 ? d.TipoLam : 0);
+    immagini_->Mostra(d);
 
     for (int i = 0; i < LAM_FUORI_FORMATO; ++i) {
         const auto r = static_cast<size_t>(i);

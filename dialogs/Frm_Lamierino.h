@@ -7,10 +7,12 @@
 #pragma once
 
 #include <array>
+#include <memory>
 
 #include "dialogs/DialogoBase.h"
 #include "engine/Interfacce.h"
 #include "engine/SceltaLamierino.h"
+#include "shell/ImmaginiLamierino.h"
 
 class QGroupBox;
 class QLabel;
@@ -21,7 +23,7 @@ class Frm_Lamierino : public DialogoBase {
     Q_OBJECT
 public:
     static constexpr int RIGHE = 19;        // grid rows 0..18
-    static constexpr int NUM_IMMAGINI = 6;  // one drawing per lamination kind
+    static constexpr int NUM_IMMAGINI = ImmaginiLamierino::NUM;  // one drawing per lamination kind
 
     template <typename T>
     using Riga = std::array<T*, RIGHE>;
@@ -58,7 +60,7 @@ private:
     void Form_Load();
     void MostraRiga(int i, const char* maschera, const char* mascheraNome, const char* mascheraPeso,
                     const char* mascheraAxB);
-    void MostraImmagine(int tipo);
 
     ICoefKLista* lista_;
+    std::unique_ptr<ImmaginiLamierino> immagini_;
 };

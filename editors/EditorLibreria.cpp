@@ -1,5 +1,7 @@
 #include "editors/EditorLibreria.h"
 
+#include <utility>
+
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -81,9 +83,12 @@ void EditorLibreria::Cmd_Apri_Click() {
     const QString percorso =
         Piattaforma::Dialoghi().Apri(this, Qs(descr_.titoloApri), CartellaLibrerie(), Qs(descr_.filtro));
     if (percorso.isEmpty()) return;
-    d_.FileLibreria = U8(percorso);
+    std::string prima = std::exchange(d_.FileLibreria, U8(percorso));
     // Only a file that was read becomes the one "Salva Libreria" writes.
-    if (ApriFile()) fileFinestra_ = percorso;
+    if (ApriFile())
+        fileFinestra_ = percorso;
+    else
+        d_.FileLibreria = std::move(prima);
 }
 
 bool EditorLibreria::Scrivi(const QString& percorso) {
@@ -106,7 +111,7 @@ void EditorLibreria::Cmd_Salva_Click() {
 }
 
 void EditorLibreria::Cmd_SalvaNome_Click() {
-    PrimaDelSalvaNome();
+    if (!PrimaDelSalvaNome()) return;
     const QString scelto =
         Piattaforma::Dialoghi().Salva(this, Qs(descr_.titoloSalva), CartellaLibrerie(), Qs(descr_.filtro));
     if (scelto.isEmpty()) return;

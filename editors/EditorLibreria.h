@@ -74,12 +74,14 @@ public:
     ModuleDIC& Dati() { return d_; }
 
 protected:
-    // Reads FileLibreria and shows it; false when the file was refused.
+    // Reads FileLibreria and shows it; false when the file was refused (and
+    // nothing changed: FileLibreria is then given back its earlier path).
     virtual bool ApriFile() = 0;
     // Whether a library name is known, without which Salva asks for one.
     virtual bool NomeNoto() const = 0;
-    // Runs before the save dialog of "Salva Libreria con Nome".
-    virtual void PrimaDelSalvaNome() {}
+    // Runs before the save dialog of "Salva Libreria con Nome"; false ends
+    // the save there (a table that cannot be saved).
+    virtual bool PrimaDelSalvaNome() { return true; }
     // After a save under a name: the title as typed becomes the library's name.
     virtual void DopoSalvaNome(const std::string& titolo) = 0;
     virtual void Cmd_Modifica_Click() = 0;

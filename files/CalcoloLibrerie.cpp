@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "engine/ModRoutine.h"
 #include "engine/SceltaFilo.h"
 #include "files/LibLam.h"
 #include "files/LibRame.h"
@@ -205,6 +206,14 @@ std::string Ritesto(const std::string& testo) {
 
 }  // namespace
 
+void SvuotaRigaLam(ModuleDIC& d, GrigliaLam& g, int i) {
+    for (int c = 0; c < CELLE_LAM; ++c) g.righe[i].Testo(c).clear();
+    g.righe[i].Lbl_AxB = "0";
+    d.LamA[i] = d.LamB[i] = d.LamC[i] = d.LamD[i] = d.LamE[i] = d.LamF[i] = d.LamG[i] = 0;
+    d.LamPeso[i] = d.LamAxB[i] = 0;
+    d.LamNome[i] = "0";
+}
+
 void OpzioneTipoLam(ModuleDIC& d, int indice) {
     if (indice < 0 || indice >= static_cast<int>(TIPI_LAMIERINO.size())) return;
     d.LamMantello = d.Lam2Colonne = d.Lam3Colonne = FALSO;
@@ -237,18 +246,17 @@ EsitoVerificaLam VerificaMisureLam(ModuleDIC& d, GrigliaLam& g, IMessaggi& msg) 
     if (n == 0) return EsitoVerificaLam::UnaSolaRiga;
 
     // 3. Presence checks.
-    const char* nonIdentificato = "Lamierino non identificato corregere i dati inseriti";
     for (int i = 0; i <= n; ++i) {
         const RigaLam& r = R[i];
         for (const std::string* cella : {&r.Txt_C, &r.Txt_E}) {
             if (cella->empty()) {
-                MsgMisure(msg, nonIdentificato);
+                MsgMisure(msg, MSG_LAM_NON_IDENTIFICATO);
                 return EsitoVerificaLam::DatiMancanti;
             }
             const auto v = Numero(*cella);
             if (!v) return EsitoVerificaLam::NonNumerico;
             if (*v < tre) {
-                MsgMisure(msg, nonIdentificato);
+                MsgMisure(msg, MSG_LAM_NON_IDENTIFICATO);
                 return EsitoVerificaLam::DatiMancanti;
             }
             if (g.proporzionale) break;  // only C is typed
@@ -272,13 +280,7 @@ EsitoVerificaLam VerificaMisureLam(ModuleDIC& d, GrigliaLam& g, IMessaggi& msg) 
     }
 
     // 4. Rows after the run are emptied, in the grid and in the table.
-    for (int i = n + 1; i < LAM_GRIGLIA_RIGHE; ++i) {
-        for (int c = 0; c < CELLE_LAM; ++c) R[i].Testo(c).clear();
-        R[i].Lbl_AxB = "0";
-        d.LamA[i] = d.LamB[i] = d.LamC[i] = d.LamD[i] = d.LamE[i] = d.LamF[i] = d.LamG[i] = 0;
-        d.LamPeso[i] = d.LamAxB[i] = 0;
-        d.LamNome[i] = "0";
-    }
+    for (int i = n + 1; i < LAM_GRIGLIA_RIGHE; ++i) SvuotaRigaLam(d, g, i);
 
     // 5. Typed measures must agree with each other, exactly.
     if (!g.proporzionale) {
@@ -420,9 +422,39 @@ bool CalcolaLamierini(ModuleDIC& d, GrigliaLam& g, IMessaggi& msg) {
     AggiornaTabellaLamierini(d, g);
 
     if (esito != EsitoVerificaLam::Completa) {
+        // A refusal that said nothing of its own still tells why the table cannot be saved.
+        if (esito == EsitoVerificaLam::UnaSolaRiga || esito == EsitoVerificaLam::NonNumerico)
+            MsgMisure(msg, MSG_LAM_NON_IDENTIFICATO);
         g.salvaAbilitato = false;
         return false;
     }
     CompilaRecLibLam(d, g);
+    return true;
+}
+
+int OpzioneDaTipoLam(const ModuleDIC& d) {
+    for (size_t k = 0; k < TIPI_LAMIERINO.size(); ++k) {
+        if (TIPI_LAMIERINO[k].tipoLam != d.TipoLam) continue;
+        switch (d.TipoLam) {
+        case 1:
+        case 2: return Vero(d.LamMantello) ? static_cast<int>(k) : -1;
+        case 4: return Vero(d.Lam2Colonne) ? static_cast<int>(k) : -1;
+        default: return Vero(d.Lam3Colonne) ? static_cast<int>(k) : -1;
+        }
+    }
+    return -1;
+}
+
+bool ApriLibreriaLamEditor(ModuleDIC& d, GrigliaLam& g, IMessaggi& msg) {
+    if (!ApriLibreriaLamierini(d, msg)) return false;
+    // The library's rows run up to the first without a centre leg; with none
+    // at all the earlier count stands.
+    for (int i = 0; i < LAM_GRIGLIA_RIGHE && d.LamC[i] != 0.0f; ++i) d.NumElementi = static_cast<int16_t>(i);
+    for (int i = d.NumElementi + 1; i < LAM_GRIGLIA_RIGHE; ++i) SvuotaRigaLam(d, g, i);
+    d.LamScelto = 0;
+    IndividuaTipoLamierino(d, msg);
+    AggiornaTabellaLamierini(d, g);
+    const int opzione = OpzioneDaTipoLam(d);
+    if (opzione >= 0) g.opzione = opzione;
     return true;
 }

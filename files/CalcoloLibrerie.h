@@ -59,6 +59,13 @@ extern const std::array<TipoLamierino, 6> TIPI_LAMIERINO;
 
 // The kind flags and TipoLam of the option Opt_TipoLam(indice).
 void OpzioneTipoLam(ModuleDIC& d, int indice);
+// The option of the kind that TipoLam and the flags name; -1 when they name none.
+int OpzioneDaTipoLam(const ModuleDIC& d);
+
+// Empties row i of the grid (area "0", no texts) and of the table (zeros, name "0").
+void SvuotaRigaLam(ModuleDIC& d, GrigliaLam& g, int i);
+
+inline constexpr const char* MSG_LAM_NON_IDENTIFICATO = "Lamierino non identificato corregere i dati inseriti";
 
 // Weight in kg of 10 mm of laminations of the given net area (cm2).
 float PesoLamierino(float netta);
@@ -82,5 +89,15 @@ void AggiornaTabellaLamierini(const ModuleDIC& d, GrigliaLam& g);
 // The computation of "Calcola Lamierino" (the window then locks its inputs):
 // VerificaMisureLam, rows 0..17 of the table from the grid, LamTipoDescr,
 // AggiornaTabellaLamierini and, only when the check passed, CompilaRecLibLam.
-// A refused table is not packed and saving is disabled. True when packed.
+// A refused table is not packed and saving is disabled; a refusal the check
+// did not explain (fewer than two rows, a cell that is no number) brings
+// MSG_LAM_NON_IDENTIFICATO. True when packed.
 bool CalcolaLamierini(ModuleDIC& d, GrigliaLam& g, IMessaggi& msg);
+
+// The open of the lamination editor: reads FileLibreria (ApriLibreriaLamierini);
+// NumElementi = the last row before the first with C 0 (kept when row 0 has
+// none); the later rows emptied; the kind found from row 0 (LamScelto 0, with
+// its message when that row is empty); the grid refreshed and g.opzione set to
+// the kind found (kept when none). False when the reader refused the file
+// (its message shown): then nothing changed.
+bool ApriLibreriaLamEditor(ModuleDIC& d, GrigliaLam& g, IMessaggi& msg);

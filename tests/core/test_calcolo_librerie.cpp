@@ -247,7 +247,7 @@ TEST(CalcoloLam, OnlyRowZeroUsableDoesNothingAndIsNotPacked) {
     EXPECT_EQ(g.righe[3].Txt_C, "junk");  // no blanking
     EXPECT_EQ(g.righe[0].Lbl_AxB, "0");
     EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
-    EXPECT_TRUE(msg.boxes.empty());
+    EXPECT_EQ(msg.Testi(), Testi{"Lamierino non identificato corregere i dati inseriti"});
     EXPECT_FALSE(g.salvaAbilitato);
     EXPECT_EQ(d->Rec[0], "prima");
     EXPECT_EQ(d->LamA[0], 50.0f);  // still computed for the display
@@ -387,8 +387,11 @@ TEST(CalcoloLam, ACellThatIsNotANumberEndsTheCheckAndTheLibraryIsRefused) {
     d->Rec[0] = "prima";
     FakeMessaggi msg;
     EXPECT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::NonNumerico);
-    EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
     EXPECT_TRUE(msg.boxes.empty());
+    // The computation says why the table is refused.
+    EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
+    ASSERT_EQ(msg.Testi(), Testi{"Lamierino non identificato corregere i dati inseriti"});
+    EXPECT_EQ(msg.boxes[0].titolo, "Errore Misure Lamierino");
     EXPECT_FALSE(g.salvaAbilitato);
     EXPECT_EQ(d->Rec[0], "prima");
 

@@ -169,6 +169,7 @@ private slots:
         QTest::addColumn<QString>("pulsante");
         QTest::addColumn<QString>("finestra");
         QTest::newRow("Entra") << "Cmd_Ok" << "Frm_Alim";
+        QTest::newRow("lamination library editor") << "Cmd_CreaLibLami" << "Frm_CreaLibLam";
         QTest::newRow("wire library editor") << "Cmd_CreaLibRame" << "Frm_CreaLibRame";
     }
     void splashOpensRealWindowsModally() {

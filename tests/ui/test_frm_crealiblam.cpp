@@ -1,0 +1,270 @@
+// The lamination library editor: load state, cells, the computation of
+// proportional and typed tables, kinds, open, save and print. Expected figures
+// were worked out apart (weight = net area x 8,5 / 1,11 / 1000, in 32 bits).
+#include <memory>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "UiTestSupport.h"
+#include "editors/Frm_CreaLibLam.h"
+#include "editors/GrigliaEditor.h"
+#include "engine/ModuleDIC.h"
+#include "files/GriglieLibrerie.h"
+#include "platform/ui/Ui.h"
+
+namespace {
+const QString kMantello20 = QStringLiteral("30,0 / 50,0 / 60,0 / 20,0 / 10,0 / 30,0 / 10,0 / 10,0 / EI60/50 / 0,184");
+const QString kVuota = QStringLiteral("0 /  /  /  /  /  /  /  /  / ");
+const char* kNonIdentificato = "Lamierino non identificato corregere i dati inseriti";
+}  // namespace
+
+class TestFrmCreaLibLam : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ModuleDIC> d;
+    std::unique_ptr<Frm_CreaLibLam> w;
+    std::unique_ptr<FakeMessaggiUi> msg;
+    std::unique_ptr<FakeDialoghiUi> dlg;
+    std::unique_ptr<Sorveglianza> guardia;
+    std::unique_ptr<QTemporaryDir> cartella;
+
+    EditorLibreria::Comandi& cmd() { return w->cmd; }
+    ModelloGriglia* M() { return w->ui.Griglia->Modello(); }
+    QModelIndex Cella(int riga, int cella) { return M()->index(riga, 1 + cella); }
+    QString Riga(int riga) {
+        QStringList t;
+        for (int c = 0; c < M()->columnCount(); ++c) t << M()->index(riga, c).data().toString();
+        return t.join(QStringLiteral(" / "));
+    }
+    bool Gialla(int riga, int cella) { return Cella(riga, cella).data(Qt::BackgroundRole).value<QColor>() == kGiallo; }
+    std::vector<int> Visibili() {
+        std::vector<int> v;
+        for (int t = 1; t <= 6; ++t)
+            if (!w->ui.Image[t]->isHidden()) v.push_back(t);
+        return v;
+    }
+    // Edits from Modifica: the kind, the mode, then rows of cells typed and left.
+    void Scrivi(int opzione, bool proporzionale, const std::vector<QStringList>& righe) {
+        cmd().Cmd_Modifica->click();
+        w->ui.Opt_TipoLam[opzione]->click();
+        if (w->ui.Check1->isChecked() != proporzionale) w->ui.Check1->click();
+        for (int r = 0; r < static_cast<int>(righe.size()); ++r)
+            for (int c = 0; c < righe[r].size(); ++c)
+                M()->setData(Cella(r, proporzionale ? CELLA_C : c), righe[r][c]);
+    }
+    QString File(const QString& nome) { return cartella->filePath(nome); }
+    void SalvaNome(const QString& nome) {
+        cmd().Calcola->click();
+        dlg->percorsiSalva.push_back(File(nome));
+        cmd().Cmd_SalvaNome->click();
+    }
+    void Apri(const QString& percorso) {
+        dlg->percorsiApri.push_back(percorso);
+        cmd().Cmd_Apri->click();
+    }
+
+private slots:
+    void init() {
+        msg = std::make_unique<FakeMessaggiUi>();
+        dlg = std::make_unique<FakeDialoghiUi>();
+        guardia = std::make_unique<Sorveglianza>();
+        cartella = std::make_unique<QTemporaryDir>();
+        d = std::make_unique<ModuleDIC>();
+        // What a design window left in the shared data stays there.
+        d->LamTipoDescr = "Mantello Allungato per Monofase";
+        d->NomeLibLam = "LamMantelloStandard.lam";
+        d->NumElementi = 9;
+        d->LamC[3] = 40;
+        w = std::make_unique<Frm_CreaLibLam>(*d);
+        w->Form_Load();
+        Piattaforma::AzzeraBeep();
+    }
+    void cleanup() {
+        w.reset();
+        guardia->Verifica();
+        dlg.reset();  // each fake uninstalls itself
+        msg.reset();
+    }
+
+    void loadState() {
+        QCOMPARE(Riga(0), QStringLiteral("0,0 / 0,0 / 0,0 / 0,0 / 0,0 / 0,0 / 0,0 / 0,0 /  / 0,000"));
+        QCOMPARE(Riga(1), kVuota);
+        QVERIFY(d->NumElementi == 0 && d->LamC[3] == 0.0f && d->LamNome[3] == "0");
+        QCOMPARE(w->ui.Frame1->title(), QStringLiteral("Lamierino Tipo: Mantello Allungato per Monofase"));
+        QCOMPARE(cmd().Libreria->text(), QStringLiteral("Nome Libreria Lamierini"));
+        QCOMPARE(w->ui.Check1->text(), QStringLiteral("Tabella con Misure Standard Calcolate in modo proporzionale"));
+        QCOMPARE(Cella(4, CELLA_PESO).data(Qt::ToolTipRole).toString(), QStringLiteral("Peso in Kg di 10mm di Lamierini"));
+        QVERIFY(w->ui.Opt_TipoLam[0]->isChecked() && d->TipoLam == 1 && d->LamMantello == VERO);
+        QCOMPARE(Visibili(), std::vector<int>{1});
+        QVERIFY(!(Cella(0, CELLA_C).flags() & Qt::ItemIsEnabled) && !w->ui.Frame2->isEnabled());
+        QVERIFY(!w->ui.Check1->isEnabled() && !w->ui.Check1->isChecked());
+        QVERIFY(!cmd().Calcola->isEnabled() && !cmd().Cmd_Salva->isEnabled() && !cmd().Cmd_SalvaNome->isEnabled());
+        // Ticked after Modifica: only the centre legs take input.
+        cmd().Cmd_Modifica->click();
+        w->ui.Check1->click();
+        for (int c = 0; c < CELLE_LAM; ++c) QCOMPARE(bool(Cella(5, c).flags() & Qt::ItemIsEditable), c == CELLA_C);
+    }
+
+    void cellChecks() {
+        cmd().Cmd_Modifica->click();
+        w->show();
+        const struct {
+            int cella;
+            QString tasti, testo;
+            bool gialla;
+            int beep;
+        } casi[] = {{CELLA_C, "9999", "9999", true, 0},     {CELLA_C, "999", "999", false, 0},
+                    {CELLA_C, "5", "5", false, 0},          {CELLA_C, "4,9", "4,9", true, 0},
+                    {CELLA_C, "12345", "1234", true, 1},   {CELLA_PESO, "0,01", "0,01", false, 0},
+                    {CELLA_PESO, "0,009", "0,009", true, 0}, {CELLA_E, "10000", "10000", true, 0},
+                    {CELLA_EI, "", "", true, 1},            {CELLA_EI, "EI 60 b", "EI 60 b", false, 0}};
+        for (const auto& k : casi) {
+            Piattaforma::AzzeraBeep();
+            w->ui.Griglia->edit(Cella(2, k.cella));
+            CampoNumerico* c = w->ui.Griglia->Delegato()->Aperto();
+            QVERIFY(c);
+            c->clear();
+            QTest::keyClicks(c, k.tasti);
+            w->ui.Griglia->Delegato()->Conferma();  // leaving the cell
+            QCOMPARE(Cella(2, k.cella).data().toString(), k.testo);
+            QVERIFY2(Gialla(2, k.cella) == k.gialla, qPrintable(k.tasti));
+            QCOMPARE(Piattaforma::BeepContati(), k.beep);
+        }
+    }
+
+    void computations_data() {
+        QTest::addColumn<int>("opzione");
+        QTest::addColumn<bool>("proporzionale");
+        QTest::addColumn<QList<QStringList>>("righe");
+        QTest::addColumn<QStringList>("attese");  // rows 0 and 1, or the message and its title
+        QTest::newRow("shell, proportional, sorted")
+            << 0 << true << QList<QStringList>{{"30"}, {"20"}}
+            << QStringList{kMantello20, "67,5 / 75,0 / 90,0 / 30,0 / 15,0 / 45,0 / 15,0 / 15,0 / EI90/75 / 0,414"};
+        QTest::newRow("two legs, proportional")
+            << 2 << true << QList<QStringList>{{"20"}, {"30"}}
+            << QStringList{"60,0 / 100,0 / 60,0 / 20,0 / 20,0 / 60,0 / 20,0 / 20,0 / UI60/100 / 0,276",
+                           "135,0 / 150,0 / 90,0 / 30,0 / 30,0 / 90,0 / 30,0 / 30,0 / UI90/150 / 0,620"};
+        const QStringList tipico{"50", "60", "20", "10", "30", "10", "10", "EI60/50", "0,184"};
+        const QStringList secondo{"55", "66", "22", "11", "33", "11", "11", "EI66", "0,2"};
+        QTest::newRow("shell, typed") << 0 << false << QList<QStringList>{tipico, secondo}
+                                      << QStringList{kMantello20, "36,3 / 55,0 / 66,0 / 22,0 / 11,0 / 33,0 / "
+                                                                  "11,0 / 11,0 / EI66 / 0,200"};
+        QStringList a51 = tipico;
+        a51[CELLA_A] = "51";
+        QTest::newRow("A off") << 0 << false << QList<QStringList>{a51, secondo}
+                               << QStringList{"La Misura di A non concorda con E+G+G   correggere i valori",
+                                              "Errore Misure Lamierino"};
+        QTest::newRow("two legs, B of three legs")
+            << 2 << false
+            << QList<QStringList>{{"100", "100", "20", "20", "60", "20", "20", "U", "1"}, secondo}
+            << QStringList{"La Misura di B non concorda con C+F+D   correggere i valori",
+                           "Errore Misure Lamierino 2 Colonne"};
+        QStringList senzaA = tipico;
+        senzaA[CELLA_A] = "";
+        QTest::newRow("empty A") << 0 << false << QList<QStringList>{senzaA, secondo}
+                                 << QStringList{kNonIdentificato, "Errore Misure Lamierino"};
+        QTest::newRow("one row") << 0 << true << QList<QStringList>{{"30"}}
+                                 << QStringList{kNonIdentificato, "Errore Misure Lamierino"};
+    }
+    void computations() {
+        QFETCH(int, opzione);
+        QFETCH(bool, proporzionale);
+        QFETCH(QList<QStringList>, righe);
+        QFETCH(QStringList, attese);
+        Scrivi(opzione, proporzionale, std::vector<QStringList>(righe.begin(), righe.end()));
+        const bool rifiutata = attese[0].startsWith(QStringLiteral("La Misura")) || attese[0] == kNonIdentificato;
+        if (rifiutata) msg->Attendi();
+        cmd().Calcola->click();
+        QVERIFY(!(Cella(0, CELLA_C).flags() & Qt::ItemIsEnabled) && !w->ui.Frame2->isEnabled());
+        QVERIFY(!w->ui.Check1->isEnabled() && !cmd().Calcola->isEnabled());
+        QCOMPARE(cmd().Cmd_Salva->isEnabled(), !rifiutata);
+        QCOMPARE(cmd().Cmd_SalvaNome->isEnabled(), !rifiutata);
+        if (rifiutata) {
+            QCOMPARE(msg->Ultimo() + " | " + msg->UltimoTitolo(), attese.join(QStringLiteral(" | ")));
+            if (attese[0].startsWith(QStringLiteral("La Misura")))
+                QVERIFY(Gialla(0, attese[0].contains(QStringLiteral("di A")) ? CELLA_A : CELLA_B));
+            // Salva con Nome computes again and, refused, asks for no file.
+            msg->Attendi();
+            cmd().Cmd_SalvaNome->setEnabled(true);  // as a library opened after a good table leaves it
+            cmd().Cmd_SalvaNome->click();
+            QCOMPARE(msg->boxes.size(), size_t(2));
+            QVERIFY(dlg->chiamate.empty());
+            return;
+        }
+        QCOMPARE(Riga(0), attese[0]);
+        QCOMPARE(Riga(1), attese[1]);
+        QCOMPARE(w->ui.Frame1->title(),
+                 "Lamierino Tipo: " + w->ui.Opt_TipoLam[opzione]->text());
+    }
+
+    // Clicking a kind changes the flags, the option and the drawing; typed cells stay.
+    void kindClickKeepsTypedCells() {
+        Scrivi(0, false, {{"50", "60", "20"}});
+        w->ui.Opt_TipoLam[2]->click();
+        QVERIFY(d->TipoLam == 4 && d->Lam2Colonne == VERO && d->LamMantello == 0);
+        QCOMPARE(Visibili(), std::vector<int>{4});
+        QCOMPARE(Cella(0, CELLA_B).data().toString(), QStringLiteral("60"));
+        QCOMPARE(w->ui.Frame1->title(), QStringLiteral("Lamierino Tipo: Mantello Allungato per Monofase"));
+    }
+
+    void saveAndOpen() {
+        QStringList dieci;
+        for (int i = 0; i < 10; ++i) dieci << QString::number(10 + 2 * i);
+        std::vector<QStringList> righe;
+        for (const QString& c : dieci) righe.push_back({c});
+        Scrivi(3, true, righe);
+        SalvaNome(QStringLiteral("MiaLib"));
+        QCOMPARE(dlg->chiamate.back().titolo, QStringLiteral("Salva Libreria Lamierini"));
+        QCOMPARE(dlg->chiamate.back().filtro, QStringLiteral("Libreria Lamierini(*.lam)|*.lam"));
+        QCOMPARE(QFileInfo(File(QStringLiteral("MiaLib.lam"))).size(), 8000);
+        QVERIFY(cmd().Libreria->text() == QStringLiteral("MiaLib") && d->NomeLibLam == "MiaLib");
+        QVERIFY(!cmd().Cmd_Salva->isEnabled());
+        Scrivi(0, true, {{"20"}, {"30"}, {"40"}, {"50"}, {"60"}, {""}});  // five rows: the run ends at row 5
+        SalvaNome(QStringLiteral("x.LAM"));
+        QVERIFY(QFileInfo::exists(File(QStringLiteral("x.LAM"))));
+
+        Apri(File(QStringLiteral("MiaLib.lam")));
+        QVERIFY(d->NumElementi == 9 && w->ui.Opt_TipoLam[3]->isChecked());
+        Apri(File(QStringLiteral("x.LAM")));
+        QCOMPARE(Riga(0), kMantello20);
+        for (int r = 5; r < 18; ++r) QCOMPARE(Riga(r), kVuota);
+        QVERIFY(d->NumElementi == 4 && w->ui.Opt_TipoLam[0]->isChecked());
+        QCOMPARE(w->ui.Frame1->title(), QStringLiteral("Lamierino Tipo: Mantello per Monofase"));
+
+        Apri(AccantoAlProgramma("LIBRERIA/LamTrifaseStandard.lam"));
+        QCOMPARE(dlg->chiamate.back().titolo, QStringLiteral("Apri Libreria Lamierini"));
+        QVERIFY(d->NumElementi == 17 && !Riga(17).contains(QStringLiteral(" /  /")));
+        QVERIFY(w->ui.Opt_TipoLam[3]->isChecked() && d->TipoLam == 3);
+        QCOMPARE(Visibili(), std::vector<int>{3});
+        QVERIFY(!(Cella(0, CELLA_C).flags() & Qt::ItemIsEnabled));  // opening changes no enabled state
+
+        // A file that cannot be read: the reader's message, and nothing else changes.
+        QFile f(File(QStringLiteral("rotta.lam")));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray("\x30\x00", 2)) == 2);
+        f.close();
+        const QString riga3 = Riga(3), libreria = cmd().Libreria->text();
+        const std::string percorso = d->FileLibreria;
+        msg->Attendi();
+        Apri(File(QStringLiteral("rotta.lam")));
+        QCOMPARE(msg->Ultimo() + " | " + msg->UltimoTitolo(),
+                 QStringLiteral("Errore di Aperture File Libreria | Apri Libreria Lamierini"));
+        QVERIFY(Riga(3) == riga3 && cmd().Libreria->text() == libreria && d->FileLibreria == percorso);
+        QVERIFY(d->NumElementi == 17 && w->ui.Opt_TipoLam[3]->isChecked());
+    }
+
+    void cancelledPrintPrintsNothing() {
+        dlg->stampanteOk = false;
+        cmd().Cmd_Stampa->click();
+        QVERIFY(dlg->stampate.empty());
+    }
+};
+
+QTEST_MAIN(TestFrmCreaLibLam)
+#include "test_frm_crealiblam.moc"
