@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -159,33 +158,6 @@ int DialogoBase::RigaConfermata(QRadioButton* const* opzioni, int righe) {
         return valore == 0.0f ? -1 : i;
     }
     return -1;
-}
-
-QLabel* DialogoBase::Immagine(QWidget* parent, const QString& nome, const QImage& img, int x, int y,
-                              int w, int h) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(nome);
-    l->setAlignment(Qt::AlignCenter);
-    l->setPixmap(QPixmap::fromImage(img));
-    Posiziona(l, x, y, w, h);
-    return l;
-}
-
-QGroupBox* DialogoBase::Riquadro(QWidget* parent, const QString& nome, const QString& caption, int x,
-                                 int y, int w, int h) {
-    auto* g = new QGroupBox(caption, parent);
-    g->setObjectName(nome);
-    Posiziona(g, x, y, w, h);
-    return g;
-}
-
-QRadioButton* DialogoBase::Opzione(QWidget* parent, const QString& nome, const QString& caption,
-                                   const QString& tooltip, int x, int y, int w, int h) {
-    auto* o = new QRadioButton(caption, parent);
-    o->setObjectName(nome);
-    if (!tooltip.isEmpty()) o->setToolTip(tooltip);
-    Posiziona(o, x, y, w, h);
-    return o;
 }
 
 QString DialogoBase::ScegliLibreria(const QString& titolo, const QString& filtro) {

@@ -111,16 +111,6 @@ protected:
     // none is selected or its caption reads 0 (an empty row is no choice).
     static int RigaConfermata(QRadioButton* const* opzioni, int righe);
 
-    // A picture of ours, centred in its box (twips).
-    static QLabel* Immagine(QWidget* parent, const QString& nome, const QImage& img, int x, int y,
-                            int w, int h);
-
-    // A frame and an option button, named and placed in twips.
-    static QGroupBox* Riquadro(QWidget* parent, const QString& nome, const QString& caption, int x,
-                               int y, int w, int h);
-    static QRadioButton* Opzione(QWidget* parent, const QString& nome, const QString& caption,
-                                 const QString& tooltip, int x, int y, int w, int h);
-
     // The open dialog of a library (filter "Libreria ...(*.ext)|*.ext"),
     // starting in the program's LIBRERIA folder; empty when cancelled.
     QString ScegliLibreria(const QString& titolo, const QString& filtro);

@@ -67,9 +67,7 @@ Frm_CreaLibLam::Frm_CreaLibLam(ModuleDIC& d, QWidget* parent) : EditorLibreria(d
 }
 
 void Frm_CreaLibLam::CostruisciTabella() {
-    ui.Frame1 = new QGroupBox(centralWidget());
-    ui.Frame1->setObjectName(QStringLiteral("Frame1"));
-    Posiziona(ui.Frame1, 120, 60, 8160, 5900);
+    ui.Frame1 = Riquadro(centralWidget(), QStringLiteral("Frame1"), {}, 120, 60, 8160, 5900);
 
     std::vector<ColonnaGriglia> colonne;
     ColonnaGriglia area;
@@ -103,13 +101,12 @@ void Frm_CreaLibLam::CostruisciTipi() {
     immagini_ = std::make_unique<ImmaginiLamierino>(centro, kXDestra, 120, kWDestra, 2700);
     ui.Image = immagini_->Image;
 
-    ui.Frame2 = new QGroupBox(QStringLiteral("Formato Lamierino"), centro);
-    ui.Frame2->setObjectName(QStringLiteral("Frame2"));
-    Posiziona(ui.Frame2, kXDestra, 2940, kWDestra, 2160);
+    ui.Frame2 = Riquadro(centro, QStringLiteral("Frame2"), QStringLiteral("Formato Lamierino"), kXDestra, 2940,
+                         kWDestra, 2160);
     for (int k = 0; k < NUM_TIPI; ++k) {
-        auto* o = new QRadioButton(Qs(TIPI_LAMIERINO[static_cast<size_t>(k)].didascalia), ui.Frame2);
-        o->setObjectName(NomeIndice("Opt_TipoLam", k));
-        Posiziona(o, 180, 300 + k * 300, kWDestra - 300, 285);
+        QRadioButton* o = Opzione(ui.Frame2, NomeIndice("Opt_TipoLam", k),
+                                  Qs(TIPI_LAMIERINO[static_cast<size_t>(k)].didascalia), {}, 180, 300 + k * 300,
+                                  kWDestra - 300, 285);
         connect(o, &QRadioButton::clicked, this, [this, k] { Opt_TipoLam_Click(k); });
         ui.Opt_TipoLam[static_cast<size_t>(k)] = o;
     }

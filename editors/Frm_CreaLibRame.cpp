@@ -66,9 +66,8 @@ Frm_CreaLibRame::Frm_CreaLibRame(ModuleDIC& d, QWidget* parent) : EditorLibreria
 }
 
 void Frm_CreaLibRame::CostruisciTabella() {
-    ui.Frame1 = new QGroupBox(QStringLiteral("Tabella dei Fili di Rame Smaltato"), centralWidget());
-    ui.Frame1->setObjectName(QStringLiteral("Frame1"));
-    Posiziona(ui.Frame1, 120, 60, 13460, 6220);
+    ui.Frame1 = Riquadro(centralWidget(), QStringLiteral("Frame1"), QStringLiteral("Tabella dei Fili di Rame Smaltato"),
+                         120, 60, 13460, 6220);
 
     const QString diametro = QStringLiteral("da 0,001 a 100 ");
     const auto testo = [](std::array<std::string, RAME_GRIGLIA_RIGHE>& a) {

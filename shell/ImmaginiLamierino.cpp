@@ -1,20 +1,10 @@
 #include "shell/ImmaginiLamierino.h"
 
 #include <QLabel>
-#include <QPixmap>
 
 #include "engine/ModuleDIC.h"
-#include "platform/ui/Posiziona.h"
+#include "platform/ui/Controlli.h"
 #include "shell/Disegni.h"
-
-QLabel* Immagine(QWidget* parent, const QString& nome, const QImage& img, int x, int y, int w, int h) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(nome);
-    l->setAlignment(Qt::AlignCenter);
-    l->setPixmap(QPixmap::fromImage(img));
-    Posiziona(l, x, y, w, h);
-    return l;
-}
 
 ImmaginiLamierino::ImmaginiLamierino(QWidget* parent, int x, int y, int w, int h) {
     for (int t = 1; t <= NUM; ++t) {

@@ -4,15 +4,9 @@
 
 #include <array>
 
-#include <QString>
-
 struct ModuleDIC;
-class QImage;
 class QLabel;
 class QWidget;
-
-// A picture in a label named `nome`, centred in its box (twips).
-QLabel* Immagine(QWidget* parent, const QString& nome, const QImage& img, int x, int y, int w, int h);
 
 class ImmaginiLamierino {
 public:

@@ -2,8 +2,11 @@
 
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
 #include <QTabBar>
 
@@ -56,6 +59,31 @@ QLabel* Risultato(QWidget* parent, const QString& nome, const QString& descrizio
     l->setAccessibleName(descrizione);
     Posiziona(l, x, y, w, h);
     return l;
+}
+
+QLabel* Immagine(QWidget* parent, const QString& nome, const QImage& img, int x, int y, int w, int h) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(nome);
+    l->setAlignment(Qt::AlignCenter);
+    l->setPixmap(QPixmap::fromImage(img));
+    Posiziona(l, x, y, w, h);
+    return l;
+}
+
+QGroupBox* Riquadro(QWidget* parent, const QString& nome, const QString& caption, int x, int y, int w, int h) {
+    auto* g = new QGroupBox(caption, parent);
+    g->setObjectName(nome);
+    Posiziona(g, x, y, w, h);
+    return g;
+}
+
+QRadioButton* Opzione(QWidget* parent, const QString& nome, const QString& caption, const QString& tooltip, int x,
+                      int y, int w, int h) {
+    auto* o = new QRadioButton(caption, parent);
+    o->setObjectName(nome);
+    if (!tooltip.isEmpty()) o->setToolTip(tooltip);
+    Posiziona(o, x, y, w, h);
+    return o;
 }
 
 QPushButton* Pulsante(QWidget* parent, const QString& nome, const QString& caption,

@@ -9,8 +9,11 @@
 
 class QComboBox;
 class QFont;
+class QGroupBox;
+class QImage;
 class QLabel;
 class QPushButton;
+class QRadioButton;
 class QTabBar;
 class QWidget;
 
@@ -32,6 +35,14 @@ QLabel* Etichetta(QWidget* parent, const QString& nome, const QString& testo, in
 // and unit also kept as its accessible name.
 QLabel* Risultato(QWidget* parent, const QString& nome, const QString& descrizione, int x, int y,
                   int w, int h);
+
+// A picture of ours, centred in its box.
+QLabel* Immagine(QWidget* parent, const QString& nome, const QImage& img, int x, int y, int w, int h);
+
+// A frame and an option button, named and placed.
+QGroupBox* Riquadro(QWidget* parent, const QString& nome, const QString& caption, int x, int y, int w, int h);
+QRadioButton* Opzione(QWidget* parent, const QString& nome, const QString& caption, const QString& tooltip, int x,
+                      int y, int w, int h);
 
 // A push button that is never the default one (Enter stays with the fields).
 QPushButton* Pulsante(QWidget* parent, const QString& nome, const QString& caption,

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "UiTestSupport.h"
@@ -25,17 +24,9 @@ const QString kVuota = QStringLiteral("0 /  /  /  /  /  /  /  /  / ");
 const char* kNonIdentificato = "Lamierino non identificato corregere i dati inseriti";
 }  // namespace
 
-class TestFrmCreaLibLam : public QObject {
+class TestFrmCreaLibLam : public QObject, ProvaEditore<Frm_CreaLibLam> {
     Q_OBJECT
 
-    std::unique_ptr<ModuleDIC> d;
-    std::unique_ptr<Frm_CreaLibLam> w;
-    std::unique_ptr<FakeMessaggiUi> msg;
-    std::unique_ptr<FakeDialoghiUi> dlg;
-    std::unique_ptr<Sorveglianza> guardia;
-    std::unique_ptr<QTemporaryDir> cartella;
-
-    EditorLibreria::Comandi& cmd() { return w->cmd; }
     ModelloGriglia* M() { return w->ui.Griglia->Modello(); }
     QModelIndex Cella(int riga, int cella) { return M()->index(riga, 1 + cella); }
     QString Riga(int riga) {
@@ -59,7 +50,6 @@ class TestFrmCreaLibLam : public QObject {
             for (int c = 0; c < righe[r].size(); ++c)
                 M()->setData(Cella(r, proporzionale ? CELLA_C : c), righe[r][c]);
     }
-    QString File(const QString& nome) { return cartella->filePath(nome); }
     void SalvaNome(const QString& nome) {
         cmd().Calcola->click();
         dlg->percorsiSalva.push_back(File(nome));
@@ -72,26 +62,15 @@ class TestFrmCreaLibLam : public QObject {
 
 private slots:
     void init() {
-        msg = std::make_unique<FakeMessaggiUi>();
-        dlg = std::make_unique<FakeDialoghiUi>();
-        guardia = std::make_unique<Sorveglianza>();
-        cartella = std::make_unique<QTemporaryDir>();
-        d = std::make_unique<ModuleDIC>();
+        Inizia();
         // What a design window left in the shared data stays there.
         d->LamTipoDescr = "Mantello Allungato per Monofase";
         d->NomeLibLam = "LamMantelloStandard.lam";
         d->NumElementi = 9;
         d->LamC[3] = 40;
-        w = std::make_unique<Frm_CreaLibLam>(*d);
-        w->Form_Load();
-        Piattaforma::AzzeraBeep();
+        NuovaFinestra();
     }
-    void cleanup() {
-        w.reset();
-        guardia->Verifica();
-        dlg.reset();  // each fake uninstalls itself
-        msg.reset();
-    }
+    void cleanup() { Finisci(); }
 
     void loadState() {
         QCOMPARE(Riga(0), QStringLiteral("0,0 / 0,0 / 0,0 / 0,0 / 0,0 / 0,0 / 0,0 / 0,0 /  / 0,000"));

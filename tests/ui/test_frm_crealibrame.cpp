@@ -27,17 +27,9 @@ const QString kZeri = QStringLiteral("0 / 0 / 0 / 0 / 0 / 0 / 0");
 
 }  // namespace
 
-class TestFrmCreaLibRame : public QObject {
+class TestFrmCreaLibRame : public QObject, ProvaEditore<Frm_CreaLibRame> {
     Q_OBJECT
 
-    std::unique_ptr<ModuleDIC> d;
-    std::unique_ptr<Frm_CreaLibRame> w;
-    std::unique_ptr<FakeMessaggiUi> msg;
-    std::unique_ptr<FakeDialoghiUi> dlg;
-    std::unique_ptr<Sorveglianza> guardia;
-    std::unique_ptr<QTemporaryDir> cartella;
-
-    EditorLibreria::Comandi& cmd() { return w->cmd; }
     QModelIndex Cella(int riga, int col) { return w->ui.Griglia[riga / 19]->Modello()->index(riga % 19, col); }
     bool Gialla(int riga, int col) { return Cella(riga, col).data(Qt::BackgroundRole).value<QColor>() == kGiallo; }
     // The seven texts of a row, joined by " / ".
@@ -57,7 +49,6 @@ class TestFrmCreaLibRame : public QObject {
         Inserisci(righe);
         cmd().Calcola->click();
     }
-    QString File(const QString& nome) { return cartella->filePath(nome); }
     std::vector<std::string> Record(const QString& nome) {
         std::vector<std::string> rec(300);
         recfile::Leggi(U8(File(nome)), 20, 300, rec.data());
@@ -70,10 +61,6 @@ class TestFrmCreaLibRame : public QObject {
     void SalvaNome(const QString& nome) {
         dlg->percorsiSalva.push_back(File(nome));
         cmd().Cmd_SalvaNome->click();
-    }
-    void NuovaFinestra() {
-        w = std::make_unique<Frm_CreaLibRame>(*d);
-        w->Form_Load();
     }
     CampoNumerico* ApriCella(int riga, int col) {
         w->show();
@@ -89,26 +76,15 @@ class TestFrmCreaLibRame : public QObject {
 
 private slots:
     void init() {
-        msg = std::make_unique<FakeMessaggiUi>();
-        dlg = std::make_unique<FakeDialoghiUi>();
-        guardia = std::make_unique<Sorveglianza>();
-        cartella = std::make_unique<QTemporaryDir>();
-        d = std::make_unique<ModuleDIC>();
+        Inizia();
         // What a design window left in the shared data stays there.
         d->FiloNudo[3][0] = 0.7f;
         d->NumElementi = 12;
         d->UltimaLibRame = "LibRame1.wir";
         d->Rec[5] = "keep";
         NuovaFinestra();
-        Piattaforma::AzzeraBeep();
     }
-    void cleanup() {
-        w.reset();
-        guardia->Verifica();
-        guardia.reset();
-        dlg.reset();
-        msg.reset();
-    }
+    void cleanup() { Finisci(); }
 
     void loadState() {
         QCOMPARE(Cella(20, 6).data(Qt::AccessibleTextRole).toString(), QStringLiteral("Lbl_PesoFilo(20)"));
