@@ -262,39 +262,32 @@ struct ProvaDialogo {
     }
 };
 
-// What a library editor's tests hold: a design, the editor E on it, message
-// boxes and file dialogs answered from queues, the watchdog and a folder for
-// the files written. init() calls Inizia(), sets what the design should
-// already hold, then NuovaFinestra(); cleanup() calls Finisci().
+// What a library editor's tests hold besides a dialog's: the file dialogs
+// answered from queues and a folder for the files written. init() calls
+// Inizia(), sets what the design should already hold, then NuovaFinestra();
+// cleanup() calls Finisci().
 template <class E>
-struct ProvaEditore {
-    std::unique_ptr<ModuleDIC> d;
-    std::unique_ptr<E> w;
-    std::unique_ptr<FakeMessaggiUi> msg;
+struct ProvaEditore : ProvaDialogo<E> {
+    std::unique_ptr<E>& w = this->f;
     std::unique_ptr<FakeDialoghiUi> dlg;
-    std::unique_ptr<Sorveglianza> guardia;
     std::unique_ptr<QTemporaryDir> cartella;
 
     void Inizia() {
-        msg = std::make_unique<FakeMessaggiUi>();
+        ProvaDialogo<E>::Inizia();
         dlg = std::make_unique<FakeDialoghiUi>();
-        guardia = std::make_unique<Sorveglianza>();
         cartella = std::make_unique<QTemporaryDir>();
-        d = std::make_unique<ModuleDIC>();
+        this->d = std::make_unique<ModuleDIC>();
     }
     // A new editor on d, loaded as the start window loads it.
     void NuovaFinestra() {
         w.reset();
-        w = std::make_unique<E>(*d);
+        w = std::make_unique<E>(*this->d);
         w->Form_Load();
         Piattaforma::AzzeraBeep();
     }
     void Finisci() {
-        w.reset();
-        guardia->Verifica();
-        guardia.reset();
-        dlg.reset();  // each fake uninstalls itself
-        msg.reset();
+        ProvaDialogo<E>::Finisci();
+        dlg.reset();  // uninstalls itself
     }
     auto& cmd() { return w->cmd; }
     QString File(const QString& nome) { return cartella->filePath(nome); }
