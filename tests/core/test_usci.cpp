@@ -54,19 +54,16 @@ TEST(UsciLettura, CopiesTheTextsIntoTheirSlots) {
     Esatti({V(d->PriUlt, 9), V(d->SecUlt, 7), V(d->PriImp[S], 6250), V(d->SecImp[S + 2], 6)});
 }
 
-TEST(UsciPotenze, WindowDefaults) {
+// The window's powers are checked by the whole pass. No impedance typed yet:
+// no current, rather than a division by zero.
+TEST(UsciPotenze, NoImpedanceNoCurrent) {
     auto d = Progetto();
-    StackEPotenzeFinestra(*d, {8, 7, 6});
-    Circa({V(d->PriPot[S], 10), V(d->PriVolt[S], 250), V(d->PriPotTot, 10), V(d->Rendimento, 72.7560425f),
-           V(d->SecPotTot, 7.27560425f), V(d->CadutaVolt, 15.2415066f), V(d->SecPot[S + 2], 7.27560425f)});
-    // No impedance typed yet: no current, rather than a division by zero.
-    d->SecImp[S + 1] = 0;
-    CalcolaPotenzeUsci(*d);
+    StackEPotenzeFinestra(*d, {8, 0, 6});
     Esatti({V(d->SecVolt[S + 1], 0), V(d->SecAmp[S + 1], 0)});
 }
 
 // Single-ended the gap is in the centre leg: half the two-leg value for a
-// shell or three-leg core; push-pull has none; a core of unknown shape takes
+// shell (in the whole pass) or three-leg core; push-pull has none; a core of unknown shape takes
 // the two-leg value.
 TEST(UsciAvvolgimenti, AirGapByStageAndCoreShape) {
     struct Caso {
@@ -75,7 +72,6 @@ TEST(UsciAvvolgimenti, AirGapByStageAndCoreShape) {
         float traferro;
     };
     const Caso casi[] = {
-        {"shell", VERO, VERO, FALSO, FALSO, 0.16021536f},
         {"three-leg", VERO, FALSO, FALSO, VERO, 0.16021536f},
         {"two-leg", VERO, FALSO, VERO, FALSO, 0.32043073f},
         {"no shape", VERO, FALSO, FALSO, FALSO, 0.32043073f},
@@ -193,7 +189,8 @@ TEST(UsciPasso, WholePassInBothModes) {
            V(d->SecImp[0], 7.98979473f), V(d->Induttanza, 19.904459f), V(d->Traferro, 0.16021536f),
            V(d->SecAmp[0], 0.95365113f), V(d->SecAmpFilo[0], 0.95365113f)});
     // The load slots keep their voltages; only the turns are new.
-    Circa({V(d->PriVolt[S], 250), V(d->SecVolt[S], 7.62920904f)});
+    Circa({V(d->PriVolt[S], 250), V(d->SecVolt[S], 7.62920904f), V(d->Rendimento, 72.7560425f),
+           V(d->CadutaVolt, 15.2415066f)});
     Esatti({V(d->CoefK, 1.25f), V(d->PotMin, 3), V(d->PotMax, 30)});
     EXPECT_GT(d->PotTotPers, 0.0f);
 
