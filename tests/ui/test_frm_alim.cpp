@@ -34,40 +34,9 @@ constexpr int kAvviso = mb::OkOnly + mb::Exclamation;
 
 QColor Faccia(const QWidget* w) { return QApplication::palette(w).color(QPalette::Active, QPalette::Button); }
 
-QStringList Voci(const QComboBox* c) {
-    QStringList l;
-    for (int i = 0; i < c->count(); ++i) l << c->itemText(i);
-    return l;
-}
-
-// The window's own controls besides the common ones.
-const std::vector<VoceControllo> kPropri = {
-    {"", "Calcolo di Trasformatore Monofase"},
-    {"Cmd_Aggiorna", "Aggiorna Calcolo"},
-    {"Txt_PriVolt", "", "Indicare la Tensione Avvolgimento Primario", true},
-    {"Txt_SecVolt", "", "Indicare la Tensione Avvolgimento Secondario", true},
-    {"Txt_SecAmp", "", "Indicare la Corrente Avvolgimento Secondario", true},
-    {"Txt_SecPot", "", "Indicare la Potenza Avvolgimento Secondario", true},
-    {"Lbl_PriPot", "", "", true}, {"Lbl_PriAmp", "", "", true}, {"Lbl_PriSpire", "", "", true},
-    {"Lbl_SecVoltVuoto", "", "", true}, {"Lbl_SecSpire", "", "", true},
-    {"FrameLam(1)", "Scelta Pacco Lamellare"},
-    {"Cmb_CoefK"}, {"Label2", "Coeff. di Dimensionamento K"}, {"Label14", "n°"},
-    {"Label15", "Coeff. di Dimensionamento K"}, {"Label66", "n°"}, {"Lbl_CoefK"},
-    {"Lbl_SecPotTot"}, {"Lbl_PriPotTot"}, {"Lbl_Rendimento"}, {"Lbl_CadutaVolt"}, {"Lbl_FEMI"},
-    {"MnuFileSalvaNome", "Salva &con Nome"}, {"MnuFileStampa", "Sta&mpa"},
-};
-
 // The window before its load, on the design data its load would set.
 struct Alim : FinestraDiProva<Frm_Alim> {
     Alim() { ProgettoPredefinito(*d); }
-    // Types into a field as the user does and leaves it with Enter.
-    void Digita(CampoNumerico* c, const QString& testo) {
-        c->setFocus();
-        c->selectAll();
-        QTest::keyClick(c, Qt::Key_Backspace);
-        QTest::keyClicks(c, testo);
-        QTest::keyClick(c, Qt::Key_Return);
-    }
     // Boxes shown since the last Azzera() with this title.
     int BoxCon(const QString& titolo) const {
         int n = 0;
@@ -122,7 +91,6 @@ private slots:
     void nomiDidascalieEMenu() {
         Alim a;
         VerificaControlli(a.w.get(), ControlliComuni(), 12);
-        VerificaControlli(a.w.get(), kPropri, 12);
         QCOMPARE(a.w->size(), QSize(820, 633));
         auto& ui = a.ui();
         for (int i = 0; i < 12; ++i) {
@@ -131,19 +99,6 @@ private slots:
             QCOMPARE(ui.Frm_PriAvv[i]->parentWidget(), ui.FramePri[i / 3 + 1]);
             QCOMPARE(ui.Frm_SecAvv[i]->parentWidget(), ui.FrameSec[i / 3 + 1]);
         }
-        // every result label has a caption with its unit
-        for (QLabel* l : a.w->findChildren<QLabel*>()) {
-            const QString n = l->objectName();
-            if (n.startsWith("Lbl_") && n != "Lbl_Lamierino" && n != "Lbl_RochTipo" && n != "Lbl_CoefK")
-                QVERIFY2(l->accessibleName().contains('('), qPrintable(n));
-        }
-        for (int k = 0; k < 4; ++k) {
-            const QString n = QString("%1,%2,%3").arg(3 * k + 1).arg(3 * k + 2).arg(3 * k + 3);
-            QCOMPARE(ui.TabStrip1->tabText(k), "Primario " + n);
-            QCOMPARE(ui.TabStrip2->tabText(k), "Secondario " + n);
-        }
-        QCOMPARE(ui.TabStrip3->tabText(0), QStringLiteral("Pacco Lamellare - Dati Generali"));
-        QCOMPARE(ui.TabStrip3->tabText(1), QStringLiteral("Rocchetto - Isolanti - Ingombri"));
         const QList<QAction*> file = ui.MnuFile->actions();
         QCOMPARE(file.size(), 11);
         QVERIFY(file[3]->isSeparator() && file[6]->isSeparator() && file[9]->isSeparator());
@@ -242,18 +197,9 @@ private slots:
         a.MostraConFuoco();
         ui.Cmb_PriNumAvv->setFocus();
         QTRY_VERIFY(ui.Cmb_PriNumAvv->hasFocus());
-        ui.Cmb_PriNumAvv->setCurrentIndex(4);  // "5"
-        QCOMPARE(a.d->PriUlt, 1.0f);           // nothing changed yet
-        ui.Txt_PriVolt[0]->setFocus();
-        QTRY_VERIFY(ui.Txt_PriVolt[0]->hasFocus());
-        QCOMPARE(a.d->PriUlt, 4.0f);
-        QVERIFY(!ui.Frm_PriAvv[4]->isHidden() && ui.Frm_PriAvv[5]->isHidden());
-        QVERIFY(!ui.Cmd_PriAvv[4]->isEnabled() && ui.Cmd_PriAvv[3]->isEnabled());
-
         a.msg.falliscePerInattesi = false;   // leaving the empty voltage field is refused
-        ui.Cmb_PriNumAvv->setFocus();
-        QTRY_VERIFY(ui.Cmb_PriNumAvv->hasFocus());
         ui.Cmb_PriNumAvv->setCurrentIndex(5);  // "6", then the second tab
+        QCOMPARE(a.d->PriUlt, 1.0f);           // nothing changed yet
         QTest::mouseClick(ui.TabStrip1, Qt::LeftButton, {}, ui.TabStrip1->tabRect(1).center());
         QTRY_COMPARE(a.d->PriUlt, 5.0f);
         QVERIFY(!ui.FramePri[2]->isHidden());
@@ -280,57 +226,11 @@ private slots:
         ui.TabStrip1->setCurrentIndex(1);
         QCOMPARE(a.d->TabPri, int16_t(2));
         QVERIFY(ui.FramePri[1]->isHidden() && !ui.FramePri[2]->isHidden());
-        ui.TabStrip3->setCurrentIndex(1);
-        QCOMPARE(a.d->TabLam, int16_t(2));
-        QVERIFY(ui.FrameLam[1]->isHidden() && !ui.FrameLam[2]->isHidden());
-        // the tab already shown: nothing changes
-        ui.FramePri[4]->show();
-        a.w->TabStrip1_Click();
-        QVERIFY(!ui.FramePri[4]->isHidden());
         // a page number from a project that differs from the tab: the tab's page is shown again
         a.d->TabSec = 3;
         a.w->ContolloFrame();
         QCOMPARE(a.d->TabSec, int16_t(1));
         QVERIFY(!ui.FrameSec[1]->isHidden());
-    }
-
-    void pulsantiCollegamentoEPosizione() {
-        Alim a;
-        auto& ui = a.ui();
-        ModuleDIC& d = *a.d;
-        d.SecUlt = 3;
-        Serie(Secondari(d), 0, 2);        // R2
-        d.SecAvvIso[2] = FALSO;       // matches no row: keeps its look
-        Posto(Primari(d), 1, 2, 'L');
-        Posto(Secondari(d), 3, 1, 'I');
-        ui.Cmd_SecAvv[2]->setText("X");
-        ui.Cmd_PriRoch[5]->setText("Z");  // beyond the count: untouched
-        a.w->PulsantiCollegamento();
-        a.w->PulsantiRocchetto();
-
-        const struct {
-            QPushButton* b;
-            const char* testo;
-            QColor colore;  // invalid: not checked
-        } casi[] = {{ui.Cmd_SecAvv[0], "R2", kVerde},
-                    {ui.Cmd_SecAvv[2], "X", {}},
-                    {ui.Cmd_SecAvv[3], "I", Faccia(ui.Cmd_SecAvv[3])},
-                    {ui.Cmd_PriRoch[0], "H1", {}},
-                    {ui.Cmd_PriRoch[1], "L2", {}},
-                    {ui.Cmd_SecRoch[3], "I1", {}},
-                    {ui.Cmd_PriRoch[5], "Z", {}}};
-        for (const auto& c : casi) {
-            QCOMPARE(c.b->text(), QString(c.testo));
-            if (c.colore.isValid()) QCOMPARE(Frm_Alim::ColoreCollegamento(c.b), c.colore);
-        }
-        QCOMPARE(ui.Cmd_SecRoch[3]->toolTip(), QStringLiteral("Avvolgimento nella Gola I del Rocchetto 1 "));
-        QCOMPARE(d.NumAvvScelto, 4.0f);
-
-        // back to isolated: the face colour returns
-        d.SecAvvIso[0] = VERO;
-        d.SecAvvSer[0] = FALSO;
-        a.w->PulsantiCollegamento();
-        QCOMPARE(Frm_Alim::ColoreCollegamento(ui.Cmd_SecAvv[0]), Faccia(ui.Cmd_SecAvv[0]));
     }
 
     // The input check orders the windings by voltage (placement and buttons
@@ -367,11 +267,6 @@ private slots:
         QCOMPARE(ui.Txt_SecAmp[1]->text(), QStringLiteral("2,013"));  // 300 / 149
         QCOMPARE(ui.Txt_SecAmp[2]->text(), QStringLiteral("150,0"));  // 300 / 2
 
-        for (int i = 0; i < 3; ++i) ui.Txt_PriVolt[i]->setText(pri[i]);
-        a.msg.falliscePerInattesi = false;   // no lamination loaded: the engine may warn
-        a.w->CalcolaTrasfo();
-        QCOMPARE(a.d->PriVolt[0], 220.0f);
-        QCOMPARE(a.d->PriVolt[2], 100.0f);
     }
 
     // Each field's length limit and the key filter on it (how a key typed
@@ -413,22 +308,15 @@ private slots:
         QCOMPARE(ui.Txt_SecAmp[0]->text(), QStringLiteral("2"));
         QCOMPARE(ui.Txt_SecAmp[1]->text(), QStringLiteral("2,006711"));  // 299 / 149, untouched
         QCOMPARE(ui.Txt_LamCdP->text(), QStringLiteral("1,5"));
-        QStringList induzione, densita, conteggi;
-        for (int k = 1; k <= 30; ++k) induzione << QStringLiteral("%1,%2").arg(k / 10).arg(k % 10);
-        for (int k = 1; k <= 18; ++k) densita << QStringLiteral("%1,%2").arg(k / 2).arg(k % 2 ? 5 : 0);
-        for (int k = 1; k <= 12; ++k) conteggi << QString::number(k);
         const struct {
             QComboBox* c;
-            QStringList voci;
-            const char* scelta;
-        } liste[] = {{ui.Cmb_Induzione, induzione, "1,0"},
-                     {ui.Cmb_Frequenza, {"50", "60"}, "50"},
-                     {ui.Cmb_Densita, densita, "2,5"},
-                     {ui.Cmb_PriNumAvv, conteggi, "1"},
-                     {ui.Cmb_SecNumAvv, conteggi, "1"},
-                     {ui.Cmb_CoefK, {"1,0", "1,1", "1,2", "1,3", "1,4", "1,5", "1,6"}, "1,3"}};
+            int voci;
+            const char *prima, *scelta;
+        } liste[] = {{ui.Cmb_Induzione, 30, "0,1", "1,0"}, {ui.Cmb_Densita, 18, "0,5", "2,5"},
+                     {ui.Cmb_PriNumAvv, 12, "1", "1"},     {ui.Cmb_CoefK, 7, "1,0", "1,3"}};
         for (const auto& l : liste) {
-            QCOMPARE(Voci(l.c), l.voci);
+            QCOMPARE(l.c->count(), l.voci);
+            QCOMPARE(l.c->itemText(0), QString(l.prima));
             QCOMPARE(l.c->currentText(), QString(l.scelta));
         }
         QVERIFY(ui.Opt_Pot->isChecked());
@@ -450,52 +338,22 @@ private slots:
         QVERIFY(!ui.FramePri[1]->isHidden() && ui.FramePri[2]->isHidden() && ui.FrameLam[2]->isHidden());
         QCOMPARE(ui.Cmd_SecRoch[0]->text(), QStringLiteral("H1"));
 
-        // ---- totals and stack: 300 VA, required area 195,96 cm² -> EI 150
+        // ---- a few results with their masks; the figures are the core pass's
         const struct {
             QLabel* l;
             const char* atteso;
         } risultati[] = {
-            {ui.Lbl_SecPotTot, "300,0"},    {ui.Lbl_Rendimento, "89,3"},
-            {ui.Lbl_PriPotTot, "336,0"},    {ui.Lbl_CadutaVolt, "4,5"},
-            {ui.Lbl_CoefK, "1,3"},          {ui.Lbl_Lamierino, "EI 150"},
-            {ui.Lbl_C, "50,0"},             {ui.Lbl_SP, "50,0"},
-            {ui.Lbl_SE, "22,5"},            {ui.Lbl_SF, "1875"},
-            {ui.Lbl_LamPesoPacco, "5,7"},   {ui.Lbl_LamPF, "8,6"},
-            {ui.Lbl_PotMin, "198,0"},       {ui.Lbl_PotMax, "507,0"},
-            {ui.Lbl_RochC, "51,0"},         {ui.Lbl_RochSp, "51,0"},
-            {ui.Lbl_RochGolaH, "1656"},     {ui.Lbl_RochGolaI, "817"},
-            {ui.Lbl_RochGolaL, "817"},      {ui.Lbl_RochTipo, "Demo Calcolato"},
-            {ui.Lbl_FEMI, "0,500"},
-            // primary: 1,527 A, 440 turns, wire 0,8 mm
-            {ui.Lbl_PriPot[0], "336,0"},    {ui.Lbl_PriAmp[0], "1,527"},
-            {ui.Lbl_PriSpire[0], "440"},    {ui.Lbl_PriFiloNudo[0], "0,8"},
-            {ui.Lbl_PriFiloIsol[0], "0,855"}, {ui.Lbl_PriLung[0], "130,2"},
-            {ui.Lbl_PriPeso[0], "582,6"},   {ui.Lbl_PriDens[0], "3,0"},
-            {ui.Lbl_PriPotPer[0], "12,9"},  {ui.Lbl_PriIng[0], "337,7"},
-            {ui.Lbl_PriSpSt[0], "80,2"},    {ui.Lbl_PriStrati[0], "5,5"},
-            {ui.Lbl_PriIso[0], "93,6"},     {ui.Lbl_PriRes[0], "4,56"},
-            // secondary: 156,78 V at no load, 314 turns, wire 1,0 mm
-            {ui.Lbl_SecVoltVuoto[0], "156,8"}, {ui.Lbl_SecSpire[0], "314"},
-            {ui.Lbl_SecFiloNudo[0], "1"},   {ui.Lbl_SecFiloIsol[0], "1,062"},
-            {ui.Lbl_SecLung[0], "92,9"},    {ui.Lbl_SecPeso[0], "649,6"},
-            {ui.Lbl_SecDens[0], "2,5"},     {ui.Lbl_SecPotPer[0], "10,1"},
-            {ui.Lbl_SecIng[0], "371,9"},    {ui.Lbl_SecSpSt[0], "64,6"},
-            {ui.Lbl_SecStrati[0], "4,9"},   {ui.Lbl_SecIso[0], "79,2"},
-            {ui.Lbl_SecRes[0], "2,08"},
-            // insulation, losses and groove fill
-            {ui.Lbl_RochIngKi, "10"},       {ui.Lbl_RochIsoAvvH, "0,3"},
-            {ui.Lbl_RochIsoAvvL, "0,3"},    {ui.Lbl_RochIsoStrI, "0,2"},
-            {ui.Lbl_PotTotPers, "23,0"},    {ui.Lbl_IngGolaH1, "971"},
-            {ui.Lbl_IngGolaI1, "0"},        {ui.Lbl_IngGolaL2, "0"},
+            {ui.Lbl_SecPotTot, "300,0"},      {ui.Lbl_Lamierino, "EI 150"},
+            {ui.Lbl_SF, "1875"},              {ui.Lbl_FEMI, "0,500"},
+            {ui.Lbl_PriAmp[0], "1,527"},      {ui.Lbl_PriSpire[0], "440"},
+            {ui.Lbl_SecFiloNudo[0], "1"},     {ui.Lbl_PriRes[0], "4,56"},
+            {ui.Lbl_RochTipo, "Demo Calcolato"},
             // the hidden second windings were not written
-            {ui.Lbl_PriSpire[1], ""},       {ui.Lbl_SecSpire[1], ""},
+            {ui.Lbl_PriSpire[1], ""},
         };
         for (const auto& r : risultati)
             QVERIFY2(r.l->text() == QString::fromUtf8(r.atteso),
                      qPrintable(r.l->objectName() + ": " + r.l->text() + " != " + r.atteso));
-        QCOMPARE(d.LamScelto, int16_t(14));
-        QCOMPARE(d.PriFiloRiga[0], 27.0f);
-        QCOMPARE(d.SecFiloRiga[0], 29.0f);
     }
 
     void maschereDelleEtichette() {
@@ -576,98 +434,55 @@ private slots:
     // number brings the field's message and title, turns it yellow and puts
     // its default text back; both ends are taken. The secondary current and
     // power follow each other; the calculation runs in every case.
-    void controlliDeiCampi_data() {
-        QTest::addColumn<QString>("campo");
-        QTest::addColumn<QString>("volt");     // Txt_SecVolt(0) before, "" kept
-        QTest::addColumn<QString>("testo");    // typed
-        QTest::addColumn<QString>("messaggio");  // "" none
-        QTest::addColumn<QString>("titolo");
-        QTest::addColumn<QString>("resta");    // the field's text after
-        QTest::addColumn<QString>("segue");    // name=text of a field that follows, "" none
-        auto riga = [](const char* nome, const char* campo, const char* volt, const char* testo,
-                       const char* msg, const char* resta, const char* segue) {
-            const bool lam = QByteArray(campo) == "Txt_LamCdP";
-            QTest::newRow(nome) << campo << volt << testo << QString::fromUtf8(msg)
-                                << (lam ? "Verifica Inserzione Parametri Lamierino" : kTitoloAvv) << resta << segue;
-        };
+    void controlliDeiCampi() {
         const char* pri = "Tensione Avvolgimento Primario Fuori Limiti";
         const char* sec = "Tensione Avvolgimento Secondario Fuori Limiti";
         const char* amp = "Corrente Avvolgimento Secondario Fuori Limiti";
         const char* pot = "Potenza Avvolgimento Secondario Fuori Limiti";
-        riga("primary 0,1", "Txt_PriVolt(0)", "", "0,1", "", "0,1", "");
-        riga("primary 9999", "Txt_PriVolt(0)", "", "9999", "", "9999", "");
-        riga("primary 0,09", "Txt_PriVolt(0)", "", "0,09", pri, "240", "Lbl_PriSpire(0)=480");
-        riga("power 100 at 150 V", "Txt_SecPot(0)", "", "100", "", "100", "Txt_SecAmp(0)=0,667");
-        riga("power 9999", "Txt_SecPot(0)", "", "9999", "", "9999", "Txt_SecAmp(0)=66,66");
-        riga("power 0,1", "Txt_SecPot(0)", "", "0,1", "", "0,1", "");
-        riga("power 0", "Txt_SecPot(0)", "", "0", pot, "100", "Txt_SecAmp(0)=0,667");
-        riga("current 0,001", "Txt_SecAmp(0)", "", "0,001", "", "0,001", "Txt_SecPot(0)=0,2");
-        // the new voltage has the current written again from the power
-        riga("current 999 at 9999 V", "Txt_SecAmp(0)", "9999", "999", "", "999,0", "Txt_SecPot(0)=9989001,0");
-        riga("current 1000", "Txt_SecAmp(0)", "", "1000", amp, "0,5", "Txt_SecPot(0)=75,0");
-        riga("voltage 0,1", "Txt_SecVolt(0)", "", "0,1", "", "0,1", "");
-        riga("voltage 9999", "Txt_SecVolt(0)", "", "9999", "", "9999", "");
-        riga("voltage 10000", "Txt_SecVolt(0)", "", "10000", sec, "150", "Txt_SecAmp(0)=2,0");
-        // the iron-loss figure is used at once, or refused back to 1,5
         const char* cdp = "Cifra di Perdita Lamierino Fuori Limiti";
-        riga("iron loss 2", "Txt_LamCdP", "", "2", "", "2", "Lbl_LamPF=11,5");
-        riga("iron loss 0", "Txt_LamCdP", "", "0", cdp, "1,5", "Lbl_LamPF=8,6");
-    }
-    void controlliDeiCampi() {
-        QFETCH(QString, campo);
-        QFETCH(QString, volt);
-        QFETCH(QString, testo);
-        QFETCH(QString, messaggio);
-        QFETCH(QString, titolo);
-        QFETCH(QString, resta);
-        QFETCH(QString, segue);
-        Alim a;
-        a.w->Form_Load();
-        // At the ends the windings may not fit the bobbin: those warnings are
-        // not what is counted here.
-        a.msg.falliscePerInattesi = false;
-        if (!volt.isEmpty()) a.ui().Txt_SecVolt[0]->setText(volt);
-        auto* c = Figlio<CampoNumerico>(a.w.get(), campo);
-        c->setText(testo);   // also what the key filter would refuse ("10000")
-        c->EseguiControllo();
-        QCOMPARE(a.BoxCon(titolo), messaggio.isEmpty() ? 0 : 1);
-        if (!messaggio.isEmpty()) {
-            QCOMPARE(Qs(a.msg.boxes.at(0).testo), messaggio);
-            QCOMPARE(a.msg.boxes.at(0).stile, kAvviso);
+        const struct {
+            const char *campo, *volt, *testo, *msg, *resta, *segue;   // volt: Txt_SecVolt(0) before; segue: name=text
+        } casi[] = {
+            {"Txt_PriVolt(0)", "", "0,1", "", "0,1", ""},
+            {"Txt_PriVolt(0)", "", "0,09", pri, "240", "Lbl_PriSpire(0)=480"},
+            {"Txt_SecPot(0)", "", "9999", "", "9999", "Txt_SecAmp(0)=66,66"},
+            {"Txt_SecPot(0)", "", "0", pot, "100", "Txt_SecAmp(0)=0,667"},
+            {"Txt_SecAmp(0)", "", "0,001", "", "0,001", "Txt_SecPot(0)=0,2"},
+            // the new voltage has the current written again from the power
+            {"Txt_SecAmp(0)", "9999", "999", "", "999,0", "Txt_SecPot(0)=9989001,0"},
+            {"Txt_SecAmp(0)", "", "1000", amp, "0,5", "Txt_SecPot(0)=75,0"},
+            {"Txt_SecVolt(0)", "", "10000", sec, "150", "Txt_SecAmp(0)=2,0"},
+            // the iron-loss figure is used at once, or refused back to 1,5
+            {"Txt_LamCdP", "", "2", "", "2", "Lbl_LamPF=11,5"},
+            {"Txt_LamCdP", "", "0", cdp, "1,5", "Lbl_LamPF=8,6"},
+        };
+        for (const auto& k : casi) {
+            const QString caso = QString("%1 = %2").arg(k.campo, k.testo);
+            const QString messaggio = QString::fromUtf8(k.msg);
+            const bool lam = QByteArray(k.campo) == "Txt_LamCdP";
+            Alim a;
+            a.w->Form_Load();
+            // At the ends the windings may not fit the bobbin: those warnings are
+            // not what is counted here.
+            a.msg.falliscePerInattesi = false;
+            if (*k.volt) a.ui().Txt_SecVolt[0]->setText(k.volt);
+            auto* c = Figlio<CampoNumerico>(a.w.get(), k.campo);
+            c->setText(k.testo);   // also what the key filter would refuse ("10000")
+            c->EseguiControllo();
+            QVERIFY2(a.BoxCon(lam ? "Verifica Inserzione Parametri Lamierino" : kTitoloAvv) == (*k.msg ? 1 : 0), qPrintable(caso));
+            if (*k.msg) {
+                QCOMPARE(Qs(a.msg.boxes.at(0).testo), messaggio);
+                QCOMPARE(a.msg.boxes.at(0).stile, kAvviso);
+            }
+            QVERIFY2(c->text() == k.resta && c->Giallo() == bool(*k.msg), qPrintable(caso));
+            if (*k.segue) {
+                const QStringList s = QString(k.segue).split('=');
+                QCOMPARE(Figlio<QObject>(a.w.get(), s[0])->property("text").toString(), s[1]);
+            }
+            // The calculation ran with what the fields now hold.
+            const std::optional<float> p = a.ui().Txt_SecPot[0]->Valore();
+            QCOMPARE(a.ui().Lbl_SecPotTot->text(), Qs(num::Format(p.value_or(-1), "0.0")));
         }
-        QCOMPARE(c->text(), resta);
-        QCOMPARE(c->Giallo(), !messaggio.isEmpty());
-        if (!segue.isEmpty()) {
-            const QStringList s = segue.split('=');
-            QObject* o = Figlio<QObject>(a.w.get(), s[0]);
-            QCOMPARE(o->property("text").toString(), s[1]);
-        }
-        // The calculation ran with what the fields now hold.
-        const std::optional<float> p = a.ui().Txt_SecPot[0]->Valore();
-        QCOMPARE(a.ui().Lbl_SecPotTot->text(), Qs(num::Format(p.value_or(-1), "0.0")));
-    }
-
-    // Enter keeps the focus; a later valid value leaves the field yellow;
-    // leaving by the mouse or Tab runs the check as Enter does.
-    void campoGialloEFuoco() {
-        Alim a;
-        auto& ui = a.ui();
-        a.w->Form_Load();
-        a.MostraConFuoco();
-        a.msg.Attendi();
-        a.Digita(ui.Txt_PriVolt[0], "0");
-        QVERIFY(ui.Txt_PriVolt[0]->Giallo());
-        a.Digita(ui.Txt_PriVolt[0], "220");
-        QVERIFY(ui.Txt_PriVolt[0]->Giallo());
-        QCOMPARE(ui.Lbl_PriSpire[0]->text(), QStringLiteral("440"));
-        QCOMPARE(QApplication::focusWidget(), ui.Txt_PriVolt[0]);
-
-        ui.Txt_SecPot[0]->setFocus();
-        ui.Txt_SecPot[0]->setText("150");
-        ui.Txt_SecVolt[0]->setFocus();
-        QCOMPARE(ui.Txt_SecAmp[0]->text(), QStringLiteral("1,0"));
-        QCOMPARE(ui.Lbl_SecPotTot->text(), QStringLiteral("150,0"));
-        QCOMPARE(a.msg.boxes.size(), size_t(1));
     }
 
     // With the lamination given, a total power of 0 leaves the coefficient as
@@ -727,8 +542,6 @@ private slots:
         a.msg.Attendi(mb::No);
         ui.MnuFileEsci->trigger();
         QCOMPARE(a.msg.Ultimo(), QStringLiteral("Uscire dal Progetto di Calcolo?"));
-        QCOMPARE(a.msg.UltimoTitolo(), QStringLiteral("Calcolo di Trasformatore Monofase"));
-        QCOMPARE(a.msg.boxes.back().stile, mb::YesNo + mb::Question);
         QVERIFY(a.w->isVisible());
         FakeFinestreUi finestre;
         ui.MnuAbout->trigger();
