@@ -30,18 +30,18 @@ constexpr int REC_DATI_LAM = 181;
 // acceptable, the area a number within its range. A text that is no number
 // refuses the file.
 bool RigheLamValide(const std::vector<std::string>& rec) {
-    const auto cella = [](const std::string& testo, const Limite& l) {
+    const auto cella = [](const std::string& testo, int c) {
         if (testo.empty()) return true;
         const auto v = num::TextToSng(testo);
-        return v && MisuraLamAccettabile(*v, l);
+        return v && MisuraLamAccettabile(*v, c);
     };
     for (int i = 0; i < LAM_GRIGLIA_RIGHE; ++i) {
         const int base = 10 * i;
         const auto area = rec[base].empty() ? std::optional<float>(0.0f) : num::TextToSng(rec[base]);
         if (!area || !LIMITE_AREA_LAM.Accetta(*area)) return false;
         for (int c = CELLA_A; c <= CELLA_G; ++c)
-            if (!cella(rec[base + 1 + c], LIMITI_CELLE_LAM[c])) return false;
-        if (!cella(rec[base + 9], LIMITI_CELLE_LAM[CELLA_PESO])) return false;
+            if (!cella(rec[base + 1 + c], c)) return false;
+        if (!cella(rec[base + 9], CELLA_PESO)) return false;
     }
     return true;
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 
+#include "files/GriglieLibrerie.h"
 #include "platform/core/Limiti.h"
 
 // A list of numbers first, first + step, ... (voci items), shown through a mask.
@@ -71,12 +72,15 @@ inline constexpr Limite LIMITE_PESSPE_RAME{3.0f, 15.0f};
 inline constexpr Limite LIMITE_ISOLAMENTO{0.01f, 999.0f};
 inline constexpr Limite LIMITE_KI{0.1f, 999.0f};
 
-// A measure of a lamination as a library or a design may hold it: 0 for a cell
-// left blank, else a positive number up to the cell's largest value. The
-// editor computes rows whose small measures lie below its cells' lower limits
-// (legs of 3,2 mm), so only the upper limits hold.
-inline bool MisuraLamAccettabile(float v, const Limite& l) {
-    return v == 0.0f || (std::isnormal(v) && v > 0.0f && v <= l.massimo);
+// A measure (or the weight) of a lamination as a library or a design may hold
+// it: 0 for a cell left blank, else within the cell's limits. D, F and G, the
+// legs and the yoke, are half of C in the kinds' proportions, and the editor
+// computes them below the cell's lower limit (3,2 mm legs of a 6,35 mm centre
+// leg): for them half the lower limit holds.
+inline bool MisuraLamAccettabile(float v, int cella) {
+    const Limite& l = LIMITI_CELLE_LAM[static_cast<size_t>(cella)];
+    const bool meta = cella == CELLA_D || cella == CELLA_F || cella == CELLA_G;
+    return v == 0.0f || Limite{meta ? l.minimo / 2 : l.minimo, l.massimo}.Accetta(v);
 }
 // The area A x B / 100 of a lamination row, cm2.
 inline constexpr Limite LIMITE_AREA_LAM{0.0f, 9999.0f * 9999.0f / 100.0f};

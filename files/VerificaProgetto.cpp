@@ -41,9 +41,9 @@ std::string VerificaComponenti(const ModuleDIC& d) {
                                         d.LamE[i], d.LamF[i], d.LamG[i]};
         const std::string lam = "Lamierino " + (d.LamNome[i].empty() ? Numero(i) : d.LamNome[i]);
         for (int c = 0; c < 7; ++c)
-            if (!MisuraLamAccettabile(m[static_cast<size_t>(c)], LIMITI_CELLE_LAM[static_cast<size_t>(c)]))
+            if (!MisuraLamAccettabile(m[static_cast<size_t>(c)], c))
                 return Fuori(std::string("Misura '") + kMisure[c] + "' Fuori Limiti", lam, m[static_cast<size_t>(c)]);
-        if (!MisuraLamAccettabile(d.LamPeso[i], LIMITI_CELLE_LAM[CELLA_PESO]))
+        if (!MisuraLamAccettabile(d.LamPeso[i], CELLA_PESO))
             return Fuori("Peso Lamierino Fuori Limiti", lam, d.LamPeso[i]);
         if (!LIMITE_AREA_LAM.Accetta(d.LamAxB[i])) return Fuori("Area Lamierino Fuori Limiti", lam, d.LamAxB[i]);
     }

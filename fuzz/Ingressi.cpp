@@ -132,10 +132,10 @@ bool LibreriaLamierini(const uint8_t* dati, size_t n) {
         return false;
     }
     for (int i = 0; i < LAM_GRIGLIA_RIGHE; ++i) {
-        for (float v : {d->LamA[i], d->LamB[i], d->LamE[i]}) VERIFICA(MisuraLamAccettabile(v, LIMITI_CELLE_LAM[CELLA_A]));
-        for (float v : {d->LamC[i], d->LamD[i], d->LamF[i], d->LamG[i]})
-            VERIFICA(MisuraLamAccettabile(v, LIMITI_CELLE_LAM[CELLA_C]));
-        VERIFICA(MisuraLamAccettabile(d->LamPeso[i], LIMITI_CELLE_LAM[CELLA_PESO]));
+        const float misure[] = {d->LamA[i], d->LamB[i], d->LamC[i], d->LamD[i],
+                                d->LamE[i], d->LamF[i], d->LamG[i]};
+        for (int c = CELLA_A; c <= CELLA_G; ++c) VERIFICA(MisuraLamAccettabile(misure[c], c));
+        VERIFICA(MisuraLamAccettabile(d->LamPeso[i], CELLA_PESO));
         VERIFICA(LIMITE_AREA_LAM.Accetta(d->LamAxB[i]));
     }
     return true;

@@ -142,6 +142,8 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         {"enorme.lam", cambia(daLam, 40, 200, 12, "1E+38")},    // B of row 1
         {"negativo.lam", cambia(daLam, 40, 200, 24, "-1000")},  // D of row 2
         {"minimo.lam", cambia(daLam, 40, 200, 3, "1E-45")},     // C of row 0: not a normal number
+        {"piccolo.lam", cambia(daLam, 40, 200, 3, "4,9")},      // C of row 0: below the editor's 5 mm
+        {"gamba.lam", cambia(daLam, 40, 200, 14, "2,4")},       // D of row 1: below half of that
         {"peso.lam", cambia(daLam, 40, 200, 9, ",")},           // weight of row 0
     };
     for (const Caso& c : lamierini) {
@@ -363,6 +365,7 @@ TEST(FileDanneggiati, ProjectValuesOutsideTheWindowsLimitsAreRefused) {
         {7634, "1E+38", "Spessore Isolamento Fuori Limiti (1E+38)"},
         {7640, "0", "Valore del Coefficiente 'Ki' Fuori Limiti (0)"},
         {7287 + 12 * 2 + 3, "1E+38", "Misura 'C' Fuori Limiti (Lamierino EI 48: 1E+38)"},
+        {7287 + 12 * 15 + 3, "1E-37", "Misura 'C' Fuori Limiti (Lamierino 16: 1E-37)"},
         {35 + 7 * (0 + 41 * 14) + 5, "1E+38", "Filo Rame Fuori Limiti (filo 1 della libreria del Secondario 3: 0,5)"},
         {35 + 7 * (3 + 41 * 0) + 6, "-1000", "Filo Rame Fuori Limiti (filo 4 della libreria del Primario 1: 0,8)"},
         {35 + 7 * (38 + 41 * 0) + 3, "1E-45", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1,401298E-45)"},
