@@ -50,12 +50,10 @@ void ScambiaTesti(std::span<std::string> t, int k) {
     t[k] = std::move(a);
 }
 
-// Exchanges windings k-1 and k of one side. The texts move, both become
+// After windings k-1 and k of one side exchanged their texts: both become
 // isolated (the tap flag set, which counts only with the series flag), the
 // placement goes with the winding.
-void Scambia(Lato& l, std::span<std::string> volt, std::span<std::string> pot, int k) {
-    ScambiaTesti(volt, k);
-    if (!pot.empty()) ScambiaTesti(pot, k);
+void Scambia(Lato& l, int k) {
     for (int i : {k, k - 1}) {
         l.AvvIso[i] = VERO;
         l.AvvSer[i] = FALSO;
@@ -71,9 +69,13 @@ void Scambia(Lato& l, std::span<std::string> volt, std::span<std::string> pot, i
 
 }  // namespace
 
-bool OrdinaLato(Lato l, std::span<std::string> volt, std::span<std::string> pot, int numAvv,
-                Indici& isolati) {
-    const int ult = l.Ultimo(numAvv);
+namespace {
+
+// Bubbles the texts of windings 0..ult into decreasing voltage (strict
+// comparison, restarting after every exchange); `scambiato(k)` follows each
+// exchange of k-1 and k. A text that is not a number is never compared.
+template <class F>
+bool Ordina(int ult, std::span<std::string> volt, std::span<std::string> pot, F scambiato) {
     bool scambio = false;
     bool ancora = true;
     while (ancora) {
@@ -82,17 +84,33 @@ bool OrdinaLato(Lato l, std::span<std::string> volt, std::span<std::string> pot,
             auto a = num::TextToSng(volt[k - 1]);
             auto b = num::TextToSng(volt[k]);
             if (!a || !b || !(*a < *b)) continue;
-            Scambia(l, volt, pot, k);
-            isolati[k - 1] = isolati[k] = true;
-            Indici mossi{};
-            mossi[k - 1] = mossi[k] = true;
-            IsolaLegamiRotti(l, ult, mossi, isolati);
+            ScambiaTesti(volt, k);
+            if (!pot.empty()) ScambiaTesti(pot, k);
+            scambiato(k);
             scambio = true;
             ancora = true;
             break;
         }
     }
     return scambio;
+}
+
+}  // namespace
+
+bool OrdinaLato(Lato l, std::span<std::string> volt, std::span<std::string> pot, int numAvv,
+                Indici& isolati) {
+    const int ult = l.Ultimo(numAvv);
+    return Ordina(ult, volt, pot, [&](int k) {
+        Scambia(l, k);
+        isolati[k - 1] = isolati[k] = true;
+        Indici mossi{};
+        mossi[k - 1] = mossi[k] = true;
+        IsolaLegamiRotti(l, ult, mossi, isolati);
+    });
+}
+
+bool OrdinaTesti(const LatoC& l, std::span<std::string> volt, std::span<std::string> pot, int numAvv) {
+    return Ordina(l.Ultimo(numAvv), volt, pot, [](int) {});
 }
 
 std::optional<AspettoCollegamento> Collegamento(const LatoC& l, int i) {

@@ -103,6 +103,10 @@ struct EsitoOrdinamento {
 bool OrdinaLato(Lato l, std::span<std::string> volt, std::span<std::string> pot, int numAvv,
                 Indici& isolati);
 
+// The same order of the texts alone, for a window whose windings keep their
+// connections and placement (the autotransformer's taps).
+bool OrdinaTesti(const LatoC& l, std::span<std::string> volt, std::span<std::string> pot, int numAvv);
+
 // The single-phase window: primaries by their voltage, then secondaries by
 // theirs, carrying their power texts.
 EsitoOrdinamento OrdinaAvvolgimenti(ModuleDIC& d, DatiAlimTesti& t);

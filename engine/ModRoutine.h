@@ -28,6 +28,8 @@ void CalcolaPerditaFerro(ModuleDIC& d);
 // A new design's bobbins: both rows empty, build factor 10 %, 0,3 mm between
 // windings and 0,2 mm between layers in every groove.
 void RocchettoPredefinito(ModuleDIC& d);
+// The default insulation alone, the bobbin rows left as they are.
+void IsolantiPredefiniti(ModuleDIC& d);
 void ControllaMisureRocchetto(ModuleDIC& d, IMessaggi& msg);
 
 // The three-phase tolerances of a bobbin against the stack (three bobbins

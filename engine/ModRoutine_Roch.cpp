@@ -54,6 +54,10 @@ void RocchettoPredefinito(ModuleDIC& d) {
         d.RochGolaH[r] = d.RochGolaI[r] = d.RochGolaL[r] = 0;
         d.RochTipo[r].clear();
     }
+    IsolantiPredefiniti(d);
+}
+
+void IsolantiPredefiniti(ModuleDIC& d) {
     d.RochIngKi = 10;
     d.RochIsoAvvH = d.RochIsoAvvI = d.RochIsoAvvL = 0.3f;
     d.RochIsoStrH = d.RochIsoStrI = d.RochIsoStrL = 0.2f;

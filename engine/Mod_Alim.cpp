@@ -15,13 +15,13 @@ void Leggi(float& var, std::string_view testo) {
     if (const std::optional<float> v = num::TextToSng(testo)) var = *v;
 }
 
-void ProgettoPredefinito(ModuleDIC& d) {
-    d.TipoCalcolo = tipo::Monofase;
+void ProgettoMonofase(ModuleDIC& d, int16_t tipo, int numAvv, float priVolt, float secVolt) {
+    d.TipoCalcolo = tipo;
     // A new design belongs to no file: a later save asks for a name.
     d.FileNome.clear();
     d.FileTitolo.clear();
     d.ConoscoPotenza = VERO;
-    RocchettoPredefinito(d);
+    IsolantiPredefiniti(d);
     d.RochScelto = 0;
     d.RochDue = 0;
     d.RochGole1 = 0;
@@ -30,26 +30,33 @@ void ProgettoPredefinito(ModuleDIC& d) {
 
     d.PriUlt = 1;
     d.SecUlt = 1;
-    for (Lato l : {Primari(d), Secondari(d)}) {
-        for (int i = 0; i < DatiAlimTesti::MaxAvv; ++i) {
+    for (Lato l : {Primari(d), Secondari(d)})
+        for (int i = 0; i < numAvv; ++i) {
             l.Roch1[i] = VERO;
             l.Roch2[i] = FALSO;
             l.GolaH[i] = VERO;
             l.GolaI[i] = FALSO;
             l.GolaL[i] = FALSO;
+        }
+    for (int i = 0; i < numAvv; ++i) {
+        d.PriVolt[i] = priVolt - static_cast<float>(i);
+        d.SecVolt[i] = secVolt - static_cast<float>(i);
+        d.SecPot[i] = static_cast<float>(300 - i);
+        d.SecAmp[i] = Sng(static_cast<double>(d.SecPot[i]) / d.SecVolt[i]);
+    }
+}
+
+void ProgettoPredefinito(ModuleDIC& d) {
+    RocchettoPredefinito(d);
+    ProgettoMonofase(d, tipo::Monofase, DatiAlimTesti::MaxAvv, 220, 150);
+    for (Lato l : {Primari(d), Secondari(d)})
+        for (int i = 0; i < DatiAlimTesti::MaxAvv; ++i) {
             l.AvvIso[i] = VERO;
             l.AvvSer[i] = FALSO;
             l.AvvAda[i] = FALSO;
             if (l.AvvCar) (*l.AvvCar)[i] = FALSO;
             l.AvvSerCon[i] = 1;
         }
-    }
-    for (int i = 0; i < DatiAlimTesti::MaxAvv; ++i) {
-        d.PriVolt[i] = static_cast<float>(220 - i);
-        d.SecVolt[i] = static_cast<float>(150 - i);
-        d.SecPot[i] = static_cast<float>(300 - i);
-        d.SecAmp[i] = Sng(static_cast<double>(d.SecPot[i]) / d.SecVolt[i]);
-    }
 }
 
 void LeggiNumeroAvv(float& ult, std::string_view testo, int numAvv) {

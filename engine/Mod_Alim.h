@@ -16,6 +16,14 @@
 // coefficient are not touched: they come from the library files.
 void ProgettoPredefinito(ModuleDIC& d);
 
+// What the default design of every single-phase kind shares: its kind code,
+// no file, the power-given mode, the computed bobbin (one bobbin, one groove)
+// with the default insulation, iron loss 1,5 W/kg, two windings a side
+// counted, and windings 0..numAvv-1 in groove H of bobbin 1 with
+// priVolt - i and secVolt - i volts, 300 - i VA and the current that gives.
+// The bobbin rows and the connections are the kind's.
+void ProgettoMonofase(ModuleDIC& d, int16_t tipo, int numAvv, float priVolt, float secVolt);
+
 // Copies the window's texts into the design data: counts, frequency, flux
 // density, current density, coefficient and the winding inputs. A text that
 // does not convert leaves its variable as it was; a count outside

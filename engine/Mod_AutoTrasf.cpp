@@ -23,6 +23,18 @@ double CorrenteAssorbita(const ModuleDIC& d, int i) {
 
 }  // namespace
 
+void ProgettoPredefinitoAuto(ModuleDIC& d) {
+    ProgettoMonofase(d, tipo::AutoMonofase, AUTO_NUM_AVV, 160, 120);
+    for (Lato l : {Primari(d), Secondari(d)})
+        for (int i = 0; i < AUTO_NUM_AVV; ++i) {
+            l.AvvIso[i] = FALSO;
+            l.AvvSer[i] = VERO;
+            l.AvvAda[i] = FALSO;
+            if (l.AvvCar) (*l.AvvCar)[i] = VERO;
+            l.AvvSerCon[i] = static_cast<int16_t>(i + 2);
+        }
+}
+
 void LeggiDatiAutoTrasf(ModuleDIC& d, const DatiAlimTesti& t) { LeggiDatiAlim(d, t, AUTO_NUM_AVV); }
 
 void CalcolaPotenzeAutoTrasf(ModuleDIC& d) {

@@ -11,6 +11,12 @@
 // The autotransformer window shows nine windings a side.
 inline constexpr int AUTO_NUM_AVV = 9;
 
+// The design a new autotransformer window starts from: 160 V primaries, 120 V
+// 300 VA secondaries, as ProgettoMonofase, the bobbin rows kept (the
+// calculation takes the computed bobbin); every primary in series with the
+// next winding, every secondary a load tap in series with the next one.
+void ProgettoPredefinitoAuto(ModuleDIC& d);
+
 // Copies the window's texts into the design data, as the single-phase reader
 // does; a count outside 1..9 is ignored like a text that does not convert.
 void LeggiDatiAutoTrasf(ModuleDIC& d, const DatiAlimTesti& t);

@@ -1,33 +1,20 @@
 // The single-phase power transformer design window.
 //
-// Twelve primary and twelve secondary windings, three to a tab page: a
-// primary takes its voltage, a secondary its voltage, current and power.
-// The lamination page holds the general data, the coefficient list and the
-// totals besides the stack.
+// Twelve primary and twelve secondary windings, three to a tab page; every
+// winding starts isolated, and a winding may be put in series with a later
+// one as a voltage tap (or, on the secondary side, a load tap).
 #pragma once
 
-#include <string>
-
 #include "engine/Mod_Alim.h"
-#include "windows/comune/FinestraProgetto.h"
+#include "windows/comune/FinestraMonofase.h"
 
-class Frm_Alim : public FinestraProgetto {
+class Frm_Alim : public FinestraMonofase {
     Q_OBJECT
 public:
     static constexpr int NUM_AVV = 12;    // windings per side
     static constexpr int NUM_PAG = 4;     // winding pages per strip
 
-    struct Controlli : ControlliComuni {
-        // ---- primary windings
-        Arr<CampoNumerico> Txt_PriVolt{};
-        Arr<QLabel> Lbl_PriPot{}, Lbl_PriAmp{}, Lbl_PriSpire{};
-        // ---- secondary windings
-        Arr<CampoNumerico> Txt_SecVolt{}, Txt_SecAmp{}, Txt_SecPot{};
-        Arr<QLabel> Lbl_SecVoltVuoto{}, Lbl_SecSpire{};
-        // ---- totals on the lamination page
-        QLabel *Lbl_SecPotTot = nullptr, *Lbl_PriPotTot = nullptr, *Lbl_Rendimento = nullptr,
-               *Lbl_CadutaVolt = nullptr, *Lbl_FEMI = nullptr;
-    };
+    struct Controlli : ControlliMonofase {};
 
     explicit Frm_Alim(ModuleDIC& dic, QWidget* parent = nullptr);
 
@@ -40,9 +27,6 @@ public:
     // Orders the windings by voltage, rewrites changed currents, placement buttons.
     void ControllaInputDati() override;
 
-    // The texts the engine's reader takes from the window.
-    DatiAlimTesti DatiTesti() const;
-
     // The File menu's texts, and the refill of fields, lists, mode and
     // buttons from an opened design, showing its stored results without
     // calculating.
@@ -50,11 +34,9 @@ public:
     void RiempiDopoApertura() override;
 
 protected:
-    void CostruisciPaginaLamierino(QGroupBox* pagina) override;
     void EseguiCalcolo() override;
     // A secondary voltage tap shows the power it takes from its partner and
     // the current that gives.
     void DopoCollegamento(Lato lato, int i) override;
     void NumeroAvvCambiato(Lato lato, int n) override;
-    void RicalcoloAvvolgimenti() override;
 };

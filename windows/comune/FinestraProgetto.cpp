@@ -124,6 +124,7 @@ void FinestraProgetto::Costruisci(const Descrizione& k, ControlliComuni& c) {
     numAvv_ = k.numAvv;
     numPag_ = k.numPag;
     numPagLam_ = k.schedaExtra ? 3 : 2;
+    collegamentiFissi_ = k.collegamentiFissi;
     titolo_ = Qs(k.titolo);
     setObjectName(k.nome);
     setWindowTitle(titolo_);
@@ -202,7 +203,7 @@ void FinestraProgetto::CostruisciMenu(const Descrizione& k) {
     c_->MnuFileSalva = voce(c_->MnuFile, "MnuFileSalva", "&Salva");
     c_->MnuFileSalvaNome = voce(c_->MnuFile, "MnuFileSalvaNome", k.salvaNome);
     separatore(c_->MnuFile, "separator2");
-    c_->MnuFileImpostaStampante = voce(c_->MnuFile, "MnuFileImpostaStampante", "&Imposta Stampante");
+    c_->MnuFileImpostaStampante = voce(c_->MnuFile, "MnuFileImpostaStampante", k.impostaStampante);
     c_->MnuFileStampa = voce(c_->MnuFile, "MnuFileStampa", k.stampa);
     separatore(c_->MnuFile, "separator3");
     c_->MnuFileEsci = voce(c_->MnuFile, "MnuFileEsci", "&Esci");
@@ -520,7 +521,8 @@ void FinestraProgetto::MostraFrameAvv(bool primario, int n) {
     ControlliLato l = LatoUi(primario);
     for (int i = 0; i < numAvv_; ++i) {
         l.Frm_Avv[i]->setHidden(i >= n);
-        l.Cmd_Avv[i]->setEnabled(i < n - 1);  // the last winding in use has no later partner
+        // The last winding in use has no later partner.
+        l.Cmd_Avv[i]->setEnabled(!collegamentiFissi_ && i < n - 1);
     }
 }
 
@@ -675,8 +677,6 @@ void FinestraProgetto::CaricaLibrerie() {
     d.NumAvvScelto = 0;
     LeggiLibreriaRame(d, msg);
     CopiaLibreriaRame(d);
-
-    RocchettoPredefinito(d);
 }
 
 void FinestraProgetto::Riempi(QComboBox* c, const ListaNumerica& l) {

@@ -161,6 +161,10 @@ public:
         const char* aggiorna = "";       // caption of Cmd_Aggiorna
         const char* salvaNome = "Salva &con Nome";
         const char* stampa = "Sta&mpa";
+        const char* impostaStampante = "&Imposta Stampante";
+        // The connection buttons are never enabled: the connections stay as
+        // the load or an opened project set them.
+        bool collegamentiFissi = false;
         int numAvv = MAX_AVV;            // windings per side: 12, or 9
         int numPag = MAX_PAG;            // winding pages per strip: 4, or 3
         // First page of the third strip: tab caption and frame title.
@@ -305,7 +309,7 @@ protected:
     // leaves that list as it is.
     void RiempiDatiGenerali(const char* mascheraInduzione = "0.0");
     // Default lamination and wire libraries (first lamination, wire table
-    // copied to every winding), the bobbins cleared and default insulation.
+    // copied to every winding).
     void CaricaLibrerie();
     // Fills a list with the texts of first, first + step, ... and selects its item.
     static void Riempi(QComboBox* c, const ListaNumerica& l);
@@ -361,4 +365,5 @@ private:
     int numAvv_ = MAX_AVV;
     int numPag_ = MAX_PAG;
     int numPagLam_ = 2;
+    bool collegamentiFissi_ = false;
 };

@@ -1,0 +1,187 @@
+#include "windows/comune/FinestraMonofase.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "engine/Mod_Alim.h"
+#include "engine/ModRoutine.h"
+#include "files/LimitiCampi.h"
+#include "platform/core/Numeri.h"
+#include "platform/ui/Ui.h"
+
+namespace {
+
+void Scrivi(QLabel* l, float v, const char* maschera) {
+    if (l) l->setText(Qs(num::Format(v, maschera)));
+}
+
+}  // namespace
+
+FinestraMonofase::FinestraMonofase(ModuleDIC& dic, QWidget* parent, ControlliMonofase& c, const Monofase& m)
+    : FinestraProgetto(dic, parent), m_(c), tipo_(m) {}
+
+void FinestraMonofase::DescriviAvvolgimenti(Descrizione& k) {
+    // A secondary's voltage or power gives its current anew; its current
+    // gives its power.
+    auto corrente = [this](int i) {
+        RicalcolaCorrente(m_.Txt_SecPot[i], m_.Txt_SecVolt[i], m_.Txt_SecAmp[i]);
+    };
+    auto potenza = [this](int i) {
+        RicalcolaPotenza(m_.Txt_SecAmp[i], m_.Txt_SecVolt[i], m_.Txt_SecPot[i]);
+    };
+    k.pri.campi = {{&m_.Txt_PriVolt, "Txt_PriVolt", "Tensione (V)",
+                    "Indicare la Tensione Avvolgimento Primario", 4, campialim::PriVolt, {}}};
+    k.pri.risultati = {{&m_.Lbl_PriPot, "Lbl_PriPot", "Potenza (VA)"},
+                       {&m_.Lbl_PriAmp, "Lbl_PriAmp", "Corrente (A)"},
+                       {&m_.Lbl_PriSpire, "Lbl_PriSpire", "Spire (n°)"}};
+    k.sec.campi = {{&m_.Txt_SecVolt, "Txt_SecVolt", "Tens. a Carico (V)",
+                    "Indicare la Tensione Avvolgimento Secondario", 4, campialim::SecVolt, corrente},
+                   {&m_.Txt_SecAmp, "Txt_SecAmp", "Corrente (A)",
+                    "Indicare la Corrente Avvolgimento Secondario", 5, campialim::SecAmp, potenza},
+                   {&m_.Txt_SecPot, "Txt_SecPot", "Potenza (VA)",
+                    "Indicare la Potenza Avvolgimento Secondario", 4, campialim::SecPot, corrente}};
+    k.sec.risultati = {{&m_.Lbl_SecVoltVuoto, "Lbl_SecVoltVuoto", "Tens. a Vuoto (V)"},
+                       {&m_.Lbl_SecSpire, "Lbl_SecSpire", "Spire (n°)"}};
+}
+
+void FinestraMonofase::CostruisciPaginaLamierino(QGroupBox* p1) {
+    ListeDatiGenerali(p1, 90);
+    const int kAlt = 255;
+    m_.Label2 = Didascalia(p1, "Label2", Qs("Coeff. di Dimensionamento K"), 90, RigaLam(3), 2560, kAlt);
+    m_.Label14 = Didascalia(p1, "Label14", Qs("n°"), 1200, RigaLam(4), 400, kAlt,
+                            Qt::AlignRight | Qt::AlignVCenter);
+    m_.Cmb_CoefK = Lista(p1, "Cmb_CoefK", 1650, RigaLam(4), 1000, kAlt);
+    m_.Label15 = Didascalia(p1, "Label15", Qs("Coeff. di Dimensionamento K"), 90, RigaLam(5), 2560, kAlt);
+    m_.Label66 = Didascalia(p1, "Label66", Qs("n°"), 1200, RigaLam(6), 400, kAlt,
+                            Qt::AlignRight | Qt::AlignVCenter);
+    m_.Lbl_CoefK = Risultato(p1, "Lbl_CoefK", Qs("Coefficiente di Dimensionamento K calcolato (n°)"),
+                             1650, RigaLam(6), 1000, kAlt);
+
+    ColonnaRisultati(p1, 2800, 1950, 4750, 1000, 0,
+                     {{&m_.Lbl_SecPotTot, "Lbl_SecPotTot", "Pot. Secondaria (VA)"},
+                      {&m_.Lbl_PriPotTot, "Lbl_PriPotTot", "Pot. Primaria (VA)"},
+                      {&m_.Lbl_Rendimento, "Lbl_Rendimento", "Rendimento (%)"},
+                      {&m_.Lbl_CadutaVolt, "Lbl_CadutaVolt", "Caduta Tensione (%)"},
+                      {&m_.Lbl_FEMI, "Lbl_FEMI", "Volt per Spira (V)"}});
+    RiquadroConosco(p1, 2800, RigaLam(5));
+    ColonnaLamierino(p1, 5900);
+    ColonnaPerdite(p1, 8900);
+    if (tipo_.potenzaPassante) {
+        // Below the power range of the stack, which judges it.
+        ColonnaRisultati(p1, 8900, 2100, 11050, 1040, 4,
+                         {{&m_.Lbl_PotPass, "Lbl_PotPass", "Potenza Propria AutoTras."}});
+        m_.Lbl_PotPass->setToolTip(Qs("Potenza Utile Disponibile al Secondario"));
+        m_.Lbl_PotPass->setText(QStringLiteral("0.0"));
+    }
+}
+
+DatiAlimTesti FinestraMonofase::DatiTesti() const {
+    DatiAlimTesti t;
+    t.Cmb_PriNumAvv = U8(m_.Cmb_PriNumAvv->currentText());
+    t.Cmb_SecNumAvv = U8(m_.Cmb_SecNumAvv->currentText());
+    t.Cmb_Frequenza = U8(m_.Cmb_Frequenza->currentText());
+    t.Cmb_Induzione = U8(m_.Cmb_Induzione->currentText());
+    t.Cmb_Densita = U8(m_.Cmb_Densita->currentText());
+    t.Cmb_CoefK = U8(m_.Cmb_CoefK->currentText());
+    for (int i = 0; i < NumAvv(); ++i) {
+        t.Txt_PriVolt[i] = m_.Txt_PriVolt[i]->TestoU8();
+        t.Txt_SecVolt[i] = m_.Txt_SecVolt[i]->TestoU8();
+        t.Txt_SecAmp[i] = m_.Txt_SecAmp[i]->TestoU8();
+        t.Txt_SecPot[i] = m_.Txt_SecPot[i]->TestoU8();
+    }
+    return t;
+}
+
+void FinestraMonofase::ScriviTesti(const DatiAlimTesti& t) {
+    auto scrivi = [](CampoNumerico* c, const std::string& s) {
+        if (c->TestoU8() != s) c->ImpostaTestoU8(s);
+    };
+    for (int i = 0; i < NumAvv(); ++i) {
+        scrivi(m_.Txt_PriVolt[i], t.Txt_PriVolt[i]);
+        scrivi(m_.Txt_SecVolt[i], t.Txt_SecVolt[i]);
+        scrivi(m_.Txt_SecAmp[i], t.Txt_SecAmp[i]);
+        scrivi(m_.Txt_SecPot[i], t.Txt_SecPot[i]);
+    }
+}
+
+void FinestraMonofase::ScriviCampiAvv() {
+    const ModuleDIC& d = d_;
+    for (int i = 0; i < NumAvv(); ++i) {
+        m_.Txt_PriVolt[i]->ImpostaTestoU8(num::SngToText(d.PriVolt[i]));
+        m_.Txt_SecVolt[i]->ImpostaTestoU8(num::SngToText(d.SecVolt[i]));
+        m_.Txt_SecPot[i]->ImpostaTestoU8(num::SngToText(d.SecPot[i]));
+        m_.Txt_SecAmp[i]->ImpostaTestoU8(num::SngToText(d.SecAmp[i]));
+    }
+}
+
+void FinestraMonofase::CaricaPredefinito(void (*predefinito)(ModuleDIC&), int maxConteggio) {
+    Dimensiona(this, 12300, 9500);
+    ImpostaTestoStato(this, Qs("Inserire i Parametri Desiderati, per ottenere il Calcolo del Trasformatore"));
+    predefinito(d_);
+    CaricaLibrerie();
+
+    ScriviCampiAvv();
+    m_.Txt_LamCdP->ImpostaTestoU8(num::SngToText(d_.LamCdP));
+
+    Riempi(m_.Cmb_Induzione, campialim::Induzione);
+    Riempi(m_.Cmb_Frequenza, campialim::Frequenza);
+    Riempi(m_.Cmb_Densita, campialim::Densita);
+    const ListaNumerica conteggio{1, 1, maxConteggio, "0", 0};
+    Riempi(m_.Cmb_PriNumAvv, conteggio);
+    Riempi(m_.Cmb_SecNumAvv, conteggio);
+
+    // The page frames already lie on their strips' client areas.
+    TabStrip1_Click();
+    TabStrip2_Click();
+    TabStrip3_Click();
+
+    // The option on screen follows the power-given mode set above, also when
+    // a new project resets the design after the user chose the lamination.
+    m_.Opt_Pot->setChecked(true);
+    Opt_Pot_Click();
+}
+
+void FinestraMonofase::RiempiMonofase(bool verificaPosizione) {
+    // Every winding, in use or not, in full precision.
+    ScriviCampiAvv();
+    RiempiDatiGenerali();
+
+    ContolloFrame();
+    PulsantiCollegamento();
+    if (verificaPosizione) VerificaPosizioneAvvolgimenti(d_);
+    PulsantiRocchetto();
+    Refresh();
+}
+
+void FinestraMonofase::RefreshMonofase(float giudicata) {
+    const ModuleDIC& d = d_;
+    Scrivi(m_.Lbl_SecPotTot, d.SecPotTot, "0.0");
+    Scrivi(m_.Lbl_Rendimento, d.Rendimento, "0.0");
+    Scrivi(m_.Lbl_PriPotTot, d.PriPotTot, "0.0");
+    Scrivi(m_.Lbl_CadutaVolt, d.CadutaVolt, "0.0");
+    Scrivi(m_.Lbl_PotPass, d.PotPass, "0.0");
+    Scrivi(m_.Lbl_CoefK, d.CoefK, "0.0#");
+    Scrivi(m_.Lbl_FEMI, d.FEMI, "##0.000");
+    RefreshComune();
+
+    // Windings in use only: the hidden ones keep what they last showed.
+    const int priUlt = inputalim::UltimoIndice(d.PriUlt, NumAvv());
+    const int secUlt = inputalim::UltimoIndice(d.SecUlt, NumAvv());
+    for (int i = 0; i <= priUlt; ++i) {
+        Scrivi(m_.Lbl_PriPot[i], d.PriPotTot, "0.0");   // each primary carries the whole power
+        Scrivi(m_.Lbl_PriAmp[i], d.PriAmp[i], "##0.###");
+        Scrivi(m_.Lbl_PriSpire[i], d.PriSpire[i], "#####0");
+    }
+    for (int i = 0; i <= secUlt; ++i) {
+        Scrivi(m_.Lbl_SecVoltVuoto[i], d.SecVoltVuoto[i], tipo_.mascheraVuoto);
+        Scrivi(m_.Lbl_SecSpire[i], d.SecSpire[i], "#####0");
+    }
+    AvvisiLimiti(giudicata, tipo_.troppoAlta, tipo_.troppoBassa);
+}
+
+void FinestraMonofase::RicalcoloAvvolgimenti() {
+    RicalcoloAvvolgimentiAlim(d_, Piattaforma::Messaggi());
+    Refresh();
+}
