@@ -8,6 +8,7 @@
 #include "platform/ui/FinestraModale.h"
 #include "shell/Frm_About.h"
 #include "windows/alim/Frm_Alim.h"
+#include "windows/autotrasf/Frm_AutoTrasf.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ void About(ModuleDIC&) {
 // Windows not listed are not available in this build yet.
 constexpr std::pair<Finestra, void (*)(ModuleDIC&)> kFinestre[] = {
     {Finestra::Alim, &Nuova<Frm_Alim>},
+    {Finestra::AutoTrasf, &Nuova<Frm_AutoTrasf>},
     {Finestra::CreaLibLam, &Nuova<Frm_CreaLibLam>},
     {Finestra::CreaLibRame, &Nuova<Frm_CreaLibRame>},
     {Finestra::About, &About},

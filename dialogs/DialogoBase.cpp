@@ -210,3 +210,28 @@ QPushButton* DialogoAvvolgimento::PulsanteOk(int y) {
     constexpr int w = 1200;
     return Pulsante(this, Qs("Cmd_Ok"), Qs("Ok"), {}, (larghezza_ - w) / 2, y, w, 375);
 }
+
+void DialogoAvvolgimento::CostruisciCollegamento(ControlliCollegamento& c, const QString& label1) {
+    const bool pri = lato_.Primario;
+    c.Frm_Coll1 = RiquadroLato("Coll1", {}, 60, 900);
+    c.Opt_AvvIso = OpzioneLato(c.Frm_Coll1, "AvvIso", Qs("Avvolgimenti Isolati fra Loro"),
+                               Qs("Avvolgimento Isolato dagli Altri Avvolgimenti"), 0);
+    c.Opt_AvvSer = OpzioneLato(c.Frm_Coll1, "AvvSer", Qs("Avvolgimenti Collegati in Serie"),
+                               Qs("Avvolgimento in Serie con un altro Avvolgimento"), 1);
+    c.Frm_Coll2 = RiquadroLato("Coll2", Qs("Scelta Tipo Presa Avvolgimento Serie"), 1020, 1380);
+    c.Opt_AvvAda = OpzioneLato(c.Frm_Coll2, "AvvAda", Qs("Presa di Regolazione Tensione"),
+                               Qs(pri ? "Avvolgimento Adattamento Tensione di Ingresso"
+                                      : "Avvolgimento Adattamento Tensione di Uscita"),
+                               0);
+    if (!pri)
+        c.Opt_AvvCar = OpzioneLato(c.Frm_Coll2, "AvvCar", Qs("Presa di Erogazione Corrente"),
+                                   Qs("Avvolgimento con Carico"), 1);
+    c.Label1 = Didascalia(c.Frm_Coll2, "Label1", label1, 150, 930, 2700, 285);
+    c.Cmd_Ok = PulsanteOk(2520);
+}
+
+void DialogoAvvolgimento::AbilitaSerie(const ControlliCollegamento& c, QWidget* partner, bool si) {
+    for (QWidget* w : {static_cast<QWidget*>(c.Frm_Coll2), static_cast<QWidget*>(c.Opt_AvvAda),
+                       static_cast<QWidget*>(c.Opt_AvvCar), static_cast<QWidget*>(c.Label1), partner})
+        if (w) w->setEnabled(si);
+}

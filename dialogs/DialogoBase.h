@@ -154,6 +154,23 @@ protected:
     // The dialog's only button, "Cmd_Ok" "Ok", centred at y.
     QPushButton* PulsanteOk(int y);
 
+    // The connection dialogs' controls, named with the side's prefix:
+    // Frm_PriColl1, Opt_SecAvvIso ...
+    struct ControlliCollegamento {
+        QGroupBox *Frm_Coll1 = nullptr, *Frm_Coll2 = nullptr;
+        QRadioButton *Opt_AvvIso = nullptr, *Opt_AvvSer = nullptr;
+        QRadioButton* Opt_AvvAda = nullptr;
+        QRadioButton* Opt_AvvCar = nullptr;  // secondaries only (null for a primary)
+        QLabel* Label1 = nullptr;
+        QPushButton* Cmd_Ok = nullptr;
+    };
+    // Isolated or in series (first frame), the kind of tap (second frame),
+    // `label1` before the partner, which stands at x 2950, y 900 of the
+    // second frame; Ok.
+    void CostruisciCollegamento(ControlliCollegamento& c, const QString& label1);
+    // Enables or disables the second frame, its options, its label and `partner`.
+    static void AbilitaSerie(const ControlliCollegamento& c, QWidget* partner, bool si);
+
     Lato lato_;
     const int avv_;
 

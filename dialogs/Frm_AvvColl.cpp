@@ -17,22 +17,8 @@ Frm_AvvColl::Frm_AvvColl(ModuleDIC& d, bool primario, QWidget* parent)
 
 void Frm_AvvColl::Costruisci() {
     const bool pri = lato_.Primario;
-    ui.Frm_Coll1 = RiquadroLato("Coll1", {}, 60, 900);
-    ui.Opt_AvvIso = OpzioneLato(ui.Frm_Coll1, "AvvIso", Qs("Avvolgimenti Isolati fra Loro"),
-                                Qs("Avvolgimento Isolato dagli Altri Avvolgimenti"), 0);
-    ui.Opt_AvvSer = OpzioneLato(ui.Frm_Coll1, "AvvSer", Qs("Avvolgimenti Collegati in Serie"),
-                                Qs("Avvolgimento in Serie con un altro Avvolgimento"), 1);
-    ui.Frm_Coll2 = RiquadroLato("Coll2", Qs("Scelta Tipo Presa Avvolgimento Serie"), 1020, 1380);
-    ui.Opt_AvvAda = OpzioneLato(ui.Frm_Coll2, "AvvAda", Qs("Presa di Regolazione Tensione"),
-                                Qs(pri ? "Avvolgimento Adattamento Tensione di Ingresso"
-                                       : "Avvolgimento Adattamento Tensione di Uscita"),
-                                0);
-    if (!pri)
-        ui.Opt_AvvCar = OpzioneLato(ui.Frm_Coll2, "AvvCar", Qs("Presa di Erogazione Corrente"),
-                                    Qs("Avvolgimento con Carico"), 1);
-    ui.Label1 = Didascalia(ui.Frm_Coll2, "Label1", Qs("Avvolgimento in Serie all' Avv."), 150, 930, 2700, 285);
+    CostruisciCollegamento(ui, Qs("Avvolgimento in Serie all' Avv."));
     ui.Cmb_AvvSer = Lista(ui.Frm_Coll2, Nome("Cmb_", "AvvSer"), 2950, 900, 900, 315);
-    ui.Cmd_Ok = PulsanteOk(2520);
 
     // As designed: a primary in series is always a voltage tap (its only
     // option); a secondary starts isolated, its tap options off.
@@ -41,7 +27,7 @@ void Frm_AvvColl::Costruisci() {
         ui.Opt_AvvSer->setChecked(true);
     } else {
         ui.Opt_AvvIso->setChecked(true);
-        AbilitaSerie(false);
+        Abilita(false);
     }
 
     connect(ui.Opt_AvvIso, &QRadioButton::clicked, this, [this] { Opt_AvvIso_Click(); });
@@ -58,24 +44,19 @@ void Frm_AvvColl::Form_Load() {
     if (Vero(lato_.AvvIso[k])) {
         ui.Opt_AvvIso->setChecked(true);
         ui.Cmb_AvvSer->setCurrentIndex(0);
-        AbilitaSerie(false);
+        Abilita(false);
     }
     auto serie = [&](QRadioButton* presa) {
         ui.Opt_AvvSer->setChecked(true);
         presa->setChecked(true);
         MostraPartner(lato_.AvvSerCon[k]);
-        AbilitaSerie(true);
+        Abilita(true);
     };
     if (Vero(lato_.AvvAda[k]) && Vero(lato_.AvvSer[k])) serie(ui.Opt_AvvAda);
     if (lato_.AvvCar && Vero((*lato_.AvvCar)[k]) && Vero(lato_.AvvSer[k])) serie(ui.Opt_AvvCar);
 }
 
-void Frm_AvvColl::AbilitaSerie(bool si) {
-    for (QWidget* w : {static_cast<QWidget*>(ui.Frm_Coll2), static_cast<QWidget*>(ui.Opt_AvvAda),
-                       static_cast<QWidget*>(ui.Opt_AvvCar), static_cast<QWidget*>(ui.Label1),
-                       static_cast<QWidget*>(ui.Cmb_AvvSer)})
-        if (w) w->setEnabled(si);
-}
+void Frm_AvvColl::Abilita(bool si) { AbilitaSerie(ui, ui.Cmb_AvvSer, si); }
 
 void Frm_AvvColl::MostraPartner(int p) {
     // A partner the list does not hold (a damaged project) leaves the list as it is.

@@ -22,15 +22,8 @@ class Frm_AvvColl : public DialogoAvvolgimento {
 public:
     static constexpr int NUM_PARTNER = 12;  // the list offers windings 1..12
 
-    // Named with the side's prefix: Frm_PriColl1, Opt_SecAvvIso, Cmb_PriAvvSer ...
-    struct Controlli {
-        QGroupBox *Frm_Coll1 = nullptr, *Frm_Coll2 = nullptr;
-        QRadioButton *Opt_AvvIso = nullptr, *Opt_AvvSer = nullptr;
-        QRadioButton* Opt_AvvAda = nullptr;
-        QRadioButton* Opt_AvvCar = nullptr;  // secondaries only (null for a primary)
-        QLabel* Label1 = nullptr;
-        QComboBox* Cmb_AvvSer = nullptr;
-        QPushButton* Cmd_Ok = nullptr;
+    struct Controlli : ControlliCollegamento {
+        QComboBox* Cmb_AvvSer = nullptr;   // the partner
     };
 
     // Loads itself from `d` for winding NumAvvScelto of the primaries
@@ -40,14 +33,14 @@ public:
     Controlli ui;
 
     void Cmd_Ok_Click();
-    void Opt_AvvIso_Click() { AbilitaSerie(false); }
-    void Opt_AvvSer_Click() { AbilitaSerie(true); }
+    void Opt_AvvIso_Click() { Abilita(false); }
+    void Opt_AvvSer_Click() { Abilita(true); }
 
 private:
     void Costruisci();
     void Form_Load();
     // The second frame, its options, its label and the list.
-    void AbilitaSerie(bool si);
+    void Abilita(bool si);
     void MostraPartner(int p);
     bool PartnerAccettato(int p) const;
 };

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include "dialogs/Frm_AvvAuto.h"
 #include "dialogs/Frm_AvvColl.h"
 #include "dialogs/Frm_AvvRoch.h"
 #include "dialogs/Frm_FiloRame.h"
@@ -30,6 +31,8 @@ void LanciatoreReale::Mostra(Dialogo dialogo, ModuleDIC& d, ICoefKLista* lista) 
     case Dialogo::Isolanti: Esegui<Frm_Isolanti>(d, finestra); break;
     case Dialogo::PriAvvColl: Esegui<Frm_AvvColl>(d, true, finestra); break;
     case Dialogo::SecAvvColl: Esegui<Frm_AvvColl>(d, false, finestra); break;
+    case Dialogo::PriAvvAuto: Esegui<Frm_AvvAuto>(d, true, finestra); break;
+    case Dialogo::SecAvvAuto: Esegui<Frm_AvvAuto>(d, false, finestra); break;
     case Dialogo::PriRoch: Esegui<Frm_AvvRoch>(d, true, finestra); break;
     case Dialogo::SecRoch: Esegui<Frm_AvvRoch>(d, false, finestra); break;
     case Dialogo::Rocchetto: Esegui<Frm_Rocchetto>(d, finestra); break;

@@ -64,8 +64,7 @@ inline const std::vector<VoceControllo>& ControlliComuni() {
         {"Lbl_IngGolaH1"}, {"Lbl_IngGolaI1"}, {"Lbl_IngGolaL1"}, {"Lbl_IngGolaH2"},
         {"Lbl_IngGolaI2"}, {"Lbl_IngGolaL2"}, {"Lbl_PotTotPers"},
         {"MnuFile", "&File"}, {"MnuFileNuovo", "&Nuovo"}, {"MnuFileApri", "&Apri"},
-        {"MnuFileChiudi", "&Chiudi"}, {"MnuFileSalva", "&Salva"},
-        {"MnuFileImpostaStampante", "&Imposta Stampante"}, {"MnuFileEsci", "&Esci"},
+        {"MnuFileChiudi", "&Chiudi"}, {"MnuFileSalva", "&Salva"}, {"MnuFileEsci", "&Esci"},
         {"Help", "&?"}, {"MnuAbout", "&About"},
     };
     return t;

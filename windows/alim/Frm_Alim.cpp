@@ -48,10 +48,9 @@ void Frm_Alim::Refresh() { RefreshMonofase(d_.SecPotTot); }
 void Frm_Alim::EseguiCalcolo() { CalcoloAlim(d_, DatiTesti(), Piattaforma::Messaggi()); }
 
 void Frm_Alim::DopoCollegamento(Lato lato, int i) {
-    if (lato.Primario) return;
-    const inputalim::EsitoPresa e = inputalim::PotenzaPresaSec(d_, i);
-    if (e.corrente) ui.Txt_SecAmp[i]->ImpostaTestoU8(num::Format(d_.SecAmp[i], "##0.0"));
-    if (e.potenza) ui.Txt_SecPot[i]->ImpostaTestoU8(num::Format(d_.SecPot[i], "##0.0"));
+    // The button shows the new connection.
+    if (auto a = inputalim::Collegamento(lato, i)) ImpostaCollegamento(LatoUi(lato).Cmd_Avv[i], *a);
+    if (!lato.Primario) PresaSec(i);
 }
 
 void Frm_Alim::ControllaInputDati() {

@@ -185,3 +185,10 @@ void FinestraMonofase::RicalcoloAvvolgimenti() {
     RicalcoloAvvolgimentiAlim(d_, Piattaforma::Messaggi());
     Refresh();
 }
+
+void FinestraMonofase::PresaSec(int i) {
+    const inputalim::EsitoPresa e = inputalim::PotenzaPresaSec(d_, i);
+    if (i < 0 || i >= NumAvv()) return;
+    if (e.corrente) m_.Txt_SecAmp[i]->ImpostaTestoU8(num::Format(d_.SecAmp[i], "##0.0"));
+    if (e.potenza) m_.Txt_SecPot[i]->ImpostaTestoU8(num::Format(d_.SecPot[i], "##0.0"));
+}

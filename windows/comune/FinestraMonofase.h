@@ -63,6 +63,9 @@ protected:
     // Results: totals, the common part, the windings in use, the warnings on
     // the power `giudicata`.
     void RefreshMonofase(float giudicata);
+    // A secondary voltage tap takes its partner's power and the current that
+    // gives: into the design and, with one decimal, into its fields.
+    void PresaSec(int i);
     // The windings' build, losses, groove sums and fit check, then the results.
     void RicalcoloAvvolgimenti() override;
 

@@ -126,6 +126,7 @@ void FinestraProgetto::Costruisci(const Descrizione& k, ControlliComuni& c) {
     numPagLam_ = k.schedaExtra ? 3 : 2;
     collegamentiFissi_ = k.collegamentiFissi;
     titolo_ = Qs(k.titolo);
+    titoloEsci_ = Qs(k.titoloEsci ? k.titoloEsci : k.titolo);
     setObjectName(k.nome);
     setWindowTitle(titolo_);
 
@@ -744,10 +745,8 @@ void FinestraProgetto::Cmd_Rocchetto_Click() {
 
 void FinestraProgetto::CollegamentoAvv(bool primario, int i) {
     d_.NumAvvScelto = static_cast<float>(i);
-    dialoghi::Lanciatore().Mostra(primario ? Dialogo::PriAvvColl : Dialogo::SecAvvColl, d_, nullptr);
-    const Lato lato(d_, primario);
-    if (auto a = inputalim::Collegamento(lato, i)) ImpostaCollegamento(LatoUi(lato).Cmd_Avv[i], *a);
-    DopoCollegamento(lato, i);
+    dialoghi::Lanciatore().Mostra(DialogoCollegamento(primario), d_, nullptr);
+    DopoCollegamento(Lato(d_, primario), i);
     CalcolaTrasfo();
 }
 
@@ -760,7 +759,7 @@ void FinestraProgetto::PosizioneAvv(bool primario, int i) {
 
 void FinestraProgetto::MnuFileEsci_Click() {
     // Nothing is saved: the user is only asked to confirm.
-    if (Piattaforma::MsgBox(Qs("Uscire dal Progetto di Calcolo?"), mb::YesNo + mb::Question, titolo_) ==
+    if (Piattaforma::MsgBox(Qs("Uscire dal Progetto di Calcolo?"), mb::YesNo + mb::Question, titoloEsci_) ==
         mb::Yes)
         close();
 }

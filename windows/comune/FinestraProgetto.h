@@ -27,6 +27,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "dialogs/Lanciatore.h"
 #include "engine/InputAlim.h"
 #include "files/LimitiCampi.h"
 #include "engine/ModuleDIC.h"
@@ -158,6 +159,7 @@ public:
         int16_t tipo = 0;                // TipoCalcolo: tipo::Monofase ...
         const char* nome = "";           // objectName of the window
         const char* titolo = "";         // caption; also the title of its questions
+        const char* titoloEsci = nullptr;  // title of the exit question, when not the caption
         const char* aggiorna = "";       // caption of Cmd_Aggiorna
         const char* salvaNome = "Salva &con Nome";
         const char* stampa = "Sta&mpa";
@@ -226,8 +228,8 @@ public:
     // mode, and a bobbin computed in the dialog a whole calculation (else the
     // winding recalculation).
     void Cmd_Rocchetto_Click();
-    // The connection dialog of winding i; then its button shows the
-    // connection, the kind's own steps follow and the calculation runs.
+    // The connection dialog of winding i; then the kind's own steps and the
+    // calculation.
     void Cmd_PriAvv_Click(int i) { CollegamentoAvv(true, i); }
     void Cmd_SecAvv_Click(int i) { CollegamentoAvv(false, i); }
     // The placement dialog of winding i; then the placement buttons and the
@@ -278,8 +280,12 @@ protected:
     virtual void ControllaInputDati() {}
     // The kind's own engine pass.
     virtual void EseguiCalcolo() = 0;
+    // The connection dialog of a side.
+    virtual Dialogo DialogoCollegamento(bool primario) const {
+        return primario ? Dialogo::PriAvvColl : Dialogo::SecAvvColl;
+    }
     // After the connection dialog of winding i, before the calculation: what
-    // the kind's fields take from the new connection.
+    // the kind's button and fields take from the new connection.
     virtual void DopoCollegamento(Lato /*lato*/, int /*i*/) {}
     // A count list was left with n windings in use (frames already shown).
     virtual void NumeroAvvCambiato(Lato lato, int n) = 0;
@@ -360,6 +366,7 @@ private:
     ListaCoefKCombo listaCoefK_;
     QString cartella_;
     QString titolo_;
+    QString titoloEsci_;
     MenuProgetto menu_{*this};
     int16_t tipo_ = 0;
     int numAvv_ = MAX_AVV;

@@ -1,0 +1,257 @@
+// The single-phase autotransformer window on the design-window base, and the
+// connection dialogs of its taps.
+//
+// Figures of the default design (160 V primary, 120 V 300 VA secondary,
+// default libraries: lamination "EI 105", K list at "1,3") worked out apart
+// in float32: CoefAuto = (160 - 120) / 160 = 0,25, PotPass = 75 VA.
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+#include "ControlliProgetto.h"
+#include "dialogs/Frm_AvvAuto.h"
+#include "platform/ui/Ui.h"
+#include "windows/autotrasf/Frm_AutoTrasf.h"
+
+namespace {
+
+const QColor kVerde(0, 255, 0);
+const QColor kCiano(0, 255, 255);
+const QString kLimiti = QStringLiteral("Controllo Parametri Fuori Limite");
+
+const std::vector<VoceControllo> kPropri = {
+    {"", "Calcolo di AutoTrasformatore Monofase"},
+    {"Lbl_PotPass", "", "Potenza Utile Disponibile al Secondario"},
+    {"Cap_PotPass", "Potenza Propria AutoTras."},
+    {"MnuFileSalvaNome", "Salva con No&me"}, {"MnuFileStampa", "Stam&pa"},
+    {"MnuFileImpostaStampante", "&Imposta Sampante"},
+    {"Txt_SecAmp", "", "Indicare la Corrente Avvolgimento Secondario", true},
+};
+
+struct Auto : FinestraDiProva<Frm_AutoTrasf> {
+    QString Testo(const char* nome) {
+        QObject* o = Figlio<QObject>(w.get(), QString::fromUtf8(nome));
+        if (auto* c = qobject_cast<QComboBox*>(o)) return c->currentText();
+        return o ? o->property("text").toString() : QString();
+    }
+    QStringList Testi() const {
+        QStringList l;
+        for (const auto& b : msg.boxes) l << Qs(b.testo);
+        return l;
+    }
+};
+
+}  // namespace
+
+class TestFrmAutoTrasf : public QObject {
+    Q_OBJECT
+private slots:
+    void caricamento() {
+        Auto a;
+        VerificaControlli(a.w.get(), ControlliComuni(), 9);
+        VerificaControlli(a.w.get(), kPropri, 9);
+        a.w->Form_Load();
+        QCOMPARE(a.Testi(), QStringList());
+        QVERIFY(!a.w->findChild<QObject*>("Frm_PriAvv(9)"));
+        const std::pair<const char*, const char*> attesi[] = {
+            {"Txt_PriVolt(0)", "160"}, {"Txt_SecVolt(0)", "120"}, {"Txt_SecPot(0)", "300"},
+            {"Txt_SecAmp(0)", "2,5"}, {"Txt_LamCdP", "1,5"}, {"Cmb_Induzione", "1,0"},
+            {"Cmb_Frequenza", "50"}, {"Cmb_Densita", "2,5"}, {"Cmb_CoefK", "1,3"},
+            {"Cmb_PriNumAvv", "1"}, {"Cmb_SecNumAvv", "1"}, {"Lbl_Lamierino", "EI 105"},
+            {"Cmd_PriAvv(0)", "C2"}, {"Cmd_SecAvv(0)", "C2"}, {"Cmd_SecAvv(1)", "C"},
+            {"Lbl_PotPass", "75,0"}, {"Lbl_SecPotTot", "300,0"}, {"Lbl_PriPotTot", "336,0"},
+            {"Lbl_SecFiloNudo(0)", "0,45"}, {"Lbl_FEMI", "0,250"}, {"Lbl_SE", "11,3"},
+            {"Lbl_PotMin", "49,5"}, {"Lbl_PotMax", "126,8"}, {"Lbl_PriSpire(0)", "138"},
+            {"Lbl_SecSpire(0)", "502"}, {"Lbl_SecVoltVuoto(0)", "125,4"}, {"Lbl_PriAmp(0)", "2,1"}};
+        for (const auto& [nome, testo] : attesi) QCOMPARE(QString(nome) + "=" + a.Testo(nome), QString(nome) + "=" + testo);
+        for (int i = 0; i < 9; ++i) {
+            QVERIFY(!a.ui().Cmd_PriAvv[i]->isEnabled());
+            QVERIFY(!a.ui().Cmd_SecAvv[i]->isEnabled());
+            QCOMPARE(a.ui().Frm_PriAvv[i]->isHidden(), i > 0);
+        }
+        QCOMPARE(Frm_AutoTrasf::ColoreCollegamento(a.ui().Cmd_PriAvv[0]), kCiano);
+        QCOMPARE(Frm_AutoTrasf::ColoreCollegamento(a.ui().Cmd_SecAvv[0]), kCiano);
+        QCOMPARE(a.ui().Cmb_PriNumAvv->count(), 1);
+        QCOMPARE(a.ui().TabStrip1->tabText(2), QStringLiteral("Primario 7,8,9"));
+        QCOMPARE(a.ui().TabStrip2->count(), 3);
+        QCOMPARE(a.d->TipoCalcolo, int16_t(2));
+        QCOMPARE(a.d->SecAvvSerCon[8], int16_t(10));
+    }
+
+    // Lamination given: K of the new stack is out of the list, then the
+    // throughput power (120 -> 159 V gives 0,6 VA) below the stack's range.
+    void avvisi() {
+        Auto a;
+        a.w->Form_Load();
+        a.ui().Opt_Lam->click();
+        QVERIFY(!a.ui().Cmb_CoefK->isEnabled());
+        a.msg.Attendi();
+        a.msg.Attendi();
+        a.ui().Txt_SecVolt[0]->ImpostaTestoU8("159");
+        a.w->Cmd_Aggiorna_Click();
+        QCOMPARE(a.Testi(), QStringList({"Coefficiente di Dimensionamento Troppo Alto",
+                                         "La Potenza del AutoTrasformatore è Troppo Bassa"}));
+        QCOMPARE(a.msg.UltimoTitolo(), kLimiti);
+        QCOMPARE(a.Testo("Lbl_CoefK"), QStringLiteral("8,2"));
+        // New (No) brings the power-given mode back on screen.
+        a.msg.Azzera();
+        a.msg.Attendi(mb::No);
+        a.w->MnuFileNuovo_Click();
+        QVERIFY(a.ui().Opt_Pot->isChecked());
+        QVERIFY(a.ui().Cmb_CoefK->isEnabled());
+        QVERIFY(!a.ui().Cmd_Lamierino->isEnabled());
+        QCOMPARE(a.Testo("Txt_SecVolt(0)"), QStringLiteral("120"));
+    }
+
+    void campoRifiutato() {
+        Auto a;
+        a.w->Form_Load();
+        a.msg.Attendi();
+        a.ui().Txt_PriVolt[0]->ImpostaTestoU8("0");
+        a.ui().Txt_PriVolt[0]->Verifica();
+        QCOMPARE(a.Testi().value(0), QStringLiteral("Tensione Avvolgimento Primario Fuori Limiti"));
+        QCOMPARE(a.Testo("Txt_PriVolt(0)"), QStringLiteral("240"));
+        QCOMPARE(a.ui().Txt_PriVolt[0]->palette().color(QPalette::Base), QColor(255, 255, 0));
+    }
+
+    // A voltage tap takes its partner's power (partner 2: 299 VA, 299/120 A);
+    // partner 0 takes nothing. Leaving a count list keeps every connection.
+    void preseEConteggi() {
+        Auto a;
+        a.w->Form_Load();
+        const std::tuple<int16_t, const char*, const char*, const char*> casi[] = {
+            {2, "R2", "299,0", "2,5"}, {0, "R0", "300", "2,5"}};
+        for (const auto& [partner, caption, pot, amp] : casi) {
+            a.ui().Txt_SecPot[0]->ImpostaTestoU8("300");
+            a.d->SecPot[0] = 300;
+            a.d->SecAvvCar[0] = FALSO;
+            a.d->SecAvvAda[0] = VERO;
+            a.d->SecAvvSerCon[0] = partner;
+            a.w->PulsantiCollegamento();
+            QCOMPARE(a.Testo("Cmd_SecAvv(0)"), QString(caption));
+            QCOMPARE(Frm_AutoTrasf::ColoreCollegamento(a.ui().Cmd_SecAvv[0]), kVerde);
+            QCOMPARE(a.Testo("Txt_SecPot(0)"), QString(pot));
+            QCOMPARE(a.Testo("Txt_SecAmp(0)"), QString(amp));
+        }
+        a.w->Cmb_SecNumAvv_LostFocus();
+        QCOMPARE(a.d->SecUlt, 0.0f);
+        QCOMPARE(a.d->SecAvvAda[0], VERO);
+        QCOMPARE(a.d->SecAvvSerCon[0], int16_t(0));
+        QCOMPARE(a.Testo("Cmd_SecAvv(0)"), QStringLiteral("R0"));
+        QVERIFY(!a.ui().Cmd_SecAvv[0]->isEnabled());
+    }
+
+    // The connection buttons open the autotransformer dialogs, then calculate.
+    void pulsanteCollegamento() {
+        Auto a;
+        a.w->Form_Load();
+        FakeLanciatoreUi l;
+        l.azione = [](ModuleDIC& d) { d.SecVolt[0] = 0; };
+        a.w->Cmd_SecAvv_Click(0);
+        QCOMPARE(l.mostrati, std::vector<Dialogo>{Dialogo::SecAvvAuto});
+        QCOMPARE(a.d->SecVolt[0], 120.0f);
+        QCOMPARE(a.Testo("Cmd_SecAvv(0)"), QStringLiteral("C2"));
+    }
+
+    void file() {
+        QTemporaryDir tmp;
+        QVERIFY(QDir().mkpath(tmp.path() + "/Archivio"));
+        QVERIFY(QFile::link(LibreriaDefault(""), tmp.path() + "/LIBRERIA"));
+        FakeDialoghiUi dlg;
+        Auto a;
+        a.w->ImpostaCartellaApplicazione(tmp.path());
+        a.w->Form_Load();
+        dlg.percorsiSalva.push_back(tmp.path() + "/Archivio/prova");
+        a.w->MnuFileSalvaNome_Click();
+        QVERIFY(QFile::exists(tmp.path() + "/Archivio/prova.atm"));
+        QCOMPARE(dlg.chiamate.back().titolo, QStringLiteral("Salva Progetto AutoTrasformatore Monofase"));
+        QVERIFY(a.w->windowTitle().startsWith("Calcolo di AutoTrasformatore Monofase   Ver="));
+
+        // Reopened: the stored figures come back, with no calculation.
+        a.ui().Txt_SecVolt[0]->ImpostaTestoU8("100");
+        a.d->PotPass = 1;
+        dlg.percorsiApri.push_back(tmp.path() + "/Archivio/prova.atm");
+        a.w->MnuFileApri_Click();
+        QCOMPARE(a.Testo("Txt_SecVolt(0)"), QStringLiteral("120"));
+        QCOMPARE(a.Testo("Lbl_PotPass"), QStringLiteral("75,0"));
+        QCOMPARE(a.Testo("Cmd_SecAvv(0)"), QStringLiteral("C"));
+
+        // A single-phase transformer's project is refused.
+        a.d->TipoCalcolo = tipo::Monofase;
+        for (int i = 9; i < 12; ++i) a.d->PriVolt[i] = a.d->SecVolt[i] = a.d->SecPot[i] = a.d->SecAmp[i] = 100;
+        dlg.percorsiSalva.push_back(tmp.path() + "/Archivio/mono.atm");
+        a.w->MnuFileSalvaNome_Click();
+        a.d->TipoCalcolo = tipo::AutoMonofase;
+        a.msg.Attendi();
+        dlg.percorsiApri.push_back(tmp.path() + "/Archivio/mono.atm");
+        a.w->MnuFileApri_Click();
+        QCOMPARE(a.msg.Ultimo(), QStringLiteral("Il File non contiene un Progetto di AutoTrasformatore Monofase\n"
+                                                "NON è possibile Aprire questo File."));
+        QCOMPARE(a.d->TipoCalcolo, int16_t(tipo::AutoMonofase));
+    }
+
+    // The dialogs: stored connection -> what the dialog shows -> what Ok writes.
+    void dialoghi_data() {
+        QTest::addColumn<bool>("pri");
+        QTest::addColumn<QString>("flag");      // Iso Ser Ada Car as 0/1, partner
+        QTest::addColumn<QString>("clic");      // "Ser" or ""
+        QTest::addColumn<QString>("mostra");    // frame 2 enabled, partner label
+        QTest::addColumn<QString>("scrive");    // Iso Ser Ada Car, partner
+        QTest::newRow("sec isolato, serie") << false << "1000 3" << "Ser" << "0 0" << "0110 3";
+        QTest::newRow("sec presa di carico") << false << "0101 4" << "" << "1 4" << "0101 4";
+        QTest::newRow("sec regolazione") << false << "0110 2" << "" << "1 2" << "0110 2";
+        QTest::newRow("pri serie senza presa") << true << "0100 5" << "" << "1 1" << "0110 5";
+        QTest::newRow("pri isolato") << true << "1000 3" << "" << "0 0" << "1000 1";
+    }
+    void dialoghi() {
+        QFETCH(bool, pri);
+        QFETCH(QString, flag);
+        QFETCH(QString, clic);
+        QFETCH(QString, mostra);
+        QFETCH(QString, scrive);
+        FakeMessaggiUi msg;
+        ModuleDIC d;
+        d.NumAvvScelto = 0;
+        Lato l(d, pri);
+        auto f = [&](int k) { return static_cast<int16_t>(flag[k] == '1' ? VERO : FALSO); };
+        l.AvvIso[0] = f(0);
+        l.AvvSer[0] = f(1);
+        l.AvvAda[0] = f(2);
+        if (l.AvvCar) (*l.AvvCar)[0] = f(3);
+        l.AvvSerCon[0] = static_cast<int16_t>(flag.mid(5).toInt());
+        Frm_AvvAuto dlg(d, pri);
+        QCOMPARE(dlg.objectName(), QString(pri ? "Frm_PriAvvAuto" : "Frm_SecAvvAuto"));
+        QCOMPARE(dlg.ui.Frm_Coll1->title(), QStringLiteral("Scelta Collegamento Avv. 1"));
+        QVERIFY(!dlg.ui.Opt_AvvIso->isEnabled());
+        QCOMPARE(QString::number(dlg.ui.Frm_Coll2->isEnabled()) + " " + dlg.ui.Lbl_AvvSer->text(), mostra);
+        if (clic == "Ser") dlg.ui.Opt_AvvSer->click();
+        dlg.Cmd_Ok_Click();
+        QString s;
+        for (int16_t v : {l.AvvIso[0], l.AvvSer[0], l.AvvAda[0], l.AvvCar ? (*l.AvvCar)[0] : int16_t(0)})
+            s += Vero(v) ? '1' : '0';
+        QCOMPARE(s + " " + QString::number(l.AvvSerCon[0]), scrive);
+    }
+
+    // Closing the dialog without Ok writes nothing.
+    void dialogoChiuso() {
+        FakeMessaggiUi msg;
+        ModuleDIC d;
+        d.SecAvvIso[0] = VERO;
+        d.SecAvvSerCon[0] = 3;
+        {
+            Frm_AvvAuto dlg(d, false);
+            dlg.ui.Opt_AvvSer->click();
+            dlg.reject();
+        }
+        QCOMPARE(d.SecAvvIso[0], VERO);
+        QCOMPARE(d.SecAvvSer[0], FALSO);
+        QCOMPARE(d.SecAvvSerCon[0], int16_t(3));
+    }
+};
+
+QTEST_MAIN(TestFrmAutoTrasf)
+#include "test_frm_autotrasf.moc"
