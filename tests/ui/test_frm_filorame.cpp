@@ -147,13 +147,6 @@ private slots:
         QCOMPARE(Riga(38), QStringList({"1", "1,08", "0,7854", "18,52", "0,50", "0,0224", "6,9900"}));
         QVERIFY(Scelta(38) && !ui().Opt_FiloNudo[38]->isChecked());
 
-        // Reopened, the box starts from standard copper; the row keeps its own.
-        Digita(FF_KF, "1,2");
-        ui().Cmd_FiloRame->click();
-        Apri();
-        QCOMPARE(Txt(FF_KF)->text(), QStringLiteral("1,05"));
-        QCOMPARE(ui().Lbl_CoefKf[38]->text(), QStringLiteral("1,20"));
-
         // Equal diameters: the message, and the row can no longer be chosen.
         Apri(38);
         Digita(FF_NUDO, "1,08");
@@ -182,9 +175,7 @@ private slots:
         d = std::make_unique<ModuleDIC>();
         // The real launcher shows each dialog modally and returns once it is closed.
         const std::pair<Dialogo, const char*> dialoghi[] = {
-            {Dialogo::Lamierino, "Frm_Lamierino"}, {Dialogo::FiloRame, "Frm_FiloRame"}, {Dialogo::Isolanti, "Frm_Isolanti"},
-            {Dialogo::Rocchetto, "Frm_Rocchetto"}, {Dialogo::PriAvvColl, "Frm_PriAvvColl"},
-            {Dialogo::SecAvvColl, "Frm_SecAvvColl"}, {Dialogo::PriRoch, "Frm_PriRoch"}, {Dialogo::SecRoch, "Frm_SecRoch"}};
+            {Dialogo::FiloRame, "Frm_FiloRame"}, {Dialogo::SecAvvColl, "Frm_SecAvvColl"}, {Dialogo::PriRoch, "Frm_PriRoch"}};
         for (auto [dl, nome] : dialoghi) {
             QString mostrato;
             QTimer::singleShot(0, [&mostrato] {
