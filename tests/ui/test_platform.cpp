@@ -350,42 +350,35 @@ private slots:
         QCOMPARE(quante, 1);
     }
 
-    void messageBoxButtonsAndAnswers_data() {
-        QTest::addColumn<int>("stile");
-        QTest::addColumn<QString>("premi");  // "Esc": the Escape key
-        QTest::addColumn<QStringList>("pulsanti");
-        QTest::addColumn<int>("risposta");
-        QTest::addColumn<int>("icona");
+    void messageBoxButtonsAndAnswers() {
         const QString si = QStringLiteral("Sì"), no = QStringLiteral("No"), ann = QStringLiteral("Annulla");
         const QString ok = QStringLiteral("OK");
-        QTest::newRow("ok") << mb::OkOnly + mb::Exclamation << ok << QStringList{ok} << 1 << int(QMessageBox::Warning);
-        QTest::newRow("si") << mb::YesNo + mb::Question << si << QStringList{si, no} << 6 << int(QMessageBox::Question);
-        QTest::newRow("no") << mb::YesNo + mb::Question << no << QStringList{si, no} << 7 << int(QMessageBox::Question);
-        for (const char* premi : {"Annulla", "Esc"})
-            QTest::newRow(premi) << mb::YesNoCancel + mb::Information << premi << QStringList{si, no, ann} << 2
-                                 << int(QMessageBox::Information);
-        QTest::newRow("okcancel") << mb::OkCancel + mb::Critical << ann << QStringList{ok, ann} << 2
-                                  << int(QMessageBox::Critical);
-    }
-    void messageBoxButtonsAndAnswers() {
-        QFETCH(int, stile);
-        QFETCH(QString, premi);
-        QFETCH(QStringList, pulsanti);
-        MessaggiQt veri;
-        auto visti = RispondiBox(premi);
-        QTEST(veri.MsgBox("Uscire dal Progetto di Calcolo?", stile, "Calcolo di Trasformatore Monofase"),
-              "risposta");
-        visti->sort();
-        pulsanti.sort();
-        QCOMPARE(*visti, pulsanti);
-
-        std::unique_ptr<QMessageBox> box(
-            MessaggiQt::Crea(QStringLiteral("riga 1\nriga 2"), stile, QStringLiteral("Titolo"), nullptr));
-        QTEST(int(box->icon()), "icona");
-        QCOMPARE(box->text(), QStringLiteral("riga 1\nriga 2"));
-        QCOMPARE(box->windowTitle(), QStringLiteral("Titolo"));
-        const bool ok = (stile & 15) == mb::OkOnly || (stile & 15) == mb::OkCancel;
-        QCOMPARE(box->defaultButton()->text(), ok ? QStringLiteral("OK") : QStringLiteral("Sì"));
+        const struct {
+            int stile;
+            QString premi;   // "Esc": the Escape key
+            QStringList pulsanti;
+            int risposta, icona;
+        } casi[] = {{mb::OkOnly + mb::Exclamation, ok, {ok}, 1, QMessageBox::Warning},
+                    {mb::YesNo + mb::Question, si, {si, no}, 6, QMessageBox::Question},
+                    {mb::YesNo + mb::Question, no, {si, no}, 7, QMessageBox::Question},
+                    {mb::YesNoCancel + mb::Information, ann, {si, no, ann}, 2, QMessageBox::Information},
+                    {mb::YesNoCancel + mb::Information, "Esc", {si, no, ann}, 2, QMessageBox::Information},
+                    {mb::OkCancel + mb::Critical, ann, {ok, ann}, 2, QMessageBox::Critical}};
+        for (const auto& k : casi) {
+            MessaggiQt veri;
+            auto visti = RispondiBox(k.premi);
+            QCOMPARE(veri.MsgBox("Uscire dal Progetto di Calcolo?", k.stile, "Calcolo di Trasformatore Monofase"), k.risposta);
+            QStringList pulsanti = k.pulsanti;
+            visti->sort();
+            pulsanti.sort();
+            QCOMPARE(*visti, pulsanti);
+            std::unique_ptr<QMessageBox> box(
+                MessaggiQt::Crea(QStringLiteral("riga 1\nriga 2"), k.stile, QStringLiteral("Titolo"), nullptr));
+            QCOMPARE(int(box->icon()), k.icona);
+            QVERIFY(box->text() == QStringLiteral("riga 1\nriga 2") && box->windowTitle() == QStringLiteral("Titolo"));
+            const bool conOk = (k.stile & 15) == mb::OkOnly || (k.stile & 15) == mb::OkCancel;
+            QCOMPARE(box->defaultButton()->text(), conOk ? ok : si);
+        }
     }
 
     // A field given its range: a value within it (ends included) is taken;
