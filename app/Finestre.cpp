@@ -9,6 +9,7 @@
 #include "shell/Frm_About.h"
 #include "windows/alim/Frm_Alim.h"
 #include "windows/autotrasf/Frm_AutoTrasf.h"
+#include "windows/trifase/Frm_Trifase.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ constexpr std::pair<Finestra, void (*)(ModuleDIC&)> kFinestre[] = {
     {Finestra::Alim, &Nuova<Frm_Alim>},
     {Finestra::AutoTrasf, &Nuova<Frm_AutoTrasf>},
     {Finestra::CreaLibLam, &Nuova<Frm_CreaLibLam>},
+    {Finestra::Trifase, &Nuova<Frm_Trifase>},
     {Finestra::CreaLibRame, &Nuova<Frm_CreaLibRame>},
     {Finestra::About, &About},
 };

@@ -98,9 +98,10 @@ bool Ordina(int ult, std::span<std::string> volt, std::span<std::string> pot, F 
 }  // namespace
 
 bool OrdinaLato(Lato l, std::span<std::string> volt, std::span<std::string> pot, int numAvv,
-                Indici& isolati) {
+                Indici& isolati, std::span<std::string> lettere) {
     const int ult = l.Ultimo(numAvv);
     return Ordina(ult, volt, pot, [&](int k) {
+        if (!lettere.empty()) std::swap(lettere[k - 1], lettere[k]);
         Scambia(l, k);
         isolati[k - 1] = isolati[k] = true;
         Indici mossi{};

@@ -100,8 +100,9 @@ struct EsitoOrdinamento {
 // series with a winding that moved becomes isolated too. A text that is not
 // a number is never compared, so its winding stays where it is. Returns
 // whether any pair changed places; marks in `isolati` every winding isolated.
+// The three-phase windows' connection letters, when given, move as they are.
 bool OrdinaLato(Lato l, std::span<std::string> volt, std::span<std::string> pot, int numAvv,
-                Indici& isolati);
+                Indici& isolati, std::span<std::string> lettere = {});
 
 // The same order of the texts alone, for a window whose windings keep their
 // connections and placement (the autotransformer's taps).

@@ -47,6 +47,27 @@ inline constexpr ListaNumerica Densita{0.5, 0.5, 18, "0.0", 4};
 
 }  // namespace campialim
 
+// ---------------------------------------------------------------- three-phase window
+
+namespace campitrif {
+
+using campialim::TITOLO_AVV;
+inline constexpr const char* VOLT_PRI = "Tensione Avvolgimento Primario Fuori Limiti";
+inline constexpr const char* VOLT_SEC = "Tensione Avvolgimento Secondario Fuori Limiti";
+inline constexpr const char* AMP_SEC = "Corrente Avvolgimento Secondario Fuori Limiti";
+inline constexpr const char* POT_SEC = "Potenza Avvolgimento Secondario Fuori Limiti";
+
+inline constexpr LimiteCampo PriVolt{0.1f, 9999.0f, VOLT_PRI, TITOLO_AVV, "220"};
+inline constexpr LimiteCampo PriVoltLin{0.1f, 9999.0f, VOLT_PRI, TITOLO_AVV, "380"};
+inline constexpr LimiteCampo SecVolt{0.1f, 9999.0f, VOLT_SEC, TITOLO_AVV, "127"};
+inline constexpr LimiteCampo SecVoltLin{0.1f, 9999.0f, VOLT_SEC, TITOLO_AVV, "220"};
+inline constexpr LimiteCampo SecAmp{0.001f, 999.0f, AMP_SEC, TITOLO_AVV, "0,5"};
+inline constexpr LimiteCampo SecAmpLin{0.001f, 999.0f, AMP_SEC, TITOLO_AVV, "2,62"};
+inline constexpr LimiteCampo SecPot{0.1f, 99999.0f, POT_SEC, TITOLO_AVV, "192,4"};
+inline constexpr LimiteCampo SecPotLin{0.1f, 99999.0f, POT_SEC, TITOLO_AVV, "1000"};
+
+}  // namespace campitrif
+
 // ---------------------------------------------------------------- library editors
 
 // Cells of a lamination row, in the order of CellaLam (the name has none).

@@ -11,13 +11,6 @@
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
 
-namespace {
-
-// A winding left on its own shows "I" on the button face.
-const inputalim::AspettoCollegamento kIsolato{"I", inputalim::ColoreCollegamento::FacciaPulsante};
-
-}  // namespace
-
 Frm_Alim::Frm_Alim(ModuleDIC& dic, QWidget* parent)
     : FinestraMonofase(dic, parent, ui,
                        {false, "#####.0", "La Potenza del Trasformatore è Troppo Alta",
@@ -59,36 +52,8 @@ void Frm_Alim::ControllaInputDati() {
     inputalim::RicalcolaCorrentiSec(d_, t);
     ScriviTesti(t);
 
-    const struct {
-        Lato lato;
-        const inputalim::Indici& isolati;
-        bool scambio;
-    } lati[] = {{Primari(d_), e.priIsolati, e.scambioPri}, {Secondari(d_), e.secIsolati, e.scambioSec}};
-    for (const auto& l : lati) {
-        auto& cmd = LatoUi(l.lato).Cmd_Avv;
-        for (int i = 0; i < NUM_AVV; ++i)
-            if (l.isolati[i]) ImpostaCollegamento(cmd[i], kIsolato);
-        // After an exchange the last winding's button is off: it can have no later partner.
-        const int ult = l.lato.Ultimo(NUM_AVV);
-        if (l.scambio && ult >= 0) cmd[ult]->setEnabled(false);
-    }
-    PulsantiRocchetto();
-}
-
-void Frm_Alim::PulsantiCollegamento() {
-    for (const LatoC& l : {LatoC(Primari(d_)), LatoC(Secondari(d_))}) {
-        auto& cmd = LatoUi(l).Cmd_Avv;
-        for (int i = 0; i <= l.Ultimo(NUM_AVV); ++i)
-            if (const auto a = inputalim::Collegamento(l, i)) ImpostaCollegamento(cmd[i], *a);
-    }
-}
-
-void Frm_Alim::NumeroAvvCambiato(Lato lato, int n) {
-    const inputalim::Indici isolati = inputalim::CambiaNumeroAvv(lato, n, NUM_AVV);
-    auto& cmd = LatoUi(lato).Cmd_Avv;
-    for (int i = 0; i < NUM_AVV; ++i)
-        if (isolati[i]) ImpostaCollegamento(cmd[i], kIsolato);
-    VerificaPosizioneAvvolgimenti(d_);
+    MostraIsolati(Primari(d_), e.priIsolati, e.scambioPri);
+    MostraIsolati(Secondari(d_), e.secIsolati, e.scambioSec);
     PulsantiRocchetto();
 }
 

@@ -22,8 +22,6 @@ public:
 
     void Refresh() override;
     void Form_Load() override;
-    // Connection buttons of the windings in use.
-    void PulsantiCollegamento() override;
     // Orders the windings by voltage, rewrites changed currents, placement buttons.
     void ControllaInputDati() override;
 
@@ -38,5 +36,4 @@ protected:
     // A secondary voltage tap shows the power it takes from its partner and
     // the current that gives.
     void DopoCollegamento(Lato lato, int i) override;
-    void NumeroAvvCambiato(Lato lato, int n) override;
 };

@@ -48,16 +48,7 @@ void FinestraMonofase::DescriviAvvolgimenti(Descrizione& k) {
 
 void FinestraMonofase::CostruisciPaginaLamierino(QGroupBox* p1) {
     ListeDatiGenerali(p1, 90);
-    const int kAlt = 255;
-    m_.Label2 = Didascalia(p1, "Label2", Qs("Coeff. di Dimensionamento K"), 90, RigaLam(3), 2560, kAlt);
-    m_.Label14 = Didascalia(p1, "Label14", Qs("n°"), 1200, RigaLam(4), 400, kAlt,
-                            Qt::AlignRight | Qt::AlignVCenter);
-    m_.Cmb_CoefK = Lista(p1, "Cmb_CoefK", 1650, RigaLam(4), 1000, kAlt);
-    m_.Label15 = Didascalia(p1, "Label15", Qs("Coeff. di Dimensionamento K"), 90, RigaLam(5), 2560, kAlt);
-    m_.Label66 = Didascalia(p1, "Label66", Qs("n°"), 1200, RigaLam(6), 400, kAlt,
-                            Qt::AlignRight | Qt::AlignVCenter);
-    m_.Lbl_CoefK = Risultato(p1, "Lbl_CoefK", Qs("Coefficiente di Dimensionamento K calcolato (n°)"),
-                             1650, RigaLam(6), 1000, kAlt);
+    GruppoCoefK(p1, 90);
 
     ColonnaRisultati(p1, 2800, 1950, 4750, 1000, 0,
                      {{&m_.Lbl_SecPotTot, "Lbl_SecPotTot", "Pot. Secondaria (VA)"},

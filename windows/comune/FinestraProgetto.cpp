@@ -36,6 +36,9 @@ constexpr int kAltFrame = 4845;     // a winding frame
 constexpr int kPassoRiga = 270;     // rows of the lamination and bobbin pages
 constexpr int kAltRiga = 255;
 
+// A winding left on its own shows "I" on the button face.
+const inputalim::AspettoCollegamento kIsolato{"I", inputalim::ColoreCollegamento::FacciaPulsante};
+
 constexpr const char* TITOLO_LIMITI = "Controllo Parametri Fuori Limite";
 
 QColor ColoreDi(inputalim::ColoreCollegamento c, const QWidget* w) {
@@ -125,6 +128,7 @@ void FinestraProgetto::Costruisci(const Descrizione& k, ControlliComuni& c) {
     numPag_ = k.numPag;
     numPagLam_ = k.schedaExtra ? 3 : 2;
     collegamentiFissi_ = k.collegamentiFissi;
+    libreriaLam_ = k.libreriaLam;
     titolo_ = Qs(k.titolo);
     titoloEsci_ = Qs(k.titoloEsci ? k.titoloEsci : k.titolo);
     setObjectName(k.nome);
@@ -248,7 +252,8 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
         for (const ColonnaCostruzione& c : kCostruzione)
             righe.push_back({&(c_->*(pri ? c.pri : c.sec)), pri ? c.nomePri : c.nomeSec, c.didascalia});
         const int nCampi = static_cast<int>(lato.campi.size());
-        const int yRisultati = kRigaTitolo + 330 + kPassoCampo * nCampi;
+        const int yCampi = k.rigaPropria ? RIGA_PROPRIA + kPassoCampo : kRigaTitolo + 330;
+        const int yRisultati = yCampi + kPassoCampo * nCampi;
         // A frame with many rows packs its results closer.
         const int nRighe = std::max<int>(1, static_cast<int>(righe.size()));
         const int passo = std::min(kPassoEtichetta, (kAltFrame - 60 - yRisultati) / nRighe);
@@ -269,8 +274,8 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
             const int yFrame = 60;
             Didascalia(pagina, {}, Qs("Collegam. / Filo / Gola"), 60, yFrame + kRigaTitolo, 1800, 300);
             for (int r = 0; r < nCampi; ++r)
-                Didascalia(pagina, {}, Qs(lato.campi[r].didascalia), 60,
-                           yFrame + kRigaTitolo + 330 + r * kPassoCampo, 1800, kAltCampo);
+                Didascalia(pagina, {}, Qs(lato.campi[r].didascalia), 60, yFrame + yCampi + r * kPassoCampo,
+                           1800, kAltCampo);
             for (size_t r = 0; r < righe.size(); ++r)
                 Didascalia(pagina, {}, Qs(righe[r].didascalia), 60,
                            yFrame + yRisultati + static_cast<int>(r) * passo, 1800, alt);
@@ -298,7 +303,7 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
                 for (int r = 0; r < nCampi; ++r) {
                     const CampoAvv& c = lato.campi[r];
                     (*c.campi)[i] = Campo(frm, NomeIndice(c.nome, i), c.limite, Qs(c.tooltip), 60,
-                                          kRigaTitolo + 330 + r * kPassoCampo, 1170, kAltCampo);
+                                          yCampi + r * kPassoCampo, 1170, kAltCampo);
                 }
                 for (size_t r = 0; r < righe.size(); ++r)
                     (*righe[r].etichette)[i] =
@@ -371,6 +376,18 @@ void FinestraProgetto::ColonnaPerdite(QWidget* p, int x) {
                      {{&c_->Lbl_LamPF, "Lbl_LamPF", "Perdite Ferro (W)"},
                       {&c_->Lbl_PotMin, "Lbl_PotMin", "Potenza Min. (VA)"},
                       {&c_->Lbl_PotMax, "Lbl_PotMax", "Potenza Max. (VA)"}});
+}
+
+void FinestraProgetto::GruppoCoefK(QWidget* p, int x) {
+    c_->Label2 = Didascalia(p, "Label2", Qs("Coeff. di Dimensionamento K"), x, RigaLam(3), 2560, kAltRiga);
+    c_->Label14 = Didascalia(p, "Label14", Qs("n°"), x + 1110, RigaLam(4), 400, kAltRiga,
+                             Qt::AlignRight | Qt::AlignVCenter);
+    c_->Cmb_CoefK = Lista(p, "Cmb_CoefK", x + 1560, RigaLam(4), 1000, kAltRiga);
+    c_->Label15 = Didascalia(p, "Label15", Qs("Coeff. di Dimensionamento K"), x, RigaLam(5), 2560, kAltRiga);
+    c_->Label66 = Didascalia(p, "Label66", Qs("n°"), x + 1110, RigaLam(6), 400, kAltRiga,
+                             Qt::AlignRight | Qt::AlignVCenter);
+    c_->Lbl_CoefK = Risultato(p, "Lbl_CoefK", Qs("Coefficiente di Dimensionamento K calcolato (n°)"),
+                              x + 1560, RigaLam(6), 1000, kAltRiga);
 }
 
 void FinestraProgetto::CostruisciPagineLamierino(QWidget* centro, const Descrizione& k) {
@@ -516,6 +533,29 @@ void FinestraProgetto::PulsantiRocchetto() {
     }
     // The winding index is this loop's counter and is left past the last secondary.
     d_.NumAvvScelto = static_cast<float>(ult + 1);
+}
+
+void FinestraProgetto::PulsantiCollegamento() {
+    for (const LatoC& l : {LatoC(Primari(d_)), LatoC(Secondari(d_))}) {
+        auto& cmd = LatoUi(l).Cmd_Avv;
+        for (int i = 0; i <= l.Ultimo(numAvv_); ++i)
+            if (const auto a = inputalim::Collegamento(l, i)) ImpostaCollegamento(cmd[i], *a);
+    }
+}
+
+void FinestraProgetto::MostraIsolati(const LatoC& lato, const inputalim::Indici& isolati, bool scambio) {
+    auto& cmd = LatoUi(lato).Cmd_Avv;
+    for (int i = 0; i < numAvv_; ++i)
+        if (isolati[i]) ImpostaCollegamento(cmd[i], kIsolato);
+    // After an exchange the last winding's button is off: it can have no later partner.
+    const int ult = lato.Ultimo(numAvv_);
+    if (scambio && ult >= 0) cmd[ult]->setEnabled(false);
+}
+
+void FinestraProgetto::NumeroAvvCambiato(Lato lato, int n) {
+    MostraIsolati(lato, inputalim::CambiaNumeroAvv(lato, n, numAvv_), false);
+    VerificaPosizioneAvvolgimenti(d_);
+    PulsantiRocchetto();
 }
 
 void FinestraProgetto::MostraFrameAvv(bool primario, int n) {
@@ -667,7 +707,7 @@ void FinestraProgetto::CaricaLibrerie() {
     IMessaggi& msg = Piattaforma::Messaggi();
 
     // Default lamination library; its first lamination, its shape and list.
-    d.FileLibreria = FileLibreriaDefault("LamMantelloStandard.lam");
+    d.FileLibreria = FileLibreriaDefault(libreriaLam_);
     ApriLibreriaLamierini(d, msg);
     d.LamScelto = 0;
     IndividuaTipoLamierino(d, msg);

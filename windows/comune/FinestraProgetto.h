@@ -50,6 +50,7 @@ public:
     static constexpr int MAX_AVV = 12;     // windings per side, at most
     static constexpr int MAX_PAG = 4;      // winding pages per strip, at most
     static constexpr int MAX_PAG_LAM = 3;  // pages of the third strip, at most
+    static constexpr int RIGA_PROPRIA = 570;  // twips: the kind's own row in a winding frame
 
     template <typename T>
     using Arr = std::array<T*, MAX_AVV>;
@@ -169,6 +170,11 @@ public:
         bool collegamentiFissi = false;
         int numAvv = MAX_AVV;            // windings per side: 12, or 9
         int numPag = MAX_PAG;            // winding pages per strip: 4, or 3
+        // The default lamination library, in LIBRERIA.
+        const char* libreriaLam = "LamMantelloStandard.lam";
+        // A row of the kind's own buttons below the common ones in every
+        // winding frame (at RIGA_PROPRIA), the inputs one row lower.
+        bool rigaPropria = false;
         // First page of the third strip: tab caption and frame title.
         const char* schedaLam = "Pacco Lamellare - Dati Generali";
         const char* titoloLam = "Scelta Pacco Lamellare";
@@ -194,8 +200,8 @@ public:
     // Default design and first calculation (run by whoever shows the window,
     // and again by the file menu's new and close).
     void Form_Load() override = 0;
-    // Connection buttons of the windings in use.
-    virtual void PulsantiCollegamento() {}
+    // Connection buttons of the windings in use, from their flags.
+    virtual void PulsantiCollegamento();
     // Placement buttons of the windings in use.
     void PulsantiRocchetto();
     // Frames shown for the two counts, tab pages.
@@ -287,8 +293,10 @@ protected:
     // After the connection dialog of winding i, before the calculation: what
     // the kind's button and fields take from the new connection.
     virtual void DopoCollegamento(Lato /*lato*/, int /*i*/) {}
-    // A count list was left with n windings in use (frames already shown).
-    virtual void NumeroAvvCambiato(Lato lato, int n) = 0;
+    // A count list was left with n windings in use (frames already shown):
+    // the last one and those dropped become isolated, and so does one whose
+    // partner is gone; no winding stays on a bobbin or groove that is gone.
+    virtual void NumeroAvvCambiato(Lato lato, int n);
     // After a wire, insulation, placement or bobbin dialog: the kind's winding build,
     // losses, groove sums and fit check, keeping the wires chosen, then the results.
     virtual void RicalcoloAvvolgimenti() = 0;
@@ -299,6 +307,9 @@ protected:
     ControlliLato LatoUi(bool primario);
     template <class D>
     ControlliLato LatoUi(const LatoDi<D>& lato) { return LatoUi(lato.Primario); }
+    // After the ordering: the connection buttons of the windings made
+    // isolated show "I", and after an exchange the last winding's is off.
+    void MostraIsolati(const LatoC& lato, const inputalim::Indici& isolati, bool scambio);
     // Shows frames 0..n-1 of a side; the last one in use has no later
     // partner, so its connection button is off.
     void MostraFrameAvv(bool primario, int n);
@@ -343,6 +354,9 @@ protected:
     void ColonnaLamierino(QWidget* pagina, int x);
     // The iron-loss field and the loss and power range at x, from row 0.
     void ColonnaPerdite(QWidget* pagina, int x);
+    // The chosen coefficient (Label2, Cmb_CoefK, Label14) and the computed
+    // one (Label15, Lbl_CoefK, Label66) at x, from row 3.
+    void GruppoCoefK(QWidget* pagina, int x);
 
     ModuleDIC& d_;
 
@@ -361,6 +375,7 @@ private:
     void ModoControlli(bool potenza);
     void ClickTab(QTabBar* strip, QGroupBox* const* frames, int ultima, int16_t& pagina);
     std::string FileLibreriaDefault(const char* nome) const;
+    const char* libreriaLam_ = "LamMantelloStandard.lam";
 
     ControlliComuni* c_ = nullptr;  // the kind's controls, from Costruisci on
     ListaCoefKCombo listaCoefK_;

@@ -1,0 +1,59 @@
+#include "engine/InputTrif.h"
+
+#include <cmath>
+
+#include "platform/core/Numeri.h"
+
+namespace inputtrif {
+
+namespace {
+
+double Radice3() { return std::sqrt(3.0); }
+
+VistaSec Vista(bool lettera, double v, double i, double p) {
+    return {TestoCasella(v), TestoCasella(i), TestoCasella(p), lettera};
+}
+
+}  // namespace
+
+bool LetteraPri(std::string_view t) { return t == "D" || t == "Y"; }
+bool LetteraSec(std::string_view t) { return t == "d" || t == "y" || t == "z"; }
+
+std::string TestoCasella(double v, const char* maschera) {
+    std::string s = num::Format(v, maschera);
+    const auto letto = num::TextToSng(s);
+    if (v != 0.0 && letto && *letto == 0.0f) s = num::Format(v, "0.0##");
+    return s;
+}
+
+VistaSec VistaFase(std::string_view lettera, float v, float i, float p) {
+    if (lettera == "z") return Vista(true, v * Radice3(), i, p * Radice3());
+    return Vista(LetteraSec(lettera), v, i, p);
+}
+
+VistaSec VistaLinea(std::string_view lettera, float v, float i, float p) {
+    const float triplaP = num::Sng(3.0 * p);
+    if (lettera == "d") return Vista(true, v, i * Radice3(), triplaP);
+    if (lettera == "y") return Vista(true, v * Radice3(), i, triplaP);
+    if (lettera == "z") return Vista(true, num::Sng(3.0 * v), i, 3.0 * Radice3() * p);
+    return Vista(false, v, i, triplaP);
+}
+
+TestoLettera TensioneLineaPri(std::string_view lettera, float v) {
+    if (lettera == "Y") return {TestoCasella(v * Radice3()), true};
+    return {TestoCasella(v), lettera == "D"};
+}
+
+std::optional<LineaPri> LineaPrimario(std::string_view lettera, float amp, float pot) {
+    const float triplaP = num::Sng(3.0 * pot);
+    if (lettera == "D") return LineaPri{amp * Radice3(), triplaP};
+    if (lettera == "Y") return LineaPri{amp, triplaP};
+    return std::nullopt;
+}
+
+bool LetteraAbilitata(const LatoC& l, int i) {
+    const bool presa = Vero(l.AvvAda[i]) || (l.AvvCar && Vero((*l.AvvCar)[i]));
+    return !(Vero(l.AvvSer[i]) && presa);
+}
+
+}  // namespace inputtrif

@@ -1,0 +1,59 @@
+// What a three-phase window does with its winding inputs that needs no
+// widget: the connection letters, the phase and line values of a secondary by
+// its letter, the primaries' line voltages and line results, and the texts
+// written into boxes the calculation reads back. The three-phase windows and
+// the tests call them directly.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/ModuleDIC.h"
+
+namespace inputtrif {
+
+// The connection letters, compared exactly: "D" / "Y" on a primary, "d" / "y" /
+// "z" on a secondary; any other text (the empty one too) is no letter.
+bool LetteraPri(std::string_view t);
+bool LetteraSec(std::string_view t);
+
+// The text a box gets for a value under `maschera`, except that a nonzero
+// value the mask would show as zero ("0,0") keeps three decimals ("0.0##"):
+// the calculation reads the box back and must not read 0.
+std::string TestoCasella(double v, const char* maschera = "##0.0");
+
+// The three line boxes of a secondary from its phase voltage, current and
+// power: the phase view (the phase values, a zig-zag's voltage and power by
+// √3) or the line view (delta: current by √3; star: voltage by √3; zig-zag:
+// voltage by 3, power by 3√3; every letter: power by 3, except zig-zag).
+// `lettera` says whether the winding has a letter (else the message is due).
+struct VistaSec {
+    std::string volt, amp, pot;
+    bool lettera = true;
+};
+VistaSec VistaFase(std::string_view lettera, float v, float i, float p);
+VistaSec VistaLinea(std::string_view lettera, float v, float i, float p);
+
+// The line voltage text of a primary: delta the phase voltage, star by √3,
+// no letter the phase voltage (and the message is due).
+struct TestoLettera {
+    std::string testo;
+    bool lettera = true;
+};
+TestoLettera TensioneLineaPri(std::string_view lettera, float v);
+
+// The line current and three-phase power of primary i for its labels, by its
+// letter: delta current by √3, star the same; power by 3 for both; nullopt
+// for any other letter, whose labels keep what they show.
+struct LineaPri {
+    double amp;
+    float pot;
+};
+std::optional<LineaPri> LineaPrimario(std::string_view lettera, float amp, float pot);
+
+// The letter button of winding i is enabled unless the winding is a tap in
+// series with another one.
+bool LetteraAbilitata(const LatoC& l, int i);
+
+}  // namespace inputtrif

@@ -1,0 +1,202 @@
+// The three-phase design window: the default design and its first pass, the
+// primaries' line figures, the phase and line view of a secondary, the input
+// ordering, the counts and the letter buttons. Expected figures worked out
+// apart (float32 by a short script).
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include "ControlliProgetto.h"
+#include "platform/ui/Ui.h"
+#include "windows/trifase/Frm_Trifase.h"
+
+namespace {
+
+using Trif = FinestraDiProva<Frm_Trifase>;
+const QString kNoLettera = QStringLiteral("Non è Stato Specificato il Tipo di Collegamento");
+
+QString T(const QWidget* w) { return w->property("text").toString(); }
+
+// Loads the default design (expecting no message).
+void Carica(Trif& a) { a.w->Form_Load(); QVERIFY2(a.msg.boxes.empty(), qPrintable(a.msg.Ultimo())); }
+
+}  // namespace
+
+class TestFrmTrifase : public QObject {
+    Q_OBJECT
+private slots:
+    void caricamento() {
+        Trif a;
+        VerificaControlli(a.w.get(), ControlliComuni(), 9);
+        Carica(a);
+        auto& ui = a.ui();
+        QCOMPARE(a.w->windowTitle(), QStringLiteral("Calcolo di Trasformatore Trifase"));
+        QCOMPARE(ui.TabStrip1->tabText(2), QStringLiteral("Primario 7,8,9"));
+        // Windings 5 and 9 keep their own load texts; 1 and 2 show the pass.
+        const struct { int i; const char* t[8]; } righe[] = {
+            {4, {"216", "996", "2,7", "72,0", "191,7", "2,7", "376", "217,1"}},
+            {8, {"212", "992", "2,7", "70,7", "190,9", "2,7", "372", "214,8"}},
+            {0, {"219,9", "1000,3", "2,6", "73,3", "192,5", "2,626", "380,0", "219,4"}},
+            {1, {"219,0", "999,2", "2,6", "73,0", "192,3", "2,6", "379,0", "218,8"}}};
+        for (const auto& r : righe) {
+            const QWidget* w[] = {ui.Txt_SecVoltLin[r.i], ui.Txt_SecPotLin[r.i], ui.Txt_SecAmpLin[r.i],
+                                  ui.Txt_SecVolt[r.i],    ui.Txt_SecPot[r.i],    ui.Txt_SecAmp[r.i],
+                                  ui.Txt_PriVoltLin[r.i], ui.Txt_PriVolt[r.i]};
+            for (int c = 0; c < 8; ++c) QCOMPARE(T(w[c]), QString::fromUtf8(r.t[c]));
+        }
+        const std::pair<QComboBox*, const char*> liste[] = {
+            {ui.Cmb_Induzione, "1,0"}, {ui.Cmb_Frequenza, "50"}, {ui.Cmb_Densita, "2,5"},
+            {ui.Cmb_PriNumAvv, "1"},   {ui.Cmb_SecNumAvv, "1"},   {ui.Cmb_CoefK, "1,3"}};
+        for (const auto& [c, t] : liste) QCOMPARE(c->currentText(), QString::fromUtf8(t));
+        QCOMPARE(ui.Cmb_PriNumAvv->itemText(8), QStringLiteral("9"));
+        const std::pair<QLabel*, const char*> etichette[] = {
+            {ui.Lbl_SecPotTot, "1155,0"}, {ui.Lbl_PriPot[0], "410,4"},   {ui.Lbl_PriAmp[0], "1,87"},
+            {ui.Lbl_PriAmpLin[0], "1,9"}, {ui.Lbl_PriPotLin[0], "1231,2"}};
+        for (const auto& [l, t] : etichette) QCOMPARE(l->text(), QString::fromUtf8(t));
+        QVERIFY(!ui.Frm_PriAvv[0]->isHidden() && ui.Frm_PriAvv[1]->isHidden() && ui.Frm_SecAvv[1]->isHidden());
+        QCOMPARE(T(ui.Cmd_PriTrif[0]) + T(ui.Cmd_SecTrif[0]) + T(ui.Cmd_PriAvv[0]) + T(ui.Cmd_SecRoch[0]),
+                 QStringLiteral("YzIH1"));
+        QCOMPARE(T(ui.Cmd_FaseLinea[0]), QStringLiteral("Linea"));
+    }
+
+    // The primaries' line columns follow the letter; bounds bring no warning,
+    // a coefficient above the list and a power below the range two, in order.
+    void risultati() {
+        Trif a;
+        Carica(a);
+        ModuleDIC& d = *a.d;
+        d.PriUlt = 0;
+        d.CoefK = 1.4f;
+        d.SecPotTot = d.PotMax;
+        const struct { const char* lettera; const char* amp; const char* pot; } casi[] = {
+            {"D", "3,5", "1500,0"}, {"Y", "2,0", "1500,0"}, {"x", "2,0", "1500,0"}};
+        for (const auto& c : casi) {
+            d.PriTrif[0] = c.lettera;
+            d.PriAmp[0] = 2;
+            d.PriPot[0] = c.lettera[0] == 'x' ? 1 : 500;   // no letter: old captions stay
+            a.w->Refresh();
+            QCOMPARE(a.ui().Lbl_PriAmpLin[0]->text(), QString::fromUtf8(c.amp));
+            QCOMPARE(a.ui().Lbl_PriPotLin[0]->text(), QString::fromUtf8(c.pot));
+        }
+        QVERIFY(a.msg.boxes.empty());
+        d.CoefK = 1.5f;
+        d.SecPotTot = d.PotMin - 1;
+        a.msg.Attendi();
+        a.msg.Attendi();
+        a.w->Refresh();
+        QCOMPARE(a.msg.boxes.size(), size_t(2));
+        QCOMPARE(Qs(a.msg.boxes[0].testo), QStringLiteral("Coefficiente di Dimensionamento Troppo Alto"));
+        QCOMPARE(Qs(a.msg.boxes[1].testo), QStringLiteral("La Potenza del Trasformatore è Troppo Bassa"));
+    }
+
+    // Phase and line view of a secondary by its letter; a missing letter
+    // brings its message; a small line current is not shown as 0,0.
+    void vista() {
+        Trif a;
+        Carica(a);
+        auto& ui = a.ui();
+        const struct { const char* lettera; const char* vip[3]; const char* prima; const char* atteso[3]; } casi[] = {
+            {"y", {"127", "0,5", "63,5"}, "Fase", {"220,0", "0,5", "190,5"}},
+            {"y", {"127", "0,5", "63,5"}, "Linea", {"127,0", "0,5", "63,5"}},
+            {"z", {"127", "0,5", "63,5"}, "Fase", {"381,0", "0,5", "330,0"}},
+            {"z", {"127", "0,5", "63,5"}, "Linea", {"220,0", "0,5", "110,0"}},
+            {"d", {"100", "1", "500"}, "Fase", {"100,0", "1,7", "1500,0"}},
+            {"y", {"24", "0,03", "0,7"}, "Fase", {"41,6", "0,03", "2,1"}},
+            {"", {"100", "1", "500"}, "Fase", {"100,0", "1,0", "1500,0"}}};
+        for (const auto& c : casi) {
+            a.d->SecTrif[0] = c.lettera;
+            CampoNumerico* fase[] = {ui.Txt_SecVolt[0], ui.Txt_SecAmp[0], ui.Txt_SecPot[0]};
+            for (int k = 0; k < 3; ++k) fase[k]->ImpostaTestoU8(c.vip[k]);
+            ui.Cmd_FaseLinea[0]->setText(c.prima);
+            if (!*c.lettera) a.msg.Attendi();
+            a.w->Cmd_FaseLinea_Click(0);
+            const QWidget* linea[] = {ui.Txt_SecVoltLin[0], ui.Txt_SecAmpLin[0], ui.Txt_SecPotLin[0]};
+            for (int k = 0; k < 3; ++k) QCOMPARE(T(linea[k]), QString::fromUtf8(c.atteso[k]));
+            const bool ora = QString(c.prima) == "Fase";   // now the line view
+            QCOMPARE(T(ui.Cmd_FaseLinea[0]), ora ? QStringLiteral("Linea") : QStringLiteral("Fase"));
+            QCOMPARE(ui.Txt_SecAmpLin[0]->isEnabled(), ora);
+        }
+        QCOMPARE(a.msg.Ultimo(), kNoLettera);
+        QCOMPARE(ui.Txt_SecPotLin[0]->toolTip(), QStringLiteral("Indicare la Potenza Avvolgimento Secondario di Linea"));
+    }
+
+    // Primaries 100, 200, 300 end as 300, 200, 100 with their letters and
+    // placements; equal secondaries stay; changed currents take their masks.
+    void ordinamento() {
+        Trif a;
+        Carica(a);
+        auto& ui = a.ui();
+        ModuleDIC& d = *a.d;
+        d.PriUlt = d.SecUlt = 2;
+        const char* lettere[] = {"D", "Y", "Y"};
+        for (int i = 0; i < 3; ++i) {
+            ui.Txt_PriVolt[i]->ImpostaTestoU8(std::to_string(100 * (i + 1)));
+            ui.Cmd_PriTrif[i]->setText(lettere[i]);
+            d.PriTrif[i] = lettere[i];
+        }
+        d.PriGolaH[0] = FALSO;
+        d.PriGolaL[0] = VERO;
+        const char* sec[][2] = {{"200", "100"}, {"150", "150"}, {"1,5", "150"}};
+        for (int i = 0; i < 3; ++i) {
+            ui.Txt_SecVolt[i]->ImpostaTestoU8(sec[i][0]);
+            ui.Txt_SecPot[i]->ImpostaTestoU8(sec[i][1]);
+            d.SecVolt[i] = 0;
+        }
+        a.w->ControllaInputDati();
+        QCOMPARE(T(ui.Txt_PriVolt[0]) + T(ui.Txt_PriVolt[2]), QStringLiteral("300100"));
+        QCOMPARE(T(ui.Cmd_PriTrif[0]) + T(ui.Cmd_PriTrif[2]) + QString::fromStdString(d.PriTrif[2]), QStringLiteral("YDD"));
+        QCOMPARE(T(ui.Txt_PriVoltLin[2]), QStringLiteral("100,0"));
+        QVERIFY(Vero(d.PriGolaL[2]) && !Vero(d.PriGolaL[0]));
+        QCOMPARE(T(ui.Cmd_PriRoch[2]) + T(ui.Cmd_PriAvv[2]), QStringLiteral("L1I"));
+        QVERIFY(!ui.Cmd_PriAvv[2]->isEnabled() && ui.Cmd_PriTrif[2]->isEnabled());
+        QCOMPARE(T(ui.Txt_SecAmp[0]) + "|" + T(ui.Txt_SecAmp[1]) + "|" + T(ui.Txt_SecAmp[2]),
+                 QStringLiteral("0,5|1,0|100,0"));
+    }
+
+    // Counts: a lower count isolates the last winding and gives its letter
+    // button back; a reset also brings the power-given option back.
+    void conteggiEModo() {
+        Trif a;
+        Carica(a);
+        auto& ui = a.ui();
+        ModuleDIC& d = *a.d;
+        ui.Cmb_PriNumAvv->setCurrentIndex(2);
+        a.w->Cmb_PriNumAvv_LostFocus();
+        d.PriAvvIso[1] = FALSO;
+        d.PriAvvSer[1] = d.PriAvvAda[1] = VERO;
+        d.PriAvvSerCon[1] = 3;
+        a.w->PulsantiCollegamento();
+        a.w->PulsantiLettere();
+        QVERIFY(!ui.Cmd_PriTrif[1]->isEnabled());
+        QCOMPARE(T(ui.Cmd_PriAvv[1]), QStringLiteral("R3"));
+        ui.Cmb_PriNumAvv->setCurrentIndex(1);
+        a.w->Cmb_PriNumAvv_LostFocus();
+        QVERIFY(ui.Cmd_PriTrif[1]->isEnabled() && !ui.Cmd_PriAvv[1]->isEnabled() && ui.Frm_PriAvv[2]->isHidden());
+        QCOMPARE(T(ui.Cmd_PriAvv[1]), QStringLiteral("I"));
+
+        ui.Opt_Lam->click();
+        QVERIFY(ui.Cmd_Lamierino->isEnabled() && !ui.Cmb_CoefK->isEnabled());
+        Carica(a);
+        QVERIFY(ui.Opt_Pot->isChecked() && !ui.Cmd_Lamierino->isEnabled() && ui.Cmb_CoefK->isEnabled());
+    }
+
+    // Missing default libraries: one message each, and the window opens.
+    void libreriaMancante() {
+        Trif a;
+        QTemporaryDir cartella;
+        a.w->ImpostaCartellaApplicazione(cartella.path());
+        a.msg.falliscePerInattesi = false;
+        a.msg.Attendi();
+        a.msg.Attendi();
+        a.w->Form_Load();
+        QStringList titoli;
+        for (const auto& b : a.msg.boxes) titoli << Qs(b.titolo);
+        QCOMPARE(titoli.count(QStringLiteral("Apri Libreria Lamierini")), 1);
+        QCOMPARE(titoli.count(QStringLiteral("Libreria Filo Rame Smaltato")), 1);
+    }
+};
+
+QTEST_MAIN(TestFrmTrifase)
+#include "test_frm_trifase.moc"

@@ -1,0 +1,355 @@
+#include "windows/trifase/Frm_Trifase.h"
+
+#include <cmath>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "engine/ModRoutine.h"
+#include "engine/Mod_Alim.h"
+#include "files/LimitiCampi.h"
+#include "platform/core/Numeri.h"
+#include "platform/ui/Ui.h"
+
+namespace {
+
+const char* const kTitoloLettera = "Tipo Collegamento Trifase";
+const char* const kNoLettera = "Non è Stato Specificato il Tipo di Collegamento";
+
+void NessunaLettera() {
+    Piattaforma::MsgBox(Qs(kNoLettera), mb::OkOnly + mb::Exclamation, Qs(kTitoloLettera));
+}
+
+}  // namespace
+
+Frm_Trifase::Frm_Trifase(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic, parent) {
+    Descrizione k;
+    k.tipo = tipo::Trifase;
+    k.nome = "Frm_Trifase";
+    k.titolo = "Calcolo di Trasformatore Trifase";
+    k.aggiorna = "Aggiorna Calcolo";
+    k.numAvv = NUM_AVV;
+    k.numPag = NUM_PAG;
+    k.libreriaLam = "LamTrifaseStandard.lam";
+    k.rigaPropria = true;
+    const char* tSec = "Indicare la Tensione Avvolgimento Secondario";
+    const char* aSec = "Indicare la Corrente Avvolgimento Secondario";
+    const char* pSec = "Indicare la Potenza Avvolgimento Secondario";
+    k.pri.campi = {
+        {&ui.Txt_PriVolt, "Txt_PriVolt", "Tensione Fase (V)", "Indicare la Tensione Avvolgimento Primario", 4,
+         campitrif::PriVolt, {}},
+        {&ui.Txt_PriVoltLin, "Txt_PriVoltLin", "Tensione Linea (V)",
+         "Indicare la Tensione Avvolgimento Primario di Linea", 4, campitrif::PriVoltLin, {}}};
+    k.pri.risultati = {{&ui.Lbl_PriPot, "Lbl_PriPot", "Potenza Fase (VA)"},
+                       {&ui.Lbl_PriAmp, "Lbl_PriAmp", "Corrente Fase (A)"},
+                       {&ui.Lbl_PriAmpLin, "Lbl_PriAmpLin", "Corrente Linea (A)"},
+                       {&ui.Lbl_PriPotLin, "Lbl_PriPotLin", "Potenza Linea (VA)"},
+                       {&ui.Lbl_PriSpire, "Lbl_PriSpire", "Spire (n°)"}};
+    k.sec.campi = {
+        {&ui.Txt_SecVolt, "Txt_SecVolt", "Tensione Fase (V)", tSec, 4, campitrif::SecVolt, {}},
+        {&ui.Txt_SecAmp, "Txt_SecAmp", "Corrente Fase (A)", aSec, 5, campitrif::SecAmp, {}},
+        {&ui.Txt_SecPot, "Txt_SecPot", "Potenza Fase (VA)", pSec, 5, campitrif::SecPot, {}},
+        {&ui.Txt_SecVoltLin, "Txt_SecVoltLin", "Tensione Linea (V)",
+         "Indicare la Tensione Avvolgimento Secondario di Linea", 4, campitrif::SecVoltLin, {}},
+        {&ui.Txt_SecAmpLin, "Txt_SecAmpLin", "Corrente Linea (A)",
+         "Indicare la Corrente Avvolgimento Secondario di Linea", 5, campitrif::SecAmpLin, {}},
+        {&ui.Txt_SecPotLin, "Txt_SecPotLin", "Potenza Linea (VA)",
+         "Indicare la Potenza Avvolgimento Secondario di Linea", 5, campitrif::SecPotLin, {}}};
+    k.sec.risultati = {{&ui.Lbl_SecVoltVuoto, "Lbl_SecVoltVuoto", "Tens. a Vuoto (V)"},
+                       {&ui.Lbl_SecSpire, "Lbl_SecSpire", "Spire (n°)"}};
+    Costruisci(k, ui);
+}
+
+void Frm_Trifase::CostruisciFrameAvv(bool primario, int i, QGroupBox* frm) {
+    if (primario) {
+        ui.Cmd_PriTrif[i] = Pulsante(frm, NomeIndice("Cmd_PriTrif", i), "Y",
+                                     Qs("Modifico Collegamento Trifase"), 60, RIGA_PROPRIA, 390, 270);
+        return;
+    }
+    ui.Cmd_SecTrif[i] = Pulsante(frm, NomeIndice("Cmd_SecTrif", i), "z", Qs("Modifico Collegamento Trifase"),
+                                 60, RIGA_PROPRIA, 390, 270);
+    ui.Cmd_FaseLinea[i] = Pulsante(frm, NomeIndice("Cmd_FaseLinea", i), "Linea",
+                                   Qs("Visualizzo Parametri di Linea"), 480, RIGA_PROPRIA, 720, 270);
+    connect(ui.Cmd_FaseLinea[i], &QPushButton::clicked, this, [this, i] { Cmd_FaseLinea_Click(i); });
+}
+
+void Frm_Trifase::CostruisciPaginaLamierino(QGroupBox* p1) {
+    ListeDatiGenerali(p1, 90);
+    GruppoCoefK(p1, 90);
+    ColonnaRisultati(p1, 2800, 1950, 4750, 1000, 0,
+                     {{&ui.Lbl_SecPotTot, "Lbl_SecPotTot", "Pot. Secondaria (VA)"},
+                      {&ui.Lbl_PriPotTot, "Lbl_PriPotTot", "Pot. Primaria (VA)"},
+                      {&ui.Lbl_Rendimento, "Lbl_Rendimento", "Rendimento (%)"},
+                      {&ui.Lbl_CadutaVolt, "Lbl_CadutaVolt", "Caduta Tensione (%)"},
+                      {&ui.Lbl_FEMI, "Lbl_FEMI", "Volt per Spira (V)"}});
+    RiquadroConosco(p1, 2800, RigaLam(5));
+    ColonnaLamierino(p1, 5900);
+    ColonnaPerdite(p1, 8900);
+}
+
+// ------------------------------------------------------------------ load
+
+void Frm_Trifase::Form_Load() {
+    ModuleDIC& d = d_;
+    Dimensiona(this, 12300, 9500);
+    ImpostaTestoStato(this, Qs("Inserire i Parametri Desiderati, per ottenere il Calcolo del Trasformatore"));
+    // The common defaults (mode, bobbin, insulation, placements, isolated
+    // windings, two windings a side until the first pass reads the lists),
+    // then the three-phase kind and its libraries.
+    ProgettoPredefinito(d);
+    d.TipoCalcolo = tipo::Trifase;
+    CaricaLibrerie();
+    RocchettoPredefinito(d);
+
+    const double r3 = std::sqrt(3.0);
+    for (int k = 0; k < NUM_AVV; ++k) {
+        d.PriTrif[k] = "Y";
+        d.SecTrif[k] = "z";
+        Lettera(ui.Cmd_PriTrif[k], d.PriTrif[k]);
+        Lettera(ui.Cmd_SecTrif[k], d.SecTrif[k]);
+        d.SecVoltLin[k] = static_cast<float>(220 - k);
+        d.SecPotLin[k] = static_cast<float>(1000 - k);
+        d.SecAmpLin[k] = num::Sng(d.SecPotLin[k] / static_cast<double>(d.SecVoltLin[k]) / r3);
+        d.SecVolt[k] = num::Sng(d.SecVoltLin[k] / 3.0);
+        d.SecPot[k] = num::Sng(d.SecPotLin[k] / 3.0 / r3);
+        d.SecAmp[k] = num::Sng(static_cast<double>(d.SecPot[k]) / d.SecVolt[k]);
+        ui.Txt_SecVoltLin[k]->ImpostaTestoU8(num::SngToText(d.SecVoltLin[k]));
+        ui.Txt_SecPotLin[k]->ImpostaTestoU8(num::SngToText(d.SecPotLin[k]));
+        ui.Txt_SecAmpLin[k]->ImpostaTestoU8(num::Format(d.SecAmpLin[k], "0.0"));
+        ui.Txt_SecVolt[k]->ImpostaTestoU8(num::Format(d.SecVolt[k], "0.0"));
+        ui.Txt_SecPot[k]->ImpostaTestoU8(num::Format(d.SecPot[k], "0.0"));
+        ui.Txt_SecAmp[k]->ImpostaTestoU8(num::Format(d.SecAmp[k], "0.0"));
+        d.PriVoltLin[k] = static_cast<float>(380 - k);
+        d.PriVolt[k] = num::Sng(d.PriVoltLin[k] / r3);
+        ui.Txt_PriVoltLin[k]->ImpostaTestoU8(num::SngToText(d.PriVoltLin[k]));
+        ui.Txt_PriVolt[k]->ImpostaTestoU8(num::Format(d.PriVolt[k], "0.0"));
+        // Every secondary starts in the line view.
+        ui.Cmd_FaseLinea[k]->setText(Qs("Linea"));
+        ui.Cmd_FaseLinea[k]->setToolTip(Qs("Visualizzo Parametri di Linea"));
+    }
+    ui.Txt_LamCdP->ImpostaTestoU8(num::SngToText(d.LamCdP));
+
+    Riempi(ui.Cmb_Induzione, campialim::Induzione);
+    Riempi(ui.Cmb_Frequenza, campialim::Frequenza);
+    Riempi(ui.Cmb_Densita, campialim::Densita);
+    const ListaNumerica conteggio{1, 1, NUM_AVV, "0", 0};
+    Riempi(ui.Cmb_PriNumAvv, conteggio);
+    Riempi(ui.Cmb_SecNumAvv, conteggio);
+
+    // A repeated load also brings the option on screen back to the
+    // power-given mode the design now holds.
+    ui.Opt_Pot->setChecked(true);
+    Opt_Pot_Click();
+
+    ContolloFrame();
+    PulsantiCollegamento();
+    PulsantiLettere();
+    PulsantiRocchetto();
+    CalcolaTrifTrasfo();
+}
+
+// ------------------------------------------------------------------ buttons
+
+void Frm_Trifase::Lettera(QPushButton* b, const std::string& lettera) { b->setText(Qs(lettera)); }
+
+void Frm_Trifase::PulsantiLettere() {
+    for (const LatoC& l : {LatoC(Primari(d_)), LatoC(Secondari(d_))}) {
+        auto& cmd = l.Primario ? ui.Cmd_PriTrif : ui.Cmd_SecTrif;
+        for (int i = 0; i < NUM_AVV; ++i) cmd[i]->setEnabled(inputtrif::LetteraAbilitata(l, i));
+    }
+}
+
+void Frm_Trifase::NumeroAvvCambiato(Lato lato, int n) {
+    FinestraProgetto::NumeroAvvCambiato(lato, n);
+    PulsantiLettere();
+}
+
+void Frm_Trifase::DopoCollegamento(Lato, int) { PulsantiLettere(); }
+
+// ------------------------------------------------------------------ procedures
+
+DatiTrifTesti Frm_Trifase::DatiTesti() const {
+    DatiTrifTesti t;
+    t.Cmb_PriNumAvv = U8(ui.Cmb_PriNumAvv->currentText());
+    t.Cmb_SecNumAvv = U8(ui.Cmb_SecNumAvv->currentText());
+    t.Cmb_Frequenza = U8(ui.Cmb_Frequenza->currentText());
+    t.Cmb_Induzione = U8(ui.Cmb_Induzione->currentText());
+    t.Cmb_Densita = U8(ui.Cmb_Densita->currentText());
+    t.Cmb_CoefK = U8(ui.Cmb_CoefK->currentText());
+    for (int i = 0; i < NUM_AVV; ++i) {
+        t.Txt_PriVolt[i] = ui.Txt_PriVolt[i]->TestoU8();
+        t.Txt_PriVoltLin[i] = ui.Txt_PriVoltLin[i]->TestoU8();
+        t.Txt_SecVolt[i] = ui.Txt_SecVolt[i]->TestoU8();
+        t.Txt_SecAmp[i] = ui.Txt_SecAmp[i]->TestoU8();
+        t.Txt_SecPot[i] = ui.Txt_SecPot[i]->TestoU8();
+        t.Txt_SecVoltLin[i] = ui.Txt_SecVoltLin[i]->TestoU8();
+        t.Txt_SecAmpLin[i] = ui.Txt_SecAmpLin[i]->TestoU8();
+        t.Txt_SecPotLin[i] = ui.Txt_SecPotLin[i]->TestoU8();
+    }
+    return t;
+}
+
+void Frm_Trifase::EseguiCalcolo() { CalcoloTrif(d_, DatiTesti(), Piattaforma::Messaggi()); }
+
+void Frm_Trifase::RicalcoloAvvolgimenti() {
+    RicalcoloAvvolgimentiTrif(d_, Piattaforma::Messaggi());
+    Refresh();
+}
+
+void Frm_Trifase::ControllaInputDati() {
+    DatiTrifTesti t = DatiTesti();
+    auto scrivi = [](CampoNumerico* c, const std::string& s) {
+        if (c->TestoU8() != s) c->ImpostaTestoU8(s);
+    };
+    auto lettere = [](const Arr<QPushButton>& cmd) {
+        std::array<std::string, NUM_AVV> l;
+        for (int i = 0; i < NUM_AVV; ++i) l[i] = U8(cmd[i]->text());
+        return l;
+    };
+    // The connection letters move with the voltages, and the design's
+    // letters follow their buttons.
+    auto ordina = [&](Lato lato, std::span<std::string> volt, std::span<std::string> pot,
+                      Arr<QPushButton>& cmd) {
+        std::array<std::string, NUM_AVV> l = lettere(cmd);
+        inputalim::Indici isolati{};
+        const bool scambio = inputalim::OrdinaLato(lato, volt, pot, NUM_AVV, isolati, l);
+        if (!scambio) return;
+        for (int i = 0; i < NUM_AVV; ++i) {
+            Lettera(cmd[i], l[i]);
+            lato.Trif[i] = l[i];
+        }
+        MostraIsolati(lato, isolati, scambio);
+    };
+
+    // 1-2. Primaries by phase voltage; their line voltages by their letters.
+    ordina(Primari(d_), std::span(t.Txt_PriVolt).first(NUM_AVV), {}, ui.Cmd_PriTrif);
+    const int priUlt = inputalim::UltimoIndice(d_.PriUlt, NUM_AVV);
+    for (int i = 0; i < NUM_AVV; ++i) scrivi(ui.Txt_PriVolt[i], t.Txt_PriVolt[i]);
+    for (int i = 0; i <= priUlt; ++i) {
+        const auto v = num::TextToSng(t.Txt_PriVolt[i]);
+        if (!v) continue;
+        const inputtrif::TestoLettera l = inputtrif::TensioneLineaPri(d_.PriTrif[i], *v);
+        if (!l.lettera) NessunaLettera();
+        scrivi(ui.Txt_PriVoltLin[i], l.testo);
+    }
+
+    // 3-4. Secondaries by phase voltage, their power texts along; the
+    // current of a winding whose voltage changed.
+    ordina(Secondari(d_), std::span(t.Txt_SecVolt).first(NUM_AVV), std::span(t.Txt_SecPot).first(NUM_AVV),
+           ui.Cmd_SecTrif);
+    inputalim::RicalcolaCorrentiSec(d_, t);
+    for (int i = 0; i < NUM_AVV; ++i) {
+        scrivi(ui.Txt_SecVolt[i], t.Txt_SecVolt[i]);
+        scrivi(ui.Txt_SecPot[i], t.Txt_SecPot[i]);
+        scrivi(ui.Txt_SecAmp[i], t.Txt_SecAmp[i]);
+    }
+
+    // 5. Every secondary in use in the line view, so the reader gets line values.
+    const int secUlt = inputalim::UltimoIndice(d_.SecUlt, NUM_AVV);
+    for (int i = 0; i <= secUlt; ++i) {
+        ui.Cmd_FaseLinea[i]->setText(Qs("Fase"));
+        Cmd_FaseLinea_Click(i);
+    }
+    PulsantiLettere();
+    PulsantiRocchetto();
+}
+
+void Frm_Trifase::Cmd_FaseLinea_Click(int i) {
+    if (i < 0 || i >= NUM_AVV) return;
+    const auto v = ui.Txt_SecVolt[i]->Valore();
+    const auto a = ui.Txt_SecAmp[i]->Valore();
+    const auto p = ui.Txt_SecPot[i]->Valore();
+    const bool fase = ui.Cmd_FaseLinea[i]->text() == Qs("Linea");
+    const std::string& lettera = d_.SecTrif[i];
+    const inputtrif::VistaSec vista = fase ? inputtrif::VistaFase(lettera, v.value_or(0), a.value_or(0), p.value_or(0))
+                                           : inputtrif::VistaLinea(lettera, v.value_or(0), a.value_or(0), p.value_or(0));
+    if (!vista.lettera) NessunaLettera();
+    ui.Txt_SecVoltLin[i]->ImpostaTestoU8(vista.volt);
+    ui.Txt_SecAmpLin[i]->ImpostaTestoU8(vista.amp);
+    ui.Txt_SecPotLin[i]->ImpostaTestoU8(vista.pot);
+    const char* vistaNome = fase ? "Fase" : "Linea";
+    ui.Cmd_FaseLinea[i]->setText(Qs(vistaNome));
+    ui.Cmd_FaseLinea[i]->setToolTip(Qs("Visualizzo Parametri di ") + Qs(vistaNome));
+    const char* grandezze[] = {"Tensione", "Corrente", "Potenza"};
+    CampoNumerico* caselle[] = {ui.Txt_SecVoltLin[i], ui.Txt_SecAmpLin[i], ui.Txt_SecPotLin[i]};
+    for (int g = 0; g < 3; ++g)
+        caselle[g]->setToolTip(Qs("Indicare la ") + Qs(grandezze[g]) + Qs(" Avvolgimento Secondario di ") +
+                               Qs(vistaNome));
+    for (CampoNumerico* c : caselle) c->setEnabled(!fase);
+}
+
+// ------------------------------------------------------------------ results
+
+void Frm_Trifase::Refresh() {
+    const ModuleDIC& d = d_;
+    auto scrivi = [](QLabel* l, double v, const char* maschera) { l->setText(Qs(num::Format(v, maschera))); };
+    scrivi(ui.Lbl_SecPotTot, d.SecPotTot, "0.0");
+    scrivi(ui.Lbl_Rendimento, d.Rendimento, "0.0");
+    scrivi(ui.Lbl_PriPotTot, d.PriPotTot, "0.0");
+    scrivi(ui.Lbl_CadutaVolt, d.CadutaVolt, "0.0");
+    scrivi(ui.Lbl_CoefK, d.CoefK, "0.0#");
+    scrivi(ui.Lbl_FEMI, d.FEMI, "##0.000");
+    RefreshComune();
+
+    // Windings in use only: the hidden ones keep what they last showed.
+    const int priUlt = inputalim::UltimoIndice(d.PriUlt, NUM_AVV);
+    const int secUlt = inputalim::UltimoIndice(d.SecUlt, NUM_AVV);
+    for (int i = 0; i <= priUlt; ++i) {
+        scrivi(ui.Lbl_PriPot[i], d.PriPot[i], "0.0");
+        scrivi(ui.Lbl_PriAmp[i], d.PriAmp[i], "##0.###");
+        scrivi(ui.Lbl_PriSpire[i], d.PriSpire[i], "#####0");
+        // A primary with no letter keeps the line figures it showed.
+        if (const auto l = inputtrif::LineaPrimario(d.PriTrif[i], d.PriAmp[i], d.PriPot[i])) {
+            scrivi(ui.Lbl_PriAmpLin[i], l->amp, "##0.0");
+            scrivi(ui.Lbl_PriPotLin[i], l->pot, "##0.0");
+        }
+    }
+    for (int i = 0; i <= secUlt; ++i) {
+        scrivi(ui.Lbl_SecVoltVuoto[i], d.SecVoltVuoto[i], "#####.0");
+        scrivi(ui.Lbl_SecSpire[i], d.SecSpire[i], "#####0");
+    }
+    AvvisiLimiti(d.SecPotTot, "La Potenza del Trasformatore è Troppo Alta",
+                 "La Potenza del Trasformatore è Troppo Bassa");
+}
+
+// ------------------------------------------------------------------ project files
+
+const TestiProgetto& Frm_Trifase::Testi() const {
+    static const TestiProgetto testi{
+        "Apri Progetto Trasformatore Trifase",
+        "Salva Progetto Trasformatore Trifase",
+        "Progetto Trasformatore Trifase(*.ttf)|*.ttf",
+        ".ttf",
+        "Calcolo di Trasformatore Trifase",
+        "Trasformatore Trifase",
+        "Nuovo Progetto di Calcolo Trasformatore",
+        "Chiusura Progetto di Calcolo Trasformatore",
+        "       del Trasformatore Esistente ?",
+    };
+    return testi;
+}
+
+void Frm_Trifase::RiempiDopoApertura() {
+    const ModuleDIC& d = d_;
+    for (int i = 0; i < NUM_AVV; ++i) {
+        ui.Txt_PriVolt[i]->ImpostaTestoU8(num::SngToText(d.PriVolt[i]));
+        ui.Txt_PriVoltLin[i]->ImpostaTestoU8(num::SngToText(d.PriVoltLin[i]));
+        ui.Txt_SecVolt[i]->ImpostaTestoU8(num::SngToText(d.SecVolt[i]));
+        ui.Txt_SecAmp[i]->ImpostaTestoU8(num::SngToText(d.SecAmp[i]));
+        ui.Txt_SecPot[i]->ImpostaTestoU8(num::SngToText(d.SecPot[i]));
+        ui.Txt_SecVoltLin[i]->ImpostaTestoU8(num::SngToText(d.SecVoltLin[i]));
+        ui.Txt_SecAmpLin[i]->ImpostaTestoU8(num::SngToText(d.SecAmpLin[i]));
+        ui.Txt_SecPotLin[i]->ImpostaTestoU8(num::SngToText(d.SecPotLin[i]));
+        Lettera(ui.Cmd_PriTrif[i], d.PriTrif[i]);
+        Lettera(ui.Cmd_SecTrif[i], d.SecTrif[i]);
+    }
+    RiempiDatiGenerali();
+    ContolloFrame();
+    PulsantiCollegamento();
+    PulsantiLettere();
+    PulsantiRocchetto();
+    Refresh();
+}

@@ -1,0 +1,70 @@
+// The three-phase power transformer design window.
+//
+// Nine primary and nine secondary windings, three to a tab page. A primary
+// takes its phase voltage and shows its line voltage; a secondary takes its
+// phase voltage, current and power and shows their line values (or, at a
+// click on its "Linea"/"Fase" button, the phase values again). Each winding
+// carries its connection letter: "D"/"Y" on a primary, "d"/"y"/"z" on a
+// secondary.
+#pragma once
+
+#include "engine/InputTrif.h"
+#include "engine/Mod_Trif.h"
+#include "windows/comune/FinestraProgetto.h"
+
+class Frm_Trifase : public FinestraProgetto {
+    Q_OBJECT
+public:
+    static constexpr int NUM_AVV = TRIF_NUM_AVV;  // windings per side
+    static constexpr int NUM_PAG = 3;             // winding pages per strip
+
+    struct Controlli : ControlliComuni {
+        // ---- primary windings
+        Arr<CampoNumerico> Txt_PriVolt{}, Txt_PriVoltLin{};
+        Arr<QPushButton> Cmd_PriTrif{};
+        Arr<QLabel> Lbl_PriPot{}, Lbl_PriAmp{}, Lbl_PriSpire{}, Lbl_PriAmpLin{}, Lbl_PriPotLin{};
+        // ---- secondary windings
+        Arr<CampoNumerico> Txt_SecVolt{}, Txt_SecAmp{}, Txt_SecPot{};
+        Arr<CampoNumerico> Txt_SecVoltLin{}, Txt_SecAmpLin{}, Txt_SecPotLin{};
+        Arr<QPushButton> Cmd_SecTrif{}, Cmd_FaseLinea{};
+        Arr<QLabel> Lbl_SecVoltVuoto{}, Lbl_SecSpire{};
+        // ---- totals on the lamination page
+        QLabel *Lbl_SecPotTot = nullptr, *Lbl_PriPotTot = nullptr, *Lbl_Rendimento = nullptr,
+               *Lbl_CadutaVolt = nullptr, *Lbl_FEMI = nullptr;
+    };
+
+    explicit Frm_Trifase(ModuleDIC& dic, QWidget* parent = nullptr);
+
+    Controlli ui;
+
+    // CalcolaTrifTrasfo: input check, the three-phase pass, results.
+    void CalcolaTrifTrasfo() { CalcolaTrasfo(); }
+    // RefreshTrifAlim: the results, the primaries' line values by their
+    // letters, then the range warnings.
+    void Refresh() override;
+    void Form_Load() override;
+    // Orders both sides by phase voltage (letters, placements and the
+    // isolated look moving along), the primaries' line voltages, the changed
+    // secondary currents, every secondary in the line view, placement buttons.
+    void ControllaInputDati() override;
+    // The phase view when the button reads "Linea", else the line view.
+    void Cmd_FaseLinea_Click(int i);
+    // Letter buttons: off exactly for a tap in series.
+    void PulsantiLettere();
+
+    DatiTrifTesti DatiTesti() const;
+
+    const TestiProgetto& Testi() const override;
+    void RiempiDopoApertura() override;
+
+protected:
+    void CostruisciPaginaLamierino(QGroupBox* pagina) override;
+    void CostruisciFrameAvv(bool primario, int i, QGroupBox* frame) override;
+    void EseguiCalcolo() override;
+    void DopoCollegamento(Lato lato, int i) override;
+    void NumeroAvvCambiato(Lato lato, int n) override;
+    void RicalcoloAvvolgimenti() override;
+
+private:
+    void Lettera(QPushButton* b, const std::string& lettera);
+};
