@@ -70,12 +70,7 @@ void FinestraMonofase::CostruisciPaginaLamierino(QGroupBox* p1) {
 
 DatiAlimTesti FinestraMonofase::DatiTesti() const {
     DatiAlimTesti t;
-    t.Cmb_PriNumAvv = U8(m_.Cmb_PriNumAvv->currentText());
-    t.Cmb_SecNumAvv = U8(m_.Cmb_SecNumAvv->currentText());
-    t.Cmb_Frequenza = U8(m_.Cmb_Frequenza->currentText());
-    t.Cmb_Induzione = U8(m_.Cmb_Induzione->currentText());
-    t.Cmb_Densita = U8(m_.Cmb_Densita->currentText());
-    t.Cmb_CoefK = U8(m_.Cmb_CoefK->currentText());
+    TestiListe(t);
     for (int i = 0; i < NumAvv(); ++i) {
         t.Txt_PriVolt[i] = m_.Txt_PriVolt[i]->TestoU8();
         t.Txt_SecVolt[i] = m_.Txt_SecVolt[i]->TestoU8();
@@ -116,12 +111,7 @@ void FinestraMonofase::CaricaPredefinito(void (*predefinito)(ModuleDIC&), int ma
     ScriviCampiAvv();
     m_.Txt_LamCdP->ImpostaTestoU8(num::SngToText(d_.LamCdP));
 
-    Riempi(m_.Cmb_Induzione, campialim::Induzione);
-    Riempi(m_.Cmb_Frequenza, campialim::Frequenza);
-    Riempi(m_.Cmb_Densita, campialim::Densita);
-    const ListaNumerica conteggio{1, 1, maxConteggio, "0", 0};
-    Riempi(m_.Cmb_PriNumAvv, conteggio);
-    Riempi(m_.Cmb_SecNumAvv, conteggio);
+    RiempiListePredefinite(maxConteggio);
 
     // The page frames already lie on their strips' client areas.
     TabStrip1_Click();

@@ -720,6 +720,24 @@ void FinestraProgetto::CaricaLibrerie() {
     CopiaLibreriaRame(d);
 }
 
+void FinestraProgetto::RiempiListePredefinite(int maxConteggio) {
+    Riempi(c_->Cmb_Induzione, campialim::Induzione);
+    Riempi(c_->Cmb_Frequenza, campialim::Frequenza);
+    Riempi(c_->Cmb_Densita, campialim::Densita);
+    const ListaNumerica conteggio{1, 1, maxConteggio, "0", 0};
+    Riempi(c_->Cmb_PriNumAvv, conteggio);
+    Riempi(c_->Cmb_SecNumAvv, conteggio);
+}
+
+void FinestraProgetto::TestiListe(DatiAlimTesti& t) const {
+    t.Cmb_PriNumAvv = U8(c_->Cmb_PriNumAvv->currentText());
+    t.Cmb_SecNumAvv = U8(c_->Cmb_SecNumAvv->currentText());
+    t.Cmb_Frequenza = U8(c_->Cmb_Frequenza->currentText());
+    t.Cmb_Induzione = U8(c_->Cmb_Induzione->currentText());
+    t.Cmb_Densita = U8(c_->Cmb_Densita->currentText());
+    if (c_->Cmb_CoefK) t.Cmb_CoefK = U8(c_->Cmb_CoefK->currentText());
+}
+
 void FinestraProgetto::Riempi(QComboBox* c, const ListaNumerica& l) {
     c->clear();
     for (int k = 0; k < l.voci; ++k) c->addItem(Qs(num::Format(l.primo + l.passo * k, l.maschera)));

@@ -328,6 +328,11 @@ protected:
     // Default lamination and wire libraries (first lamination, wire table
     // copied to every winding).
     void CaricaLibrerie();
+    // The frequency, flux density and current density lists and the two
+    // count lists (1 to maxConteggio), each with its default item.
+    void RiempiListePredefinite(int maxConteggio);
+    // The texts of those lists and of the coefficient list, as the engine's reader takes them.
+    void TestiListe(DatiAlimTesti& t) const;
     // Fills a list with the texts of first, first + step, ... and selects its item.
     static void Riempi(QComboBox* c, const ListaNumerica& l);
     // Secondary current = power / voltage (text left as it is when the

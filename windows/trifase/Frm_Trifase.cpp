@@ -132,12 +132,7 @@ void Frm_Trifase::Form_Load() {
     }
     ui.Txt_LamCdP->ImpostaTestoU8(num::SngToText(d.LamCdP));
 
-    Riempi(ui.Cmb_Induzione, campialim::Induzione);
-    Riempi(ui.Cmb_Frequenza, campialim::Frequenza);
-    Riempi(ui.Cmb_Densita, campialim::Densita);
-    const ListaNumerica conteggio{1, 1, NUM_AVV, "0", 0};
-    Riempi(ui.Cmb_PriNumAvv, conteggio);
-    Riempi(ui.Cmb_SecNumAvv, conteggio);
+    RiempiListePredefinite(NUM_AVV);
 
     // A repeated load also brings the option on screen back to the
     // power-given mode the design now holds.
@@ -173,12 +168,7 @@ void Frm_Trifase::DopoCollegamento(Lato, int) { PulsantiLettere(); }
 
 DatiTrifTesti Frm_Trifase::DatiTesti() const {
     DatiTrifTesti t;
-    t.Cmb_PriNumAvv = U8(ui.Cmb_PriNumAvv->currentText());
-    t.Cmb_SecNumAvv = U8(ui.Cmb_SecNumAvv->currentText());
-    t.Cmb_Frequenza = U8(ui.Cmb_Frequenza->currentText());
-    t.Cmb_Induzione = U8(ui.Cmb_Induzione->currentText());
-    t.Cmb_Densita = U8(ui.Cmb_Densita->currentText());
-    t.Cmb_CoefK = U8(ui.Cmb_CoefK->currentText());
+    TestiListe(t);
     for (int i = 0; i < NUM_AVV; ++i) {
         t.Txt_PriVolt[i] = ui.Txt_PriVolt[i]->TestoU8();
         t.Txt_PriVoltLin[i] = ui.Txt_PriVoltLin[i]->TestoU8();
