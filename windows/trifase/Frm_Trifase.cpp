@@ -66,10 +66,10 @@ Frm_Trifase::Frm_Trifase(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic
 void Frm_Trifase::CostruisciFrameAvv(bool primario, int i, QGroupBox* frm) {
     if (primario) {
         ui.Cmd_PriTrif[i] = Pulsante(frm, NomeIndice("Cmd_PriTrif", i), "Y",
-                                     Qs("Modifico Collegamento Trifase"), 60, RIGA_PROPRIA, 390, 270);
+                                     QString(), 60, RIGA_PROPRIA, 390, 270);
         return;
     }
-    ui.Cmd_SecTrif[i] = Pulsante(frm, NomeIndice("Cmd_SecTrif", i), "z", Qs("Modifico Collegamento Trifase"),
+    ui.Cmd_SecTrif[i] = Pulsante(frm, NomeIndice("Cmd_SecTrif", i), "z", QString(),
                                  60, RIGA_PROPRIA, 390, 270);
     ui.Cmd_FaseLinea[i] = Pulsante(frm, NomeIndice("Cmd_FaseLinea", i), "Linea",
                                    Qs("Visualizzo Parametri di Linea"), 480, RIGA_PROPRIA, 720, 270);
