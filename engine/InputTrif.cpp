@@ -40,8 +40,37 @@ VistaSec VistaLinea(std::string_view lettera, float v, float i, float p) {
 }
 
 TestoLettera TensioneLineaPri(std::string_view lettera, float v) {
-    if (lettera == "Y") return {TestoCasella(v * Radice3()), true};
-    return {TestoCasella(v), lettera == "D"};
+    return Converti(Conversione::PriVolt, lettera, v);
+}
+
+TestoLettera Converti(Conversione c, std::string_view l, float x) {
+    const double r3 = Radice3();
+    const float terzo = num::Sng(x / 3.0);
+    auto testo = [](double v) { return TestoLettera{TestoCasella(v), true}; };
+    switch (c) {
+        case Conversione::PriVolt:
+            if (l == "D") return testo(x);
+            if (l == "Y") return testo(x * r3);
+            break;
+        case Conversione::PriVoltLin:
+            if (l == "D") return testo(x);
+            if (l == "Y") return testo(x / r3);
+            break;
+        case Conversione::SecVoltLin:
+            if (l == "d") return testo(x);
+            if (l == "y") return testo(x / r3);
+            if (l == "z") return testo(terzo);
+            break;
+        case Conversione::SecAmpLin:
+            if (l == "d") return testo(x / r3);
+            if (l == "y" || l == "z") return testo(x);
+            break;
+        case Conversione::SecPotLin:
+            if (l == "d" || l == "y") return testo(terzo);
+            if (l == "z") return testo(x / (3.0 * r3));
+            break;
+    }
+    return {TestoCasella(x), false};
 }
 
 std::optional<LineaPri> LineaPrimario(std::string_view lettera, float amp, float pot) {

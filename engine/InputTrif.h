@@ -43,6 +43,13 @@ struct TestoLettera {
 };
 TestoLettera TensioneLineaPri(std::string_view lettera, float v);
 
+// The box a phase or line box rewrites when left, by the winding's letter:
+// a primary's other voltage, or a secondary's phase value from its line
+// value. Without a letter the value is copied as it is (and the message is
+// due). The text goes through "##0.0".
+enum class Conversione { PriVolt, PriVoltLin, SecVoltLin, SecAmpLin, SecPotLin };
+TestoLettera Converti(Conversione c, std::string_view lettera, float x);
+
 // The line current and three-phase power of primary i for its labels, by its
 // letter: delta current by √3, star the same; power by 3 for both; nullopt
 // for any other letter, whose labels keep what they show.

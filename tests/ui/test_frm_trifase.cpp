@@ -182,6 +182,46 @@ private slots:
         QVERIFY(ui.Opt_Pot->isChecked() && !ui.Cmd_Lamierino->isEnabled() && ui.Cmb_CoefK->isEnabled());
     }
 
+    // Leaving a box rewrites its partners, the row's line view and the pass
+    // follow; a refused or unreadable value brings its default first.
+    void campi() {
+        Trif a;
+        Carica(a);
+        auto& ui = a.ui();
+        ModuleDIC& d = *a.d;
+        a.msg.falliscePerInattesi = false;
+        auto lascia = [](CampoNumerico* c, const char* t) { c->ImpostaTestoU8(t); c->EseguiControllo(); };
+        lascia(ui.Txt_PriVolt[0], "220");
+        QCOMPARE(T(ui.Txt_PriVoltLin[0]), QStringLiteral("381,1"));
+        lascia(ui.Txt_PriVoltLin[0], "380");
+        QCOMPARE(T(ui.Txt_PriVolt[0]), QStringLiteral("219,4"));
+
+        d.SecTrif[0] = "d";
+        ui.Cmd_SecTrif[0]->setText("d");
+        lascia(ui.Txt_SecVolt[0], "220");
+        lascia(ui.Txt_SecAmpLin[0], "2,62");
+        const QWidget* w[] = {ui.Txt_SecAmp[0], ui.Txt_SecPot[0], ui.Txt_SecAmpLin[0], ui.Txt_SecPotLin[0]};
+        const char* attesi[] = {"1,5", "330,0", "2,6", "990,0"};
+        for (int k = 0; k < 4; ++k) QCOMPARE(T(w[k]), QString::fromUtf8(attesi[k]));
+        QCOMPARE(T(ui.Cmd_FaseLinea[0]), QStringLiteral("Linea"));
+
+        d.SecTrif[0] = "z";
+        ui.Cmd_SecTrif[0]->setText("z");
+        const size_t prima = a.msg.boxes.size();
+        lascia(ui.Txt_SecVoltLin[0], "0");
+        QCOMPARE(Qs(a.msg.boxes.at(prima).testo), QStringLiteral("Tensione Avvolgimento Secondario Fuori Limiti"));
+        QCOMPARE(T(ui.Txt_SecVolt[0]), QStringLiteral("73,3"));
+        QVERIFY(ui.Txt_SecVoltLin[0]->Giallo());
+        lascia(ui.Txt_SecAmp[0], ",");
+        QCOMPARE(Qs(a.msg.boxes.at(prima + 1).testo), QStringLiteral("Corrente Avvolgimento Secondario Fuori Limiti"));
+        QCOMPARE(T(ui.Txt_SecAmp[0]), QStringLiteral("0,5"));
+
+        d.PriTrif[0] = "d";
+        lascia(ui.Txt_PriVolt[0], "230");
+        QCOMPARE(Qs(a.msg.boxes.at(prima + 2).testo), kNoLettera);
+        QCOMPARE(T(ui.Txt_PriVoltLin[0]), QStringLiteral("230,0"));
+    }
+
     // Missing default libraries: one message each, and the window opens.
     void libreriaMancante() {
         Trif a;

@@ -40,24 +40,28 @@ Frm_Trifase::Frm_Trifase(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic
     const char* pSec = "Indicare la Potenza Avvolgimento Secondario";
     k.pri.campi = {
         {&ui.Txt_PriVolt, "Txt_PriVolt", "Tensione Fase (V)", "Indicare la Tensione Avvolgimento Primario", 4,
-         campitrif::PriVolt, {}},
+         campitrif::PriVolt, [this](int i) { Converti(Conv::PriVolt, ui.Txt_PriVolt[i], ui.Txt_PriVoltLin[i], true, i); }},
         {&ui.Txt_PriVoltLin, "Txt_PriVoltLin", "Tensione Linea (V)",
-         "Indicare la Tensione Avvolgimento Primario di Linea", 4, campitrif::PriVoltLin, {}}};
+         "Indicare la Tensione Avvolgimento Primario di Linea", 4, campitrif::PriVoltLin,
+         [this](int i) { Converti(Conv::PriVoltLin, ui.Txt_PriVoltLin[i], ui.Txt_PriVolt[i], true, i); }}};
     k.pri.risultati = {{&ui.Lbl_PriPot, "Lbl_PriPot", "Potenza Fase (VA)"},
                        {&ui.Lbl_PriAmp, "Lbl_PriAmp", "Corrente Fase (A)"},
                        {&ui.Lbl_PriAmpLin, "Lbl_PriAmpLin", "Corrente Linea (A)"},
                        {&ui.Lbl_PriPotLin, "Lbl_PriPotLin", "Potenza Linea (VA)"},
                        {&ui.Lbl_PriSpire, "Lbl_PriSpire", "Spire (n°)"}};
     k.sec.campi = {
-        {&ui.Txt_SecVolt, "Txt_SecVolt", "Tensione Fase (V)", tSec, 4, campitrif::SecVolt, {}},
-        {&ui.Txt_SecAmp, "Txt_SecAmp", "Corrente Fase (A)", aSec, 5, campitrif::SecAmp, {}},
-        {&ui.Txt_SecPot, "Txt_SecPot", "Potenza Fase (VA)", pSec, 5, campitrif::SecPot, {}},
+        {&ui.Txt_SecVolt, "Txt_SecVolt", "Tensione Fase (V)", tSec, 4, campitrif::SecVolt, [this](int i) { DopoFase(i, false); }},
+        {&ui.Txt_SecAmp, "Txt_SecAmp", "Corrente Fase (A)", aSec, 5, campitrif::SecAmp, [this](int i) { DopoFase(i, true); }},
+        {&ui.Txt_SecPot, "Txt_SecPot", "Potenza Fase (VA)", pSec, 5, campitrif::SecPot, [this](int i) { DopoFase(i, false); }},
         {&ui.Txt_SecVoltLin, "Txt_SecVoltLin", "Tensione Linea (V)",
-         "Indicare la Tensione Avvolgimento Secondario di Linea", 4, campitrif::SecVoltLin, {}},
+         "Indicare la Tensione Avvolgimento Secondario di Linea", 4, campitrif::SecVoltLin,
+         [this](int i) { DopoLinea(i, Conv::SecVoltLin, ui.Txt_SecVoltLin[i], ui.Txt_SecVolt[i]); }},
         {&ui.Txt_SecAmpLin, "Txt_SecAmpLin", "Corrente Linea (A)",
-         "Indicare la Corrente Avvolgimento Secondario di Linea", 5, campitrif::SecAmpLin, {}},
+         "Indicare la Corrente Avvolgimento Secondario di Linea", 5, campitrif::SecAmpLin,
+         [this](int i) { DopoLinea(i, Conv::SecAmpLin, ui.Txt_SecAmpLin[i], ui.Txt_SecAmp[i]); }},
         {&ui.Txt_SecPotLin, "Txt_SecPotLin", "Potenza Linea (VA)",
-         "Indicare la Potenza Avvolgimento Secondario di Linea", 5, campitrif::SecPotLin, {}}};
+         "Indicare la Potenza Avvolgimento Secondario di Linea", 5, campitrif::SecPotLin,
+         [this](int i) { DopoLinea(i, Conv::SecPotLin, ui.Txt_SecPotLin[i], ui.Txt_SecPot[i]); }}};
     k.sec.risultati = {{&ui.Lbl_SecVoltVuoto, "Lbl_SecVoltVuoto", "Tens. a Vuoto (V)"},
                        {&ui.Lbl_SecSpire, "Lbl_SecSpire", "Spire (n°)"}};
     Costruisci(k, ui);
@@ -88,6 +92,35 @@ void Frm_Trifase::CostruisciPaginaLamierino(QGroupBox* p1) {
     RiquadroConosco(p1, 2800, RigaLam(5));
     ColonnaLamierino(p1, 5900);
     ColonnaPerdite(p1, 8900);
+}
+
+// ------------------------------------------------------------------ fields
+
+void Frm_Trifase::Converti(Conv c, CampoNumerico* da, CampoNumerico* a, bool primario, int i) {
+    const std::string& lettera = primario ? d_.PriTrif[i] : d_.SecTrif[i];
+    const inputtrif::TestoLettera t = inputtrif::Converti(c, lettera, da->Valore().value_or(0));
+    if (!t.lettera) NessunaLettera();
+    a->ImpostaTestoU8(t.testo);
+}
+
+void Frm_Trifase::DopoFase(int i, bool corrente) {
+    if (corrente) {
+        // Power = voltage x current in Single; no nonzero power shown as 0,0.
+        const auto v = ui.Txt_SecVolt[i]->Valore();
+        const auto amp = ui.Txt_SecAmp[i]->Valore();
+        if (v && amp) ui.Txt_SecPot[i]->ImpostaTestoU8(inputtrif::TestoCasella(num::Sng(double(*v) * *amp)));
+    } else {
+        RicalcolaCorrente(ui.Txt_SecPot[i], ui.Txt_SecVolt[i], ui.Txt_SecAmp[i]);
+    }
+    Cmd_FaseLinea_Click(i);
+}
+
+void Frm_Trifase::DopoLinea(int i, Conv c, CampoNumerico* linea, CampoNumerico* fase) {
+    Converti(c, linea, fase, false, i);
+    // With "Fase" on the button the click builds the line view again from
+    // the phase values just derived.
+    ui.Cmd_FaseLinea[i]->setText(Qs("Fase"));
+    DopoFase(i, c == Conv::SecAmpLin);
 }
 
 // ------------------------------------------------------------------ load

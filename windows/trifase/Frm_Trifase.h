@@ -66,5 +66,14 @@ protected:
     void RicalcoloAvvolgimenti() override;
 
 private:
+    using Conv = inputtrif::Conversione;
+    // A phase or line box left: the box it rewrites by the winding's letter.
+    void Converti(Conv c, CampoNumerico* da, CampoNumerico* a, bool primario, int i);
+    // A secondary phase box left: the current (or, after the current, the
+    // power) that follows, then the row's other view.
+    void DopoFase(int i, bool corrente);
+    // A secondary line box left: its phase box, the current or power that
+    // follows, then the row's line view rebuilt.
+    void DopoLinea(int i, Conv c, CampoNumerico* linea, CampoNumerico* fase);
     void Lettera(QPushButton* b, const std::string& lettera);
 };
