@@ -7,6 +7,7 @@
 #include "dialogs/Frm_AvvAuto.h"
 #include "dialogs/Frm_AvvColl.h"
 #include "dialogs/Frm_AvvRoch.h"
+#include "dialogs/Frm_AvvTrif.h"
 #include "dialogs/Frm_FiloRame.h"
 #include "dialogs/Frm_Isolanti.h"
 #include "dialogs/Frm_Lamierino.h"
@@ -36,9 +37,8 @@ void LanciatoreReale::Mostra(Dialogo dialogo, ModuleDIC& d, ICoefKLista* lista) 
     case Dialogo::PriRoch: Esegui<Frm_AvvRoch>(d, true, finestra); break;
     case Dialogo::SecRoch: Esegui<Frm_AvvRoch>(d, false, finestra); break;
     case Dialogo::Rocchetto: Esegui<Frm_Rocchetto>(d, finestra); break;
-    default:
-        // Not in this build yet: nothing opens and nothing changes.
-        break;
+    case Dialogo::PriAvvTrif: Esegui<Frm_AvvTrif>(d, true, finestra); break;
+    case Dialogo::SecAvvTrif: Esegui<Frm_AvvTrif>(d, false, finestra); break;
     }
 }
 

@@ -222,6 +222,46 @@ private slots:
         QCOMPARE(T(ui.Txt_PriVoltLin[0]), QStringLiteral("230,0"));
     }
 
+    // A chosen letter goes down a chain of taps in series, not to a winding
+    // with the tap flag alone; the primaries' line values follow, no pass.
+    // A cancelled secondary dialog still puts every row in the line view.
+    void lettere() {
+        Trif a;
+        Carica(a);
+        auto& ui = a.ui();
+        ModuleDIC& d = *a.d;
+        FakeLanciatoreUi lanciatore;
+        d.PriUlt = 3;
+        for (int k : {0, 1}) {
+            d.PriAvvIso[k] = FALSO;
+            d.PriAvvSer[k] = d.PriAvvAda[k] = VERO;
+            d.PriAvvSerCon[k] = static_cast<int16_t>(k + 2);
+        }
+        d.PriAvvAda[3] = VERO;   // left by an exchange: isolated
+        d.PriAvvSerCon[3] = 5;
+        d.PriVolt[2] = 220;
+        d.PriAmp[2] = 2;
+        d.PriPot[2] = 440;
+        const QString spire = ui.Lbl_PriSpire[0]->text();
+        lanciatore.azione = [](ModuleDIC& m) { m.PriTrif[static_cast<int>(m.NumAvvScelto)] = "D"; };
+        ui.Cmd_PriTrif[2]->click();
+        QCOMPARE(lanciatore.mostrati.back(), Dialogo::PriAvvTrif);
+        QCOMPARE(T(ui.Cmd_PriTrif[0]) + T(ui.Cmd_PriTrif[1]) + T(ui.Cmd_PriTrif[2]) + T(ui.Cmd_PriTrif[3]),
+                 QStringLiteral("DDDY"));
+        QCOMPARE(QString::fromStdString(d.PriTrif[0] + d.PriTrif[3]), QStringLiteral("DY"));
+        QCOMPARE(T(ui.Txt_PriVoltLin[2]) + " " + ui.Lbl_PriAmpLin[2]->text() + " " + ui.Lbl_PriPotLin[2]->text(),
+                 QStringLiteral("220,0 3,5 1320,0"));
+        QCOMPARE(ui.Lbl_PriSpire[0]->text(), spire);
+
+        lanciatore.azione = nullptr;
+        ui.Cmd_FaseLinea[0]->click();
+        QVERIFY(!ui.Txt_SecAmpLin[0]->isEnabled());
+        ui.Cmd_SecTrif[0]->click();
+        QCOMPARE(lanciatore.mostrati.back(), Dialogo::SecAvvTrif);
+        QVERIFY(ui.Txt_SecAmpLin[0]->isEnabled());
+        QCOMPARE(T(ui.Cmd_SecTrif[0]), QStringLiteral("z"));
+    }
+
     // Missing default libraries: one message each, and the window opens.
     void libreriaMancante() {
         Trif a;

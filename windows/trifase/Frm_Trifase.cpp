@@ -1,5 +1,6 @@
 #include "windows/trifase/Frm_Trifase.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QComboBox>
@@ -71,10 +72,12 @@ void Frm_Trifase::CostruisciFrameAvv(bool primario, int i, QGroupBox* frm) {
     if (primario) {
         ui.Cmd_PriTrif[i] = Pulsante(frm, NomeIndice("Cmd_PriTrif", i), "Y",
                                      QString(), 60, RIGA_PROPRIA, 390, 270);
+        connect(ui.Cmd_PriTrif[i], &QPushButton::clicked, this, [this, i] { Cmd_PriTrif_Click(i); });
         return;
     }
     ui.Cmd_SecTrif[i] = Pulsante(frm, NomeIndice("Cmd_SecTrif", i), "z", QString(),
                                  60, RIGA_PROPRIA, 390, 270);
+    connect(ui.Cmd_SecTrif[i], &QPushButton::clicked, this, [this, i] { Cmd_SecTrif_Click(i); });
     ui.Cmd_FaseLinea[i] = Pulsante(frm, NomeIndice("Cmd_FaseLinea", i), "Linea",
                                    Qs("Visualizzo Parametri di Linea"), 480, RIGA_PROPRIA, 720, 270);
     connect(ui.Cmd_FaseLinea[i], &QPushButton::clicked, this, [this, i] { Cmd_FaseLinea_Click(i); });
@@ -187,6 +190,52 @@ void Frm_Trifase::PulsantiLettere() {
     for (const LatoC& l : {LatoC(Primari(d_)), LatoC(Secondari(d_))}) {
         auto& cmd = l.Primario ? ui.Cmd_PriTrif : ui.Cmd_SecTrif;
         for (int i = 0; i < NUM_AVV; ++i) cmd[i]->setEnabled(inputtrif::LetteraAbilitata(l, i));
+    }
+}
+
+void Frm_Trifase::Cmd_PriTrif_Click(int i) {
+    SceltaLettera(Primari(d_), ui.Cmd_PriTrif, i);
+    // The primaries' line values from the last pass by their (new) letters;
+    // the rest follows at the next calculation.
+    const int priUlt = inputalim::UltimoIndice(d_.PriUlt, NUM_AVV);
+    for (int k = 0; k <= priUlt; ++k) {
+        const inputtrif::TestoLettera v = inputtrif::TensioneLineaPri(d_.PriTrif[k], d_.PriVolt[k]);
+        if (v.lettera) ui.Txt_PriVoltLin[k]->ImpostaTestoU8(v.testo);
+        MostraLineaPri(k);
+    }
+}
+
+void Frm_Trifase::Cmd_SecTrif_Click(int i) {
+    SceltaLettera(Secondari(d_), ui.Cmd_SecTrif, i);
+    const int secUlt = inputalim::UltimoIndice(d_.SecUlt, NUM_AVV);
+    for (int k = 0; k <= secUlt; ++k) {
+        ui.Cmd_FaseLinea[k]->setText(Qs("Fase"));
+        Cmd_FaseLinea_Click(k);
+    }
+}
+
+void Frm_Trifase::SceltaLettera(Lato l, Arr<QPushButton>& cmd, int i) {
+    if (i < 0 || i >= NUM_AVV) return;
+    d_.NumAvvScelto = static_cast<float>(i);
+    dialoghi::Lanciatore().Mostra(l.Primario ? Dialogo::PriAvvTrif : Dialogo::SecAvvTrif, d_, nullptr);
+    Lettera(cmd[i], l.Trif[i]);
+    // A tap in series takes its partner's letter; going downwards carries a
+    // letter along a chain of taps. A tap flag without the series flag (left
+    // on a winding the ordering made isolated) does not count.
+    for (int k = std::min(i + 1, NUM_AVV - 1); k >= 0; --k) {
+        const bool presa = Vero(l.AvvAda[k]) || (l.AvvCar && Vero((*l.AvvCar)[k]));
+        const int p = l.AvvSerCon[k] - 1;
+        if (!presa || !Vero(l.AvvSer[k]) || p <= k || p >= NUM_AVV) continue;
+        Lettera(cmd[k], l.Trif[p]);
+        l.Trif[k] = l.Trif[p];
+    }
+}
+
+void Frm_Trifase::MostraLineaPri(int i) {
+    // A primary with no letter keeps the line figures it showed.
+    if (const auto l = inputtrif::LineaPrimario(d_.PriTrif[i], d_.PriAmp[i], d_.PriPot[i])) {
+        ui.Lbl_PriAmpLin[i]->setText(Qs(num::Format(l->amp, "##0.0")));
+        ui.Lbl_PriPotLin[i]->setText(Qs(num::Format(l->pot, "##0.0")));
     }
 }
 
@@ -324,11 +373,7 @@ void Frm_Trifase::Refresh() {
         scrivi(ui.Lbl_PriPot[i], d.PriPot[i], "0.0");
         scrivi(ui.Lbl_PriAmp[i], d.PriAmp[i], "##0.###");
         scrivi(ui.Lbl_PriSpire[i], d.PriSpire[i], "#####0");
-        // A primary with no letter keeps the line figures it showed.
-        if (const auto l = inputtrif::LineaPrimario(d.PriTrif[i], d.PriAmp[i], d.PriPot[i])) {
-            scrivi(ui.Lbl_PriAmpLin[i], l->amp, "##0.0");
-            scrivi(ui.Lbl_PriPotLin[i], l->pot, "##0.0");
-        }
+        MostraLineaPri(i);
     }
     for (int i = 0; i <= secUlt; ++i) {
         scrivi(ui.Lbl_SecVoltVuoto[i], d.SecVoltVuoto[i], "#####.0");

@@ -49,6 +49,12 @@ public:
     void ControllaInputDati() override;
     // The phase view when the button reads "Linea", else the line view.
     void Cmd_FaseLinea_Click(int i);
+    // The letter dialog of winding i; however it closed, the button shows
+    // the letter, taps in series below it take their partners' letters, and
+    // the primaries' line values (or every secondary's line view) follow the
+    // letters, without a calculation.
+    void Cmd_PriTrif_Click(int i);
+    void Cmd_SecTrif_Click(int i);
     // Letter buttons: off exactly for a tap in series.
     void PulsantiLettere();
 
@@ -75,5 +81,8 @@ private:
     // A secondary line box left: its phase box, the current or power that
     // follows, then the row's line view rebuilt.
     void DopoLinea(int i, Conv c, CampoNumerico* linea, CampoNumerico* fase);
+    void SceltaLettera(Lato l, Arr<QPushButton>& cmd, int i);
+    // The line current and power labels of primary i by its letter.
+    void MostraLineaPri(int i);
     void Lettera(QPushButton* b, const std::string& lettera);
 };

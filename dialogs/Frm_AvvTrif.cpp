@@ -1,0 +1,102 @@
+#include "dialogs/Frm_AvvTrif.h"
+
+#include <cmath>
+#include <numbers>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "platform/core/Messaggi.h"
+#include "platform/ui/Ui.h"
+
+namespace {
+
+const char* const kLettere[2][Frm_AvvTrif::NUM_OPZ] = {{"d", "y", "z"}, {"D", "Y", ""}};
+const char* const kNomi[Frm_AvvTrif::NUM_OPZ] = {"Triangolo", "Stella", "Zigzag"};
+const char* const kParole[Frm_AvvTrif::NUM_OPZ] = {"Triangolo", "Stella", "Zig Zag"};
+
+}  // namespace
+
+Frm_AvvTrif::Frm_AvvTrif(ModuleDIC& d, bool primario, QWidget* parent)
+    : DialogoAvvolgimento(d, primario, "Frm_", "AvvTrif", 4530, 3000, parent) {
+    ui.Frm_PriColl1 = Riquadro(this, Qs("Frm_PriColl1"), Qs("Scelta Collegamento Trifase"), 120, 60, 4290, 1560);
+    for (int n = 0; n < NumOpz(); ++n) {
+        const QString caption = Qs(kLettere[primario ? 1 : 0][n]) + QStringLiteral("   ") + Qs(kParole[n]);
+        ui.Opt[n] = Opzione(ui.Frm_PriColl1, Nome("Opt_", kNomi[n]), caption, {}, 150, 300 + 400 * n, 2000, 255);
+        ui.Image[n] = Immagine(ui.Frm_PriColl1, QStringLiteral("Image%1").arg(n + 1), Disegno(n), 2700, 240, 1200, 1200);
+        connect(ui.Opt[n], &QRadioButton::clicked, this, [this, n] { Opt_Click(n); });
+    }
+    ui.Label1 = Didascalia(this, Qs("Label1"),
+                           Qs(primario ? "Avvolgimento Primario Avv." : "Avvolgimento Secondario Avv."), 120,
+                           1740, 2500, 285);
+    ui.Lbl_PriAvv = Didascalia(this, Qs("Lbl_PriAvv"), {}, 2650, 1740, 600, 285);
+    ui.Cmd_Ok = PulsanteOk(2160);
+    connect(ui.Cmd_Ok, &QPushButton::clicked, this, [this] { Cmd_Ok_Click(); });
+    Form_Load();
+}
+
+void Frm_AvvTrif::Opt_Click(int n) {
+    for (int k = 0; k < NumOpz(); ++k) ui.Image[k]->setVisible(k == n);
+}
+
+void Frm_AvvTrif::Form_Load() {
+    ui.Lbl_PriAvv->setText(QString::number(avv_ + 1));
+    const std::string& lettera = lato_.Trif[static_cast<size_t>(avv_)];
+    int scelta = -1;
+    for (int n = 0; n < NumOpz(); ++n)
+        if (lettera == kLettere[lato_.Primario ? 1 : 0][n]) scelta = n;
+    if (scelta < 0) {
+        Piattaforma::MsgBox(Qs("Non è Stato Specificato il Tipo di Collegamento"), mb::Exclamation,
+                            Qs("Tipo Collegamento Trifase"));
+        scelta = 0;
+    }
+    ui.Opt[scelta]->setChecked(true);
+    Opt_Click(scelta);
+}
+
+void Frm_AvvTrif::Cmd_Ok_Click() {
+    for (int n = 0; n < NumOpz(); ++n)
+        if (ui.Opt[n]->isChecked()) lato_.Trif[static_cast<size_t>(avv_)] = kLettere[lato_.Primario ? 1 : 0][n];
+    accept();
+}
+
+QImage Frm_AvvTrif::Disegno(int n) {
+    QImage img(80, 80, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 2));
+    p.setBrush(Qt::black);
+    const QPointF c(40, 44);
+    auto verso = [](double gradi) {
+        const double a = gradi * std::numbers::pi / 180.0;
+        return QPointF(std::cos(a), -std::sin(a));
+    };
+    const double assi[3] = {90, 210, 330};
+    for (double a : assi) {
+        QPointF fine;
+        if (n == 0) {
+            // Delta: the triangle's corners, each with its terminal.
+            const QPointF vertice = c + 26 * verso(a);
+            p.drawLine(vertice, c + 26 * verso(a + 120));
+            fine = vertice + 10 * verso(a);
+            p.drawLine(vertice, fine);
+        } else if (n == 1) {
+            // Star: three arms from the neutral.
+            fine = c + 32 * verso(a);
+            p.drawLine(c, fine);
+        } else {
+            // Zig-zag: each arm bends half-way onto the next column.
+            const QPointF meta = c + 17 * verso(a);
+            fine = meta + 17 * verso(a + 60);
+            p.drawLine(c, meta);
+            p.drawLine(meta, fine);
+        }
+        p.drawEllipse(fine, 3, 3);
+    }
+    if (n != 0) p.drawEllipse(c, 2.5, 2.5);
+    return img;
+}
