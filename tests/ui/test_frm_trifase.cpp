@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "ControlliProgetto.h"
+#include "files/Progetto.h"
 #include "platform/ui/Ui.h"
 #include "windows/trifase/Frm_Trifase.h"
 
@@ -260,6 +261,35 @@ private slots:
         QCOMPARE(lanciatore.mostrati.back(), Dialogo::SecAvvTrif);
         QVERIFY(ui.Txt_SecAmpLin[0]->isEnabled());
         QCOMPARE(T(ui.Cmd_SecTrif[0]), QStringLiteral("z"));
+    }
+
+    // An opened project shows its letters and stored line values, every row
+    // in the line view, without a pass.
+    void apertura() {
+        Trif a;
+        Carica(a);
+        auto& ui = a.ui();
+        QTemporaryDir cartella;
+        const QString file = cartella.path() + QStringLiteral("/p.ttf");
+        {
+            ModuleDIC copia = *a.d;
+            copia.PriTrif[0] = "D";
+            copia.SecTrif[0] = "y";
+            copia.SecVoltLin[0] = 123.5f;
+            copia.Rendimento = 12.25f;
+            std::string err;
+            QVERIFY(progetto::SalvaProgetto(copia, U8(file), "p", err));
+        }
+        ui.Cmd_FaseLinea[0]->click();   // phase view before the open
+        FakeDialoghiUi dlg;
+        dlg.percorsiApri.push_back(file);
+        a.msg.falliscePerInattesi = false;
+        a.w->MnuFileApri_Click();
+        QCOMPARE(T(ui.Cmd_PriTrif[0]) + T(ui.Cmd_SecTrif[0]) + " " + T(ui.Txt_SecVoltLin[0]),
+                 QStringLiteral("Dy 123,5"));
+        QCOMPARE(ui.Lbl_Rendimento->text(), QStringLiteral("12,3"));
+        QVERIFY(ui.Txt_SecAmpLin[0]->isEnabled());
+        QCOMPARE(ui.Txt_SecVoltLin[0]->toolTip(), QStringLiteral("Indicare la Tensione Avvolgimento Secondario di Linea"));
     }
 
     // Missing default libraries: one message each, and the window opens.

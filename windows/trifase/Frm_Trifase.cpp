@@ -342,6 +342,10 @@ void Frm_Trifase::Cmd_FaseLinea_Click(int i) {
     ui.Txt_SecVoltLin[i]->ImpostaTestoU8(vista.volt);
     ui.Txt_SecAmpLin[i]->ImpostaTestoU8(vista.amp);
     ui.Txt_SecPotLin[i]->ImpostaTestoU8(vista.pot);
+    StatoVista(i, fase);
+}
+
+void Frm_Trifase::StatoVista(int i, bool fase) {
     const char* vistaNome = fase ? "Fase" : "Linea";
     ui.Cmd_FaseLinea[i]->setText(Qs(vistaNome));
     ui.Cmd_FaseLinea[i]->setToolTip(Qs("Visualizzo Parametri di ") + Qs(vistaNome));
@@ -415,9 +419,12 @@ void Frm_Trifase::RiempiDopoApertura() {
         Lettera(ui.Cmd_SecTrif[i], d.SecTrif[i]);
     }
     RiempiDatiGenerali();
+    // The line boxes hold the stored line values: every row in the line view.
+    for (int i = 0; i < NUM_AVV; ++i) StatoVista(i, false);
     ContolloFrame();
     PulsantiCollegamento();
     PulsantiLettere();
+    VerificaPosizioneAvvolgimenti(d_);
     PulsantiRocchetto();
     Refresh();
 }

@@ -81,6 +81,8 @@ private:
     // A secondary line box left: its phase box, the current or power that
     // follows, then the row's line view rebuilt.
     void DopoLinea(int i, Conv c, CampoNumerico* linea, CampoNumerico* fase);
+    // The caption, tooltips and enabled line boxes of row i's view.
+    void StatoVista(int i, bool fase);
     void SceltaLettera(Lato l, Arr<QPushButton>& cmd, int i);
     // The line current and power labels of primary i by its letter.
     void MostraLineaPri(int i);
