@@ -263,6 +263,36 @@ private slots:
         QCOMPARE(T(ui.Cmd_SecTrif[0]), QStringLiteral("z"));
     }
 
+    // A secondary made a voltage tap of winding 2 shows "R2", takes its
+    // letter and power; made isolated again, "I" and its letter button back.
+    void presa() {
+        Trif a;
+        Carica(a);
+        auto& ui = a.ui();
+        ModuleDIC& d = *a.d;
+        a.msg.falliscePerInattesi = false;
+        ui.Cmb_SecNumAvv->setCurrentIndex(1);
+        a.w->Cmb_SecNumAvv_LostFocus();
+        d.SecTrif[1] = "y";
+        ui.Cmd_SecTrif[1]->setText("y");
+        FakeLanciatoreUi lanciatore;
+        lanciatore.azione = [](ModuleDIC& m) {
+            m.SecAvvIso[0] = FALSO;
+            m.SecAvvSer[0] = m.SecAvvAda[0] = VERO;
+            m.SecAvvSerCon[0] = 2;
+        };
+        ui.Cmd_SecAvv[0]->click();
+        QCOMPARE(T(ui.Cmd_SecAvv[0]) + T(ui.Cmd_SecTrif[0]) + " " + T(ui.Txt_SecPot[0]), QStringLiteral("R2y 192,3"));
+        QVERIFY(!ui.Cmd_SecTrif[0]->isEnabled());
+        lanciatore.azione = [](ModuleDIC& m) {
+            m.SecAvvIso[0] = VERO;
+            m.SecAvvSer[0] = m.SecAvvAda[0] = FALSO;
+        };
+        ui.Cmd_SecAvv[0]->click();
+        QCOMPARE(T(ui.Cmd_SecAvv[0]) + T(ui.Cmd_SecTrif[0]), QStringLiteral("Iy"));
+        QVERIFY(ui.Cmd_SecTrif[0]->isEnabled());
+    }
+
     // An opened project shows its letters and stored line values, every row
     // in the line view, without a pass.
     void apertura() {

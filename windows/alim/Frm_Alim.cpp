@@ -42,7 +42,7 @@ void Frm_Alim::EseguiCalcolo() { CalcoloAlim(d_, DatiTesti(), Piattaforma::Messa
 
 void Frm_Alim::DopoCollegamento(Lato lato, int i) {
     // The button shows the new connection.
-    if (auto a = inputalim::Collegamento(lato, i)) ImpostaCollegamento(LatoUi(lato).Cmd_Avv[i], *a);
+    MostraCollegamento(lato, i);
     if (!lato.Primario) PresaSec(i);
 }
 

@@ -168,8 +168,5 @@ void FinestraMonofase::RicalcoloAvvolgimenti() {
 }
 
 void FinestraMonofase::PresaSec(int i) {
-    const inputalim::EsitoPresa e = inputalim::PotenzaPresaSec(d_, i);
-    if (i < 0 || i >= NumAvv()) return;
-    if (e.corrente) m_.Txt_SecAmp[i]->ImpostaTestoU8(num::Format(d_.SecAmp[i], "##0.0"));
-    if (e.potenza) m_.Txt_SecPot[i]->ImpostaTestoU8(num::Format(d_.SecPot[i], "##0.0"));
+    if (i >= 0 && i < NumAvv()) FinestraProgetto::PresaSec(i, m_.Txt_SecAmp[i], m_.Txt_SecPot[i]);
 }

@@ -496,6 +496,17 @@ void FinestraProgetto::Txt_LamCdP_LostFocus() {
     CalcolaTrasfo();
 }
 
+void FinestraProgetto::PresaSec(int i, CampoNumerico* amp, CampoNumerico* pot) {
+    const inputalim::EsitoPresa e = inputalim::PotenzaPresaSec(d_, i);
+    if (i < 0 || i >= NumAvv()) return;
+    if (e.corrente) amp->ImpostaTestoU8(num::Format(d_.SecAmp[i], "##0.0"));
+    if (e.potenza) pot->ImpostaTestoU8(num::Format(d_.SecPot[i], "##0.0"));
+}
+
+void FinestraProgetto::MostraCollegamento(const LatoC& l, int i) {
+    if (const auto a = inputalim::Collegamento(l, i)) ImpostaCollegamento(LatoUi(l.Primario).Cmd_Avv[i], *a);
+}
+
 void FinestraProgetto::RicalcolaCorrente(CampoNumerico* pot, CampoNumerico* volt, CampoNumerico* amp) {
     // A voltage text of 0 or no number (possible only from a project file)
     // leaves the current text as it is.

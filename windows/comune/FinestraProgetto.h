@@ -337,6 +337,12 @@ protected:
     static void Riempi(QComboBox* c, const ListaNumerica& l);
     // Secondary current = power / voltage (text left as it is when the
     // voltage is 0 or no number); power = current x voltage, one decimal.
+    // A secondary voltage tap in series takes its partner's power and the
+    // current that gives: into the design and, with one decimal, into its
+    // current and power fields.
+    void PresaSec(int i, CampoNumerico* amp, CampoNumerico* pot);
+    // Winding i's connection button shows its connection.
+    void MostraCollegamento(const LatoC& l, int i);
     static void RicalcolaCorrente(CampoNumerico* pot, CampoNumerico* volt, CampoNumerico* amp);
     static void RicalcolaPotenza(CampoNumerico* amp, CampoNumerico* volt, CampoNumerico* pot);
 

@@ -244,7 +244,20 @@ void Frm_Trifase::NumeroAvvCambiato(Lato lato, int n) {
     PulsantiLettere();
 }
 
-void Frm_Trifase::DopoCollegamento(Lato, int) { PulsantiLettere(); }
+void Frm_Trifase::DopoCollegamento(Lato lato, int i) {
+    MostraCollegamento(lato, i);
+    // A tap in series takes its partner's letter through the buttons; a
+    // partner that is no later winding of the side leaves the letters alone.
+    const bool presa = Vero(lato.AvvAda[i]) || (lato.AvvCar && Vero((*lato.AvvCar)[i]));
+    const int p = lato.AvvSerCon[i] - 1;
+    auto& cmd = lato.Primario ? ui.Cmd_PriTrif : ui.Cmd_SecTrif;
+    if (presa && Vero(lato.AvvSer[i]) && p > i && p < NUM_AVV) {
+        lato.Trif[i] = U8(cmd[p]->text());
+        Lettera(cmd[i], lato.Trif[i]);
+        if (!lato.Primario) PresaSec(i, ui.Txt_SecAmp[i], ui.Txt_SecPot[i]);
+    }
+    PulsantiLettere();
+}
 
 // ------------------------------------------------------------------ procedures
 
