@@ -47,18 +47,7 @@ void FinestraMonofase::DescriviAvvolgimenti(Descrizione& k) {
 }
 
 void FinestraMonofase::CostruisciPaginaLamierino(QGroupBox* p1) {
-    ListeDatiGenerali(p1, 90);
-    GruppoCoefK(p1, 90);
-
-    ColonnaRisultati(p1, 2800, 1950, 4750, 1000, 0,
-                     {{&m_.Lbl_SecPotTot, "Lbl_SecPotTot", "Pot. Secondaria (VA)"},
-                      {&m_.Lbl_PriPotTot, "Lbl_PriPotTot", "Pot. Primaria (VA)"},
-                      {&m_.Lbl_Rendimento, "Lbl_Rendimento", "Rendimento (%)"},
-                      {&m_.Lbl_CadutaVolt, "Lbl_CadutaVolt", "Caduta Tensione (%)"},
-                      {&m_.Lbl_FEMI, "Lbl_FEMI", "Volt per Spira (V)"}});
-    RiquadroConosco(p1, 2800, RigaLam(5));
-    ColonnaLamierino(p1, 5900);
-    ColonnaPerdite(p1, 8900);
+    PaginaLamierinoComune(p1);
     if (tipo_.potenzaPassante) {
         // Below the power range of the stack, which judges it.
         ColonnaRisultati(p1, 8900, 2100, 11050, 1040, 4,
@@ -138,13 +127,7 @@ void FinestraMonofase::RiempiMonofase(bool verificaPosizione) {
 
 void FinestraMonofase::RefreshMonofase(float giudicata) {
     const ModuleDIC& d = d_;
-    Scrivi(m_.Lbl_SecPotTot, d.SecPotTot, "0.0");
-    Scrivi(m_.Lbl_Rendimento, d.Rendimento, "0.0");
-    Scrivi(m_.Lbl_PriPotTot, d.PriPotTot, "0.0");
-    Scrivi(m_.Lbl_CadutaVolt, d.CadutaVolt, "0.0");
     Scrivi(m_.Lbl_PotPass, d.PotPass, "0.0");
-    Scrivi(m_.Lbl_CoefK, d.CoefK, "0.0#");
-    Scrivi(m_.Lbl_FEMI, d.FEMI, "##0.000");
     RefreshComune();
 
     // Windings in use only: the hidden ones keep what they last showed.

@@ -21,9 +21,8 @@ public:
         // ---- secondary windings
         Arr<CampoNumerico> Txt_SecVolt{}, Txt_SecAmp{}, Txt_SecPot{};
         Arr<QLabel> Lbl_SecVoltVuoto{}, Lbl_SecSpire{};
-        // ---- totals on the lamination page (Lbl_PotPass: the autotransformer's own)
-        QLabel *Lbl_SecPotTot = nullptr, *Lbl_PriPotTot = nullptr, *Lbl_Rendimento = nullptr,
-               *Lbl_CadutaVolt = nullptr, *Lbl_PotPass = nullptr, *Lbl_FEMI = nullptr;
+        // ---- the autotransformer's own power, beside the totals
+        QLabel* Lbl_PotPass = nullptr;
     };
 
     // The texts the engine's reader takes from the window.

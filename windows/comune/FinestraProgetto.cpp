@@ -390,6 +390,20 @@ void FinestraProgetto::GruppoCoefK(QWidget* p, int x) {
                               x + 1560, RigaLam(6), 1000, kAltRiga);
 }
 
+void FinestraProgetto::PaginaLamierinoComune(QWidget* p1) {
+    ListeDatiGenerali(p1, 90);
+    GruppoCoefK(p1, 90);
+    ColonnaRisultati(p1, 2800, 1950, 4750, 1000, 0,
+                     {{&c_->Lbl_SecPotTot, "Lbl_SecPotTot", "Pot. Secondaria (VA)"},
+                      {&c_->Lbl_PriPotTot, "Lbl_PriPotTot", "Pot. Primaria (VA)"},
+                      {&c_->Lbl_Rendimento, "Lbl_Rendimento", "Rendimento (%)"},
+                      {&c_->Lbl_CadutaVolt, "Lbl_CadutaVolt", "Caduta Tensione (%)"},
+                      {&c_->Lbl_FEMI, "Lbl_FEMI", "Volt per Spira (V)"}});
+    RiquadroConosco(p1, 2800, RigaLam(5));
+    ColonnaLamierino(p1, 5900);
+    ColonnaPerdite(p1, 8900);
+}
+
 void FinestraProgetto::CostruisciPagineLamierino(QWidget* centro, const Descrizione& k) {
     c_->TabStrip3 = new QTabBar(centro);
     c_->TabStrip3->setObjectName("TabStrip3");
@@ -630,6 +644,12 @@ void FinestraProgetto::RefreshComune() {
     const int lam = d.LamScelto;
     const int roch = d.RochScelto;
 
+    Scrivi(c_->Lbl_SecPotTot, d.SecPotTot, "0.0");
+    Scrivi(c_->Lbl_Rendimento, d.Rendimento, "0.0");
+    Scrivi(c_->Lbl_PriPotTot, d.PriPotTot, "0.0");
+    Scrivi(c_->Lbl_CadutaVolt, d.CadutaVolt, "0.0");
+    Scrivi(c_->Lbl_CoefK, d.CoefK, "0.0#");
+    Scrivi(c_->Lbl_FEMI, d.FEMI, "##0.000");
     Scrivi(c_->Lbl_Lamierino, Riga(d.LamNome, lam));
     Scrivi(c_->Lbl_C, Riga(d.LamC, lam), "###.0");
     Scrivi(c_->Lbl_SP, d.LamSP, "###.0");

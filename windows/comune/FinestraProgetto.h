@@ -93,6 +93,9 @@ public:
         QLabel* Lbl_CoefK = nullptr;
         QLabel* Label15 = nullptr;
         QLabel* Label66 = nullptr;
+        // ---- totals: the powers, efficiency, voltage drop and volts per turn
+        QLabel *Lbl_SecPotTot = nullptr, *Lbl_PriPotTot = nullptr, *Lbl_Rendimento = nullptr,
+               *Lbl_CadutaVolt = nullptr, *Lbl_FEMI = nullptr;
         QGroupBox* Frame1 = nullptr;
         QRadioButton* Opt_Lam = nullptr;
         QRadioButton* Opt_Pot = nullptr;
@@ -368,6 +371,9 @@ protected:
     // The chosen coefficient (Label2, Cmb_CoefK, Label14) and the computed
     // one (Label15, Lbl_CoefK, Label66) at x, from row 3.
     void GruppoCoefK(QWidget* pagina, int x);
+    // The lamination page of a mains transformer: general data, coefficient,
+    // totals, design mode, the stack and the iron loss.
+    void PaginaLamierinoComune(QWidget* pagina);
 
     ModuleDIC& d_;
 

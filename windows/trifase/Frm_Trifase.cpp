@@ -84,17 +84,7 @@ void Frm_Trifase::CostruisciFrameAvv(bool primario, int i, QGroupBox* frm) {
 }
 
 void Frm_Trifase::CostruisciPaginaLamierino(QGroupBox* p1) {
-    ListeDatiGenerali(p1, 90);
-    GruppoCoefK(p1, 90);
-    ColonnaRisultati(p1, 2800, 1950, 4750, 1000, 0,
-                     {{&ui.Lbl_SecPotTot, "Lbl_SecPotTot", "Pot. Secondaria (VA)"},
-                      {&ui.Lbl_PriPotTot, "Lbl_PriPotTot", "Pot. Primaria (VA)"},
-                      {&ui.Lbl_Rendimento, "Lbl_Rendimento", "Rendimento (%)"},
-                      {&ui.Lbl_CadutaVolt, "Lbl_CadutaVolt", "Caduta Tensione (%)"},
-                      {&ui.Lbl_FEMI, "Lbl_FEMI", "Volt per Spira (V)"}});
-    RiquadroConosco(p1, 2800, RigaLam(5));
-    ColonnaLamierino(p1, 5900);
-    ColonnaPerdite(p1, 8900);
+    PaginaLamierinoComune(p1);
 }
 
 // ------------------------------------------------------------------ fields
@@ -375,12 +365,6 @@ void Frm_Trifase::StatoVista(int i, bool fase) {
 void Frm_Trifase::Refresh() {
     const ModuleDIC& d = d_;
     auto scrivi = [](QLabel* l, double v, const char* maschera) { l->setText(Qs(num::Format(v, maschera))); };
-    scrivi(ui.Lbl_SecPotTot, d.SecPotTot, "0.0");
-    scrivi(ui.Lbl_Rendimento, d.Rendimento, "0.0");
-    scrivi(ui.Lbl_PriPotTot, d.PriPotTot, "0.0");
-    scrivi(ui.Lbl_CadutaVolt, d.CadutaVolt, "0.0");
-    scrivi(ui.Lbl_CoefK, d.CoefK, "0.0#");
-    scrivi(ui.Lbl_FEMI, d.FEMI, "##0.000");
     RefreshComune();
 
     // Windings in use only: the hidden ones keep what they last showed.

@@ -28,9 +28,6 @@ public:
         Arr<CampoNumerico> Txt_SecVoltLin{}, Txt_SecAmpLin{}, Txt_SecPotLin{};
         Arr<QPushButton> Cmd_SecTrif{}, Cmd_FaseLinea{};
         Arr<QLabel> Lbl_SecVoltVuoto{}, Lbl_SecSpire{};
-        // ---- totals on the lamination page
-        QLabel *Lbl_SecPotTot = nullptr, *Lbl_PriPotTot = nullptr, *Lbl_Rendimento = nullptr,
-               *Lbl_CadutaVolt = nullptr, *Lbl_FEMI = nullptr;
     };
 
     explicit Frm_Trifase(ModuleDIC& dic, QWidget* parent = nullptr);
