@@ -6,22 +6,19 @@
 
 #include "bench/BenchSupport.h"
 #include "engine/Mod_Alim.h"
+#include "tests/support/Progetti.h"
 
 namespace {
 
 std::unique_ptr<ModuleDIC> Progetto() {
-    auto d = std::make_unique<ModuleDIC>();
-    ProgettoPredefinito(*d);
+    auto d = NuovoProgetto();
     d->CoefKMin = 1.0f;
     d->CoefKMax = 1.6f;
     // Thin insulation, so that all twelve windings of a side fit in groove H.
     d->RochIsoAvvH = d->RochIsoAvvI = d->RochIsoAvvL = 0.05f;
     d->RochIsoStrH = d->RochIsoStrI = d->RochIsoStrL = 0.02f;
     CaricaLibreriaRame(*d);
-    for (int i = 0; i < 11; ++i) {
-        d->PriAvvIso[i] = FALSO, d->PriAvvSer[i] = d->PriAvvAda[i] = VERO;
-        d->PriAvvSerCon[i] = static_cast<int16_t>(i + 2);
-    }
+    for (int i = 0; i < 11; ++i) Serie(Lato(*d, true), i, i + 2);
     return d;
 }
 

@@ -8,12 +8,12 @@
 #include "bench/BenchSupport.h"
 #include "engine/Mod_AutoTrifase.h"
 #include "engine/Mod_Trif.h"
+#include "tests/support/Progetti.h"
 
 namespace {
 
 std::unique_ptr<ModuleDIC> Progetto(tipo::Calcolo genere) {
-    auto d = std::make_unique<ModuleDIC>();
-    ProgettoPredefinito(*d);
+    auto d = NuovoProgetto();
     d->TipoCalcolo = genere;
     d->CoefKMin = 1.0f;
     d->CoefKMax = 1.6f;
@@ -26,13 +26,8 @@ std::unique_ptr<ModuleDIC> Progetto(tipo::Calcolo genere) {
     d->SecTrif.fill(genere == tipo::AutoTrifase ? "y" : "z");
     const bool autotrasf = genere == tipo::AutoTrifase;
     for (int i = 0; i < TRIF_NUM_AVV - (autotrasf ? 0 : 1); ++i) {
-        d->PriAvvIso[i] = FALSO;
-        d->PriAvvSer[i] = d->PriAvvAda[i] = VERO;
-        d->PriAvvSerCon[i] = static_cast<int16_t>(i + 2);
-        if (!autotrasf) continue;
-        d->SecAvvIso[i] = FALSO;
-        d->SecAvvSer[i] = d->SecAvvCar[i] = VERO;
-        d->SecAvvSerCon[i] = static_cast<int16_t>(i + 2);
+        Serie(Lato(*d, true), i, i + 2);
+        if (autotrasf) Serie(Lato(*d, false), i, i + 2, true);
     }
     return d;
 }

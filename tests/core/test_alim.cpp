@@ -22,8 +22,7 @@ namespace {
 // the stack and every wire are computed; the demonstration bobbin; both
 // windings isolated, on bobbin 1 in groove H.
 std::unique_ptr<ModuleDIC> Progetto() {
-    auto d = std::make_unique<ModuleDIC>();
-    ProgettoPredefinito(*d);
+    auto d = NuovoProgetto();
     d->CoefKMin = 1.0f;
     d->CoefKMax = 1.6f;
     return d;
