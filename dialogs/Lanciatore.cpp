@@ -12,6 +12,7 @@
 #include "dialogs/Frm_Isolanti.h"
 #include "dialogs/Frm_Lamierino.h"
 #include "dialogs/Frm_Rocchetto.h"
+#include "platform/ui/Sostituibile.h"
 
 namespace {
 
@@ -43,12 +44,7 @@ void LanciatoreReale::Mostra(Dialogo dialogo, ModuleDIC& d, ICoefKLista* lista) 
 }
 
 namespace dialoghi {
-namespace {
-ILanciatoreDialoghi* lanciatore = nullptr;
-}
-ILanciatoreDialoghi& Lanciatore() {
-    static LanciatoreReale reale;
-    return lanciatore ? *lanciatore : reale;
-}
-void ImpostaLanciatore(ILanciatoreDialoghi* l) { lanciatore = l; }
+using Servizio = Sostituibile<ILanciatoreDialoghi, LanciatoreReale>;
+ILanciatoreDialoghi& Lanciatore() { return Servizio::Attuale(); }
+void ImpostaLanciatore(ILanciatoreDialoghi* l) { Servizio::Imposta(l); }
 }  // namespace dialoghi

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "platform/core/Percorsi.h"
+#include "platform/ui/Sostituibile.h"
 
 QString AccantoAlProgramma(const std::string& relativo, const QString& base) {
     const QString cartella = base.isEmpty() ? QCoreApplication::applicationDirPath() : base;
@@ -104,12 +105,7 @@ bool DialoghiQt::Stampa(QWidget* parent, QWidget* finestra, bool orizzontale) {
 }
 
 namespace Piattaforma {
-namespace {
-IDialoghiFile* dialoghi = nullptr;
-}
-IDialoghiFile& Dialoghi() {
-    static DialoghiQt predefiniti;
-    return dialoghi ? *dialoghi : predefiniti;
-}
-void ImpostaDialoghi(IDialoghiFile* d) { dialoghi = d; }
+using Servizio = Sostituibile<IDialoghiFile, DialoghiQt>;
+IDialoghiFile& Dialoghi() { return Servizio::Attuale(); }
+void ImpostaDialoghi(IDialoghiFile* d) { Servizio::Imposta(d); }
 }  // namespace Piattaforma

@@ -1,19 +1,20 @@
 #include "platform/ui/Finestre.h"
 
+#include "platform/ui/Sostituibile.h"
+
 namespace {
 
 struct Nessuna : IFinestre {
     void Mostra(Finestra) override {}
 };
 
-Nessuna nessuna;
-IFinestre* installate = nullptr;
+using Servizio = Sostituibile<IFinestre, Nessuna>;
 
 }  // namespace
 
 namespace Piattaforma {
 
-IFinestre& Finestre() { return installate ? *installate : nessuna; }
-void ImpostaFinestre(IFinestre* f) { installate = f; }
+IFinestre& Finestre() { return Servizio::Attuale(); }
+void ImpostaFinestre(IFinestre* f) { Servizio::Imposta(f); }
 
 }  // namespace Piattaforma

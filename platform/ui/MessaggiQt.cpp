@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "platform/ui/Posiziona.h"
+#include "platform/ui/Sostituibile.h"
 
 namespace {
 constexpr int kMaskPulsanti = 0x0F;
@@ -93,14 +94,9 @@ int MessaggiQt::MsgBox(const std::string& testo, int stile, const std::string& t
 }
 
 namespace Piattaforma {
-namespace {
-IMessaggi* messaggi = nullptr;
-}
-IMessaggi& Messaggi() {
-    static MessaggiQt predefiniti;
-    return messaggi ? *messaggi : predefiniti;
-}
-void ImpostaMessaggi(IMessaggi* m) { messaggi = m; }
+using Servizio = Sostituibile<IMessaggi, MessaggiQt>;
+IMessaggi& Messaggi() { return Servizio::Attuale(); }
+void ImpostaMessaggi(IMessaggi* m) { Servizio::Imposta(m); }
 int MsgBox(const QString& testo, int stile, const QString& titolo) {
     return Messaggi().MsgBox(U8(testo), stile, U8(titolo));
 }
