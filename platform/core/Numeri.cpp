@@ -36,18 +36,21 @@ struct Cifre {
     int exp = 0;
 };
 
-// The digits of |v| in scientific form ("d.ddddde+XX"), correctly rounded
-// to `prec` significant digits like printf's %.*e, into a stack buffer.
+// The `prec` significant digits of |v| (no point), correctly rounded like
+// printf's %.*e, and the power of ten of the first one; on the stack.
 struct Scientifica {
-    char buf[48];
-    const char* fine;   // one past the last mantissa digit
+    char cifre[24];
+    int n;
     int exp;
 };
 
 void InScientifica(double v, int prec, Scientifica& s) {
-    const auto r = std::to_chars(s.buf, s.buf + sizeof s.buf, std::fabs(v), std::chars_format::scientific, prec - 1);
-    const char* e = std::find(s.buf, r.ptr, 'e');
-    s.fine = e;
+    char buf[48];
+    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, prec - 1);
+    const char* e = std::find(buf, r.ptr, 'e');
+    s.n = 0;
+    for (const char* p = buf; p < e; ++p)
+        if (*p != '.') s.cifre[s.n++] = *p;
     int x = 0;
     std::from_chars(e + (e[1] == '+' ? 2 : 1), r.ptr, x);
     s.exp = x;
@@ -57,8 +60,7 @@ Cifre Decimali(double v, int prec) {
     Cifre c;
     Scientifica s;
     InScientifica(v, prec, s);
-    for (const char* p = s.buf; p < s.fine; ++p)
-        if (*p != '.') c.digits += *p;
+    c.digits.assign(s.cifre, static_cast<size_t>(s.n));
     c.exp = s.exp;
     if (c.digits.find_first_not_of('0') == std::string::npos) c.exp = 0;
     return c;
@@ -78,11 +80,9 @@ size_t TestoGenerale(double v, int prec, char* out) {
     if (v == 0.0) return fisso("0");
     Scientifica s;
     InScientifica(v, prec, s);
-    // Significant digits without the point, trailing zeros dropped.
-    char cifre[24];
-    int n = 0;
-    for (const char* p = s.buf; p < s.fine; ++p)
-        if (*p != '.') cifre[n++] = *p;
+    // Trailing zeros dropped.
+    const char* cifre = s.cifre;
+    int n = s.n;
     while (n > 1 && cifre[n - 1] == '0') --n;
     const int exp = s.exp;
 
