@@ -19,7 +19,6 @@ Frm_Alim::Frm_Alim(ModuleDIC& dic, QWidget* parent)
     k.tipo = tipo::Monofase;
     k.nome = "Frm_Alim";
     k.titolo = "Calcolo di Trasformatore Monofase";
-    k.aggiorna = "Aggiorna Calcolo";
     k.numAvv = NUM_AVV;
     k.numPag = NUM_PAG;
     DescriviAvvolgimenti(k);

@@ -16,7 +16,6 @@ Frm_AutoTrasf::Frm_AutoTrasf(ModuleDIC& dic, QWidget* parent)
     k.nome = "Frm_AutoTrasf";
     k.titolo = "Calcolo di AutoTrasformatore Monofase";
     k.titoloEsci = "Calcolo di AutoTrasformatori di Alimentazione";
-    k.aggiorna = "Aggiorna Calcolo";
     k.salvaNome = "Salva con No&me";
     k.stampa = "Stam&pa";
     k.impostaStampante = "&Imposta Sampante";

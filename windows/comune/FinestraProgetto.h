@@ -164,7 +164,7 @@ public:
         const char* nome = "";           // objectName of the window
         const char* titolo = "";         // caption; also the title of its questions
         const char* titoloEsci = nullptr;  // title of the exit question, when not the caption
-        const char* aggiorna = "";       // caption of Cmd_Aggiorna
+        const char* aggiorna = "Aggiorna Calcolo";  // caption of Cmd_Aggiorna
         const char* salvaNome = "Salva &con Nome";
         const char* stampa = "Sta&mpa";
         const char* impostaStampante = "&Imposta Stampante";

@@ -31,7 +31,6 @@ Frm_Trifase::Frm_Trifase(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic
     k.tipo = tipo::Trifase;
     k.nome = "Frm_Trifase";
     k.titolo = "Calcolo di Trasformatore Trifase";
-    k.aggiorna = "Aggiorna Calcolo";
     k.numAvv = NUM_AVV;
     k.numPag = NUM_PAG;
     k.libreriaLam = "LamTrifaseStandard.lam";
