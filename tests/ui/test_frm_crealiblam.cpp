@@ -237,12 +237,6 @@ private slots:
         QVERIFY(Riga(3) == riga3 && cmd().Libreria->text() == libreria && d->FileLibreria == percorso);
         QVERIFY(d->NumElementi == 17 && w->ui.Opt_TipoLam[3]->isChecked());
     }
-
-    void cancelledPrintPrintsNothing() {
-        dlg->stampanteOk = false;
-        cmd().Cmd_Stampa->click();
-        QVERIFY(dlg->stampate.empty());
-    }
 };
 
 QTEST_MAIN(TestFrmCreaLibLam)
