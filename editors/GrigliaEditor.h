@@ -51,7 +51,6 @@ public:
     bool setData(const QModelIndex& indice, const QVariant& valore, int ruolo = Qt::EditRole) override;
 
     const ColonnaGriglia& Colonna(int c) const { return colonne_[static_cast<size_t>(c)]; }
-    int PrimaRiga() const { return primaRiga_; }
     // Row of the text model shown in the view's row r.
     int Riga(int r) const { return primaRiga_ + r; }
     // "Txt_FiloNudo(5)" for the view's cell.
