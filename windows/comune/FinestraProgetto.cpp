@@ -126,7 +126,6 @@ void FinestraProgetto::Costruisci(const Descrizione& k, ControlliComuni& c) {
     tipo_ = k.tipo;
     numAvv_ = k.numAvv;
     numPag_ = k.numPag;
-    numPagLam_ = k.schedaExtra ? 3 : 2;
     collegamentiFissi_ = k.collegamentiFissi;
     libreriaLam_ = k.libreriaLam;
     titolo_ = Qs(k.titolo);
@@ -606,21 +605,19 @@ void FinestraProgetto::CambiaNumeroAvv(bool primario) {
     NumeroAvvCambiato(primario ? Primari(d_) : Secondari(d_), n);
 }
 
-void FinestraProgetto::ClickTab(QTabBar* strip, QGroupBox* const* frames, int ultima, int16_t& pagina) {
+void FinestraProgetto::ClickTab(QTabBar* strip, QGroupBox* const* frames, int16_t& pagina) {
     const int k = strip->currentIndex() + 1;
     if (k < 1 || k == pagina) return;
-    for (int p = 1; p <= ultima; ++p) frames[p]->hide();
+    for (int p = 1; p <= strip->count(); ++p) frames[p]->hide();
     frames[k]->show();
     pagina = static_cast<int16_t>(k);
 }
 
-void FinestraProgetto::TabStrip1_Click() { ClickTab(c_->TabStrip1, c_->FramePri.data(), numPag_, d_.TabPri); }
+void FinestraProgetto::TabStrip1_Click() { ClickTab(c_->TabStrip1, c_->FramePri.data(), d_.TabPri); }
 
-void FinestraProgetto::TabStrip2_Click() { ClickTab(c_->TabStrip2, c_->FrameSec.data(), numPag_, d_.TabSec); }
+void FinestraProgetto::TabStrip2_Click() { ClickTab(c_->TabStrip2, c_->FrameSec.data(), d_.TabSec); }
 
-void FinestraProgetto::TabStrip3_Click() {
-    ClickTab(c_->TabStrip3, c_->FrameLam.data(), numPagLam_, d_.TabLam);
-}
+void FinestraProgetto::TabStrip3_Click() { ClickTab(c_->TabStrip3, c_->FrameLam.data(), d_.TabLam); }
 
 void FinestraProgetto::ModoProgetto(bool potenza) {
     ModoControlli(potenza);

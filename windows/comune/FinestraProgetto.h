@@ -189,8 +189,6 @@ public:
 
     int16_t Tipo() const override { return tipo_; }   // the kind, as TipoCalcolo holds it
     int NumAvv() const override { return numAvv_; }
-    int NumPag() const { return numPag_; }
-    int NumPagLam() const { return numPagLam_; }
     ModuleDIC& Dati() override { return d_; }
     QMainWindow* Vista() override { return this; }
 
@@ -390,7 +388,7 @@ private:
     void PosizioneAvv(bool primario, int i);
     void ModoProgetto(bool potenza);
     void ModoControlli(bool potenza);
-    void ClickTab(QTabBar* strip, QGroupBox* const* frames, int ultima, int16_t& pagina);
+    void ClickTab(QTabBar* strip, QGroupBox* const* frames, int16_t& pagina);
     std::string FileLibreriaDefault(const char* nome) const;
     const char* libreriaLam_ = "LamMantelloStandard.lam";
 
@@ -403,6 +401,5 @@ private:
     int16_t tipo_ = 0;
     int numAvv_ = MAX_AVV;
     int numPag_ = MAX_PAG;
-    int numPagLam_ = 2;
     bool collegamentiFissi_ = false;
 };
