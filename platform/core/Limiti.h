@@ -13,11 +13,8 @@ struct Limite {
 
 // A numeric field's range, the message and title that refuse a value outside
 // it, and the text put back then. Without a message the field is only coloured.
-struct LimiteCampo {
-    float minimo, massimo;
+struct LimiteCampo : Limite {
     const char* messaggio = nullptr;
     const char* titolo = nullptr;
     const char* predefinito = nullptr;
-    Limite Intervallo() const { return {minimo, massimo}; }
-    bool Accetta(float v) const { return Intervallo().Accetta(v); }
 };
