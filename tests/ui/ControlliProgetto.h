@@ -3,18 +3,6 @@
 // checks this table and adds its own rows.
 #pragma once
 
-#include <memory>
-#include <vector>
-
-#include <QAbstractButton>
-#include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QTabBar>
-#include <QtTest>
-
 #include "UiTestSupport.h"
 #include "engine/ModuleDIC.h"
 

@@ -17,20 +17,8 @@
 #include <string>
 #include <vector>
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QCoreApplication>
-#include <QDialog>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QImage>
-#include <QMessageBox>
-#include <QPointer>
-#include <QString>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "dialogs/Lanciatore.h"
 #include "FakeSinks.h"
@@ -53,8 +41,7 @@ struct FakeMessaggiUi : FakeMessaggi {
 
     FakeMessaggiUi() { Piattaforma::ImpostaMessaggi(this); }
     ~FakeMessaggiUi() override { Piattaforma::ImpostaMessaggi(nullptr); }
-    FakeMessaggiUi(const FakeMessaggiUi&) = delete;
-    FakeMessaggiUi& operator=(const FakeMessaggiUi&) = delete;
+    Q_DISABLE_COPY(FakeMessaggiUi)
 
     // Expects one more box, answered with `risposta`.
     void Attendi(int risposta = mb::Ok) { risposte.push_back(risposta); }
@@ -66,6 +53,12 @@ struct FakeMessaggiUi : FakeMessaggi {
     // Text of the last box ("" when none).
     QString Ultimo() const { return boxes.empty() ? QString() : Qs(boxes.back().testo); }
     QString UltimoTitolo() const { return boxes.empty() ? QString() : Qs(boxes.back().titolo); }
+    // Texts of the boxes shown, in order.
+    QStringList Mostrati() const {
+        QStringList l;
+        for (const auto& b : boxes) l << Qs(b.testo);
+        return l;
+    }
 
     int MsgBox(const std::string& testo, int stile, const std::string& titolo) override {
         if (risposte.empty()) {
@@ -85,8 +78,7 @@ struct FakeFinestreUi : IFinestre {
     std::vector<Finestra> richieste;
     FakeFinestreUi() { Piattaforma::ImpostaFinestre(this); }
     ~FakeFinestreUi() override { Piattaforma::ImpostaFinestre(nullptr); }
-    FakeFinestreUi(const FakeFinestreUi&) = delete;
-    FakeFinestreUi& operator=(const FakeFinestreUi&) = delete;
+    Q_DISABLE_COPY(FakeFinestreUi)
     void Mostra(Finestra f) override { richieste.push_back(f); }
 };
 
@@ -97,8 +89,7 @@ struct FakeLanciatoreUi : ILanciatoreDialoghi {
     std::function<void(ModuleDIC&)> azione;
     FakeLanciatoreUi() { dialoghi::ImpostaLanciatore(this); }
     ~FakeLanciatoreUi() override { dialoghi::ImpostaLanciatore(nullptr); }
-    FakeLanciatoreUi(const FakeLanciatoreUi&) = delete;
-    FakeLanciatoreUi& operator=(const FakeLanciatoreUi&) = delete;
+    Q_DISABLE_COPY(FakeLanciatoreUi)
     void Mostra(Dialogo dl, ModuleDIC& d, ICoefKLista*) override {
         mostrati.push_back(dl);
         if (azione) azione(d);
@@ -120,22 +111,13 @@ struct FakeDialoghiUi : IDialoghiFile {
 
     FakeDialoghiUi() { Piattaforma::ImpostaDialoghi(this); }
     ~FakeDialoghiUi() override { Piattaforma::ImpostaDialoghi(nullptr); }
-    FakeDialoghiUi(const FakeDialoghiUi&) = delete;
-    FakeDialoghiUi& operator=(const FakeDialoghiUi&) = delete;
+    Q_DISABLE_COPY(FakeDialoghiUi)
 
     QString Apri(QWidget*, const QString& t, const QString& c, const QString& f) override {
-        chiamate.push_back({QStringLiteral("Apri"), t, c, f});
-        if (percorsiApri.empty()) return {};
-        QString p = percorsiApri.front();
-        percorsiApri.pop_front();
-        return p;
+        return Prossimo(percorsiApri, {QStringLiteral("Apri"), t, c, f});
     }
     QString Salva(QWidget*, const QString& t, const QString& c, const QString& f) override {
-        chiamate.push_back({QStringLiteral("Salva"), t, c, f});
-        if (percorsiSalva.empty()) return {};
-        QString p = percorsiSalva.front();
-        percorsiSalva.pop_front();
-        return p;
+        return Prossimo(percorsiSalva, {QStringLiteral("Salva"), t, c, f});
     }
     bool ImpostaStampante(QWidget*) override {
         chiamate.push_back({QStringLiteral("ImpostaStampante"), {}, {}, {}});
@@ -147,6 +129,15 @@ struct FakeDialoghiUi : IDialoghiFile {
         if (!stampanteOk) return false;
         stampate.push_back(finestra ? finestra->grab().toImage() : QImage());
         return true;
+    }
+
+private:
+    QString Prossimo(std::deque<QString>& coda, Chiamata c) {
+        chiamate.push_back(std::move(c));
+        if (coda.empty()) return {};
+        QString p = coda.front();
+        coda.pop_front();
+        return p;
     }
 };
 
@@ -221,6 +212,23 @@ T* Figlio(QObject* radice, const QString& nome) {
         QTest::qFail(m.constData(), __FILE__, __LINE__);
     }
     return w;
+}
+
+// What a label, button or field shows.
+inline QString TestoDi(const QObject* o) { return o->property("text").toString(); }
+
+// Runs `apri`, which shows a window modally and returns once it is closed:
+// the objectName of the modal window it showed ("" when none), which is closed.
+inline QString ModaleAperta(const std::function<void()>& apri) {
+    QString nome;
+    QObject contesto;   // no tick once this returns
+    QTimer::singleShot(0, &contesto, [&nome] {
+        QWidget* m = QApplication::activeModalWidget();
+        nome = m ? m->objectName() : QString();
+        if (m) m->close();
+    });
+    apri();
+    return nome;
 }
 
 // A file of the default libraries laid beside the test programs.

@@ -1,12 +1,5 @@
 // The winding dialogs, connection and placement, on both sides; and the
 // single-phase window's steps after them.
-#include <memory>
-
-#include <QComboBox>
-#include <QGroupBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QtTest>
 
 #include "ControlliProgetto.h"
 #include "Progetti.h"

@@ -1,15 +1,6 @@
 // The lamination library editor: load state, cells, the computation of
 // proportional and typed tables, kinds, open, save and print. Expected figures
 // were worked out apart (weight = net area x 8,5 / 1,11 / 1000, in 32 bits).
-#include <memory>
-
-#include <QCheckBox>
-#include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QtTest>
 
 #include "UiTestSupport.h"
 #include "editors/Frm_CreaLibLam.h"

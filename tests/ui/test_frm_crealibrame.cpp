@@ -1,13 +1,6 @@
 // The wire library editor: load state, key filter and cell checks, the
 // computation as typed, open, save and print, and the library files written.
 // Expected figures were worked out apart, in 32-bit floats.
-#include <memory>
-
-#include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QtTest>
 
 #include "UiTestSupport.h"
 #include "editors/Frm_CreaLibRame.h"

@@ -5,12 +5,6 @@
 // grade1.csv): row 5 is 0,08 / 0,094 mm; the derived columns were worked out
 // by hand (section (d/2)² x 3,14159, turns/cm 10 / enamelled / Kf, ohm/m
 // 0,0176 / section, g/m section x 8,9).
-#include <memory>
-
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
 
 #include "ControlliProgetto.h"
 #include "dialogs/Frm_FiloRame.h"

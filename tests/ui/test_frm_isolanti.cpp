@@ -1,8 +1,5 @@
 // The insulation dialog: its fields, load, confirmation and cancel; and the
 // single-phase window's insulation button.
-#include <memory>
-
-#include <QPushButton>
 
 #include "ControlliProgetto.h"
 #include "dialogs/Frm_Isolanti.h"

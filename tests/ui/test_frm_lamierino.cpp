@@ -1,16 +1,5 @@
 // The lamination dialog: its fields, load, library, out-of-format lamination,
 // confirmation and print; and the single-phase window's lamination button.
-#include <memory>
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QtTest>
 
 #include "UiTestSupport.h"
 #include "dialogs/Frm_Lamierino.h"

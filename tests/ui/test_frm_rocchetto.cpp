@@ -1,13 +1,5 @@
 // The bobbin dialog: load, grooves, bobbin count, computation and choices;
 // and the single-phase window's bobbin button.
-#include <memory>
-
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QtTest>
 
 #include "UiTestSupport.h"
 #include "dialogs/Frm_Rocchetto.h"

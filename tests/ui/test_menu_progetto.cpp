@@ -1,18 +1,6 @@
 // The File menu of the single-phase window and its refill after an open, with
 // fake dialogs and boxes and a temporary program folder.
 #include <map>
-#include <memory>
-#include <vector>
-
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QDirIterator>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QtTest>
 
 #include "UiTestSupport.h"
 #include "files/Progetto.h"

@@ -1,26 +1,5 @@
 // The platform layer: key filter and focus-loss check of the numeric field,
 // message boxes, printing, placement and the modal design window.
-#include <functional>
-#include <memory>
-
-#include <QtTest>
-
-#include <QAction>
-#include <QClipboard>
-#include <QDropEvent>
-#include <QInputMethodEvent>
-#include <QLabel>
-#include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMimeData>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QPushButton>
-#include <QStatusBar>
-#include <QTemporaryDir>
-#include <QVBoxLayout>
-
 #include "UiTestSupport.h"
 #include "platform/ui/Ui.h"
 
@@ -151,13 +130,8 @@ private slots:
     // beeps and the checks run afterwards. The field keeps the focus.
     void keyFilter() {
         const QStringList no;
-        const struct {
-            const char *nome, *campo, *iniziale;
-            bool bloccato;
-            const char *appunti, *tasti, *atteso;
-            int beep;
-            QStringList eventi;
-        } casi[] = {
+        const struct { const char *nome, *campo, *iniziale; bool bloccato;
+                       const char *appunti, *tasti, *atteso; int beep; QStringList eventi; } casi[] = {
             {"digits up to the limit", "a", "", false, "", "1234", "1234", 0, no},
             {"full: digit and comma refused", "a", "1234", false, "", "5,", "1234", 2, no},
             // The filter judges the text the key leaves: a selection is replaced.
@@ -198,10 +172,8 @@ private slots:
 
     // Text brought in without typing passes the same filter (field limit 4).
     void pasteDropAndInputMethod() {
-        const struct {
-            const char *via, *iniziale, *testo, *atteso;
-            int beep;   // -1: not counted (a refused drag never gets to drop)
-        } casi[] = {
+        // beep -1: not counted (a refused drag never gets to drop)
+        const struct { const char *via, *iniziale, *testo, *atteso; int beep; } casi[] = {
             {"menu", "1", "1.5", "1", 1},
             {"menu", "1", ",5,", "1", 1},   // four characters: only the comma rule refuses
             {"menu", "1", "2,5", "12,5", 0},
@@ -353,12 +325,9 @@ private slots:
     void messageBoxButtonsAndAnswers() {
         const QString si = QStringLiteral("Sì"), no = QStringLiteral("No"), ann = QStringLiteral("Annulla");
         const QString ok = QStringLiteral("OK");
-        const struct {
-            int stile;
-            QString premi;   // "Esc": the Escape key
-            QStringList pulsanti;
-            int risposta, icona;
-        } casi[] = {{mb::OkOnly + mb::Exclamation, ok, {ok}, 1, QMessageBox::Warning},
+        // premi "Esc": the Escape key
+        const struct { int stile; QString premi; QStringList pulsanti; int risposta, icona; } casi[] = {
+                    {mb::OkOnly + mb::Exclamation, ok, {ok}, 1, QMessageBox::Warning},
                     {mb::YesNo + mb::Question, si, {si, no}, 6, QMessageBox::Question},
                     {mb::YesNo + mb::Question, no, {si, no}, 7, QMessageBox::Question},
                     {mb::YesNoCancel + mb::Information, ann, {si, no, ann}, 2, QMessageBox::Information},
@@ -378,29 +347,6 @@ private slots:
             QVERIFY(box->text() == QStringLiteral("riga 1\nriga 2") && box->windowTitle() == QStringLiteral("Titolo"));
             const bool conOk = (k.stile & 15) == mb::OkOnly || (k.stile & 15) == mb::OkCancel;
             QCOMPARE(box->defaultButton()->text(), conOk ? ok : si);
-        }
-    }
-
-    // A field given its range: a value within it (ends included) is taken;
-    // one outside, or no number, brings the range's message, the yellow
-    // background and the default text.
-    void rangeCheck() {
-        FakeMessaggiUi msg;
-        CampoNumerico c;
-        QVERIFY(c.Verifica());   // no range: every text
-        c.ImpostaLimiti({0.1f, 999.0f, "Fuori Limiti", "Verifica", "1,5"});
-        for (const char* testo : {"0,1", "999"}) {
-            c.setText(testo);
-            QVERIFY2(c.Verifica() && !c.Giallo() && c.text() == testo, testo);
-        }
-        for (const char* testo : {"0,09", "1000", ",", ""}) {
-            msg.Attendi();
-            c.SetGiallo(false);
-            c.setText(testo);
-            QVERIFY2(!c.Verifica() && c.Giallo() && c.text() == QStringLiteral("1,5"), testo);
-            QCOMPARE(msg.Ultimo(), QStringLiteral("Fuori Limiti"));
-            QCOMPARE(msg.UltimoTitolo(), QStringLiteral("Verifica"));
-            QCOMPARE(msg.boxes.back().stile, mb::OkOnly + mb::Exclamation);
         }
     }
 

@@ -1,14 +1,7 @@
 // The winding schematic window: placement of pictures and labels (twips / 15,
 // rounded), status text, menu, printing, and the core drawn as one line.
-#include <memory>
 #include <optional>
 #include <utility>
-#include <vector>
-
-#include <QAction>
-#include <QLabel>
-#include <QMenuBar>
-#include <QtTest>
 
 #include "UiTestSupport.h"
 #include "engine/ModuleDIC.h"

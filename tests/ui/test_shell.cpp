@@ -1,17 +1,4 @@
 // Start window, about window and picture viewer.
-#include <memory>
-#include <optional>
-#include <vector>
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QtTest>
-
 #include "UiTestSupport.h"
 #include "app/Finestre.h"
 #include "engine/ModuleDIC.h"
@@ -72,11 +59,8 @@ private slots:
         QWidget* sp = &avvio.w;
         QWidget* ab = &about;
         const QString rientro = QLatin1Char('\n') + QString(69, QLatin1Char(' '));  // kinds aligned under the first
-        const struct {
-            QWidget* w;
-            const char* nome;  // "": the window's title
-            QString testo;
-        } casi[] = {
+        // nome "": the window's title
+        const struct { QWidget* w; const char* nome; QString testo; } casi[] = {
             {sp, "lblVersion", "Versione 1.5.0"},
             {sp, "Opt_Usci", "Calcolo di Trasformatori di Uscita per Amplificatori Valvolari Audio "},
             {ab, "", "Informazioni su Marlovine"},
@@ -110,8 +94,7 @@ private slots:
         QCOMPARE(Figlio<QWidget>(&a.w, "Cmd_Ok")->geometry(), QRect(352, 16, 153, 65));
         QCOMPARE(Figlio<QWidget>(&a.w, "Cmd_Esci")->pos(), QPoint(416, 384));
         const QImage pic = Figlio<QLabel>(&a.w, "Image1")->pixmap().toImage();
-        QCOMPARE(pic.size(), QSize(200, 200));
-        QVERIFY(pic.pixel(20, 20) != pic.pixel(60, 120));  // drawn, not left blank
+        QVERIFY(pic.size() == QSize(200, 200) && pic.pixel(20, 20) != pic.pixel(60, 120));  // drawn, not left blank
     }
 
     // Controls clicked in turn; the one window then asked for. Nothing is set
@@ -147,18 +130,7 @@ private slots:
         FinestreReali reali(*d);
         Frm_Splash w(*d, &reali);
         QVERIFY(Mostra(&w));
-        QString aperta;
-        bool modale = false;
-        QTimer::singleShot(100, &w, [&] {
-            QWidget* m = QApplication::activeModalWidget();
-            if (!m) return;
-            aperta = m->objectName();
-            modale = m->isModal();
-            m->close();
-        });
-        Figlio<QPushButton>(&w, "Cmd_Ok")->click();  // returns when the window closes
-        QCOMPARE(aperta, QStringLiteral("Frm_Alim"));
-        QVERIFY(modale);
+        QCOMPARE(ModaleAperta([&] { Figlio<QPushButton>(&w, "Cmd_Ok")->click(); }), QStringLiteral("Frm_Alim"));
         QVERIFY(w.isVisible());  // the start window stays loaded underneath
     }
 
@@ -173,9 +145,7 @@ private slots:
                 QTest::mouseClick(Figlio<QPushButton>(&a.w, "Cmd_Esci"), Qt::LeftButton);
             else
                 QVERIFY(a.w.close());
-            QVERIFY2(fine.count() == 1, pulsante ? "Esci" : "close");
-            QVERIFY(!a.w.isVisible());
-            QVERIFY(a.f.richieste.empty());
+            QVERIFY2(fine.count() == 1 && !a.w.isVisible() && a.f.richieste.empty(), pulsante ? "Esci" : "close");
         }
     }
 
@@ -191,12 +161,8 @@ private slots:
 
         Frm_About a;
         auto* striscia = Figlio<StrisciaTitoli>(&a, "Picture3");
-        QVERIFY(striscia);
-        QCOMPARE(striscia->Righe(), r);
-        QCOMPARE(a.AltezzaStriscia(), 30 * striscia->AltezzaRiga());
-        auto* timer = Figlio<QTimer>(&a, "Timer1");
-        QCOMPARE(timer->interval(), 20);
-        QVERIFY(timer->isActive());
+        QVERIFY(striscia && striscia->Righe() == r && a.AltezzaStriscia() == 30 * striscia->AltezzaRiga());
+        QVERIFY(Figlio<QTimer>(&a, "Timer1")->interval() == 20 && Figlio<QTimer>(&a, "Timer1")->isActive());
     }
 
     void aboutScroller() {
@@ -263,10 +229,8 @@ private slots:
                 QTest::keyClick(&a, Qt::Key(tasto));
             else
                 QTest::mouseClick(Figlio<QPushButton>(&a, "cmdOK"), Qt::LeftButton);
-            const QByteArray caso = QByteArray::number(tasto, 16);
-            QVERIFY2(!a.isVisible(), caso);
-            QVERIFY2(a.result() == esito, caso);
-            QVERIFY2(!Figlio<QTimer>(&a, "Timer1")->isActive(), caso);
+            QVERIFY2(!a.isVisible() && a.result() == esito && !Figlio<QTimer>(&a, "Timer1")->isActive(),
+                     QByteArray::number(tasto, 16));
         }
     }
 
@@ -275,11 +239,7 @@ private slots:
     // The box fits the picture plus a 2 px border each side; the window is
     // 100 twips wider and higher than the box. No picture: the design size.
     void viewerSizes() {
-        const struct {
-            const char* nome;
-            bool immagine;
-            QSize riquadro, finestra;
-        } casi[] = {
+        const struct { const char* nome; bool immagine; QSize riquadro, finestra; } casi[] = {
             // 204 x 154 px = 3060 x 2310 twips; window 3160 x 2410 = 211 x 161.
             {"\\vediprova\\Avv Sec A.png", true, {204, 154}, {211, 161}},   // other letter case
             // Design 2895 x 2655 twips = 193 x 177 px; window 2995 x 2755 = 200 x 184.
@@ -292,11 +252,8 @@ private slots:
             d->StrTemp = nome;
             Frm_Vedi v(*d);
             auto* pic = Figlio<QLabel>(&v, "Picture1");
-            QCOMPARE(!pic->pixmap().isNull(), immagine);
-            QCOMPARE(pic->size(), riquadro);
-            QCOMPARE(pic->pos(), QPoint(0, 0));
-            QCOMPARE(v.size(), finestra);
-            QVERIFY(v.windowFlags() & Qt::FramelessWindowHint);
+            QVERIFY2(!pic->pixmap().isNull() == immagine && pic->geometry() == QRect(QPoint(0, 0), riquadro), nome);
+            QVERIFY2(v.size() == finestra && (v.windowFlags() & Qt::FramelessWindowHint), nome);
         }
     }
 
@@ -314,8 +271,7 @@ private slots:
         QVERIFY(v.isVisible());
         // A click on the (empty) box closes the window.
         QTest::mouseClick(Figlio<QWidget>(&v, "Picture1"), Qt::LeftButton, {}, QPoint(50, 50));
-        QVERIFY(!v.isVisible());
-        QCOMPARE(v.result(), int(QDialog::Accepted));
+        QVERIFY(!v.isVisible() && v.result() == QDialog::Accepted);
     }
 
 private:
