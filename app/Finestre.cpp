@@ -10,6 +10,7 @@
 #include "windows/alim/Frm_Alim.h"
 #include "windows/autotrasf/Frm_AutoTrasf.h"
 #include "windows/trifase/Frm_Trifase.h"
+#include "windows/usci/Frm_Usci.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ constexpr std::pair<Finestra, void (*)(ModuleDIC&)> kFinestre[] = {
     {Finestra::AutoTrasf, &Nuova<Frm_AutoTrasf>},
     {Finestra::CreaLibLam, &Nuova<Frm_CreaLibLam>},
     {Finestra::Trifase, &Nuova<Frm_Trifase>},
+    {Finestra::Usci, &Nuova<Frm_Usci>},
     {Finestra::CreaLibRame, &Nuova<Frm_CreaLibRame>},
     {Finestra::About, &About},
 };

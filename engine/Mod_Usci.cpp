@@ -137,6 +137,26 @@ void SezioniSecondario(ModuleDIC& d, const ConfigSec& c) {
 
 }  // namespace
 
+void ProgettoPredefinitoUsci(ModuleDIC& d) {
+    ProgettoPredefinito(d);
+    d.TipoCalcolo = tipo::Uscita;
+    d.OptSingle = VERO;
+    d.SecTipo.assign(1, 'N');
+    const double amp = 0.04f, imp = 6250;
+    d.PriImp[SLOT_USCI] = static_cast<float>(imp);
+    d.PriAmp[SLOT_USCI] = static_cast<float>(amp);
+    d.PriPot[SLOT_USCI] = Sng(amp * amp * imp);
+    d.PriVolt[SLOT_USCI] = Sng(std::sqrt(static_cast<double>(d.PriPot[SLOT_USCI]) * imp));
+    for (int i = SLOT_USCI; i <= SLOT_USCI + 2; ++i) {
+        // The efficiency the power routine gives for 10 W, near enough for
+        // the figures before the first calculation.
+        d.SecImp[i] = static_cast<float>(8 - (i - SLOT_USCI));
+        d.SecPot[i] = Sng(static_cast<double>(d.PriPot[SLOT_USCI]) * 0.7275);
+        d.SecVolt[i] = Sng(std::sqrt(static_cast<double>(d.SecPot[i]) * d.SecImp[i]));
+        d.SecAmp[i] = Sng(std::sqrt(static_cast<double>(d.SecPot[i]) / d.SecImp[i]));
+    }
+}
+
 void LeggiDatiUsci(ModuleDIC& d, const DatiUsciTesti& t) {
     LeggiNumeroAvv(d.PriUlt, t.Cmb_PriNumAvv, DatiUsciTesti::MaxAvv);
     LeggiNumeroAvv(d.SecUlt, t.Cmb_SecNumAvv, DatiUsciTesti::MaxAvv);

@@ -32,6 +32,14 @@ struct DatiUsciTesti {
     std::array<std::string, 3> Txt_SecImp{};  // elements 16, 17, 18: load impedances, ohm
 };
 
+// The design a new output transformer window starts from, belonging to no
+// file: 6250 ohm at 0,04 A (10 W), loads of 8, 7 and 6 ohm taking 72,75 % of
+// it, configuration N, single-ended, the power-given mode, iron loss 1,5
+// W/kg, the computed bobbin with its default insulation, every section
+// isolated in groove H of bobbin 1 (the window's count lists then say how
+// many are in use). Libraries and lists come from the window.
+void ProgettoPredefinitoUsci(ModuleDIC& d);
+
 // Copies the window's texts into the design data. SecTipo is taken as it
 // stands; a text that does not convert leaves its variable, a count outside
 // 1..12 too.

@@ -68,6 +68,26 @@ inline constexpr LimiteCampo SecPotLin{0.1f, 99999.0f, POT_SEC, TITOLO_AVV, "100
 
 }  // namespace campitrif
 
+// ---------------------------------------------------------------- output transformer window
+
+namespace campiusci {
+
+// The impedance and current fields refuse silently: yellow and the default
+// text back, no message.
+inline constexpr LimiteCampo PriImp{0.1f, 999999.0f, nullptr, nullptr, "1000"};
+inline constexpr LimiteCampo PriAmp{0.001f, 99999.0f, nullptr, nullptr, "0,05"};
+inline constexpr LimiteCampo SecImp{2.0f, 999999.0f, nullptr, nullptr, "8"};
+
+inline constexpr ListaNumerica Induzione{0.1, 0.05, 39, "0.00", 8};
+// Hz: 5 to 70 in steps of 5, 80 to 100 in steps of 5, 110 to 200 in steps
+// of 10; "50" selected at load.
+inline constexpr std::array<int, 29> Frequenze{5,  10, 15, 20, 25, 30, 35,  40,  45,  50,
+                                               55, 60, 65, 70, 80, 85, 90,  95,  100, 110,
+                                               120, 130, 140, 150, 160, 170, 180, 190, 200};
+inline constexpr int FrequenzaScelta = 9;
+
+}  // namespace campiusci
+
 // ---------------------------------------------------------------- library editors
 
 // Cells of a lamination row, in the order of CellaLam (the name has none).

@@ -12,7 +12,7 @@ struct Limite {
 };
 
 // A numeric field's range, the message and title that refuse a value outside
-// it, and the text put back then. Without a message the field is only coloured.
+// it, and the text put back then. Without a message the field refuses silently.
 struct LimiteCampo : Limite {
     const char* messaggio = nullptr;
     const char* titolo = nullptr;

@@ -48,6 +48,7 @@ bool CampoNumerico::Verifica() {
     const bool preso = v && limiti_->Accetta(*v);
     if (!limiti_->messaggio) {
         SetGiallo(!preso);
+        if (!preso && limiti_->predefinito) setText(Qs(limiti_->predefinito));
         return preso;
     }
     if (preso) return true;

@@ -64,8 +64,9 @@ public:
     // A text that is no number, or a number out of the range, brings the
     // range's message (OK, exclamation); then the field turns yellow and shows
     // the default text. True when the value was taken. A field without a
-    // range takes every text. With a range that has no message the field only
-    // turns yellow when refused and white when taken.
+    // range takes every text. With a range that has no message the field
+    // refuses silently: it turns yellow (and shows the default text, when the
+    // range has one) when refused, white when taken.
     bool Verifica();
 
     // Background yellow (255,255,0) or white.

@@ -368,13 +368,14 @@ void FinestraProgetto::ColonnaLamierino(QWidget* p, int x) {
                       {&c_->Lbl_LamPesoPacco, "Lbl_LamPesoPacco", "Peso Pacco (kg)"}});
 }
 
-void FinestraProgetto::ColonnaPerdite(QWidget* p, int x) {
+void FinestraProgetto::ColonnaPerdite(QWidget* p, int x, bool intervallo) {
     Didascalia(p, "Cap_LamCdP", Qs("Cifra Perdita (W/kg)"), x, RigaLam(0), 2100, kAltRiga);
     c_->Txt_LamCdP = Campo(p, "Txt_LamCdP", 3, {}, x + 2150, RigaLam(0) - 15, 1040, kAltCampo);
-    ColonnaRisultati(p, x, 2100, x + 2150, 1040, 1,
-                     {{&c_->Lbl_LamPF, "Lbl_LamPF", "Perdite Ferro (W)"},
-                      {&c_->Lbl_PotMin, "Lbl_PotMin", "Potenza Min. (VA)"},
-                      {&c_->Lbl_PotMax, "Lbl_PotMax", "Potenza Max. (VA)"}});
+    ColonnaRisultati(p, x, 2100, x + 2150, 1040, 1, {{&c_->Lbl_LamPF, "Lbl_LamPF", "Perdite Ferro (W)"}});
+    if (intervallo)
+        ColonnaRisultati(p, x, 2100, x + 2150, 1040, 2,
+                         {{&c_->Lbl_PotMin, "Lbl_PotMin", "Potenza Min. (VA)"},
+                          {&c_->Lbl_PotMax, "Lbl_PotMax", "Potenza Max. (VA)"}});
 }
 
 void FinestraProgetto::GruppoCoefK(QWidget* p, int x) {
@@ -696,11 +697,16 @@ void FinestraProgetto::RefreshComune() {
     Scrivi(c_->Lbl_IngGolaL2, d.IngGolaL2, "###0");
 }
 
+void FinestraProgetto::RidisegnaPagine() {
+    const ModuleDIC& d = d_;
+    if (d.TabPri >= 1 && d.TabPri <= numPag_) c_->FramePri[static_cast<std::size_t>(d.TabPri)]->repaint();
+    if (d.TabSec >= 1 && d.TabSec <= numPag_) c_->FrameSec[static_cast<std::size_t>(d.TabSec)]->repaint();
+}
+
 void FinestraProgetto::AvvisiLimiti(float potenza, const char* troppoAlta, const char* troppoBassa) {
     const ModuleDIC& d = d_;
     // The pages now shown are painted at once, before any warning covers them.
-    if (d.TabPri >= 1 && d.TabPri <= numPag_) c_->FramePri[static_cast<std::size_t>(d.TabPri)]->repaint();
-    if (d.TabSec >= 1 && d.TabSec <= numPag_) c_->FrameSec[static_cast<std::size_t>(d.TabSec)]->repaint();
+    RidisegnaPagine();
 
     // The coefficient against the ends of its list (none when the list is
     // empty), the power against the stack's range.
@@ -730,7 +736,7 @@ std::string FinestraProgetto::FileLibreriaDefault(const char* nome) const {
     return U8(AccantoAlProgramma(std::string("LIBRERIA/") + nome, cartella_));
 }
 
-void FinestraProgetto::CaricaLibrerie() {
+void FinestraProgetto::CaricaLibrerie(bool verificaLamierino) {
     ModuleDIC& d = d_;
     IMessaggi& msg = Piattaforma::Messaggi();
 
@@ -739,7 +745,7 @@ void FinestraProgetto::CaricaLibrerie() {
     ApriLibreriaLamierini(d, msg);
     d.LamScelto = 0;
     IndividuaTipoLamierino(d, msg);
-    VerificaParametriLamierino(d, msg, &listaCoefK_);
+    if (verificaLamierino) VerificaParametriLamierino(d, msg, &listaCoefK_);
 
     // Default wire library, read into column 0 and copied to every winding.
     d.FileLibreria = FileLibreriaDefault("LibRame1.wir");
@@ -758,12 +764,17 @@ void FinestraProgetto::RiempiListePredefinite(int maxConteggio) {
 }
 
 void FinestraProgetto::TestiListe(DatiAlimTesti& t) const {
-    t.Cmb_PriNumAvv = U8(c_->Cmb_PriNumAvv->currentText());
-    t.Cmb_SecNumAvv = U8(c_->Cmb_SecNumAvv->currentText());
-    t.Cmb_Frequenza = U8(c_->Cmb_Frequenza->currentText());
-    t.Cmb_Induzione = U8(c_->Cmb_Induzione->currentText());
-    t.Cmb_Densita = U8(c_->Cmb_Densita->currentText());
+    TestiListe(t.Cmb_PriNumAvv, t.Cmb_SecNumAvv, t.Cmb_Frequenza, t.Cmb_Induzione, t.Cmb_Densita);
     if (c_->Cmb_CoefK) t.Cmb_CoefK = U8(c_->Cmb_CoefK->currentText());
+}
+
+void FinestraProgetto::TestiListe(std::string& pri, std::string& sec, std::string& frequenza,
+                                  std::string& induzione, std::string& densita) const {
+    pri = U8(c_->Cmb_PriNumAvv->currentText());
+    sec = U8(c_->Cmb_SecNumAvv->currentText());
+    frequenza = U8(c_->Cmb_Frequenza->currentText());
+    induzione = U8(c_->Cmb_Induzione->currentText());
+    densita = U8(c_->Cmb_Densita->currentText());
 }
 
 void FinestraProgetto::Riempi(QComboBox* c, const ListaNumerica& l) {

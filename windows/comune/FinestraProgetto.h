@@ -317,6 +317,8 @@ protected:
     // The results every kind shows alike: the lamination and bobbin, the
     // build of every winding in use, insulation, copper loss, groove fill.
     void RefreshComune();
+    // The winding pages shown are painted at once.
+    void RidisegnaPagine();
     // The pages shown are painted at once, then the coefficient (when the
     // kind has the list) and `potenza` are judged against their ranges.
     void AvvisiLimiti(float potenza, const char* troppoAlta, const char* troppoBassa);
@@ -327,13 +329,17 @@ protected:
     // leaves that list as it is.
     void RiempiDatiGenerali(const char* mascheraInduzione = "0.0");
     // Default lamination and wire libraries (first lamination, wire table
-    // copied to every winding).
-    void CaricaLibrerie();
+    // copied to every winding); with `verificaLamierino` the lamination is
+    // judged for the kind and the coefficient list filled.
+    void CaricaLibrerie(bool verificaLamierino = true);
     // The frequency, flux density and current density lists and the two
     // count lists (1 to maxConteggio), each with its default item.
     void RiempiListePredefinite(int maxConteggio);
     // The texts of those lists and of the coefficient list, as the engine's reader takes them.
     void TestiListe(DatiAlimTesti& t) const;
+    // The counts, frequency, flux density and current density as shown.
+    void TestiListe(std::string& pri, std::string& sec, std::string& frequenza, std::string& induzione,
+                    std::string& densita) const;
     // Fills a list with the texts of first, first + step, ... and selects its item.
     static void Riempi(QComboBox* c, const ListaNumerica& l);
     // Secondary current = power / voltage (text left as it is when the
@@ -364,8 +370,9 @@ protected:
     void RiquadroConosco(QWidget* pagina, int x, int y);
     // The lamination button and the stack's figures at x, from row 0.
     void ColonnaLamierino(QWidget* pagina, int x);
-    // The iron-loss field and the loss and power range at x, from row 0.
-    void ColonnaPerdite(QWidget* pagina, int x);
+    // The iron-loss field and the loss (and, with `intervallo`, the power
+    // range) at x, from row 0.
+    void ColonnaPerdite(QWidget* pagina, int x, bool intervallo = true);
     // The chosen coefficient (Label2, Cmb_CoefK, Label14) and the computed
     // one (Label15, Lbl_CoefK, Label66) at x, from row 3.
     void GruppoCoefK(QWidget* pagina, int x);
