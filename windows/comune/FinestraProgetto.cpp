@@ -128,6 +128,8 @@ void FinestraProgetto::Costruisci(const Descrizione& k, ControlliComuni& c) {
     numPag_ = k.numPag;
     collegamentiFissi_ = k.collegamentiFissi;
     libreriaLam_ = k.libreriaLam;
+    risultatiPri_ = k.pri.risultati;
+    risultatiSec_ = k.sec.risultati;
     titolo_ = Qs(k.titolo);
     titoloEsci_ = Qs(k.titoloEsci ? k.titoloEsci : k.titolo);
     setObjectName(k.nome);
@@ -670,6 +672,11 @@ void FinestraProgetto::RefreshComune() {
     // general form).
     for (const bool pri : {true, false}) {
         const int ult = UltimoAvvolgimento(pri ? d.PriUlt : d.SecUlt, numAvv_ - 1);
+        for (const RigaAvv& r : pri ? risultatiPri_ : risultatiSec_)
+            if (r.valore)
+                for (int i = 0; i <= ult; ++i)
+                    Scrivi((*r.etichette)[static_cast<std::size_t>(i)], (d.*r.valore)[static_cast<std::size_t>(i)],
+                           r.maschera);
         for (const ColonnaCostruzione& c : kCostruzione)
             for (int i = 0; i <= ult; ++i) {
                 QLabel* l = (c_->*(pri ? c.pri : c.sec))[static_cast<std::size_t>(i)];

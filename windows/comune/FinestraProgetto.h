@@ -154,6 +154,10 @@ public:
         Arr<QLabel>* etichette;
         const char* nome;        // "Lbl_PriSpire"
         const char* didascalia;  // caption with unit
+        // The figure the results show in it for the windings in use, under
+        // `maschera` (none: the kind writes the row itself).
+        AvvArr ModuleDIC::*valore = nullptr;
+        const char* maschera = nullptr;
     };
     struct LatoAvv {
         std::vector<CampoAvv> campi;
@@ -315,7 +319,8 @@ protected:
     // partner, so its connection button is off.
     void MostraFrameAvv(bool primario, int n);
     // The results every kind shows alike: the lamination and bobbin, the
-    // build of every winding in use, insulation, copper loss, groove fill.
+    // kind's rows that name their figure and the build of every winding in
+    // use, insulation, copper loss, groove fill.
     void RefreshComune();
     // The winding pages shown are painted at once.
     void RidisegnaPagine();
@@ -400,6 +405,7 @@ private:
     const char* libreriaLam_ = "LamMantelloStandard.lam";
 
     ControlliComuni* c_ = nullptr;  // the kind's controls, from Costruisci on
+    std::vector<RigaAvv> risultatiPri_, risultatiSec_;  // the kind's result rows
     ListaCoefKCombo listaCoefK_;
     QString cartella_;
     QString titolo_;

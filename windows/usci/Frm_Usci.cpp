@@ -39,17 +39,18 @@ Frm_Usci::Frm_Usci(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic, pare
     k.collegamentiFissi = true;
     k.schedaExtra = "Impedenze Avvolgimenti";
     k.titoloExtra = "Impedenze Avvolgimenti del Trasformatore di Uscita";
-    k.pri.risultati = {{&ui.Lbl_PriImp, "Lbl_PriImp", "Impedenza (Ω)"},
-                       {&ui.Lbl_PriAmp, "Lbl_PriAmp", "Corrente (A)"},
-                       {&ui.Lbl_PriPot, "Lbl_PriPot", "Potenza (W)"},
-                       {&ui.Lbl_PriVolt, "Lbl_PriVolt", "Tensione (V)"},
-                       {&ui.Lbl_PriSpire, "Lbl_PriSpire", "Spire (n°)"}};
-    k.sec.risultati = {{&ui.Lbl_SecImp, "Lbl_SecImp", "Impedenza (Ω)"},
-                       {&ui.Lbl_SecPot, "Lbl_SecPot", "Potenza (W)"},
-                       {&ui.Lbl_SecVolt, "Lbl_SecVolt", "Tens. a Carico (V)"},
-                       {&ui.Lbl_SecVoltVuoto, "Lbl_SecVoltVuoto", "Tens. a Vuoto (V)"},
-                       {&ui.Lbl_SecAmp, "Lbl_SecAmp", "Corrente (A)"},
-                       {&ui.Lbl_SecSpire, "Lbl_SecSpire", "Spire (n°)"}};
+    using M = ModuleDIC;
+    k.pri.risultati = {{&ui.Lbl_PriImp, "Lbl_PriImp", "Impedenza (Ω)", &M::PriImp, "0.0"},
+                       {&ui.Lbl_PriAmp, "Lbl_PriAmp", "Corrente (A)", &M::PriAmp, "0.000"},
+                       {&ui.Lbl_PriPot, "Lbl_PriPot", "Potenza (W)", &M::PriPot, "0.00"},
+                       {&ui.Lbl_PriVolt, "Lbl_PriVolt", "Tensione (V)", &M::PriVolt, "0.00"},
+                       {&ui.Lbl_PriSpire, "Lbl_PriSpire", "Spire (n°)", &M::PriSpire, "0"}};
+    k.sec.risultati = {{&ui.Lbl_SecImp, "Lbl_SecImp", "Impedenza (Ω)", &M::SecImp, "0.00"},
+                       {&ui.Lbl_SecPot, "Lbl_SecPot", "Potenza (W)", &M::SecPot, "0.00"},
+                       {&ui.Lbl_SecVolt, "Lbl_SecVolt", "Tens. a Carico (V)", &M::SecVolt, "0.00"},
+                       {&ui.Lbl_SecVoltVuoto, "Lbl_SecVoltVuoto", "Tens. a Vuoto (V)", &M::SecVoltVuoto, "0.00"},
+                       {&ui.Lbl_SecAmp, "Lbl_SecAmp", "Corrente (A)", &M::SecAmp, "0.000"},
+                       {&ui.Lbl_SecSpire, "Lbl_SecSpire", "Spire (n°)", &M::SecSpire, "0"}};
     Costruisci(k, ui);
 
     CampoSilenzioso(ui.Txt_PriImp, campiusci::PriImp);
@@ -227,24 +228,8 @@ void Frm_Usci::Refresh() {
     Scrivi(ui.Lbl_Induttanza, d.Induttanza, "0.0");
     Scrivi(ui.Lbl_Traferro, d.Traferro, "0.00");
 
-    // Sections in use only: the hidden ones keep what they last showed.
-    const int priUlt = inputalim::UltimoIndice(d.PriUlt, NUM_AVV);
-    const int secUlt = inputalim::UltimoIndice(d.SecUlt, NUM_AVV);
-    for (int i = 0; i <= priUlt; ++i) {
-        Scrivi(ui.Lbl_PriImp[i], d.PriImp[i], "0.0");
-        Scrivi(ui.Lbl_PriAmp[i], d.PriAmp[i], "0.000");
-        Scrivi(ui.Lbl_PriPot[i], d.PriPot[i], "0.00");
-        Scrivi(ui.Lbl_PriVolt[i], d.PriVolt[i], "0.00");
-        Scrivi(ui.Lbl_PriSpire[i], d.PriSpire[i], "0");
-    }
-    for (int i = 0; i <= secUlt; ++i) {
-        Scrivi(ui.Lbl_SecImp[i], d.SecImp[i], "0.00");
-        Scrivi(ui.Lbl_SecPot[i], d.SecPot[i], "0.00");
-        Scrivi(ui.Lbl_SecVolt[i], d.SecVolt[i], "0.00");
-        Scrivi(ui.Lbl_SecVoltVuoto[i], d.SecVoltVuoto[i], "0.00");
-        Scrivi(ui.Lbl_SecAmp[i], d.SecAmp[i], "0.000");
-        Scrivi(ui.Lbl_SecSpire[i], d.SecSpire[i], "0");
-    }
+    // The sections' rows come with the common part; then the whole primary
+    // and the loads.
     Scrivi(ui.Lbl_PriPotTutto, d.PriPot[S], "0.0");
     Scrivi(ui.Lbl_PriVoltTutto, d.PriVolt[S], "0.0");
     Scrivi(ui.Lbl_PriSpireTutto, d.PriSpire[S], "0");
