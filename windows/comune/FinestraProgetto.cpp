@@ -223,7 +223,7 @@ void FinestraProgetto::CostruisciMenu(const Descrizione& k) {
 void FinestraProgetto::CostruisciConteggi(QWidget* centro, const Descrizione& k) {
     Didascalia(centro, "Cap_PriNumAvv", Qs("N° Avvolgimenti Primari"), 60, 60, 2200, 315);
     c_->Cmb_PriNumAvv = Lista(centro, "Cmb_PriNumAvv", 2280, 60, 700, 315);
-    c_->Cmd_Aggiorna = Pulsante(centro, "Cmd_Aggiorna", Qs(k.aggiorna), {}, 3150, 40, 1500, 360);
+    c_->Cmd_Aggiorna = Pulsante(centro, "Cmd_Aggiorna", Qs(k.aggiorna), {}, 3060, 40, 1640, 360);
     c_->Cmd_Schema = Pulsante(centro, "Cmd_Schema", Qs("Vedi Schema"), {}, 4750, 40, 1300, 360);
     Didascalia(centro, "Cap_SecNumAvv", Qs("N° Avvolgimenti Secondari"), 6210, 60, 2300, 315);
     c_->Cmb_SecNumAvv = Lista(centro, "Cmb_SecNumAvv", 8530, 60, 700, 315);

@@ -87,14 +87,14 @@ void Frm_Usci::CostruisciPaginaLamierino(QGroupBox* p1) {
 }
 
 void Frm_Usci::CostruisciPaginaExtra(QGroupBox* p3) {
-    Didascalia(p3, "Cap_SecTipo", Qs("Configurazione Avvolgimenti Secondari"), 90, 255, 2700, 255);
-    ui.Cmb_SecTipo = Lista(p3, "Cmb_SecTipo", 2850, 240, 700, 285);
-    ui.Cmd_Vedi = Pulsante(p3, "Cmd_Vedi", Qs("Vedi"), {}, 3650, 225, 800, 300);
-    ui.Lbl_Commento = Didascalia(p3, "Lbl_Commento", Qs("Commento"), 90, 600, 4400, 540,
+    Didascalia(p3, "Cap_SecTipo", Qs("Configurazione Avvolgimenti Secondari"), 90, 255, 4300, 255);
+    ui.Cmb_SecTipo = Lista(p3, "Cmb_SecTipo", 90, 570, 900, 285);
+    ui.Cmd_Vedi = Pulsante(p3, "Cmd_Vedi", Qs("Vedi"), {}, 1110, 555, 900, 315);
+    ui.Lbl_Commento = Didascalia(p3, "Lbl_Commento", Qs("Commento"), 90, 960, 4300, 540,
                                  Qt::AlignLeft | Qt::AlignTop);
     ui.Lbl_Commento->setWordWrap(true);
-    ui.Opt_Single = Opzione(p3, "Opt_Single", Qs("Single-Ended"), {}, 90, 1350, 1900, 255);
-    ui.Opt_Push = Opzione(p3, "Opt_Push", Qs("Push-Pull"), {}, 2100, 1350, 1900, 255);
+    ui.Opt_Single = Opzione(p3, "Opt_Single", Qs("Single-Ended"), {}, 90, 1680, 1900, 255);
+    ui.Opt_Push = Opzione(p3, "Opt_Push", Qs("Push-Pull"), {}, 2100, 1680, 1900, 255);
     ui.Opt_Single->setChecked(true);
 
     // One frame for the whole primary, three for the loads: inputs first,
@@ -106,16 +106,16 @@ void Frm_Usci::CostruisciPaginaExtra(QGroupBox* p3) {
         const char* didascalia;
     };
     auto frame = [&](int k, const char* titolo, std::initializer_list<Riga> righe) {
-        QGroupBox* f = Riquadro(p3, NomeIndice("Frm_Avvolg", k), Qs(titolo), 4600 + 1890 * k, 120, 1850, 2220);
+        QGroupBox* f = Riquadro(p3, NomeIndice("Frm_Avvolg", k), Qs(titolo), 4500 + 1920 * k, 120, 1900, 2220);
         ui.Frm_Avvolg[static_cast<size_t>(k)] = f;
         int y = 300;
         for (const Riga& r : righe) {
-            Didascalia(f, {}, Qs(r.didascalia), 60, y, 950, 255);
+            Didascalia(f, {}, Qs(r.didascalia), 45, y, 1210, 255);
             const QString nome = NomeIndice(r.nome, k == 0 ? S : S + k - 1);
             if (r.campo)
-                *r.campo = Campo(f, nome, 6, {}, 1020, y - 15, 770, 285);
+                *r.campo = Campo(f, nome, 6, {}, 1255, y - 15, 585, 285);
             else
-                *r.etichetta = Risultato(f, nome, Qs(r.didascalia), 1020, y, 770, 255);
+                *r.etichetta = Risultato(f, nome, Qs(r.didascalia), 1255, y, 585, 255);
             y += 330;
         }
     };
