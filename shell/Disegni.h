@@ -1,6 +1,7 @@
 // The program's own pictures, drawn with QPainter: the start window's
 // photo-like drawing, the application icon, and the lamination drawings of the
-// lamination dialog and the lamination editor, the insulation drawing.
+// lamination dialog and the lamination editor, the insulation drawing, and the
+// secondary configurations of the output transformer.
 #pragma once
 
 #include <QImage>
@@ -32,5 +33,14 @@ QImage Isolamento();
 // winding length H between the end flanges and the two grooves I and L
 // either side of a middle flange.
 QImage Rocchetto();
+
+// 400 x 300: the secondary configuration "N" or "A" .. "H" of the output
+// transformer: its letter and description; the primary as its sections in
+// series for each stage the letter offers (single-ended: anode, B+ and the
+// air gap; push-pull: two anodes, B+ at the centre tap); the secondary
+// sections with their share of the turns S and their current; one sketch per
+// load impedance of the sections joined in series (+) or parallel (∥).
+// Any other letter gives a null image.
+QImage ConfigurazioneSecondari(char lettera);
 
 }  // namespace disegni
