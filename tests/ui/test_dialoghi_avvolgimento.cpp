@@ -62,7 +62,7 @@ private slots:
             QVERIFY(f.ui.Opt[c.opz]->isChecked());
             f.ui.Opt[c.opz]->click();
             for (int n = 0; n < (c.pri ? 2 : 3); ++n) QCOMPARE(f.ui.Image[n]->isHidden(), n != c.opz);
-            if (!lettera) QCOMPARE(Qs(msg.boxes.back().testo), QStringLiteral("Non è Stato Specificato il Tipo di Collegamento"));
+            if (!lettera) QCOMPARE(msg.Ultimo(), QStringLiteral("Non è Stato Specificato il Tipo di Collegamento"));
             f.ui.Cmd_Ok->click();
             QCOMPARE(QString::fromStdString((c.pri ? d->PriTrif : d->SecTrif)[0]), QString(c.dopo));
         }
@@ -131,11 +131,8 @@ private slots:
     }
 
     void posizioneGoleOfferte() {
-        const struct {
-            int16_t due, gole1, gole2;   // RochDue, RochGole1, RochGole2
-            int scelta;                  // bobbin clicked (0: none)
-            const char* abilitate;       // bobbin 1, 2, groove H, I, L
-        } casi[] = {{0, 0, 0, 0, "10100"}, {0, 1, 0, 0, "10011"}, {1, 0, 1, 2, "11011"},
+        // RochDue, RochGole1, RochGole2; bobbin clicked (0: none); enabled: bobbin 1, 2, groove H, I, L
+        const struct { int16_t due, gole1, gole2; int scelta; const char* abilitate; } casi[] = {{0, 0, 0, 0, "10100"}, {0, 1, 0, 0, "10011"}, {1, 0, 1, 2, "11011"},
                     {1, 1, 0, 2, "11100"}, {1, 1, 0, 1, "11011"}};
         for (const auto& [due, gole1, gole2, scelta, abilitate] : casi) {
             auto d = Progetto(1);
@@ -167,80 +164,50 @@ private slots:
         f.ui.Opt_RochGolaL->click();
         f.ui.Cmd_Ok->click();
         QCOMPARE(f.result(), int(QDialog::Accepted));
-        const auto posto = [](const Lato& l, int i) {
-            return QString("%1%2%3%4%5").arg(Vero(l.Roch1[i])).arg(Vero(l.Roch2[i])).arg(Vero(l.GolaH[i]))
-                .arg(Vero(l.GolaI[i])).arg(Vero(l.GolaL[i]));
-        };
         // secondary 1 itself: not 13, nor primary 1
-        QCOMPARE(posto(Secondari(*d), 1), QStringLiteral("10001"));
-        QCOMPARE(posto(Secondari(*d), 13), QStringLiteral("00000"));
-        QCOMPARE(posto(Primari(*d), 1), QStringLiteral("10100"));
+        QCOMPARE(Posti(Secondari(*d), 14)[1] + Posti(Secondari(*d), 14)[13] + Posti(Primari(*d), 2)[1], std::string("1L1H"));
         // the close box writes nothing
         d->NumAvvScelto = 0;
         Frm_AvvRoch chiuso(*d, false);
         chiuso.ui.Opt_RochGolaI->click();
         chiuso.reject();
-        QCOMPARE(posto(Secondari(*d), 0), QStringLiteral("10100"));
+        QCOMPARE(Posti(Secondari(*d), 1)[0], std::string("1H"));
     }
 
+    // The window's buttons open the side's dialog for their winding and then
+    // show what it left: a voltage tap (green), a load tap (cyan), a placement
+    // with its tooltip and the groove sums.
     void finestraDopoCollegamentoEPosizione() {
         FinestraDiProva<Frm_Alim> a;
         auto& ui = a.ui();
         ModuleDIC& d = *a.d;
         a.w->Form_Load();
-        ui.Cmb_SecNumAvv->setCurrentIndex(2);
+        for (QComboBox* c : {ui.Cmb_PriNumAvv, ui.Cmb_SecNumAvv}) c->setCurrentIndex(2);
+        a.w->Cmb_PriNumAvv_LostFocus();
         a.w->Cmb_SecNumAvv_LostFocus();
-        const char* volt[] = {"150", "12", "6"};
-        for (int i = 0; i < 3; ++i) ui.Txt_SecVolt[i]->setText(volt[i]);
-        ui.Txt_SecPot[2]->setText("36");
-        a.w->CalcolaTrasfo();
-
         FakeLanciatoreUi lanciatore;
-        int partner = 3;
         bool carico = false;
         lanciatore.azione = [&](ModuleDIC& dd) {
-            Lato l(dd, lanciatore.mostrati.back() == Dialogo::PriAvvColl);
             const int i = static_cast<int>(dd.NumAvvScelto);
-            if (l.AvvCar) (*l.AvvCar)[i] = FALSO;
-            l.AvvAda[i] = FALSO;
-            Serie(l, i, partner, carico);
+            Serie(Lato(dd, lanciatore.mostrati.back() == Dialogo::PriAvvColl), i, i + 2, carico);
         };
-        const struct {
-            bool pri;
-            int i, partner;
-            bool carico;
-            const char* caption;
-            QColor colore;
-        } casi[] = {{false, 1, 3, false, "R3", QColor(0, 255, 0)},
-                    {false, 1, 3, true, "C3", QColor(0, 255, 255)},
-                    {true, 0, 2, false, "R2", QColor(0, 255, 0)}};
-        for (const auto& c : casi) {
-            partner = c.partner, carico = c.carico;
-            if (c.pri) {
-                ui.Cmb_PriNumAvv->setCurrentIndex(1);
-                a.w->Cmb_PriNumAvv_LostFocus();
-            }
-            QPushButton* b = (c.pri ? ui.Cmd_PriAvv : ui.Cmd_SecAvv)[c.i];
+        const std::tuple<QPushButton*, bool, const char*, QColor> casi[] = {
+            {ui.Cmd_PriAvv[0], false, "R2", QColor(0, 255, 0)}, {ui.Cmd_SecAvv[1], true, "C3", QColor(0, 255, 255)}};
+        for (const auto& [b, c, caption, colore] : casi) {
+            carico = c;
             b->click();
-            QCOMPARE(b->text(), QString(c.caption));
-            QCOMPARE(Frm_Alim::ColoreCollegamento(b), c.colore);
-            if (!c.carico && !c.pri) {
-                // the voltage tap takes the 36 VA of its partner, 3 A at its 12 V
-                QCOMPARE(ui.Txt_SecPot[1]->text(), QStringLiteral("36,0"));
-                QCOMPARE(ui.Txt_SecAmp[1]->text(), QStringLiteral("3,0"));
-            }
+            QVERIFY(b->text() == caption && Frm_Alim::ColoreCollegamento(b) == colore);
         }
+        QCOMPARE(lanciatore.mostrati, std::vector<Dialogo>({Dialogo::PriAvvColl, Dialogo::SecAvvColl}));
 
-        // secondary 2 moved to groove L of bobbin 2: its button and the groove sums follow
+        // secondary 3 moved to groove L of bobbin 2
         d.RochDue = 1;
         const float primaH1 = d.SommaIngH1;
         lanciatore.azione = [](ModuleDIC& dd) { Posto(Secondari(dd), static_cast<int>(dd.NumAvvScelto), 2, 'L'); };
         ui.Cmd_SecRoch[2]->click();
         QCOMPARE(lanciatore.mostrati.back(), Dialogo::SecRoch);
-        QCOMPARE(ui.Cmd_SecRoch[2]->text(), QStringLiteral("L2"));
-        QCOMPARE(ui.Cmd_SecRoch[2]->toolTip(), QStringLiteral("Avvolgimento nella Gola L del Rocchetto 2 "));
-        QVERIFY(d.SecIng[2] > 0.0f);
-        QCOMPARE(d.SommaIngL2, d.SecIng[2]);
+        QCOMPARE(ui.Cmd_SecRoch[2]->text() + "|" + ui.Cmd_SecRoch[2]->toolTip(), QStringLiteral("L2|Avvolgimento nella Gola L del Rocchetto 2 "));
+        QVERIFY(d.SecIng[2] > 0.0f && d.SommaIngL2 == d.SecIng[2]);
         QCOMPARE(d.SommaIngH1, num::Sng(static_cast<double>(primaH1) - d.SecIng[2]));
     }
 };

@@ -117,8 +117,7 @@ private slots:
         msg->Attendi();
         f->Cmd_Apri_Click();
         QCOMPARE(msg->Ultimo(), QString::fromUtf8(MSG_LIBRAME_VECCHIA_DIALOGO));
-        QCOMPARE(d->NomeLibRame[3], U8(LibreriaDefault("LibRame1.wir")));
-        QVERIFY(d->FiloNudo[37][3] == 2.5f && Scelta(37));
+        QVERIFY(d->NomeLibRame[3] == U8(LibreriaDefault("LibRame1.wir")) && d->FiloNudo[37][3] == 2.5f && Scelta(37));
         f->Cmd_Apri_Click();
         QCOMPARE(ui().Lbl_LibRam->text(), tmp->filePath("10.wir"));
         QVERIFY(Scelta(9) && !Scelta(10));
@@ -135,8 +134,7 @@ private slots:
         Digita(FF_NUDO, "1");
         QVERIFY(!ui().Cmd_FiloRame->isEnabled());
         Digita(FF_ISOLATO, "1,08");
-        QVERIFY(ui().Cmd_FiloRame->isEnabled());
-        QCOMPARE(Piattaforma::BeepContati(), 0);
+        QVERIFY(ui().Cmd_FiloRame->isEnabled() && Piattaforma::BeepContati() == 0);
         ui().Cmd_FiloRame->click();
         QCOMPARE(Riga(38), QStringList({"1", "1,08", "0,7854", "18,52", "0,50", "0,0224", "6,9900"}));
         QVERIFY(Scelta(38) && !ui().Opt_FiloNudo[38]->isChecked());
@@ -170,16 +168,8 @@ private slots:
         // The real launcher shows each dialog modally and returns once it is closed.
         const std::pair<Dialogo, const char*> dialoghi[] = {
             {Dialogo::FiloRame, "Frm_FiloRame"}, {Dialogo::SecAvvColl, "Frm_SecAvvColl"}, {Dialogo::PriRoch, "Frm_PriRoch"}};
-        for (auto [dl, nome] : dialoghi) {
-            QString mostrato;
-            QTimer::singleShot(0, [&mostrato] {
-                QWidget* m = QApplication::activeModalWidget();
-                mostrato = m ? m->objectName() : QString();
-                if (auto* x = qobject_cast<QDialog*>(m)) x->reject();
-            });
-            dialoghi::Lanciatore().Mostra(dl, *d, nullptr);
-            QCOMPARE(mostrato, QString(nome));
-        }
+        for (auto [dl, nome] : dialoghi)
+            QCOMPARE(ModaleAperta([&, dl = dl] { dialoghi::Lanciatore().Mostra(dl, *d, nullptr); }), QString(nome));
     }
 
     void pulsantiDellaFinestra() {
@@ -200,8 +190,7 @@ private slots:
         a.ui().Cmd_SecFiloRame[0]->click();
         a.ui().Cmd_PriFiloRame[0]->click();
         QCOMPARE(visti, (std::vector<std::pair<float, float>>{{12.0f, riga}, {0.0f, rigaPri}}));
-        QCOMPARE(a.ui().Lbl_SecFiloNudo[0]->text(), QStringLiteral("0,36"));
-        QCOMPARE(a.ui().Lbl_PriFiloNudo[0]->text(), QStringLiteral("0,355"));
+        QCOMPARE(a.ui().Lbl_SecFiloNudo[0]->text() + " " + a.ui().Lbl_PriFiloNudo[0]->text(), QStringLiteral("0,36 0,355"));
         a.ui().Cmd_Aggiorna->click();
         QCOMPARE(dd.SecFiloRiga[0], riga);
     }

@@ -35,11 +35,7 @@ private slots:
         // a refused value is emptied and the field yellow.
         const QString ki = QStringLiteral("Il Valore del Coefficiente 'Ki' Fuori Limiti");
         const QString h = QStringLiteral("Lo Spessore Gola 'H' Fuori Limiti");
-        const struct {
-            int campo;
-            QString testo, messaggio, resta;
-            int beep;
-        } casi[] = {
+        const struct { int campo; QString testo, messaggio, resta; int beep; } casi[] = {
             {F::KI, "0,1", "", "0,1", 0},       {F::KI, "0,09", ki, "", 0},
             {F::KI, "1000", ki, "", 0},         {F::AVV_H, "0,01", "", "0,01", 0},
             {F::STR_H, "0", h, "", 0},          {F::STR_L, "999", "", "999", 0},
@@ -58,8 +54,7 @@ private slots:
             QTest::keyClick(Txt(c.campo), Qt::Key_Return);
             QCOMPARE(msg->Ultimo(), c.messaggio);
             if (!c.messaggio.isEmpty()) QCOMPARE(msg->UltimoTitolo(), QStringLiteral("Verifica Spessori Isolanti"));
-            QCOMPARE(Txt(c.campo)->text(), c.resta);
-            QCOMPARE(Txt(c.campo)->Giallo(), c.resta.isEmpty());
+            QVERIFY2(Txt(c.campo)->text() == c.resta && Txt(c.campo)->Giallo() == c.resta.isEmpty(), qPrintable(c.testo));
             QCOMPARE(Piattaforma::BeepContati(), c.beep);
         }
     }
@@ -74,9 +69,7 @@ private slots:
         Txt(F::AVV_H)->clear();
         msg->Attendi();
         f->ui.Cmd_Ok->click();
-        QCOMPARE(msg->boxes.size(), size_t(1));
-        QCOMPARE(msg->Ultimo(), QStringLiteral("Manca il Coefficiente di Ingombro Ki"));
-        QCOMPARE(msg->UltimoTitolo(), QStringLiteral("Errore Spessore Isolanti"));
+        QCOMPARE(msg->Ultimo() + "|" + msg->UltimoTitolo(), QStringLiteral("Manca il Coefficiente di Ingombro Ki|Errore Spessore Isolanti"));
         QVERIFY(Txt(F::KI)->Giallo() && f->isVisible());
         f->ui.Cmd_Esci->click();
         QCOMPARE(Valori(), (std::array<float, 7>{10, 0.3f, 0.3f, 0.3f, 0.2f, 0.2f, 0.2f}));
@@ -87,8 +80,7 @@ private slots:
         Txt(F::AVV_L)->clear();
         msg->Attendi();
         QTest::mouseClick(f->ui.Cmd_Ok, Qt::LeftButton);
-        QCOMPARE(Piattaforma::BeepContati(), 1);
-        QCOMPARE(msg->Ultimo(), QStringLiteral("Manca lo Spessore Isolante Avv-Avv in Gola L"));
+        QVERIFY(Piattaforma::BeepContati() == 1 && msg->Ultimo() == QStringLiteral("Manca lo Spessore Isolante Avv-Avv in Gola L"));
 
         // Every field filled: all seven written.
         Apri();
@@ -110,8 +102,7 @@ private slots:
         FakeLanciatoreUi lanciatore;
         lanciatore.azione = [](ModuleDIC& x) { x.RochIsoAvvH = 1.3f; };
         a.ui().Cmd_Isolanti->click();
-        QCOMPARE(a.ui().Lbl_RochIsoAvvH->text(), QStringLiteral("1,3"));
-        QCOMPARE(dd.SecFiloRiga[0], 3.0f);
+        QVERIFY(a.ui().Lbl_RochIsoAvvH->text() == QStringLiteral("1,3") && dd.SecFiloRiga[0] == 3.0f);
         QVERIFY(dd.RochH[0] > 0 && qAbs(dd.PriIso[0] - iso - dd.RochH[0]) < 1e-3);
     }
 };

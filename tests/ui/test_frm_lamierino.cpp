@@ -42,14 +42,9 @@ private slots:
 
     void campi() {
         const QString a = QStringLiteral("La Misura di 'A' Fuori Limiti");
-        const struct {
-            int campo;
-            const char* testo;
-            QString messaggio;   // empty: no box
-            const char* resta;
-            bool giallo;
-            int beep;
-        } casi[] = {{LF_A, "5", "", "5", false, 0},
+        // messaggio "": no box
+        const struct { int campo; const char* testo; QString messaggio; const char* resta; bool giallo; int beep; } casi[] = {
+                    {LF_A, "5", "", "5", false, 0},
                     {LF_A, "9999", "", "9999", false, 0},
                     {LF_A, "4,9", a, "", true, 0},
                     {LF_A, "", "", "", true, 1},
@@ -69,29 +64,20 @@ private slots:
             ui().Txt_SP->setFocus();  // leaving the field runs its check
             QCOMPARE(msg->Ultimo(), k.messaggio);
             if (!k.messaggio.isEmpty()) QCOMPARE(msg->UltimoTitolo(), QStringLiteral("Verifica Lamierino"));
-            QVERIFY2(c->text() == k.resta && c->Giallo() == k.giallo, k.testo);
-            QCOMPARE(Piattaforma::BeepContati(), k.beep);
+            QVERIFY2(c->text() == k.resta && c->Giallo() == k.giallo && Piattaforma::BeepContati() == k.beep, k.testo);
             msg->Azzera();
         }
     }
 
     void carica() {
         Apri();
-        const struct {
-            QWidget* w;
-            const char* testo;
-        } attesi[] = {{ui().Opt_AxB[2], "45,0"},      {ui().Lbl_PesoLam[2], "0,600"},
-                      {ui().Txt_SP, "35,"},           {ui().Lbl_EI[18], ""},
-                      {Txt(LF_A), "80,0"},            {Txt(LF_PESO), "0,250"}};
-        for (const auto& a : attesi) {
-            const QVariant t = a.w->property("text");
-            QVERIFY2(t.toString() == QString::fromUtf8(a.testo), qPrintable(a.w->objectName() + ": " + t.toString()));
-        }
-        QCOMPARE(d->LamFinestra[2], 468.75f);
-        QCOMPARE(Visibili(), QList<int>({1}));
-        QVERIFY(ui().Opt_AxB[2]->isChecked());
-        QVERIFY(ui().Opt_AxB[5]->isEnabled());
-        QVERIFY(!ui().Opt_AxB[18]->isEnabled());
+        const std::pair<QWidget*, const char*> attesi[] = {
+            {ui().Opt_AxB[2], "45,0"}, {ui().Lbl_PesoLam[2], "0,600"}, {ui().Txt_SP, "35,"},
+            {ui().Lbl_EI[18], ""},     {Txt(LF_A), "80,0"},            {Txt(LF_PESO), "0,250"}};
+        for (const auto& [w, testo] : attesi)
+            QVERIFY2(TestoDi(w) == QString::fromUtf8(testo), qPrintable(w->objectName() + ": " + TestoDi(w)));
+        QVERIFY(d->LamFinestra[2] == 468.75f && Visibili() == QList<int>({1}));
+        QVERIFY(ui().Opt_AxB[2]->isChecked() && ui().Opt_AxB[5]->isEnabled() && !ui().Opt_AxB[18]->isEnabled());
         Apri(18);
         QVERIFY(ui().Opt_AxB[18]->isEnabled() && ui().Opt_AxB[18]->isChecked());
     }
@@ -103,9 +89,9 @@ private slots:
         const std::string primaNome = d->NomeLibLam;
         const float primaAxB = d->LamAxB[0];
         f->Cmd_Apri_Click();  // cancelled
-        QCOMPARE(dialoghi.chiamate.at(0).titolo, QStringLiteral("Apri Libreria Lamierini"));
-        QCOMPARE(dialoghi.chiamate.at(0).filtro, QStringLiteral("Libreria Lamierini(*.lam)|*.lam"));
-        QCOMPARE(dialoghi.chiamate.at(0).cartella, QFileInfo(LibreriaDefault("")).absolutePath());
+        const auto& c = dialoghi.chiamate.at(0);
+        QCOMPARE(c.titolo + "|" + c.filtro, QStringLiteral("Apri Libreria Lamierini|Libreria Lamierini(*.lam)|*.lam"));
+        QCOMPARE(c.cartella, QFileInfo(LibreriaDefault("")).absolutePath());
         msg->Attendi();  // unreadable: the reader's message and nothing else
         f->Cmd_Apri_Click();
         QCOMPARE(msg->Ultimo(), QStringLiteral("Errore di Aperture File Libreria"));
@@ -113,9 +99,7 @@ private slots:
         f->Cmd_Apri_Click();
         QCOMPARE(ui().Frame1->title(), QStringLiteral("Lamierini Tipo: 3 Colonne Stadard per Trifase"));
         QCOMPARE(ui().Lbl_LibLam->text(), LibreriaDefault("LamTrifaseStandard.lam"));
-        QCOMPARE(Visibili(), QList<int>({3}));
-        QVERIFY(ui().Opt_AxB[2]->isChecked());
-        QCOMPARE(d->LamScelto, int16_t(2));
+        QVERIFY(Visibili() == QList<int>({3}) && ui().Opt_AxB[2]->isChecked() && d->LamScelto == 2);
     }
 
     void calcolaLamFuori() {
@@ -125,19 +109,15 @@ private slots:
         for (int k = 0; k < LF_NUM; ++k) Txt(k)->setText(testi[k]);
         msg->Attendi();
         f->Cmd_CalcLamFuori_Click();
-        QVERIFY(Txt(LF_A)->Giallo());
-        QVERIFY(!ui().Opt_AxB[18]->isEnabled());
+        QVERIFY(Txt(LF_A)->Giallo() && !ui().Opt_AxB[18]->isEnabled());
         Txt(LF_G)->setText(QStringLiteral("20"));
         f->Cmd_CalcLamFuori_Click();
-        QVERIFY(!Txt(LF_A)->Giallo());
-        QVERIFY(ui().Opt_AxB[18]->isEnabled() && !ui().Opt_AxB[18]->isChecked());
-        QCOMPARE(ui().Opt_AxB[18]->text(), QStringLiteral("62,4"));
-        QCOMPARE(ui().Lbl_EI[18]->text(), QStringLiteral("EI 78"));
-        QCOMPARE(ui().Lbl_PesoLam[18]->text(), QStringLiteral("0,500"));
+        QVERIFY(!Txt(LF_A)->Giallo() && ui().Opt_AxB[18]->isEnabled() && !ui().Opt_AxB[18]->isChecked());
+        QCOMPARE(ui().Opt_AxB[18]->text() + " " + ui().Lbl_EI[18]->text() + " " + ui().Lbl_PesoLam[18]->text(),
+                 QStringLiteral("62,4 EI 78 0,500"));
         ui().Opt_AxB[18]->click();
         f->Cmd_Ok_Click();
-        QCOMPARE(f->result(), int(QDialog::Accepted));
-        QCOMPARE(d->LamScelto, int16_t(18));
+        QVERIFY(f->result() == QDialog::Accepted && d->LamScelto == 18);
     }
 
     void conferma() {
@@ -150,7 +130,6 @@ private slots:
         msg->Attendi();
         f->Cmd_Ok_Click();
         QCOMPARE(msg->Ultimo(), QStringLiteral("Manca la Misura di SP"));
-        QVERIFY(f->isVisible());
         QTest::keyClick(f.get(), Qt::Key_Escape);
         QVERIFY(!f->isVisible());
         QVERIFY(d->LamScelto == 2 && d->LamSP == 35.0f);
@@ -161,16 +140,14 @@ private slots:
         QVERIFY(f->isVisible());
         ui().Cmd_Ok->setFocus();
         QTest::keyClick(ui().Cmd_Ok, Qt::Key_Return);
-        QCOMPARE(f->result(), int(QDialog::Accepted));
-        QCOMPARE(d->LamSE, 7.882883f);
+        QVERIFY(f->result() == QDialog::Accepted && d->LamSE == 7.882883f);
     }
 
     void stampa() {
         Apri();
         FakeDialoghiUi dialoghi;
         ui().Cmd_Stampa->click();
-        QCOMPARE(dialoghi.stampate.size(), size_t(1));
-        QVERIFY(f->isVisible());
+        QVERIFY(dialoghi.stampate.size() == 1 && f->isVisible());
     }
 
     void finestraDopoIlDialogo() {
@@ -187,9 +164,7 @@ private slots:
         lanciatore.azione = [](ModuleDIC& dd) { dd.RochDue = 1; };
         w.Cmd_Lamierino_Click();
         QCOMPARE(lanciatore.mostrati, std::vector<Dialogo>({Dialogo::Lamierino}));
-        QCOMPARE(d->RochDue, int16_t(0));
-        QCOMPARE(w.ui.Cmd_SecRoch[0]->text(), QStringLiteral("H1"));
-        QCOMPARE(w.ui.Lbl_SP->text(), QStringLiteral("50,0"));
+        QVERIFY(d->RochDue == 0 && w.ui.Cmd_SecRoch[0]->text() == QStringLiteral("H1") && w.ui.Lbl_SP->text() == QStringLiteral("50,0"));
     }
 };
 
