@@ -81,11 +81,7 @@ TEST(AutoTrasfPotenze, CoefficientFromFirstAndLastWindings) {
 // stepping up (both in the whole passes); a negative difference, or no load
 // tap in series, gives 0,01 A on the secondary of a step-down design.
 TEST(AutoTrasfCorrenti, CommonSectionCurrentAndDiameter) {
-    struct Caso {
-        const char* nome;
-        float pri;
-        int16_t carico;
-    };
+    struct Caso { const char* nome; float pri; int16_t carico; };
     for (const Caso& c : {Caso{"ratio close to 1", 130, VERO}, Caso{"no load tap", 160, FALSO}}) {
         SCOPED_TRACE(c.nome);
         auto d = NuovoProgettoAutoTrasf();

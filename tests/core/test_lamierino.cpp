@@ -45,11 +45,7 @@ TEST(IndividuaTipoLamierino, ShapeCodeFromTheMeasuresOfTheFirstRow) {
     // code 4. Three legs: code 3, 5 or 6 as A is below, equal to or above B.
     // A shape that misses by any amount, or an empty chosen row, keeps the
     // shape found before (`prima`); the latter warns.
-    struct Caso {
-        float a, b, c, d, f;
-        int16_t scelto, prima, tipo;
-        bool avviso;
-    };
+    struct Caso { float a, b, c, d, f; int16_t scelto, prima, tipo; bool avviso; };
     const Caso casi[] = {
         {60, 60, 20, 10, 10, 0, 0, 1, false},
         {70, 60, 20, 10, 10, 0, 0, 2, false},
@@ -246,11 +242,7 @@ TEST(CalcolaPaccoLamellare, RowChoiceInALibrary) {
     std::vector<float> piena;
     for (int i = 0; i < 17; ++i) piena.push_back(static_cast<float>(20 * (i + 1)));
     piena.push_back(500);
-    struct Caso {
-        bool corta;
-        double area;
-        int riga;
-    };
+    struct Caso { bool corta; double area; int riga; };
     const Caso casi[] = {{true, 20, 1},   {true, 25, 1},   {true, 10, 0},   {true, 30, 18},   {true, 5, 18},
                          {false, 500, 17}, {false, 540, 17}, {false, 550, 18}, {false, 600, 18}, {false, 340, 16},
                          {false, 339, 15}};

@@ -2,10 +2,7 @@
 
 #include <array>
 #include <cmath>
-#include <cstdint>
 #include <limits>
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "platform/core/Numeri.h"
@@ -41,8 +38,14 @@ TEST(TestoNumeri, SingleTextsWithDecimalCommaAndExponentOnlyBeyondSevenDigits) {
         {0.0001f, "0,0001"},       {0.0001234567f, "0,0001234567"}, {8.9e-3f, "0,0089"},
         {1.724e-2f, "0,01724"},    {123456789.0f, "1,234568E+08"}, {12345678.0f, "1,234568E+07"},
         {10000000.0f, "1E+07"},    {0.00001f, "1E-05"},        {-2.5e-7f, "-2,5E-07"},
-        {3.4e38f, "3,4E+38"}};
-    for (const auto& [v, testo] : casi) EXPECT_EQ(SngToText(v), testo);
+        {3.4e38f, "3,4E+38"},      {9.9999999e-5f, "0,0001"},  {99999990.0f, "9,999999E+07"},  // carry; 99999992
+        {1e-45f, "1,401298E-45"},  {std::numeric_limits<float>::quiet_NaN(), "NaN"},
+        {std::numeric_limits<float>::infinity(), "Inf"},           {-std::numeric_limits<float>::infinity(), "-Inf"}};
+    for (const auto& [v, testo] : casi) {
+        EXPECT_EQ(SngToText(v), testo);
+        char buf[kMaxTestoNumero];
+        EXPECT_EQ(std::string(buf, SngToText(v, buf)), testo);
+    }
 }
 
 TEST(TestoNumeri, SingleTextReadsBackToSevenDigits) {
@@ -61,8 +64,9 @@ TEST(TestoNumeri, SingleTextReadsBackToSevenDigits) {
 TEST(TestoNumeri, DoubleIntegerAndBooleanTexts) {
     using T = std::vector<std::string>;
     EXPECT_EQ((T{DblToText(1.0 / 3.0), DblToText(0.1 + 0.2), DblToText(123456789012345.0), DblToText(1e15),
-                 DblToText(-2.25), IntToText(-5), IntToText(32767)}),
-              (T{"0,333333333333333", "0,3", "123456789012345", "1E+15", "-2,25", "-5", "32767"}));
+                 DblToText(-2.25), DblToText(0.99999999999999994), DblToText(2e-5 / 3), IntToText(-5), IntToText(32767)}),
+              (T{"0,333333333333333", "0,3", "123456789012345", "1E+15", "-2,25", "1", "6,66666666666667E-06", "-5",
+                 "32767"}));
     EXPECT_EQ((T{BoolToText(-1), BoolToText(0), BoolToText(1)}), (T{"True", "False", "False"}));  // only -1 is true
 }
 
@@ -102,11 +106,7 @@ TEST(TestoNumeri, BooleanTexts) {
 
 namespace {
 
-struct Maschera {
-    double v;
-    const char* maschera;
-    const char* atteso;
-};
+struct Maschera { double v; const char* maschera; const char* atteso; };
 
 void Formati(std::initializer_list<Maschera> casi) {
     for (const Maschera& k : casi) EXPECT_EQ(Format(k.v, k.maschera), k.atteso) << k.v << " under " << k.maschera;

@@ -61,11 +61,7 @@ void AttesoDemo(const ModuleDIC& d, float c, float sp, float m, float h) {
 TEST(RocchettoDemo, WindowSixteenByTwelveGivesTheKnownBobbin) {
     // C 16, F 12: H 37, I = L = 18, grooves 370 and 180 mm²; two bobbins
     // share the window (each gets half of F - 2), and three-phase always does.
-    struct Caso {
-        bool trif;
-        int16_t due;
-        float sp, m, golaH, golaIL;
-    };
+    struct Caso { bool trif; int16_t due; float sp, m, golaH, golaIL; };
     for (const Caso& k : {Caso{false, 0, 22.5f, 10, 370, 180}, Caso{false, 1, 22.5f, 5, 185, 90},
                           Caso{true, 0, 20, 5, 185, 90}, Caso{true, 1, 20, 5, 185, 90}}) {
         SCOPED_TRACE(::testing::Message() << (k.trif ? "three-phase" : "single-phase") << " due " << k.due);
@@ -219,10 +215,7 @@ std::unique_ptr<ModuleDIC> Avvolgimenti(int16_t gole1, int16_t due = 0) {
 // groove stays; with two bobbins nobody moves.
 TEST(VerificaPosizioneAvvolgimenti, WindingsMoveToBobbinsAndGroovesThatExist) {
     using P = std::vector<std::string>;
-    struct Caso {
-        int16_t gole1, due;
-        P pri, sec, priDopo, secDopo;
-    };
+    struct Caso { int16_t gole1, due; P pri, sec, priDopo, secDopo; };
     const Caso casi[] = {
         {0, 0, {"1I", "1L"}, {"1I", "1L", "1H"}, {"1H", "1H"}, {"1H", "1H", "1H"}},
         {1, 0, {"1H", "1L"}, {"1H", "1H", "1I"}, {"1I", "1L"}, {"1L", "1L", "1I"}},

@@ -166,13 +166,7 @@ TEST(CalcolaRocchettoUtente, StackQuestionYesResizesTheStackNoTellsWhy) {
 TEST(CalcolaRocchettoUtente, RowOneWithDerivedGrooves) {
     // M 15: one groove H 24 splits into I = L = 11,5; two grooves I 10, L 12
     // make H 23 (the middle flange is 1 mm).
-    struct Caso {
-        const char* nome;
-        TestiRocchetto t;
-        OpzioniRocchetto o;
-        float h, i, l;
-        int16_t due;
-    };
+    struct Caso { const char* nome; TestiRocchetto t; OpzioniRocchetto o; float h, i, l; int16_t due; };
     const Caso casi[] = {
         {"one groove", Mono(), kUna, 24, 11.5f, 11.5f, 0},
         {"two grooves", Con(Mono(), [](auto& t) { t.I = "10", t.L = "12"; }), kDueGole, 23, 10, 12, 0},

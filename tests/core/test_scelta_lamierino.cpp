@@ -37,11 +37,7 @@ TEST(ConfermaLamierino, StackFiguresAndPowerRangeByKind) {
     // Kind 3 on a shell lamination: the unsuitable message, then three times
     // the single-phase range from the limits already there; kind 5: no check,
     // no range.
-    struct Caso {
-        int16_t tipo;
-        std::vector<std::string> messaggi;
-        float potMin, potMax;
-    };
+    struct Caso { int16_t tipo; std::vector<std::string> messaggi; float potMin, potMax; };
     const Caso casi[] = {
         {1, {}, 24.27338f, 62.13985f},
         {3, {"Lamierino NON Idoneo per Trasformatore Trifase"}, 72.82013f, 186.4195f},

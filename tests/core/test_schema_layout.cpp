@@ -43,9 +43,7 @@ void AttesaImmagine(const Immagine& im, int figura, int elemento, int left, int 
 }
 
 // Label`serie`(elemento) at (left, top), for each row of the table.
-struct Posto {
-    int serie, elemento, left, top;
-};
+struct Posto { int serie, elemento, left, top; };
 void Etichette(const Layout& l, const std::vector<Posto>& posti) {
     for (const Posto& p : posti) {
         SCOPED_TRACE(::testing::Message() << "Label" << p.serie << "(" << p.elemento << ")");

@@ -60,11 +60,7 @@ DatiTrifTesti Testi(const char* pri, const char* sec, const char* amp, const cha
 
 // ------------------------------------------------------------ powers
 
-struct Sec {
-    float potLin;
-    const char* lettera;
-    bool serie = false, regolazione = false;
-};
+struct Sec { float potLin; const char* lettera; bool serie = false, regolazione = false; };
 struct Pri {
     float volt;
     const char* lettera;
@@ -190,12 +186,7 @@ TEST(AutoTrifPotenze, NoLoadVoltageOfAllNinePlaces) {
 // power that sizes the core, for three legs; with no power it keeps the one
 // read. With the power given, the list's coefficient stands.
 TEST(TrifPassi, CoefficientFromTheLaminationOrFromTheList) {
-    struct Caso {
-        const char* nome;
-        bool autotrasf, conoscoPotenza;
-        const char* potLin;
-        float coefK;
-    };
+    struct Caso { const char* nome; bool autotrasf, conoscoPotenza; const char* potLin; float coefK; };
     const Caso casi[] = {
         {"three-phase, SecPotTot 300", false, false, "300", 1.0f},
         {"autotransformer, PotPass 300", true, false, "600", 1.0f},

@@ -66,11 +66,7 @@ TEST(UsciPotenze, NoImpedanceNoCurrent) {
 // shell (in the whole pass) or three-leg core; push-pull has none; a core of unknown shape takes
 // the two-leg value.
 TEST(UsciAvvolgimenti, AirGapByStageAndCoreShape) {
-    struct Caso {
-        const char* nome;
-        int16_t single, mantello, dueColonne, treColonne;
-        float traferro;
-    };
+    struct Caso { const char* nome; int16_t single, mantello, dueColonne, treColonne; float traferro; };
     const Caso casi[] = {
         {"three-leg", VERO, FALSO, FALSO, VERO, 0.16021536f},
         {"two-leg", VERO, FALSO, VERO, FALSO, 0.32043073f},

@@ -61,10 +61,7 @@ struct FakeCoefKLista : ICoefKLista {
 
 // Named figures checked as one table: V(d->PriLung[0], 11.2f) keeps the name for
 // the failure message. Esatti compares exactly, Circa within four float ulps.
-struct Valore {
-    const char* nome;
-    float letto, atteso;
-};
+struct Valore { const char* nome; float letto, atteso; };
 #define V(x, v) Valore{#x, static_cast<float>(x), static_cast<float>(v)}
 inline void Esatti(std::initializer_list<Valore> l) {
     for (const Valore& v : l) EXPECT_EQ(v.letto, v.atteso) << v.nome;
