@@ -8,6 +8,9 @@
 #include "engine/ModRoutine.h"
 #include "engine/Mod_Alim.h"
 
+using AlimPasso = Banco;
+using AlimVerifica = Banco;
+
 namespace {
 
 // ------------------------------------------------------------ passo
@@ -30,9 +33,8 @@ DatiAlimTesti Testi() {
     return t;
 }
 
-TEST(AlimPasso, WholePassWithTheStackFromThePower) {
+TEST_F(AlimPasso, WholePassWithTheStackFromThePower) {
     auto d = Progetto();
-    FakeMessaggi msg;
     CalcoloAlim(*d, Testi(), msg);
     EXPECT_TRUE(msg.boxes.empty());
     // Powers; the stack: a computed lamination, C 51 mm; the demonstration bobbin.
@@ -59,30 +61,10 @@ TEST(AlimPasso, WholePassWithTheStackFromThePower) {
     Esatti({V(d->IngGolaI1, 0), V(d->SommaIngH2, 0)});
 }
 
-// In the mode where the lamination is given, the coefficient follows from the
-// stack and the power, whatever the list says ("true" is -1 only); with the
-// power given the coefficient is the list's.
-TEST(AlimPasso, CoefficientFromTheStackOrFromTheList) {
-    for (int16_t modo : {FALSO, int16_t{1}}) {
-        SCOPED_TRACE(modo);
-        auto d = Progetto();
-        FakeMessaggi msg;
-        CalcoloAlim(*d, Testi(), msg);  // sizes the stack, which then stays
-        d->ConoscoPotenza = modo;
-        DatiAlimTesti t = Testi();
-        t.Cmb_CoefK = "1,6";
-        CalcoloAlim(*d, t, msg);
-        Circa({V(d->CoefK, 1.29999995f), V(d->LamSE, 22.5166588f), V(d->LamPF, 8.83464622f), V(d->PriSpire[0], 460),
-               V(d->IngGolaH1, 995.676697f)});
-        EXPECT_TRUE(msg.boxes.empty());
-    }
-}
-
 // After a dialog only the build and what follows run: the user's wire and
 // insulation stand, the wire choice is not made again.
-TEST(AlimPasso, RecalculationKeepsTheChosenWire) {
+TEST_F(AlimPasso, RecalculationKeepsTheChosenWire) {
     auto d = Progetto();
-    FakeMessaggi msg;
     CalcoloAlim(*d, Testi(), msg);
 
     d->FiloNudo[5][0] = 0.9f, d->FiloIsolato[5][0] = 0.95f, d->SezioneFilo[5][0] = 0.6f, d->PesoFilo[5][0] = 3.2f;
@@ -101,9 +83,8 @@ TEST(AlimPasso, RecalculationKeepsTheChosenWire) {
 // bobbin's walls (E 1,5 mm, F 0,5 mm): its grooves have no room rather than
 // a negative one, so no negative insulation or fill is ever shown, and a
 // winding with any build in them is reported as not fitting.
-TEST(AlimPasso, LaminationTooSmallForTheBobbinLeavesGroovesWithNoRoom) {
+TEST_F(AlimPasso, LaminationTooSmallForTheBobbinLeavesGroovesWithNoRoom) {
     auto d = Progetto();
-    FakeMessaggi msg;
     DatiAlimTesti t = Testi();
     t.Txt_SecVolt[0] = "10", t.Txt_SecAmp[0] = "0,001", t.Txt_SecPot[0] = "0,0";
     CalcoloAlim(*d, t, msg);
@@ -190,15 +171,6 @@ TEST(AlimPotenze, EveryPrimaryCarriesThePower) {
     CalcolaPotenzeAlim(*d);
     Circa({V(d->PriPot[0], 118.691933f), V(d->PriPot[1], 118.691933f), V(d->PriAmp[0], 0.516051888f),
            V(d->PriAmp[1], 1.03210378f)});
-}
-
-// With no secondary power counted there is nothing to divide by: the
-// coefficient stays as read, and the iron loss is still computed.
-TEST(AlimLamierinoScelto, NoPowerKeepsTheCoefficient) {
-    auto d = std::make_unique<ModuleDIC>();
-    d->LamSE = 10, d->SecPotTot = 0, d->Induzione = 1.0f, d->LamCdP = 1.5f, d->LamPesoPacco = 2, d->CoefK = 1.3f;
-    CalcolaCoefKLamierino(*d, d->SecPotTot);
-    Circa({V(d->CoefK, 1.3f), V(d->LamPF, 3.0f)});
 }
 
 // ------------------------------------------------------------ spire
@@ -348,25 +320,18 @@ TEST(AlimSceltaFilo, RowOfTheThinnerWireAndTheTenPercentMarginOfTheLast) {
     }
 }
 
-// An empty column: the wire is computed, with the column's own Kf when it is set.
-TEST(AlimSceltaFilo, ComputedWireTakesTheColumnsKf) {
-    auto v = std::make_unique<ModuleDIC>();
-    v->KfRame[38][0] = 1.2f;
-    Scegli(*v, 1.2345f);
-    Circa({V(v->CoefKfFilo[38][0], 1.2f), V(v->SpireCM[38][0], 6.57773495f)});
-}
-
 // A computed wire is never thinner than 0,01 mm: with no current at all its
-// turns per cm, resistance and the winding's density stay finite.
-TEST(AlimSceltaFilo, ComputedWireNeverBelowOneHundredth) {
+// turns per cm, resistance and the winding's density stay finite. It takes
+// the column's own Kf when one is set.
+TEST(AlimSceltaFilo, ComputedWireNeverBelowOneHundredthAndTakesTheColumnsKf) {
     auto d = std::make_unique<ModuleDIC>();
-    d->Densita = 2.5f, d->PriUlt = 0, d->PriAmp[0] = 0, d->SecUlt = -1;
+    d->Densita = 2.5f, d->PriUlt = 0, d->PriAmp[0] = 0, d->SecUlt = -1, d->KfRame[38][0] = 1.2f;
     CalcolaDiametroFilo(*d);
     EXPECT_EQ(d->PriFiloNudo[0], 0.0f);
     ScegliFiloRame(*d);
     EXPECT_EQ(d->PriFiloRiga[0], 38.0f);
-    Circa({V(d->FiloNudo[38][0], 0.01f), V(d->SpireCM[38][0], 924.641724f), V(d->ResistenzaFilo[38][0], 224.090347f),
-           V(d->PesoFilo[38][0], 0.000699003751f)});
+    Circa({V(d->FiloNudo[38][0], 0.01f), V(d->CoefKfFilo[38][0], 1.2f), V(d->SpireCM[38][0], 809.061462f),
+           V(d->ResistenzaFilo[38][0], 224.090347f), V(d->PesoFilo[38][0], 0.000699003751f)});
 }
 
 TEST(AlimSceltaFilo, SecondaryUsesColumnTwelvePlusItsIndex) {
@@ -526,11 +491,9 @@ void Spazi(ModuleDIC& d, int b, float h, float i, float l) {
     d.RochScelto = static_cast<int16_t>(b), d.RochGolaH[b] = h, d.RochGolaI[b] = i, d.RochGolaL[b] = l;
 }
 
-TEST(AlimVerifica, KiWidensTheBuildAndExactlyFullWarns) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(AlimVerifica, KiWidensTheBuildAndExactlyFullWarns) {
     d->RochIngKi = 10, d->SommaIngH1 = 90, d->SommaIsoH1 = 10;
     Spazi(*d, 0, 111, 50, 50);
-    FakeMessaggi msg;
     VerificaIngombriAvvolgimenti(*d, msg);
     EXPECT_FLOAT_EQ(d->IngGolaH1, 110.0f);
     EXPECT_EQ(d->IngGolaI1, 0.0f);
@@ -541,13 +504,11 @@ TEST(AlimVerifica, KiWidensTheBuildAndExactlyFullWarns) {
     EXPECT_EQ(msg.boxes, (Scatole{{kPiena + "H Rocchetto 1", mb::Exclamation, "Verifica Ingombri Avvolgimenti"}}));
 }
 
-TEST(AlimVerifica, SixMessagesInOrderWithTheRowInUseAndNoneForAnEmptyGroove) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(AlimVerifica, SixMessagesInOrderWithTheRowInUseAndNoneForAnEmptyGroove) {
     d->RochIngKi = 0, d->SommaIngH1 = d->SommaIngI1 = d->SommaIngL1 = 20;
     d->SommaIsoH2 = d->SommaIsoI2 = d->SommaIsoL2 = 20;
     Spazi(*d, 0, 1000, 1000, 1000);  // the computed bobbin would be roomy
     Spazi(*d, 1, 20, 10, 5);         // the user's bobbin, in use, is not
-    FakeMessaggi msg;
     VerificaIngombriAvvolgimenti(*d, msg);
     std::vector<std::string> attesi;
     for (const char* r : {"1", "2"})

@@ -10,6 +10,9 @@
 #include "files/LibLam.h"
 #include "files/LibRame.h"
 
+using CalcoloRame = Banco;
+using CalcoloLam = Banco;
+
 using libtest::Fili;
 using libtest::Riga;
 using libtest::RigaMantello;
@@ -17,10 +20,8 @@ using Testi = std::vector<std::string>;
 
 // ---------------------------------------------------------------- wires
 
-TEST(CalcoloRame, WorkedExampleHalfMillimetreWire) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(CalcoloRame, WorkedExampleHalfMillimetreWire) {
     GrigliaRame g = Fili({{"0,50", "0,55"}, {"1", "1,1"}});
-    FakeMessaggi msg;
     ASSERT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::Calcolata);
     EXPECT_TRUE(msg.boxes.empty());
     EXPECT_EQ((Testi{g.Txt_FiloNudo[0], g.Txt_FiloIsolato[0], g.Lbl_SezioneFilo[0], g.Lbl_SpireCM[0], g.Lbl_CoefKf[0],
@@ -36,10 +37,8 @@ TEST(CalcoloRame, WorkedExampleHalfMillimetreWire) {
               (Testi{"0,5", "0,55", "0,1963494", "0", "0", "0"}));
 }
 
-TEST(CalcoloRame, SortsByBareDiameterStablyAndMovesTheEnamelledOneAlong) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(CalcoloRame, SortsByBareDiameterStablyAndMovesTheEnamelledOneAlong) {
     GrigliaRame g = Fili({{"0,50", "0,55"}, {"0,30", "0,34"}, {"0,40", "0,45"}, {"0,30", "0,36"}});
-    FakeMessaggi msg;
     ASSERT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::Calcolata);
     EXPECT_EQ(Testi(g.Txt_FiloNudo.begin(), g.Txt_FiloNudo.begin() + 4), (Testi{"0,30", "0,30", "0,40", "0,50"}));
     EXPECT_EQ(Testi(g.Txt_FiloIsolato.begin(), g.Txt_FiloIsolato.begin() + 4),
@@ -49,9 +48,7 @@ TEST(CalcoloRame, SortsByBareDiameterStablyAndMovesTheEnamelledOneAlong) {
 
 // An empty row ends the run in every grid here; 0,001 counts, 0 ends it too.
 // A third decimal is shown and packed as typed (the whole 38 rows: LibRame).
-TEST(CalcoloRame, CountEndsAtTheFirstRowNotFilledAndKeepsThreeDecimals) {
-    auto d = std::make_unique<ModuleDIC>();
-    FakeMessaggi msg;
+TEST_F(CalcoloRame, CountEndsAtTheFirstRowNotFilledAndKeepsThreeDecimals) {
     GrigliaRame h = Fili({{"0,001", "0,002"}, {"0,126", "0,15"}, {"0", "0,5"}, {"1", "1,1"}});
     ASSERT_EQ(CalcolaLibreriaRame(*d, h, msg), EsitoCalcoloRame::Calcolata);
     Esatti({V(d->NumElementi, 1), V(d->FiloNudo[1][0], 0.126f), V(d->FiloNudo[3][0], 0)});
@@ -59,12 +56,10 @@ TEST(CalcoloRame, CountEndsAtTheFirstRowNotFilledAndKeepsThreeDecimals) {
     EXPECT_TRUE(msg.boxes.empty());
 }
 
-TEST(CalcoloRame, OnlyOneWireIsRefusedWithTheMessageAndNothingChanges) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(CalcoloRame, OnlyOneWireIsRefusedWithTheMessageAndNothingChanges) {
     d->FileLibreria = "LIBRERIA/Mia.wir", d->FiloNudo[0][0] = 0.7f, d->NumElementi = 5, d->Rec[0] = "prima";
     GrigliaRame g = Fili({{"0,5", "0,55"}});
     g.salvaAbilitato = true;
-    FakeMessaggi msg;
     EXPECT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::MenoDiDueFili);
     EXPECT_EQ(msg.boxes, (Scatole{{"Errore di Inserimento Dati\nLa Libreria Rame deve avere almeno DUE fili in tabella\n"
                                    "LIBRERIA/Mia.wir", 48, "Libreria Filo Rame Smaltato"}}));
@@ -73,11 +68,9 @@ TEST(CalcoloRame, OnlyOneWireIsRefusedWithTheMessageAndNothingChanges) {
     EXPECT_FALSE(g.giallaIsolato[0]);
 }
 
-TEST(CalcoloRame, EnamelledNotAboveBareMarksOnlyThatCell) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(CalcoloRame, EnamelledNotAboveBareMarksOnlyThatCell) {
     GrigliaRame g = Fili({{"0,5", "0,55"}, {"0,3", "0,34"}, {"0,4", "0,45"}, {"0,6", "0,6"}, {"0,7", "0,8"}});
     g.giallaIsolato[0] = g.giallaIsolato[1] = true;
-    FakeMessaggi msg;
     EXPECT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::IsolatoNonMaggiore);
     EXPECT_TRUE(msg.boxes.empty());
     EXPECT_EQ((std::vector<bool>(g.giallaIsolato.begin(), g.giallaIsolato.begin() + 5)),
@@ -86,12 +79,10 @@ TEST(CalcoloRame, EnamelledNotAboveBareMarksOnlyThatCell) {
     EXPECT_EQ(d->NumElementi, 0);
 }
 
-TEST(CalcoloRame, MissingCoefficientStopsAfterTheSortAndDisablesSaving) {
+TEST_F(CalcoloRame, MissingCoefficientStopsAfterTheSortAndDisablesSaving) {
     // Kf out of range is used: 10 / 0,34 / 2,5.
-    auto d = std::make_unique<ModuleDIC>();
     GrigliaRame g = Fili({{"0,3", "0,34"}, {"0,5", "0,55"}});
     g.Txt_CoefKf = "2,5";
-    FakeMessaggi msg;
     ASSERT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::Calcolata);
     EXPECT_FLOAT_EQ(d->SpireCM[0][0], 11.7647057f);
     d->Rec[0] = "prima";
@@ -126,9 +117,8 @@ TEST(CalcoloRame, MissingCoefficientStopsAfterTheSortAndDisablesSaving) {
     }
 }
 
-TEST(CalcoloRame, TableRefreshWithACountOutsideTheGridStaysInsideIt) {
+TEST_F(CalcoloRame, TableRefreshWithACountOutsideTheGridStaysInsideIt) {
     // The count comes from whatever was read last (a project may hold any value).
-    auto d = std::make_unique<ModuleDIC>();
     GrigliaRame g;
     g.Txt_FiloNudo[0] = "0,5", d->FiloNudo[0][0] = 0.5f, d->FiloNudo[37][0] = 2.5f, d->FiloIsolato[37][0] = 2.578f;
     d->NumElementi = -5;
@@ -161,10 +151,8 @@ GrigliaLam Proporzionale(ModuleDIC& d, int opzione, const Testi& c) {
 
 }  // namespace
 
-TEST(CalcoloLam, ProportionalShellTwoLegAndThreeLegExamples) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(CalcoloLam, ProportionalShellTwoLegAndThreeLegExamples) {
     GrigliaLam g = Proporzionale(*d, 0, {"20", "30"});
-    FakeMessaggi msg;
     ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
     EXPECT_TRUE(msg.boxes.empty());
     EXPECT_EQ(d->LamNome[0], "EI60/50");
@@ -198,10 +186,8 @@ TEST(CalcoloLam, ProportionalShellTwoLegAndThreeLegExamples) {
     EXPECT_TRUE(t.salvaAbilitato);
 }
 
-TEST(CalcoloLam, ProportionalCTwelveSevenWritesTheLongTextOfA) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(CalcoloLam, ProportionalCTwelveSevenWritesTheLongTextOfA) {
     GrigliaLam g = Proporzionale(*d, 0, {"12,7", "20"});
-    FakeMessaggi msg;
     ASSERT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::Completa);
     EXPECT_EQ((Testi{g.righe[0].Txt_A, g.righe[0].Txt_B, g.righe[0].Lbl_AxB, g.righe[1].Lbl_AxB}),
               (Testi{"31,7499995231628", "38,1", "12", "30"}));
@@ -211,8 +197,7 @@ TEST(CalcoloLam, ProportionalCTwelveSevenWritesTheLongTextOfA) {
     EXPECT_EQ((Testi{g.righe[0].Txt_A, g.righe[0].Txt_C, d->Rec[1]}), (Testi{"31,75", "12,7", "31,75"}));
 }
 
-TEST(CalcoloLam, OnlyRowZeroUsableDoesNothingAndIsNotPacked) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(CalcoloLam, OnlyRowZeroUsableDoesNothingAndIsNotPacked) {
     d->NumElementi = 5;  // cleared before counting
     d->Rec[0] = "prima";
     GrigliaLam g;
@@ -220,7 +205,6 @@ TEST(CalcoloLam, OnlyRowZeroUsableDoesNothingAndIsNotPacked) {
     RigaMantello(g, 0, 20);
     g.righe[3].Txt_C = "junk";  // not reached
     g.salvaAbilitato = true;
-    FakeMessaggi msg;
     EXPECT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::UnaSolaRiga);
     EXPECT_EQ(d->NumElementi, 0);
     EXPECT_EQ(g.righe[3].Txt_C, "junk");  // no blanking
@@ -232,14 +216,12 @@ TEST(CalcoloLam, OnlyRowZeroUsableDoesNothingAndIsNotPacked) {
     EXPECT_EQ(d->LamA[0], 50.0f);  // still computed for the display
 }
 
-TEST(CalcoloLam, RowsAfterAGapAreBlankedAndLost) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(CalcoloLam, RowsAfterAGapAreBlankedAndLost) {
     GrigliaLam g;
     OpzioneTipoLam(*d, 0);
     for (int i = 0; i < 7; ++i) RigaMantello(g, i, 10 + 2 * i);
     g.righe[3].Txt_C = "";
     d->LamA[5] = 9;
-    FakeMessaggi msg;
     ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
     EXPECT_EQ(d->NumElementi, 2);
     for (int i = 3; i < 18; ++i) {
@@ -257,10 +239,8 @@ TEST(CalcoloLam, RowsAfterAGapAreBlankedAndLost) {
     EXPECT_EQ(q.righe[2].Txt_C, "");
 }
 
-TEST(CalcoloLam, TypedPresenceChecks) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(CalcoloLam, TypedPresenceChecks) {
     OpzioneTipoLam(*d, 0);
-    FakeMessaggi msg;
     GrigliaLam ok;
     RigaMantello(ok, 0, 20, "EI 60", "0,01");
     RigaMantello(ok, 1, 22, "EI 66", "0,01");
@@ -289,10 +269,8 @@ TEST(CalcoloLam, TypedPresenceChecks) {
     }
 }
 
-TEST(CalcoloLam, TypedProportionChecksMarkTheCellAndRefuseTheLibrary) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(CalcoloLam, TypedProportionChecksMarkTheCellAndRefuseTheLibrary) {
     OpzioneTipoLam(*d, 0);
-    FakeMessaggi msg;
     GrigliaLam g;
     Riga(g, 0, {"20", "10", "30", "10", "10", "50", "60"});
     Riga(g, 1, {"22", "11", "33", "11", "11", "55", "66"});
@@ -327,8 +305,7 @@ TEST(CalcoloLam, TypedProportionChecksMarkTheCellAndRefuseTheLibrary) {
     EXPECT_EQ(msg.boxes.back().titolo, "Errore Misure Lamierino 2 Colonne");
 }
 
-TEST(CalcoloLam, TypedMeasuresAreKeptAndSortedByWholeArea) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(CalcoloLam, TypedMeasuresAreKeptAndSortedByWholeArea) {
     OpzioneTipoLam(*d, 0);
     GrigliaLam g;
     // Not in the kind's proportions, but consistent: the typed A and B stay.
@@ -336,7 +313,6 @@ TEST(CalcoloLam, TypedMeasuresAreKeptAndSortedByWholeArea) {
     Riga(g, 1, {"20", "10", "30", "10", "10", "50", "60"}, "Primo");       // 30,0
     Riga(g, 2, {"20", "10", "30", "10", "11", "52", "60"}, "Secondo");     // 31,2 -> 31
     Riga(g, 3, {"20", "10", "42,5", "10", "10", "62,5", "60"}, "Ultimo");  // 37,5
-    FakeMessaggi msg;
     ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
     EXPECT_TRUE(msg.boxes.empty());
     EXPECT_EQ(Testi(d->LamNome.begin(), d->LamNome.begin() + 4), (Testi{"Primo", "Secondo", "Ultimo", "Largo"}));
@@ -351,8 +327,7 @@ TEST(CalcoloLam, TypedMeasuresAreKeptAndSortedByWholeArea) {
     EXPECT_EQ((Testi{e.righe[0].Txt_EI, e.righe[0].Lbl_AxB, e.righe[1].Lbl_AxB}), (Testi{"Dopo", "62", "62"}));
 }
 
-TEST(CalcoloLam, ACellThatIsNotANumberEndsTheCheckAndTheLibraryIsRefused) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(CalcoloLam, ACellThatIsNotANumberEndsTheCheckAndTheLibraryIsRefused) {
     OpzioneTipoLam(*d, 0);
     GrigliaLam g;
     RigaMantello(g, 0, 20);
@@ -360,7 +335,6 @@ TEST(CalcoloLam, ACellThatIsNotANumberEndsTheCheckAndTheLibraryIsRefused) {
     g.righe[1].Txt_G = "";  // no presence check of its own
     g.salvaAbilitato = true;
     d->Rec[0] = "prima";
-    FakeMessaggi msg;
     EXPECT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::NonNumerico);
     EXPECT_TRUE(msg.boxes.empty());
     // The computation says why the table is refused.
@@ -375,8 +349,7 @@ TEST(CalcoloLam, ACellThatIsNotANumberEndsTheCheckAndTheLibraryIsRefused) {
     EXPECT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::NonNumerico);
 }
 
-TEST(CalcoloLam, NumericNamesShowAsWholeNumbers) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(CalcoloLam, NumericNamesShowAsWholeNumbers) {
     d->NumElementi = 2, d->LamNome[0] = "125,6", d->LamNome[1] = "0", d->LamNome[2] = "EI 60 b";
     GrigliaLam g;
     AggiornaTabellaLamierini(*d, g);

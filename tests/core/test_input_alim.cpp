@@ -1,10 +1,6 @@
 // The winding inputs of a design window: ordering by voltage, the current
 // texts, count changes and the looks of the connection and placement buttons.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
+#include "FakeSinks.h"
 #include "Progetti.h"
 #include "engine/InputAlim.h"
 
@@ -39,8 +35,7 @@ TEST(InputAlimOrdine, PrimariesByDecreasingVoltageCarryPlacementAndEndIsolated) 
     Serie(Primari(*d), 1, 3);
     const EsitoOrdinamento e = OrdinaAvvolgimenti(*d, t);
     EXPECT_EQ(Primi(t.Txt_PriVolt, 4), (Testi{"220", "150", "100", "90"}));
-    EXPECT_TRUE(e.scambioPri);
-    EXPECT_FALSE(e.scambioSec);
+    EXPECT_TRUE(e.scambioPri && !e.scambioSec);
     EXPECT_EQ(Vista(Primari(*d), 3), (Testi{"I H1", "I I1", "I L2"}));
     EXPECT_EQ(std::vector<bool>(e.priIsolati.begin(), e.priIsolati.begin() + 4),
               (std::vector<bool>{true, true, true, false}));
@@ -51,11 +46,9 @@ TEST(InputAlimOrdine, PrimariesByDecreasingVoltageCarryPlacementAndEndIsolated) 
 // not numbers are never compared; moved texts come back in the general form.
 TEST(InputAlimOrdine, WhatStaysAndHowMovedTextsRead) {
     auto d = NuovoProgetto();
-    d->PriUlt = 2;
-    d->SecUlt = 2;
+    d->PriUlt = d->SecUlt = 2;
     DatiAlimTesti t;
-    t.Txt_PriVolt = {"", ",", "220"};
-    t.Txt_SecVolt = {"150", "150", "100"};
+    t.Txt_PriVolt = {"", ",", "220"}, t.Txt_SecVolt = {"150", "150", "100"};
     Serie(Secondari(*d), 0, 2);
     EsitoOrdinamento e = OrdinaAvvolgimenti(*d, t);
     EXPECT_FALSE(e.scambioPri || e.scambioSec);
@@ -67,25 +60,24 @@ TEST(InputAlimOrdine, WhatStaysAndHowMovedTextsRead) {
     t.Txt_SecPot = {"3,0", "24,50"};
     OrdinaAvvolgimenti(*d, t);
     EXPECT_EQ(Primi(t.Txt_PriVolt, 2), (Testi{"220", "110"}));
-    EXPECT_EQ(Primi(t.Txt_SecVolt, 2), (Testi{"12", "1,5"}));
-    EXPECT_EQ(Primi(t.Txt_SecPot, 2), (Testi{"24,5", "3"}));
+    EXPECT_EQ((Testi{t.Txt_SecVolt[0], t.Txt_SecVolt[1], t.Txt_SecPot[0], t.Txt_SecPot[1]}),
+              (Testi{"12", "1,5", "24,5", "3"}));
 }
 
 // A secondary moving up takes its power and placement; its current is then
 // recomputed from them. The load-tap flag is not touched by the exchange.
 TEST(InputAlimOrdine, SecondaryMovingUpGetsItsCurrentRecomputed) {
     auto d = NuovoProgetto();
-    d->SecUlt = 1;
-    d->SecVolt = {100, 150};  // as the last reading left them
+    d->SecUlt = 1, d->SecVolt = {100, 150};  // as the last reading left them
     DatiAlimTesti t;
     t.Txt_SecVolt = {"100", "150"}, t.Txt_SecPot = {"50", "90"}, t.Txt_SecAmp = {"0,5", "0,6"};
     Posto(Secondari(*d), 1, 2, 'I');
     d->SecAvvCar[1] = VERO;
     EXPECT_TRUE(OrdinaAvvolgimenti(*d, t).scambioSec);
     RicalcolaCorrentiSec(*d, t);
-    EXPECT_EQ(Primi(t.Txt_SecVolt, 2), (Testi{"150", "100"}));
-    EXPECT_EQ(Primi(t.Txt_SecPot, 2), (Testi{"90", "50"}));
-    EXPECT_EQ(Primi(t.Txt_SecAmp, 2), (Testi{"0,6", "0,5"}));
+    EXPECT_EQ((Testi{t.Txt_SecVolt[0], t.Txt_SecVolt[1], t.Txt_SecPot[0], t.Txt_SecPot[1], t.Txt_SecAmp[0],
+                     t.Txt_SecAmp[1]}),
+              (Testi{"150", "100", "90", "50", "0,6", "0,5"}));
     EXPECT_EQ(Vista(Secondari(*d), 2), (Testi{"I I2", "I H1"}));
     EXPECT_EQ(d->SecAvvCar[1], VERO);
 }
@@ -107,8 +99,7 @@ TEST(InputAlimOrdine, WindingInSeriesWithAMovedWindingBecomesIsolated) {
 
 TEST(InputAlimCorrenti, MasksByTheSizeOfTheCurrent) {
     auto d = NuovoProgetto();
-    d->SecUlt = 6;
-    d->SecVolt = {};  // every voltage text differs from the last reading
+    d->SecUlt = 6, d->SecVolt = {};  // every voltage text differs from the last reading
     DatiAlimTesti t;
     t.Txt_SecPot = {"99", "100", "50", "300", "300", "100", "100"};
     t.Txt_SecVolt = {"1", "100", "100", "149", "2", "150", "3"};
@@ -123,8 +114,7 @@ TEST(InputAlimCorrenti, MasksByTheSizeOfTheCurrent) {
 // leaves it alone.
 TEST(InputAlimCorrenti, OnlyChangedReadableVoltagesInUseRewrite) {
     auto d = NuovoProgetto();
-    d->SecUlt = 4;
-    d->SecVolt = {150, 149, 150, 150, 150, 148};
+    d->SecUlt = 4, d->SecVolt = {150, 149, 150, 150, 150, 148};
     DatiAlimTesti t;
     t.Txt_SecVolt = {"150", "120", "0", "", "100", "50"}, t.Txt_SecPot = {"600", "60", "100", "100", ",", "100"};
     t.Txt_SecAmp = {"2", "x", "0,5", "0,6", "0,7", "y"};
@@ -144,8 +134,7 @@ TEST(InputAlimConteggi, LoweringTheCountIsolatesDroppedAndLastWindingsAndBrokenL
     Posto(Primari(*d), 6, 2, 'L');
     const Indici iso = CambiaNumeroAvv(Primari(*d), 3);
     EXPECT_EQ(d->PriUlt, 2.0f);
-    EXPECT_FALSE(iso[0]);
-    for (int i = 1; i < NUM_AVV; ++i) EXPECT_TRUE(iso[i]) << i;
+    for (int i = 0; i < NUM_AVV; ++i) EXPECT_EQ(iso[i], i > 0) << i;
     EXPECT_EQ(Vista(Primari(*d), 7), (Testi{"R2 H1", "I H1", "I H1", "I H1", "I H1", "I H1", "I L2"}));
     EXPECT_EQ(d->PriAvvAda[6], FALSO);
 }
@@ -158,28 +147,21 @@ TEST(InputAlimConteggi, SecondaryCountAndTheWindowsNumberOfWindings) {
     Serie(Secondari(*d), 0, 2, true);
     Serie(Secondari(*d), 1, 3, true);
     const Indici iso = CambiaNumeroAvv(Secondari(*d), 2);
-    EXPECT_EQ(d->SecUlt, 1.0f);
-    EXPECT_FALSE(iso[0]);
-    EXPECT_TRUE(iso[1]);
-    EXPECT_EQ(d->SecAvvCar[1], FALSO);
+    EXPECT_TRUE(!iso[0] && iso[1]);
+    Esatti({V(d->SecUlt, 1), V(d->SecAvvCar[1], FALSO)});
     CambiaNumeroAvv(Secondari(*d), 4);
     EXPECT_EQ(Vista(Secondari(*d), 3), (Testi{"C2 H1", "I H1", "I H1"}));
 
     Serie(Secondari(*d), 10, 12);
     const Indici nove = CambiaNumeroAvv(Secondari(*d), 12, 9);
-    EXPECT_EQ(d->SecUlt, 8.0f);
-    EXPECT_TRUE(nove[8]);
-    EXPECT_FALSE(nove[9]);
-    EXPECT_EQ(d->SecAvvSer[10], VERO);  // beyond the window's windings: untouched
+    EXPECT_TRUE(nove[8] && !nove[9]);
+    Esatti({V(d->SecUlt, 8), V(d->SecAvvSer[10], VERO)});  // beyond the window's windings: untouched
 }
 
 TEST(InputAlimPulsanti, ConnectionCaptionsAndColours) {
     auto d = NuovoProgetto();
-    struct Caso {
-        int16_t iso, ser, ada, car, partner;
-        const char* caption;  // nullptr: no row matches, the button keeps its look
-        ColoreCollegamento colore;
-    };
+    // A caption of nullptr: no row matches, the button keeps its look.
+    struct Caso { int16_t iso, ser, ada, car, partner; const char* caption; ColoreCollegamento colore; };
     using enum ColoreCollegamento;
     const Caso casi[] = {
         {VERO, FALSO, FALSO, FALSO, 1, "I", FacciaPulsante},
@@ -194,13 +176,12 @@ TEST(InputAlimPulsanti, ConnectionCaptionsAndColours) {
         d->SecAvvSerCon[0] = k.partner;
         const auto a = Collegamento(Secondari(*d), 0);
         ASSERT_EQ(a.has_value(), k.caption != nullptr) << k.partner;
-        if (!a) continue;
-        EXPECT_EQ(a->caption, k.caption);
-        EXPECT_EQ(a->colore, k.colore) << k.caption;
+        if (a) {
+            EXPECT_EQ(std::pair(a->caption, a->colore), std::pair(std::string(k.caption), k.colore));
+        }
     }
     // A load-tap flag means nothing on the primary side.
-    d->PriAvvIso[3] = FALSO;
-    d->PriAvvSer[3] = VERO;
+    d->PriAvvIso[3] = FALSO, d->PriAvvSer[3] = VERO;
     EXPECT_FALSE(Collegamento(Primari(*d), 3));
 }
 
@@ -211,10 +192,8 @@ TEST(InputAlimPulsanti, PlacementCaptionsAndTooltips) {
             Posto(Secondari(*d), 5, r, g);
             const auto a = Posizione(Secondari(*d), 5);
             ASSERT_TRUE(a);
-            const std::string gr = std::string(1, g) + std::to_string(r);
-            EXPECT_EQ(a->caption, gr);
-            EXPECT_EQ(a->tooltip, "Avvolgimento nella Gola " + std::string(1, g) + " del Rocchetto " +
-                                      std::to_string(r) + " ");
+            const std::string gola(1, g), roch = std::to_string(r);
+            EXPECT_EQ(a->caption + "/" + a->tooltip, gola + roch + "/Avvolgimento nella Gola " + gola + " del Rocchetto " + roch + " ");
         }
     // Several rows match: the last in the order H1 H2 I1 I2 L1 L2 wins; none: no look.
     d->PriRoch1[0] = d->PriRoch2[0] = d->PriGolaH[0] = d->PriGolaL[0] = VERO;
@@ -226,14 +205,8 @@ TEST(InputAlimPulsanti, PlacementCaptionsAndTooltips) {
 // After the connection dialog: a secondary voltage tap takes its partner's
 // power and the current it gives at its own voltage (50 / 7,5 in float32).
 TEST(InputAlimPresa, VoltageTapTakesThePartnersPowerAndItsCurrent) {
-    struct Caso {
-        const char* nome;
-        bool car;  // a load tap, else a voltage tap
-        int16_t partner;
-        float volt;
-        bool potenza, corrente;
-        float pot, amp;  // expected SecPot(1), SecAmp(1)
-    };
+    // A load tap (car) or a voltage tap; expected SecPot(1), SecAmp(1).
+    struct Caso { const char* nome; bool car; int16_t partner; float volt; bool potenza, corrente; float pot, amp; };
     const Caso casi[] = {
         {"voltage tap", false, 3, 7.5f, true, true, 50.0f, 6.666666507720947f},
         {"zero voltage: power only", false, 3, 0.0f, true, false, 50.0f, 9.0f},
@@ -243,13 +216,10 @@ TEST(InputAlimPresa, VoltageTapTakesThePartnersPowerAndItsCurrent) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         auto d = NuovoProgetto();
-        d->SecPot[1] = 20.0f, d->SecAmp[1] = 9.0f, d->SecPot[2] = 50.0f;
-        d->SecVolt[1] = c.volt;
+        d->SecPot[1] = 20.0f, d->SecAmp[1] = 9.0f, d->SecPot[2] = 50.0f, d->SecVolt[1] = c.volt;
         Serie(Secondari(*d), 1, c.partner, c.car);
         const EsitoPresa e = PotenzaPresaSec(*d, 1);
-        EXPECT_EQ(e.potenza, c.potenza);
-        EXPECT_EQ(e.corrente, c.corrente);
-        EXPECT_EQ(d->SecPot[1], c.pot);
-        EXPECT_EQ(d->SecAmp[1], c.amp);
+        EXPECT_TRUE(e.potenza == c.potenza && e.corrente == c.corrente);
+        Esatti({V(d->SecPot[1], c.pot), V(d->SecAmp[1], c.amp)});
     }
 }

@@ -10,6 +10,8 @@
 #include "files/RecordFile.h"
 #include "platform/core/Numeri.h"
 
+using LibRame = Banco;
+
 namespace {
 
 using libtest::Byte;
@@ -64,7 +66,7 @@ void AttesoColonnaUguale(const ModuleDIC& a, int ca, const ModuleDIC& b, int cb,
 
 // ---------------------------------------------------------------- wire library
 
-TEST(LibRame, PackWriteReadRepackIsByteExactAndKeepsTheTable) {
+TEST_F(LibRame, PackWriteReadRepackIsByteExactAndKeepsTheTable) {
     Cartella tmp;
     auto a = std::make_unique<ModuleDIC>();
     a->Rec[285] = "leftover of a project";
@@ -77,7 +79,6 @@ TEST(LibRame, PackWriteReadRepackIsByteExactAndKeepsTheTable) {
     EXPECT_EQ(std::filesystem::file_size(f1), 6000u);
 
     auto b = std::make_unique<ModuleDIC>();
-    FakeMessaggi msg;
     ASSERT_TRUE(LeggiDa(*b, f1, msg));
     EXPECT_TRUE(msg.boxes.empty());
     AttesoColonnaUguale(*a, 0, *b, 0);
@@ -88,7 +89,7 @@ TEST(LibRame, PackWriteReadRepackIsByteExactAndKeepsTheTable) {
     EXPECT_EQ(Byte(f1), Byte(Scritta(tmp, *b, "b.wir")));
 }
 
-TEST(LibRame, ReadingIntoAnotherColumnSetsTheLibraryCoefficientsAtTheOrigin) {
+TEST_F(LibRame, ReadingIntoAnotherColumnSetsTheLibraryCoefficientsAtTheOrigin) {
     Cartella tmp;
     auto a = std::make_unique<ModuleDIC>();
     CalcolaFili(*a, 12);
@@ -99,7 +100,6 @@ TEST(LibRame, ReadingIntoAnotherColumnSetsTheLibraryCoefficientsAtTheOrigin) {
         for (int c = 0; c < 25; ++c) b->FiloNudo[r][c] = 9.0f;
     b->SezioneFilo[20][14] = 5.0f;  // behind the library: cleared by the read
     b->NumAvvScelto = 14;
-    FakeMessaggi msg;
     ASSERT_TRUE(LeggiDa(*b, f, msg));
     EXPECT_EQ(b->NumElementi, 13);
     AttesoColonnaUguale(*a, 0, *b, 14, 12);
@@ -113,22 +113,20 @@ TEST(LibRame, ReadingIntoAnotherColumnSetsTheLibraryCoefficientsAtTheOrigin) {
     EXPECT_EQ((Testi{b->NomeLibRame[14], b->NomeLibRame[0]}), (Testi{f, ""}));
 }
 
-TEST(LibRame, CountStopsAtTheFirstZeroDiameterAndDropsWhatFollows) {
+TEST_F(LibRame, CountStopsAtTheFirstZeroDiameterAndDropsWhatFollows) {
     Cartella tmp;
     auto a = std::make_unique<ModuleDIC>();
     CalcolaFili(*a, 8);
     a->Rec[5] = "0";  // row 5 bare diameter zero, rows 6 and 7 still hold values
     const std::string f = Scritta(tmp, *a, "buco.wir");
     auto b = std::make_unique<ModuleDIC>();
-    FakeMessaggi msg;
     ASSERT_TRUE(LeggiDa(*b, f, msg));
     EXPECT_EQ(b->NumElementi, 6);
     EXPECT_EQ(b->FiloNudo[4][0], 0.3f);
     for (int r = 5; r < 38; ++r) Esatti({V(b->FiloNudo[r][0], 0), V(b->FiloIsolato[r][0], 0), V(b->PesoFilo[r][0], 0)});
 }
 
-TEST(LibRame, CopyGivesEveryWindingTheLibraryButNotTheCustomWire) {
-    auto d = std::make_unique<ModuleDIC>();
+TEST_F(LibRame, CopyGivesEveryWindingTheLibraryButNotTheCustomWire) {
     CalcolaFili(*d, 38);
     d->FiloNudo[38][7] = 3.3f, d->KfRame[38][7] = 1.2f, d->FileLibreria = "LIBRERIA/LibRame1.wir";
     d->NumAvvScelto = 0;
@@ -140,7 +138,7 @@ TEST(LibRame, CopyGivesEveryWindingTheLibraryButNotTheCustomWire) {
     Esatti({V(d->FiloNudo[37][24], 6.35f), V(d->FiloNudo[38][7], 3.3f), V(d->KfRame[38][7], 1.2f)});
 }
 
-TEST(LibRame, OldLibraryTestAcceptsOurFilesAndRefusesAnotherSection) {
+TEST_F(LibRame, OldLibraryTestAcceptsOurFilesAndRefusesAnotherSection) {
     Cartella tmp;
     auto a = std::make_unique<ModuleDIC>();
     CalcolaFili(*a, 10);
@@ -152,7 +150,6 @@ TEST(LibRame, OldLibraryTestAcceptsOurFilesAndRefusesAnotherSection) {
     auto b = std::make_unique<ModuleDIC>();
     b->FileLibreria = nuova;
     b->NumAvvScelto = 3;
-    FakeMessaggi msg;
     EXPECT_TRUE(ApriLibreriaRame(*b, msg, MSG_LIBRAME_VECCHIA_DIALOGO));
     EXPECT_TRUE(msg.boxes.empty());
     EXPECT_FALSE(LibreriaRameVecchia(*b, 3));
@@ -180,7 +177,7 @@ TEST(LibRame, OldLibraryTestAcceptsOurFilesAndRefusesAnotherSection) {
               "NON \u00e8 possibile aprire questo formato libreria.\n     \n     ");
 }
 
-TEST(LibRame, OldLibraryTestAllowsOnlyTheSeventhDigit) {
+TEST_F(LibRame, OldLibraryTestAllowsOnlyTheSeventhDigit) {
     // Sections as the file keeps them, worked out by hand: 0,5 mm gives
     // 0,0625 x 3,14159 = 0,19634937..., stored as the Single 0,19634938; 0,2 mm
     // gives 0,0314159 (truncated to seven decimals the recomputed Single gives
@@ -190,7 +187,6 @@ TEST(LibRame, OldLibraryTestAllowsOnlyTheSeventhDigit) {
     const Caso casi[] = {{0.5f, "0,19634938", false}, {0.5f, "0,1963", true},     {0, "0", false},
                          {0.2f, "0,0314159", false},  {0.2f, "0,0314162", true},  {1.5f, "1,767144", false},
                          {1.5f, "1,76716", true}};
-    auto d = std::make_unique<ModuleDIC>();
     for (const Caso& k : casi) {
         d->FiloNudo[0][0] = k.nudo;
         d->SezioneFilo[0][0] = *num::TextToSng(k.sezione);

@@ -1,11 +1,7 @@
 // The output transformer: reader, powers, winding sections of every
 // configuration, air gap and whole passes. Expected figures were worked out
 // apart from the code, in Single arithmetic, from the formulas.
-#include <gtest/gtest.h>
-
 #include <cmath>
-#include <memory>
-#include <vector>
 
 #include "FakeSinks.h"
 #include "ProgettiAutoUsci.h"
@@ -87,15 +83,8 @@ TEST(UsciAvvolgimenti, AirGapByStageAndCoreShape) {
 // The rounding to a multiple and the shares of every letter, with one volt per
 // turn and no drop. Primary and secondary load turns are the voltages.
 TEST(UsciAvvolgimenti, MultiplesAndShares) {
-    struct Caso {
-        const char* nome;
-        const char* tipo;
-        int16_t single;
-        float priUlt, secUlt;
-        float priVolt, secVolt16, secVolt17;
-        float priSpire16, priSez, secSpire16;
-        std::vector<float> secSez, secAmp;
-    };
+    struct Caso { const char* nome; const char* tipo; int16_t single; float priUlt, secUlt, priVolt, secVolt16, secVolt17;
+                  float priSpire16, priSez, secSpire16; std::vector<float> secSez, secAmp; };
     const Caso casi[] = {
         {"N: 12,5 rounds up", "N", VERO, 0, 0, 12.5f, 12.3f, 1, 13, 13, 12, {12}, {1}},
         {"N: 3 primaries, 3 secondaries", "N", VERO, 2, 2, 100, 100, 1, 100, 33, 100,

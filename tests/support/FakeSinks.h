@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <initializer_list>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Interfacce.h"
+#include "engine/ModuleDIC.h"
 
 // Records every message box and answers from a queue (mb::Ok when empty).
 struct FakeMessaggi : IMessaggi {
@@ -43,6 +45,13 @@ struct FakeMessaggi : IMessaggi {
 
 // The boxes expected, in order: EXPECT_EQ(msg.boxes, (Scatole{{testo, stile, titolo}})).
 using Scatole = std::vector<FakeMessaggi::Box>;
+
+// A fresh design store and a message sink for each test of a suite declared
+// as `using Suite = Banco;` and written with TEST_F.
+struct Banco : ::testing::Test {
+    std::unique_ptr<ModuleDIC> d = std::make_unique<ModuleDIC>();
+    FakeMessaggi msg;
+};
 
 // A drop-down list of coefficients held as texts.
 struct FakeCoefKLista : ICoefKLista {
