@@ -62,6 +62,13 @@ void AttesoColonnaUguale(const ModuleDIC& a, int ca, const ModuleDIC& b, int cb,
     }
 }
 
+// A typed shell table of n rows in the kind's proportions, C = 10, 12, ...
+GrigliaLam GrigliaMantello(int n) {
+    GrigliaLam g;
+    for (int i = 0; i < n; ++i) libtest::RigaMantello(g, i, 10 + 2 * i, "EI " + std::to_string(30 + 6 * i), "0,5");
+    return g;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- wire library
@@ -195,17 +202,6 @@ TEST_F(LibRame, OldLibraryTestAllowsOnlyTheSeventhDigit) {
 }
 
 // ---------------------------------------------------------------- lamination library
-
-namespace {
-
-// A typed shell table of n rows in the kind's proportions, C = 10, 12, ...
-GrigliaLam GrigliaMantello(int n) {
-    GrigliaLam g;
-    for (int i = 0; i < n; ++i) libtest::RigaMantello(g, i, 10 + 2 * i, "EI " + std::to_string(30 + 6 * i), "0,5");
-    return g;
-}
-
-}  // namespace
 
 TEST(LibLam, PackWriteReadUnpackRepackIsByteExact) {
     Cartella tmp;

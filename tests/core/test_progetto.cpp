@@ -79,21 +79,14 @@ struct Casuale {
     std::mt19937 g;
     explicit Casuale(unsigned seme) : g(seme) {}
 
-    float Singolo() {
-        switch (std::uniform_int_distribution<int>(0, 5)(g)) {
-            case 0: return 0.0f;
-            case 1: return static_cast<float>(std::uniform_int_distribution<int>(-100000, 100000)(g));
-            default: {
-                const double m = std::uniform_real_distribution<double>(1.0, 10.0)(g);
-                const int e = std::uniform_int_distribution<int>(-15, 20)(g);
-                const double s = std::bernoulli_distribution(0.3)(g) ? -1.0 : 1.0;
-                return static_cast<float>(s * m * std::pow(10.0, e));
-            }
-        }
-    }
-    int16_t Intero() { return static_cast<int16_t>(std::uniform_int_distribution<int>(-32768, 32767)(g)); }
-    int16_t Flag() { return std::bernoulli_distribution(0.5)(g) ? VERO : FALSO; }
     int Fra(int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); }
+    // 0, a whole number, or any size from 1E-15 to 1E+21 of either sign.
+    float Singolo() {
+        const int k = Fra(0, 5);
+        if (k < 2) return static_cast<float>(k * Fra(-100000, 100000));
+        const double m = std::uniform_real_distribution<double>(1.0, 10.0)(g), s = Fra(0, 9) < 3 ? -1.0 : 1.0;
+        return static_cast<float>(s * m * std::pow(10.0, Fra(-15, 20)));
+    }
     // Up to 98 characters, all with a Windows-1252 code (UTF-8 in the design).
     std::string Testo() {
         static const char* const pezzi[] = {"a", "Z", "0", " ", "\\", ",", "à", "è", "é", "ò",
@@ -105,40 +98,32 @@ struct Casuale {
     }
 };
 
-void Riempi(float& x, Casuale& r) { x = r.Singolo(); }
-void Riempi(int16_t& x, Casuale& r) { x = r.Intero(); }
-void Riempi(std::string& x, Casuale& r) { x = r.Testo(); }
-template <class T, size_t N>
-void Riempi(std::array<T, N>& a, Casuale& r) {
-    for (auto& x : a) Riempi(x, r);
+// A field or a whole array of fields; a flag is -1 or 0, any other Integer any value.
+template <class T>
+void Riempi(T& x, Casuale& r, bool flag = false) {
+    if constexpr (std::is_same_v<T, float>) x = r.Singolo();
+    else if constexpr (std::is_same_v<T, int16_t>) x = static_cast<int16_t>(flag ? -r.Fra(0, 1) : r.Fra(-32768, 32767));
+    else if constexpr (std::is_same_v<T, std::string>) x = r.Testo();
+    else for (auto& e : x) Riempi(e, r, flag);
 }
-template <size_t N>
-void RiempiFlag(std::array<int16_t, N>& a, Casuale& r) {
-    for (auto& x : a) x = r.Flag();
-}
-void RiempiFlag(int16_t& x, Casuale& r) { x = r.Flag(); }
 
 // A whole design with every saved field random, indexes and counts in range.
 void DesignCasuale(ModuleDIC& d, Casuale& r) {
 #define R(x) Riempi(d.x, r);
-#define RF(x) RiempiFlag(d.x, r);
+#define RF(x) Riempi(d.x, r, true);
     SINGOLI(R) INTERI(R) TESTI(R) FLAG(RF)
 #undef R
 #undef RF
-    for (int j = 0; j < FILO_COLONNE; ++j) {
+    for (int j = 0; j < FILO_COLONNE; ++j)
         d.KfRame[38][j] = r.Singolo(), d.OhmRame[38][j] = r.Singolo(), d.PesSpeRame[38][j] = r.Singolo();
-    }
     d.FileNome = "/un/percorso/qualsiasi.tmf", d.NumElementi = static_cast<int16_t>(r.Fra(0, 39));
     d.FiloScelto = static_cast<float>(r.Fra(0, 40)), d.Frequenza = static_cast<float>(r.Fra(1, 32767));
     d.PriUlt = static_cast<float>(r.Fra(0, 20)), d.SecUlt = static_cast<float>(r.Fra(0, 20));
     d.TipoCalcolo = static_cast<int16_t>(r.Fra(2, 5));  // kinds whose values are not checked
-    d.LamScelto = static_cast<int16_t>(r.Fra(0, 20));
-    d.RochScelto = static_cast<int16_t>(r.Fra(0, 5));
+    d.LamScelto = static_cast<int16_t>(r.Fra(0, 20)), d.RochScelto = static_cast<int16_t>(r.Fra(0, 5));
     for (int i = 0; i < AVV_MAX; ++i) {
-        d.PriFiloRiga[i] = static_cast<float>(r.Fra(0, 400)) / 10.0f;
-        d.SecFiloRiga[i] = static_cast<float>(r.Fra(0, 400)) / 10.0f;
-        d.PriAvvSerCon[i] = static_cast<int16_t>(r.Fra(0, 21));
-        d.SecAvvSerCon[i] = static_cast<int16_t>(r.Fra(0, 21));
+        d.PriFiloRiga[i] = r.Fra(0, 400) / 10.0f, d.SecFiloRiga[i] = r.Fra(0, 400) / 10.0f;
+        d.PriAvvSerCon[i] = static_cast<int16_t>(r.Fra(0, 21)), d.SecAvvSerCon[i] = static_cast<int16_t>(r.Fra(0, 21));
     }
 }
 
