@@ -1,13 +1,7 @@
 // The default libraries the build made in LIBRERIA: each file loads as the
 // design windows load it and meets what the program relies on.
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-
 #include "FakeSinks.h"
 #include "engine/ModRoutine.h"
-#include "engine/ModuleDIC.h"
 #include "files/LibLam.h"
 #include "files/LibRame.h"
 #include "platform/core/Numeri.h"
@@ -31,9 +25,7 @@ void ControllaLam(const std::string& nome, const char* descr, int16_t tipoAtteso
             EXPECT_GT(v, 0.0f);
         EXPECT_FALSE(d->LamNome[i].empty());
         EXPECT_LE(d->LamNome[i].size(), 12u);
-        if (i > 0) {
-            EXPECT_LT(d->LamAxB[i - 1], d->LamAxB[i]);
-        }
+        EXPECT_TRUE(i == 0 || d->LamAxB[i - 1] < d->LamAxB[i]);
         // Every row is of the library's own shape, not only the first.
         EXPECT_EQ(d->LamA[i], num::Sng(double(d->LamE[i]) + d->LamG[i] + d->LamG[i]));
         EXPECT_EQ(d->LamB[i], num::Sng(double(d->LamC[i]) + d->LamD[i] + d->LamD[i] + d->LamF[i] + d->LamF[i]));
@@ -41,9 +33,7 @@ void ControllaLam(const std::string& nome, const char* descr, int16_t tipoAtteso
         const double netta = double(d->LamA[i]) * d->LamB[i] / 100 - 2.0 * d->LamE[i] * d->LamF[i] / 100;
         EXPECT_NEAR(d->LamPeso[i], netta * 8.5 / 1.11 / 1000, 0.0006);
     }
-    d->LamScelto = 0;
-    d->TipoLam = 0;
-    d->Lam2Colonne = VERO;  // must be cleared by the identification
+    d->LamScelto = 0, d->TipoLam = 0, d->Lam2Colonne = VERO;  // the flag must be cleared by the identification
     IndividuaTipoLamierino(*d, msg);
     EXPECT_TRUE(msg.boxes.empty());
     Esatti({V(d->TipoLam, tipoAtteso), V(d->LamMantello, Flag(tipoAtteso == 1)), V(d->Lam3Colonne, Flag(tipoAtteso == 3)),
@@ -54,8 +44,7 @@ void ControllaLam(const std::string& nome, const char* descr, int16_t tipoAtteso
 
 TEST(LibrerieDefault, WireLibraryHasThirtyEightWiresAndPassesTheOldLibraryTest) {
     auto d = std::make_unique<ModuleDIC>();
-    d->FileLibreria = kLibreria + "/LibRame1.wir";
-    d->NumAvvScelto = 0;
+    d->FileLibreria = kLibreria + "/LibRame1.wir", d->NumAvvScelto = 0;
     FakeMessaggi msg;
     ASSERT_TRUE(ApriLibreriaRame(*d, msg, MSG_LIBRAME_VECCHIA_DIALOGO));
     EXPECT_TRUE(msg.boxes.empty());
@@ -64,10 +53,7 @@ TEST(LibrerieDefault, WireLibraryHasThirtyEightWiresAndPassesTheOldLibraryTest) 
         SCOPED_TRACE("wire " + std::to_string(r));
         EXPECT_GT(d->FiloNudo[r][0], 0.0f);
         EXPECT_GT(d->FiloIsolato[r][0], d->FiloNudo[r][0]);
-        if (r > 0) {
-            EXPECT_LT(d->FiloNudo[r - 1][0], d->FiloNudo[r][0]);
-            EXPECT_LT(d->SezioneFilo[r - 1][0], d->SezioneFilo[r][0]);
-        }
+        EXPECT_TRUE(r == 0 || d->FiloNudo[r - 1][0] < d->FiloNudo[r][0]);
         EXPECT_EQ(d->CoefKfFilo[r][0], 1.05f);
         const double nudo = d->FiloNudo[r][0];
         EXPECT_NEAR(d->SezioneFilo[r][0], 3.14159 * nudo * nudo / 4, 1e-6 * nudo * nudo + 1e-9);

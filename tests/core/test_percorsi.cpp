@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <string>
 
 #include "platform/core/Percorsi.h"
 

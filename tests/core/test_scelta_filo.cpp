@@ -1,10 +1,6 @@
 // The wire dialog's own wire, its compute-button threshold and the count of a
 // column's wires, on the design data alone. Expected figures were worked out
 // with a short script (double evaluation, float storage).
-#include <gtest/gtest.h>
-
-#include <memory>
-
 #include "engine/SceltaFilo.h"
 #include "FakeSinks.h"
 

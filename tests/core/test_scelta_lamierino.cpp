@@ -1,12 +1,6 @@
 // The lamination dialog's confirmation and its out-of-format lamination, on
 // the design data alone. Expected figures were worked out with a short
 // script (double evaluation, float storage).
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "engine/SceltaLamierino.h"
 #include "FakeSinks.h"
 
@@ -25,10 +19,13 @@ std::unique_ptr<ModuleDIC> Progetto(int16_t tipoCalcolo) {
     return d;
 }
 
-TestiLamFuori Lam(const Testi& t) {
-    TestiLamFuori r;
-    for (size_t k = 0; k < r.size() && k < t.size(); ++k) r[k] = t[k];
-    return r;
+// A B C D E F G EI Peso of a shell lamination that adds up, or of a two-leg one.
+const TestiLamFuori kGuscio{"80", "78", "26", "13", "40", "13", "20", "EI", "1"};
+const TestiLamFuori kDue{"80", "60", "20", "20", "40", "20", "20", "EI", "1"};
+// t with the texts from cell k on replaced.
+TestiLamFuori Con(TestiLamFuori t, size_t k, const Testi& testi) {
+    for (const std::string& s : testi) t[k++] = s;
+    return t;
 }
 
 }  // namespace
@@ -50,8 +47,7 @@ TEST(ConfermaLamierino, StackFiguresAndPowerRangeByKind) {
         FakeCoefKLista lista;
         ASSERT_TRUE(ConfermaLamierino(*d, 2, 35.0f, msg, &lista));
         EXPECT_EQ(msg.Testi(), c.messaggi);
-        EXPECT_EQ(d->LamScelto, 2);
-        Circa({V(d->LamSP, 35), V(d->LamSE, 7.882883), V(d->LamFinestra[2], 468.75),
+        Circa({V(d->LamScelto, 2), V(d->LamSP, 35), V(d->LamSE, 7.882883), V(d->LamFinestra[2], 468.75),
                V(d->LamNetta[2], 35.625), V(d->LamPesoPacco, 2.1), V(d->LamPF, 4.536001),
                V(d->PotMin, c.potMin), V(d->PotMax, c.potMax)});
         // The single-phase check refilled the list it took the limits from.
@@ -82,64 +78,42 @@ TEST(ConfermaLamierino, CoefficientLimitStillZeroKeepsThePowerRange) {
 }
 
 TEST(CalcolaLamFuoriFormato, ChecksInOrderWithTheirMessagesAndColours) {
-    struct Caso {
-        const char* nome;
-        bool dueColonne;
-        Testi testi;  // A B C D E F G EI Peso
-        const char* messaggio;  // nullptr: accepted
-        const char* titolo;
-        int giallo;
-        bool aBianco, bBianco;
-    };
-    const char* E = "Errore Misure Lamierino";
-    const char* E2 = "Errore Misure Lamierino 2 Colonne";
+    // A message of nullptr: accepted.
+    struct Caso { const char* nome; bool dueColonne; TestiLamFuori testi; const char *messaggio, *titolo; int giallo;
+                  bool aBianco, bBianco; };
+    const char *E = "Errore Misure Lamierino", *E2 = "Errore Misure Lamierino 2 Colonne";
+    const char *A = "La Misura di A non concorda con E+G+G", *B = "La Misura di B non concorda con D+F+C+F+D";
     const Caso casi[] = {
         {"all empty: A first", false, {}, "Manca la Misura di A", E, LF_A, false, false},
-        {"lone comma in C", false, {"80", "78", ",", "13", "40", "13", "20", "EI", "1"},
-         "Manca la Misura di C", E, LF_C, false, false},
-        {"name only after the seven measures", false, {"80", "78", "26", "13", "40", "13", "20", "", ""},
-         "Manca il Tipo Lamierino", E, LF_EI, false, false},
-        {"weight last", false, {"80", "78", "26", "13", "40", "13", "20", "EI", ""},
-         "Manca il Peso Kg", E, LF_PESO, false, false},
-        {"G 19,5", false, {"80", "78", "26", "13", "40", "13", "19,5", "EI", "1"},
-         "La Misura di A non concorda con E+G+G", E, LF_A, false, false},
-        {"A 80,1: no tolerance", false, {"80,1", "78", "26", "13", "40", "13", "20", "EI", "1"},
-         "La Misura di A non concorda con E+G+G", E, LF_A, false, false},
-        {"shell B 78", false, {"80", "78", "26", "13", "40", "13", "20", "EI", "1"}, nullptr, "", -1,
-         true, true},
-        {"shell B 77", false, {"80", "77", "26", "13", "40", "13", "20", "EI", "1"},
-         "La Misura di B non concorda con D+F+C+F+D", E, LF_B, true, false},
-        {"two legs B 60", true, {"80", "60", "20", "20", "40", "20", "20", "EI", "1"}, nullptr, "", -1,
-         true, true},
-        {"two legs B 100", true, {"80", "100", "20", "20", "40", "20", "20", "EI", "1"},
-         "La Misura di B non concorda con C+F+D", E2, LF_B, true, false},
-        {"two legs A", true, {"81", "60", "20", "20", "40", "20", "20", "EI", "1"},
-         "La Misura di A non concorda con E+G+G", E2, LF_A, false, false},
+        {"lone comma in C", false, Con(kGuscio, 2, {","}), "Manca la Misura di C", E, LF_C, false, false},
+        {"name only after the seven measures", false, Con(kGuscio, 7, {"", ""}), "Manca il Tipo Lamierino", E, LF_EI,
+         false, false},
+        {"weight last", false, Con(kGuscio, 8, {""}), "Manca il Peso Kg", E, LF_PESO, false, false},
+        {"G 19,5", false, Con(kGuscio, 6, {"19,5"}), A, E, LF_A, false, false},
+        {"A 80,1: no tolerance", false, Con(kGuscio, 0, {"80,1"}), A, E, LF_A, false, false},
+        {"shell B 78", false, kGuscio, nullptr, "", -1, true, true},
+        {"shell B 77", false, Con(kGuscio, 1, {"77"}), B, E, LF_B, true, false},
+        {"two legs B 60", true, kDue, nullptr, "", -1, true, true},
+        {"two legs B 100", true, Con(kDue, 1, {"100"}), "La Misura di B non concorda con C+F+D", E2, LF_B, true, false},
+        {"two legs A", true, Con(kDue, 0, {"81"}), A, E2, LF_A, false, false},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         auto d = std::make_unique<ModuleDIC>();
-        d->Lam2Colonne = Flag(c.dueColonne);
-        d->LamA[18] = 7;
+        d->Lam2Colonne = Flag(c.dueColonne), d->LamA[18] = 7;
         FakeMessaggi msg;
-        const EsitoLamFuori e = CalcolaLamFuoriFormato(*d, Lam(c.testi), msg);
-        EXPECT_EQ(e.ok, c.messaggio == nullptr);
-        EXPECT_EQ(e.giallo, c.giallo);
-        EXPECT_EQ(e.aBianco, c.aBianco);
-        EXPECT_EQ(e.bBianco, c.bBianco);
-        ASSERT_EQ(msg.boxes.size(), c.messaggio ? 1u : 0u);
-        if (c.messaggio) {
-            EXPECT_EQ(msg.boxes, (Scatole{{c.messaggio, AVVISO, c.titolo}}));
-            EXPECT_EQ(d->LamA[18], 7) << "a refused lamination writes nothing";
-        }
+        const EsitoLamFuori e = CalcolaLamFuoriFormato(*d, c.testi, msg);
+        EXPECT_EQ((std::tuple{e.ok, e.giallo, e.aBianco, e.bBianco}),
+                  (std::tuple{c.messaggio == nullptr, c.giallo, c.aBianco, c.bBianco}));
+        EXPECT_EQ(msg.boxes, (c.messaggio ? Scatole{{c.messaggio, AVVISO, c.titolo}} : Scatole{}));
+        EXPECT_EQ(d->LamA[18], c.messaggio ? 7.0f : 80.0f);  // a refused lamination writes nothing
     }
 }
 
 TEST(CalcolaLamFuoriFormato, WritesRow18) {
     auto d = std::make_unique<ModuleDIC>();
     FakeMessaggi msg;
-    ASSERT_TRUE(
-        CalcolaLamFuoriFormato(*d, Lam({"80", "78", "26", "13", "40", "13", "20", "EI 78", "0,25"}), msg).ok);
+    ASSERT_TRUE(CalcolaLamFuoriFormato(*d, Con(kGuscio, 7, {"EI 78", "0,25"}), msg).ok);
     Circa({V(d->LamAxB[18], 62.4), V(d->LamFinestra[18], 520), V(d->LamNetta[18], 52),
            V(d->LamPeso[18], 0.25), V(d->LamA[18], 80), V(d->LamB[18], 78), V(d->LamC[18], 26),
            V(d->LamD[18], 13), V(d->LamE[18], 40), V(d->LamF[18], 13), V(d->LamG[18], 20)});
