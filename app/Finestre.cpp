@@ -9,6 +9,7 @@
 #include "shell/Frm_About.h"
 #include "windows/alim/Frm_Alim.h"
 #include "windows/autotrasf/Frm_AutoTrasf.h"
+#include "windows/autotrifase/Frm_AutoTrifase.h"
 #include "windows/trifase/Frm_Trifase.h"
 #include "windows/usci/Frm_Usci.h"
 
@@ -36,6 +37,7 @@ constexpr std::pair<Finestra, void (*)(ModuleDIC&)> kFinestre[] = {
     {Finestra::CreaLibLam, &Nuova<Frm_CreaLibLam>},
     {Finestra::Trifase, &Nuova<Frm_Trifase>},
     {Finestra::Usci, &Nuova<Frm_Usci>},
+    {Finestra::AutoTrifase, &Nuova<Frm_AutoTrifase>},
     {Finestra::CreaLibRame, &Nuova<Frm_CreaLibRame>},
     {Finestra::About, &About},
 };

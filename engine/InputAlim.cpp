@@ -50,6 +50,15 @@ void ScambiaTesti(std::span<std::string> t, int k) {
     t[k] = std::move(a);
 }
 
+// The placement of windings k-1 and k goes with the winding.
+void ScambiaPosizione(Lato& l, int k) {
+    std::swap(l.Roch1[k - 1], l.Roch1[k]);
+    std::swap(l.Roch2[k - 1], l.Roch2[k]);
+    std::swap(l.GolaH[k - 1], l.GolaH[k]);
+    std::swap(l.GolaI[k - 1], l.GolaI[k]);
+    std::swap(l.GolaL[k - 1], l.GolaL[k]);
+}
+
 // After windings k-1 and k of one side exchanged their texts: both become
 // isolated (the tap flag set, which counts only with the series flag), the
 // placement goes with the winding.
@@ -60,11 +69,7 @@ void Scambia(Lato& l, int k) {
         l.AvvAda[i] = VERO;
         l.AvvSerCon[i] = 1;
     }
-    std::swap(l.Roch1[k - 1], l.Roch1[k]);
-    std::swap(l.Roch2[k - 1], l.Roch2[k]);
-    std::swap(l.GolaH[k - 1], l.GolaH[k]);
-    std::swap(l.GolaI[k - 1], l.GolaI[k]);
-    std::swap(l.GolaL[k - 1], l.GolaL[k]);
+    ScambiaPosizione(l, k);
 }
 
 }  // namespace
@@ -112,6 +117,14 @@ bool OrdinaLato(Lato l, std::span<std::string> volt, std::span<std::string> pot,
 
 bool OrdinaTesti(const LatoC& l, std::span<std::string> volt, std::span<std::string> pot, int numAvv) {
     return Ordina(l.Ultimo(numAvv), volt, pot, [](int) {});
+}
+
+bool OrdinaPrese(Lato l, std::span<std::string> volt, std::span<std::string> pot, int numAvv,
+                 std::span<std::string> lettere) {
+    return Ordina(l.Ultimo(numAvv), volt, pot, [&](int k) {
+        std::swap(lettere[k - 1], lettere[k]);
+        ScambiaPosizione(l, k);
+    });
 }
 
 std::optional<AspettoCollegamento> Collegamento(const LatoC& l, int i) {

@@ -108,6 +108,11 @@ bool OrdinaLato(Lato l, std::span<std::string> volt, std::span<std::string> pot,
 // connections and placement (the autotransformer's taps).
 bool OrdinaTesti(const LatoC& l, std::span<std::string> volt, std::span<std::string> pot, int numAvv);
 
+// The three-phase autotransformer's order: the connection letters and the
+// placements move with the texts, the taps stay at their places.
+bool OrdinaPrese(Lato l, std::span<std::string> volt, std::span<std::string> pot, int numAvv,
+                 std::span<std::string> lettere);
+
 // The single-phase window: primaries by their voltage, then secondaries by
 // theirs, carrying their power texts.
 EsitoOrdinamento OrdinaAvvolgimenti(ModuleDIC& d, DatiAlimTesti& t);

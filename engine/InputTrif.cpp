@@ -10,8 +10,8 @@ namespace {
 
 double Radice3() { return std::sqrt(3.0); }
 
-VistaSec Vista(bool lettera, double v, double i, double p) {
-    return {TestoCasella(v), TestoCasella(i), TestoCasella(p), lettera};
+VistaSec Vista(const Formato& f, bool lettera, double v, double i, double p) {
+    return {TestoCasella(v), TestoCasella(i, f.corrente), TestoCasella(p), lettera};
 }
 
 }  // namespace
@@ -26,27 +26,28 @@ std::string TestoCasella(double v, const char* maschera) {
     return s;
 }
 
-VistaSec VistaFase(std::string_view lettera, float v, float i, float p) {
-    if (lettera == "z") return Vista(true, v * Radice3(), i, p * Radice3());
-    return Vista(LetteraSec(lettera), v, i, p);
+VistaSec VistaFase(std::string_view lettera, float v, float i, float p, const Formato& f) {
+    if (lettera == "z") return Vista(f, true, v * Radice3(), i, p * Radice3());
+    return Vista(f, LetteraSec(lettera), v, i, p);
 }
 
-VistaSec VistaLinea(std::string_view lettera, float v, float i, float p) {
+VistaSec VistaLinea(std::string_view lettera, float v, float i, float p, const Formato& f) {
     const float triplaP = num::Sng(3.0 * p);
-    if (lettera == "d") return Vista(true, v, i * Radice3(), triplaP);
-    if (lettera == "y") return Vista(true, v * Radice3(), i, triplaP);
-    if (lettera == "z") return Vista(true, num::Sng(3.0 * v), i, 3.0 * Radice3() * p);
-    return Vista(false, v, i, triplaP);
+    if (lettera == "d") return Vista(f, true, v, i * Radice3(), triplaP);
+    if (lettera == "y") return Vista(f, true, v * Radice3(), i, triplaP);
+    if (lettera == "z") return Vista(f, true, num::Sng(f.zigzag * v), i, 3.0 * Radice3() * p);
+    return Vista(f, false, v, i, triplaP);
 }
 
 TestoLettera TensioneLineaPri(std::string_view lettera, float v) {
     return Converti(Conversione::PriVolt, lettera, v);
 }
 
-TestoLettera Converti(Conversione c, std::string_view l, float x) {
+TestoLettera Converti(Conversione c, std::string_view l, float x, const Formato& f) {
     const double r3 = Radice3();
     const float terzo = num::Sng(x / 3.0);
     auto testo = [](double v) { return TestoLettera{TestoCasella(v), true}; };
+    auto corrente = [&f](double v) { return TestoLettera{TestoCasella(v, f.corrente), true}; };
     switch (c) {
         case Conversione::PriVolt:
             if (l == "D") return testo(x);
@@ -62,9 +63,9 @@ TestoLettera Converti(Conversione c, std::string_view l, float x) {
             if (l == "z") return testo(terzo);
             break;
         case Conversione::SecAmpLin:
-            if (l == "d") return testo(x / r3);
-            if (l == "y" || l == "z") return testo(x);
-            break;
+            if (l == "d") return corrente(x / r3);
+            if (l == "y" || l == "z") return corrente(x);
+            return {TestoCasella(x, f.corrente), false};
         case Conversione::SecPotLin:
             if (l == "d" || l == "y") return testo(terzo);
             if (l == "z") return testo(x / (3.0 * r3));

@@ -23,17 +23,26 @@ bool LetteraSec(std::string_view t);
 // the calculation reads the box back and must not read 0.
 std::string TestoCasella(double v, const char* maschera = "##0.0");
 
+// How a window shows a secondary's phase and line values: the transformer's
+// way by default; the autotransformer's zig-zag line voltage is 2√3 times the
+// phase voltage and its currents keep three decimals.
+struct Formato {
+    double zigzag = 3.0;              // line / phase voltage of "z" in the line view
+    const char* corrente = "##0.0";   // the line current of either view, a phase current from a line one
+};
+
 // The three line boxes of a secondary from its phase voltage, current and
 // power: the phase view (the phase values, a zig-zag's voltage and power by
 // √3) or the line view (delta: current by √3; star: voltage by √3; zig-zag:
-// voltage by 3, power by 3√3; every letter: power by 3, except zig-zag).
-// `lettera` says whether the winding has a letter (else the message is due).
+// voltage by the window's factor, power by 3√3; every letter: power by 3,
+// except zig-zag). `lettera` says whether the winding has a letter (else the
+// message is due).
 struct VistaSec {
     std::string volt, amp, pot;
     bool lettera = true;
 };
-VistaSec VistaFase(std::string_view lettera, float v, float i, float p);
-VistaSec VistaLinea(std::string_view lettera, float v, float i, float p);
+VistaSec VistaFase(std::string_view lettera, float v, float i, float p, const Formato& f = {});
+VistaSec VistaLinea(std::string_view lettera, float v, float i, float p, const Formato& f = {});
 
 // The line voltage text of a primary: delta the phase voltage, star by √3,
 // no letter the phase voltage (and the message is due).
@@ -46,9 +55,9 @@ TestoLettera TensioneLineaPri(std::string_view lettera, float v);
 // The box a phase or line box rewrites when left, by the winding's letter:
 // a primary's other voltage, or a secondary's phase value from its line
 // value. Without a letter the value is copied as it is (and the message is
-// due). The text goes through "##0.0".
+// due). The text goes through "##0.0", a current through the window's mask.
 enum class Conversione { PriVolt, PriVoltLin, SecVoltLin, SecAmpLin, SecPotLin };
-TestoLettera Converti(Conversione c, std::string_view lettera, float x);
+TestoLettera Converti(Conversione c, std::string_view lettera, float x, const Formato& f = {});
 
 // The line current and three-phase power of primary i for its labels, by its
 // letter: delta current by √3, star the same; power by 3 for both; nullopt

@@ -25,11 +25,15 @@ double CorrenteAssorbita(const ModuleDIC& d, int i) {
 
 void ProgettoPredefinitoAuto(ModuleDIC& d) {
     ProgettoMonofase(d, tipo::AutoMonofase, AUTO_NUM_AVV, 160, 120);
+    PreseInSerie(d, AUTO_NUM_AVV, false);
+}
+
+void PreseInSerie(ModuleDIC& d, int numAvv, bool regolazionePri) {
     for (Lato l : {Primari(d), Secondari(d)})
-        for (int i = 0; i < AUTO_NUM_AVV; ++i) {
+        for (int i = 0; i < numAvv; ++i) {
             l.AvvIso[i] = FALSO;
             l.AvvSer[i] = VERO;
-            l.AvvAda[i] = FALSO;
+            l.AvvAda[i] = Flag(l.Primario && regolazionePri);
             if (l.AvvCar) (*l.AvvCar)[i] = VERO;
             l.AvvSerCon[i] = static_cast<int16_t>(i + 2);
         }

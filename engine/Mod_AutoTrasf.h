@@ -17,6 +17,11 @@ inline constexpr int AUTO_NUM_AVV = 9;
 // next winding, every secondary a load tap in series with the next one.
 void ProgettoPredefinitoAuto(ModuleDIC& d);
 
+// Windings 0..numAvv-1 as the autotransformers start: each in series with
+// the next winding (partner i + 2), every secondary a load tap and, with
+// `regolazionePri`, every primary a voltage adjustment tap.
+void PreseInSerie(ModuleDIC& d, int numAvv, bool regolazionePri);
+
 // Copies the window's texts into the design data, as the single-phase reader
 // does; a count outside 1..9 is ignored like a text that does not convert.
 void LeggiDatiAutoTrasf(ModuleDIC& d, const DatiAlimTesti& t);

@@ -66,6 +66,10 @@ inline constexpr LimiteCampo SecAmpLin{0.001f, 999.0f, AMP_SEC, TITOLO_AVV, "2,6
 inline constexpr LimiteCampo SecPot{0.1f, 99999.0f, POT_SEC, TITOLO_AVV, "192,4"};
 inline constexpr LimiteCampo SecPotLin{0.1f, 99999.0f, POT_SEC, TITOLO_AVV, "1000"};
 
+// The three-phase autotransformer window puts other texts back in two fields.
+inline constexpr LimiteCampo AutoPriVoltLin{0.1f, 9999.0f, VOLT_PRI, TITOLO_AVV, "240"};
+inline constexpr LimiteCampo AutoSecPot{0.1f, 99999.0f, POT_SEC, TITOLO_AVV, "333,3"};
+
 }  // namespace campitrif
 
 // ---------------------------------------------------------------- output transformer window

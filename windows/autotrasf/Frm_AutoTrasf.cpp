@@ -48,39 +48,7 @@ void Frm_AutoTrasf::ControllaInputDati() {
     ScriviTesti(t);
 }
 
-void Frm_AutoTrasf::PulsantiCollegamento() {
-    using inputalim::ColoreCollegamento;
-    auto testo = [](const char* lettera, int16_t partner) {
-        return std::string(lettera) + num::IntToText(partner);
-    };
-    const ModuleDIC& d = d_;
-    const int pri = inputalim::UltimoIndice(d.PriUlt, NUM_AVV);
-    for (int i = 0; i <= pri; ++i)
-        ImpostaCollegamento(ui.Cmd_PriAvv[i], {testo("C", d.PriAvvSerCon[i]), ColoreCollegamento::Ciano});
-
-    const int sec = inputalim::UltimoIndice(d.SecUlt, NUM_AVV);
-    for (int i = 0; i <= sec; ++i) {
-        const bool serie = Vero(d.SecAvvSer[i]);
-        if (Vero(d.SecAvvIso[i]))
-            ImpostaCollegamento(ui.Cmd_SecAvv[i],
-                                {testo("I", d.SecAvvSerCon[i]), ColoreCollegamento::FacciaPulsante});
-        if (Vero(d.SecAvvAda[i]) && serie) {
-            ImpostaCollegamento(ui.Cmd_SecAvv[i], {testo("R", d.SecAvvSerCon[i]), ColoreCollegamento::Verde});
-            PresaSec(i);
-        }
-        if (Vero(d.SecAvvCar[i]) && serie) {
-            ImpostaCollegamento(ui.Cmd_SecAvv[i], {testo("C", d.SecAvvSerCon[i]), ColoreCollegamento::Ciano});
-            // The last tap has no later partner.
-            ui.Cmd_SecAvv[sec]->setText(QStringLiteral("C"));
-        }
-    }
-}
-
-void Frm_AutoTrasf::NumeroAvvCambiato(Lato lato, int n) {
-    lato.Ult = static_cast<float>(n - 1);
-    VerificaPosizioneAvvolgimenti(d_);
-    PulsantiRocchetto();
-}
+void Frm_AutoTrasf::PulsantiCollegamento() { PulsantiPrese(d_.PriAvvSerCon, ui.Txt_SecAmp, ui.Txt_SecPot); }
 
 // ------------------------------------------------------------------ project files
 

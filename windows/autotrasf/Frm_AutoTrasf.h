@@ -43,6 +43,4 @@ protected:
     Dialogo DialogoCollegamento(bool primario) const override {
         return primario ? Dialogo::PriAvvAuto : Dialogo::SecAvvAuto;
     }
-    // The count is taken; no connection changes.
-    void NumeroAvvCambiato(Lato lato, int n) override;
 };

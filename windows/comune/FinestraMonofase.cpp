@@ -47,14 +47,7 @@ void FinestraMonofase::DescriviAvvolgimenti(Descrizione& k) {
 }
 
 void FinestraMonofase::CostruisciPaginaLamierino(QGroupBox* p1) {
-    PaginaLamierinoComune(p1);
-    if (tipo_.potenzaPassante) {
-        // Below the power range of the stack, which judges it.
-        ColonnaRisultati(p1, 8900, 2100, 11050, 1040, 4,
-                         {{&m_.Lbl_PotPass, "Lbl_PotPass", "Potenza Propria AutoTras."}});
-        m_.Lbl_PotPass->setToolTip(Qs("Potenza Utile Disponibile al Secondario"));
-        m_.Lbl_PotPass->setText(QStringLiteral("0.0"));
-    }
+    PaginaLamierinoComune(p1, tipo_.potenzaPassante);
 }
 
 DatiAlimTesti FinestraMonofase::DatiTesti() const {
@@ -127,7 +120,6 @@ void FinestraMonofase::RiempiMonofase(bool verificaPosizione) {
 
 void FinestraMonofase::RefreshMonofase(float giudicata) {
     const ModuleDIC& d = d_;
-    Scrivi(m_.Lbl_PotPass, d.PotPass, "0.0");
     RefreshComune();
 
     // Windings in use only: the hidden ones keep what they last showed.

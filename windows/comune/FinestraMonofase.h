@@ -21,8 +21,6 @@ public:
         // ---- secondary windings
         Arr<CampoNumerico> Txt_SecVolt{}, Txt_SecAmp{}, Txt_SecPot{};
         Arr<QLabel> Lbl_SecVoltVuoto{}, Lbl_SecSpire{};
-        // ---- the autotransformer's own power, beside the totals
-        QLabel* Lbl_PotPass = nullptr;
     };
 
     // The texts the engine's reader takes from the window.

@@ -125,6 +125,7 @@ void FinestraProgetto::Costruisci(const Descrizione& k, ControlliComuni& c) {
     c_ = &c;
     tipo_ = k.tipo;
     numAvv_ = k.numAvv;
+    maxConteggio_ = k.maxConteggio > 0 ? k.maxConteggio : k.numAvv;
     numPag_ = k.numPag;
     collegamentiFissi_ = k.collegamentiFissi;
     libreriaLam_ = k.libreriaLam;
@@ -392,7 +393,7 @@ void FinestraProgetto::GruppoCoefK(QWidget* p, int x) {
                               x + 1560, RigaLam(6), 1000, kAltRiga);
 }
 
-void FinestraProgetto::PaginaLamierinoComune(QWidget* p1) {
+void FinestraProgetto::PaginaLamierinoComune(QWidget* p1, bool potenzaPassante) {
     ListeDatiGenerali(p1, 90);
     GruppoCoefK(p1, 90);
     ColonnaRisultati(p1, 2800, 1950, 4750, 1000, 0,
@@ -404,6 +405,13 @@ void FinestraProgetto::PaginaLamierinoComune(QWidget* p1) {
     RiquadroConosco(p1, 2800, RigaLam(5));
     ColonnaLamierino(p1, 5900);
     ColonnaPerdite(p1, 8900);
+    if (potenzaPassante) {
+        // Below the power range of the stack, which judges it.
+        ColonnaRisultati(p1, 8900, 2100, 11050, 1040, 4,
+                         {{&c_->Lbl_PotPass, "Lbl_PotPass", "Potenza Propria AutoTras."}});
+        c_->Lbl_PotPass->setToolTip(Qs("Potenza Utile Disponibile al Secondario"));
+        c_->Lbl_PotPass->setText(QStringLiteral("0.0"));
+    }
 }
 
 void FinestraProgetto::CostruisciPagineLamierino(QWidget* centro, const Descrizione& k) {
@@ -523,6 +531,32 @@ void FinestraProgetto::MostraCollegamento(const LatoC& l, int i) {
     if (const auto a = inputalim::Collegamento(l, i)) ImpostaCollegamento(LatoUi(l.Primario).Cmd_Avv[i], *a);
 }
 
+void FinestraProgetto::PulsantiPrese(const AvvFlag& partnerPri, Arr<CampoNumerico>& amp, Arr<CampoNumerico>& pot) {
+    using inputalim::ColoreCollegamento;
+    auto testo = [](const char* lettera, int16_t partner) {
+        return std::string(lettera) + num::IntToText(partner);
+    };
+    const ModuleDIC& d = d_;
+    for (int i = 0; i <= UltimoAvvolgimento(d.PriUlt, numAvv_ - 1); ++i)
+        ImpostaCollegamento(c_->Cmd_PriAvv[i], {testo("C", partnerPri[i]), ColoreCollegamento::Ciano});
+
+    const int sec = UltimoAvvolgimento(d.SecUlt, numAvv_ - 1);
+    for (int i = 0; i <= sec; ++i) {
+        const bool serie = Vero(d.SecAvvSer[i]);
+        if (Vero(d.SecAvvIso[i]))
+            ImpostaCollegamento(c_->Cmd_SecAvv[i],
+                                {testo("I", d.SecAvvSerCon[i]), ColoreCollegamento::FacciaPulsante});
+        if (Vero(d.SecAvvAda[i]) && serie) {
+            ImpostaCollegamento(c_->Cmd_SecAvv[i], {testo("R", d.SecAvvSerCon[i]), ColoreCollegamento::Verde});
+            PresaSec(i, amp[i], pot[i]);
+        }
+        if (Vero(d.SecAvvCar[i]) && serie) {
+            ImpostaCollegamento(c_->Cmd_SecAvv[i], {testo("C", d.SecAvvSerCon[i]), ColoreCollegamento::Ciano});
+            c_->Cmd_SecAvv[sec]->setText(QStringLiteral("C"));
+        }
+    }
+}
+
 void FinestraProgetto::RicalcolaCorrente(CampoNumerico* pot, CampoNumerico* volt, CampoNumerico* amp) {
     // A voltage text of 0 or no number (possible only from a project file)
     // leaves the current text as it is.
@@ -580,7 +614,10 @@ void FinestraProgetto::MostraIsolati(const LatoC& lato, const inputalim::Indici&
 }
 
 void FinestraProgetto::NumeroAvvCambiato(Lato lato, int n) {
-    MostraIsolati(lato, inputalim::CambiaNumeroAvv(lato, n, numAvv_), false);
+    if (collegamentiFissi_)
+        lato.Ult = static_cast<float>(n - 1);
+    else
+        MostraIsolati(lato, inputalim::CambiaNumeroAvv(lato, n, numAvv_), false);
     VerificaPosizioneAvvolgimenti(d_);
     PulsantiRocchetto();
 }
@@ -648,6 +685,7 @@ void FinestraProgetto::RefreshComune() {
     Scrivi(c_->Lbl_Rendimento, d.Rendimento, "0.0");
     Scrivi(c_->Lbl_PriPotTot, d.PriPotTot, "0.0");
     Scrivi(c_->Lbl_CadutaVolt, d.CadutaVolt, "0.0");
+    Scrivi(c_->Lbl_PotPass, d.PotPass, "0.0");
     Scrivi(c_->Lbl_CoefK, d.CoefK, "0.0#");
     Scrivi(c_->Lbl_FEMI, d.FEMI, "##0.000");
     Scrivi(c_->Lbl_Lamierino, Riga(d.LamNome, lam));

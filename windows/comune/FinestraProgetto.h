@@ -96,6 +96,7 @@ public:
         // ---- totals: the powers, efficiency, voltage drop and volts per turn
         QLabel *Lbl_SecPotTot = nullptr, *Lbl_PriPotTot = nullptr, *Lbl_Rendimento = nullptr,
                *Lbl_CadutaVolt = nullptr, *Lbl_FEMI = nullptr;
+        QLabel* Lbl_PotPass = nullptr;      // the autotransformers' own power
         QGroupBox* Frame1 = nullptr;
         QRadioButton* Opt_Lam = nullptr;
         QRadioButton* Opt_Pot = nullptr;
@@ -175,6 +176,9 @@ public:
         // The connection buttons are never enabled: the connections stay as
         // the load or an opened project set them.
         bool collegamentiFissi = false;
+        // The highest count the winding lists offer, and an opened project may
+        // hold (0: numAvv).
+        int maxConteggio = 0;
         int numAvv = MAX_AVV;            // windings per side: 12, or 9
         int numPag = MAX_PAG;            // winding pages per strip: 4, or 3
         // The default lamination library, in LIBRERIA.
@@ -193,6 +197,7 @@ public:
 
     int16_t Tipo() const override { return tipo_; }   // the kind, as TipoCalcolo holds it
     int NumAvv() const override { return numAvv_; }
+    int MaxConteggio() const override { return maxConteggio_; }
     ModuleDIC& Dati() override { return d_; }
     QMainWindow* Vista() override { return this; }
 
@@ -300,7 +305,8 @@ protected:
     virtual void DopoCollegamento(Lato /*lato*/, int /*i*/) {}
     // A count list was left with n windings in use (frames already shown):
     // the last one and those dropped become isolated, and so does one whose
-    // partner is gone; no winding stays on a bobbin or groove that is gone.
+    // partner is gone (unless the connections are fixed); no winding stays on
+    // a bobbin or groove that is gone.
     virtual void NumeroAvvCambiato(Lato lato, int n);
     // After a wire, insulation, placement or bobbin dialog: the kind's winding build,
     // losses, groove sums and fit check, keeping the wires chosen, then the results.
@@ -355,6 +361,12 @@ protected:
     void PresaSec(int i, CampoNumerico* amp, CampoNumerico* pot);
     // Winding i's connection button shows its connection.
     void MostraCollegamento(const LatoC& l, int i);
+    // The autotransformers' connection buttons of the windings in use: every
+    // primary cyan "C" with `partnerPri` of its row; a secondary "I" (button
+    // face), green "R" (the tap then takes its partner's power into `amp`
+    // and `pot`) or cyan "C", each with its partner, and after a "C" the last
+    // secondary's button reads "C" alone: it has no later partner.
+    void PulsantiPrese(const AvvFlag& partnerPri, Arr<CampoNumerico>& amp, Arr<CampoNumerico>& pot);
     static void RicalcolaCorrente(CampoNumerico* pot, CampoNumerico* volt, CampoNumerico* amp);
     static void RicalcolaPotenza(CampoNumerico* amp, CampoNumerico* volt, CampoNumerico* pot);
 
@@ -382,8 +394,9 @@ protected:
     // one (Label15, Lbl_CoefK, Label66) at x, from row 3.
     void GruppoCoefK(QWidget* pagina, int x);
     // The lamination page of a mains transformer: general data, coefficient,
-    // totals, design mode, the stack and the iron loss.
-    void PaginaLamierinoComune(QWidget* pagina);
+    // totals, design mode, the stack and the iron loss (and, for an
+    // autotransformer, its own power).
+    void PaginaLamierinoComune(QWidget* pagina, bool potenzaPassante = false);
 
     ModuleDIC& d_;
 
@@ -413,6 +426,7 @@ private:
     MenuProgetto menu_{*this};
     int16_t tipo_ = 0;
     int numAvv_ = MAX_AVV;
+    int maxConteggio_ = MAX_AVV;
     int numPag_ = MAX_PAG;
     bool collegamentiFissi_ = false;
 };

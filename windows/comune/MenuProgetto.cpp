@@ -94,7 +94,7 @@ void MenuProgetto::Apri() {
         Avviso(Qs(errore));
         return;
     }
-    const float massimo = static_cast<float>(f_.NumAvv() - 1);
+    const float massimo = static_cast<float>(f_.MaxConteggio() - 1);
     if (letto->TipoCalcolo != f_.Tipo() || letto->PriUlt > massimo || letto->SecUlt > massimo) {
         Avviso(QStringLiteral("Il File non contiene un Progetto di ") + Qs(t.tipo) +
                QStringLiteral("\nNON è possibile Aprire questo File."));

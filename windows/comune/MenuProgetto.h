@@ -30,9 +30,11 @@ class IFinestraProgetto {
 public:
     virtual ~IFinestraProgetto() = default;
     virtual const TestiProgetto& Testi() const = 0;
-    // The kind code its files hold (1 single-phase ...), its windings per side.
+    // The kind code its files hold (1 single-phase ...), its windings per
+    // side, and the most of them an opened project may use.
     virtual int16_t Tipo() const = 0;
     virtual int NumAvv() const = 0;
+    virtual int MaxConteggio() const { return NumAvv(); }
     // The window: parent of the dialogs, its caption and status bar, the image printed.
     virtual QMainWindow* Vista() = 0;
     virtual ModuleDIC& Dati() = 0;

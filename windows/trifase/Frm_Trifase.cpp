@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -11,6 +12,7 @@
 
 #include "engine/ModRoutine.h"
 #include "engine/Mod_Alim.h"
+#include "engine/Mod_AutoTrasf.h"
 #include "files/LimitiCampi.h"
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
@@ -26,11 +28,19 @@ void NessunaLettera() {
 
 }  // namespace
 
-Frm_Trifase::Frm_Trifase(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic, parent) {
+Frm_Trifase::Frm_Trifase(ModuleDIC& dic, QWidget* parent) : Frm_Trifase(dic, parent, Genere{}) {}
+
+Frm_Trifase::Frm_Trifase(ModuleDIC& dic, QWidget* parent, const Genere& g) : FinestraProgetto(dic, parent), g_(g) {
     Descrizione k;
-    k.tipo = tipo::Trifase;
-    k.nome = "Frm_Trifase";
-    k.titolo = "Calcolo di Trasformatore Trifase";
+    k.tipo = g.tipo;
+    k.nome = g.nome;
+    k.titolo = g.titolo;
+    // The exit question keeps the transformer's title.
+    k.titoloEsci = "Calcolo di Trasformatore Trifase";
+    k.salvaNome = g.salvaNome;
+    k.stampa = g.stampa;
+    k.collegamentiFissi = g.prese;
+    k.maxConteggio = g.prese ? 1 : NUM_AVV;
     k.numAvv = NUM_AVV;
     k.numPag = NUM_PAG;
     k.libreriaLam = "LamTrifaseStandard.lam";
@@ -42,7 +52,7 @@ Frm_Trifase::Frm_Trifase(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic
         {&ui.Txt_PriVolt, "Txt_PriVolt", "Tensione Fase (V)", "Indicare la Tensione Avvolgimento Primario", 4,
          campitrif::PriVolt, [this](int i) { Converti(Conv::PriVolt, ui.Txt_PriVolt[i], ui.Txt_PriVoltLin[i], true, i); }},
         {&ui.Txt_PriVoltLin, "Txt_PriVoltLin", "Tensione Linea (V)",
-         "Indicare la Tensione Avvolgimento Primario di Linea", 4, campitrif::PriVoltLin,
+         "Indicare la Tensione Avvolgimento Primario di Linea", 4, g.priVoltLin,
          [this](int i) { Converti(Conv::PriVoltLin, ui.Txt_PriVoltLin[i], ui.Txt_PriVolt[i], true, i); }}};
     k.pri.risultati = {{&ui.Lbl_PriPot, "Lbl_PriPot", "Potenza Fase (VA)"},
                        {&ui.Lbl_PriAmp, "Lbl_PriAmp", "Corrente Fase (A)"},
@@ -51,8 +61,9 @@ Frm_Trifase::Frm_Trifase(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic
                        {&ui.Lbl_PriSpire, "Lbl_PriSpire", "Spire (n°)"}};
     k.sec.campi = {
         {&ui.Txt_SecVolt, "Txt_SecVolt", "Tensione Fase (V)", tSec, 4, campitrif::SecVolt, [this](int i) { DopoFase(i, false); }},
-        {&ui.Txt_SecAmp, "Txt_SecAmp", "Corrente Fase (A)", aSec, 5, campitrif::SecAmp, [this](int i) { DopoFase(i, true); }},
-        {&ui.Txt_SecPot, "Txt_SecPot", "Potenza Fase (VA)", pSec, 5, campitrif::SecPot, [this](int i) { DopoFase(i, false); }},
+        {&ui.Txt_SecAmp, "Txt_SecAmp", "Corrente Fase (A)", aSec, 5, campitrif::SecAmp,
+         [this](int i) { DopoFase(i, true, g_.mascheraPotDaAmp); }},
+        {&ui.Txt_SecPot, "Txt_SecPot", "Potenza Fase (VA)", pSec, 5, g.secPot, [this](int i) { DopoFase(i, false); }},
         {&ui.Txt_SecVoltLin, "Txt_SecVoltLin", "Tensione Linea (V)",
          "Indicare la Tensione Avvolgimento Secondario di Linea", 4, campitrif::SecVoltLin,
          [this](int i) { DopoLinea(i, Conv::SecVoltLin, ui.Txt_SecVoltLin[i], ui.Txt_SecVolt[i]); }},
@@ -83,24 +94,25 @@ void Frm_Trifase::CostruisciFrameAvv(bool primario, int i, QGroupBox* frm) {
 }
 
 void Frm_Trifase::CostruisciPaginaLamierino(QGroupBox* p1) {
-    PaginaLamierinoComune(p1);
+    PaginaLamierinoComune(p1, g_.prese);
 }
 
 // ------------------------------------------------------------------ fields
 
 void Frm_Trifase::Converti(Conv c, CampoNumerico* da, CampoNumerico* a, bool primario, int i) {
     const std::string& lettera = primario ? d_.PriTrif[i] : d_.SecTrif[i];
-    const inputtrif::TestoLettera t = inputtrif::Converti(c, lettera, da->Valore().value_or(0));
+    const inputtrif::TestoLettera t = inputtrif::Converti(c, lettera, da->Valore().value_or(0), g_.vista);
     if (!t.lettera) NessunaLettera();
     a->ImpostaTestoU8(t.testo);
 }
 
-void Frm_Trifase::DopoFase(int i, bool corrente) {
+void Frm_Trifase::DopoFase(int i, bool corrente, const char* mascheraPot) {
     if (corrente) {
         // Power = voltage x current in Single; no nonzero power shown as 0,0.
         const auto v = ui.Txt_SecVolt[i]->Valore();
         const auto amp = ui.Txt_SecAmp[i]->Valore();
-        if (v && amp) ui.Txt_SecPot[i]->ImpostaTestoU8(inputtrif::TestoCasella(num::Sng(double(*v) * *amp)));
+        if (v && amp)
+            ui.Txt_SecPot[i]->ImpostaTestoU8(inputtrif::TestoCasella(num::Sng(double(*v) * *amp), mascheraPot));
     } else {
         RicalcolaCorrente(ui.Txt_SecPot[i], ui.Txt_SecVolt[i], ui.Txt_SecAmp[i]);
     }
@@ -125,28 +137,32 @@ void Frm_Trifase::Form_Load() {
     // windings, two windings a side until the first pass reads the lists),
     // then the three-phase kind and its libraries.
     ProgettoPredefinito(d);
-    d.TipoCalcolo = tipo::Trifase;
+    d.TipoCalcolo = g_.tipo;
     CaricaLibrerie();
     RocchettoPredefinito(d);
+    if (g_.prese) PreseInSerie(d, NUM_AVV, true);
 
     const double r3 = std::sqrt(3.0);
+    // A star secondary's phase values are its line voltage by √3 and a third
+    // of its power; a zig-zag's a third of its voltage, its power by 3√3.
+    const bool stella = std::string_view(g_.letteraSec) == "y";
     for (int k = 0; k < NUM_AVV; ++k) {
         d.PriTrif[k] = "Y";
-        d.SecTrif[k] = "z";
+        d.SecTrif[k] = g_.letteraSec;
         Lettera(ui.Cmd_PriTrif[k], d.PriTrif[k]);
         Lettera(ui.Cmd_SecTrif[k], d.SecTrif[k]);
         d.SecVoltLin[k] = static_cast<float>(220 - k);
         d.SecPotLin[k] = static_cast<float>(1000 - k);
         d.SecAmpLin[k] = num::Sng(d.SecPotLin[k] / static_cast<double>(d.SecVoltLin[k]) / r3);
-        d.SecVolt[k] = num::Sng(d.SecVoltLin[k] / 3.0);
-        d.SecPot[k] = num::Sng(d.SecPotLin[k] / 3.0 / r3);
+        d.SecVolt[k] = num::Sng(d.SecVoltLin[k] / (stella ? r3 : 3.0));
+        d.SecPot[k] = num::Sng(d.SecPotLin[k] / 3.0 / (stella ? 1.0 : r3));
         d.SecAmp[k] = num::Sng(static_cast<double>(d.SecPot[k]) / d.SecVolt[k]);
         ui.Txt_SecVoltLin[k]->ImpostaTestoU8(num::SngToText(d.SecVoltLin[k]));
         ui.Txt_SecPotLin[k]->ImpostaTestoU8(num::SngToText(d.SecPotLin[k]));
-        ui.Txt_SecAmpLin[k]->ImpostaTestoU8(num::Format(d.SecAmpLin[k], "0.0"));
+        ui.Txt_SecAmpLin[k]->ImpostaTestoU8(num::Format(d.SecAmpLin[k], g_.mascheraAmpCarico));
         ui.Txt_SecVolt[k]->ImpostaTestoU8(num::Format(d.SecVolt[k], "0.0"));
         ui.Txt_SecPot[k]->ImpostaTestoU8(num::Format(d.SecPot[k], "0.0"));
-        ui.Txt_SecAmp[k]->ImpostaTestoU8(num::Format(d.SecAmp[k], "0.0"));
+        ui.Txt_SecAmp[k]->ImpostaTestoU8(num::Format(d.SecAmp[k], g_.mascheraAmpCarico));
         d.PriVoltLin[k] = static_cast<float>(380 - k);
         d.PriVolt[k] = num::Sng(d.PriVoltLin[k] / r3);
         ui.Txt_PriVoltLin[k]->ImpostaTestoU8(num::SngToText(d.PriVoltLin[k]));
@@ -157,7 +173,7 @@ void Frm_Trifase::Form_Load() {
     }
     ui.Txt_LamCdP->ImpostaTestoU8(num::SngToText(d.LamCdP));
 
-    RiempiListePredefinite(NUM_AVV);
+    RiempiListePredefinite(MaxConteggio());
 
     // A repeated load also brings the option on screen back to the
     // power-given mode the design now holds.
@@ -176,6 +192,7 @@ void Frm_Trifase::Form_Load() {
 void Frm_Trifase::Lettera(QPushButton* b, const std::string& lettera) { b->setText(Qs(lettera)); }
 
 void Frm_Trifase::PulsantiLettere() {
+    if (g_.prese) return;
     for (const LatoC& l : {LatoC(Primari(d_)), LatoC(Secondari(d_))}) {
         auto& cmd = l.Primario ? ui.Cmd_PriTrif : ui.Cmd_SecTrif;
         for (int i = 0; i < NUM_AVV; ++i) cmd[i]->setEnabled(inputtrif::LetteraAbilitata(l, i));
@@ -192,10 +209,20 @@ void Frm_Trifase::Cmd_PriTrif_Click(int i) {
         if (v.lettera) ui.Txt_PriVoltLin[k]->ImpostaTestoU8(v.testo);
         MostraLineaPri(k);
     }
+    if (!g_.prese || i < 0 || i >= NUM_AVV) return;
+    // One tapped winding: the secondary is connected as the primary is.
+    if (d_.PriTrif[i] == "D") d_.SecTrif[i] = "d";
+    if (d_.PriTrif[i] == "Y") d_.SecTrif[i] = "y";
+    Lettera(ui.Cmd_SecTrif[i], d_.SecTrif[i]);
+    VistaLineaTutti();
 }
 
 void Frm_Trifase::Cmd_SecTrif_Click(int i) {
     SceltaLettera(Secondari(d_), ui.Cmd_SecTrif, i);
+    VistaLineaTutti();
+}
+
+void Frm_Trifase::VistaLineaTutti() {
     const int secUlt = inputalim::UltimoIndice(d_.SecUlt, NUM_AVV);
     for (int k = 0; k <= secUlt; ++k) {
         ui.Cmd_FaseLinea[k]->setText(Qs("Fase"));
@@ -208,6 +235,7 @@ void Frm_Trifase::SceltaLettera(Lato l, Arr<QPushButton>& cmd, int i) {
     d_.NumAvvScelto = static_cast<float>(i);
     dialoghi::Lanciatore().Mostra(l.Primario ? Dialogo::PriAvvTrif : Dialogo::SecAvvTrif, d_, nullptr);
     Lettera(cmd[i], l.Trif[i]);
+    if (g_.prese) return;
     // A tap in series takes its partner's letter; going downwards carries a
     // letter along a chain of taps. A tap flag without the series flag (left
     // on a winding the ordering made isolated) does not count.
@@ -223,7 +251,7 @@ void Frm_Trifase::SceltaLettera(Lato l, Arr<QPushButton>& cmd, int i) {
 void Frm_Trifase::MostraLineaPri(int i) {
     // A primary with no letter keeps the line figures it showed.
     if (const auto l = inputtrif::LineaPrimario(d_.PriTrif[i], d_.PriAmp[i], d_.PriPot[i])) {
-        ui.Lbl_PriAmpLin[i]->setText(Qs(num::Format(l->amp, "##0.0")));
+        ui.Lbl_PriAmpLin[i]->setText(Qs(num::Format(l->amp, g_.mascheraPriAmpLin)));
         ui.Lbl_PriPotLin[i]->setText(Qs(num::Format(l->pot, "##0.0")));
     }
 }
@@ -234,6 +262,8 @@ void Frm_Trifase::NumeroAvvCambiato(Lato lato, int n) {
 }
 
 void Frm_Trifase::DopoCollegamento(Lato lato, int i) {
+    // The autotransformer's buttons keep their captions until an open.
+    if (g_.prese) return;
     MostraCollegamento(lato, i);
     // A tap in series takes its partner's letter through the buttons; a
     // partner that is no later winding of the side leaves the letters alone.
@@ -266,7 +296,7 @@ DatiTrifTesti Frm_Trifase::DatiTesti() const {
     return t;
 }
 
-void Frm_Trifase::EseguiCalcolo() { CalcoloTrif(d_, DatiTesti(), Piattaforma::Messaggi()); }
+void Frm_Trifase::EseguiCalcolo() { g_.calcolo(d_, DatiTesti(), Piattaforma::Messaggi()); }
 
 void Frm_Trifase::RicalcoloAvvolgimenti() {
     RicalcoloAvvolgimentiTrif(d_, Piattaforma::Messaggi());
@@ -284,18 +314,19 @@ void Frm_Trifase::ControllaInputDati() {
         return l;
     };
     // The connection letters move with the voltages, and the design's
-    // letters follow their buttons.
+    // letters follow their buttons. The autotransformer's taps stay put.
     auto ordina = [&](Lato lato, std::span<std::string> volt, std::span<std::string> pot,
                       Arr<QPushButton>& cmd) {
         std::array<std::string, NUM_AVV> l = lettere(cmd);
         inputalim::Indici isolati{};
-        const bool scambio = inputalim::OrdinaLato(lato, volt, pot, NUM_AVV, isolati, l);
+        const bool scambio = g_.prese ? inputalim::OrdinaPrese(lato, volt, pot, NUM_AVV, l)
+                                      : inputalim::OrdinaLato(lato, volt, pot, NUM_AVV, isolati, l);
         if (!scambio) return;
         for (int i = 0; i < NUM_AVV; ++i) {
             Lettera(cmd[i], l[i]);
             lato.Trif[i] = l[i];
         }
-        MostraIsolati(lato, isolati, scambio);
+        if (!g_.prese) MostraIsolati(lato, isolati, scambio);
     };
 
     // 1-2. Primaries by phase voltage; their line voltages by their letters.
@@ -322,11 +353,7 @@ void Frm_Trifase::ControllaInputDati() {
     }
 
     // 5. Every secondary in use in the line view, so the reader gets line values.
-    const int secUlt = inputalim::UltimoIndice(d_.SecUlt, NUM_AVV);
-    for (int i = 0; i <= secUlt; ++i) {
-        ui.Cmd_FaseLinea[i]->setText(Qs("Fase"));
-        Cmd_FaseLinea_Click(i);
-    }
+    VistaLineaTutti();
     PulsantiLettere();
     PulsantiRocchetto();
 }
@@ -338,8 +365,9 @@ void Frm_Trifase::Cmd_FaseLinea_Click(int i) {
     const auto p = ui.Txt_SecPot[i]->Valore();
     const bool fase = ui.Cmd_FaseLinea[i]->text() == Qs("Linea");
     const std::string& lettera = d_.SecTrif[i];
-    const inputtrif::VistaSec vista = fase ? inputtrif::VistaFase(lettera, v.value_or(0), a.value_or(0), p.value_or(0))
-                                           : inputtrif::VistaLinea(lettera, v.value_or(0), a.value_or(0), p.value_or(0));
+    const inputtrif::VistaSec vista =
+        fase ? inputtrif::VistaFase(lettera, v.value_or(0), a.value_or(0), p.value_or(0), g_.vista)
+             : inputtrif::VistaLinea(lettera, v.value_or(0), a.value_or(0), p.value_or(0), g_.vista);
     if (!vista.lettera) NessunaLettera();
     ui.Txt_SecVoltLin[i]->ImpostaTestoU8(vista.volt);
     ui.Txt_SecAmpLin[i]->ImpostaTestoU8(vista.amp);
@@ -371,21 +399,22 @@ void Frm_Trifase::Refresh() {
     const int secUlt = inputalim::UltimoIndice(d.SecUlt, NUM_AVV);
     for (int i = 0; i <= priUlt; ++i) {
         scrivi(ui.Lbl_PriPot[i], d.PriPot[i], "0.0");
-        scrivi(ui.Lbl_PriAmp[i], d.PriAmp[i], "##0.###");
+        scrivi(ui.Lbl_PriAmp[i], d.PriAmp[i], g_.mascheraPriAmp);
         scrivi(ui.Lbl_PriSpire[i], d.PriSpire[i], "#####0");
         MostraLineaPri(i);
     }
     for (int i = 0; i <= secUlt; ++i) {
-        scrivi(ui.Lbl_SecVoltVuoto[i], d.SecVoltVuoto[i], "#####.0");
+        scrivi(ui.Lbl_SecVoltVuoto[i], d.SecVoltVuoto[i], g_.mascheraVuoto);
         scrivi(ui.Lbl_SecSpire[i], d.SecSpire[i], "#####0");
     }
-    AvvisiLimiti(d.SecPotTot, "La Potenza del Trasformatore è Troppo Alta",
+    AvvisiLimiti(g_.prese ? d.PotPass : d.SecPotTot, "La Potenza del Trasformatore è Troppo Alta",
                  "La Potenza del Trasformatore è Troppo Bassa");
 }
 
 // ------------------------------------------------------------------ project files
 
 const TestiProgetto& Frm_Trifase::Testi() const {
+    if (g_.testi) return *g_.testi;
     static const TestiProgetto testi{
         "Apri Progetto Trasformatore Trifase",
         "Salva Progetto Trasformatore Trifase",

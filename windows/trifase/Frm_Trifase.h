@@ -10,6 +10,7 @@
 
 #include "engine/InputTrif.h"
 #include "engine/Mod_Trif.h"
+#include "files/LimitiCampi.h"
 #include "windows/comune/FinestraProgetto.h"
 
 class Frm_Trifase : public FinestraProgetto {
@@ -52,7 +53,8 @@ public:
     // letters, without a calculation.
     void Cmd_PriTrif_Click(int i);
     void Cmd_SecTrif_Click(int i);
-    // Letter buttons: off exactly for a tap in series.
+    // Letter buttons: off exactly for a tap in series (the autotransformer's,
+    // all taps, are left as they are).
     void PulsantiLettere();
 
     DatiTrifTesti DatiTesti() const;
@@ -61,6 +63,34 @@ public:
     void RiempiDopoApertura() override;
 
 protected:
+    // What sets a kind apart on this window: the transformer's by default.
+    struct Genere {
+        int16_t tipo = tipo::Trifase;
+        const char* nome = "Frm_Trifase";
+        const char* titolo = "Calcolo di Trasformatore Trifase";
+        const char* salvaNome = "Salva &con Nome";
+        const char* stampa = "Sta&mpa";
+        const TestiProgetto* testi = nullptr;   // the File menu's (null: the transformer's)
+        void (*calcolo)(ModuleDIC&, const DatiTrifTesti&, IMessaggi&) = &CalcoloTrif;
+        // The autotransformer: one tapped winding a side, every winding a
+        // tap in series with the next, connections fixed, the secondary's
+        // letter following the primary's, the core judged on PotPass.
+        bool prese = false;
+        CampoNumerico::Limiti priVoltLin = campitrif::PriVoltLin, secPot = campitrif::SecPot;
+        // The secondaries' letter at load (its phase values follow from the
+        // line ones by it) and the mask of their current boxes.
+        const char* letteraSec = "z";
+        const char* mascheraAmpCarico = "0.0";
+        // Results: the primaries' phase and line currents, no-load voltages.
+        const char* mascheraPriAmp = "##0.###";
+        const char* mascheraPriAmpLin = "##0.0";
+        const char* mascheraVuoto = "#####.0";
+        // The phase power a phase current gives.
+        const char* mascheraPotDaAmp = "##0.0";
+        inputtrif::Formato vista;
+    };
+    Frm_Trifase(ModuleDIC& dic, QWidget* parent, const Genere& g);
+
     void CostruisciPaginaLamierino(QGroupBox* pagina) override;
     void CostruisciFrameAvv(bool primario, int i, QGroupBox* frame) override;
     void EseguiCalcolo() override;
@@ -73,8 +103,10 @@ private:
     // A phase or line box left: the box it rewrites by the winding's letter.
     void Converti(Conv c, CampoNumerico* da, CampoNumerico* a, bool primario, int i);
     // A secondary phase box left: the current (or, after the current, the
-    // power) that follows, then the row's other view.
-    void DopoFase(int i, bool corrente);
+    // power, through `mascheraPot`) that follows, then the row's other view.
+    void DopoFase(int i, bool corrente, const char* mascheraPot = "##0.0");
+    // Every secondary in use in the line view.
+    void VistaLineaTutti();
     // A secondary line box left: its phase box, the current or power that
     // follows, then the row's line view rebuilt.
     void DopoLinea(int i, Conv c, CampoNumerico* linea, CampoNumerico* fase);
@@ -84,4 +116,6 @@ private:
     // The line current and power labels of primary i by its letter.
     void MostraLineaPri(int i);
     void Lettera(QPushButton* b, const std::string& lettera);
+
+    Genere g_;
 };

@@ -1,0 +1,149 @@
+// The three-phase autotransformer window as one table of cases: each starts
+// from the loaded default design, acts, and reads named controls back.
+// Figures worked out apart in float32: a 380 V star primary and a 220 V /
+// 1000 VA star secondary give PotPass = (219,4 - 127) / 219,4 x 999,9 = 421,1.
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "ControlliProgetto.h"
+#include "files/Progetto.h"
+#include "platform/ui/Ui.h"
+#include "windows/autotrifase/Frm_AutoTrifase.h"
+
+namespace {
+
+using Auto = FinestraDiProva<Frm_AutoTrifase>;
+using L = FakeLanciatoreUi;
+
+// Texts of the named controls (a name without an index: element 0), a
+// disabled one marked "-"; "msg": the last message.
+QString Testi(Auto& a, const char* nomi) {
+    QStringList l;
+    for (QString n : QString::fromUtf8(nomi).split(' ')) {
+        if (!a.w->findChild<QWidget*>(n) && n != "msg") n += "(0)";
+        auto* w = n == "msg" ? nullptr : Figlio<QWidget>(a.w.get(), n);
+        l << (w ? w->property("text").toString() + (w->isEnabled() ? "" : "-") : a.msg.Ultimo());
+    }
+    return l.join(' ');
+}
+// The letters of primary and secondary; a secondary voltage left, then a field left.
+void Campo(Auto& a, const char* lettere, const char* volt, const char* campo, const char* testo) {
+    std::tie(a.d->PriTrif[0], a.d->SecTrif[0]) = std::pair(std::string(1, lettere[0]), std::string(1, lettere[1]));
+    for (auto [c, t] : {std::pair{a.ui().Txt_SecVolt[0], volt}, {Figlio<CampoNumerico>(a.w.get(), campo), testo}}) {
+        c->ImpostaTestoU8(t);
+        c->EseguiControllo();
+    }
+}
+// The primary's letter dialog, choosing `pri` (null: cancelled); the pass label emptied.
+void Lettera(Auto& a, L& l, const char* pri) {
+    if (pri) l.azione = [pri](ModuleDIC& m) { m.PriTrif[0] = pri; };
+    a.ui().Lbl_PotPass->clear();
+    a.ui().Cmd_PriTrif[0]->click();
+}
+const char* const kCampi = "Txt_PriVolt Txt_SecAmp Txt_SecPot";
+const char* const kLettere = "Cmd_PriTrif Cmd_SecTrif Txt_PriVoltLin Txt_SecVoltLin Txt_SecAmpLin Lbl_PotPass";
+
+}  // namespace
+
+class TestFrmAutoTrifase : public QObject {
+    Q_OBJECT
+private slots:
+    void casi() {
+        const struct { void (*fai)(Auto&, L&); const char* nomi; const char* attesi; } casi[] = {
+            // Load: winding 9 keeps its texts, windings 1 and 2 show the pass; no message.
+            {[](Auto&, L&) {},
+             "Txt_SecVoltLin(8) Txt_SecPotLin(8) Txt_SecAmpLin(8) Txt_SecVolt(8) Txt_SecPot(8) Txt_SecAmp(8) "
+             "Txt_PriVoltLin(8) Txt_PriVolt(8) Txt_SecVoltLin Txt_SecAmpLin Txt_SecPotLin Txt_SecAmp Txt_PriVoltLin "
+             "Txt_SecVoltLin(1) Txt_SecAmpLin(1) Txt_SecPotLin(1) Lbl_PotPass Lbl_SecPotTot Lbl_PriAmp Lbl_PriAmpLin "
+             "Lbl_SecVoltVuoto Cmd_PriTrif Cmd_SecTrif Cmd_PriAvv Cmd_SecAvv msg",
+             "212 992 2,702 122,4 330,7 2,702 372 214,8 220,0 2,624 999,9 2,624 380,0 218,9 2,634 999,0 421,1 "
+             "999,9 1,626 1,626 131,3 Y y- C2- C2- "},
+            // A delta primary's currents; the warnings judge PotPass, not the total.
+            {[](Auto& a, L&) {
+                 std::tie(a.d->PriTrif[0], a.d->PriAmp[0], a.d->SecPotTot, a.d->PotPass) =
+                     std::tuple("D", 2.0f, a.d->PotMax + 1, a.d->PotMin - 1);
+                 a.w->Refresh();
+             },
+             "Lbl_PriAmpLin Lbl_PriAmp msg", "3,464 2,0 La Potenza del Trasformatore è Troppo Bassa"},
+            {[](Auto& a, L&) { Campo(a, "Yy", "127", "Txt_SecAmp(0)", "0,123"); }, kCampi, "219,4 0,123 15,621"},
+            {[](Auto& a, L&) { Campo(a, "Dd", "220", "Txt_SecAmpLin(0)", "2,62"); }, kCampi, "219,4 1,513 332,9"},
+            {[](Auto& a, L&) { Campo(a, "Yy", "127", "Txt_PriVoltLin(0)", "0"); }, kCampi, "138,6 2,624 333,3"},
+            {[](Auto& a, L&) { Campo(a, "Yy", "127", "Txt_SecPot(0)", "0"); }, kCampi, "219,4 2,624 333,3"},
+            {[](Auto& a, L&) { Campo(a, "Yz", "127", "Txt_SecAmp(0)", "0,5"); }, "Txt_SecVoltLin Txt_SecAmpLin",
+             "439,9 0,5"},
+            // The secondary's letter follows the primary's, also after a
+            // cancelled dialog; the line values follow; nothing is calculated.
+            {[](Auto& a, L& l) { Lettera(a, l, "D"); }, kLettere, "D d- 219,4 127,0 4,545 "},
+            {[](Auto& a, L& l) { a.ui().Txt_SecVoltLin[0]->clear(); Lettera(a, l, "Y"); }, kLettere,
+             "Y y- 380,0 220,0 2,624 "},
+            {[](Auto& a, L& l) { a.d->PriTrif[0] = "D"; Lettera(a, l, nullptr); }, kLettere, "D d- 219,4 127,0 4,545 "},
+            // After a connection dialog the pass runs and the captions stay; a
+            // count left keeps the connection the dialog wrote.
+            {[](Auto& a, L& l) {
+                 l.azione = [](ModuleDIC& m) { m.SecAvvSerCon[0] = 3; };
+                 a.ui().Lbl_PotPass->clear();
+                 a.w->Cmd_SecAvv_Click(0);
+                 QCOMPARE(a.ui().Cmd_SecAvv[0]->text(), QStringLiteral("C2"));
+                 a.w->Cmb_SecNumAvv_LostFocus();
+                 a.w->PulsantiCollegamento();
+                 QVERIFY(l.mostrati == std::vector{Dialogo::SecAvvAuto});
+             },
+             "Lbl_PotPass Cmd_PriAvv Cmd_SecAvv", "421,1 C3- C-"},
+            // An exchange (counts still in the data) moves texts, letters and
+            // placements, not the taps.
+            {[](Auto& a, L&) {
+                 std::tie(a.d->SecUlt, a.d->SecGolaH[1], a.d->SecGolaL[1]) = std::tuple(1.0f, FALSO, VERO);
+                 a.ui().Txt_SecVolt[1]->ImpostaTestoU8("300");
+                 a.ui().Cmd_SecTrif[1]->setText("d");
+                 a.w->ControllaInputDati();
+                 a.w->PulsantiCollegamento();
+             },
+             "Txt_SecVolt Txt_SecVolt(1) Cmd_SecTrif Cmd_SecRoch Cmd_SecAvv", "300 127 d- L1 C2-"},
+            // After an open: a voltage tap takes winding 2's power; an
+            // isolated secondary shows its partner.
+            {[](Auto& a, L&) {
+                 std::tie(a.d->PriTrif[0], a.d->SecAvvCar[0], a.d->SecAvvAda[0], a.d->SecPot[1]) =
+                     std::tuple("D", FALSO, VERO, 500.0f);
+                 a.w->RiempiDopoApertura();
+             },
+             "Cmd_SecAvv Txt_SecPot Txt_SecAmp Cmd_PriTrif Cmd_SecTrif", "R2- 500,0 3,9 D y-"},
+            {[](Auto& a, L&) {
+                 std::tie(a.d->SecAvvIso[0], a.d->SecAvvSer[0], a.d->SecAvvSerCon[0]) = std::tuple(VERO, FALSO, 1);
+                 a.w->RiempiDopoApertura();
+             },
+             "Cmd_SecAvv", "I1-"},
+        };
+        for (const auto& c : casi) {
+            Auto a;
+            a.w->Form_Load();
+            L lanciatore;
+            a.msg.falliscePerInattesi = false;
+            c.fai(a, lanciatore);
+            QCOMPARE(Testi(a, c.nomi), QString::fromUtf8(c.attesi));
+        }
+    }
+
+    // Only a project of this kind with one winding a side is opened.
+    void aperturaRifiutata() {
+        Auto a;
+        a.w->Form_Load();
+        QTemporaryDir c;
+        FakeDialoghiUi dlg;
+        for (auto [genere, ult] : {std::pair{tipo::Trifase, 0.0f}, {tipo::AutoTrifase, 1.0f}}) {
+            ModuleDIC p = *a.d;
+            std::tie(p.TipoCalcolo, p.SecUlt, p.SecVolt[0]) = std::tuple(genere, ult, 50.0f);
+            std::string err;
+            QVERIFY(progetto::SalvaProgetto(p, U8(c.filePath("p.att")), "p", err));
+            dlg.percorsiApri.push_back(c.filePath("p.att"));
+            a.msg.Attendi();
+            a.w->MnuFileApri_Click();
+            QCOMPARE(a.msg.Ultimo() + Testi(a, "Txt_SecVolt"), QStringLiteral("Il File non contiene un Progetto di "
+                     "AutoTrasformatore Trifase\nNON è possibile Aprire questo File.127,0"));
+        }
+        QCOMPARE(dlg.chiamate.back().titolo + dlg.chiamate.back().filtro,
+                 QStringLiteral("Apri Progetto AutoTrasformatore TrifaseProgetto AutoTrasformatore Trifase(*.att)|*.att"));
+    }
+};
+
+QTEST_MAIN(TestFrmAutoTrifase)
+#include "test_frm_autotrifase.moc"
