@@ -26,13 +26,11 @@ QString Testi(Auto& a, const char* nomi) {
     }
     return l.join(' ');
 }
-// The letters of primary and secondary; a secondary voltage left, then a field left.
-void Campo(Auto& a, const char* lettere, const char* volt, const char* campo, const char* testo) {
+// The letters of primary and secondary (their phase voltage 127,0), then a field left.
+void Campo(Auto& a, const char* lettere, const char* campo, const char* testo) {
     std::tie(a.d->PriTrif[0], a.d->SecTrif[0]) = std::pair(std::string(1, lettere[0]), std::string(1, lettere[1]));
-    for (auto [c, t] : {std::pair{a.ui().Txt_SecVolt[0], volt}, {Figlio<CampoNumerico>(a.w.get(), campo), testo}}) {
-        c->ImpostaTestoU8(t);
-        c->EseguiControllo();
-    }
+    Figlio<CampoNumerico>(a.w.get(), campo)->ImpostaTestoU8(testo);
+    Figlio<CampoNumerico>(a.w.get(), campo)->EseguiControllo();
 }
 // The primary's letter dialog, choosing `pri` (null: cancelled); the pass label emptied.
 void Lettera(Auto& a, L& l, const char* pri) {
@@ -65,12 +63,12 @@ private slots:
                  a.w->Refresh();
              },
              "Lbl_PriAmpLin Lbl_PriAmp msg", "3,464 2,0 La Potenza del Trasformatore è Troppo Bassa"},
-            {[](Auto& a, L&) { Campo(a, "Yy", "127", "Txt_SecAmp(0)", "0,123"); }, kCampi, "219,4 0,123 15,621"},
-            {[](Auto& a, L&) { Campo(a, "Dd", "220", "Txt_SecAmpLin(0)", "2,62"); }, kCampi, "219,4 1,513 332,9"},
-            {[](Auto& a, L&) { Campo(a, "Yy", "127", "Txt_PriVoltLin(0)", "0"); }, kCampi, "138,6 2,624 333,3"},
-            {[](Auto& a, L&) { Campo(a, "Yy", "127", "Txt_SecPot(0)", "0"); }, kCampi, "219,4 2,624 333,3"},
-            {[](Auto& a, L&) { Campo(a, "Yz", "127", "Txt_SecAmp(0)", "0,5"); }, "Txt_SecVoltLin Txt_SecAmpLin",
-             "439,9 0,5"},
+            {[](Auto& a, L&) { Campo(a, "Yy", "Txt_SecAmp(0)", "0,123"); }, kCampi, "219,4 0,123 15,621"},
+            {[](Auto& a, L&) { Campo(a, "Dd", "Txt_SecAmpLin(0)", "2,62"); }, kCampi, "219,4 1,513 192,2"},
+            {[](Auto& a, L&) { Campo(a, "Yy", "Txt_SecAmpLin(0)", "0,04"); }, kCampi, "219,4 0,04 5,1"},
+            {[](Auto& a, L&) { Campo(a, "Yy", "Txt_PriVoltLin(0)", "0"); }, kCampi, "138,6 2,624 333,3"},
+            {[](Auto& a, L&) { Campo(a, "Dd", "Txt_SecPot(0)", "0"); }, kCampi, "219,4 2,624 333,3"},
+            {[](Auto& a, L&) { Campo(a, "Yz", "Txt_SecAmp(0)", "0,5"); }, "Txt_SecVoltLin Txt_SecAmpLin", "439,9 0,5"},
             // The secondary's letter follows the primary's, also after a
             // cancelled dialog; the line values follow; nothing is calculated.
             {[](Auto& a, L& l) { Lettera(a, l, "D"); }, kLettere, "D d- 219,4 127,0 4,545 "},
@@ -100,7 +98,7 @@ private slots:
              },
              "Txt_SecVolt Txt_SecVolt(1) Cmd_SecTrif Cmd_SecRoch Cmd_SecAvv", "300 127 d- L1 C2-"},
             // After an open: a voltage tap takes winding 2's power; an
-            // isolated secondary shows its partner.
+            // isolated secondary shows its partner; partner 0 takes nothing.
             {[](Auto& a, L&) {
                  std::tie(a.d->PriTrif[0], a.d->SecAvvCar[0], a.d->SecAvvAda[0], a.d->SecPot[1]) =
                      std::tuple("D", FALSO, VERO, 500.0f);
@@ -112,6 +110,11 @@ private slots:
                  a.w->RiempiDopoApertura();
              },
              "Cmd_SecAvv", "I1-"},
+            {[](Auto& a, L&) {
+                 std::tie(a.d->SecAvvCar[0], a.d->SecAvvAda[0], a.d->SecAvvSerCon[0]) = std::tuple(FALSO, VERO, 0);
+                 a.w->RiempiDopoApertura();
+             },
+             "Cmd_SecAvv Txt_SecPot", "R0- 333,3"},
         };
         for (const auto& c : casi) {
             Auto a;
