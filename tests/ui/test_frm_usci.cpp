@@ -80,6 +80,9 @@ private slots:
         a.ui().TabStrip3->setCurrentIndex(2);
         QVERIFY(!a.ui().FrameLam[3]->isHidden() && a.ui().FrameLam[1]->isHidden());
         QVERIFY(a.msg.boxes.empty());
+        FakeLanciatoreUi dialoghi;  // the connection buttons open nothing and calculate nothing
+        a.w->Cmd_SecAvv_Click(0);
+        QVERIFY(dialoghi.mostrati.empty() && a.w->passi == 1);
 
         // D push-pull: 6 and 4 sections, derived loads 3,6 ohm, no air gap.
         a.Lettera("D");

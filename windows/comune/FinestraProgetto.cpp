@@ -128,6 +128,7 @@ void FinestraProgetto::Costruisci(const Descrizione& k, ControlliComuni& c) {
     maxConteggio_ = k.maxConteggio > 0 ? k.maxConteggio : k.numAvv;
     numPag_ = k.numPag;
     collegamentiFissi_ = k.collegamentiFissi;
+    senzaCollegamenti_ = k.senzaCollegamenti;
     libreriaLam_ = k.libreriaLam;
     risultatiPri_ = k.pri.risultati;
     risultatiSec_ = k.sec.risultati;
@@ -886,6 +887,7 @@ void FinestraProgetto::Cmd_Rocchetto_Click() {
 }
 
 void FinestraProgetto::CollegamentoAvv(bool primario, int i) {
+    if (senzaCollegamenti_) return;
     d_.NumAvvScelto = static_cast<float>(i);
     dialoghi::Lanciatore().Mostra(DialogoCollegamento(primario), d_, nullptr);
     DopoCollegamento(Lato(d_, primario), i);

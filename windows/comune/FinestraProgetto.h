@@ -179,6 +179,9 @@ public:
         // The highest count the winding lists offer, and an opened project may
         // hold (0: numAvv).
         int maxConteggio = 0;
+        // A kind with no connection dialogs: a click on a connection button
+        // does nothing.
+        bool senzaCollegamenti = false;
         int numAvv = MAX_AVV;            // windings per side: 12, or 9
         int numPag = MAX_PAG;            // winding pages per strip: 4, or 3
         // The default lamination library, in LIBRERIA.
@@ -429,4 +432,5 @@ private:
     int maxConteggio_ = MAX_AVV;
     int numPag_ = MAX_PAG;
     bool collegamentiFissi_ = false;
+    bool senzaCollegamenti_ = false;
 };

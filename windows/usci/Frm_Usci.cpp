@@ -37,6 +37,7 @@ Frm_Usci::Frm_Usci(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic, pare
     k.salvaNome = "Salva con No&me";
     k.stampa = "Stam&pa";
     k.collegamentiFissi = true;
+    k.senzaCollegamenti = true;
     k.schedaExtra = "Impedenze Avvolgimenti";
     k.titoloExtra = "Impedenze Avvolgimenti del Trasformatore di Uscita";
     using M = ModuleDIC;
