@@ -3,6 +3,7 @@
 // ordering, the counts and the letter buttons. Expected figures worked out
 // apart (float32 by a short script).
 #include "ControlliProgetto.h"
+#include "Progetti.h"
 #include "files/Progetto.h"
 #include "platform/ui/Ui.h"
 #include "windows/trifase/Frm_Trifase.h"
@@ -39,11 +40,10 @@ private slots:
                                   ui.Txt_PriVoltLin[r.i], ui.Txt_PriVolt[r.i]};
             for (int c = 0; c < 8; ++c) QCOMPARE(T(w[c]), QString::fromUtf8(r.t[c]));
         }
-        const std::pair<QComboBox*, const char*> liste[] = {
-            {ui.Cmb_Induzione, "1,0"}, {ui.Cmb_Frequenza, "50"}, {ui.Cmb_Densita, "2,5"},
-            {ui.Cmb_PriNumAvv, "1"},   {ui.Cmb_SecNumAvv, "1"},   {ui.Cmb_CoefK, "1,3"}};
-        for (const auto& [c, t] : liste) QCOMPARE(c->currentText(), QString::fromUtf8(t));
-        QCOMPARE(ui.Cmb_PriNumAvv->itemText(8), QStringLiteral("9"));
+        QStringList liste;
+        for (QComboBox* c : {ui.Cmb_Induzione, ui.Cmb_Frequenza, ui.Cmb_Densita, ui.Cmb_PriNumAvv, ui.Cmb_SecNumAvv, ui.Cmb_CoefK})
+            liste << c->currentText();
+        QCOMPARE(liste.join(' ') + " " + ui.Cmb_PriNumAvv->itemText(8), QStringLiteral("1,0 50 2,5 1 1 1,3 9"));
         // the total, and the primary's line columns from its letter "Y"
         QCOMPARE(ui.Lbl_SecPotTot->text() + " " + ui.Lbl_PriAmpLin[0]->text() + " " + ui.Lbl_PriPotLin[0]->text(),
                  QStringLiteral("1155,0 1,9 1231,2"));
@@ -69,8 +69,7 @@ private slots:
             d.PriAmp[0] = 2;
             d.PriPot[0] = c.lettera[0] == 'x' ? 1 : 500;   // no letter: old captions stay
             a.w->Refresh();
-            QCOMPARE(a.ui().Lbl_PriAmpLin[0]->text(), QString::fromUtf8(c.amp));
-            QCOMPARE(a.ui().Lbl_PriPotLin[0]->text(), QString::fromUtf8(c.pot));
+            QCOMPARE(a.ui().Lbl_PriAmpLin[0]->text() + " " + a.ui().Lbl_PriPotLin[0]->text(), QStringLiteral("%1 %2").arg(c.amp, c.pot));
         }
         QVERIFY(a.msg.boxes.empty());
         d.CoefK = 1.5f;
@@ -103,11 +102,10 @@ private slots:
             ui.Cmd_FaseLinea[0]->setText(c.prima);
             if (!*c.lettera) a.msg.Attendi();
             a.w->Cmd_FaseLinea_Click(0);
-            const QWidget* linea[] = {ui.Txt_SecVoltLin[0], ui.Txt_SecAmpLin[0], ui.Txt_SecPotLin[0]};
-            for (int k = 0; k < 3; ++k) QCOMPARE(T(linea[k]), QString::fromUtf8(c.atteso[k]));
+            QCOMPARE(T(ui.Txt_SecVoltLin[0]) + " " + T(ui.Txt_SecAmpLin[0]) + " " + T(ui.Txt_SecPotLin[0]),
+                     QStringLiteral("%1 %2 %3").arg(c.atteso[0], c.atteso[1], c.atteso[2]));
             const bool ora = QString(c.prima) == "Fase";   // now the line view
-            QCOMPARE(T(ui.Cmd_FaseLinea[0]), ora ? QStringLiteral("Linea") : QStringLiteral("Fase"));
-            QCOMPARE(ui.Txt_SecAmpLin[0]->isEnabled(), ora);
+            QVERIFY(T(ui.Cmd_FaseLinea[0]) == (ora ? "Linea" : "Fase") && ui.Txt_SecAmpLin[0]->isEnabled() == ora);
         }
         QCOMPARE(a.msg.Ultimo(), kNoLettera);
         QCOMPARE(ui.Txt_SecPotLin[0]->toolTip(), QStringLiteral("Indicare la Potenza Avvolgimento Secondario di Linea"));
@@ -155,13 +153,10 @@ private slots:
         ModuleDIC& d = *a.d;
         ui.Cmb_PriNumAvv->setCurrentIndex(2);
         a.w->Cmb_PriNumAvv_LostFocus();
-        d.PriAvvIso[1] = FALSO;
-        d.PriAvvSer[1] = d.PriAvvAda[1] = VERO;
-        d.PriAvvSerCon[1] = 3;
+        Serie(Primari(d), 1, 3);
         a.w->PulsantiCollegamento();
         a.w->PulsantiLettere();
-        QVERIFY(!ui.Cmd_PriTrif[1]->isEnabled());
-        QCOMPARE(T(ui.Cmd_PriAvv[1]), QStringLiteral("R3"));
+        QVERIFY(!ui.Cmd_PriTrif[1]->isEnabled() && T(ui.Cmd_PriAvv[1]) == QStringLiteral("R3"));
         ui.Cmb_PriNumAvv->setCurrentIndex(1);
         a.w->Cmb_PriNumAvv_LostFocus();
         QVERIFY(ui.Cmd_PriTrif[1]->isEnabled() && !ui.Cmd_PriAvv[1]->isEnabled() && ui.Frm_PriAvv[2]->isHidden());
@@ -204,12 +199,10 @@ private slots:
         FakeLanciatoreUi lanciatore;
         a.msg.falliscePerInattesi = false;
         d.PriUlt = 3;
-        for (int k : {0, 1, 3}) {
-            d.PriAvvIso[k] = k == 3 ? VERO : FALSO;
-            d.PriAvvSer[k] = k == 3 ? FALSO : VERO;
-            d.PriAvvAda[k] = VERO;
-            d.PriAvvSerCon[k] = static_cast<int16_t>(k + 2);
-        }
+        Serie(Primari(d), 0, 2);
+        Serie(Primari(d), 1, 3);
+        d.PriAvvAda[3] = VERO;   // the tap flag alone, isolated
+        d.PriAvvSerCon[3] = 5;
         d.PriAmp[2] = 2;
         d.PriPot[2] = 440;
         lanciatore.azione = [](ModuleDIC& m) { m.PriTrif[2] = "D"; };
@@ -222,11 +215,7 @@ private slots:
         ui.Cmb_SecNumAvv->setCurrentIndex(1);
         a.w->Cmb_SecNumAvv_LostFocus();
         ui.Cmd_SecTrif[1]->setText("y");
-        lanciatore.azione = [](ModuleDIC& m) {
-            m.SecAvvIso[0] = FALSO;
-            m.SecAvvSer[0] = m.SecAvvAda[0] = VERO;
-            m.SecAvvSerCon[0] = 2;
-        };
+        lanciatore.azione = [](ModuleDIC& m) { Serie(Secondari(m), 0, 2); };
         ui.Cmd_SecAvv[0]->click();
         QCOMPARE(T(ui.Cmd_SecAvv[0]) + T(ui.Cmd_SecTrif[0]) + " " + T(ui.Txt_SecPot[0]), QStringLiteral("R2y 192,3"));
         QVERIFY(!ui.Cmd_SecTrif[0]->isEnabled());

@@ -1,5 +1,5 @@
 // Start window, about window and picture viewer.
-#include "UiTestSupport.h"
+#include "ControlliProgetto.h"
 #include "app/Finestre.h"
 #include "engine/ModuleDIC.h"
 #include "shell/Applicazione.h"
@@ -15,16 +15,6 @@ struct Avvio {
     FakeFinestreUi f;
     Frm_Splash w{*d};
 };
-
-// Caption of a label, button or frame; "" names the window itself.
-QString Testo(QWidget* radice, const QString& nome) {
-    if (nome.isEmpty()) return radice->windowTitle();
-    QObject* o = Figlio<QObject>(radice, nome);
-    if (auto* l = qobject_cast<QLabel*>(o)) return l->text();
-    if (auto* b = qobject_cast<QAbstractButton*>(o)) return b->text();
-    if (auto* g = qobject_cast<QGroupBox*>(o)) return g->title();
-    return QStringLiteral("<no caption>");
-}
 
 bool Mostra(QWidget* w) {
     w->show();
@@ -56,30 +46,19 @@ private slots:
     void captions() {
         Avvio avvio;
         Frm_About about;
-        QWidget* sp = &avvio.w;
-        QWidget* ab = &about;
-        const QString rientro = QLatin1Char('\n') + QString(69, QLatin1Char(' '));  // kinds aligned under the first
-        // nome "": the window's title
-        const struct { QWidget* w; const char* nome; QString testo; } casi[] = {
-            {sp, "lblVersion", "Versione 1.5.0"},
-            {sp, "Opt_Usci", "Calcolo di Trasformatori di Uscita per Amplificatori Valvolari Audio "},
-            {ab, "", "Informazioni su Marlovine"},
-            {ab, "lblVersion", "Versione  1.5.0   del  2014"},  // blanks: two, three, two
-            {ab, "lblDescVers",
-             "Ver.1.5.0  Nuovo Formato Librerie Rame;    Nuovo Formato File Progetto di Calcolo Trasformatori\n"
-             "tutti i file aperti e salvati con questa versione non sono compatibili con la versione precedente. \n"
-             "In ogni vecchio progetto aperto aggiornare il File Libreria Rame e salvare di nuovo il progetto\n" +
-                 QString(45, QLatin1Char('-'))},
-            {ab, "lblDescription",
-             "Calcolo dei seguenti tipi di Trasformatori:     Trasformatori Monofase " + rientro +
-                 "AutoTrasformatori Monofase" + rientro + "Trasformatori Trifase" + rientro +
-                 "AutoTrasformatori Trifase " + rientro + "Trasformatori di Uscita per Amplificatori Valvolari"},
-        };
-        for (const auto& c : casi) {
-            const QString testo = Testo(c.w, QString::fromLatin1(c.nome));
-            QVERIFY2(testo == c.testo, qPrintable(QStringLiteral("%1: \"%2\"").arg(c.nome, testo)));
-        }
-        QVERIFY(Figlio<QPushButton>(ab, "cmdOK")->isDefault());
+        VerificaControlli(&avvio.w, {{"lblVersion", "Versione 1.5.0"},
+                                     {"Opt_Usci", "Calcolo di Trasformatori di Uscita per Amplificatori Valvolari Audio "}}, 0);
+        const std::string rientro = "\n" + std::string(69, ' ');  // kinds aligned under the first
+        const std::string versione = "Ver.1.5.0  Nuovo Formato Librerie Rame;    Nuovo Formato File Progetto di Calcolo Trasformatori\n"
+            "tutti i file aperti e salvati con questa versione non sono compatibili con la versione precedente. \n"
+            "In ogni vecchio progetto aperto aggiornare il File Libreria Rame e salvare di nuovo il progetto\n" + std::string(45, '-');
+        const std::string tipi = "Calcolo dei seguenti tipi di Trasformatori:     Trasformatori Monofase " + rientro +
+            "AutoTrasformatori Monofase" + rientro + "Trasformatori Trifase" + rientro + "AutoTrasformatori Trifase " +
+            rientro + "Trasformatori di Uscita per Amplificatori Valvolari";
+        // lblVersion's blanks: two, three, two
+        VerificaControlli(&about, {{"", "Informazioni su Marlovine"}, {"lblVersion", "Versione  1.5.0   del  2014"},
+                                   {"lblDescVers", versione.c_str()}, {"lblDescription", tipi.c_str()}}, 0);
+        QVERIFY(Figlio<QPushButton>(&about, "cmdOK")->isDefault());
     }
 
     // ---------------------------------------------------------------- start window
