@@ -299,4 +299,13 @@ struct ProvaEditore : ProvaDialogo<E> {
     }
     auto& cmd() { return w->cmd; }
     QString File(const QString& nome) { return cartella->filePath(nome); }
+    // A library opened from `percorso`, or saved as `nome` in the folder, through the file dialog.
+    void Apri(const QString& percorso) {
+        dlg->percorsiApri.push_back(percorso);
+        cmd().Cmd_Apri->click();
+    }
+    void SalvaNome(const QString& nome) {
+        dlg->percorsiSalva.push_back(File(nome));
+        cmd().Cmd_SalvaNome->click();
+    }
 };

@@ -42,154 +42,152 @@ struct Alim : FinestraDiProva<Frm_Alim> {
 class TestFrmAlim : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<Alim> a;
+    Frm_Alim::Controlli* ui = nullptr;
+    // A new window on the default design, before its load (the former one closed first).
+    void Nuova() {
+        a.reset();
+        a = std::make_unique<Alim>();
+        ui = &a->ui();
+    }
+
 private slots:
+    void init() { Nuova(); }
+    void cleanup() { a.reset(); }
+
     void nomiDidascalieEMenu() {
-        Alim a;
-        VerificaControlli(a.w.get(), ControlliComuni(), 12);
-        QCOMPARE(a.w->size(), QSize(820, 633));
-        auto& ui = a.ui();
-        QCOMPARE(ui.Frm_PriAvv[11]->parentWidget(), ui.FramePri[4]);   // page p holds windings 3(p-1) .. 3p-1
-        const QList<QAction*> file = ui.MnuFile->actions();
-        QVERIFY(file.size() == 11 && file[3]->isSeparator() && file[6]->isSeparator() && file[9]->isSeparator() && file[10] == ui.MnuFileEsci);
+        VerificaControlli(a->w.get(), ControlliComuni(), 12);
+        QCOMPARE(a->w->size(), QSize(820, 633));
+        QCOMPARE(ui->Frm_PriAvv[11]->parentWidget(), ui->FramePri[4]);   // page p holds windings 3(p-1) .. 3p-1
+        const QList<QAction*> file = ui->MnuFile->actions();
+        QVERIFY(file.size() == 11 && file[3]->isSeparator() && file[6]->isSeparator() && file[9]->isSeparator() && file[10] == ui->MnuFileEsci);
         // the power-given mode before any load
-        QVERIFY(ui.Opt_Pot->isChecked() && !ui.Cmd_Lamierino->isEnabled() && !ui.Lbl_CoefK->isEnabled() && ui.Cmb_CoefK->isEnabled());
+        QVERIFY(ui->Opt_Pot->isChecked() && !ui->Cmd_Lamierino->isEnabled() && !ui->Lbl_CoefK->isEnabled() && ui->Cmb_CoefK->isEnabled());
     }
 
     void ogniControlloStaNelSuoContenitore() {
-        Alim a;
-        a.w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(a.w.get(), kAttesaMs));
-        for (QWidget* c : a.w->centralWidget()->findChildren<QWidget*>()) {
+        a->w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(a->w.get(), kAttesaMs));
+        for (QWidget* c : a->w->centralWidget()->findChildren<QWidget*>()) {
             if (c->objectName().isEmpty() || c->isWindow()) continue;
             QWidget* p = c->parentWidget();
             if (qobject_cast<QTabBar*>(p)) continue;   // the strip's own scroll buttons
             QVERIFY2(p->rect().contains(c->geometry()), qPrintable(c->objectName() + " outside " + p->objectName()));
         }
         // the three strips do not overlap each other's pages; every tab fits
-        auto& ui = a.ui();
-        const QRect pri = ui.FramePri[1]->geometry().united(ui.TabStrip1->geometry());
-        const QRect sec = ui.FrameSec[1]->geometry().united(ui.TabStrip2->geometry());
-        const QRect lam = ui.FrameLam[1]->geometry().united(ui.TabStrip3->geometry());
+        const QRect pri = ui->FramePri[1]->geometry().united(ui->TabStrip1->geometry());
+        const QRect sec = ui->FrameSec[1]->geometry().united(ui->TabStrip2->geometry());
+        const QRect lam = ui->FrameLam[1]->geometry().united(ui->TabStrip3->geometry());
         QVERIFY(!pri.intersects(sec) && !pri.intersects(lam) && !sec.intersects(lam));
-        QVERIFY(a.w->centralWidget()->rect().contains(lam));
-        for (QTabBar* t : {ui.TabStrip1, ui.TabStrip2, ui.TabStrip3})
+        QVERIFY(a->w->centralWidget()->rect().contains(lam));
+        for (QTabBar* t : {ui->TabStrip1, ui->TabStrip2, ui->TabStrip3})
             QVERIFY2(t->tabRect(t->count() - 1).right() < t->width(), qPrintable(t->objectName()));
     }
 
     void conteggiMostranoFrameEIsolanoGliAvvolgimentiLasciati() {
-        Alim a;
-        auto& ui = a.ui();
-        a.d->PriUlt = 11;
-        Serie(Primari(*a.d), 0, 2);   // stays: partner still in use
-        Serie(Primari(*a.d), 1, 6);   // partner dropped: isolated
-        Serie(Primari(*a.d), 5, 7);   // dropped itself
-        Posto(Primari(*a.d), 1, 2, 'H');   // with one bobbin, a winding on bobbin 2 moves to bobbin 1
-        a.w->PulsantiCollegamento();
-        QCOMPARE(ui.Cmd_PriAvv[1]->text(), QStringLiteral("R6"));
+        a->d->PriUlt = 11;
+        Serie(Primari(*a->d), 0, 2);   // stays: partner still in use
+        Serie(Primari(*a->d), 1, 6);   // partner dropped: isolated
+        Serie(Primari(*a->d), 5, 7);   // dropped itself
+        Posto(Primari(*a->d), 1, 2, 'H');   // with one bobbin, a winding on bobbin 2 moves to bobbin 1
+        a->w->PulsantiCollegamento();
+        QCOMPARE(ui->Cmd_PriAvv[1]->text(), QStringLiteral("R6"));
 
-        ui.Cmb_PriNumAvv->setCurrentIndex(2);  // "3"
-        a.w->Cmb_PriNumAvv_LostFocus();
-        QCOMPARE(a.d->PriUlt, 2.0f);
+        ui->Cmb_PriNumAvv->setCurrentIndex(2);  // "3"
+        a->w->Cmb_PriNumAvv_LostFocus();
+        QCOMPARE(a->d->PriUlt, 2.0f);
         for (int i = 0; i < 12; ++i)   // the last winding in use has no partner to take
-            QVERIFY2(ui.Frm_PriAvv[i]->isHidden() == (i >= 3) && ui.Cmd_PriAvv[i]->isEnabled() == (i < 2), qPrintable(QString::number(i)));
-        QCOMPARE(ui.Cmd_PriAvv[0]->text(), QStringLiteral("R2"));
-        QCOMPARE(Frm_Alim::ColoreCollegamento(ui.Cmd_PriAvv[0]), kVerde);
+            QVERIFY2(ui->Frm_PriAvv[i]->isHidden() == (i >= 3) && ui->Cmd_PriAvv[i]->isEnabled() == (i < 2), qPrintable(QString::number(i)));
+        QCOMPARE(ui->Cmd_PriAvv[0]->text(), QStringLiteral("R2"));
+        QCOMPARE(Frm_Alim::ColoreCollegamento(ui->Cmd_PriAvv[0]), kVerde);
         for (int i : {1, 2, 5}) {
-            QCOMPARE(ui.Cmd_PriAvv[i]->text(), QStringLiteral("I"));
-            QCOMPARE(Frm_Alim::ColoreCollegamento(ui.Cmd_PriAvv[i]), Faccia(ui.Cmd_PriAvv[i]));
-            QVERIFY(Vero(a.d->PriAvvIso[i]) && !Vero(a.d->PriAvvSer[i]));
+            QCOMPARE(ui->Cmd_PriAvv[i]->text(), QStringLiteral("I"));
+            QCOMPARE(Frm_Alim::ColoreCollegamento(ui->Cmd_PriAvv[i]), Faccia(ui->Cmd_PriAvv[i]));
+            QVERIFY(Vero(a->d->PriAvvIso[i]) && !Vero(a->d->PriAvvSer[i]));
         }
         // placements follow the single bobbin
-        QVERIFY(Vero(a.d->PriRoch1[1]) && ui.Cmd_PriRoch[1]->text() == QStringLiteral("H1"));
+        QVERIFY(Vero(a->d->PriRoch1[1]) && ui->Cmd_PriRoch[1]->text() == QStringLiteral("H1"));
 
         // one winding: one frame, its connection button off, its load tap gone
-        ui.Cmb_SecNumAvv->setCurrentIndex(0);
-        Serie(Secondari(*a.d), 0, 2, true);
-        a.w->Cmb_SecNumAvv_LostFocus();
-        QVERIFY(!ui.Frm_SecAvv[0]->isHidden() && ui.Frm_SecAvv[1]->isHidden() && !ui.Cmd_SecAvv[0]->isEnabled());
-        QVERIFY(!Vero(a.d->SecAvvCar[0]) && ui.Cmd_SecAvv[0]->text() == QStringLiteral("I"));
+        ui->Cmb_SecNumAvv->setCurrentIndex(0);
+        Serie(Secondari(*a->d), 0, 2, true);
+        a->w->Cmb_SecNumAvv_LostFocus();
+        QVERIFY(!ui->Frm_SecAvv[0]->isHidden() && ui->Frm_SecAvv[1]->isHidden() && !ui->Cmd_SecAvv[0]->isEnabled());
+        QVERIFY(!Vero(a->d->SecAvvCar[0]) && ui->Cmd_SecAvv[0]->text() == QStringLiteral("I"));
     }
 
     // A count takes effect when its list is left, not when an entry is picked;
     // a click on a tab leaves it, so the page turned to shows the new frames.
     void conteggioAllaPerditaDelFuoco() {
-        Alim a;
-        auto& ui = a.ui();
-        a.MostraConFuoco();
-        ui.Cmb_PriNumAvv->setFocus();
-        QTRY_VERIFY(ui.Cmb_PriNumAvv->hasFocus());
-        a.msg.falliscePerInattesi = false;   // leaving the empty voltage field is refused
-        ui.Cmb_PriNumAvv->setCurrentIndex(5);  // "6", then the second tab
-        QCOMPARE(a.d->PriUlt, 1.0f);           // nothing changed yet
-        QTest::mouseClick(ui.TabStrip1, Qt::LeftButton, {}, ui.TabStrip1->tabRect(1).center());
-        QTRY_COMPARE(a.d->PriUlt, 5.0f);
-        QVERIFY(!ui.FramePri[2]->isHidden() && ui.Frm_PriAvv[3]->isVisible() && ui.Frm_PriAvv[5]->isVisible() && !ui.Frm_PriAvv[6]->isVisible());
+        a->MostraConFuoco();
+        ui->Cmb_PriNumAvv->setFocus();
+        QTRY_VERIFY(ui->Cmb_PriNumAvv->hasFocus());
+        a->msg.falliscePerInattesi = false;   // leaving the empty voltage field is refused
+        ui->Cmb_PriNumAvv->setCurrentIndex(5);  // "6", then the second tab
+        QCOMPARE(a->d->PriUlt, 1.0f);           // nothing changed yet
+        QTest::mouseClick(ui->TabStrip1, Qt::LeftButton, {}, ui->TabStrip1->tabRect(1).center());
+        QTRY_COMPARE(a->d->PriUlt, 5.0f);
+        QVERIFY(!ui->FramePri[2]->isHidden() && ui->Frm_PriAvv[3]->isVisible() && ui->Frm_PriAvv[5]->isVisible() && !ui->Frm_PriAvv[6]->isVisible());
     }
 
     void pagineDelleSchede() {
-        Alim a;
-        auto& ui = a.ui();
         // first opening: stored page 0, the refresh keeps page 1 and stores it
-        a.d->TabPri = a.d->TabSec = a.d->TabLam = 0;
-        ui.Cmb_PriNumAvv->setCurrentIndex(1);
-        ui.Cmb_SecNumAvv->setCurrentIndex(1);
-        ui.FramePri[3]->show();
-        a.w->ContolloFrame();
-        QVERIFY(a.d->TabPri == 1 && a.d->TabSec == 1 && a.d->TabLam == 1);
-        QVERIFY(!ui.FramePri[1]->isHidden() && ui.FramePri[3]->isHidden() && ui.FrameLam[2]->isHidden());
+        a->d->TabPri = a->d->TabSec = a->d->TabLam = 0;
+        ui->Cmb_PriNumAvv->setCurrentIndex(1);
+        ui->Cmb_SecNumAvv->setCurrentIndex(1);
+        ui->FramePri[3]->show();
+        a->w->ContolloFrame();
+        QVERIFY(a->d->TabPri == 1 && a->d->TabSec == 1 && a->d->TabLam == 1);
+        QVERIFY(!ui->FramePri[1]->isHidden() && ui->FramePri[3]->isHidden() && ui->FrameLam[2]->isHidden());
 
-        ui.TabStrip1->setCurrentIndex(1);
-        QVERIFY(a.d->TabPri == 2 && ui.FramePri[1]->isHidden() && !ui.FramePri[2]->isHidden());
+        ui->TabStrip1->setCurrentIndex(1);
+        QVERIFY(a->d->TabPri == 2 && ui->FramePri[1]->isHidden() && !ui->FramePri[2]->isHidden());
         // a page number from a project that differs from the tab: the tab's page is shown again
-        a.d->TabSec = 3;
-        a.w->ContolloFrame();
-        QVERIFY(a.d->TabSec == 1 && !ui.FrameSec[1]->isHidden());
+        a->d->TabSec = 3;
+        a->w->ContolloFrame();
+        QVERIFY(a->d->TabSec == 1 && !ui->FrameSec[1]->isHidden());
     }
 
     // The input check orders the windings by voltage (placement and buttons
     // with them) and rewrites the currents whose voltage changed; the
     // calculation reads the ordered texts.
     void controlloInputOrdinaERiscriveLeCorrenti() {
-        Alim a;
-        auto& ui = a.ui();
-        a.d->PriUlt = a.d->SecUlt = 2;
-        ui.Cmb_PriNumAvv->setCurrentIndex(2);
-        ui.Cmb_SecNumAvv->setCurrentIndex(2);
-        a.w->ContolloFrame();
+        a->d->PriUlt = a->d->SecUlt = 2;
+        ui->Cmb_PriNumAvv->setCurrentIndex(2);
+        ui->Cmb_SecNumAvv->setCurrentIndex(2);
+        a->w->ContolloFrame();
         const char* pri[] = {"100", "220", "150"};
-        for (int i = 0; i < 3; ++i) ui.Txt_PriVolt[i]->setText(pri[i]);
-        Posto(Primari(*a.d), 0, 2, 'I');  // 100 V in groove I of bobbin 2
+        for (int i = 0; i < 3; ++i) ui->Txt_PriVolt[i]->setText(pri[i]);
+        Posto(Primari(*a->d), 0, 2, 'I');  // 100 V in groove I of bobbin 2
         // secondaries: 150 V / 300 VA, 149 V / 300 VA, 2 V / 300 VA; the last reading had 150, 149, 148
         const char* sec[][2] = {{"150", "2"}, {"149", "kept?"}, {"2", "old"}};
         for (int i = 0; i < 3; ++i) {
-            ui.Txt_SecVolt[i]->setText(sec[i][0]);
-            ui.Txt_SecAmp[i]->setText(sec[i][1]);
-            ui.Txt_SecPot[i]->setText("300");
+            ui->Txt_SecVolt[i]->setText(sec[i][0]);
+            ui->Txt_SecAmp[i]->setText(sec[i][1]);
+            ui->Txt_SecPot[i]->setText("300");
         }
-        a.d->SecVolt[1] = 100;  // winding 2's voltage changed since the last reading
+        a->d->SecVolt[1] = 100;  // winding 2's voltage changed since the last reading
 
-        a.w->ControllaInputDati();
+        a->w->ControllaInputDati();
         const auto testi = [](auto& arr) { return TestoDi(arr[0]) + "|" + TestoDi(arr[1]) + "|" + TestoDi(arr[2]); };
-        QCOMPARE(testi(ui.Txt_PriVolt), QStringLiteral("220|150|100"));
-        QCOMPARE(testi(ui.Cmd_PriAvv), QStringLiteral("I|I|I"));
-        QVERIFY(!ui.Cmd_PriAvv[2]->isEnabled());
-        QCOMPARE(testi(ui.Cmd_PriRoch), QStringLiteral("H1|H1|I2"));  // the placement moved with it
+        QCOMPARE(testi(ui->Txt_PriVolt), QStringLiteral("220|150|100"));
+        QCOMPARE(testi(ui->Cmd_PriAvv), QStringLiteral("I|I|I"));
+        QVERIFY(!ui->Cmd_PriAvv[2]->isEnabled());
+        QCOMPARE(testi(ui->Cmd_PriRoch), QStringLiteral("H1|H1|I2"));  // the placement moved with it
         // unchanged voltage; 300 / 149; 300 / 2
-        QCOMPARE(testi(ui.Txt_SecAmp), QStringLiteral("2|2,013|150,0"));
+        QCOMPARE(testi(ui->Txt_SecAmp), QStringLiteral("2|2,013|150,0"));
     }
 
     // Each field's length limit and the key filter on it (how a key typed
     // over a selection is judged is the field's own, checked in the platform test).
     void campiConIlLoroLimite() {
-        Alim a;
-        auto& ui = a.ui();
-        a.MostraConFuoco();
+        a->MostraConFuoco();
         const std::tuple<CampoNumerico*, const char*, const char*> casi[] = {  // typed, kept
-            {ui.Txt_SecVolt[0], "12345", "1234"}, {ui.Txt_PriVolt[0], "9,5.1", "9,51"},
-            {ui.Txt_SecAmp[0], "0,0015", "0,001"}, {ui.Txt_SecPot[0], "1,2,3", "1,23"}, {ui.Txt_LamCdP, "1,55", "1,5"}};
+            {ui->Txt_SecVolt[0], "12345", "1234"}, {ui->Txt_PriVolt[0], "9,5.1", "9,51"},
+            {ui->Txt_SecAmp[0], "0,0015", "0,001"}, {ui->Txt_SecPot[0], "1,2,3", "1,23"}, {ui->Txt_LamCdP, "1,55", "1,5"}};
         // Leaving a field runs its check and a calculation, here on a design
         // with no lamination, whose warnings are not what this test is about.
-        a.msg.falliscePerInattesi = false;
+        a->msg.falliscePerInattesi = false;
         for (const auto& [campo, digitato, atteso] : casi) {
             campo->setFocus();
             campo->clear();
@@ -199,27 +197,25 @@ private slots:
     }
 
     void apreIlProgettoPredefinito() {
-        Alim a;
-        auto& ui = a.ui();
-        ModuleDIC& d = *a.d;
-        a.w->Form_Load();
-        QVERIFY2(a.msg.boxes.empty(), qPrintable(a.msg.Ultimo()));
+        ModuleDIC& d = *a->d;
+        a->w->Form_Load();
+        QVERIFY2(a->msg.boxes.empty(), qPrintable(a->msg.Ultimo()));
 
         // ---- inputs, lists and mode
         for (int i = 0; i < 12; ++i)
-            QCOMPARE(ui.Txt_PriVolt[i]->text() + " " + ui.Txt_SecVolt[i]->text() + " " + ui.Txt_SecPot[i]->text(),
+            QCOMPARE(ui->Txt_PriVolt[i]->text() + " " + ui->Txt_SecVolt[i]->text() + " " + ui->Txt_SecPot[i]->text(),
                      QStringLiteral("%1 %2 %3").arg(220 - i).arg(150 - i).arg(300 - i));
         // 299 / 149 stays as the load wrote it
-        QCOMPARE(ui.Txt_SecAmp[0]->text() + " " + ui.Txt_SecAmp[1]->text() + " " + ui.Txt_LamCdP->text(),
+        QCOMPARE(ui->Txt_SecAmp[0]->text() + " " + ui->Txt_SecAmp[1]->text() + " " + ui->Txt_LamCdP->text(),
                  QStringLiteral("2 2,006711 1,5"));
         const std::tuple<QComboBox*, int, const char*, const char*> liste[] = {  // items, first, chosen
-            {ui.Cmb_Induzione, 30, "0,1", "1,0"}, {ui.Cmb_Densita, 18, "0,5", "2,5"},
-            {ui.Cmb_PriNumAvv, 12, "1", "1"},     {ui.Cmb_CoefK, 7, "1,0", "1,3"}};
+            {ui->Cmb_Induzione, 30, "0,1", "1,0"}, {ui->Cmb_Densita, 18, "0,5", "2,5"},
+            {ui->Cmb_PriNumAvv, 12, "1", "1"},     {ui->Cmb_CoefK, 7, "1,0", "1,3"}};
         for (const auto& [c, voci, prima, scelta] : liste)
             QCOMPARE(QStringLiteral("%1 %2 %3").arg(c->count()).arg(c->itemText(0), c->currentText()),
                      QStringLiteral("%1 %2 %3").arg(voci).arg(prima, scelta));
-        QVERIFY(ui.Opt_Pot->isChecked() && d.ConoscoPotenza == VERO && d.TipoCalcolo == 1);
-        QCOMPARE(LeggiTestoStato(a.w.get()),
+        QVERIFY(ui->Opt_Pot->isChecked() && d.ConoscoPotenza == VERO && d.TipoCalcolo == 1);
+        QCOMPARE(LeggiTestoStato(a->w.get()),
                  QStringLiteral("Inserire i Parametri Desiderati, per ottenere il Calcolo del Trasformatore"));
 
         // ---- libraries from LIBRERIA beside the program, in every wire column
@@ -230,72 +226,69 @@ private slots:
 
         // ---- a few results with their masks; the hidden second windings were not written
         const std::pair<QLabel*, const char*> risultati[] = {
-            {ui.Lbl_SecPotTot, "300,0"},  {ui.Lbl_Lamierino, "EI 150"}, {ui.Lbl_SF, "1875"},
-            {ui.Lbl_FEMI, "0,500"},       {ui.Lbl_PriAmp[0], "1,527"},  {ui.Lbl_PriSpire[0], "440"},
-            {ui.Lbl_SecFiloNudo[0], "1"}, {ui.Lbl_PriRes[0], "4,56"},   {ui.Lbl_RochTipo, "Demo Calcolato"},
-            {ui.Lbl_PriSpire[1], ""}};
+            {ui->Lbl_SecPotTot, "300,0"},  {ui->Lbl_Lamierino, "EI 150"}, {ui->Lbl_SF, "1875"},
+            {ui->Lbl_FEMI, "0,500"},       {ui->Lbl_PriAmp[0], "1,527"},  {ui->Lbl_PriSpire[0], "440"},
+            {ui->Lbl_SecFiloNudo[0], "1"}, {ui->Lbl_PriRes[0], "4,56"},   {ui->Lbl_RochTipo, "Demo Calcolato"},
+            {ui->Lbl_PriSpire[1], ""}};
         for (const auto& [l, atteso] : risultati)
             QVERIFY2(l->text() == QString::fromUtf8(atteso), qPrintable(l->objectName() + ": " + l->text()));
     }
 
     void maschereDelleEtichette() {
-        Alim a;
-        auto& ui = a.ui();
-        a.w->Form_Load();
-        a.d->PriAmp[0] = 0.45f;
-        a.d->LamSP = 0.5f;
-        a.d->LamFinestra[a.d->LamScelto] = 0.0f;
-        a.d->PriSpire[0] = 0.0f;
-        a.w->Refresh();
+        a->w->Form_Load();
+        a->d->PriAmp[0] = 0.45f;
+        a->d->LamSP = 0.5f;
+        a->d->LamFinestra[a->d->LamScelto] = 0.0f;
+        a->d->PriSpire[0] = 0.0f;
+        a->w->Refresh();
         // "#####0" keeps its zero
-        QCOMPARE(ui.Lbl_PriAmp[0]->text() + "|" + ui.Lbl_SP->text() + "|" + ui.Lbl_SF->text() + "|" + ui.Lbl_PriSpire[0]->text(),
+        QCOMPARE(ui->Lbl_PriAmp[0]->text() + "|" + ui->Lbl_SP->text() + "|" + ui->Lbl_SF->text() + "|" + ui->Lbl_PriSpire[0]->text(),
                  QStringLiteral("0,45|,5||0"));
-        a.d->PriAmp[0] = 2.0f;
-        a.d->LamCdP = 2.25f;
-        a.w->Refresh();
-        QCOMPARE(ui.Lbl_PriAmp[0]->text() + "|" + ui.Txt_LamCdP->text(), QStringLiteral("2,|2,25"));
+        a->d->PriAmp[0] = 2.0f;
+        a->d->LamCdP = 2.25f;
+        a->w->Refresh();
+        QCOMPARE(ui->Lbl_PriAmp[0]->text() + "|" + ui->Txt_LamCdP->text(), QStringLiteral("2,|2,25"));
     }
 
     // Equal to the ends: no warning; beyond: the coefficient's box before the
     // power's. An empty coefficient list gives none and keeps the coefficient.
     void avvisiDiLimite() {
-        Alim a;
-        ModuleDIC& d = *a.d;
-        a.w->Form_Load();
+        ModuleDIC& d = *a->d;
+        a->w->Form_Load();
         for (float k : {1.0f, 1.6f})
             for (float p : {d.PotMin, d.PotMax}) {
                 d.CoefK = k;
                 d.SecPotTot = p;
-                a.w->Refresh();
+                a->w->Refresh();
             }
-        QVERIFY2(a.msg.boxes.empty(), qPrintable(a.msg.Ultimo()));
+        QVERIFY2(a->msg.boxes.empty(), qPrintable(a->msg.Ultimo()));
 
         const struct { float k, p; const char *coef, *pot; } casi[] = {
             {1.65f, std::nextafter(d.PotMax, 1e9f), "Coefficiente di Dimensionamento Troppo Alto", "La Potenza del Trasformatore è Troppo Alta"},
             {0.99f, std::nextafter(d.PotMin, 0.0f), "Coefficiente di Dimensionamento Troppo Basso", "La Potenza del Trasformatore è Troppo Bassa"}};
         for (const auto& c : casi) {
-            a.msg.Azzera();
-            a.msg.Attendi();
-            a.msg.Attendi();
+            a->msg.Azzera();
+            a->msg.Attendi();
+            a->msg.Attendi();
             d.CoefK = c.k;
             d.SecPotTot = c.p;
-            a.w->Refresh();
-            QCOMPARE(a.msg.Mostrati(), QStringList({QString::fromUtf8(c.coef), QString::fromUtf8(c.pot)}));
-            for (const auto& b : a.msg.boxes) QVERIFY(Qs(b.titolo) == kTitoloLimiti && b.stile == kAvviso);
+            a->w->Refresh();
+            QCOMPARE(a->msg.Mostrati(), QStringList({QString::fromUtf8(c.coef), QString::fromUtf8(c.pot)}));
+            for (const auto& b : a->msg.boxes) QVERIFY(Qs(b.titolo) == kTitoloLimiti && b.stile == kAvviso);
         }
 
         // The list as the engine fills it: a pick outside it changes nothing.
-        a.msg.Azzera();
-        a.w->Form_Load();
-        a.w->ListaCoefK().Seleziona(99);
-        QVERIFY(a.ui().Cmb_CoefK->currentText() == QStringLiteral("1,3") && a.w->ListaCoefK().Voce(99).empty());
-        a.w->ListaCoefK().Svuota();
+        a->msg.Azzera();
+        a->w->Form_Load();
+        a->w->ListaCoefK().Seleziona(99);
+        QVERIFY(a->ui().Cmb_CoefK->currentText() == QStringLiteral("1,3") && a->w->ListaCoefK().Voce(99).empty());
+        a->w->ListaCoefK().Svuota();
         d.CoefK = 9.0f;
-        a.w->Refresh();
+        a->w->Refresh();
         d.CoefK = 1.3f;
-        a.w->CalcolaTrasfo();
-        QVERIFY2(a.msg.boxes.empty(), qPrintable(a.msg.Ultimo()));
-        QVERIFY(d.CoefK == 1.3f && a.ui().Lbl_SE->text() == QStringLiteral("22,5"));
+        a->w->CalcolaTrasfo();
+        QVERIFY2(a->msg.boxes.empty(), qPrintable(a->msg.Ultimo()));
+        QVERIFY(d.CoefK == 1.3f && a->ui().Lbl_SE->text() == QStringLiteral("22,5"));
     }
 
     // Each field's check: a value out of range or no
@@ -329,47 +322,45 @@ private slots:
         for (const auto& k : casi) {
             const QString caso = QString("%1 = %2").arg(k.campo, k.testo);
             const bool lam = QByteArray(k.campo) == "Txt_LamCdP";
-            Alim a;
-            a.w->Form_Load();
+            Nuova();
+            a->w->Form_Load();
             // At the ends the windings may not fit the bobbin: those warnings are
             // not what is counted here.
-            a.msg.falliscePerInattesi = false;
-            if (*k.volt) a.ui().Txt_SecVolt[0]->setText(k.volt);
-            auto* c = Figlio<CampoNumerico>(a.w.get(), k.campo);
+            a->msg.falliscePerInattesi = false;
+            if (*k.volt) a->ui().Txt_SecVolt[0]->setText(k.volt);
+            auto* c = Figlio<CampoNumerico>(a->w.get(), k.campo);
             c->setText(k.testo);   // also what the key filter would refuse ("10000")
             c->EseguiControllo();
-            QVERIFY2(a.BoxCon(lam ? "Verifica Inserzione Parametri Lamierino" : kTitoloAvv) == (*k.msg ? 1 : 0), qPrintable(caso));
-            if (*k.msg) QVERIFY2(a.msg.boxes.at(0).testo == k.msg && a.msg.boxes.at(0).stile == kAvviso, qPrintable(caso));
+            QVERIFY2(a->BoxCon(lam ? "Verifica Inserzione Parametri Lamierino" : kTitoloAvv) == (*k.msg ? 1 : 0), qPrintable(caso));
+            if (*k.msg) QVERIFY2(a->msg.boxes.at(0).testo == k.msg && a->msg.boxes.at(0).stile == kAvviso, qPrintable(caso));
             QVERIFY2(c->text() == k.resta && c->Giallo() == bool(*k.msg), qPrintable(caso));
             const QStringList segue = QString(k.segue).split('=');
-            if (*k.segue) QCOMPARE(TestoDi(Figlio<QObject>(a.w.get(), segue[0])), segue[1]);
+            if (*k.segue) QCOMPARE(TestoDi(Figlio<QObject>(a->w.get(), segue[0])), segue[1]);
             // The calculation ran with what the fields now hold.
-            const std::optional<float> p = a.ui().Txt_SecPot[0]->Valore();
-            QCOMPARE(a.ui().Lbl_SecPotTot->text(), Qs(num::Format(p.value_or(-1), "0.0")));
+            const std::optional<float> p = a->ui().Txt_SecPot[0]->Valore();
+            QCOMPARE(a->ui().Lbl_SecPotTot->text(), Qs(num::Format(p.value_or(-1), "0.0")));
         }
     }
 
     // With the lamination given, a total power of 0 leaves the coefficient as
     // it was instead of dividing by it.
     void potenzaNullaNonDivide() {
-        Alim a;
-        auto& ui = a.ui();
-        a.w->Form_Load();
-        ui.Opt_Lam->click();
-        QVERIFY(a.d->ConoscoPotenza == FALSO && !ui.Cmb_CoefK->isEnabled() && ui.Cmd_Lamierino->isEnabled());
-        ui.Txt_SecVolt[0]->setText("10");
-        ui.Txt_SecVolt[0]->EseguiControllo();   // 300 VA at 10 V
-        QCOMPARE(ui.Txt_SecAmp[0]->text(), QStringLiteral("30,0"));
-        const float k = a.d->CoefK;
+        a->w->Form_Load();
+        ui->Opt_Lam->click();
+        QVERIFY(a->d->ConoscoPotenza == FALSO && !ui->Cmb_CoefK->isEnabled() && ui->Cmd_Lamierino->isEnabled());
+        ui->Txt_SecVolt[0]->setText("10");
+        ui->Txt_SecVolt[0]->EseguiControllo();   // 300 VA at 10 V
+        QCOMPARE(ui->Txt_SecAmp[0]->text(), QStringLiteral("30,0"));
+        const float k = a->d->CoefK;
         QVERIFY(std::isfinite(k));
 
-        a.msg.Attendi();   // 0 VA is below the stack's range
-        ui.Txt_SecAmp[0]->setText("0,001");
-        ui.Txt_SecAmp[0]->EseguiControllo();
-        QCOMPARE(ui.Txt_SecPot[0]->text() + " " + ui.Lbl_CoefK->text(), QStringLiteral("0,0 1,3"));
-        QCOMPARE(a.d->CoefK, k);
-        QCOMPARE(a.msg.Ultimo(), QStringLiteral("La Potenza del Trasformatore è Troppo Bassa"));
-        for (const QLabel* l : a.w->findChildren<QLabel*>()) {
+        a->msg.Attendi();   // 0 VA is below the stack's range
+        ui->Txt_SecAmp[0]->setText("0,001");
+        ui->Txt_SecAmp[0]->EseguiControllo();
+        QCOMPARE(ui->Txt_SecPot[0]->text() + " " + ui->Lbl_CoefK->text(), QStringLiteral("0,0 1,3"));
+        QCOMPARE(a->d->CoefK, k);
+        QCOMPARE(a->msg.Ultimo(), QStringLiteral("La Potenza del Trasformatore è Troppo Bassa"));
+        for (const QLabel* l : a->w->findChildren<QLabel*>()) {
             const QString t = l->text().toLower();
             QVERIFY2(!t.contains("nan") && !t.contains("inf"), qPrintable(l->objectName() + " = " + l->text()));
         }
@@ -379,72 +370,67 @@ private slots:
     // shows the schematic modally and changes nothing; "Esci" asks first;
     // "About" asks for the about window.
     void pulsantiEMenu() {
-        Alim a;
-        auto& ui = a.ui();
-        a.w->Form_Load();
-        ui.Txt_SecVolt[0]->setText("100");   // typed, field not left yet
-        ui.Cmd_Aggiorna->click();
-        QCOMPARE(a.d->SecVolt[0], 100.0f);
-        QCOMPARE(ui.Txt_SecAmp[0]->text(), QStringLiteral("3,0"));  // 300 VA at 100 V
+        a->w->Form_Load();
+        ui->Txt_SecVolt[0]->setText("100");   // typed, field not left yet
+        ui->Cmd_Aggiorna->click();
+        QCOMPARE(a->d->SecVolt[0], 100.0f);
+        QCOMPARE(ui->Txt_SecAmp[0]->text(), QStringLiteral("3,0"));  // 300 VA at 100 V
 
-        const float spire = a.d->SecSpire[0];
-        QCOMPARE(ModaleAperta([&] { ui.Cmd_Schema->click(); }), QStringLiteral("Frm_Schema"));
-        QCOMPARE(a.d->SecSpire[0], spire);
+        const float spire = a->d->SecSpire[0];
+        QCOMPARE(ModaleAperta([&] { ui->Cmd_Schema->click(); }), QStringLiteral("Frm_Schema"));
+        QCOMPARE(a->d->SecSpire[0], spire);
 
-        a.MostraConFuoco();
-        a.msg.Attendi(mb::No);
-        ui.MnuFileEsci->trigger();
-        QCOMPARE(a.msg.Ultimo(), QStringLiteral("Uscire dal Progetto di Calcolo?"));
-        QVERIFY(a.w->isVisible());
+        a->MostraConFuoco();
+        a->msg.Attendi(mb::No);
+        ui->MnuFileEsci->trigger();
+        QCOMPARE(a->msg.Ultimo(), QStringLiteral("Uscire dal Progetto di Calcolo?"));
+        QVERIFY(a->w->isVisible());
         FakeFinestreUi finestre;
-        ui.MnuAbout->trigger();
+        ui->MnuAbout->trigger();
         QCOMPARE(finestre.richieste, std::vector<Finestra>{Finestra::About});
-        a.msg.Attendi(mb::Yes);
-        ui.MnuFileEsci->trigger();
-        QVERIFY(!a.w->isVisible());
+        a->msg.Attendi(mb::Yes);
+        ui->MnuFileEsci->trigger();
+        QVERIFY(!a->w->isVisible());
     }
 
     // A reset brings the power-given mode back on screen too, and reads the
     // wire library into column 0 whatever winding index was left.
     void nuovoCaricamentoRiportaLaPotenza() {
-        Alim a;
-        auto& ui = a.ui();
-        a.w->Form_Load();
-        ui.Opt_Lam->click();
-        a.d->NumAvvScelto = 99.0f;
-        a.d->FiloNudo[5][24] = 0.0f;
-        a.w->Form_Load();
-        QVERIFY(ui.Opt_Pot->isChecked() && !ui.Opt_Lam->isChecked() && a.d->ConoscoPotenza == VERO);
-        QVERIFY(ui.Cmb_CoefK->isEnabled() && ui.Label2->isEnabled() && !ui.Lbl_CoefK->isEnabled() && !ui.Cmd_Lamierino->isEnabled());
-        QVERIFY(a.d->FiloNudo[5][0] > 0.0f && a.d->FiloNudo[5][24] == a.d->FiloNudo[5][0]);
+        a->w->Form_Load();
+        ui->Opt_Lam->click();
+        a->d->NumAvvScelto = 99.0f;
+        a->d->FiloNudo[5][24] = 0.0f;
+        a->w->Form_Load();
+        QVERIFY(ui->Opt_Pot->isChecked() && !ui->Opt_Lam->isChecked() && a->d->ConoscoPotenza == VERO);
+        QVERIFY(ui->Cmb_CoefK->isEnabled() && ui->Label2->isEnabled() && !ui->Lbl_CoefK->isEnabled() && !ui->Cmd_Lamierino->isEnabled());
+        QVERIFY(a->d->FiloNudo[5][0] > 0.0f && a->d->FiloNudo[5][24] == a->d->FiloNudo[5][0]);
     }
 
     // The library folder is found in any letter case; a missing default
     // library gives its reader's message once and the window still opens.
     void libreriaMancante() {
-        Alim a;
         QTemporaryDir cartella;
         QVERIFY(QDir(cartella.path()).mkdir("libreria"));
         QVERIFY(QFile::copy(LibreriaDefault("LamMantelloStandard.lam"), cartella.filePath("libreria/lammantellostandard.lam")));
-        a.w->ImpostaCartellaApplicazione(cartella.path());
-        a.msg.Attendi();
-        a.w->Form_Load();
-        QCOMPARE(a.msg.UltimoTitolo(), QStringLiteral("Libreria Filo Rame Smaltato"));
-        QVERIFY(a.msg.Ultimo().startsWith(QStringLiteral(
+        a->w->ImpostaCartellaApplicazione(cartella.path());
+        a->msg.Attendi();
+        a->w->Form_Load();
+        QCOMPARE(a->msg.UltimoTitolo(), QStringLiteral("Libreria Filo Rame Smaltato"));
+        QVERIFY(a->msg.Ultimo().startsWith(QStringLiteral(
             "Errore di Apertura File Libreria Filo Rame\nprobabile Libreria Rame vecchia da aggiornare\n")));
-        QVERIFY(a.msg.Ultimo().endsWith(QStringLiteral("LibRame1.wir")));
-        QCOMPARE(a.ui().Lbl_SecPotTot->text(), QStringLiteral("300,0"));
-        QCOMPARE(a.d->SecFiloRiga[0], 38.0f);   // no library wire: cut to 0,01 mm
+        QVERIFY(a->msg.Ultimo().endsWith(QStringLiteral("LibRame1.wir")));
+        QCOMPARE(a->ui().Lbl_SecPotTot->text(), QStringLiteral("300,0"));
+        QCOMPARE(a->d->SecFiloRiga[0], 38.0f);   // no library wire: cut to 0,01 mm
 
         // The lamination library missing after a first load: its message
         // once, the table of the first load goes on.
         QVERIFY(QFile::remove(cartella.filePath("libreria/lammantellostandard.lam")));
         QVERIFY(QFile::copy(LibreriaDefault("LibRame1.wir"), cartella.filePath("libreria/LIBRAME1.WIR")));
-        a.msg.Azzera();
-        a.msg.Attendi();
-        a.w->Form_Load();
-        QCOMPARE(a.msg.Ultimo() + " | " + a.msg.UltimoTitolo(), QStringLiteral("Errore di Aperture File Libreria | Apri Libreria Lamierini"));
-        QVERIFY(a.d->SecFiloRiga[0] == 29.0f && a.ui().Lbl_Lamierino->text() == QStringLiteral("EI 150"));
+        a->msg.Azzera();
+        a->msg.Attendi();
+        a->w->Form_Load();
+        QCOMPARE(a->msg.Ultimo() + " | " + a->msg.UltimoTitolo(), QStringLiteral("Errore di Aperture File Libreria | Apri Libreria Lamierini"));
+        QVERIFY(a->d->SecFiloRiga[0] == 29.0f && a->ui().Lbl_Lamierino->text() == QStringLiteral("EI 150"));
     }
 };
 

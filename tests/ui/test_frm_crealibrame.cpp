@@ -47,14 +47,6 @@ class TestFrmCreaLibRame : public QObject, ProvaEditore<Frm_CreaLibRame> {
         recfile::Leggi(U8(File(nome)), 20, 300, rec.data());
         return rec;
     }
-    void Apri(const QString& nome) {
-        dlg->percorsiApri.push_back(File(nome));
-        cmd().Cmd_Apri->click();
-    }
-    void SalvaNome(const QString& nome) {
-        dlg->percorsiSalva.push_back(File(nome));
-        cmd().Cmd_SalvaNome->click();
-    }
     CampoNumerico* ApriCella(int riga, int col) {
         w->show();
         w->activateWindow();
@@ -168,7 +160,7 @@ private slots:
         Calcola(righe);
         SalvaNome(QStringLiteral("rame"));
         NuovaFinestra();
-        Apri(QStringLiteral("rame.wir"));
+        Apri(File(QStringLiteral("rame.wir")));
         QCOMPARE(Riga(19), QStringLiteral("1,05 / 1,090 / 0,8659 / 8,74 / 1,05 / 0,0203 / 7,71"));
         QCOMPARE(Riga(20), kZeri);
         QVERIFY(cmd().Libreria->text() == File(QStringLiteral("rame.wir")) && w->ui.Txt_PesSpeRam->text() == QStringLiteral("8,90"));
@@ -179,7 +171,7 @@ private slots:
         rec[76] = "0,5";
         QVERIFY(recfile::Scrivi(U8(File(QStringLiteral("vecchia.wir"))), 20, 300, rec.data()).ok);
         msg->Attendi();
-        Apri(QStringLiteral("vecchia.wir"));
+        Apri(File(QStringLiteral("vecchia.wir")));
         QVERIFY(msg->Ultimo() == Qs(MSG_LIBRAME_VECCHIA_EDITOR) && msg->UltimoTitolo() == Qs(TITOLO_LIBRAME_VECCHIA));
         QCOMPARE(Riga(19), QStringLiteral("1,05 / 1,090 / 0 / 0 / 0 / 0 / 0"));
     }
@@ -190,7 +182,7 @@ private slots:
         d->Rec[266] = "1,055";  // Kf and specific weight with a third decimal
         d->Rec[268] = "8,925";
         SalvaNome(QStringLiteral("tre"));
-        Apri(QStringLiteral("tre.wir"));
+        Apri(File(QStringLiteral("tre.wir")));
         QCOMPARE(w->ui.Txt_CoefKf->text() + " " + w->ui.Txt_PesSpeRam->text(), QStringLiteral("1,055 8,925"));
         cmd().Cmd_Modifica->click();
         cmd().Calcola->click();  // from the texts on show
@@ -223,7 +215,7 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray("\x30\x00", 2)) == 2);
         f.close();
         msg->Attendi();
-        Apri(QStringLiteral("rotta.wir"));
+        Apri(File(QStringLiteral("rotta.wir")));
         QVERIFY(msg->boxes.size() == 1 && d->SezioneFilo[0][0] == sezione);
         QVERIFY(cmd().Libreria->text() == QStringLiteral("a") && Riga(0) == kRiga0);
         // The next Salva writes a.wir again, without a dialog.

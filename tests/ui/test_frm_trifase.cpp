@@ -15,78 +15,87 @@ const QString kNoLettera = QStringLiteral("Non è Stato Specificato il Tipo di C
 
 QString T(const QWidget* w) { return w->property("text").toString(); }
 
-// Loads the default design (expecting no message).
-void Carica(Trif& a) { a.w->Form_Load(); QVERIFY2(a.msg.boxes.empty(), qPrintable(a.msg.Ultimo())); }
 
 }  // namespace
 
 class TestFrmTrifase : public QObject {
     Q_OBJECT
+
+    std::unique_ptr<Trif> a;
+    Frm_Trifase::Controlli* ui = nullptr;
+    ModuleDIC* d = nullptr;
+    // Loads the default design (expecting no message).
+    void Carica() {
+        a->w->Form_Load();
+        QVERIFY2(a->msg.boxes.empty(), qPrintable(a->msg.Ultimo()));
+    }
+
 private slots:
+    void init() {
+        a = std::make_unique<Trif>();
+        ui = &a->ui();
+        d = a->d.get();
+    }
+    void cleanup() { a.reset(); }
+
     void caricamento() {
-        Trif a;
-        VerificaControlli(a.w.get(), ControlliComuni(), 9);
-        Carica(a);
-        auto& ui = a.ui();
-        QCOMPARE(a.w->windowTitle(), QStringLiteral("Calcolo di Trasformatore Trifase"));
-        QCOMPARE(ui.TabStrip1->tabText(2), QStringLiteral("Primario 7,8,9"));
+        VerificaControlli(a->w.get(), ControlliComuni(), 9);
+        Carica();
+        QCOMPARE(a->w->windowTitle(), QStringLiteral("Calcolo di Trasformatore Trifase"));
+        QCOMPARE(ui->TabStrip1->tabText(2), QStringLiteral("Primario 7,8,9"));
         // Winding 5 keeps its own load texts; winding 1 shows the pass.
         const struct { int i; const char* t[8]; } righe[] = {
             {4, {"216", "996", "2,7", "72,0", "191,7", "2,7", "376", "217,1"}},
             {0, {"219,9", "1000,3", "2,6", "73,3", "192,5", "2,626", "380,0", "219,4"}}};
         for (const auto& r : righe) {
-            const QWidget* w[] = {ui.Txt_SecVoltLin[r.i], ui.Txt_SecPotLin[r.i], ui.Txt_SecAmpLin[r.i],
-                                  ui.Txt_SecVolt[r.i],    ui.Txt_SecPot[r.i],    ui.Txt_SecAmp[r.i],
-                                  ui.Txt_PriVoltLin[r.i], ui.Txt_PriVolt[r.i]};
+            const QWidget* w[] = {ui->Txt_SecVoltLin[r.i], ui->Txt_SecPotLin[r.i], ui->Txt_SecAmpLin[r.i],
+                                  ui->Txt_SecVolt[r.i],    ui->Txt_SecPot[r.i],    ui->Txt_SecAmp[r.i],
+                                  ui->Txt_PriVoltLin[r.i], ui->Txt_PriVolt[r.i]};
             for (int c = 0; c < 8; ++c) QCOMPARE(T(w[c]), QString::fromUtf8(r.t[c]));
         }
         QStringList liste;
-        for (QComboBox* c : {ui.Cmb_Induzione, ui.Cmb_Frequenza, ui.Cmb_Densita, ui.Cmb_PriNumAvv, ui.Cmb_SecNumAvv, ui.Cmb_CoefK})
+        for (QComboBox* c : {ui->Cmb_Induzione, ui->Cmb_Frequenza, ui->Cmb_Densita, ui->Cmb_PriNumAvv, ui->Cmb_SecNumAvv, ui->Cmb_CoefK})
             liste << c->currentText();
-        QCOMPARE(liste.join(' ') + " " + ui.Cmb_PriNumAvv->itemText(8), QStringLiteral("1,0 50 2,5 1 1 1,3 9"));
+        QCOMPARE(liste.join(' ') + " " + ui->Cmb_PriNumAvv->itemText(8), QStringLiteral("1,0 50 2,5 1 1 1,3 9"));
         // the total, and the primary's line columns from its letter "Y"
-        QCOMPARE(ui.Lbl_SecPotTot->text() + " " + ui.Lbl_PriAmpLin[0]->text() + " " + ui.Lbl_PriPotLin[0]->text(),
+        QCOMPARE(ui->Lbl_SecPotTot->text() + " " + ui->Lbl_PriAmpLin[0]->text() + " " + ui->Lbl_PriPotLin[0]->text(),
                  QStringLiteral("1155,0 1,9 1231,2"));
-        QVERIFY(!ui.Frm_PriAvv[0]->isHidden() && ui.Frm_PriAvv[1]->isHidden() && ui.Frm_SecAvv[1]->isHidden());
-        QCOMPARE(T(ui.Cmd_PriTrif[0]) + T(ui.Cmd_SecTrif[0]) + T(ui.Cmd_PriAvv[0]) + T(ui.Cmd_SecRoch[0]),
+        QVERIFY(!ui->Frm_PriAvv[0]->isHidden() && ui->Frm_PriAvv[1]->isHidden() && ui->Frm_SecAvv[1]->isHidden());
+        QCOMPARE(T(ui->Cmd_PriTrif[0]) + T(ui->Cmd_SecTrif[0]) + T(ui->Cmd_PriAvv[0]) + T(ui->Cmd_SecRoch[0]),
                  QStringLiteral("YzIH1"));
-        QCOMPARE(T(ui.Cmd_FaseLinea[0]), QStringLiteral("Linea"));
+        QCOMPARE(T(ui->Cmd_FaseLinea[0]), QStringLiteral("Linea"));
     }
 
     // The primaries' line columns follow the letter; bounds bring no warning,
     // a coefficient above the list and a power below the range two, in order.
     void risultati() {
-        Trif a;
-        Carica(a);
-        ModuleDIC& d = *a.d;
-        d.PriUlt = 0;
-        d.CoefK = 1.4f;
-        d.SecPotTot = d.PotMax;
+        Carica();
+        d->PriUlt = 0;
+        d->CoefK = 1.4f;
+        d->SecPotTot = d->PotMax;
         const struct { const char* lettera; const char* amp; const char* pot; } casi[] = {
             {"D", "3,5", "1500,0"}, {"Y", "2,0", "1500,0"}, {"x", "2,0", "1500,0"}};
         for (const auto& c : casi) {
-            d.PriTrif[0] = c.lettera;
-            d.PriAmp[0] = 2;
-            d.PriPot[0] = c.lettera[0] == 'x' ? 1 : 500;   // no letter: old captions stay
-            a.w->Refresh();
-            QCOMPARE(a.ui().Lbl_PriAmpLin[0]->text() + " " + a.ui().Lbl_PriPotLin[0]->text(), QStringLiteral("%1 %2").arg(c.amp, c.pot));
+            d->PriTrif[0] = c.lettera;
+            d->PriAmp[0] = 2;
+            d->PriPot[0] = c.lettera[0] == 'x' ? 1 : 500;   // no letter: old captions stay
+            a->w->Refresh();
+            QCOMPARE(a->ui().Lbl_PriAmpLin[0]->text() + " " + a->ui().Lbl_PriPotLin[0]->text(), QStringLiteral("%1 %2").arg(c.amp, c.pot));
         }
-        QVERIFY(a.msg.boxes.empty());
-        d.CoefK = 1.5f;
-        d.SecPotTot = d.PotMin - 1;
-        a.msg.Attendi();
-        a.msg.Attendi();
-        a.w->Refresh();
-        QCOMPARE(a.msg.Mostrati(), QStringList({"Coefficiente di Dimensionamento Troppo Alto",
+        QVERIFY(a->msg.boxes.empty());
+        d->CoefK = 1.5f;
+        d->SecPotTot = d->PotMin - 1;
+        a->msg.Attendi();
+        a->msg.Attendi();
+        a->w->Refresh();
+        QCOMPARE(a->msg.Mostrati(), QStringList({"Coefficiente di Dimensionamento Troppo Alto",
                                                 "La Potenza del Trasformatore è Troppo Bassa"}));
     }
 
     // Phase and line view of a secondary by its letter; a missing letter
     // brings its message; a small line current is not shown as 0,0.
     void vista() {
-        Trif a;
-        Carica(a);
-        auto& ui = a.ui();
+        Carica();
         const struct { const char* lettera; const char* vip[3]; const char* prima; const char* atteso[3]; } casi[] = {
             {"y", {"127", "0,5", "63,5"}, "Fase", {"220,0", "0,5", "190,5"}},
             {"y", {"127", "0,5", "63,5"}, "Linea", {"127,0", "0,5", "63,5"}},
@@ -96,150 +105,138 @@ private slots:
             {"y", {"24", "0,03", "0,7"}, "Fase", {"41,6", "0,03", "2,1"}},
             {"", {"100", "1", "500"}, "Fase", {"100,0", "1,0", "1500,0"}}};
         for (const auto& c : casi) {
-            a.d->SecTrif[0] = c.lettera;
-            CampoNumerico* fase[] = {ui.Txt_SecVolt[0], ui.Txt_SecAmp[0], ui.Txt_SecPot[0]};
+            a->d->SecTrif[0] = c.lettera;
+            CampoNumerico* fase[] = {ui->Txt_SecVolt[0], ui->Txt_SecAmp[0], ui->Txt_SecPot[0]};
             for (int k = 0; k < 3; ++k) fase[k]->ImpostaTestoU8(c.vip[k]);
-            ui.Cmd_FaseLinea[0]->setText(c.prima);
-            if (!*c.lettera) a.msg.Attendi();
-            a.w->Cmd_FaseLinea_Click(0);
-            QCOMPARE(T(ui.Txt_SecVoltLin[0]) + " " + T(ui.Txt_SecAmpLin[0]) + " " + T(ui.Txt_SecPotLin[0]),
+            ui->Cmd_FaseLinea[0]->setText(c.prima);
+            if (!*c.lettera) a->msg.Attendi();
+            a->w->Cmd_FaseLinea_Click(0);
+            QCOMPARE(T(ui->Txt_SecVoltLin[0]) + " " + T(ui->Txt_SecAmpLin[0]) + " " + T(ui->Txt_SecPotLin[0]),
                      QStringLiteral("%1 %2 %3").arg(c.atteso[0], c.atteso[1], c.atteso[2]));
             const bool ora = QString(c.prima) == "Fase";   // now the line view
-            QVERIFY(T(ui.Cmd_FaseLinea[0]) == (ora ? "Linea" : "Fase") && ui.Txt_SecAmpLin[0]->isEnabled() == ora);
+            QVERIFY(T(ui->Cmd_FaseLinea[0]) == (ora ? "Linea" : "Fase") && ui->Txt_SecAmpLin[0]->isEnabled() == ora);
         }
-        QCOMPARE(a.msg.Ultimo(), kNoLettera);
-        QCOMPARE(ui.Txt_SecPotLin[0]->toolTip(), QStringLiteral("Indicare la Potenza Avvolgimento Secondario di Linea"));
+        QCOMPARE(a->msg.Ultimo(), kNoLettera);
+        QCOMPARE(ui->Txt_SecPotLin[0]->toolTip(), QStringLiteral("Indicare la Potenza Avvolgimento Secondario di Linea"));
     }
 
     // Primaries 100, 200, 300 end as 300, 200, 100 with their letters and
     // placements; equal secondaries stay; changed currents take their masks.
     void ordinamento() {
-        Trif a;
-        Carica(a);
-        auto& ui = a.ui();
-        ModuleDIC& d = *a.d;
-        d.PriUlt = d.SecUlt = 2;
+        Carica();
+        d->PriUlt = d->SecUlt = 2;
         const char* lettere[] = {"D", "Y", "Y"};
         for (int i = 0; i < 3; ++i) {
-            ui.Txt_PriVolt[i]->ImpostaTestoU8(std::to_string(100 * (i + 1)));
-            ui.Cmd_PriTrif[i]->setText(lettere[i]);
-            d.PriTrif[i] = lettere[i];
+            ui->Txt_PriVolt[i]->ImpostaTestoU8(std::to_string(100 * (i + 1)));
+            ui->Cmd_PriTrif[i]->setText(lettere[i]);
+            d->PriTrif[i] = lettere[i];
         }
-        d.PriGolaH[0] = FALSO;
-        d.PriGolaL[0] = VERO;
+        d->PriGolaH[0] = FALSO;
+        d->PriGolaL[0] = VERO;
         const char* sec[][2] = {{"200", "100"}, {"150", "150"}, {"1,5", "150"}};
         for (int i = 0; i < 3; ++i) {
-            ui.Txt_SecVolt[i]->ImpostaTestoU8(sec[i][0]);
-            ui.Txt_SecPot[i]->ImpostaTestoU8(sec[i][1]);
-            d.SecVolt[i] = 0;
+            ui->Txt_SecVolt[i]->ImpostaTestoU8(sec[i][0]);
+            ui->Txt_SecPot[i]->ImpostaTestoU8(sec[i][1]);
+            d->SecVolt[i] = 0;
         }
-        a.w->ControllaInputDati();
-        QCOMPARE(T(ui.Txt_PriVolt[0]) + T(ui.Txt_PriVolt[2]), QStringLiteral("300100"));
-        QCOMPARE(T(ui.Cmd_PriTrif[0]) + T(ui.Cmd_PriTrif[2]) + QString::fromStdString(d.PriTrif[2]), QStringLiteral("YDD"));
-        QCOMPARE(T(ui.Txt_PriVoltLin[2]), QStringLiteral("100,0"));
-        QVERIFY(Vero(d.PriGolaL[2]) && !Vero(d.PriGolaL[0]));
-        QCOMPARE(T(ui.Cmd_PriRoch[2]) + T(ui.Cmd_PriAvv[2]), QStringLiteral("L1I"));
-        QVERIFY(!ui.Cmd_PriAvv[2]->isEnabled() && ui.Cmd_PriTrif[2]->isEnabled());
-        QCOMPARE(T(ui.Txt_SecAmp[0]) + "|" + T(ui.Txt_SecAmp[1]) + "|" + T(ui.Txt_SecAmp[2]),
+        a->w->ControllaInputDati();
+        QCOMPARE(T(ui->Txt_PriVolt[0]) + T(ui->Txt_PriVolt[2]), QStringLiteral("300100"));
+        QCOMPARE(T(ui->Cmd_PriTrif[0]) + T(ui->Cmd_PriTrif[2]) + QString::fromStdString(d->PriTrif[2]), QStringLiteral("YDD"));
+        QCOMPARE(T(ui->Txt_PriVoltLin[2]), QStringLiteral("100,0"));
+        QVERIFY(Vero(d->PriGolaL[2]) && !Vero(d->PriGolaL[0]));
+        QCOMPARE(T(ui->Cmd_PriRoch[2]) + T(ui->Cmd_PriAvv[2]), QStringLiteral("L1I"));
+        QVERIFY(!ui->Cmd_PriAvv[2]->isEnabled() && ui->Cmd_PriTrif[2]->isEnabled());
+        QCOMPARE(T(ui->Txt_SecAmp[0]) + "|" + T(ui->Txt_SecAmp[1]) + "|" + T(ui->Txt_SecAmp[2]),
                  QStringLiteral("0,5|1,0|100,0"));
     }
 
     // Counts: a lower count isolates the last winding and gives its letter
     // button back; a reset also brings the power-given option back.
     void conteggiEModo() {
-        Trif a;
-        Carica(a);
-        auto& ui = a.ui();
-        ModuleDIC& d = *a.d;
-        ui.Cmb_PriNumAvv->setCurrentIndex(2);
-        a.w->Cmb_PriNumAvv_LostFocus();
-        Serie(Primari(d), 1, 3);
-        a.w->PulsantiCollegamento();
-        a.w->PulsantiLettere();
-        QVERIFY(!ui.Cmd_PriTrif[1]->isEnabled() && T(ui.Cmd_PriAvv[1]) == QStringLiteral("R3"));
-        ui.Cmb_PriNumAvv->setCurrentIndex(1);
-        a.w->Cmb_PriNumAvv_LostFocus();
-        QVERIFY(ui.Cmd_PriTrif[1]->isEnabled() && !ui.Cmd_PriAvv[1]->isEnabled() && ui.Frm_PriAvv[2]->isHidden());
-        QCOMPARE(T(ui.Cmd_PriAvv[1]), QStringLiteral("I"));
+        Carica();
+        ui->Cmb_PriNumAvv->setCurrentIndex(2);
+        a->w->Cmb_PriNumAvv_LostFocus();
+        Serie(Primari(*d), 1, 3);
+        a->w->PulsantiCollegamento();
+        a->w->PulsantiLettere();
+        QVERIFY(!ui->Cmd_PriTrif[1]->isEnabled() && T(ui->Cmd_PriAvv[1]) == QStringLiteral("R3"));
+        ui->Cmb_PriNumAvv->setCurrentIndex(1);
+        a->w->Cmb_PriNumAvv_LostFocus();
+        QVERIFY(ui->Cmd_PriTrif[1]->isEnabled() && !ui->Cmd_PriAvv[1]->isEnabled() && ui->Frm_PriAvv[2]->isHidden());
+        QCOMPARE(T(ui->Cmd_PriAvv[1]), QStringLiteral("I"));
 
-        ui.Opt_Lam->click();
-        QVERIFY(ui.Cmd_Lamierino->isEnabled() && !ui.Cmb_CoefK->isEnabled());
-        Carica(a);
-        QVERIFY(ui.Opt_Pot->isChecked() && !ui.Cmd_Lamierino->isEnabled() && ui.Cmb_CoefK->isEnabled());
+        ui->Opt_Lam->click();
+        QVERIFY(ui->Cmd_Lamierino->isEnabled() && !ui->Cmb_CoefK->isEnabled());
+        Carica();
+        QVERIFY(ui->Opt_Pot->isChecked() && !ui->Cmd_Lamierino->isEnabled() && ui->Cmb_CoefK->isEnabled());
     }
 
     // A line box left: its phase box, the current or power that follows and
     // the line view rebuilt; a refused or unreadable value brings its default.
     void campi() {
-        Trif a;
-        Carica(a);
-        auto& ui = a.ui();
-        a.msg.falliscePerInattesi = false;
+        Carica();
+        a->msg.falliscePerInattesi = false;
         auto lascia = [](CampoNumerico* c, const char* t) { c->ImpostaTestoU8(t); c->EseguiControllo(); };
-        a.d->SecTrif[0] = "d";
-        lascia(ui.Txt_SecVolt[0], "220");
-        lascia(ui.Txt_SecAmpLin[0], "2,62");
-        QCOMPARE(T(ui.Txt_SecAmp[0]) + " " + T(ui.Txt_SecPot[0]) + " " + T(ui.Txt_SecAmpLin[0]) + " " + T(ui.Txt_SecPotLin[0]),
+        a->d->SecTrif[0] = "d";
+        lascia(ui->Txt_SecVolt[0], "220");
+        lascia(ui->Txt_SecAmpLin[0], "2,62");
+        QCOMPARE(T(ui->Txt_SecAmp[0]) + " " + T(ui->Txt_SecPot[0]) + " " + T(ui->Txt_SecAmpLin[0]) + " " + T(ui->Txt_SecPotLin[0]),
                  QStringLiteral("1,5 330,0 2,6 990,0"));
-        a.d->SecTrif[0] = "z";
-        lascia(ui.Txt_SecVoltLin[0], "0");
-        lascia(ui.Txt_SecAmp[0], ",");
-        QCOMPARE(T(ui.Txt_SecVolt[0]) + " " + T(ui.Txt_SecAmp[0]), QStringLiteral("73,3 0,5"));
-        QVERIFY(ui.Txt_SecVoltLin[0]->Giallo());
+        a->d->SecTrif[0] = "z";
+        lascia(ui->Txt_SecVoltLin[0], "0");
+        lascia(ui->Txt_SecAmp[0], ",");
+        QCOMPARE(T(ui->Txt_SecVolt[0]) + " " + T(ui->Txt_SecAmp[0]), QStringLiteral("73,3 0,5"));
+        QVERIFY(ui->Txt_SecVoltLin[0]->Giallo());
     }
 
     // A chosen letter goes down a chain of taps in series, not to a winding
     // with the tap flag alone; line values follow without a pass. Then a
     // made tap shows "R2" with its partner's letter and power.
     void lettere() {
-        Trif a;
-        Carica(a);
-        auto& ui = a.ui();
-        ModuleDIC& d = *a.d;
+        Carica();
         FakeLanciatoreUi lanciatore;
-        a.msg.falliscePerInattesi = false;
-        d.PriUlt = 3;
-        Serie(Primari(d), 0, 2);
-        Serie(Primari(d), 1, 3);
-        d.PriAvvAda[3] = VERO;   // the tap flag alone, isolated
-        d.PriAvvSerCon[3] = 5;
-        d.PriAmp[2] = 2;
-        d.PriPot[2] = 440;
+        a->msg.falliscePerInattesi = false;
+        d->PriUlt = 3;
+        Serie(Primari(*d), 0, 2);
+        Serie(Primari(*d), 1, 3);
+        d->PriAvvAda[3] = VERO;   // the tap flag alone, isolated
+        d->PriAvvSerCon[3] = 5;
+        d->PriAmp[2] = 2;
+        d->PriPot[2] = 440;
         lanciatore.azione = [](ModuleDIC& m) { m.PriTrif[2] = "D"; };
-        ui.Cmd_PriTrif[2]->click();
-        QCOMPARE(T(ui.Cmd_PriTrif[0]) + T(ui.Cmd_PriTrif[1]) + T(ui.Cmd_PriTrif[2]) + T(ui.Cmd_PriTrif[3]) + " " +
-                     ui.Lbl_PriAmpLin[2]->text() + " " + ui.Lbl_PriPotLin[2]->text(),
+        ui->Cmd_PriTrif[2]->click();
+        QCOMPARE(T(ui->Cmd_PriTrif[0]) + T(ui->Cmd_PriTrif[1]) + T(ui->Cmd_PriTrif[2]) + T(ui->Cmd_PriTrif[3]) + " " +
+                     ui->Lbl_PriAmpLin[2]->text() + " " + ui->Lbl_PriPotLin[2]->text(),
                  QStringLiteral("DDDY 3,5 1320,0"));
-        QCOMPARE(QString::fromStdString(d.PriTrif[0] + d.PriTrif[3]), QStringLiteral("DY"));
+        QCOMPARE(QString::fromStdString(d->PriTrif[0] + d->PriTrif[3]), QStringLiteral("DY"));
 
-        ui.Cmb_SecNumAvv->setCurrentIndex(1);
-        a.w->Cmb_SecNumAvv_LostFocus();
-        ui.Cmd_SecTrif[1]->setText("y");
+        ui->Cmb_SecNumAvv->setCurrentIndex(1);
+        a->w->Cmb_SecNumAvv_LostFocus();
+        ui->Cmd_SecTrif[1]->setText("y");
         lanciatore.azione = [](ModuleDIC& m) { Serie(Secondari(m), 0, 2); };
-        ui.Cmd_SecAvv[0]->click();
-        QCOMPARE(T(ui.Cmd_SecAvv[0]) + T(ui.Cmd_SecTrif[0]) + " " + T(ui.Txt_SecPot[0]), QStringLiteral("R2y 192,3"));
-        QVERIFY(!ui.Cmd_SecTrif[0]->isEnabled());
+        ui->Cmd_SecAvv[0]->click();
+        QCOMPARE(T(ui->Cmd_SecAvv[0]) + T(ui->Cmd_SecTrif[0]) + " " + T(ui->Txt_SecPot[0]), QStringLiteral("R2y 192,3"));
+        QVERIFY(!ui->Cmd_SecTrif[0]->isEnabled());
     }
 
     // An opened project shows its letters and stored line values, every row
     // in the line view.
     void apertura() {
-        Trif a;
-        Carica(a);
+        Carica();
         QTemporaryDir cartella;
         const QString file = cartella.path() + QStringLiteral("/p.ttf");
-        ModuleDIC copia = *a.d;
+        ModuleDIC copia = *a->d;
         copia.SecTrif[0] = "y";
         copia.SecVoltLin[0] = 123.5f;
         std::string err;
         QVERIFY(progetto::SalvaProgetto(copia, U8(file), "p", err));
-        a.ui().Cmd_FaseLinea[0]->click();   // phase view before the open
+        a->ui().Cmd_FaseLinea[0]->click();   // phase view before the open
         FakeDialoghiUi dlg;
         dlg.percorsiApri.push_back(file);
-        a.msg.falliscePerInattesi = false;
-        a.w->MnuFileApri_Click();
-        QCOMPARE(T(a.ui().Cmd_SecTrif[0]) + " " + T(a.ui().Txt_SecVoltLin[0]), QStringLiteral("y 123,5"));
-        QVERIFY(a.ui().Txt_SecAmpLin[0]->isEnabled());
+        a->msg.falliscePerInattesi = false;
+        a->w->MnuFileApri_Click();
+        QCOMPARE(T(a->ui().Cmd_SecTrif[0]) + " " + T(a->ui().Txt_SecVoltLin[0]), QStringLiteral("y 123,5"));
+        QVERIFY(a->ui().Txt_SecAmpLin[0]->isEnabled());
     }
 };
 
