@@ -48,15 +48,10 @@ TEST_F(AlimPasso, WholePassWithTheStackFromThePower) {
            V(d->SecSpire[0], 314), V(d->PriFiloRiga[0], 38), V(d->SecFiloRiga[0], 38), V(d->PriFiloNudo[0], 0.86f),
            V(d->PriFiloIsol[0], 0.8858f), V(d->SecAmpFilo[0], 2.0f), V(d->SecFiloNudo[0], 1.0f),
            V(d->SecFiloIsol[0], 1.03f), V(d->SpireCM[38][0], 10.7516479f), V(d->SpireCM[38][12], 9.246418f)});
-    // Winding build.
-    Circa({V(d->PriLung[0], 137.086304f), V(d->PriPeso[0], 708.713135f), V(d->PriDens[0], 2.51476932f),
-           V(d->PriPotPer[0], 10.7566748f), V(d->PriIng[0], 378.981903f), V(d->PriRes[0], 4.15355825f),
-           V(d->PriSpSt[0], 79.0246124f), V(d->PriStrati[0], 5.82097149f), V(d->PriIso[0], 95.55f),
-           V(d->SecLung[0], 93.5763016f), V(d->SecPeso[0], 654.101868f), V(d->SecDens[0], 2.54648113f),
-           V(d->SecPotPer[0], 10.17976f), V(d->SecIng[0], 349.778687f), V(d->SecRes[0], 2.09695458f),
-           V(d->SecSpSt[0], 67.961174f), V(d->SecStrati[0], 4.62028503f), V(d->SecIso[0], 80.85f)});
-    // Losses, groove sums, fill.
-    Circa({V(d->PotPerPri, 10.7566748f), V(d->PotPerSec, 10.17976f), V(d->PotTotPers, 20.9364357f),
+    // The winding build (each figure's rule: AlimAvvolgimenti), losses, groove sums and fill.
+    Circa({V(d->PriLung[0], 137.086304f), V(d->PriRes[0], 4.15355825f), V(d->PriIso[0], 95.55f),
+           V(d->SecLung[0], 93.5763016f), V(d->SecRes[0], 2.09695458f), V(d->SecIso[0], 80.85f),
+           V(d->PotPerPri, 10.7566748f), V(d->PotPerSec, 10.17976f), V(d->PotTotPers, 20.9364357f),
            V(d->SommaIngH1, 728.76062f), V(d->SommaIsoH1, 176.4f), V(d->IngGolaH1, 995.676697f)});
     Esatti({V(d->IngGolaI1, 0), V(d->SommaIngH2, 0)});
 }
@@ -130,8 +125,7 @@ TEST(AlimLettura, CopiesTheTextsUpToTheCountsAndKeepsWhatIsNoNumber) {
             V(d->SecPot[2], 9.45f), V(d->SecUlt, 2), V(d->PriUlt, 1)});
 
     // Twelve windings a side read the twelfth.
-    t = TestiBase();
-    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "12", t.Txt_PriVolt[11] = "11,5", t.Txt_SecPot[11] = "3";
+    t = TestiBase(), t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "12", t.Txt_PriVolt[11] = "11,5", t.Txt_SecPot[11] = "3";
     LeggiDatiAlim(*d, t);
     Esatti({V(d->PriUlt, 11), V(d->SecUlt, 11), V(d->PriVolt[11], 11.5f), V(d->SecPot[11], 3)});
 }
@@ -166,8 +160,7 @@ TEST(AlimPotenze, TotalIsCutToTheTenthAfterEverySum) {
 TEST(AlimPotenze, EveryPrimaryCarriesThePower) {
     auto d = std::make_unique<ModuleDIC>();
     ImpostaSecondari(*d, {100.0f});
-    d->PriUlt = 1;
-    d->PriVolt = {230, 115};
+    d->PriUlt = 1, d->PriVolt = {230, 115};
     CalcolaPotenzeAlim(*d);
     Circa({V(d->PriPot[0], 118.691933f), V(d->PriPot[1], 118.691933f), V(d->PriAmp[0], 0.516051888f),
            V(d->PriAmp[1], 1.03210378f)});
@@ -216,8 +209,7 @@ TEST(AlimSpire, SecondariesInSeriesAndTheLastNeverCorrected) {
 TEST(AlimSpire, NoSectionNoTurns) {
     for (float se : {0.0f, -5.0f}) {
         auto d = ModuloEsempio();
-        d->LamSE = se;
-        d->PriSpire[0] = d->SecSpire[0] = 99;
+        d->LamSE = se, d->PriSpire[0] = d->SecSpire[0] = 99;
         CalcolaSpire(*d);
         Esatti({V(d->PriSpire[0], 0), V(d->SecSpire[0], 0)});
         EXPECT_FLOAT_EQ(d->SecVoltVuoto[0], 156.779556f);
@@ -228,13 +220,10 @@ TEST(AlimSpire, NoSectionNoTurns) {
 // itself, an earlier winding, 0 (the store's start value) or a slot past the last.
 TEST(AlimSpire, InvalidPartnerIsIgnored) {
     auto d = ModuloUnVoltPerSpira();
-    d->PriUlt = 2;
-    d->PriVolt = {50, 40, 30};
+    d->PriUlt = 2, d->PriVolt = {50, 40, 30}, d->PriAvvSer[0] = d->PriAvvSer[1] = VERO;
     d->PriSpire[3] = 5;  // stale turns past the last primary
-    d->PriAvvSer[0] = d->PriAvvSer[1] = VERO;
     for (auto [p0, p1] : {std::pair{4, 1}, std::pair{0, 2}}) {
-        d->PriAvvSerCon[0] = static_cast<int16_t>(p0);
-        d->PriAvvSerCon[1] = static_cast<int16_t>(p1);
+        d->PriAvvSerCon[0] = static_cast<int16_t>(p0), d->PriAvvSerCon[1] = static_cast<int16_t>(p1);
         CalcolaSpire(*d);
         Esatti({V(d->PriSpire[0], 50), V(d->PriSpire[1], 40)});
     }
@@ -248,10 +237,8 @@ TEST(AlimSpire, InvalidPartnerIsIgnored) {
 // Column c holds 38 wires from 0,10 to 1,95 mm in steps of 0,05 mm, or only
 // the first `righe` of them (later rows 0).
 void Libreria(ModuleDIC& d, int c, int righe = 38) {
-    for (int r = 0; r < righe; ++r) {
-        d.FiloNudo[r][c] = static_cast<float>(0.1 + 0.05 * r);
-        d.FiloIsolato[r][c] = static_cast<float>(0.1 + 0.05 * r + 0.02);
-    }
+    for (int r = 0; r < righe; ++r)
+        d.FiloNudo[r][c] = static_cast<float>(0.1 + 0.05 * r), d.FiloIsolato[r][c] = static_cast<float>(0.12 + 0.05 * r);
 }
 
 int Scegli(ModuleDIC& d, float richiesto) {
@@ -293,8 +280,7 @@ TEST(AlimDiametro, TapsInSeriesPassTheirCurrentOn) {
 // what a fresh store holds: it must not write before the start of the arrays.
 TEST(AlimDiametro, InvalidPartnerIsIgnored) {
     auto d = SoloSecondari(1);
-    d->SecAmpFilo[2] = 7;
-    d->SecAvvSer[0] = d->SecAvvCar[0] = VERO;
+    d->SecAmpFilo[2] = 7, d->SecAvvSer[0] = d->SecAvvCar[0] = VERO;
     for (int16_t partner : {0, 1, 3, -4}) {
         d->SecAvvSerCon[0] = partner;
         CalcolaDiametroFilo(*d);
@@ -314,9 +300,8 @@ TEST(AlimSceltaFilo, RowOfTheThinnerWireAndTheTenPercentMarginOfTheLast) {
         auto d = std::make_unique<ModuleDIC>();
         Libreria(*d, 0, k.righe);
         EXPECT_EQ(Scegli(*d, k.richiesto), k.riga) << k.righe << " wires, " << k.richiesto << " mm";
-        if (k.riga < 38) {
+        if (k.riga < 38)
             Esatti({V(d->PriFiloNudo[0], d->FiloNudo[k.riga][0]), V(d->PriFiloIsol[0], d->FiloIsolato[k.riga][0])});
-        }
     }
 }
 
@@ -329,8 +314,7 @@ TEST(AlimSceltaFilo, ComputedWireNeverBelowOneHundredthAndTakesTheColumnsKf) {
     CalcolaDiametroFilo(*d);
     EXPECT_EQ(d->PriFiloNudo[0], 0.0f);
     ScegliFiloRame(*d);
-    EXPECT_EQ(d->PriFiloRiga[0], 38.0f);
-    Circa({V(d->FiloNudo[38][0], 0.01f), V(d->CoefKfFilo[38][0], 1.2f), V(d->SpireCM[38][0], 809.061462f),
+    Circa({V(d->PriFiloRiga[0], 38), V(d->FiloNudo[38][0], 0.01f), V(d->CoefKfFilo[38][0], 1.2f), V(d->SpireCM[38][0], 809.061462f),
            V(d->ResistenzaFilo[38][0], 224.090347f), V(d->PesoFilo[38][0], 0.000699003751f)});
 }
 
@@ -339,8 +323,7 @@ TEST(AlimSceltaFilo, SecondaryUsesColumnTwelvePlusItsIndex) {
     Libreria(*d, 13);  // column of secondary 1 only
     d->PriUlt = -1, d->SecUlt = 1, d->SecFiloNudo[0] = d->SecFiloNudo[1] = 0.37f;
     ScegliFiloRame(*d);
-    EXPECT_EQ(d->SecFiloRiga[0], 38.0f);  // column 12 is empty
-    EXPECT_FLOAT_EQ(d->FiloNudo[38][12], 0.37f);
+    Esatti({V(d->SecFiloRiga[0], 38), V(d->FiloNudo[38][12], 0.37f)});  // column 12 is empty
     Esatti({V(d->SecFiloRiga[1], 5), V(d->SecFiloNudo[1], d->FiloNudo[5][13]), V(d->SecFiloIsol[1], d->FiloIsolato[5][13])});
 }
 
@@ -354,8 +337,8 @@ const std::string kPiena = "Avvolgimenti Troppo Ingombranti in Gola ";
 void Prepara(ModuleDIC& d, int b, int c) {
     d.RochScelto = static_cast<int16_t>(b);
     d.RochSp[b] = 20, d.RochC[b] = 16, d.RochM[b] = 10, d.RochH[b] = 40, d.RochI[b] = 25, d.RochL[b] = 15;
-    d.RochIsoStrH = 0.2f, d.RochIsoAvvH = 0.3f, d.RochIsoStrI = 0.1f, d.RochIsoAvvI = 0.5f;
-    d.RochIsoStrL = 0.15f, d.RochIsoAvvL = 0.25f;
+    d.RochIsoStrH = 0.2f, d.RochIsoAvvH = 0.3f, d.RochIsoStrI = 0.1f, d.RochIsoAvvI = 0.5f, d.RochIsoStrL = 0.15f;
+    d.RochIsoAvvL = 0.25f;
     d.PesoFilo[3][c] = 2.5f, d.SezioneFilo[3][c] = 0.5f, d.FiloIsolato[3][c] = 0.85f, d.CoefKfFilo[3][c] = 1.1f;
     d.ResistenzaFilo[3][c] = 0.035f, d.SpireCM[3][c] = 10;
 }
@@ -386,8 +369,7 @@ TEST(AlimAvvolgimenti, PrimaryInEachGrooveWithItsOwnInsulation) {
     Posto(Primari(*d), 0, 0, 'L');
     d->PriIso[0] = 123;
     CalcolaAvvolgimenti(*d);
-    EXPECT_EQ(d->PriIso[0], 123.0f);
-    EXPECT_FLOAT_EQ(d->PriLung[0], 11.2f);
+    Circa({V(d->PriIso[0], 123), V(d->PriLung[0], 11.2f)});
 }
 
 TEST(AlimAvvolgimenti, SecondaryUsesTheWireCurrentAndTheBobbinRowInUse) {
@@ -410,15 +392,14 @@ TEST(AlimAvvolgimenti, BobbinRowOtherThanOneMeansRowZero) {
         // Rows 1..5 hold a much larger bobbin that must not be used.
         for (int b = 1; b < ROCH_RIGHE; ++b)
             d->RochSp[b] = 200, d->RochC[b] = 160, d->RochM[b] = 100, d->RochH[b] = 400, d->RochGolaH[b] = 1e6f;
-        d->RochGolaH[0] = 100;  // row 0: (79,475 + 28) * 1,1 = 118,2225 does not fit
-        d->RochIngKi = 10;
+        d->RochGolaH[0] = 100, d->RochIngKi = 10;  // row 0: (79,475 + 28) * 1,1 = 118,2225 does not fit
         CalcolaAvvolgimenti(*d);
         Circa({V(d->PriLung[0], 11.2f), V(d->PriSpSt[0], 40.0f), V(d->PriIso[0], 28.0f)});
         SommaIngombriGole(*d);
         FakeMessaggi msg;
         VerificaIngombriAvvolgimenti(*d, msg);
         EXPECT_FLOAT_EQ(d->IngGolaH1, 118.222504f);
-        EXPECT_EQ(msg.Testi(), std::vector<std::string>{kPiena + "H Rocchetto 1"});
+        EXPECT_EQ(msg.Testi(), std::vector{kPiena + "H Rocchetto 1"});
     }
 }
 
@@ -432,8 +413,7 @@ TEST(AlimAvvolgimenti, ThirteenthPrimaryNeverTouchesTheSecondarysColumn) {
     CalcolaDiametroFilo(*d);
     ScegliFiloRame(*d);
     CalcolaAvvolgimenti(*d);
-    EXPECT_EQ(d->PriFiloRiga[11], 38.0f);
-    EXPECT_FLOAT_EQ(d->FiloNudo[38][11], 0.71f);  // 2 * Sqr(1 / 7,853975) cut to 0,01
+    Circa({V(d->PriFiloRiga[11], 38), V(d->FiloNudo[38][11], 0.71f)});  // 2 * Sqr(1 / 7,853975) cut to 0,01
     Esatti({V(d->FiloNudo[38][12], 0.33f), V(d->KfRame[38][12], 1.2f), V(d->PriFiloRiga[12], 7),
             V(d->PriFiloNudo[12], 0)});
 }
@@ -445,8 +425,7 @@ TEST(AlimAvvolgimenti, ZeroGrooveOrTurnsPerCmNeverDivide) {
     d->RochH[0] = 0;
     CalcolaAvvolgimenti(*d);
     Esatti({V(d->PriSpSt[0], 0), V(d->PriStrati[0], 0), V(d->PriIso[0], 0)});
-    d->RochH[0] = 40;
-    d->SpireCM[3][0] = 0;
+    d->RochH[0] = 40, d->SpireCM[3][0] = 0;
     CalcolaAvvolgimenti(*d);
     Esatti({V(d->PriSpSt[0], 0), V(d->PriStrati[0], 0)});
     EXPECT_FLOAT_EQ(d->PriIso[0], 12.0f);  // the sheet between windings only

@@ -17,8 +17,7 @@ TEST(AutoTrasfLettura, SharesTheSinglePhaseReaderUpToNineWindings) {
     auto d = NuovoProgettoAutoTrasf();
     DatiAlimTesti t = TestiAutoTrasf();
     // Nine windings are read; ten, or a text that is no count, leave the count.
-    t.Cmb_PriNumAvv = "9";
-    t.Txt_PriVolt[8] = "12,5";
+    t.Cmb_PriNumAvv = "9", t.Txt_PriVolt[8] = "12,5";
     LeggiDatiAutoTrasf(*d, t);
     Esatti({V(d->PriUlt, 8), V(d->PriVolt[8], 12.5f)});
     for (const char* testo : {"10", "0", "x"}) {
@@ -94,8 +93,7 @@ TEST(AutoTrasfSpire, OrderedTapsAndSectionTurns) {
         SCOPED_TRACE(c.nome);
         auto d = NuovoProgettoAutoTrasf();
         UnVoltPerSpira(*d);
-        d->PriUlt = c.priUlt, d->SecUlt = c.secUlt, d->PriVolt = c.pri, d->SecVoltVuoto = c.vuoto;
-        d->NumAvvScelto = 3;
+        d->PriUlt = c.priUlt, d->SecUlt = c.secUlt, d->PriVolt = c.pri, d->SecVoltVuoto = c.vuoto, d->NumAvvScelto = 3;
         CalcolaSpireAuto(*d);
         ASSERT_EQ(d->FEMI, 1.0f);
         EXPECT_EQ(d->AutoVoltOrd, c.voltOrd);
@@ -127,8 +125,7 @@ TEST(AutoTrasfPasso, WholePassInBothModes) {
     Circa({V(d->CoefK, 1.3f), V(d->LamSE, 11.258329f), V(d->PriSpire[0], 138), V(d->SecSpire[0], 502)});
 
     // Stepping up, the primary carries the section current.
-    t = TestiAutoTrasf();
-    t.Cmb_Induzione = "1,2", t.Cmb_Densita = "3,0", t.Cmb_CoefK = "1,2", t.Txt_PriVolt[0] = "200";
+    t = TestiAutoTrasf(), t.Cmb_Induzione = "1,2", t.Cmb_Densita = "3,0", t.Cmb_CoefK = "1,2", t.Txt_PriVolt[0] = "200";
     t.Txt_SecVolt[0] = "240", t.Txt_SecAmp[0] = "0,4166667", t.Txt_SecPot[0] = "100", d->ConoscoPotenza = VERO;
     CalcoloAutoTrasf(*d, t, msg);
     Circa({V(d->LamSE, 4.89897919f), V(d->PriSpire[0], 1533), V(d->SecSpire[0], 421), V(d->PriAmp[0], 0.17679301f),

@@ -40,9 +40,9 @@ TEST_F(CalcoloRame, WorkedExampleHalfMillimetreWire) {
 TEST_F(CalcoloRame, SortsByBareDiameterStablyAndMovesTheEnamelledOneAlong) {
     GrigliaRame g = Fili({{"0,50", "0,55"}, {"0,30", "0,34"}, {"0,40", "0,45"}, {"0,30", "0,36"}});
     ASSERT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::Calcolata);
-    EXPECT_EQ(Testi(g.Txt_FiloNudo.begin(), g.Txt_FiloNudo.begin() + 4), (Testi{"0,30", "0,30", "0,40", "0,50"}));
-    EXPECT_EQ(Testi(g.Txt_FiloIsolato.begin(), g.Txt_FiloIsolato.begin() + 4),
-              (Testi{"0,340", "0,360", "0,450", "0,550"}));
+    EXPECT_EQ((Testi{g.Txt_FiloNudo[0], g.Txt_FiloNudo[1], g.Txt_FiloNudo[2], g.Txt_FiloNudo[3], g.Txt_FiloIsolato[0],
+                     g.Txt_FiloIsolato[1], g.Txt_FiloIsolato[2], g.Txt_FiloIsolato[3]}),
+              (Testi{"0,30", "0,30", "0,40", "0,50", "0,340", "0,360", "0,450", "0,550"}));
     EXPECT_EQ(d->FiloIsolato[1][0], 0.36f);
 }
 
@@ -64,8 +64,7 @@ TEST_F(CalcoloRame, OnlyOneWireIsRefusedWithTheMessageAndNothingChanges) {
     EXPECT_EQ(msg.boxes, (Scatole{{"Errore di Inserimento Dati\nLa Libreria Rame deve avere almeno DUE fili in tabella\n"
                                    "LIBRERIA/Mia.wir", 48, "Libreria Filo Rame Smaltato"}}));
     Esatti({V(d->FiloNudo[0][0], 0.7f), V(d->NumElementi, 5)});
-    EXPECT_EQ(d->Rec[0], "prima");
-    EXPECT_FALSE(g.giallaIsolato[0]);
+    EXPECT_TRUE(d->Rec[0] == "prima" && !g.giallaIsolato[0]);
 }
 
 TEST_F(CalcoloRame, EnamelledNotAboveBareMarksOnlyThatCell) {
@@ -75,8 +74,7 @@ TEST_F(CalcoloRame, EnamelledNotAboveBareMarksOnlyThatCell) {
     EXPECT_TRUE(msg.boxes.empty());
     EXPECT_EQ((std::vector<bool>(g.giallaIsolato.begin(), g.giallaIsolato.begin() + 5)),
               (std::vector<bool>{false, false, false, true, false}));
-    EXPECT_EQ(g.Txt_FiloNudo[0], "0,5");  // not sorted
-    EXPECT_EQ(d->NumElementi, 0);
+    EXPECT_TRUE(g.Txt_FiloNudo[0] == "0,5" && d->NumElementi == 0);  // not sorted
 }
 
 TEST_F(CalcoloRame, MissingCoefficientStopsAfterTheSortAndDisablesSaving) {
@@ -88,12 +86,7 @@ TEST_F(CalcoloRame, MissingCoefficientStopsAfterTheSortAndDisablesSaving) {
     d->Rec[0] = "prima";
 
     // A zero Kf is missing too.
-    struct Caso {
-        std::string GrigliaRame::*campo;
-        const char* testo;
-        bool GrigliaRame::*gialla;
-        const char* messaggio;
-    };
+    struct Caso { std::string GrigliaRame::*campo; const char* testo; bool GrigliaRame::*gialla; const char* messaggio; };
     const Caso casi[] = {
         {&GrigliaRame::Txt_CoefKf, "", &GrigliaRame::giallaKf, "Manca il valore del Coefficiente Kf"},
         {&GrigliaRame::Txt_CoefKf, "0", &GrigliaRame::giallaKf, "Manca il valore del Coefficiente Kf"},
@@ -103,17 +96,13 @@ TEST_F(CalcoloRame, MissingCoefficientStopsAfterTheSortAndDisablesSaving) {
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.messaggio);
         GrigliaRame h = Fili({{"0,5", "0,55"}, {"0,3", "0,34"}});
-        h.*k.campo = k.testo;
-        h.salvaAbilitato = true;
+        h.*k.campo = k.testo, h.salvaAbilitato = true;
         FakeMessaggi m;
         EXPECT_EQ(CalcolaLibreriaRame(*d, h, m), EsitoCalcoloRame::MancaCoefficiente);
-        ASSERT_EQ(m.Testi(), Testi{k.messaggio});
-        EXPECT_EQ(m.boxes[0].titolo, "Errore Parametri Identificativi Filo Rame");
-        EXPECT_TRUE(h.*k.gialla);
-        EXPECT_FALSE(h.salvaAbilitato);
-        EXPECT_EQ(h.Txt_FiloNudo[0], "0,3");  // the sort already happened
-        EXPECT_FLOAT_EQ(d->SpireCM[0][0], 11.7647057f);  // the computed table stays
-        EXPECT_EQ(d->Rec[0], "prima");
+        EXPECT_EQ(m.boxes, (Scatole{{k.messaggio, mb::Exclamation, "Errore Parametri Identificativi Filo Rame"}}));
+        EXPECT_TRUE(h.*k.gialla && !h.salvaAbilitato);
+        // The sort already happened; the computed table stays.
+        EXPECT_TRUE(h.Txt_FiloNudo[0] == "0,3" && d->SpireCM[0][0] == 11.7647057f && d->Rec[0] == "prima");
     }
 }
 
@@ -127,9 +116,7 @@ TEST_F(CalcoloRame, TableRefreshWithACountOutsideTheGridStaysInsideIt) {
     EXPECT_EQ(Testi(g.Lbl_PesoFilo.begin(), g.Lbl_PesoFilo.end()), Testi(38, "0"));
     EXPECT_EQ(d->FiloNudo[0][0], 0.0f);
 
-    d->FiloNudo[37][0] = 2.5f;
-    d->FiloIsolato[37][0] = 2.578f;
-    d->NumElementi = 39;  // wires + 1 after reading 38 wires
+    d->FiloNudo[37][0] = 2.5f, d->FiloIsolato[37][0] = 2.578f, d->NumElementi = 39;  // wires + 1 after reading 38
     AggiornaTabellaRame(*d, g);
     EXPECT_EQ((Testi{g.Txt_FiloNudo[37], g.Txt_FiloIsolato[37]}), (Testi{"2,50", "2,578"}));
     EXPECT_EQ(d->FiloNudo[38][0], 0.0f);  // the custom row is not the grid's
@@ -142,8 +129,7 @@ namespace {
 // A proportional grid of the given kind with the centre legs typed.
 GrigliaLam Proporzionale(ModuleDIC& d, int opzione, const Testi& c) {
     GrigliaLam g;
-    g.proporzionale = true;
-    g.opzione = opzione;
+    g.proporzionale = true, g.opzione = opzione;
     OpzioneTipoLam(d, opzione);
     for (size_t i = 0; i < c.size(); ++i) g.righe[i].Txt_C = c[i];
     return g;
@@ -155,10 +141,9 @@ TEST_F(CalcoloLam, ProportionalShellTwoLegAndThreeLegExamples) {
     GrigliaLam g = Proporzionale(*d, 0, {"20", "30"});
     ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
     EXPECT_TRUE(msg.boxes.empty());
-    EXPECT_EQ(d->LamNome[0], "EI60/50");
+    EXPECT_EQ((Testi{d->LamNome[0], d->LamTipoDescr}), (Testi{"EI60/50", "Mantello per Monofase"}));
     Esatti({V(d->LamAxB[0], 30), V(d->LamFinestra[0], 300), V(d->LamNetta[0], 24), V(d->LamD[0], 10), V(d->LamE[0], 30)});
     EXPECT_FLOAT_EQ(d->LamPeso[0], 0.1837838f);
-    EXPECT_EQ(d->LamTipoDescr, "Mantello per Monofase");
     // The grid shows and packs the table; rows after the run are packed empty.
     EXPECT_EQ((Testi{g.righe[0].Txt_A, g.righe[0].Txt_EI, g.righe[0].Txt_PesoLam, g.righe[0].Lbl_AxB}),
               (Testi{"50,0", "EI60/50", "0,184", "30,0"}));
@@ -169,21 +154,18 @@ TEST_F(CalcoloLam, ProportionalShellTwoLegAndThreeLegExamples) {
     GrigliaLam u = Proporzionale(*d2, 2, {"20", "25"});
     Esatti({V(d2->TipoLam, 4), V(d2->Lam2Colonne, VERO)});
     ASSERT_TRUE(CalcolaLamierini(*d2, u, msg));
-    EXPECT_EQ(d2->LamNome[0], "UI60/100");
+    EXPECT_EQ((Testi{d2->LamNome[0], d2->LamTipoDescr}), (Testi{"UI60/100", "2 Colonne per Monofase"}));
     // Two windows in the net area, even for two legs.
     Esatti({V(d2->LamAxB[0], 60), V(d2->LamFinestra[0], 1200), V(d2->LamNetta[0], 36)});
     EXPECT_FLOAT_EQ(d2->LamPeso[0], 0.2756757f);
-    EXPECT_EQ(d2->LamTipoDescr, "2 Colonne per Monofase");
 
     // Three legs, typed out of order: sorted, and the save enabled.
     auto d3 = std::make_unique<ModuleDIC>();
     GrigliaLam t = Proporzionale(*d3, 3, {"30", "10", "20"});
     ASSERT_TRUE(CalcolaLamierini(*d3, t, msg));
     Esatti({V(d3->LamC[0], 10), V(d3->LamC[1], 20), V(d3->LamC[2], 30)});
-    EXPECT_EQ(d3->LamNome[0], "EI50/45");
-    EXPECT_TRUE(d3->LamAxB[0] < d3->LamAxB[1] && d3->LamAxB[1] < d3->LamAxB[2]);
-    EXPECT_EQ(d3->LamTipoDescr, "3 Colonne Stadard per Trifase");
-    EXPECT_TRUE(t.salvaAbilitato);
+    EXPECT_EQ((Testi{d3->LamNome[0], d3->LamTipoDescr}), (Testi{"EI50/45", "3 Colonne Stadard per Trifase"}));
+    EXPECT_TRUE(d3->LamAxB[0] < d3->LamAxB[1] && d3->LamAxB[1] < d3->LamAxB[2] && t.salvaAbilitato);
 }
 
 TEST_F(CalcoloLam, ProportionalCTwelveSevenWritesTheLongTextOfA) {
@@ -198,21 +180,17 @@ TEST_F(CalcoloLam, ProportionalCTwelveSevenWritesTheLongTextOfA) {
 }
 
 TEST_F(CalcoloLam, OnlyRowZeroUsableDoesNothingAndIsNotPacked) {
-    d->NumElementi = 5;  // cleared before counting
-    d->Rec[0] = "prima";
+    d->NumElementi = 5, d->Rec[0] = "prima";  // the count is cleared before counting
     GrigliaLam g;
     OpzioneTipoLam(*d, 0);
     RigaMantello(g, 0, 20);
-    g.righe[3].Txt_C = "junk";  // not reached
-    g.salvaAbilitato = true;
+    g.righe[3].Txt_C = "junk", g.salvaAbilitato = true;  // not reached
     EXPECT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::UnaSolaRiga);
     EXPECT_EQ(d->NumElementi, 0);
-    EXPECT_EQ(g.righe[3].Txt_C, "junk");  // no blanking
-    EXPECT_EQ(g.righe[0].Lbl_AxB, "0");
+    EXPECT_EQ((Testi{g.righe[3].Txt_C, g.righe[0].Lbl_AxB}), (Testi{"junk", "0"}));  // no blanking
     EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
     EXPECT_EQ(msg.Testi(), Testi{"Lamierino non identificato corregere i dati inseriti"});
-    EXPECT_FALSE(g.salvaAbilitato);
-    EXPECT_EQ(d->Rec[0], "prima");
+    EXPECT_TRUE(!g.salvaAbilitato && d->Rec[0] == "prima");
     EXPECT_EQ(d->LamA[0], 50.0f);  // still computed for the display
 }
 
@@ -220,8 +198,7 @@ TEST_F(CalcoloLam, RowsAfterAGapAreBlankedAndLost) {
     GrigliaLam g;
     OpzioneTipoLam(*d, 0);
     for (int i = 0; i < 7; ++i) RigaMantello(g, i, 10 + 2 * i);
-    g.righe[3].Txt_C = "";
-    d->LamA[5] = 9;
+    g.righe[3].Txt_C = "", d->LamA[5] = 9;
     ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
     EXPECT_EQ(d->NumElementi, 2);
     for (int i = 3; i < 18; ++i) {
@@ -257,10 +234,8 @@ TEST_F(CalcoloLam, TypedPresenceChecks) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(::testing::Message() << "cell " << c.cella << " = '" << c.valore << "'");
         GrigliaLam g;
-        RigaMantello(g, 0, 20);
-        RigaMantello(g, 1, 22);
-        g.righe[1].Testo(c.cella) = c.valore;
-        g.salvaAbilitato = true;
+        RigaMantello(g, 0, 20), RigaMantello(g, 1, 22);
+        g.righe[1].Testo(c.cella) = c.valore, g.salvaAbilitato = true;
         FakeMessaggi m;
         EXPECT_EQ(VerificaMisureLam(*d, g, m), EsitoVerificaLam::DatiMancanti);
         EXPECT_EQ(m.boxes, (Scatole{{c.testo, 48, "Errore Misure Lamierino"}}));
@@ -281,16 +256,12 @@ TEST_F(CalcoloLam, TypedProportionChecksMarkTheCellAndRefuseTheLibrary) {
     EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
     EXPECT_EQ(msg.boxes, (Scatole{{"La Misura di A non concorda con E+G+G   correggere i valori", 48,
                                    "Errore Misure Lamierino"}}));
-    EXPECT_TRUE(g.righe[0].gialla[CELLA_A]);
-    EXPECT_FALSE(g.salvaAbilitato);
-    EXPECT_EQ(d->Rec[0], "packed before");
+    EXPECT_TRUE(g.righe[0].gialla[CELLA_A] && !g.salvaAbilitato && d->Rec[0] == "packed before");
 
-    g.righe[0].Txt_A = "50";
-    g.righe[1].Txt_B = "65";
+    g.righe[0].Txt_A = "50", g.righe[1].Txt_B = "65";
     EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
     EXPECT_EQ(msg.boxes.back().testo, "La Misura di B non concorda con D+F+C+F+D   correggere i valori");
-    EXPECT_FALSE(g.righe[0].gialla[CELLA_A]);
-    EXPECT_TRUE(g.righe[1].gialla[CELLA_B]);
+    EXPECT_TRUE(!g.righe[0].gialla[CELLA_A] && g.righe[1].gialla[CELLA_B]);
 
     // Two legs: B = C + F + D.
     OpzioneTipoLam(*d, 2);
@@ -301,8 +272,8 @@ TEST_F(CalcoloLam, TypedProportionChecksMarkTheCellAndRefuseTheLibrary) {
     EXPECT_EQ(d->LamC[0], 10.0f);  // sorted
     Riga(u, 1, {"10", "10", "30", "10", "10", "50", "50"}, "UI");
     EXPECT_FALSE(CalcolaLamierini(*d, u, msg));
-    EXPECT_EQ(msg.boxes.back().testo, "La Misura di B non concorda con C+F+D   correggere i valori");
-    EXPECT_EQ(msg.boxes.back().titolo, "Errore Misure Lamierino 2 Colonne");
+    EXPECT_EQ(msg.boxes.back(), (FakeMessaggi::Box{"La Misura di B non concorda con C+F+D   correggere i valori", 48,
+                                                   "Errore Misure Lamierino 2 Colonne"}));
 }
 
 TEST_F(CalcoloLam, TypedMeasuresAreKeptAndSortedByWholeArea) {
@@ -330,22 +301,16 @@ TEST_F(CalcoloLam, TypedMeasuresAreKeptAndSortedByWholeArea) {
 TEST_F(CalcoloLam, ACellThatIsNotANumberEndsTheCheckAndTheLibraryIsRefused) {
     OpzioneTipoLam(*d, 0);
     GrigliaLam g;
-    RigaMantello(g, 0, 20);
-    RigaMantello(g, 1, 22);
-    g.righe[1].Txt_G = "";  // no presence check of its own
-    g.salvaAbilitato = true;
-    d->Rec[0] = "prima";
+    RigaMantello(g, 0, 20), RigaMantello(g, 1, 22);
+    g.righe[1].Txt_G = "", g.salvaAbilitato = true, d->Rec[0] = "prima";  // G has no presence check of its own
     EXPECT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::NonNumerico);
     EXPECT_TRUE(msg.boxes.empty());
     // The computation says why the table is refused.
     EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
-    ASSERT_EQ(msg.Testi(), Testi{"Lamierino non identificato corregere i dati inseriti"});
-    EXPECT_EQ(msg.boxes[0].titolo, "Errore Misure Lamierino");
-    EXPECT_FALSE(g.salvaAbilitato);
-    EXPECT_EQ(d->Rec[0], "prima");
+    EXPECT_EQ(msg.boxes, (Scatole{{"Lamierino non identificato corregere i dati inseriti", 48, "Errore Misure Lamierino"}}));
+    EXPECT_TRUE(!g.salvaAbilitato && d->Rec[0] == "prima");
 
-    g.righe[1].Txt_G = "11";
-    g.righe[1].Txt_C = ",";
+    g.righe[1].Txt_G = "11", g.righe[1].Txt_C = ",";
     EXPECT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::NonNumerico);
 }
 

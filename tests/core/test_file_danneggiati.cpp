@@ -57,8 +57,7 @@ std::unique_ptr<ModuleDIC> DesignMonofase() {
     d->Frequenza = 50, d->Induzione = 1.2f, d->Densita = 2.5f, d->LamNome[2] = "EI 48", d->LamC[2] = 16;
     for (int r = 0; r < 4; ++r)
         for (int j = 0; j < FILO_COLONNE; ++j) {
-            d->FiloNudo[r][j] = 0.5f + 0.1f * static_cast<float>(r);
-            d->FiloIsolato[r][j] = d->FiloNudo[r][j] + 0.05f;
+            d->FiloNudo[r][j] = 0.5f + 0.1f * static_cast<float>(r), d->FiloIsolato[r][j] = d->FiloNudo[r][j] + 0.05f;
             d->SezioneFilo[r][j] = d->SpireCM[r][j] = d->CoefKfFilo[r][j] = 1;
             d->ResistenzaFilo[r][j] = d->PesoFilo[r][j] = 1;
         }
@@ -256,8 +255,7 @@ TEST(FileDanneggiati, ProjectValuesOutsideTheWindowsLimitsAreRefused) {
         Copia(buono, f);
         CambiaRecord(f, 100, 9999, c.record - 1, c.testo);
         auto d = std::make_unique<ModuleDIC>();
-        d->SecPot[0] = 77;
-        d->FileNome = "/mio.tmf";
+        d->SecPot[0] = 77, d->FileNome = "/mio.tmf";
         std::string e;
         if (*c.motivo == '\0') {
             ASSERT_TRUE(progetto::ApriProgetto(f, *d, e)) << e;
@@ -275,8 +273,7 @@ TEST(FileDanneggiati, ProjectValuesOutsideTheWindowsLimitsAreRefused) {
 TEST(FileDanneggiati, FileNamesThatCannotBeStoredAreFoldedLikeThePath) {
     Cartella tmp;
     auto d = DesignMonofase();
-    d->NomeLibLam = "/" + std::string(119, 'L');
-    d->NomeLibRame[3] = "/libreria/Ω.wir";
+    d->NomeLibLam = "/" + std::string(119, 'L'), d->NomeLibRame[3] = "/libreria/Ω.wir";
     const std::string titolo = std::string(100, 't') + "Ω.tmf";
     const std::string f = tmp.File("lungo.tmf");
     std::string err;

@@ -11,6 +11,7 @@
 #include "platform/core/Numeri.h"
 
 using LibRame = Banco;
+using LibLam = Banco;
 
 namespace {
 
@@ -52,13 +53,10 @@ bool LeggiDa(ModuleDIC& b, const std::string& f, FakeMessaggi& msg) {
 void AttesoColonnaUguale(const ModuleDIC& a, int ca, const ModuleDIC& b, int cb, int righe = 38) {
     const auto vicino = [](float x, float y) { return std::fabs(double(x) - y) <= 6e-7 * std::fabs(double(x)); };
     for (int r = 0; r < righe; ++r) {
-        EXPECT_EQ(a.FiloNudo[r][ca], b.FiloNudo[r][cb]) << r;
-        EXPECT_EQ(a.FiloIsolato[r][ca], b.FiloIsolato[r][cb]) << r;
-        EXPECT_EQ(a.CoefKfFilo[r][ca], b.CoefKfFilo[r][cb]) << r;
-        EXPECT_TRUE(vicino(a.SezioneFilo[r][ca], b.SezioneFilo[r][cb])) << r;
-        EXPECT_TRUE(vicino(a.SpireCM[r][ca], b.SpireCM[r][cb])) << r;
-        EXPECT_TRUE(vicino(a.ResistenzaFilo[r][ca], b.ResistenzaFilo[r][cb])) << r;
-        EXPECT_TRUE(vicino(a.PesoFilo[r][ca], b.PesoFilo[r][cb])) << r;
+        for (auto m : {&ModuleDIC::FiloNudo, &ModuleDIC::FiloIsolato, &ModuleDIC::CoefKfFilo})
+            EXPECT_EQ((a.*m)[r][ca], (b.*m)[r][cb]) << r;
+        for (auto m : {&ModuleDIC::SezioneFilo, &ModuleDIC::SpireCM, &ModuleDIC::ResistenzaFilo, &ModuleDIC::PesoFilo})
+            EXPECT_TRUE(vicino((a.*m)[r][ca], (b.*m)[r][cb])) << r;
     }
 }
 
@@ -75,20 +73,19 @@ GrigliaLam GrigliaMantello(int n) {
 
 TEST_F(LibRame, PackWriteReadRepackIsByteExactAndKeepsTheTable) {
     Cartella tmp;
-    auto a = std::make_unique<ModuleDIC>();
-    a->Rec[285] = "leftover of a project";
-    CalcolaFili(*a, 38);
+    d->Rec[285] = "leftover of a project";
+    CalcolaFili(*d, 38);
     // A third decimal survives; the coefficients follow the 7 x 38 table.
-    EXPECT_EQ((Testi{a->Rec[0], a->Rec[1], a->Rec[37], a->Rec[266], a->Rec[267], a->Rec[268]}),
+    EXPECT_EQ((Testi{d->Rec[0], d->Rec[1], d->Rec[37], d->Rec[266], d->Rec[267], d->Rec[268]}),
               (Testi{"0,1", "0,126", "6,35", "1,05", "0,0176", "8,9"}));
-    for (int k = 269; k < 300; ++k) EXPECT_EQ(a->Rec[k], "") << k;
-    const std::string f1 = Scritta(tmp, *a, "a.wir");
+    for (int k = 269; k < 300; ++k) EXPECT_EQ(d->Rec[k], "") << k;
+    const std::string f1 = Scritta(tmp, *d, "a.wir");
     EXPECT_EQ(std::filesystem::file_size(f1), 6000u);
 
     auto b = std::make_unique<ModuleDIC>();
     ASSERT_TRUE(LeggiDa(*b, f1, msg));
     EXPECT_TRUE(msg.boxes.empty());
-    AttesoColonnaUguale(*a, 0, *b, 0);
+    AttesoColonnaUguale(*d, 0, *b, 0);
     Esatti({V(b->NumElementi, 39), V(b->KfRame[0][0], 1.05f), V(b->OhmRame[0][0], 0.0176f), V(b->PesSpeRame[0][0], 8.9f)});
     EXPECT_EQ((Testi{b->NomeLibRame[0], b->UltimaLibRame}), (Testi{f1, f1}));
 
@@ -98,22 +95,16 @@ TEST_F(LibRame, PackWriteReadRepackIsByteExactAndKeepsTheTable) {
 
 TEST_F(LibRame, ReadingIntoAnotherColumnSetsTheLibraryCoefficientsAtTheOrigin) {
     Cartella tmp;
-    auto a = std::make_unique<ModuleDIC>();
-    CalcolaFili(*a, 12);
-    const std::string f = Scritta(tmp, *a, "dodici.wir");
+    CalcolaFili(*d, 12);
+    const std::string f = Scritta(tmp, *d, "dodici.wir");
 
     auto b = std::make_unique<ModuleDIC>();
-    for (int r = 0; r < 41; ++r)
-        for (int c = 0; c < 25; ++c) b->FiloNudo[r][c] = 9.0f;
-    b->SezioneFilo[20][14] = 5.0f;  // behind the library: cleared by the read
-    b->NumAvvScelto = 14;
+    for (auto& riga : b->FiloNudo) riga.fill(9.0f);
+    b->SezioneFilo[20][14] = 5.0f, b->NumAvvScelto = 14;  // behind the library: cleared by the read
     ASSERT_TRUE(LeggiDa(*b, f, msg));
     EXPECT_EQ(b->NumElementi, 13);
-    AttesoColonnaUguale(*a, 0, *b, 14, 12);
-    for (int r = 12; r < 38; ++r) {
-        EXPECT_EQ(b->FiloNudo[r][14], 0.0f) << r;
-        EXPECT_EQ(b->SezioneFilo[r][14], 0.0f) << r;
-    }
+    AttesoColonnaUguale(*d, 0, *b, 14, 12);
+    for (int r = 12; r < 38; ++r) Esatti({V(b->FiloNudo[r][14], 0), V(b->SezioneFilo[r][14], 0)});
     // The custom wire (row 38) is not the library's; other columns stay.
     Esatti({V(b->FiloNudo[38][14], 9), V(b->FiloNudo[0][13], 9), V(b->FiloNudo[0][0], 9), V(b->KfRame[0][0], 1.05f),
             V(b->KfRame[0][14], 0)});
@@ -122,21 +113,18 @@ TEST_F(LibRame, ReadingIntoAnotherColumnSetsTheLibraryCoefficientsAtTheOrigin) {
 
 TEST_F(LibRame, CountStopsAtTheFirstZeroDiameterAndDropsWhatFollows) {
     Cartella tmp;
-    auto a = std::make_unique<ModuleDIC>();
-    CalcolaFili(*a, 8);
-    a->Rec[5] = "0";  // row 5 bare diameter zero, rows 6 and 7 still hold values
-    const std::string f = Scritta(tmp, *a, "buco.wir");
+    CalcolaFili(*d, 8);
+    d->Rec[5] = "0";  // row 5 bare diameter zero, rows 6 and 7 still hold values
+    const std::string f = Scritta(tmp, *d, "buco.wir");
     auto b = std::make_unique<ModuleDIC>();
     ASSERT_TRUE(LeggiDa(*b, f, msg));
-    EXPECT_EQ(b->NumElementi, 6);
-    EXPECT_EQ(b->FiloNudo[4][0], 0.3f);
+    Esatti({V(b->NumElementi, 6), V(b->FiloNudo[4][0], 0.3f)});
     for (int r = 5; r < 38; ++r) Esatti({V(b->FiloNudo[r][0], 0), V(b->FiloIsolato[r][0], 0), V(b->PesoFilo[r][0], 0)});
 }
 
 TEST_F(LibRame, CopyGivesEveryWindingTheLibraryButNotTheCustomWire) {
     CalcolaFili(*d, 38);
-    d->FiloNudo[38][7] = 3.3f, d->KfRame[38][7] = 1.2f, d->FileLibreria = "LIBRERIA/LibRame1.wir";
-    d->NumAvvScelto = 0;
+    d->FiloNudo[38][7] = 3.3f, d->KfRame[38][7] = 1.2f, d->FileLibreria = "LIBRERIA/LibRame1.wir", d->NumAvvScelto = 0;
     CopiaLibreriaRame(*d);
     for (int k = 0; k < 25; ++k) {
         AttesoColonnaUguale(*d, 0, *d, k);
@@ -147,20 +135,16 @@ TEST_F(LibRame, CopyGivesEveryWindingTheLibraryButNotTheCustomWire) {
 
 TEST_F(LibRame, OldLibraryTestAcceptsOurFilesAndRefusesAnotherSection) {
     Cartella tmp;
-    auto a = std::make_unique<ModuleDIC>();
-    CalcolaFili(*a, 10);
-    const std::string nuova = Scritta(tmp, *a, "nuova.wir");
+    CalcolaFili(*d, 10);
+    const std::string nuova = Scritta(tmp, *d, "nuova.wir");
     // An older layout kept another quantity in record 77.
-    a->Rec[76] = "0,0078";
-    const std::string vecchia = Scritta(tmp, *a, "vecchia.wir");
+    d->Rec[76] = "0,0078";
+    const std::string vecchia = Scritta(tmp, *d, "vecchia.wir");
 
     auto b = std::make_unique<ModuleDIC>();
-    b->FileLibreria = nuova;
-    b->NumAvvScelto = 3;
+    b->FileLibreria = nuova, b->NumAvvScelto = 3;
     EXPECT_TRUE(ApriLibreriaRame(*b, msg, MSG_LIBRAME_VECCHIA_DIALOGO));
-    EXPECT_TRUE(msg.boxes.empty());
-    EXPECT_FALSE(LibreriaRameVecchia(*b, 3));
-    EXPECT_EQ(b->NumElementi, 11);
+    EXPECT_TRUE(msg.boxes.empty() && !LibreriaRameVecchia(*b, 3) && b->NumElementi == 11);
 
     const auto prima = std::make_unique<ModuleDIC>(*b);
     b->FileLibreria = vecchia;
@@ -195,29 +179,26 @@ TEST_F(LibRame, OldLibraryTestAllowsOnlyTheSeventhDigit) {
                          {0.2f, "0,0314159", false},  {0.2f, "0,0314162", true},  {1.5f, "1,767144", false},
                          {1.5f, "1,76716", true}};
     for (const Caso& k : casi) {
-        d->FiloNudo[0][0] = k.nudo;
-        d->SezioneFilo[0][0] = *num::TextToSng(k.sezione);
+        d->FiloNudo[0][0] = k.nudo, d->SezioneFilo[0][0] = *num::TextToSng(k.sezione);
         EXPECT_EQ(LibreriaRameVecchia(*d, 0), k.vecchia) << k.nudo << " mm, section " << k.sezione;
     }
 }
 
 // ---------------------------------------------------------------- lamination library
 
-TEST(LibLam, PackWriteReadUnpackRepackIsByteExact) {
+TEST_F(LibLam, PackWriteReadUnpackRepackIsByteExact) {
     Cartella tmp;
-    auto a = std::make_unique<ModuleDIC>();
     GrigliaLam g = GrigliaMantello(18);
     // Measures with two decimals that still add up exactly.
     libtest::Riga(g, 4, {"6,35", "3,2", "9,5", "3,1", "3,2", "15,9", "18,95"}, "ei Piccolo 1", "0,5");
-    for (int k = 181; k < 200; ++k) a->Rec[k] = "leftover";
-    OpzioneTipoLam(*a, 0);
-    FakeMessaggi msg;
-    ASSERT_TRUE(CalcolaLamierini(*a, g, msg));
+    for (int k = 181; k < 200; ++k) d->Rec[k] = "leftover";
+    OpzioneTipoLam(*d, 0);
+    ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
     ASSERT_TRUE(msg.boxes.empty());
-    for (int k = 181; k < 200; ++k) EXPECT_EQ(a->Rec[k], "") << k;
-    EXPECT_EQ(a->Rec[180], "Mantello per Monofase");
+    for (int k = 181; k < 200; ++k) EXPECT_EQ(d->Rec[k], "") << k;
+    EXPECT_EQ(d->Rec[180], "Mantello per Monofase");
     const std::string f1 = tmp.File("a.lam");
-    ScriviRec(*a, f1, 40, 200);
+    ScriviRec(*d, f1, 40, 200);
     EXPECT_EQ(std::filesystem::file_size(f1), 8000u);
 
     auto b = std::make_unique<ModuleDIC>();
@@ -228,10 +209,7 @@ TEST(LibLam, PackWriteReadUnpackRepackIsByteExact) {
     EXPECT_EQ((Testi{b->NomeLibLam, b->LamTipoDescr, b->LamNome[0]}), (Testi{f1, "Mantello per Monofase", "ei Piccolo 1"}));
     // 15,9 x 18,95 / 100 = 3,013: label "3,0".
     Esatti({V(b->LamC[0], 6.35f), V(b->LamB[0], 18.95f), V(b->LamAxB[0], 3)});
-    for (int i = 1; i < 18; ++i) {
-        Esatti({V(b->LamC[i], a->LamC[i]), V(b->LamA[i], a->LamA[i])});
-        EXPECT_EQ(b->LamNome[i], a->LamNome[i]) << i;
-    }
+    for (int i = 1; i < 18; ++i) EXPECT_TRUE(b->LamC[i] == d->LamC[i] && b->LamA[i] == d->LamA[i] && b->LamNome[i] == d->LamNome[i]) << i;
     // Rows past the library and figures the file does not hold stay.
     Esatti({V(b->LamPeso[17], 0.5f), V(b->LamA[18], 77), V(b->LamNetta[2], 5)});
     EXPECT_EQ(b->LamNome[19], "fuori");
@@ -246,23 +224,20 @@ TEST(LibLam, PackWriteReadUnpackRepackIsByteExact) {
     EXPECT_EQ(Byte(f1), Byte(f2));
 }
 
-TEST(LibLam, EmptyRecordsBecomeZeroAndTheUnpackingGoesOn) {
+TEST_F(LibLam, EmptyRecordsBecomeZeroAndTheUnpackingGoesOn) {
     Cartella tmp;
-    auto a = std::make_unique<ModuleDIC>();
     GrigliaLam g = GrigliaMantello(10);
-    g.righe[3].Lbl_AxB = "0,5", g.righe[5].Txt_PesoLam = "", a->LamTipoDescr = "3 Colonne Quadro per Trifase";
-    CompilaRecLibLam(*a, g);
-    EXPECT_EQ(a->Rec[30], "0,5");
+    g.righe[3].Lbl_AxB = "0,5", g.righe[5].Txt_PesoLam = "", d->LamTipoDescr = "3 Colonne Quadro per Trifase";
+    CompilaRecLibLam(*d, g);
+    EXPECT_EQ(d->Rec[30], "0,5");
     const std::string f = tmp.File("dieci.lam");
-    ScriviRec(*a, f, 40, 200);
+    ScriviRec(*d, f, 40, 200);
 
     auto b = std::make_unique<ModuleDIC>();
     for (int i = 0; i < 21; ++i) {
-        b->LamA[i] = b->LamC[i] = b->LamPeso[i] = b->LamAxB[i] = 99;
-        b->LamNome[i] = "vecchio";
+        b->LamA[i] = b->LamC[i] = b->LamPeso[i] = b->LamAxB[i] = 99, b->LamNome[i] = "vecchio";
     }
     b->FileLibreria = f;
-    FakeMessaggi msg;
     ASSERT_TRUE(ApriLibreriaLamierini(*b, msg));
     Esatti({V(b->LamAxB[3], 0.5f), V(b->LamPeso[5], 0), V(b->LamC[9], 28), V(b->LamA[18], 99)});
     for (int i = 10; i < 18; ++i) {  // no row of the earlier library survives

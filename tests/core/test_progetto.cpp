@@ -21,8 +21,7 @@ void ScriviGrezzo(const fs::path& p, int len, const std::vector<std::string>& re
     std::ofstream f(p, std::ios::binary | std::ios::trunc);
     for (const std::string& t : rec) {
         std::string r(static_cast<size_t>(len), '\0');
-        r[0] = static_cast<char>(t.size() & 0xFF);
-        r[1] = static_cast<char>(t.size() >> 8);
+        r[0] = static_cast<char>(t.size() & 0xFF), r[1] = static_cast<char>(t.size() >> 8);
         r.replace(2, t.size(), t);
         f.write(r.data(), len);
     }

@@ -222,8 +222,7 @@ TEST(VerificaPosizioneAvvolgimenti, OnlyTrueFlagsOfWindingsInUseWithinTheArraysM
     d->PriUlt = 40, d->SecUlt = 20, d->PriGolaI[20] = d->SecGolaL[20] = VERO;
     VerificaPosizioneAvvolgimenti(*d);
     Esatti({V(d->PriGolaH[20], VERO), V(d->SecGolaH[20], VERO)});
-    d->PriUlt = d->SecUlt = -1;
-    d->PriGolaI[0] = VERO;
+    d->PriUlt = d->SecUlt = -1, d->PriGolaI[0] = VERO;
     VerificaPosizioneAvvolgimenti(*d);
     EXPECT_EQ(d->PriGolaI[0], VERO);
 }

@@ -78,8 +78,7 @@ TEST(SchemaLayout, RowTextsUseMasksAndUnits) {
     d->PriAmp[0] = 0.456f;      // "##0.##": 0,46
     d->PriSpire[0] = 1234;      // no grouping
     d->PriFiloNudo[0] = 0.35f;  // "##0.##": 0,35
-    d->SecVolt[0] = 12.5f;
-    d->SecAmp[0] = 2;
+    d->SecVolt[0] = 12.5f, d->SecAmp[0] = 2;
     d->SecSpire[0] = 76.5f;     // "####0": 77 (half away from zero)
     d->SecFiloNudo[0] = 1.2f;
     Layout l = schema::Calcola(*d);

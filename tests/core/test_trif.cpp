@@ -74,8 +74,7 @@ TEST(TrifPotenze, TotalFromTheLettersAndAThirdToEachPrimary) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         auto d = ProgettoTrif();
-        d->PriUlt = static_cast<float>(c.pri.size() - 1);
-        d->SecUlt = static_cast<float>(c.sec.size() - 1);
+        d->PriUlt = static_cast<float>(c.pri.size() - 1), d->SecUlt = static_cast<float>(c.sec.size() - 1);
         for (size_t i = 0; i < c.sec.size(); ++i) {
             const Sec& s = c.sec[i];
             d->SecPotLin[i] = s.potLin, d->SecTrif[i] = s.lettera, d->SecAvvSer[i] = Flag(s.serie);

@@ -43,9 +43,7 @@ TEST(UsciLettura, CopiesTheTextsIntoTheirSlots) {
             V(d->SecImp[S + 2], 6)});
     EXPECT_EQ(d->SecTipo, "h ");
     // A count past twelve, or a text that is no number, leaves the value.
-    t.Cmb_PriNumAvv = "13", t.Cmb_SecNumAvv = "";
-    t.Txt_PriImp = ",";
-    t.Txt_SecImp[2] = "x";
+    t.Cmb_PriNumAvv = "13", t.Cmb_SecNumAvv = "", t.Txt_PriImp = ",", t.Txt_SecImp[2] = "x";
     LeggiDatiUsci(*d, t);
     Esatti({V(d->PriUlt, 9), V(d->SecUlt, 7), V(d->PriImp[S], 6250), V(d->SecImp[S + 2], 6)});
 }
@@ -115,8 +113,7 @@ TEST(UsciAvvolgimenti, MultiplesAndShares) {
         auto d = Progetto();
         UnVoltPerSpira(*d);
         d->SecTipo = c.tipo, d->OptSingle = c.single, d->PriUlt = c.priUlt, d->SecUlt = c.secUlt;
-        d->PriVolt[S] = c.priVolt, d->SecVolt[S] = c.secVolt16, d->SecVolt[S + 1] = c.secVolt17;
-        d->SecVolt[S + 2] = 1;
+        d->PriVolt[S] = c.priVolt, d->SecVolt[S] = c.secVolt16, d->SecVolt[S + 1] = c.secVolt17, d->SecVolt[S + 2] = 1;
         CalcolaAvvolgimentiUsci(*d);
         ASSERT_EQ(d->FEMI, 1.0f);
         Esatti({V(d->PriSpire[S], c.priSpire16), V(d->SecSpire[S], c.secSpire16)});
