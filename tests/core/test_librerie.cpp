@@ -93,33 +93,24 @@ TEST_F(LibRame, PackWriteReadRepackIsByteExactAndKeepsTheTable) {
     EXPECT_EQ(Byte(f1), Byte(Scritta(tmp, *b, "b.wir")));
 }
 
+// The count stops at the first zero bare diameter: what follows is dropped.
 TEST_F(LibRame, ReadingIntoAnotherColumnSetsTheLibraryCoefficientsAtTheOrigin) {
     Cartella tmp;
     CalcolaFili(*d, 12);
+    d->Rec[10] = "0";  // row 10 bare diameter zero, row 11 still holds values
     const std::string f = Scritta(tmp, *d, "dodici.wir");
 
     auto b = std::make_unique<ModuleDIC>();
     for (auto& riga : b->FiloNudo) riga.fill(9.0f);
     b->SezioneFilo[20][14] = 5.0f, b->NumAvvScelto = 14;  // behind the library: cleared by the read
     ASSERT_TRUE(LeggiDa(*b, f, msg));
-    EXPECT_EQ(b->NumElementi, 13);
-    AttesoColonnaUguale(*d, 0, *b, 14, 12);
-    for (int r = 12; r < 38; ++r) Esatti({V(b->FiloNudo[r][14], 0), V(b->SezioneFilo[r][14], 0)});
+    EXPECT_EQ(b->NumElementi, 11);
+    AttesoColonnaUguale(*d, 0, *b, 14, 10);
+    for (int r = 10; r < 38; ++r) Esatti({V(b->FiloNudo[r][14], 0), V(b->SezioneFilo[r][14], 0), V(b->PesoFilo[r][14], 0)});
     // The custom wire (row 38) is not the library's; other columns stay.
     Esatti({V(b->FiloNudo[38][14], 9), V(b->FiloNudo[0][13], 9), V(b->FiloNudo[0][0], 9), V(b->KfRame[0][0], 1.05f),
             V(b->KfRame[0][14], 0)});
     EXPECT_EQ((Testi{b->NomeLibRame[14], b->NomeLibRame[0]}), (Testi{f, ""}));
-}
-
-TEST_F(LibRame, CountStopsAtTheFirstZeroDiameterAndDropsWhatFollows) {
-    Cartella tmp;
-    CalcolaFili(*d, 8);
-    d->Rec[5] = "0";  // row 5 bare diameter zero, rows 6 and 7 still hold values
-    const std::string f = Scritta(tmp, *d, "buco.wir");
-    auto b = std::make_unique<ModuleDIC>();
-    ASSERT_TRUE(LeggiDa(*b, f, msg));
-    Esatti({V(b->NumElementi, 6), V(b->FiloNudo[4][0], 0.3f)});
-    for (int r = 5; r < 38; ++r) Esatti({V(b->FiloNudo[r][0], 0), V(b->FiloIsolato[r][0], 0), V(b->PesoFilo[r][0], 0)});
 }
 
 TEST_F(LibRame, CopyGivesEveryWindingTheLibraryButNotTheCustomWire) {

@@ -47,8 +47,7 @@ void Etichette(const Layout& l, const std::vector<Posto>& posti) {
         SCOPED_TRACE(::testing::Message() << "Label" << p.serie << "(" << p.elemento << ")");
         const Etichetta* e = Trova(l, p.serie, p.elemento);
         ASSERT_NE(e, nullptr) << "missing";
-        EXPECT_EQ(e->left, p.left);
-        EXPECT_EQ(e->top, p.top);
+        EXPECT_EQ(std::pair(e->left, e->top), std::pair(p.left, p.top));
     }
 }
 
@@ -73,14 +72,10 @@ TEST(SchemaLayout, TwoColumnsOnePrimaryTwoSecondaries) {
 }
 
 TEST(SchemaLayout, RowTextsUseMasksAndUnits) {
+    // Volts under "###0.##" (a whole number keeps the comma), amperes and the
+    // wire under "##0.##", turns under "####0" (half away from zero), no grouping.
     auto d = Progetto(3, 0, 0);
-    d->PriVolt[0] = 220;        // whole number under "###0.##": comma kept
-    d->PriAmp[0] = 0.456f;      // "##0.##": 0,46
-    d->PriSpire[0] = 1234;      // no grouping
-    d->PriFiloNudo[0] = 0.35f;  // "##0.##": 0,35
-    d->SecVolt[0] = 12.5f, d->SecAmp[0] = 2;
-    d->SecSpire[0] = 76.5f;     // "####0": 77 (half away from zero)
-    d->SecFiloNudo[0] = 1.2f;
+    d->PriAmp[0] = 0.456f, d->SecSpire[0] = 76.5f;
     Layout l = schema::Calcola(*d);
     ASSERT_EQ(l.etichette.size(), 10u);
     const char* attesi[] = {"Avv.1", "220, V", "0,46 A", "1234 sp", "0,35mm", "Avv.1", "12,5 V", "2, A", "77 sp", "1,2mm"};
@@ -152,8 +147,6 @@ TEST(SchemaLayout, UnknownKindDrawsNothing) {
     for (int tipo : {0, 6, -1, 100}) {
         auto d = Progetto(tipo, 2, 2);
         Layout l = schema::Calcola(*d);
-        EXPECT_TRUE(l.immagini.empty()) << tipo;
-        EXPECT_TRUE(l.etichette.empty()) << tipo;
-        EXPECT_FALSE(l.disegnato);
+        EXPECT_TRUE(l.immagini.empty() && l.etichette.empty() && !l.disegnato) << tipo;
     }
 }

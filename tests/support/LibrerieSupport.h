@@ -26,10 +26,7 @@ public:
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
     }
-    ~Cartella() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
+    ~Cartella() { std::error_code ec; std::filesystem::remove_all(dir_, ec); }
     std::string File(const std::string& nome) const { return (dir_ / nome).string(); }
 
 private:
@@ -44,9 +41,7 @@ inline std::string Byte(const std::string& percorso) {
 // A wire grid of (bare, enamelled) rows with Kf 1,05, 0,0176 ohm mm²/m and 8,9 g/cm³.
 inline GrigliaRame Fili(const std::vector<std::pair<std::string, std::string>>& righe) {
     GrigliaRame g;
-    for (size_t i = 0; i < righe.size(); ++i) {
-        g.Txt_FiloNudo[i] = righe[i].first, g.Txt_FiloIsolato[i] = righe[i].second;
-    }
+    for (size_t i = 0; i < righe.size(); ++i) g.Txt_FiloNudo[i] = righe[i].first, g.Txt_FiloIsolato[i] = righe[i].second;
     g.Txt_CoefKf = "1,05", g.Txt_Ohm_m = "0,0176", g.Txt_PesSpeRam = "8,9";
     return g;
 }
