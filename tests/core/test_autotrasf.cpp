@@ -45,25 +45,9 @@ TEST(AutoTrasfPotenze, CoefficientFromFirstAndLastWindings) {
     Esatti({V(z->CoefAuto, 0.003f), V(z->PotPass, 0), V(z->PriAmp[0], 0)});
 }
 
-// The common section: on the secondary when stepping down, on the primary when
-// stepping up (both in the whole passes); a negative difference, or no load
-// tap in series, gives 0,01 A on the secondary of a step-down design.
-TEST(AutoTrasfCorrenti, CommonSectionCurrentAndDiameter) {
-    struct Caso { const char* nome; float pri; int16_t carico; };
-    for (const Caso& c : {Caso{"ratio close to 1", 130, VERO}, Caso{"no load tap", 160, FALSO}}) {
-        SCOPED_TRACE(c.nome);
-        auto d = NuovoProgettoAutoTrasf();
-        d->PriVolt[0] = c.pri, d->SecVoltVuoto[0] = 125.423607f, d->SecAmp[0] = 2.5f, d->SecPot[0] = 300;
-        d->SecAvvCar[0] = c.carico, d->Rendimento = 89.2912369f, d->Densita = 2.5f;
-        d->PriAmp[0] = d->PriFiloNudo[0] = 7;  // as the diameter step left them
-        CalcolaCorrentiAuto(*d);
-        Circa({V(d->CorrenteSez, 0.01f), V(d->SecAmpFilo[0], 0.01f), V(d->SecFiloNudo[0], 0.0713649914f),
-               V(d->PriAmp[0], 7), V(d->PriFiloNudo[0], 7)});
-    }
-}
-
 // Only the last winding of the lower side changes, and only load taps in
-// series add their currents.
+// series add their currents. The floor of 0,01 A, the side of the common
+// section and its wire: AutoTrifPotenze (the same routine).
 TEST(AutoTrasfCorrenti, SumsLoadTapsIntoTheLastSecondary) {
     auto d = NuovoProgettoAutoTrasf();
     d->PriUlt = 0, d->SecUlt = 1, d->PriVolt[0] = 200, d->SecVoltVuoto = {110, 60}, d->SecAmp = {2, 3};

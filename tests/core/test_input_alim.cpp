@@ -30,9 +30,7 @@ TEST(InputAlimOrdine, PrimariesByDecreasingVoltageCarryPlacementAndEndIsolated) 
     d->PriUlt = 2;
     DatiAlimTesti t;
     t.Txt_PriVolt = {"100", "220", "150", "90"};  // the fourth is not in use
-    Posto(Primari(*d), 0, 2, 'L');
-    Posto(Primari(*d), 2, 1, 'I');
-    Serie(Primari(*d), 1, 3);
+    Posto(Primari(*d), 0, 2, 'L'), Posto(Primari(*d), 2, 1, 'I'), Serie(Primari(*d), 1, 3);
     const EsitoOrdinamento e = OrdinaAvvolgimenti(*d, t);
     EXPECT_EQ(Primi(t.Txt_PriVolt, 4), (Testi{"220", "150", "100", "90"}));
     EXPECT_TRUE(e.scambioPri && !e.scambioSec);
@@ -71,8 +69,7 @@ TEST(InputAlimOrdine, SecondaryMovingUpGetsItsCurrentRecomputed) {
     d->SecUlt = 1, d->SecVolt = {100, 150};  // as the last reading left them
     DatiAlimTesti t;
     t.Txt_SecVolt = {"100", "150"}, t.Txt_SecPot = {"50", "90"}, t.Txt_SecAmp = {"0,5", "0,6"};
-    Posto(Secondari(*d), 1, 2, 'I');
-    d->SecAvvCar[1] = VERO;
+    Posto(Secondari(*d), 1, 2, 'I'), d->SecAvvCar[1] = VERO;
     EXPECT_TRUE(OrdinaAvvolgimenti(*d, t).scambioSec);
     RicalcolaCorrentiSec(*d, t);
     EXPECT_EQ((Testi{t.Txt_SecVolt[0], t.Txt_SecVolt[1], t.Txt_SecPot[0], t.Txt_SecPot[1], t.Txt_SecAmp[0],
@@ -89,8 +86,7 @@ TEST(InputAlimOrdine, WindingInSeriesWithAMovedWindingBecomesIsolated) {
     d->PriUlt = 3;
     DatiAlimTesti t;
     t.Txt_PriVolt = {"230", "220", "100", "150"};
-    Serie(Primari(*d), 0, 2);  // partner stays
-    Serie(Primari(*d), 1, 3);  // partner moves
+    Serie(Primari(*d), 0, 2), Serie(Primari(*d), 1, 3);  // the first partner stays, the second moves
     const EsitoOrdinamento e = OrdinaAvvolgimenti(*d, t);
     EXPECT_EQ(Vista(Primari(*d), 4), (Testi{"R2 H1", "I H1", "I H1", "I H1"}));
     EXPECT_EQ(std::vector<bool>(e.priIsolati.begin(), e.priIsolati.begin() + 4),
@@ -127,10 +123,8 @@ TEST(InputAlimCorrenti, OnlyChangedReadableVoltagesInUseRewrite) {
 TEST(InputAlimConteggi, LoweringTheCountIsolatesDroppedAndLastWindingsAndBrokenLinks) {
     auto d = NuovoProgetto();
     d->PriUlt = 11;
-    Serie(Primari(*d), 0, 2);  // stays valid
-    Serie(Primari(*d), 1, 5);  // partner dropped
-    Serie(Primari(*d), 2, 4);  // the new last winding
-    Serie(Primari(*d), 6, 8);
+    // A link that stays valid, one whose partner is dropped, the new last winding, a dropped winding.
+    Serie(Primari(*d), 0, 2), Serie(Primari(*d), 1, 5), Serie(Primari(*d), 2, 4), Serie(Primari(*d), 6, 8);
     Posto(Primari(*d), 6, 2, 'L');
     const Indici iso = CambiaNumeroAvv(Primari(*d), 3);
     EXPECT_EQ(d->PriUlt, 2.0f);
@@ -144,8 +138,7 @@ TEST(InputAlimConteggi, LoweringTheCountIsolatesDroppedAndLastWindingsAndBrokenL
 TEST(InputAlimConteggi, SecondaryCountAndTheWindowsNumberOfWindings) {
     auto d = NuovoProgetto();
     d->SecUlt = 3;
-    Serie(Secondari(*d), 0, 2, true);
-    Serie(Secondari(*d), 1, 3, true);
+    Serie(Secondari(*d), 0, 2, true), Serie(Secondari(*d), 1, 3, true);
     const Indici iso = CambiaNumeroAvv(Secondari(*d), 2);
     EXPECT_TRUE(!iso[0] && iso[1]);
     Esatti({V(d->SecUlt, 1), V(d->SecAvvCar[1], FALSO)});
@@ -176,9 +169,7 @@ TEST(InputAlimPulsanti, ConnectionCaptionsAndColours) {
         d->SecAvvSerCon[0] = k.partner;
         const auto a = Collegamento(Secondari(*d), 0);
         ASSERT_EQ(a.has_value(), k.caption != nullptr) << k.partner;
-        if (a) {
-            EXPECT_EQ(std::pair(a->caption, a->colore), std::pair(std::string(k.caption), k.colore));
-        }
+        EXPECT_TRUE(!a || (a->caption == k.caption && a->colore == k.colore)) << k.caption;
     }
     // A load-tap flag means nothing on the primary side.
     d->PriAvvIso[3] = FALSO, d->PriAvvSer[3] = VERO;

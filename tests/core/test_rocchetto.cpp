@@ -58,21 +58,8 @@ std::unique_ptr<ModuleDIC> Avvolgimenti(int16_t gole1, int16_t due = 0) {
 
 // ------------------------------------------------------------ demonstration bobbin
 
-TEST(RocchettoDemo, WindowSixteenByTwelveGivesTheKnownBobbin) {
-    // C 16, F 12: H 37, I = L = 18, grooves 370 and 180 mm²; two bobbins
-    // share the window (each gets half of F - 2), and three-phase always does.
-    struct Caso { bool trif; int16_t due; float sp, m; };
-    for (const Caso& k : {Caso{false, 0, 22.5f, 10}, Caso{false, 1, 22.5f, 5}, Caso{true, 0, 20, 5}, Caso{true, 1, 20, 5}}) {
-        SCOPED_TRACE(::testing::Message() << (k.trif ? "three-phase" : "single-phase") << " due " << k.due);
-        auto d = Pacco(4, 16, 12, 0, 0, 0);
-        d->RochScelto = 0, d->LamSP = k.sp, d->RochDue = k.due;
-        FakeMessaggi msg;
-        k.trif ? ControllaMisureRocchettoTrif(*d, msg) : ControllaMisureRocchetto(*d, msg);
-        EXPECT_TRUE(msg.boxes.empty());
-        AttesoDemo(*d, 17, k.sp + 1, k.m, 37);
-    }
-}
-
+// The demonstration bobbin of each kind and bobbin count is checked with the
+// refused bobbins below.
 TEST(RocchettoDemo, AnyRowOtherThanTheUsersIsTheDemonstration) {
     // Only row 1 is the user's bobbin; every other value builds row 0 quietly.
     for (int16_t scelto : {0, 2, 6, -1}) {
