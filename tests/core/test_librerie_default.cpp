@@ -23,8 +23,7 @@ void ControllaLam(const std::string& nome, const char* descr, int16_t tipoAtteso
         for (float v : {d->LamA[i], d->LamB[i], d->LamC[i], d->LamD[i], d->LamE[i], d->LamF[i], d->LamG[i],
                         d->LamPeso[i], d->LamAxB[i]})
             EXPECT_GT(v, 0.0f);
-        EXPECT_FALSE(d->LamNome[i].empty());
-        EXPECT_LE(d->LamNome[i].size(), 12u);
+        EXPECT_TRUE(!d->LamNome[i].empty() && d->LamNome[i].size() <= 12u);
         EXPECT_TRUE(i == 0 || d->LamAxB[i - 1] < d->LamAxB[i]);
         // Every row is of the library's own shape, not only the first.
         EXPECT_EQ(d->LamA[i], num::Sng(double(d->LamE[i]) + d->LamG[i] + d->LamG[i]));

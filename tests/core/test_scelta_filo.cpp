@@ -18,10 +18,7 @@ TestiFiloFuori Filo(std::string nudo, std::string isolato, std::string kf = "1,0
 TEST(FiloFuoriFormato, ChecksInOrderThenRow38) {
     // A zero, a lone comma or a negative value is missing like an empty box:
     // nothing may divide by it. A failure writes nothing.
-    const struct {
-        TestiFiloFuori t;
-        const char* messaggio;  // "": computed
-    } casi[] = {
+    const struct { TestiFiloFuori t; const char* messaggio; } casi[] = {  // a message of "": computed
         {Filo("", "1,08"), "Manca la Misura Filo Nudo"},
         {Filo(",", ""), "Manca la Misura Filo Nudo"},
         {Filo("-1", "1,08"), "Manca la Misura Filo Nudo"},
@@ -38,8 +35,7 @@ TEST(FiloFuoriFormato, ChecksInOrderThenRow38) {
         FakeMessaggi msg;
         EXPECT_EQ(CalcolaFiloFuoriFormato(*d, COL, c.t, msg), !*c.messaggio);
         if (*c.messaggio) {
-            ASSERT_EQ(msg.Testi(), std::vector<std::string>{c.messaggio});
-            EXPECT_EQ(msg.boxes[0].titolo, "Errore Parametri Identificativi Filo Rame");
+            EXPECT_EQ(msg.boxes, (Scatole{{c.messaggio, mb::Exclamation, "Errore Parametri Identificativi Filo Rame"}}));
             EXPECT_EQ(d->FiloNudo[38][COL], 0.0f);
             continue;
         }

@@ -14,8 +14,7 @@ namespace {
 std::unique_ptr<ModuleDIC> ProgettoTrif() {
     auto d = NuovoProgetto();
     d->TipoCalcolo = tipo::Trifase, d->PriUlt = d->SecUlt = 0, d->CoefKMin = 1.0f, d->CoefKMax = 1.6f;
-    d->PriTrif.fill("Y");
-    d->SecTrif.fill("z");
+    d->PriTrif.fill("Y"), d->SecTrif.fill("z");
     return d;
 }
 
@@ -24,12 +23,8 @@ std::unique_ptr<ModuleDIC> ProgettoTrif() {
 // with the next.
 std::unique_ptr<ModuleDIC> ProgettoAutoTrif() {
     auto d = ProgettoTrif();
-    d->TipoCalcolo = tipo::AutoTrifase;
-    d->SecTrif.fill("y");
-    for (int i = 0; i < TRIF_NUM_AVV; ++i) {
-        Serie(Primari(*d), i, i + 2);
-        Serie(Secondari(*d), i, i + 2, true);
-    }
+    d->TipoCalcolo = tipo::AutoTrifase, d->SecTrif.fill("y");
+    for (int i = 0; i < TRIF_NUM_AVV; ++i) Serie(Primari(*d), i, i + 2), Serie(Secondari(*d), i, i + 2, true);
     return d;
 }
 
@@ -49,12 +44,7 @@ struct Sec { float potLin; const char* lettera; bool serie = false, regolazione 
 struct Pri { float volt; const char* lettera; float pri, amp; };  // expected PriPot, PriAmp
 
 TEST(TrifPotenze, TotalFromTheLettersAndAThirdToEachPrimary) {
-    struct Caso {
-        const char* nome;
-        std::vector<Sec> sec;
-        std::vector<Pri> pri;
-        float secPotTot, rendimento, priPotTot, caduta;
-    };
+    struct Caso { const char* nome; std::vector<Sec> sec; std::vector<Pri> pri; float secPotTot, rendimento, priPotTot, caduta; };
     const Caso casi[] = {
         // An adjustment tap in series adds nothing, a winding only in series
         // counts; "Z" is no zig-zag; "b" counts 1,5. No voltage, no current.
@@ -95,13 +85,9 @@ TEST(TrifPotenze, TotalFromTheLettersAndAThirdToEachPrimary) {
 // ------------------------------------------------------------ autotransformer
 
 TEST(AutoTrifPotenze, CoefficientOwnPowerAndCommonSection) {
-    struct Caso {
-        const char* nome;
-        float pri, sec, amp, pot, potLin;
-        float secPotTot, vuoto, coefAuto, potPass, priPot, priAmp;
-        bool riduttore;            // common section on the secondary side
-        float corrente, diametro;  // CorrenteSez and its bare diameter
-    };
+    // riduttore: the common section on the secondary side; corrente: CorrenteSez, and its bare diameter.
+    struct Caso { const char* nome; float pri, sec, amp, pot, potLin, secPotTot, vuoto, coefAuto, potPass, priPot, priAmp;
+                  bool riduttore; float corrente, diametro; };
     const Caso casi[] = {
         {"step-up", 200, 230, 2, 460, 1380, 1380, 237.289566f, 0.130434781f, 180, 488.199615f, 2.44099808f, false,
          0.440998226f, 0.473918498f},
