@@ -80,8 +80,7 @@ TEST(AutoTrasfSpire, OrderedTapsAndSectionTurns) {
         d->PriUlt = c.priUlt, d->SecUlt = c.secUlt, d->PriVolt = c.pri, d->SecVoltVuoto = c.vuoto, d->NumAvvScelto = 3;
         CalcolaSpireAuto(*d);
         ASSERT_EQ(d->FEMI, 1.0f);
-        EXPECT_EQ(d->AutoVoltOrd, c.voltOrd);
-        EXPECT_EQ(d->AutoSpireOrd, c.spireOrd);
+        EXPECT_TRUE(d->AutoVoltOrd == c.voltOrd && d->AutoSpireOrd == c.spireOrd);
         EXPECT_TRUE(d->AutoSpire == AutoArr{} && d->NumAvvScelto == 3.0f);
         EXPECT_TRUE(d->PriSpire == c.priSpire && d->SecSpire == c.secSpire);
     }

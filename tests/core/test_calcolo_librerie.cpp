@@ -22,8 +22,7 @@ using Testi = std::vector<std::string>;
 
 TEST_F(CalcoloRame, WorkedExampleHalfMillimetreWire) {
     GrigliaRame g = Fili({{"0,50", "0,55"}, {"1", "1,1"}});
-    ASSERT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::Calcolata);
-    EXPECT_TRUE(msg.boxes.empty());
+    ASSERT_TRUE(CalcolaLibreriaRame(*d, g, msg) == EsitoCalcoloRame::Calcolata && msg.boxes.empty());
     EXPECT_EQ((Testi{g.Txt_FiloNudo[0], g.Txt_FiloIsolato[0], g.Lbl_SezioneFilo[0], g.Lbl_SpireCM[0], g.Lbl_CoefKf[0],
                      g.Lbl_Resistenza[0], g.Lbl_PesoFilo[0]}),
               (Testi{"0,50", "0,550", "0,1963", "17,32", "1,05", "0,0896", "1,75"}));
@@ -70,8 +69,7 @@ TEST_F(CalcoloRame, OnlyOneWireIsRefusedWithTheMessageAndNothingChanges) {
 TEST_F(CalcoloRame, EnamelledNotAboveBareMarksOnlyThatCell) {
     GrigliaRame g = Fili({{"0,5", "0,55"}, {"0,3", "0,34"}, {"0,4", "0,45"}, {"0,6", "0,6"}, {"0,7", "0,8"}});
     g.giallaIsolato[0] = g.giallaIsolato[1] = true;
-    EXPECT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::IsolatoNonMaggiore);
-    EXPECT_TRUE(msg.boxes.empty());
+    EXPECT_TRUE(CalcolaLibreriaRame(*d, g, msg) == EsitoCalcoloRame::IsolatoNonMaggiore && msg.boxes.empty());
     EXPECT_EQ((std::vector<bool>(g.giallaIsolato.begin(), g.giallaIsolato.begin() + 5)),
               (std::vector<bool>{false, false, false, true, false}));
     EXPECT_TRUE(g.Txt_FiloNudo[0] == "0,5" && d->NumElementi == 0);  // not sorted
@@ -113,8 +111,7 @@ TEST_F(CalcoloRame, TableRefreshWithACountOutsideTheGridStaysInsideIt) {
     d->NumElementi = -5;
     AggiornaTabellaRame(*d, g);
     EXPECT_EQ(Testi(g.Txt_FiloNudo.begin(), g.Txt_FiloNudo.end()), Testi(38, "0"));
-    EXPECT_EQ(Testi(g.Lbl_PesoFilo.begin(), g.Lbl_PesoFilo.end()), Testi(38, "0"));
-    EXPECT_EQ(d->FiloNudo[0][0], 0.0f);
+    EXPECT_TRUE(Testi(g.Lbl_PesoFilo.begin(), g.Lbl_PesoFilo.end()) == Testi(38, "0") && d->FiloNudo[0][0] == 0.0f);
 
     d->FiloNudo[37][0] = 2.5f, d->FiloIsolato[37][0] = 2.578f, d->NumElementi = 39;  // wires + 1 after reading 38
     AggiornaTabellaRame(*d, g);
@@ -139,8 +136,7 @@ GrigliaLam Proporzionale(ModuleDIC& d, int opzione, const Testi& c) {
 
 TEST_F(CalcoloLam, ProportionalShellTwoLegAndThreeLegExamples) {
     GrigliaLam g = Proporzionale(*d, 0, {"20", "30"});
-    ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
-    EXPECT_TRUE(msg.boxes.empty());
+    ASSERT_TRUE(CalcolaLamierini(*d, g, msg) && msg.boxes.empty());
     EXPECT_EQ((Testi{d->LamNome[0], d->LamTipoDescr}), (Testi{"EI60/50", "Mantello per Monofase"}));
     Esatti({V(d->LamAxB[0], 30), V(d->LamFinestra[0], 300), V(d->LamNetta[0], 24), V(d->LamD[0], 10), V(d->LamE[0], 30)});
     EXPECT_FLOAT_EQ(d->LamPeso[0], 0.1837838f);
@@ -185,8 +181,7 @@ TEST_F(CalcoloLam, OnlyRowZeroUsableDoesNothingAndIsNotPacked) {
     OpzioneTipoLam(*d, 0);
     RigaMantello(g, 0, 20);
     g.righe[3].Txt_C = "junk", g.salvaAbilitato = true;  // not reached
-    EXPECT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::UnaSolaRiga);
-    EXPECT_EQ(d->NumElementi, 0);
+    EXPECT_TRUE(VerificaMisureLam(*d, g, msg) == EsitoVerificaLam::UnaSolaRiga && d->NumElementi == 0);
     EXPECT_EQ((Testi{g.righe[3].Txt_C, g.righe[0].Lbl_AxB}), (Testi{"junk", "0"}));  // no blanking
     EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
     EXPECT_EQ(msg.Testi(), Testi{"Lamierino non identificato corregere i dati inseriti"});
@@ -211,9 +206,7 @@ TEST_F(CalcoloLam, RowsAfterAGapAreBlankedAndLost) {
     // A centre leg of 3 counts, 2,9 ends the run.
     auto p = std::make_unique<ModuleDIC>();
     GrigliaLam q = Proporzionale(*p, 0, {"3", "3", "2,9", "40"});
-    EXPECT_EQ(VerificaMisureLam(*p, q, msg), EsitoVerificaLam::Completa);
-    EXPECT_EQ(p->NumElementi, 1);
-    EXPECT_EQ(q.righe[2].Txt_C, "");
+    EXPECT_TRUE(VerificaMisureLam(*p, q, msg) == EsitoVerificaLam::Completa && p->NumElementi == 1 && q.righe[2].Txt_C == "");
 }
 
 TEST_F(CalcoloLam, TypedPresenceChecks) {
@@ -221,8 +214,7 @@ TEST_F(CalcoloLam, TypedPresenceChecks) {
     GrigliaLam ok;
     RigaMantello(ok, 0, 20, "EI 60", "0,01");
     RigaMantello(ok, 1, 22, "EI 66", "0,01");
-    EXPECT_EQ(VerificaMisureLam(*d, ok, msg), EsitoVerificaLam::Completa);
-    EXPECT_TRUE(msg.boxes.empty());
+    EXPECT_TRUE(VerificaMisureLam(*d, ok, msg) == EsitoVerificaLam::Completa && msg.boxes.empty());
     struct Caso { int cella; const char* valore; const char* testo; };
     const Caso casi[] = {
         {CELLA_PESO, "0,009", "Lamierino non identificato corregere Peso Lamierino"},
@@ -249,8 +241,7 @@ TEST_F(CalcoloLam, TypedProportionChecksMarkTheCellAndRefuseTheLibrary) {
     GrigliaLam g;
     Riga(g, 0, {"20", "10", "30", "10", "10", "50", "60"});
     Riga(g, 1, {"22", "11", "33", "11", "11", "55", "66"});
-    ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
-    EXPECT_TRUE(msg.boxes.empty());
+    ASSERT_TRUE(CalcolaLamierini(*d, g, msg) && msg.boxes.empty());
 
     d->Rec[0] = "packed before", g.righe[0].Txt_A = "51", g.salvaAbilitato = true;
     EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
@@ -284,8 +275,7 @@ TEST_F(CalcoloLam, TypedMeasuresAreKeptAndSortedByWholeArea) {
     Riga(g, 1, {"20", "10", "30", "10", "10", "50", "60"}, "Primo");       // 30,0
     Riga(g, 2, {"20", "10", "30", "10", "11", "52", "60"}, "Secondo");     // 31,2 -> 31
     Riga(g, 3, {"20", "10", "42,5", "10", "10", "62,5", "60"}, "Ultimo");  // 37,5
-    ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
-    EXPECT_TRUE(msg.boxes.empty());
+    ASSERT_TRUE(CalcolaLamierini(*d, g, msg) && msg.boxes.empty());
     EXPECT_EQ(Testi(d->LamNome.begin(), d->LamNome.begin() + 4), (Testi{"Primo", "Secondo", "Ultimo", "Largo"}));
     Esatti({V(d->LamB[3], 140), V(d->LamA[2], 62.5f)});
     EXPECT_EQ((Testi{g.righe[2].Txt_A, g.righe[2].Txt_E}), (Testi{"62,5", "42,5"}));
@@ -303,8 +293,7 @@ TEST_F(CalcoloLam, ACellThatIsNotANumberEndsTheCheckAndTheLibraryIsRefused) {
     GrigliaLam g;
     RigaMantello(g, 0, 20), RigaMantello(g, 1, 22);
     g.righe[1].Txt_G = "", g.salvaAbilitato = true, d->Rec[0] = "prima";  // G has no presence check of its own
-    EXPECT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::NonNumerico);
-    EXPECT_TRUE(msg.boxes.empty());
+    EXPECT_TRUE(VerificaMisureLam(*d, g, msg) == EsitoVerificaLam::NonNumerico && msg.boxes.empty());
     // The computation says why the table is refused.
     EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
     EXPECT_EQ(msg.boxes, (Scatole{{"Lamierino non identificato corregere i dati inseriti", 48, "Errore Misure Lamierino"}}));

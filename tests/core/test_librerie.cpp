@@ -83,8 +83,7 @@ TEST_F(LibRame, PackWriteReadRepackIsByteExactAndKeepsTheTable) {
     EXPECT_EQ(std::filesystem::file_size(f1), 6000u);
 
     auto b = std::make_unique<ModuleDIC>();
-    ASSERT_TRUE(LeggiDa(*b, f1, msg));
-    EXPECT_TRUE(msg.boxes.empty());
+    ASSERT_TRUE(LeggiDa(*b, f1, msg) && msg.boxes.empty());
     AttesoColonnaUguale(*d, 0, *b, 0);
     Esatti({V(b->NumElementi, 39), V(b->KfRame[0][0], 1.05f), V(b->OhmRame[0][0], 0.0176f), V(b->PesSpeRame[0][0], 8.9f)});
     EXPECT_EQ((Testi{b->NomeLibRame[0], b->UltimaLibRame}), (Testi{f1, f1}));
@@ -194,8 +193,7 @@ TEST_F(LibLam, PackWriteReadUnpackRepackIsByteExact) {
 
     auto b = std::make_unique<ModuleDIC>();
     b->LamA[18] = 77, b->LamNome[19] = "fuori", b->LamNetta[2] = 5, b->FileLibreria = f1;
-    ASSERT_TRUE(ApriLibreriaLamierini(*b, msg));
-    EXPECT_TRUE(msg.boxes.empty());
+    ASSERT_TRUE(ApriLibreriaLamierini(*b, msg) && msg.boxes.empty());
     // The sort put the small row first; its name came back exactly as typed.
     EXPECT_EQ((Testi{b->NomeLibLam, b->LamTipoDescr, b->LamNome[0]}), (Testi{f1, "Mantello per Monofase", "ei Piccolo 1"}));
     // 15,9 x 18,95 / 100 = 3,013: label "3,0".

@@ -42,8 +42,7 @@ TEST(LibrerieDefault, WireLibraryHasThirtyEightWiresAndPassesTheOldLibraryTest) 
     auto d = std::make_unique<ModuleDIC>();
     d->FileLibreria = kLibreria + "/LibRame1.wir", d->NumAvvScelto = 0;
     FakeMessaggi msg;
-    ASSERT_TRUE(ApriLibreriaRame(*d, msg, MSG_LIBRAME_VECCHIA_DIALOGO));
-    EXPECT_TRUE(msg.boxes.empty());
+    ASSERT_TRUE(ApriLibreriaRame(*d, msg, MSG_LIBRAME_VECCHIA_DIALOGO) && msg.boxes.empty());
     Esatti({V(d->NumElementi, 39), V(d->KfRame[0][0], 1.05f), V(d->OhmRame[0][0], 0.0176f), V(d->PesSpeRame[0][0], 8.9f)});
     // The table as typed, every wire thicker than the one before and enamelled;
     // the derived figures are the editor's computation (CalcoloRame).

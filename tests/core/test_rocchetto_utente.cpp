@@ -149,8 +149,7 @@ TEST(CalcolaRocchettoUtente, RowOneWithDerivedGrooves) {
         SCOPED_TRACE(k.nome);
         auto d = Pacco(1, 25, 30, 20);
         FakeMessaggi msg;
-        ASSERT_TRUE(CalcolaRocchettoUtente(*d, k.t, k.o, msg));
-        EXPECT_TRUE(msg.boxes.empty());
+        ASSERT_TRUE(CalcolaRocchettoUtente(*d, k.t, k.o, msg) && msg.boxes.empty());
         const float m = k.due ? 7.5f : 15.0f;
         Esatti({V(d->RochC[1], 30), V(d->RochSp[1], 41), V(d->RochM[1], m), V(d->RochH[1], k.h),
                 V(d->RochI[1], k.i), V(d->RochL[1], k.l), V(d->RochGolaH[1], k.h * m),
