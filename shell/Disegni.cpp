@@ -1,13 +1,16 @@
 #include "shell/Disegni.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include <QLinearGradient>
-#include <QStringList>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QStringList>
+
+#include "engine/InputUsci.h"
 
 namespace disegni {
 
@@ -375,36 +378,26 @@ struct SecondariStadio {
     std::vector<const char*> carichi;  // per impedance box: series "+", parallel "|"
 };
 
+// The sections and loads of a letter; its description, forced stage and
+// primary sections are the window's (inputusci).
 struct ConfigSecondari {
     char lettera;
-    const char* descrizione;
-    const char* nota;
-    int priSingle, priPush;  // primary sections per stage (0: not offered, -1: free)
     std::vector<SecondariStadio> stadi;
 };
 
 const std::vector<ConfigSecondari>& TabellaSecondari() {
     static const std::vector<ConfigSecondari> t = {
-        {'N', "Configurazione con secondari a schema libero", "", -1, -1,
-         {{"", "1,2,…,m", "S/m,S/m,S/m,S/m", "I", {"1+2+…+m"}}}},
-        {'A', "Configurazione con secondari collegati in serie", "", 3, 6,
+        {'N', {{"", "1,2,…,m", "S/m,S/m,S/m,S/m", "I", {"1+2+…+m"}}}},
+        {'A',
          {{"single-ended", "", "S1-S2,S2", "I1,I2", {"1+2", "2"}},
           {"push-pull", "", "(S1-S2)/2,(S1-S2)/2,S2/2,S2/2", "I1,I1,I2,I2", {"1+2+3+4", "3+4"}}}},
-        {'B', "Configurazione con due secondari uguali combinabili fra loro", "", 3, 4,
-         {{"", "", "S/2,S/2", "I", {"1+2", "1|2"}}}},
-        {'C', "Configurazione con quattro secondari uguali combinabili fra loro", "", 3, 6,
-         {{"", "", "S/4,S/4,S/4,S/4", "I", {"1+2+3+4", "(1+2)|(3+4)", "1|2|3|4"}}}},
-        {'D', "Configurazione con due coppie di secondari uguali combinabili fra loro", "", 4, 6,
-         {{"", "", "2/3 S,2/3 S,S/3,S/3", "I/2", {"(1+3)|(2+4)", "1|2|(3+4)"}}}},
-        {'E', "Configurazione solo per single-ended con 2 terzine di secondari uguali combinabili fra loro",
-         "solo single-ended", 4, 0,
-         {{"", "", "S/4,3/4 S,3/4 S,S/4,3/4 S,S/4", "I/3", {"(1+2)|(3+4)|(5+6)", "2|3|5|(1+4+6)"}}}},
-        {'F', "Configurazione solo per push-pull con secondari combinabili fra loro", "solo push-pull", 0, 8,
-         {{"", "", "S/4,3/4 S,3/4 S,S/4,S/2,S/4,S/4", "I/3", {"(1+2)|(3+4)|(5+6+7)", "2|3|(5+6)|(1+4+7)"}}}},
-        {'G', "Configurazione con 3 coppie di secondari uguali combinabili fra loro", "", 5, 8,
-         {{"", "", "S/6,S/3,S/2,S/2,S/3,S/6", "I/2",
-           {"(1+2+3)|(4+5+6)", "(1+3)|(4+6)|(2+5)", "3|4|(1+2)|(5+6)"}}}},
-        {'H', "Configurazione con 2 quartine di secondari uguali combinabili fra loro", "", 5, 10,
+        {'B', {{"", "", "S/2,S/2", "I", {"1+2", "1|2"}}}},
+        {'C', {{"", "", "S/4,S/4,S/4,S/4", "I", {"1+2+3+4", "(1+2)|(3+4)", "1|2|3|4"}}}},
+        {'D', {{"", "", "2/3 S,2/3 S,S/3,S/3", "I/2", {"(1+3)|(2+4)", "1|2|(3+4)"}}}},
+        {'E', {{"", "", "S/4,3/4 S,3/4 S,S/4,3/4 S,S/4", "I/3", {"(1+2)|(3+4)|(5+6)", "2|3|5|(1+4+6)"}}}},
+        {'F', {{"", "", "S/4,3/4 S,3/4 S,S/4,S/2,S/4,S/4", "I/3", {"(1+2)|(3+4)|(5+6+7)", "2|3|(5+6)|(1+4+7)"}}}},
+        {'G', {{"", "", "S/6,S/3,S/2,S/2,S/3,S/6", "I/2", {"(1+2+3)|(4+5+6)", "(1+3)|(4+6)|(2+5)", "3|4|(1+2)|(5+6)"}}}},
+        {'H',
          {{"", "", "S/4,S/2,S/4,S/2,S/2,S/4,S/2,S/4", "I/3",
            {"(2+4)|(5+7)|(1+3+6+8)", "(1+2)|(3+4)|(5+6)|(7+8)", "2|4|5|7|(1+3)|(6+8)"}}}},
     };
@@ -556,7 +549,12 @@ QImage ConfigurazioneSecondari(char lettera) {
     const auto& tabella = TabellaSecondari();
     const auto c = std::find_if(tabella.begin(), tabella.end(),
                                 [&](const ConfigSecondari& x) { return x.lettera == lettera; });
-    if (c == tabella.end()) return {};
+    const inputusci::Configurazione* cfg = inputusci::TrovaConfigurazione(std::string(1, lettera));
+    if (c == tabella.end() || !cfg) return {};
+    using inputusci::Stadio;
+    // Primary sections of each stage offered (-1: the user's count).
+    const int priSingle = cfg->forzato == Stadio::Push ? 0 : cfg->conteggiLiberi ? -1 : cfg->priSingle;
+    const int priPush = cfg->forzato == Stadio::Single ? 0 : cfg->conteggiLiberi ? -1 : cfg->priPush;
     constexpr int W = 400, H = 300, yCol = 58, yFine = 282;
     QImage img = Foglio(W, H);
     QPainter p(&img);
@@ -571,11 +569,12 @@ QImage ConfigurazioneSecondari(char lettera) {
     p.drawText(QRectF(6, 8, 30, 30), Qt::AlignCenter, QString(QChar(lettera)));
     Carattere(p, 11, false);
     p.drawText(QRectF(44, 4, 350, 34), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-               QString::fromUtf8(c->descrizione));
-    if (*c->nota) {
+               QString::fromUtf8(cfg->commento));
+    if (cfg->forzato != Stadio::Libero) {
         p.setPen(QColor(170, 0, 0));
         Carattere(p, 10, true);
-        p.drawText(QRectF(44, 39, 350, 14), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(c->nota));
+        p.drawText(QRectF(44, 39, 350, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                   cfg->forzato == Stadio::Single ? "solo single-ended" : "solo push-pull");
     }
     p.setPen(QPen(kNucleo, 1));
     p.drawLine(QPointF(4, 55), QPointF(W - 4, 55));
@@ -589,10 +588,10 @@ QImage ConfigurazioneSecondari(char lettera) {
 
     // ---- the primary of each stage the letter offers
     const double yPri = yCol + 18;
-    const bool dueStadi = c->priSingle != 0 && c->priPush != 0;
+    const bool dueStadi = priSingle != 0 && priPush != 0;
     const double alto = yFine - yPri;
-    if (c->priSingle != 0) Primario(p, QRectF(dueStadi ? 4 : 32, yPri, 56, alto), c->priSingle, false);
-    if (c->priPush != 0) Primario(p, QRectF(dueStadi ? 60 : 32, yPri, 56, alto), c->priPush, true);
+    if (priSingle != 0) Primario(p, QRectF(dueStadi ? 4 : 32, yPri, 56, alto), priSingle, false);
+    if (priPush != 0) Primario(p, QRectF(dueStadi ? 60 : 32, yPri, 56, alto), priPush, true);
 
     // ---- the secondary sections, and the loads they make up
     int righe = 0, titoli = 0, carichi = 0, rami = 0;
