@@ -916,7 +916,8 @@ void FinestraProgetto::RiempiDatiGenerali(const char* mascheraInduzione) {
     const ModuleDIC& d = d_;
     ScegliVoce(c_->Cmb_PriNumAvv, Qs(num::SngToText(num::Sng(d.PriUlt + 1.0))));
     ScegliVoce(c_->Cmb_SecNumAvv, Qs(num::SngToText(num::Sng(d.SecUlt + 1.0))));
-    ScegliVoce(c_->Cmb_Frequenza, Qs(num::Format(d.Frequenza, "00")));
+    // Each list is matched in its items' own form: whole hertz ("5", not "05").
+    ScegliVoce(c_->Cmb_Frequenza, Qs(num::Format(d.Frequenza, "0")));
     ScegliVoce(c_->Cmb_Induzione, Qs(num::Format(d.Induzione, mascheraInduzione)));
     ScegliVoce(c_->Cmb_Densita, Qs(num::Format(d.Densita, "0.0")));
     // The iron-loss field shows the figure the design now holds, so the next

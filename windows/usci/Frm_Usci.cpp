@@ -1,5 +1,8 @@
 #include "windows/usci/Frm_Usci.h"
 
+#include <cctype>
+#include <string>
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +16,7 @@
 #include "files/LimitiCampi.h"
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
+#include "windows/comune/Frm_Vedi.h"
 
 namespace {
 
@@ -59,6 +63,7 @@ Frm_Usci::Frm_Usci(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic, pare
     for (CampoNumerico* c : ui.Txt_SecImp) CampoSilenzioso(c, campiusci::SecImp);
     // The letter takes effect when the list is left, not when it is picked.
     new LostFocus(ui.Cmb_SecTipo, [this] { Cmb_SecTipo_LostFocus(); });
+    connect(ui.Cmd_Vedi, &QPushButton::clicked, this, [this] { Cmd_Vedi_Click(); });
     connect(ui.Opt_Single, &QRadioButton::toggled, this, [this](bool on) {
         if (on) Opt_Single_Click();
     });
@@ -157,9 +162,7 @@ void Frm_Usci::Form_Load() {
     // The lamination is not judged for this kind: it has no coefficients.
     CaricaLibrerie(false);
 
-    ui.Txt_PriImp->ImpostaTestoU8(num::SngToText(d.PriImp[S]));
-    ui.Txt_PriAmp->ImpostaTestoU8(num::SngToText(d.PriAmp[S]));
-    for (size_t c = 0; c < CARICHI; ++c) ui.Txt_SecImp[c]->ImpostaTestoU8(num::SngToText(d.SecImp[S + c]));
+    TestiImpedenze();
     ui.Txt_LamCdP->ImpostaTestoU8(num::SngToText(d.LamCdP));
 
     RiempiListePredefinite(NUM_AVV);
@@ -193,6 +196,13 @@ void Frm_Usci::Form_Load() {
     PulsantiCollegamento();
     PulsantiRocchetto();
     CalcolaTrasfoUsci();
+}
+
+void Frm_Usci::TestiImpedenze() {
+    const ModuleDIC& d = d_;
+    ui.Txt_PriImp->ImpostaTestoU8(num::SngToText(d.PriImp[S]));
+    ui.Txt_PriAmp->ImpostaTestoU8(num::SngToText(d.PriAmp[S]));
+    for (size_t c = 0; c < CARICHI; ++c) ui.Txt_SecImp[c]->ImpostaTestoU8(num::SngToText(d.SecImp[S + c]));
 }
 
 // ------------------------------------------------------------------ calculation
@@ -307,11 +317,31 @@ const TestiProgetto& Frm_Usci::Testi() const {
     return testi;
 }
 
+void Frm_Usci::RefreshUsciImport() {
+    TestiImpedenze();
+    ScegliVoce(ui.Cmb_SecTipo, Qs(d_.SecTipo));
+    // The flux density list shows two decimals ("0,50").
+    RiempiDatiGenerali("0.00");
+    // Only a change of stage runs its handling (see the option's toggled signal).
+    (Vero(d_.OptSingle) ? ui.Opt_Single : ui.Opt_Push)->setChecked(true);
+}
+
 void Frm_Usci::RiempiDopoApertura() {
-    // The stored results with the frames and buttons of the opened counts,
-    // then its configuration applied again.
+    RefreshUsciImport();
     ContolloFrame();
+    PulsantiCollegamento();
     PulsantiRocchetto();
     Refresh();
     Cmb_SecTipo_LostFocus();
+}
+
+// ------------------------------------------------------------------ picture
+
+void Frm_Usci::Cmd_Vedi_Click() {
+    // A letter that is none of the nine leaves the path as it was.
+    if (const inputusci::Configurazione* c = inputusci::TrovaConfigurazione(d_.SecTipo))
+        d_.StrTemp = std::string("\\LIBRERIA\\avv sec ") +
+                     static_cast<char>(std::tolower(static_cast<unsigned char>(c->lettera))) + ".gif";
+    Frm_Vedi vedi(d_, this);
+    vedi.exec();
 }

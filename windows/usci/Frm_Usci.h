@@ -71,9 +71,19 @@ public:
     void Opt_Push_Click() { ImpostaStadio(false); }
     void Opt_Single_Click() { ImpostaStadio(true); }
 
+    // The picture of the stored letter's configuration, in the picture viewer.
+    void Cmd_Vedi_Click();
+
+    // RefreshUsciImport: an opened design back into the impedance and current
+    // boxes, the letter, counts and lists, the design mode and the stage; a
+    // stage that changes applies the letter and calculates once.
+    void RefreshUsciImport();
+
     DatiUsciTesti DatiTesti() const;
 
     const TestiProgetto& Testi() const override;
+    // After an open: the refill, frames, buttons and the stored results, then
+    // the letter applied again.
     void RiempiDopoApertura() override;
 
 protected:
@@ -87,6 +97,8 @@ protected:
 
 private:
     void ImpostaStadio(bool single);
+    // The impedance and current boxes show the design's figures.
+    void TestiImpedenze();
     // An impedance or current field: refused silently, or taken with a calculation.
     void CampoSilenzioso(CampoNumerico* c, const CampoNumerico::Limiti& l);
 };
