@@ -45,11 +45,7 @@ struct FakeMessaggiUi : FakeMessaggi {
 
     // Expects one more box, answered with `risposta`.
     void Attendi(int risposta = mb::Ok) { risposte.push_back(risposta); }
-    void Azzera() {
-        boxes.clear();
-        risposte.clear();
-        inattesi.clear();
-    }
+    void Azzera() { boxes.clear(), risposte.clear(), inattesi.clear(); }
     // Text of the last box ("" when none).
     QString Ultimo() const { return boxes.empty() ? QString() : Qs(boxes.back().testo); }
     QString UltimoTitolo() const { return boxes.empty() ? QString() : Qs(boxes.back().titolo); }
@@ -216,6 +212,17 @@ T* Figlio(QObject* radice, const QString& nome) {
 
 // What a label, button or field shows.
 inline QString TestoDi(const QObject* o) { return o->property("text").toString(); }
+// What the controls named under `radice` (blank-separated) show, joined by
+// "|"; a list shows its chosen item.
+inline QString TestiDi(QObject* radice, const QString& nomi) {
+    QStringList t;
+    for (const QString& nome : nomi.split(' ')) {
+        QObject* o = Figlio<QObject>(radice, nome);
+        auto* c = qobject_cast<QComboBox*>(o);
+        t << (c ? c->currentText() : o ? TestoDi(o) : QString());
+    }
+    return t.join('|');
+}
 
 // Runs `apri`, which shows a window modally and returns once it is closed:
 // the objectName of the modal window it showed ("" when none), which is closed.

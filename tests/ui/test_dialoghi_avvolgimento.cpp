@@ -58,8 +58,7 @@ private slots:
             const bool lettera = QString(c.prima) == c.dopo;
             if (!lettera) msg.Attendi();
             Frm_AvvTrif f(*d, c.pri);
-            QCOMPARE(f.ui.Lbl_PriAvv->text(), QStringLiteral("1"));
-            QVERIFY(f.ui.Opt[c.opz]->isChecked());
+            QVERIFY(f.ui.Lbl_PriAvv->text() == QStringLiteral("1") && f.ui.Opt[c.opz]->isChecked());
             f.ui.Opt[c.opz]->click();
             for (int n = 0; n < (c.pri ? 2 : 3); ++n) QCOMPARE(f.ui.Image[n]->isHidden(), n != c.opz);
             if (!lettera) QCOMPARE(msg.Ultimo(), QStringLiteral("Non è Stato Specificato il Tipo di Collegamento"));
@@ -75,8 +74,7 @@ private slots:
         Frm_AvvColl iso(*d, false);
         QCOMPARE(iso.ui.Frm_Coll1->title(), QStringLiteral("Scelta Collegamento Avv. 3"));
         // isolated: the list at "1", the series controls off until "in series" is clicked
-        QVERIFY(iso.ui.Opt_AvvIso->isChecked());
-        QCOMPARE(iso.ui.Cmb_AvvSer->currentText(), QStringLiteral("1"));
+        QVERIFY(iso.ui.Opt_AvvIso->isChecked() && iso.ui.Cmb_AvvSer->currentText() == QStringLiteral("1"));
         QVERIFY(!iso.ui.Cmb_AvvSer->isEnabled() && !iso.ui.Opt_AvvCar->isEnabled());
         iso.ui.Opt_AvvSer->click();
         QVERIFY(iso.ui.Cmb_AvvSer->isEnabled() && iso.ui.Opt_AvvCar->isEnabled());
@@ -84,17 +82,13 @@ private slots:
         d->NumAvvScelto = 1;
         Serie(Secondari(*d), 1, 4, true);
         Frm_AvvColl car(*d, false);
-        QVERIFY(car.ui.Opt_AvvSer->isChecked() && car.ui.Opt_AvvCar->isChecked());
-        QCOMPARE(car.ui.Cmb_AvvSer->currentText(), QStringLiteral("4"));
-        Frm_AvvColl pri(*d, true);
-        QVERIFY(pri.ui.Opt_AvvCar == nullptr);
+        QVERIFY(car.ui.Opt_AvvSer->isChecked() && car.ui.Opt_AvvCar->isChecked() && car.ui.Cmb_AvvSer->currentText() == QStringLiteral("4"));
+        QVERIFY(Frm_AvvColl(*d, true).ui.Opt_AvvCar == nullptr);
     }
 
     void collegamentoPartner() {
-        const struct {
-            int n, k, p;   // n windings in use; winding k picks partner p
-            bool preso, accettato;   // preso: winding 0 already in series with 4
-        } casi[] = {{2, 0, 2, false, true},  {2, 0, 1, false, false},   // a later winding; itself
+        // n windings in use; winding k picks partner p; preso: winding 0 already in series with 4
+        const struct { int n, k, p; bool preso, accettato; } casi[] = {{2, 0, 2, false, true},  {2, 0, 1, false, false},   // a later winding; itself
                     {2, 0, 3, false, false}, {2, 1, 2, false, false},   // past the count; from the last winding
                     {4, 1, 4, true, false},  {4, 1, 3, true, true}};    // partner taken; partner free
         for (const auto& [n, k, p, preso, accettato] : casi)
@@ -108,8 +102,7 @@ private slots:
                 f.ui.Opt_AvvSer->click();
                 f.ui.Cmb_AvvSer->setCurrentIndex(p - 1);
                 f.ui.Cmd_Ok->click();
-                QCOMPARE(f.result() == QDialog::Accepted, accettato);
-                QCOMPARE(EGiallo(f.ui.Cmb_AvvSer), !accettato);
+                QVERIFY((f.result() == QDialog::Accepted) == accettato && EGiallo(f.ui.Cmb_AvvSer) == !accettato);
                 QCOMPARE(f.ui.Cmb_AvvSer->currentText(), QString::number(p));
                 f.reject();  // after a refusal the close box leaves the winding as it was
                 const QString dopo = QStringLiteral("0 1 1 %1 %2").arg(pri ? "-" : "0").arg(p);
@@ -132,8 +125,8 @@ private slots:
 
     void posizioneGoleOfferte() {
         // RochDue, RochGole1, RochGole2; bobbin clicked (0: none); enabled: bobbin 1, 2, groove H, I, L
-        const struct { int16_t due, gole1, gole2; int scelta; const char* abilitate; } casi[] = {{0, 0, 0, 0, "10100"}, {0, 1, 0, 0, "10011"}, {1, 0, 1, 2, "11011"},
-                    {1, 1, 0, 2, "11100"}, {1, 1, 0, 1, "11011"}};
+        const struct { int16_t due, gole1, gole2; int scelta; const char* abilitate; } casi[] = {
+            {0, 0, 0, 0, "10100"}, {0, 1, 0, 0, "10011"}, {1, 0, 1, 2, "11011"}, {1, 1, 0, 2, "11100"}, {1, 1, 0, 1, "11011"}};
         for (const auto& [due, gole1, gole2, scelta, abilitate] : casi) {
             auto d = Progetto(1);
             d->RochDue = due;

@@ -208,12 +208,10 @@ private slots:
         // 299 / 149 stays as the load wrote it
         QCOMPARE(ui->Txt_SecAmp[0]->text() + " " + ui->Txt_SecAmp[1]->text() + " " + ui->Txt_LamCdP->text(),
                  QStringLiteral("2 2,006711 1,5"));
-        const std::tuple<QComboBox*, int, const char*, const char*> liste[] = {  // items, first, chosen
-            {ui->Cmb_Induzione, 30, "0,1", "1,0"}, {ui->Cmb_Densita, 18, "0,5", "2,5"},
-            {ui->Cmb_PriNumAvv, 12, "1", "1"},     {ui->Cmb_CoefK, 7, "1,0", "1,3"}};
-        for (const auto& [c, voci, prima, scelta] : liste)
-            QCOMPARE(QStringLiteral("%1 %2 %3").arg(c->count()).arg(c->itemText(0), c->currentText()),
-                     QStringLiteral("%1 %2 %3").arg(voci).arg(prima, scelta));
+        QCOMPARE(TestiDi(a->w.get(), "Cmb_Induzione Cmb_Densita Cmb_PriNumAvv Cmb_CoefK"), QStringLiteral("1,0|2,5|1|1,3"));
+        for (auto [c, voci, prima] : {std::tuple{ui->Cmb_Induzione, 30, "0,1"}, {ui->Cmb_Densita, 18, "0,5"},
+                                      {ui->Cmb_PriNumAvv, 12, "1"}, {ui->Cmb_CoefK, 7, "1,0"}})
+            QVERIFY2(c->count() == voci && c->itemText(0) == prima, qPrintable(c->objectName()));
         QVERIFY(ui->Opt_Pot->isChecked() && d.ConoscoPotenza == VERO && d.TipoCalcolo == 1);
         QCOMPARE(LeggiTestoStato(a->w.get()),
                  QStringLiteral("Inserire i Parametri Desiderati, per ottenere il Calcolo del Trasformatore"));
@@ -225,13 +223,9 @@ private slots:
                      qPrintable(QString::number(c)));
 
         // ---- a few results with their masks; the hidden second windings were not written
-        const std::pair<QLabel*, const char*> risultati[] = {
-            {ui->Lbl_SecPotTot, "300,0"},  {ui->Lbl_Lamierino, "EI 150"}, {ui->Lbl_SF, "1875"},
-            {ui->Lbl_FEMI, "0,500"},       {ui->Lbl_PriAmp[0], "1,527"},  {ui->Lbl_PriSpire[0], "440"},
-            {ui->Lbl_SecFiloNudo[0], "1"}, {ui->Lbl_PriRes[0], "4,56"},   {ui->Lbl_RochTipo, "Demo Calcolato"},
-            {ui->Lbl_PriSpire[1], ""}};
-        for (const auto& [l, atteso] : risultati)
-            QVERIFY2(l->text() == QString::fromUtf8(atteso), qPrintable(l->objectName() + ": " + l->text()));
+        QCOMPARE(TestiDi(a->w.get(), "Lbl_SecPotTot Lbl_Lamierino Lbl_SF Lbl_FEMI Lbl_PriAmp(0) Lbl_PriSpire(0) "
+                                     "Lbl_SecFiloNudo(0) Lbl_PriRes(0) Lbl_RochTipo Lbl_PriSpire(1)"),
+                 QStringLiteral("300,0|EI 150|1875|0,500|1,527|440|1|4,56|Demo Calcolato|"));
     }
 
     void maschereDelleEtichette() {

@@ -25,11 +25,7 @@ const std::vector<VoceControllo> kPropri = {
 };
 
 struct Auto : FinestraDiProva<Frm_AutoTrasf> {
-    QString Testo(const char* nome) {
-        QObject* o = Figlio<QObject>(w.get(), QString::fromUtf8(nome));
-        if (auto* c = qobject_cast<QComboBox*>(o)) return c->currentText();
-        return o ? o->property("text").toString() : QString();
-    }
+    QString Testo(const char* nomi) { return TestiDi(w.get(), nomi); }
 };
 
 }  // namespace
@@ -44,15 +40,12 @@ private slots:
         a.w->Form_Load();
         QCOMPARE(a.msg.Mostrati(), QStringList());
         QVERIFY(!a.w->findChild<QObject*>("Frm_PriAvv(9)"));
-        const std::pair<const char*, const char*> attesi[] = {
-            {"Txt_PriVolt(0)", "160"}, {"Txt_SecVolt(0)", "120"}, {"Txt_SecPot(0)", "300"},
-            {"Txt_SecAmp(0)", "2,5"}, {"Txt_LamCdP", "1,5"}, {"Cmb_Induzione", "1,0"},
-            {"Cmb_Frequenza", "50"}, {"Cmb_Densita", "2,5"}, {"Cmb_CoefK", "1,3"},
-            {"Cmb_PriNumAvv", "1"}, {"Cmb_SecNumAvv", "1"}, {"Lbl_Lamierino", "EI 105"},
-            {"Cmd_PriAvv(0)", "C2"}, {"Cmd_SecAvv(0)", "C2"}, {"Cmd_SecAvv(1)", "C"},
-            // one figure of the pass; the rest are the core test's
-            {"Lbl_PotPass", "75,0"}, {"Lbl_SecPotTot", "300,0"}, {"Lbl_PotMin", "49,5"}, {"Lbl_PotMax", "126,8"}};
-        for (const auto& [nome, testo] : attesi) QCOMPARE(QString(nome) + "=" + a.Testo(nome), QString(nome) + "=" + testo);
+        QCOMPARE(a.Testo("Txt_PriVolt(0) Txt_SecVolt(0) Txt_SecPot(0) Txt_SecAmp(0) Txt_LamCdP Cmb_Induzione Cmb_Frequenza "
+                         "Cmb_Densita Cmb_CoefK Cmb_PriNumAvv Cmb_SecNumAvv Lbl_Lamierino"),
+                 QStringLiteral("160|120|300|2,5|1,5|1,0|50|2,5|1,3|1|1|EI 105"));
+        // one figure of the pass and its range; the rest are the core test's
+        QCOMPARE(a.Testo("Cmd_PriAvv(0) Cmd_SecAvv(0) Cmd_SecAvv(1) Lbl_PotPass Lbl_SecPotTot Lbl_PotMin Lbl_PotMax"),
+                 QStringLiteral("C2|C2|C|75,0|300,0|49,5|126,8"));
         auto& ui = a.ui();
         for (int i = 0; i < 9; ++i)
             QVERIFY(!ui.Cmd_PriAvv[i]->isEnabled() && !ui.Cmd_SecAvv[i]->isEnabled() && ui.Frm_PriAvv[i]->isHidden() == (i > 0));
@@ -68,15 +61,13 @@ private slots:
         Auto a;
         a.w->Form_Load();
         a.ui().Opt_Lam->click();
-        QVERIFY(!a.ui().Cmb_CoefK->isEnabled());
         a.msg.Attendi();
         a.msg.Attendi();
         a.ui().Txt_SecVolt[0]->ImpostaTestoU8("159");
         a.w->Cmd_Aggiorna_Click();
         QCOMPARE(a.msg.Mostrati(), QStringList({"Coefficiente di Dimensionamento Troppo Alto",
                                          "La Potenza del AutoTrasformatore è Troppo Bassa"}));
-        QCOMPARE(a.msg.UltimoTitolo(), kLimiti);
-        QCOMPARE(a.Testo("Lbl_CoefK"), QStringLiteral("8,2"));
+        QVERIFY(a.msg.UltimoTitolo() == kLimiti && a.Testo("Lbl_CoefK") == QStringLiteral("8,2"));
         // New (No) brings the power-given mode back on screen.
         a.msg.Azzera();
         a.msg.Attendi(mb::No);
@@ -99,17 +90,12 @@ private slots:
             a.d->SecAvvAda[0] = VERO;
             a.d->SecAvvSerCon[0] = partner;
             a.w->PulsantiCollegamento();
-            QCOMPARE(a.Testo("Cmd_SecAvv(0)"), QString(caption));
+            QCOMPARE(a.Testo("Cmd_SecAvv(0) Txt_SecPot(0) Txt_SecAmp(0)"), QStringLiteral("%1|%2|%3").arg(caption, pot, amp));
             QCOMPARE(Frm_AutoTrasf::ColoreCollegamento(a.ui().Cmd_SecAvv[0]), kVerde);
-            QCOMPARE(a.Testo("Txt_SecPot(0)"), QString(pot));
-            QCOMPARE(a.Testo("Txt_SecAmp(0)"), QString(amp));
         }
         a.w->Cmb_SecNumAvv_LostFocus();
-        QCOMPARE(a.d->SecUlt, 0.0f);
-        QCOMPARE(a.d->SecAvvAda[0], VERO);
-        QCOMPARE(a.d->SecAvvSerCon[0], int16_t(0));
-        QCOMPARE(a.Testo("Cmd_SecAvv(0)"), QStringLiteral("R0"));
-        QVERIFY(!a.ui().Cmd_SecAvv[0]->isEnabled());
+        QVERIFY(a.d->SecUlt == 0.0f && a.d->SecAvvAda[0] == VERO && a.d->SecAvvSerCon[0] == 0);
+        QVERIFY(a.Testo("Cmd_SecAvv(0)") == QStringLiteral("R0") && !a.ui().Cmd_SecAvv[0]->isEnabled());
     }
 
     // The connection buttons open the autotransformer dialogs, then calculate.
@@ -120,8 +106,7 @@ private slots:
         l.azione = [](ModuleDIC& d) { d.SecVolt[0] = 0; };
         a.w->Cmd_SecAvv_Click(0);
         QCOMPARE(l.mostrati, std::vector<Dialogo>{Dialogo::SecAvvAuto});
-        QCOMPARE(a.d->SecVolt[0], 120.0f);
-        QCOMPARE(a.Testo("Cmd_SecAvv(0)"), QStringLiteral("C2"));
+        QVERIFY(a.d->SecVolt[0] == 120.0f && a.Testo("Cmd_SecAvv(0)") == QStringLiteral("C2"));
     }
 
     void file() {
@@ -143,9 +128,7 @@ private slots:
         a.d->PotPass = 1;
         dlg.percorsiApri.push_back(tmp.path() + "/Archivio/prova.atm");
         a.w->MnuFileApri_Click();
-        QCOMPARE(a.Testo("Txt_SecVolt(0)"), QStringLiteral("120"));
-        QCOMPARE(a.Testo("Lbl_PotPass"), QStringLiteral("75,0"));
-        QCOMPARE(a.Testo("Cmd_SecAvv(0)"), QStringLiteral("C"));
+        QCOMPARE(a.Testo("Txt_SecVolt(0) Lbl_PotPass Cmd_SecAvv(0)"), QStringLiteral("120|75,0|C"));
 
         // A single-phase transformer's project is refused.
         a.d->TipoCalcolo = tipo::Monofase;
@@ -161,46 +144,35 @@ private slots:
         QCOMPARE(a.d->TipoCalcolo, int16_t(tipo::AutoMonofase));
     }
 
-    // The dialogs: stored connection -> what the dialog shows -> what Ok writes.
-    void dialoghi_data() {
-        QTest::addColumn<bool>("pri");
-        QTest::addColumn<QString>("flag");      // Iso Ser Ada Car as 0/1, partner
-        QTest::addColumn<QString>("clic");      // "Ser" or ""
-        QTest::addColumn<QString>("mostra");    // frame 2 enabled, partner label
-        QTest::addColumn<QString>("scrive");    // Iso Ser Ada Car, partner
-        QTest::newRow("sec isolato, serie") << false << "1000 3" << "Ser" << "0 0" << "0110 3";
-        QTest::newRow("sec presa di carico") << false << "0101 4" << "" << "1 4" << "0101 4";
-        QTest::newRow("sec regolazione") << false << "0110 2" << "" << "1 2" << "0110 2";
-        QTest::newRow("pri serie senza presa") << true << "0100 5" << "" << "1 1" << "0110 5";
-        QTest::newRow("pri isolato") << true << "1000 3" << "" << "0 0" << "1000 1";
-    }
+    // The dialogs: stored connection (Iso Ser Ada Car as 0/1, partner) -> what
+    // the dialog shows (frame 2 enabled, partner label) -> what Ok writes.
     void dialoghi() {
-        QFETCH(bool, pri);
-        QFETCH(QString, flag);
-        QFETCH(QString, clic);
-        QFETCH(QString, mostra);
-        QFETCH(QString, scrive);
+        const struct { bool pri; QString flag; bool serie; QString mostra, scrive; } casi[] = {
+            {false, "1000 3", true, "0 0", "0110 3"}, {false, "0101 4", false, "1 4", "0101 4"},
+            {false, "0110 2", false, "1 2", "0110 2"}, {true, "0100 5", false, "1 1", "0110 5"},
+            {true, "1000 3", false, "0 0", "1000 1"}};
         FakeMessaggiUi msg;
-        ModuleDIC d;
-        d.NumAvvScelto = 0;
-        Lato l(d, pri);
-        auto f = [&](int k) { return static_cast<int16_t>(flag[k] == '1' ? VERO : FALSO); };
-        l.AvvIso[0] = f(0);
-        l.AvvSer[0] = f(1);
-        l.AvvAda[0] = f(2);
-        if (l.AvvCar) (*l.AvvCar)[0] = f(3);
-        l.AvvSerCon[0] = static_cast<int16_t>(flag.mid(5).toInt());
-        Frm_AvvAuto dlg(d, pri);
-        QCOMPARE(dlg.objectName(), QString(pri ? "Frm_PriAvvAuto" : "Frm_SecAvvAuto"));
-        QCOMPARE(dlg.ui.Frm_Coll1->title(), QStringLiteral("Scelta Collegamento Avv. 1"));
-        QVERIFY(!dlg.ui.Opt_AvvIso->isEnabled());
-        QCOMPARE(QString::number(dlg.ui.Frm_Coll2->isEnabled()) + " " + dlg.ui.Lbl_AvvSer->text(), mostra);
-        if (clic == "Ser") dlg.ui.Opt_AvvSer->click();
-        dlg.Cmd_Ok_Click();
-        QString s;
-        for (int16_t v : {l.AvvIso[0], l.AvvSer[0], l.AvvAda[0], l.AvvCar ? (*l.AvvCar)[0] : int16_t(0)})
-            s += Vero(v) ? '1' : '0';
-        QCOMPARE(s + " " + QString::number(l.AvvSerCon[0]), scrive);
+        for (const auto& [pri, flag, serie, mostra, scrive] : casi) {
+            auto d = std::make_unique<ModuleDIC>();
+            d->NumAvvScelto = 0;
+            Lato l(*d, pri);
+            auto f = [&](int k) { return static_cast<int16_t>(flag[k] == '1' ? VERO : FALSO); };
+            l.AvvIso[0] = f(0);
+            l.AvvSer[0] = f(1);
+            l.AvvAda[0] = f(2);
+            if (l.AvvCar) (*l.AvvCar)[0] = f(3);
+            l.AvvSerCon[0] = static_cast<int16_t>(flag.mid(5).toInt());
+            Frm_AvvAuto dlg(*d, pri);
+            QCOMPARE(dlg.objectName(), QString(pri ? "Frm_PriAvvAuto" : "Frm_SecAvvAuto"));
+            QVERIFY(dlg.ui.Frm_Coll1->title() == QStringLiteral("Scelta Collegamento Avv. 1") && !dlg.ui.Opt_AvvIso->isEnabled());
+            QCOMPARE(QString::number(dlg.ui.Frm_Coll2->isEnabled()) + " " + dlg.ui.Lbl_AvvSer->text(), mostra);
+            if (serie) dlg.ui.Opt_AvvSer->click();
+            dlg.Cmd_Ok_Click();
+            QString s;
+            for (int16_t v : {l.AvvIso[0], l.AvvSer[0], l.AvvAda[0], l.AvvCar ? (*l.AvvCar)[0] : int16_t(0)})
+                s += Vero(v) ? '1' : '0';
+            QCOMPARE(s + " " + QString::number(l.AvvSerCon[0]), scrive);
+        }
     }
 };
 

@@ -86,10 +86,9 @@ private slots:
     void keyFilterAndChecks() {
         cmd().Cmd_Modifica->click();
         // campo "": the field of cell (0, enamelled)
-        const struct { const char* campo; QString tasti, testo; bool gialla; } casi[] = {{"", "0,1234", "0,123", false},    {"", "0", "0", true},
-                    {"", "100,1", "100,1", true},       {"", "0,001", "0,001", false},
-                    {"Txt_CoefKf", "2,5", "2,5", true}, {"Txt_CoefKf", "1", "1", false},
-                    {"Txt_PesSpeRam", ",", ",", true}};
+        const struct { const char* campo; QString tasti, testo; bool gialla; } casi[] = {
+            {"", "0,1234", "0,123", false}, {"", "0", "0", true}, {"", "100,1", "100,1", true}, {"", "0,001", "0,001", false},
+            {"Txt_CoefKf", "2,5", "2,5", true}, {"Txt_CoefKf", "1", "1", false}, {"Txt_PesSpeRam", ",", ",", true}};
         for (const auto& k : casi) {
             CampoNumerico* c = *k.campo ? Figlio<CampoNumerico>(w.get(), k.campo) : ApriCella(0, ISOLATO);
             QVERIFY(c);
@@ -99,8 +98,7 @@ private slots:
             QVERIFY2(c->text() == k.testo && Piattaforma::BeepContati() == (k.tasti == k.testo ? 0 : 1), qPrintable(k.tasti));
             QTest::keyClick(c, Qt::Key_Return);  // runs the check; a cell's edit ends with it
             QCoreApplication::processEvents();
-            const bool gialla = *k.campo ? c->Giallo() : Gialla(0, ISOLATO);
-            QVERIFY2(gialla == k.gialla, qPrintable(k.testo));
+            QVERIFY2((*k.campo ? c->Giallo() : Gialla(0, ISOLATO)) == k.gialla, qPrintable(k.testo));
             QCOMPARE(*k.campo ? c->text() : Cella(0, ISOLATO).data().toString(), k.testo);
         }
     }
@@ -128,28 +126,24 @@ private slots:
         QVERIFY(cmd().Cmd_Salva->isEnabled() && cmd().Cmd_SalvaNome->isEnabled());
     }
 
-    void saveNamesAndExtension_data() {
-        QTest::addColumn<QString>("scelto");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("extension added") << "rame" << "rame.wir";
-        // an extension in another letter case is kept: the lamination editor's test
-        QTest::newRow("folder holding .wir") << "lib.wir/rame" << "lib.wir/rame";
-    }
+    // "Salva Libreria" asks for a name: the library name a design window left is
+    // not this window's file. The extension is added unless the name holds it
+    // anywhere (another letter case: the lamination editor's test).
     void saveNamesAndExtension() {
-        QFETCH(QString, scelto);
-        QFETCH(QString, file);
         QVERIFY(QDir(cartella->path()).mkpath(QStringLiteral("lib.wir/LIBRERIA")));
-        w->ImpostaCartellaApplicazione(File(QStringLiteral("lib.wir")));
-        Calcola(kTreFili);
-        // "Salva Libreria" asks for a name: the library name a design window left is not this window's file.
-        dlg->percorsiSalva.push_back(File(scelto));
-        cmd().Cmd_Salva->click();
-        const auto& c = dlg->chiamate.back();
-        QCOMPARE(c.titolo + "|" + c.filtro, QStringLiteral("Salva Libreria Filo Rame Smaltato|Libreria Filo Rame Smaltato(*.wir)|*.wir"));
-        QCOMPARE(c.cartella, File(QStringLiteral("lib.wir/LIBRERIA")));
-        QCOMPARE(QFileInfo(File(file)).size(), 6000);
-        QVERIFY(cmd().Libreria->text() == QFileInfo(scelto).fileName() && Qs(d->UltimaLibRame) == QFileInfo(scelto).fileName());
-        QVERIFY(!cmd().Cmd_Salva->isEnabled() && !cmd().Cmd_SalvaNome->isEnabled());
+        for (auto [scelto, file] : {std::pair{"rame", "rame.wir"}, {"lib.wir/rame", "lib.wir/rame"}}) {
+            NuovaFinestra();
+            w->ImpostaCartellaApplicazione(File(QStringLiteral("lib.wir")));
+            Calcola(kTreFili);
+            dlg->percorsiSalva.push_back(File(scelto));
+            cmd().Cmd_Salva->click();
+            const auto& c = dlg->chiamate.back();
+            QCOMPARE(c.titolo + "|" + c.filtro, QStringLiteral("Salva Libreria Filo Rame Smaltato|Libreria Filo Rame Smaltato(*.wir)|*.wir"));
+            QVERIFY2(c.cartella == File(QStringLiteral("lib.wir/LIBRERIA")) && QFileInfo(File(file)).size() == 6000, file);
+            const QString nome = QFileInfo(scelto).fileName();
+            QVERIFY(cmd().Libreria->text() == nome && Qs(d->UltimaLibRame) == nome);
+            QVERIFY(!cmd().Cmd_Salva->isEnabled() && !cmd().Cmd_SalvaNome->isEnabled());
+        }
     }
 
     void savedLibraryReopens() {

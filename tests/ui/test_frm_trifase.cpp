@@ -44,19 +44,13 @@ private slots:
         QCOMPARE(a->w->windowTitle(), QStringLiteral("Calcolo di Trasformatore Trifase"));
         QCOMPARE(ui->TabStrip1->tabText(2), QStringLiteral("Primario 7,8,9"));
         // Winding 5 keeps its own load texts; winding 1 shows the pass.
-        const struct { int i; const char* t[8]; } righe[] = {
-            {4, {"216", "996", "2,7", "72,0", "191,7", "2,7", "376", "217,1"}},
-            {0, {"219,9", "1000,3", "2,6", "73,3", "192,5", "2,626", "380,0", "219,4"}}};
-        for (const auto& r : righe) {
-            const QWidget* w[] = {ui->Txt_SecVoltLin[r.i], ui->Txt_SecPotLin[r.i], ui->Txt_SecAmpLin[r.i],
-                                  ui->Txt_SecVolt[r.i],    ui->Txt_SecPot[r.i],    ui->Txt_SecAmp[r.i],
-                                  ui->Txt_PriVoltLin[r.i], ui->Txt_PriVolt[r.i]};
-            for (int c = 0; c < 8; ++c) QCOMPARE(T(w[c]), QString::fromUtf8(r.t[c]));
-        }
-        QStringList liste;
-        for (QComboBox* c : {ui->Cmb_Induzione, ui->Cmb_Frequenza, ui->Cmb_Densita, ui->Cmb_PriNumAvv, ui->Cmb_SecNumAvv, ui->Cmb_CoefK})
-            liste << c->currentText();
-        QCOMPARE(liste.join(' ') + " " + ui->Cmb_PriNumAvv->itemText(8), QStringLiteral("1,0 50 2,5 1 1 1,3 9"));
+        const QString riga = "Txt_SecVoltLin(%1) Txt_SecPotLin(%1) Txt_SecAmpLin(%1) Txt_SecVolt(%1) Txt_SecPot(%1) "
+                             "Txt_SecAmp(%1) Txt_PriVoltLin(%1) Txt_PriVolt(%1)";
+        QCOMPARE(TestiDi(a->w.get(), riga.arg(4)), QStringLiteral("216|996|2,7|72,0|191,7|2,7|376|217,1"));
+        QCOMPARE(TestiDi(a->w.get(), riga.arg(0)), QStringLiteral("219,9|1000,3|2,6|73,3|192,5|2,626|380,0|219,4"));
+        QCOMPARE(TestiDi(a->w.get(), "Cmb_Induzione Cmb_Frequenza Cmb_Densita Cmb_PriNumAvv Cmb_SecNumAvv Cmb_CoefK"),
+                 QStringLiteral("1,0|50|2,5|1|1|1,3"));
+        QCOMPARE(ui->Cmb_PriNumAvv->itemText(8), QStringLiteral("9"));
         // the total, and the primary's line columns from its letter "Y"
         QCOMPARE(ui->Lbl_SecPotTot->text() + " " + ui->Lbl_PriAmpLin[0]->text() + " " + ui->Lbl_PriPotLin[0]->text(),
                  QStringLiteral("1155,0 1,9 1231,2"));
