@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "ControlliProgetto.h"
+#include "app/Finestre.h"
 #include "files/Progetto.h"
 #include "platform/ui/Ui.h"
 #include "windows/autotrifase/Frm_AutoTrifase.h"
@@ -126,9 +127,12 @@ private slots:
         }
     }
 
-    // Only a project of this kind with one winding a side is opened.
+    // The start window's choice opens the window; only a project of this
+    // kind with one winding a side is opened there.
     void aperturaRifiutata() {
         Auto a;
+        FinestreReali reali(*a.d);
+        QCOMPARE(ModaleAperta([&] { reali.Mostra(Finestra::AutoTrifase); }), QStringLiteral("Frm_AutoTrifase"));
         a.w->Form_Load();
         QTemporaryDir c;
         FakeDialoghiUi dlg;
