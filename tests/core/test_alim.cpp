@@ -167,15 +167,6 @@ TEST(AlimPotenze, EveryPrimaryCarriesThePower) {
 
 // ------------------------------------------------------------ spire
 
-// 50 Hz, 1,0 T and 22,5167 cm² give about 0,49987 V per turn; one primary of
-// 240 V (or two, 240 and 220 V) and one secondary of 150 V.
-std::unique_ptr<ModuleDIC> ModuloEsempio(float priUlt = 0) {
-    auto d = std::make_unique<ModuleDIC>();
-    d->Frequenza = 50, d->Induzione = 1.0f, d->LamSE = 22.5167f, d->CadutaVolt = 4.5197f;
-    d->PriUlt = priUlt, d->PriVolt[0] = 240, d->PriVolt[1] = 220, d->SecUlt = 0, d->SecVolt[0] = 150;
-    return d;
-}
-
 // One volt per turn exactly (in Single arithmetic), so the quotient is the voltage.
 std::unique_ptr<ModuleDIC> ModuloUnVoltPerSpira() {
     auto d = std::make_unique<ModuleDIC>();
@@ -195,9 +186,9 @@ TEST(AlimSpire, FractionAboveFourTenthsRoundsUp) {
 TEST(AlimSpire, SecondariesInSeriesAndTheLastNeverCorrected) {
     auto d = ModuloUnVoltPerSpira();
     d->CadutaVolt = 0, d->SecUlt = 2, d->SecVolt = {30, 20, 20};
-    Serie(Secondari(*d), 0, 2, true);  // load tap in series with winding 2
-    Serie(Secondari(*d), 1, 3);        // voltage tap in series with winding 3, same voltage
-    Serie(Secondari(*d), 2, 1);        // the last winding is never corrected
+    // A load tap in series with winding 2, a voltage tap in series with winding
+    // 3 of the same voltage; the last winding is never corrected.
+    Serie(Secondari(*d), 0, 2, true), Serie(Secondari(*d), 1, 3), Serie(Secondari(*d), 2, 1);
     CalcolaSpire(*d);
     // Ascending order: winding 0 subtracts winding 1's full count, taken before
     // winding 1 is itself corrected.
@@ -205,10 +196,12 @@ TEST(AlimSpire, SecondariesInSeriesAndTheLastNeverCorrected) {
 }
 
 // No iron section yet: no e.m.f. per turn, so no turns, and nothing infinite.
+// The no-load voltage still follows from the 4,5197 % drop.
 TEST(AlimSpire, NoSectionNoTurns) {
     for (float se : {0.0f, -5.0f}) {
-        auto d = ModuloEsempio();
-        d->LamSE = se, d->PriSpire[0] = d->SecSpire[0] = 99;
+        auto d = std::make_unique<ModuleDIC>();
+        d->Frequenza = 50, d->Induzione = 1.0f, d->LamSE = se, d->CadutaVolt = 4.5197f, d->PriVolt[0] = 240;
+        d->SecUlt = 0, d->SecVolt[0] = 150, d->PriSpire[0] = d->SecSpire[0] = 99;
         CalcolaSpire(*d);
         Esatti({V(d->PriSpire[0], 0), V(d->SecSpire[0], 0)});
         EXPECT_FLOAT_EQ(d->SecVoltVuoto[0], 156.779556f);

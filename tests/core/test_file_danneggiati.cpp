@@ -263,21 +263,6 @@ TEST(FileDanneggiati, ProjectValuesOutsideTheWindowsLimitsAreRefused) {
     }
 }
 
-TEST(FileDanneggiati, FileNamesThatCannotBeStoredAreFoldedLikeThePath) {
-    Cartella tmp;
-    auto d = DesignMonofase();
-    d->NomeLibLam = "/" + std::string(119, 'L'), d->NomeLibRame[3] = "/libreria/Ω.wir";
-    const std::string titolo = std::string(100, 't') + "Ω.tmf";
-    const std::string f = tmp.File("lungo.tmf");
-    std::string err;
-    ASSERT_TRUE(progetto::SalvaProgetto(*d, f, titolo, err)) << err;
-    EXPECT_EQ(d->FileTitolo, titolo);  // the design keeps the name as given
-    auto b = std::make_unique<ModuleDIC>();
-    ASSERT_TRUE(progetto::ApriProgetto(f, *b, err)) << err;
-    EXPECT_EQ((Testi{b->FileTitolo, b->NomeLibLam, b->NomeLibRame[3]}),
-              (Testi{std::string(93, 't') + "?.tmf", std::string(98, 'L'), "/libreria/?.wir"}));
-}
-
 // ---------------------------------------------------------------- the calculation
 
 // Whatever reaches it, the calculation divides only by normal positive numbers:

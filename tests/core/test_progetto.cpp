@@ -126,18 +126,12 @@ void DesignCasuale(ModuleDIC& d, Casuale& r) {
     }
 }
 
-// Equal to seven significant digits.
-::testing::AssertionResult Sette(float atteso, float letto) {
-    const double tol = std::fabs(static_cast<double>(atteso)) * 1e-6;
-    if (std::fabs(static_cast<double>(atteso) - letto) <= tol) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << atteso << " read back as " << letto;
-}
-
 template <class T>
 void Confronta(const T& a, const T& b, const std::string& nome) {
     EXPECT_EQ(a, b) << nome;
 }
-void Confronta(const float& a, const float& b, const std::string& nome) { EXPECT_TRUE(Sette(a, b)) << nome; }
+// Singles to seven significant digits.
+void Confronta(const float& a, const float& b, const std::string& nome) { EXPECT_NEAR(a, b, std::fabs(a) * 1e-6) << nome; }
 template <class T, size_t N>
 void Confronta(const std::array<T, N>& a, const std::array<T, N>& b, const std::string& nome) {
     for (size_t i = 0; i < N; ++i) Confronta(a[i], b[i], nome + "(" + std::to_string(i) + ")");
@@ -234,9 +228,7 @@ TEST(ProgettoFile, RandomDesignComesBackFieldByField) {
 #define C(x) Confronta(prima->x, b->x, #x);
         NON_SALVATI(C)
 #undef C
-        for (int j = 0; j < FILO_COLONNE; ++j)
-            for (auto m : {&ModuleDIC::KfRame, &ModuleDIC::OhmRame, &ModuleDIC::PesSpeRame})
-                EXPECT_TRUE(Sette(((*a).*m)[38][j], ((*b).*m)[38][j])) << j;
+        for (auto m : {&ModuleDIC::KfRame, &ModuleDIC::OhmRame, &ModuleDIC::PesSpeRame}) Confronta(((*a).*m)[38], ((*b).*m)[38], "custom wire");
         Esatti({V(b->KfRame[0][0], 1.07f), V(b->OhmRame[0][0], 0.0176f)});
         EXPECT_EQ((Testi{b->FileTitolo, b->FileNome, b->Versione}), (Testi{"prova.tmf", file, "1.5.0"}));
     }
@@ -363,22 +355,27 @@ TEST(ProgettoRead, KindOrCountOutOfRangeRefusesOtherIndexesAreMadeSafe) {
     }
 }
 
-TEST(ProgettoSave, LongPathKeepsItsLast98Characters) {
+// The path (record 6, never read back), the title and the library names keep
+// their last 98 characters, "?" for a character with no Windows-1252 code;
+// the design keeps the names as given.
+TEST(ProgettoSave, LongOrForeignNamesAreFoldedLikeThePath) {
     CartellaTemp dir;
     std::string percorso = dir / "";
-    percorso += std::string(120 - percorso.size() - 4, 'x') + ".tmf";
-    ASSERT_EQ(percorso.size(), 120u);
+    percorso += std::string(114 - percorso.size(), 'x') + "Ω.tmf";  // 120 bytes, 119 characters
+    const std::string titolo = std::string(100, 't') + "Ω.tmf";
     auto d = DesignSemplice();
+    d->NomeLibLam = "/" + std::string(119, 'L'), d->NomeLibRame[3] = "/libreria/Ω.wir";
     std::string err;
-    ASSERT_TRUE(SalvaProgetto(*d, percorso, "xx.tmf", err)) << err;
-    EXPECT_EQ(d->FileNome, percorso);
-    EXPECT_EQ(RecordGrezzo(Byte(percorso), 6), percorso.substr(22));
-
-    // A character with no Windows-1252 code in the path is stored as "?".
-    const std::string greco = dir / "Ω.tmf";
-    ASSERT_TRUE(SalvaProgetto(*d, greco, "Ω.tmf", err)) << err;
-    EXPECT_EQ(RecordGrezzo(Byte(greco), 6), (dir / "?.tmf"));
-    EXPECT_EQ(RecordGrezzo(Byte(greco), 5), "?.tmf");
+    ASSERT_TRUE(SalvaProgetto(*d, percorso, titolo, err)) << err;
+    EXPECT_EQ((Testi{d->FileNome, d->FileTitolo}), (Testi{percorso, titolo}));
+    std::string piegato = percorso;
+    piegato.replace(piegato.find("Ω"), 2, "?");
+    ASSERT_EQ(piegato.size(), 119u);
+    EXPECT_EQ(RecordGrezzo(Byte(percorso), 6), piegato.substr(21));
+    auto b = std::make_unique<ModuleDIC>();
+    ASSERT_TRUE(ApriProgetto(percorso, *b, err)) << err;
+    EXPECT_EQ((Testi{b->FileTitolo, b->NomeLibLam, b->NomeLibRame[3]}),
+              (Testi{std::string(93, 't') + "?.tmf", std::string(98, 'L'), "/libreria/?.wir"}));
 }
 
 TEST(ProgettoSave, TextThatCannotBeStoredFailsNamingTheFieldAndWritesNothing) {
