@@ -19,9 +19,8 @@ std::unique_ptr<ModuleDIC> Progetto(int tipo, float priUlt, float secUlt) {
     auto d = std::make_unique<ModuleDIC>();
     d->TipoCalcolo = static_cast<int16_t>(tipo), d->PriUlt = priUlt, d->SecUlt = secUlt;
     for (int i = 0; i < AVV_MAX; ++i) {
-        d->PriVolt[i] = 220, d->PriAmp[i] = 0.5f, d->PriSpire[i] = 1234, d->PriFiloNudo[i] = 0.35f;
-        d->SecVolt[i] = 12.5f, d->SecVoltVuoto[i] = 13.75f, d->SecAmp[i] = 2, d->SecSpire[i] = 77;
-        d->SecFiloNudo[i] = 1.2f;
+        d->PriVolt[i] = 220, d->PriAmp[i] = 0.5f, d->PriSpire[i] = 1234, d->PriFiloNudo[i] = 0.35f, d->SecVolt[i] = 12.5f;
+        d->SecVoltVuoto[i] = 13.75f, d->SecAmp[i] = 2, d->SecSpire[i] = 77, d->SecFiloNudo[i] = 1.2f;
     }
     return d;
 }

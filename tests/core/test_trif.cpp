@@ -130,25 +130,22 @@ TEST(AutoTrifPotenze, NoLoadVoltageOfAllNinePlaces) {
 
 // With the lamination given, the coefficient follows from its section and the
 // power that sizes the core, for three legs; with no power it keeps the one
-// read. With the power given, the list's coefficient stands.
+// read. (With the power given the list's stands: every whole pass.)
 TEST(TrifPassi, CoefficientFromTheLaminationOrFromTheList) {
-    struct Caso { const char* nome; bool autotrasf, conoscoPotenza; const char* potLin; float coefK; };
+    struct Caso { const char* nome; bool autotrasf; const char* potLin; float coefK; };
     const Caso casi[] = {
-        {"three-phase, SecPotTot 300", false, false, "300", 1.0f},
-        {"autotransformer, PotPass 300", true, false, "600", 1.0f},
-        {"three-phase, no power", false, false, "0", 1.3f},
-        {"autotransformer, no power", true, false, "0", 1.3f},
-        {"power given", false, true, "300", 1.3f},
+        {"three-phase, SecPotTot 300", false, "300", 1.0f},
+        {"autotransformer, PotPass 300", true, "600", 1.0f},
+        {"three-phase, no power", false, "0", 1.3f},
+        {"autotransformer, no power", true, "0", 1.3f},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         auto d = c.autotrasf ? ProgettoAutoTrif() : ProgettoTrif();
-        d->SecTrif[0] = "y", d->ConoscoPotenza = Flag(c.conoscoPotenza), d->LamSE = 10, d->LamPesoPacco = 2;
-        d->LamCdP = 1.5f;
+        d->SecTrif[0] = "y", d->ConoscoPotenza = FALSO, d->LamSE = 10, d->LamPesoPacco = 2, d->LamCdP = 1.5f;
         FakeMessaggi msg;
         (c.autotrasf ? CalcoloAutoTrif : CalcoloTrif)(*d, Testi("230", "115", "2", "200", c.potLin), msg);
-        Circa({V(d->CoefK, c.coefK)});
-        if (!c.conoscoPotenza) Circa({V(d->LamPF, 3)});
+        Circa({V(d->CoefK, c.coefK), V(d->LamPF, 3)});
     }
 }
 

@@ -30,9 +30,8 @@ struct FakeMessaggi : IMessaggi {
 
     int MsgBox(const std::string& testo, int stile, const std::string& titolo) override {
         boxes.push_back({testo, stile, titolo});
-        if (risposte.empty()) return mb::Ok;
-        int r = risposte.front();
-        risposte.pop_front();
+        const int r = risposte.empty() ? mb::Ok : risposte.front();
+        if (!risposte.empty()) risposte.pop_front();
         return r;
     }
     // The texts shown, in order: one comparison checks count, order and wording.
@@ -58,10 +57,7 @@ struct FakeCoefKLista : ICoefKLista {
     std::vector<std::string> voci;
     int selezionato = -1;
 
-    void Svuota() override {
-        voci.clear();
-        selezionato = -1;
-    }
+    void Svuota() override { voci.clear(), selezionato = -1; }
     void Aggiungi(const std::string& voce) override { voci.push_back(voce); }
     void Seleziona(int indice) override { selezionato = indice; }
     int Conta() const override { return static_cast<int>(voci.size()); }
