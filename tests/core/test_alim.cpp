@@ -11,21 +11,19 @@
 using AlimPasso = Banco;
 using AlimVerifica = Banco;
 
-namespace {
-
 // ------------------------------------------------------------ passo
 
 // One primary of 230 V, one secondary of 150 V 2 A 300 VA; 50 Hz, 1,0 T,
 // 2,5 A/mm², K 1,3, 1,5 W/kg. No lamination and no wire library loaded, so
 // the stack and every wire are computed; the demonstration bobbin; both
 // windings isolated, on bobbin 1 in groove H.
-std::unique_ptr<ModuleDIC> Progetto() {
+static std::unique_ptr<ModuleDIC> Progetto() {
     auto d = NuovoProgetto();
     d->CoefKMin = 1.0f, d->CoefKMax = 1.6f;
     return d;
 }
 
-DatiAlimTesti Testi() {
+static DatiAlimTesti Testi() {
     DatiAlimTesti t;
     t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
     t.Cmb_Frequenza = "50", t.Cmb_Induzione = "1,0", t.Cmb_Densita = "2,5", t.Cmb_CoefK = "1,3";
@@ -95,7 +93,7 @@ TEST_F(AlimPasso, LaminationTooSmallForTheBobbinLeavesGroovesWithNoRoom) {
 
 // ------------------------------------------------------------ potenze
 
-DatiAlimTesti TestiBase() {
+static DatiAlimTesti TestiBase() {
     DatiAlimTesti t;
     t.Cmb_PriNumAvv = "2", t.Cmb_SecNumAvv = "3";
     t.Cmb_Frequenza = "60", t.Cmb_Induzione = "1,2", t.Cmb_Densita = "2,5", t.Cmb_CoefK = "1,3";
@@ -129,7 +127,7 @@ TEST(AlimLettura, CopiesTheTextsUpToTheCountsAndKeepsWhatIsNoNumber) {
     Esatti({V(d->PriUlt, 11), V(d->SecUlt, 11), V(d->PriVolt[11], 11.5f), V(d->SecPot[11], 3)});
 }
 
-void ImpostaSecondari(ModuleDIC& d, const std::vector<float>& potenze) {
+static void ImpostaSecondari(ModuleDIC& d, const std::vector<float>& potenze) {
     for (size_t i = 0; i < potenze.size(); ++i) d.SecPot[i] = potenze[i];
     d.SecUlt = static_cast<float>(potenze.size()) - 1;
 }
@@ -168,7 +166,7 @@ TEST(AlimPotenze, EveryPrimaryCarriesThePower) {
 // ------------------------------------------------------------ spire
 
 // One volt per turn exactly (in Single arithmetic), so the quotient is the voltage.
-std::unique_ptr<ModuleDIC> ModuloUnVoltPerSpira() {
+static std::unique_ptr<ModuleDIC> ModuloUnVoltPerSpira() {
     auto d = std::make_unique<ModuleDIC>();
     d->Frequenza = 1, d->LamSE = 1, d->Induzione = 2252.2522f;
     return d;
@@ -228,19 +226,19 @@ TEST(AlimSpire, InvalidPartnerIsIgnored) {
 
 // Column c holds 38 wires from 0,10 to 1,95 mm in steps of 0,05 mm, or only
 // the first `righe` of them (later rows 0).
-void Libreria(ModuleDIC& d, int c, int righe = 38) {
+static void Libreria(ModuleDIC& d, int c, int righe = 38) {
     for (int r = 0; r < righe; ++r)
         d.FiloNudo[r][c] = static_cast<float>(0.1 + 0.05 * r), d.FiloIsolato[r][c] = static_cast<float>(0.12 + 0.05 * r);
 }
 
-int Scegli(ModuleDIC& d, float richiesto) {
+static int Scegli(ModuleDIC& d, float richiesto) {
     d.PriUlt = 0, d.SecUlt = -1, d.PriFiloNudo[0] = richiesto;
     ScegliFiloRame(d);
     return static_cast<int>(d.PriFiloRiga[0]);
 }
 
 // Secondaries only, currents 1, 2, .. at 2,5 A/mm².
-std::unique_ptr<ModuleDIC> SoloSecondari(int16_t ult) {
+static std::unique_ptr<ModuleDIC> SoloSecondari(int16_t ult) {
     auto d = std::make_unique<ModuleDIC>();
     d->Densita = 2.5f, d->PriUlt = -1, d->SecUlt = ult;
     for (int i = 0; i <= ult; ++i) d->SecAmp[i] = static_cast<float>(i + 1);
@@ -250,8 +248,8 @@ std::unique_ptr<ModuleDIC> SoloSecondari(int16_t ult) {
 TEST(AlimDiametro, TapsInSeriesPassTheirCurrentOn) {
     auto d = SoloSecondari(3);
     d->TipoCalcolo = tipo::Monofase;
-    Serie(Secondari(*d), 0, 2, true);  // load tap in series with winding 2
-    Serie(Secondari(*d), 1, 3);        // voltage tap in series with winding 3: passes on what it got
+    // A load tap in series with winding 2; a voltage tap in series with winding 3 passes on what it got.
+    Serie(Secondari(*d), 0, 2, true), Serie(Secondari(*d), 1, 3);
     CalcolaDiametroFilo(*d);
     Esatti({V(d->SecAmpFilo[0], 1), V(d->SecAmpFilo[1], 3), V(d->SecAmpFilo[2], 4), V(d->SecAmpFilo[3], 4)});
     Circa({V(d->SecFiloNudo[1], 1.23607802f), V(d->SecFiloNudo[2], 1.42729986f)});
@@ -326,7 +324,7 @@ const std::string kPiena = "Avvolgimenti Troppo Ingombranti in Gola ";
 // Bobbin row `b`: Spr 20, Cr 16, M 10 mm; grooves H 40, I 25, L 15 mm.
 // Wire row 3 of column c: 2,5 g/m, 0,5 mm², 0,85 mm enamelled, Kf 1,1,
 // 0,035 ohm/m, 10 turns per cm.
-void Prepara(ModuleDIC& d, int b, int c) {
+static void Prepara(ModuleDIC& d, int b, int c) {
     d.RochScelto = static_cast<int16_t>(b);
     d.RochSp[b] = 20, d.RochC[b] = 16, d.RochM[b] = 10, d.RochH[b] = 40, d.RochI[b] = 25, d.RochL[b] = 15;
     d.RochIsoStrH = 0.2f, d.RochIsoAvvH = 0.3f, d.RochIsoStrI = 0.1f, d.RochIsoAvvI = 0.5f, d.RochIsoStrL = 0.15f;
@@ -336,7 +334,7 @@ void Prepara(ModuleDIC& d, int b, int c) {
 }
 
 // 100 turns of 1,25 A on bobbin 1 in groove H.
-std::unique_ptr<ModuleDIC> UnPrimario() {
+static std::unique_ptr<ModuleDIC> UnPrimario() {
     auto d = std::make_unique<ModuleDIC>();
     Prepara(*d, 0, 0);
     d->PriUlt = 0, d->SecUlt = -1, d->PriSpire[0] = 100, d->PriAmp[0] = 1.25f, d->PriFiloRiga[0] = 3;
@@ -458,7 +456,7 @@ TEST(AlimGole, SumsPerGrooveAndBobbin) {
             V(d->SommaIsoL2, 10)});
 }
 
-void Spazi(ModuleDIC& d, int b, float h, float i, float l) {
+static void Spazi(ModuleDIC& d, int b, float h, float i, float l) {
     d.RochScelto = static_cast<int16_t>(b), d.RochGolaH[b] = h, d.RochGolaI[b] = i, d.RochGolaL[b] = l;
 }
 
@@ -497,4 +495,3 @@ TEST_F(AlimVerifica, SixMessagesInOrderWithTheRowInUseAndNoneForAnEmptyGroove) {
     Esatti({V(v->IngGolaI1, 0), V(v->IngGolaL2, 0)});
 }
 
-}  // namespace

@@ -6,10 +6,8 @@
 #include "FakeSinks.h"
 #include "ProgettiAutoUsci.h"
 
-namespace {
-
 // One volt per turn exactly (in Single arithmetic): the full turns are the voltages.
-void UnVoltPerSpira(ModuleDIC& d) {
+static void UnVoltPerSpira(ModuleDIC& d) {
     d.Frequenza = 1, d.LamSE = 1, d.Induzione = 2252.2522f;
 }
 
@@ -136,4 +134,3 @@ TEST(AutoTrasfPasso, NoPowerKeepsTheCoefficientAndDividesNothing) {
     }
 }
 
-}  // namespace

@@ -16,7 +16,6 @@ using CalcoloLam = Banco;
 using libtest::Fili;
 using libtest::Riga;
 using libtest::RigaMantello;
-using Testi = std::vector<std::string>;
 
 // ---------------------------------------------------------------- wires
 
@@ -121,18 +120,14 @@ TEST_F(CalcoloRame, TableRefreshWithACountOutsideTheGridStaysInsideIt) {
 
 // ---------------------------------------------------------------- laminations
 
-namespace {
-
 // A proportional grid of the given kind with the centre legs typed.
-GrigliaLam Proporzionale(ModuleDIC& d, int opzione, const Testi& c) {
+static GrigliaLam Proporzionale(ModuleDIC& d, int opzione, const Testi& c) {
     GrigliaLam g;
     g.proporzionale = true, g.opzione = opzione;
     OpzioneTipoLam(d, opzione);
     for (size_t i = 0; i < c.size(); ++i) g.righe[i].Txt_C = c[i];
     return g;
 }
-
-}  // namespace
 
 TEST_F(CalcoloLam, ProportionalShellTwoLegAndThreeLegExamples) {
     GrigliaLam g = Proporzionale(*d, 0, {"20", "30"});

@@ -21,7 +21,6 @@
 namespace fs = std::filesystem;
 using libtest::Byte;
 using libtest::Cartella;
-using Testi = std::vector<std::string>;
 
 namespace {
 

@@ -6,11 +6,9 @@
 
 using namespace inputalim;
 
-namespace {
-
 // How the first n windings of a side look: connection caption, then the
 // placement caption ("-" when no row matches), e.g. "R2 I1".
-std::vector<std::string> Vista(const LatoC& l, int n) {
+static std::vector<std::string> Vista(const LatoC& l, int n) {
     std::vector<std::string> v;
     for (int i = 0; i < n; ++i) {
         const auto c = Collegamento(l, i);
@@ -21,9 +19,7 @@ std::vector<std::string> Vista(const LatoC& l, int n) {
 }
 
 using Testi = std::vector<std::string>;
-Testi Primi(const std::array<std::string, DatiAlimTesti::MaxAvv>& a, int n) { return {a.begin(), a.begin() + n}; }
-
-}  // namespace
+static Testi Primi(const std::array<std::string, DatiAlimTesti::MaxAvv>& a, int n) { return {a.begin(), a.begin() + n}; }
 
 TEST(InputAlimOrdine, PrimariesByDecreasingVoltageCarryPlacementAndEndIsolated) {
     auto d = NuovoProgetto();

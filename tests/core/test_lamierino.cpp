@@ -6,18 +6,16 @@
 #include "engine/ModRoutine.h"
 #include "FakeSinks.h"
 
-namespace {
-
 using Voci = std::vector<std::string>;
 constexpr int AVVISO = mb::OkOnly + mb::Exclamation;
 
-std::unique_ptr<ModuleDIC> Nuovo() { return std::make_unique<ModuleDIC>(); }
+static std::unique_ptr<ModuleDIC> Nuovo() { return std::make_unique<ModuleDIC>(); }
 
 // Agreement with a value printed in a table, to the digits it shows. The
 // printed figures were read from the 7-digit text of the Single and then
 // shortened, so besides half a unit of the last digit shown, allow the half
 // unit of the next digit that the first rounding may have added.
-::testing::AssertionResult Come(const char* espr, const char*, float v, const char* mostrato) {
+static ::testing::AssertionResult Come(const char* espr, const char*, float v, const char* mostrato) {
     const std::string t = mostrato;
     const auto punto = t.find('.');
     const int decimali = punto == std::string::npos ? 0 : static_cast<int>(t.size() - punto - 1);
@@ -33,28 +31,26 @@ const Voci kTreColonne{"0,8", "0,9", "1,0", "1,1", "1,2", "1,3", "1,4"};
 
 // Design inputs of the reference table; the library is empty, so every case
 // computes row 18.
-std::unique_ptr<ModuleDIC> Riferimento(int16_t tipo) {
+static std::unique_ptr<ModuleDIC> Riferimento(int16_t tipo) {
     auto d = Nuovo();
     d->TipoCalcolo = tipo, d->Frequenza = 50, d->Induzione = 1.0f, d->LamCdP = 1.5f, d->CoefK = 1.3f;
     return d;
 }
 
 // A library of the given areas in rows 0..; later rows hold 0.
-void Libreria(ModuleDIC& d, const std::vector<float>& aree) {
+static void Libreria(ModuleDIC& d, const std::vector<float>& aree) {
     for (size_t i = 0; i < aree.size(); ++i)
         d.LamAxB[i] = aree[i], d.LamC[i] = 10, d.LamE[i] = 15, d.LamF[i] = 5, d.LamPeso[i] = 0.1f;
 }
 
 // Three-phase kind: the required area is 20 * Sqr(power), so power (A / 20)²
 // asks exactly for area A.
-int RigaPerArea(ModuleDIC& d, double area) {
+static int RigaPerArea(ModuleDIC& d, double area) {
     d.TipoCalcolo = 3, d.SecPotTot = static_cast<float>((area / 20) * (area / 20)), d.CoefK = 1.3f;
     CalcolaPaccoLamellare(d);
     EXPECT_EQ(d.AreaNecessaria, static_cast<float>(area));
     return d.LamScelto;
 }
-
-}  // namespace
 
 // ------------------------------------------------------------ shape codes
 
@@ -153,7 +149,6 @@ TEST(VerificaParametriLamierino, SuitableLaminationFillsTheKindsListOrJustTheLim
         }
     }
 }
-
 
 // ------------------------------------------------------------ stack sizing
 

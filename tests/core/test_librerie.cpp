@@ -13,15 +13,12 @@
 using LibRame = Banco;
 using LibLam = Banco;
 
-namespace {
-
 using libtest::Byte;
 using libtest::Cartella;
-using Testi = std::vector<std::string>;
 
 // n wires of bare 0,1, 0,126 (a third decimal), 0,2 .. 1,9 by 0,05 and 6,35,
 // enamelled 10 % larger, computed by the editor's code.
-void CalcolaFili(ModuleDIC& d, int n) {
+static void CalcolaFili(ModuleDIC& d, int n) {
     std::vector<std::pair<std::string, std::string>> righe;
     for (int i = 0; i < n; ++i) {
         const double nudo = i == 0 ? 0.1 : i == 1 ? 0.126 : i == 37 ? 6.35 : 0.05 * (i + 2);
@@ -32,25 +29,25 @@ void CalcolaFili(ModuleDIC& d, int n) {
     ASSERT_EQ(CalcolaLibreriaRame(d, g, msg), EsitoCalcoloRame::Calcolata);
 }
 
-void ScriviRec(const ModuleDIC& d, const std::string& f, int lung, int n) {
+static void ScriviRec(const ModuleDIC& d, const std::string& f, int lung, int n) {
     ASSERT_TRUE(recfile::Scrivi(f, lung, n, d.Rec.data()).ok);
 }
 
 // The records of `a` written as the wire library `nome` in the scratch folder.
-std::string Scritta(const Cartella& tmp, const ModuleDIC& a, const std::string& nome, int lung = 20) {
+static std::string Scritta(const Cartella& tmp, const ModuleDIC& a, const std::string& nome, int lung = 20) {
     const std::string f = tmp.File(nome);
     ScriviRec(a, f, lung, 300);
     return f;
 }
 
-bool LeggiDa(ModuleDIC& b, const std::string& f, FakeMessaggi& msg) {
+static bool LeggiDa(ModuleDIC& b, const std::string& f, FakeMessaggi& msg) {
     b.FileLibreria = f;
     return LeggiLibreriaRame(b, msg);
 }
 
 // The file keeps seven significant digits: diameters come back exactly, the
 // derived values to within the seventh digit.
-void AttesoColonnaUguale(const ModuleDIC& a, int ca, const ModuleDIC& b, int cb, int righe = 38) {
+static void AttesoColonnaUguale(const ModuleDIC& a, int ca, const ModuleDIC& b, int cb, int righe = 38) {
     const auto vicino = [](float x, float y) { return std::fabs(double(x) - y) <= 6e-7 * std::fabs(double(x)); };
     for (int r = 0; r < righe; ++r) {
         for (auto m : {&ModuleDIC::FiloNudo, &ModuleDIC::FiloIsolato, &ModuleDIC::CoefKfFilo})
@@ -61,13 +58,11 @@ void AttesoColonnaUguale(const ModuleDIC& a, int ca, const ModuleDIC& b, int cb,
 }
 
 // A typed shell table of n rows in the kind's proportions, C = 10, 12, ...
-GrigliaLam GrigliaMantello(int n) {
+static GrigliaLam GrigliaMantello(int n) {
     GrigliaLam g;
     for (int i = 0; i < n; ++i) libtest::RigaMantello(g, i, 10 + 2 * i, "EI " + std::to_string(30 + 6 * i), "0,5");
     return g;
 }
-
-}  // namespace
 
 // ---------------------------------------------------------------- wire library
 

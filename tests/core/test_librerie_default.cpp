@@ -6,12 +6,10 @@
 #include "files/LibRame.h"
 #include "platform/core/Numeri.h"
 
-namespace {
-
 const std::string kLibreria = MARLOVINE_TEST_LIBRERIA;
 
 // Loads a lamination library and checks every row and the kind.
-void ControllaLam(const std::string& nome, const char* descr, int16_t tipoAtteso) {
+static void ControllaLam(const std::string& nome, const char* descr, int16_t tipoAtteso) {
     auto d = std::make_unique<ModuleDIC>();
     d->FileLibreria = kLibreria + "/" + nome;
     FakeMessaggi msg;
@@ -35,8 +33,6 @@ void ControllaLam(const std::string& nome, const char* descr, int16_t tipoAtteso
     Esatti({V(d->TipoLam, tipoAtteso), V(d->LamMantello, Flag(tipoAtteso == 1)), V(d->Lam3Colonne, Flag(tipoAtteso == 3)),
             V(d->Lam2Colonne, FALSO)});
 }
-
-}  // namespace
 
 TEST(LibrerieDefault, WireLibraryHasThirtyEightWiresAndPassesTheOldLibraryTest) {
     auto d = std::make_unique<ModuleDIC>();

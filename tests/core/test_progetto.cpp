@@ -10,7 +10,6 @@
 namespace fs = std::filesystem;
 using namespace progetto;
 using libtest::Byte;
-using Testi = std::vector<std::string>;
 
 namespace {
 

@@ -12,7 +12,6 @@ using namespace recfile;
 namespace {
 
 using Byte = std::vector<unsigned char>;
-using Testi = std::vector<std::string>;
 
 struct RecordFileTest : ::testing::Test {
     std::string Path(const std::string& name) const { return dir_.File(name); }

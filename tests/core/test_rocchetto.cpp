@@ -7,8 +7,6 @@
 #include "FakeSinks.h"
 #include "Progetti.h"
 
-namespace {
-
 using Testi = std::vector<std::string>;
 constexpr int INFO = mb::OkOnly + mb::Information;
 
@@ -22,7 +20,7 @@ const std::string kChiusuraTrif = kVariato + "Alcune misure sono cambiate\nNeces
 
 // Lamination row `riga` in use (C, E 40, F, stack 30 mm) and the user's
 // bobbin (Cr, M, Spr) in row 1.
-std::unique_ptr<ModuleDIC> Pacco(int16_t riga, float c, float f, float cr, float m, float spr) {
+static std::unique_ptr<ModuleDIC> Pacco(int16_t riga, float c, float f, float cr, float m, float spr) {
     auto d = std::make_unique<ModuleDIC>();
     d->LamScelto = riga, d->LamC[riga] = c, d->LamE[riga] = 40, d->LamF[riga] = f, d->LamSP = 30, d->RochScelto = 1;
     d->RochC[1] = cr, d->RochM[1] = m, d->RochSp[1] = spr, d->RochH[1] = 33, d->RochTipo[1] = "mio";
@@ -32,15 +30,15 @@ std::unique_ptr<ModuleDIC> Pacco(int16_t riga, float c, float f, float cr, float
 
 // Single-phase: C 20, F 19 (F / 1.9 = 10); the user's bobbin (Cr 26 = 1.3 C,
 // M 10 = F / 1.9, Spr 32 = Sp + 2) sits on the upper bounds of every check.
-std::unique_ptr<ModuleDIC> Monofase(float cr = 26, float m = 10, float spr = 32) { return Pacco(2, 20, 19, cr, m, spr); }
+static std::unique_ptr<ModuleDIC> Monofase(float cr = 26, float m = 10, float spr = 32) { return Pacco(2, 20, 19, cr, m, spr); }
 
 // Three-phase: C 20, F 24 (F / 2 = 12); the user's bobbin Cr 20, M 10,
 // Spr 30 passes every check.
-std::unique_ptr<ModuleDIC> Trifase() { return Pacco(0, 20, 24, 20, 10, 30); }
+static std::unique_ptr<ModuleDIC> Trifase() { return Pacco(0, 20, 24, 20, 10, 30); }
 
 // Row 0 rebuilt as the demonstration bobbin of height h; the grooves I and L
 // share h less the 1 mm between them.
-void AttesoDemo(const ModuleDIC& d, float c, float sp, float m, float h) {
+static void AttesoDemo(const ModuleDIC& d, float c, float sp, float m, float h) {
     EXPECT_EQ(d.RochTipo[0], "Demo Calcolato");
     const float il = h / 2 - 0.5f;
     Esatti({V(d.RochScelto, 0), V(d.RochC[0], c), V(d.RochSp[0], sp), V(d.RochM[0], m), V(d.RochH[0], h), V(d.RochI[0], il),
@@ -48,13 +46,11 @@ void AttesoDemo(const ModuleDIC& d, float c, float sp, float m, float h) {
 }
 
 // Two primaries and three secondaries in use, none placed yet.
-std::unique_ptr<ModuleDIC> Avvolgimenti(int16_t gole1, int16_t due = 0) {
+static std::unique_ptr<ModuleDIC> Avvolgimenti(int16_t gole1, int16_t due = 0) {
     auto d = std::make_unique<ModuleDIC>();
     d->PriUlt = 1, d->SecUlt = 2, d->RochGole1 = gole1, d->RochDue = due;
     return d;
 }
-
-}  // namespace
 
 // ------------------------------------------------------------ demonstration bobbin
 

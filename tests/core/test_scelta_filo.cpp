@@ -4,16 +4,12 @@
 #include "engine/SceltaFilo.h"
 #include "FakeSinks.h"
 
-namespace {
-
 constexpr int COL = 13;
 
-TestiFiloFuori Filo(std::string nudo, std::string isolato, std::string kf = "1,05", std::string ohm = "0,0176",
+static TestiFiloFuori Filo(std::string nudo, std::string isolato, std::string kf = "1,05", std::string ohm = "0,0176",
                     std::string pesSpe = "8,9") {
     return {nudo, isolato, kf, ohm, pesSpe};
 }
-
-}  // namespace
 
 TEST(FiloFuoriFormato, ChecksInOrderThenRow38) {
     // A zero, a lone comma or a negative value is missing like an empty box:

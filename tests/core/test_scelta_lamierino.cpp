@@ -4,13 +4,11 @@
 #include "engine/SceltaLamierino.h"
 #include "FakeSinks.h"
 
-namespace {
-
 using Testi = std::vector<std::string>;
 constexpr int AVVISO = mb::OkOnly + mb::Exclamation;
 
 // A shell library row 2: C 25, F 12,5, E 37,5, area 45, 0,6 kg; 1,2 T, 1,5 W/kg.
-std::unique_ptr<ModuleDIC> Progetto(int16_t tipoCalcolo) {
+static std::unique_ptr<ModuleDIC> Progetto(int16_t tipoCalcolo) {
     auto d = std::make_unique<ModuleDIC>();
     d->TipoCalcolo = tipoCalcolo, d->LamMantello = VERO, d->TipoLam = 1;
     d->LamC[2] = 25, d->LamF[2] = 12.5f, d->LamE[2] = 37.5f, d->LamAxB[2] = 45, d->LamPeso[2] = 0.6f;
@@ -23,12 +21,10 @@ std::unique_ptr<ModuleDIC> Progetto(int16_t tipoCalcolo) {
 const TestiLamFuori kGuscio{"80", "78", "26", "13", "40", "13", "20", "EI", "1"};
 const TestiLamFuori kDue{"80", "60", "20", "20", "40", "20", "20", "EI", "1"};
 // t with the texts from cell k on replaced.
-TestiLamFuori Con(TestiLamFuori t, size_t k, const Testi& testi) {
+static TestiLamFuori Con(TestiLamFuori t, size_t k, const Testi& testi) {
     for (const std::string& s : testi) t[k++] = s;
     return t;
 }
-
-}  // namespace
 
 TEST(ConfermaLamierino, StackFiguresAndPowerRangeByKind) {
     // Kind 3 on a shell lamination: the unsuitable message, then three times

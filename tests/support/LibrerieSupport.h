@@ -14,6 +14,9 @@
 
 #include "files/GriglieLibrerie.h"
 
+// Record texts, as a file holds them.
+using Testi = std::vector<std::string>;
+
 namespace libtest {
 
 // A fresh folder per test, removed afterwards.
