@@ -250,22 +250,18 @@ TEST(ProgettoFile, EarlierLayoutIsReadFromItsOwnOffsets) {
         ScriviGrezzo(dir / "vecchio.ttf", 100, rec);
 
         auto d = std::make_unique<ModuleDIC>();
-        d->Versione = "1.5.0", d->NumElementi = 30;
-        for (int j = 0; j < FILO_COLONNE; ++j) d->KfRame[38][j] = 1.05f;
-        d->OhmRame[38][24] = 0.0178f;
+        d->Versione = "1.5.0", d->NumElementi = 30, d->KfRame[38].fill(1.05f), d->OhmRame[38][24] = 0.0178f;
         std::string err;
         EsitoLettura es;
         ASSERT_TRUE(ApriProgetto(dir / "vecchio.ttf", *d, err, &es)) << err;
-        EXPECT_TRUE(es.precedente);
-        EXPECT_EQ(d->NumElementi, primo == "7" ? 7 : 30);  // "1.4.2" is no number
+        EXPECT_TRUE(es.precedente && d->NumElementi == (primo == "7" ? 7 : 30));  // "1.4.2" is no number
         EXPECT_EQ((Testi{d->FileTitolo, d->FileNome, d->NomeLibRame[0]}),
                   (Testi{"Vecchio.tmf", dir / "vecchio.ttf", "C:\\lib\\rame0.wir"}));
         Esatti({V(d->TipoCalcolo, 3), V(d->FiloNudo[0][0], 0.5f), V(d->PesoFilo[40][24], 2.25f), V(d->FiloScelto, 12),
                 V(d->AreaNecessaria, 33.5f), V(d->LamAxB[0], 6.25f), V(d->PriImp[0], 230), V(d->PriVolt[0], 400),
                 V(d->Frequenza, 50), V(d->PriUlt, 2), V(d->SecUlt, 1), V(d->AutoSpireOrd[25], 77)});
         for (int j = 0; j < FILO_COLONNE; ++j) EXPECT_EQ(d->KfRame[38][j], 1.05f) << j;
-        EXPECT_EQ(d->OhmRame[38][24], 0.0178f);
-        EXPECT_EQ(d->Versione, "1.5.0");
+        EXPECT_TRUE(d->OhmRame[38][24] == 0.0178f && d->Versione == "1.5.0");
     }
 }
 

@@ -115,24 +115,21 @@ TEST(CalcolaRocchettoUtente, StackQuestionYesResizesTheStackNoTellsWhy) {
         msg.risposte = {risposta};
         ASSERT_TRUE(CalcolaRocchettoUtente(*d, Con(Mono(), [](auto& t) { t.Sp = "45"; }), kUna, msg));
         Esatti({V(d->Risposta, risposta), V(d->RochSp[1], 45)});
-        EXPECT_EQ(msg.boxes[0].testo,
-                  "La Misura di Spr è diversa dalla misura di Sp del Lamierino Utilizzato\n\n"
-                  "Sono accettati in tolleranza valori di Spr entro questo range:\n\nda  39  a  43  (mm)\n\n"
-                  "Ridimensionare lo Spessore Sp del Pacco Lamierini ?");
-        EXPECT_EQ(msg.boxes[0].stile, mb::YesNo + mb::Information);
+        Scatole attese{{"La Misura di Spr è diversa dalla misura di Sp del Lamierino Utilizzato\n\n"
+                        "Sono accettati in tolleranza valori di Spr entro questo range:\n\nda  39  a  43  (mm)\n\n"
+                        "Ridimensionare lo Spessore Sp del Pacco Lamierini ?",
+                        mb::YesNo + mb::Information, "Controllo Misure Rocchetto"}};
         if (risposta == mb::Yes) {
-            ASSERT_EQ(msg.boxes.size(), 1u);
             Circa({V(d->LamSP, 44), V(d->LamSE, 9.90991f), V(d->LamPesoPacco, 2.64f), V(d->LamPF, 3.96f),
                    V(d->PotMin, 24.55158f), V(d->PotMax, 98.206322f)});
         } else {
-            ASSERT_EQ(msg.boxes.size(), 2u);
-            EXPECT_EQ(msg.boxes[1].testo,
-                      "La Misura di Spr del Rocchetto è diversa dal Sp del Lamierino Utilizzato\n\n"
-                      "Controllare lo Spessore Sp del Pacco Lamierini  40  (mm)\n\n"
-                      "Oppure Ridefinire la Misura Spr del Rocchetto  45  (mm)");
-            EXPECT_EQ(msg.boxes[1].stile, mb::Exclamation);
+            attese.push_back({"La Misura di Spr del Rocchetto è diversa dal Sp del Lamierino Utilizzato\n\n"
+                              "Controllare lo Spessore Sp del Pacco Lamierini  40  (mm)\n\n"
+                              "Oppure Ridefinire la Misura Spr del Rocchetto  45  (mm)",
+                              mb::Exclamation, "Controllo Misure Rocchetto"});
             Esatti({V(d->LamSP, 40), V(d->LamSE, 0), V(d->PotMax, 0)});
         }
+        EXPECT_EQ(msg.boxes, attese);
     }
 }
 

@@ -9,13 +9,11 @@
 
 #include "engine/SchemaLayout.h"
 
-namespace {
-
 using schema::Etichetta;
 using schema::Immagine;
 using schema::Layout;
 
-std::unique_ptr<ModuleDIC> Progetto(int tipo, float priUlt, float secUlt) {
+static std::unique_ptr<ModuleDIC> Progetto(int tipo, float priUlt, float secUlt) {
     auto d = std::make_unique<ModuleDIC>();
     d->TipoCalcolo = static_cast<int16_t>(tipo), d->PriUlt = priUlt, d->SecUlt = secUlt;
     for (int i = 0; i < AVV_MAX; ++i) {
@@ -35,22 +33,20 @@ const Etichetta* Trova(const Layout& l, int serie, int elemento) {
     return trovata;
 }
 
-void AttesaImmagine(const Immagine& im, int figura, int elemento, int left, int top) {
+static void AttesaImmagine(const Immagine& im, int figura, int elemento, int left, int top) {
     EXPECT_EQ((std::array{im.figura, im.elemento, im.left, im.top}), (std::array{figura, elemento, left, top}));
 }
 
-// Label`serie`(elemento) at (left, top), for each row of the table.
-struct Posto { int serie, elemento, left, top; };
-void Etichette(const Layout& l, const std::vector<Posto>& posti) {
-    for (const Posto& p : posti) {
-        SCOPED_TRACE(::testing::Message() << "Label" << p.serie << "(" << p.elemento << ")");
-        const Etichetta* e = Trova(l, p.serie, p.elemento);
+// Label`serie`(elemento) at (left, top), for each row {serie, elemento, left, top} of the table.
+using Posto = std::array<int, 4>;
+static void Etichette(const Layout& l, const std::vector<Posto>& posti) {
+    for (const auto& [serie, elemento, left, top] : posti) {
+        SCOPED_TRACE(::testing::Message() << "Label" << serie << "(" << elemento << ")");
+        const Etichetta* e = Trova(l, serie, elemento);
         ASSERT_NE(e, nullptr) << "missing";
-        EXPECT_EQ(std::pair(e->left, e->top), std::pair(p.left, p.top));
+        EXPECT_EQ(std::pair(e->left, e->top), std::pair(left, top));
     }
 }
-
-}  // namespace
 
 TEST(SchemaLayout, TwoColumnsOnePrimaryTwoSecondaries) {
     auto d = Progetto(1, 0, 1);

@@ -8,10 +8,8 @@
 #include "engine/InputTrif.h"
 #include "engine/Mod_Trif.h"
 
-namespace {
-
 // The three-phase window's defaults: star primaries, zig-zag secondaries.
-std::unique_ptr<ModuleDIC> ProgettoTrif() {
+static std::unique_ptr<ModuleDIC> ProgettoTrif() {
     auto d = NuovoProgetto();
     d->TipoCalcolo = tipo::Trifase, d->PriUlt = d->SecUlt = 0, d->CoefKMin = 1.0f, d->CoefKMax = 1.6f;
     d->PriTrif.fill("Y"), d->SecTrif.fill("z");
@@ -21,7 +19,7 @@ std::unique_ptr<ModuleDIC> ProgettoTrif() {
 // The three-phase autotransformer window's defaults: star windings, every
 // primary an adjustment tap and every secondary a load tap, each in series
 // with the next.
-std::unique_ptr<ModuleDIC> ProgettoAutoTrif() {
+static std::unique_ptr<ModuleDIC> ProgettoAutoTrif() {
     auto d = ProgettoTrif();
     d->TipoCalcolo = tipo::AutoTrifase, d->SecTrif.fill("y");
     for (int i = 0; i < TRIF_NUM_AVV; ++i) Serie(Primari(*d), i, i + 2), Serie(Secondari(*d), i, i + 2, true);
@@ -30,7 +28,7 @@ std::unique_ptr<ModuleDIC> ProgettoAutoTrif() {
 
 // One primary and one secondary, phase and line values; 50 Hz, 1,0 T,
 // 2,5 A/mm², K 1,3.
-DatiTrifTesti Testi(const char* pri, const char* sec, const char* amp, const char* pot, const char* potLin) {
+static DatiTrifTesti Testi(const char* pri, const char* sec, const char* amp, const char* pot, const char* potLin) {
     DatiTrifTesti t;
     t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1", t.Cmb_Frequenza = "50", t.Cmb_Induzione = "1,0", t.Cmb_Densita = "2,5";
     t.Cmb_CoefK = "1,3", t.Txt_PriVolt[0] = pri, t.Txt_SecVolt[0] = sec, t.Txt_SecAmp[0] = amp, t.Txt_SecPot[0] = pot;
@@ -40,10 +38,9 @@ DatiTrifTesti Testi(const char* pri, const char* sec, const char* amp, const cha
 
 // ------------------------------------------------------------ powers
 
-struct Sec { float potLin; const char* lettera; bool serie = false, regolazione = false; };
-struct Pri { float volt; const char* lettera; float pri, amp; };  // expected PriPot, PriAmp
-
 TEST(TrifPotenze, TotalFromTheLettersAndAThirdToEachPrimary) {
+    struct Sec { float potLin; const char* lettera; bool serie = false, regolazione = false; };
+    struct Pri { float volt; const char* lettera; float pri, amp; };  // expected PriPot, PriAmp
     struct Caso { const char* nome; std::vector<Sec> sec; std::vector<Pri> pri; float secPotTot, rendimento, priPotTot, caduta; };
     const Caso casi[] = {
         // An adjustment tap in series adds nothing, a winding only in series
@@ -173,8 +170,6 @@ TEST(TrifPassi, CommonSectionWireFollowsTheSectionCurrent) {
     Circa({V(d->CoefAuto, 0.421148568f), V(d->PotPass, 421.106476f), V(d->CorrenteSez, 0.998355865f),
            V(d->SecAmpFilo[0], 0.998355865f), V(d->SecFiloNudo[0], 0.71f)});
 }
-
-}  // namespace
 
 // A box left rewrites its partner by the letter; no letter copies the value.
 TEST(TrifCampi, ConversionByLetter) {
