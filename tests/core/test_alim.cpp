@@ -464,8 +464,7 @@ TEST_F(AlimVerifica, KiWidensTheBuildAndExactlyFullWarns) {
     d->RochIngKi = 10, d->SommaIngH1 = 90, d->SommaIsoH1 = 10;
     Spazi(*d, 0, 111, 50, 50);
     VerificaIngombriAvvolgimenti(*d, msg);
-    Circa({V(d->IngGolaH1, 110), V(d->IngGolaI1, 0)});
-    EXPECT_TRUE(msg.boxes.empty());
+    Circa({V(d->IngGolaH1, 110), V(d->IngGolaI1, 0), V(msg.boxes.size(), 0)});
 
     d->RochGolaH[0] = d->IngGolaH1;  // exactly full is too full
     VerificaIngombriAvvolgimenti(*d, msg);

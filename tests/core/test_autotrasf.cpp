@@ -90,8 +90,7 @@ TEST(AutoTrasfPasso, WholePassInBothModes) {
     auto d = NuovoProgettoAutoTrasf();
     FakeMessaggi msg;
     CalcoloAutoTrasf(*d, TestiAutoTrasf(), msg);
-    EXPECT_TRUE(msg.boxes.empty());
-    Circa({V(d->PotPass, 75), V(d->CoefAuto, 0.25f), V(d->LamSE, 11.258329f), V(d->FEMI, 0.24993491f),
+    Circa({V(msg.boxes.size(), 0), V(d->PotPass, 75), V(d->CoefAuto, 0.25f), V(d->LamSE, 11.258329f), V(d->FEMI, 0.24993491f),
            V(d->PriSpire[0], 138), V(d->SecSpire[0], 502), V(d->CorrenteSez, 0.40012988f),
            V(d->SecAmpFilo[0], 0.40012988f), V(d->SecFiloNudo[0], 0.45f), V(d->SecDens[0], 2.51586008f),
            V(d->PriAmp[0], 2.0998702f)});
@@ -102,8 +101,7 @@ TEST(AutoTrasfPasso, WholePassInBothModes) {
     DatiAlimTesti t = TestiAutoTrasf();
     t.Cmb_CoefK = "1,6";
     CalcoloAutoTrasf(*d, t, msg);
-    EXPECT_TRUE(msg.boxes.empty());
-    Circa({V(d->CoefK, 1.3f), V(d->LamSE, 11.258329f), V(d->PriSpire[0], 138), V(d->SecSpire[0], 502)});
+    Circa({V(msg.boxes.size(), 0), V(d->CoefK, 1.3f), V(d->LamSE, 11.258329f), V(d->PriSpire[0], 138), V(d->SecSpire[0], 502)});
 
     // Stepping up, the primary carries the section current.
     t = TestiAutoTrasf(), t.Cmb_Induzione = "1,2", t.Cmb_Densita = "3,0", t.Cmb_CoefK = "1,2", t.Txt_PriVolt[0] = "200";

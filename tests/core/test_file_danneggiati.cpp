@@ -120,9 +120,8 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         for (int i = 0; i < 18; ++i) d->LamC[i] = d->LamA[i] = d->LamAxB[i] = 7;
         d->LamTipoDescr = "prima", d->NomeLibLam = "prima.lam", d->Rec[0] = "buffer", d->FileLibreria = f;
         FakeMessaggi msg;
-        EXPECT_FALSE(ApriLibreriaLamierini(*d, msg));
+        EXPECT_TRUE(!ApriLibreriaLamierini(*d, msg) && fs::exists(f) == (c.prepara != nullptr));  // nothing created
         EXPECT_EQ(msg.boxes, (Scatole{{"Errore di Aperture File Libreria", mb::Exclamation, "Apri Libreria Lamierini"}}));
-        EXPECT_EQ(std::filesystem::exists(f), c.prepara != nullptr);
         for (int i = 0; i < 18; ++i) EXPECT_EQ(d->LamC[i] + d->LamA[i] + d->LamAxB[i], 21.0f) << i;
         EXPECT_EQ((Testi{d->LamTipoDescr, d->NomeLibLam, d->Rec[0]}), (Testi{"prima", "prima.lam", "buffer"}));
     }
@@ -147,11 +146,10 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         d->NumAvvScelto = 3, d->NumElementi = 39, d->NomeLibRame[3] = d->UltimaLibRame = "prima.wir";
         d->KfRame[0][0] = 1.5f, d->FileLibreria = f;
         FakeMessaggi msg;
-        EXPECT_FALSE(LeggiLibreriaRame(*d, msg));
+        EXPECT_TRUE(!LeggiLibreriaRame(*d, msg) && fs::exists(f) == (c.prepara != nullptr));
         EXPECT_EQ(msg.boxes, (Scatole{{"Errore di Apertura File Libreria Filo Rame\n"
                                        "probabile Libreria Rame vecchia da aggiornare\n" + f,
                                        mb::Exclamation, "Libreria Filo Rame Smaltato"}}));
-        EXPECT_EQ(std::filesystem::exists(f), c.prepara != nullptr);
         for (int r = 0; r < 38; ++r) EXPECT_EQ(d->FiloNudo[r][3] + d->ResistenzaFilo[r][3], 4.0f) << r;
         EXPECT_EQ((Testi{d->NomeLibRame[3], d->UltimaLibRame}), (Testi{"prima.wir", "prima.wir"}));
         Esatti({V(d->NumElementi, 39), V(d->KfRame[0][0], 1.5f)});

@@ -30,16 +30,15 @@ TEST(Aritmetica, IntIsFloorAndFixTruncates) {
 // ---------------------------------------------------------------- numbers to text
 
 TEST(TestoNumeri, SingleTextsWithDecimalCommaAndExponentOnlyBeyondSevenDigits) {
+    // No grouping; 9,9999999E-05 carries into the plain form; 99999990 is the Single 99999992.
+    const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
     const std::pair<float, const char*> casi[] = {
-        {1.05f, "1,05"},           {0.0176f, "0,0176"},        {0.0f, "0"},
-        {-0.0f, "0"},              {2.0f / 3.0f, "0,6666667"}, {-1.05f, "-1,05"},
-        {100.0f, "100"},           {0.5f, "0,5"},              {1234567.0f, "1234567"},  // no grouping
-        {0.0001f, "0,0001"},       {0.0001234567f, "0,0001234567"}, {8.9e-3f, "0,0089"},
-        {1.724e-2f, "0,01724"},    {123456789.0f, "1,234568E+08"}, {12345678.0f, "1,234568E+07"},
-        {10000000.0f, "1E+07"},    {0.00001f, "1E-05"},        {-2.5e-7f, "-2,5E-07"},
-        {3.4e38f, "3,4E+38"},      {9.9999999e-5f, "0,0001"},  {99999990.0f, "9,999999E+07"},  // carry; 99999992
-        {1e-45f, "1,401298E-45"},  {std::numeric_limits<float>::quiet_NaN(), "NaN"},
-        {std::numeric_limits<float>::infinity(), "Inf"},           {-std::numeric_limits<float>::infinity(), "-Inf"}};
+        {1.05f, "1,05"}, {0.0176f, "0,0176"}, {0.0f, "0"}, {-0.0f, "0"}, {2.0f / 3.0f, "0,6666667"}, {-1.05f, "-1,05"},
+        {100.0f, "100"}, {0.5f, "0,5"}, {1234567.0f, "1234567"}, {0.0001f, "0,0001"}, {8.9e-3f, "0,0089"},
+        {0.0001234567f, "0,0001234567"}, {1.724e-2f, "0,01724"}, {123456789.0f, "1,234568E+08"}, {inf, "Inf"},
+        {12345678.0f, "1,234568E+07"}, {10000000.0f, "1E+07"}, {0.00001f, "1E-05"}, {-2.5e-7f, "-2,5E-07"},
+        {3.4e38f, "3,4E+38"}, {1e-45f, "1,401298E-45"}, {9.9999999e-5f, "0,0001"}, {99999990.0f, "9,999999E+07"},
+        {nan, "NaN"}, {-inf, "-Inf"}};
     for (const auto& [v, testo] : casi) {
         EXPECT_EQ(SngToText(v), testo);
         char buf[kMaxTestoNumero];
@@ -88,15 +87,10 @@ TEST(TestoNumeri, BooleanTexts) {
 
 // ---------------------------------------------------------------- display masks
 
-namespace {
-
-struct Maschera { double v; const char* maschera; const char* atteso; };
-
-void Formati(std::initializer_list<Maschera> casi) {
-    for (const Maschera& k : casi) EXPECT_EQ(Format(k.v, k.maschera), k.atteso) << k.v << " under " << k.maschera;
+// Each value shown under its mask: {value, mask, text}.
+static void Formati(std::initializer_list<std::tuple<double, const char*, const char*>> casi) {
+    for (const auto& [v, maschera, atteso] : casi) EXPECT_EQ(Format(v, maschera), atteso) << v << " under " << maschera;
 }
-
-}  // namespace
 
 TEST(Maschere, DigitPlaceholdersAndDecimalComma) {
     Formati({{3.0, "##0.0#", "3,0"},        {0.125, "##0.0#", "0,13"},      {1234.5, "##0.0#", "1234,5"},

@@ -162,6 +162,5 @@ TEST(CalcolaRocchettoUtente, ThreePhaseBobbinPassesTheNextCalculation) {
     ASSERT_TRUE(CalcolaRocchettoUtente(*d, Trif(), kUna, msg));
     d->RochScelto = 1;
     ControllaMisureRocchettoTrif(*d, msg);
-    EXPECT_TRUE(msg.boxes.empty());
-    Esatti({V(d->RochScelto, 1), V(d->RochC[1], 21)});
+    Esatti({V(msg.boxes.size(), 0), V(d->RochScelto, 1), V(d->RochC[1], 21)});
 }

@@ -57,8 +57,7 @@ TEST(ConfermaLamierino, MissingThicknessWritesNothing) {
         auto d = Progetto(1);
         FakeMessaggi msg;
         EXPECT_FALSE(ConfermaLamierino(*d, 2, sp, msg, nullptr));
-        ASSERT_EQ(msg.boxes.size(), 1u);
-        EXPECT_EQ(msg.boxes[0].testo + "/" + msg.boxes[0].titolo, "Manca la Misura di SP/Errore Misure Lamierino");
+        EXPECT_EQ(msg.boxes, (Scatole{{"Manca la Misura di SP", AVVISO, "Errore Misure Lamierino"}}));
         Esatti({V(d->LamScelto, 0), V(d->LamSP, 40), V(d->LamSE, 0), V(d->PotMin, 11)});
     }
 }
