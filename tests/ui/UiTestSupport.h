@@ -36,7 +36,6 @@ constexpr int kAttesaMs = 20000;
 // boxes for its scope. A box with an empty queue is unexpected: it fails the
 // running test and answers mb::Ok.
 struct FakeMessaggiUi : FakeMessaggi {
-    std::vector<std::string> inattesi;  // texts of unexpected boxes
     bool falliscePerInattesi = true;
 
     FakeMessaggiUi() { Piattaforma::ImpostaMessaggi(this); }
@@ -45,7 +44,7 @@ struct FakeMessaggiUi : FakeMessaggi {
 
     // Expects one more box, answered with `risposta`.
     void Attendi(int risposta = mb::Ok) { risposte.push_back(risposta); }
-    void Azzera() { boxes.clear(), risposte.clear(), inattesi.clear(); }
+    void Azzera() { boxes.clear(), risposte.clear(); }
     // Text of the last box ("" when none).
     QString Ultimo() const { return boxes.empty() ? QString() : Qs(boxes.back().testo); }
     QString UltimoTitolo() const { return boxes.empty() ? QString() : Qs(boxes.back().titolo); }
@@ -57,13 +56,10 @@ struct FakeMessaggiUi : FakeMessaggi {
     }
 
     int MsgBox(const std::string& testo, int stile, const std::string& titolo) override {
-        if (risposte.empty()) {
-            inattesi.push_back(testo);
-            if (falliscePerInattesi) {
-                const QByteArray m = "unexpected message box: \"" + QByteArray::fromStdString(titolo) +
-                                     "\" / \"" + QByteArray::fromStdString(testo) + "\"";
-                QTest::qFail(m.constData(), __FILE__, __LINE__);
-            }
+        if (risposte.empty() && falliscePerInattesi) {
+            const QByteArray m = "unexpected message box: \"" + QByteArray::fromStdString(titolo) + "\" / \"" +
+                                 QByteArray::fromStdString(testo) + "\"";
+            QTest::qFail(m.constData(), __FILE__, __LINE__);
         }
         return FakeMessaggi::MsgBox(testo, stile, titolo);
     }

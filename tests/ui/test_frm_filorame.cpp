@@ -48,11 +48,9 @@ class TestFrmFiloRame : public QObject, ProvaDialogo<Frm_FiloRame> {
         recfile::Scrivi(U8(p), LIBRAME_LUNG_REC, LIBRAME_NUM_REC, t->Rec.data());
         return p;
     }
-    QStringList Riga(int i) {
-        const auto r = static_cast<size_t>(i);
-        return {ui().Opt_FiloNudo[r]->text(), ui().Lbl_FiloIsolato[r]->text(), ui().Lbl_SezioneFilo[r]->text(),
-                ui().Lbl_SpireCM[r]->text(),  ui().Lbl_CoefKf[r]->text(),      ui().Lbl_Resistenza[r]->text(),
-                ui().Lbl_PesoFilo[r]->text()};
+    QString Riga(int i) {
+        return TestiDi(f.get(), QStringLiteral("Opt_FiloNudo(%1) Lbl_FiloIsolato(%1) Lbl_SezioneFilo(%1) Lbl_SpireCM(%1) "
+                                               "Lbl_CoefKf(%1) Lbl_Resistenza(%1) Lbl_PesoFilo(%1)").arg(i));
     }
     // Types into box k, then leaves it.
     void Digita(int k, const QString& testo) {
@@ -73,12 +71,10 @@ private slots:
         Nuovo(12);
         d->KfRame[38][12] = 1.2f, d->FiloNudo[38][12] = 1.5f;
         Apri();
-        QCOMPARE(Riga(5), QStringList({"0,08", "0,094", "0,0050", "101,32", "1,05", "3,5014", "0,0447"}));
+        QCOMPARE(Riga(5), QStringLiteral("0,08|0,094|0,0050|101,32|1,05|3,5014|0,0447"));
         QCOMPARE(ui().Lbl_LibRam->text(), LibreriaDefault("LibRame1.wir"));
         // The user's wire starts again from standard copper.
-        QStringList testi;
-        for (int k = 0; k < FF_NUM; ++k) testi << Txt(k)->text();
-        QCOMPARE(testi, QStringList({"1,5", "0", "1,05", "0,0176", "8,9"}));
+        QCOMPARE(TestiDi(f.get(), "Txt_FiloNudo Txt_FiloIsolato Txt_CoefKf Txt_Ohm_m Txt_PesSpeRam"), QStringLiteral("1,5|0|1,05|0,0176|8,9"));
         QVERIFY(ui().Opt_FiloNudo[5]->isChecked() && !Scelta(38) && !ui().Cmd_FiloRame->isEnabled());
         Apri(38);
         QVERIFY(Scelta(38) && ui().Opt_FiloNudo[38]->isChecked());
@@ -87,7 +83,7 @@ private slots:
     void righeDellaLibreria() {
         Nuovo(3, ScriviLibreria("37.wir", 37));
         Apri();
-        QCOMPARE(Riga(37), QStringList(7, QStringLiteral("0")));
+        QCOMPARE(Riga(37), QStringLiteral("0|0|0|0|0|0|0"));
         QVERIFY(!Scelta(37) && Scelta(36));
 
         // A column of 38 wires whose file is gone keeps them all, in silence,
@@ -103,8 +99,7 @@ private slots:
         d->NomeLibRame[3] = U8(tmp->filePath("cartella.wir"));
         msg->Attendi();
         Apri();
-        QCOMPARE(msg->UltimoTitolo(), QStringLiteral("Libreria Filo Rame Smaltato"));
-        QVERIFY(Scelta(37));
+        QVERIFY(msg->UltimoTitolo() == QStringLiteral("Libreria Filo Rame Smaltato") && Scelta(37));
     }
 
     void apreLibreria() {
@@ -119,8 +114,7 @@ private slots:
         QCOMPARE(msg->Ultimo(), QString::fromUtf8(MSG_LIBRAME_VECCHIA_DIALOGO));
         QVERIFY(d->NomeLibRame[3] == U8(LibreriaDefault("LibRame1.wir")) && d->FiloNudo[37][3] == 2.5f && Scelta(37));
         f->Cmd_Apri_Click();
-        QCOMPARE(ui().Lbl_LibRam->text(), tmp->filePath("10.wir"));
-        QVERIFY(Scelta(9) && !Scelta(10));
+        QVERIFY(ui().Lbl_LibRam->text() == tmp->filePath("10.wir") && Scelta(9) && !Scelta(10));
     }
 
     void filoFuoriFormato() {
@@ -136,7 +130,7 @@ private slots:
         Digita(FF_ISOLATO, "1,08");
         QVERIFY(ui().Cmd_FiloRame->isEnabled() && Piattaforma::BeepContati() == 0);
         ui().Cmd_FiloRame->click();
-        QCOMPARE(Riga(38), QStringList({"1", "1,08", "0,7854", "18,52", "0,50", "0,0224", "6,9900"}));
+        QCOMPARE(Riga(38), QStringLiteral("1|1,08|0,7854|18,52|0,50|0,0224|6,9900"));
         QVERIFY(Scelta(38) && !ui().Opt_FiloNudo[38]->isChecked());
 
         // Equal diameters: the message, and the row can no longer be chosen.
@@ -144,8 +138,7 @@ private slots:
         Digita(FF_NUDO, "1,08");
         msg->Attendi();
         ui().Cmd_FiloRame->click();
-        QCOMPARE(msg->Ultimo(), QStringLiteral("La Misura Filo Nudo >= Filo Isolato"));
-        QVERIFY(!Scelta(38));
+        QVERIFY(msg->Ultimo() == QStringLiteral("La Misura Filo Nudo >= Filo Isolato") && !Scelta(38));
     }
 
     void conferma() {

@@ -35,14 +35,11 @@ private slots:
         // a refused value is emptied and the field yellow.
         const QString ki = QStringLiteral("Il Valore del Coefficiente 'Ki' Fuori Limiti");
         const QString h = QStringLiteral("Lo Spessore Gola 'H' Fuori Limiti");
+        // "0,015": no fifth character
         const struct { int campo; QString testo, messaggio, resta; int beep; } casi[] = {
-            {F::KI, "0,1", "", "0,1", 0},       {F::KI, "0,09", ki, "", 0},
-            {F::KI, "1000", ki, "", 0},         {F::AVV_H, "0,01", "", "0,01", 0},
-            {F::STR_H, "0", h, "", 0},          {F::STR_L, "999", "", "999", 0},
-            {F::STR_I, "0,015", "", "0,01", 1},  // no fifth character
-            {F::STR_I, ",", "Lo Spessore Gola 'I' Fuori Limiti", "", 0},
-            {F::AVV_L, "", "", "", 1},
-        };
+            {F::KI, "0,1", "", "0,1", 0}, {F::KI, "0,09", ki, "", 0}, {F::KI, "1000", ki, "", 0}, {F::AVV_H, "0,01", "", "0,01", 0},
+            {F::STR_H, "0", h, "", 0}, {F::STR_L, "999", "", "999", 0}, {F::STR_I, "0,015", "", "0,01", 1},
+            {F::STR_I, ",", "Lo Spessore Gola 'I' Fuori Limiti", "", 0}, {F::AVV_L, "", "", "", 1}};
         Apri();
         for (const auto& c : casi) {
             Txt(c.campo)->setFocus();  // leaving an emptied field beeps
@@ -62,9 +59,8 @@ private slots:
     void confermaEsci() {
         // Two empty fields: only the first one's message; nothing written.
         Apri();
-        QStringList testi;
-        for (int k = 0; k < F::NUM_CAMPI; ++k) testi << Txt(k)->text();
-        QCOMPARE(testi, QStringList({"10", "0,3", "0,3", "0,3", "0,2", "0,2", "0,2"}));
+        QCOMPARE(TestiDi(f.get(), "Txt_IngKi Txt_IsoAvvH Txt_IsoAvvI Txt_IsoAvvL Txt_IsoStrH Txt_IsoStrI Txt_IsoStrL"),
+                 QStringLiteral("10|0,3|0,3|0,3|0,2|0,2|0,2"));
         Txt(F::KI)->clear();
         Txt(F::AVV_H)->clear();
         msg->Attendi();

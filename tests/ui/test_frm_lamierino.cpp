@@ -43,15 +43,11 @@ private slots:
     void campi() {
         const QString a = QStringLiteral("La Misura di 'A' Fuori Limiti");
         // messaggio "": no box
+        // "1234,5": five characters
         const struct { int campo; const char* testo; QString messaggio; const char* resta; bool giallo; int beep; } casi[] = {
-                    {LF_A, "5", "", "5", false, 0},
-                    {LF_A, "9999", "", "9999", false, 0},
-                    {LF_A, "4,9", a, "", true, 0},
-                    {LF_A, "", "", "", true, 1},
-                    {LF_A, "1234,5", "", "1234,", false, 1},   // five characters
-                    {LF_PESO, "0,01", "", "0,01", false, 0},
-                    {LF_PESO, "0,009", QStringLiteral("La Misura di 'Peso Lamierino' Fuori Limiti"), "", true, 0},
-                    {LF_EI, "", "", "", true, 1}};
+            {LF_A, "5", "", "5", false, 0}, {LF_A, "9999", "", "9999", false, 0}, {LF_A, "4,9", a, "", true, 0},
+            {LF_A, "", "", "", true, 1}, {LF_A, "1234,5", "", "1234,", false, 1}, {LF_PESO, "0,01", "", "0,01", false, 0},
+            {LF_PESO, "0,009", QStringLiteral("La Misura di 'Peso Lamierino' Fuori Limiti"), "", true, 0}, {LF_EI, "", "", "", true, 1}};
         for (const auto& k : casi) {
             Piattaforma::AzzeraBeep();
             Apri();
@@ -71,11 +67,8 @@ private slots:
 
     void carica() {
         Apri();
-        const std::pair<QWidget*, const char*> attesi[] = {
-            {ui().Opt_AxB[2], "45,0"}, {ui().Lbl_PesoLam[2], "0,600"}, {ui().Txt_SP, "35,"},
-            {ui().Lbl_EI[18], ""},     {Txt(LF_A), "80,0"},            {Txt(LF_PESO), "0,250"}};
-        for (const auto& [w, testo] : attesi)
-            QVERIFY2(TestoDi(w) == QString::fromUtf8(testo), qPrintable(w->objectName() + ": " + TestoDi(w)));
+        QCOMPARE(TestiDi(f.get(), "Opt_AxB(2) Lbl_PesoLam(2) Txt_SP Lbl_EI(18) Txt_A Txt_PesoLam"),
+                 QStringLiteral("45,0|0,600|35,||80,0|0,250"));
         QVERIFY(d->LamFinestra[2] == 468.75f && Visibili() == QList<int>({1}));
         QVERIFY(ui().Opt_AxB[2]->isChecked() && ui().Opt_AxB[5]->isEnabled() && !ui().Opt_AxB[18]->isEnabled());
         Apri(18);

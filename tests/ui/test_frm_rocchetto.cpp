@@ -40,11 +40,8 @@ private slots:
         // Row 1 is chosen only when in use (or computed here); "Due Rocchetti"
         // only on a two-leg lamination.
         Apri();
-        const std::pair<QWidget*, const char*> attesi[] = {
-            {ui().Lbl_RochSp[0], "41,5"}, {ui().Lbl_RochGolaH[0], "756"}, {ui().Lbl_RochSp[1], "41,"},
-            {ui().Txt_RochI, "11,5"},     {ui().Txt_RochTipo, "mio"},
-            {ui().Lbl_RochInfo, "Con il Lamierino Scelto si deve utilizzare\nn° 1 Rocchetto sulla Colonna Centrale"}};
-        for (auto [w, testo] : attesi) QCOMPARE(T(w), QString::fromUtf8(testo));
+        QCOMPARE(TestiDi(f.get(), "Lbl_RochSp(0) Lbl_RochGolaH(0) Lbl_RochSp(1) Txt_RochI Txt_RochTipo Lbl_RochInfo"),
+                 QStringLiteral("41,5|756|41,|11,5|mio|Con il Lamierino Scelto si deve utilizzare\nn° 1 Rocchetto sulla Colonna Centrale"));
         QVERIFY(ui().Opt_RochC[0]->isChecked() && !ui().Opt_RochC[1]->isEnabled());
         QVERIFY(ui().Opt_RochUno->isChecked() && !ui().Opt_Gola1R2->isEnabled());
         for (int tipo : {0, 1, 2}) {
