@@ -16,45 +16,35 @@ struct VoceControllo {
 };
 
 inline const std::vector<VoceControllo>& ControlliComuni() {
-    static const std::vector<VoceControllo> t = {
-        {"Cmb_PriNumAvv"}, {"Cmb_SecNumAvv"}, {"Cmd_Schema", "Vedi Schema"},
-        {"TabStrip1"}, {"TabStrip2"}, {"TabStrip3"}, {"StatusBar1"},
-        {"Frm_PriAvv", "", "", true}, {"Frm_SecAvv", "", "", true},
-        {"Cmd_PriAvv", "I", "Modifico Tipo di Collegamento", true},
-        {"Cmd_SecAvv", "I", "Modifico Tipo di Collegamento", true},
-        {"Cmd_PriFiloRame", "φ", "Modifico Filo Rame", true},
-        {"Cmd_SecFiloRame", "φ", "Modifico Filo Rame", true},
-        {"Cmd_PriRoch", "", "", true}, {"Cmd_SecRoch", "", "", true},
-        {"Lbl_PriFiloNudo", "", "", true}, {"Lbl_PriFiloIsol", "", "", true},
-        {"Lbl_PriLung", "", "", true}, {"Lbl_PriPeso", "", "", true}, {"Lbl_PriDens", "", "", true},
-        {"Lbl_PriPotPer", "", "", true}, {"Lbl_PriIng", "", "", true}, {"Lbl_PriSpSt", "", "", true},
-        {"Lbl_PriStrati", "", "", true}, {"Lbl_PriIso", "", "", true}, {"Lbl_PriRes", "", "", true},
-        {"Lbl_SecFiloNudo", "", "", true}, {"Lbl_SecFiloIsol", "", "", true},
-        {"Lbl_SecLung", "", "", true}, {"Lbl_SecPeso", "", "", true}, {"Lbl_SecDens", "", "", true},
-        {"Lbl_SecPotPer", "", "", true}, {"Lbl_SecIng", "", "", true}, {"Lbl_SecSpSt", "", "", true},
-        {"Lbl_SecStrati", "", "", true}, {"Lbl_SecIso", "", "", true}, {"Lbl_SecRes", "", "", true},
-        {"FrameLam(1)"},
-        {"FrameLam(2)", "Scelta Rocchetto  Scelta Spessore Isolante   e   Ingombro Totale"},
-        {"Cmb_Frequenza"}, {"Cmb_Induzione"}, {"Cmb_Densita"},
-        {"Frame1", "Conosco:"},
-        {"Opt_Lam", "Lamierini", "Conosco il Pacco Lamierini e Calcolo il range di Potenza Disponibile"},
-        {"Opt_Pot", "Potenza",
-         "Conosco la Potenza degli Avvolgimenti Secondari e Calcolo il Pacco Lamierini"},
-        {"Cmd_Lamierino", "Tipo Lamierino", "Modifico il Lamierino"},
-        {"Lbl_Lamierino"}, {"Lbl_C"}, {"Lbl_SP"}, {"Lbl_SE"}, {"Lbl_SF"}, {"Lbl_LamPesoPacco"},
-        {"Txt_LamCdP"}, {"Lbl_LamPF"}, {"Lbl_PotMin"}, {"Lbl_PotMax"},
-        {"Cmd_Rocchetto", "Tipo Rocchetto", "Modifico il Rocchetto"},
-        {"Lbl_RochTipo"}, {"Lbl_RochC"}, {"Lbl_RochSp"}, {"Lbl_RochGolaH"}, {"Lbl_RochGolaI"},
-        {"Lbl_RochGolaL"},
-        {"Cmd_Isolanti", "Spessore Isolante", "Modifico lo Spessore Isolante"},
-        {"Lbl_RochIngKi"}, {"Lbl_RochIsoAvvH"}, {"Lbl_RochIsoAvvI"}, {"Lbl_RochIsoAvvL"},
-        {"Lbl_RochIsoStrH"}, {"Lbl_RochIsoStrI"}, {"Lbl_RochIsoStrL"},
-        {"Lbl_IngGolaH1"}, {"Lbl_IngGolaI1"}, {"Lbl_IngGolaL1"}, {"Lbl_IngGolaH2"},
-        {"Lbl_IngGolaI2"}, {"Lbl_IngGolaL2"}, {"Lbl_PotTotPers"},
-        {"MnuFile", "&File"}, {"MnuFileNuovo", "&Nuovo"}, {"MnuFileApri", "&Apri"},
-        {"MnuFileChiudi", "&Chiudi"}, {"MnuFileSalva", "&Salva"}, {"MnuFileEsci", "&Esci"},
-        {"Help", "&?"}, {"MnuAbout", "&About"},
-    };
+    static const std::vector<VoceControllo> t = [] {
+        std::vector<VoceControllo> v = {
+            {"Cmb_PriNumAvv"}, {"Cmb_SecNumAvv"}, {"Cmd_Schema", "Vedi Schema"}, {"TabStrip1"}, {"TabStrip2"},
+            {"TabStrip3"}, {"StatusBar1"}, {"Frm_PriAvv", "", "", true}, {"Frm_SecAvv", "", "", true},
+            {"Cmd_PriAvv", "I", "Modifico Tipo di Collegamento", true}, {"Cmd_SecAvv", "I", "Modifico Tipo di Collegamento", true},
+            {"Cmd_PriFiloRame", "φ", "Modifico Filo Rame", true}, {"Cmd_SecFiloRame", "φ", "Modifico Filo Rame", true},
+            {"Cmd_PriRoch", "", "", true}, {"Cmd_SecRoch", "", "", true}, {"FrameLam(1)"},
+            {"FrameLam(2)", "Scelta Rocchetto  Scelta Spessore Isolante   e   Ingombro Totale"},
+            {"Cmb_Frequenza"}, {"Cmb_Induzione"}, {"Cmb_Densita"}, {"Frame1", "Conosco:"},
+            {"Opt_Lam", "Lamierini", "Conosco il Pacco Lamierini e Calcolo il range di Potenza Disponibile"},
+            {"Opt_Pot", "Potenza", "Conosco la Potenza degli Avvolgimenti Secondari e Calcolo il Pacco Lamierini"},
+            {"Cmd_Lamierino", "Tipo Lamierino", "Modifico il Lamierino"}, {"Lbl_Lamierino"}, {"Lbl_C"}, {"Lbl_SP"},
+            {"Lbl_SE"}, {"Lbl_SF"}, {"Lbl_LamPesoPacco"}, {"Txt_LamCdP"}, {"Lbl_LamPF"}, {"Lbl_PotMin"}, {"Lbl_PotMax"},
+            {"Cmd_Rocchetto", "Tipo Rocchetto", "Modifico il Rocchetto"}, {"Lbl_RochTipo"}, {"Lbl_RochC"}, {"Lbl_RochSp"},
+            {"Lbl_RochGolaH"}, {"Lbl_RochGolaI"}, {"Lbl_RochGolaL"},
+            {"Cmd_Isolanti", "Spessore Isolante", "Modifico lo Spessore Isolante"}, {"Lbl_RochIngKi"},
+            {"Lbl_RochIsoAvvH"}, {"Lbl_RochIsoAvvI"}, {"Lbl_RochIsoAvvL"}, {"Lbl_RochIsoStrH"}, {"Lbl_RochIsoStrI"},
+            {"Lbl_RochIsoStrL"}, {"Lbl_IngGolaH1"}, {"Lbl_IngGolaI1"}, {"Lbl_IngGolaL1"}, {"Lbl_IngGolaH2"},
+            {"Lbl_IngGolaI2"}, {"Lbl_IngGolaL2"}, {"Lbl_PotTotPers"}, {"MnuFile", "&File"}, {"MnuFileNuovo", "&Nuovo"},
+            {"MnuFileApri", "&Apri"}, {"MnuFileChiudi", "&Chiudi"}, {"MnuFileSalva", "&Salva"}, {"MnuFileEsci", "&Esci"},
+            {"Help", "&?"}, {"MnuAbout", "&About"}};
+        // the build rows of every winding frame, on both sides (names kept for the table's life)
+        static std::vector<std::string> righe;
+        for (const char* lato : {"Pri", "Sec"})
+            for (const char* r : {"FiloNudo", "FiloIsol", "Lung", "Peso", "Dens", "PotPer", "Ing", "SpSt", "Strati", "Iso", "Res"})
+                righe.push_back(std::string("Lbl_") + lato + r);
+        for (const std::string& n : righe) v.push_back({n.c_str(), "", "", true});
+        return v;
+    }();
     return t;
 }
 

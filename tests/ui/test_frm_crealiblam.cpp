@@ -148,18 +148,15 @@ private slots:
     }
 
     void saveAndOpen() {
-        QStringList dieci;
-        for (int i = 0; i < 10; ++i) dieci << QString::number(10 + 2 * i);
-        std::vector<QStringList> righe;
-        for (const QString& c : dieci) righe.push_back({c});
+        std::vector<QStringList> righe;  // ten centre legs, 10 to 28 mm
+        for (int i = 0; i < 10; ++i) righe.push_back({QString::number(10 + 2 * i)});
         Scrivi(3, true, righe);
         cmd().Calcola->click();
         SalvaNome(QStringLiteral("MiaLib"));
         QCOMPARE(dlg->chiamate.back().titolo + "|" + dlg->chiamate.back().filtro,
                  QStringLiteral("Salva Libreria Lamierini|Libreria Lamierini(*.lam)|*.lam"));
         QCOMPARE(QFileInfo(File(QStringLiteral("MiaLib.lam"))).size(), 8000);
-        QVERIFY(cmd().Libreria->text() == QStringLiteral("MiaLib") && d->NomeLibLam == "MiaLib");
-        QVERIFY(!cmd().Cmd_Salva->isEnabled());
+        QVERIFY(cmd().Libreria->text() == QStringLiteral("MiaLib") && d->NomeLibLam == "MiaLib" && !cmd().Cmd_Salva->isEnabled());
         Scrivi(0, true, {{"20"}, {"30"}, {"40"}, {"50"}, {"60"}, {""}});  // five rows: the run ends at row 5
         cmd().Calcola->click();
         SalvaNome(QStringLiteral("x.LAM"));
@@ -176,8 +173,9 @@ private slots:
         Apri(AccantoAlProgramma("LIBRERIA/LamTrifaseStandard.lam"));
         QCOMPARE(dlg->chiamate.back().titolo, QStringLiteral("Apri Libreria Lamierini"));
         QVERIFY(d->NumElementi == 17 && !Riga(17).contains(QStringLiteral(" /  /")));
+        // opening changes no enabled state
         QVERIFY(w->ui.Opt_TipoLam[3]->isChecked() && d->TipoLam == 3 && Visibili() == std::vector<int>{3});
-        QVERIFY(!(Cella(0, CELLA_C).flags() & Qt::ItemIsEnabled));  // opening changes no enabled state
+        QVERIFY(!(Cella(0, CELLA_C).flags() & Qt::ItemIsEnabled));
 
         // A file that cannot be read: the reader's message, and nothing else changes.
         QFile f(File(QStringLiteral("rotta.lam")));

@@ -73,7 +73,6 @@ private slots:
 
     void loadState() {
         QCOMPARE(Cella(20, 6).data(Qt::AccessibleTextRole).toString(), QStringLiteral("Lbl_PesoFilo(20)"));
-        QCOMPARE(cmd().Libreria->text(), QStringLiteral("Nome Libreria Filo Rame Smaltato"));
         for (int r = 0; r < 38; ++r)
             QVERIFY(Riga(r) == QStringLiteral(" /  / 0 / 0 / 0 / 0 / 0") && !Gialla(r, NUDO) && !(Cella(r, NUDO).flags() & Qt::ItemIsEnabled));
         QCOMPARE(w->ui.Txt_CoefKf->text() + " " + w->ui.Txt_Ohm_m->text() + " " + w->ui.Txt_PesSpeRam->text(),

@@ -104,7 +104,6 @@ private slots:
             QVERIFY(T(ui->Cmd_FaseLinea[0]) == (ora ? "Linea" : "Fase") && ui->Txt_SecAmpLin[0]->isEnabled() == ora);
         }
         QCOMPARE(a->msg.Ultimo(), kNoLettera);
-        QCOMPARE(ui->Txt_SecPotLin[0]->toolTip(), QStringLiteral("Indicare la Potenza Avvolgimento Secondario di Linea"));
     }
 
     // Primaries 100, 200, 300 end as 300, 200, 100 with their letters and

@@ -102,8 +102,7 @@ private slots:
         for (auto [nome, pos] : c.posti) {
             auto* e = Figlio<QLabel>(&w, nome);
             QVERIFY(e);
-            QVERIFY2(e->isVisibleTo(&w), nome);
-            QVERIFY2(e->pos() == pos, qPrintable(QStringLiteral("%1 at %2,%3").arg(nome).arg(e->x()).arg(e->y())));
+            QVERIFY2(e->isVisibleTo(&w) && e->pos() == pos, qPrintable(QStringLiteral("%1 at %2,%3").arg(nome).arg(e->x()).arg(e->y())));
         }
         for (auto [nome, misura] : c.misure) QCOMPARE(Figlio<QLabel>(&w, nome)->size(), misura);
         for (auto [nome, testo] : c.testi) QCOMPARE(Figlio<QLabel>(&w, nome)->text(), QString::fromUtf8(testo));
@@ -117,16 +116,14 @@ private slots:
         const QImage img = w.Area()->grab().toImage();
         const QList<int> colonne = disegni::ColonneNucleo(c.figura);
         QCOMPARE(colonne.size(), 4);
-        const int x0 = 147;                              // 2200 twips
-        const int yAlto = 7;                             // first row, 100 twips
-        const int yBasso = 7 + 40 * (c.righe - 1) + 46;  // last row's last pixel
+        // x 2200 twips; from the first row (100 twips) to the last row's last pixel
+        const int x0 = 147, yAlto = 7, yBasso = 7 + 40 * (c.righe - 1) + 46;
         for (int col : colonne) {
             for (int y = yAlto; y <= yBasso; ++y)
                 QVERIFY2(qGray(img.pixel(x0 + col, y)) < 60,
                          qPrintable(QStringLiteral("gap in the bar at x %1, y %2").arg(x0 + col).arg(y)));
             // Nothing above the first row or below the last.
-            QVERIFY(qGray(img.pixel(x0 + col, yAlto - 2)) > 150);
-            QVERIFY(qGray(img.pixel(x0 + col, yBasso + 2)) > 150);
+            QVERIFY(qGray(img.pixel(x0 + col, yAlto - 2)) > 150 && qGray(img.pixel(x0 + col, yBasso + 2)) > 150);
         }
         // Between two bars there is background: four thin bars, not a block.
         QVERIFY(qGray(img.pixel(x0 + colonne[0] + 1, yAlto + 20)) > 150);

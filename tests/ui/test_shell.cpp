@@ -127,9 +127,6 @@ private slots:
     void aboutCreditsStrip() {
         const QStringList r = Frm_About::TitoliDiCoda();
         QCOMPARE(r.size(), 30);
-        QCOMPARE(r[0], QStringLiteral("*************** Calcolo  di  Trasformatori ***************"));
-        QCOMPARE(r[23], QString::fromUtf8("L'autore non si assume alcuna responsabilit\u00E0"));
-        QVERIFY(r[29] == QString(58, QLatin1Char('*')) && r.count(QString()) == 16);  // 16 blank lines
 
         Frm_About a;
         auto* striscia = Figlio<StrisciaTitoli>(&a, "Picture3");
