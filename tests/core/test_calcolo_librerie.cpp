@@ -13,9 +13,7 @@
 using CalcoloRame = Banco;
 using CalcoloLam = Banco;
 
-using libtest::Fili;
-using libtest::Riga;
-using libtest::RigaMantello;
+using namespace libtest;
 
 // ---------------------------------------------------------------- wires
 

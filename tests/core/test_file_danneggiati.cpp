@@ -19,8 +19,7 @@
 #include "files/RecordFile.h"
 
 namespace fs = std::filesystem;
-using libtest::Byte;
-using libtest::Cartella;
+using namespace libtest;
 
 namespace {
 
@@ -37,9 +36,6 @@ auto EntroDueSecondi(F f, const std::function<void()>& sblocca = [] {}) {
     return fut.get();
 }
 
-void Copia(const std::string& da, const std::string& a) {
-    fs::copy_file(da, a, fs::copy_options::overwrite_existing);
-}
 
 // The file's records with record k (0-based) replaced by `testo`.
 void CambiaRecord(const std::string& f, int lung, int n, int k, const std::string& testo) {
@@ -97,7 +93,8 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
     const std::string wir = kLibreria + "/LibRame1.wir";
     using Prepara = std::function<void(const std::string&)>;
     struct Caso { const char* nome; Prepara prepara; };
-    const Prepara daLam = [&](const std::string& f) { Copia(lam, f); }, daWir = [&](const std::string& f) { Copia(wir, f); };
+    const Prepara daLam = [&](const std::string& f) { fs::copy_file(lam, f); };
+    const Prepara daWir = [&](const std::string& f) { fs::copy_file(wir, f); };
     const auto cambia = [](Prepara base, int lung, int n, int k, const char* t) {
         return [=](const std::string& f) { base(f), CambiaRecord(f, lung, n, k, t); };
     };
@@ -244,7 +241,7 @@ TEST(FileDanneggiati, ProjectValuesOutsideTheWindowsLimitsAreRefused) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.record);
         const std::string f = tmp.File("caso.tmf");
-        Copia(buono, f);
+        fs::copy_file(buono, f, fs::copy_options::overwrite_existing);
         CambiaRecord(f, 100, 9999, c.record - 1, c.testo);
         auto d = std::make_unique<ModuleDIC>();
         d->SecPot[0] = 77, d->FileNome = "/mio.tmf";

@@ -177,7 +177,8 @@ TEST(InputAlimPulsanti, PlacementCaptionsAndTooltips) {
             const auto a = Posizione(Secondari(*d), 5);
             ASSERT_TRUE(a);
             const std::string gola(1, g), roch = std::to_string(r);
-            EXPECT_EQ(a->caption + "/" + a->tooltip, gola + roch + "/Avvolgimento nella Gola " + gola + " del Rocchetto " + roch + " ");
+            EXPECT_EQ(a->caption + "/" + a->tooltip,
+                      gola + roch + "/Avvolgimento nella Gola " + gola + " del Rocchetto " + roch + " ");
         }
     // Several rows match: the last in the order H1 H2 I1 I2 L1 L2 wins; none: no look.
     d->PriRoch1[0] = d->PriRoch2[0] = d->PriGolaH[0] = d->PriGolaL[0] = VERO;

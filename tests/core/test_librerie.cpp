@@ -13,8 +13,7 @@
 using LibRame = Banco;
 using LibLam = Banco;
 
-using libtest::Byte;
-using libtest::Cartella;
+using namespace libtest;
 
 // n wires of bare 0,1, 0,126 (a third decimal), 0,2 .. 1,9 by 0,05 and 6,35,
 // enamelled 10 % larger, computed by the editor's code.
@@ -40,10 +39,6 @@ static std::string Scritta(const Cartella& tmp, const ModuleDIC& a, const std::s
     return f;
 }
 
-static bool LeggiDa(ModuleDIC& b, const std::string& f, FakeMessaggi& msg) {
-    b.FileLibreria = f;
-    return LeggiLibreriaRame(b, msg);
-}
 
 // The file keeps seven significant digits: diameters come back exactly, the
 // derived values to within the seventh digit.
@@ -78,7 +73,8 @@ TEST_F(LibRame, PackWriteReadRepackIsByteExactAndKeepsTheTable) {
     EXPECT_EQ(std::filesystem::file_size(f1), 6000u);
 
     auto b = std::make_unique<ModuleDIC>();
-    ASSERT_TRUE(LeggiDa(*b, f1, msg) && msg.boxes.empty());
+    b->FileLibreria = f1;
+    ASSERT_TRUE(LeggiLibreriaRame(*b, msg) && msg.boxes.empty());
     AttesoColonnaUguale(*d, 0, *b, 0);
     Esatti({V(b->NumElementi, 39), V(b->KfRame[0][0], 1.05f), V(b->OhmRame[0][0], 0.0176f), V(b->PesSpeRame[0][0], 8.9f)});
     EXPECT_EQ((Testi{b->NomeLibRame[0], b->UltimaLibRame}), (Testi{f1, f1}));
@@ -97,7 +93,8 @@ TEST_F(LibRame, ReadingIntoAnotherColumnSetsTheLibraryCoefficientsAtTheOrigin) {
     auto b = std::make_unique<ModuleDIC>();
     for (auto& riga : b->FiloNudo) riga.fill(9.0f);
     b->SezioneFilo[20][14] = 5.0f, b->NumAvvScelto = 14;  // behind the library: cleared by the read
-    ASSERT_TRUE(LeggiDa(*b, f, msg));
+    b->FileLibreria = f;
+    ASSERT_TRUE(LeggiLibreriaRame(*b, msg));
     EXPECT_EQ(b->NumElementi, 11);
     AttesoColonnaUguale(*d, 0, *b, 14, 10);
     for (int r = 10; r < 38; ++r) Esatti({V(b->FiloNudo[r][14], 0), V(b->SezioneFilo[r][14], 0), V(b->PesoFilo[r][14], 0)});
@@ -192,7 +189,8 @@ TEST_F(LibLam, PackWriteReadUnpackRepackIsByteExact) {
     EXPECT_EQ((Testi{b->NomeLibLam, b->LamTipoDescr, b->LamNome[0]}), (Testi{f1, "Mantello per Monofase", "ei Piccolo 1"}));
     // 15,9 x 18,95 / 100 = 3,013: label "3,0".
     Esatti({V(b->LamC[0], 6.35f), V(b->LamB[0], 18.95f), V(b->LamAxB[0], 3)});
-    for (int i = 1; i < 18; ++i) EXPECT_TRUE(b->LamC[i] == d->LamC[i] && b->LamA[i] == d->LamA[i] && b->LamNome[i] == d->LamNome[i]) << i;
+    for (int i = 1; i < 18; ++i)
+        EXPECT_TRUE(b->LamC[i] == d->LamC[i] && b->LamA[i] == d->LamA[i] && b->LamNome[i] == d->LamNome[i]) << i;
     // Rows past the library and figures the file does not hold stay.
     Esatti({V(b->LamPeso[17], 0.5f), V(b->LamA[18], 77), V(b->LamNetta[2], 5)});
     EXPECT_EQ(b->LamNome[19], "fuori");

@@ -29,8 +29,8 @@ static void ControllaLam(const std::string& nome, const char* descr, int16_t tip
     }
     d->LamScelto = 0, d->TipoLam = 0, d->Lam2Colonne = VERO;  // the flag must be cleared by the identification
     IndividuaTipoLamierino(*d, msg);
-    Esatti({V(msg.boxes.size(), 0), V(d->TipoLam, tipoAtteso), V(d->LamMantello, Flag(tipoAtteso == 1)), V(d->Lam3Colonne, Flag(tipoAtteso == 3)),
-            V(d->Lam2Colonne, FALSO)});
+    Esatti({V(msg.boxes.size(), 0), V(d->TipoLam, tipoAtteso), V(d->LamMantello, Flag(tipoAtteso == 1)),
+            V(d->Lam3Colonne, Flag(tipoAtteso == 3)), V(d->Lam2Colonne, FALSO)});
 }
 
 TEST(LibrerieDefault, WireLibraryHasThirtyEightWiresAndPassesTheOldLibraryTest) {

@@ -161,15 +161,13 @@ TEST(ProgettoPack, RecordNumbersWorkedOutByHand) {
     d->Versione = "9.9.9";  // record 1 is our version whatever the store holds
     d->FiloNudo[40][24] = 1.25f, d->FiloIsolato[40][24] = 1.5f, d->SezioneFilo[40][24] = 0.0176f;
     d->SpireCM[40][24] = 6, d->CoefKfFilo[40][24] = 1.05f, d->ResistenzaFilo[40][24] = 0.5f;
-    d->PesoFilo[40][24] = 10.75f;
-    d->FiloNudo[39][24] = 7;  // the row before ends at 7202
+    d->PesoFilo[40][24] = 10.75f, d->FiloNudo[39][24] = 7;  // the row before ends at 7202
     d->NomeLibRame[24] = "ultima.wir", d->KfRame[38][0] = 1.1f, d->PesSpeRame[38][24] = 8.9f;
     d->KfRame[0][0] = 99;  // never stored
     d->FiloScelto = 38, d->LamNetta[20] = 4.5f, d->RochTipo[5] = "R5", d->RochIngKi = 10, d->PriImp[0] = 3;
-    d->PriGolaI[20] = FALSO, d->PriGolaL[20] = d->SecGolaL[20] = VERO, d->SecImp[0] = 8;
+    d->PriGolaI[20] = FALSO, d->PriGolaL[20] = d->SecGolaL[20] = VERO, d->SecImp[0] = 8, d->AutoSpireOrd[25] = 123456;
     d->SecGolaI[20] = 1;  // not -1: stored as False
     d->TabSec = 3, d->Frequenza = 60, d->PriUlt = 11, d->SecUlt = 8, d->SecTipo = "H", d->PotPass = -2.5f;
-    d->AutoSpireOrd[25] = 123456;
     for (int i = 9042; i < 9999; ++i) d->Rec[i] = "avanzo";
     std::string err;
     ASSERT_TRUE(CompilaRecProgetto(*d, err)) << err;
@@ -212,7 +210,7 @@ TEST(ProgettoFile, RandomDesignComesBackFieldByField) {
         Casuale altro(seme + 100);
         auto b = std::make_unique<ModuleDIC>();
         DesignCasuale(*b, altro);
-        b->KfRame[0][0] = 1.07f, b->OhmRame[0][0] = 0.0176f;
+        b->KfRame[0][0] = 1.07f, b->OhmRame[0][0] = 0.0176f, b->RochTipo[2] = "prima";
 #define R(x) Riempi(b->x, altro);
         NON_SALVATI(R)
 #undef R
@@ -227,7 +225,8 @@ TEST(ProgettoFile, RandomDesignComesBackFieldByField) {
 #define C(x) Confronta(prima->x, b->x, #x);
         NON_SALVATI(C)
 #undef C
-        for (auto m : {&ModuleDIC::KfRame, &ModuleDIC::OhmRame, &ModuleDIC::PesSpeRame}) Confronta(((*a).*m)[38], ((*b).*m)[38], "custom wire");
+        for (auto m : {&ModuleDIC::KfRame, &ModuleDIC::OhmRame, &ModuleDIC::PesSpeRame})
+            Confronta(((*a).*m)[38], ((*b).*m)[38], "custom wire");
         Esatti({V(b->KfRame[0][0], 1.07f), V(b->OhmRame[0][0], 0.0176f)});
         EXPECT_EQ((Testi{b->FileTitolo, b->FileNome, b->Versione}), (Testi{"prova.tmf", file, "1.5.0"}));
     }

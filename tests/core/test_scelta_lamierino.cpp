@@ -10,10 +10,9 @@ constexpr int AVVISO = mb::OkOnly + mb::Exclamation;
 // A shell library row 2: C 25, F 12,5, E 37,5, area 45, 0,6 kg; 1,2 T, 1,5 W/kg.
 static std::unique_ptr<ModuleDIC> Progetto(int16_t tipoCalcolo) {
     auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = tipoCalcolo, d->LamMantello = VERO, d->TipoLam = 1;
+    d->TipoCalcolo = tipoCalcolo, d->LamMantello = VERO, d->TipoLam = 1, d->LamSP = 40;
     d->LamC[2] = 25, d->LamF[2] = 12.5f, d->LamE[2] = 37.5f, d->LamAxB[2] = 45, d->LamPeso[2] = 0.6f;
-    d->Induzione = 1.2f, d->LamCdP = 1.5f, d->CoefKMin = 1.0f, d->CoefKMax = 1.6f;
-    d->PotMin = 11, d->PotMax = 22, d->LamScelto = 0, d->LamSP = 40;
+    d->Induzione = 1.2f, d->LamCdP = 1.5f, d->CoefKMin = 1.0f, d->CoefKMax = 1.6f, d->PotMin = 11, d->PotMax = 22;
     return d;
 }
 

@@ -41,7 +41,8 @@ static DatiTrifTesti Testi(const char* pri, const char* sec, const char* amp, co
 TEST(TrifPotenze, TotalFromTheLettersAndAThirdToEachPrimary) {
     struct Sec { float potLin; const char* lettera; bool serie = false, regolazione = false; };
     struct Pri { float volt; const char* lettera; float pri, amp; };  // expected PriPot, PriAmp
-    struct Caso { const char* nome; std::vector<Sec> sec; std::vector<Pri> pri; float secPotTot, rendimento, priPotTot, caduta; };
+    struct Caso { const char* nome; std::vector<Sec> sec; std::vector<Pri> pri;
+                  float secPotTot, rendimento, priPotTot, caduta; };
     const Caso casi[] = {
         // An adjustment tap in series adds nothing, a winding only in series
         // counts; "Z" is no zig-zag; "b" counts 1,5. No voltage, no current.
