@@ -53,9 +53,10 @@ TEST(AutoTrasfCorrenti, SumsLoadTapsIntoTheLastSecondary) {
     CalcolaCorrentiAuto(*d);
     // (2 - 200/200/80*100) + (3 - 150/200/80*100) = 0,75 + 2,0625
     Circa({V(d->CorrenteSez, 2.8125f), V(d->SecAmpFilo[1], 2.8125f), V(d->SecAmpFilo[0], 0)});
-    d->SecAvvSer[1] = FALSO;
+    // A load tap out of series and a winding in series that is no load tap add nothing: the floor.
+    d->SecAvvSer[1] = FALSO, d->SecAvvCar[0] = FALSO;
     CalcolaCorrentiAuto(*d);
-    Circa({V(d->CorrenteSez, 0.75f), V(d->SecAmpFilo[1], 0.75f)});
+    Circa({V(d->CorrenteSez, 0.01f), V(d->SecAmpFilo[1], 0.01f)});
 }
 
 TEST(AutoTrasfSpire, OrderedTapsAndSectionTurns) {
