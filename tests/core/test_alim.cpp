@@ -6,7 +6,6 @@
 #include "FakeSinks.h"
 #include "Progetti.h"
 #include "engine/ModRoutine.h"
-#include "engine/Mod_Alim.h"
 
 using AlimPasso = Banco;
 using AlimVerifica = Banco;
@@ -94,10 +93,9 @@ TEST_F(AlimPasso, LaminationTooSmallForTheBobbinLeavesGroovesWithNoRoom) {
 
 static DatiAlimTesti TestiBase() {
     DatiAlimTesti t;
-    t.Cmb_PriNumAvv = "2", t.Cmb_SecNumAvv = "3";
-    t.Cmb_Frequenza = "60", t.Cmb_Induzione = "1,2", t.Cmb_Densita = "2,5", t.Cmb_CoefK = "1,3";
+    t.Cmb_PriNumAvv = "2", t.Cmb_SecNumAvv = "3", t.Cmb_Frequenza = "60", t.Cmb_Induzione = "1,2", t.Cmb_Densita = "2,5";
     t.Txt_PriVolt = {"230", "115"}, t.Txt_SecVolt = {"24", "12,5", "6,3"}, t.Txt_SecAmp = {"2", "0,8", "1,5"};
-    t.Txt_SecPot = {"48", "10", "9,45"};
+    t.Txt_SecPot = {"48", "10", "9,45"}, t.Cmb_CoefK = "1,3";
     return t;
 }
 

@@ -7,9 +7,7 @@
 #include "ProgettiAutoUsci.h"
 
 // One volt per turn exactly (in Single arithmetic): the full turns are the voltages.
-static void UnVoltPerSpira(ModuleDIC& d) {
-    d.Frequenza = 1, d.LamSE = 1, d.Induzione = 2252.2522f;
-}
+static void UnVoltPerSpira(ModuleDIC& d) { d.Frequenza = 1, d.LamSE = 1, d.Induzione = 2252.2522f; }
 
 TEST(AutoTrasfLettura, SharesTheSinglePhaseReaderUpToNineWindings) {
     auto d = NuovoProgettoAutoTrasf();

@@ -5,7 +5,6 @@
 // weight = net x 8.5 / 1.11 / 1000).
 #include "FakeSinks.h"
 #include "LibrerieSupport.h"
-#include "engine/ModuleDIC.h"
 #include "files/CalcoloLibrerie.h"
 #include "files/LibLam.h"
 #include "files/LibRame.h"

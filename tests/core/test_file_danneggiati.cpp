@@ -203,9 +203,8 @@ TEST(FileDanneggiati, TemporaryFilesOfAnInterruptedSaveAreRemovedByTheNext) {
     EXPECT_FALSE(fs::exists(orfano));
     for (const std::string& t : {vivo, altro, estraneo}) EXPECT_TRUE(fs::exists(t)) << t;
     EXPECT_EQ(fs::file_size(f), 1000u);
-    int file = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(tmp.File(""))) ++file;
-    EXPECT_EQ(file, 4);  // the project, the live writer's, the other file's and the unrelated one
+    // The project, the live writer's, the other file's and the unrelated one.
+    EXPECT_EQ(std::distance(fs::directory_iterator(tmp.File("")), fs::directory_iterator()), 4);
 }
 
 // ---------------------------------------------------------------- projects

@@ -61,12 +61,8 @@ TEST(IndividuaTipoLamierino, ShapeCodeFromTheMeasuresOfTheFirstRow) {
     // shape found before (`prima`); the latter warns.
     struct Caso { float a, b, c, d, f; int16_t scelto, prima, tipo; bool avviso; };
     const Caso casi[] = {
-        {60, 60, 20, 10, 10, 0, 0, 1, false},
-        {70, 60, 20, 10, 10, 0, 0, 2, false},
-        {50, 40, 10, 10, 20, 0, 0, 4, false},
-        {45, 50, 10, 10, 10, 0, 0, 3, false},
-        {50, 50, 10, 10, 10, 0, 0, 5, false},
-        {55, 50, 10, 10, 10, 0, 0, 6, false},
+        {60, 60, 20, 10, 10, 0, 0, 1, false}, {70, 60, 20, 10, 10, 0, 0, 2, false}, {50, 40, 10, 10, 20, 0, 0, 4, false},
+        {45, 50, 10, 10, 10, 0, 0, 3, false}, {50, 50, 10, 10, 10, 0, 0, 5, false}, {55, 50, 10, 10, 10, 0, 0, 6, false},
         // 2 + 1 + 1 + 1.74 + 1.74 formed in double and rounded once equals the
         // stored 7.48; adding up in Singles step by step would miss it by one ulp.
         {5, 7.48f, 2, 1, 1.74f, 0, 0, 1, false},
@@ -98,11 +94,10 @@ TEST(VerificaParametriLamierino, UnsuitableLaminationOrOutputTransformerKeepsLis
     struct Caso { int16_t tipo; bool treColonne; const char* testo; };  // a three-leg library, else shell
     // The output transformer (kind 5) has no list: nothing is shown or changed.
     const Caso casi[] = {
-        {1, true, "Lamierino NON Idoneo per Trasformatore Monofase"},
+        {1, true, "Lamierino NON Idoneo per Trasformatore Monofase"}, {5, true, nullptr},
         {2, true, "Lamierino NON Idoneo per AutoTrasformatore Monofase"},
         {3, false, "Lamierino NON Idoneo per Trasformatore Trifase"},
         {4, false, "Lamierino NON Idoneo per AutoTrasformatore Trifase"},
-        {5, true, nullptr},
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.tipo);

@@ -3,7 +3,6 @@
 
 #include "FakeSinks.h"
 #include "LibrerieSupport.h"
-#include "engine/ModuleDIC.h"
 #include "files/CalcoloLibrerie.h"
 #include "files/LibLam.h"
 #include "files/LibRame.h"

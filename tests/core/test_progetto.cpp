@@ -1,7 +1,6 @@
 #include <cmath>
 #include <random>
 
-#include "engine/ModuleDIC.h"
 #include "files/Progetto.h"
 #include "files/RecordFile.h"
 #include "FakeSinks.h"
@@ -13,18 +12,7 @@ using libtest::Byte;
 
 namespace {
 
-// ---------------------------------------------------------------- raw files, written and read by hand
-
-// Writes records of `len` bytes: 2-byte little-endian length, the bytes, zero padding.
-void ScriviGrezzo(const fs::path& p, int len, const std::vector<std::string>& rec) {
-    std::ofstream f(p, std::ios::binary | std::ios::trunc);
-    for (const std::string& t : rec) {
-        std::string r(static_cast<size_t>(len), '\0');
-        r[0] = static_cast<char>(t.size() & 0xFF), r[1] = static_cast<char>(t.size() >> 8);
-        r.replace(2, t.size(), t);
-        f.write(r.data(), len);
-    }
-}
+// ---------------------------------------------------------------- a raw record, read by hand
 
 // Text of record n (1-based) of a file of 100-byte records, as raw bytes.
 std::string RecordGrezzo(const std::string& dati, int n) {
@@ -36,42 +24,38 @@ std::string RecordGrezzo(const std::string& dati, int n) {
 // ---------------------------------------------------------------- a design filled field by field
 
 // The project holds these, listed here by hand, independently of the layout table.
-#define SINGOLI(X)                                                                               \
-    X(FiloNudo) X(FiloIsolato) X(SezioneFilo) X(SpireCM) X(CoefKfFilo) X(ResistenzaFilo)        \
-    X(PesoFilo) X(AreaNecessaria) X(LamAxB) X(LamA) X(LamB) X(LamC) X(LamD) X(LamE) X(LamF)    \
-    X(LamG) X(LamFinestra) X(LamPeso) X(LamNetta) X(LamPesoPacco) X(LamSP) X(LamSE) X(LamCdP)   \
-    X(LamPF) X(RochC) X(RochSp) X(RochM) X(RochH) X(RochI) X(RochL) X(RochGolaH) X(RochGolaI)   \
-    X(RochGolaL) X(SommaIngH1) X(SommaIngI1) X(SommaIngL1) X(SommaIsoH1) X(SommaIsoI1)          \
-    X(SommaIsoL1) X(IngGolaH1) X(IngGolaI1) X(IngGolaL1) X(SommaIngH2) X(SommaIngI2)            \
-    X(SommaIngL2) X(SommaIsoH2) X(SommaIsoI2) X(SommaIsoL2) X(IngGolaH2) X(IngGolaI2)           \
-    X(IngGolaL2) X(RochIsoAvvH) X(RochIsoAvvI) X(RochIsoAvvL) X(RochIsoStrH) X(RochIsoStrI)     \
-    X(RochIsoStrL) X(RochIngKi) X(PriImp) X(SecImp) X(PriVolt) X(SecVolt) X(SecVoltVuoto)       \
-    X(PriVoltLin) X(SecVoltLin) X(PriAmp) X(SecAmp) X(PriAmpLin) X(SecAmpLin) X(SecAmpFilo)     \
-    X(PriPot) X(SecPot) X(PriPotLin) X(SecPotLin) X(PriSpire) X(SecSpire) X(PriFiloRiga)        \
-    X(SecFiloRiga) X(PriFiloNudo) X(SecFiloNudo) X(PriFiloIsol) X(SecFiloIsol) X(PriLung)       \
-    X(SecLung) X(PriPeso) X(SecPeso) X(PriPotPer) X(SecPotPer) X(PriDens) X(SecDens) X(PriIng)  \
-    X(SecIng) X(PriSpSt) X(SecSpSt) X(PriStrati) X(SecStrati) X(PriIso) X(SecIso) X(PriRes)     \
-    X(SecRes) X(CadutaVolt) X(CoefK) X(CoefKMin) X(CoefKMax) X(Induttanza) X(Traferro)          \
-    X(Densita) X(Rendimento) X(PotMin) X(PotMax) X(Induzione) X(FEMI) X(SecPotTot)              \
-    X(PriPotTot) X(Riserva1) X(Riserva2) X(PotPerPri) X(PotPerSec) X(PotTotPers) X(CoefAuto)    \
-    X(PotPass) X(AutoVoltOrd) X(AutoSpireOrd)
-#define INTERI(X)                                                                                \
-    X(NumElementi) X(TipoCalcolo) X(TabPri) X(TabSec) X(TabLam) X(LamScelto) X(TipoLam)         \
-    X(RochScelto) X(RochGole1) X(RochGole2) X(RochDue) X(PriAvvSerCon) X(SecAvvSerCon)
-#define FLAG(X)                                                                                  \
-    X(ConoscoPotenza) X(OptSingle) X(LamMantello) X(Lam2Colonne) X(Lam3Colonne)                \
-    X(RochPersCalcolato) X(PriAvvIso) X(SecAvvIso) X(PriAvvSer) X(SecAvvSer) X(PriAvvAda)       \
-    X(SecAvvAda) X(SecAvvCar) X(PriRoch1) X(SecRoch1) X(PriRoch2) X(SecRoch2) X(PriGolaH)       \
-    X(SecGolaH) X(PriGolaI) X(SecGolaI) X(PriGolaL) X(SecGolaL)
-#define TESTI(X)                                                                                 \
-    X(NomeLibRame) X(UltimaLibRame) X(NomeLibLam) X(LamNome) X(LamTipoDescr) X(RochTipo)        \
-    X(PriTrif) X(SecTrif) X(SecTipo)
+#define SINGOLI(X)                                                                                               \
+    X(FiloNudo) X(FiloIsolato) X(SezioneFilo) X(SpireCM) X(CoefKfFilo) X(ResistenzaFilo) X(PesoFilo)             \
+    X(AreaNecessaria) X(LamAxB) X(LamA) X(LamB) X(LamC) X(LamD) X(LamE) X(LamF) X(LamG) X(LamFinestra)           \
+    X(LamPeso) X(LamNetta) X(LamPesoPacco) X(LamSP) X(LamSE) X(LamCdP) X(LamPF) X(RochC) X(RochSp) X(RochM)      \
+    X(RochH) X(RochI) X(RochL) X(RochGolaH) X(RochGolaI) X(RochGolaL) X(SommaIngH1) X(SommaIngI1) X(SommaIngL1)  \
+    X(SommaIsoH1) X(SommaIsoI1) X(SommaIsoL1) X(IngGolaH1) X(IngGolaI1) X(IngGolaL1) X(SommaIngH2) X(SommaIngI2) \
+    X(SommaIngL2) X(SommaIsoH2) X(SommaIsoI2) X(SommaIsoL2) X(IngGolaH2) X(IngGolaI2) X(IngGolaL2)               \
+    X(RochIsoAvvH) X(RochIsoAvvI) X(RochIsoAvvL) X(RochIsoStrH) X(RochIsoStrI) X(RochIsoStrL) X(RochIngKi)       \
+    X(PriImp) X(SecImp) X(PriVolt) X(SecVolt) X(SecVoltVuoto) X(PriVoltLin) X(SecVoltLin) X(PriAmp) X(SecAmp)    \
+    X(PriAmpLin) X(SecAmpLin) X(SecAmpFilo) X(PriPot) X(SecPot) X(PriPotLin) X(SecPotLin) X(PriSpire)            \
+    X(SecSpire) X(PriFiloRiga) X(SecFiloRiga) X(PriFiloNudo) X(SecFiloNudo) X(PriFiloIsol) X(SecFiloIsol)        \
+    X(PriLung) X(SecLung) X(PriPeso) X(SecPeso) X(PriPotPer) X(SecPotPer) X(PriDens) X(SecDens) X(PriIng)        \
+    X(SecIng) X(PriSpSt) X(SecSpSt) X(PriStrati) X(SecStrati) X(PriIso) X(SecIso) X(PriRes) X(SecRes)            \
+    X(CadutaVolt) X(CoefK) X(CoefKMin) X(CoefKMax) X(Induttanza) X(Traferro) X(Densita) X(Rendimento) X(PotMin)  \
+    X(PotMax) X(Induzione) X(FEMI) X(SecPotTot) X(PriPotTot) X(Riserva1) X(Riserva2) X(PotPerPri) X(PotPerSec)   \
+    X(PotTotPers) X(CoefAuto) X(PotPass) X(AutoVoltOrd) X(AutoSpireOrd)
+#define INTERI(X)                                                                                     \
+    X(NumElementi) X(TipoCalcolo) X(TabPri) X(TabSec) X(TabLam) X(LamScelto) X(TipoLam) X(RochScelto) \
+    X(RochGole1) X(RochGole2) X(RochDue) X(PriAvvSerCon) X(SecAvvSerCon)
+#define FLAG(X)                                                                                                 \
+    X(ConoscoPotenza) X(OptSingle) X(LamMantello) X(Lam2Colonne) X(Lam3Colonne) X(RochPersCalcolato)            \
+    X(PriAvvIso) X(SecAvvIso) X(PriAvvSer) X(SecAvvSer) X(PriAvvAda) X(SecAvvAda) X(SecAvvCar) X(PriRoch1)      \
+    X(SecRoch1) X(PriRoch2) X(SecRoch2) X(PriGolaH) X(SecGolaH) X(PriGolaI) X(SecGolaI) X(PriGolaL) X(SecGolaL)
+#define TESTI(X)                                                                                               \
+    X(NomeLibRame) X(UltimaLibRame) X(NomeLibLam) X(LamNome) X(LamTipoDescr) X(RochTipo) X(PriTrif) X(SecTrif) \
+    X(SecTipo)
 // Written as numbers, read back as whole numbers.
 #define INTERI_SNG(X) X(FiloScelto) X(Frequenza) X(PriUlt) X(SecUlt)
 // Not kept by the project: they must keep the opening design's values.
-#define NON_SALVATI(X)                                                                           \
-    X(NumAvvScelto) X(Risposta) X(FileLibreria) X(Indice) X(Contatore) X(Appoggio) X(StrTemp)   \
-    X(CorrenteSez) X(AutoVolt) X(AutoSpire)
+#define NON_SALVATI(X)                                                                                       \
+    X(NumAvvScelto) X(Risposta) X(FileLibreria) X(Indice) X(Contatore) X(Appoggio) X(StrTemp) X(CorrenteSez) \
+    X(AutoVolt) X(AutoSpire)
 
 struct Casuale {
     std::mt19937 g;
@@ -126,9 +110,7 @@ void DesignCasuale(ModuleDIC& d, Casuale& r) {
 }
 
 template <class T>
-void Confronta(const T& a, const T& b, const std::string& nome) {
-    EXPECT_EQ(a, b) << nome;
-}
+void Confronta(const T& a, const T& b, const std::string& nome) { EXPECT_EQ(a, b) << nome; }
 // Singles to seven significant digits.
 void Confronta(const float& a, const float& b, const std::string& nome) { EXPECT_NEAR(a, b, std::fabs(a) * 1e-6) << nome; }
 template <class T, size_t N>
@@ -246,7 +228,7 @@ TEST(ProgettoFile, EarlierLayoutIsReadFromItsOwnOffsets) {
             {7207, "2,25"}, {7208, "12"}, {7209, "33,5"}, {7210, "6,25"}, {7564, "230"}, {7565, "400"},
             {8893, "50"}, {8901, "2"}, {8902, "1"}, {8965, "77"}};
         for (const auto& [i, testo] : righe) rec[static_cast<size_t>(i)] = testo;
-        ScriviGrezzo(dir / "vecchio.ttf", 100, rec);
+        ASSERT_TRUE(recfile::Scrivi(dir / "vecchio.ttf", 100, 8966, rec.data()).ok);
 
         auto d = std::make_unique<ModuleDIC>();
         d->Versione = "1.5.0", d->NumElementi = 30, d->KfRame[38].fill(1.05f), d->OhmRame[38][24] = 0.0178f;
@@ -292,7 +274,7 @@ TEST(ProgettoRead, ShortFileOrOtherRecordLengthIsRefusedAndDesignUntouched) {
     std::ofstream(dir / "9042.tmf", std::ios::binary) << dati.substr(0, 9042 * 100);
 
     // Larger than a project, misaligned.
-    ScriviGrezzo(dir / "L120.tmf", 120, std::vector<std::string>(d->Rec.begin(), d->Rec.begin() + 9999));
+    ASSERT_TRUE(recfile::Scrivi(dir / "L120.tmf", 120, 9999, d->Rec.data()).ok);
 
     for (const char* nome : {"9041.tmf", "L120.tmf", "manca.tmf"}) {
         SCOPED_TRACE(nome);

@@ -7,7 +7,6 @@
 namespace {
 
 const std::string kManca = "Manca la Misura di ";
-const std::string kRange = " in tolleranza valori di ";
 
 // Lamination row 2 (C, E, F; 0,6 kg per 10 mm) with a 40 mm stack at 1,0 T,
 // 1,5 W/kg; row 1 holds an older bobbin.
@@ -22,9 +21,8 @@ std::unique_ptr<ModuleDIC> Pacco(int16_t tipo, float c, float e, float f) {
 // The range line of a tolerance box.
 std::string Fuori(const std::string& misura, const std::string& lam, const std::string& da,
                   const std::string& a, const char* accettati = "Sono accettati") {
-    return "La Misura di " + misura + " è diversa dalla misura di " + lam +
-           " del Lamierino Utilizzato\n\n" + accettati + kRange + misura + " entro questo range:\n\nda  " +
-           da + "  a  " + a + "  (mm)";
+    return "La Misura di " + misura + " è diversa dalla misura di " + lam + " del Lamierino Utilizzato\n\n" + accettati +
+           " in tolleranza valori di " + misura + " entro questo range:\n\nda  " + da + "  a  " + a + "  (mm)";
 }
 
 // The boxes in order, by their start: the first words of a stack question are enough.
