@@ -1,6 +1,7 @@
 #include "platform/ui/Controlli.h"
 
 #include <QComboBox>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -58,6 +59,9 @@ QLabel* Risultato(QWidget* parent, const QString& nome, const QString& descrizio
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setAccessibleName(descrizione);
     Posiziona(l, x, y, w, h);
+    // Rows packed closer than a line of the font would cut a figure's top
+    // and its decimal comma's tail.
+    AdattaAltezza(l, QStringLiteral("0123456789,"));
     return l;
 }
 
@@ -122,6 +126,21 @@ int NumeroDaLista(const QComboBox* c, int massimo) {
     if (n < 1) n = 1;
     if (n > massimo) n = massimo;
     return n;
+}
+
+void AdattaAltezza(QWidget* w, const QString& campione) {
+    QFont f = w->font();
+    const int corrente = QFontInfo(f).pixelSize();
+    const int altezza = w->contentsRect().height();
+    for (int px = corrente; px > 6; --px) {
+        f.setPixelSize(px);
+        const QFontMetrics fm(f);
+        // Where the vertically centred line draws the sample's ink.
+        const QRect inchiostro = fm.tightBoundingRect(campione);
+        const int base = (altezza - fm.height()) / 2 + fm.ascent();
+        if (base + inchiostro.top() >= 0 && base + inchiostro.bottom() < altezza) break;
+    }
+    if (f.pixelSize() != corrente) w->setFont(f);
 }
 
 void AdattaCarattere(QWidget* w, const QString& testo, int minPixel) {

@@ -64,3 +64,8 @@ int NumeroDaLista(const QComboBox* c, int massimo);
 // the layouts were drawn with are not on every system, and a wider substitute
 // would clip or wrap texts.
 void AdattaCarattere(QWidget* w, const QString& testo, int minPixel = 8);
+
+// Lowers the font's pixel size of w, from its own, until the ink of
+// `campione` drawn vertically centred fits the height of w's contents: a row
+// lower than a line of the font keeps a figure's top and a comma's tail.
+void AdattaAltezza(QWidget* w, const QString& campione);

@@ -2,7 +2,9 @@
 // from the loaded default design, acts, and reads named controls back.
 // Figures worked out apart in float32: a 380 V star primary and a 220 V /
 // 1000 VA star secondary give PotPass = (219,4 - 127) / 219,4 x 999,9 = 421,1.
+#include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "ControlliProgetto.h"
@@ -40,7 +42,8 @@ void Lettera(Auto& a, L& l, const char* pri) {
     a.ui().Cmd_PriTrif[0]->click();
 }
 const char* const kCampi = "Txt_PriVolt Txt_SecAmp Txt_SecPot";
-const char* const kLettere = "Cmd_PriTrif Cmd_SecTrif Txt_PriVoltLin Txt_SecVoltLin Txt_SecAmpLin Lbl_PotPass";
+const char* const kLettere =
+    "Cmd_PriTrif Cmd_SecTrif Txt_PriVoltLin Lbl_PriAmpLin Txt_SecVoltLin Txt_SecAmpLin Lbl_PotPass";
 
 }  // namespace
 
@@ -66,16 +69,23 @@ private slots:
              "Lbl_PriAmpLin Lbl_PriAmp msg", "3,464 2,0 La Potenza del Trasformatore è Troppo Bassa"},
             {[](Auto& a, L&) { Campo(a, "Yy", "Txt_SecAmp(0)", "0,123"); }, kCampi, "219,4 0,123 15,621"},
             {[](Auto& a, L&) { Campo(a, "Dd", "Txt_SecAmpLin(0)", "2,62"); }, kCampi, "219,4 1,513 192,2"},
+            {[](Auto& a, L&) {
+                 a.ui().Txt_SecVolt[0]->ImpostaTestoU8("220");
+                 Campo(a, "Dd", "Txt_SecAmpLin(0)", "2,62");
+             },
+             kCampi, "219,4 1,513 332,9"},
             {[](Auto& a, L&) { Campo(a, "Yy", "Txt_SecAmpLin(0)", "0,04"); }, kCampi, "219,4 0,04 5,1"},
             {[](Auto& a, L&) { Campo(a, "Yy", "Txt_PriVoltLin(0)", "0"); }, kCampi, "138,6 2,624 333,3"},
             {[](Auto& a, L&) { Campo(a, "Dd", "Txt_SecPot(0)", "0"); }, kCampi, "219,4 2,624 333,3"},
             {[](Auto& a, L&) { Campo(a, "Yz", "Txt_SecAmp(0)", "0,5"); }, "Txt_SecVoltLin Txt_SecAmpLin", "439,9 0,5"},
             // The secondary's letter follows the primary's, also after a
-            // cancelled dialog; the line values follow; nothing is calculated.
-            {[](Auto& a, L& l) { Lettera(a, l, "D"); }, kLettere, "D d- 219,4 127,0 4,545 "},
+            // cancelled dialog; the line values follow (the primary's
+            // current with one decimal); nothing is calculated.
+            {[](Auto& a, L& l) { Lettera(a, l, "D"); }, kLettere, "D d- 219,4 2,8 127,0 4,545 "},
             {[](Auto& a, L& l) { a.ui().Txt_SecVoltLin[0]->clear(); Lettera(a, l, "Y"); }, kLettere,
-             "Y y- 380,0 220,0 2,624 "},
-            {[](Auto& a, L& l) { a.d->PriTrif[0] = "D"; Lettera(a, l, nullptr); }, kLettere, "D d- 219,4 127,0 4,545 "},
+             "Y y- 380,0 1,6 220,0 2,624 "},
+            {[](Auto& a, L& l) { a.d->PriTrif[0] = "D"; Lettera(a, l, nullptr); }, kLettere,
+             "D d- 219,4 2,8 127,0 4,545 "},
             // After a connection dialog the pass runs and the captions stay; a
             // count left keeps the connection the dialog wrote.
             {[](Auto& a, L& l) {
@@ -119,6 +129,17 @@ private slots:
             a.msg.falliscePerInattesi = false;
             c.fai(a, lanciatore);
             QCOMPARE(Testi(a, c.nomi), QString::fromUtf8(c.attesi));
+        }
+    }
+
+    // The secondary's result rows, packed closer than the primary's, still
+    // show a figure whole, its decimal comma included.
+    void risultatiLeggibili() {
+        Auto a;
+        a.w->Form_Load();
+        for (const QLabel* l : a.w->findChildren<QLabel*>(QRegularExpression("^Lbl_(Pri|Sec).*\\(0\\)$"))) {
+            const QRect inchiostro = QFontMetrics(l->font()).tightBoundingRect("0,9");
+            QVERIFY2(inchiostro.height() <= l->contentsRect().height(), qPrintable(l->objectName()));
         }
     }
 

@@ -260,7 +260,8 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
         // A frame with many rows packs its results closer.
         const int nRighe = std::max<int>(1, static_cast<int>(righe.size()));
         const int passo = std::min(kPassoEtichetta, (kAltFrame - 60 - yRisultati) / nRighe);
-        const int alt = std::min(kAltEtichetta, passo - 15);
+        // Packed rows touch each other, to keep the most room for their figures.
+        const int alt = passo < kPassoEtichetta ? passo : kAltEtichetta;
         const int perPagina = (numAvv_ + numPag_ - 1) / numPag_;
 
         for (int p = 1; p <= numPag_; ++p) {
@@ -280,8 +281,9 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
                 Didascalia(pagina, {}, Qs(lato.campi[r].didascalia), 60, yFrame + yCampi + r * kPassoCampo,
                            1800, kAltCampo);
             for (size_t r = 0; r < righe.size(); ++r)
-                Didascalia(pagina, {}, Qs(righe[r].didascalia), 60,
-                           yFrame + yRisultati + static_cast<int>(r) * passo, 1800, alt);
+                AdattaAltezza(Didascalia(pagina, {}, Qs(righe[r].didascalia), 60,
+                                         yFrame + yRisultati + static_cast<int>(r) * passo, 1800, alt),
+                              Qs(righe[r].didascalia));
 
             for (int j = 0; j < perPagina; ++j) {
                 const int i = perPagina * (p - 1) + j;

@@ -201,13 +201,14 @@ void Frm_Trifase::PulsantiLettere() {
 
 void Frm_Trifase::Cmd_PriTrif_Click(int i) {
     SceltaLettera(Primari(d_), ui.Cmd_PriTrif, i);
-    // The primaries' line values from the last pass by their (new) letters;
-    // the rest follows at the next calculation.
+    // The primaries' line values from the last pass by their (new) letters,
+    // the current with one decimal until the next calculation shows it in
+    // the window's own form.
     const int priUlt = inputalim::UltimoIndice(d_.PriUlt, NUM_AVV);
     for (int k = 0; k <= priUlt; ++k) {
         const inputtrif::TestoLettera v = inputtrif::TensioneLineaPri(d_.PriTrif[k], d_.PriVolt[k]);
         if (v.lettera) ui.Txt_PriVoltLin[k]->ImpostaTestoU8(v.testo);
-        MostraLineaPri(k);
+        MostraLineaPri(k, "##0.0");
     }
     if (!g_.prese || i < 0 || i >= NUM_AVV) return;
     // One tapped winding: the secondary is connected as the primary is.
@@ -248,10 +249,10 @@ void Frm_Trifase::SceltaLettera(Lato l, Arr<QPushButton>& cmd, int i) {
     }
 }
 
-void Frm_Trifase::MostraLineaPri(int i) {
+void Frm_Trifase::MostraLineaPri(int i, const char* mascheraAmp) {
     // A primary with no letter keeps the line figures it showed.
     if (const auto l = inputtrif::LineaPrimario(d_.PriTrif[i], d_.PriAmp[i], d_.PriPot[i])) {
-        ui.Lbl_PriAmpLin[i]->setText(Qs(num::Format(l->amp, g_.mascheraPriAmpLin)));
+        ui.Lbl_PriAmpLin[i]->setText(Qs(num::Format(l->amp, mascheraAmp)));
         ui.Lbl_PriPotLin[i]->setText(Qs(num::Format(l->pot, "##0.0")));
     }
 }
@@ -401,7 +402,7 @@ void Frm_Trifase::Refresh() {
         scrivi(ui.Lbl_PriPot[i], d.PriPot[i], "0.0");
         scrivi(ui.Lbl_PriAmp[i], d.PriAmp[i], g_.mascheraPriAmp);
         scrivi(ui.Lbl_PriSpire[i], d.PriSpire[i], "#####0");
-        MostraLineaPri(i);
+        MostraLineaPri(i, g_.mascheraPriAmpLin);
     }
     for (int i = 0; i <= secUlt; ++i) {
         scrivi(ui.Lbl_SecVoltVuoto[i], d.SecVoltVuoto[i], g_.mascheraVuoto);

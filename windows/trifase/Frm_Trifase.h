@@ -113,8 +113,9 @@ private:
     // The caption, tooltips and enabled line boxes of row i's view.
     void StatoVista(int i, bool fase);
     void SceltaLettera(Lato l, Arr<QPushButton>& cmd, int i);
-    // The line current and power labels of primary i by its letter.
-    void MostraLineaPri(int i);
+    // The line current (through `mascheraAmp`) and power labels of primary
+    // i by its letter.
+    void MostraLineaPri(int i, const char* mascheraAmp);
     void Lettera(QPushButton* b, const std::string& lettera);
 
     Genere g_;
