@@ -16,13 +16,9 @@ const QColor kCiano(0, 255, 255);
 const QString kLimiti = QStringLiteral("Controllo Parametri Fuori Limite");
 
 const std::vector<VoceControllo> kPropri = {
-    {"", "Calcolo di AutoTrasformatore Monofase"},
-    {"Lbl_PotPass", "", "Potenza Utile Disponibile al Secondario"},
-    {"Cap_PotPass", "Potenza Propria AutoTras."},
-    {"MnuFileSalvaNome", "Salva con No&me"}, {"MnuFileStampa", "Stam&pa"},
-    {"MnuFileImpostaStampante", "&Imposta Sampante"},
-    {"Txt_SecAmp", "", "Indicare la Corrente Avvolgimento Secondario", true},
-};
+    {"", "Calcolo di AutoTrasformatore Monofase"}, {"Lbl_PotPass", "", "Potenza Utile Disponibile al Secondario"},
+    {"Cap_PotPass", "Potenza Propria AutoTras."}, {"MnuFileSalvaNome", "Salva con No&me"}, {"MnuFileStampa", "Stam&pa"},
+    {"MnuFileImpostaStampante", "&Imposta Sampante"}, {"Txt_SecAmp", "", "Indicare la Corrente Avvolgimento Secondario", true}};
 
 struct Auto : FinestraDiProva<Frm_AutoTrasf> {
     QString Testo(const char* nomi) { return TestiDi(w.get(), nomi); }
@@ -38,8 +34,7 @@ private slots:
         VerificaControlli(a.w.get(), ControlliComuni(), 9);
         VerificaControlli(a.w.get(), kPropri, 9);
         a.w->Form_Load();
-        QCOMPARE(a.msg.Mostrati(), QStringList());
-        QVERIFY(!a.w->findChild<QObject*>("Frm_PriAvv(9)"));
+        QVERIFY(a.msg.Mostrati() == QStringList() && !a.w->findChild<QObject*>("Frm_PriAvv(9)"));
         QCOMPARE(a.Testo("Txt_PriVolt(0) Txt_SecVolt(0) Txt_SecPot(0) Txt_SecAmp(0) Txt_LamCdP Cmb_Induzione Cmb_Frequenza "
                          "Cmb_Densita Cmb_CoefK Cmb_PriNumAvv Cmb_SecNumAvv Lbl_Lamierino"),
                  QStringLiteral("160|120|300|2,5|1,5|1,0|50|2,5|1,3|1|1|EI 105"));
@@ -111,8 +106,7 @@ private slots:
 
     void file() {
         QTemporaryDir tmp;
-        QVERIFY(QDir().mkpath(tmp.path() + "/Archivio"));
-        QVERIFY(QFile::link(LibreriaDefault(""), tmp.path() + "/LIBRERIA"));
+        QVERIFY(QDir().mkpath(tmp.path() + "/Archivio") && QFile::link(LibreriaDefault(""), tmp.path() + "/LIBRERIA"));
         FakeDialoghiUi dlg;
         Auto a;
         a.w->ImpostaCartellaApplicazione(tmp.path());

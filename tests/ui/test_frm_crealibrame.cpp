@@ -115,8 +115,7 @@ private slots:
         QTest::mouseClick(cmd().Calcola, Qt::LeftButton);
         QCOMPARE(Riga(0), kRiga0);
         QCOMPARE(Cella(2, NUDO).data().toString(), QStringLiteral("0,50"));   // sorted; figures are the core test's
-        QCOMPARE(Riga(3), kZeri);
-        QVERIFY(!(Cella(0, NUDO).flags() & Qt::ItemIsEnabled) && !w->ui.Txt_CoefKf->isEnabled());
+        QVERIFY(Riga(3) == kZeri && !(Cella(0, NUDO).flags() & Qt::ItemIsEnabled) && !w->ui.Txt_CoefKf->isEnabled());
         QVERIFY(!cmd().Calcola->isEnabled() && cmd().Cmd_Salva->isEnabled());
         // Editing again holds both saves back until the next computation.
         cmd().Cmd_Modifica->click();
@@ -154,8 +153,7 @@ private slots:
         SalvaNome(QStringLiteral("rame"));
         NuovaFinestra();
         Apri(File(QStringLiteral("rame.wir")));
-        QCOMPARE(Riga(19), QStringLiteral("1,05 / 1,090 / 0,8659 / 8,74 / 1,05 / 0,0203 / 7,71"));
-        QCOMPARE(Riga(20), kZeri);
+        QVERIFY(Riga(19) == QStringLiteral("1,05 / 1,090 / 0,8659 / 8,74 / 1,05 / 0,0203 / 7,71") && Riga(20) == kZeri);
         QVERIFY(cmd().Libreria->text() == File(QStringLiteral("rame.wir")) && w->ui.Txt_PesSpeRam->text() == QStringLiteral("8,90"));
         QVERIFY(!(Cella(0, NUDO).flags() & Qt::ItemIsEnabled));  // opening changes no enabled state
 
@@ -187,8 +185,7 @@ private slots:
         const std::string rec0 = d->Rec[0];
         cmd().Cmd_Apri->click();
         cmd().Cmd_SalvaNome->click();
-        QCOMPARE(dlg->chiamate.size(), size_t(2));
-        QVERIFY(cmd().Cmd_Salva->isEnabled() && Riga(0) == kRiga0 && d->Rec[0] == rec0);
+        QVERIFY(dlg->chiamate.size() == size_t(2) && cmd().Cmd_Salva->isEnabled() && Riga(0) == kRiga0 && d->Rec[0] == rec0);
         cmd().Cmd_Stampa->click();
         QVERIFY(dlg->stampate.size() == 1 && !dlg->orizzontale);
         w->show();
@@ -215,8 +212,7 @@ private slots:
         Calcola({{"0,2", "0,25"}, {"0,3", "0,36"}});
         const size_t dialoghi = dlg->chiamate.size();
         cmd().Cmd_Salva->click();
-        QCOMPARE(dlg->chiamate.size(), dialoghi);
-        QCOMPARE(Record(QStringLiteral("a.wir"))[0], std::string("0,2"));
+        QVERIFY(dlg->chiamate.size() == dialoghi && Record(QStringLiteral("a.wir"))[0] == std::string("0,2"));
         QVERIFY(!cmd().Cmd_Salva->isEnabled());
     }
 

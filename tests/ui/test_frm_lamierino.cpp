@@ -124,8 +124,7 @@ private slots:
         f->Cmd_Ok_Click();
         QCOMPARE(msg->Ultimo(), QStringLiteral("Manca la Misura di SP"));
         QTest::keyClick(f.get(), Qt::Key_Escape);
-        QVERIFY(!f->isVisible());
-        QVERIFY(d->LamScelto == 2 && d->LamSP == 35.0f);
+        QVERIFY(!f->isVisible() && d->LamScelto == 2 && d->LamSP == 35.0f);
 
         // Enter presses only the button that holds the focus.
         Apri();

@@ -128,8 +128,7 @@ private slots:
         a->w->ControllaInputDati();
         QCOMPARE(T(ui->Txt_PriVolt[0]) + T(ui->Txt_PriVolt[2]), QStringLiteral("300100"));
         QCOMPARE(T(ui->Cmd_PriTrif[0]) + T(ui->Cmd_PriTrif[2]) + QString::fromStdString(d->PriTrif[2]), QStringLiteral("YDD"));
-        QCOMPARE(T(ui->Txt_PriVoltLin[2]), QStringLiteral("100,0"));
-        QVERIFY(Vero(d->PriGolaL[2]) && !Vero(d->PriGolaL[0]));
+        QVERIFY(T(ui->Txt_PriVoltLin[2]) == QStringLiteral("100,0") && Vero(d->PriGolaL[2]) && !Vero(d->PriGolaL[0]));
         QCOMPARE(T(ui->Cmd_PriRoch[2]) + T(ui->Cmd_PriAvv[2]), QStringLiteral("L1I"));
         QVERIFY(!ui->Cmd_PriAvv[2]->isEnabled() && ui->Cmd_PriTrif[2]->isEnabled());
         QCOMPARE(T(ui->Txt_SecAmp[0]) + "|" + T(ui->Txt_SecAmp[1]) + "|" + T(ui->Txt_SecAmp[2]),

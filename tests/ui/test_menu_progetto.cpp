@@ -68,11 +68,7 @@ private slots:
         d->Versione = "1.5.0";
         Finestra();
     }
-    void cleanup() {
-        w.reset();
-        dlg.reset();
-        msg.reset();
-    }
+    void cleanup() { w.reset(); dlg.reset(); msg.reset(); }
 
     void menu_data() {
         QTest::addColumn<QString>("azione");
@@ -126,9 +122,7 @@ private slots:
         if (prepara == QStringLiteral("tronco")) QVERIFY(QFile::resize(Archivio(dialogo), 500000));
         if (prepara == QStringLiteral("esiste")) Scrivi(QStringLiteral("prova.tmf"));
         if (prepara == QStringLiteral("nome")) d->LamNome[0] = "EI Ω";
-        d->PriUlt = 1;
-        d->TipoCalcolo = 1;
-        d->SecVolt[0] = 33;  // the design the user has now
+        d->PriUlt = 1, d->TipoCalcolo = 1, d->SecVolt[0] = 33;  // the design the user has now
         dlg->chiamate.clear();
         msg->Azzera();
         for (int r : risposte) msg->Attendi(r);
@@ -159,8 +153,7 @@ private slots:
         QCOMPARE(w->windowTitle(), kBase + (file == QStringLiteral("-") ? QString() : QStringLiteral("   Ver=1.5.0")) +
                                        (file.size() > 1 ? QStringLiteral("   File=") + file : QString()));
         QCOMPARE(LeggiTestoStato(w.get()), kStato + (file.size() > 1 ? QStringLiteral("    ") + file : QString()));
-        QCOMPARE(d->FileTitolo.empty(), file.size() <= 1);
-        QCOMPARE(d->SecVolt[0], caricato ? 150.0f : 33.0f);
+        QVERIFY(d->FileTitolo.empty() == (file.size() <= 1) && d->SecVolt[0] == (caricato ? 150.0f : 33.0f));
     }
 
     // An opened design comes back as stored, without a calculation: texts in

@@ -119,11 +119,12 @@ private slots:
 
     // One key sequence typed into a field with a given text; the text, the
     // beeps and the checks run afterwards. The field keeps the focus.
+    // (Digits up to the limit, a point refused and Enter running the check are
+    // the windows' field tests too.)
     void keyFilter() {
         const QStringList no;
         const struct { const char *nome, *campo, *iniziale; bool bloccato;
                        const char *appunti, *tasti, *atteso; int beep; QStringList eventi; } casi[] = {
-            {"digits up to the limit", "a", "", false, "", "1234", "1234", 0, no},
             {"full: digit and comma refused", "a", "1234", false, "", "5,", "1234", 2, no},
             // The filter judges the text the key leaves: a selection is replaced.
             {"full: a digit replaces the selection", "b", "1,5", false, "", "{All}2", "2", 0, no},
@@ -132,8 +133,6 @@ private slots:
             {"comma first", "a", "", false, "", ",5", ",5", 0, no},
             {"second comma refused anywhere", "a", ",5", false, "", "{Home},", ",5", 1, no},
             {"point minus letters blank plus", "a", "", false, "", ".-aE +", "", 6, no},
-            {"point for comma gives no decimal", "a", "", false, "", "1.5", "15", 1, no},
-            {"Enter runs the check", "a", "", false, "", "12{Return}", "12", 0, {A}},
             {"keypad Enter in a full field", "a", "1234", false, "", "{Num+Enter}", "1234", 0, {A}},
             {"Ctrl+V refused, even a good text", "a", "", false, "12", "{Ctrl+V}", "", 1, no},
             {"Ctrl+Z refused", "a", "", false, "", "7{Ctrl+Z}", "7", 1, no},
@@ -215,11 +214,7 @@ private slots:
         m.eventi.clear();
         QTest::mouseClick(m.pulsante, Qt::LeftButton);
         QCOMPARE(m.eventi, (QStringList{A, QStringLiteral("Click")}));
-        // Focus moved by code counts as well.
-        m.eventi.clear();
-        m.b->setFocus();
-        m.nome->setFocus();
-        QCOMPARE(m.eventi, QStringList{B});
+        // (Focus moved by code runs the check too: the dialogs' field tests leave fields that way.)
     }
 
     void checkIgnoresDeactivationAndPopups() {

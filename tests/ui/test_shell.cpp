@@ -65,12 +65,10 @@ private slots:
 
     void splashLayoutAndVersion() {
         Avvio a;
-        QCOMPARE(a.d->Versione, std::string("1.5.0"));
-        QCOMPARE(applicazione::Versione(1, 5, 12), std::string("1.5.12"));
+        QVERIFY(a.d->Versione == std::string("1.5.0") && applicazione::Versione(1, 5, 12) == std::string("1.5.12"));
         // Twips: client 7890 x 6465 = 526 x 431 px; "Entra" at 5280/240/2295/975
         // inside Frame2 = 352/16/153/65; Esci at 6240/5760 = 416/384.
-        QCOMPARE(a.w.size(), QSize(526, 431));
-        QCOMPARE(Figlio<QWidget>(&a.w, "Cmd_Ok")->geometry(), QRect(352, 16, 153, 65));
+        QVERIFY(a.w.size() == QSize(526, 431) && Figlio<QWidget>(&a.w, "Cmd_Ok")->geometry() == QRect(352, 16, 153, 65));
         QCOMPARE(Figlio<QWidget>(&a.w, "Cmd_Esci")->pos(), QPoint(416, 384));
         const QImage pic = Figlio<QLabel>(&a.w, "Image1")->pixmap().toImage();
         QVERIFY(pic.size() == QSize(200, 200) && pic.pixel(20, 20) != pic.pixel(60, 120));  // drawn, not left blank
@@ -90,8 +88,7 @@ private slots:
             for (const QString& nome : clic) QTest::mouseClick(Figlio<QAbstractButton>(&a.w, nome), Qt::LeftButton);
             int scelte = 0;  // one group: exactly one option selected
             for (auto* o : a.w.findChildren<QRadioButton*>()) scelte += o->isChecked() ? 1 : 0;
-            QCOMPARE(scelte, 1);
-            QVERIFY(a.f.richieste == std::vector<Finestra>{finestra} && a.d->TipoCalcolo == 0);
+            QVERIFY(scelte == 1 && a.f.richieste == std::vector<Finestra>{finestra} && a.d->TipoCalcolo == 0);
         }
     }
 
@@ -204,12 +201,10 @@ private slots:
     // 100 twips wider and higher than the box. No picture: the design size.
     void viewerSizes() {
         const struct { const char* nome; bool immagine; QSize riquadro, finestra; } casi[] = {
-            // 204 x 154 px = 3060 x 2310 twips; window 3160 x 2410 = 211 x 161.
-            {"\\vediprova\\Avv Sec A.png", true, {204, 154}, {211, 161}},   // other letter case
+            // 204 x 154 px = 3060 x 2310 twips; window 3160 x 2410 = 211 x 161 (folder in another letter case).
+            {"\\vediprova\\Avv Sec A.png", true, {204, 154}, {211, 161}},
             // Design 2895 x 2655 twips = 193 x 177 px; window 2995 x 2755 = 200 x 184.
-            {"", false, {193, 177}, {200, 184}},
-            {"\\", false, {193, 177}, {200, 184}},
-        };
+            {"", false, {193, 177}, {200, 184}}, {"\\", false, {193, 177}, {200, 184}}};
         for (const auto& [nome, immagine, riquadro, finestra] : casi) {
             FakeMessaggiUi msg;  // no box, even for a missing file
             auto d = std::make_unique<ModuleDIC>();
