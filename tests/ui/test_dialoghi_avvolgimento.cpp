@@ -126,9 +126,7 @@ private slots:
             {0, 0, 0, 0, "10100"}, {0, 1, 0, 0, "10011"}, {1, 0, 1, 2, "11011"}, {1, 1, 0, 2, "11100"}, {1, 1, 0, 1, "11011"}};
         for (const auto& [due, gole1, gole2, scelta, abilitate] : casi) {
             auto d = Progetto(1);
-            d->RochDue = due;
-            d->RochGole1 = gole1;
-            d->RochGole2 = gole2;
+            d->RochDue = due, d->RochGole1 = gole1, d->RochGole2 = gole2;
             Frm_AvvRoch f(*d, true);
             if (scelta) (scelta == 1 ? f.ui.Opt_Roch1 : f.ui.Opt_Roch2)->click();
             QString s;

@@ -226,16 +226,13 @@ private slots:
                  QStringLiteral("300,0|EI 150|1875|0,500|1,527|440|1|4,56|Demo Calcolato|"));
 
         // ---- the masks at other values
-        a->d->PriAmp[0] = 0.45f;
-        a->d->LamSP = 0.5f;
-        a->d->LamFinestra[a->d->LamScelto] = 0.0f;
+        a->d->PriAmp[0] = 0.45f, a->d->LamSP = 0.5f, a->d->LamFinestra[a->d->LamScelto] = 0.0f;
         a->d->PriSpire[0] = 0.0f;
         a->w->Refresh();
         // "#####0" keeps its zero
         QCOMPARE(ui->Lbl_PriAmp[0]->text() + "|" + ui->Lbl_SP->text() + "|" + ui->Lbl_SF->text() + "|" + ui->Lbl_PriSpire[0]->text(),
                  QStringLiteral("0,45|,5||0"));
-        a->d->PriAmp[0] = 2.0f;
-        a->d->LamCdP = 2.25f;
+        a->d->PriAmp[0] = 2.0f, a->d->LamCdP = 2.25f;
         a->w->Refresh();
         QCOMPARE(ui->Lbl_PriAmp[0]->text() + "|" + ui->Txt_LamCdP->text(), QStringLiteral("2,|2,25"));
     }
@@ -247,8 +244,7 @@ private slots:
         a->w->Form_Load();
         for (float k : {1.0f, 1.6f})
             for (float p : {d.PotMin, d.PotMax}) {
-                d.CoefK = k;
-                d.SecPotTot = p;
+                d.CoefK = k, d.SecPotTot = p;
                 a->w->Refresh();
             }
         QVERIFY2(a->msg.boxes.empty(), qPrintable(a->msg.Ultimo()));
@@ -260,8 +256,7 @@ private slots:
             a->msg.Azzera();
             a->msg.Attendi();
             a->msg.Attendi();
-            d.CoefK = c.k;
-            d.SecPotTot = c.p;
+            d.CoefK = c.k, d.SecPotTot = c.p;
             a->w->Refresh();
             QCOMPARE(a->msg.Mostrati(), QStringList({QString::fromUtf8(c.coef), QString::fromUtf8(c.pot)}));
             for (const auto& b : a->msg.boxes) QVERIFY(Qs(b.titolo) == kTitoloLimiti && b.stile == kAvviso);
@@ -355,8 +350,7 @@ private slots:
             const QString t = l->text().toLower();
             QVERIFY2(!t.contains("nan") && !t.contains("inf"), qPrintable(l->objectName() + " = " + l->text()));
         }
-        a->d->NumAvvScelto = 99.0f;
-        a->d->FiloNudo[5][24] = 0.0f;
+        a->d->NumAvvScelto = 99.0f, a->d->FiloNudo[5][24] = 0.0f;
         a->w->Form_Load();
         QVERIFY(ui->Opt_Pot->isChecked() && !ui->Opt_Lam->isChecked() && a->d->ConoscoPotenza == VERO);
         QVERIFY(ui->Cmb_CoefK->isEnabled() && ui->Label2->isEnabled() && !ui->Lbl_CoefK->isEnabled() && !ui->Cmd_Lamierino->isEnabled());

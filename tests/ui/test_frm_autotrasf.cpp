@@ -80,10 +80,7 @@ private slots:
             {2, "R2", "299,0", "2,5"}, {0, "R0", "300", "2,5"}};
         for (const auto& [partner, caption, pot, amp] : casi) {
             a.ui().Txt_SecPot[0]->ImpostaTestoU8("300");
-            a.d->SecPot[0] = 300;
-            a.d->SecAvvCar[0] = FALSO;
-            a.d->SecAvvAda[0] = VERO;
-            a.d->SecAvvSerCon[0] = partner;
+            a.d->SecPot[0] = 300, a.d->SecAvvCar[0] = FALSO, a.d->SecAvvAda[0] = VERO, a.d->SecAvvSerCon[0] = partner;
             a.w->PulsantiCollegamento();
             QCOMPARE(a.Testo("Cmd_SecAvv(0) Txt_SecPot(0) Txt_SecAmp(0)"), QStringLiteral("%1|%2|%3").arg(caption, pot, amp));
             QCOMPARE(Frm_AutoTrasf::ColoreCollegamento(a.ui().Cmd_SecAvv[0]), kVerde);
@@ -151,9 +148,7 @@ private slots:
             d->NumAvvScelto = 0;
             Lato l(*d, pri);
             auto f = [&](int k) { return static_cast<int16_t>(flag[k] == '1' ? VERO : FALSO); };
-            l.AvvIso[0] = f(0);
-            l.AvvSer[0] = f(1);
-            l.AvvAda[0] = f(2);
+            l.AvvIso[0] = f(0), l.AvvSer[0] = f(1), l.AvvAda[0] = f(2);
             if (l.AvvCar) (*l.AvvCar)[0] = f(3);
             l.AvvSerCon[0] = static_cast<int16_t>(flag.mid(5).toInt());
             Frm_AvvAuto dlg(*d, pri);

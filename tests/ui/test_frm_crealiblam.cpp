@@ -45,10 +45,8 @@ private slots:
     void init() {
         Inizia();
         // What a design window left in the shared data stays there.
-        d->LamTipoDescr = "Mantello Allungato per Monofase";
-        d->NomeLibLam = "LamMantelloStandard.lam";
-        d->NumElementi = 9;
-        d->LamC[3] = 40;
+        d->LamTipoDescr = "Mantello Allungato per Monofase", d->NomeLibLam = "LamMantelloStandard.lam";
+        d->NumElementi = 9, d->LamC[3] = 40;
         NuovaFinestra();
     }
     void cleanup() { Finisci(); }

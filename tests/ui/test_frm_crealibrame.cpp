@@ -63,10 +63,7 @@ private slots:
     void init() {
         Inizia();
         // What a design window left in the shared data stays there.
-        d->FiloNudo[3][0] = 0.7f;
-        d->NumElementi = 12;
-        d->UltimaLibRame = "LibRame1.wir";
-        d->Rec[5] = "keep";
+        d->FiloNudo[3][0] = 0.7f, d->NumElementi = 12, d->UltimaLibRame = "LibRame1.wir", d->Rec[5] = "keep";
         NuovaFinestra();
     }
     void cleanup() { Finisci(); }

@@ -88,8 +88,7 @@ private slots:
         // A column of 38 wires whose file is gone keeps them all, in silence,
         // whatever count another read left behind.
         Nuovo(3);
-        d->NomeLibRame[3] = U8(tmp->filePath("sparita.wir"));
-        d->NumElementi = 13;
+        d->NomeLibRame[3] = U8(tmp->filePath("sparita.wir")), d->NumElementi = 13;
         Apri();
         QVERIFY(Scelta(37));
 

@@ -148,8 +148,7 @@ private slots:
         d = std::make_unique<ModuleDIC>();
         Frm_Alim w(*d);
         w.Form_Load();
-        d->SecRoch1[0] = FALSO;
-        d->SecRoch2[0] = VERO;
+        d->SecRoch1[0] = FALSO, d->SecRoch2[0] = VERO;
         w.PulsantiRocchetto();
         w.ui.Lbl_SP->clear();
         FakeLanciatoreUi lanciatore;

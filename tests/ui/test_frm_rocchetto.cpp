@@ -135,8 +135,7 @@ private slots:
                 const int l = dd.LamScelto;  // a bobbin that fits the window's lamination
                 dd.RochC[1] = dd.LamC[l] + 1, dd.RochSp[1] = dd.LamSP + 1, dd.RochM[1] = dd.LamF[l] - 2;
                 dd.RochH[1] = dd.LamE[l] - 3, dd.RochGolaH[1] = dd.RochH[1] * dd.RochM[1];
-                dd.RochScelto = static_cast<int16_t>(scelto);
-                dd.RochPersCalcolato = Flag(calcolato);
+                dd.RochScelto = static_cast<int16_t>(scelto), dd.RochPersCalcolato = Flag(calcolato);
             };
             w.Cmd_Rocchetto_Click();
             QCOMPARE(lanciatore.mostrati, std::vector<Dialogo>({Dialogo::Rocchetto}));

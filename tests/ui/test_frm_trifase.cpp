@@ -57,21 +57,17 @@ private slots:
 
         // The primaries' line columns follow the letter; bounds bring no warning,
         // a coefficient above the list and a power below the range two, in order.
-        d->PriUlt = 0;
-        d->CoefK = 1.4f;
-        d->SecPotTot = d->PotMax;
+        d->PriUlt = 0, d->CoefK = 1.4f, d->SecPotTot = d->PotMax;
         const struct { const char* lettera; const char* amp; const char* pot; } casi[] = {
             {"D", "3,5", "1500,0"}, {"Y", "2,0", "1500,0"}, {"x", "2,0", "1500,0"}};
         for (const auto& c : casi) {
-            d->PriTrif[0] = c.lettera;
-            d->PriAmp[0] = 2;
+            d->PriTrif[0] = c.lettera, d->PriAmp[0] = 2;
             d->PriPot[0] = c.lettera[0] == 'x' ? 1 : 500;   // no letter: old captions stay
             a->w->Refresh();
             QCOMPARE(a->ui().Lbl_PriAmpLin[0]->text() + " " + a->ui().Lbl_PriPotLin[0]->text(), QStringLiteral("%1 %2").arg(c.amp, c.pot));
         }
         QVERIFY(a->msg.boxes.empty());
-        d->CoefK = 1.5f;
-        d->SecPotTot = d->PotMin - 1;
+        d->CoefK = 1.5f, d->SecPotTot = d->PotMin - 1;
         a->msg.Attendi();
         a->msg.Attendi();
         a->w->Refresh();
@@ -117,8 +113,7 @@ private slots:
             ui->Cmd_PriTrif[i]->setText(lettere[i]);
             d->PriTrif[i] = lettere[i];
         }
-        d->PriGolaH[0] = FALSO;
-        d->PriGolaL[0] = VERO;
+        Posto(Primari(*d), 0, 1, 'L');
         const char* sec[][2] = {{"200", "100"}, {"150", "150"}, {"1,5", "150"}};
         for (int i = 0; i < 3; ++i) {
             ui->Txt_SecVolt[i]->ImpostaTestoU8(sec[i][0]);
@@ -170,8 +165,7 @@ private slots:
         a->d->SecTrif[0] = "z";
         lascia(ui->Txt_SecVoltLin[0], "0");
         lascia(ui->Txt_SecAmp[0], ",");
-        QCOMPARE(T(ui->Txt_SecVolt[0]) + " " + T(ui->Txt_SecAmp[0]), QStringLiteral("73,3 0,5"));
-        QVERIFY(ui->Txt_SecVoltLin[0]->Giallo());
+        QVERIFY(T(ui->Txt_SecVolt[0]) + " " + T(ui->Txt_SecAmp[0]) == QStringLiteral("73,3 0,5") && ui->Txt_SecVoltLin[0]->Giallo());
     }
 
     // A chosen letter goes down a chain of taps in series, not to a winding
@@ -186,8 +180,7 @@ private slots:
         Serie(Primari(*d), 1, 3);
         d->PriAvvAda[3] = VERO;   // the tap flag alone, isolated
         d->PriAvvSerCon[3] = 5;
-        d->PriAmp[2] = 2;
-        d->PriPot[2] = 440;
+        d->PriAmp[2] = 2, d->PriPot[2] = 440;
         lanciatore.azione = [](ModuleDIC& m) { m.PriTrif[2] = "D"; };
         ui->Cmd_PriTrif[2]->click();
         QCOMPARE(T(ui->Cmd_PriTrif[0]) + T(ui->Cmd_PriTrif[1]) + T(ui->Cmd_PriTrif[2]) + T(ui->Cmd_PriTrif[3]) + " " +
@@ -211,8 +204,7 @@ private slots:
         QTemporaryDir cartella;
         const QString file = cartella.path() + QStringLiteral("/p.ttf");
         ModuleDIC copia = *a->d;
-        copia.SecTrif[0] = "y";
-        copia.SecVoltLin[0] = 123.5f;
+        copia.SecTrif[0] = "y", copia.SecVoltLin[0] = 123.5f;
         std::string err;
         QVERIFY(progetto::SalvaProgetto(copia, U8(file), "p", err));
         a->ui().Cmd_FaseLinea[0]->click();   // phase view before the open

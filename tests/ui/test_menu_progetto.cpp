@@ -160,14 +160,9 @@ private slots:
     // full precision, counts and frames, taps, results, the design mode.
     void riapre() {
         for (bool potenza : {false, true}) {   // by laminations; by power with K outside the list
-            d->PriUlt = 2;
-            d->SecUlt = 1;
-            d->SecAmp[1] = num::Sng(2.0 / 3.0);
+            d->PriUlt = 2, d->SecUlt = 1, d->SecAmp[1] = num::Sng(2.0 / 3.0);
             Serie(Secondari(*d), 0, 2);
-            d->Rendimento = 12.25f;
-            d->LamCdP = 2.25f;
-            d->CoefK = 99.9f;
-            d->ConoscoPotenza = potenza ? VERO : FALSO;
+            d->Rendimento = 12.25f, d->LamCdP = 2.25f, d->CoefK = 99.9f, d->ConoscoPotenza = potenza ? VERO : FALSO;
             const QString file = Scrivi(QStringLiteral("prova.tmf"));
             w->Form_Load();
             const QString coef = ui().Cmb_CoefK->currentText();
