@@ -118,9 +118,8 @@ struct FakeDialoghiUi : IDialoghiFile {
     bool Stampa(QWidget*, QWidget* finestra, bool orizz) override {
         chiamate.push_back({QStringLiteral("Stampa"), {}, {}, {}});
         orizzontale = orizz;
-        if (!stampanteOk) return false;
-        stampate.push_back(finestra ? finestra->grab().toImage() : QImage());
-        return true;
+        if (stampanteOk) stampate.push_back(finestra ? finestra->grab().toImage() : QImage());
+        return stampanteOk;
     }
 
 private:

@@ -69,11 +69,11 @@ private slots:
     void cellChecks() {
         cmd().Cmd_Modifica->click();
         w->show();
-        const struct { int cella; QString tasti, testo; bool gialla; int beep; } casi[] = {{CELLA_C, "9999", "9999", true, 0},     {CELLA_C, "999", "999", false, 0},
-                    {CELLA_C, "5", "5", false, 0},          {CELLA_C, "4,9", "4,9", true, 0},
-                    {CELLA_C, "12345", "1234", true, 1},   {CELLA_PESO, "0,01", "0,01", false, 0},
-                    {CELLA_PESO, "0,009", "0,009", true, 0}, {CELLA_E, "10000", "10000", true, 0},
-                    {CELLA_EI, "", "", true, 1},            {CELLA_EI, "EI 60 b", "EI 60 b", false, 0}};
+        const struct { int cella; QString tasti, testo; bool gialla; int beep; } casi[] = {
+            {CELLA_C, "9999", "9999", true, 0}, {CELLA_C, "999", "999", false, 0}, {CELLA_C, "5", "5", false, 0},
+            {CELLA_C, "4,9", "4,9", true, 0}, {CELLA_C, "12345", "1234", true, 1}, {CELLA_PESO, "0,01", "0,01", false, 0},
+            {CELLA_PESO, "0,009", "0,009", true, 0}, {CELLA_E, "10000", "10000", true, 0}, {CELLA_EI, "", "", true, 1},
+            {CELLA_EI, "EI 60 b", "EI 60 b", false, 0}};
         for (const auto& k : casi) {
             Piattaforma::AzzeraBeep();
             w->ui.Griglia->edit(Cella(2, k.cella));
