@@ -149,13 +149,12 @@ public:
     QStringList chiusi;
 
     // Call in cleanup(): fails the test if a modal box was found.
-    bool Verifica() {
+    void Verifica() {
         Controlla(true);
-        if (chiusi.isEmpty()) return true;
+        if (chiusi.isEmpty()) return;
         const QByteArray m = "a modal box opened that no test answered: " + chiusi.join(QStringLiteral(" | ")).toUtf8();
         QTest::qFail(m.constData(), __FILE__, __LINE__);
         chiusi.clear();
-        return false;
     }
     // The modal dialog the test itself shows and drives: never closed here.
     void Consenti(QWidget* w) { consentito_ = w; }
@@ -220,15 +219,20 @@ inline QString TestiDi(QObject* radice, const QString& nomi) {
 }
 
 // Runs `apri`, which shows a window modally and returns once it is closed:
-// the objectName of the modal window it showed ("" when none), which is closed.
+// the objectName of the modal window it showed ("" when none), closed as soon
+// as it is up.
 inline QString ModaleAperta(const std::function<void()>& apri) {
     QString nome;
-    QObject contesto;   // no tick once this returns
-    QTimer::singleShot(0, &contesto, [&nome] {
-        QWidget* m = QApplication::activeModalWidget();
-        nome = m ? m->objectName() : QString();
-        if (m) m->close();
+    QTimer attesa;   // looks for the window until it is up; gone once this returns
+    attesa.setInterval(5);
+    QObject::connect(&attesa, &QTimer::timeout, [&] {
+        if (QWidget* m = QApplication::activeModalWidget()) {
+            nome = m->objectName();
+            attesa.stop();
+            m->close();
+        }
     });
+    attesa.start();
     apri();
     return nome;
 }
