@@ -37,13 +37,20 @@ bool ScriviGif(QImage img, const QString& file) {
              EGifPutImageDesc(gif, 0, 0, img.width(), img.height(), false, nullptr) == GIF_OK;
         for (int y = 0; ok && y < img.height(); ++y)
             ok = EGifPutLine(gif, img.scanLine(y), img.width()) == GIF_OK;
-        if (EGifCloseFile(gif, &errore) != GIF_OK) ok = false;
+        // A failed put leaves its code in the file's handle, not in `errore`.
+        if (!ok) errore = gif->Error;
+        int chiusura = 0;
+        if (EGifCloseFile(gif, &chiusura) != GIF_OK && ok) ok = false, errore = chiusura;
     }
     GifFreeMapObject(mappa);
     // giflib creates the file readable by its owner only.
+    const bool scritto = ok;
     ok = ok && QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                                QFile::ReadOther);
-    if (!ok) std::fprintf(stderr, "gendisegni: %s: %s\n", qPrintable(file), GifErrorString(errore));
+    if (!ok) {
+        const char* perche = scritto ? "cannot set its permissions" : GifErrorString(errore);
+        std::fprintf(stderr, "gendisegni: %s: %s\n", qPrintable(file), perche ? perche : "cannot write it");
+    }
     return ok;
 }
 
