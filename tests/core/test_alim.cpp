@@ -405,14 +405,11 @@ TEST(AlimAvvolgimenti, ThirteenthPrimaryNeverTouchesTheSecondarysColumn) {
             V(d->PriFiloNudo[12], 0)});
 }
 
-// No groove height, or a wire with no turns per cm: no turns per layer and no
-// layers, never an infinite count.
-TEST(AlimAvvolgimenti, ZeroGrooveOrTurnsPerCmNeverDivide) {
+// A wire with no turns per cm: no turns per layer and no layers, never an
+// infinite count (no groove height: AlimPasso.LaminationTooSmall...).
+TEST(AlimAvvolgimenti, ZeroTurnsPerCmNeverDivides) {
     auto d = UnPrimario();
-    d->RochH[0] = 0;
-    CalcolaAvvolgimenti(*d);
-    Esatti({V(d->PriSpSt[0], 0), V(d->PriStrati[0], 0), V(d->PriIso[0], 0)});
-    d->RochH[0] = 40, d->SpireCM[3][0] = 0;
+    d->SpireCM[3][0] = 0;
     CalcolaAvvolgimenti(*d);
     Esatti({V(d->PriSpSt[0], 0), V(d->PriStrati[0], 0)});
     EXPECT_FLOAT_EQ(d->PriIso[0], 12.0f);  // the sheet between windings only

@@ -55,8 +55,6 @@ private slots:
         QCOMPARE(ui->Frm_PriAvv[11]->parentWidget(), ui->FramePri[4]);   // page p holds windings 3(p-1) .. 3p-1
         const QList<QAction*> file = ui->MnuFile->actions();
         QVERIFY(file.size() == 11 && file[3]->isSeparator() && file[6]->isSeparator() && file[9]->isSeparator() && file[10] == ui->MnuFileEsci);
-        // the power-given mode before any load
-        QVERIFY(ui->Opt_Pot->isChecked() && !ui->Cmd_Lamierino->isEnabled() && !ui->Lbl_CoefK->isEnabled() && ui->Cmb_CoefK->isEnabled());
     }
 
     void ogniControlloStaNelSuoContenitore() {
@@ -93,11 +91,10 @@ private slots:
         for (int i = 0; i < 12; ++i)   // the last winding in use has no partner to take
             QVERIFY2(ui->Frm_PriAvv[i]->isHidden() == (i >= 3) && ui->Cmd_PriAvv[i]->isEnabled() == (i < 2), qPrintable(QString::number(i)));
         QVERIFY(ui->Cmd_PriAvv[0]->text() == QStringLiteral("R2") && Frm_Alim::ColoreCollegamento(ui->Cmd_PriAvv[0]) == kVerde);
-        for (int i : {1, 2, 5}) {
-            QCOMPARE(ui->Cmd_PriAvv[i]->text(), QStringLiteral("I"));
-            QCOMPARE(Frm_Alim::ColoreCollegamento(ui->Cmd_PriAvv[i]), Faccia(ui->Cmd_PriAvv[i]));
-            QVERIFY(Vero(a->d->PriAvvIso[i]) && !Vero(a->d->PriAvvSer[i]));
-        }
+        // the winding whose partner was dropped shows isolated (which windings
+        // become isolated: the core count test)
+        QCOMPARE(ui->Cmd_PriAvv[1]->text(), QStringLiteral("I"));
+        QCOMPARE(Frm_Alim::ColoreCollegamento(ui->Cmd_PriAvv[1]), Faccia(ui->Cmd_PriAvv[1]));
         // placements follow the single bobbin
         QVERIFY(Vero(a->d->PriRoch1[1]) && ui->Cmd_PriRoch[1]->text() == QStringLiteral("H1"));
 
@@ -190,8 +187,7 @@ private slots:
 
     void apreIlProgettoPredefinito() {
         ModuleDIC& d = *a->d;
-        a->w->Form_Load();
-        QVERIFY2(a->msg.boxes.empty(), qPrintable(a->msg.Ultimo()));
+        a->w->Form_Load();   // with no message: the fake fails on any
 
         // ---- inputs, lists and mode
         for (int i = 0; i < 12; ++i)
@@ -239,9 +235,8 @@ private slots:
         for (float k : {1.0f, 1.6f})
             for (float p : {d.PotMin, d.PotMax}) {
                 d.CoefK = k, d.SecPotTot = p;
-                a->w->Refresh();
+                a->w->Refresh();   // no box: the fake fails on any
             }
-        QVERIFY2(a->msg.boxes.empty(), qPrintable(a->msg.Ultimo()));
 
         const struct { float k, p; const char *coef, *pot; } casi[] = {
             {1.65f, std::nextafter(d.PotMax, 1e9f), "Coefficiente di Dimensionamento Troppo Alto", "La Potenza del Trasformatore è Troppo Alta"},
@@ -265,8 +260,7 @@ private slots:
         d.CoefK = 9.0f;
         a->w->Refresh();
         d.CoefK = 1.3f;
-        a->w->CalcolaTrasfo();
-        QVERIFY2(a->msg.boxes.empty(), qPrintable(a->msg.Ultimo()));
+        a->w->CalcolaTrasfo();   // no box either
         QVERIFY(d.CoefK == 1.3f && a->ui().Lbl_SE->text() == QStringLiteral("22,5"));
     }
 

@@ -154,12 +154,12 @@ private slots:
         QVERIFY(d->NumElementi == 4 && w->ui.Opt_TipoLam[0]->isChecked());
         QCOMPARE(w->ui.Frame1->title(), QStringLiteral("Lamierino Tipo: Mantello per Monofase"));
 
+        // A full library of another kind (its rows and kind stay through the refused read below;
+        // that an open changes no enabled state: the wire editor's test, on the same base).
         Apri(AccantoAlProgramma("LIBRERIA/LamTrifaseStandard.lam"));
         QCOMPARE(dlg->chiamate.back().titolo, QStringLiteral("Apri Libreria Lamierini"));
-        QVERIFY(d->NumElementi == 17 && !Riga(17).contains(QStringLiteral(" /  /")));
-        // opening changes no enabled state
-        QVERIFY(w->ui.Opt_TipoLam[3]->isChecked() && d->TipoLam == 3 && Visibili() == std::vector<int>{3});
-        QVERIFY(!(Cella(0, CELLA_C).flags() & Qt::ItemIsEnabled));
+        QVERIFY(!Riga(17).contains(QStringLiteral(" /  /")));
+        QCOMPARE(Visibili(), std::vector<int>{3});
 
         // A file that cannot be read: the reader's message, and nothing else changes.
         QFile f(File(QStringLiteral("rotta.lam")));

@@ -24,11 +24,8 @@ class TestFrmTrifase : public QObject {
     std::unique_ptr<Trif> a;
     Frm_Trifase::Controlli* ui = nullptr;
     ModuleDIC* d = nullptr;
-    // Loads the default design (expecting no message).
-    void Carica() {
-        a->w->Form_Load();
-        QVERIFY2(a->msg.boxes.empty(), qPrintable(a->msg.Ultimo()));
-    }
+    // Loads the default design (with no message: the fake fails on any).
+    void Carica() { a->w->Form_Load(); }
 
 private slots:
     void init() {
@@ -66,7 +63,6 @@ private slots:
             a->w->Refresh();
             QCOMPARE(a->ui().Lbl_PriAmpLin[0]->text() + " " + a->ui().Lbl_PriPotLin[0]->text(), QStringLiteral("%1 %2").arg(c.amp, c.pot));
         }
-        QVERIFY(a->msg.boxes.empty());
         d->CoefK = 1.5f, d->SecPotTot = d->PotMin - 1;
         a->msg.Attendi();
         a->msg.Attendi();

@@ -9,6 +9,7 @@
 
 #include "ControlliProgetto.h"
 #include "app/Finestre.h"
+#include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
 #include "windows/usci/Frm_Usci.h"
 
@@ -33,12 +34,7 @@ struct Usci : FinestraDiProva<Contata> {
         w->Form_Load();
     }
     // The texts of the named controls (names split by blanks), joined by "|".
-    QString Vedi(const char* nomi) {
-        QStringList l;
-        for (const QString& n : QString(nomi).split(' '))
-            l << Figlio<QObject>(w.get(), n)->property(n.startsWith("Cmb") ? "currentText" : "text").toString();
-        return l.join('|');
-    }
+    QString Vedi(const char* nomi) { return TestiDi(w.get(), nomi); }
     void Lettera(const QString& l) {
         ui().Cmb_SecTipo->setCurrentText(l);
         w->Cmb_SecTipo_LostFocus();
@@ -77,7 +73,6 @@ private slots:
                 !a.ui().Txt_SecImp[1]->isEnabled() && !a.ui().Cmd_SecAvv[0]->isEnabled());
         a.ui().TabStrip3->setCurrentIndex(2);
         QVERIFY(!a.ui().FrameLam[3]->isHidden() && a.ui().FrameLam[1]->isHidden());
-        QVERIFY(a.msg.boxes.empty());
         FakeLanciatoreUi dialoghi;  // the connection buttons open nothing and calculate nothing
         a.w->Cmd_SecAvv_Click(0);
         QVERIFY(dialoghi.mostrati.empty() && a.w->passi == 1);
@@ -154,13 +149,8 @@ private slots:
         FakeMessaggiUi msg;
         ModuleDIC d;
         FinestreReali reali(d);
-        QString aperta;
-        QTimer::singleShot(100, [&] {
-            if (QWidget* m = QApplication::activeModalWidget())
-                aperta = m->objectName() + " " + m->findChild<QLabel*>("Lbl_PriPotTot")->text(), m->close();
-        });
-        reali.Mostra(Finestra::Usci);
-        QCOMPARE(aperta, QStringLiteral("Frm_Usci 10,0"));
+        QCOMPARE(ModaleAperta([&] { reali.Mostra(Finestra::Usci); }), QStringLiteral("Frm_Usci"));
+        QCOMPARE(num::Format(d.PriPotTot, "0.0"), std::string("10,0"));
     }
 };
 

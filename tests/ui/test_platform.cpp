@@ -1,5 +1,5 @@
 // The platform layer: key filter and focus-loss check of the numeric field,
-// message boxes, printing, placement and the modal design window.
+// message boxes, printing and the status text.
 #include "UiTestSupport.h"
 #include "platform/ui/Ui.h"
 
@@ -109,13 +109,8 @@ private slots:
     }
     void cleanup() { guardia_->Verifica(); guardia_.reset(); }
 
-    // 15 twips to a pixel (the placement itself: the windows' geometry tests).
-    void placementAndUtf8() {
-        // 12300 -> 820; 9500 -> 633.33 rounds down; 7 -> 0.47 and 8 -> 0.53.
-        for (auto [twips, px] : {std::pair{12300, 820}, {9500, 633}, {7, 0}, {8, 1}})
-            QVERIFY2(Px(twips) == px, qPrintable(QStringLiteral("Px(%1) = %2").arg(twips).arg(Px(twips))));
-        QCOMPARE(U8(QStringLiteral("è")), std::string("\xc3\xa8"));  // typed names go out as UTF-8
-    }
+    // Typed names go out as UTF-8 (15 twips to a pixel: the windows' geometry tests).
+    void utf8() { QCOMPARE(U8(QStringLiteral("è")), std::string("\xc3\xa8")); }
 
     // One key sequence typed into a field with a given text; the text, the
     // beeps and the checks run afterwards. The field keeps the focus.
@@ -199,24 +194,6 @@ private slots:
         }
     }
 
-    void checkFiresOnFocusMoveWithinWindow() {
-        Modulo m;
-        QVERIFY(m.Mostra());
-        m.a->setFocus();
-        QVERIFY(m.eventi.isEmpty());
-        // Enter, then Tab away: a check already run by Enter runs again.
-        QTest::keyClick(m.a, Qt::Key_Return);
-        QTest::keyClick(m.a, Qt::Key_Tab);
-        QVERIFY(m.b->hasFocus() && m.eventi == QStringList({A, A}));
-        QTest::keyClick(m.b, Qt::Key_Backtab, Qt::ShiftModifier);
-        QVERIFY(m.a->hasFocus() && m.eventi == QStringList({A, A, B}));
-        // A click on the button: the check runs before the click, as LostFocus did.
-        m.eventi.clear();
-        QTest::mouseClick(m.pulsante, Qt::LeftButton);
-        QCOMPARE(m.eventi, (QStringList{A, QStringLiteral("Click")}));
-        // (Focus moved by code runs the check too: the dialogs' field tests leave fields that way.)
-    }
-
     void checkIgnoresDeactivationAndPopups() {
         Modulo m;
         QVERIFY(m.Mostra());
@@ -278,24 +255,6 @@ private slots:
         m.a->setFocus();
         QTest::keyClick(m.a, Qt::Key_Return);
         QCOMPARE(quante, 2);
-    }
-
-    void ownMessageBoxDoesNotFireCheck() {
-        // Enter runs the check, which shows a real box: the focus goes to the
-        // box and back without a second check.
-        Modulo m;
-        QVERIFY(m.Mostra());
-        int quante = 0;
-        m.b->ImpostaControllo([&] {
-            ++quante;
-            RispondiBox(QStringLiteral("OK"));
-            Piattaforma::MsgBox(QStringLiteral("Fuori Limiti"), mb::OkOnly + mb::Exclamation, QStringLiteral("V"));
-        });
-        m.b->setFocus();
-        QTest::keyClick(m.b, Qt::Key_Return);
-        QTRY_VERIFY(m.b->hasFocus());
-        QTest::qWait(50);
-        QCOMPARE(quante, 1);
     }
 
     void messageBoxButtonsAndAnswers() {
@@ -369,34 +328,16 @@ private slots:
                  QStringLiteral("Libreria Lamierini (*.lam);;Tutti (*.lam *.txt)"));
     }
 
-    void modalDesignWindow() {
-        auto* w = new QMainWindow;
-        w->menuBar()->addMenu(QStringLiteral("&File"));
-        ImpostaTestoStato(w, QStringLiteral("Inserire i Parametri Desiderati"));
-        QCOMPARE(LeggiTestoStato(w), QStringLiteral("Inserire i Parametri Desiderati"));
-        // A status tip (menu hover) does not hide the permanent text.
-        w->statusBar()->showMessage(QStringLiteral("suggerimento"));
-        bool escChiude = true, modale = false, visibileTesto = false;
-        QTimer::singleShot(50, [&] {
-            modale = QApplication::activeModalWidget() == w;
-            visibileTesto = TestoStato(w)->isVisible();
-            QTest::keyClick(w, Qt::Key_Escape);
-            escChiude = !w->isVisible();
-            w->close();
-        });
-        // Safety net should the window stay open; bound to the window, so it
-        // cannot fire once the window (and this test) is gone.
-        bool tornato = false;
-        QTimer::singleShot(3000, w, [&] { if (!tornato) w->close(); });
-        MostraModale(w);
-        tornato = true;
-        QVERIFY(modale && visibileTesto && !escChiude && !w->isVisible());
-        // A window that deletes itself on close ends the loop as well.
-        w->setAttribute(Qt::WA_DeleteOnClose);
-        QPointer<QMainWindow> p(w);
-        QTimer::singleShot(30, [w] { w->close(); });
-        MostraModale(w);
-        QTRY_VERIFY(p.isNull());
+    // A status tip (a menu hovered) leaves the window's own text on show. (The
+    // window shown modally: the schematic's and the start window's tests.)
+    void statusTipKeepsTheStatusText() {
+        QMainWindow w;
+        ImpostaTestoStato(&w, QStringLiteral("Inserire i Parametri Desiderati"));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w, kAttesaMs));
+        w.statusBar()->showMessage(QStringLiteral("suggerimento"));
+        QVERIFY(TestoStato(&w)->isVisible());
+        QCOMPARE(LeggiTestoStato(&w), QStringLiteral("Inserire i Parametri Desiderati"));
     }
 };
 

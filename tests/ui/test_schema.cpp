@@ -84,9 +84,6 @@ private slots:
             .nascosti = {"Image3(0)", "Image5(0)"}, .visibili = 12, .figura = 4, .righe = 2};
         QTest::newRow("step-up autotransformer") << Caso{
             .tipo = 4, .pri = 0, .sec = 0, .priVolt = 110, .vuoto = 230, .figura = 3, .righe = 2};
-        QTest::newRow("equal voltages draw as step-up") << Caso{
-            .tipo = 4, .pri = 0, .sec = 0, .priVolt = 230, .vuoto = 230,
-            .posti = {{"Image3(0)", {147, 7}}, {"Image5(0)", {147, 47}}}, .nascosti = {"Image4(0)", "Image6(0)"}};
         for (int tipo : {0, 6})
             QTest::newRow(qPrintable(QStringLiteral("unknown kind %1").arg(tipo)))
                 << Caso{.tipo = tipo, .pri = 3, .sec = 3, .visibili = 0};
