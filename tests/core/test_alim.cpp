@@ -52,24 +52,6 @@ TEST_F(AlimPasso, WholePassWithTheStackFromThePower) {
     Esatti({V(d->IngGolaI1, 0), V(d->SommaIngH2, 0)});
 }
 
-// After a dialog only the build and what follows run: the user's wire and
-// insulation stand, the wire choice is not made again.
-TEST_F(AlimPasso, RecalculationKeepsTheChosenWire) {
-    auto d = Progetto();
-    CalcoloAlim(*d, Testi(), msg);
-
-    d->FiloNudo[5][0] = 0.9f, d->FiloIsolato[5][0] = 0.95f, d->SezioneFilo[5][0] = 0.6f, d->PesoFilo[5][0] = 3.2f;
-    d->CoefKfFilo[5][0] = 1.05f, d->SpireCM[5][0] = 10, d->ResistenzaFilo[5][0] = 0.03f;
-    d->PriFiloRiga[0] = 5, d->RochIsoAvvH = 0.5f;
-    RicalcoloAvvolgimentiAlim(*d, msg);
-    EXPECT_EQ(d->PriFiloRiga[0], 5.0f);
-    // Ingombro 0,95² * 460 * 1,05; layers 460 / 73,5; insulation 6 (or 4) *
-    // 0,2 * 73,5 + 0,5 * 73,5. The totals follow the new build.
-    Circa({V(d->PriPeso[0], 438.676178f), V(d->PriIng[0], 435.907471f), V(d->PriStrati[0], 6.25850344f),
-           V(d->PriIso[0], 124.95f), V(d->PotTotPers, 16.4202957f), V(d->IngGolaH1, 1106.80481f),
-           V(msg.boxes.size(), 0)});
-}
-
 // A design of no power gets the computed 1 mm lamination, too small for the
 // bobbin's walls (E 1,5 mm, F 0,5 mm): its grooves have no room rather than
 // a negative one, so no negative insulation or fill is ever shown, and a
@@ -415,13 +397,10 @@ TEST(AlimAvvolgimenti, ZeroTurnsPerCmNeverDivides) {
     EXPECT_FLOAT_EQ(d->PriIso[0], 12.0f);  // the sheet between windings only
 }
 
-TEST(AlimPerdite, SinglePhaseOnceThreePhaseZigZagTwice) {
+// (The single-phase sum: the whole pass.)
+TEST(AlimPerdite, ThreePhaseZigZagTwice) {
     auto d = std::make_unique<ModuleDIC>();
     d->PriUlt = 1, d->SecUlt = 2, d->PriPotPer = {1.5f, 2.25f, 100.0f}, d->SecPotPer = {0.5f, 1.0f, 0.25f, 100.0f};
-    d->SecTrif[1] = "z";  // not a three-phase design: counted once
-    CalcolaPerditeRame(*d);
-    Circa({V(d->PotPerPri, 3.75f), V(d->PotPerSec, 1.75f), V(d->PotTotPers, 5.5f)});
-
     d->SecTrif = {"y", "z", "Z"};  // only a lower-case z is a zig-zag
     CalcolaPerditeRameTrif(*d);
     Circa({V(d->PotPerPri, 3.75f), V(d->PotPerSec, 2.75f), V(d->PotTotPers, 19.5f)});
