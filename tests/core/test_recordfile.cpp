@@ -115,12 +115,9 @@ TEST_F(RecordFileTest, FailedWriteIsReportedAndKeepsTheOldFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(Path("")), fs::directory_iterator()), 1);
 }
 
-TEST_F(RecordFileTest, WriteWhereNoFileCanBeMadeFails) {
+// (A target whose folder is missing: the editors' and the File menu's tests.)
+TEST_F(RecordFileTest, WriteOverAFolderFails) {
     const std::string rec[1] = {"x"};
-    // The folder of the target is a regular file.
-    PutBytes("cartella", {});
-    EXPECT_FALSE(Scrivi(Path("cartella") + "/p.tmf", 100, 1, rec).ok);
-    // The target is a folder.
     fs::create_directory(Path("sub"));
     EXPECT_FALSE(Scrivi(Path("sub"), 100, 1, rec).ok);
     EXPECT_TRUE(fs::is_directory(Path("sub")));

@@ -129,9 +129,7 @@ private slots:
         a->w->ContolloFrame();
         QVERIFY(a->d->TabPri == 1 && a->d->TabSec == 1 && a->d->TabLam == 1);
         QVERIFY(!ui->FramePri[1]->isHidden() && ui->FramePri[3]->isHidden() && ui->FrameLam[2]->isHidden());
-
-        ui->TabStrip1->setCurrentIndex(1);
-        QVERIFY(a->d->TabPri == 2 && ui->FramePri[1]->isHidden() && !ui->FramePri[2]->isHidden());
+        // (A tab clicked shows its page: the count test below and the output transformer's load.)
         // a page number from a project that differs from the tab: the tab's page is shown again
         a->d->TabSec = 3;
         a->w->ContolloFrame();
@@ -142,29 +140,24 @@ private slots:
     // with them) and rewrites the currents whose voltage changed; the
     // calculation reads the ordered texts.
     void controlloInputOrdinaERiscriveLeCorrenti() {
-        a->d->PriUlt = a->d->SecUlt = 2;
+        a->d->PriUlt = 2;
         ui->Cmb_PriNumAvv->setCurrentIndex(2);
-        ui->Cmb_SecNumAvv->setCurrentIndex(2);
         a->w->ContolloFrame();
         const char* pri[] = {"100", "220", "150"};
         for (int i = 0; i < 3; ++i) ui->Txt_PriVolt[i]->setText(pri[i]);
         Posto(Primari(*a->d), 0, 2, 'I');  // 100 V in groove I of bobbin 2
-        // secondaries: 150 V / 300 VA, 149 V / 300 VA, 2 V / 300 VA; the last reading had 150, 149, 148
-        const char* sec[][2] = {{"150", "2"}, {"149", "kept?"}, {"2", "old"}};
-        for (int i = 0; i < 3; ++i) {
-            ui->Txt_SecVolt[i]->setText(sec[i][0]);
-            ui->Txt_SecAmp[i]->setText(sec[i][1]);
-            ui->Txt_SecPot[i]->setText("300");
-        }
-        a->d->SecVolt[1] = 100;  // winding 2's voltage changed since the last reading
+        // 300 VA at 149 V, the last reading 150 V (which currents are rewritten,
+        // and their masks: the core input test)
+        ui->Txt_SecVolt[0]->setText("149");
+        ui->Txt_SecPot[0]->setText("300");
 
         a->w->ControllaInputDati();
         const auto testi = [](auto& arr) { return TestoDi(arr[0]) + "|" + TestoDi(arr[1]) + "|" + TestoDi(arr[2]); };
-        QVERIFY(testi(ui->Txt_PriVolt) == QStringLiteral("220|150|100") && testi(ui->Cmd_PriAvv) == QStringLiteral("I|I|I"));
+        QCOMPARE(testi(ui->Txt_PriVolt), QStringLiteral("220|150|100"));
+        QCOMPARE(testi(ui->Cmd_PriAvv), QStringLiteral("I|I|I"));
         QVERIFY(!ui->Cmd_PriAvv[2]->isEnabled());
         QCOMPARE(testi(ui->Cmd_PriRoch), QStringLiteral("H1|H1|I2"));  // the placement moved with it
-        // unchanged voltage; 300 / 149; 300 / 2
-        QCOMPARE(testi(ui->Txt_SecAmp), QStringLiteral("2|2,013|150,0"));
+        QCOMPARE(TestoDi(ui->Txt_SecAmp[0]), QStringLiteral("2,013"));
     }
 
     // Each field's length limit and the key filter on it (how a key typed

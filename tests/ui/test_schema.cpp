@@ -155,10 +155,8 @@ private slots:
         MostraModale(&w);
         QVERIFY(eraModale && !w.isVisible() && msg.boxes.empty());
         QVERIFY(dlg.chiamate.size() == 1 && dlg.stampate.size() == 1 && dlg.stampate[0].size() == immagine);
-        // The design data are read, not written; the working variables keep
-        // the values the drawing left.
+        // The design data are read, not written.
         QVERIFY(d->PriVolt[0] == 220.0f && d->TipoCalcolo == 1);
-        QVERIFY(d->Indice == 2.0f && d->Appoggio == 1300.0f && d->NumRec == 2755.0f);
     }
 
 private:
