@@ -79,8 +79,7 @@ private slots:
         iso.ui.Opt_AvvSer->click();
         QVERIFY(iso.ui.Cmb_AvvSer->isEnabled() && iso.ui.Opt_AvvCar->isEnabled());
         // a load tap shows its stored partner; the primary has no load tap
-        d->NumAvvScelto = 1;
-        Serie(Secondari(*d), 1, 4, true);
+        d->NumAvvScelto = 1, Serie(Secondari(*d), 1, 4, true);
         Frm_AvvColl car(*d, false);
         QVERIFY(car.ui.Opt_AvvSer->isChecked() && car.ui.Opt_AvvCar->isChecked() && car.ui.Cmb_AvvSer->currentText() == QStringLiteral("4"));
         QVERIFY(Frm_AvvColl(*d, true).ui.Opt_AvvCar == nullptr);
@@ -99,8 +98,7 @@ private slots:
                 const QString prima = Collegamento(l, k);
                 d->NumAvvScelto = static_cast<float>(k);
                 Frm_AvvColl f(*d, pri);
-                f.ui.Opt_AvvSer->click();
-                f.ui.Cmb_AvvSer->setCurrentIndex(p - 1);
+                f.ui.Opt_AvvSer->click(), f.ui.Cmb_AvvSer->setCurrentIndex(p - 1);
                 f.ui.Cmd_Ok->click();
                 QVERIFY((f.result() == QDialog::Accepted) == accettato && EGiallo(f.ui.Cmb_AvvSer) == !accettato);
                 QCOMPARE(f.ui.Cmb_AvvSer->currentText(), QString::number(p));
@@ -140,24 +138,21 @@ private slots:
     void posizioneOkBloccatoDaUnaSceltaSpenta() {
         // Secondary 1 still on bobbin 2, groove H; one bobbin, of two grooves.
         auto d = Progetto(2);
-        d->RochGole1 = 1;
-        Posto(Secondari(*d), 1, 2, 'H');
+        d->RochGole1 = 1, Posto(Secondari(*d), 1, 2, 'H');
         d->NumAvvScelto = 1;
         Frm_AvvRoch f(*d, false);
         QVERIFY(f.ui.Opt_Roch2->isChecked() && !f.ui.Opt_Roch2->isEnabled() && f.ui.Opt_RochGolaH->isChecked());
         f.ui.Opt_Roch1->click();  // bobbin 1 offers I and L: groove H now blocks OK
         f.ui.Cmd_Ok->click();
         QVERIFY(f.result() != QDialog::Accepted);
-        f.ui.Opt_RochGolaL->click();
-        f.ui.Cmd_Ok->click();
+        f.ui.Opt_RochGolaL->click(), f.ui.Cmd_Ok->click();
         QCOMPARE(f.result(), int(QDialog::Accepted));
         // secondary 1 itself: not 13, nor primary 1
         QCOMPARE(Posti(Secondari(*d), 14)[1] + Posti(Secondari(*d), 14)[13] + Posti(Primari(*d), 2)[1], std::string("1L1H"));
         // the close box writes nothing
         d->NumAvvScelto = 0;
         Frm_AvvRoch chiuso(*d, false);
-        chiuso.ui.Opt_RochGolaI->click();
-        chiuso.reject();
+        chiuso.ui.Opt_RochGolaI->click(), chiuso.reject();
         QCOMPARE(Posti(Secondari(*d), 1)[0], std::string("1H"));
     }
 
@@ -170,8 +165,7 @@ private slots:
         ModuleDIC& d = *a.d;
         a.w->Form_Load();
         for (QComboBox* c : {ui.Cmb_PriNumAvv, ui.Cmb_SecNumAvv}) c->setCurrentIndex(2);
-        a.w->Cmb_PriNumAvv_LostFocus();
-        a.w->Cmb_SecNumAvv_LostFocus();
+        a.w->Cmb_PriNumAvv_LostFocus(), a.w->Cmb_SecNumAvv_LostFocus();
         FakeLanciatoreUi lanciatore;
         bool carico = false;
         lanciatore.azione = [&](ModuleDIC& dd) {
@@ -181,8 +175,7 @@ private slots:
         const std::tuple<QPushButton*, bool, const char*, QColor> casi[] = {
             {ui.Cmd_PriAvv[0], false, "R2", QColor(0, 255, 0)}, {ui.Cmd_SecAvv[1], true, "C3", QColor(0, 255, 255)}};
         for (const auto& [b, c, caption, colore] : casi) {
-            carico = c;
-            b->click();
+            carico = c, b->click();
             QVERIFY(b->text() == caption && Frm_Alim::ColoreCollegamento(b) == colore);
         }
         QCOMPARE(lanciatore.mostrati, std::vector<Dialogo>({Dialogo::PriAvvColl, Dialogo::SecAvvColl}));

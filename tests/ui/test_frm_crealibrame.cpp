@@ -38,8 +38,7 @@ class TestFrmCreaLibRame : public QObject, ProvaEditore<Frm_CreaLibRame> {
                 w->ui.Griglia[i / 19]->Modello()->setData(Cella(i, c), c == NUDO ? righe[i].first : righe[i].second);
     }
     void Calcola(const Righe& righe) {
-        cmd().Cmd_Modifica->click();
-        Inserisci(righe);
+        cmd().Cmd_Modifica->click(), Inserisci(righe);
         cmd().Calcola->click();
     }
     std::vector<std::string> Record(const QString& nome) {
@@ -48,8 +47,7 @@ class TestFrmCreaLibRame : public QObject, ProvaEditore<Frm_CreaLibRame> {
         return rec;
     }
     CampoNumerico* ApriCella(int riga, int col) {
-        w->show();
-        w->activateWindow();
+        w->show(), w->activateWindow();
         if (!QTest::qWaitForWindowActive(w.get(), kAttesaMs)) return nullptr;
         VistaGriglia* v = w->ui.Griglia[riga / 19];
         v->setCurrentIndex({});
@@ -88,8 +86,7 @@ private slots:
         for (const auto& k : casi) {
             CampoNumerico* c = *k.campo ? Figlio<CampoNumerico>(w.get(), k.campo) : ApriCella(0, ISOLATO);
             QVERIFY(c);
-            c->clear();
-            Piattaforma::AzzeraBeep();
+            c->clear(), Piattaforma::AzzeraBeep();
             QTest::keyClicks(c, k.tasti);
             QVERIFY2(c->text() == k.testo && Piattaforma::BeepContati() == (k.tasti == k.testo ? 0 : 1), qPrintable(k.tasti));
             QTest::keyClick(c, Qt::Key_Return);  // runs the check; a cell's edit ends with it
@@ -127,10 +124,8 @@ private slots:
     void saveNamesAndExtension() {
         QVERIFY(QDir(cartella->path()).mkpath(QStringLiteral("lib.wir/LIBRERIA")));
         for (auto [scelto, file] : {std::pair{"rame", "rame.wir"}, {"lib.wir/rame", "lib.wir/rame"}}) {
-            NuovaFinestra();
-            w->ImpostaCartellaApplicazione(File(QStringLiteral("lib.wir")));
-            Calcola(kTreFili);
-            dlg->percorsiSalva.push_back(File(scelto));
+            NuovaFinestra(), w->ImpostaCartellaApplicazione(File(QStringLiteral("lib.wir")));
+            Calcola(kTreFili), dlg->percorsiSalva.push_back(File(scelto));
             cmd().Cmd_Salva->click();
             const auto& c = dlg->chiamate.back();
             QCOMPARE(c.titolo + "|" + c.filtro, QStringLiteral("Salva Libreria Filo Rame Smaltato|Libreria Filo Rame Smaltato(*.wir)|*.wir"));
@@ -146,10 +141,8 @@ private slots:
         for (int i = 0; i < 20; ++i)
             righe.push_back({QString::number(0.10 + 0.05 * i, 'f', 2).replace('.', ','),
                              QString::number(0.14 + 0.05 * i, 'f', 2).replace('.', ',')});
-        Calcola(righe);
-        SalvaNome(QStringLiteral("rame"));
-        NuovaFinestra();
-        Apri(File(QStringLiteral("rame.wir")));
+        Calcola(righe), SalvaNome(QStringLiteral("rame"));
+        NuovaFinestra(), Apri(File(QStringLiteral("rame.wir")));
         QVERIFY(Riga(19) == QStringLiteral("1,05 / 1,090 / 0,8659 / 8,74 / 1,05 / 0,0203 / 7,71") && Riga(20) == kZeri);
         QVERIFY(cmd().Libreria->text() == File(QStringLiteral("rame.wir")) && w->ui.Txt_PesSpeRam->text() == QStringLiteral("8,90"));
         QVERIFY(!(Cella(0, NUDO).flags() & Qt::ItemIsEnabled));  // opening changes no enabled state
@@ -158,8 +151,7 @@ private slots:
         std::vector<std::string> rec = Record(QStringLiteral("rame.wir"));
         rec[76] = "0,5";
         QVERIFY(recfile::Scrivi(U8(File(QStringLiteral("vecchia.wir"))), 20, 300, rec.data()).ok);
-        msg->Attendi();
-        Apri(File(QStringLiteral("vecchia.wir")));
+        msg->Attendi(), Apri(File(QStringLiteral("vecchia.wir")));
         QVERIFY(msg->Ultimo() == Qs(MSG_LIBRAME_VECCHIA_EDITOR) && msg->UltimoTitolo() == Qs(TITOLO_LIBRAME_VECCHIA));
         QCOMPARE(Riga(19), QStringLiteral("1,05 / 1,090 / 0 / 0 / 0 / 0 / 0"));
     }
@@ -168,8 +160,7 @@ private slots:
         Calcola({{"0,126", "0,15"}, {"0,2", "0,24"}});
         QCOMPARE(Riga(0), QStringLiteral("0,126 / 0,150 / 0,0125 / 63,49 / 1,05 / 1,4115 / 0,11"));
         d->Rec[266] = "1,055";  // Kf and specific weight with a third decimal
-        d->Rec[268] = "8,925";
-        SalvaNome(QStringLiteral("tre"));
+        d->Rec[268] = "8,925", SalvaNome(QStringLiteral("tre"));
         Apri(File(QStringLiteral("tre.wir")));
         QCOMPARE(w->ui.Txt_CoefKf->text() + " " + w->ui.Txt_PesSpeRam->text(), QStringLiteral("1,055 8,925"));
         cmd().Cmd_Modifica->click();
@@ -180,8 +171,7 @@ private slots:
     void cancelledDialogsPrintAndExit() {
         Calcola(kTreFili);
         const std::string rec0 = d->Rec[0];
-        cmd().Cmd_Apri->click();
-        cmd().Cmd_SalvaNome->click();
+        cmd().Cmd_Apri->click(), cmd().Cmd_SalvaNome->click();
         QVERIFY(dlg->chiamate.size() == size_t(2) && cmd().Cmd_Salva->isEnabled() && Riga(0) == kRiga0 && d->Rec[0] == rec0);
         cmd().Cmd_Stampa->click();
         QVERIFY(dlg->stampate.size() == 1 && !dlg->orizzontale);
@@ -195,8 +185,7 @@ private slots:
     // ---- faults mended: a refused read, an unwritable file, which file Salva writes
 
     void refusedOpenChangesNothingAndDoesNotCount() {
-        Calcola(kTreFili);
-        SalvaNome(QStringLiteral("a"));
+        Calcola(kTreFili), SalvaNome(QStringLiteral("a"));
         const float sezione = d->SezioneFilo[0][0];
         QFile f(File(QStringLiteral("rotta.wir")));  // its first record claims 48 characters
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray("\x30\x00", 2)) == 2);

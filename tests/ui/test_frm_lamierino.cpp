@@ -18,8 +18,7 @@ class TestFrmLamierino : public QObject, ProvaDialogo<Frm_Lamierino> {
     // shown with `scelto` as the chosen row.
     void Apri(int16_t scelto = 2) {
         f.reset();
-        d = std::make_unique<ModuleDIC>();
-        d->TipoCalcolo = 1;
+        d = std::make_unique<ModuleDIC>(), d->TipoCalcolo = 1;
         d->FileLibreria = U8(LibreriaDefault("LamMantelloStandard.lam"));
         QVERIFY(ApriLibreriaLamierini(*d, *msg));
         IndividuaTipoLamierino(*d, *msg);
@@ -49,12 +48,10 @@ private slots:
             {LF_A, "", "", "", true, 1}, {LF_A, "1234,5", "", "1234,", false, 1}, {LF_PESO, "0,01", "", "0,01", false, 0},
             {LF_PESO, "0,009", QStringLiteral("La Misura di 'Peso Lamierino' Fuori Limiti"), "", true, 0}, {LF_EI, "", "", "", true, 1}};
         for (const auto& k : casi) {
-            Piattaforma::AzzeraBeep();
-            Apri();
+            Piattaforma::AzzeraBeep(), Apri();
             if (!k.messaggio.isEmpty()) msg->Attendi();
             CampoNumerico* c = Txt(k.campo);
-            c->SetGiallo(!k.giallo);
-            c->setFocus();
+            c->SetGiallo(!k.giallo), c->setFocus();
             c->clear();
             QTest::keyClicks(c, k.testo);
             ui().Txt_SP->setFocus();  // leaving the field runs its check
@@ -95,32 +92,25 @@ private slots:
     }
 
     void calcolaLamFuori() {
-        Apri();
-        ui().Opt_AxB[18]->setEnabled(true);
+        Apri(), ui().Opt_AxB[18]->setEnabled(true);
         const QStringList testi{"80", "78", "26", "13", "40", "13", "19,5", "EI 78", "0,5"};
         for (int k = 0; k < LF_NUM; ++k) Txt(k)->setText(testi[k]);
-        msg->Attendi();
-        f->Cmd_CalcLamFuori_Click();
+        msg->Attendi(), f->Cmd_CalcLamFuori_Click();
         QVERIFY(Txt(LF_A)->Giallo() && !ui().Opt_AxB[18]->isEnabled());
-        Txt(LF_G)->setText(QStringLiteral("20"));
-        f->Cmd_CalcLamFuori_Click();
+        Txt(LF_G)->setText(QStringLiteral("20")), f->Cmd_CalcLamFuori_Click();
         QVERIFY(!Txt(LF_A)->Giallo() && ui().Opt_AxB[18]->isEnabled() && !ui().Opt_AxB[18]->isChecked());
         QCOMPARE(ui().Opt_AxB[18]->text() + " " + ui().Lbl_EI[18]->text() + " " + ui().Lbl_PesoLam[18]->text(),
                  QStringLiteral("62,4 EI 78 0,500"));
-        ui().Opt_AxB[18]->click();
-        f->Cmd_Ok_Click();
+        ui().Opt_AxB[18]->click(), f->Cmd_Ok_Click();
         QVERIFY(f->result() == QDialog::Accepted && d->LamScelto == 18);
     }
 
     void conferma() {
         Apri();
         // An empty row does nothing, not even choose; Esci leaves the design as it was.
-        ui().Opt_AxB[5]->click();
-        f->Cmd_Ok_Click();
-        ui().Opt_AxB[3]->click();
-        ui().Txt_SP->setText(QStringLiteral(","));
-        msg->Attendi();
-        f->Cmd_Ok_Click();
+        ui().Opt_AxB[5]->click(), f->Cmd_Ok_Click();
+        ui().Opt_AxB[3]->click(), ui().Txt_SP->setText(QStringLiteral(","));
+        msg->Attendi(), f->Cmd_Ok_Click();
         QCOMPARE(msg->Ultimo(), QStringLiteral("Manca la Misura di SP"));
         QTest::keyClick(f.get(), Qt::Key_Escape);
         QVERIFY(!f->isVisible() && d->LamScelto == 2 && d->LamSP == 35.0f);
@@ -147,8 +137,7 @@ private slots:
         d = std::make_unique<ModuleDIC>();
         Frm_Alim w(*d);
         w.Form_Load();
-        d->SecRoch1[0] = FALSO, d->SecRoch2[0] = VERO;
-        w.PulsantiRocchetto();
+        d->SecRoch1[0] = FALSO, d->SecRoch2[0] = VERO, w.PulsantiRocchetto();
         w.ui.Lbl_SP->clear();
         FakeLanciatoreUi lanciatore;
         lanciatore.azione = [](ModuleDIC& dd) { dd.RochDue = 1; };

@@ -29,8 +29,7 @@ class TestFrmTrifase : public QObject {
 
 private slots:
     void init() {
-        a = std::make_unique<Trif>();
-        ui = &a->ui();
+        a = std::make_unique<Trif>(), ui = &a->ui();
         d = a->d.get();
     }
     void cleanup() { a.reset(); }
@@ -63,10 +62,8 @@ private slots:
             a->w->Refresh();
             QCOMPARE(a->ui().Lbl_PriAmpLin[0]->text() + " " + a->ui().Lbl_PriPotLin[0]->text(), QStringLiteral("%1 %2").arg(c.amp, c.pot));
         }
-        d->CoefK = 1.5f, d->SecPotTot = d->PotMin - 1;
-        a->msg.Attendi();
-        a->msg.Attendi();
-        a->w->Refresh();
+        d->CoefK = 1.5f, d->SecPotTot = d->PotMin - 1, a->msg.Attendi();
+        a->msg.Attendi(), a->w->Refresh();
         QCOMPARE(a->msg.Mostrati(), QStringList({"Coefficiente di Dimensionamento Troppo Alto",
                                                 "La Potenza del Trasformatore è Troppo Bassa"}));
     }
@@ -112,8 +109,7 @@ private slots:
         Posto(Primari(*d), 0, 1, 'L');
         const char* sec[][2] = {{"200", "100"}, {"150", "150"}, {"1,5", "150"}};
         for (int i = 0; i < 3; ++i) {
-            ui->Txt_SecVolt[i]->ImpostaTestoU8(sec[i][0]);
-            ui->Txt_SecPot[i]->ImpostaTestoU8(sec[i][1]);
+            ui->Txt_SecVolt[i]->ImpostaTestoU8(sec[i][0]), ui->Txt_SecPot[i]->ImpostaTestoU8(sec[i][1]);
             d->SecVolt[i] = 0;
         }
         a->w->ControllaInputDati();
@@ -129,15 +125,12 @@ private slots:
     // Counts: a lower count isolates the last winding and gives its letter
     // button back; a reset also brings the power-given option back.
     void conteggiEModo() {
-        Carica();
-        ui->Cmb_PriNumAvv->setCurrentIndex(2);
+        Carica(), ui->Cmb_PriNumAvv->setCurrentIndex(2);
         a->w->Cmb_PriNumAvv_LostFocus();
         Serie(Primari(*d), 1, 3);
-        a->w->PulsantiCollegamento();
-        a->w->PulsantiLettere();
+        a->w->PulsantiCollegamento(), a->w->PulsantiLettere();
         QVERIFY(!ui->Cmd_PriTrif[1]->isEnabled() && T(ui->Cmd_PriAvv[1]) == QStringLiteral("R3"));
-        ui->Cmb_PriNumAvv->setCurrentIndex(1);
-        a->w->Cmb_PriNumAvv_LostFocus();
+        ui->Cmb_PriNumAvv->setCurrentIndex(1), a->w->Cmb_PriNumAvv_LostFocus();
         QVERIFY(ui->Cmd_PriTrif[1]->isEnabled() && !ui->Cmd_PriAvv[1]->isEnabled() && ui->Frm_PriAvv[2]->isHidden());
         QCOMPARE(T(ui->Cmd_PriAvv[1]), QStringLiteral("I"));
 
@@ -153,13 +146,11 @@ private slots:
         Carica();
         a->msg.falliscePerInattesi = false;
         auto lascia = [](CampoNumerico* c, const char* t) { c->ImpostaTestoU8(t); c->EseguiControllo(); };
-        a->d->SecTrif[0] = "d";
-        lascia(ui->Txt_SecVolt[0], "220");
+        a->d->SecTrif[0] = "d", lascia(ui->Txt_SecVolt[0], "220");
         lascia(ui->Txt_SecAmpLin[0], "2,62");
         QCOMPARE(T(ui->Txt_SecAmp[0]) + " " + T(ui->Txt_SecPot[0]) + " " + T(ui->Txt_SecAmpLin[0]) + " " + T(ui->Txt_SecPotLin[0]),
                  QStringLiteral("1,5 330,0 2,6 990,0"));
-        a->d->SecTrif[0] = "z";
-        lascia(ui->Txt_SecVoltLin[0], "0");
+        a->d->SecTrif[0] = "z", lascia(ui->Txt_SecVoltLin[0], "0");
         lascia(ui->Txt_SecAmp[0], ",");
         QVERIFY(T(ui->Txt_SecVolt[0]) + " " + T(ui->Txt_SecAmp[0]) == QStringLiteral("73,3 0,5") && ui->Txt_SecVoltLin[0]->Giallo());
     }
@@ -170,13 +161,10 @@ private slots:
     void lettere() {
         Carica();
         FakeLanciatoreUi lanciatore;
-        a->msg.falliscePerInattesi = false;
-        d->PriUlt = 3;
-        Serie(Primari(*d), 0, 2);
-        Serie(Primari(*d), 1, 3);
+        a->msg.falliscePerInattesi = false, d->PriUlt = 3;
+        Serie(Primari(*d), 0, 2), Serie(Primari(*d), 1, 3);
         d->PriAvvAda[3] = VERO;   // the tap flag alone, isolated
-        d->PriAvvSerCon[3] = 5;
-        d->PriAmp[2] = 2, d->PriPot[2] = 440;
+        d->PriAvvSerCon[3] = 5, d->PriAmp[2] = 2, d->PriPot[2] = 440;
         lanciatore.azione = [](ModuleDIC& m) { m.PriTrif[2] = "D"; };
         ui->Cmd_PriTrif[2]->click();
         QCOMPARE(T(ui->Cmd_PriTrif[0]) + T(ui->Cmd_PriTrif[1]) + T(ui->Cmd_PriTrif[2]) + T(ui->Cmd_PriTrif[3]) + " " +
@@ -184,8 +172,7 @@ private slots:
                  QStringLiteral("DDDY 3,5 1320,0"));
         QCOMPARE(QString::fromStdString(d->PriTrif[0] + d->PriTrif[3]), QStringLiteral("DY"));
 
-        ui->Cmb_SecNumAvv->setCurrentIndex(1);
-        a->w->Cmb_SecNumAvv_LostFocus();
+        ui->Cmb_SecNumAvv->setCurrentIndex(1), a->w->Cmb_SecNumAvv_LostFocus();
         ui->Cmd_SecTrif[1]->setText("y");
         lanciatore.azione = [](ModuleDIC& m) { Serie(Secondari(m), 0, 2); };
         ui->Cmd_SecAvv[0]->click();
@@ -206,8 +193,7 @@ private slots:
         a->ui().Cmd_FaseLinea[0]->click();   // phase view before the open
         FakeDialoghiUi dlg;
         dlg.percorsiApri.push_back(file);
-        a->msg.falliscePerInattesi = false;
-        a->w->MnuFileApri_Click();
+        a->msg.falliscePerInattesi = false, a->w->MnuFileApri_Click();
         QCOMPARE(T(a->ui().Cmd_SecTrif[0]) + " " + T(a->ui().Txt_SecVoltLin[0]), QStringLiteral("y 123,5"));
         QVERIFY(a->ui().Txt_SecAmpLin[0]->isEnabled());
     }

@@ -30,14 +30,12 @@ const std::vector<VoceControllo> kPropri = {
 struct Usci : FinestraDiProva<Contata> {
     Usci(bool messaggi = false) {
         // Many sections, or 1 mA, overfill the groove: that message is not under test.
-        msg.falliscePerInattesi = !messaggi;
-        w->Form_Load();
+        msg.falliscePerInattesi = !messaggi, w->Form_Load();
     }
     // The texts of the named controls (names split by blanks), joined by "|".
     QString Vedi(const char* nomi) { return TestiDi(w.get(), nomi); }
     void Lettera(const QString& l) {
-        ui().Cmb_SecTipo->setCurrentText(l);
-        w->Cmb_SecTipo_LostFocus();
+        ui().Cmb_SecTipo->setCurrentText(l), w->Cmb_SecTipo_LostFocus();
     }
     // Counts, lists enabled, single-ended and push-pull enabled, the stage
     // selected, the passes run: "6/4 0 11 P 1".
@@ -78,8 +76,7 @@ private slots:
         QVERIFY(dialoghi.mostrati.empty() && a.w->passi == 1);
 
         // D push-pull: 6 and 4 sections, derived loads 3,6 ohm, no air gap.
-        a.Lettera("D");
-        a.ui().Opt_Push->click();
+        a.Lettera("D"), a.ui().Opt_Push->click();
         QCOMPARE(a.Stato(), QStringLiteral("6/4 0 11 P 2"));
         QCOMPARE(a.Vedi("Txt_SecImp(17) Txt_SecImp(18) Lbl_PriSpire(0) Lbl_SecSpire(0) Lbl_SecSpire(2) "
                         "Lbl_Traferro Cmd_PriRoch(1) Cmd_SecRoch(0)"),
@@ -113,8 +110,7 @@ private slots:
     // main impedance counts: 4 ohm stays 4 ohm.
     void caricamentoRinnovaIControlli() {
         Usci a(true);
-        a.ui().Opt_Push->click();
-        a.Lettera("F");
+        a.ui().Opt_Push->click(), a.Lettera("F");
         a.w->Form_Load();
         QCOMPARE(a.Stato() + " " + a.Vedi("Lbl_Commento Cmb_SecTipo"), QStringLiteral("1/1 1 11 S 3 Commento|N"));
         a.Lettera("F");
@@ -136,8 +132,7 @@ private slots:
         for (const auto& [campo, testo, dopo] : casi) {
             CampoNumerico* f = campo == 0 ? a.ui().Txt_PriImp : campo == 1 ? a.ui().Txt_PriAmp : a.ui().Txt_SecImp[0];
             const size_t messaggi = a.msg.boxes.size();
-            a.w->passi = 0;
-            f->ImpostaTestoU8(testo);
+            a.w->passi = 0, f->ImpostaTestoU8(testo);
             f->EseguiControllo();
             QCOMPARE(f->text() + " " + QString::number(f->Giallo()) + " " + QString::number(a.w->passi), QString(dopo));
             if (!a.w->passi) QCOMPARE(a.msg.boxes.size(), messaggi);

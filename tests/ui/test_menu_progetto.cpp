@@ -45,8 +45,7 @@ class TestMenuProgetto : public QObject {
         return tmp->path() + QStringLiteral("/Archivio") + (nome.isEmpty() ? QString() : QLatin1Char('/') + nome);
     }
     void Finestra() {
-        w = std::make_unique<Frm_Alim>(*d);
-        w->ImpostaCartellaApplicazione(tmp->path());
+        w = std::make_unique<Frm_Alim>(*d), w->ImpostaCartellaApplicazione(tmp->path());
         w->Form_Load();
     }
     // The design as it stands, written as a project by the file layer.
@@ -62,10 +61,8 @@ private slots:
         tmp = std::make_unique<QTemporaryDir>();
         QVERIFY(QDir().mkpath(Archivio(QStringLiteral("a.tmf"))));
         QVERIFY(QFile::link(QCoreApplication::applicationDirPath() + QStringLiteral("/LIBRERIA"), tmp->path() + QStringLiteral("/LIBRERIA")));
-        msg = std::make_unique<FakeMessaggiUi>();
-        dlg = std::make_unique<FakeDialoghiUi>();
-        d = std::make_unique<ModuleDIC>();
-        d->Versione = "1.5.0";
+        msg = std::make_unique<FakeMessaggiUi>(), dlg = std::make_unique<FakeDialoghiUi>();
+        d = std::make_unique<ModuleDIC>(), d->Versione = "1.5.0";
         Finestra();
     }
     void cleanup() { w.reset(); dlg.reset(); msg.reset(); }
@@ -107,8 +104,7 @@ private slots:
         QFETCH(QList<int>, risposte); QFETCH(QString, primoBox); QFETCH(QString, scritto); QFETCH(QString, file);
         QFETCH(bool, caricato);
         if (conFile) {
-            dlg->percorsiSalva.push_back(Archivio(QStringLiteral("prova")));
-            w->MnuFileSalvaNome_Click();
+            dlg->percorsiSalva.push_back(Archivio(QStringLiteral("prova"))), w->MnuFileSalvaNome_Click();
         }
         if (dialogo.startsWith(QLatin1Char('#'))) {  // a deep folder: the name stays one a record holds
             const QString cartella = Archivio(QString(dialogo.mid(1).toInt() - Archivio().size() - 7, QLatin1Char('c')));
@@ -123,8 +119,7 @@ private slots:
         if (prepara == QStringLiteral("esiste")) Scrivi(QStringLiteral("prova.tmf"));
         if (prepara == QStringLiteral("nome")) d->LamNome[0] = "EI Ω";
         d->PriUlt = 1, d->TipoCalcolo = 1, d->SecVolt[0] = 33;  // the design the user has now
-        dlg->chiamate.clear();
-        msg->Azzera();
+        dlg->chiamate.clear(), msg->Azzera();
         for (int r : risposte) msg->Attendi(r);
         const QString scelto = dialogo == QStringLiteral("-") ? QString() : QDir(Archivio()).absoluteFilePath(dialogo);
         (azione == QStringLiteral("Apri") ? dlg->percorsiApri : dlg->percorsiSalva).push_back(scelto);
@@ -160,15 +155,13 @@ private slots:
     // full precision, counts and frames, taps, results, the design mode.
     void riapre() {
         for (bool potenza : {false, true}) {   // by laminations; by power with K outside the list
-            d->PriUlt = 2, d->SecUlt = 1, d->SecAmp[1] = num::Sng(2.0 / 3.0);
-            Serie(Secondari(*d), 0, 2);
+            d->PriUlt = 2, d->SecUlt = 1, d->SecAmp[1] = num::Sng(2.0 / 3.0), Serie(Secondari(*d), 0, 2);
             d->Rendimento = 12.25f, d->LamCdP = 2.25f, d->CoefK = 99.9f, d->ConoscoPotenza = potenza ? VERO : FALSO;
             const QString file = Scrivi(QStringLiteral("prova.tmf"));
             w->Form_Load();
             const QString coef = ui().Cmb_CoefK->currentText();
             msg->falliscePerInattesi = false;  // range warnings of the stored results are not at stake
-            dlg->percorsiApri.push_back(file);
-            w->MnuFileApri_Click();
+            dlg->percorsiApri.push_back(file), w->MnuFileApri_Click();
             QCOMPARE(ui().Txt_SecAmp[1]->text() + ui().Txt_LamCdP->text(), QStringLiteral("0,66666672,25"));
             QCOMPARE(ui().Cmb_PriNumAvv->currentText() + ui().Cmb_SecNumAvv->currentText(), QStringLiteral("32"));
             for (int i = 0; i < 12; ++i) QVERIFY(ui().Frm_PriAvv[i]->isHidden() == (i >= 3) && ui().Frm_SecAvv[i]->isHidden() == (i >= 2));
@@ -180,8 +173,7 @@ private slots:
 
     // Printer setup asked; the print is the window in landscape.
     void stampa() {
-        w->MnuFileImpostaStampante_Click();
-        w->MnuFileStampa_Click();
+        w->MnuFileImpostaStampante_Click(), w->MnuFileStampa_Click();
         QVERIFY(dlg->stampate.size() == 1 && dlg->orizzontale && dlg->chiamate.size() == 2);
         QCOMPARE(dlg->chiamate[0].tipo, QStringLiteral("ImpostaStampante"));
     }

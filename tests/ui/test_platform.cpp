@@ -26,8 +26,7 @@ struct Modulo {
         finestra.resize(300, 200);
     }
     bool Mostra() {
-        finestra.show();
-        finestra.activateWindow();
+        finestra.show(), finestra.activateWindow();
         return QTest::qWaitForWindowActive(&finestra, kAttesaMs);
     }
     CampoNumerico* Campo(const QString& n) { return n == QLatin1String("b") ? b : n == NOME ? nome : a; }
@@ -61,8 +60,7 @@ std::shared_ptr<QStringList> RispondiBox(const QString& testo, std::function<voi
     QObject::connect(timer, &QTimer::timeout, [timer, visti, testo, mentre] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || QApplication::activeWindow() != box) return;
-        timer->deleteLater();
-        timer->stop();
+        timer->deleteLater(), timer->stop();
         if (mentre) mentre();
         for (QAbstractButton* p : box->buttons()) *visti << p->text();
         for (QAbstractButton* p : box->buttons())
@@ -85,8 +83,7 @@ void IncollaDaMenu(QLineEdit* campo, const QString& appunti) {
         if (auto* menu = qobject_cast<QMenu*>(w); menu && menu->isVisible()) {
             for (QAction* a : menu->actions())
                 if (a->text().contains(incolla)) {
-                    a->trigger();
-                    menu->close();
+                    a->trigger(), menu->close();
                     return;
                 }
         }
@@ -102,8 +99,7 @@ class TestPlatform : public QObject {
 
 private slots:
     void init() {
-        Piattaforma::AzzeraBeep();
-        guardia_.emplace();
+        Piattaforma::AzzeraBeep(), guardia_.emplace();
     }
     void cleanup() { guardia_->Verifica(); guardia_.reset(); }
 
@@ -137,8 +133,7 @@ private slots:
             Modulo m;
             QVERIFY2(m.Mostra(), k.nome);
             CampoNumerico* c = m.Campo(k.campo);
-            c->setText(k.iniziale);
-            c->setFocus();
+            c->setText(k.iniziale), c->setFocus();
             m.eventi.clear();
             QGuiApplication::clipboard()->setText(k.appunti);
             Digita(c, k.tasti);
@@ -160,8 +155,7 @@ private slots:
             Piattaforma::AzzeraBeep();
             Modulo m;
             QVERIFY(m.Mostra());
-            m.a->setFocus();
-            m.a->setText(iniziale);
+            m.a->setFocus(), m.a->setText(iniziale);
             if (via == QLatin1String("menu")) {
                 IncollaDaMenu(m.a, testo);
             } else if (via == QLatin1String("drop")) {
@@ -194,11 +188,9 @@ private slots:
         // Another window takes the activation (and its own focus), then gives it back.
         QWidget altra;
         auto* campoAltro = new QLineEdit(&altra);
-        altra.show();
-        altra.activateWindow();
+        altra.show(), altra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&altra, kAttesaMs));
-        campoAltro->setFocus();
-        m.finestra.activateWindow();
+        campoAltro->setFocus(), m.finestra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&m.finestra, kAttesaMs));
         QVERIFY(m.a->hasFocus());
         QVERIFY(m.eventi.isEmpty());
@@ -206,8 +198,7 @@ private slots:
         // check fires once when the form comes back.
         altra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&altra, kAttesaMs));
-        m.b->setFocus();
-        m.finestra.activateWindow();
+        m.b->setFocus(), m.finestra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&m.finestra, kAttesaMs));
         QTRY_VERIFY(m.b->hasFocus());
         QCOMPARE(m.eventi, QStringList{A});
@@ -223,8 +214,7 @@ private slots:
         m.a->ImpostaControllo([&] {
             ++quante;
             RispondiBox(QStringLiteral("OK"), [&] {
-                inCorso = m.a->ControlloInCorso();
-                m.a->EseguiControllo();
+                inCorso = m.a->ControlloInCorso(), m.a->EseguiControllo();
                 m.nome->setFocus();
             });
             Piattaforma::MsgBox(QStringLiteral("Fuori Limiti"), mb::OkOnly + mb::Exclamation, QStringLiteral("V"));
@@ -290,8 +280,7 @@ private slots:
         QImage pagina(100, 100, QImage::Format_RGB32);
         pagina.fill(Qt::white);
         QPainter p(&pagina);
-        DisegnaInPagina(p, rossa, pagina.rect());
-        p.end();
+        DisegnaInPagina(p, rossa, pagina.rect()), p.end();
         QVERIFY(QColor(pagina.pixel(50, 25)) == Qt::red && QColor(pagina.pixel(99, 0)) == Qt::red);
         QCOMPARE(QColor(pagina.pixel(50, 60)), QColor(Qt::white));
 
@@ -317,8 +306,7 @@ private slots:
     // window shown modally: the schematic's and the start window's tests.)
     void statusTipKeepsTheStatusText() {
         QMainWindow w;
-        ImpostaTestoStato(&w, QStringLiteral("Inserire i Parametri Desiderati"));
-        w.show();
+        ImpostaTestoStato(&w, QStringLiteral("Inserire i Parametri Desiderati")), w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w, kAttesaMs));
         w.statusBar()->showMessage(QStringLiteral("suggerimento"));
         QVERIFY(TestoStato(&w)->isVisible());
