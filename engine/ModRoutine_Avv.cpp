@@ -171,7 +171,6 @@ void SommaGole(ModuleDIC& d, bool trifase) {
 void CalcolaSpire(ModuleDIC& d) {
     d.FEMI = Sng(static_cast<double>(d.Frequenza) * 4.44 * d.LamSE * d.Induzione * 0.0001);
     // Without an iron section there is no e.m.f. per turn: no turns either.
-    const bool femiValida = num::Positivo(d.FEMI);
     for (Lato l : {Primari(d), Secondari(d)}) {
         const int ult = l.Ultimo(NUM_SLOT);
         // A secondary's turns give its no-load voltage, above the full-load
@@ -179,7 +178,7 @@ void CalcolaSpire(ModuleDIC& d) {
         for (int i = 0; i <= ult; ++i) {
             float volt = l.Volt[i];
             if (l.VoltVuoto) volt = (*l.VoltVuoto)[i] = Sng((static_cast<double>(d.CadutaVolt) / 100.0 + 1.0) * volt);
-            l.Spire[i] = femiValida ? ArrotondaSpire(Sng(static_cast<double>(volt) / d.FEMI)) : 0.0f;
+            l.Spire[i] = SpirePerTensione(volt, d.FEMI);
         }
         // A winding in series keeps only the turns its voltage needs beyond its partner's.
         for (int k = 0; k <= ult - 1; ++k)
