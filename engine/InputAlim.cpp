@@ -72,10 +72,6 @@ void Scambia(Lato& l, int k) {
     ScambiaPosizione(l, k);
 }
 
-}  // namespace
-
-namespace {
-
 // Bubbles the texts of windings 0..ult into decreasing voltage (strict
 // comparison, restarting after every exchange); `scambiato(k)` follows each
 // exchange of k-1 and k. A text that is not a number is never compared.
