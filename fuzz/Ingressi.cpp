@@ -76,6 +76,21 @@ bool Uguali(const ModuleDIC& a, const ModuleDIC& b) {
            a.NumElementi == b.NumElementi && a.Rec[0] == b.Rec[0];
 }
 
+// The bytes as a library file of `estensione` read by `leggi` into a copy of
+// the initial design; null when refused, which must leave the design as it was.
+template <class Lettore>
+std::unique_ptr<ModuleDIC> ApriLibreria(const uint8_t* dati, size_t n, const char* estensione, Lettore leggi) {
+    static const std::unique_ptr<ModuleDIC> iniziale = DesignIniziale();
+    auto d = std::make_unique<ModuleDIC>(*iniziale);
+    d->FileLibreria = Scrivi(dati, n, estensione);
+    Silenzio msg;
+    if (!leggi(*d, msg)) {
+        VERIFICA(Uguali(*d, *iniziale));
+        return nullptr;
+    }
+    return d;
+}
+
 // The texts the single-phase window shows after an open, as its reader takes them.
 DatiAlimTesti Testi(const ModuleDIC& d) {
     DatiAlimTesti t;
@@ -123,14 +138,8 @@ bool Progetto(const uint8_t* dati, size_t n) {
 }
 
 bool LibreriaLamierini(const uint8_t* dati, size_t n) {
-    static const std::unique_ptr<ModuleDIC> iniziale = DesignIniziale();
-    auto d = std::make_unique<ModuleDIC>(*iniziale);
-    d->FileLibreria = Scrivi(dati, n, ".lam");
-    Silenzio msg;
-    if (!ApriLibreriaLamierini(*d, msg)) {
-        VERIFICA(Uguali(*d, *iniziale));
-        return false;
-    }
+    const auto d = ApriLibreria(dati, n, ".lam", ApriLibreriaLamierini);
+    if (!d) return false;
     for (int i = 0; i < LAM_GRIGLIA_RIGHE; ++i) {
         const float misure[] = {d->LamA[i], d->LamB[i], d->LamC[i], d->LamD[i],
                                 d->LamE[i], d->LamF[i], d->LamG[i]};
@@ -142,14 +151,8 @@ bool LibreriaLamierini(const uint8_t* dati, size_t n) {
 }
 
 bool LibreriaRame(const uint8_t* dati, size_t n) {
-    static const std::unique_ptr<ModuleDIC> iniziale = DesignIniziale();
-    auto d = std::make_unique<ModuleDIC>(*iniziale);
-    d->FileLibreria = Scrivi(dati, n, ".wir");
-    Silenzio msg;
-    if (!LeggiLibreriaRame(*d, msg)) {
-        VERIFICA(Uguali(*d, *iniziale));
-        return false;
-    }
+    const auto d = ApriLibreria(dati, n, ".wir", LeggiLibreriaRame);
+    if (!d) return false;
     VERIFICA(d->NumElementi >= 0 && d->NumElementi <= 39);
     for (int r = 0; r < 38 && d->FiloNudo[r][0] != 0.0f; ++r)
         VERIFICA(FiloAccettabile(d->FiloNudo[r][0], d->FiloIsolato[r][0],
