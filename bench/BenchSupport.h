@@ -35,6 +35,11 @@ struct MessaggiMuti : IMessaggi {
     }
 };
 
+// The messages `msg` took per pass, the settling pass included.
+inline void ContaAvvisi(benchmark::State& state, const MessaggiMuti& msg) {
+    state.counters["avvisi_per_passo"] = static_cast<double>(msg.mostrati) / static_cast<double>(state.iterations() + 1);
+}
+
 inline void CaricaLibreriaRame(ModuleDIC& d) {
     for (int c = 0; c < FILO_COLONNE; ++c) {
         for (int r = 0; r < 38; ++r) {

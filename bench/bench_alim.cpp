@@ -46,7 +46,7 @@ void BM_PassoAlim12x12(benchmark::State& state) {
         benchmark::DoNotOptimize(d->PotTotPers);
     });
     state.counters["riempimento_H1"] = d->IngGolaH1 / d->RochGolaH[0];
-    state.counters["avvisi_per_passo"] = static_cast<double>(msg.mostrati) / static_cast<double>(state.iterations() + 1);
+    ContaAvvisi(state, msg);
 }
 BENCHMARK(BM_PassoAlim12x12);
 

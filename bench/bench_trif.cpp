@@ -62,7 +62,7 @@ void BM_PassoTrif9x9(benchmark::State& state) {
         CalcoloTrif(*d, t, msg);
         benchmark::DoNotOptimize(d->PotTotPers);
     });
-    state.counters["avvisi_per_passo"] = static_cast<double>(msg.mostrati) / static_cast<double>(state.iterations() + 1);
+    ContaAvvisi(state, msg);
 }
 BENCHMARK(BM_PassoTrif9x9);
 
@@ -79,7 +79,7 @@ void BM_PassoAutoTrif(benchmark::State& state) {
         CalcoloAutoTrif(*d, t, msg);
         benchmark::DoNotOptimize(d->PotTotPers);
     });
-    state.counters["avvisi_per_passo"] = static_cast<double>(msg.mostrati) / static_cast<double>(state.iterations() + 1);
+    ContaAvvisi(state, msg);
 }
 BENCHMARK(BM_PassoAutoTrif);
 
