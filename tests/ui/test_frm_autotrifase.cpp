@@ -157,8 +157,6 @@ private slots:
             QCOMPARE(a.msg.Ultimo() + Testi(a, "Txt_SecVolt"), QStringLiteral("Il File non contiene un Progetto di "
                      "AutoTrasformatore Trifase\nNON è possibile Aprire questo File.127,0"));
         }
-        QCOMPARE(dlg.chiamate.back().titolo + dlg.chiamate.back().filtro,
-                 QStringLiteral("Apri Progetto AutoTrasformatore TrifaseProgetto AutoTrasformatore Trifase(*.att)|*.att"));
     }
 };
 

@@ -98,7 +98,6 @@ private slots:
         FakeDialoghiUi dialoghi;
         dialoghi.percorsiApri = {QString(), ScriviLibreria("vecchia.wir", 20, true), ScriviLibreria("10.wir", 10)};
         f->Cmd_Apri_Click();  // cancelled
-        QCOMPARE(dialoghi.chiamate.at(0).filtro, QStringLiteral("Libreria Filo Rame Smaltato(*.wir)|*.wir"));
         msg->Attendi(), f->Cmd_Apri_Click();
         QCOMPARE(msg->Ultimo(), QString::fromUtf8(MSG_LIBRAME_VECCHIA_DIALOGO));
         QVERIFY(d->NomeLibRame[3] == U8(LibreriaDefault("LibRame1.wir")) && d->FiloNudo[37][3] == 2.5f && Scelta(37));

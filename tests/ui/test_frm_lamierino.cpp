@@ -79,9 +79,7 @@ private slots:
         const std::string primaNome = d->NomeLibLam;
         const float primaAxB = d->LamAxB[0];
         f->Cmd_Apri_Click();  // cancelled
-        const auto& c = dialoghi.chiamate.at(0);
-        QCOMPARE(c.titolo + "|" + c.filtro, QStringLiteral("Apri Libreria Lamierini|Libreria Lamierini(*.lam)|*.lam"));
-        QCOMPARE(c.cartella, QFileInfo(LibreriaDefault("")).absolutePath());
+        QCOMPARE(dialoghi.chiamate.at(0).cartella, QFileInfo(LibreriaDefault("")).absolutePath());
         msg->Attendi();  // unreadable: the reader's message and nothing else
         f->Cmd_Apri_Click();
         QVERIFY(msg->Ultimo() == QStringLiteral("Errore di Aperture File Libreria") && d->NomeLibLam == primaNome && d->LamAxB[0] == primaAxB);

@@ -103,14 +103,10 @@ private slots:
     }
     void cleanup() { guardia_->Verifica(); guardia_.reset(); }
 
-    // Typed names go out as UTF-8 (15 twips to a pixel: the windows' geometry tests).
-    void utf8() { QCOMPARE(U8(QStringLiteral("è")), std::string("\xc3\xa8")); }
-
     // One key sequence typed into a field with a given text; the text, the
     // beeps and the checks run afterwards. The field keeps the focus.
-    // (A full field refusing a digit, a point refused, a comma first and Enter
-    // running the check: the windows' and dialogs' field tests. No field of
-    // the program is ever made read-only.)
+    // (A full field refusing a digit and Enter running the check: the
+    // dialogs' field tests. No field of the program is ever made read-only.)
     void keyFilter() {
         const QStringList no;
         const struct { const char *nome, *campo, *iniziale, *appunti, *tasti, *atteso; int beep; QStringList eventi; } casi[] = {
