@@ -5,26 +5,14 @@
 #include <QPushButton>
 
 #include "engine/Mod_AutoTrifase.h"
+#include "platform/ui/MessaggiQt.h"
 
 Frm_Trifase::Genere Frm_AutoTrifase::Autotrasformatore() {
-    static const TestiProgetto testi{
-        "Apri Progetto AutoTrasformatore Trifase",
-        "Salva Progetto AutoTrasformatore Trifase",
-        "Progetto AutoTrasformatore Trifase(*.att)|*.att",
-        ".att",
-        "Calcolo di AutoTrasformatore Trifase",
-        "AutoTrasformatore Trifase",
-        "Nuovo Progetto di Calcolo Trasformatore",
-        "Chiusura Progetto di Calcolo Trasformatore",
-        "       del Trasformatore Esistente ?",
-    };
     return {.tipo = tipo::AutoTrifase,
             .nome = "Frm_AutoTrifase",
             .titolo = "Calcolo di AutoTrasformatore Trifase",
             .salvaNome = "Salva con No&me",
             .stampa = "Stam&pa",
-            .testi = &testi,
-            .calcolo = &CalcoloAutoTrif,
             .prese = true,
             .priVoltLin = campitrif::AutoPriVoltLin,
             .secPot = campitrif::AutoSecPot,
@@ -39,8 +27,25 @@ Frm_Trifase::Genere Frm_AutoTrifase::Autotrasformatore() {
 
 Frm_AutoTrifase::Frm_AutoTrifase(ModuleDIC& dic, QWidget* parent) : Frm_Trifase(dic, parent, Autotrasformatore()) {}
 
+void Frm_AutoTrifase::EseguiCalcolo() { CalcoloAutoTrif(d_, DatiTesti(), Piattaforma::Messaggi()); }
+
 void Frm_AutoTrifase::PulsantiCollegamento() {
     for (int i = 0; i <= inputalim::UltimoIndice(d_.SecUlt, NUM_AVV); ++i) ui.Cmd_SecTrif[i]->setEnabled(false);
     // The primary's caption names its secondary's partner.
     PulsantiPrese(d_.SecAvvSerCon, ui.Txt_SecAmp, ui.Txt_SecPot);
+}
+
+const TestiProgetto& Frm_AutoTrifase::Testi() const {
+    static const TestiProgetto testi{
+        "Apri Progetto AutoTrasformatore Trifase",
+        "Salva Progetto AutoTrasformatore Trifase",
+        "Progetto AutoTrasformatore Trifase(*.att)|*.att",
+        ".att",
+        "Calcolo di AutoTrasformatore Trifase",
+        "AutoTrasformatore Trifase",
+        "Nuovo Progetto di Calcolo Trasformatore",
+        "Chiusura Progetto di Calcolo Trasformatore",
+        "       del Trasformatore Esistente ?",
+    };
+    return testi;
 }

@@ -22,9 +22,14 @@ public:
     // one's button "C" alone.
     void PulsantiCollegamento() override;
 
+    const TestiProgetto& Testi() const override;
+
 protected:
-    // The autotransformer's masks, texts, defaults and pass.
+    // The autotransformer's masks, captions and defaults.
     static Genere Autotrasformatore();
+    void EseguiCalcolo() override;
+    // The buttons keep their captions until an open.
+    void DopoCollegamento(Lato, int) override {}
     Dialogo DialogoCollegamento(bool primario) const override {
         return primario ? Dialogo::PriAvvAuto : Dialogo::SecAvvAuto;
     }

@@ -241,12 +241,16 @@ void Frm_Trifase::SceltaLettera(Lato l, Arr<QPushButton>& cmd, int i) {
     // letter along a chain of taps. A tap flag without the series flag (left
     // on a winding the ordering made isolated) does not count.
     for (int k = std::min(i + 1, NUM_AVV - 1); k >= 0; --k) {
-        const bool presa = Vero(l.AvvAda[k]) || (l.AvvCar && Vero((*l.AvvCar)[k]));
-        const int p = l.AvvSerCon[k] - 1;
-        if (!presa || !Vero(l.AvvSer[k]) || p <= k || p >= NUM_AVV) continue;
+        const int p = PartnerLettera(l, k);
+        if (p < 0) continue;
         Lettera(cmd[k], l.Trif[p]);
         l.Trif[k] = l.Trif[p];
     }
+}
+
+int Frm_Trifase::PartnerLettera(const LatoC& l, int k) {
+    const int p = l.AvvSerCon[k] - 1;
+    return !inputtrif::LetteraAbilitata(l, k) && p > k && p < NUM_AVV ? p : -1;
 }
 
 void Frm_Trifase::MostraLineaPri(int i, const char* mascheraAmp) {
@@ -263,15 +267,12 @@ void Frm_Trifase::NumeroAvvCambiato(Lato lato, int n) {
 }
 
 void Frm_Trifase::DopoCollegamento(Lato lato, int i) {
-    // The autotransformer's buttons keep their captions until an open.
-    if (g_.prese) return;
     MostraCollegamento(lato, i);
     // A tap in series takes its partner's letter through the buttons; a
     // partner that is no later winding of the side leaves the letters alone.
-    const bool presa = Vero(lato.AvvAda[i]) || (lato.AvvCar && Vero((*lato.AvvCar)[i]));
-    const int p = lato.AvvSerCon[i] - 1;
+    const int p = PartnerLettera(lato, i);
     auto& cmd = lato.Primario ? ui.Cmd_PriTrif : ui.Cmd_SecTrif;
-    if (presa && Vero(lato.AvvSer[i]) && p > i && p < NUM_AVV) {
+    if (p >= 0) {
         lato.Trif[i] = U8(cmd[p]->text());
         Lettera(cmd[i], lato.Trif[i]);
         if (!lato.Primario) PresaSec(i, ui.Txt_SecAmp[i], ui.Txt_SecPot[i]);
@@ -297,7 +298,7 @@ DatiTrifTesti Frm_Trifase::DatiTesti() const {
     return t;
 }
 
-void Frm_Trifase::EseguiCalcolo() { g_.calcolo(d_, DatiTesti(), Piattaforma::Messaggi()); }
+void Frm_Trifase::EseguiCalcolo() { CalcoloTrif(d_, DatiTesti(), Piattaforma::Messaggi()); }
 
 void Frm_Trifase::RicalcoloAvvolgimenti() {
     RicalcoloAvvolgimentiTrif(d_, Piattaforma::Messaggi());
@@ -415,7 +416,6 @@ void Frm_Trifase::Refresh() {
 // ------------------------------------------------------------------ project files
 
 const TestiProgetto& Frm_Trifase::Testi() const {
-    if (g_.testi) return *g_.testi;
     static const TestiProgetto testi{
         "Apri Progetto Trasformatore Trifase",
         "Salva Progetto Trasformatore Trifase",

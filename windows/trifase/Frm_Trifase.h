@@ -70,8 +70,6 @@ protected:
         const char* titolo = "Calcolo di Trasformatore Trifase";
         const char* salvaNome = "Salva &con Nome";
         const char* stampa = "Sta&mpa";
-        const TestiProgetto* testi = nullptr;   // the File menu's (null: the transformer's)
-        void (*calcolo)(ModuleDIC&, const DatiTrifTesti&, IMessaggi&) = &CalcoloTrif;
         // The autotransformer: one tapped winding a side, every winding a
         // tap in series with the next, connections fixed, the secondary's
         // letter following the primary's, the core judged on PotPass.
@@ -113,6 +111,9 @@ private:
     // The caption, tooltips and enabled line boxes of row i's view.
     void StatoVista(int i, bool fase);
     void SceltaLettera(Lato l, Arr<QPushButton>& cmd, int i);
+    // The later winding whose letter winding k takes: its partner when k is
+    // a tap in series with it, else -1.
+    static int PartnerLettera(const LatoC& l, int k);
     // The line current (through `mascheraAmp`) and power labels of primary
     // i by its letter.
     void MostraLineaPri(int i, const char* mascheraAmp);
