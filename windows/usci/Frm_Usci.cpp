@@ -110,6 +110,9 @@ void Frm_Usci::CostruisciPaginaExtra(QGroupBox* p3) {
         QLabel** etichetta;
         const char* nome;
         const char* didascalia;
+        // An input's characters and tooltip.
+        int limite = 0;
+        const char* tooltip = "";
     };
     auto frame = [&](int k, const char* titolo, std::initializer_list<Riga> righe) {
         QGroupBox* f = Riquadro(p3, NomeIndice("Frm_Avvolg", k), Qs(titolo), 4500 + 1920 * k, 120, 1900, 2220);
@@ -119,30 +122,25 @@ void Frm_Usci::CostruisciPaginaExtra(QGroupBox* p3) {
             Didascalia(f, {}, Qs(r.didascalia), 45, y, 1210, 255);
             const QString nome = NomeIndice(r.nome, k == 0 ? S : S + k - 1);
             if (r.campo)
-                *r.campo = Campo(f, nome, 6, {}, 1255, y - 15, 585, 285);
+                *r.campo = Campo(f, nome, r.limite, Qs(r.tooltip), 1255, y - 15, 585, 285);
             else
                 *r.etichetta = Risultato(f, nome, Qs(r.didascalia), 1255, y, 585, 255);
             y += 330;
         }
     };
     frame(0, "Avv Primario",
-          {{&ui.Txt_PriImp, nullptr, "Txt_PriImp", "Impedenza (Ω)"},
-           {&ui.Txt_PriAmp, nullptr, "Txt_PriAmp", "Corrente (A)"},
+          {{&ui.Txt_PriImp, nullptr, "Txt_PriImp", "Impedenza (Ω)", 6, "Indicare Impedenza di Carico Anodico"},
+           {&ui.Txt_PriAmp, nullptr, "Txt_PriAmp", "Corrente (A)", 5, "Indicare la Corrente Avvolgimento Pimario"},
            {nullptr, &ui.Lbl_PriPotTutto, "Lbl_PriPot", "Potenza (W)"},
            {nullptr, &ui.Lbl_PriVoltTutto, "Lbl_PriVolt", "Tensione (V)"},
            {nullptr, &ui.Lbl_PriSpireTutto, "Lbl_PriSpire", "Spire (n°)"}});
     for (size_t c = 0; c < CARICHI; ++c)
         frame(static_cast<int>(c) + 1, "Avv Secondario",
-              {{&ui.Txt_SecImp[c], nullptr, "Txt_SecImp", "Impedenza (Ω)"},
+              {{&ui.Txt_SecImp[c], nullptr, "Txt_SecImp", "Impedenza (Ω)", 6, "Indicare Impedenza di Carico"},
                {nullptr, &ui.Lbl_SecPotCarico[c], "Lbl_SecPot", "Potenza (W)"},
                {nullptr, &ui.Lbl_SecAmpCarico[c], "Lbl_SecAmp", "Corrente (A)"},
                {nullptr, &ui.Lbl_SecVoltCarico[c], "Lbl_SecVolt", "Tensione (V)"},
                {nullptr, &ui.Lbl_SecSpireCarico[c], "Lbl_SecSpire", "Spire (n°)"}});
-    ui.Txt_PriImp->ImpostaLimite(6);
-    ui.Txt_PriAmp->ImpostaLimite(5);
-    ui.Txt_PriImp->setToolTip(Qs("Indicare Impedenza di Carico Anodico"));
-    ui.Txt_PriAmp->setToolTip(Qs("Indicare la Corrente Avvolgimento Pimario"));
-    for (CampoNumerico* c : ui.Txt_SecImp) c->setToolTip(Qs("Indicare Impedenza di Carico"));
 }
 
 void Frm_Usci::CampoSilenzioso(CampoNumerico* c, const CampoNumerico::Limiti& l) {
