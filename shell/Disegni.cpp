@@ -189,13 +189,17 @@ QImage Foglio(int w, int h) {
     return img;
 }
 
+void Carattere(QPainter& p, int px, bool grassetto) {
+    QFont f = p.font();
+    f.setPixelSize(px);
+    f.setBold(grassetto);
+    p.setFont(f);
+}
+
 // Smooth lines and the bold letters of the measures.
 void PreparaPittore(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing, true);
-    QFont f = p.font();
-    f.setPixelSize(11);
-    f.setBold(true);
-    p.setFont(f);
+    Carattere(p, 11, true);
 }
 
 }  // namespace
@@ -410,13 +414,6 @@ QStringList Voci(const char* elenco) { return QString::fromUtf8(elenco).split(',
 
 // The minus sign and the parallel sign as printed.
 QString Formula(QString s) { return s.replace('-', QChar(0x2212)).replace('|', QChar(0x2225)); }
-
-void Carattere(QPainter& p, int px, bool grassetto) {
-    QFont f = p.font();
-    f.setPixelSize(px);
-    f.setBold(grassetto);
-    p.setFont(f);
-}
 
 // A winding symbol of `archi` half turns from a down to b (bulging right) or
 // from a across to b (bulging up).

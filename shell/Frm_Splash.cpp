@@ -124,8 +124,6 @@ Frm_Splash::Frm_Splash(ModuleDIC& dati, IFinestre* finestre, QWidget* parent)
     Form_Load();
 }
 
-Frm_Splash::~Frm_Splash() = default;
-
 void Frm_Splash::Form_Load() {
     // The version must be set before any design window opens: the windows show
     // it and the project files compare it on open.

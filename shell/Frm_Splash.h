@@ -3,7 +3,6 @@
 // editors and the about window. The application ends when it is closed.
 #pragma once
 
-
 #include <QWidget>
 
 #include "platform/ui/Finestre.h"
@@ -18,7 +17,6 @@ class Frm_Splash : public QWidget {
 public:
     // finestre: the windows to open (nullptr: the program-wide ones). Not owned.
     explicit Frm_Splash(ModuleDIC& dati, IFinestre* finestre = nullptr, QWidget* parent = nullptr);
-    ~Frm_Splash() override;
 
     // The design window of the selected option.
     Finestra Scelta() const;
