@@ -1,14 +1,6 @@
 #include "windows/alim/Frm_Alim.h"
 
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-
 #include "engine/InputAlim.h"
-#include "engine/ModRoutine.h"
-#include "files/LimitiCampi.h"
-#include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
 
 Frm_Alim::Frm_Alim(ModuleDIC& dic, QWidget* parent)
@@ -27,13 +19,7 @@ Frm_Alim::Frm_Alim(ModuleDIC& dic, QWidget* parent)
 
 // ------------------------------------------------------------------ procedures
 
-void Frm_Alim::Form_Load() {
-    CaricaPredefinito(&ProgettoPredefinito, NUM_AVV);
-    ContolloFrame();
-    PulsantiCollegamento();
-    PulsantiRocchetto();
-    CalcolaTrasfo();
-}
+void Frm_Alim::Form_Load() { CaricaPredefinito(&ProgettoPredefinito, NUM_AVV); }
 
 void Frm_Alim::Refresh() { RefreshMonofase(d_.SecPotTot); }
 

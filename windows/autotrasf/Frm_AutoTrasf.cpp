@@ -1,10 +1,6 @@
 #include "windows/autotrasf/Frm_AutoTrasf.h"
 
-#include <QPushButton>
-
 #include "engine/InputAlim.h"
-#include "engine/ModRoutine.h"
-#include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
 
 Frm_AutoTrasf::Frm_AutoTrasf(ModuleDIC& dic, QWidget* parent)
@@ -27,13 +23,10 @@ Frm_AutoTrasf::Frm_AutoTrasf(ModuleDIC& dic, QWidget* parent)
 }
 
 void Frm_AutoTrasf::Form_Load() {
+    // The lists offer one winding a side, while the default design still
+    // counts two: the buttons of windings 0 and 1 are set, the calculation
+    // then reads the counts of the lists.
     CaricaPredefinito(&ProgettoPredefinitoAuto, 1);
-    // Two windings a side are still counted here: the buttons of windings 0
-    // and 1 are set, the calculation then reads the counts of the lists.
-    ContolloFrame();
-    PulsantiCollegamento();
-    PulsantiRocchetto();
-    CalcolaTrasfo();
 }
 
 void Frm_AutoTrasf::EseguiCalcolo() { CalcoloAutoTrasf(d_, DatiTesti(), Piattaforma::Messaggi()); }

@@ -1,6 +1,5 @@
 #include "windows/comune/FinestraMonofase.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -10,14 +9,6 @@
 #include "files/LimitiCampi.h"
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
-
-namespace {
-
-void Scrivi(QLabel* l, float v, const char* maschera) {
-    if (l) l->setText(Qs(num::Format(v, maschera)));
-}
-
-}  // namespace
 
 FinestraMonofase::FinestraMonofase(ModuleDIC& dic, QWidget* parent, ControlliMonofase& c, const Monofase& m)
     : FinestraProgetto(dic, parent), m_(c), tipo_(m) {}
@@ -33,17 +24,19 @@ void FinestraMonofase::DescriviAvvolgimenti(Descrizione& k) {
     };
     k.pri.campi = {{&m_.Txt_PriVolt, "Txt_PriVolt", "Tensione (V)",
                     "Indicare la Tensione Avvolgimento Primario", 4, campialim::PriVolt, {}}};
+    using M = ModuleDIC;
     k.pri.risultati = {{&m_.Lbl_PriPot, "Lbl_PriPot", "Potenza (VA)"},
-                       {&m_.Lbl_PriAmp, "Lbl_PriAmp", "Corrente (A)"},
-                       {&m_.Lbl_PriSpire, "Lbl_PriSpire", "Spire (n°)"}};
+                       {&m_.Lbl_PriAmp, "Lbl_PriAmp", "Corrente (A)", &M::PriAmp, "##0.###"},
+                       {&m_.Lbl_PriSpire, "Lbl_PriSpire", "Spire (n°)", &M::PriSpire, "#####0"}};
     k.sec.campi = {{&m_.Txt_SecVolt, "Txt_SecVolt", "Tens. a Carico (V)",
                     "Indicare la Tensione Avvolgimento Secondario", 4, campialim::SecVolt, corrente},
                    {&m_.Txt_SecAmp, "Txt_SecAmp", "Corrente (A)",
                     "Indicare la Corrente Avvolgimento Secondario", 5, campialim::SecAmp, potenza},
                    {&m_.Txt_SecPot, "Txt_SecPot", "Potenza (VA)",
                     "Indicare la Potenza Avvolgimento Secondario", 4, campialim::SecPot, corrente}};
-    k.sec.risultati = {{&m_.Lbl_SecVoltVuoto, "Lbl_SecVoltVuoto", "Tens. a Vuoto (V)"},
-                       {&m_.Lbl_SecSpire, "Lbl_SecSpire", "Spire (n°)"}};
+    k.sec.risultati = {
+        {&m_.Lbl_SecVoltVuoto, "Lbl_SecVoltVuoto", "Tens. a Vuoto (V)", &M::SecVoltVuoto, tipo_.mascheraVuoto},
+        {&m_.Lbl_SecSpire, "Lbl_SecSpire", "Spire (n°)", &M::SecSpire, "#####0"}};
 }
 
 void FinestraMonofase::CostruisciPaginaLamierino(QGroupBox* p1) {
@@ -95,15 +88,15 @@ void FinestraMonofase::CaricaPredefinito(void (*predefinito)(ModuleDIC&), int ma
 
     RiempiListePredefinite(maxConteggio);
 
-    // The page frames already lie on their strips' client areas.
-    TabStrip1_Click();
-    TabStrip2_Click();
-    TabStrip3_Click();
-
     // The option on screen follows the power-given mode set above, also when
     // a new project resets the design after the user chose the lamination.
     m_.Opt_Pot->setChecked(true);
     Opt_Pot_Click();
+
+    ContolloFrame();
+    PulsantiCollegamento();
+    PulsantiRocchetto();
+    CalcolaTrasfo();
 }
 
 void FinestraMonofase::RiempiMonofase(bool verificaPosizione) {
@@ -121,19 +114,10 @@ void FinestraMonofase::RiempiMonofase(bool verificaPosizione) {
 void FinestraMonofase::RefreshMonofase(float giudicata) {
     const ModuleDIC& d = d_;
     RefreshComune();
-
-    // Windings in use only: the hidden ones keep what they last showed.
-    const int priUlt = inputalim::UltimoIndice(d.PriUlt, NumAvv());
-    const int secUlt = inputalim::UltimoIndice(d.SecUlt, NumAvv());
-    for (int i = 0; i <= priUlt; ++i) {
-        Scrivi(m_.Lbl_PriPot[i], d.PriPotTot, "0.0");   // each primary carries the whole power
-        Scrivi(m_.Lbl_PriAmp[i], d.PriAmp[i], "##0.###");
-        Scrivi(m_.Lbl_PriSpire[i], d.PriSpire[i], "#####0");
-    }
-    for (int i = 0; i <= secUlt; ++i) {
-        Scrivi(m_.Lbl_SecVoltVuoto[i], d.SecVoltVuoto[i], tipo_.mascheraVuoto);
-        Scrivi(m_.Lbl_SecSpire[i], d.SecSpire[i], "#####0");
-    }
+    // Each primary in use carries the whole power; the hidden ones keep what
+    // they last showed.
+    const QString potenza = Qs(num::Format(d.PriPotTot, "0.0"));
+    for (int i = 0; i <= inputalim::UltimoIndice(d.PriUlt, NumAvv()); ++i) m_.Lbl_PriPot[i]->setText(potenza);
     AvvisiLimiti(giudicata, tipo_.troppoAlta, tipo_.troppoBassa);
 }
 

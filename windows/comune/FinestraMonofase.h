@@ -44,9 +44,10 @@ protected:
     void DescriviAvvolgimenti(Descrizione& k);
     void CostruisciPaginaLamierino(QGroupBox* pagina) override;
 
-    // Window size, status text, the default design `predefinito` sets, the
-    // default libraries, the winding fields, the lists (counts 1..maxConteggio),
-    // the pages and the power-given mode on screen.
+    // The load: window size, status text, the default design `predefinito`
+    // sets, the default libraries, the winding fields, the lists (counts
+    // 1..maxConteggio), the power-given mode on screen, the frames and pages,
+    // the connection and placement buttons, then the first calculation.
     void CaricaPredefinito(void (*predefinito)(ModuleDIC&), int maxConteggio);
     // Every winding's fields from the design, in the general text form.
     void ScriviCampiAvv();

@@ -600,11 +600,8 @@ void FinestraProgetto::PulsantiRocchetto() {
 }
 
 void FinestraProgetto::PulsantiCollegamento() {
-    for (const LatoC& l : {LatoC(Primari(d_)), LatoC(Secondari(d_))}) {
-        auto& cmd = LatoUi(l).Cmd_Avv;
-        for (int i = 0; i <= l.Ultimo(numAvv_); ++i)
-            if (const auto a = inputalim::Collegamento(l, i)) ImpostaCollegamento(cmd[i], *a);
-    }
+    for (const LatoC& l : {LatoC(Primari(d_)), LatoC(Secondari(d_))})
+        for (int i = 0; i <= l.Ultimo(numAvv_); ++i) MostraCollegamento(l, i);
 }
 
 void FinestraProgetto::MostraIsolati(const LatoC& lato, const inputalim::Indici& isolati, bool scambio) {
