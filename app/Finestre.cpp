@@ -1,7 +1,5 @@
 #include "app/Finestre.h"
 
-#include <utility>
-
 #include "editors/Frm_CreaLibLam.h"
 #include "editors/Frm_CreaLibRame.h"
 #include "engine/ModuleDIC.h"
@@ -25,29 +23,21 @@ void Nuova(ModuleDIC& dati) {
     MostraModale(&finestra);
 }
 
-void About(ModuleDIC&) {
-    Frm_About about;
-    about.exec();
-}
-
-// Windows not listed are not available in this build yet.
-constexpr std::pair<Finestra, void (*)(ModuleDIC&)> kFinestre[] = {
-    {Finestra::Alim, &Nuova<Frm_Alim>},
-    {Finestra::AutoTrasf, &Nuova<Frm_AutoTrasf>},
-    {Finestra::CreaLibLam, &Nuova<Frm_CreaLibLam>},
-    {Finestra::Trifase, &Nuova<Frm_Trifase>},
-    {Finestra::Usci, &Nuova<Frm_Usci>},
-    {Finestra::AutoTrifase, &Nuova<Frm_AutoTrifase>},
-    {Finestra::CreaLibRame, &Nuova<Frm_CreaLibRame>},
-    {Finestra::About, &About},
-};
-
 }  // namespace
 
 void FinestreReali::Mostra(Finestra f) {
-    for (const auto& [tipo, apri] : kFinestre)
-        if (tipo == f) {
-            apri(dati_);
+    switch (f) {
+        case Finestra::Alim: return Nuova<Frm_Alim>(dati_);
+        case Finestra::AutoTrasf: return Nuova<Frm_AutoTrasf>(dati_);
+        case Finestra::Trifase: return Nuova<Frm_Trifase>(dati_);
+        case Finestra::AutoTrifase: return Nuova<Frm_AutoTrifase>(dati_);
+        case Finestra::Usci: return Nuova<Frm_Usci>(dati_);
+        case Finestra::CreaLibLam: return Nuova<Frm_CreaLibLam>(dati_);
+        case Finestra::CreaLibRame: return Nuova<Frm_CreaLibRame>(dati_);
+        case Finestra::About: {
+            Frm_About about;
+            about.exec();
             return;
         }
+    }
 }

@@ -1,5 +1,5 @@
-// The real windows of the program, opened by kind. Each entry of the table in
-// Finestre.cpp makes one window on the shared design data and shows it.
+// The real windows of the program, opened by kind: each design window or
+// library editor made anew on the shared design data, and the about window.
 #pragma once
 
 #include "platform/ui/Finestre.h"
