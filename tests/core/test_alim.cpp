@@ -341,16 +341,6 @@ TEST(AlimAvvolgimenti, PrimaryInEachGrooveWithItsOwnInsulation) {
     Circa({V(d->PriIso[0], 123), V(d->PriLung[0], 11.2f)});
 }
 
-TEST(AlimAvvolgimenti, SecondaryUsesTheWireCurrentAndTheBobbinRowInUse) {
-    auto d = std::make_unique<ModuleDIC>();
-    Prepara(*d, 1, 12);
-    d->PriUlt = -1, d->SecUlt = 0, d->SecSpire[0] = 100, d->SecAmp[0] = 1.25f, d->SecFiloRiga[0] = 3;
-    d->SecAmpFilo[0] = 2.0f;  // raised by a load tap in series
-    Posto(Secondari(*d), 0, 1, 'H');
-    CalcolaAvvolgimenti(*d);
-    Circa({V(d->SecLung[0], 11.2f), V(d->SecDens[0], 4.0f), V(d->SecPotPer[0], 1.07519996f), V(d->SecIso[0], 28.0f)});
-}
-
 // Only 1 names the user's bobbin; any other value (2..5 hold no bobbin, or a
 // stray value from an old project) builds on the computed row 0.
 TEST(AlimAvvolgimenti, BobbinRowOtherThanOneMeansRowZero) {
@@ -433,13 +423,10 @@ static void Spazi(ModuleDIC& d, int b, float h, float i, float l) {
     d.RochScelto = static_cast<int16_t>(b), d.RochGolaH[b] = h, d.RochGolaI[b] = i, d.RochGolaL[b] = l;
 }
 
-TEST_F(AlimVerifica, KiWidensTheBuildAndExactlyFullWarns) {
+// Exactly full is too full.
+TEST_F(AlimVerifica, ExactlyFullWarns) {
     d->RochIngKi = 10, d->SommaIngH1 = 90, d->SommaIsoH1 = 10;
-    Spazi(*d, 0, 111, 50, 50);
-    VerificaIngombriAvvolgimenti(*d, msg);
-    Circa({V(d->IngGolaH1, 110), V(d->IngGolaI1, 0), V(msg.boxes.size(), 0)});
-
-    d->RochGolaH[0] = d->IngGolaH1;  // exactly full is too full
+    Spazi(*d, 0, 110, 50, 50);
     VerificaIngombriAvvolgimenti(*d, msg);
     EXPECT_EQ(msg.boxes, (Scatole{{kPiena + "H Rocchetto 1", mb::Exclamation, "Verifica Ingombri Avvolgimenti"}}));
 }

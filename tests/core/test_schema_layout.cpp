@@ -94,15 +94,6 @@ TEST(SchemaLayout, TwelveRowsAndClampBeyond) {
     EXPECT_EQ(l.etichette.size(), 120u);
 }
 
-TEST(SchemaLayout, RowCountFollowsSingleBound) {
-    // A last index of 1,5 draws rows 0 and 1; a negative one none.
-    auto d = Progetto(1, 1.5f, -1);
-    Layout l = schema::Calcola(*d);
-    ASSERT_EQ(l.immagini.size(), 2u);
-    EXPECT_EQ(l.immagini[1].top, 700);
-    EXPECT_EQ(Trova(l, 5, 0), nullptr);
-}
-
 TEST(SchemaLayout, AutotransformerSectionsStepDownOrUp) {
     // Step-down when PriVolt(0) 230 is above the no-load SecVoltVuoto(0), else
     // step-up (equal voltages too); every section picture stands at left 2200,

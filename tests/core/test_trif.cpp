@@ -148,7 +148,7 @@ TEST(TrifPassi, CoefficientFromTheLaminationOrFromTheList) {
 }
 
 // The whole three-phase pass: the line values read, the phase current sizes
-// the primary's wire, and the losses count three legs, a zig-zag secondary twice.
+// the primary's wire (the zig-zag loss: AlimPerdite).
 TEST(TrifPassi, WholePassOnPhaseValues) {
     auto d = ProgettoTrif();
     FakeMessaggi msg;
@@ -159,7 +159,6 @@ TEST(TrifPassi, WholePassOnPhaseValues) {
     Circa({V(d->PriAmp[0], 1.87049675f), V(d->SecVoltVuoto[0], 131.17717f)});
     // No wire library: each wire is the required diameter cut to 0,01 mm.
     Circa({V(d->PriFiloNudo[0], 0.97f), V(d->SecFiloNudo[0], 1.15f)});
-    Circa({V(d->PotTotPers, 3 * (static_cast<double>(d->PriPotPer[0]) + 2.0 * d->SecPotPer[0]))});
 }
 
 // In the autotransformer pass the common section's wire follows the section
