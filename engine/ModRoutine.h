@@ -17,6 +17,8 @@ void CaricaCoefKAutoTrif(ModuleDIC& d, ICoefKLista* lista);
 void CaricaCoefKUsci(ModuleDIC& d, ICoefKLista* lista);
 
 // ---- lamination stack
+// Row of the chosen lamination; a value that names no row reads row 0.
+int RigaLamierino(const ModuleDIC& d);
 void CalcolaPaccoLamellare(ModuleDIC& d);
 // Recommended power range of the stack section LamSE from the coefficient
 // limits (three phases count three times); kinds 1..4 only.
@@ -66,6 +68,10 @@ float SpirePerTensione(float volt, float femi);
 // Bare diameter, mm, that carries `corrente` at density `densita`; 0 when the
 // quotient is not positive (no current, or no density set).
 float DiametroRichiesto(float corrente, float densita);
+// E.m.f. per turn FEMI of the stack section LamSE at the frequency and flux density.
+void CalcolaFEMI(ModuleDIC& d);
+// A secondary's no-load voltage: above its full-load voltage by the voltage drop.
+float TensioneVuoto(const ModuleDIC& d, float volt);
 void CalcolaSpire(ModuleDIC& d);
 void CalcolaDiametroFilo(ModuleDIC& d);
 void ScegliFiloRame(ModuleDIC& d);

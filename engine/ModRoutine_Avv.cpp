@@ -50,6 +50,14 @@ float SpirePerTensione(float volt, float femi) {
     return ArrotondaSpire(Sng(static_cast<double>(volt) / femi));
 }
 
+void CalcolaFEMI(ModuleDIC& d) {
+    d.FEMI = Sng(static_cast<double>(d.Frequenza) * 4.44 * d.LamSE * d.Induzione * 0.0001);
+}
+
+float TensioneVuoto(const ModuleDIC& d, float volt) {
+    return Sng((static_cast<double>(d.CadutaVolt) / 100.0 + 1.0) * volt);
+}
+
 float DiametroRichiesto(float corrente, float densita) {
     if (!num::Positivo(densita)) return 0.0f;
     const double q = static_cast<double>(corrente) / (static_cast<double>(densita) * 3.14159);
@@ -169,15 +177,14 @@ void SommaGole(ModuleDIC& d, bool trifase) {
 }  // namespace
 
 void CalcolaSpire(ModuleDIC& d) {
-    d.FEMI = Sng(static_cast<double>(d.Frequenza) * 4.44 * d.LamSE * d.Induzione * 0.0001);
     // Without an iron section there is no e.m.f. per turn: no turns either.
+    CalcolaFEMI(d);
     for (Lato l : {Primari(d), Secondari(d)}) {
         const int ult = l.Ultimo(NUM_SLOT);
-        // A secondary's turns give its no-load voltage, above the full-load
-        // one by the voltage drop.
+        // A secondary's turns give its no-load voltage.
         for (int i = 0; i <= ult; ++i) {
             float volt = l.Volt[i];
-            if (l.VoltVuoto) volt = (*l.VoltVuoto)[i] = Sng((static_cast<double>(d.CadutaVolt) / 100.0 + 1.0) * volt);
+            if (l.VoltVuoto) volt = (*l.VoltVuoto)[i] = TensioneVuoto(d, volt);
             l.Spire[i] = SpirePerTensione(volt, d.FEMI);
         }
         // A winding in series keeps only the turns its voltage needs beyond its partner's.

@@ -51,7 +51,7 @@ void CalcolaPotenzeAutoTrasf(ModuleDIC& d) {
 
 void CalcolaTensioniVuoto(ModuleDIC& d, int ultimo) {
     for (int i = 0; i <= ultimo; ++i)
-        d.SecVoltVuoto[i] = Sng((static_cast<double>(d.CadutaVolt) / 100.0 + 1.0) * d.SecVolt[i]);
+        d.SecVoltVuoto[i] = TensioneVuoto(d, d.SecVolt[i]);
 }
 
 void CalcolaCoefAuto(ModuleDIC& d) {
@@ -94,7 +94,7 @@ void CalcolaCorrentiAuto(ModuleDIC& d) {
 }
 
 void CalcolaSpireAuto(ModuleDIC& d) {
-    d.FEMI = Sng(static_cast<double>(d.Frequenza) * 4.44 * d.LamSE * d.Induzione * 0.0001);
+    CalcolaFEMI(d);
     Lato lati[2] = {Primari(d), Secondari(d)};
     // A tap's voltage: a primary's own, a secondary's at no load.
     auto tensioni = [](const Lato& l) -> const AvvArr& { return l.VoltVuoto ? *l.VoltVuoto : l.Volt; };

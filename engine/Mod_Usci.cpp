@@ -188,10 +188,10 @@ void CalcolaPotenzeUsci(ModuleDIC& d) {
 }
 
 void CalcolaAvvolgimentiUsci(ModuleDIC& d) {
-    d.FEMI = Sng(static_cast<double>(d.Frequenza) * 4.44 * d.LamSE * d.Induzione * 0.0001);
+    CalcolaFEMI(d);
     d.PriSpire[SLOT_USCI] = SpirePerTensione(d.PriVolt[SLOT_USCI], d.FEMI);
     for (int i = SLOT_USCI; i <= SLOT_USCI + 2; ++i) {
-        d.SecVoltVuoto[i] = Sng((static_cast<double>(d.CadutaVolt) / 100.0 + 1.0) * d.SecVolt[i]);
+        d.SecVoltVuoto[i] = TensioneVuoto(d, d.SecVolt[i]);
         d.SecSpire[i] = SpirePerTensione(d.SecVoltVuoto[i], d.FEMI);
     }
 
