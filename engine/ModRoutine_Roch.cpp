@@ -17,11 +17,6 @@ const std::string kVariazioni = "Il Pacco Lamellare ha subito Variazioni\n\n";
 const std::string kTitolo = "Controllo Misure Rocchetto";
 const std::string kTitoloTrif = "controllo rocchetto";
 
-// Row of the chosen lamination; a value that names no row reads row 0.
-int RigaLam(const ModuleDIC& d) {
-    return (d.LamScelto >= 0 && d.LamScelto < LAM_RIGHE) ? d.LamScelto : 0;
-}
-
 // A groove measure of the computed bobbin: a lamination too small for the
 // bobbin's walls leaves no room at all, never a negative one (which would
 // show as negative insulation and fill, and hide that nothing fits).
@@ -29,7 +24,7 @@ float Misura(double v) { return std::max(0.0f, num::Sng(v)); }
 
 // Recomputes bobbin row 0 from the lamination and the stack and puts it in use.
 void CalcolaRocchettoDemo(ModuleDIC& d, bool meta) {
-    const int l = RigaLam(d);
+    const int l = RigaLamierino(d);
     const double f = d.LamF[l];
     d.RochC[DEMO] = num::Sng(d.LamC[l] + 1.0);
     d.RochSp[DEMO] = num::Sng(d.LamSP + 1.0);
@@ -46,6 +41,10 @@ void CalcolaRocchettoDemo(ModuleDIC& d, bool meta) {
 }
 
 }  // namespace
+
+int RigaLamierino(const ModuleDIC& d) {
+    return (d.LamScelto >= 0 && d.LamScelto < LAM_RIGHE) ? d.LamScelto : 0;
+}
 
 void RocchettoPredefinito(ModuleDIC& d) {
     for (int r = DEMO; r <= UTENTE; ++r) {
@@ -69,7 +68,7 @@ void ControllaMisureRocchetto(ModuleDIC& d, IMessaggi& msg) {
         return;
     }
 
-    const int l = RigaLam(d);
+    const int l = RigaLamierino(d);
     const float c = d.LamC[l];
     const double f = d.LamF[l];
     const float sp = d.LamSP;
@@ -122,7 +121,7 @@ void ControllaMisureRocchettoTrif(ModuleDIC& d, IMessaggi& msg) {
         return;
     }
 
-    const int l = RigaLam(d);
+    const int l = RigaLamierino(d);
     const float h = num::Sng(d.LamF[l] / 2.0);
     const EsitoRocchettoTrif e = ToleranzeRocchettoTrif(d.LamC[l], d.LamF[l], d.LamSP, d.RochC[UTENTE],
                                                         d.RochM[UTENTE], d.RochSp[UTENTE]);

@@ -32,7 +32,7 @@ bool ConfermaLamierino(ModuleDIC& d, int riga, std::optional<float> sp, IMessagg
 }
 
 void ImpostaSpessorePacco(ModuleDIC& d, float sp) {
-    const int r = (d.LamScelto >= 0 && d.LamScelto < LAM_RIGHE) ? d.LamScelto : 0;
+    const int r = RigaLamierino(d);
     d.LamSP = sp;
     d.LamSE = num::Sng(static_cast<double>(d.LamSP) * d.LamC[r] / 1.11 / 100);
     d.LamPesoPacco = num::Sng(static_cast<double>(d.LamSP) * d.LamPeso[r] / 10);

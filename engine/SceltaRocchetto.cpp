@@ -66,7 +66,7 @@ bool CalcolaRocchettoUtente(ModuleDIC& d, const TestiRocchetto& t, const Opzioni
     }
 
     // B. The measures against the lamination in use and the stack.
-    const int riga = (d.LamScelto >= 0 && d.LamScelto < LAM_RIGHE) ? d.LamScelto : 0;
+    const int riga = RigaLamierino(d);
     const float c = d.LamC[riga], e = d.LamE[riga], f = d.LamF[riga], sp = d.LamSP;
     const double cd = c, ed = e, fd = f;
     const bool trifase = d.TipoCalcolo == tipo::Trifase || d.TipoCalcolo == tipo::AutoTrifase;
