@@ -10,14 +10,15 @@ namespace {
 
 double Radice3() { return std::sqrt(3.0); }
 
+// A secondary's connection letter, compared exactly: "d", "y" or "z"; any
+// other text (the empty one too) is no letter.
+bool LetteraSec(std::string_view t) { return t == "d" || t == "y" || t == "z"; }
+
 VistaSec Vista(const Formato& f, bool lettera, double v, double i, double p) {
     return {TestoCasella(v), TestoCasella(i, f.corrente), TestoCasella(p), lettera};
 }
 
 }  // namespace
-
-bool LetteraPri(std::string_view t) { return t == "D" || t == "Y"; }
-bool LetteraSec(std::string_view t) { return t == "d" || t == "y" || t == "z"; }
 
 std::string TestoCasella(double v, const char* maschera) {
     std::string s = num::Format(v, maschera);

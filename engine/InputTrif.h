@@ -13,11 +13,6 @@
 
 namespace inputtrif {
 
-// The connection letters, compared exactly: "D" / "Y" on a primary, "d" / "y" /
-// "z" on a secondary; any other text (the empty one too) is no letter.
-bool LetteraPri(std::string_view t);
-bool LetteraSec(std::string_view t);
-
 // The text a box gets for a value under `maschera`, except that a nonzero
 // value the mask would show as zero ("0,0") keeps three decimals ("0.0##"):
 // the calculation reads the box back and must not read 0.
