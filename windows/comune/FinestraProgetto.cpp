@@ -50,15 +50,12 @@ QColor ColoreDi(inputalim::ColoreCollegamento c, const QWidget* w) {
     return QApplication::palette(w).color(QPalette::Active, QPalette::Button);
 }
 
-void Scrivi(QLabel* l, const std::string& testo) {
+void ScriviTesto(QLabel* l, const std::string& testo) {
     if (l) l->setText(Qs(testo));
 }
 
-// A value under a display mask.
-void Scrivi(QLabel* l, float v, const char* maschera) { Scrivi(l, num::Format(v, maschera)); }
-
 // A value in its general text form.
-void Semplice(QLabel* l, float v) { Scrivi(l, num::SngToText(v)); }
+void Semplice(QLabel* l, float v) { ScriviTesto(l, num::SngToText(v)); }
 
 // The build of a winding, the same rows on both sides: names, caption with
 // unit, the labels, the design figures and the display mask (none: the
@@ -676,6 +673,10 @@ void FinestraProgetto::ModoControlli(bool potenza) {
 
 // ------------------------------------------------------------------ results
 
+void FinestraProgetto::Scrivi(QLabel* l, float v, const char* maschera) {
+    ScriviTesto(l, num::Format(v, maschera));
+}
+
 void FinestraProgetto::RefreshComune() {
     const ModuleDIC& d = d_;
     const int lam = d.LamScelto;
@@ -688,7 +689,7 @@ void FinestraProgetto::RefreshComune() {
     Scrivi(c_->Lbl_PotPass, d.PotPass, "0.0");
     Scrivi(c_->Lbl_CoefK, d.CoefK, "0.0#");
     Scrivi(c_->Lbl_FEMI, d.FEMI, "##0.000");
-    Scrivi(c_->Lbl_Lamierino, Riga(d.LamNome, lam));
+    ScriviTesto(c_->Lbl_Lamierino, Riga(d.LamNome, lam));
     Scrivi(c_->Lbl_C, Riga(d.LamC, lam), "###.0");
     Scrivi(c_->Lbl_SP, d.LamSP, "###.0");
     Scrivi(c_->Lbl_SE, d.LamSE, "###.0");
@@ -703,7 +704,7 @@ void FinestraProgetto::RefreshComune() {
     Scrivi(c_->Lbl_RochGolaH, Riga(d.RochGolaH, roch), "####");
     Scrivi(c_->Lbl_RochGolaI, Riga(d.RochGolaI, roch), "####");
     Scrivi(c_->Lbl_RochGolaL, Riga(d.RochGolaL, roch), "####");
-    Scrivi(c_->Lbl_RochTipo, Riga(d.RochTipo, roch));
+    ScriviTesto(c_->Lbl_RochTipo, Riga(d.RochTipo, roch));
 
     // The build of every winding in use (the hidden ones keep what they last
     // showed): one label per figure and side, each with its mask (none: the

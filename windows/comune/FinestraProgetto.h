@@ -331,6 +331,8 @@ protected:
     // kind's rows that name their figure and the build of every winding in
     // use, insulation, copper loss, groove fill.
     void RefreshComune();
+    // A value under a display mask into a label (none: nothing written).
+    static void Scrivi(QLabel* l, float v, const char* maschera);
     // The winding pages shown are painted at once.
     void RidisegnaPagine();
     // The pages shown are painted at once, then the coefficient (when the

@@ -393,21 +393,20 @@ void Frm_Trifase::StatoVista(int i, bool fase) {
 
 void Frm_Trifase::Refresh() {
     const ModuleDIC& d = d_;
-    auto scrivi = [](QLabel* l, double v, const char* maschera) { l->setText(Qs(num::Format(v, maschera))); };
     RefreshComune();
 
     // Windings in use only: the hidden ones keep what they last showed.
     const int priUlt = inputalim::UltimoIndice(d.PriUlt, NUM_AVV);
     const int secUlt = inputalim::UltimoIndice(d.SecUlt, NUM_AVV);
     for (int i = 0; i <= priUlt; ++i) {
-        scrivi(ui.Lbl_PriPot[i], d.PriPot[i], "0.0");
-        scrivi(ui.Lbl_PriAmp[i], d.PriAmp[i], g_.mascheraPriAmp);
-        scrivi(ui.Lbl_PriSpire[i], d.PriSpire[i], "#####0");
+        Scrivi(ui.Lbl_PriPot[i], d.PriPot[i], "0.0");
+        Scrivi(ui.Lbl_PriAmp[i], d.PriAmp[i], g_.mascheraPriAmp);
+        Scrivi(ui.Lbl_PriSpire[i], d.PriSpire[i], "#####0");
         MostraLineaPri(i, g_.mascheraPriAmpLin);
     }
     for (int i = 0; i <= secUlt; ++i) {
-        scrivi(ui.Lbl_SecVoltVuoto[i], d.SecVoltVuoto[i], g_.mascheraVuoto);
-        scrivi(ui.Lbl_SecSpire[i], d.SecSpire[i], "#####0");
+        Scrivi(ui.Lbl_SecVoltVuoto[i], d.SecVoltVuoto[i], g_.mascheraVuoto);
+        Scrivi(ui.Lbl_SecSpire[i], d.SecSpire[i], "#####0");
     }
     AvvisiLimiti(g_.prese ? d.PotPass : d.SecPotTot, "La Potenza del Trasformatore è Troppo Alta",
                  "La Potenza del Trasformatore è Troppo Bassa");

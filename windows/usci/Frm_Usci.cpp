@@ -23,10 +23,6 @@ namespace {
 constexpr int S = SLOT_USCI;
 constexpr const char* kTitolo = "Calcolo di Trasformatore di Uscita per Amplificatore Valvolare";
 
-void Scrivi(QLabel* l, float v, const char* maschera) {
-    if (l) l->setText(Qs(num::Format(v, maschera)));
-}
-
 // A whole count as the count lists show it ("6", not "6,0").
 QString Conteggio(double n) { return Qs(num::SngToText(num::Sng(n))); }
 
