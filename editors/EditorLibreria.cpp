@@ -74,6 +74,12 @@ void EditorLibreria::ConfermaModifiche() {
     for (VistaGriglia* v : viste_) v->Delegato()->Conferma();
 }
 
+void EditorLibreria::Cmd_Modifica_Click() {
+    ApriInput(true);
+    // What is saved is always the table on show: a save waits for the next computation.
+    AbilitaSalva(false);
+}
+
 void EditorLibreria::AbilitaSalva(bool abilita) {
     cmd.Cmd_Salva->setEnabled(abilita);
     cmd.Cmd_SalvaNome->setEnabled(abilita);

@@ -60,6 +60,8 @@ public:
     void Cmd_SalvaNome_Click();
     void Cmd_Stampa_Click();
     void Cmd_Esci_Click();
+    // Opens the inputs; a save waits for the next computation.
+    void Cmd_Modifica_Click();
 
     // The folder whose LIBRERIA the dialogs start in; the program's own unless set.
     void ImpostaCartellaApplicazione(const QString& cartella) { cartella_ = cartella; }
@@ -84,7 +86,8 @@ protected:
     virtual bool PrimaDelSalvaNome() { return true; }
     // After a save under a name: the title as typed becomes the library's name.
     virtual void DopoSalvaNome(const std::string& titolo) = 0;
-    virtual void Cmd_Modifica_Click() = 0;
+    // Opens or locks the table's cells and the editor's other inputs.
+    virtual void ApriInput(bool aperti) = 0;
     virtual void Calcola_Click() = 0;
 
     void RegistraVista(VistaGriglia* v) { viste_.push_back(v); }

@@ -152,12 +152,6 @@ void Frm_CreaLibLam::AggiornaTabellaLamierini() {
     Mostra();
 }
 
-void Frm_CreaLibLam::Cmd_Modifica_Click() {
-    ApriInput(true);
-    // What is saved is always the table on show: a save waits for the next computation.
-    AbilitaSalva(false);
-}
-
 void Frm_CreaLibLam::AggiornaCaselle() {
     g_.proporzionale = ui.Check1->isChecked();
     ModelloGriglia* m = ui.Griglia->Modello();

@@ -34,7 +34,6 @@ public:
     explicit Frm_CreaLibLam(ModuleDIC& d, QWidget* parent = nullptr);
 
     void Form_Load() override;
-    void Cmd_Modifica_Click() override;
     // Computes the table and locks the inputs; true when the library was packed.
     bool Cmd_Calcola_Click();
     void Opt_TipoLam_Click(int indice);
@@ -58,7 +57,7 @@ private:
     void CostruisciTipi();
     // The grid, caption, kind option and drawing from the text model and the flags.
     void Mostra();
-    void ApriInput(bool aperti);
+    void ApriInput(bool aperti) override;
 
     GrigliaLam g_;
     std::unique_ptr<ImmaginiLamierino> immagini_;

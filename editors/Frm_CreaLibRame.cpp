@@ -8,6 +8,7 @@
 #include "engine/ModuleDIC.h"
 #include "files/CalcoloLibrerie.h"
 #include "files/LibRame.h"
+#include "files/LimitiCampi.h"
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
 
@@ -33,7 +34,6 @@ const DescrizioneEditor kDescrizione = {
 
 constexpr int kRigheMezza = 19;  // rows in each half of the table
 constexpr int kDiametroLimite = 5;
-constexpr Limite kDiametro{0.001f, 100.0f};
 
 // The three library coefficients: field, caption, key limit, range, tooltip.
 struct Coefficiente {
@@ -47,13 +47,13 @@ struct Coefficiente {
     bool GrigliaRame::*gialla;
 };
 const Coefficiente kCoefficienti[3] = {
-    {&Frm_CreaLibRame::Controlli::Txt_CoefKf, "Txt_CoefKf", "Coefficiente di Riempimento Kf", 5, {1.0f, 2.0f},
+    {&Frm_CreaLibRame::Controlli::Txt_CoefKf, "Txt_CoefKf", "Coefficiente di Riempimento Kf", 5, {LIMITE_KF_RAME},
      "da 1,00 a 2,00 ", &GrigliaRame::Txt_CoefKf, &GrigliaRame::giallaKf},
     {&Frm_CreaLibRame::Controlli::Txt_Ohm_m, "Txt_Ohm_m",
-     "Resistivit\u00e0 Specifica Filo Rame (Ohm\u00b7mm\u00b2/m)", 6, {0.001f, 2.0f}, "da 0,001 a 2,00 ",
+     "Resistivit\u00e0 Specifica Filo Rame (Ohm\u00b7mm\u00b2/m)", 6, {LIMITE_OHM_RAME}, "da 0,001 a 2,00 ",
      &GrigliaRame::Txt_Ohm_m, &GrigliaRame::giallaOhm},
     {&Frm_CreaLibRame::Controlli::Txt_PesSpeRam, "Txt_PesSpeRam", "Peso Specifico Filo Rame (kg/dm\u00b3 )", 5,
-     {3.0f, 15.0f}, "da 3,00 a 15,0 ", &GrigliaRame::Txt_PesSpeRam, &GrigliaRame::giallaPesSpe},
+     {LIMITE_PESSPE_RAME}, "da 3,00 a 15,0 ", &GrigliaRame::Txt_PesSpeRam, &GrigliaRame::giallaPesSpe},
 };
 
 }  // namespace
@@ -92,7 +92,7 @@ void Frm_CreaLibRame::CostruisciTabella() {
         ColonnaGriglia c = etichetta(nome, titolo, suggerimento, 870, a);
         c.suggerimentoCella = diametro;
         c.limite = kDiametroLimite;
-        c.limiti = kDiametro;
+        c.limiti = LIMITE_DIAMETRO_FILO;
         c.gialla = gialla(m);
         return c;
     };
@@ -164,12 +164,6 @@ void Frm_CreaLibRame::Form_Load() {
     g_.Txt_PesSpeRam = num::SngToText(d.PesSpeRame[0][0]);
     Mostra();
     ApriInput(false);
-    AbilitaSalva(false);
-}
-
-void Frm_CreaLibRame::Cmd_Modifica_Click() {
-    ApriInput(true);
-    // What is saved is always the table on show: a save waits for the next computation.
     AbilitaSalva(false);
 }
 

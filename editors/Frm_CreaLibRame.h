@@ -27,7 +27,6 @@ public:
     explicit Frm_CreaLibRame(ModuleDIC& d, QWidget* parent = nullptr);
 
     void Form_Load() override;
-    void Cmd_Modifica_Click() override;
     void Cmd_FiloRame_Click();
 
     // The table as the window shows it.
@@ -45,7 +44,7 @@ private:
     // The table and the coefficient fields from the text model, and back.
     void Mostra();
     void LeggiCoefficienti();
-    void ApriInput(bool aperti);
+    void ApriInput(bool aperti) override;
 
     GrigliaRame g_;
 };
