@@ -1,7 +1,5 @@
 #include "dialogs/DialogoBase.h"
 
-#include <optional>
-
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -19,14 +17,6 @@ bool ControllaConMessaggio(CampoNumerico* c) {
     if (!c->Verifica()) return false;
     c->SetGiallo(false);
     return true;
-}
-
-bool ControllaSilenzioso(CampoNumerico* c) {
-    const std::optional<float> v = c->Valore();
-    const auto& l = c->LimitiCampo();
-    const bool ok = v && (!l || (!(*v < l->minimo) && !(*v > l->massimo)));
-    c->SetGiallo(!ok);
-    return ok;
 }
 
 bool ControllaNome(CampoNumerico* c) {
@@ -113,7 +103,7 @@ CampoNumerico* DialogoBase::CampoSilenzioso(QWidget* parent, const RigaCampo& r,
                                             std::function<void()> dopo, int x, int y, int w, int h) {
     CampoNumerico* c = NuovoCampo(parent, r, CampoNumerico::Tipo::Numero, x, y, w, h);
     c->ImpostaControllo([c, dopo = std::move(dopo)] {
-        if (ControllaSilenzioso(c) && dopo) dopo();
+        if (c->Verifica() && dopo) dopo();
     });
     return c;
 }
@@ -138,11 +128,8 @@ void DialogoBase::TabellaScelte(QWidget* parent, const ColonnaScelte& opzione, Q
     for (const auto& [c, etichette] : colonne) intesta(c);
     for (int i = 0; i < righe; ++i) {
         const int y = yRiga(i);
-        auto* o = new QRadioButton(parent);
-        o->setObjectName(NomeIndice(opzione.nome, i));
-        if (*opzione.tooltip) o->setToolTip(Qs(opzione.tooltip));
-        Posiziona(o, opzione.x, y, opzione.w, altezza);
-        opzioni[i] = o;
+        opzioni[i] = Opzione(parent, NomeIndice(opzione.nome, i), {}, Qs(opzione.tooltip), opzione.x, y,
+                             opzione.w, altezza);
         for (const auto& [c, etichette] : colonne) {
             QLabel* l = Didascalia(parent, NomeIndice(c.nome, i), {}, c.x, y, c.w, altezza, c.allinea);
             if (*c.tooltip) l->setToolTip(Qs(c.tooltip));

@@ -49,11 +49,12 @@ class QPushButton;
 class QRadioButton;
 
 // One field of a dialog's table. The range's default text is what a refused
-// value leaves in the field: empty in every dialog.
+// value leaves in the field: empty in every dialog. A silent field's range
+// has no message (nor default text), so a refused value keeps its text.
 struct RigaCampo {
     const char* nome;  // objectName of the text box
     int limite;        // characters the key filter lets in
-    CampoNumerico::Limiti limiti{0, 0, "", "", ""};  // not used by name fields
+    CampoNumerico::Limiti limiti{};  // not used by name fields
 };
 
 // A column of a table of choices (see DialogoBase::TabellaScelte).
@@ -67,9 +68,9 @@ struct ColonnaScelte {
     const char* nomeIntestazione = "";  // objectName of the head ("": "Cap_" + nome)
 };
 
-// The three checks, for a field made from a row (true: the field turned white).
+// The checks of a field made from a row (true: the field turned white); a
+// silent field is judged by its own CampoNumerico::Verifica.
 bool ControllaConMessaggio(CampoNumerico* c);
-bool ControllaSilenzioso(CampoNumerico* c);
 bool ControllaNome(CampoNumerico* c);
 
 class DialogoBase : public QDialog {
@@ -172,8 +173,8 @@ protected:
     static void AbilitaSerie(const ControlliCollegamento& c, QWidget* partner, bool si);
 
     Lato lato_;
-    const int avv_;
+    const int avv_;  // NumAvvScelto as an index of the winding arrays, kept inside them
 
 private:
-    int larghezza_;  // twips  // NumAvvScelto as an index of the winding arrays, kept inside them
+    int larghezza_;  // twips
 };

@@ -15,6 +15,7 @@
 namespace {
 
 const char* const kLettere[2][Frm_AvvTrif::NUM_OPZ] = {{"d", "y", "z"}, {"D", "Y", ""}};
+const char* Lettera(bool primario, int n) { return kLettere[primario ? 1 : 0][n]; }
 const char* const kNomi[Frm_AvvTrif::NUM_OPZ] = {"Triangolo", "Stella", "Zigzag"};
 const char* const kParole[Frm_AvvTrif::NUM_OPZ] = {"Triangolo", "Stella", "Zig Zag"};
 
@@ -24,7 +25,7 @@ Frm_AvvTrif::Frm_AvvTrif(ModuleDIC& d, bool primario, QWidget* parent)
     : DialogoAvvolgimento(d, primario, "Frm_", "AvvTrif", 4530, 3000, parent) {
     ui.Frm_PriColl1 = Riquadro(this, Qs("Frm_PriColl1"), Qs("Scelta Collegamento Trifase"), 120, 60, 4290, 1560);
     for (int n = 0; n < NumOpz(); ++n) {
-        const QString caption = Qs(kLettere[primario ? 1 : 0][n]) + QStringLiteral("   ") + Qs(kParole[n]);
+        const QString caption = Qs(Lettera(primario, n)) + QStringLiteral("   ") + Qs(kParole[n]);
         ui.Opt[n] = Opzione(ui.Frm_PriColl1, Nome("Opt_", kNomi[n]), caption, {}, 150, 300 + 400 * n, 2000, 255);
         ui.Image[n] = Immagine(ui.Frm_PriColl1, QStringLiteral("Image%1").arg(n + 1), Disegno(n), 2700, 240, 1200, 1200);
         connect(ui.Opt[n], &QRadioButton::clicked, this, [this, n] { Opt_Click(n); });
@@ -47,7 +48,7 @@ void Frm_AvvTrif::Form_Load() {
     const std::string& lettera = lato_.Trif[static_cast<size_t>(avv_)];
     int scelta = -1;
     for (int n = 0; n < NumOpz(); ++n)
-        if (lettera == kLettere[lato_.Primario ? 1 : 0][n]) scelta = n;
+        if (lettera == Lettera(lato_.Primario, n)) scelta = n;
     if (scelta < 0) {
         Piattaforma::MsgBox(Qs("Non è Stato Specificato il Tipo di Collegamento"), mb::Exclamation,
                             Qs("Tipo Collegamento Trifase"));
@@ -59,7 +60,7 @@ void Frm_AvvTrif::Form_Load() {
 
 void Frm_AvvTrif::Cmd_Ok_Click() {
     for (int n = 0; n < NumOpz(); ++n)
-        if (ui.Opt[n]->isChecked()) lato_.Trif[static_cast<size_t>(avv_)] = kLettere[lato_.Primario ? 1 : 0][n];
+        if (ui.Opt[n]->isChecked()) lato_.Trif[static_cast<size_t>(avv_)] = Lettera(lato_.Primario, n);
     accept();
 }
 

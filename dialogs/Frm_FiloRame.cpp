@@ -37,11 +37,11 @@ constexpr const char* kMaschera[kColonne] = {"#0.000", "#0.0000", "#0.00", "#0.0
 
 // The boxes of the user's own wire: the silent check only colours them.
 constexpr RigaCampo kCampi[FF_NUM] = {
-    {"Txt_FiloNudo", 5, {LIMITE_DIAMETRO_FILO.minimo, LIMITE_DIAMETRO_FILO.massimo, "", "", ""}},
-    {"Txt_FiloIsolato", 5, {LIMITE_DIAMETRO_FILO.minimo, LIMITE_DIAMETRO_FILO.massimo, "", "", ""}},
-    {"Txt_CoefKf", 5, {LIMITE_KF_RAME.minimo, LIMITE_KF_RAME.massimo, "", "", ""}},
-    {"Txt_Ohm_m", 6, {LIMITE_OHM_RAME.minimo, LIMITE_OHM_RAME.massimo, "", "", ""}},
-    {"Txt_PesSpeRam", 5, {LIMITE_PESSPE_RAME.minimo, LIMITE_PESSPE_RAME.massimo, "", "", ""}},
+    {"Txt_FiloNudo", 5, {LIMITE_DIAMETRO_FILO}},
+    {"Txt_FiloIsolato", 5, {LIMITE_DIAMETRO_FILO}},
+    {"Txt_CoefKf", 5, {LIMITE_KF_RAME}},
+    {"Txt_Ohm_m", 6, {LIMITE_OHM_RAME}},
+    {"Txt_PesSpeRam", 5, {LIMITE_PESSPE_RAME}},
 };
 constexpr const char* kTooltip[FF_NUM] = {"da 0,001 a 100 ", "da 0,001 a 100 ", "da 1,00 a 2,00 ",
                                           "da 0,001 a 2,00 ", "da 3,00 a 15,0 "};
@@ -62,10 +62,8 @@ Frm_FiloRame::Frm_FiloRame(ModuleDIC& d, QWidget* parent)
 
 void Frm_FiloRame::Costruisci() {
     // ---- the grid of the column
-    auto* f1 = new QGroupBox(Qs("Tabella dei Fili di Rame Smaltato"), this);
-    f1->setObjectName("Frame1");
+    QGroupBox* f1 = Riquadro(this, Qs("Frame1"), Qs("Tabella dei Fili di Rame Smaltato"), 120, 60, 6180, 9000);
     f1->setToolTip(Qs("Selezionare il Filo di Rame Smaltato"));
-    Posiziona(f1, 120, 60, 6180, 9000);
     // Row 38 stands apart, under its own title.
     const auto y = [](int i) { return kYRiga0 + i * kRiga + (i == FILO_FUORI_FORMATO ? kRiga : 0); };
     Riga<QLabel>* etichette[kColonne] = {&ui.Lbl_FiloIsolato, &ui.Lbl_SezioneFilo, &ui.Lbl_SpireCM,
@@ -84,9 +82,7 @@ void Frm_FiloRame::Costruisci() {
     ui.Lbl_LibRam->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     // ---- the user's own wire
-    auto* f2 = new QGroupBox(Qs("Filo Rame Fuori Formato"), this);
-    f2->setObjectName("Frame2");
-    Posiziona(f2, kXDestra, 1250, kWDestra, 4300);
+    QGroupBox* f2 = Riquadro(this, Qs("Frame2"), Qs("Filo Rame Fuori Formato"), kXDestra, 1250, kWDestra, 4300);
     QLabel* istruzioni = Didascalia(
         f2, "Label_Istruzioni",
         Qs("Indicare le misure del Filo di Rame Smaltato in mm poi click su 'Calcola Filo'"), 120, 260,

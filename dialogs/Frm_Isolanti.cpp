@@ -14,7 +14,7 @@ namespace {
 constexpr const char* kTitoloCampi = "Verifica Spessori Isolanti";
 
 constexpr CampoNumerico::Limiti Spessore(const char* messaggio) {
-    return {LIMITE_ISOLAMENTO.minimo, LIMITE_ISOLAMENTO.massimo, messaggio, kTitoloCampi, ""};
+    return {LIMITE_ISOLAMENTO, messaggio, kTitoloCampi, ""};
 }
 
 struct DatiCampo {
@@ -25,8 +25,7 @@ struct DatiCampo {
 
 // In the order of Frm_Isolanti::Campo.
 const DatiCampo kCampi[Frm_Isolanti::NUM_CAMPI] = {
-    {{"Txt_IngKi", 4,
-      {LIMITE_KI.minimo, LIMITE_KI.massimo, "Il Valore del Coefficiente 'Ki' Fuori Limiti", kTitoloCampi, ""}},
+    {{"Txt_IngKi", 4, {LIMITE_KI, "Il Valore del Coefficiente 'Ki' Fuori Limiti", kTitoloCampi, ""}},
      &ModuleDIC::RochIngKi, "Manca il Coefficiente di Ingombro Ki"},
     {{"Txt_IsoAvvH", 4, Spessore("Lo Spessore Gola 'H' Fuori Limiti")}, &ModuleDIC::RochIsoAvvH,
      "Manca lo Spessore Isolante Avv-Avv in Gola H"},
@@ -75,9 +74,7 @@ void Frm_Isolanti::Costruisci() {
                     {"Frame2", "Spessore Isolante fra Strato e Strato", 2000, STR_H}};
     const char* gole[] = {"Gola H", "Gola I", "Gola L"};
     for (const auto& q : riquadri) {
-        auto* f = new QGroupBox(Qs(q.titolo), this);
-        f->setObjectName(q.nome);
-        Posiziona(f, kXDestra, q.y, 4620, 1300);
+        QGroupBox* f = Riquadro(this, Qs(q.nome), Qs(q.titolo), kXDestra, q.y, 4620, 1300);
         for (int g = 0; g < 3; ++g) {
             const int y = 300 + g * 320;
             Didascalia(f, {}, Qs(gole[g]), 240, y, 900, 285);

@@ -8,6 +8,7 @@
 
 #include "engine/ModRoutine.h"
 #include "files/LibLam.h"
+#include "files/LimitiCampi.h"
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
 #include "shell/Disegni.h"
@@ -41,17 +42,21 @@ constexpr ColonnaScelte kColonne[LF_NUM] = {
      "Peso in Kg x 10mm di Lamierini"},
 };
 
-// The entry boxes of row 18, in the order of CampoLamFuori.
+// The entry boxes of row 18, in the order of CampoLamFuori: a measure takes
+// what a library's cell takes.
+constexpr CampoNumerico::Limiti Misura(int k, const char* messaggio) {
+    return {LIMITI_CELLE_LAM[static_cast<size_t>(k)], messaggio, kTitoloCampi, ""};
+}
 constexpr RigaCampo kCampi[LF_NUM] = {
-    {"Txt_A", 5, {5, 9999, "La Misura di 'A' Fuori Limiti", kTitoloCampi, ""}},
-    {"Txt_B", 5, {5, 9999, "La Misura di 'B' Fuori Limiti", kTitoloCampi, ""}},
-    {"Txt_C", 4, {5, 999, "La Misura di 'C' Fuori Limiti", kTitoloCampi, ""}},
-    {"Txt_D", 4, {5, 999, "La Misura di 'D' Fuori Limiti", kTitoloCampi, ""}},
-    {"Txt_E", 5, {5, 9999, "La Misura di 'E' Fuori Limiti", kTitoloCampi, ""}},
-    {"Txt_F", 4, {5, 999, "La Misura di 'F' Fuori Limiti", kTitoloCampi, ""}},
-    {"Txt_G", 4, {5, 999, "La Misura di 'G' Fuori Limiti", kTitoloCampi, ""}},
+    {"Txt_A", 5, Misura(LF_A, "La Misura di 'A' Fuori Limiti")},
+    {"Txt_B", 5, Misura(LF_B, "La Misura di 'B' Fuori Limiti")},
+    {"Txt_C", 4, Misura(LF_C, "La Misura di 'C' Fuori Limiti")},
+    {"Txt_D", 4, Misura(LF_D, "La Misura di 'D' Fuori Limiti")},
+    {"Txt_E", 5, Misura(LF_E, "La Misura di 'E' Fuori Limiti")},
+    {"Txt_F", 4, Misura(LF_F, "La Misura di 'F' Fuori Limiti")},
+    {"Txt_G", 4, Misura(LF_G, "La Misura di 'G' Fuori Limiti")},
     {"Txt_EI", 12},
-    {"Txt_PesoLam", 5, {0.01f, 9999, "La Misura di 'Peso Lamierino' Fuori Limiti", kTitoloCampi, ""}},
+    {"Txt_PesoLam", 5, Misura(LF_PESO, "La Misura di 'Peso Lamierino' Fuori Limiti")},
 };
 
 }  // namespace
@@ -65,9 +70,7 @@ Frm_Lamierino::Frm_Lamierino(ModuleDIC& d, ICoefKLista* lista, QWidget* parent)
 
 void Frm_Lamierino::Costruisci() {
     // ---- the grid of the lamination table
-    ui.Frame1 = new QGroupBox(this);
-    ui.Frame1->setObjectName("Frame1");
-    Posiziona(ui.Frame1, 120, 60, 7860, 5320);
+    ui.Frame1 = Riquadro(this, Qs("Frame1"), {}, 120, 60, 7860, 5320);
     QWidget* g = ui.Frame1;
 
     // Row 18 stands apart, under its own title.
@@ -82,9 +85,7 @@ void Frm_Lamierino::Costruisci() {
               kYRiga0 + LAM_FUORI_FORMATO * kRiga, 4000, kRiga, Qt::AlignLeft | Qt::AlignVCenter);
 
     // ---- the user's own lamination
-    auto* f2 = new QGroupBox(Qs("Lamierino Fuori Formato"), this);
-    f2->setObjectName("Frame2");
-    Posiziona(f2, 120, 5440, 7860, 1440);
+    QGroupBox* f2 = Riquadro(this, Qs("Frame2"), Qs("Lamierino Fuori Formato"), 120, 5440, 7860, 1440);
     Didascalia(f2, "Label_Istruzioni", Qs("Inserire le misure in mm indicate, poi click su 'Calcola Lam'"),
               kXAxB, 240, 7000, kRiga, Qt::AlignLeft | Qt::AlignVCenter);
     for (int k = 0; k < LF_NUM; ++k) {
