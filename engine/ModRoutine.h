@@ -19,6 +19,8 @@ void CaricaCoefKUsci(ModuleDIC& d, ICoefKLista* lista);
 // ---- lamination stack
 // Row of the chosen lamination; a value that names no row reads row 0.
 int RigaLamierino(const ModuleDIC& d);
+// Window area LamFinestra (mm²) and net area LamNetta (cm²) of lamination row r.
+void AreeLamierino(ModuleDIC& d, int r);
 void CalcolaPaccoLamellare(ModuleDIC& d);
 // Recommended power range of the stack section LamSE from the coefficient
 // limits (three phases count three times); kinds 1..4 only.

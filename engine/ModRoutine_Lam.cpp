@@ -113,6 +113,12 @@ void CalcolaPerditaFerro(ModuleDIC& d) {
     d.LamPF = num::Sng(b * b * d.LamCdP * d.LamPesoPacco);
 }
 
+void AreeLamierino(ModuleDIC& d, int r) {
+    const double finestra = static_cast<double>(d.LamF[r]) * d.LamE[r];
+    d.LamNetta[r] = num::Sng(d.LamAxB[r] - 2 * (finestra / 100));
+    d.LamFinestra[r] = num::Sng(finestra);
+}
+
 void CalcolaPaccoLamellare(ModuleDIC& d) {
     const int genere = d.TipoCalcolo;
     if (genere < tipo::Monofase || genere > tipo::Uscita) return;
@@ -176,12 +182,10 @@ void CalcolaPaccoLamellare(ModuleDIC& d) {
             d.LamG[r] = num::Sng(0.5 * c);
         }
         d.LamNome[r] = "Calcolato";
-        d.LamNetta[r] =
-            num::Sng(d.LamAxB[r] - 2 * (static_cast<double>(d.LamF[r]) * d.LamE[r] / 100));
+        AreeLamierino(d, r);
         d.LamPeso[r] = num::Sng(d.LamNetta[r] * 8.5 * (1 / 1.11) * 1e-3);
     } else {
-        d.LamNetta[riga] =
-            num::Sng(d.LamAxB[riga] - 2 * (static_cast<double>(d.LamF[riga]) * d.LamE[riga] / 100));
+        AreeLamierino(d, riga);
     }
 
     // 4. Iron section of the centre leg, cm².
@@ -198,11 +202,10 @@ void CalcolaPaccoLamellare(ModuleDIC& d) {
     }
     }
 
-    // 5.-8. Stack thickness, window, stack weight and iron loss. A library
-    // row without a centre leg has no stack.
+    // 5.-8. Stack thickness, stack weight and iron loss (the window was
+    // taken with the net area). A library row without a centre leg has no stack.
     const double c = d.LamC[riga];
     d.LamSP = num::Positivo(d.LamC[riga]) ? num::Sng(d.LamSE * 1.11 * 100 / c) : 0.0f;
-    d.LamFinestra[riga] = num::Sng(static_cast<double>(d.LamF[riga]) * d.LamE[riga]);
     d.LamPesoPacco = num::Sng(static_cast<double>(d.LamSP) * d.LamPeso[riga] / 10);
     CalcolaPerditaFerro(d);
 

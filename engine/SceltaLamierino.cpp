@@ -17,12 +17,9 @@ bool ConfermaLamierino(ModuleDIC& d, int riga, std::optional<float> sp, IMessagg
         msg.MsgBox("Manca la Misura di SP", STILE_AVVISO, TITOLO_ERRORE);
         return false;
     }
-    const auto r = static_cast<size_t>(riga);
     d.LamScelto = static_cast<int16_t>(riga);
     ImpostaSpessorePacco(d, *sp);
-    const double finestra = static_cast<double>(d.LamF[r]) * d.LamE[r];
-    d.LamNetta[r] = num::Sng(d.LamAxB[r] - 2 * (finestra / 100));
-    d.LamFinestra[r] = num::Sng(finestra);
+    AreeLamierino(d, riga);
     if (d.TipoCalcolo >= tipo::Monofase && d.TipoCalcolo <= tipo::AutoTrifase) {
         // The check refreshes the coefficient limits the range is taken from.
         VerificaParametriLamierino(d, msg, lista);
@@ -105,9 +102,8 @@ EsitoLamFuori CalcolaLamFuoriFormato(ModuleDIC& d, const TestiLamFuori& t, IMess
     d.LamF[r] = v[LF_F];
     d.LamG[r] = v[LF_G];
     d.LamNome[r] = t[LF_EI];
-    d.LamNetta[r] = num::Sng(d.LamAxB[r] - 2 * (static_cast<double>(d.LamE[r]) * d.LamF[r] / 100));
     d.LamPeso[r] = v[LF_PESO];
-    d.LamFinestra[r] = num::Sng(static_cast<double>(d.LamF[r]) * d.LamE[r]);
+    AreeLamierino(d, LAM_FUORI_FORMATO);
     e.ok = true;
     return e;
 }
