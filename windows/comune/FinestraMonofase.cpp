@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "engine/Mod_Alim.h"
 #include "engine/ModRoutine.h"
 #include "files/LimitiCampi.h"
 #include "platform/core/Numeri.h"
@@ -119,11 +118,6 @@ void FinestraMonofase::RefreshMonofase(float giudicata) {
     const QString potenza = Qs(num::Format(d.PriPotTot, "0.0"));
     for (int i = 0; i <= inputalim::UltimoIndice(d.PriUlt, NumAvv()); ++i) m_.Lbl_PriPot[i]->setText(potenza);
     AvvisiLimiti(giudicata, tipo_.troppoAlta, tipo_.troppoBassa);
-}
-
-void FinestraMonofase::RicalcoloAvvolgimenti() {
-    RicalcoloAvvolgimentiAlim(d_, Piattaforma::Messaggi());
-    Refresh();
 }
 
 void FinestraMonofase::PresaSec(int i) {

@@ -64,8 +64,6 @@ protected:
     // A secondary voltage tap takes its partner's power and the current that
     // gives: into the design and, with one decimal, into its fields.
     void PresaSec(int i);
-    // The windings' build, losses, groove sums and fit check, then the results.
-    void RicalcoloAvvolgimenti() override;
 
 private:
     ControlliMonofase& m_;

@@ -16,6 +16,7 @@
 #include <QTabBar>
 
 #include "dialogs/Lanciatore.h"
+#include "engine/Mod_Alim.h"
 #include "engine/SceltaFilo.h"
 #include "engine/ModRoutine.h"
 #include "files/LibLam.h"
@@ -672,6 +673,11 @@ void FinestraProgetto::ModoControlli(bool potenza) {
 }
 
 // ------------------------------------------------------------------ results
+
+void FinestraProgetto::RicalcoloAvvolgimenti() {
+    RicalcoloAvvolgimentiAlim(d_, Piattaforma::Messaggi());
+    Refresh();
+}
 
 void FinestraProgetto::Scrivi(QLabel* l, float v, const char* maschera) {
     ScriviTesto(l, num::Format(v, maschera));

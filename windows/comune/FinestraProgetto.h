@@ -312,8 +312,9 @@ protected:
     // a bobbin or groove that is gone.
     virtual void NumeroAvvCambiato(Lato lato, int n);
     // After a wire, insulation, placement or bobbin dialog: the kind's winding build,
-    // losses, groove sums and fit check, keeping the wires chosen, then the results.
-    virtual void RicalcoloAvvolgimenti() = 0;
+    // losses, groove sums and fit check, keeping the wires chosen, then the results
+    // (by default the single-phase build).
+    virtual void RicalcoloAvvolgimenti();
     // The kind's File menu texts (Testi) and its refill of the controls after
     // an open (RiempiDopoApertura) come through IFinestraProgetto.
 

@@ -12,7 +12,6 @@
 
 #include "engine/InputUsci.h"
 #include "engine/ModRoutine.h"
-#include "engine/Mod_Alim.h"
 #include "files/LimitiCampi.h"
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
@@ -220,11 +219,6 @@ void Frm_Usci::ControllaInputDati() {
 }
 
 void Frm_Usci::EseguiCalcolo() { CalcoloUsci(d_, DatiTesti(), Piattaforma::Messaggi()); }
-
-void Frm_Usci::RicalcoloAvvolgimenti() {
-    RicalcoloAvvolgimentiAlim(d_, Piattaforma::Messaggi());
-    Refresh();
-}
 
 void Frm_Usci::Refresh() {
     const ModuleDIC& d = d_;

@@ -93,7 +93,6 @@ protected:
     // The count taken, the last section and those dropped isolated, every
     // section placed again by the rule.
     void NumeroAvvCambiato(Lato lato, int n) override;
-    void RicalcoloAvvolgimenti() override;
 
 private:
     void ImpostaStadio(bool single);
