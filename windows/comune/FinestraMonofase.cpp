@@ -77,20 +77,15 @@ void FinestraMonofase::ScriviCampiAvv() {
 }
 
 void FinestraMonofase::CaricaPredefinito(void (*predefinito)(ModuleDIC&), int maxConteggio) {
-    Dimensiona(this, 12300, 9500);
-    ImpostaTestoStato(this, Qs("Inserire i Parametri Desiderati, per ottenere il Calcolo del Trasformatore"));
-    predefinito(d_);
-    CaricaLibrerie();
+    IniziaCaricamento([&] {
+        predefinito(d_);
+        CaricaLibrerie();
 
-    ScriviCampiAvv();
-    m_.Txt_LamCdP->ImpostaTestoU8(num::SngToText(d_.LamCdP));
+        ScriviCampiAvv();
+        m_.Txt_LamCdP->ImpostaTestoU8(num::SngToText(d_.LamCdP));
 
-    RiempiListePredefinite(maxConteggio);
-
-    // The option on screen follows the power-given mode set above, also when
-    // a new project resets the design after the user chose the lamination.
-    m_.Opt_Pot->setChecked(true);
-    Opt_Pot_Click();
+        RiempiListePredefinite(maxConteggio);
+    });
 
     ContolloFrame();
     PulsantiCollegamento();

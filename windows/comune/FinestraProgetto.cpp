@@ -918,6 +918,14 @@ void FinestraProgetto::MnuAbout_Click() { Piattaforma::Finestre().Mostra(Finestr
 
 // ------------------------------------------------------------------ refill after an open
 
+void FinestraProgetto::IniziaCaricamento(const std::function<void()>& predefinito) {
+    Dimensiona(this, 12300, 9500);
+    ImpostaTestoStato(this, Qs(TESTO_STATO));
+    predefinito();
+    c_->Opt_Pot->setChecked(true);
+    Opt_Pot_Click();
+}
+
 void FinestraProgetto::RiempiDatiGenerali(const char* mascheraInduzione) {
     const ModuleDIC& d = d_;
     ScegliVoce(c_->Cmb_PriNumAvv, Qs(num::SngToText(num::Sng(d.PriUlt + 1.0))));

@@ -349,6 +349,11 @@ protected:
     // copied to every winding); with `verificaLamierino` the lamination is
     // judged for the kind and the coefficient list filled.
     void CaricaLibrerie(bool verificaLamierino = true);
+    // The start of every load: the window's size and status text, the kind's
+    // default design and controls (`predefinito`), then the power-given mode
+    // on screen with its click handling, also when a new project resets the
+    // design after the user chose the lamination.
+    void IniziaCaricamento(const std::function<void()>& predefinito);
     // The frequency, flux density and current density lists and the two
     // count lists (1 to maxConteggio), each with its default item.
     void RiempiListePredefinite(int maxConteggio);

@@ -13,7 +13,6 @@
 namespace {
 
 const char* const kTitoloVerifica = "Verifica File Progetto Trasformatore";
-const char* const kStato = "Inserire i Parametri Desiderati, per ottenere il Calcolo del Trasformatore";
 
 }  // namespace
 
@@ -29,7 +28,7 @@ QString MenuProgetto::Caption(const QString& titolo) const {
 
 void MenuProgetto::MostraFile(const QString& titolo) {
     f_.Vista()->setWindowTitle(Caption(titolo));
-    ImpostaTestoStato(f_.Vista(), Qs(kStato) + QStringLiteral("    ") + titolo);
+    ImpostaTestoStato(f_.Vista(), Qs(TESTO_STATO) + QStringLiteral("    ") + titolo);
 }
 
 void MenuProgetto::Ricomincia() {
@@ -37,7 +36,7 @@ void MenuProgetto::Ricomincia() {
     d.FileNome.clear();
     d.FileTitolo.clear();
     f_.Vista()->setWindowTitle(Caption());
-    ImpostaTestoStato(f_.Vista(), Qs(kStato));
+    ImpostaTestoStato(f_.Vista(), Qs(TESTO_STATO));
     f_.Form_Load();
 }
 

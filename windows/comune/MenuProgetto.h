@@ -26,6 +26,10 @@ struct TestiProgetto {
 };
 
 // What the menu needs of its window.
+// The status text of a design window, before the name of its project file.
+inline constexpr const char* TESTO_STATO =
+    "Inserire i Parametri Desiderati, per ottenere il Calcolo del Trasformatore";
+
 class IFinestraProgetto {
 public:
     virtual ~IFinestraProgetto() = default;

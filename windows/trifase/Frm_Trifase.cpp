@@ -131,54 +131,49 @@ void Frm_Trifase::DopoLinea(int i, Conv c, CampoNumerico* linea, CampoNumerico* 
 
 void Frm_Trifase::Form_Load() {
     ModuleDIC& d = d_;
-    Dimensiona(this, 12300, 9500);
-    ImpostaTestoStato(this, Qs("Inserire i Parametri Desiderati, per ottenere il Calcolo del Trasformatore"));
-    // The common defaults (mode, bobbin, insulation, placements, isolated
-    // windings, two windings a side until the first pass reads the lists),
-    // then the three-phase kind and its libraries.
-    ProgettoPredefinito(d);
-    d.TipoCalcolo = g_.tipo;
-    CaricaLibrerie();
-    RocchettoPredefinito(d);
-    if (g_.prese) PreseInSerie(d, NUM_AVV, true);
+    IniziaCaricamento([&] {
+        // The common defaults (mode, bobbin, insulation, placements, isolated
+        // windings, two windings a side until the first pass reads the lists),
+        // then the three-phase kind and its libraries.
+        ProgettoPredefinito(d);
+        d.TipoCalcolo = g_.tipo;
+        CaricaLibrerie();
+        RocchettoPredefinito(d);
+        if (g_.prese) PreseInSerie(d, NUM_AVV, true);
 
-    const double r3 = std::sqrt(3.0);
-    // A star secondary's phase values are its line voltage by √3 and a third
-    // of its power; a zig-zag's a third of its voltage, its power by 3√3.
-    const bool stella = std::string_view(g_.letteraSec) == "y";
-    for (int k = 0; k < NUM_AVV; ++k) {
-        d.PriTrif[k] = "Y";
-        d.SecTrif[k] = g_.letteraSec;
-        Lettera(ui.Cmd_PriTrif[k], d.PriTrif[k]);
-        Lettera(ui.Cmd_SecTrif[k], d.SecTrif[k]);
-        d.SecVoltLin[k] = static_cast<float>(220 - k);
-        d.SecPotLin[k] = static_cast<float>(1000 - k);
-        d.SecAmpLin[k] = num::Sng(d.SecPotLin[k] / static_cast<double>(d.SecVoltLin[k]) / r3);
-        d.SecVolt[k] = num::Sng(d.SecVoltLin[k] / (stella ? r3 : 3.0));
-        d.SecPot[k] = num::Sng(d.SecPotLin[k] / 3.0 / (stella ? 1.0 : r3));
-        d.SecAmp[k] = num::Sng(static_cast<double>(d.SecPot[k]) / d.SecVolt[k]);
-        ui.Txt_SecVoltLin[k]->ImpostaTestoU8(num::SngToText(d.SecVoltLin[k]));
-        ui.Txt_SecPotLin[k]->ImpostaTestoU8(num::SngToText(d.SecPotLin[k]));
-        ui.Txt_SecAmpLin[k]->ImpostaTestoU8(num::Format(d.SecAmpLin[k], g_.mascheraAmpCarico));
-        ui.Txt_SecVolt[k]->ImpostaTestoU8(num::Format(d.SecVolt[k], "0.0"));
-        ui.Txt_SecPot[k]->ImpostaTestoU8(num::Format(d.SecPot[k], "0.0"));
-        ui.Txt_SecAmp[k]->ImpostaTestoU8(num::Format(d.SecAmp[k], g_.mascheraAmpCarico));
-        d.PriVoltLin[k] = static_cast<float>(380 - k);
-        d.PriVolt[k] = num::Sng(d.PriVoltLin[k] / r3);
-        ui.Txt_PriVoltLin[k]->ImpostaTestoU8(num::SngToText(d.PriVoltLin[k]));
-        ui.Txt_PriVolt[k]->ImpostaTestoU8(num::Format(d.PriVolt[k], "0.0"));
-        // Every secondary starts in the line view.
-        ui.Cmd_FaseLinea[k]->setText(Qs("Linea"));
-        ui.Cmd_FaseLinea[k]->setToolTip(Qs("Visualizzo Parametri di Linea"));
-    }
-    ui.Txt_LamCdP->ImpostaTestoU8(num::SngToText(d.LamCdP));
+        const double r3 = std::sqrt(3.0);
+        // A star secondary's phase values are its line voltage by √3 and a third
+        // of its power; a zig-zag's a third of its voltage, its power by 3√3.
+        const bool stella = std::string_view(g_.letteraSec) == "y";
+        for (int k = 0; k < NUM_AVV; ++k) {
+            d.PriTrif[k] = "Y";
+            d.SecTrif[k] = g_.letteraSec;
+            Lettera(ui.Cmd_PriTrif[k], d.PriTrif[k]);
+            Lettera(ui.Cmd_SecTrif[k], d.SecTrif[k]);
+            d.SecVoltLin[k] = static_cast<float>(220 - k);
+            d.SecPotLin[k] = static_cast<float>(1000 - k);
+            d.SecAmpLin[k] = num::Sng(d.SecPotLin[k] / static_cast<double>(d.SecVoltLin[k]) / r3);
+            d.SecVolt[k] = num::Sng(d.SecVoltLin[k] / (stella ? r3 : 3.0));
+            d.SecPot[k] = num::Sng(d.SecPotLin[k] / 3.0 / (stella ? 1.0 : r3));
+            d.SecAmp[k] = num::Sng(static_cast<double>(d.SecPot[k]) / d.SecVolt[k]);
+            ui.Txt_SecVoltLin[k]->ImpostaTestoU8(num::SngToText(d.SecVoltLin[k]));
+            ui.Txt_SecPotLin[k]->ImpostaTestoU8(num::SngToText(d.SecPotLin[k]));
+            ui.Txt_SecAmpLin[k]->ImpostaTestoU8(num::Format(d.SecAmpLin[k], g_.mascheraAmpCarico));
+            ui.Txt_SecVolt[k]->ImpostaTestoU8(num::Format(d.SecVolt[k], "0.0"));
+            ui.Txt_SecPot[k]->ImpostaTestoU8(num::Format(d.SecPot[k], "0.0"));
+            ui.Txt_SecAmp[k]->ImpostaTestoU8(num::Format(d.SecAmp[k], g_.mascheraAmpCarico));
+            d.PriVoltLin[k] = static_cast<float>(380 - k);
+            d.PriVolt[k] = num::Sng(d.PriVoltLin[k] / r3);
+            ui.Txt_PriVoltLin[k]->ImpostaTestoU8(num::SngToText(d.PriVoltLin[k]));
+            ui.Txt_PriVolt[k]->ImpostaTestoU8(num::Format(d.PriVolt[k], "0.0"));
+            // Every secondary starts in the line view.
+            ui.Cmd_FaseLinea[k]->setText(Qs("Linea"));
+            ui.Cmd_FaseLinea[k]->setToolTip(Qs("Visualizzo Parametri di Linea"));
+        }
+        ui.Txt_LamCdP->ImpostaTestoU8(num::SngToText(d.LamCdP));
 
-    RiempiListePredefinite(MaxConteggio());
-
-    // A repeated load also brings the option on screen back to the
-    // power-given mode the design now holds.
-    ui.Opt_Pot->setChecked(true);
-    Opt_Pot_Click();
+        RiempiListePredefinite(MaxConteggio());
+    });
 
     ContolloFrame();
     PulsantiCollegamento();

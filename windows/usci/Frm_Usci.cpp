@@ -149,33 +149,31 @@ void Frm_Usci::CampoSilenzioso(CampoNumerico* c, const CampoNumerico::Limiti& l)
 
 void Frm_Usci::Form_Load() {
     ModuleDIC& d = d_;
-    Dimensiona(this, 12300, 9500);
-    ImpostaTestoStato(this, Qs("Inserire i Parametri Desiderati, per ottenere il Calcolo del Trasformatore"));
-    ProgettoPredefinitoUsci(d);
-    // The lamination is not judged for this kind: it has no coefficients.
-    CaricaLibrerie(false);
+    IniziaCaricamento([&] {
+        ProgettoPredefinitoUsci(d);
+        // The lamination is not judged for this kind: it has no coefficients.
+        CaricaLibrerie(false);
 
-    TestiImpedenze();
-    ui.Txt_LamCdP->ImpostaTestoU8(num::SngToText(d.LamCdP));
+        TestiImpedenze();
+        ui.Txt_LamCdP->ImpostaTestoU8(num::SngToText(d.LamCdP));
 
-    RiempiListePredefinite(NUM_AVV);
-    Riempi(ui.Cmb_Induzione, campiusci::Induzione);
-    ui.Cmb_Frequenza->clear();
-    for (int f : campiusci::Frequenze) ui.Cmb_Frequenza->addItem(QString::number(f));
-    ui.Cmb_Frequenza->setCurrentIndex(campiusci::FrequenzaScelta);
-    ui.Cmb_SecTipo->clear();
-    for (const char* l : {"N", "A", "B", "C", "D", "E", "F", "G", "H"}) ui.Cmb_SecTipo->addItem(Qs(l));
-    ui.Cmb_SecTipo->setCurrentIndex(0);
+        RiempiListePredefinite(NUM_AVV);
+        Riempi(ui.Cmb_Induzione, campiusci::Induzione);
+        ui.Cmb_Frequenza->clear();
+        for (int f : campiusci::Frequenze) ui.Cmb_Frequenza->addItem(QString::number(f));
+        ui.Cmb_Frequenza->setCurrentIndex(campiusci::FrequenzaScelta);
+        ui.Cmb_SecTipo->clear();
+        for (const char* l : {"N", "A", "B", "C", "D", "E", "F", "G", "H"}) ui.Cmb_SecTipo->addItem(Qs(l));
+        ui.Cmb_SecTipo->setCurrentIndex(0);
 
-    // The controls as a new window shows them, whatever the last design left
-    // (a new or closed project runs this again), without their handling:
-    // single-ended and power given, as the design now holds.
-    {
-        const QSignalBlocker a(ui.Opt_Single), b(ui.Opt_Push);
-        ui.Opt_Single->setChecked(true);
-    }
-    ui.Opt_Pot->setChecked(true);
-    Opt_Pot_Click();
+        // The controls as a new window shows them, whatever the last design left
+        // (a new or closed project runs this again), without their handling:
+        // single-ended, as the design now holds.
+        {
+            const QSignalBlocker a(ui.Opt_Single), b(ui.Opt_Push);
+            ui.Opt_Single->setChecked(true);
+        }
+    });
     for (QWidget* w : std::initializer_list<QWidget*>{ui.Opt_Single, ui.Opt_Push, ui.Cmb_PriNumAvv,
                                                       ui.Cmb_SecNumAvv})
         w->setEnabled(true);
