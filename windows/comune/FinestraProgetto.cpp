@@ -926,10 +926,14 @@ void FinestraProgetto::IniziaCaricamento(const std::function<void()>& predefinit
     Opt_Pot_Click();
 }
 
+void FinestraProgetto::ScegliConteggi(double pri, double sec) {
+    ScegliVoce(c_->Cmb_PriNumAvv, Qs(num::SngToText(num::Sng(pri))));
+    ScegliVoce(c_->Cmb_SecNumAvv, Qs(num::SngToText(num::Sng(sec))));
+}
+
 void FinestraProgetto::RiempiDatiGenerali(const char* mascheraInduzione) {
     const ModuleDIC& d = d_;
-    ScegliVoce(c_->Cmb_PriNumAvv, Qs(num::SngToText(num::Sng(d.PriUlt + 1.0))));
-    ScegliVoce(c_->Cmb_SecNumAvv, Qs(num::SngToText(num::Sng(d.SecUlt + 1.0))));
+    ScegliConteggi(d.PriUlt + 1.0, d.SecUlt + 1.0);
     // Each list is matched in its items' own form: whole hertz ("5", not "05").
     ScegliVoce(c_->Cmb_Frequenza, Qs(num::Format(d.Frequenza, "0")));
     ScegliVoce(c_->Cmb_Induzione, Qs(num::Format(d.Induzione, mascheraInduzione)));

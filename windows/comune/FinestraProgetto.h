@@ -345,6 +345,9 @@ protected:
     // handling and stored coefficient. A text that is none of a list's items
     // leaves that list as it is.
     void RiempiDatiGenerali(const char* mascheraInduzione = "0.0");
+    // The two count lists select `pri` and `sec` windings, in the lists' own
+    // form ("6", not "6,0"); a count none of the items holds leaves a list as it is.
+    void ScegliConteggi(double pri, double sec);
     // Default lamination and wire libraries (first lamination, wire table
     // copied to every winding); with `verificaLamierino` the lamination is
     // judged for the kind and the coefficient list filled.

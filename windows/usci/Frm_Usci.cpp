@@ -22,9 +22,6 @@ namespace {
 constexpr int S = SLOT_USCI;
 constexpr const char* kTitolo = "Calcolo di Trasformatore di Uscita per Amplificatore Valvolare";
 
-// A whole count as the count lists show it ("6", not "6,0").
-QString Conteggio(double n) { return Qs(num::SngToText(num::Sng(n))); }
-
 }  // namespace
 
 Frm_Usci::Frm_Usci(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic, parent) {
@@ -262,13 +259,10 @@ void Frm_Usci::Cmb_SecTipo_LostFocus() {
         ui.Frm_Avvolg[3]->setVisible(c->frame3);
         // The counts follow the stage the design holds.
         const bool single = Vero(d.OptSingle);
-        if (c->conteggiLiberi) {
-            ScegliVoce(ui.Cmb_PriNumAvv, Conteggio(d.PriUlt + 1.0));
-            ScegliVoce(ui.Cmb_SecNumAvv, Conteggio(d.SecUlt + 1.0));
-        } else {
-            ScegliVoce(ui.Cmb_PriNumAvv, Conteggio(single ? c->priSingle : c->priPush));
-            ScegliVoce(ui.Cmb_SecNumAvv, Conteggio(single ? c->secSingle : c->secPush));
-        }
+        if (c->conteggiLiberi)
+            ScegliConteggi(d.PriUlt + 1.0, d.SecUlt + 1.0);
+        else
+            ScegliConteggi(single ? c->priSingle : c->priPush, single ? c->secSingle : c->secPush);
     }
     Cmb_PriNumAvv_LostFocus();
     Cmb_SecNumAvv_LostFocus();
