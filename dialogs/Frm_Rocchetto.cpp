@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "engine/ModRoutine.h"
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
 #include "shell/Disegni.h"
@@ -225,7 +226,7 @@ void Frm_Rocchetto::GolaDue() { Gole(true); }
 void Frm_Rocchetto::NumeroRocchetti(bool due) {
     ModuleDIC& d = d_;
     const int r = (d.RochScelto >= 0 && d.RochScelto < RIGHE) ? d.RochScelto : 0;
-    const int l = (d.LamScelto >= 0 && d.LamScelto < LAM_RIGHE) ? d.LamScelto : 0;
+    const int l = RigaLamierino(d);
     d.RochDue = due ? 1 : 0;
     const double m = static_cast<double>(d.LamF[l]) - 2;
     d.RochM[r] = num::Sng(due ? m / 2 : m);

@@ -220,7 +220,7 @@ struct LatoDi {
     bool Primario;   // the primaries: true
     int Colonna;     // wire table column of winding 0 (0 or COLONNA_SEC)
     R<float> Ult;    // index of the last winding in use, as a Single
-    R<AvvArr> Imp, Volt, VoltLin, Amp, AmpLin, Pot, PotLin, Spire, FiloRiga, FiloNudo, FiloIsol,
+    R<AvvArr> Imp, Volt, Amp, Pot, Spire, FiloRiga, FiloNudo, FiloIsol,
         Lung, Peso, PotPer, Dens, Ing, SpSt, Strati, Iso, Res;
     // The current each winding's wire carries: a primary's own, a secondary's
     // after the taps in series have handed theirs on.
@@ -239,11 +239,8 @@ struct LatoDi {
           Ult(p ? d.PriUlt : d.SecUlt),
           Imp(p ? d.PriImp : d.SecImp),
           Volt(p ? d.PriVolt : d.SecVolt),
-          VoltLin(p ? d.PriVoltLin : d.SecVoltLin),
           Amp(p ? d.PriAmp : d.SecAmp),
-          AmpLin(p ? d.PriAmpLin : d.SecAmpLin),
           Pot(p ? d.PriPot : d.SecPot),
-          PotLin(p ? d.PriPotLin : d.SecPotLin),
           Spire(p ? d.PriSpire : d.SecSpire),
           FiloRiga(p ? d.PriFiloRiga : d.SecFiloRiga),
           FiloNudo(p ? d.PriFiloNudo : d.SecFiloNudo),
