@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES="cmake g++ ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libgif-dev"
+PACKAGES="cmake g++ ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libgif-dev qt6-translations-l10n poppler-utils"
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_missing() {

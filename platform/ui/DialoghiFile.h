@@ -2,15 +2,16 @@
 // interface with a process-wide hook (tests put a fake there).
 #pragma once
 
+#include <memory>
+#include <optional>
 #include <string>
 
+#include <QPageLayout>
 #include <QString>
 
-class QPainter;
+class QPrinter;
 class QRect;
 class QSize;
-class QImage;
-class QPagedPaintDevice;
 class QWidget;
 
 class IDialoghiFile {
@@ -23,35 +24,60 @@ public:
                          const QString& filtro) = 0;
     virtual QString Salva(QWidget* parent, const QString& titolo, const QString& cartella,
                           const QString& filtro) = 0;
-    // Printer setup dialog; false when cancelled. The choice is kept for Stampa.
-    virtual bool ImpostaStampante(QWidget* parent) = 0;
-    // Printer dialog, then prints finestra's image scaled to the page.
-    // False (and nothing printed) when the dialog is cancelled or printing fails.
+    // Printer setup (paper, orientation, margins) of the program's one
+    // printer, showing the orientation the next print of parent takes
+    // (orizzontale: landscape); false when cancelled. Paper and margins hold
+    // for every later print, an orientation changed here for the next print.
+    virtual bool ImpostaStampante(QWidget* parent, bool orizzontale = false) = 0;
+    // Printer dialog, then prints finestra (see StampaFinestra) in landscape
+    // or portrait. False when the dialog is cancelled (nothing printed, no
+    // message) or printing fails (the failure message shown).
     virtual bool Stampa(QWidget* parent, QWidget* finestra, bool orizzontale = false) = 0;
 };
 
-// The real dialogs (QFileDialog, QPrintDialog, QPrinter).
+// The real dialogs (QFileDialog, QPageSetupDialog, QPrintDialog) and the
+// program's one printer.
 class DialoghiQt : public IDialoghiFile {
 public:
+    DialoghiQt();
+    ~DialoghiQt() override;
     QString Apri(QWidget* parent, const QString& titolo, const QString& cartella,
                  const QString& filtro) override;
     QString Salva(QWidget* parent, const QString& titolo, const QString& cartella,
                   const QString& filtro) override;
-    bool ImpostaStampante(QWidget* parent) override;
+    bool ImpostaStampante(QWidget* parent, bool orizzontale = false) override;
     bool Stampa(QWidget* parent, QWidget* finestra, bool orizzontale = false) override;
+
+    QPrinter& Stampante();
+
+protected:
+    // The print dialog on the printer: false when cancelled. Printing to a
+    // PDF file is always offered; page ranges and selection are not.
+    virtual bool DialogoStampa(QPrinter& stampante, QWidget* parent);
+    // The page setup dialog on the printer: false when cancelled.
+    virtual bool DialogoImposta(QPrinter& stampante, QWidget* parent);
+
+private:
+    QPageLayout::Orientation Orientamento(bool orizzontale) const;
+
+    std::unique_ptr<QPrinter> stampante_;
+    // The orientation the user chose in the setup for the next print.
+    std::optional<QPageLayout::Orientation> sceltaUtente_;
 };
 
 // "Progetto Trasformatore Monofase(*.tmf)|*.tmf" -> the QFileDialog filter
 // "Progetto Trasformatore Monofase(*.tmf)"; pairs become ";;"-separated.
 QString FiltroQt(const QString& filtroForm);
 
-// The largest rectangle of the image's proportions that fits the page,
-// placed at the page's top left and centred across.
+// Where an image goes on the page: its own size, scaled down (proportions
+// kept) only when it does not fit, centred in the page.
 QRect AreaImmagine(const QSize& immagine, const QRect& pagina);
-// Paints img scaled to fit pagina (see AreaImmagine).
-void DisegnaInPagina(QPainter& p, const QImage& img, const QRect& pagina);
-// Prints the widget's image on one page of dev, scaled to its printable area.
-bool StampaImmagine(QPagedPaintDevice& dev, QWidget* finestra);
+// Prints the window on one page of a printer already chosen: recorded as
+// drawing commands (text stays text), at the printer's resolution set to the
+// screen's so fonts and geometry scale alike, placed by AreaImmagine in the
+// printable area; the focus and the selected cells are drawn as if unmarked.
+// False with the reason in `errore` (if given) when it cannot print.
+bool StampaFinestra(QPrinter& stampante, QWidget* finestra, QString* errore = nullptr);
 
 // A file or folder below the program's own folder, or below `base` when one is
 // given ("LIBRERIA", "Archivio", "LIBRERIA/LibRame1.wir"), taken in whatever

@@ -111,8 +111,9 @@ struct FakeDialoghiUi : IDialoghiFile {
     QString Salva(QWidget*, const QString& t, const QString& c, const QString& f) override {
         return Prossimo(percorsiSalva, {QStringLiteral("Salva"), t, c, f});
     }
-    bool ImpostaStampante(QWidget*) override {
+    bool ImpostaStampante(QWidget*, bool orizz) override {
         chiamate.push_back({QStringLiteral("ImpostaStampante"), {}, {}, {}});
+        orizzontale = orizz;
         return stampanteOk;
     }
     bool Stampa(QWidget*, QWidget* finestra, bool orizz) override {

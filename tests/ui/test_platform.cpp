@@ -264,34 +264,7 @@ private slots:
         }
     }
 
-    void printScaling() {
-        // 300 x 600 on a 1000 x 1000 page: full height, 500 wide, centred
-        // across (x = 250); a smaller image is enlarged as well, the page
-        // offset kept. (A wide image takes the full width at the top: the red one below.)
-        QCOMPARE(AreaImmagine(QSize(300, 600), QRect(0, 0, 1000, 1000)), QRect(250, 0, 500, 1000));
-        QCOMPARE(AreaImmagine(QSize(82, 63), QRect(10, 20, 820, 1000)), QRect(10, 20, 820, 630));
-        QVERIFY(AreaImmagine(QSize(0, 5), QRect(0, 0, 10, 10)).isEmpty());
-        QImage rossa(40, 20, QImage::Format_RGB32);
-        rossa.fill(Qt::red);
-        QImage pagina(100, 100, QImage::Format_RGB32);
-        pagina.fill(Qt::white);
-        QPainter p(&pagina);
-        DisegnaInPagina(p, rossa, pagina.rect()), p.end();
-        QVERIFY(QColor(pagina.pixel(50, 25)) == Qt::red && QColor(pagina.pixel(99, 0)) == Qt::red);
-        QCOMPARE(QColor(pagina.pixel(50, 60)), QColor(Qt::white));
-
-        // A real paged device: the window's image goes onto one page.
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("prova.pdf"));
-        Modulo m;
-        m.finestra.show();
-        {
-            QPdfWriter pdf(file);
-            QVERIFY(StampaImmagine(pdf, &m.finestra));
-        }
-        QPdfWriter vuoto(dir.filePath(QStringLiteral("x.pdf")));
-        QVERIFY(QFileInfo(file).size() > 500 && !StampaImmagine(vuoto, nullptr));
-
+    void fileFilters() {
         QCOMPARE(FiltroQt(QStringLiteral("Progetto Trasformatore Monofase(*.tmf)|*.tmf")),
                  QStringLiteral("Progetto Trasformatore Monofase(*.tmf)"));
         QCOMPARE(FiltroQt(QStringLiteral("Libreria Lamierini|*.lam|Tutti|*.lam;*.txt")),

@@ -150,7 +150,7 @@ bool MenuProgetto::SalvaNome() {
     return true;
 }
 
-void MenuProgetto::ImpostaStampante() { Piattaforma::Dialoghi().ImpostaStampante(f_.Vista()); }
+void MenuProgetto::ImpostaStampante() { Piattaforma::Dialoghi().ImpostaStampante(f_.Vista(), true); }
 
 void MenuProgetto::Stampa() {
     // A cancelled dialog prints nothing; the window is raised before its image is taken.

@@ -1,0 +1,181 @@
+// Printing through the real print routine onto PDF files (the print dialog
+// answered by a subclass that chooses a PDF file): orientation of each print,
+// text kept as text, the failure message, the printer setup's orientation,
+// and where the window's image goes on the page.
+#include <optional>
+
+#include <QPrinter>
+
+#include "UiTestSupport.h"
+#include "dialogs/Frm_Isolanti.h"
+#include "platform/ui/Ui.h"
+#include "windows/alim/Frm_Alim.h"
+
+namespace {
+
+// The real printing with the dialogs answered: the print dialog chooses a PDF
+// file, the page setup the orientation `scelta`.
+struct StampaSuPdf : DialoghiQt {
+    QString file;
+    int dialoghi = 0;
+    QPageLayout::Orientation scelta = QPageLayout::Portrait;
+    StampaSuPdf() { Piattaforma::ImpostaDialoghi(this); }
+    ~StampaSuPdf() override { Piattaforma::ImpostaDialoghi(nullptr); }
+    Q_DISABLE_COPY(StampaSuPdf)
+
+protected:
+    bool DialogoStampa(QPrinter& s, QWidget*) override {
+        ++dialoghi;
+        s.setOutputFormat(QPrinter::PdfFormat);
+        s.setOutputFileName(file);
+        return true;
+    }
+    bool DialogoImposta(QPrinter& s, QWidget*) override {
+        s.setPageOrientation(scelta);
+        return true;
+    }
+};
+
+// The page's width and height as its MediaBox gives them (points).
+std::optional<QSizeF> Pagina(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray b = f.readAll();
+    static const QRegularExpression re(QStringLiteral("/MediaBox \\[\\s*([-\\d.]+) ([-\\d.]+) ([-\\d.]+) ([-\\d.]+)\\s*\\]"));
+    const QRegularExpressionMatch m = re.match(QString::fromLatin1(b));
+    if (!m.hasMatch()) return std::nullopt;
+    return QSizeF(m.captured(3).toDouble() - m.captured(1).toDouble(), m.captured(4).toDouble() - m.captured(2).toDouble());
+}
+bool Orizzontale(const QString& file) {
+    const auto p = Pagina(file);
+    return p && p->width() > p->height();
+}
+
+// The PDF's text layer, by Poppler's pdftotext; nullopt when it is not installed.
+std::optional<QString> TestoPdf(const QString& file) {
+    const QString programma = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (programma.isEmpty()) return std::nullopt;
+    QProcess p;
+    p.start(programma, {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    if (!p.waitForFinished(kAttesaMs)) return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+}  // namespace
+
+class TestStampa : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> tmp;
+    std::unique_ptr<FakeMessaggiUi> msg;
+    std::unique_ptr<StampaSuPdf> stampa;
+    std::unique_ptr<Sorveglianza> guardia;
+    QString File(const QString& nome) const { return tmp->filePath(nome); }
+
+private slots:
+    void init() {
+        tmp = std::make_unique<QTemporaryDir>();
+        msg = std::make_unique<FakeMessaggiUi>();
+        stampa = std::make_unique<StampaSuPdf>();
+        guardia = std::make_unique<Sorveglianza>();
+    }
+    void cleanup() {
+        guardia->Verifica();
+        guardia.reset(), stampa.reset(), msg.reset(), tmp.reset();
+    }
+
+    void areaNellaPagina() {
+        // Natural size when it fits, centred both ways; scaled down (proportions
+        // kept) when too wide or too tall.
+        const struct { QSize immagine; QRect pagina, attesa; } casi[] = {
+            {{300, 200}, {0, 0, 1000, 800}, {350, 300, 300, 200}},
+            {{300, 200}, {10, 20, 300, 200}, {10, 20, 300, 200}},
+            {{2000, 500}, {0, 0, 1000, 1000}, {0, 375, 1000, 250}},
+            {{300, 600}, {0, 0, 1000, 300}, {425, 0, 150, 300}},
+            {{0, 5}, {0, 0, 10, 10}, {}},
+        };
+        for (const auto& c : casi) QCOMPARE(AreaImmagine(c.immagine, c.pagina), c.attesa);
+    }
+
+    void finestraPoiDialogo() {
+        // A design window prints in landscape, then a dialog in portrait: the
+        // one printer does not carry the first orientation over. Both PDFs
+        // hold the windows' captions and figures as text.
+        ModuleDIC d;
+        Frm_Alim w(d);
+        w.Form_Load(), w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w, kAttesaMs));
+        const QString potenza = w.ui.Lbl_PriPotTot->text();
+        stampa->file = File(QStringLiteral("finestra.pdf"));
+        w.MnuFileStampa_Click();
+        QVERIFY(QFileInfo::exists(stampa->file) && Orizzontale(stampa->file));
+
+        Frm_Isolanti iso(d);
+        iso.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&iso, kAttesaMs));
+        stampa->file = File(QStringLiteral("dialogo.pdf"));
+        iso.ui.Cmd_Stampa->click();
+        QVERIFY(QFileInfo::exists(stampa->file) && !Orizzontale(stampa->file));
+        QCOMPARE(stampa->dialoghi, 2);
+        QVERIFY(msg->boxes.empty());
+
+        const auto testoFinestra = TestoPdf(File(QStringLiteral("finestra.pdf")));
+        if (!testoFinestra) QSKIP("pdftotext is not installed: the text layer is not checked");
+        QVERIFY(!potenza.isEmpty());
+        QVERIFY2(testoFinestra->contains(QStringLiteral("Aggiorna Calcolo")) && testoFinestra->contains(potenza),
+                 qPrintable(*testoFinestra));
+        const auto testoDialogo = TestoPdf(stampa->file);
+        QVERIFY2(testoDialogo->contains(QStringLiteral("Stampa")) && testoDialogo->contains(QStringLiteral("0,3")),
+                 qPrintable(*testoDialogo));
+    }
+
+    void impostaStampantePerLaProssima() {
+        // Portrait chosen in the setup of a design window serves its next
+        // print only; the one after is landscape again.
+        ModuleDIC d;
+        Frm_Alim w(d);
+        w.Form_Load(), w.show();
+        stampa->scelta = QPageLayout::Portrait;
+        w.MnuFileImpostaStampante_Click();
+        for (bool orizzontale : {false, true}) {
+            stampa->file = File(QStringLiteral("p%1.pdf").arg(orizzontale));
+            w.MnuFileStampa_Click();
+            QCOMPARE(Orizzontale(stampa->file), orizzontale);
+        }
+    }
+
+    void stampaNonRiuscita() {
+        // An unwritable file: one message with the window's title, nothing else.
+        ModuleDIC d;
+        Frm_Isolanti iso(d);
+        iso.show();
+        stampa->file = File(QStringLiteral("manca/dentro/x.pdf"));
+        msg->Attendi();
+        iso.ui.Cmd_Stampa->click();
+        QCOMPARE(msg->boxes.size(), size_t(1));
+        QVERIFY2(msg->Ultimo().startsWith(QStringLiteral("Stampa non riuscita\n")) && msg->Ultimo().contains(QStringLiteral("x.pdf")),
+                 qPrintable(msg->Ultimo()));
+        QCOMPARE(msg->boxes[0].stile, mb::OkOnly + mb::Exclamation);
+        QCOMPARE(msg->UltimoTitolo(), iso.windowTitle());
+        QVERIFY(!QFileInfo::exists(stampa->file));
+    }
+
+    void evidenzeNonStampate() {
+        // The focused field's highlight colours are lent to the print only:
+        // afterwards the window has its own palette back, unset as before.
+        ModuleDIC d;
+        Frm_Isolanti iso(d);
+        iso.show(), iso.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&iso, kAttesaMs));
+        iso.ui.Txt[0]->setFocus();
+        const QColor evidenza = iso.palette().color(QPalette::Highlight);
+        QPrinter pdf;
+        pdf.setOutputFormat(QPrinter::PdfFormat), pdf.setOutputFileName(File(QStringLiteral("e.pdf")));
+        QVERIFY(StampaFinestra(pdf, &iso));
+        QVERIFY(!iso.testAttribute(Qt::WA_SetPalette) && iso.palette().color(QPalette::Highlight) == evidenza);
+        QVERIFY(iso.ui.Txt[0]->hasFocus() && !iso.ui.Txt[0]->isReadOnly());
+    }
+};
+
+QTEST_MAIN(TestStampa)
+#include "test_stampa.moc"
