@@ -8,6 +8,7 @@
 
 #include "app/Finestre.h"
 #include "engine/ModuleDIC.h"
+#include "platform/ui/Traduzione.h"
 #include "shell/Applicazione.h"
 #include "shell/Disegni.h"
 #include "shell/Frm_Splash.h"
@@ -17,6 +18,8 @@ int main(int argc, char* argv[]) {
     // Italian number conventions whatever the system locale says.
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Qt's own dialogs speak the program's language too, when its translation is installed.
+    CaricaTraduzioneQt();
     QApplication::setApplicationName(QString::fromUtf8(applicazione::kTitolo));
     QApplication::setApplicationVersion(QString::fromStdString(applicazione::Versione()));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(disegni::Icona())));

@@ -115,7 +115,12 @@ void CampoNumerico::keyPressEvent(QKeyEvent* e) {
     // Does the key type a character?  Ctrl+letter types a control character
     // (Ctrl+V pastes), Shift+Insert pastes; Delete, arrows, Home/End and the
     // like type nothing and pass unfiltered.
-    const QString t = e->text();
+    QString t = e->text();
+    // The keypad's decimal key types the decimal comma in a number, whatever
+    // the keyboard layout gives it; the main keyboard's point stays a point.
+    if (tipo_ == Tipo::Numero && (mod & Qt::KeypadModifier) && !ctrl &&
+        (k == Qt::Key_Period || k == Qt::Key_Comma))
+        t = QStringLiteral(",");
     const bool ctrlLettera = ctrl && k >= Qt::Key_A && k <= Qt::Key_Z;
     const bool incolla = e->matches(QKeySequence::Paste);
     const bool stampabile = !t.isEmpty() && t.at(0).isPrint();

@@ -7,7 +7,8 @@
 //  - L < N: a digit passes; a comma passes only if the text left standing
 //    holds no comma yet; Backspace passes; Enter runs the check (focus stays);
 //    every other character (point, minus, letters, blank, Ctrl+V and the other
-//    Ctrl+letter keys) is refused with a beep;
+//    Ctrl+letter keys) is refused with a beep; the keypad's decimal key types
+//    a comma;
 //  - L >= N: Backspace passes, Enter runs the check, every other character is
 //    refused with a beep.
 // Nome: L < N: every key passes (Enter does nothing); L >= N: Backspace

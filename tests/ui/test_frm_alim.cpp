@@ -10,6 +10,8 @@
 // (row 29).
 #include <cmath>
 
+#include <QtTest/qtestspontaneevent.h>
+
 #include "ControlliProgetto.h"
 #include "Progetti.h"
 #include "engine/ModRoutine.h"
@@ -316,6 +318,21 @@ private slots:
         QCOMPARE(finestre.richieste, std::vector<Finestra>{Finestra::About});
         a->msg.Attendi(mb::Yes), ui->MnuFileEsci->trigger();
         QVERIFY(!a->w->isVisible());
+    }
+
+    // The title bar's close box (a close from the window system) asks as
+    // "Esci" does: No keeps the window open, Yes closes it; once, not twice.
+    void chiusuraDallaBarra() {
+        a->MostraConFuoco();
+        for (int risposta : {mb::No, mb::Yes}) {
+            a->msg.Azzera(), a->msg.Attendi(risposta);
+            // What the window system sends for the close box, delivered as it delivers it.
+            QCloseEvent chiudi;
+            QSpontaneKeyEvent::setSpontaneous(&chiudi);
+            QCoreApplication::instance()->notify(a->w->windowHandle(), &chiudi);
+            QVERIFY(a->msg.Mostrati() == QStringList{QStringLiteral("Uscire dal Progetto di Calcolo?")});
+            QCOMPARE(a->w->isVisible(), risposta == mb::No);
+        }
     }
 
     // The library folder is found in any letter case; a missing default

@@ -1,13 +1,14 @@
 // Printing through the real print routine onto PDF files (the print dialog
 // answered by a subclass that chooses a PDF file): orientation of each print,
 // text kept as text, the failure message, the printer setup's orientation,
-// and where the window's image goes on the page.
+// and where the window's image goes on the page; Qt's own dialogs in Italian.
 #include <optional>
 
 #include <QPrinter>
 
 #include "UiTestSupport.h"
 #include "dialogs/Frm_Isolanti.h"
+#include "platform/ui/Traduzione.h"
 #include "platform/ui/Ui.h"
 #include "windows/alim/Frm_Alim.h"
 
@@ -174,6 +175,17 @@ private slots:
         QVERIFY(StampaFinestra(pdf, &iso));
         QVERIFY(!iso.testAttribute(Qt::WA_SetPalette) && iso.palette().color(QPalette::Highlight) == evidenza);
         QVERIFY(iso.ui.Txt[0]->hasFocus() && !iso.ui.Txt[0]->isReadOnly());
+    }
+
+    void dialoghiQtInItaliano() {
+        // As at start-up: Qt's file dialog then offers "Apri", not "Open".
+        if (!CaricaTraduzioneQt()) QSKIP("Qt's Italian translation is not installed");
+        QFileDialog dlg;
+        dlg.setOption(QFileDialog::DontUseNativeDialog);
+        dlg.setAcceptMode(QFileDialog::AcceptOpen);
+        QPushButton* apri = Figlio<QDialogButtonBox>(&dlg, QStringLiteral("buttonBox"))->button(QDialogButtonBox::Open);
+        QVERIFY(apri);
+        QCOMPARE(apri->text().remove(QLatin1Char('&')), QStringLiteral("Apri"));
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -907,11 +908,24 @@ void FinestraProgetto::PosizioneAvv(bool primario, int i) {
     RicalcoloAvvolgimenti();
 }
 
-void FinestraProgetto::MnuFileEsci_Click() {
+bool FinestraProgetto::UscitaConfermata() {
     // Nothing is saved: the user is only asked to confirm.
-    if (Piattaforma::MsgBox(Qs("Uscire dal Progetto di Calcolo?"), mb::YesNo + mb::Question, titoloEsci_) ==
-        mb::Yes)
-        close();
+    return Piattaforma::MsgBox(Qs("Uscire dal Progetto di Calcolo?"), mb::YesNo + mb::Question, titoloEsci_) ==
+           mb::Yes;
+}
+
+void FinestraProgetto::MnuFileEsci_Click() {
+    if (UscitaConfermata()) close();
+}
+
+void FinestraProgetto::closeEvent(QCloseEvent* e) {
+    // A close the user asked of the window system (close box, close key) is
+    // the menu's exit; the program's own close() has been confirmed already.
+    if (e->spontaneous() && !UscitaConfermata()) {
+        e->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(e);
 }
 
 void FinestraProgetto::MnuAbout_Click() { Piattaforma::Finestre().Mostra(Finestra::About); }

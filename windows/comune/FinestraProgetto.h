@@ -256,7 +256,8 @@ public:
     void Cmd_PriRoch_Click(int i) { PosizioneAvv(true, i); }
     void Cmd_SecRoch_Click(int i) { PosizioneAvv(false, i); }
     void Txt_LamCdP_LostFocus();
-    // Leaving the design asks first; the about window is the start window's.
+    // Leaving the design asks first (also from the title bar's close box or
+    // the window manager's close key); the about window is the start window's.
     void MnuFileEsci_Click();
     void MnuAbout_Click();
     // The project file menu (see MenuProgetto).
@@ -282,6 +283,8 @@ public:
 
 protected:
     FinestraProgetto(ModuleDIC& dic, QWidget* parent);
+
+    void closeEvent(QCloseEvent* e) override;
 
     // Builds the window from the description into the kind's controls `c`;
     // the derived constructor calls it once.
@@ -415,6 +418,8 @@ protected:
     ModuleDIC& d_;
 
 private:
+    // The exit question: true when the user answers Yes.
+    bool UscitaConfermata();
     void CostruisciMenu(const Descrizione& k);
     void CostruisciConteggi(QWidget* centro, const Descrizione& k);
     void CostruisciPagineAvvolgimenti(QWidget* centro, const Descrizione& k);
