@@ -75,8 +75,13 @@ void DialogoBase::showEvent(QShowEvent* e) {
 
 void DialogoBase::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        // Only the button that holds the focus answers Enter.
-        if (auto* b = qobject_cast<QPushButton*>(focusWidget()); b && b->isEnabled()) b->click();
+        // The button that holds the focus answers Enter; else the default
+        // button of a dialog without text fields (their fields take Enter themselves).
+        auto* b = qobject_cast<QPushButton*>(focusWidget());
+        if (!b)
+            for (QPushButton* p : findChildren<QPushButton*>())
+                if (p->isDefault() && p->isVisible()) b = p;
+        if (b && b->isEnabled()) b->click();
         e->accept();
         return;
     }
@@ -195,7 +200,10 @@ QRadioButton* DialogoAvvolgimento::OpzioneLato(QGroupBox* frame, const char* dop
 
 QPushButton* DialogoAvvolgimento::PulsanteOk(int y) {
     constexpr int w = 1200;
-    return Pulsante(this, Qs("Cmd_Ok"), Qs("Ok"), {}, (larghezza_ - w) / 2, y, w, 375);
+    QPushButton* ok = Pulsante(this, Qs("Cmd_Ok"), Qs("Ok"), {}, (larghezza_ - w) / 2, y, w, 375);
+    // Options and lists only, no text field that takes Enter: Enter confirms.
+    ok->setDefault(true);
+    return ok;
 }
 
 void DialogoAvvolgimento::CostruisciCollegamento(ControlliCollegamento& c, const QString& label1) {

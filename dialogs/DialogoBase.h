@@ -2,9 +2,9 @@
 //
 // A dialog is made anew from the design data each time it is shown, modal,
 // named after itself (objectName "Frm_Lamierino"). Esc and the close box act
-// as its cancel and write nothing. It has no default button: Enter presses a
-// button only when that button holds the focus (a field takes its own Enter
-// for its check). The small dialogs place themselves from the screen corner,
+// as its cancel and write nothing. Enter presses the button that holds the
+// focus; a dialog with text fields has no default button (a field takes its
+// own Enter for its check), one with options and lists only has Ok. The small dialogs place themselves from the screen corner,
 // the others centre on the window they are opened from.
 //
 // Its fields are declared as rows of a table (name, length limit, range,
@@ -153,6 +153,7 @@ protected:
     QRadioButton* OpzioneLato(QGroupBox* frame, const char* dopo, const QString& caption,
                               const QString& tooltip, int r);
     // The dialog's only button, "Cmd_Ok" "Ok", centred at y.
+    // Enter presses it (the dialog has no text field).
     QPushButton* PulsanteOk(int y);
 
     // The connection dialogs' controls, named with the side's prefix:

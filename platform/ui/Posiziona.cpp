@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QPalette>
 #include <QWidget>
 
@@ -27,9 +28,14 @@ QString NomeIndice(const char* nome, int i) {
 void ImpostaSfondo(QWidget* w, const QColor& colore) {
     if (!w) return;
     QPalette pal = w->palette();
-    pal.setColor(QPalette::Active, QPalette::Base, colore);
-    pal.setColor(QPalette::Inactive, QPalette::Base, colore);
-    pal.setColor(QPalette::Disabled, QPalette::Base, colore);
+    // The Fusion style paints a list that cannot be typed into as a button:
+    // its face takes a coloured background too, and the style's own again for white.
+    auto* lista = qobject_cast<QComboBox*>(w);
+    const bool faccia = lista && !lista->isEditable();
+    for (auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(g, QPalette::Base, colore);
+        if (faccia) pal.setColor(g, QPalette::Button, colore == kBianco ? QApplication::palette(w).color(g, QPalette::Button) : colore);
+    }
     w->setPalette(pal);
 }
 

@@ -30,7 +30,8 @@ inline std::string U8(const QString& s) { return s.toStdString(); }
 // ---- background colours of input fields.
 inline const QColor kGiallo(255, 255, 0);    // empty or refused value
 inline const QColor kBianco(255, 255, 255);  // valid value
-// Sets the background (the Base role) of a text field, combo box or list.
+// Sets the background (the Base role) of a text field, combo box or list; a
+// list that cannot be typed into shows it on its face too (white: its usual face).
 void ImpostaSfondo(QWidget* w, const QColor& colore);
 QColor Sfondo(const QWidget* w);
 inline void SfondoGiallo(QWidget* w, bool giallo) { ImpostaSfondo(w, giallo ? kGiallo : kBianco); }

@@ -108,6 +108,28 @@ private slots:
             }
     }
 
+    void invioConfermaEListaGialla() {
+        // Enter in the partner list presses Ok: a refused partner (itself)
+        // turns the list yellow, face included; a good one is taken.
+        auto d = Progetto(2);
+        d->NumAvvScelto = 0.0f;
+        Frm_AvvColl f(*d, false);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f, kAttesaMs));
+        f.ui.Opt_AvvSer->click(), f.ui.Cmb_AvvSer->setCurrentIndex(0), f.ui.Cmb_AvvSer->setFocus();
+        QTest::keyClick(f.ui.Cmb_AvvSer, Qt::Key_Return);
+        const QColor faccia = f.ui.Cmb_AvvSer->grab().toImage().pixelColor(f.ui.Cmb_AvvSer->width() / 3, f.ui.Cmb_AvvSer->height() / 2);
+        QVERIFY2(f.isVisible() && faccia.red() > 200 && faccia.green() > 200 && faccia.blue() < 100, qPrintable(faccia.name()));
+        f.ui.Cmb_AvvSer->setCurrentIndex(1);
+        QTest::keyClick(f.ui.Cmb_AvvSer, Qt::Key_Return);
+        QVERIFY(f.result() == QDialog::Accepted && !f.isVisible() && !EGiallo(f.ui.Cmb_AvvSer));
+        Frm_AvvRoch r(*d, true);
+        msg.Attendi();  // no letter in the default design: its message
+        Frm_AvvTrif t(*d, true);
+        msg.Azzera();
+        QVERIFY(f.ui.Cmd_Ok->isDefault() && r.ui.Cmd_Ok->isDefault() && t.ui.Cmd_Ok->isDefault());
+    }
+
     void collegamentoIsolatoECarico() {
         auto d = Progetto(3);
         const Lato l = Secondari(*d);
