@@ -1,6 +1,7 @@
 // The design windows' lists of sizing coefficients K. Each kind offers a fixed
 // list, chosen by the lamination's shape; its first and last values bound the
 // recommended power range of the lamination.
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -40,6 +41,15 @@ void Carica(ModuleDIC& d, ICoefKLista* lista, const ListaFissa& l) {
 }
 
 }  // namespace
+
+EstremiCoefK CoefKListe() {
+    EstremiCoefK e{Valore(DUE_COLONNE.voci.front()), Valore(DUE_COLONNE.voci.back())};
+    for (const ListaFissa* l : {&MANTELLO, &TRE_COLONNE}) {
+        e.minimo = std::min(e.minimo, Valore(l->voci.front()));
+        e.massimo = std::max(e.massimo, Valore(l->voci.back()));
+    }
+    return e;
+}
 
 void CaricaCoefKAlim(ModuleDIC& d, ICoefKLista* lista) {
     if (Vero(d.Lam2Colonne))

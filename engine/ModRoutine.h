@@ -15,6 +15,12 @@ void CaricaCoefKAutoTrasf(ModuleDIC& d, ICoefKLista* lista);
 void CaricaCoefKTrif(ModuleDIC& d, ICoefKLista* lista);
 void CaricaCoefKAutoTrif(ModuleDIC& d, ICoefKLista* lista);
 void CaricaCoefKUsci(ModuleDIC& d, ICoefKLista* lista);
+// The smallest first item and the largest last item of the coefficient lists
+// of every kind: the range CoefKMin and CoefKMax are taken from.
+struct EstremiCoefK {
+    float minimo, massimo;
+};
+EstremiCoefK CoefKListe();
 
 // ---- lamination stack
 // Row of the chosen lamination; a value that names no row reads row 0.

@@ -89,6 +89,8 @@ inline constexpr std::array<int, 29> Frequenze{5,  10, 15, 20, 25, 30, 35,  40, 
                                                55, 60, 65, 70, 80, 85, 90,  95,  100, 110,
                                                120, 130, 140, 150, 160, 170, 180, 190, 200};
 inline constexpr int FrequenzaScelta = 9;
+// The frequency list's first and last items.
+inline constexpr Limite FrequenzaEstremi{static_cast<float>(Frequenze.front()), static_cast<float>(Frequenze.back())};
 
 }  // namespace campiusci
 
@@ -129,6 +131,19 @@ inline bool MisuraLamAccettabile(float v, int cella) {
 }
 // The area A x B / 100 of a lamination row, cm2.
 inline constexpr Limite LIMITE_AREA_LAM{0.0f, 9999.0f * 9999.0f / 100.0f};
+
+// ---------------------------------------------------------------- the stack
+
+// What the stack values of a design can hold: the thickness typed in the
+// lamination dialog or sized from the power, and the iron section and pack
+// weight that follow from it and from the chosen row (C and weight within
+// the editor's cells). The sizing of the largest power the windows take
+// (twelve secondaries of 999 A at 9999 V, K 1,6: about 17 500 cm2) on a
+// library row of 5 mm centre leg gives about 4E+05 mm: 1E+07 mm holds every
+// stack the program sizes, and the results stay far from the largest Single.
+inline constexpr Limite LIMITE_SPESSORE_PACCO{0.0f, 1e7f};
+inline constexpr Limite LIMITE_SEZIONE_FERRO{0.0f, LIMITE_SPESSORE_PACCO.massimo * LIMITI_CELLE_LAM[CELLA_C].massimo / 111.0f};
+inline constexpr Limite LIMITE_PESO_PACCO{0.0f, LIMITE_SPESSORE_PACCO.massimo * LIMITI_CELLE_LAM[CELLA_PESO].massimo / 10.0f};
 
 // A wire as the editor computes it from values its cells accept: both
 // diameters within the cells' limits; section, turns per cm, Kf, ohm/m and

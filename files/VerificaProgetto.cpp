@@ -1,9 +1,14 @@
 #include "files/VerificaProgetto.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
 #include "engine/InputAlim.h"
+#include "engine/ModRoutine.h"
+#include "engine/Mod_AutoTrasf.h"
+#include "engine/Mod_Trif.h"
+#include "engine/Mod_Usci.h"
 #include "files/GriglieLibrerie.h"
 #include "files/LimitiCampi.h"
 #include "platform/core/Numeri.h"
@@ -12,8 +17,11 @@ namespace progetto {
 
 namespace {
 
+std::string Fuori(const std::string& cosa, const std::string& dove, const std::string& valore) {
+    return cosa + " (" + (dove.empty() ? "" : dove + ": ") + valore + ")";
+}
 std::string Fuori(const std::string& cosa, const std::string& dove, float v) {
-    return cosa + " (" + (dove.empty() ? "" : dove + ": ") + num::SngToText(v) + ")";
+    return Fuori(cosa, dove, num::SngToText(v));
 }
 
 std::string Numero(int i) { return std::to_string(i + 1); }
@@ -25,9 +33,48 @@ std::string Avvolgimento(int j) {
 
 // Positive and small enough that the calculation can divide and multiply by it.
 bool Utilizzabile(float v) { return std::isnormal(v) && v > 0.0f && v <= 1e7f; }
+bool NienteOUtilizzabile(float v) { return v == 0.0f || Utilizzabile(v); }
 
-// What every design window takes from its dialogs: insulation, laminations,
-// wires.
+// Every row of every column: the wire choice walks all library rows, past a
+// zero diameter too, and a winding's stored row may name any row of the
+// table. A row with a diameter is a wire as the editor computes it; a row
+// without one holds nothing a library writes there, and whatever it holds
+// must still be usable.
+std::string VerificaFili(const ModuleDIC& d) {
+    for (int j = 0; j < FILO_COLONNE; ++j) {
+        for (int r = 0; r < FILO_RIGHE; ++r) {
+            if (r == FILO_RIGHE - 3) continue;  // the custom wire, below
+            const std::string filo = "filo " + Numero(r) + (r < FILO_RIGHE - 3 ? " della libreria" : " della tabella") +
+                                     " del " + Avvolgimento(j);
+            const float nudo = d.FiloNudo[r][j];
+            const std::array<float, 5> derivati = {d.SezioneFilo[r][j], d.SpireCM[r][j], d.CoefKfFilo[r][j],
+                                                   d.ResistenzaFilo[r][j], d.PesoFilo[r][j]};
+            if (nudo != 0.0f) {
+                if (!FiloAccettabile(nudo, d.FiloIsolato[r][j], derivati))
+                    return Fuori("Filo Rame Fuori Limiti", filo, nudo);
+                continue;
+            }
+            if (!NienteOUtilizzabile(d.FiloIsolato[r][j]))
+                return Fuori("Filo Rame Fuori Limiti", filo, d.FiloIsolato[r][j]);
+            for (float v : derivati)
+                if (!NienteOUtilizzabile(v)) return Fuori("Filo Rame Fuori Limiti", filo, v);
+        }
+        // The custom wire and its coefficients: unset (0) or usable.
+        const int r = FILO_RIGHE - 3;
+        const std::array<float, 10> propri = {d.FiloNudo[r][j],       d.FiloIsolato[r][j], d.SezioneFilo[r][j],
+                                              d.SpireCM[r][j],        d.CoefKfFilo[r][j],  d.ResistenzaFilo[r][j],
+                                              d.PesoFilo[r][j],       d.KfRame[r][j],      d.OhmRame[r][j],
+                                              d.PesSpeRame[r][j]};
+        for (float v : propri)
+            if (!NienteOUtilizzabile(v))
+                return Fuori("Filo Rame Fuori Limiti", "filo personalizzato del " + Avvolgimento(j), v);
+    }
+    return {};
+}
+
+// What every design window takes from its dialogs and its lamination page:
+// insulation, laminations, wires, the stack, the iron-loss field and the
+// coefficient limits of the power range.
 std::string VerificaComponenti(const ModuleDIC& d) {
     const std::array<float, 6> spessori = {d.RochIsoAvvH, d.RochIsoAvvI, d.RochIsoAvvL,
                                            d.RochIsoStrH, d.RochIsoStrI, d.RochIsoStrL};
@@ -47,46 +94,135 @@ std::string VerificaComponenti(const ModuleDIC& d) {
             return Fuori("Peso Lamierino Fuori Limiti", lam, d.LamPeso[i]);
         if (!LIMITE_AREA_LAM.Accetta(d.LamAxB[i])) return Fuori("Area Lamierino Fuori Limiti", lam, d.LamAxB[i]);
     }
+    if (std::string f = VerificaFili(d); !f.empty()) return f;
 
-    for (int j = 0; j < FILO_COLONNE; ++j) {
-        for (int r = 0; r < FILO_RIGHE - 3 && d.FiloNudo[r][j] != 0.0f; ++r) {
-            if (!FiloAccettabile(d.FiloNudo[r][j], d.FiloIsolato[r][j],
-                                 {d.SezioneFilo[r][j], d.SpireCM[r][j], d.CoefKfFilo[r][j],
-                                  d.ResistenzaFilo[r][j], d.PesoFilo[r][j]}))
-                return Fuori("Filo Rame Fuori Limiti",
-                             "filo " + Numero(r) + " della libreria del " + Avvolgimento(j), d.FiloNudo[r][j]);
-        }
-        // The custom wire and its coefficients: unset (0) or usable.
-        const int r = FILO_RIGHE - 3;
-        const std::array<float, 10> propri = {d.FiloNudo[r][j],       d.FiloIsolato[r][j], d.SezioneFilo[r][j],
-                                              d.SpireCM[r][j],        d.CoefKfFilo[r][j],  d.ResistenzaFilo[r][j],
-                                              d.PesoFilo[r][j],       d.KfRame[r][j],      d.OhmRame[r][j],
-                                              d.PesSpeRame[r][j]};
-        for (float v : propri)
-            if (v != 0.0f && !Utilizzabile(v))
-                return Fuori("Filo Rame Fuori Limiti", "filo personalizzato del " + Avvolgimento(j), v);
-    }
+    // With the lamination given the pass takes the stack as it stands.
+    if (!CAMPO_LAM_CDP.Accetta(d.LamCdP)) return Fuori(CAMPO_LAM_CDP.messaggio, "", d.LamCdP);
+    if (!LIMITE_SPESSORE_PACCO.Accetta(d.LamSP)) return Fuori("Spessore Pacco Fuori Limiti", "", d.LamSP);
+    if (!LIMITE_SEZIONE_FERRO.Accetta(d.LamSE)) return Fuori("Sezione Ferro Fuori Limiti", "", d.LamSE);
+    if (!LIMITE_PESO_PACCO.Accetta(d.LamPesoPacco)) return Fuori("Peso Pacco Fuori Limiti", "", d.LamPesoPacco);
+    // The limits of the power range: 0 until a list was filled, else items of one.
+    const EstremiCoefK k = CoefKListe();
+    const Limite liste{k.minimo, k.massimo};
+    for (float v : {d.CoefKMin, d.CoefKMax})
+        if (v != 0.0f && !liste.Accetta(v)) return Fuori("Coefficiente di Dimensionamento K Fuori Limiti", "", v);
     return {};
 }
 
-// The single-phase window: its text fields and lists, the windings it shows.
-std::string VerificaAlim(const ModuleDIC& d) {
+struct Liste {
+    Limite frequenza, induzione, densita;
+};
+
+std::string VerificaListe(const ModuleDIC& d, const Liste& l) {
+    if (!l.frequenza.Accetta(d.Frequenza)) return Fuori("Frequenza Fuori Limiti", "", d.Frequenza);
+    if (!l.induzione.Accetta(d.Induzione)) return Fuori("Induzione Fuori Limiti", "", d.Induzione);
+    if (!l.densita.Accetta(d.Densita)) return Fuori("Densità di Corrente Fuori Limiti", "", d.Densita);
+    return {};
+}
+
+// The lists of the windows for mains transformers.
+const Liste kListeRete{campialim::Frequenza.Estremi(), campialim::Induzione.Estremi(), campialim::Densita.Estremi()};
+
+// The own power of an autotransformer: the share of the windings' total that
+// its ratio (at most 1) transforms.
+std::string VerificaPotPass(const ModuleDIC& d, float massimo) {
+    if (!Limite{0.0f, massimo}.Accetta(d.PotPass)) return Fuori("Potenza Propria AutoTras. Fuori Limiti", "", d.PotPass);
+    return {};
+}
+
+// The single-phase windows (transformer, numAvv 12, and autotransformer, 9):
+// their text fields and lists, the windings they show.
+std::string VerificaMonofase(const ModuleDIC& d, int numAvv, bool autotrasf) {
     using namespace campialim;
-    if (!LamCdP.Accetta(d.LamCdP)) return Fuori(LamCdP.messaggio, "", d.LamCdP);
     // A secondary's current and power are also written from each other, within
     // what the other field and the voltage allow, and round to 0 when tiny.
     const Limite corrente{0.0f, SecPot.massimo / SecVolt.minimo};
     const Limite potenza{0.0f, SecAmp.massimo * SecVolt.massimo};
-    for (int i = 0; i < inputalim::NUM_AVV; ++i) {
+    for (int i = 0; i < numAvv; ++i) {
         if (!PriVolt.Accetta(d.PriVolt[i])) return Fuori(PriVolt.messaggio, "Primario " + Numero(i), d.PriVolt[i]);
         const std::string sec = "Secondario " + Numero(i);
         if (!SecVolt.Accetta(d.SecVolt[i])) return Fuori(SecVolt.messaggio, sec, d.SecVolt[i]);
         if (!corrente.Accetta(d.SecAmp[i])) return Fuori(SecAmp.messaggio, sec, d.SecAmp[i]);
         if (!potenza.Accetta(d.SecPot[i])) return Fuori(SecPot.messaggio, sec, d.SecPot[i]);
     }
-    if (!Frequenza.Estremi().Accetta(d.Frequenza)) return Fuori("Frequenza Fuori Limiti", "", d.Frequenza);
-    if (!Induzione.Estremi().Accetta(d.Induzione)) return Fuori("Induzione Fuori Limiti", "", d.Induzione);
-    if (!Densita.Estremi().Accetta(d.Densita)) return Fuori("Densità di Corrente Fuori Limiti", "", d.Densita);
+    if (std::string e = VerificaListe(d, kListeRete); !e.empty()) return e;
+    if (autotrasf)
+        if (std::string e = VerificaPotPass(d, static_cast<float>(numAvv) * potenza.massimo); !e.empty()) return e;
+    return VerificaComponenti(d);
+}
+
+// The three-phase windows: phase and line fields of every winding they show,
+// the connection letters of the windings in use, their lists.
+std::string VerificaTrifase(const ModuleDIC& d, const LimiteCampo& priVoltLin, const LimiteCampo& secPot,
+                            bool autotrasf) {
+    using namespace campitrif;
+    // A phase value and a line value are written from each other through the
+    // winding's letter, by factors up to 3√3 (a zig-zag's three-phase power).
+    const double l = 3.0 * std::sqrt(3.0);
+    const auto fase = [l](const LimiteCampo& c) { return Limite{num::Sng(c.minimo / l), c.massimo}; };
+    const auto linea = [l](const Limite& c) { return Limite{num::Sng(c.minimo / l), num::Sng(c.massimo * l)}; };
+    // As in the single-phase window, a current and a power are also written
+    // from each other, and round to 0 when tiny.
+    const Limite corrente{0.0f, secPot.massimo / SecVolt.minimo};
+    const Limite potenza{0.0f, SecAmp.massimo * SecVolt.massimo};
+    struct Campo {
+        const char* messaggio;
+        bool primario;
+        const AvvArr& valori;
+        Limite limite;
+    };
+    const Campo campi[] = {
+        {PriVolt.messaggio, true, d.PriVolt, fase(PriVolt)},
+        {priVoltLin.messaggio, true, d.PriVoltLin, linea(priVoltLin)},
+        {SecVolt.messaggio, false, d.SecVolt, fase(SecVolt)},
+        {SecAmp.messaggio, false, d.SecAmp, corrente},
+        {secPot.messaggio, false, d.SecPot, potenza},
+        {SecVoltLin.messaggio, false, d.SecVoltLin, linea(SecVoltLin)},
+        {SecAmpLin.messaggio, false, d.SecAmpLin, linea(corrente)},
+        {SecPotLin.messaggio, false, d.SecPotLin, linea(potenza)},
+    };
+    for (int i = 0; i < TRIF_NUM_AVV; ++i)
+        for (const Campo& c : campi)
+            if (!c.limite.Accetta(c.valori[i]))
+                return Fuori(c.messaggio, (c.primario ? "Primario " : "Secondario ") + Numero(i), c.valori[i]);
+
+    // The letters the connection dialogs write.
+    const auto lettera = [](const std::string& t, std::initializer_list<const char*> ammesse) {
+        return std::any_of(ammesse.begin(), ammesse.end(), [&t](const char* a) { return t == a; });
+    };
+    for (int i = 0; i <= UltimoAvvolgimento(d.PriUlt, TRIF_NUM_AVV - 1); ++i)
+        if (!lettera(d.PriTrif[i], {"D", "Y"}))
+            return Fuori("Non è Stato Specificato il Tipo di Collegamento", "Primario " + Numero(i), d.PriTrif[i]);
+    for (int i = 0; i <= UltimoAvvolgimento(d.SecUlt, TRIF_NUM_AVV - 1); ++i)
+        if (!lettera(d.SecTrif[i], {"d", "y", "z"}))
+            return Fuori("Non è Stato Specificato il Tipo di Collegamento", "Secondario " + Numero(i), d.SecTrif[i]);
+
+    if (std::string e = VerificaListe(d, kListeRete); !e.empty()) return e;
+    // The power routine adds each winding's three-phase power, a zig-zag one by 2/√3.
+    if (autotrasf)
+        if (std::string e = VerificaPotPass(d, num::Sng(TRIF_NUM_AVV * linea(potenza).massimo * 2.0 / std::sqrt(3.0)));
+            !e.empty())
+            return e;
+    return VerificaComponenti(d);
+}
+
+// The output transformer window: the impedance and anode current it reads
+// back, the two further impedances it derives from the first (one decimal,
+// never above it), its lists.
+std::string VerificaUscita(const ModuleDIC& d) {
+    using namespace campiusci;
+    if (!PriImp.Accetta(d.PriImp[SLOT_USCI]))
+        return Fuori("Impedenza Avvolgimento Primario Fuori Limiti", "", d.PriImp[SLOT_USCI]);
+    if (!PriAmp.Accetta(d.PriAmp[SLOT_USCI]))
+        return Fuori("Corrente Avvolgimento Primario Fuori Limiti", "", d.PriAmp[SLOT_USCI]);
+    for (int c = 0; c < 3; ++c) {
+        const float z = d.SecImp[SLOT_USCI + c];
+        if (!(c == 0 ? Limite(SecImp) : Limite{0.0f, SecImp.massimo}).Accetta(z))
+            return Fuori("Impedenza Avvolgimento Secondario Fuori Limiti", "Secondario " + Numero(c), z);
+    }
+    if (std::string e = VerificaListe(d, {FrequenzaEstremi, Induzione.Estremi(), campialim::Densita.Estremi()});
+        !e.empty())
+        return e;
     return VerificaComponenti(d);
 }
 
@@ -94,7 +230,11 @@ std::string VerificaAlim(const ModuleDIC& d) {
 
 std::string ValoreFuoriLimiti(const ModuleDIC& d) {
     switch (d.TipoCalcolo) {
-        case 1: return VerificaAlim(d);
+        case tipo::Monofase: return VerificaMonofase(d, inputalim::NUM_AVV, false);
+        case tipo::AutoMonofase: return VerificaMonofase(d, AUTO_NUM_AVV, true);
+        case tipo::Trifase: return VerificaTrifase(d, campitrif::PriVoltLin, campitrif::SecPot, false);
+        case tipo::AutoTrifase: return VerificaTrifase(d, campitrif::AutoPriVoltLin, campitrif::AutoSecPot, true);
+        case tipo::Uscita: return VerificaUscita(d);
         default: return {};
     }
 }

@@ -1,7 +1,7 @@
 // The check of an opened project, as its window would check typed input: a
-// value that no field or list of the window takes, or a wire or lamination
-// that no library editor writes, refuses the file. A kind whose window does
-// not exist yet is taken as it stands.
+// value that no field or list of the kind's window takes, a connection letter
+// no dialog writes, a wire or lamination that no library editor writes, or a
+// stack value the calculation cannot take refuses the file.
 #pragma once
 
 #include <string>

@@ -101,12 +101,43 @@ void DesignCasuale(ModuleDIC& d, Casuale& r) {
     d.FileNome = "/un/percorso/qualsiasi.tmf", d.NumElementi = static_cast<int16_t>(r.Fra(0, 39));
     d.FiloScelto = static_cast<float>(r.Fra(0, 40)), d.Frequenza = static_cast<float>(r.Fra(1, 32767));
     d.PriUlt = static_cast<float>(r.Fra(0, 20)), d.SecUlt = static_cast<float>(r.Fra(0, 20));
-    d.TipoCalcolo = static_cast<int16_t>(r.Fra(2, 5));  // kinds whose values are not checked
+    d.TipoCalcolo = static_cast<int16_t>(r.Fra(1, 5));
     d.LamScelto = static_cast<int16_t>(r.Fra(0, 20)), d.RochScelto = static_cast<int16_t>(r.Fra(0, 5));
     for (int i = 0; i < AVV_MAX; ++i) {
         d.PriFiloRiga[i] = r.Fra(0, 400) / 10.0f, d.SecFiloRiga[i] = r.Fra(0, 400) / 10.0f;
         d.PriAvvSerCon[i] = static_cast<int16_t>(r.Fra(0, 21)), d.SecAvvSerCon[i] = static_cast<int16_t>(r.Fra(0, 21));
     }
+}
+
+// The fields an open checks, drawn again within what the windows of every
+// kind, their dialogs and the editors take.
+void Accettabile(ModuleDIC& d, Casuale& r) {
+    const auto fra = [&r](double a, double b) { return static_cast<float>(a + (b - a) * r.Fra(0, 1000) / 1000.0); };
+    for (int j = 0; j < FILO_COLONNE; ++j)
+        for (int k = 0; k < FILO_RIGHE; ++k) {
+            d.FiloNudo[k][j] = fra(0.001, 100), d.FiloIsolato[k][j] = fra(0.001, 100);
+            for (FiloTab* t : {&d.SezioneFilo, &d.SpireCM, &d.CoefKfFilo, &d.ResistenzaFilo, &d.PesoFilo})
+                (*t)[k][j] = fra(0.001, 1e6);
+        }
+    for (FiloTab* t : {&d.KfRame, &d.OhmRame, &d.PesSpeRame})
+        for (int j = 0; j < FILO_COLONNE; ++j) (*t)[38][j] = fra(0.001, 1e6);
+    for (int i = 0; i < LAM_RIGHE; ++i) {
+        for (LamArr* m : {&d.LamA, &d.LamB, &d.LamC, &d.LamD, &d.LamE, &d.LamF, &d.LamG}) (*m)[i] = fra(5, 999);
+        d.LamPeso[i] = fra(0.01, 9999), d.LamAxB[i] = fra(0, 9999);
+    }
+    for (float* v : {&d.RochIsoAvvH, &d.RochIsoAvvI, &d.RochIsoAvvL, &d.RochIsoStrH, &d.RochIsoStrI, &d.RochIsoStrL})
+        *v = fra(0.01, 999);
+    d.RochIngKi = fra(0.1, 999), d.LamCdP = fra(0.1, 999), d.LamSP = fra(0, 1e6), d.LamSE = fra(0, 1e6);
+    d.LamPesoPacco = fra(0, 1e6), d.CoefKMin = fra(0.6, 1), d.CoefKMax = fra(1.2, 1.6), d.PotPass = fra(0, 9999);
+    d.Frequenza = r.Fra(0, 1) ? 50.0f : 60.0f, d.Induzione = fra(0.1, 2), d.Densita = fra(0.5, 9);
+    for (int i = 0; i < 12; ++i) {
+        for (AvvArr* v : {&d.PriVolt, &d.SecVolt, &d.SecPot, &d.PriVoltLin, &d.SecVoltLin, &d.SecPotLin})
+            (*v)[i] = fra(0.1, 9999);
+        d.SecAmp[i] = fra(0.001, 999), d.SecAmpLin[i] = fra(0.001, 999);
+    }
+    for (int i = 0; i < 9; ++i) d.PriTrif[i] = r.Fra(0, 1) ? "D" : "Y", d.SecTrif[i] = std::string(1, "dyz"[r.Fra(0, 2)]);
+    d.PriImp[16] = fra(0.1, 999999), d.PriAmp[16] = fra(0.001, 99999);
+    for (int c = 16; c <= 18; ++c) d.SecImp[c] = fra(2, 999999);
 }
 
 template <class T>
@@ -181,6 +212,7 @@ TEST(ProgettoFile, RandomDesignComesBackFieldByField) {
         Casuale r(seme);
         auto a = std::make_unique<ModuleDIC>();
         DesignCasuale(*a, r);
+        Accettabile(*a, r);
         a->RochTipo[2] = "";  // an empty text comes back empty
         const std::string file = dir / ("prova" + std::to_string(seme) + ".tmf");
         std::string err;
@@ -228,9 +260,14 @@ TEST(ProgettoFile, EarlierLayoutIsReadFromItsOwnOffsets) {
             {7207, "2,25"}, {7208, "12"}, {7209, "33,5"}, {7210, "6,25"}, {7564, "230"}, {7565, "400"},
             {8893, "50"}, {8901, "2"}, {8902, "1"}, {8965, "77"}};
         for (const auto& [i, testo] : righe) rec[static_cast<size_t>(i)] = testo;
+        // The letters of the windings in use: PriTrif(i) 7665 + 30i, SecTrif(i) 8299 + 33i, 76 records earlier.
+        for (int i = 0; i < 3; ++i) rec[static_cast<size_t>(7665 + 30 * i - 77)] = "D";
+        for (int i = 0; i < 2; ++i) rec[static_cast<size_t>(8299 + 33 * i - 77)] = "z";
         ASSERT_TRUE(recfile::Scrivi(dir / "vecchio.ttf", 100, 8966, rec.data()).ok);
 
         auto d = std::make_unique<ModuleDIC>();
+        Casuale r(7);
+        Accettabile(*d, r);
         d->Versione = "1.5.0", d->NumElementi = 30, d->KfRame[38].fill(1.05f), d->OhmRame[38][24] = 0.0178f;
         std::string err;
         EsitoLettura es;

@@ -92,7 +92,9 @@ private slots:
     void apriAltroTipo() {
         Usci a;
         ModuleDIC p = *a.d;
-        p.TipoCalcolo = tipo::AutoMonofase, p.Frequenza = 5;
+        // Whole as an autotransformer: its windings, list and own power.
+        p.TipoCalcolo = tipo::AutoMonofase, p.Frequenza = 60, p.PotPass = 50;
+        for (int i = 0; i < 9; ++i) p.PriVolt[i] = p.SecVolt[i] = p.SecPot[i] = 230, p.SecAmp[i] = 1;
         std::string err;
         QVERIFY(progetto::SalvaProgetto(p, U8(a.tmp.filePath("altro.atm")), "altro", err));
         const QString prima = a.Stato();

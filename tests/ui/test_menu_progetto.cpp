@@ -114,6 +114,11 @@ private slots:
         }
         d->PriUlt = prepara == QStringLiteral("avv20") ? 19 : 1;
         d->TipoCalcolo = prepara == QStringLiteral("tipo3") ? 3 : 1;
+        if (prepara == QStringLiteral("tipo3"))  // and whole as one: line values and letters
+            for (int i = 0; i < 9; ++i) {
+                d->PriVoltLin[i] = d->SecVoltLin[i] = 380, d->SecAmpLin[i] = 1, d->SecPotLin[i] = 660;
+                d->PriTrif[i] = "Y", d->SecTrif[i] = "y";
+            }
         if (dialogo == QStringLiteral("altro.tmf")) Scrivi(dialogo);
         if (prepara == QStringLiteral("tronco")) QVERIFY(QFile::resize(Archivio(dialogo), 500000));
         if (prepara == QStringLiteral("esiste")) Scrivi(QStringLiteral("prova.tmf"));
