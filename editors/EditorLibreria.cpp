@@ -106,18 +106,27 @@ bool EditorLibreria::Scrivi(const QString& percorso) {
     return e.ok;
 }
 
+bool EditorLibreria::Rileggibile() {
+    const std::string motivo = MotivoIlleggibile();
+    if (motivo.empty()) return true;
+    // The cells take such a value while typing; a file holding it would not open again.
+    Piattaforma::Messaggi().MsgBox("Libreria non salvata: non si potrebbe riaprire.\n" + motivo, mb::Exclamation,
+                                   descr_.titolo);
+    return false;
+}
+
 void EditorLibreria::Cmd_Salva_Click() {
     if (!NomeNoto() || fileFinestra_.isEmpty()) {
         Cmd_SalvaNome_Click();
         return;
     }
-    if (!Scrivi(fileFinestra_)) return;
+    if (!Rileggibile() || !Scrivi(fileFinestra_)) return;
     d_.FileLibreria = U8(fileFinestra_);
     AbilitaSalva(false);
 }
 
 void EditorLibreria::Cmd_SalvaNome_Click() {
-    if (!PrimaDelSalvaNome()) return;
+    if (!PrimaDelSalvaNome() || !Rileggibile()) return;
     const QString scelto =
         Piattaforma::Dialoghi().Salva(this, Qs(descr_.titoloSalva), CartellaLibrerie(), Qs(descr_.filtro));
     if (scelto.isEmpty()) return;

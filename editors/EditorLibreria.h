@@ -6,7 +6,8 @@
 // letter case it has on disk). A save writes the library records exactly as
 // the last computation (or open) left them in Rec. "Salva Libreria" writes
 // only to the file last opened or saved in this window; before that it asks
-// for a name. A file that cannot be written is reported and changes nothing.
+// for a name. A file that cannot be written is reported and changes nothing,
+// and so is a table the library's reader would refuse: nothing is written.
 #pragma once
 
 #include <string>
@@ -84,6 +85,9 @@ protected:
     // Runs before the save dialog of "Salva Libreria con Nome"; false ends
     // the save there (a table that cannot be saved).
     virtual bool PrimaDelSalvaNome() { return true; }
+    // Why the library's reader would refuse the records a save writes, in the
+    // editor's words; empty when they read back.
+    virtual std::string MotivoIlleggibile() const = 0;
     // After a save under a name: the title as typed becomes the library's name.
     virtual void DopoSalvaNome(const std::string& titolo) = 0;
     // Opens or locks the table's cells and the editor's other inputs.
@@ -102,6 +106,8 @@ private:
     QPushButton* Comando(const char* nome, const char* testo, int colonna, int riga,
                          void (EditorLibreria::*gestore)());
     bool Scrivi(const QString& percorso);
+    // False, after telling why, when the records would not read back.
+    bool Rileggibile();
 
     std::vector<VistaGriglia*> viste_;
     QString cartella_;

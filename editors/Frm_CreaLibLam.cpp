@@ -40,21 +40,20 @@ constexpr int kColonnaC = 1 + CELLA_C;  // grid column of Txt_C (column 0 is the
 // The text cells of a row, in the order of CellaLam.
 struct CellaColonna {
     const char* nome;
-    const char* titolo;
     const char* suggerimento;
     int larghezza;
     int limite;
 };
 constexpr CellaColonna kCelle[CELLE_LAM] = {
-    {"Txt_A", "A mm", "Misura in mm di A del Lamierino", 690, 5},
-    {"Txt_B", "B mm", "Misura in mm di B del Lamierino", 690, 5},
-    {"Txt_C", "C mm", "Misura in mm di C del Lamierino", 690, 4},
-    {"Txt_D", "D mm", "Misura in mm di D del Lamierino", 690, 4},
-    {"Txt_E", "E mm", "Misura in mm di E del Lamierino", 690, 5},
-    {"Txt_F", "F mm", "Misura in mm di F del Lamierino", 690, 4},
-    {"Txt_G", "G mm", "Misura in mm di G del Lamierino", 690, 4},
-    {"Txt_EI", "Tipo", "Nome Formato Tipo Lamierino", 1230, 12},
-    {"Txt_PesoLam", "Peso Kg", "Peso in Kg di 10mm di Lamierini", 900, 5},
+    {"Txt_A", "Misura in mm di A del Lamierino", 690, 5},
+    {"Txt_B", "Misura in mm di B del Lamierino", 690, 5},
+    {"Txt_C", "Misura in mm di C del Lamierino", 690, 4},
+    {"Txt_D", "Misura in mm di D del Lamierino", 690, 4},
+    {"Txt_E", "Misura in mm di E del Lamierino", 690, 5},
+    {"Txt_F", "Misura in mm di F del Lamierino", 690, 4},
+    {"Txt_G", "Misura in mm di G del Lamierino", 690, 4},
+    {"Txt_EI", "Nome Formato Tipo Lamierino", 1230, 12},
+    {"Txt_PesoLam", "Peso in Kg di 10mm di Lamierini", 900, 5},
 };
 
 }  // namespace
@@ -72,7 +71,7 @@ void Frm_CreaLibLam::CostruisciTabella() {
     std::vector<ColonnaGriglia> colonne;
     ColonnaGriglia area;
     area.nome = "Lbl_AxB";
-    area.titolo = QStringLiteral("AxB cm\u00b2");
+    area.titolo = Qs(TITOLO_AREA_LAM);
     area.suggerimentoCella = QStringLiteral("Area AxB del Lamierino");
     area.testo = [this](int r) -> std::string& { return g_.righe[static_cast<size_t>(r)].Lbl_AxB; };
     colonne.push_back(area);
@@ -80,7 +79,7 @@ void Frm_CreaLibLam::CostruisciTabella() {
         const CellaColonna& k = kCelle[c];
         ColonnaGriglia col;
         col.nome = k.nome;
-        col.titolo = Qs(k.titolo);
+        col.titolo = Qs(TITOLI_CELLE_LAM[static_cast<size_t>(c)]);
         col.suggerimentoCella = Qs(k.suggerimento);
         if (c == CELLA_PESO) col.suggerimentoTitolo = col.suggerimentoCella;
         col.larghezza = k.larghezza;
@@ -180,6 +179,8 @@ bool Frm_CreaLibLam::ApriFile() {
     Mostra();
     return true;
 }
+
+std::string Frm_CreaLibLam::MotivoIlleggibile() const { return VerificaRecLibLam(d_.Rec.data()); }
 
 bool Frm_CreaLibLam::NomeNoto() const { return !d_.NomeLibLam.empty(); }
 

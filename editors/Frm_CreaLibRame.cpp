@@ -47,12 +47,11 @@ struct Coefficiente {
     bool GrigliaRame::*gialla;
 };
 const Coefficiente kCoefficienti[3] = {
-    {&Frm_CreaLibRame::Controlli::Txt_CoefKf, "Txt_CoefKf", "Coefficiente di Riempimento Kf", 5, {LIMITE_KF_RAME},
+    {&Frm_CreaLibRame::Controlli::Txt_CoefKf, "Txt_CoefKf", DIDASCALIE_COEF_RAME[0], 5, {LIMITE_KF_RAME},
      "da 1,00 a 2,00 ", &GrigliaRame::Txt_CoefKf, &GrigliaRame::giallaKf},
-    {&Frm_CreaLibRame::Controlli::Txt_Ohm_m, "Txt_Ohm_m",
-     "Resistivit\u00e0 Specifica Filo Rame (Ohm\u00b7mm\u00b2/m)", 6, {LIMITE_OHM_RAME}, "da 0,001 a 2,00 ",
+    {&Frm_CreaLibRame::Controlli::Txt_Ohm_m, "Txt_Ohm_m", DIDASCALIE_COEF_RAME[1], 6, {LIMITE_OHM_RAME}, "da 0,001 a 2,00 ",
      &GrigliaRame::Txt_Ohm_m, &GrigliaRame::giallaOhm},
-    {&Frm_CreaLibRame::Controlli::Txt_PesSpeRam, "Txt_PesSpeRam", "Peso Specifico Filo Rame (kg/dm\u00b3 )", 5,
+    {&Frm_CreaLibRame::Controlli::Txt_PesSpeRam, "Txt_PesSpeRam", DIDASCALIE_COEF_RAME[2], 5,
      {LIMITE_PESSPE_RAME}, "da 3,00 a 15,0 ", &GrigliaRame::Txt_PesSpeRam, &GrigliaRame::giallaPesSpe},
 };
 
@@ -97,16 +96,16 @@ void Frm_CreaLibRame::CostruisciTabella() {
         return c;
     };
     const std::vector<ColonnaGriglia> colonne = {
-        diametri("Txt_FiloNudo", "Nudo mm", "Diametro Filo Nudo in millimetri", g_.Txt_FiloNudo, g_.giallaNudo),
-        diametri("Txt_FiloIsolato", "Isol.mm", "Diametro Filo Smaltato in millimetri", g_.Txt_FiloIsolato,
+        diametri("Txt_FiloNudo", TITOLI_COLONNE_RAME[0], "Diametro Filo Nudo in millimetri", g_.Txt_FiloNudo, g_.giallaNudo),
+        diametri("Txt_FiloIsolato", TITOLI_COLONNE_RAME[1], "Diametro Filo Smaltato in millimetri", g_.Txt_FiloIsolato,
                  g_.giallaIsolato),
-        etichetta("Lbl_SezioneFilo", "Sez.mmq", "Sezione Filo Nudo in millimetri quadrati", 1000,
+        etichetta("Lbl_SezioneFilo", TITOLI_COLONNE_RAME[2], "Sezione Filo Nudo in millimetri quadrati", 1000,
                   g_.Lbl_SezioneFilo),
-        etichetta("Lbl_SpireCM", "Spire/cm", "Numero Spire per centimetro", 900, g_.Lbl_SpireCM),
-        etichetta("Lbl_CoefKf", "Kf", "Coefficiente di Riempimento", 750, g_.Lbl_CoefKf),
-        etichetta("Lbl_Resistenza", "Ohm/m", "Resistenza Elettrica a 20\u00b0C di un metro di Filo", 1005,
+        etichetta("Lbl_SpireCM", TITOLI_COLONNE_RAME[3], "Numero Spire per centimetro", 900, g_.Lbl_SpireCM),
+        etichetta("Lbl_CoefKf", TITOLI_COLONNE_RAME[4], "Coefficiente di Riempimento", 750, g_.Lbl_CoefKf),
+        etichetta("Lbl_Resistenza", TITOLI_COLONNE_RAME[5], "Resistenza Elettrica a 20\u00b0C di un metro di Filo", 1005,
                   g_.Lbl_Resistenza),
-        etichetta("Lbl_PesoFilo", "gr/m", "Peso in grammi di un metro di Filo", 900, g_.Lbl_PesoFilo),
+        etichetta("Lbl_PesoFilo", TITOLI_COLONNE_RAME[6], "Peso in grammi di un metro di Filo", 900, g_.Lbl_PesoFilo),
     };
     for (int meta = 0; meta < 2; ++meta) {
         auto* m = new ModelloGriglia(colonne, meta * kRigheMezza, kRigheMezza);
@@ -187,6 +186,8 @@ bool Frm_CreaLibRame::ApriFile() {
         Piattaforma::Messaggi().MsgBox(MSG_LIBRAME_VECCHIA_EDITOR, mb::Exclamation, TITOLO_LIBRAME_VECCHIA);
     return true;
 }
+
+std::string Frm_CreaLibRame::MotivoIlleggibile() const { return VerificaRecLibRame(d_.Rec.data()); }
 
 bool Frm_CreaLibRame::NomeNoto() const { return !d_.UltimaLibRame.empty(); }
 

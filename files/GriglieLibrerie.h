@@ -14,6 +14,11 @@ inline constexpr int LAM_GRIGLIA_RIGHE = 18;
 // The nine text cells of a grid row, in the order they are packed after the area.
 enum CellaLam : int { CELLA_A, CELLA_B, CELLA_C, CELLA_D, CELLA_E, CELLA_F, CELLA_G, CELLA_EI, CELLA_PESO, CELLE_LAM };
 
+// The grid's column titles, by CellaLam, and the area's.
+inline constexpr std::array<const char*, CELLE_LAM> TITOLI_CELLE_LAM{"A mm", "B mm", "C mm", "D mm", "E mm",
+                                                                    "F mm", "G mm", "Tipo", "Peso Kg"};
+inline constexpr const char* TITOLO_AREA_LAM = "AxB cm\u00b2";
+
 struct RigaLam {
     std::string Lbl_AxB = "0";  // caption of the area label
     std::string Txt_A, Txt_B, Txt_C, Txt_D, Txt_E, Txt_F, Txt_G;  // measures in mm
@@ -47,6 +52,15 @@ struct GrigliaLam {
 // ---------------------------------------------------------------- wires
 
 inline constexpr int RAME_GRIGLIA_RIGHE = 38;
+
+// The grid's column titles: the two diameters, then the five values computed
+// from them; and the captions of the three coefficients (Kf, resistivity,
+// specific weight).
+inline constexpr std::array<const char*, 7> TITOLI_COLONNE_RAME{"Nudo mm", "Isol.mm", "Sez.mmq", "Spire/cm",
+                                                               "Kf",      "Ohm/m",   "gr/m"};
+inline constexpr std::array<const char*, 3> DIDASCALIE_COEF_RAME{
+    "Coefficiente di Riempimento Kf", "Resistivit\u00e0 Specifica Filo Rame (Ohm\u00b7mm\u00b2/m)",
+    "Peso Specifico Filo Rame (kg/dm\u00b3 )"};
 
 struct GrigliaRame {
     std::array<std::string, RAME_GRIGLIA_RIGHE> Txt_FiloNudo{}, Txt_FiloIsolato{};

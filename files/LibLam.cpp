@@ -26,32 +26,42 @@ namespace {
 // library (an empty file, or one of another kind with shorter records).
 constexpr int REC_DATI_LAM = 181;
 
-// Every row as the editor writes it: each measure and the weight blank or
-// acceptable, the area a number within its range. A text that is no number
-// refuses the file.
-bool RigheLamValide(const std::vector<std::string>& rec) {
-    const auto cella = [](const std::string& testo, int c) {
-        if (testo.empty()) return true;
-        const auto v = num::TextToSng(testo);
-        return v && MisuraLamAccettabile(*v, c);
-    };
+}  // namespace
+
+std::string VerificaRecLibLam(const std::string* rec) {
+    bool misure = false;
     for (int i = 0; i < LAM_GRIGLIA_RIGHE; ++i) {
         const int base = 10 * i;
-        const auto area = rec[base].empty() ? std::optional<float>(0.0f) : num::TextToSng(rec[base]);
-        if (!area || !LIMITE_AREA_LAM.Accetta(*area)) return false;
-        for (int c = CELLA_A; c <= CELLA_G; ++c)
-            if (!cella(rec[base + 1 + c], c)) return false;
-        if (!cella(rec[base + 9], CELLA_PESO)) return false;
+        const std::string riga = "Lamierino " + std::to_string(i + 1) + ", ";
+        // A blank cell is 0; any other text must be a number the cell takes.
+        const auto numero = [](const std::string& testo) {
+            return testo.empty() ? std::optional<float>(0.0f) : num::TextToSng(testo);
+        };
+        const auto area = numero(rec[base]);
+        if (!area || !LIMITE_AREA_LAM.Accetta(*area))
+            return ValoreLibreriaRifiutato(riga + TITOLO_AREA_LAM, rec[base], LIMITE_AREA_LAM);
+        for (int c = CELLA_A; c < CELLE_LAM; ++c) {
+            if (c == CELLA_EI) continue;
+            const std::string& testo = rec[base + 1 + c];
+            const auto v = numero(testo);
+            if (!v || !MisuraLamAccettabile(*v, c))
+                return ValoreLibreriaRifiutato(riga + TITOLI_CELLE_LAM[static_cast<size_t>(c)], testo, LimiteMisuraLam(c));
+            if (c != CELLA_PESO && *v != 0.0f) misure = true;
+        }
     }
-    return true;
+    // A library with no measure at all holds no lamination.
+    if (!misure) return "Nessun Lamierino in tabella";
+    return {};
 }
+
+namespace {
 
 }  // namespace
 
 bool LeggiLibreriaLamierini(ModuleDIC& d, IMessaggi& msg) {
     std::vector<std::string> buf(LIBLAM_NUM_REC);
     const recfile::Esito e = recfile::Leggi(d.FileLibreria, LIBLAM_LUNG_REC, LIBLAM_NUM_REC, buf.data());
-    if (!e.ok || e.presenti < REC_DATI_LAM || !RigheLamValide(buf)) {
+    if (!e.ok || e.presenti < REC_DATI_LAM || !VerificaRecLibLam(buf.data()).empty()) {
         msg.MsgBox("Errore di Aperture File Libreria", mb::Exclamation, "Apri Libreria Lamierini");
         return false;
     }

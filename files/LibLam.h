@@ -4,6 +4,8 @@
 //   records 182..200         empty
 #pragma once
 
+#include <string>
+
 #include "engine/Interfacce.h"
 #include "engine/ModuleDIC.h"
 #include "files/GriglieLibrerie.h"
@@ -15,10 +17,16 @@ inline constexpr int LIBLAM_NUM_REC = 200;
 // each row) and LamTipoDescr into Rec 0..180; Rec 181..199 become empty.
 void CompilaRecLibLam(ModuleDIC& d, const GrigliaLam& g);
 
+// The reader's check of records 1..180 (rec[0..179]): an empty text when it
+// takes them, else why not, in the editor's words (where the first value it
+// refuses stands, the value and the range it takes, or no lamination at all).
+// Every area, measure and weight is blank or a number the editor's cell
+// takes, and some row has a measure.
+std::string VerificaRecLibLam(const std::string* rec);
+
 // Reads records 1..200 of FileLibreria into Rec and sets NomeLibLam. A file that
 // cannot be read (missing files are never created), that lacks any of records
-// 1..181, or whose rows hold a text that is no number, a negative value or one
-// above what the editor's cells accept, shows its message once and leaves Rec and NomeLibLam as
+// 1..181, or that VerificaRecLibLam refuses, shows its message once and leaves Rec and NomeLibLam as
 // they were; the result is false then, and the caller must not unpack.
 bool LeggiLibreriaLamierini(ModuleDIC& d, IMessaggi& msg);
 

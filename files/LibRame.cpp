@@ -25,23 +25,57 @@ bool ColonnaValida(int j) { return j >= 0 && j < FILO_COLONNE; }
 // Records 1..269 hold the library: a file that lacks any of them is no library.
 constexpr int REC_DATI_RAME = 269;
 
-// Every data record a number, as the editor writes them; the wires up to the
-// first zero diameter with diameters the editor accepts and derived values the
-// calculation can divide by; the coefficients within the editor's limits.
-bool LibreriaRameValida(const std::vector<std::string>& rec) {
+// Where record k (0-based) of a wire library stands, in the editor's words.
+std::string DoveRecRame(int k) {
+    const auto filo = [](int r, int colonna) {
+        return "Filo " + std::to_string(r + 1) + ", " + TITOLI_COLONNE_RAME[static_cast<size_t>(colonna)];
+    };
+    if (k < 2 * LIBRAME_FILI) return filo(k % LIBRAME_FILI, k / LIBRAME_FILI);
+    const int n = k - 2 * LIBRAME_FILI;
+    return filo(n / 5, 2 + n % 5);
+}
+
+}  // namespace
+
+std::string VerificaRecLibRame(const std::string* rec) {
+    // The coefficients first: every wire is computed from them.
+    struct Coefficiente {
+        int k;
+        const char* nome;
+        Limite limite;
+    };
+    const Coefficiente coef[] = {
+        {266, DIDASCALIE_COEF_RAME[0], LIMITE_KF_RAME},
+        {267, DIDASCALIE_COEF_RAME[1], LIMITE_OHM_RAME},
+        {268, DIDASCALIE_COEF_RAME[2], LIMITE_PESSPE_RAME},
+    };
+    for (const Coefficiente& c : coef) {
+        const auto x = num::TextToSng(rec[c.k]);
+        if (!x || !c.limite.Accetta(*x)) return ValoreLibreriaRifiutato(c.nome, rec[c.k], c.limite);
+    }
+    // Every data record a number, as the editor writes them; the wires up to
+    // the first zero diameter with diameters the editor accepts and derived
+    // values the calculation can divide by.
     std::array<float, REC_DATI_RAME> v{};
     for (int k = 0; k < REC_DATI_RAME; ++k) {
         const auto x = num::TextToSng(rec[k]);
-        if (!x) return false;
+        const Limite& l = k < 2 * LIBRAME_FILI ? LIMITE_DIAMETRO_FILO : LIMITE_DERIVATO_FILO;
+        if (!x) return ValoreLibreriaRifiutato(DoveRecRame(k), rec[k], l);
         v[k] = *x;
     }
+    // The editor computes no library of fewer than two wires.
+    if (v[0] == 0.0f || v[1] == 0.0f) return "La Libreria Rame deve avere almeno DUE fili in tabella";
     for (int r = 0; r < LIBRAME_FILI && v[r] != 0.0f; ++r) {
-        const int k = 76 + 5 * r;
-        if (!FiloAccettabile(v[r], v[38 + r], {v[k], v[k + 1], v[k + 2], v[k + 3], v[k + 4]})) return false;
+        const int righe[] = {r, LIBRAME_FILI + r, 76 + 5 * r, 77 + 5 * r, 78 + 5 * r, 79 + 5 * r, 80 + 5 * r};
+        for (int k : righe) {
+            const Limite& l = k < 2 * LIBRAME_FILI ? LIMITE_DIAMETRO_FILO : LIMITE_DERIVATO_FILO;
+            if (!l.Accetta(v[k])) return ValoreLibreriaRifiutato(DoveRecRame(k), rec[k], l);
+        }
     }
-    return LIMITE_KF_RAME.Accetta(v[266]) && LIMITE_OHM_RAME.Accetta(v[267]) &&
-           LIMITE_PESSPE_RAME.Accetta(v[268]);
+    return {};
 }
+
+namespace {
 
 }  // namespace
 
@@ -70,7 +104,7 @@ bool LeggiLibreriaRame(ModuleDIC& d, IMessaggi& msg) {
     std::vector<std::string> buf(LIBRAME_NUM_REC);
     const recfile::Esito e = recfile::Leggi(d.FileLibreria, LIBRAME_LUNG_REC, LIBRAME_NUM_REC, buf.data());
     const int j = static_cast<int>(d.NumAvvScelto);
-    if (!e.ok || !ColonnaValida(j) || e.presenti < REC_DATI_RAME || !LibreriaRameValida(buf)) {
+    if (!e.ok || !ColonnaValida(j) || e.presenti < REC_DATI_RAME || !VerificaRecLibRame(buf.data()).empty()) {
         msg.MsgBox("Errore di Apertura File Libreria Filo Rame\n"
                    "probabile Libreria Rame vecchia da aggiornare\n" +
                        d.FileLibreria,

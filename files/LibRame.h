@@ -41,10 +41,18 @@ void CompilaRecLibRame(ModuleDIC& d);
 // Reads FileLibreria into column NumAvvScelto (the coefficients always into
 // (0,0)), counts the wires into NumElementi (wires + 1) and clears the rows from
 // the first zero diameter on. A file that cannot be read (missing files are never created), that
-// lacks any of records 1..269, holds a data record that is no number, or a
-// wire or coefficient that the editor would not accept, shows its message once
-// and changes nothing; the result is false then.
+// lacks any of records 1..269, or that VerificaRecLibRame refuses, shows its
+// message once and changes nothing; the result is false then.
 bool LeggiLibreriaRame(ModuleDIC& d, IMessaggi& msg);
+
+// The reader's check of records 1..269 (rec[0..268]): an empty text when it
+// takes them, else why not, in the editor's words (where the first value it
+// refuses stands, the value and the range it takes, or too few wires). A
+// library reads back when its coefficients are within the editor's ranges,
+// it has two wires at least, and every wire up to the first zero diameter has
+// diameters within the editor's ranges and derived values the calculation can
+// divide by.
+std::string VerificaRecLibRame(const std::string* rec);
 
 // Copies rows 0..37 of column NumAvvScelto to every column, with FileLibreria
 // as every column's library name.

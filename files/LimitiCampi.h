@@ -6,9 +6,12 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
+#include <string>
 
 #include "files/GriglieLibrerie.h"
 #include "platform/core/Limiti.h"
+#include "platform/core/Numeri.h"
 
 // A list of numbers first, first + step, ... (voci items), shown through a mask.
 struct ListaNumerica {
@@ -124,11 +127,12 @@ inline constexpr Limite LIMITE_KI{0.1f, 999.0f};
 // legs and the yoke, are half of C in the kinds' proportions, and the editor
 // computes them below the cell's lower limit (3,2 mm legs of a 6,35 mm centre
 // leg): for them half the lower limit holds.
-inline bool MisuraLamAccettabile(float v, int cella) {
+inline Limite LimiteMisuraLam(int cella) {
     const Limite& l = LIMITI_CELLE_LAM[static_cast<size_t>(cella)];
     const bool meta = cella == CELLA_D || cella == CELLA_F || cella == CELLA_G;
-    return v == 0.0f || Limite{meta ? l.minimo / 2 : l.minimo, l.massimo}.Accetta(v);
+    return {meta ? l.minimo / 2 : l.minimo, l.massimo};
 }
+inline bool MisuraLamAccettabile(float v, int cella) { return v == 0.0f || LimiteMisuraLam(cella).Accetta(v); }
 // The area A x B / 100 of a lamination row, cm2.
 inline constexpr Limite LIMITE_AREA_LAM{0.0f, 9999.0f * 9999.0f / 100.0f};
 
@@ -150,9 +154,17 @@ inline constexpr Limite LIMITE_PESO_PACCO{0.0f, LIMITE_SPESSORE_PACCO.massimo * 
 // g/m positive numbers the calculation can divide by, all far below 1E+07
 // (the largest, the resistance of a 0,001 mm wire at 2 ohm mm2/m, is about
 // 2,5E+06).
+inline constexpr Limite LIMITE_DERIVATO_FILO{std::numeric_limits<float>::min(), 1e7f};
 inline bool FiloAccettabile(float nudo, float isolato, const std::array<float, 5>& derivati) {
     if (!LIMITE_DIAMETRO_FILO.Accetta(nudo) || !LIMITE_DIAMETRO_FILO.Accetta(isolato)) return false;
     for (float x : derivati)
-        if (!std::isnormal(x) || x <= 0.0f || x > 1e7f) return false;
+        if (!LIMITE_DERIVATO_FILO.Accetta(x)) return false;
     return true;
+}
+
+// A value of a library that its reader refuses, as the editor tells it: where
+// it stands, the text and the range the reader takes.
+inline std::string ValoreLibreriaRifiutato(const std::string& dove, const std::string& testo, const Limite& l) {
+    return dove + ": " + (testo.empty() ? "nessun valore" : testo) + " (valori ammessi da " +
+           num::SngToText(l.minimo) + " a " + num::SngToText(l.massimo) + ")";
 }

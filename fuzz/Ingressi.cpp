@@ -12,6 +12,10 @@
 
 #include "engine/Interfacce.h"
 #include "engine/Mod_Alim.h"
+#include "engine/Mod_AutoTrasf.h"
+#include "engine/Mod_AutoTrifase.h"
+#include "engine/Mod_Trif.h"
+#include "engine/Mod_Usci.h"
 #include "engine/ModuleDIC.h"
 #include "files/LibLam.h"
 #include "files/LibRame.h"
@@ -109,6 +113,47 @@ DatiAlimTesti Testi(const ModuleDIC& d) {
     return t;
 }
 
+// The same with the three-phase windows' line values.
+DatiTrifTesti TestiTrif(const ModuleDIC& d) {
+    DatiTrifTesti t;
+    static_cast<DatiAlimTesti&>(t) = Testi(d);
+    t.Cmb_CoefK = "1,1";
+    for (int i = 0; i < TRIF_NUM_AVV; ++i) {
+        t.Txt_PriVoltLin[i] = num::SngToText(d.PriVoltLin[i]);
+        t.Txt_SecVoltLin[i] = num::SngToText(d.SecVoltLin[i]);
+        t.Txt_SecAmpLin[i] = num::SngToText(d.SecAmpLin[i]);
+        t.Txt_SecPotLin[i] = num::SngToText(d.SecPotLin[i]);
+    }
+    return t;
+}
+
+// The output transformer window's lists and impedance boxes after an open.
+DatiUsciTesti TestiUsci(const ModuleDIC& d) {
+    DatiUsciTesti t;
+    t.Cmb_PriNumAvv = num::SngToText(num::Sng(d.PriUlt + 1.0));
+    t.Cmb_SecNumAvv = num::SngToText(num::Sng(d.SecUlt + 1.0));
+    t.Cmb_SecTipo = d.SecTipo;
+    t.Cmb_Frequenza = num::Format(d.Frequenza, "0");
+    t.Cmb_Induzione = num::Format(d.Induzione, "0.00");
+    t.Cmb_Densita = num::Format(d.Densita, "0.0");
+    t.Txt_PriImp = num::SngToText(d.PriImp[SLOT_USCI]);
+    t.Txt_PriAmp = num::SngToText(d.PriAmp[SLOT_USCI]);
+    for (int c = 0; c < 3; ++c) t.Txt_SecImp[static_cast<size_t>(c)] = num::SngToText(d.SecImp[SLOT_USCI + c]);
+    return t;
+}
+
+// The calculation the kind's window runs on what it shows after an open.
+void Calcola(ModuleDIC& d) {
+    Silenzio msg;
+    switch (d.TipoCalcolo) {
+        case tipo::Monofase: CalcoloAlim(d, Testi(d), msg); break;
+        case tipo::AutoMonofase: CalcoloAutoTrasf(d, Testi(d), msg); break;
+        case tipo::Trifase: CalcoloTrif(d, TestiTrif(d), msg); break;
+        case tipo::AutoTrifase: CalcoloAutoTrif(d, TestiTrif(d), msg); break;
+        default: CalcoloUsci(d, TestiUsci(d), msg); break;
+    }
+}
+
 }  // namespace
 
 bool Progetto(const uint8_t* dati, size_t n) {
@@ -123,15 +168,21 @@ bool Progetto(const uint8_t* dati, size_t n) {
     }
     VERIFICA(d->TipoCalcolo >= 1 && d->TipoCalcolo <= 5);
     VERIFICA(progetto::ValoreFuoriLimiti(*d).empty());
-    if (d->TipoCalcolo == 1) {
-        Silenzio msg;
-        CalcoloAlim(*d, Testi(*d), msg);
-        for (float v : {d->SecPotTot, d->PriPotTot, d->Rendimento, d->CadutaVolt, d->FEMI, d->LamSP, d->LamSE,
-                        d->PriFiloNudo[0], d->SecFiloNudo[0], d->SecVoltVuoto[0], d->PriSpire[0]})
-            VERIFICA(std::isfinite(v));
-    }
     // What opens saves, and opens again.
     VERIFICA(progetto::SalvaProgetto(*d, f, "fuzz.tmf", errore));
+    // And calculates to finite results, in either design mode.
+    for (int16_t modo : {d->ConoscoPotenza, static_cast<int16_t>(~d->ConoscoPotenza)}) {
+        auto c = std::make_unique<ModuleDIC>(*d);
+        c->ConoscoPotenza = modo;
+        Calcola(*c);
+        for (float v : {c->SecPotTot, c->PriPotTot, c->Rendimento, c->CadutaVolt, c->FEMI, c->LamSP, c->LamSE,
+                        c->LamPesoPacco, c->LamPF, c->PotMin, c->PotMax, c->PotPass, c->CoefK, c->PotTotPers})
+            VERIFICA(std::isfinite(v));
+        for (int i = 0; i < 12; ++i)
+            for (float v : {c->PriFiloNudo[i], c->SecFiloNudo[i], c->SecVoltVuoto[i], c->PriSpire[i], c->SecSpire[i],
+                            c->PriIng[i], c->SecIng[i], c->PriPeso[i], c->SecPeso[i], c->PriRes[i], c->SecRes[i]})
+                VERIFICA(std::isfinite(v));
+    }
     auto di_nuovo = std::make_unique<ModuleDIC>(*iniziale);
     VERIFICA(progetto::ApriProgetto(f, *di_nuovo, errore));
     return true;
