@@ -59,6 +59,39 @@ std::unique_ptr<ModuleDIC> DesignMonofase() {
     return d;
 }
 
+// The single-phase design as each kind's window could have saved it: the
+// three-phase line values and letters, the output transformer's impedances
+// and anode current, an autotransformer's own power.
+std::unique_ptr<ModuleDIC> DesignDelTipo(int16_t tipo) {
+    auto d = DesignMonofase();
+    d->TipoCalcolo = tipo, d->PotPass = 100;
+    for (int i = 0; i < 9; ++i) {
+        d->PriVoltLin[i] = 380, d->SecVoltLin[i] = 220, d->SecAmpLin[i] = 2.62f, d->SecPotLin[i] = 1000;
+        d->PriTrif[i] = "Y", d->SecTrif[i] = "z";
+    }
+    d->PriImp[16] = 6250, d->PriAmp[16] = 0.04f, d->SecImp[16] = 8, d->SecImp[17] = 7, d->SecImp[18] = 6;
+    return d;
+}
+
+// A record of a saved design changed, opened over a design in use: empty when
+// the open succeeds, else the reason (the last line of the message). A refused
+// file must leave the design in use as it was.
+std::string Apri(const std::string& buono, const std::string& f, int record, const char* testo) {
+    fs::copy_file(buono, f, fs::copy_options::overwrite_existing);
+    {  // the record rewritten in place: its length, then its text
+        std::fstream io(f, std::ios::binary | std::ios::in | std::ios::out);
+        const std::string t(testo);
+        io.seekp(static_cast<std::streamoff>(record - 1) * 100);
+        io.put(static_cast<char>(t.size())).put('\0').write(t.data(), static_cast<std::streamsize>(t.size()));
+    }
+    auto d = std::make_unique<ModuleDIC>();
+    d->SecPot[0] = 77, d->FileNome = "/mio.tmf";
+    std::string e;
+    if (progetto::ApriProgetto(f, *d, e)) return {};
+    EXPECT_TRUE(d->TipoCalcolo == 0 && d->SecPot[0] == 77.0f && d->FileNome == "/mio.tmf");
+    return e.substr(e.rfind('\n') + 1);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- reading
@@ -108,6 +141,9 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         {"piccolo.lam", cambia(daLam, 40, 200, 3, "4,9")},      // C of row 0: below the editor's 5 mm
         {"gamba.lam", cambia(daLam, 40, 200, 14, "2,4")},       // D of row 1: below half of that
         {"peso.lam", cambia(daLam, 40, 200, 9, ",")},           // weight of row 0: no number
+        // No lamination at all: every record an empty text.
+        {"zeri.lam", [](const std::string& f) { std::ofstream(f, std::ios::binary) << std::string(8000, '\0'); }},
+        {"sparsa.lam", [](const std::string& f) { std::ofstream(f).close(), fs::resize_file(f, uintmax_t{1} << 30); }},
     };
     for (const Caso& c : lamierini) {
         SCOPED_TRACE(c.nome);
@@ -133,6 +169,8 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         {"grosso.wir", cambia(daWir, 20, 300, 2, "101")},        // beyond the editor's 100 mm
         {"kf.wir", cambia(daWir, 20, 300, 266, "0,5")},          // Kf below 1
         {"lamierino.wir", daLam},                                // lengths above 18
+        {"un_filo.wir", cambia(daWir, 20, 300, 1, "0")},         // the editor computes two wires at least
+        {"nessun_filo.wir", cambia(daWir, 20, 300, 0, "0")},
     };
     for (const Caso& c : fili) {
         SCOPED_TRACE(c.nome);
@@ -254,6 +292,148 @@ TEST(FileDanneggiati, ProjectValuesOutsideTheWindowsLimitsAreRefused) {
             EXPECT_TRUE(d->TipoCalcolo == 0 && d->FileNome == "/mio.tmf");
         }
     }
+}
+
+// Each kind is held to its own window: the ranges of its fields and lists,
+// its connection letters, an autotransformer's own power. Limits worked out
+// from the fields: a three-phase line value up to 3√3 times its phase field's
+// 9999 (51956,3); an autotransformer's own power up to nine secondaries of
+// 999 A at 9999 V (8,99E+07); the output transformer's first load from 2 ohm,
+// the two it derives from 0; its lists 5 to 200 Hz and 0,1 to 2 T.
+TEST(FileDanneggiati, ProjectsOfEveryKindAreHeldToTheirOwnWindow) {
+    Cartella tmp;
+    struct Caso {
+        int16_t tipo;
+        int record;
+        const char* testo;
+        const char* motivo;  // empty: opens
+    };
+    const int secPot0 = 8272 + 7, priVolt0 = 7641 + 1, densita = 8966 + 7, potPass = 8990;
+    const Caso casi[] = {
+        {2, secPot0, "-1000", "Potenza Avvolgimento Secondario Fuori Limiti (Secondario 1: -1000)"},
+        {2, priVolt0, "1E+38", "Tensione Avvolgimento Primario Fuori Limiti (Primario 1: 1E+38)"},
+        {2, densita, "1E-45", "Densità di Corrente Fuori Limiti (1,401298E-45)"},
+        {2, potPass, "9E+07", "Potenza Propria AutoTras. Fuori Limiti (9E+07)"},
+        {2, potPass, "8,9E+07", ""},
+        {2, 8272 + 33 * 9 + 7, "-1000", ""},  // the tenth secondary: no field of this window
+        {3, secPot0, "-1000", "Potenza Avvolgimento Secondario Fuori Limiti (Secondario 1: -1000)"},
+        {3, priVolt0, "1E+38", "Tensione Avvolgimento Primario Fuori Limiti (Primario 1: 1E+38)"},
+        {3, densita, "1E-45", "Densità di Corrente Fuori Limiti (1,401298E-45)"},
+        {3, 8272 + 3, "51957", "Tensione Avvolgimento Secondario Fuori Limiti (Secondario 1: 51957)"},
+        {3, 8272 + 3, "51956", ""},
+        {3, 8272 + 27, "b", "Non è Stato Specificato il Tipo di Collegamento (Secondario 1: b)"},
+        {3, 7641 + 30 + 24, "d", "Non è Stato Specificato il Tipo di Collegamento (Primario 2: d)"},
+        {3, 7641 + 60 + 24, "d", ""},  // the third primary is not in use
+        {4, secPot0, "-1000", "Potenza Avvolgimento Secondario Fuori Limiti (Secondario 1: -1000)"},
+        {4, priVolt0, "1E+38", "Tensione Avvolgimento Primario Fuori Limiti (Primario 1: 1E+38)"},
+        {4, densita, "1E-45", "Densità di Corrente Fuori Limiti (1,401298E-45)"},
+        {4, potPass, "-1", "Potenza Propria AutoTras. Fuori Limiti (-1)"},
+        {5, 7641 + 30 * 16, "-1000", "Impedenza Avvolgimento Primario Fuori Limiti (-1000)"},
+        {5, 7641 + 30 * 16 + 3, "1E+38", "Corrente Avvolgimento Primario Fuori Limiti (1E+38)"},
+        {5, densita, "1E-45", "Densità di Corrente Fuori Limiti (1,401298E-45)"},
+        {5, 8272 + 33 * 16, "1,9", "Impedenza Avvolgimento Secondario Fuori Limiti (Secondario 1: 1,9)"},
+        {5, 8272 + 33 * 17, "1,9", ""},
+        {5, 8966 + 4, "-50", "Frequenza Fuori Limiti (-50)"},
+        {5, 8966 + 4, "200", ""},
+        {5, 8966 + 11, "2,05", "Induzione Fuori Limiti (2,05)"},
+        {5, secPot0, "-1000", ""},  // a result of the output transformer
+    };
+    std::string err;
+    for (int16_t tipo = 2; tipo <= 5; ++tipo)
+        ASSERT_TRUE(progetto::SalvaProgetto(*DesignDelTipo(tipo), tmp.File(std::to_string(tipo)), "buono", err)) << err;
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(std::to_string(c.tipo) + " " + std::to_string(c.record) + " " + c.testo);
+        EXPECT_EQ(Apri(tmp.File(std::to_string(c.tipo)), tmp.File("caso"), c.record, c.testo), c.motivo);
+    }
+}
+
+// The stack and the coefficient limits the calculation takes as they stand.
+TEST(FileDanneggiati, StoredStackAndCoefficientLimitsAreChecked) {
+    Cartella tmp;
+    const std::string buono = tmp.File("buono.tmf");
+    std::string err;
+    ASSERT_TRUE(progetto::SalvaProgetto(*DesignMonofase(), buono, "buono", err)) << err;
+    const std::pair<int, const char*> casi[][2] = {
+        {{8966 + 3, "8,7E-30"}, {0, "Coefficiente di Dimensionamento K Fuori Limiti (8,7E-30)"}},
+        {{8966 + 3, "1,7"}, {0, "Coefficiente di Dimensionamento K Fuori Limiti (1,7)"}},
+        {{8966 + 3, "1,6"}, {0, ""}},
+        {{8966 + 2, "0,5"}, {0, "Coefficiente di Dimensionamento K Fuori Limiti (0,5)"}},
+        {{8966 + 2, "0,6"}, {0, ""}},
+        {{7540, "-1E+38"}, {0, "Spessore Pacco Fuori Limiti (-1E+38)"}},
+        {{7540, "1,1E+07"}, {0, "Spessore Pacco Fuori Limiti (1,1E+07)"}},
+        {{7540, "1E+07"}, {0, ""}},
+        {{7539, "3,4E+38"}, {0, "Peso Pacco Fuori Limiti (3,4E+38)"}},
+        {{7541, "1E+38"}, {0, "Sezione Ferro Fuori Limiti (1E+38)"}},
+        {{7542, "0,09"}, {0, "Cifra di Perdita Lamierino Fuori Limiti (0,09)"}},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c[0].second);
+        EXPECT_EQ(Apri(buono, tmp.File("caso.tmf"), c[0].first, c[0].second), c[1].second);
+    }
+}
+
+// The wire choice walks every library row, past a zero diameter, and a
+// winding's stored row may name any row of the table.
+TEST(FileDanneggiati, EveryWireRowTheCalculationReachesIsChecked) {
+    Cartella tmp;
+    const std::string buono = tmp.File("buono.tmf");
+    std::string err;
+    ASSERT_TRUE(progetto::SalvaProgetto(*DesignMonofase(), buono, "buono", err)) << err;
+    // Seven records from 35 + 7 x (row + 41 x column): bare, enamelled, section,
+    // turns per cm, Kf, ohm/m, g/m. The design has four wires in every column.
+    const auto rec = [](int r, int j, int k) { return 35 + 7 * (r + 41 * j) + k; };
+    struct Caso {
+        int record;
+        const char* testo;
+        const char* motivo;
+    };
+    const Caso casi[] = {
+        {rec(20, 0, 0), "1,97E+24", "Filo Rame Fuori Limiti (filo 21 della libreria del Primario 1: 1,97E+24)"},
+        {rec(7, 2, 5), "-1", "Filo Rame Fuori Limiti (filo 8 della libreria del Primario 3: -1)"},
+        {rec(40, 14, 6), "1E+38", "Filo Rame Fuori Limiti (filo 41 della tabella del Secondario 3: 1E+38)"},
+        {rec(39, 0, 0), "101", "Filo Rame Fuori Limiti (filo 40 della tabella del Primario 1: 101)"},
+        {rec(9, 0, 3), "12", ""},  // a value the calculation can use, in a row without a wire
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.record);
+        EXPECT_EQ(Apri(buono, tmp.File("caso.tmf"), c.record, c.testo), c.motivo);
+    }
+}
+
+// What the editors check before a save: the reader's own check, in the
+// editor's words. Ranges from the cells: diameters 0,001 to 100 mm, Kf 1 to
+// 2, a computed value above 0 (the least normal Single) up to 1E+07; a leg
+// from half of 5 mm to 999 mm, a weight 0,01 to 9999 kg.
+TEST(FileDanneggiati, LibraryChecksTellTheRowTheValueAndTheRange) {
+    Testi fili(300);
+    ASSERT_TRUE(recfile::Leggi(kLibreria + "/LibRame1.wir", 20, 300, fili.data()).ok);
+    EXPECT_EQ(VerificaRecLibRame(fili.data()), "");
+    const std::tuple<int, const char*, const char*> rame[] = {
+        {266, "3", "Coefficiente di Riempimento Kf: 3 (valori ammessi da 1 a 2)"},
+        {38 + 2, "101", "Filo 3, Isol.mm: 101 (valori ammessi da 0,001 a 100)"},
+        {76 + 5 * 4 + 3, "2E+07", "Filo 5, Ohm/m: 2E+07 (valori ammessi da 1,175494E-38 a 1E+07)"},
+        {5, "x", "Filo 6, Nudo mm: x (valori ammessi da 0,001 a 100)"},
+        {1, "0", "La Libreria Rame deve avere almeno DUE fili in tabella"},
+    };
+    for (const auto& [k, testo, motivo] : rame) {
+        Testi r = fili;
+        r[static_cast<size_t>(k)] = testo;
+        EXPECT_EQ(VerificaRecLibRame(r.data()), motivo);
+    }
+    Testi lam(200);
+    ASSERT_TRUE(recfile::Leggi(kLibreria + "/LamMantelloStandard.lam", 40, 200, lam.data()).ok);
+    EXPECT_EQ(VerificaRecLibLam(lam.data()), "");
+    const std::tuple<int, const char*, const char*> lamierini[] = {
+        {10 * 2 + 9, "99999", "Lamierino 3, Peso Kg: 99999 (valori ammessi da 0,01 a 9999)"},
+        {10 * 1 + 4, "2", "Lamierino 2, D mm: 2 (valori ammessi da 2,5 a 999)"},
+        {10 * 17, "1E+08", "Lamierino 18, AxB cm²: 1E+08 (valori ammessi da 0 a 999800)"},
+    };
+    for (const auto& [k, testo, motivo] : lamierini) {
+        Testi r = lam;
+        r[static_cast<size_t>(k)] = testo;
+        EXPECT_EQ(VerificaRecLibLam(r.data()), motivo);
+    }
+    EXPECT_EQ(VerificaRecLibLam(Testi(200).data()), "Nessun Lamierino in tabella");
 }
 
 // ---------------------------------------------------------------- the calculation

@@ -155,6 +155,42 @@ private slots:
         QCOMPARE(Riga(19), QStringLiteral("1,05 / 1,090 / 0 / 0 / 0 / 0 / 0"));
     }
 
+    // A coefficient the field only colours stops both saves with the box the
+    // reader's ranges give (Kf 1 to 2, resistivity 0,001 to 2, specific weight
+    // 3 to 15): nothing written, not even the file Salva writes to. Put right,
+    // the table saves and reads back.
+    void tableTheReaderRefusesIsNotSaved() {
+        Calcola(kTreFili), SalvaNome(QStringLiteral("a"));
+        const auto byte = [this] {
+            QFile f(File(QStringLiteral("a.wir")));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        const QByteArray prima = byte();
+        const struct { const char* campo; const char* testo; QString motivo; } casi[] = {
+            {"Txt_CoefKf", "3", QStringLiteral("Coefficiente di Riempimento Kf: 3 (valori ammessi da 1 a 2)")},
+            {"Txt_Ohm_m", "999999",
+             QStringLiteral("Resistività Specifica Filo Rame (Ohm·mm²/m): 999999 (valori ammessi da 0,001 a 2)")},
+            {"Txt_PesSpeRam", "99999",
+             QStringLiteral("Peso Specifico Filo Rame (kg/dm³ ): 99999 (valori ammessi da 3 a 15)")},
+        };
+        for (const auto& c : casi) {
+            CampoNumerico* campo = Figlio<CampoNumerico>(w.get(), c.campo);
+            const QString giusto = campo->text();
+            cmd().Cmd_Modifica->click(), campo->setText(QString::fromUtf8(c.testo)), cmd().Calcola->click();
+            QVERIFY(cmd().Cmd_Salva->isEnabled());
+            msg->Attendi(), cmd().Cmd_Salva->click();
+            msg->Attendi(), SalvaNome(QStringLiteral("b"));
+            QCOMPARE(msg->Mostrati(), QStringList(2, "Libreria non salvata: non si potrebbe riaprire.\n" + c.motivo));
+            QVERIFY(msg->boxes[0].stile == mb::Exclamation && msg->UltimoTitolo() == QStringLiteral("Crea Libreria Filo Rame Smaltato"));
+            QVERIFY(!QFileInfo::exists(File(QStringLiteral("b.wir"))) && byte() == prima);
+            msg->Azzera(), dlg->percorsiSalva.clear();
+            cmd().Cmd_Modifica->click(), campo->setText(giusto);
+        }
+        cmd().Calcola->click(), SalvaNome(QStringLiteral("b"));
+        NuovaFinestra(), Apri(File(QStringLiteral("b.wir")));
+        QCOMPARE(Riga(0), kRiga0);
+    }
+
     void thirdDecimalsSurviveReopen() {
         Calcola({{"0,126", "0,15"}, {"0,2", "0,24"}});
         QCOMPARE(Riga(0), QStringLiteral("0,126 / 0,150 / 0,0125 / 63,49 / 1,05 / 1,4115 / 0,11"));
