@@ -81,9 +81,25 @@ QGroupBox* Riquadro(QWidget* parent, const QString& nome, const QString& caption
     return g;
 }
 
+namespace {
+
+// A click on a chosen option leaves it chosen, also on the only option of its
+// frame, which a plain radio button would clear.
+class OpzioneScelta : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void nextCheckState() override {
+        if (!isChecked()) QRadioButton::nextCheckState();
+    }
+};
+
+}  // namespace
+
 QRadioButton* Opzione(QWidget* parent, const QString& nome, const QString& caption, const QString& tooltip, int x,
                       int y, int w, int h) {
-    auto* o = new QRadioButton(caption, parent);
+    auto* o = new OpzioneScelta(caption, parent);
     o->setObjectName(nome);
     if (!tooltip.isEmpty()) o->setToolTip(tooltip);
     Posiziona(o, x, y, w, h);

@@ -39,7 +39,8 @@ QLabel* Risultato(QWidget* parent, const QString& nome, const QString& descrizio
 // A picture of ours, centred in its box.
 QLabel* Immagine(QWidget* parent, const QString& nome, const QImage& img, int x, int y, int w, int h);
 
-// A frame and an option button, named and placed.
+// A frame and an option button, named and placed. A click on a chosen
+// option leaves it chosen, even when it is alone in its frame.
 QGroupBox* Riquadro(QWidget* parent, const QString& nome, const QString& caption, int x, int y, int w, int h);
 QRadioButton* Opzione(QWidget* parent, const QString& nome, const QString& caption, const QString& tooltip, int x,
                       int y, int w, int h);

@@ -27,11 +27,24 @@ void LostFocus::Esegui() {
 
 void LostFocus::FocusCambiato(QWidget* /*vecchio*/, QWidget* nuovo) {
     if (!controllo_) return;
+    QWidget* ora = QApplication::focusWidget();
     if (Dentro(nuovo)) {
-        haFuoco_ = true;
+        // A change told late (a check that ran on it moved the focus on):
+        // a control disabled on the way, or passed by for another control
+        // of its window, never held the focus.
+        const bool passato = ora && !Dentro(ora) && ora->window() == controllo_->window();
+        if (controllo_->isEnabled() && !passato) haFuoco_ = true;
         return;
     }
     if (!haFuoco_) return;
+    // Disabled while it held the focus: the user did not leave it, and the
+    // focus goes on to the next enabled control with no check on the way.
+    if (!controllo_->isEnabled()) {
+        haFuoco_ = false;
+        return;
+    }
+    // A change told late: the focus has come to this control since.
+    if (Dentro(ora)) return;
     // No focus at all (window deactivated) or a focus in another window
     // (message box, popup, menu, another window): the control keeps its
     // window's focus and gets it back when the window is active again.
@@ -45,5 +58,8 @@ bool LostFocus::eventFilter(QObject* o, QEvent* e) {
     if (o == controllo_ && e->type() == QEvent::Hide &&
         controllo_->window()->testAttribute(Qt::WA_WState_Hidden))
         haFuoco_ = false;
+    // A disabled control holds no focus, also when its window was inactive
+    // as the focus moved on (no change is told then).
+    if (o == controllo_ && e->type() == QEvent::EnabledChange && !controllo_->isEnabled()) haFuoco_ = false;
     return QObject::eventFilter(o, e);
 }

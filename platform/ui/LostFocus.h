@@ -7,7 +7,12 @@
 //    control's window becomes active again the control still holds the focus;
 //  - it is never re-entered: while the check runs (and shows its own message
 //    box) a further focus change or Enter does not start it again;
-//  - closing (hiding) the window forgets the focus, so no check fires later.
+//  - closing (hiding) the window forgets the focus, so no check fires later;
+//  - a control disabled while it holds the focus, or while the focus is on
+//    its way to it, runs no check and forgets the focus: the focus goes on to
+//    the next enabled control, and the controls it passes run nothing;
+//  - a focus change told late (a check that ran on it has moved the focus
+//    on since) is judged by where the focus is now.
 // The check runs synchronously inside the focus change, before a clicked
 // button's click handler runs.
 #pragma once

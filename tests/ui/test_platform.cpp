@@ -233,6 +233,35 @@ private slots:
         QCOMPARE(quante, 2);
     }
 
+    // A field disabled while it holds the focus, or while the focus is on
+    // its way to it (a's check turns b off as Tab enters b), runs no check
+    // and keeps no mark: the focus goes on to the next enabled field, and
+    // only fields the user really leaves are checked afterwards.
+    void disabledWithTheFocusRunsNoCheck() {
+        for (const bool entrando : {false, true}) {
+            Modulo m;
+            QVERIFY(m.Mostra());
+            if (entrando) {
+                // b is turned off and on again within a's check, as a view switch does.
+                QObject::connect(m.a, &CampoNumerico::lostFocusCheck, [&m] { m.b->setEnabled(false); });
+                m.a->setFocus();
+                QTest::keyClick(m.a, Qt::Key_Tab);
+                m.b->setEnabled(true);
+            } else {
+                m.b->setFocus();
+                m.eventi.clear();   // a, which had the focus at first, was left
+                m.b->setEnabled(false);
+                m.b->setEnabled(true);
+            }
+            QVERIFY2(m.nome->hasFocus(), entrando ? "entering" : "holding");
+            QCOMPARE(m.eventi, entrando ? QStringList{A} : QStringList{});
+            // Leaving the name field checks it alone; b, left long ago, is never checked.
+            m.a->setFocus();
+            m.nome->setFocus();
+            QCOMPARE(m.eventi, entrando ? QStringList({A, NOME, A}) : QStringList({NOME, A}));
+        }
+    }
+
     void messageBoxButtonsAndAnswers() {
         const QString si = QStringLiteral("Sì"), no = QStringLiteral("No"), ann = QStringLiteral("Annulla");
         const QString ok = QStringLiteral("OK");
