@@ -14,18 +14,24 @@ double Radice3() { return std::sqrt(3.0); }
 // other text (the empty one too) is no letter.
 bool LetteraSec(std::string_view t) { return t == "d" || t == "y" || t == "z"; }
 
-VistaSec Vista(const Formato& f, bool lettera, double v, double i, double p) {
-    return {TestoCasella(v), TestoCasella(i, f.corrente), TestoCasella(p), lettera};
+// The box text of a Single (float) or of a figure with √3 in it (double):
+// each through the mask at its own precision, never "0,0" when nonzero.
+template <class T>
+std::string Testo(T v, const char* maschera = "##0.0") {
+    std::string s = num::Format(v, maschera);
+    const auto letto = num::TextToSng(s);
+    if (v != 0 && letto && *letto == 0.0f) s = num::Format(v, "0.0##");
+    return s;
+}
+
+template <class V, class I, class P>
+VistaSec Vista(const Formato& f, bool lettera, V v, I i, P p) {
+    return {Testo(v), Testo(i, f.corrente), Testo(p), lettera};
 }
 
 }  // namespace
 
-std::string TestoCasella(double v, const char* maschera) {
-    std::string s = num::Format(v, maschera);
-    const auto letto = num::TextToSng(s);
-    if (v != 0.0 && letto && *letto == 0.0f) s = num::Format(v, "0.0##");
-    return s;
-}
+std::string TestoCasella(float v, const char* maschera) { return Testo(v, maschera); }
 
 VistaSec VistaFase(std::string_view lettera, float v, float i, float p, const Formato& f) {
     if (lettera == "z") return Vista(f, true, v * Radice3(), i, p * Radice3());
@@ -47,8 +53,8 @@ TestoLettera TensioneLineaPri(std::string_view lettera, float v) {
 TestoLettera Converti(Conversione c, std::string_view l, float x, const Formato& f) {
     const double r3 = Radice3();
     const float terzo = num::Sng(x / 3.0);
-    auto testo = [](double v) { return TestoLettera{TestoCasella(v), true}; };
-    auto corrente = [&f](double v) { return TestoLettera{TestoCasella(v, f.corrente), true}; };
+    auto testo = [](auto v) { return TestoLettera{Testo(v), true}; };
+    auto corrente = [&f](auto v) { return TestoLettera{Testo(v, f.corrente), true}; };
     switch (c) {
         case Conversione::PriVolt:
             if (l == "D") return testo(x);
@@ -66,19 +72,19 @@ TestoLettera Converti(Conversione c, std::string_view l, float x, const Formato&
         case Conversione::SecAmpLin:
             if (l == "d") return corrente(x / r3);
             if (l == "y" || l == "z") return corrente(x);
-            return {TestoCasella(x, f.corrente), false};
+            return {Testo(x, f.corrente), false};
         case Conversione::SecPotLin:
             if (l == "d" || l == "y") return testo(terzo);
             if (l == "z") return testo(x / (3.0 * r3));
             break;
     }
-    return {TestoCasella(x), false};
+    return {Testo(x), false};
 }
 
-std::optional<LineaPri> LineaPrimario(std::string_view lettera, float amp, float pot) {
-    const float triplaP = num::Sng(3.0 * pot);
-    if (lettera == "D") return LineaPri{amp * Radice3(), triplaP};
-    if (lettera == "Y") return LineaPri{amp, triplaP};
+std::optional<LineaPri> LineaPrimario(std::string_view lettera, float amp, float pot, const char* mascheraAmp) {
+    const std::string triplaP = num::Format(num::Sng(3.0 * pot), "##0.0");
+    if (lettera == "D") return LineaPri{num::Format(amp * Radice3(), mascheraAmp), triplaP};
+    if (lettera == "Y") return LineaPri{num::Format(amp, mascheraAmp), triplaP};
     return std::nullopt;
 }
 

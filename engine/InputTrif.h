@@ -13,10 +13,12 @@
 
 namespace inputtrif {
 
-// The text a box gets for a value under `maschera`, except that a nonzero
+// The text a box gets for a Single under `maschera` (its 7-digit value
+// rounded by the mask, as every window shows a Single), except that a nonzero
 // value the mask would show as zero ("0,0") keeps three decimals ("0.0##"):
-// the calculation reads the box back and must not read 0.
-std::string TestoCasella(double v, const char* maschera = "##0.0");
+// the calculation reads the box back and must not read 0. A figure with √3
+// in it stays in double precision up to its text, by the same rule.
+std::string TestoCasella(float v, const char* maschera = "##0.0");
 
 // How a window shows a secondary's phase and line values: the transformer's
 // way by default; the autotransformer's zig-zag line voltage is 2√3 times the
@@ -54,14 +56,14 @@ TestoLettera TensioneLineaPri(std::string_view lettera, float v);
 enum class Conversione { PriVolt, PriVoltLin, SecVoltLin, SecAmpLin, SecPotLin };
 TestoLettera Converti(Conversione c, std::string_view lettera, float x, const Formato& f = {});
 
-// The line current and three-phase power of primary i for its labels, by its
-// letter: delta current by √3, star the same; power by 3 for both; nullopt
-// for any other letter, whose labels keep what they show.
+// The texts of the line current (under `mascheraAmp`) and three-phase power
+// ("##0.0") of a primary for its labels, by its letter: delta current by √3,
+// star the same; power by 3 for both; nullopt for any other letter, whose
+// labels keep what they show.
 struct LineaPri {
-    double amp;
-    float pot;
+    std::string amp, pot;
 };
-std::optional<LineaPri> LineaPrimario(std::string_view lettera, float amp, float pot);
+std::optional<LineaPri> LineaPrimario(std::string_view lettera, float amp, float pot, const char* mascheraAmp);
 
 // The letter button of winding i is enabled unless the winding is a tap in
 // series with another one.

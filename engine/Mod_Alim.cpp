@@ -48,6 +48,10 @@ void ProgettoMonofase(ModuleDIC& d, int16_t tipo, int numAvv, float priVolt, flo
 
 void ProgettoPredefinito(ModuleDIC& d) {
     RocchettoPredefinito(d);
+    ProgettoIsolato(d);
+}
+
+void ProgettoIsolato(ModuleDIC& d) {
     ProgettoMonofase(d, tipo::Monofase, DatiAlimTesti::MaxAvv, 220, 150);
     for (Lato l : {Primari(d), Secondari(d)})
         for (int i = 0; i < DatiAlimTesti::MaxAvv; ++i) {

@@ -15,6 +15,9 @@
 // count lists then say how many are in use). Libraries, lists and the
 // coefficient are not touched: they come from the library files.
 void ProgettoPredefinito(ModuleDIC& d);
+// The same design with the bobbin table left as it is (the user's bobbin
+// stays for the bobbin dialog).
+void ProgettoIsolato(ModuleDIC& d);
 
 // What the default design of every single-phase kind shares: its kind code,
 // no file, the power-given mode, the computed bobbin (one bobbin, one groove)

@@ -178,7 +178,8 @@ TEST(TrifCampi, ConversionByLetter) {
         {Conversione::PriVolt, "Y", 220, "381,1", true},     {Conversione::PriVolt, "d", 220, "220,0", false},
         {Conversione::PriVoltLin, "Y", 380, "219,4", true},  {Conversione::SecVoltLin, "z", 220, "73,3", true},
         {Conversione::SecVoltLin, "y", 220, "127,0", true},  {Conversione::SecPotLin, "y", 900, "300,0", true},
-        {Conversione::SecPotLin, "z", 900, "173,2", true},   {Conversione::SecAmpLin, "d", 0.001f, "0,001", true}};
+        {Conversione::SecPotLin, "z", 900, "173,2", true},   {Conversione::SecAmpLin, "d", 0.001f, "0,001", true},
+        {Conversione::PriVolt, "D", 0.35f, "0,4", true}};   // the Single's 7 digits, as every window shows it
     for (const auto& c : casi) {
         const inputtrif::TestoLettera t = inputtrif::Converti(c.c, c.lettera, c.x);
         EXPECT_EQ(t.testo, c.testo) << c.lettera << ' ' << c.x;

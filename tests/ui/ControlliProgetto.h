@@ -5,6 +5,7 @@
 
 #include "UiTestSupport.h"
 #include "engine/ModuleDIC.h"
+#include "platform/ui/CampoNumerico.h"
 
 // A control and what it shows; an empty text is not checked. An array's name
 // stands for its elements 0..n-1 (n from the window).
@@ -36,7 +37,7 @@ inline const std::vector<VoceControllo>& ControlliComuni() {
             {"Lbl_RochIsoStrL"}, {"Lbl_IngGolaH1"}, {"Lbl_IngGolaI1"}, {"Lbl_IngGolaL1"}, {"Lbl_IngGolaH2"},
             {"Lbl_IngGolaI2"}, {"Lbl_IngGolaL2"}, {"Lbl_PotTotPers"}, {"MnuFile", "&File"}, {"MnuFileNuovo", "&Nuovo"},
             {"MnuFileApri", "&Apri"}, {"MnuFileChiudi", "&Chiudi"}, {"MnuFileSalva", "&Salva"}, {"MnuFileEsci", "&Esci"},
-            {"Help", "&?"}, {"MnuAbout", "&About"}};
+            {"MnuHelp", "&?"}, {"MnuAbout", "&About"}};
         // the build rows of every winding frame, on both sides (names kept for the table's life)
         static std::vector<std::string> righe;
         for (const char* lato : {"Pri", "Sec"})
@@ -68,6 +69,14 @@ inline void VerificaControlli(QWidget* w, const std::vector<VoceControllo>& righ
                          qPrintable(nome + " tooltip"));
         }
     }
+}
+
+// What a person does: clicks into a field, types over its text, presses Tab.
+inline void ScriviETab(CampoNumerico* c, const char* testo) {
+    c->setFocus();
+    c->selectAll();
+    QTest::keyClicks(c, testo);
+    QTest::keyClick(c, Qt::Key_Tab);
 }
 
 // A design window of kind W on a fresh design; every message box must be

@@ -68,6 +68,22 @@ private slots:
              },
              "Lbl_PriAmpLin Lbl_PriAmp msg", "3,464 2,0 La Potenza del Trasformatore è Troppo Bassa"},
             {[](Auto& a, L&) { Campo(a, "Yy", "Txt_SecAmp(0)", "0,123"); }, kCampi, "219,4 0,123 15,621"},
+            // Singles by their 7 digits: 127 x 199,9 = 25387,3; a star
+            // primary's line current is its phase current.
+            {[](Auto& a, L&) { Campo(a, "Yy", "Txt_SecAmp(0)", "199,9"); }, kCampi, "219,4 199,9 25387,3"},
+            {[](Auto& a, L&) {
+                 std::tie(a.d->PriTrif[0], a.d->PriAmp[0]) = std::tuple("Y", 1033141.0625f);
+                 a.w->Refresh();
+             },
+             "Lbl_PriAmpLin Lbl_PriAmp", "1033141,0 1033141,0"},
+            // Tab out of the phase power: taken as typed, no line box checked
+            // on the way (99999 / 127 V = 787,39 A).
+            {[](Auto& a, L&) {
+                 a.MostraConFuoco();
+                 ScriviETab(a.ui().Txt_SecPot[0], "99999");
+                 QVERIFY(!a.msg.Mostrati().join(' ').contains("Fuori Limiti"));
+             },
+             kCampi, "219,4 787,39 99999"},
             {[](Auto& a, L&) { a.ui().Txt_SecVolt[0]->setText("220"); Campo(a, "Dd", "Txt_SecAmpLin(0)", "2,62"); },
              kCampi, "219,4 1,513 332,9"},
             {[](Auto& a, L&) { Campo(a, "Yy", "Txt_SecAmpLin(0)", "0,04"); }, kCampi, "219,4 0,04 5,1"},

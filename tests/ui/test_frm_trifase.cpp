@@ -4,6 +4,7 @@
 // apart (float32 by a short script).
 #include "ControlliProgetto.h"
 #include "Progetti.h"
+#include "dialogs/Frm_AvvColl.h"
 #include "files/Progetto.h"
 #include "platform/ui/Ui.h"
 #include "windows/trifase/Frm_Trifase.h"
@@ -14,7 +15,6 @@ using Trif = FinestraDiProva<Frm_Trifase>;
 const QString kNoLettera = QStringLiteral("Non è Stato Specificato il Tipo di Collegamento");
 
 QString T(const QWidget* w) { return w->property("text").toString(); }
-
 
 }  // namespace
 
@@ -174,6 +174,113 @@ private slots:
         ui->Cmd_SecAvv[0]->click();
         QCOMPARE(T(ui->Cmd_SecAvv[0]) + T(ui->Cmd_SecTrif[0]) + " " + T(ui->Txt_SecPot[0]), QStringLiteral("R2y 192,3"));
         QVERIFY(!ui->Cmd_SecTrif[0]->isEnabled());
+    }
+
+    // Tab out of a phase box: the row flips to its phase view and its line
+    // boxes, which the focus was entering, are turned off; none of them is
+    // checked, and the box left keeps its text. Current = power / 73,3 V;
+    // zig-zag: line power 3√3 P, total 2/√3 of it (6 P); delta: line power 3 P.
+    void tabDaCasellaDiFase() {
+        const struct { const char* lettera; const char* pot; const char* attesi; } casi[] = {
+            {"z", "500", "500|6,821|2598,1|3000,0"},
+            {"z", "99999", "99999|1364,24|519610,0|599993,9"},
+            {"z", "300", "300|4,093|1558,8|1799,9"},
+            {"d", "300", "300|4,093|900,0|900,0"}};
+        for (const auto& c : casi) {
+            cleanup(), init(), Carica();
+            a->MostraConFuoco();
+            a->msg.falliscePerInattesi = false;
+            d->SecTrif[0] = c.lettera, ui->Cmd_SecTrif[0]->setText(c.lettera);
+            ScriviETab(ui->Txt_SecPot[0], c.pot);
+            QCOMPARE(TestiDi(a->w.get(), "Txt_SecPot(0) Txt_SecAmp(0) Txt_SecPotLin(0) Lbl_SecPotTot"),
+                     QString(c.attesi));
+            QVERIFY2(!a->msg.Mostrati().join(' ').contains("Fuori Limiti"), c.pot);
+            QVERIFY(!ui->Txt_SecAmpLin[0]->Giallo());
+            // Nothing stays armed: the next focus change checks nothing.
+            ui->Txt_LamCdP->setFocus(), ui->Txt_SecVolt[0]->setFocus();
+            QCOMPARE(T(ui->Txt_SecPot[0]), QString(c.pot));
+        }
+        // A letter chosen after two phase boxes: the line view by the new
+        // letter (star: 100 √3, 3 x 192), no pass (the total stays 6 x 192,
+        // from the one-decimal line power 997,7), the texts as typed.
+        cleanup(), init(), Carica();
+        a->MostraConFuoco();
+        a->msg.falliscePerInattesi = false;
+        FakeLanciatoreUi lanciatore;
+        lanciatore.azione = [](ModuleDIC& m) { m.SecTrif[0] = "y"; };
+        ScriviETab(ui->Txt_SecVolt[0], "100"), ScriviETab(ui->Txt_SecPot[0], "192");
+        QCOMPARE(TestiDi(a->w.get(), "Txt_SecAmp(0) Txt_SecPotLin(0) Lbl_SecPotTot"), QStringLiteral("1,92|997,7|1152,0"));
+        ui->Cmd_SecTrif[0]->click();
+        QCOMPARE(TestiDi(a->w.get(), "Txt_SecVolt(0) Txt_SecPot(0) Txt_SecVoltLin(0) Txt_SecPotLin(0) Lbl_SecPotTot"),
+                 QStringLiteral("100|192|173,2|576,0|1152,0"));
+    }
+
+    // A Single is shown by its 7 digits, as in every window: the Single 0,35
+    // under "##0.0" is 0,4; a delta primary's line voltage is its phase voltage.
+    void testiDiSingoli() {
+        Carica();
+        a->MostraConFuoco();
+        a->msg.falliscePerInattesi = false;
+        d->PriTrif[0] = "D", ui->Cmd_PriTrif[0]->setText("D");
+        ScriviETab(ui->Txt_PriVolt[0], "0,35");
+        QCOMPARE(T(ui->Txt_PriVoltLin[0]), QStringLiteral("0,4"));
+    }
+
+    // A voltage tap made of secondary 1 takes winding 2's power, 1 VA, and at
+    // 500 V a current of 0,002 A: shown so, and read so by the pass.
+    void presaConCorrentePiccola() {
+        Carica();
+        FakeLanciatoreUi lanciatore;
+        a->msg.falliscePerInattesi = false;
+        ui->Cmb_SecNumAvv->setCurrentIndex(1), a->w->Cmb_SecNumAvv_LostFocus();
+        const std::pair<CampoNumerico*, const char*> campi[] = {
+            {ui->Txt_SecVolt[1], "1"}, {ui->Txt_SecPot[1], "1"}, {ui->Txt_SecVolt[0], "500"}};
+        for (const auto& [c, t] : campi) c->ImpostaTestoU8(t), c->EseguiControllo();
+        lanciatore.azione = [](ModuleDIC& m) { Serie(Secondari(m), 0, 2); };
+        ui->Cmd_SecAvv[0]->click();
+        QCOMPARE(T(ui->Cmd_SecAvv[0]) + " " + T(ui->Txt_SecAmp[0]) + " " + T(ui->Txt_SecPot[0]), QStringLiteral("R2 0,002 1,0"));
+        QCOMPARE(d->SecAmp[0], 0.002f);
+        QCOMPARE(T(ui->Lbl_SecRes[0]), QStringLiteral("30817,38"));
+    }
+
+    // The primary's tap option, alone in its frame, stays chosen when
+    // clicked: two primaries, the first in series with the second is a
+    // voltage tap, "R2" on green, its letter button off.
+    void presaPrimarioSempreScelta() {
+        Carica();
+        FakeLanciatoreUi lanciatore;
+        ui->Cmb_PriNumAvv->setCurrentIndex(1), a->w->Cmb_PriNumAvv_LostFocus();
+        bool scelta = false;
+        lanciatore.azione = [&scelta](ModuleDIC& m) {
+            Frm_AvvColl f(m, true);
+            f.ui.Opt_AvvSer->click();
+            f.ui.Opt_AvvAda->click();
+            scelta = f.ui.Opt_AvvAda->isChecked();
+            f.ui.Cmb_AvvSer->setCurrentIndex(1);
+            f.ui.Cmd_Ok->click();
+        };
+        ui->Cmd_PriAvv[0]->click();
+        QVERIFY(scelta && Vero(d->PriAvvAda[0]) && Vero(d->PriAvvSer[0]));
+        QCOMPARE(T(ui->Cmd_PriAvv[0]), QStringLiteral("R2"));
+        QCOMPARE(Frm_Trifase::ColoreCollegamento(ui->Cmd_PriAvv[0]), QColor(0, 255, 0));
+        QVERIFY(!ui->Cmd_PriTrif[0]->isEnabled());
+    }
+
+    // The File menu: Sa&lva con Nome, Sta&mpa, the "?" menu MnuHelp; Close
+    // asks Yes / No / Cancel with the information icon, and Cancel keeps the
+    // design; New keeps the user's bobbin (row 1 of the bobbin table).
+    void menuFile() {
+        Carica();
+        QCOMPARE(TestiDi(a->w.get(), "MnuFileSalvaNome MnuFileStampa"), QStringLiteral("Sa&lva con Nome|Sta&mpa"));
+        QCOMPARE(Figlio<QMenu>(a->w.get(), "MnuHelp")->title(), QStringLiteral("&?"));
+        d->RochC[1] = 40, d->RochTipo[1] = "Mio";
+        ui->Txt_SecVolt[0]->ImpostaTestoU8("100");
+        a->msg.Attendi(mb::Cancel), a->w->MnuFileChiudi_Click();
+        QCOMPARE(a->msg.boxes.back().stile, mb::YesNoCancel + mb::Information);
+        QCOMPARE(T(ui->Txt_SecVolt[0]), QStringLiteral("100"));
+        a->msg.Attendi(mb::No), a->w->MnuFileNuovo_Click();
+        QCOMPARE(QString::number(d->RochC[1]) + QString::fromStdString(d->RochTipo[1]), QStringLiteral("40Mio"));
+        QCOMPARE(T(ui->Txt_SecVolt[0]), QStringLiteral("73,3"));
     }
 
     // An opened project shows its letters and stored line values, every row

@@ -133,6 +133,7 @@ void FinestraProgetto::Costruisci(const Descrizione& k, ControlliComuni& c) {
     risultatiSec_ = k.sec.risultati;
     titolo_ = Qs(k.titolo);
     titoloEsci_ = Qs(k.titoloEsci ? k.titoloEsci : k.titolo);
+    menu_.ChiudiConAnnulla(k.chiudiAnnulla);
     setObjectName(k.nome);
     setWindowTitle(titolo_);
 
@@ -215,10 +216,10 @@ void FinestraProgetto::CostruisciMenu(const Descrizione& k) {
     separatore(c_->MnuFile, "separator3");
     c_->MnuFileEsci = voce(c_->MnuFile, "MnuFileEsci", "&Esci");
 
-    c_->Help = barra->addMenu(Qs("&?"));
-    c_->Help->setObjectName("Help");
-    c_->Help->menuAction()->setObjectName("Help");
-    c_->MnuAbout = voce(c_->Help, "MnuAbout", "&About");
+    c_->MnuHelp = barra->addMenu(Qs("&?"));
+    c_->MnuHelp->setObjectName("MnuHelp");
+    c_->MnuHelp->menuAction()->setObjectName("MnuHelp");
+    c_->MnuAbout = voce(c_->MnuHelp, "MnuAbout", "&About");
 }
 
 void FinestraProgetto::CostruisciConteggi(QWidget* centro, const Descrizione& k) {
@@ -525,9 +526,11 @@ void FinestraProgetto::Txt_LamCdP_LostFocus() {
 void FinestraProgetto::PresaSec(int i, CampoNumerico* amp, CampoNumerico* pot) {
     const inputalim::EsitoPresa e = inputalim::PotenzaPresaSec(d_, i);
     if (i < 0 || i >= NumAvv()) return;
-    if (e.corrente) amp->ImpostaTestoU8(num::Format(d_.SecAmp[i], "##0.0"));
-    if (e.potenza) pot->ImpostaTestoU8(num::Format(d_.SecPot[i], "##0.0"));
+    if (e.corrente) amp->ImpostaTestoU8(TestoRiletto(d_.SecAmp[i], "##0.0"));
+    if (e.potenza) pot->ImpostaTestoU8(TestoRiletto(d_.SecPot[i], "##0.0"));
 }
+
+std::string FinestraProgetto::TestoRiletto(float v, const char* maschera) const { return num::Format(v, maschera); }
 
 void FinestraProgetto::MostraCollegamento(const LatoC& l, int i) {
     if (const auto a = inputalim::Collegamento(l, i)) ImpostaCollegamento(LatoUi(l.Primario).Cmd_Avv[i], *a);

@@ -124,7 +124,7 @@ public:
                 *MnuFileSalva = nullptr, *MnuFileSalvaNome = nullptr,
                 *MnuFileImpostaStampante = nullptr, *MnuFileStampa = nullptr,
                 *MnuFileEsci = nullptr;
-        QMenu* Help = nullptr;
+        QMenu* MnuHelp = nullptr;
         QAction* MnuAbout = nullptr;
     };
 
@@ -173,6 +173,8 @@ public:
         const char* salvaNome = "Salva &con Nome";
         const char* stampa = "Sta&mpa";
         const char* impostaStampante = "&Imposta Stampante";
+        // The close question also offers Cancel, which keeps the project.
+        bool chiudiAnnulla = false;
         // The connection buttons are never enabled: the connections stay as
         // the load or an opened project set them.
         bool collegamentiFissi = false;
@@ -373,9 +375,12 @@ protected:
     // Secondary current = power / voltage (text left as it is when the
     // voltage is 0 or no number); power = current x voltage, one decimal.
     // A secondary voltage tap in series takes its partner's power and the
-    // current that gives: into the design and, with one decimal, into its
-    // current and power fields.
+    // current that gives: into the design and, with one decimal
+    // (TestoRiletto), into its current and power fields.
     void PresaSec(int i, CampoNumerico* amp, CampoNumerico* pot);
+    // The text of a figure written into a field the calculation reads back:
+    // by default the mask's own.
+    virtual std::string TestoRiletto(float v, const char* maschera) const;
     // Winding i's connection button shows its connection.
     void MostraCollegamento(const LatoC& l, int i);
     // The autotransformers' connection buttons of the windings in use: every

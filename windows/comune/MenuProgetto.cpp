@@ -70,7 +70,7 @@ void MenuProgetto::Nuovo() {
 void MenuProgetto::Chiudi() {
     if (SalvaPrima("Prima di Chiudere il Progetto di Calcolo\n"
                    "    Vuoi Salvare le Ultime Modifiche\n",
-                   mb::YesNo, f_.Testi().titoloChiudi))
+                   chiudiAnnulla_ ? mb::YesNoCancel : mb::YesNo, f_.Testi().titoloChiudi))
         Ricomincia();
 }
 

@@ -60,8 +60,10 @@ public:
     void Nuovo();
     // Reads a project; a file that is not a usable project of this kind changes nothing.
     void Apri();
-    // Asks whether to save first (Yes / No), then the default design with no file.
+    // Asks whether to save first (Yes / No, and Cancel where the kind offers
+    // it, which changes nothing), then the default design with no file.
     void Chiudi();
+    void ChiudiConAnnulla(bool si) { chiudiAnnulla_ = si; }
     // Writes the design to its file, or asks for a name when it has none.
     // True when the design was written.
     bool Salva();
@@ -85,6 +87,7 @@ private:
     void NomeTroppoLungo(qsizetype lunghezza, const char* riga);
 
     IFinestraProgetto& f_;
+    bool chiudiAnnulla_ = false;
 };
 
 class QComboBox;

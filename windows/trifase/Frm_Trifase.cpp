@@ -39,6 +39,7 @@ Frm_Trifase::Frm_Trifase(ModuleDIC& dic, QWidget* parent, const Genere& g) : Fin
     k.titoloEsci = "Calcolo di Trasformatore Trifase";
     k.salvaNome = g.salvaNome;
     k.stampa = g.stampa;
+    k.chiudiAnnulla = true;
     k.collegamentiFissi = g.prese;
     k.maxConteggio = g.prese ? 1 : NUM_AVV;
     k.numAvv = NUM_AVV;
@@ -132,13 +133,13 @@ void Frm_Trifase::DopoLinea(int i, Conv c, CampoNumerico* linea, CampoNumerico* 
 void Frm_Trifase::Form_Load() {
     ModuleDIC& d = d_;
     IniziaCaricamento([&] {
-        // The common defaults (mode, bobbin, insulation, placements, isolated
-        // windings, two windings a side until the first pass reads the lists),
-        // then the three-phase kind and its libraries.
-        ProgettoPredefinito(d);
+        // The common defaults (mode, bobbin choice, insulation, placements,
+        // isolated windings, two windings a side until the first pass reads
+        // the lists; the bobbin table keeps the user's bobbin), then the
+        // three-phase kind and its libraries.
+        ProgettoIsolato(d);
         d.TipoCalcolo = g_.tipo;
         CaricaLibrerie();
-        RocchettoPredefinito(d);
         if (g_.prese) PreseInSerie(d, NUM_AVV, true);
 
         const double r3 = std::sqrt(3.0);
@@ -250,9 +251,9 @@ int Frm_Trifase::PartnerLettera(const LatoC& l, int k) {
 
 void Frm_Trifase::MostraLineaPri(int i, const char* mascheraAmp) {
     // A primary with no letter keeps the line figures it showed.
-    if (const auto l = inputtrif::LineaPrimario(d_.PriTrif[i], d_.PriAmp[i], d_.PriPot[i])) {
-        ui.Lbl_PriAmpLin[i]->setText(Qs(num::Format(l->amp, mascheraAmp)));
-        ui.Lbl_PriPotLin[i]->setText(Qs(num::Format(l->pot, "##0.0")));
+    if (const auto l = inputtrif::LineaPrimario(d_.PriTrif[i], d_.PriAmp[i], d_.PriPot[i], mascheraAmp)) {
+        ui.Lbl_PriAmpLin[i]->setText(Qs(l->amp));
+        ui.Lbl_PriPotLin[i]->setText(Qs(l->pot));
     }
 }
 

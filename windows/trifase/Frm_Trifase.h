@@ -68,7 +68,7 @@ protected:
         int16_t tipo = tipo::Trifase;
         const char* nome = "Frm_Trifase";
         const char* titolo = "Calcolo di Trasformatore Trifase";
-        const char* salvaNome = "Salva &con Nome";
+        const char* salvaNome = "Sa&lva con Nome";
         const char* stampa = "Sta&mpa";
         // The autotransformer: one tapped winding a side, every winding a
         // tap in series with the next, connections fixed, the secondary's
@@ -95,6 +95,10 @@ protected:
     void DopoCollegamento(Lato lato, int i) override;
     void NumeroAvvCambiato(Lato lato, int n) override;
     void RicalcoloAvvolgimenti() override;
+    // A nonzero figure is never written as "0,0" into a box the pass reads.
+    std::string TestoRiletto(float v, const char* maschera) const override {
+        return inputtrif::TestoCasella(v, maschera);
+    }
 
 private:
     using Conv = inputtrif::Conversione;
