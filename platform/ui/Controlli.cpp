@@ -58,6 +58,9 @@ QLabel* Risultato(QWidget* parent, const QString& nome, const QString& descrizio
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setAccessibleName(descrizione);
+    // It paints its own background (the window's colour, as under it), so a
+    // new figure repaints the label alone and not the frames it lies on.
+    l->setAutoFillBackground(true);
     Posiziona(l, x, y, w, h);
     // Rows packed closer than a line of the font would cut a figure's top
     // and its decimal comma's tail.

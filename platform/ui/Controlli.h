@@ -32,7 +32,8 @@ QLabel* Etichetta(QWidget* parent, const QString& nome, const QString& testo, in
                   Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter);
 
 // A label that shows a result: sunken like a read-only field, its caption
-// and unit also kept as its accessible name.
+// and unit also kept as its accessible name; opaque, so that a new figure
+// repaints the label alone.
 QLabel* Risultato(QWidget* parent, const QString& nome, const QString& descrizione, int x, int y,
                   int w, int h);
 

@@ -6,6 +6,9 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <utility>
+#include <vector>
+
 #include "platform/ui/Posiziona.h"
 #include "platform/ui/Sostituibile.h"
 
@@ -13,6 +16,11 @@ namespace {
 constexpr int kMaskPulsanti = 0x0F;
 constexpr int kMaskIcona = 0x70;
 const char* const kRisposta = "marlovine_risposta";
+
+std::vector<std::pair<const void*, std::function<void()>>>& DaRidisegnare() {
+    static std::vector<std::pair<const void*, std::function<void()>>> elenco;
+    return elenco;
+}
 }  // namespace
 
 QMessageBox* MessaggiQt::Crea(const QString& testo, int stile, const QString& titolo,
@@ -80,6 +88,9 @@ int MessaggiQt::Risposta(QMessageBox* box, QAbstractButton* premuto) {
 }
 
 int MessaggiQt::MsgBox(const std::string& testo, int stile, const std::string& titolo) {
+    // By index: the list stays valid whatever a repaint sets off.
+    const auto& elenco = DaRidisegnare();
+    for (size_t i = 0; i < elenco.size(); ++i) elenco[i].second();
     QPointer<QWidget> attiva = QApplication::activeWindow();
     QWidget* parent = QApplication::activeModalWidget();
     if (!parent) parent = attiva;
@@ -99,5 +110,10 @@ IMessaggi& Messaggi() { return Servizio::Attuale(); }
 void ImpostaMessaggi(IMessaggi* m) { Servizio::Imposta(m); }
 int MsgBox(const QString& testo, int stile, const QString& titolo) {
     return Messaggi().MsgBox(U8(testo), stile, U8(titolo));
+}
+void PrimaDiOgniMessaggio(const void* chi, std::function<void()> ridisegna) {
+    auto& elenco = DaRidisegnare();
+    std::erase_if(elenco, [chi](const auto& voce) { return voce.first == chi; });
+    if (ridisegna) elenco.emplace_back(chi, std::move(ridisegna));
 }
 }  // namespace Piattaforma

@@ -2,6 +2,7 @@
 // window and dialog shows them (so tests answer them without a person).
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include <QString>
@@ -35,4 +36,9 @@ IMessaggi& Messaggi();
 void ImpostaMessaggi(IMessaggi* m);
 // Shortcut for Qt code: Messaggi().MsgBox with QString texts.
 int MsgBox(const QString& testo, int stile, const QString& titolo);
+// What lies under a box and must show at once when it appears: `ridisegna`
+// runs right before every box is shown on screen (a window paints there the
+// figures it has just written, which would otherwise wait for the box to
+// close). One per `chi`; an empty function removes it.
+void PrimaDiOgniMessaggio(const void* chi, std::function<void()> ridisegna);
 }  // namespace Piattaforma

@@ -219,6 +219,48 @@ private slots:
         QVERIFY(d.CoefK == 1.3f && a->ui().Lbl_SE->text() == QStringLiteral("22,5"));
     }
 
+    // A warning box comes up over the new figures: the winding pages in view
+    // are painted before it shows. A window that has closed paints nothing
+    // before later boxes.
+    void pagineDipinteSottoLAvviso() {
+        ModuleDIC& d = *a->d;
+        a->w->Form_Load();
+        a->MostraConFuoco();
+        QCoreApplication::processEvents();
+        struct ContaPittura : QObject {
+            int n = 0;
+            bool eventFilter(QObject*, QEvent* e) override { return (n += e->type() == QEvent::Paint), false; }
+        } pri, sec;
+        // The paints each page had when a box was shown, and the boxes closed.
+        struct AllaComparsa : QObject {
+            const ContaPittura *pri, *sec;
+            std::vector<std::pair<int, int>> visti;
+            bool eventFilter(QObject* o, QEvent* e) override {
+                if (e->type() == QEvent::Show && qobject_cast<QMessageBox*>(o)) {
+                    visti.emplace_back(pri->n, sec->n);
+                    QTimer::singleShot(0, o, [o] { static_cast<QMessageBox*>(o)->accept(); });
+                }
+                return false;
+            }
+        } comparsa;
+        comparsa.pri = &pri, comparsa.sec = &sec;
+        ui->FramePri[static_cast<size_t>(d.TabPri)]->installEventFilter(&pri);
+        ui->FrameSec[static_cast<size_t>(d.TabSec)]->installEventFilter(&sec);
+        qApp->installEventFilter(&comparsa);
+        Piattaforma::ImpostaMessaggi(nullptr);  // the boxes on screen
+
+        d.CoefK = 1.65f, d.SecPotTot = d.PotMin, d.PriSpire[0] = 1234, a->w->Refresh();
+        QCOMPARE(comparsa.visti.size(), size_t(1));
+        QVERIFY(comparsa.visti[0].first > 0 && comparsa.visti[0].second > 0);
+        QCOMPARE(ui->Lbl_PriSpire[0]->text(), QStringLiteral("1234"));
+
+        a.reset();
+        Piattaforma::MsgBox(QStringLiteral("dopo"), mb::OkOnly, QStringLiteral("dopo"));
+        qApp->removeEventFilter(&comparsa);
+        QCOMPARE(comparsa.visti.size(), size_t(2));
+        Nuova();
+    }
+
     // Each field's check: a value out of range or no
     // number brings the field's message and title, turns it yellow and puts
     // its default text back; both ends are taken. The secondary current and

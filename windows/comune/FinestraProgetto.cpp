@@ -110,7 +110,13 @@ QColor FinestraProgetto::ColoreCollegamento(const QPushButton* b) {
     return b ? b->palette().color(QPalette::Active, QPalette::Button) : QColor();
 }
 
-FinestraProgetto::FinestraProgetto(ModuleDIC& dic, QWidget* parent) : QMainWindow(parent), d_(dic) {}
+FinestraProgetto::FinestraProgetto(ModuleDIC& dic, QWidget* parent) : QMainWindow(parent), d_(dic) {
+    Piattaforma::PrimaDiOgniMessaggio(this, [this] {
+        if (c_ && isVisible()) RidisegnaPagine();
+    });
+}
+
+FinestraProgetto::~FinestraProgetto() { Piattaforma::PrimaDiOgniMessaggio(this, {}); }
 
 FinestraProgetto::ControlliLato FinestraProgetto::LatoUi(bool primario) {
     if (primario)
@@ -761,9 +767,6 @@ void FinestraProgetto::RidisegnaPagine() {
 
 void FinestraProgetto::AvvisiLimiti(float potenza, const char* troppoAlta, const char* troppoBassa) {
     const ModuleDIC& d = d_;
-    // The pages now shown are painted at once, before any warning covers them.
-    RidisegnaPagine();
-
     // The coefficient against the ends of its list (none when the list is
     // empty), the power against the stack's range.
     const int stile = mb::OkOnly + mb::Exclamation;

@@ -200,6 +200,8 @@ public:
         LatoAvv pri, sec;
     };
 
+    ~FinestraProgetto() override;
+
     int16_t Tipo() const override { return tipo_; }   // the kind, as TipoCalcolo holds it
     int NumAvv() const override { return numAvv_; }
     int MaxConteggio() const override { return maxConteggio_; }
@@ -339,10 +341,13 @@ protected:
     void RefreshComune();
     // A value under a display mask into a label (none: nothing written).
     static void Scrivi(QLabel* l, float v, const char* maschera);
-    // The winding pages shown are painted at once.
+    // The winding pages shown are painted at once. A calculation leaves its
+    // labels to paint themselves when the window is idle; this runs only
+    // right before a message box covers the window, so that the new figures
+    // show under it.
     void RidisegnaPagine();
-    // The pages shown are painted at once, then the coefficient (when the
-    // kind has the list) and `potenza` are judged against their ranges.
+    // The coefficient (when the kind has the list) and `potenza` judged
+    // against their ranges.
     void AvvisiLimiti(float potenza, const char* troppoAlta, const char* troppoBassa);
     // The steps every kind's refill after an open shares: the two counts, the
     // frequency, flux density (through `mascheraInduzione`) and current

@@ -233,7 +233,6 @@ void Frm_Usci::Refresh() {
         Scrivi(ui.Lbl_SecVoltCarico[c], d.SecVolt[S + c], "0.00");
         Scrivi(ui.Lbl_SecSpireCarico[c], d.SecSpire[S + c], "0");
     }
-    RidisegnaPagine();
 }
 
 // ------------------------------------------------------------------ configuration, stage, counts
