@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
+#include <QStyle>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -51,9 +53,58 @@ QLabel* Etichetta(QWidget* parent, const QString& nome, const QString& testo, in
     return l;
 }
 
+int TestoIntero::Rientro(const QFontMetrics& fm) const {
+    if (indent() >= 0) return indent();
+    return frameWidth() > 0 ? fm.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+}
+
+bool TestoIntero::Entra(const QFontMetrics& fm) const {
+    // Across: the whole line; top to bottom: the ink of its characters (a
+    // row lower than a line of the font keeps a figure's top and a comma's tail).
+    const QRect area = contentsRect();
+    return fm.horizontalAdvance(text()) + Rientro(fm) + 2 * margin() <= area.width() &&
+           fm.tightBoundingRect(text()).height() <= area.height() - 2 * margin();
+}
+
+QFont TestoIntero::CarattereMostrato() const {
+    QFont f = font();
+    if (text().isEmpty() || Entra(QFontMetrics(f))) return f;
+    for (int px = QFontInfo(f).pixelSize() - 1; px > 1; --px) {
+        f.setPixelSize(px);
+        if (Entra(QFontMetrics(f))) break;
+    }
+    return f;
+}
+
+void TestoIntero::paintEvent(QPaintEvent* e) {
+    if (text().isEmpty() || textFormat() == Qt::RichText) return QLabel::paintEvent(e);
+    QPainter p(this);
+    drawFrame(&p);
+    const QFont f = CarattereMostrato();
+    const QFontMetrics fm(f);
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    // The line centred as a label centres it; when its ink would cross the
+    // box's edge, the ink centred instead.
+    const QRect ink = fm.tightBoundingRect(text());
+    int base = area.top() + (area.height() - fm.height()) / 2 + fm.ascent();
+    if (alignment() & Qt::AlignTop) base = area.top() + fm.ascent();
+    if (base + ink.top() < area.top() || base + ink.bottom() > area.bottom())
+        base = area.top() + (area.height() - ink.height()) / 2 - ink.top();
+    const int rientro = Rientro(fm);
+    QRect riga(area.left(), base - fm.ascent(), area.width(), fm.height());
+    if (alignment() & Qt::AlignRight)
+        riga.setRight(riga.right() - rientro);
+    else if (!(alignment() & Qt::AlignHCenter))
+        riga.setLeft(riga.left() + rientro);
+    p.setFont(f);
+    const Qt::Alignment orizzontale = alignment() & Qt::AlignHorizontal_Mask;
+    style()->drawItemText(&p, riga, int(orizzontale | Qt::AlignTop | Qt::TextSingleLine), palette(), isEnabled(),
+                          text(), foregroundRole());
+}
+
 QLabel* Risultato(QWidget* parent, const QString& nome, const QString& descrizione, int x, int y,
                   int w, int h) {
-    auto* l = new QLabel(parent);
+    auto* l = new TestoIntero(parent);
     l->setObjectName(nome);
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -62,9 +113,6 @@ QLabel* Risultato(QWidget* parent, const QString& nome, const QString& descrizio
     // new figure repaints the label alone and not the frames it lies on.
     l->setAutoFillBackground(true);
     Posiziona(l, x, y, w, h);
-    // Rows packed closer than a line of the font would cut a figure's top
-    // and its decimal comma's tail.
-    AdattaAltezza(l, QStringLiteral("0123456789,"));
     return l;
 }
 

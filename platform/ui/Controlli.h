@@ -2,6 +2,7 @@
 // and placed in twips at creation.
 #pragma once
 
+#include <QLabel>
 #include <QString>
 #include <Qt>
 
@@ -11,7 +12,6 @@ class QComboBox;
 class QFont;
 class QGroupBox;
 class QImage;
-class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTabBar;
@@ -31,9 +31,28 @@ QLabel* Etichetta(QWidget* parent, const QString& nome, const QString& testo, in
                   int h, const QFont* font = nullptr,
                   Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter);
 
-// A label that shows a result: sunken like a read-only field, its caption
-// and unit also kept as its accessible name; opaque, so that a new figure
-// repaints the label alone.
+// A label that shows its text whole: when the text is wider than the box,
+// or its figures taller, it is drawn with the largest smaller font that fits
+// (the box never moves or grows); otherwise as any label draws it.
+class TestoIntero : public QLabel {
+    Q_OBJECT
+public:
+    explicit TestoIntero(QWidget* parent = nullptr) : QLabel(parent) {}
+    // The font the text is drawn with now.
+    QFont CarattereMostrato() const;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    // The room a framed label keeps beside its text.
+    int Rientro(const QFontMetrics& fm) const;
+    bool Entra(const QFontMetrics& fm) const;
+};
+
+// A label that shows a result (a TestoIntero): sunken like a read-only field,
+// its caption and unit also kept as its accessible name; opaque, so that a
+// new figure repaints the label alone.
 QLabel* Risultato(QWidget* parent, const QString& nome, const QString& descrizione, int x, int y,
                   int w, int h);
 

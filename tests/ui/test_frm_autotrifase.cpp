@@ -148,8 +148,8 @@ private slots:
     // show a figure whole, its decimal comma included.
     void risultatiLeggibili() {
         Auto a;
-        for (const QLabel* l : a.w->findChildren<QLabel*>(QRegularExpression("^Lbl_(Pri|Sec).*\\(0\\)$")))
-            QVERIFY2(QFontMetrics(l->font()).tightBoundingRect("0,9").height() <= l->contentsRect().height(),
+        for (const TestoIntero* l : a.w->findChildren<TestoIntero*>(QRegularExpression("^Lbl_(Pri|Sec).*\\(0\\)$")))
+            QVERIFY2(QFontMetrics(l->CarattereMostrato()).tightBoundingRect("0,9").height() <= l->contentsRect().height(),
                      qPrintable(l->objectName()));
     }
 

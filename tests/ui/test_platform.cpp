@@ -297,6 +297,28 @@ private slots:
         }
     }
 
+    void figureShownWhole() {
+        // A result box 60 x 17 px: a figure that fits keeps the label's font;
+        // a wider one (9999 V x 999 A + ...) or a lower box takes a smaller
+        // font whose line and ink fit; the box stays where it was.
+        QWidget finestra;
+        QLabel* l = Risultato(&finestra, QStringLiteral("Lbl_Prova"), QStringLiteral("Prova"), 0, 0, 900, 255);
+        auto* t = qobject_cast<TestoIntero*>(l);
+        QVERIFY(t);
+        const QRect box = l->geometry();
+        const struct { QString testo; int altezza; bool ridotto; } casi[] = {
+            {"336,0", 17, false}, {"10319240,0", 17, true}, {"-1,5E+07", 17, true}, {"0,9", 11, true}};
+        for (const auto& c : casi) {
+            l->resize(box.width(), c.altezza), l->setText(c.testo);
+            const QFont f = t->CarattereMostrato();
+            const QFontMetrics fm(f);
+            QVERIFY2(fm.horizontalAdvance(c.testo) <= l->contentsRect().width(), qPrintable(c.testo));
+            QVERIFY2(fm.tightBoundingRect(c.testo).height() <= l->contentsRect().height(), qPrintable(c.testo));
+            QCOMPARE(QFontInfo(f).pixelSize() < QFontInfo(l->font()).pixelSize(), c.ridotto);
+            QCOMPARE(l->pos(), box.topLeft());
+        }
+    }
+
     void fileFilters() {
         QCOMPARE(FiltroQt(QStringLiteral("Progetto Trasformatore Monofase(*.tmf)|*.tmf")),
                  QStringLiteral("Progetto Trasformatore Monofase(*.tmf)"));
