@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cmath>
-#include <limits>
 #include <string>
 
 #include "files/GriglieLibrerie.h"
@@ -151,10 +150,11 @@ inline constexpr Limite LIMITE_PESO_PACCO{0.0f, LIMITE_SPESSORE_PACCO.massimo * 
 
 // A wire as the editor computes it from values its cells accept: both
 // diameters within the cells' limits; section, turns per cm, Kf, ohm/m and
-// g/m positive numbers the calculation can divide by, all far below 1E+07
-// (the largest, the resistance of a 0,001 mm wire at 2 ohm mm2/m, is about
-// 2,5E+06).
-inline constexpr Limite LIMITE_DERIVATO_FILO{std::numeric_limits<float>::min(), 1e7f};
+// g/m between 1E-07 and 1E+07. The smallest, the resistance of a 100 mm wire
+// at 0,001 ohm mm2/m, is about 1,3E-07, the largest, that of a 0,001 mm wire
+// at 2 ohm mm2/m, about 2,5E+06: nothing smaller reaches the calculation,
+// which divides the current by the section and squares the quotient.
+inline constexpr Limite LIMITE_DERIVATO_FILO{1e-7f, 1e7f};
 inline bool FiloAccettabile(float nudo, float isolato, const std::array<float, 5>& derivati) {
     if (!LIMITE_DIAMETRO_FILO.Accetta(nudo) || !LIMITE_DIAMETRO_FILO.Accetta(isolato)) return false;
     for (float x : derivati)

@@ -59,8 +59,12 @@ std::string VerificaFili(const ModuleDIC& d) {
             for (float v : derivati)
                 if (!NienteOUtilizzabile(v)) return Fuori("Filo Rame Fuori Limiti", filo, v);
         }
-        // The custom wire and its coefficients: unset (0) or usable.
+        // The custom wire and its coefficients: unset (0) or usable; its section,
+        // which the current is divided by, is that of a bare diameter of at
+        // least 0,001 mm, as the wire dialog computes it.
         const int r = FILO_RIGHE - 3;
+        if (const float s = d.SezioneFilo[r][j]; s != 0.0f && !LIMITE_DERIVATO_FILO.Accetta(s))
+            return Fuori("Filo Rame Fuori Limiti", "filo personalizzato del " + Avvolgimento(j), s);
         const std::array<float, 10> propri = {d.FiloNudo[r][j],       d.FiloIsolato[r][j], d.SezioneFilo[r][j],
                                               d.SpireCM[r][j],        d.CoefKfFilo[r][j],  d.ResistenzaFilo[r][j],
                                               d.PesoFilo[r][j],       d.KfRame[r][j],      d.OhmRame[r][j],

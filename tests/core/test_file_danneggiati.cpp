@@ -393,6 +393,10 @@ TEST(FileDanneggiati, EveryWireRowTheCalculationReachesIsChecked) {
         {rec(40, 14, 6), "1E+38", "Filo Rame Fuori Limiti (filo 41 della tabella del Secondario 3: 1E+38)"},
         {rec(39, 0, 0), "101", "Filo Rame Fuori Limiti (filo 40 della tabella del Primario 1: 101)"},
         {rec(9, 0, 3), "12", ""},  // a value the calculation can use, in a row without a wire
+        // A section the current is divided by: none of the editor's is below
+        // 7,85E-07 mm² (0,001 mm), nor the wire dialog's for the custom wire.
+        {rec(2, 5, 2), "1E-30", "Filo Rame Fuori Limiti (filo 3 della libreria del Primario 6: 0,7)"},
+        {rec(38, 5, 2), "1E-30", "Filo Rame Fuori Limiti (filo personalizzato del Primario 6: 1E-30)"},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.record);
@@ -402,7 +406,7 @@ TEST(FileDanneggiati, EveryWireRowTheCalculationReachesIsChecked) {
 
 // What the editors check before a save: the reader's own check, in the
 // editor's words. Ranges from the cells: diameters 0,001 to 100 mm, Kf 1 to
-// 2, a computed value above 0 (the least normal Single) up to 1E+07; a leg
+// 2, a computed value 1E-07 to 1E+07; a leg
 // from half of 5 mm to 999 mm, a weight 0,01 to 9999 kg.
 TEST(FileDanneggiati, LibraryChecksTellTheRowTheValueAndTheRange) {
     Testi fili(300);
@@ -411,7 +415,7 @@ TEST(FileDanneggiati, LibraryChecksTellTheRowTheValueAndTheRange) {
     const std::tuple<int, const char*, const char*> rame[] = {
         {266, "3", "Coefficiente di Riempimento Kf: 3 (valori ammessi da 1 a 2)"},
         {38 + 2, "101", "Filo 3, Isol.mm: 101 (valori ammessi da 0,001 a 100)"},
-        {76 + 5 * 4 + 3, "2E+07", "Filo 5, Ohm/m: 2E+07 (valori ammessi da 1,175494E-38 a 1E+07)"},
+        {76 + 5 * 4 + 3, "2E+07", "Filo 5, Ohm/m: 2E+07 (valori ammessi da 1E-07 a 1E+07)"},
         {5, "x", "Filo 6, Nudo mm: x (valori ammessi da 0,001 a 100)"},
         {1, "0", "La Libreria Rame deve avere almeno DUE fili in tabella"},
     };
