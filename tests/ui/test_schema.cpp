@@ -142,6 +142,28 @@ private slots:
         QVERIFY(d->PriVolt[0] == 220.0f && d->TipoCalcolo == 1);
     }
 
+    // The widest figures the masks write (9999,99 V, 999,99 A, 99999 sp) on
+    // every row of every kind: no two labels touch.
+    void etichetteStaccate() {
+        for (int tipo = 1; tipo <= 5; ++tipo) {
+            auto d = Progetto({.tipo = tipo, .pri = 11, .sec = 11});
+            for (auto* v : {&d->PriVolt, &d->SecVolt, &d->SecVoltVuoto}) v->fill(9999.99f);
+            for (auto* a : {&d->PriAmp, &d->SecAmp}) a->fill(999.99f);
+            for (auto* n : {&d->PriSpire, &d->SecSpire}) n->fill(99999.0f);
+            d->PriFiloNudo.fill(999.99f), d->SecFiloNudo.fill(999.99f);
+            Frm_Schema w(*d);
+            QList<QLabel*> etichette;
+            for (QLabel* l : w.Area()->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Label"))))
+                if (l->isVisibleTo(&w)) etichette << l;
+            QVERIFY(etichette.size() >= 10);
+            for (qsizetype i = 0; i < etichette.size(); ++i)
+                for (qsizetype j = i + 1; j < etichette.size(); ++j)
+                    QVERIFY2(!etichette[i]->geometry().intersects(etichette[j]->geometry()),
+                             qPrintable(QStringLiteral("kind %1: ").arg(tipo) + etichette[i]->text() + QStringLiteral(" / ") +
+                                        etichette[j]->text()));
+        }
+    }
+
 private:
     std::optional<Sorveglianza> guardia_;
 };

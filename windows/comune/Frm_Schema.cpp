@@ -1,6 +1,10 @@
 #include "windows/comune/Frm_Schema.h"
 
+#include <algorithm>
+
 #include <QAction>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPixmap>
@@ -31,6 +35,24 @@ QLabel* NuovaFigura(QWidget* area, int figura, int elemento) {
     return lbl;
 }
 
+// The labels' font: the largest, up to the window's, in which the widest
+// figure each mask writes stays clear of the label the layout puts 600 twips
+// to its right (voltage and current, turns and wire, a secondary's current
+// and its number).
+QFont FontEtichette(QFont f) {
+    constexpr int kStaccoPx = 3;
+    const QString piuLarghi[] = {Qs(schema::TestoVolt(9999.99f)), Qs(schema::TestoAmpere(999.99f)),
+                                 Qs(schema::TestoSpire(99999.0f))};
+    for (int px = QFontInfo(f).pixelSize(); px > 6; --px) {
+        f.setPixelSize(px);
+        const QFontMetrics fm(f);
+        int larghezza = 0;
+        for (const QString& t : piuLarghi) larghezza = std::max(larghezza, fm.horizontalAdvance(t));
+        if (larghezza + kStaccoPx <= Px(600)) break;
+    }
+    return f;
+}
+
 }  // namespace
 
 Frm_Schema::Frm_Schema(ModuleDIC& dati, QWidget* parent) : QMainWindow(parent) {
@@ -57,6 +79,7 @@ Frm_Schema::Frm_Schema(ModuleDIC& dati, QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(area_);
 
     // Every element of the picture and label arrays, hidden until placed.
+    const QFont carattere = FontEtichette(base);
     for (int i = 0; i < schema::RIGHE_MAX; ++i) {
         immagini_[1].append(NuovaFigura(area_, 1, i));
         immagini_[2].append(NuovaFigura(area_, 2, i));
@@ -65,6 +88,7 @@ Frm_Schema::Frm_Schema(ModuleDIC& dati, QWidget* parent) : QMainWindow(parent) {
             auto* lbl = new QLabel(Qs(nome), area_);
             lbl->setObjectName(NomeIndice(nome.c_str(), i));
             lbl->setTextFormat(Qt::PlainText);
+            lbl->setFont(carattere);
             Posiziona(lbl, 0, 0, 480, 195);
             lbl->hide();
             etichette_[s].append(lbl);
