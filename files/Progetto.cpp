@@ -403,8 +403,13 @@ bool ApriProgetto(const std::string& percorso, ModuleDIC& design, std::string& e
 
     recfile::Esito r = recfile::Leggi(percorso, LUNG_REC, NUM_RECORD, copia->Rec.data());
     if (!r.ok) {
-        es.motivo = errore = (r.record == 0 ? "Impossibile aprire il progetto " : "Impossibile leggere il progetto ") +
-                             percorso + ":\n" + r.messaggio;
+        // A file that opens but does not hold this layout's records is no
+        // project of this program (a text file, say) or a damaged one: said
+        // plainly first, the reader's detail after.
+        const std::string nome = percorso.substr(percorso.rfind('/') + 1);
+        es.motivo = errore = (r.record == 0 ? "Impossibile aprire il progetto " + percorso + ":"
+                                            : "Il File " + nome + " non è un Progetto valido") +
+                             "\n" + r.messaggio;
         return false;
     }
     copia->FileNome = percorso;

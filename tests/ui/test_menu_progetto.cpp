@@ -97,6 +97,9 @@ private slots:
         QTest::newRow("apri trifase") << "Apri" << true << "tipo3" << "altro.tmf" << QList<int>{mb::Ok} << kAltroTipo << "" << "prova" << false;
         QTest::newRow("apri 20 avvolgimenti") << "Apri" << true << "avv20" << "altro.tmf" << QList<int>{mb::Ok} << kAltroTipo << "" << "prova" << false;
         QTest::newRow("apri troncato") << "Apri" << true << "tronco" << "altro.tmf" << QList<int>{mb::Ok} << "48 Verifica File Progetto Trasformatore: Il file " << "" << "prova" << false;
+        QTest::newRow("apri un testo") << "Apri" << true << "testo" << "testo.tmf" << QList<int>{mb::Ok}
+                                       << "48 Verifica File Progetto Trasformatore: Il File testo.tmf non è un Progetto valido\nRecord 1: "
+                                       << "" << "prova" << false;
         QTest::newRow("apri 201 caratteri") << "Apri" << true << "" << "#201" << QList<int>{mb::Ok} << kLungo.arg("Aprire", "    ") << "" << "prova" << false;
     }
     void menu() {
@@ -122,6 +125,10 @@ private slots:
         if (dialogo == QStringLiteral("altro.tmf")) Scrivi(dialogo);
         if (prepara == QStringLiteral("tronco")) QVERIFY(QFile::resize(Archivio(dialogo), 500000));
         if (prepara == QStringLiteral("esiste")) Scrivi(QStringLiteral("prova.tmf"));
+        if (prepara == QStringLiteral("testo")) {  // a plain text, given to the open dialog
+            QFile t(Archivio(dialogo));
+            QVERIFY(t.open(QIODevice::WriteOnly) && t.write(QByteArray("Questo non e' un progetto.\n").repeated(40)) > 0);
+        }
         if (prepara == QStringLiteral("nome")) d->LamNome[0] = "EI Ω";
         d->PriUlt = 1, d->TipoCalcolo = 1, d->SecVolt[0] = 33;  // the design the user has now
         dlg->chiamate.clear(), msg->Azzera();
@@ -148,7 +155,7 @@ private slots:
         for (QDirIterator it(Archivio(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
             const QString f = it.next();
             QCOMPARE(Record(f, kSecVolt0) == QStringLiteral("33"), f == QDir(Archivio()).absoluteFilePath(scritto));
-            QVERIFY(QFileInfo(f).size() == 999900 || prepara == QStringLiteral("tronco"));
+            QVERIFY(QFileInfo(f).size() == 999900 || prepara == QStringLiteral("tronco") || prepara == QStringLiteral("testo"));
         }
         QCOMPARE(w->windowTitle(), kBase + (file == QStringLiteral("-") ? QString() : QStringLiteral("   Ver=1.5.0")) +
                                        (file.size() > 1 ? QStringLiteral("   File=") + file : QString()));
