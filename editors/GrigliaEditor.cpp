@@ -1,8 +1,11 @@
 #include "editors/GrigliaEditor.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QStyle>
 
 #include "platform/core/Numeri.h"
+#include "platform/ui/Controlli.h"
 #include "platform/ui/Posiziona.h"
 
 // ---------------------------------------------------------------- model
@@ -121,6 +124,16 @@ QWidget* DelegatoGriglia::createEditor(QWidget* parent, const QStyleOptionViewIt
     campo->setToolTip(c.suggerimentoCella);
     aperto_ = campo;
     return campo;
+}
+
+void DelegatoGriglia::initStyleOption(QStyleOptionViewItem* opzioni, const QModelIndex& indice) const {
+    QStyledItemDelegate::initStyleOption(opzioni, indice);
+    if (opzioni->text.isEmpty()) return;
+    // The style keeps this margin on each side of a cell's text.
+    const QStyle* stile = opzioni->widget ? opzioni->widget->style() : QApplication::style();
+    const int margine = stile->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, opzioni->widget) + 1;
+    opzioni->font = CarattereCheEntra(opzioni->font, opzioni->text, opzioni->rect.width() - 2 * margine,
+                                      opzioni->rect.height());
 }
 
 void DelegatoGriglia::setEditorData(QWidget* editor, const QModelIndex& indice) const {

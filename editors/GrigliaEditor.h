@@ -90,6 +90,10 @@ public:
     // Ends an open edit as leaving the cell does: the text is taken and checked.
     void Conferma();
 
+protected:
+    // A figure wider or taller than its cell is drawn with a smaller font, whole.
+    void initStyleOption(QStyleOptionViewItem* opzioni, const QModelIndex& indice) const override;
+
 private:
     mutable QPointer<CampoNumerico> aperto_;
 };

@@ -58,22 +58,26 @@ int TestoIntero::Rientro(const QFontMetrics& fm) const {
     return frameWidth() > 0 ? fm.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
 }
 
-bool TestoIntero::Entra(const QFontMetrics& fm) const {
+QFont CarattereCheEntra(QFont f, const QString& testo, int larghezza, int altezza) {
     // Across: the whole line; top to bottom: the ink of its characters (a
     // row lower than a line of the font keeps a figure's top and a comma's tail).
-    const QRect area = contentsRect();
-    return fm.horizontalAdvance(text()) + Rientro(fm) + 2 * margin() <= area.width() &&
-           fm.tightBoundingRect(text()).height() <= area.height() - 2 * margin();
+    auto entra = [&](const QFont& c) {
+        const QFontMetrics fm(c);
+        return fm.horizontalAdvance(testo) <= larghezza && fm.tightBoundingRect(testo).height() <= altezza;
+    };
+    if (testo.isEmpty() || entra(f)) return f;
+    for (int px = QFontInfo(f).pixelSize() - 1; px > 1; --px) {
+        f.setPixelSize(px);
+        if (entra(f)) break;
+    }
+    return f;
 }
 
 QFont TestoIntero::CarattereMostrato() const {
-    QFont f = font();
-    if (text().isEmpty() || Entra(QFontMetrics(f))) return f;
-    for (int px = QFontInfo(f).pixelSize() - 1; px > 1; --px) {
-        f.setPixelSize(px);
-        if (Entra(QFontMetrics(f))) break;
-    }
-    return f;
+    const QRect area = contentsRect();
+    // The room beside the text is that of the label's own font.
+    return CarattereCheEntra(font(), text(), area.width() - 2 * margin() - Rientro(QFontMetrics(font())),
+                             area.height() - 2 * margin());
 }
 
 void TestoIntero::paintEvent(QPaintEvent* e) {

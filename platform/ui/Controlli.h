@@ -31,6 +31,12 @@ QLabel* Etichetta(QWidget* parent, const QString& nome, const QString& testo, in
                   int h, const QFont* font = nullptr,
                   Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter);
 
+// The font to draw one line of `testo` whole in a box of larghezza x altezza
+// pixels: f itself when the line fits across and its ink top to bottom, else
+// the largest smaller pixel size that fits. The one rule of the result labels
+// and the computed cells of the tables.
+QFont CarattereCheEntra(QFont f, const QString& testo, int larghezza, int altezza);
+
 // A label that shows its text whole: when the text is wider than the box,
 // or its figures taller, it is drawn with the largest smaller font that fits
 // (the box never moves or grows); otherwise as any label draws it.
@@ -47,7 +53,6 @@ protected:
 private:
     // The room a framed label keeps beside its text.
     int Rientro(const QFontMetrics& fm) const;
-    bool Entra(const QFontMetrics& fm) const;
 };
 
 // A label that shows a result (a TestoIntero): sunken like a read-only field,

@@ -20,6 +20,11 @@ const QString kZeri = QStringLiteral("0 / 0 / 0 / 0 / 0 / 0 / 0");
 
 }  // namespace
 
+// The delegate's drawing options, as the view asks for them.
+struct DelegatoAperto : DelegatoGriglia {
+    using DelegatoGriglia::initStyleOption;
+};
+
 class TestFrmCreaLibRame : public QObject, ProvaEditore<Frm_CreaLibRame> {
     Q_OBJECT
 
@@ -58,6 +63,26 @@ class TestFrmCreaLibRame : public QObject, ProvaEditore<Frm_CreaLibRame> {
     }
 
 private slots:
+    // A computed figure wider than its cell is drawn with a font in which it
+    // fits; one that fits keeps the table's font.
+    void cellaCalcolataIntera() {
+        std::string testo;
+        ColonnaGriglia c;
+        c.nome = "Lbl_Prova", c.testo = [&](int) -> std::string& { return testo; };
+        ModelloGriglia m({c}, 0, 1);
+        QTableView vista;
+        DelegatoAperto delegato;
+        for (const char* t : {"0,5", "12345678,123"}) {
+            testo = t;
+            QStyleOptionViewItem o;
+            o.initFrom(&vista), o.widget = &vista, o.rect = QRect(0, 0, 40, 19);
+            delegato.initStyleOption(&o, m.index(0, 0));
+            QCOMPARE(o.text, QString::fromLatin1(t));
+            QVERIFY2(QFontMetrics(o.font).horizontalAdvance(o.text) <= 40 - 2, t);
+            QCOMPARE(o.font == vista.font(), testo == "0,5");
+        }
+    }
+
     void init() {
         Inizia();
         // What a design window left in the shared data stays there.
