@@ -57,7 +57,10 @@ using AvvFlag = std::array<int16_t, AVV_MAX>;
 using AvvStr = std::array<std::string, AVV_MAX>;
 using AutoArr = std::array<float, AUTO_MAX>;
 
-struct ModuleDIC {
+// Everything of the design but the record buffer: what a design copies when
+// the buffer need not come along (an opened project is unpacked beside the
+// design in use, then taken over).
+struct DatiDesign {
     // ---- kind, mode and dialog exchange
     std::string Versione;
     int16_t TipoCalcolo = 0;   // tipo::Calcolo; 0 until a window sets it
@@ -70,7 +73,6 @@ struct ModuleDIC {
 
     // ---- files, libraries and the record buffer
     std::string FileTitolo;
-    std::array<std::string, NUM_REC> Rec{};
     std::string FileNome;
     std::string FileLibreria;
     int16_t NumElementi = 0;
@@ -192,6 +194,11 @@ struct ModuleDIC {
 
     // ---- ordered autotransformer lists
     AutoArr AutoVoltOrd{}, AutoSpireOrd{};
+};
+
+struct ModuleDIC : DatiDesign {
+    // ---- the record buffer: one text per record of the library files
+    std::array<std::string, NUM_REC> Rec{};
 };
 
 // Last winding slot to visit for a count held as "count - 1" (PriUlt, SecUlt:

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -161,15 +162,20 @@ void PerOgniRecord(F&& f) {
 
 bool ECampo(const Campo& c, const char* nome) { return std::strcmp(c.nome, nome) == 0; }
 
-// A path as it can be stored: characters without a Windows-1252 code become
-// "?", and only the last MAX_TESTO characters of a longer path are kept.
-std::string CodaPercorso(const std::string& utf8) {
-    std::string cp;
+// A path as it can be stored, in Windows-1252 bytes: characters without a
+// code there become "?", and only the last MAX_TESTO characters of a longer
+// path are kept.
+void CodaPercorso(const std::string& utf8, std::string& cp) {
+    if (recfile::Utf8ToCp1252(utf8, cp)) {
+        if (cp.size() > static_cast<size_t>(MAX_TESTO)) cp.erase(0, cp.size() - MAX_TESTO);
+        return;
+    }
+    cp.clear();
+    std::string uno;
     for (size_t i = 0; i < utf8.size();) {
         const unsigned char c = static_cast<unsigned char>(utf8[i]);
         size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
         if (i + len > utf8.size()) len = utf8.size() - i;
-        std::string uno;
         if (recfile::Utf8ToCp1252(utf8.substr(i, len), uno) && uno.size() == 1)
             cp += uno;
         else
@@ -177,7 +183,6 @@ std::string CodaPercorso(const std::string& utf8) {
         i += len;
     }
     if (cp.size() > static_cast<size_t>(MAX_TESTO)) cp.erase(0, cp.size() - MAX_TESTO);
-    return recfile::Cp1252ToUtf8(cp);
 }
 
 // The file names and paths a project keeps: folded when they cannot be
@@ -230,31 +235,48 @@ std::string NomeElemento(const Blocco& b, const Campo& c, int esterno, int inter
     return s;
 }
 
-bool CompilaRecProgetto(ModuleDIC& d, std::string& errore) {
+namespace {
+
+// Packs every field of the layout, in order, into `out`: a number's text is
+// written where out.Posto(rec) points (room for num::kMaxTestoNumero bytes)
+// and its length given to out.Fissa(rec, k); any other text goes to
+// out.Testo(rec, utf8, cp1252), in both forms. False, with `errore` in the
+// user's words, at the first text that cannot be stored.
+template <class Uscita>
+bool Impacchetta(ModuleDIC& d, std::string& errore, Uscita& out) {
     bool ok = true;
+    std::string cp, utf8;
     PerOgniRecord([&](const Blocco& b, const Campo& c, int rec, int e, int n) {
         if (!ok) return;
-        std::string& out = d.Rec[rec - 1];
         switch (c.forma) {
             case Forma::Single:
             case Forma::SingleIntero: {
-                char testo[num::kMaxTestoNumero];
-                out.assign(testo, num::SngToText(c.sng(d, e, n), testo));  // keeps out's storage
+                char* testo = out.Posto(rec);
+                out.Fissa(rec, num::SngToText(c.sng(d, e, n), testo));
                 break;
             }
-            case Forma::Integer: out = num::IntToText(c.intero(d, e, n)); break;
-            case Forma::Boolean: out = num::BoolToText(c.intero(d, e, n)); break;
+            case Forma::Integer: {
+                const std::string t = num::IntToText(c.intero(d, e, n));
+                out.Testo(rec, t, t);
+                break;
+            }
+            case Forma::Boolean: {
+                const std::string t = num::BoolToText(c.intero(d, e, n));
+                out.Testo(rec, t, t);
+                break;
+            }
             case Forma::String: {
                 if (rec == 1) {
-                    out = VERSIONE;
+                    out.Testo(rec, VERSIONE, VERSIONE);
                     break;
                 }
                 const std::string& testo = c.testo(d, e, n);
                 if (EPercorso(c)) {
-                    out = CodaPercorso(testo);
+                    CodaPercorso(testo, cp);
+                    recfile::Cp1252ToUtf8(cp, utf8);
+                    out.Testo(rec, utf8, cp);
                     break;
                 }
-                std::string cp;
                 if (!recfile::Utf8ToCp1252(testo, cp)) {
                     errore = "Impossibile salvare il progetto: " + Descrizione(b, c, e) +
                              " contiene caratteri che il file non può contenere.";
@@ -264,20 +286,61 @@ bool CompilaRecProgetto(ModuleDIC& d, std::string& errore) {
                              " è troppo lungo (al massimo " + std::to_string(MAX_TESTO) + " caratteri).";
                     ok = false;
                 } else {
-                    out = testo;
+                    out.Testo(rec, testo, cp);
                 }
                 break;
             }
         }
     });
-    if (!ok) return false;
-    for (int i = REC_DATI; i < NUM_RECORD; ++i) d.Rec[i].clear();
+    return ok;
+}
+
+// The pack into the record buffer, in UTF-8.
+struct NelBuffer {
+    ModuleDIC& d;
+    char numero[num::kMaxTestoNumero];
+    char* Posto(int) { return numero; }
+    void Fissa(int rec, size_t k) { d.Rec[static_cast<size_t>(rec - 1)].assign(numero, k); }
+    void Testo(int rec, std::string_view utf8, std::string_view) { d.Rec[static_cast<size_t>(rec - 1)].assign(utf8); }
+};
+
+// The pack straight into the image of the file, in the file's bytes.
+struct NelFile {
+    recfile::Immagine& immagine;
+    char* Posto(int rec) { return immagine.Testo(rec - 1); }
+    void Fissa(int rec, size_t k) { immagine.Lunghezza(rec - 1, k); }
+    void Testo(int rec, std::string_view, std::string_view cp) { immagine.Metti(rec - 1, cp); }
+};
+
+// The records an unpack reads: the record buffer (texts in UTF-8) ...
+struct DalBuffer {
+    const std::array<std::string, NUM_REC>& rec;
+    std::string_view operator[](int i) const { return rec[static_cast<size_t>(i)]; }
+    void Testo(int i, std::string& dest) const { dest = rec[static_cast<size_t>(i)]; }
+};
+// ... or the bytes of a file, where they lie.
+struct DalFile {
+    const recfile::Lettura& lettura;
+    std::string_view operator[](int i) const { return lettura.Record(i); }
+    void Testo(int i, std::string& dest) const { recfile::Cp1252ToUtf8(lettura.Record(i), dest); }
+};
+
+}  // namespace
+
+bool CompilaRecProgetto(ModuleDIC& d, std::string& errore) {
+    NelBuffer out{d, {}};
+    if (!Impacchetta(d, errore, out)) return false;
+    for (int i = REC_DATI; i < NUM_RECORD; ++i) d.Rec[static_cast<size_t>(i)].clear();
     return true;
 }
 
-EsitoLettura LeggiRecProgetto(ModuleDIC& d, int recordPresenti) {
+namespace {
+
+// Unpacks the records `testi` into d; see LeggiRecProgetto.
+template <class Sorgente>
+EsitoLettura Scompatta(ModuleDIC& d, const Sorgente& testi, int recordPresenti) {
     EsitoLettura esito;
-    const bool attuale = d.Rec[0] == VERSIONE;
+    const bool attuale = testi[0] == std::string_view(VERSIONE);
     esito.precedente = !attuale;
     const int necessari = attuale ? REC_DATI : REC_DATI_PRECEDENTE;
     if (recordPresenti < necessari) {
@@ -290,7 +353,7 @@ EsitoLettura LeggiRecProgetto(ModuleDIC& d, int recordPresenti) {
     PerOgniRecord([&](const Blocco&, const Campo& c, int rec, int e, int n) {
         const int sorgente = attuale ? rec : RecordPrecedente(rec);
         if (sorgente == 0) return;  // the earlier layout has no such record
-        const std::string& t = d.Rec[sorgente - 1];
+        const std::string_view t = testi[sorgente - 1];
         switch (c.forma) {
             case Forma::Single:
                 if (auto v = num::TextToSng(t)) c.sng(d, e, n) = *v;
@@ -313,7 +376,7 @@ EsitoLettura LeggiRecProgetto(ModuleDIC& d, int recordPresenti) {
                 break;
             case Forma::String:
                 if (ECampo(c, "FileNome")) break;  // keeps the path just opened
-                c.testo(d, e, n) = t;
+                testi.Testo(sorgente - 1, c.testo(d, e, n));
                 break;
         }
     });
@@ -365,15 +428,43 @@ EsitoLettura LeggiRecProgetto(ModuleDIC& d, int recordPresenti) {
     return esito;
 }
 
+// What every open keeps from one file to the next: the bytes read, and the
+// design they are unpacked into before it replaces the one in use.
+struct Appoggio {
+    recfile::Lettura lettura;
+    std::unique_ptr<ModuleDIC> letto = std::make_unique<ModuleDIC>();
+};
+
+Appoggio& AppoggioApertura() {
+    thread_local Appoggio a;
+    return a;
+}
+
+// The image every save composes, kept from one save to the next.
+recfile::Immagine& ImmagineSalvataggio() {
+    thread_local recfile::Immagine immagine;
+    return immagine;
+}
+
+}  // namespace
+
+EsitoLettura LeggiRecProgetto(ModuleDIC& d, int recordPresenti) {
+    return Scompatta(d, DalBuffer{d.Rec}, recordPresenti);
+}
+
 bool SalvaProgetto(ModuleDIC& design, const std::string& percorso, const std::string& titolo,
                    std::string& errore) {
     std::string vecchioNome = std::move(design.FileNome);
     std::string vecchioTitolo = std::move(design.FileTitolo);
     design.FileNome = percorso;
     design.FileTitolo = titolo;  // record 5 carries the title of the file being written
-    bool ok = CompilaRecProgetto(design, errore);
+    // Packed straight into the file's bytes; records after REC_DATI stay empty.
+    recfile::Immagine& immagine = ImmagineSalvataggio();
+    immagine.Inizia(LUNG_REC, NUM_RECORD);
+    NelFile out{immagine};
+    bool ok = Impacchetta(design, errore, out);
     if (ok) {
-        recfile::Esito w = recfile::Scrivi(percorso, LUNG_REC, NUM_RECORD, design.Rec.data());
+        recfile::Esito w = recfile::Scrivi(percorso, immagine.Byte());
         if (!w.ok) {
             errore = "Impossibile salvare il progetto " + percorso + ":\n" + w.messaggio;
             ok = false;
@@ -386,22 +477,14 @@ bool SalvaProgetto(ModuleDIC& design, const std::string& percorso, const std::st
     return ok;
 }
 
-bool ApriProgetto(const std::string& percorso, ModuleDIC& design, std::string& errore,
-                  EsitoLettura* esito) {
+bool ApriProgetto(const std::string& percorso, ModuleDIC& design, std::string& errore, EsitoLettura* esito,
+                  const Verifica& verifica) {
     EsitoLettura locale;
     EsitoLettura& es = esito ? *esito : locale;
     es = EsitoLettura{};
 
-    // The file is unpacked into a copy of the design, so that a refused file
-    // changes nothing. The copy is made without the record buffer, which the
-    // read replaces anyway.
-    auto buffer = std::make_unique<std::array<std::string, NUM_REC>>();
-    std::swap(*buffer, design.Rec);
-    auto copia = std::make_unique<ModuleDIC>(design);
-    std::swap(*buffer, design.Rec);
-    copia->Rec[NUM_RECORD] = design.Rec[NUM_RECORD];  // beyond the records a project reads
-
-    recfile::Esito r = recfile::Leggi(percorso, LUNG_REC, NUM_RECORD, copia->Rec.data());
+    Appoggio& a = AppoggioApertura();
+    recfile::Esito r = recfile::Leggi(percorso, LUNG_REC, NUM_RECORD, a.lettura);
     if (!r.ok) {
         // A file that opens but does not hold this layout's records is no
         // project of this program (a text file, say) or a damaged one: said
@@ -412,13 +495,27 @@ bool ApriProgetto(const std::string& percorso, ModuleDIC& design, std::string& e
                              "\n" + r.messaggio;
         return false;
     }
-    copia->FileNome = percorso;
-    es = LeggiRecProgetto(*copia, r.presenti);
+
+    // The file is unpacked beside the design in use, into a copy of it (a
+    // record that does not convert keeps the field as the design has it)
+    // without the record buffer, which a project does not touch; a refused
+    // file thus changes nothing.
+    ModuleDIC& letto = *a.letto;
+    static_cast<DatiDesign&>(letto) = design;
+    letto.FileNome = percorso;
+    es = Scompatta(letto, DalFile{a.lettura}, r.presenti);
     if (!es.utilizzabile) {
         errore = "Il file " + percorso + " non è un progetto utilizzabile.\n" + es.motivo;
         return false;
     }
-    design = std::move(*copia);
+    if (verifica) {
+        if (std::string motivo = verifica(letto); !motivo.empty()) {
+            es.utilizzabile = false;
+            es.motivo = errore = std::move(motivo);
+            return false;
+        }
+    }
+    static_cast<DatiDesign&>(design) = letto;
     return true;
 }
 

@@ -9,18 +9,22 @@
 //
 // For the design windows:
 //   * saving:  SalvaProgetto(design, path, title, error)
-//              sets FileNome / FileTitolo to the new file first, packs and writes;
-//              on failure (a text that cannot be stored, a write error) nothing is
-//              written, FileNome / FileTitolo keep their old values and `errore`
-//              holds the message to show.
-//   * opening: ApriProgetto(path, design, error)
-//              reads and unpacks into a private copy of `design`; only when the
-//              file is usable is the copy moved into `design` (FileNome = path,
-//              FileTitolo = the title stored in the file). Otherwise `design` is
-//              untouched and `errore` tells why. The caller refreshes its fields
-//              afterwards and does not recalculate.
+//              sets FileNome / FileTitolo to the new file first, packs straight
+//              into the file's bytes and writes them (the record buffer Rec is
+//              not used); on failure (a text that cannot be stored, a write
+//              error) nothing is written, FileNome / FileTitolo keep their old
+//              values and `errore` holds the message to show.
+//   * opening: ApriProgetto(path, design, error[, esito, verifica])
+//              reads the file and unpacks its bytes into a copy of `design`
+//              kept for the next open (Rec neither copied nor filled); only
+//              when the file is usable, and passes the caller's own check, is
+//              the copy taken into `design` (FileNome = path, FileTitolo = the
+//              title stored in the file). Otherwise `design` is untouched and
+//              `errore` tells why. The caller refreshes its fields afterwards
+//              and does not recalculate.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -109,7 +113,12 @@ EsitoLettura LeggiRecProgetto(ModuleDIC& d, int recordPresenti = NUM_RECORD);
 
 bool SalvaProgetto(ModuleDIC& design, const std::string& percorso, const std::string& titolo,
                    std::string& errore);
+
+// A caller's own check of a design read from a file, made before it replaces
+// the design in use: the reason to refuse it, in the words to show, or empty.
+using Verifica = std::function<std::string(const ModuleDIC&)>;
+
 bool ApriProgetto(const std::string& percorso, ModuleDIC& design, std::string& errore,
-                  EsitoLettura* esito = nullptr);
+                  EsitoLettura* esito = nullptr, const Verifica& verifica = {});
 
 }  // namespace progetto

@@ -1,15 +1,12 @@
 #include "files/RecordFile.h"
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -140,40 +137,72 @@ void SincronizzaCartella(const std::string& file) {
     ::close(fd);
 }
 
-// Temporary files of this target that a save killed half-way left behind:
-// NAME.tmpPID_N whose process no longer runs (or is this one).
-void RimuoviTemporaneiOrfani(const std::string& file) {
-    const std::string cartella = Cartella(file);
-    const std::string prefisso = file.substr(file.rfind('/') + 1) + ".tmp";
-    DIR* dir = ::opendir(cartella.c_str());
-    if (dir == nullptr) return;
-    while (const dirent* e = ::readdir(dir)) {
-        const std::string_view nome(e->d_name);
-        if (nome.size() <= prefisso.size() || nome.substr(0, prefisso.size()) != prefisso) continue;
-        const std::string_view resto = nome.substr(prefisso.size());
-        const size_t trattino = resto.find('_');
-        if (trattino == 0 || trattino == std::string_view::npos || trattino + 1 == resto.size()) continue;
-        if (resto.find_first_not_of("0123456789_") != std::string_view::npos ||
-            resto.find('_', trattino + 1) != std::string_view::npos)
-            continue;
-        long pid = 0;
-        if (std::from_chars(resto.data(), resto.data() + trattino, pid).ec != std::errc()) continue;
-        const bool vivo = pid != ::getpid() && pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH);
-        if (!vivo) ::unlinkat(::dirfd(dir), e->d_name, 0);
-    }
-    ::closedir(dir);
+// Removes `nome` when it is a temporary file that no save holds: a save keeps
+// its own locked until the rename, so one that opens unlocked was left by a
+// save that never finished. True when it is gone.
+bool RimuoviSeAbbandonato(const std::string& nome) {
+    const int fd = ::open(nome.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return errno == ENOENT;
+    bool tolto = false;
+    struct stat aperto{}, ora{};
+    // Still the file that was locked (not one a new save has just made there).
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &aperto) == 0 && S_ISREG(aperto.st_mode) &&
+        ::lstat(nome.c_str(), &ora) == 0 && ora.st_dev == aperto.st_dev && ora.st_ino == aperto.st_ino)
+        tolto = ::unlink(nome.c_str()) == 0;
+    ::close(fd);
+    return tolto;
 }
+
+// A temporary file for a save of `reale`, created at the first free name and
+// locked: a stale file met on the way is removed and its name taken. -1 when
+// none could be made (errno tells why).
+int ApriTemporaneo(const std::string& reale, std::string& temp) {
+    for (int posto = 0; posto < POSTI_TEMPORANEI; ++posto) {
+        temp = NomeTemporaneo(reale, posto);
+        for (int tentativo = 0; tentativo < 2; ++tentativo) {
+            const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd >= 0) {
+                // Locked at once; a save that removed it as stale before the
+                // lock leaves it unlinked, and another name is taken.
+                struct stat st{};
+                if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0) return fd;
+                ::close(fd);
+                break;
+            }
+            if (errno != EEXIST) return -1;
+            if (!RimuoviSeAbbandonato(temp)) break;  // a save in progress holds it
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Temporary files of this target that a save killed half-way left behind.
+void RimuoviTemporaneiOrfani(const std::string& file) {
+    for (int posto = 0; posto < POSTI_TEMPORANEI; ++posto) RimuoviSeAbbandonato(NomeTemporaneo(file, posto));
+}
+
+bool Ascii(std::string_view s) { return Ascii(s.data(), s.size()); }
 
 }  // namespace
 
-std::string Cp1252ToUtf8(const std::string& bytes) {
+std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
-    out.reserve(bytes.size());
+    Cp1252ToUtf8(bytes, out);
+    return out;
+}
+
+void Cp1252ToUtf8(std::string_view bytes, std::string& out) {
+    if (Ascii(bytes)) {
+        out.assign(bytes);  // the common case: the text as it stands
+        return;
+    }
+    out.clear();
+    out.reserve(bytes.size() * 2);
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
         AppendUtf8(out, (b >= 0x80 && b <= 0x9F) ? kAlti[b - 0x80] : static_cast<char32_t>(b));
     }
-    return out;
 }
 
 bool Utf8ToCp1252(const std::string& utf8, std::string& out) {
@@ -190,8 +219,9 @@ bool Utf8ToCp1252(const std::string& utf8, std::string& out) {
     return true;
 }
 
-Esito Leggi(const std::string& percorso, int len, int n, std::string* rec) {
-    if (len < 3 || len > 65537 || n < 0 || (n > 0 && rec == nullptr))
+Esito Leggi(const std::string& percorso, int len, int n, Lettura& lettura) {
+    lettura.leggibili_ = 0;
+    if (len < 3 || len > 65537 || n < 0)
         return Errore(0, "Lettura non valida di \"" + percorso + "\"");
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
     const int fd = ::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -207,10 +237,14 @@ Esito Leggi(const std::string& percorso, int len, int n, std::string* rec) {
     const size_t L = static_cast<size_t>(len);
     const size_t massimo = static_cast<size_t>(n) * L;
     const size_t attesi = std::min(massimo, static_cast<size_t>(std::max<off_t>(st.st_size, 0)));
-    std::unique_ptr<char[]> dati(new char[attesi > 0 ? attesi : 1]);
+    if (lettura.capacita_ < attesi || !lettura.dati_) {
+        lettura.dati_ = NuovoBuffer(attesi);
+        lettura.capacita_ = attesi > 0 ? attesi : 1;
+    }
+    char* p = lettura.dati_.get();
     size_t letti = 0;
     while (letti < attesi) {
-        const ssize_t r = ::read(fd, dati.get() + letti, attesi - letti);
+        const ssize_t r = ::read(fd, p + letti, attesi - letti);
         if (r < 0 && errno == EINTR) continue;
         if (r < 0) {
             ::close(fd);
@@ -221,9 +255,7 @@ Esito Leggi(const std::string& percorso, int len, int n, std::string* rec) {
     }
     ::close(fd);
 
-    // Every length is checked before the buffer is touched, so that a bad
-    // file leaves it as it was.
-    const char* p = dati.get();
+    // Every length is checked before any record is offered.
     const size_t presenti = std::min(letti / L + (letti % L != 0), static_cast<size_t>(n));
     for (size_t r = 0; r < presenti; ++r) {
         const size_t inizio = r * L;
@@ -238,23 +270,42 @@ Esito Leggi(const std::string& percorso, int len, int n, std::string* rec) {
         if (inizio + 2 + k > letti)
             return Errore(numero, "Record " + std::to_string(numero) + " incompleto nel file \"" + percorso + "\"");
     }
-    for (size_t r = 0; r < presenti; ++r) {
-        const char* testo = p + r * L + 2;
-        const size_t k = Lunghezza(p + r * L);
-        if (Ascii(testo, k))
-            rec[r].assign(testo, k);  // the common case: the text as it stands
-        else
-            rec[r] = Cp1252ToUtf8(std::string(testo, k));
-    }
-    for (size_t r = presenti; r < static_cast<size_t>(n); ++r) rec[r].clear();
+    lettura.len_ = L;
+    lettura.leggibili_ = static_cast<int>(presenti);
 
     Esito e;
     e.presenti = static_cast<int>(letti / L);
     return e;
 }
 
-std::string NomeTemporaneo(const std::string& percorso, long pid, unsigned contatore) {
-    return percorso + ".tmp" + std::to_string(pid) + "_" + std::to_string(contatore);
+Esito Leggi(const std::string& percorso, int len, int n, std::string* rec) {
+    if (n > 0 && rec == nullptr) return Errore(0, "Lettura non valida di \"" + percorso + "\"");
+    Lettura lettura;
+    Esito e = Leggi(percorso, len, n, lettura);
+    if (!e.ok) return e;
+    for (int r = 0; r < n; ++r) Cp1252ToUtf8(lettura.Record(r), rec[r]);
+    return e;
+}
+
+void Immagine::Inizia(int len, int n) {
+    len_ = static_cast<size_t>(std::max(len, 0));
+    dimensione_ = static_cast<size_t>(std::max(n, 0)) * len_;
+    if (capacita_ < dimensione_ || !dati_) {
+        dati_ = NuovoBuffer(dimensione_);
+        capacita_ = dimensione_ > 0 ? dimensione_ : 1;
+    }
+    std::memset(dati_.get(), 0, dimensione_);
+}
+
+bool Immagine::Metti(int r, std::string_view byte) {
+    if (byte.size() + 2 > len_) return false;
+    std::memcpy(Testo(r), byte.data(), byte.size());
+    Lunghezza(r, byte.size());
+    return true;
+}
+
+std::string NomeTemporaneo(const std::string& percorso, int posto) {
+    return percorso + ".tmp" + std::to_string(posto);
 }
 
 Esito Scrivi(const std::string& percorso, int len, int n, const std::string* rec) {
@@ -264,28 +315,26 @@ Esito Scrivi(const std::string& percorso, int len, int n, const std::string* rec
 
     // The whole file is composed first: a text that does not fit refuses the
     // write before anything reaches the disk.
-    std::unique_ptr<char[]> dati(new char[static_cast<size_t>(n) * L]());
+    Immagine immagine;
+    immagine.Inizia(len, n);
     std::string byte;
     for (int r = 1; r <= n; ++r) {
         const std::string& testo = rec[r - 1];
-        const char* sorgente = testo.data();
-        size_t k = testo.size();
-        if (!Ascii(sorgente, k)) {
+        std::string_view sorgente = testo;
+        if (!Ascii(sorgente)) {
             if (!Utf8ToCp1252(testo, byte))
                 return Errore(r, "Record " + std::to_string(r) + ": il testo \"" + testo +
                                      "\" contiene un carattere che il file non può contenere");
-            sorgente = byte.data();
-            k = byte.size();
+            sorgente = byte;
         }
-        if (k > L - 2)
+        if (!immagine.Metti(r - 1, sorgente))
             return Errore(r, "Record " + std::to_string(r) + ": il testo \"" + testo + "\" supera " +
                                  std::to_string(L - 2) + " caratteri");
-        char* out = dati.get() + static_cast<size_t>(r - 1) * L;
-        out[0] = static_cast<char>(k & 0xFF);
-        out[1] = static_cast<char>((k >> 8) & 0xFF);
-        std::memcpy(out + 2, sorgente, k);
     }
+    return Scrivi(percorso, immagine.Byte());
+}
 
+Esito Scrivi(const std::string& percorso, std::string_view dati) {
     // A symbolic link is followed, so that the file it names is replaced and
     // the link stays a link.
     const std::string reale = SeguiCollegamenti(percorso);
@@ -298,30 +347,23 @@ Esito Scrivi(const std::string& percorso, int len, int n, const std::string* rec
     if (esiste && ((st.st_mode & 0222) == 0 || ::access(reale.c_str(), W_OK) != 0))
         return Errore(0, "Il File " + percorso + " è di sola lettura");
 
-    // A fresh name beside the target, so that the final rename stays within
-    // one folder and replaces the old file in one step.
-    static std::atomic<unsigned> contatore{0};
+    // A name beside the target, so that the final rename stays within one
+    // folder and replaces the old file in one step.
     std::string temp;
-    int fd = -1;
-    for (int tentativo = 0; tentativo < 100 && fd < 0; ++tentativo) {
-        temp = NomeTemporaneo(reale, static_cast<long>(::getpid()), contatore++);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
+    const int fd = ApriTemporaneo(reale, temp);
     if (fd < 0)
         return Errore(0, "Impossibile scrivere nella cartella del file \"" + percorso + "\": " + std::strerror(errno));
 
     if (esiste) ::fchmod(fd, st.st_mode & 07777);
 
-    bool ok = ScriviTutto(fd, dati.get(), static_cast<size_t>(n) * L);
+    bool ok = ScriviTutto(fd, dati.data(), dati.size());
     int err = ok ? 0 : errno;
     if (ok && ::fsync(fd) != 0) { ok = false; err = errno; }
-    if (::close(fd) != 0 && ok) { ok = false; err = errno; }
+    // Renamed while still open and locked, so that no other save takes it for stale.
     if (ok && ::rename(temp.c_str(), reale.c_str()) != 0) { ok = false; err = errno; }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return Errore(0, "Errore di scrittura del file \"" + percorso + "\": " + std::strerror(err));
-    }
+    if (!ok) ::unlink(temp.c_str());
+    ::close(fd);
+    if (!ok) return Errore(0, "Errore di scrittura del file \"" + percorso + "\": " + std::strerror(err));
     SincronizzaCartella(reale);
     RimuoviTemporaneiOrfani(reale);
     return {};

@@ -2,6 +2,7 @@
 // without hanging, without taking a bad file for a good one and without
 // losing a file.
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -226,23 +227,30 @@ TEST(FileDanneggiati, SaveRefusesAReadOnlyFileAndFollowsASymbolicLink) {
 TEST(FileDanneggiati, TemporaryFilesOfAnInterruptedSaveAreRemovedByTheNext) {
     Cartella tmp;
     const std::string f = tmp.File("prog.tmf");
-    // A process that has ended, and one still running (our parent).
-    const pid_t figlio = ::fork();
-    if (figlio == 0) ::_exit(0);
-    ::waitpid(figlio, nullptr, 0);
-    const std::string orfano = recfile::NomeTemporaneo(f, figlio, 3);
-    const std::string vivo = recfile::NomeTemporaneo(f, ::getppid(), 0);
-    const std::string altro = recfile::NomeTemporaneo(tmp.File("altro.tmf"), figlio, 0);
-    const std::string estraneo = f + ".tmp_appunti";
-    for (const std::string& t : {orfano, vivo, altro, estraneo}) std::ofstream(t) << "x";
+    // Left by a save that never finished; one a save in progress holds
+    // (locked, as a save holds its own); one of another file; and files of
+    // similar names that no save makes.
+    const std::string orfano = recfile::NomeTemporaneo(f, 3);
+    const std::string vivo = recfile::NomeTemporaneo(f, 0);
+    const std::string altro = recfile::NomeTemporaneo(tmp.File("altro.tmf"), 1);
+    const std::string estraneo = f + ".tmp_appunti", oltre = f + ".tmp" + std::to_string(recfile::POSTI_TEMPORANEI);
+    for (const std::string& t : {orfano, vivo, altro, estraneo, oltre}) std::ofstream(t) << "x";
+    const int bloccato = ::open(vivo.c_str(), O_RDONLY);
+    ASSERT_TRUE(bloccato >= 0 && ::flock(bloccato, LOCK_EX) == 0);
 
     const Testi rec(10, "a");
     ASSERT_TRUE(recfile::Scrivi(f, 100, 10, rec.data()).ok);
+    ::close(bloccato);
     EXPECT_FALSE(fs::exists(orfano));
-    for (const std::string& t : {vivo, altro, estraneo}) EXPECT_TRUE(fs::exists(t)) << t;
+    for (const std::string& t : {vivo, altro, estraneo, oltre}) EXPECT_TRUE(fs::exists(t)) << t;
+    EXPECT_EQ(Byte(vivo), "x");
     EXPECT_EQ(fs::file_size(f), 1000u);
-    // The project, the live writer's, the other file's and the unrelated one.
-    EXPECT_EQ(std::distance(fs::directory_iterator(tmp.File("")), fs::directory_iterator()), 4);
+    // The project, the live writer's, the other file's and the unrelated ones.
+    EXPECT_EQ(std::distance(fs::directory_iterator(tmp.File("")), fs::directory_iterator()), 5);
+
+    // Once its save is over (the lock gone), the next save removes it too.
+    ASSERT_TRUE(recfile::Scrivi(f, 100, 10, rec.data()).ok);
+    EXPECT_FALSE(fs::exists(vivo));
 }
 
 // ---------------------------------------------------------------- projects

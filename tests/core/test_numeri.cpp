@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <random>
+#include <string>
 #include <vector>
 
 #include "platform/core/Numeri.h"
@@ -76,6 +80,24 @@ TEST(TestoNumeri, TextsThatConvert) {
     const std::pair<const char*, int16_t> interi[] = {{"2,5", 2}, {"3,5", 4},         {"-2,5", -2},         {"7", 7},
                                                       {"1,6", 2}, {"32767", 32767}, {"-32768", -32768}};
     for (const auto& [s, v] : interi) EXPECT_EQ(TextToInt(s), v) << s;
+}
+
+// Plain texts of up to 15 digits and those just beyond, every place of the
+// comma, either sign: the nearest double, as the C library reads the same
+// digits with a point.
+TEST(TestoNumeri, PlainTextsReadToTheNearestDouble) {
+    std::mt19937 g(7);
+    for (int k = 0; k < 20000; ++k) {
+        const int n = 1 + static_cast<int>(g() % 17);
+        std::string cifre;
+        for (int i = 0; i < n; ++i) cifre += static_cast<char>('0' + g() % 10);
+        const size_t virgola = g() % (cifre.size() + 1);
+        std::string testo = (g() % 3 == 0 ? "-" : "") + cifre.substr(0, virgola) + "," + cifre.substr(virgola);
+        if (virgola == cifre.size() && g() % 2) testo.pop_back();  // no comma at all
+        std::string c = testo;
+        std::replace(c.begin(), c.end(), ',', '.');
+        ASSERT_EQ(TextToDbl(testo), std::strtod(c.c_str(), nullptr)) << testo;
+    }
 }
 
 TEST(TestoNumeri, BooleanTexts) {

@@ -283,6 +283,62 @@ TEST(ProgettoFile, EarlierLayoutIsReadFromItsOwnOffsets) {
     }
 }
 
+// Opens one after another: each refused file leaves the design in use as it
+// was, whatever an earlier accepted open or the refused file itself left in
+// the storage opens keep; an accepted file's missing fields come from the
+// design in use, not from an earlier file.
+TEST(ProgettoFile, RefusedAfterAcceptedLeavesTheDesignAndNothingCarriesOver) {
+    CartellaTemp dir;
+    std::string err;
+    auto a = DesignSemplice();
+    ASSERT_TRUE(SalvaProgetto(*a, dir / "a.tmf", "a.tmf", err)) << err;
+    // A usable file but for its kind (0), and one with a bad record length.
+    auto k = std::make_unique<ModuleDIC>(*a);
+    k->KfRame[38][0] = 9.5f, k->PriVolt[3] = 77, k->LamNome[2] = "dal rifiutato";
+    ASSERT_TRUE(CompilaRecProgetto(*k, err)) << err;
+    k->Rec[6] = "0";
+    ASSERT_TRUE(recfile::Scrivi(dir / "tipo.tmf", 100, NUM_RECORD, k->Rec.data()).ok);
+    std::string rotto = libtest::Byte(dir / "a.tmf");
+    rotto[5000 * 100] = 99;  // record 5001 claims 99 bytes
+    std::ofstream(dir / "rotto.tmf", std::ios::binary) << rotto;
+    // An earlier-layout file: no custom-wire coefficients.
+    std::vector<std::string> vecchio(8966);
+    for (int i = 0; i < 8966; ++i) vecchio[static_cast<size_t>(i)] = k->Rec[static_cast<size_t>(i + (i < 7208 ? 1 : 76))];
+    vecchio[5] = "1";
+    ASSERT_TRUE(recfile::Scrivi(dir / "vecchio.tmf", 100, 8966, vecchio.data()).ok);
+
+    auto b = std::make_unique<ModuleDIC>();
+    ASSERT_TRUE(ApriProgetto(dir / "a.tmf", *b, err)) << err;
+    b->PriVolt[3] = 5, b->KfRame[38][0] = 1.25f, b->LamNome[2] = "mio";  // the user's edits
+    const auto prima = std::make_unique<ModuleDIC>(*b);
+    const auto uguale = [&](const char* caso) {
+        SCOPED_TRACE(caso);
+#define C(x) Confronta(prima->x, b->x, #x);
+        SINGOLI(C) INTERI(C) FLAG(C) TESTI(C) INTERI_SNG(C) NON_SALVATI(C)
+#undef C
+        EXPECT_EQ(prima->KfRame, b->KfRame);
+        EXPECT_EQ((Testi{b->FileNome, b->FileTitolo, b->Versione}), (Testi{prima->FileNome, prima->FileTitolo, prima->Versione}));
+    };
+    EsitoLettura es;
+    EXPECT_FALSE(ApriProgetto(dir / "tipo.tmf", *b, err, &es));
+    EXPECT_NE(es.motivo.find("tipo di calcolo"), std::string::npos) << es.motivo;
+    uguale("kind");
+    EXPECT_FALSE(ApriProgetto(dir / "rotto.tmf", *b, err));
+    EXPECT_NE(err.find("Record 5001"), std::string::npos) << err;
+    uguale("record length");
+    // Refused by the caller's own check, with its words.
+    EXPECT_FALSE(ApriProgetto(dir / "a.tmf", *b, err, &es, [](const ModuleDIC& d) {
+        return d.PriVolt[3] == 5 ? std::string() : std::string("non di questa finestra");
+    }));
+    EXPECT_TRUE(err == "non di questa finestra" && es.motivo == err && !es.utilizzabile) << err;
+    uguale("caller's check");
+
+    ASSERT_TRUE(ApriProgetto(dir / "vecchio.tmf", *b, err, &es)) << err;
+    EXPECT_TRUE(es.precedente);
+    Esatti({V(b->KfRame[38][0], 1.25f), V(b->PriVolt[3], 77), V(b->TipoCalcolo, 1)});
+    EXPECT_EQ(b->LamNome[2], "dal rifiutato");
+}
+
 TEST(ProgettoRead, IntegerReadFieldsRoundHalvesToEvenAndBadTextsKeepTheField) {
     auto d = DesignSemplice();
     std::string err;

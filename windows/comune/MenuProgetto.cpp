@@ -1,6 +1,5 @@
 #include "windows/comune/MenuProgetto.h"
 
-#include <memory>
 #include <string>
 
 #include <QComboBox>
@@ -84,22 +83,19 @@ void MenuProgetto::Apri() {
         return;
     }
 
-    // Read into a copy: the design in use changes only when the file is a
-    // usable project of this window's kind, with no more windings than it shows.
-    ModuleDIC& d = f_.Dati();
-    auto letto = std::make_unique<ModuleDIC>(d);
+    // The design in use changes only when the file is a usable project of
+    // this window's kind, with no more windings than it shows.
+    const float massimo = static_cast<float>(f_.MaxConteggio() - 1);
+    const auto diQuestoTipo = [&](const ModuleDIC& letto) {
+        if (letto.TipoCalcolo != f_.Tipo() || letto.PriUlt > massimo || letto.SecUlt > massimo)
+            return std::string("Il File non contiene un Progetto di ") + t.tipo + "\nNON è possibile Aprire questo File.";
+        return std::string();
+    };
     std::string errore;
-    if (!progetto::ApriProgetto(U8(percorso), *letto, errore)) {
+    if (!progetto::ApriProgetto(U8(percorso), f_.Dati(), errore, nullptr, diQuestoTipo)) {
         Avviso(Qs(errore));
         return;
     }
-    const float massimo = static_cast<float>(f_.MaxConteggio() - 1);
-    if (letto->TipoCalcolo != f_.Tipo() || letto->PriUlt > massimo || letto->SecUlt > massimo) {
-        Avviso(QStringLiteral("Il File non contiene un Progetto di ") + Qs(t.tipo) +
-               QStringLiteral("\nNON è possibile Aprire questo File."));
-        return;
-    }
-    d = std::move(*letto);
     MostraFile(QFileInfo(percorso).fileName());
     f_.RiempiDopoApertura();
 }
