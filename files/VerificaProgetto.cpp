@@ -44,20 +44,23 @@ std::string VerificaFili(const ModuleDIC& d) {
     for (int j = 0; j < FILO_COLONNE; ++j) {
         for (int r = 0; r < FILO_RIGHE; ++r) {
             if (r == FILO_RIGHE - 3) continue;  // the custom wire, below
-            const std::string filo = "filo " + Numero(r) + (r < FILO_RIGHE - 3 ? " della libreria" : " della tabella") +
-                                     " del " + Avvolgimento(j);
+            // Named only for the message: an open checks a thousand rows.
+            const auto filo = [r, j] {
+                return "filo " + Numero(r) + (r < FILO_RIGHE - 3 ? " della libreria" : " della tabella") + " del " +
+                       Avvolgimento(j);
+            };
             const float nudo = d.FiloNudo[r][j];
             const std::array<float, 5> derivati = {d.SezioneFilo[r][j], d.SpireCM[r][j], d.CoefKfFilo[r][j],
                                                    d.ResistenzaFilo[r][j], d.PesoFilo[r][j]};
             if (nudo != 0.0f) {
                 if (!FiloAccettabile(nudo, d.FiloIsolato[r][j], derivati))
-                    return Fuori("Filo Rame Fuori Limiti", filo, nudo);
+                    return Fuori("Filo Rame Fuori Limiti", filo(), nudo);
                 continue;
             }
             if (!NienteOUtilizzabile(d.FiloIsolato[r][j]))
-                return Fuori("Filo Rame Fuori Limiti", filo, d.FiloIsolato[r][j]);
+                return Fuori("Filo Rame Fuori Limiti", filo(), d.FiloIsolato[r][j]);
             for (float v : derivati)
-                if (!NienteOUtilizzabile(v)) return Fuori("Filo Rame Fuori Limiti", filo, v);
+                if (!NienteOUtilizzabile(v)) return Fuori("Filo Rame Fuori Limiti", filo(), v);
         }
         // The custom wire and its coefficients: unset (0) or usable; its section,
         // which the current is divided by, is that of a bare diameter of at
