@@ -238,8 +238,9 @@ std::string NomeElemento(const Blocco& b, const Campo& c, int esterno, int inter
 namespace {
 
 // Packs every field of the layout, in order, into `out`: a number's text is
-// written where out.Posto(rec) points (room for num::kMaxTestoNumero bytes)
-// and its length given to out.Fissa(rec, k); any other text goes to
+// written by out.Numero(v, where) where out.Posto(rec) points (room for
+// num::kMaxTestoNumero bytes) and its length given to out.Fissa(rec, k); any
+// other text goes to
 // out.Testo(rec, utf8, cp1252), in both forms. False, with `errore` in the
 // user's words, at the first text that cannot be stored.
 template <class Uscita>
@@ -252,7 +253,7 @@ bool Impacchetta(ModuleDIC& d, std::string& errore, Uscita& out) {
             case Forma::Single:
             case Forma::SingleIntero: {
                 char* testo = out.Posto(rec);
-                out.Fissa(rec, num::SngToText(c.sng(d, e, n), testo));
+                out.Fissa(rec, out.Numero(c.sng(d, e, n), testo));
                 break;
             }
             case Forma::Integer: {
@@ -299,14 +300,47 @@ bool Impacchetta(ModuleDIC& d, std::string& errore, Uscita& out) {
 struct NelBuffer {
     ModuleDIC& d;
     char numero[num::kMaxTestoNumero];
+    size_t Numero(float v, char* dove) { return num::SngToText(v, dove); }
     char* Posto(int) { return numero; }
     void Fissa(int rec, size_t k) { d.Rec[static_cast<size_t>(rec - 1)].assign(numero, k); }
     void Testo(int rec, std::string_view utf8, std::string_view) { d.Rec[static_cast<size_t>(rec - 1)].assign(utf8); }
 };
 
+// The texts of the Singles a save wrote lately, by their bits: a design
+// repeats many (each column of the wire table holds the same library).
+class TestiRecenti {
+public:
+    size_t Testo(float v, char* dove) {
+        uint32_t bit = 0;
+        std::memcpy(&bit, &v, sizeof bit);
+        Voce& x = voci_[(bit * 2654435761u) >> (32 - kBit)];
+        if (x.lunghezza != 0 && x.bit == bit) {
+            std::memcpy(dove, x.testo, x.lunghezza);
+            return x.lunghezza;
+        }
+        const size_t k = num::SngToText(v, dove);
+        if (k <= sizeof x.testo) {
+            x.bit = bit, x.lunghezza = static_cast<uint8_t>(k);
+            std::memcpy(x.testo, dove, k);
+        }
+        return k;
+    }
+
+private:
+    static constexpr int kBit = 10;
+    struct Voce {
+        uint32_t bit = 0;
+        uint8_t lunghezza = 0;  // 0: empty
+        char testo[27] = {};
+    };
+    std::array<Voce, size_t{1} << kBit> voci_{};
+};
+
 // The pack straight into the image of the file, in the file's bytes.
 struct NelFile {
     recfile::Immagine& immagine;
+    TestiRecenti& recenti;
+    size_t Numero(float v, char* dove) { return recenti.Testo(v, dove); }
     char* Posto(int rec) { return immagine.Testo(rec - 1); }
     void Fissa(int rec, size_t k) { immagine.Lunghezza(rec - 1, k); }
     void Testo(int rec, std::string_view, std::string_view cp) { immagine.Metti(rec - 1, cp); }
@@ -440,10 +474,16 @@ Appoggio& AppoggioApertura() {
     return a;
 }
 
-// The image every save composes, kept from one save to the next.
-recfile::Immagine& ImmagineSalvataggio() {
-    thread_local recfile::Immagine immagine;
-    return immagine;
+// The image every save composes, and the texts of its numbers, kept from one
+// save to the next.
+struct Salvataggio {
+    recfile::Immagine immagine;
+    TestiRecenti recenti;
+};
+
+Salvataggio& AppoggioSalvataggio() {
+    thread_local Salvataggio s;
+    return s;
 }
 
 }  // namespace
@@ -459,12 +499,12 @@ bool SalvaProgetto(ModuleDIC& design, const std::string& percorso, const std::st
     design.FileNome = percorso;
     design.FileTitolo = titolo;  // record 5 carries the title of the file being written
     // Packed straight into the file's bytes; records after REC_DATI stay empty.
-    recfile::Immagine& immagine = ImmagineSalvataggio();
-    immagine.Inizia(LUNG_REC, NUM_RECORD);
-    NelFile out{immagine};
+    Salvataggio& s = AppoggioSalvataggio();
+    s.immagine.Inizia(LUNG_REC, NUM_RECORD);
+    NelFile out{s.immagine, s.recenti};
     bool ok = Impacchetta(design, errore, out);
     if (ok) {
-        recfile::Esito w = recfile::Scrivi(percorso, immagine.Byte());
+        recfile::Esito w = recfile::Scrivi(percorso, s.immagine.Byte());
         if (!w.ok) {
             errore = "Impossibile salvare il progetto " + percorso + ":\n" + w.messaggio;
             ok = false;

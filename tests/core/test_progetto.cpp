@@ -246,6 +246,23 @@ TEST(ProgettoFile, RandomDesignComesBackFieldByField) {
     }
 }
 
+// A save writes the very bytes the record buffer's pack would give, one
+// design after another (texts of numbers a save wrote before included).
+TEST(ProgettoFile, SaveWritesWhatThePackOfTheRecordBufferGives) {
+    CartellaTemp dir;
+    for (unsigned seme : {21u, 22u}) {
+        Casuale r(seme);
+        auto d = std::make_unique<ModuleDIC>();
+        DesignCasuale(*d, r);
+        d->FiloNudo[5][5] = -d->FiloNudo[4][4], d->SezioneFilo[1][1] = 0.0f, d->SpireCM[2][2] = -0.0f;
+        std::string err;
+        ASSERT_TRUE(SalvaProgetto(*d, dir / "salvato.tmf", "salvato.tmf", err)) << err;
+        ASSERT_TRUE(CompilaRecProgetto(*d, err)) << err;
+        ASSERT_TRUE(recfile::Scrivi(dir / "dal_buffer.tmf", LUNG_REC, NUM_RECORD, d->Rec.data()).ok);
+        EXPECT_EQ(libtest::Byte(dir / "salvato.tmf"), libtest::Byte(dir / "dal_buffer.tmf")) << seme;
+    }
+}
+
 TEST(ProgettoFile, EarlierLayoutIsReadFromItsOwnOffsets) {
     CartellaTemp dir;
     for (const std::string& primo : {std::string("7"), std::string("1.4.2")}) {
