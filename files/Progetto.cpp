@@ -350,12 +350,46 @@ struct NelFile {
 struct DalBuffer {
     const std::array<std::string, NUM_REC>& rec;
     std::string_view operator[](int i) const { return rec[static_cast<size_t>(i)]; }
+    std::optional<float> Singolo(int, std::string_view t) const { return num::TextToSng(t); }
     void Testo(int i, std::string& dest) const { dest = rec[static_cast<size_t>(i)]; }
 };
+// The Singles an open read lately, by their texts: a design repeats many
+// (each column of the wire table holds the same library).
+class NumeriRecenti {
+public:
+    // The text of record i of `lettura` (`t`) as a Single.
+    std::optional<float> Singolo(const recfile::Lettura& lettura, int i, std::string_view t) {
+        char byte[16];
+        const size_t k = t.size();
+        if (k > sizeof byte || !lettura.Sedici(i, byte)) return num::TextToSng(t);
+        std::memset(byte + k, 0, sizeof byte - k);  // the text alone
+        uint64_t a = 0, b = 0;
+        std::memcpy(&a, byte, 8);
+        std::memcpy(&b, byte + 8, 8);
+        Voce& x = voci_[((a * 0x9E3779B97F4A7C15u) ^ (b * 0xC2B2AE3D27D4EB4Fu) ^ k) >> (64 - kBit)];
+        if (x.lunghezza == k && x.a == a && x.b == b) return x.converte ? std::optional<float>(x.v) : std::nullopt;
+        const std::optional<float> v = num::TextToSng(t);
+        x.a = a, x.b = b, x.lunghezza = static_cast<uint8_t>(k), x.converte = v.has_value(), x.v = v.value_or(0.0f);
+        return v;
+    }
+
+private:
+    static constexpr int kBit = 10;
+    struct Voce {
+        uint64_t a = 0, b = 0;
+        uint8_t lunghezza = 0xFF;  // none yet
+        bool converte = false;
+        float v = 0;
+    };
+    std::array<Voce, size_t{1} << kBit> voci_{};
+};
+
 // ... or the bytes of a file, where they lie.
 struct DalFile {
     const recfile::Lettura& lettura;
+    NumeriRecenti& recenti;
     std::string_view operator[](int i) const { return lettura.Record(i); }
+    std::optional<float> Singolo(int i, std::string_view t) const { return recenti.Singolo(lettura, i, t); }
     void Testo(int i, std::string& dest) const { recfile::Cp1252ToUtf8(lettura.Record(i), dest); }
 };
 
@@ -390,7 +424,7 @@ EsitoLettura Scompatta(ModuleDIC& d, const Sorgente& testi, int recordPresenti) 
         const std::string_view t = testi[sorgente - 1];
         switch (c.forma) {
             case Forma::Single:
-                if (auto v = num::TextToSng(t)) c.sng(d, e, n) = *v;
+                if (auto v = testi.Singolo(sorgente - 1, t)) c.sng(d, e, n) = *v;
                 break;
             case Forma::SingleIntero:
                 if (auto v = num::TextToInt(t)) {
@@ -462,10 +496,12 @@ EsitoLettura Scompatta(ModuleDIC& d, const Sorgente& testi, int recordPresenti) 
     return esito;
 }
 
-// What every open keeps from one file to the next: the bytes read, and the
-// design they are unpacked into before it replaces the one in use.
+// What every open keeps from one file to the next: the bytes read, the texts
+// of the numbers read lately, and the design they are unpacked into before it
+// replaces the one in use.
 struct Appoggio {
     recfile::Lettura lettura;
+    NumeriRecenti recenti;
     std::unique_ptr<ModuleDIC> letto = std::make_unique<ModuleDIC>();
 };
 
@@ -543,7 +579,7 @@ bool ApriProgetto(const std::string& percorso, ModuleDIC& design, std::string& e
     ModuleDIC& letto = *a.letto;
     static_cast<DatiDesign&>(letto) = design;
     letto.FileNome = percorso;
-    es = Scompatta(letto, DalFile{a.lettura}, r.presenti);
+    es = Scompatta(letto, DalFile{a.lettura, a.recenti}, r.presenti);
     if (!es.utilizzabile) {
         errore = "Il file " + percorso + " non è un progetto utilizzabile.\n" + es.motivo;
         return false;

@@ -271,6 +271,7 @@ Esito Leggi(const std::string& percorso, int len, int n, Lettura& lettura) {
             return Errore(numero, "Record " + std::to_string(numero) + " incompleto nel file \"" + percorso + "\"");
     }
     lettura.len_ = L;
+    lettura.letti_ = letti;
     lettura.leggibili_ = static_cast<int>(presenti);
 
     Esito e;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <string>
@@ -42,11 +43,20 @@ public:
         return {p + 2, k};
     }
 
+    // The 16 bytes from where record r's text starts, padding and all, when
+    // the file holds them (false otherwise).
+    bool Sedici(int r, char (&byte)[16]) const {
+        if (r < 0 || r >= leggibili_ || static_cast<size_t>(r) * len_ + 18 > letti_) return false;
+        std::memcpy(byte, dati_.get() + static_cast<size_t>(r) * len_ + 2, 16);
+        return true;
+    }
+
 private:
     friend Esito Leggi(const std::string& percorso, int len, int n, Lettura& lettura);
     BufferPagine dati_;
     size_t capacita_ = 0;
     size_t len_ = 0;
+    size_t letti_ = 0;
     int leggibili_ = 0;  // records whose text is all there, the last one perhaps cut short
 };
 

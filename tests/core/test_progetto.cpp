@@ -401,6 +401,30 @@ TEST(ProgettoRead, ShortFileOrOtherRecordLengthIsRefusedAndDesignUntouched) {
     EXPECT_EQ(b->PriVolt[0], 230.0f);
 }
 
+// Texts met in earlier opens read as they do the first time: a number that
+// is not, in another file or record, or the same digits with a blank.
+TEST(ProgettoRead, TextsReadBeforeReadAlike) {
+    CartellaTemp dir;
+    auto base = DesignSemplice();
+    std::string err;
+    ASSERT_TRUE(CompilaRecProgetto(*base, err)) << err;
+    // PriImp(0) and PriImp(1) (records 7641, 7671), opened one file after another.
+    const std::tuple<const char*, const char*, float, float> casi[] = {
+        {"4,5", "abc", 4.5f, 2}, {"abc", "4,5", 1, 4.5f}, {"4,5 ", "4,50", 4.5f, 4.5f},
+        {"1234567890123456", "0,1", 1234567890123456.0f, 0.1f}, {"4,5", "", 4.5f, 2}};
+    int k = 0;
+    for (const auto& [a, b, va, vb] : casi) {
+        SCOPED_TRACE(std::string(a) + " / " + b);
+        base->Rec[7640] = a, base->Rec[7670] = b;
+        const std::string f = dir / ("t" + std::to_string(k++) + ".tmf");
+        ASSERT_TRUE(recfile::Scrivi(f, LUNG_REC, NUM_RECORD, base->Rec.data()).ok);
+        auto d = std::make_unique<ModuleDIC>();
+        d->PriImp[0] = 1, d->PriImp[1] = 2;
+        ASSERT_TRUE(ApriProgetto(f, *d, err)) << err;
+        Esatti({V(d->PriImp[0], va), V(d->PriImp[1], vb)});
+    }
+}
+
 TEST(ProgettoRead, KindOrCountOutOfRangeRefusesOtherIndexesAreMadeSafe) {
     auto base = DesignSemplice();
     std::string err;
