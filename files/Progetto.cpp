@@ -359,13 +359,15 @@ class NumeriRecenti {
 public:
     // The text of record i of `lettura` (`t`) as a Single.
     std::optional<float> Singolo(const recfile::Lettura& lettura, int i, std::string_view t) {
-        char byte[16];
         const size_t k = t.size();
-        if (k > sizeof byte || !lettura.Sedici(i, byte)) return num::TextToSng(t);
-        std::memset(byte + k, 0, sizeof byte - k);  // the text alone
+        const char* p = k <= 16 ? lettura.Sedici(i) : nullptr;
+        if (!p) return num::TextToSng(t);
+        // The text alone: the bytes after it masked off.
         uint64_t a = 0, b = 0;
-        std::memcpy(&a, byte, 8);
-        std::memcpy(&b, byte + 8, 8);
+        std::memcpy(&a, p, 8);
+        std::memcpy(&b, p + 8, 8);
+        a &= k >= 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * k)) - 1;
+        b &= k >= 16 ? ~uint64_t{0} : k <= 8 ? 0 : (uint64_t{1} << (8 * (k - 8))) - 1;
         Voce& x = voci_[((a * 0x9E3779B97F4A7C15u) ^ (b * 0xC2B2AE3D27D4EB4Fu) ^ k) >> (64 - kBit)];
         if (x.lunghezza == k && x.a == a && x.b == b) return x.converte ? std::optional<float>(x.v) : std::nullopt;
         const std::optional<float> v = num::TextToSng(t);

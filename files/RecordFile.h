@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstring>
 #include <memory>
 #include <new>
 #include <string>
@@ -43,12 +42,11 @@ public:
         return {p + 2, k};
     }
 
-    // The 16 bytes from where record r's text starts, padding and all, when
-    // the file holds them (false otherwise).
-    bool Sedici(int r, char (&byte)[16]) const {
-        if (r < 0 || r >= leggibili_ || static_cast<size_t>(r) * len_ + 18 > letti_) return false;
-        std::memcpy(byte, dati_.get() + static_cast<size_t>(r) * len_ + 2, 16);
-        return true;
+    // Where record r's text starts, when the file holds 16 bytes from there
+    // (padding and all); null otherwise.
+    const char* Sedici(int r) const {
+        if (r < 0 || r >= leggibili_ || static_cast<size_t>(r) * len_ + 18 > letti_) return nullptr;
+        return dati_.get() + static_cast<size_t>(r) * len_ + 2;
     }
 
 private:
