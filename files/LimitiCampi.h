@@ -148,6 +148,27 @@ inline constexpr Limite LIMITE_SPESSORE_PACCO{0.0f, 1e7f};
 inline constexpr Limite LIMITE_SEZIONE_FERRO{0.0f, LIMITE_SPESSORE_PACCO.massimo * LIMITI_CELLE_LAM[CELLA_C].massimo / 111.0f};
 inline constexpr Limite LIMITE_PESO_PACCO{0.0f, LIMITE_SPESSORE_PACCO.massimo * LIMITI_CELLE_LAM[CELLA_PESO].massimo / 10.0f};
 
+// ---------------------------------------------------------------- stored results
+
+// A dialog closed on an opened design rebuilds its windings from the turns,
+// the wire currents and the bobbin rows the file holds, not from the fields.
+// A bobbin measure is 0 (none) or from 0,001 mm, since the turns are divided
+// by a groove height in layers, up to the stack's limit plus the 1 mm the
+// computed bobbin adds; a groove, height by depth, is at most the lamination
+// cells' E by F.
+inline constexpr Limite LIMITE_MISURA_ROCCHETTO{0.001f, LIMITE_SPESSORE_PACCO.massimo + 1.0f};
+inline constexpr Limite LIMITE_GOLA_ROCCHETTO{0.0f, LIMITI_CELLE_LAM[CELLA_E].massimo * LIMITI_CELLE_LAM[CELLA_F].massimo};
+// The windows give about 1E+09 turns at most (9999 V on the stack of the least
+// power at 0,1 T; a tap in series needing fewer turns than its partner has
+// them negative) and about 2E+09 A (a 0,1 V primary feeding twelve secondaries
+// of 999 A at 9999 V). 1E+12 turns along the longest bobbin turn (6E+07 mm)
+// times a wire's 1E+07 ohm or g per metre stay below 1E+27, and their copper
+// build (insulated diameter squared, turns, Kf) summed over every winding
+// below 1E+36; 1E+11 A over the least section a table holds is a density
+// whose square the loss takes, 1E+36, still a Single.
+inline constexpr Limite LIMITE_SPIRE{-1e12f, 1e12f};
+inline constexpr Limite LIMITE_CORRENTE_FILO{0.0f, 1e11f};
+
 // A wire as the editor computes it from values its cells accept: both
 // diameters within the cells' limits; section, turns per cm, Kf, ohm/m and
 // g/m between 1E-07 and 1E+07. The smallest, the resistance of a 100 mm wire

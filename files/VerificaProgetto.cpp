@@ -9,6 +9,7 @@
 #include "engine/Mod_AutoTrasf.h"
 #include "engine/Mod_Trif.h"
 #include "engine/Mod_Usci.h"
+#include "engine/SceltaRocchetto.h"
 #include "files/GriglieLibrerie.h"
 #include "files/LimitiCampi.h"
 #include "platform/core/Numeri.h"
@@ -34,6 +35,9 @@ std::string Avvolgimento(int j) {
 // Positive and small enough that the calculation can divide and multiply by it.
 bool Utilizzabile(float v) { return std::isnormal(v) && v > 0.0f && v <= 1e7f; }
 bool NienteOUtilizzabile(float v) { return v == 0.0f || Utilizzabile(v); }
+// A section or a count of turns per cm, which the build divides by: no
+// smaller than any wire's.
+bool NienteODivisore(float v) { return v == 0.0f || LIMITE_DERIVATO_FILO.Accetta(v); }
 
 // Every row of every column: the wire choice walks all library rows, past a
 // zero diameter too, and a winding's stored row may name any row of the
@@ -61,6 +65,8 @@ std::string VerificaFili(const ModuleDIC& d) {
                 return Fuori("Filo Rame Fuori Limiti", filo(), d.FiloIsolato[r][j]);
             for (float v : derivati)
                 if (!NienteOUtilizzabile(v)) return Fuori("Filo Rame Fuori Limiti", filo(), v);
+            for (float v : {d.SezioneFilo[r][j], d.SpireCM[r][j]})
+                if (!NienteODivisore(v)) return Fuori("Filo Rame Fuori Limiti", filo(), v);
         }
         // The custom wire and its coefficients: unset (0) or usable; its section,
         // which the current is divided by, is that of a bare diameter of at
@@ -75,7 +81,44 @@ std::string VerificaFili(const ModuleDIC& d) {
         for (float v : propri)
             if (!NienteOUtilizzabile(v))
                 return Fuori("Filo Rame Fuori Limiti", "filo personalizzato del " + Avvolgimento(j), v);
+        if (!NienteODivisore(d.SpireCM[r][j]))
+            return Fuori("Filo Rame Fuori Limiti", "filo personalizzato del " + Avvolgimento(j), d.SpireCM[r][j]);
     }
+    return {};
+}
+
+// What a dialog closed on the opened design recalculates from: the turns and
+// wire currents of the windings a side can show (a larger count chosen after
+// the open brings in those the file holds past the ones in use) and both
+// bobbin rows the bobbin dialog offers.
+std::string VerificaRisultati(const ModuleDIC& d) {
+    for (const bool pri : {true, false}) {
+        const LatoC l(d, pri);
+        const std::string lato = pri ? "Primario" : "Secondario";
+        for (int i = 0; i < COLONNA_SEC; ++i) {
+            if (!LIMITE_SPIRE.Accetta(l.Spire[i]))
+                return Fuori("Spire Avvolgimento " + lato + " Fuori Limiti", lato + " " + Numero(i), l.Spire[i]);
+            if (!LIMITE_CORRENTE_FILO.Accetta(l.AmpFilo[i]))
+                return Fuori("Corrente Avvolgimento " + lato + " Fuori Limiti", lato + " " + Numero(i), l.AmpFilo[i]);
+        }
+    }
+    struct Misura {
+        const char* nome;
+        const RochArr& valori;
+        bool gola;
+    };
+    const Misura misure[] = {{"Cr", d.RochC, false},          {"Spr", d.RochSp, false},
+                             {"M", d.RochM, false},           {"H", d.RochH, false},
+                             {"I", d.RochI, false},           {"L", d.RochL, false},
+                             {"Gola H", d.RochGolaH, true},   {"Gola I", d.RochGolaI, true},
+                             {"Gola L", d.RochGolaL, true}};
+    for (int r = 0; r <= ROCH_UTENTE; ++r)
+        for (const Misura& m : misure) {
+            const float v = m.valori[static_cast<size_t>(r)];
+            if (m.gola ? LIMITE_GOLA_ROCCHETTO.Accetta(v) : (v == 0.0f || LIMITE_MISURA_ROCCHETTO.Accetta(v))) continue;
+            return Fuori(std::string("La Misura di '") + m.nome + "' Fuori Limiti",
+                         r == 0 ? "Rocchetto Calcolato" : "Rocchetto Personalizzato", v);
+        }
     return {};
 }
 
@@ -102,6 +145,7 @@ std::string VerificaComponenti(const ModuleDIC& d) {
         if (!LIMITE_AREA_LAM.Accetta(d.LamAxB[i])) return Fuori("Area Lamierino Fuori Limiti", lam, d.LamAxB[i]);
     }
     if (std::string f = VerificaFili(d); !f.empty()) return f;
+    if (std::string r = VerificaRisultati(d); !r.empty()) return r;
 
     // With the lamination given the pass takes the stack as it stands.
     if (!CAMPO_LAM_CDP.Accetta(d.LamCdP)) return Fuori(CAMPO_LAM_CDP.messaggio, "", d.LamCdP);

@@ -14,6 +14,7 @@
 #include "engine/Mod_Alim.h"
 #include "engine/Mod_AutoTrasf.h"
 #include "engine/Mod_AutoTrifase.h"
+#include "engine/Mod_Calcolo.h"
 #include "engine/Mod_Trif.h"
 #include "engine/Mod_Usci.h"
 #include "engine/ModuleDIC.h"
@@ -170,6 +171,21 @@ bool Progetto(const uint8_t* dati, size_t n) {
     VERIFICA(progetto::ValoreFuoriLimiti(*d).empty());
     // What opens saves, and opens again.
     VERIFICA(progetto::SalvaProgetto(*d, f, "fuzz.tmf", errore));
+    // A dialog closed right after the open rebuilds the windings from what the
+    // file holds, every winding a side can show in use.
+    {
+        auto c = std::make_unique<ModuleDIC>(*d);
+        c->PriUlt = c->SecUlt = 11;
+        Silenzio msg;
+        RicalcoloAvvolgimenti(*c, c->TipoCalcolo == tipo::Trifase || c->TipoCalcolo == tipo::AutoTrifase, msg);
+        for (int i = 0; i < 12; ++i)
+            for (float v : {c->PriLung[i], c->SecLung[i], c->PriIng[i], c->SecIng[i], c->PriRes[i], c->SecRes[i],
+                            c->PriPeso[i], c->SecPeso[i], c->PriStrati[i], c->SecStrati[i], c->PriIso[i], c->SecIso[i], c->PriDens[i], c->SecDens[i]})
+                VERIFICA(std::isfinite(v));
+        for (float v : {c->SommaIngH1, c->SommaIsoH1, c->SommaIngH2, c->SommaIsoH2, c->IngGolaH1, c->IngGolaI1,
+                        c->IngGolaL1, c->IngGolaH2, c->IngGolaI2, c->IngGolaL2})
+            VERIFICA(std::isfinite(v));
+    }
     // And calculates to finite results, in either design mode.
     for (int16_t modo : {d->ConoscoPotenza, static_cast<int16_t>(~d->ConoscoPotenza)}) {
         auto c = std::make_unique<ModuleDIC>(*d);

@@ -14,6 +14,7 @@
 #include "LibrerieSupport.h"
 #include "Progetti.h"
 #include "engine/ModRoutine.h"
+#include "engine/Mod_Calcolo.h"
 #include "files/LibLam.h"
 #include "files/LibRame.h"
 #include "files/Progetto.h"
@@ -77,7 +78,8 @@ std::unique_ptr<ModuleDIC> DesignDelTipo(int16_t tipo) {
 // A record of a saved design changed, opened over a design in use: empty when
 // the open succeeds, else the reason (the last line of the message). A refused
 // file must leave the design in use as it was.
-std::string Apri(const std::string& buono, const std::string& f, int record, const char* testo) {
+std::string Apri(const std::string& buono, const std::string& f, int record, const char* testo,
+                 std::unique_ptr<ModuleDIC>* aperto = nullptr) {
     fs::copy_file(buono, f, fs::copy_options::overwrite_existing);
     {  // the record rewritten in place: its length, then its text
         std::fstream io(f, std::ios::binary | std::ios::in | std::ios::out);
@@ -88,7 +90,10 @@ std::string Apri(const std::string& buono, const std::string& f, int record, con
     auto d = std::make_unique<ModuleDIC>();
     d->SecPot[0] = 77, d->FileNome = "/mio.tmf";
     std::string e;
-    if (progetto::ApriProgetto(f, *d, e)) return {};
+    if (progetto::ApriProgetto(f, *d, e)) {
+        if (aperto) *aperto = std::move(d);
+        return {};
+    }
     EXPECT_TRUE(d->TipoCalcolo == 0 && d->SecPot[0] == 77.0f && d->FileNome == "/mio.tmf");
     return e.substr(e.rfind('\n') + 1);
 }
@@ -409,6 +414,75 @@ TEST(FileDanneggiati, EveryWireRowTheCalculationReachesIsChecked) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.record);
         EXPECT_EQ(Apri(buono, tmp.File("caso.tmf"), c.record, c.testo), c.motivo);
+    }
+}
+
+// What a wire, insulation, placement or bobbin dialog rebuilds the windings
+// from after an open: the turns and wire currents of the twelve windings a
+// side can show, both bobbin rows, and the section and turns per cm of any
+// wire row a winding may name. Limits: turns within 1E+12 either way, a
+// current from 0 to 1E+11 A, a bobbin measure 0 or from 0,001 mm to the
+// stack's 1E+07 mm plus 1, a groove from 0 to 9999 x 999 = 9989001 mm², a
+// section or turns per cm 0 or from 1E-07. A file that opens recalculates to
+// finite figures in its own kind.
+TEST(FileDanneggiati, StoredResultsADialogRecalculatesFromAreChecked) {
+    Cartella tmp;
+    const auto pri = [](int i, int k) { return 7641 + 30 * i + k; };  // 3 current, 7 turns
+    const auto sec = [](int i, int k) { return 8272 + 33 * i + k; };  // 6 wire current, 9 turns
+    const auto roch = [](int r, int k) { return 7551 + 10 * r + k; };  // C Sp M H I L, grooves H I L
+    const auto filo = [](int r, int j, int k) { return 35 + 7 * (r + 41 * j) + k; };
+    struct Caso {
+        int16_t tipo;
+        int record;
+        const char* testo;
+        const char* motivo;  // empty: opens
+    };
+    const Caso casi[] = {
+        {1, sec(0, 6), "-1E+38", "Corrente Avvolgimento Secondario Fuori Limiti (Secondario 1: -1E+38)"},
+        {1, roch(0, 0), "1E+38", "La Misura di 'Cr' Fuori Limiti (Rocchetto Calcolato: 1E+38)"},
+        {3, sec(0, 6), "-1E+38", "Corrente Avvolgimento Secondario Fuori Limiti (Secondario 1: -1E+38)"},
+        {5, roch(0, 0), "1E+38", "La Misura di 'Cr' Fuori Limiti (Rocchetto Calcolato: 1E+38)"},
+        {2, pri(0, 7), "1E+38", "Spire Avvolgimento Primario Fuori Limiti (Primario 1: 1E+38)"},
+        {1, pri(0, 7), "-1E+12", ""},  // a tap in series needing fewer turns than its partner
+        {4, pri(0, 7), "1E+12", ""},
+        {1, sec(11, 9), "1,1E+12", "Spire Avvolgimento Secondario Fuori Limiti (Secondario 12: 1,1E+12)"},
+        {1, pri(0, 3), "1E+11", ""},
+        {5, sec(0, 6), "1E+11", ""},
+        {1, pri(5, 3), "-0,001", "Corrente Avvolgimento Primario Fuori Limiti (Primario 6: -0,001)"},
+        {1, roch(1, 1), "10000001", ""},
+        {1, roch(1, 1), "1,1E+07", "La Misura di 'Spr' Fuori Limiti (Rocchetto Personalizzato: 1,1E+07)"},
+        {1, roch(0, 3), "1E-30", "La Misura di 'H' Fuori Limiti (Rocchetto Calcolato: 1E-30)"},
+        {1, roch(0, 3), "0,001", ""},
+        {3, roch(0, 7), "9989001", ""},
+        {1, roch(0, 7), "9989002", "La Misura di 'Gola I' Fuori Limiti (Rocchetto Calcolato: 9989002)"},
+        {1, roch(1, 6), "-1", "La Misura di 'Gola H' Fuori Limiti (Rocchetto Personalizzato: -1)"},
+        {1, roch(2, 0), "1E+38", ""},  // no bobbin in row 2
+        {1, filo(9, 0, 2), "1E-30", "Filo Rame Fuori Limiti (filo 10 della libreria del Primario 1: 1E-30)"},
+        {1, filo(40, 3, 3), "1E-08", "Filo Rame Fuori Limiti (filo 41 della tabella del Primario 4: 1E-08)"},
+        {1, filo(38, 0, 3), "1E-08", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1E-08)"},
+    };
+    std::string err;
+    for (int16_t tipo = 1; tipo <= 5; ++tipo) {
+        auto d = DesignDelTipo(tipo);
+        // A bobbin on both rows, its winding on it, and figures of a calculation.
+        for (int r = 0; r < 2; ++r) {
+            d->RochC[r] = 17, d->RochSp[r] = 36, d->RochM[r] = 12, d->RochH[r] = 30, d->RochI[r] = d->RochL[r] = 14.5f;
+            d->RochGolaH[r] = 360, d->RochGolaI[r] = d->RochGolaL[r] = 174;
+        }
+        d->PriSpire[0] = 500, d->SecSpire[0] = 30, d->PriAmp[0] = 0.5f, d->SecAmpFilo[0] = 2;
+        ASSERT_TRUE(progetto::SalvaProgetto(*d, tmp.File(std::to_string(tipo)), "buono", err)) << err;
+    }
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(std::to_string(c.tipo) + " " + std::to_string(c.record) + " " + c.testo);
+        std::unique_ptr<ModuleDIC> d;
+        EXPECT_EQ(Apri(tmp.File(std::to_string(c.tipo)), tmp.File("caso"), c.record, c.testo, &d), c.motivo);
+        if (!d) continue;
+        FakeMessaggi msg;
+        RicalcoloAvvolgimenti(*d, c.tipo == 3 || c.tipo == 4, msg);
+        for (const AvvArr* a : {&d->PriLung, &d->PriPeso, &d->PriPotPer, &d->PriIng, &d->PriRes, &d->PriIso,
+                                &d->SecLung, &d->SecPeso, &d->SecPotPer, &d->SecIng, &d->SecRes, &d->SecIso})
+            for (float v : *a) EXPECT_TRUE(std::isfinite(v)) << v;
+        for (float v : {d->PotTotPers, d->IngGolaH1, d->IngGolaI1, d->IngGolaL1}) EXPECT_TRUE(std::isfinite(v)) << v;
     }
 }
 

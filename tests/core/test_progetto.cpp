@@ -134,7 +134,12 @@ void Accettabile(ModuleDIC& d, Casuale& r) {
         for (AvvArr* v : {&d.PriVolt, &d.SecVolt, &d.SecPot, &d.PriVoltLin, &d.SecVoltLin, &d.SecPotLin})
             (*v)[i] = fra(0.1, 9999);
         d.SecAmp[i] = fra(0.001, 999), d.SecAmpLin[i] = fra(0.001, 999);
+        d.PriAmp[i] = fra(0, 1e6), d.SecAmpFilo[i] = fra(0, 1e6), d.PriSpire[i] = fra(-1e6, 1e6), d.SecSpire[i] = fra(0, 1e6);
     }
+    for (int k = 0; k < 2; ++k)
+        for (RochArr* m : {&d.RochC, &d.RochSp, &d.RochM, &d.RochH, &d.RochI, &d.RochL, &d.RochGolaH, &d.RochGolaI,
+                           &d.RochGolaL})
+            (*m)[k] = fra(0.001, 9999);
     for (int i = 0; i < 9; ++i) d.PriTrif[i] = r.Fra(0, 1) ? "D" : "Y", d.SecTrif[i] = std::string(1, "dyz"[r.Fra(0, 2)]);
     d.PriImp[16] = fra(0.1, 999999), d.PriAmp[16] = fra(0.001, 99999);
     for (int c = 16; c <= 18; ++c) d.SecImp[c] = fra(2, 999999);
