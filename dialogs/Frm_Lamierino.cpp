@@ -214,9 +214,14 @@ void Frm_Lamierino::Cmd_CalcLamFuori_Click() {
 void Frm_Lamierino::Cmd_Ok_Click() {
     const int riga = RigaConfermata(ui.Opt_AxB.data(), RIGHE);
     if (riga < 0) return;
-    if (ConfermaLamierino(d_, riga, num::TextToSng(U8(ui.Txt_SP->text())), Piattaforma::Messaggi(),
-                          lista_))
-        accept();
+    const std::optional<float> sp = num::TextToSng(U8(ui.Txt_SP->text()));
+    // A stack no project holds would be saved and then refused on reopening.
+    if (sp && *sp > 0.0f && !LIMITE_SPESSORE_PACCO.Accetta(*sp)) {
+        Piattaforma::MsgBox(Qs("La Misura di 'SP' Fuori Limiti"), mb::OkOnly + mb::Exclamation,
+                            Qs(TITOLO_ERRORE_LAMIERINO));
+        return;
+    }
+    if (ConfermaLamierino(d_, riga, sp, Piattaforma::Messaggi(), lista_)) accept();
 }
 
 void Frm_Lamierino::Cmd_Esci_Click() { reject(); }

@@ -6,7 +6,6 @@
 namespace {
 
 constexpr int STILE_AVVISO = mb::OkOnly + mb::Exclamation;
-constexpr const char* TITOLO_ERRORE = "Errore Misure Lamierino";
 
 }  // namespace
 
@@ -14,7 +13,7 @@ bool ConfermaLamierino(ModuleDIC& d, int riga, std::optional<float> sp, IMessagg
                        ICoefKLista* lista) {
     if (riga < 0 || riga >= LAM_RIGHE) return false;
     if (!sp || !(*sp > 0.0f)) {
-        msg.MsgBox("Manca la Misura di SP", STILE_AVVISO, TITOLO_ERRORE);
+        msg.MsgBox("Manca la Misura di SP", STILE_AVVISO, TITOLO_ERRORE_LAMIERINO);
         return false;
     }
     d.LamScelto = static_cast<int16_t>(riga);
@@ -53,7 +52,7 @@ EsitoLamFuori CalcolaLamFuoriFormato(ModuleDIC& d, const TestiLamFuori& t, IMess
         else
             x = num::TextToSng(t[i]);
         if (!x) {
-            msg.MsgBox(MANCA[i], STILE_AVVISO, TITOLO_ERRORE);
+            msg.MsgBox(MANCA[i], STILE_AVVISO, TITOLO_ERRORE_LAMIERINO);
             e.giallo = k;
             return e;
         }
@@ -63,7 +62,7 @@ EsitoLamFuori CalcolaLamFuoriFormato(ModuleDIC& d, const TestiLamFuori& t, IMess
     // Height: window plus two yokes; width: the legs and windows across. Each
     // partial sum is a Single and must match the typed measure exactly.
     const bool dueColonne = Vero(d.Lam2Colonne);
-    const char* titolo = dueColonne ? "Errore Misure Lamierino 2 Colonne" : TITOLO_ERRORE;
+    const char* titolo = dueColonne ? "Errore Misure Lamierino 2 Colonne" : TITOLO_ERRORE_LAMIERINO;
     const double A = v[LF_A], B = v[LF_B], C = v[LF_C], D = v[LF_D], E = v[LF_E], F = v[LF_F],
                  G = v[LF_G];
     float s = num::Sng(G + G);

@@ -11,6 +11,7 @@
 #include "engine/ModuleDIC.h"
 
 inline constexpr int LAM_FUORI_FORMATO = 18;  // row of the user's own lamination
+inline constexpr const char* TITOLO_ERRORE_LAMIERINO = "Errore Misure Lamierino";
 
 // Confirms row `riga` with the stack thickness `sp` (nullopt: no number typed).
 // A missing, zero or negative thickness shows "Manca la Misura di SP" and
