@@ -4,6 +4,7 @@
 // not let in what no field would have accepted.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -135,6 +136,30 @@ inline bool MisuraLamAccettabile(float v, int cella) { return v == 0.0f || Limit
 // The area A x B / 100 of a lamination row, cm2.
 inline constexpr Limite LIMITE_AREA_LAM{0.0f, 9999.0f * 9999.0f / 100.0f};
 
+// ---------------------------------------------------------------- the computed lamination
+
+// When no library row fits the area the power asks for, the stack sizing
+// computes a lamination of its own: C in whole mm, 1 mm at least, the other
+// measures in the kind's proportions (single-phase A 2,5 C, B 3 C, D F G C/2,
+// E 1,5 C; three-leg A 4,5 C, B 5 C, D F G C, E 2,5 C). The largest area is the
+// output transformer's at its fields' ends: 99999 A at 999999 ohm (1E+16 W)
+// at 5 Hz and 0,1 T ask for 100 x sqrt(P / f B) = 1,41E+10 cm², a lamination
+// of C = 434234 mm (the mains kinds ask for 4,7E+05 cm², C 2285 mm, at most).
+inline constexpr float AREA_LAM_CALCOLATA_MAX = 1.5e10f;
+inline constexpr float C_LAM_CALCOLATO_MAX = 5e5f;
+// A measure of the computed lamination (cells A..G): from its smaller
+// proportion of a 1 mm C to its larger one of the largest C.
+constexpr Limite LimiteMisuraLamCalcolata(int cella) {
+    constexpr float minimo[7] = {2.5f, 3.0f, 1.0f, 0.5f, 1.5f, 0.5f, 0.5f};
+    constexpr float massimo[7] = {4.5f, 5.0f, 1.0f, 1.0f, 2.5f, 1.0f, 1.0f};
+    return {minimo[cella], massimo[cella] * C_LAM_CALCOLATO_MAX};
+}
+// Its weight of 10 mm: 8,5 kg/dm³ over 1,11 of its net area, the area less
+// its two windows. A lamination kept at 1 mm of C for an area smaller than its
+// windows' (0,05 cm² at most, three-leg) nets down to -0,05 cm², so it weighs a
+// little below nothing: -3,8E-04 kg.
+inline constexpr Limite LIMITE_PESO_LAM_CALCOLATO{-1e-3f, AREA_LAM_CALCOLATA_MAX * 8.5f / 1110.0f};
+
 // ---------------------------------------------------------------- the stack
 
 // What the stack values of a design can hold: the thickness typed in the
@@ -142,11 +167,17 @@ inline constexpr Limite LIMITE_AREA_LAM{0.0f, 9999.0f * 9999.0f / 100.0f};
 // weight that follow from it and from the chosen row (C and weight within
 // the editor's cells). The sizing of the largest power the windows take
 // (twelve secondaries of 999 A at 9999 V, K 1,6: about 17 500 cm2) on a
-// library row of 5 mm centre leg gives about 4E+05 mm: 1E+07 mm holds every
-// stack the program sizes, and the results stay far from the largest Single.
+// library row of 5 mm centre leg gives about 4E+05 mm, the output transformer
+// a stack as thick as the lamination's C: 1E+07 mm holds every stack the
+// program sizes, and the results stay far from the largest Single. The
+// lamination dialog takes the computed row too, at any thickness up to that.
 inline constexpr Limite LIMITE_SPESSORE_PACCO{0.0f, 1e7f};
-inline constexpr Limite LIMITE_SEZIONE_FERRO{0.0f, LIMITE_SPESSORE_PACCO.massimo * LIMITI_CELLE_LAM[CELLA_C].massimo / 111.0f};
-inline constexpr Limite LIMITE_PESO_PACCO{0.0f, LIMITE_SPESSORE_PACCO.massimo * LIMITI_CELLE_LAM[CELLA_PESO].massimo / 10.0f};
+inline constexpr Limite LIMITE_SEZIONE_FERRO{
+    0.0f, LIMITE_SPESSORE_PACCO.massimo * std::max(LIMITI_CELLE_LAM[CELLA_C].massimo, C_LAM_CALCOLATO_MAX) / 111.0f};
+inline constexpr Limite LIMITE_PESO_PACCO{
+    LIMITE_SPESSORE_PACCO.massimo * LIMITE_PESO_LAM_CALCOLATO.minimo / 10.0f,
+    LIMITE_SPESSORE_PACCO.massimo *
+        std::max(LIMITI_CELLE_LAM[CELLA_PESO].massimo, LIMITE_PESO_LAM_CALCOLATO.massimo) / 10.0f};
 
 // ---------------------------------------------------------------- stored results
 
@@ -154,10 +185,12 @@ inline constexpr Limite LIMITE_PESO_PACCO{0.0f, LIMITE_SPESSORE_PACCO.massimo * 
 // the wire currents and the bobbin rows the file holds, not from the fields.
 // A bobbin measure is 0 (none) or from 0,001 mm, since the turns are divided
 // by a groove height in layers, up to the stack's limit plus the 1 mm the
-// computed bobbin adds; a groove, height by depth, is at most the lamination
-// cells' E by F.
+// computed bobbin adds; a groove, height by depth, is at most E by F of the
+// lamination, a library's or the computed one.
 inline constexpr Limite LIMITE_MISURA_ROCCHETTO{0.001f, LIMITE_SPESSORE_PACCO.massimo + 1.0f};
-inline constexpr Limite LIMITE_GOLA_ROCCHETTO{0.0f, LIMITI_CELLE_LAM[CELLA_E].massimo * LIMITI_CELLE_LAM[CELLA_F].massimo};
+inline constexpr Limite LIMITE_GOLA_ROCCHETTO{
+    0.0f, std::max(LIMITI_CELLE_LAM[CELLA_E].massimo * LIMITI_CELLE_LAM[CELLA_F].massimo,
+                   LimiteMisuraLamCalcolata(CELLA_E).massimo * LimiteMisuraLamCalcolata(CELLA_F).massimo)};
 // The windows give about 1E+09 turns at most (9999 V on the stack of the least
 // power at 0,1 T; a tap in series needing fewer turns than its partner has
 // them negative) and about 2E+09 A (a 0,1 V primary feeding twelve secondaries
@@ -168,6 +201,15 @@ inline constexpr Limite LIMITE_GOLA_ROCCHETTO{0.0f, LIMITI_CELLE_LAM[CELLA_E].ma
 // whose square the loss takes, 1E+36, still a Single.
 inline constexpr Limite LIMITE_SPIRE{-1e12f, 1e12f};
 inline constexpr Limite LIMITE_CORRENTE_FILO{0.0f, 1e11f};
+
+// The custom wire the calculation picks when no library wire is thick enough:
+// the section the current needs at the density (1E+11 A at 0,5 A/mm²), in
+// copper of 8,9 g/cm³. Its other figures stay within what a custom wire may
+// hold anyway: diameters from 0,01 mm to 5,2E+05 mm, turns per cm from 1E-05
+// (10 over the enamelled diameter and a Kf up to 2), ohm per metre from 9E-14.
+inline constexpr float SEZIONE_FILO_CALCOLATO_MAX =
+    LIMITE_CORRENTE_FILO.massimo / static_cast<float>(campialim::Densita.primo);
+inline constexpr float PESO_FILO_CALCOLATO_MAX = SEZIONE_FILO_CALCOLATO_MAX * 8.9f;
 
 // A wire as the editor computes it from values its cells accept: both
 // diameters within the cells' limits; section, turns per cm, Kf, ohm/m and

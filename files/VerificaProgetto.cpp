@@ -9,6 +9,7 @@
 #include "engine/Mod_AutoTrasf.h"
 #include "engine/Mod_Trif.h"
 #include "engine/Mod_Usci.h"
+#include "engine/SceltaLamierino.h"
 #include "engine/SceltaRocchetto.h"
 #include "files/GriglieLibrerie.h"
 #include "files/LimitiCampi.h"
@@ -33,8 +34,8 @@ std::string Avvolgimento(int j) {
 }
 
 // Positive and small enough that the calculation can divide and multiply by it.
-bool Utilizzabile(float v) { return std::isnormal(v) && v > 0.0f && v <= 1e7f; }
-bool NienteOUtilizzabile(float v) { return v == 0.0f || Utilizzabile(v); }
+bool Utilizzabile(float v, float massimo = 1e7f) { return std::isnormal(v) && v > 0.0f && v <= massimo; }
+bool NienteOUtilizzabile(float v, float massimo = 1e7f) { return v == 0.0f || Utilizzabile(v, massimo); }
 // A section or a count of turns per cm, which the build divides by: no
 // smaller than any wire's.
 bool NienteODivisore(float v) { return v == 0.0f || LIMITE_DERIVATO_FILO.Accetta(v); }
@@ -70,16 +71,21 @@ std::string VerificaFili(const ModuleDIC& d) {
         }
         // The custom wire and its coefficients: unset (0) or usable; its section,
         // which the current is divided by, is that of a bare diameter of at
-        // least 0,001 mm, as the wire dialog computes it.
+        // least 0,001 mm, as the wire dialog computes it, and at most what the
+        // calculation's own custom wire takes, as is its weight.
         const int r = FILO_RIGHE - 3;
-        if (const float s = d.SezioneFilo[r][j]; s != 0.0f && !LIMITE_DERIVATO_FILO.Accetta(s))
+        if (const float s = d.SezioneFilo[r][j];
+            s != 0.0f && !Limite{LIMITE_DERIVATO_FILO.minimo, SEZIONE_FILO_CALCOLATO_MAX}.Accetta(s))
             return Fuori("Filo Rame Fuori Limiti", "filo personalizzato del " + Avvolgimento(j), s);
-        const std::array<float, 10> propri = {d.FiloNudo[r][j],       d.FiloIsolato[r][j], d.SezioneFilo[r][j],
-                                              d.SpireCM[r][j],        d.CoefKfFilo[r][j],  d.ResistenzaFilo[r][j],
-                                              d.PesoFilo[r][j],       d.KfRame[r][j],      d.OhmRame[r][j],
-                                              d.PesSpeRame[r][j]};
-        for (float v : propri)
-            if (!NienteOUtilizzabile(v))
+        const std::pair<float, float> propri[] = {
+            {d.FiloNudo[r][j], 1e7f},         {d.FiloIsolato[r][j], 1e7f},
+            {d.SezioneFilo[r][j], SEZIONE_FILO_CALCOLATO_MAX},
+            {d.SpireCM[r][j], 1e7f},          {d.CoefKfFilo[r][j], 1e7f},
+            {d.ResistenzaFilo[r][j], 1e7f},   {d.PesoFilo[r][j], PESO_FILO_CALCOLATO_MAX},
+            {d.KfRame[r][j], 1e7f},           {d.OhmRame[r][j], 1e7f},
+            {d.PesSpeRame[r][j], 1e7f}};
+        for (const auto& [v, massimo] : propri)
+            if (!NienteOUtilizzabile(v, massimo))
                 return Fuori("Filo Rame Fuori Limiti", "filo personalizzato del " + Avvolgimento(j), v);
         if (!NienteODivisore(d.SpireCM[r][j]))
             return Fuori("Filo Rame Fuori Limiti", "filo personalizzato del " + Avvolgimento(j), d.SpireCM[r][j]);
@@ -122,6 +128,26 @@ std::string VerificaRisultati(const ModuleDIC& d) {
     return {};
 }
 
+// A lamination row: measures and weight 0 (a blank cell) or within a
+// library cell's range, or within what the stack sizing computes.
+constexpr const char* kNomeCalcolato = "Calcolato";  // the name the sizing gives its lamination
+std::string VerificaLamierino(const ModuleDIC& d, int i, bool calcolato) {
+    static constexpr const char* kMisure = "ABCDEFG";
+    const std::array<float, 7> m = {d.LamA[i], d.LamB[i], d.LamC[i], d.LamD[i], d.LamE[i], d.LamF[i], d.LamG[i]};
+    const std::string lam = "Lamierino " + (d.LamNome[i].empty() ? Numero(i) : d.LamNome[i]);
+    const auto accetta = [calcolato](const Limite& l, float v) { return v == 0.0f || l.Accetta(v); };
+    for (int c = 0; c < 7; ++c) {
+        const float v = m[static_cast<size_t>(c)];
+        if (!accetta(calcolato ? LimiteMisuraLamCalcolata(c) : LimiteMisuraLam(c), v))
+            return Fuori(std::string("Misura '") + kMisure[c] + "' Fuori Limiti", lam, v);
+    }
+    if (!accetta(calcolato ? LIMITE_PESO_LAM_CALCOLATO : LimiteMisuraLam(CELLA_PESO), d.LamPeso[i]))
+        return Fuori("Peso Lamierino Fuori Limiti", lam, d.LamPeso[i]);
+    if (!(calcolato ? Limite{0.0f, AREA_LAM_CALCOLATA_MAX} : LIMITE_AREA_LAM).Accetta(d.LamAxB[i]))
+        return Fuori("Area Lamierino Fuori Limiti", lam, d.LamAxB[i]);
+    return {};
+}
+
 // What every design window takes from its dialogs and its lamination page:
 // insulation, laminations, wires, the stack, the iron-loss field and the
 // coefficient limits of the power range.
@@ -132,17 +158,16 @@ std::string VerificaComponenti(const ModuleDIC& d) {
         if (!LIMITE_ISOLAMENTO.Accetta(v)) return Fuori("Spessore Isolamento Fuori Limiti", "", v);
     if (!LIMITE_KI.Accetta(d.RochIngKi)) return Fuori("Valore del Coefficiente 'Ki' Fuori Limiti", "", d.RochIngKi);
 
-    static constexpr const char* kMisure = "ABCDEFG";
     for (int i = 0; i < LAM_RIGHE; ++i) {
-        const std::array<float, 7> m = {d.LamA[i], d.LamB[i], d.LamC[i], d.LamD[i],
-                                        d.LamE[i], d.LamF[i], d.LamG[i]};
-        const std::string lam = "Lamierino " + (d.LamNome[i].empty() ? Numero(i) : d.LamNome[i]);
-        for (int c = 0; c < 7; ++c)
-            if (!MisuraLamAccettabile(m[static_cast<size_t>(c)], c))
-                return Fuori(std::string("Misura '") + kMisure[c] + "' Fuori Limiti", lam, m[static_cast<size_t>(c)]);
-        if (!MisuraLamAccettabile(d.LamPeso[i], CELLA_PESO))
-            return Fuori("Peso Lamierino Fuori Limiti", lam, d.LamPeso[i]);
-        if (!LIMITE_AREA_LAM.Accetta(d.LamAxB[i])) return Fuori("Area Lamierino Fuori Limiti", lam, d.LamAxB[i]);
+        std::string e = VerificaLamierino(d, i, false);
+        // Row 18 holds the user's own lamination or the one the stack sizing
+        // computed, which keeps its own ranges; a refused row is told as
+        // the latter when it bears that one's name.
+        if (!e.empty() && i == LAM_FUORI_FORMATO) {
+            std::string calcolato = VerificaLamierino(d, i, true);
+            if (calcolato.empty() || d.LamNome[i] == kNomeCalcolato) e = std::move(calcolato);
+        }
+        if (!e.empty()) return e;
     }
     if (std::string f = VerificaFili(d); !f.empty()) return f;
     if (std::string r = VerificaRisultati(d); !r.empty()) return r;

@@ -1,7 +1,8 @@
 // The check of an opened project, as its window would check typed input: a
 // value that no field or list of the kind's window takes, a connection letter
-// no dialog writes, a wire or lamination that no library editor writes, or a
-// stack value the calculation cannot take refuses the file.
+// no dialog writes, a wire or lamination that neither a library editor nor
+// the calculation writes, or a stack value the calculation cannot take
+// refuses the file.
 #pragma once
 
 #include <string>

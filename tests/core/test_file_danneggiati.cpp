@@ -378,6 +378,58 @@ TEST(FileDanneggiati, StoredStackAndCoefficientLimitsAreChecked) {
         {{7539, "3,4E+38"}, {0, "Peso Pacco Fuori Limiti (3,4E+38)"}},
         {{7541, "1E+38"}, {0, "Sezione Ferro Fuori Limiti (1E+38)"}},
         {{7542, "0,09"}, {0, "Cifra di Perdita Lamierino Fuori Limiti (0,09)"}},
+        // The computed lamination (C up to 500000 mm, 10 mm of it up to
+        // 1,5E+10 cm² x 8,5 / 1110 = 1,15E+08 kg, down to -1E-03 kg) at the
+        // thickest stack: 1E+07 x 500000 / 111 = 4,5E+10 cm², 1,15E+14 kg.
+        {{7541, "4,5E+10"}, {0, ""}},
+        {{7541, "4,6E+10"}, {0, "Sezione Ferro Fuori Limiti (4,6E+10)"}},
+        {{7539, "1,1E+14"}, {0, ""}},
+        {{7539, "1,2E+14"}, {0, "Peso Pacco Fuori Limiti (1,2E+14)"}},
+        {{7539, "-1000"}, {0, ""}},
+        {{7539, "-1001"}, {0, "Peso Pacco Fuori Limiti (-1001)"}},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c[0].second);
+        EXPECT_EQ(Apri(buono, tmp.File("caso.tmf"), c[0].first, c[0].second), c[1].second);
+    }
+}
+
+// Row 18 of the laminations and the custom wire hold what the user typed in
+// a dialog or what the calculation computed for itself, whose ranges are its
+// own: a lamination of C from 1 to 500000 mm in a kind's proportions (A 2,5 to
+// 4,5 C, D F G from C / 2), an area up to 1,5E+10 cm², 10 mm of it from
+// -1E-03 kg; a wire section up to 1E+11 A over 0,5 A/mm², 2E+11 mm², at
+// 8,9 g/cm³. A library's rows keep the editor's ranges.
+TEST(FileDanneggiati, RowsTheCalculationComputesKeepTheirOwnRanges) {
+    Cartella tmp;
+    const std::string buono = tmp.File("buono.tmf");
+    auto d = DesignMonofase();
+    // The lamination sized for twelve secondaries of 999 A at 9999 V.
+    const int r = 18;
+    d->LamNome[r] = "Calcolato", d->LamC[r] = 2285, d->LamA[r] = 5712.5f, d->LamB[r] = 6855;
+    d->LamD[r] = d->LamF[r] = d->LamG[r] = 1142.5f, d->LamE[r] = 3427.5f, d->LamAxB[r] = 391702.8f;
+    d->LamPeso[r] = 2399.7f;
+    std::string err;
+    ASSERT_TRUE(progetto::SalvaProgetto(*d, buono, "buono", err)) << err;
+    const int lam = 7287 + 12 * r, lam17 = 7287 + 12 * 17;  // AxB, A .. G, window, weight
+    const int filo = 35 + 7 * 38;                           // bare, enamelled, section .. g/m
+    const std::pair<int, const char*> casi[][2] = {
+        {{lam + 3, "500000"}, {0, ""}},
+        {{lam + 3, "510000"}, {0, "Misura 'C' Fuori Limiti (Lamierino Calcolato: 510000)"}},
+        {{lam + 1, "2,5"}, {0, ""}},
+        {{lam + 1, "2,4"}, {0, "Misura 'A' Fuori Limiti (Lamierino Calcolato: 2,4)"}},
+        {{lam + 4, "0,5"}, {0, ""}},
+        {{lam + 9, "-0,001"}, {0, ""}},
+        {{lam + 9, "-0,002"}, {0, "Peso Lamierino Fuori Limiti (Lamierino Calcolato: -0,002)"}},
+        {{lam, "1,5E+10"}, {0, ""}},
+        {{lam, "1,6E+10"}, {0, "Area Lamierino Fuori Limiti (Lamierino Calcolato: 1,6E+10)"}},
+        {{lam + 10, "Mio"}, {0, ""}},  // whatever its name
+        {{lam17 + 3, "2285"}, {0, "Misura 'C' Fuori Limiti (Lamierino 18: 2285)"}},
+        {{filo + 2, "2E+11"}, {0, ""}},
+        {{filo + 2, "2,1E+11"}, {0, "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 2,1E+11)"}},
+        {{filo + 6, "1,7E+12"}, {0, ""}},
+        {{filo + 6, "1,8E+12"}, {0, "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1,8E+12)"}},
+        {{filo + 5, "1E-13"}, {0, ""}},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c[0].second);
@@ -422,9 +474,10 @@ TEST(FileDanneggiati, EveryWireRowTheCalculationReachesIsChecked) {
 // side can show, both bobbin rows, and the section and turns per cm of any
 // wire row a winding may name. Limits: turns within 1E+12 either way, a
 // current from 0 to 1E+11 A, a bobbin measure 0 or from 0,001 mm to the
-// stack's 1E+07 mm plus 1, a groove from 0 to 9999 x 999 = 9989001 mm², a
-// section or turns per cm 0 or from 1E-07. A file that opens recalculates to
-// finite figures in its own kind.
+// stack's 1E+07 mm plus 1, a groove from 0 to E by F of the largest computed
+// lamination (2,5 x 500000 by 500000 = 6,25E+11 mm²), a section or turns per
+// cm 0 or from 1E-07. A file that opens recalculates to finite figures in its
+// own kind.
 TEST(FileDanneggiati, StoredResultsADialogRecalculatesFromAreChecked) {
     Cartella tmp;
     const auto pri = [](int i, int k) { return 7641 + 30 * i + k; };  // 3 current, 7 turns
@@ -453,8 +506,8 @@ TEST(FileDanneggiati, StoredResultsADialogRecalculatesFromAreChecked) {
         {1, roch(1, 1), "1,1E+07", "La Misura di 'Spr' Fuori Limiti (Rocchetto Personalizzato: 1,1E+07)"},
         {1, roch(0, 3), "1E-30", "La Misura di 'H' Fuori Limiti (Rocchetto Calcolato: 1E-30)"},
         {1, roch(0, 3), "0,001", ""},
-        {3, roch(0, 7), "9989001", ""},
-        {1, roch(0, 7), "9989002", "La Misura di 'Gola I' Fuori Limiti (Rocchetto Calcolato: 9989002)"},
+        {3, roch(0, 7), "6,25E+11", ""},
+        {1, roch(0, 7), "6,26E+11", "La Misura di 'Gola I' Fuori Limiti (Rocchetto Calcolato: 6,26E+11)"},
         {1, roch(1, 6), "-1", "La Misura di 'Gola H' Fuori Limiti (Rocchetto Personalizzato: -1)"},
         {1, roch(2, 0), "1E+38", ""},  // no bobbin in row 2
         {1, filo(9, 0, 2), "1E-30", "Filo Rame Fuori Limiti (filo 10 della libreria del Primario 1: 1E-30)"},

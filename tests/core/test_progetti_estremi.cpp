@@ -1,0 +1,198 @@
+// Designs at the corners of what the windows' fields and lists take, run
+// through their kind's calculation pass, saved and opened again: whatever the
+// program saves from input it accepted must open.
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "FakeSinks.h"
+#include "LibrerieSupport.h"
+#include "Progetti.h"
+#include "engine/InputTrif.h"
+#include "engine/ModRoutine.h"
+#include "engine/Mod_AutoTrasf.h"
+#include "engine/Mod_AutoTrifase.h"
+#include "engine/Mod_Trif.h"
+#include "engine/Mod_Usci.h"
+#include "engine/SceltaLamierino.h"
+#include "files/LibLam.h"
+#include "files/LibRame.h"
+#include "files/Progetto.h"
+#include "platform/core/Numeri.h"
+
+namespace {
+
+const std::string kLibreria = MARLOVINE_TEST_LIBRERIA;
+
+// The libraries a new window of the kind loads, its first lamination chosen.
+void Librerie(ModuleDIC& d, const char* lamierini, FakeMessaggi& msg) {
+    d.FileLibreria = kLibreria + "/" + lamierini;
+    ASSERT_TRUE(ApriLibreriaLamierini(d, msg));
+    d.LamScelto = 0;
+    IndividuaTipoLamierino(d, msg);
+    VerificaParametriLamierino(d, msg, nullptr);
+    d.FileLibreria = kLibreria + "/LibRame1.wir";
+    d.NumAvvScelto = 0;
+    ASSERT_TRUE(LeggiLibreriaRame(d, msg));
+    CopiaLibreriaRame(d);
+}
+
+// One corner: every typed value at the low or the high end of its field.
+struct Angolo {
+    bool priAlta, secAlta, correnteAlta, listeAlte, tutti;
+};
+
+std::string Testo(double v) { return num::SngToText(num::Sng(v)); }
+
+// The lists at their first or last items, the coefficient at the end of its
+// list that gives the larger or the smaller stack.
+void Liste(DatiAlimTesti& t, const Angolo& a, int numAvv, const char* kMin, const char* kMax) {
+    const std::string n = a.tutti ? std::to_string(numAvv) : "1";
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = n;
+    t.Cmb_Frequenza = a.listeAlte ? "60" : "50";
+    t.Cmb_Induzione = a.listeAlte ? "3,0" : "0,1";
+    t.Cmb_Densita = a.listeAlte ? "9,0" : "0,5";
+    t.Cmb_CoefK = a.listeAlte ? kMax : kMin;
+}
+
+// The single-phase windows: 0,1 or 9999 V a winding, 0,001 or 999 A a
+// secondary, its power written from the current as the window writes it.
+DatiAlimTesti TestiMonofase(const Angolo& a, int numAvv, const char* kMin, const char* kMax) {
+    DatiAlimTesti t;
+    Liste(t, a, numAvv, kMin, kMax);
+    const float pri = a.priAlta ? 9999.0f : 0.1f, sec = a.secAlta ? 9999.0f : 0.1f;
+    const float amp = a.correnteAlta ? 999.0f : 0.001f;
+    for (int i = 0; i < numAvv; ++i) {
+        t.Txt_PriVolt[i] = Testo(pri), t.Txt_SecVolt[i] = Testo(sec), t.Txt_SecAmp[i] = Testo(amp);
+        t.Txt_SecPot[i] = num::Format(num::Sng(static_cast<double>(amp) * sec), "##0.0");
+    }
+    return t;
+}
+
+// The three-phase windows: the phase boxes as above, the line boxes written
+// from them by each winding's letter (star primaries, zig-zag secondaries:
+// the largest three-phase power).
+DatiTrifTesti TestiTrifase(const Angolo& a, int numAvv, ModuleDIC& d) {
+    DatiTrifTesti t;
+    static_cast<DatiAlimTesti&>(t) = TestiMonofase(a, numAvv, "0,8", "1,4");
+    const float pri = a.priAlta ? 9999.0f : 0.1f, sec = a.secAlta ? 9999.0f : 0.1f;
+    const float amp = a.correnteAlta ? 999.0f : 0.001f;
+    const float pot = num::Sng(static_cast<double>(amp) * sec);
+    for (int i = 0; i < TRIF_NUM_AVV; ++i) {
+        d.PriTrif[i] = "Y", d.SecTrif[i] = "z";
+        t.Txt_PriVoltLin[i] = inputtrif::TensioneLineaPri("Y", pri).testo;
+        const inputtrif::VistaSec v = inputtrif::VistaLinea("z", sec, amp, pot);
+        t.Txt_SecVoltLin[i] = v.volt, t.Txt_SecAmpLin[i] = v.amp, t.Txt_SecPotLin[i] = v.pot;
+        // The windings not in use show what the window last wrote in them.
+        Leggi(d.PriVoltLin[i], t.Txt_PriVoltLin[i]), Leggi(d.SecVoltLin[i], v.volt);
+        Leggi(d.SecAmpLin[i], v.amp), Leggi(d.SecPotLin[i], v.pot);
+    }
+    return t;
+}
+
+// The output transformer: 0,1 or 999999 ohm and 0,001 or 99999 A at the
+// anode, loads of 2 or 999999 ohm, its lists at their ends, configuration N
+// with one or twelve sections a side.
+DatiUsciTesti TestiUscita(const Angolo& a) {
+    DatiUsciTesti t;
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = a.tutti ? "12" : "1";
+    t.Cmb_SecTipo = "N";
+    t.Cmb_Frequenza = a.listeAlte ? "200" : "5";
+    t.Cmb_Induzione = a.listeAlte ? "2,00" : "0,10";
+    t.Cmb_Densita = a.listeAlte ? "9,0" : "0,5";
+    t.Txt_PriImp = a.priAlta ? "999999" : "0,1";
+    t.Txt_PriAmp = a.correnteAlta ? "99999" : "0,001";
+    const char* carico = a.secAlta ? "999999" : "2";
+    t.Txt_SecImp = {carico, carico, carico};
+    return t;
+}
+
+// The kind's new design with its libraries, and its calculation pass on the
+// corner's texts.
+struct Genere {
+    std::unique_ptr<ModuleDIC> d;
+    std::function<void(ModuleDIC&, FakeMessaggi&)> calcola;
+};
+Genere Nuovo(int16_t genere, const Angolo& a, FakeMessaggi& msg) {
+    Genere g{NuovoProgetto(), {}};
+    ModuleDIC& d = *g.d;
+    switch (genere) {
+        case tipo::Monofase:
+            Librerie(d, "LamMantelloStandard.lam", msg);
+            g.calcola = [t = TestiMonofase(a, inputalim::NUM_AVV, "1,0", "1,6")](ModuleDIC& x, FakeMessaggi& m) {
+                CalcoloAlim(x, t, m);
+            };
+            break;
+        case tipo::AutoMonofase:
+            ProgettoPredefinitoAuto(d);
+            Librerie(d, "LamMantelloStandard.lam", msg);
+            g.calcola = [t = TestiMonofase(a, AUTO_NUM_AVV, "1,0", "1,6")](ModuleDIC& x, FakeMessaggi& m) {
+                CalcoloAutoTrasf(x, t, m);
+            };
+            break;
+        case tipo::Trifase:
+            d.TipoCalcolo = tipo::Trifase;
+            Librerie(d, "LamTrifaseStandard.lam", msg);
+            g.calcola = [t = TestiTrifase(a, TRIF_NUM_AVV, d)](ModuleDIC& x, FakeMessaggi& m) { CalcoloTrif(x, t, m); };
+            break;
+        case tipo::AutoTrifase: {
+            ProgettoPredefinitoAuto(d);
+            d.TipoCalcolo = tipo::AutoTrifase;
+            Librerie(d, "LamTrifaseStandard.lam", msg);
+            // This window shows one winding a side.
+            const Angolo uno{a.priAlta, a.secAlta, a.correnteAlta, a.listeAlte, false};
+            g.calcola = [t = TestiTrifase(uno, 1, d)](ModuleDIC& x, FakeMessaggi& m) { CalcoloAutoTrif(x, t, m); };
+            break;
+        }
+        default:
+            ProgettoPredefinitoUsci(d);
+            Librerie(d, "LamMantelloStandard.lam", msg);
+            g.calcola = [t = TestiUscita(a)](ModuleDIC& x, FakeMessaggi& m) { CalcoloUsci(x, t, m); };
+            break;
+    }
+    return g;
+}
+
+}  // namespace
+
+// Every corner of every kind, in the power-given mode, and then with the
+// lamination the pass chose confirmed at the thickest stack the lamination
+// dialog takes (the lamination-given mode): each saves and opens again.
+TEST(ProgettiEstremi, EveryCornerOfEveryKindSavesAndOpensAgain) {
+    // On a memory file system when there is one: a save waits for its disk.
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path cartella = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+    const std::string f = (cartella / ("marlovine_estremi_" + std::to_string(::getpid()) + ".tmf")).string();
+    struct Rimuovi {
+        std::string f;
+        ~Rimuovi() { std::error_code e; fs::remove(f, e); }
+    } rimuovi{f};
+    auto aperto = std::make_unique<ModuleDIC>();
+    for (int16_t genere = tipo::Monofase; genere <= tipo::Uscita; ++genere)
+        for (int k = 0; k < 16; ++k) {
+            // Every winding a side in use: the most power at the high end, and
+            // at the low end still a total that rounds to nothing.
+            const Angolo a{(k & 1) != 0, (k & 2) != 0, (k & 4) != 0, (k & 8) != 0, true};
+            SCOPED_TRACE("tipo " + std::to_string(genere) + " angolo " + std::to_string(k));
+            FakeMessaggi msg;
+            Genere g = Nuovo(genere, a, msg);
+            ModuleDIC& d = *g.d;
+            for (const bool pacco : {false, true}) {
+                if (pacco) {
+                    // The lowest and the highest corners again, the stack given.
+                    if (k != 0 && k != 15) continue;
+                    ASSERT_TRUE(ConfermaLamierino(d, d.LamScelto, 1e7f, msg, nullptr));
+                    d.ConoscoPotenza = FALSO;
+                }
+                g.calcola(d, msg);
+                std::string e;
+                ASSERT_TRUE(progetto::SalvaProgetto(d, f, "angolo.tmf", e)) << e;
+                EXPECT_TRUE(progetto::ApriProgetto(f, *aperto, e)) << e;
+            }
+        }
+}
