@@ -353,37 +353,40 @@ struct DalBuffer {
     std::optional<float> Singolo(int, std::string_view t) const { return num::TextToSng(t); }
     void Testo(int i, std::string& dest) const { dest = rec[static_cast<size_t>(i)]; }
 };
-// The Singles an open read lately, by their texts: a design repeats many
-// (each column of the wire table holds the same library).
+// The Singles an open read lately, by the first 16 bytes of their records:
+// a design repeats many texts (each column of the wire table holds the same
+// library). Those bytes hold the length and a text of up to 14 bytes, whole,
+// with what pads it: bytes alike are the same text whatever the padding.
 class NumeriRecenti {
 public:
     // The text of record i of `lettura` (`t`) as a Single.
     std::optional<float> Singolo(const recfile::Lettura& lettura, int i, std::string_view t) {
-        const size_t k = t.size();
-        const char* p = k <= 16 ? lettura.Sedici(i) : nullptr;
+        const char* p = t.size() <= 14 ? lettura.Sedici(i) : nullptr;
         if (!p) return num::TextToSng(t);
-        // The text alone: the bytes after it masked off.
         uint64_t a = 0, b = 0;
         std::memcpy(&a, p, 8);
         std::memcpy(&b, p + 8, 8);
-        a &= k >= 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * k)) - 1;
-        b &= k >= 16 ? ~uint64_t{0} : k <= 8 ? 0 : (uint64_t{1} << (8 * (k - 8))) - 1;
-        Voce& x = voci_[((a * 0x9E3779B97F4A7C15u) ^ (b * 0xC2B2AE3D27D4EB4Fu) ^ k) >> (64 - kBit)];
-        if (x.lunghezza == k && x.a == a && x.b == b) return x.converte ? std::optional<float>(x.v) : std::nullopt;
+        // Each place keeps the last two texts met there, the latest first, so
+        // that two texts of a wire column falling on one place both stay.
+        Voce* x = &voci_[2 * (((a * 0x9E3779B97F4A7C15u) ^ (b * 0xC2B2AE3D27D4EB4Fu)) >> (64 - kBit))];
+        for (int w = 0; w < 2; ++w)
+            if (x[w].a == a && x[w].b == b) return x[w].converte ? std::optional<float>(x[w].v) : std::nullopt;
         const std::optional<float> v = num::TextToSng(t);
-        x.a = a, x.b = b, x.lunghezza = static_cast<uint8_t>(k), x.converte = v.has_value(), x.v = v.value_or(0.0f);
+        x[1] = x[0];
+        x[0] = Voce{a, b, v.value_or(0.0f), v.has_value()};
         return v;
     }
 
 private:
-    static constexpr int kBit = 10;
+    static constexpr int kBit = 10;  // places
+    // An unused entry stands for 16 zero bytes: an empty text, which does
+    // not convert.
     struct Voce {
         uint64_t a = 0, b = 0;
-        uint8_t lunghezza = 0xFF;  // none yet
-        bool converte = false;
         float v = 0;
+        bool converte = false;
     };
-    std::array<Voce, size_t{1} << kBit> voci_{};
+    std::array<Voce, size_t{2} << kBit> voci_{};
 };
 
 // ... or the bytes of a file, where they lie.

@@ -42,11 +42,11 @@ public:
         return {p + 2, k};
     }
 
-    // Where record r's text starts, when the file holds 16 bytes from there
-    // (padding and all); null otherwise.
+    // Where record r starts (its length, then its text), when the file holds
+    // 16 bytes from there, padding and all; null otherwise.
     const char* Sedici(int r) const {
-        if (r < 0 || r >= leggibili_ || static_cast<size_t>(r) * len_ + 18 > letti_) return nullptr;
-        return dati_.get() + static_cast<size_t>(r) * len_ + 2;
+        if (r < 0 || r >= leggibili_ || static_cast<size_t>(r) * len_ + 16 > letti_) return nullptr;
+        return dati_.get() + static_cast<size_t>(r) * len_;
     }
 
 private:

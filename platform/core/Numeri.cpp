@@ -1,7 +1,6 @@
 #include "platform/core/Numeri.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -260,12 +259,20 @@ std::optional<int16_t> TextToInt(std::string_view s) {
     return CInt(*d);
 }
 
+namespace {
+
+// `t` is the lower-case word `parola` in any case of its letters.
+bool ParolaInOgniCaso(std::string_view t, std::string_view parola) {
+    return std::equal(t.begin(), t.end(), parola.begin(), parola.end(),
+                      [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + ('a' - 'A') : a) == b; });
+}
+
+}  // namespace
+
 std::optional<int16_t> TextToBool(std::string_view s) {
     const std::string_view t = Trim(s);
-    std::string low;
-    for (char ch : t) low += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    if (low == "true") return int16_t{-1};
-    if (low == "false") return int16_t{0};
+    if (ParolaInOgniCaso(t, "true")) return int16_t{-1};
+    if (ParolaInOgniCaso(t, "false")) return int16_t{0};
     const auto d = TextToDbl(t);
     if (!d) return std::nullopt;
     return static_cast<int16_t>(*d == 0.0 ? 0 : -1);

@@ -103,7 +103,8 @@ TEST(TestoNumeri, PlainTextsReadToTheNearestDouble) {
 TEST(TestoNumeri, BooleanTexts) {
     const std::pair<const char*, std::optional<int16_t>> casi[] = {
         {"True", -1}, {"TRUE", -1}, {" false ", 0}, {"False", 0},   {"0", 0},           {"0,0", 0},
-        {"2", -1},    {"-1", -1},   {"0,5", -1},    {"", {}},       {"Vero", {}},       {"Truex", {}}};
+        {"2", -1},    {"-1", -1},   {"0,5", -1},    {"", {}},       {"Vero", {}},       {"Truex", {}},
+        {"tRuE", -1}, {"FALSE", 0}, {"Tru", {}},    {"falsee", {}}, {"True\xC3\xA9", {}}};
     for (const auto& [s, v] : casi) EXPECT_EQ(TextToBool(s), v) << '"' << s << '"';
 }
 

@@ -430,6 +430,30 @@ TEST(ProgettoRead, TextsReadBeforeReadAlike) {
     }
 }
 
+// The bytes that pad a record after its text are no part of it: a text
+// padded with the digits of a longer one, the same text padded otherwise, an
+// empty text padded with a number; alike in a second open of the file.
+TEST(ProgettoRead, BytesAfterTheTextAreNoPartOfIt) {
+    CartellaTemp dir;
+    auto base = DesignSemplice();
+    std::string err;
+    ASSERT_TRUE(CompilaRecProgetto(*base, err)) << err;
+    // PriImp(0..3): records 7641, 7671, 7701, 7731.
+    base->Rec[7640] = "4,5", base->Rec[7670] = "4,57", base->Rec[7700] = "4,5", base->Rec[7730] = "";
+    const std::string f = dir / "imbottito.tmf";
+    ASSERT_TRUE(recfile::Scrivi(f, LUNG_REC, NUM_RECORD, base->Rec.data()).ok);
+    std::string dati = Byte(f);
+    dati[7640 * 100 + 2 + 3] = '7';          // "4,5" and then "7"
+    dati.replace(7730 * 100 + 2, 3, "4,5");  // length 0, then "4,5"
+    std::ofstream(f, std::ios::binary) << dati;
+    for (int volta = 0; volta < 2; ++volta) {
+        auto d = std::make_unique<ModuleDIC>();
+        d->PriImp[3] = 9;
+        ASSERT_TRUE(ApriProgetto(f, *d, err)) << err;
+        Esatti({V(d->PriImp[0], 4.5f), V(d->PriImp[1], 4.57f), V(d->PriImp[2], 4.5f), V(d->PriImp[3], 9)});
+    }
+}
+
 TEST(ProgettoRead, KindOrCountOutOfRangeRefusesOtherIndexesAreMadeSafe) {
     auto base = DesignSemplice();
     std::string err;
