@@ -7,10 +7,10 @@
 #include <QStyleFactory>
 
 #include "app/Finestre.h"
+#include "disegni/Icona.h"
 #include "engine/ModuleDIC.h"
 #include "platform/ui/Traduzione.h"
 #include "shell/Applicazione.h"
-#include "shell/Disegni.h"
 #include "shell/Frm_Splash.h"
 
 int main(int argc, char* argv[]) {

@@ -1,14 +1,11 @@
 #include "dialogs/Frm_AvvTrif.h"
 
-#include <cmath>
-#include <numbers>
-
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "disegni/CollegamentoTrifase.h"
 #include "platform/core/Messaggi.h"
 #include "platform/ui/Ui.h"
 
@@ -27,7 +24,8 @@ Frm_AvvTrif::Frm_AvvTrif(ModuleDIC& d, bool primario, QWidget* parent)
     for (int n = 0; n < NumOpz(); ++n) {
         const QString caption = Qs(Lettera(primario, n)) + QStringLiteral("   ") + Qs(kParole[n]);
         ui.Opt[n] = Opzione(ui.Frm_PriColl1, Nome("Opt_", kNomi[n]), caption, {}, 150, 300 + 400 * n, 2000, 255);
-        ui.Image[n] = Immagine(ui.Frm_PriColl1, QStringLiteral("Image%1").arg(n + 1), Disegno(n), 2700, 240, 1200, 1200);
+        ui.Image[n] = Immagine(ui.Frm_PriColl1, QStringLiteral("Image%1").arg(n + 1), disegni::CollegamentoTrifase(n),
+                               2700, 240, 1200, 1200);
         connect(ui.Opt[n], &QRadioButton::clicked, this, [this, n] { Opt_Click(n); });
     }
     ui.Label1 = Didascalia(this, Qs("Label1"),
@@ -62,42 +60,4 @@ void Frm_AvvTrif::Cmd_Ok_Click() {
     for (int n = 0; n < NumOpz(); ++n)
         if (ui.Opt[n]->isChecked()) lato_.Trif[static_cast<size_t>(avv_)] = Lettera(lato_.Primario, n);
     accept();
-}
-
-QImage Frm_AvvTrif::Disegno(int n) {
-    QImage img(80, 80, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 2));
-    p.setBrush(Qt::black);
-    const QPointF c(40, 44);
-    auto verso = [](double gradi) {
-        const double a = gradi * std::numbers::pi / 180.0;
-        return QPointF(std::cos(a), -std::sin(a));
-    };
-    const double assi[3] = {90, 210, 330};
-    for (double a : assi) {
-        QPointF fine;
-        if (n == 0) {
-            // Delta: the triangle's corners, each with its terminal.
-            const QPointF vertice = c + 26 * verso(a);
-            p.drawLine(vertice, c + 26 * verso(a + 120));
-            fine = vertice + 10 * verso(a);
-            p.drawLine(vertice, fine);
-        } else if (n == 1) {
-            // Star: three arms from the neutral.
-            fine = c + 32 * verso(a);
-            p.drawLine(c, fine);
-        } else {
-            // Zig-zag: each arm bends half-way onto the next column.
-            const QPointF meta = c + 17 * verso(a);
-            fine = meta + 17 * verso(a + 60);
-            p.drawLine(c, meta);
-            p.drawLine(meta, fine);
-        }
-        p.drawEllipse(fine, 3, 3);
-    }
-    if (n != 0) p.drawEllipse(c, 2.5, 2.5);
-    return img;
 }

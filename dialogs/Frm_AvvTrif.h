@@ -8,8 +8,6 @@
 // letter.
 #pragma once
 
-#include <QImage>
-
 #include "dialogs/DialogoBase.h"
 
 class QGroupBox;
@@ -39,9 +37,6 @@ public:
     void Cmd_Ok_Click();
     // Option n chosen: only its picture shows.
     void Opt_Click(int n);
-
-    // Our drawings of the three connections, 80 x 80, black on white.
-    static QImage Disegno(int n);
 
 private:
     void Form_Load();

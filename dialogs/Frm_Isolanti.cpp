@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "disegni/Isolamento.h"
 #include "files/LimitiCampi.h"
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
-#include "shell/Disegni.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/ImmaginiLamierino.h"
+#include "disegni/PaccoLamierini.h"
 #include "engine/ModRoutine.h"
 #include "files/LibLam.h"
 #include "files/LimitiCampi.h"
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
-#include "shell/Disegni.h"
-#include "shell/ImmaginiLamierino.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "dialogs/DialogoBase.h"
+#include "dialogs/ImmaginiLamierino.h"
 #include "engine/Interfacce.h"
 #include "engine/SceltaLamierino.h"
-#include "shell/ImmaginiLamierino.h"
 
 class QGroupBox;
 class QLabel;

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "disegni/Rocchetto.h"
 #include "engine/ModRoutine.h"
 #include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
-#include "shell/Disegni.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <array>
 #include <memory>
 
+#include "dialogs/ImmaginiLamierino.h"
 #include "editors/EditorLibreria.h"
 #include "files/GriglieLibrerie.h"
-#include "shell/ImmaginiLamierino.h"
 
 class QCheckBox;
 class QGroupBox;

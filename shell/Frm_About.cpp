@@ -8,10 +8,10 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "disegni/Icona.h"
 #include "platform/ui/Controlli.h"
 #include "platform/ui/Posiziona.h"
 #include "shell/Applicazione.h"
-#include "shell/Disegni.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "disegni/Copertina.h"
 #include "engine/ModuleDIC.h"
 #include "platform/ui/Controlli.h"
 #include "platform/ui/Posiziona.h"
 #include "shell/Applicazione.h"
-#include "shell/Disegni.h"
 
 namespace {
 

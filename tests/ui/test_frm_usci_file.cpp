@@ -3,9 +3,9 @@
 // LIBRERIA as GIF files and shown by "Vedi". Fake file, printer and message
 // dialogs.
 #include "ControlliProgetto.h"
+#include "disegni/ConfigurazioneSecondari.h"
 #include "files/Progetto.h"
 #include "platform/core/Numeri.h"
-#include "shell/Disegni.h"
 #include "windows/usci/Frm_Usci.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "UiTestSupport.h"
+#include "disegni/Schema.h"
 #include "engine/ModuleDIC.h"
 #include "platform/ui/FinestraModale.h"
-#include "windows/comune/DisegniSchema.h"
 #include "windows/comune/Frm_Schema.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "shell/Disegni.h"
+#include "disegni/ConfigurazioneSecondari.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include "disegni/Schema.h"
 #include "engine/ModuleDIC.h"
 #include "engine/SchemaLayout.h"
 #include "platform/ui/DialoghiFile.h"
 #include "platform/ui/FinestraModale.h"
 #include "platform/ui/Posiziona.h"
-#include "windows/comune/DisegniSchema.h"
 
 namespace {
 

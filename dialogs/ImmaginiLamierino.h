@@ -1,5 +1,7 @@
 // The six lamination drawings of a window (Image1 .. Image6, one per kind),
-// stacked in one place and shown one at a time by the kind of the table.
+// stacked in one place and shown one at a time by the kind of the table: the
+// lamination dialog's and the lamination editor's. The drawings themselves
+// are disegni::Lamierino; this holds the labels that show them.
 #pragma once
 
 #include <array>

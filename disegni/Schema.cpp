@@ -1,13 +1,13 @@
-#include "windows/comune/DisegniSchema.h"
+#include "disegni/Schema.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
+#include "disegni/Tratti.h"
+
 namespace disegni {
 
 namespace {
-
-constexpr QRgb kTratto = qRgb(0, 0, 0);
 
 QImage Vuota(int w, int h) {
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);

@@ -1,10 +1,10 @@
-#include "shell/ImmaginiLamierino.h"
+#include "dialogs/ImmaginiLamierino.h"
 
 #include <QLabel>
 
+#include "disegni/Lamierino.h"
 #include "engine/ModuleDIC.h"
 #include "platform/ui/Controlli.h"
-#include "shell/Disegni.h"
 
 ImmaginiLamierino::ImmaginiLamierino(QWidget* parent, int x, int y, int w, int h) {
     for (int t = 1; t <= NUM; ++t) {
