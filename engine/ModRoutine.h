@@ -33,6 +33,10 @@ void CalcolaPaccoLamellare(ModuleDIC& d);
 void IntervalloPotenza(ModuleDIC& d);
 // Iron loss LamPF of the stack, W, from its weight and the flux density.
 void CalcolaPerditaFerro(ModuleDIC& d);
+// With the lamination chosen by the user: the sizing coefficient it implies
+// for the power that sizes the core, on `fasi` legs (kept as it was when that
+// power is not positive), and the iron loss.
+void CalcolaCoefKLamierino(ModuleDIC& d, float potenza, int fasi = 1);
 
 // ---- bobbin check and winding placement
 // A new design's bobbins: both rows empty, build factor 10 %, 0,3 mm between

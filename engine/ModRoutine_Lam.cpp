@@ -113,6 +113,15 @@ void CalcolaPerditaFerro(ModuleDIC& d) {
     d.LamPF = num::Sng(b * b * d.LamCdP * d.LamPesoPacco);
 }
 
+void CalcolaCoefKLamierino(ModuleDIC& d, float potenza, int fasi) {
+    // With no power at all the coefficient has no meaning: keep the one read.
+    if (num::Positivo(potenza)) {
+        const double se = d.LamSE;
+        d.CoefK = num::Sng(std::sqrt(fasi * se * se / potenza));
+    }
+    CalcolaPerditaFerro(d);
+}
+
 void AreeLamierino(ModuleDIC& d, int r) {
     const double finestra = static_cast<double>(d.LamF[r]) * d.LamE[r];
     d.LamNetta[r] = num::Sng(d.LamAxB[r] - 2 * (finestra / 100));

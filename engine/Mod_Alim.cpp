@@ -137,19 +137,10 @@ float CalcolaCadutaVolt(float potenza) {
     return Sng(40.0 / std::pow(std::log(static_cast<double>(potenza) / 2.0 + 2.718282), 1.35));
 }
 
-void CalcolaCoefKLamierino(ModuleDIC& d, float potenza, int fasi) {
-    // With no power at all the coefficient has no meaning: keep the one read.
-    if (num::Positivo(potenza)) {
-        const double se = d.LamSE;
-        d.CoefK = Sng(std::sqrt(fasi * se * se / potenza));
-    }
-    CalcolaPerditaFerro(d);
-}
-
 void CalcoloAlim(ModuleDIC& d, const DatiAlimTesti& t, IMessaggi& msg) {
     LeggiDatiAlim(d, t);
     CalcolaPotenzeAlim(d);
-    CompletaCalcolo(d, tipo::Monofase, msg);
+    CompletaCalcolo(d, {.trifase = false, .potenzaNucleo = &ModuleDIC::SecPotTot, .spire = CalcolaSpire}, msg);
 }
 
 void RicalcoloAvvolgimentiAlim(ModuleDIC& d, IMessaggi& msg) { RicalcoloAvvolgimenti(d, false, msg); }

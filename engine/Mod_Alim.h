@@ -57,11 +57,6 @@ void CalcolaPotenzeAlim(ModuleDIC& d);
 // primary takes the whole. A primary with no voltage carries no current.
 void CalcolaPotenze(ModuleDIC& d, int fasi, int numAvv);
 
-// With the lamination chosen by the user: the sizing coefficient it implies
-// for the power that sizes the core, on `fasi` legs (kept as it was when that
-// power is not positive), and the iron loss.
-void CalcolaCoefKLamierino(ModuleDIC& d, float potenza, int fasi = 1);
-
 // One whole calculation pass after the window's input check: reader, powers,
 // stack (sized from the power, or from the chosen lamination), bobbin check,
 // turns, wire diameters, wire choice, winding build, losses, groove sums and

@@ -143,8 +143,15 @@ void CalcolaSpireAuto(ModuleDIC& d) {
     }
 }
 
+PassiGenere PassiAuto(bool trifase) {
+    return {.trifase = trifase,
+            .potenzaNucleo = &ModuleDIC::PotPass,
+            .spire = CalcolaSpireAuto,
+            .dopoDiametri = CalcolaCorrentiAuto};
+}
+
 void CalcoloAutoTrasf(ModuleDIC& d, const DatiAlimTesti& t, IMessaggi& msg) {
     LeggiDatiAutoTrasf(d, t);
     CalcolaPotenzeAutoTrasf(d);
-    CompletaCalcolo(d, tipo::AutoMonofase, msg);
+    CompletaCalcolo(d, PassiAuto(false), msg);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/Mod_Alim.h"
+#include "engine/Mod_Calcolo.h"
 #include "engine/ModuleDIC.h"
 #include "platform/core/Messaggi.h"
 
@@ -47,6 +48,11 @@ void CalcolaCorrentiAuto(ModuleDIC& d);
 // turn, the taps ordered by decreasing turns into AutoVoltOrd/AutoSpireOrd,
 // and each winding given the turns of its own section.
 void CalcolaSpireAuto(ModuleDIC& d);
+
+// The common steps of both autotransformers: the core sized from PotPass,
+// the turns of the tapped winding, and the common section after the wire
+// diameters (its current replaces the one the diameter step took).
+PassiGenere PassiAuto(bool trifase);
 
 // One whole calculation pass after the window's input check: reader, powers,
 // stack (sized from PotPass, or the coefficient of the chosen lamination),

@@ -12,5 +12,5 @@ void CalcolaPotenzeAutoTrif(ModuleDIC& d) {
 void CalcoloAutoTrif(ModuleDIC& d, const DatiTrifTesti& t, IMessaggi& msg) {
     LeggiDatiAutoTrif(d, t);
     CalcolaPotenzeAutoTrif(d);
-    CompletaCalcolo(d, tipo::AutoTrifase, msg);
+    CompletaCalcolo(d, PassiAuto(true), msg);
 }

@@ -1,5 +1,6 @@
 #include "engine/Mod_Trif.h"
 
+#include "engine/ModRoutine.h"
 #include "engine/Mod_Alim.h"
 #include "engine/Mod_Calcolo.h"
 
@@ -21,7 +22,7 @@ void CalcolaPotenzeTrif(ModuleDIC& d) { CalcolaPotenze(d, 3, TRIF_NUM_AVV); }
 void CalcoloTrif(ModuleDIC& d, const DatiTrifTesti& t, IMessaggi& msg) {
     LeggiDatiTrif(d, t);
     CalcolaPotenzeTrif(d);
-    CompletaCalcolo(d, tipo::Trifase, msg);
+    CompletaCalcolo(d, {.trifase = true, .potenzaNucleo = &ModuleDIC::SecPotTot, .spire = CalcolaSpire}, msg);
 }
 
 void RicalcoloAvvolgimentiTrif(ModuleDIC& d, IMessaggi& msg) { RicalcoloAvvolgimenti(d, true, msg); }
