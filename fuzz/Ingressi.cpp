@@ -229,4 +229,9 @@ bool LibreriaRame(const uint8_t* dati, size_t n) {
     return true;
 }
 
+void RimuoviFileDiLavoro() {
+    std::error_code ec;
+    for (const char* estensione : {".tmf", ".lam", ".wir"}) std::filesystem::remove(FileDi(estensione), ec);
+}
+
 }  // namespace ingressi

@@ -18,4 +18,8 @@ bool Progetto(const uint8_t* dati, size_t n);
 bool LibreriaLamierini(const uint8_t* dati, size_t n);
 bool LibreriaRame(const uint8_t* dati, size_t n);
 
+// Removes this process's scratch files, which the readers above leave
+// behind so that a long fuzzing run writes one file per kind, not one per input.
+void RimuoviFileDiLavoro();
+
 }  // namespace ingressi

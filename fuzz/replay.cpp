@@ -19,6 +19,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     namespace fs = std::filesystem;
+    // The scratch files go on every way out but an abort, which keeps them for a look.
+    struct Pulizia {
+        ~Pulizia() { ingressi::RimuoviFileDiLavoro(); }
+    } pulizia;
     struct Lettore {
         const char* cartella;
         bool (*prova)(const uint8_t*, size_t);
