@@ -4,7 +4,7 @@
 // open alone (ApriProgetto) in the same run. Goal: within 1,5 times.
 #include <unistd.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QMainWindow>
 
 #include <cstdio>
@@ -91,13 +91,3 @@ void BM_MenuApri(benchmark::State& state) {
 BENCHMARK(BM_MenuApri)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 // reported), as a warning box would hold the window anyway.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -118,13 +117,3 @@ FINESTRA(BM_AutoTrifase)
 FINESTRA(BM_Usci)
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
