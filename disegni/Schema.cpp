@@ -102,8 +102,6 @@ QList<int> ColonneNucleo(int figura) {
     }
 }
 
-QRgb ColoreTratto() { return kTratto; }
-
 QImage Avvolgimento(int figura) {
     switch (figura) {
     case 1: return Primario();

@@ -16,7 +16,4 @@ QImage Avvolgimento(int figura);
 // Columns of the core bars in a winding picture of the given kind (empty if unknown).
 QList<int> ColonneNucleo(int figura);
 
-// Colour of the lines of the winding pictures.
-QRgb ColoreTratto();
-
 }  // namespace disegni
