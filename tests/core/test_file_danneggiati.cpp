@@ -98,6 +98,21 @@ std::string Apri(const std::string& buono, const std::string& f, int record, con
     return e.substr(e.rfind('\n') + 1);
 }
 
+// A record of a saved design changed, and what opening it then says (empty:
+// it opens).
+struct Modifica {
+    int record;
+    const char* testo;
+    const char* motivo;
+};
+// Each change made to `buono` in turn (into `caso`) and opened.
+void VerificaModifiche(const std::string& buono, const std::string& caso, std::initializer_list<Modifica> casi) {
+    for (const Modifica& c : casi) {
+        SCOPED_TRACE(std::to_string(c.record) + " " + c.testo);
+        EXPECT_EQ(Apri(buono, caso, c.record, c.testo), c.motivo);
+    }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- reading
@@ -366,32 +381,28 @@ TEST(FileDanneggiati, StoredStackAndCoefficientLimitsAreChecked) {
     const std::string buono = tmp.File("buono.tmf");
     std::string err;
     ASSERT_TRUE(progetto::SalvaProgetto(*DesignMonofase(), buono, "buono", err)) << err;
-    const std::pair<int, const char*> casi[][2] = {
-        {{8966 + 3, "8,7E-30"}, {0, "Coefficiente di Dimensionamento K Fuori Limiti (8,7E-30)"}},
-        {{8966 + 3, "1,7"}, {0, "Coefficiente di Dimensionamento K Fuori Limiti (1,7)"}},
-        {{8966 + 3, "1,6"}, {0, ""}},
-        {{8966 + 2, "0,5"}, {0, "Coefficiente di Dimensionamento K Fuori Limiti (0,5)"}},
-        {{8966 + 2, "0,6"}, {0, ""}},
-        {{7540, "-1E+38"}, {0, "Spessore Pacco Fuori Limiti (-1E+38)"}},
-        {{7540, "1,1E+07"}, {0, "Spessore Pacco Fuori Limiti (1,1E+07)"}},
-        {{7540, "1E+07"}, {0, ""}},
-        {{7539, "3,4E+38"}, {0, "Peso Pacco Fuori Limiti (3,4E+38)"}},
-        {{7541, "1E+38"}, {0, "Sezione Ferro Fuori Limiti (1E+38)"}},
-        {{7542, "0,09"}, {0, "Cifra di Perdita Lamierino Fuori Limiti (0,09)"}},
+    VerificaModifiche(buono, tmp.File("caso.tmf"), {
+        {8966 + 3, "8,7E-30", "Coefficiente di Dimensionamento K Fuori Limiti (8,7E-30)"},
+        {8966 + 3, "1,7", "Coefficiente di Dimensionamento K Fuori Limiti (1,7)"},
+        {8966 + 3, "1,6", ""},
+        {8966 + 2, "0,5", "Coefficiente di Dimensionamento K Fuori Limiti (0,5)"},
+        {8966 + 2, "0,6", ""},
+        {7540, "-1E+38", "Spessore Pacco Fuori Limiti (-1E+38)"},
+        {7540, "1,1E+07", "Spessore Pacco Fuori Limiti (1,1E+07)"},
+        {7540, "1E+07", ""},
+        {7539, "3,4E+38", "Peso Pacco Fuori Limiti (3,4E+38)"},
+        {7541, "1E+38", "Sezione Ferro Fuori Limiti (1E+38)"},
+        {7542, "0,09", "Cifra di Perdita Lamierino Fuori Limiti (0,09)"},
         // The computed lamination (C up to 500000 mm, 10 mm of it up to
         // 1,5E+10 cm² x 8,5 / 1110 = 1,15E+08 kg, down to -1E-03 kg) at the
         // thickest stack: 1E+07 x 500000 / 111 = 4,5E+10 cm², 1,15E+14 kg.
-        {{7541, "4,5E+10"}, {0, ""}},
-        {{7541, "4,6E+10"}, {0, "Sezione Ferro Fuori Limiti (4,6E+10)"}},
-        {{7539, "1,1E+14"}, {0, ""}},
-        {{7539, "1,2E+14"}, {0, "Peso Pacco Fuori Limiti (1,2E+14)"}},
-        {{7539, "-1000"}, {0, ""}},
-        {{7539, "-1001"}, {0, "Peso Pacco Fuori Limiti (-1001)"}},
-    };
-    for (const auto& c : casi) {
-        SCOPED_TRACE(c[0].second);
-        EXPECT_EQ(Apri(buono, tmp.File("caso.tmf"), c[0].first, c[0].second), c[1].second);
-    }
+        {7541, "4,5E+10", ""},
+        {7541, "4,6E+10", "Sezione Ferro Fuori Limiti (4,6E+10)"},
+        {7539, "1,1E+14", ""},
+        {7539, "1,2E+14", "Peso Pacco Fuori Limiti (1,2E+14)"},
+        {7539, "-1000", ""},
+        {7539, "-1001", "Peso Pacco Fuori Limiti (-1001)"},
+    });
 }
 
 // Row 18 of the laminations and the custom wire hold what the user typed in
@@ -413,28 +424,24 @@ TEST(FileDanneggiati, RowsTheCalculationComputesKeepTheirOwnRanges) {
     ASSERT_TRUE(progetto::SalvaProgetto(*d, buono, "buono", err)) << err;
     const int lam = 7287 + 12 * r, lam17 = 7287 + 12 * 17;  // AxB, A .. G, window, weight
     const int filo = 35 + 7 * 38;                           // bare, enamelled, section .. g/m
-    const std::pair<int, const char*> casi[][2] = {
-        {{lam + 3, "500000"}, {0, ""}},
-        {{lam + 3, "510000"}, {0, "Misura 'C' Fuori Limiti (Lamierino Calcolato: 510000)"}},
-        {{lam + 1, "2,5"}, {0, ""}},
-        {{lam + 1, "2,4"}, {0, "Misura 'A' Fuori Limiti (Lamierino Calcolato: 2,4)"}},
-        {{lam + 4, "0,5"}, {0, ""}},
-        {{lam + 9, "-0,001"}, {0, ""}},
-        {{lam + 9, "-0,002"}, {0, "Peso Lamierino Fuori Limiti (Lamierino Calcolato: -0,002)"}},
-        {{lam, "1,5E+10"}, {0, ""}},
-        {{lam, "1,6E+10"}, {0, "Area Lamierino Fuori Limiti (Lamierino Calcolato: 1,6E+10)"}},
-        {{lam + 10, "Mio"}, {0, ""}},  // whatever its name
-        {{lam17 + 3, "2285"}, {0, "Misura 'C' Fuori Limiti (Lamierino 18: 2285)"}},
-        {{filo + 2, "2E+11"}, {0, ""}},
-        {{filo + 2, "2,1E+11"}, {0, "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 2,1E+11)"}},
-        {{filo + 6, "1,7E+12"}, {0, ""}},
-        {{filo + 6, "1,8E+12"}, {0, "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1,8E+12)"}},
-        {{filo + 5, "1E-13"}, {0, ""}},
-    };
-    for (const auto& c : casi) {
-        SCOPED_TRACE(c[0].second);
-        EXPECT_EQ(Apri(buono, tmp.File("caso.tmf"), c[0].first, c[0].second), c[1].second);
-    }
+    VerificaModifiche(buono, tmp.File("caso.tmf"), {
+        {lam + 3, "500000", ""},
+        {lam + 3, "510000", "Misura 'C' Fuori Limiti (Lamierino Calcolato: 510000)"},
+        {lam + 1, "2,5", ""},
+        {lam + 1, "2,4", "Misura 'A' Fuori Limiti (Lamierino Calcolato: 2,4)"},
+        {lam + 4, "0,5", ""},
+        {lam + 9, "-0,001", ""},
+        {lam + 9, "-0,002", "Peso Lamierino Fuori Limiti (Lamierino Calcolato: -0,002)"},
+        {lam, "1,5E+10", ""},
+        {lam, "1,6E+10", "Area Lamierino Fuori Limiti (Lamierino Calcolato: 1,6E+10)"},
+        {lam + 10, "Mio", ""},  // whatever its name
+        {lam17 + 3, "2285", "Misura 'C' Fuori Limiti (Lamierino 18: 2285)"},
+        {filo + 2, "2E+11", ""},
+        {filo + 2, "2,1E+11", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 2,1E+11)"},
+        {filo + 6, "1,7E+12", ""},
+        {filo + 6, "1,8E+12", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1,8E+12)"},
+        {filo + 5, "1E-13", ""},
+    });
 }
 
 // The wire choice walks every library row, past a zero diameter, and a
@@ -447,12 +454,7 @@ TEST(FileDanneggiati, EveryWireRowTheCalculationReachesIsChecked) {
     // Seven records from 35 + 7 x (row + 41 x column): bare, enamelled, section,
     // turns per cm, Kf, ohm/m, g/m. The design has four wires in every column.
     const auto rec = [](int r, int j, int k) { return 35 + 7 * (r + 41 * j) + k; };
-    struct Caso {
-        int record;
-        const char* testo;
-        const char* motivo;
-    };
-    const Caso casi[] = {
+    VerificaModifiche(buono, tmp.File("caso.tmf"), {
         {rec(20, 0, 0), "1,97E+24", "Filo Rame Fuori Limiti (filo 21 della libreria del Primario 1: 1,97E+24)"},
         {rec(7, 2, 5), "-1", "Filo Rame Fuori Limiti (filo 8 della libreria del Primario 3: -1)"},
         {rec(40, 14, 6), "1E+38", "Filo Rame Fuori Limiti (filo 41 della tabella del Secondario 3: 1E+38)"},
@@ -462,11 +464,7 @@ TEST(FileDanneggiati, EveryWireRowTheCalculationReachesIsChecked) {
         // 7,85E-07 mm² (0,001 mm), nor the wire dialog's for the custom wire.
         {rec(2, 5, 2), "1E-30", "Filo Rame Fuori Limiti (filo 3 della libreria del Primario 6: 0,7)"},
         {rec(38, 5, 2), "1E-30", "Filo Rame Fuori Limiti (filo personalizzato del Primario 6: 1E-30)"},
-    };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.record);
-        EXPECT_EQ(Apri(buono, tmp.File("caso.tmf"), c.record, c.testo), c.motivo);
-    }
+    });
 }
 
 // What a wire, insulation, placement or bobbin dialog rebuilds the windings
