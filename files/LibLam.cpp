@@ -54,10 +54,6 @@ std::string VerificaRecLibLam(const std::string* rec) {
     return {};
 }
 
-namespace {
-
-}  // namespace
-
 bool LeggiLibreriaLamierini(ModuleDIC& d, IMessaggi& msg) {
     std::vector<std::string> buf(LIBLAM_NUM_REC);
     const recfile::Esito e = recfile::Leggi(d.FileLibreria, LIBLAM_LUNG_REC, LIBLAM_NUM_REC, buf.data());

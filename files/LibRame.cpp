@@ -35,6 +35,10 @@ std::string DoveRecRame(int k) {
     return filo(n / 5, 2 + n % 5);
 }
 
+// What record k (0-based) of a wire library may hold: a diameter, or a value
+// computed from one.
+const Limite& LimiteRecRame(int k) { return k < 2 * LIBRAME_FILI ? LIMITE_DIAMETRO_FILO : LIMITE_DERIVATO_FILO; }
+
 }  // namespace
 
 std::string VerificaRecLibRame(const std::string* rec) {
@@ -59,8 +63,7 @@ std::string VerificaRecLibRame(const std::string* rec) {
     std::array<float, REC_DATI_RAME> v{};
     for (int k = 0; k < REC_DATI_RAME; ++k) {
         const auto x = num::TextToSng(rec[k]);
-        const Limite& l = k < 2 * LIBRAME_FILI ? LIMITE_DIAMETRO_FILO : LIMITE_DERIVATO_FILO;
-        if (!x) return ValoreLibreriaRifiutato(DoveRecRame(k), rec[k], l);
+        if (!x) return ValoreLibreriaRifiutato(DoveRecRame(k), rec[k], LimiteRecRame(k));
         v[k] = *x;
     }
     // The editor computes no library of fewer than two wires.
@@ -68,16 +71,11 @@ std::string VerificaRecLibRame(const std::string* rec) {
     for (int r = 0; r < LIBRAME_FILI && v[r] != 0.0f; ++r) {
         const int righe[] = {r, LIBRAME_FILI + r, 76 + 5 * r, 77 + 5 * r, 78 + 5 * r, 79 + 5 * r, 80 + 5 * r};
         for (int k : righe) {
-            const Limite& l = k < 2 * LIBRAME_FILI ? LIMITE_DIAMETRO_FILO : LIMITE_DERIVATO_FILO;
-            if (!l.Accetta(v[k])) return ValoreLibreriaRifiutato(DoveRecRame(k), rec[k], l);
+            if (!LimiteRecRame(k).Accetta(v[k])) return ValoreLibreriaRifiutato(DoveRecRame(k), rec[k], LimiteRecRame(k));
         }
     }
     return {};
 }
-
-namespace {
-
-}  // namespace
 
 void CompilaRecLibRame(ModuleDIC& d) {
     for (int r = 0; r < LIBRAME_FILI; ++r) {
