@@ -74,21 +74,21 @@ std::string VerificaFili(const ModuleDIC& d) {
         // least 0,001 mm, as the wire dialog computes it, and at most what the
         // calculation's own custom wire takes, as is its weight.
         const int r = FILO_RIGHE - 3;
+        const auto personalizzato = [j](float v) {
+            return Fuori("Filo Rame Fuori Limiti", "filo personalizzato del " + Avvolgimento(j), v);
+        };
         if (const float s = d.SezioneFilo[r][j];
             s != 0.0f && !Limite{LIMITE_DERIVATO_FILO.minimo, SEZIONE_FILO_CALCOLATO_MAX}.Accetta(s))
-            return Fuori("Filo Rame Fuori Limiti", "filo personalizzato del " + Avvolgimento(j), s);
+            return personalizzato(s);
         const std::pair<float, float> propri[] = {
             {d.FiloNudo[r][j], 1e7f},         {d.FiloIsolato[r][j], 1e7f},
-            {d.SezioneFilo[r][j], SEZIONE_FILO_CALCOLATO_MAX},
             {d.SpireCM[r][j], 1e7f},          {d.CoefKfFilo[r][j], 1e7f},
             {d.ResistenzaFilo[r][j], 1e7f},   {d.PesoFilo[r][j], PESO_FILO_CALCOLATO_MAX},
             {d.KfRame[r][j], 1e7f},           {d.OhmRame[r][j], 1e7f},
             {d.PesSpeRame[r][j], 1e7f}};
         for (const auto& [v, massimo] : propri)
-            if (!NienteOUtilizzabile(v, massimo))
-                return Fuori("Filo Rame Fuori Limiti", "filo personalizzato del " + Avvolgimento(j), v);
-        if (!NienteODivisore(d.SpireCM[r][j]))
-            return Fuori("Filo Rame Fuori Limiti", "filo personalizzato del " + Avvolgimento(j), d.SpireCM[r][j]);
+            if (!NienteOUtilizzabile(v, massimo)) return personalizzato(v);
+        if (!NienteODivisore(d.SpireCM[r][j])) return personalizzato(d.SpireCM[r][j]);
     }
     return {};
 }
