@@ -11,6 +11,7 @@
 #include <new>
 #include <string>
 
+#include "bench/MessaggiMuti.h"
 #include "engine/Interfacce.h"
 #include "engine/ModuleDIC.h"
 
@@ -26,14 +27,6 @@ void* operator new(std::size_t n) {
 }
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-
-struct MessaggiMuti : IMessaggi {
-    int mostrati = 0;
-    int MsgBox(const std::string&, int, const std::string&) override {
-        ++mostrati;
-        return mb::Ok;
-    }
-};
 
 // The messages `msg` took per pass, the settling pass included.
 inline void ContaAvvisi(benchmark::State& state, const MessaggiMuti& msg) {

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Interfacce.h"
+#include "bench/MessaggiMuti.h"
 #include "engine/ModuleDIC.h"
 #include "platform/ui/MessaggiQt.h"
 #include "windows/alim/Frm_Alim.h"
@@ -26,14 +26,6 @@
 #include "windows/usci/Frm_Usci.h"
 
 namespace {
-
-struct Muti : IMessaggi {
-    int mostrati = 0;
-    int MsgBox(const std::string&, int, const std::string&) override {
-        ++mostrati;
-        return mb::Ok;
-    }
-};
 
 void Inattivo() {
     for (int i = 0; i < 3; ++i) {
@@ -49,7 +41,7 @@ void Conteggio(QComboBox* lista, bool ultimo) { lista->setCurrentIndex(ultimo ? 
 // holds after the load and that value 5% higher.
 template <class W, class Campo>
 void Digita(benchmark::State& state, Campo campo, bool piu) {
-    Muti msg;
+    MessaggiMuti msg;
     Piattaforma::ImpostaMessaggi(&msg);
     auto d = std::make_unique<ModuleDIC>();
     {
