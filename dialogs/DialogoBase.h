@@ -4,8 +4,9 @@
 // named after itself (objectName "Frm_Lamierino"). Esc and the close box act
 // as its cancel and write nothing. Enter presses the button that holds the
 // focus; a dialog with text fields has no default button (a field takes its
-// own Enter for its check), one with options and lists only has Ok. The small dialogs place themselves from the screen corner,
-// the others centre on the window they are opened from.
+// own Enter for its check), one with options and lists only has Ok. The
+// small dialogs place themselves from the screen corner, the others centre on
+// the window they are opened from.
 //
 // Its fields are declared as rows of a table (name, length limit, range,
 // message, title) and checked on focus loss and on Enter, in one of three ways:

@@ -52,8 +52,8 @@ namespace {
 
 // While it lives the window paints its focus, its selections and the text
 // cursor of its focused field like the rest: the highlight colours become
-// those of plain text, the focused field is read-only (no cursor) meanwhile. Nothing else changes (no
-// focus moves, so no field's check runs).
+// those of plain text, the focused field is read-only (no cursor) meanwhile.
+// Nothing else changes (no focus moves, so no field's check runs).
 class SenzaEvidenze {
 public:
     explicit SenzaEvidenze(QWidget* finestra) : finestra_(finestra) {

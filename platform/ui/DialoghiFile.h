@@ -48,8 +48,6 @@ public:
     bool ImpostaStampante(QWidget* parent, bool orizzontale = false) override;
     bool Stampa(QWidget* parent, QWidget* finestra, bool orizzontale = false) override;
 
-    QPrinter& Stampante();
-
 protected:
     // The print dialog on the printer: false when cancelled. Printing to a
     // PDF file is always offered; page ranges and selection are not.
@@ -58,6 +56,8 @@ protected:
     virtual bool DialogoImposta(QPrinter& stampante, QWidget* parent);
 
 private:
+    // The program's one printer, made at its first use.
+    QPrinter& Stampante();
     QPageLayout::Orientation Orientamento(bool orizzontale) const;
 
     std::unique_ptr<QPrinter> stampante_;
