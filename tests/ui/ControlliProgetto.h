@@ -37,7 +37,7 @@ inline const std::vector<VoceControllo>& ControlliComuni() {
             {"Lbl_RochIsoStrL"}, {"Lbl_IngGolaH1"}, {"Lbl_IngGolaI1"}, {"Lbl_IngGolaL1"}, {"Lbl_IngGolaH2"},
             {"Lbl_IngGolaI2"}, {"Lbl_IngGolaL2"}, {"Lbl_PotTotPers"}, {"MnuFile", "&File"}, {"MnuFileNuovo", "&Nuovo"},
             {"MnuFileApri", "&Apri"}, {"MnuFileChiudi", "&Chiudi"}, {"MnuFileSalva", "&Salva"}, {"MnuFileEsci", "&Esci"},
-            {"MnuHelp", "&?"}, {"MnuAbout", "&About"}};
+            {"MnuAbout", "&About"}};
         // the build rows of every winding frame, on both sides (names kept for the table's life)
         static std::vector<std::string> righe;
         for (const char* lato : {"Pri", "Sec"})
@@ -47,6 +47,12 @@ inline const std::vector<VoceControllo>& ControlliComuni() {
         return v;
     }();
     return t;
+}
+
+// The "?" menu: "Help" in the single-phase and output windows, "MnuHelp" in the others.
+inline void VerificaMenuAiuto(QWidget* w, const char* nome) {
+    QCOMPARE(Figlio<QMenu>(w, nome)->title(), QStringLiteral("&?"));
+    QCOMPARE(w->findChildren<QMenu*>(QStringLiteral("Help")).size() + w->findChildren<QMenu*>(QStringLiteral("MnuHelp")).size(), 1);
 }
 
 // Checks every row on window w, whose arrays have n elements.

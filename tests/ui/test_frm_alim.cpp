@@ -52,6 +52,7 @@ private slots:
 
     void nomiDidascalieEMenu() {
         VerificaControlli(a->w.get(), ControlliComuni(), 12);
+        VerificaMenuAiuto(a->w.get(), "Help");
         QCOMPARE(ui->Frm_PriAvv[11]->parentWidget(), ui->FramePri[4]);   // page p holds windings 3(p-1) .. 3p-1
     }
 

@@ -27,6 +27,7 @@ private slots:
     void caricamento() {
         Auto a;
         VerificaControlli(a.w.get(), ControlliComuni(), 9);
+        VerificaMenuAiuto(a.w.get(), "MnuHelp");
         a.w->Form_Load();
         QVERIFY(a.msg.Mostrati() == QStringList() && !a.w->findChild<QObject*>("Frm_PriAvv(9)"));
         QCOMPARE(a.Testo("Txt_PriVolt(0) Txt_SecVolt(0) Txt_SecPot(0) Txt_SecAmp(0) Txt_LamCdP Cmb_Induzione Cmb_Frequenza "

@@ -159,6 +159,7 @@ private slots:
         Auto a;
         FinestreReali reali(*a.d);
         QCOMPARE(ModaleAperta([&] { reali.Mostra(Finestra::AutoTrifase); }), QStringLiteral("Frm_AutoTrifase"));
+        VerificaMenuAiuto(a.w.get(), "MnuHelp");
         a.w->Form_Load();
         QTemporaryDir c;
         FakeDialoghiUi dlg;

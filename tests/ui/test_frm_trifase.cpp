@@ -272,7 +272,7 @@ private slots:
     void menuFile() {
         Carica();
         QCOMPARE(TestiDi(a->w.get(), "MnuFileSalvaNome MnuFileStampa"), QStringLiteral("Sa&lva con Nome|Sta&mpa"));
-        QCOMPARE(Figlio<QMenu>(a->w.get(), "MnuHelp")->title(), QStringLiteral("&?"));
+        VerificaMenuAiuto(a->w.get(), "MnuHelp");
         d->RochC[1] = 40, d->RochTipo[1] = "Mio";
         ui->Txt_SecVolt[0]->ImpostaTestoU8("100");
         a->msg.Attendi(mb::Cancel), a->w->MnuFileChiudi_Click();

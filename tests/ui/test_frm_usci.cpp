@@ -49,6 +49,7 @@ class TestFrmUsci : public QObject {
 private slots:
     void caricamento() {
         Usci a;
+        VerificaMenuAiuto(a.w.get(), "Help");
         QCOMPARE(a.Stato(), QStringLiteral("1/1 1 11 S 1"));
         QCOMPARE(a.Vedi("Lbl_PriPotTot Lbl_Rendimento Lbl_SecPotTot Lbl_CadutaVolt Lbl_FEMI Lbl_Induttanza "
                         "Lbl_Traferro Lbl_Lamierino Lbl_Commento Cmd_PriRoch(0)"),

@@ -13,6 +13,7 @@ Frm_Alim::Frm_Alim(ModuleDIC& dic, QWidget* parent)
     k.titolo = "Calcolo di Trasformatore Monofase";
     k.numAvv = NUM_AVV;
     k.numPag = NUM_PAG;
+    k.menuAiuto = "Help";
     DescriviAvvolgimenti(k);
     Costruisci(k, ui);
 }

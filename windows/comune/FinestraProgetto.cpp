@@ -223,8 +223,8 @@ void FinestraProgetto::CostruisciMenu(const Descrizione& k) {
     c_->MnuFileEsci = voce(c_->MnuFile, "MnuFileEsci", "&Esci");
 
     c_->MnuHelp = barra->addMenu(Qs("&?"));
-    c_->MnuHelp->setObjectName("MnuHelp");
-    c_->MnuHelp->menuAction()->setObjectName("MnuHelp");
+    c_->MnuHelp->setObjectName(k.menuAiuto);
+    c_->MnuHelp->menuAction()->setObjectName(k.menuAiuto);
     c_->MnuAbout = voce(c_->MnuHelp, "MnuAbout", "&About");
 }
 

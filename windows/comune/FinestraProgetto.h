@@ -173,6 +173,7 @@ public:
         const char* salvaNome = "Salva &con Nome";
         const char* stampa = "Sta&mpa";
         const char* impostaStampante = "&Imposta Stampante";
+        const char* menuAiuto = "MnuHelp";  // objectName of the "?" menu
         // The close question also offers Cancel, which keeps the project.
         bool chiudiAnnulla = false;
         // The connection buttons are never enabled: the connections stay as

@@ -36,6 +36,7 @@ Frm_Usci::Frm_Usci(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic, pare
     k.senzaCollegamenti = true;
     k.schedaExtra = "Impedenze Avvolgimenti";
     k.titoloExtra = "Impedenze Avvolgimenti del Trasformatore di Uscita";
+    k.menuAiuto = "Help";
     using M = ModuleDIC;
     k.pri.risultati = {{&ui.Lbl_PriImp, "Lbl_PriImp", "Impedenza (Ω)", &M::PriImp, "0.0"},
                        {&ui.Lbl_PriAmp, "Lbl_PriAmp", "Corrente (A)", &M::PriAmp, "0.000"},
