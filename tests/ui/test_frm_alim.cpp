@@ -117,6 +117,38 @@ private slots:
         QVERIFY(!ui->FramePri[2]->isHidden() && ui->Frm_PriAvv[3]->isVisible() && ui->Frm_PriAvv[5]->isVisible() && !ui->Frm_PriAvv[6]->isVisible());
     }
 
+    // A list left with a new choice calculates (turns go with 1 / (f x B):
+    // 220 V on 22,517 cm² are 366,76 turns at 60 Hz, 400,10 at 1,1 T; K 1,4:
+    // 24,249 cm², 408,68 turns; 3 A/mm² asks 0,921 mm, the library's 0,9
+    // below it); a list left as found, or changed back, calculates nothing.
+    void listaLasciata_data() {
+        QTest::addColumn<QString>("lista");
+        QTest::addColumn<QStringList>("scelte");
+        QTest::addColumn<QString>("segue");  // label=text after leaving; "": no calculation
+        QTest::newRow("frequenza") << "Cmb_Frequenza" << QStringList{"60"} << "Lbl_PriSpire(0)=367";
+        QTest::newRow("induzione") << "Cmb_Induzione" << QStringList{"1,1"} << "Lbl_PriSpire(0)=400";
+        QTest::newRow("densita") << "Cmb_Densita" << QStringList{"3,0"} << "Lbl_SecFiloNudo(0)=0,9";
+        QTest::newRow("coefficiente") << "Cmb_CoefK" << QStringList{"1,4"} << "Lbl_PriSpire(0)=409";
+        QTest::newRow("primari") << "Cmb_PriNumAvv" << QStringList{"2"} << "Lbl_PriSpire(1)=438";
+        QTest::newRow("secondari") << "Cmb_SecNumAvv" << QStringList{"2"} << "Lbl_SecPotTot=599,0";
+        QTest::newRow("lasciata com'era") << "Cmb_Frequenza" << QStringList{} << "";
+        QTest::newRow("cambiata e rimessa") << "Cmb_Frequenza" << QStringList{"60", "50"} << "";
+        QTest::newRow("conteggio com'era") << "Cmb_PriNumAvv" << QStringList{} << "";
+    }
+    void listaLasciata() {
+        QFETCH(QString, lista);
+        QFETCH(QStringList, scelte);
+        QFETCH(QString, segue);
+        a->w->Form_Load(), a->MostraConFuoco();
+        auto* l = Figlio<QComboBox>(a->w.get(), lista);
+        l->setFocus();
+        QTRY_VERIFY(l->hasFocus());
+        for (const QString& s : scelte) l->setCurrentText(s);  // as picked from the list
+        const QStringList atteso = segue.isEmpty() ? QStringList{"Lbl_PriSpire(0)", "-"} : segue.split('=');
+        Figlio<QLabel>(a->w.get(), atteso[0])->setText("-"), QTest::keyClick(l, Qt::Key_Tab);
+        QCOMPARE(TestoDi(Figlio<QLabel>(a->w.get(), atteso[0])), atteso[1]);
+    }
+
     void pagineDelleSchede() {
         // first opening: stored page 0, the refresh keeps page 1 and stores it
         a->d->TabPri = a->d->TabSec = a->d->TabLam = 0, ui->Cmb_PriNumAvv->setCurrentIndex(1);

@@ -183,6 +183,23 @@ private slots:
         }
     }
 
+    // A list choice takes effect when the list is left, so the file keeps
+    // it: 60 Hz and two secondaries come back after a new design and an open.
+    void sceltaListaSalvata() {
+        w->show(), w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        for (auto [lista, testo] : {std::pair{ui().Cmb_Frequenza, "60"}, {ui().Cmb_SecNumAvv, "2"}}) {
+            lista->setFocus();
+            QTRY_VERIFY(lista->hasFocus());
+            lista->setCurrentText(testo), QTest::keyClick(lista, Qt::Key_Tab);
+        }
+        dlg->percorsiSalva.push_back(Archivio(QStringLiteral("prova"))), w->MnuFileSalvaNome_Click();
+        msg->Attendi(mb::No), w->MnuFileNuovo_Click();
+        QCOMPARE(ui().Cmb_Frequenza->currentText() + ui().Cmb_SecNumAvv->currentText(), QStringLiteral("501"));
+        dlg->percorsiApri.push_back(Archivio(QStringLiteral("prova.tmf"))), w->MnuFileApri_Click();
+        QCOMPARE(ui().Cmb_Frequenza->currentText() + ui().Cmb_SecNumAvv->currentText(), QStringLiteral("602"));
+    }
+
     // Printer setup asked; the print is the window in landscape.
     void stampa() {
         w->MnuFileImpostaStampante_Click(), w->MnuFileStampa_Click();

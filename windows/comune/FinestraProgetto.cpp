@@ -1,6 +1,7 @@
 #include "windows/comune/FinestraProgetto.h"
 
 #include <algorithm>
+#include <memory>
 
 #include <QAction>
 #include <QApplication>
@@ -167,9 +168,13 @@ void FinestraProgetto::Costruisci(const Descrizione& k, ControlliComuni& c) {
     connect(c_->TabStrip2, &QTabBar::currentChanged, this, [this] { TabStrip2_Click(); });
     connect(c_->TabStrip3, &QTabBar::currentChanged, this, [this] { TabStrip3_Click(); });
 
-    // A count takes effect when its list is left, not when an entry is picked.
-    new LostFocus(c_->Cmb_PriNumAvv, [this] { Cmb_PriNumAvv_LostFocus(); });
-    new LostFocus(c_->Cmb_SecNumAvv, [this] { Cmb_SecNumAvv_LostFocus(); });
+    // A list takes effect when it is left, not when an entry is picked: a
+    // count first rearranges the frames.
+    ListaDelCalcolo(c_->Cmb_PriNumAvv, [this] { Cmb_PriNumAvv_LostFocus(); });
+    ListaDelCalcolo(c_->Cmb_SecNumAvv, [this] { Cmb_SecNumAvv_LostFocus(); });
+    for (QComboBox* l : {c_->Cmb_Frequenza, c_->Cmb_Induzione, c_->Cmb_Densita, c_->Cmb_CoefK})
+        if (l) ListaDelCalcolo(l);
+    for (const Descrizione::Lista& l : k.liste) ListaDelCalcolo(*l.lista, l.lasciata);
 
     // The numeric fields' checks (on focus loss and on Enter) and the two
     // options of the design mode, run only when the user picks them.
@@ -587,6 +592,7 @@ void FinestraProgetto::RicalcolaPotenza(CampoNumerico* amp, CampoNumerico* volt,
 // ------------------------------------------------------------------ procedures
 
 void FinestraProgetto::CalcolaTrasfo() {
+    ++calcoli_;
     ControllaInputDati();
     EseguiCalcolo();
     Refresh();
@@ -651,6 +657,24 @@ void FinestraProgetto::CambiaNumeroAvv(bool primario) {
     const int n = NumeroDaLista(LatoUi(primario).Cmb_NumAvv, numAvv_);
     MostraFrameAvv(primario, n);
     NumeroAvvCambiato(primario ? Primari(d_) : Secondari(d_), n);
+}
+
+void FinestraProgetto::ListaDelCalcolo(QComboBox* lista, std::function<void()> lasciata) {
+    auto* uscita = new LostFocus(lista);
+    // The choice the list held when the user came into it: a change made
+    // while the list holds the focus is the user's, one the program makes
+    // (a load, an open, another list's handling) moves it along.
+    auto trovata = std::make_shared<QString>(lista->currentText());
+    connect(lista, &QComboBox::currentTextChanged, uscita, [uscita, trovata](const QString& t) {
+        if (!uscita->HaFuoco()) *trovata = t;
+    });
+    connect(uscita, &LostFocus::lostFocusCheck, this, [this, lista, lasciata = std::move(lasciata), trovata] {
+        const bool cambiata = lista->currentText() != *trovata;
+        *trovata = lista->currentText();
+        const int calcoli = calcoli_;
+        if (lasciata) lasciata();
+        if (cambiata && calcoli == calcoli_) CalcolaTrasfo();
+    });
 }
 
 void FinestraProgetto::ClickTab(QTabBar* strip, QGroupBox* const* frames, int16_t& pagina) {

@@ -199,6 +199,12 @@ public:
         const char* schedaExtra = nullptr;
         const char* titoloExtra = nullptr;
         LatoAvv pri, sec;
+        // The kind's own lists the calculation reads (see ListaDelCalcolo).
+        struct Lista {
+            QComboBox** lista;               // built with the pages
+            std::function<void()> lasciata;  // may be empty
+        };
+        std::vector<Lista> liste;
     };
 
     ~FinestraProgetto() override;
@@ -438,6 +444,11 @@ private:
     void CostruisciPaginaRocchetto(QGroupBox* p2);
     void CollegaCampi(const Descrizione& k);
     void CambiaNumeroAvv(bool primario);
+    // A list the calculation reads takes effect when it is left: `lasciata`
+    // (may be empty) runs every time, and a choice the user changed since
+    // coming into the list then runs one calculation, unless `lasciata` ran
+    // one already. A list left as it was found calculates nothing.
+    void ListaDelCalcolo(QComboBox* lista, std::function<void()> lasciata = {});
     void SceltaFilo(bool primario, int i);
     void CollegamentoAvv(bool primario, int i);
     void PosizioneAvv(bool primario, int i);
@@ -460,4 +471,5 @@ private:
     int numPag_ = MAX_PAG;
     bool collegamentiFissi_ = false;
     bool senzaCollegamenti_ = false;
+    int calcoli_ = 0;  // calculations run so far
 };

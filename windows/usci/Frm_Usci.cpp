@@ -37,6 +37,8 @@ Frm_Usci::Frm_Usci(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic, pare
     k.schedaExtra = "Impedenze Avvolgimenti";
     k.titoloExtra = "Impedenze Avvolgimenti del Trasformatore di Uscita";
     k.menuAiuto = "Help";
+    // The letter takes effect when the list is left, not when it is picked.
+    k.liste = {{&ui.Cmb_SecTipo, [this] { Cmb_SecTipo_LostFocus(); }}};
     using M = ModuleDIC;
     k.pri.risultati = {{&ui.Lbl_PriImp, "Lbl_PriImp", "Impedenza (Ω)", &M::PriImp, "0.0"},
                        {&ui.Lbl_PriAmp, "Lbl_PriAmp", "Corrente (A)", &M::PriAmp, "0.000"},
@@ -54,8 +56,6 @@ Frm_Usci::Frm_Usci(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic, pare
     CampoSilenzioso(ui.Txt_PriImp, campiusci::PriImp);
     CampoSilenzioso(ui.Txt_PriAmp, campiusci::PriAmp);
     for (CampoNumerico* c : ui.Txt_SecImp) CampoSilenzioso(c, campiusci::SecImp);
-    // The letter takes effect when the list is left, not when it is picked.
-    new LostFocus(ui.Cmb_SecTipo, [this] { Cmb_SecTipo_LostFocus(); });
     connect(ui.Cmd_Vedi, &QPushButton::clicked, this, [this] { Cmd_Vedi_Click(); });
     connect(ui.Opt_Single, &QRadioButton::toggled, this, [this](bool on) {
         if (on) Opt_Single_Click();

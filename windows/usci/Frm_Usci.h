@@ -64,7 +64,8 @@ public:
     // The configuration of the list's letter: description, stage options
     // (E and F select theirs, which applies it once more and calculates),
     // count lists and counts, the boxes and frames of the loads; then both
-    // count lists' handling. No calculation of its own.
+    // count lists' handling. No calculation of its own: leaving the list with
+    // a new letter calculates after it.
     void Cmb_SecTipo_LostFocus();
     // The stage: then the configuration again and a calculation. Run when
     // the selection changes, by a click or from code.
