@@ -196,8 +196,13 @@ private slots:
         dlg->percorsiSalva.push_back(Archivio(QStringLiteral("prova"))), w->MnuFileSalvaNome_Click();
         msg->Attendi(mb::No), w->MnuFileNuovo_Click();
         QCOMPARE(ui().Cmb_Frequenza->currentText() + ui().Cmb_SecNumAvv->currentText(), QStringLiteral("501"));
+        // Opened while the list holds the focus: leaving it is no new choice.
+        ui().Cmb_Frequenza->setFocus();
+        QTRY_VERIFY(ui().Cmb_Frequenza->hasFocus());
         dlg->percorsiApri.push_back(Archivio(QStringLiteral("prova.tmf"))), w->MnuFileApri_Click();
         QCOMPARE(ui().Cmb_Frequenza->currentText() + ui().Cmb_SecNumAvv->currentText(), QStringLiteral("602"));
+        ui().Lbl_PriSpire[0]->setText("-"), QTest::keyClick(ui().Cmb_Frequenza, Qt::Key_Tab);
+        QCOMPARE(ui().Lbl_PriSpire[0]->text(), QStringLiteral("-"));
     }
 
     // Printer setup asked; the print is the window in landscape.

@@ -668,6 +668,7 @@ void FinestraProgetto::ListaDelCalcolo(QComboBox* lista, std::function<void()> l
     connect(lista, &QComboBox::currentTextChanged, uscita, [uscita, trovata](const QString& t) {
         if (!uscita->HaFuoco()) *trovata = t;
     });
+    scelteTrovate_.push_back([lista, trovata] { *trovata = lista->currentText(); });
     connect(uscita, &LostFocus::lostFocusCheck, this, [this, lista, lasciata = std::move(lasciata), trovata] {
         const bool cambiata = lista->currentText() != *trovata;
         *trovata = lista->currentText();
@@ -675,6 +676,10 @@ void FinestraProgetto::ListaDelCalcolo(QComboBox* lista, std::function<void()> l
         if (lasciata) lasciata();
         if (cambiata && calcoli == calcoli_) CalcolaTrasfo();
     });
+}
+
+void FinestraProgetto::ScelteListeMostrate() {
+    for (const auto& trovata : scelteTrovate_) trovata();
 }
 
 void FinestraProgetto::ClickTab(QTabBar* strip, QGroupBox* const* frames, int16_t& pagina) {

@@ -214,6 +214,7 @@ public:
     int MaxConteggio() const override { return maxConteggio_; }
     ModuleDIC& Dati() override { return d_; }
     QMainWindow* Vista() override { return this; }
+    void ScelteListeMostrate() override;
 
     // ---- public procedures
     // One whole calculation (by default: input check, the kind's pass,
@@ -472,4 +473,6 @@ private:
     bool collegamentiFissi_ = false;
     bool senzaCollegamenti_ = false;
     int calcoli_ = 0;  // calculations run so far
+    // Each list's choice as the user found it (ListaDelCalcolo), set anew.
+    std::vector<std::function<void()>> scelteTrovate_;
 };

@@ -98,6 +98,7 @@ void MenuProgetto::Apri() {
     }
     MostraFile(QFileInfo(percorso).fileName());
     f_.RiempiDopoApertura();
+    f_.ScelteListeMostrate();
 }
 
 bool MenuProgetto::Salva() {

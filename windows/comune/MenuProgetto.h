@@ -48,6 +48,9 @@ public:
     virtual void Form_Load() = 0;
     // Puts an opened design back into the fields and shows its stored results.
     virtual void RiempiDopoApertura() = 0;
+    // The lists now show what the opened design holds: leaving one as it is
+    // is no new choice.
+    virtual void ScelteListeMostrate() {}
 };
 
 class MenuProgetto {
