@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Set-up on a fresh Debian machine.
-#   bash setup.sh run    installs what is missing, builds and starts Marlovine
+#   bash setup.sh run    installs what is missing, builds the program alone and starts it
 #   bash setup.sh test   installs what is missing, builds and runs every test
 #                        (also a second, sanitized build of the Qt-free core)
 set -euo pipefail
@@ -24,15 +24,18 @@ install_missing() {
     fi
 }
 
+# Builds the given targets (all of them when none is given).
 build() {
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build build -j "$JOBS"
+    cmake --build build -j "$JOBS" ${1:+--target "$@"}
 }
 
 case "${1:-}" in
 run)
     install_missing
-    build
+    # The program alone, with the libraries and pictures it reads beside it:
+    # no tests, no benchmarks.
+    build marlovine
     exec ./build/marlovine
     ;;
 test)

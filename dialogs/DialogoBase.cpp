@@ -70,7 +70,26 @@ void DialogoBase::Colloca() {
 
 void DialogoBase::showEvent(QShowEvent* e) {
     Colloca();
+    FuocoSullaScelta();
     QDialog::showEvent(e);
+}
+
+void DialogoBase::FuocoSullaScelta() {
+    if (focusWidget()) return;
+    // The control the window's activation would give the focus to: the first
+    // in the tab order that takes it.
+    QWidget* primo = nextInFocusChain();
+    while (primo != this && !((primo->focusPolicy() & Qt::TabFocus) && primo->isVisibleTo(this) && primo->isEnabled()))
+        primo = primo->nextInFocusChain();
+    // An option that is not the chosen one would change the choice on Space:
+    // the chosen option of its group takes the focus instead.
+    auto* opzione = qobject_cast<QRadioButton*>(primo);
+    if (!opzione || opzione->isChecked() || !opzione->autoExclusive()) return;
+    for (QRadioButton* o : opzione->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+        if (o->isChecked() && o->autoExclusive() && o->isEnabled() && o->isVisibleTo(this)) {
+            o->setFocus();
+            return;
+        }
 }
 
 void DialogoBase::keyPressEvent(QKeyEvent* e) {

@@ -129,6 +129,9 @@ private:
     CampoNumerico* NuovoCampo(QWidget* parent, const RigaCampo& r, CampoNumerico::Tipo tipo, int x,
                               int y, int w, int h);
     void Colloca();
+    // An option dialog or a table of choices starts with the focus on the
+    // chosen option or row, not on the first one.
+    void FuocoSullaScelta();
 
     bool daAngolo_ = false;
     int piuSinistra_ = 0, piuAlto_ = 0;

@@ -409,6 +409,32 @@ bool CompilaRecProgetto(ModuleDIC& d, std::string& errore) {
 
 namespace {
 
+// What a refused file that holds no project is told: a library, a text or a
+// file of another program, say.
+const char* const kNessunProgetto =
+    "Il contenuto del file non è quello di un progetto: è forse una libreria di fili o di lamierini, "
+    "un testo o il file di un altro programma.";
+
+// An integer written as such, digits only (blanks around them allowed): a
+// wire diameter "0,63" would round to a kind code, but is no kind code.
+bool InteroScritto(std::string_view t, int minimo, int massimo) {
+    const std::optional<int16_t> v = num::TextToInt(t);
+    return v && *v >= minimo && *v <= massimo && t.find_first_not_of(" 0123456789") == std::string_view::npos;
+}
+
+// Whether the first `presenti` records begin as a project's, in either layout:
+// the number of wires and the kind code where they lie. A project cut short
+// or damaged past them is told apart from a file that is none.
+template <class Sorgente>
+bool InizioDiProgetto(const Sorgente& testi, int presenti) {
+    constexpr int kNumElementi = 2, kTipo = 7;  // records of the current layout
+    const bool attuale = testi[0] == std::string_view(VERSIONE);
+    const int recElementi = attuale ? kNumElementi : RecordPrecedente(kNumElementi);
+    const int recTipo = attuale ? kTipo : RecordPrecedente(kTipo);
+    return presenti >= recTipo && InteroScritto(testi[recElementi - 1], 0, 99) &&
+           InteroScritto(testi[recTipo - 1], tipo::Monofase, tipo::Uscita);
+}
+
 // Unpacks the records `testi` into d; see LeggiRecProgetto.
 template <class Sorgente>
 EsitoLettura Scompatta(ModuleDIC& d, const Sorgente& testi, int recordPresenti) {
@@ -417,8 +443,10 @@ EsitoLettura Scompatta(ModuleDIC& d, const Sorgente& testi, int recordPresenti) 
     esito.precedente = !attuale;
     const int necessari = attuale ? REC_DATI : REC_DATI_PRECEDENTE;
     if (recordPresenti < necessari) {
-        esito.motivo = "Il file è incompleto: contiene " + std::to_string(recordPresenti) +
-                       " record invece di " + std::to_string(necessari) + ".";
+        esito.motivo = InizioDiProgetto(testi, recordPresenti)
+                           ? "Il progetto è incompleto: il file ne contiene solo una parte (" +
+                                 std::to_string(recordPresenti) + " record su " + std::to_string(necessari) + ")."
+                           : kNessunProgetto;
         return esito;
     }
 
@@ -563,19 +591,31 @@ bool ApriProgetto(const std::string& percorso, ModuleDIC& design, std::string& e
     EsitoLettura locale;
     EsitoLettura& es = esito ? *esito : locale;
     es = EsitoLettura{};
+    // Every file that opens but is no usable project of the caller's kind is
+    // refused with one plain line naming it, and why on the next.
+    const auto rifiuta = [&](std::string motivo) {
+        es.utilizzabile = false;
+        es.motivo = std::move(motivo);
+        errore = "Il File " + percorso.substr(percorso.rfind('/') + 1) + " non è un Progetto valido\n" + es.motivo;
+        return false;
+    };
 
     Appoggio& a = AppoggioApertura();
     recfile::Esito r = recfile::Leggi(percorso, LUNG_REC, NUM_RECORD, a.lettura);
-    if (!r.ok) {
-        // A file that opens but does not hold this layout's records is no
-        // project of this program (a text file, say) or a damaged one: said
-        // plainly first, the reader's detail after.
-        const std::string nome = percorso.substr(percorso.rfind('/') + 1);
-        es.motivo = errore = (r.record == 0 ? "Impossibile aprire il progetto " + percorso + ":"
-                                            : "Il File " + nome + " non è un Progetto valido") +
-                             "\n" + r.messaggio;
+    if (!r.ok && r.record == 0) {
+        es.motivo = errore = "Impossibile aprire il progetto " + percorso + ":\n" + r.messaggio;
         return false;
     }
+    if (!r.ok) {
+        // A record whose length runs off the layout: a project damaged there
+        // when the records before it begin as a project's, else no project.
+        const bool danneggiato = r.record > 1 && recfile::Leggi(percorso, LUNG_REC, r.record - 1, a.lettura).ok &&
+                                 InizioDiProgetto(DalFile{a.lettura, a.recenti}, r.record - 1);
+        return rifiuta(danneggiato ? "Il progetto è danneggiato: il Record " + std::to_string(r.record) +
+                                         " non è leggibile."
+                                   : kNessunProgetto);
+    }
+    if (a.lettura.Byte() == 0) return rifiuta("Il file è vuoto.");
 
     // The file is unpacked beside the design in use, into a copy of it (a
     // record that does not convert keeps the field as the design has it)
@@ -585,16 +625,9 @@ bool ApriProgetto(const std::string& percorso, ModuleDIC& design, std::string& e
     static_cast<DatiDesign&>(letto) = design;
     letto.FileNome = percorso;
     es = Scompatta(letto, DalFile{a.lettura, a.recenti}, r.presenti);
-    if (!es.utilizzabile) {
-        errore = "Il file " + percorso + " non è un progetto utilizzabile.\n" + es.motivo;
-        return false;
-    }
+    if (!es.utilizzabile) return rifiuta(std::move(es.motivo));
     if (verifica) {
-        if (std::string motivo = verifica(letto); !motivo.empty()) {
-            es.utilizzabile = false;
-            es.motivo = errore = std::move(motivo);
-            return false;
-        }
+        if (std::string motivo = verifica(letto); !motivo.empty()) return rifiuta(std::move(motivo));
     }
     static_cast<DatiDesign&>(design) = letto;
     return true;

@@ -20,8 +20,11 @@
 //              when the file is usable, and passes the caller's own check, is
 //              the copy taken into `design` (FileNome = path, FileTitolo = the
 //              title stored in the file). Otherwise `design` is untouched and
-//              `errore` tells why. The caller refreshes its fields afterwards
-//              and does not recalculate.
+//              `errore` tells why: a file that cannot be read at all names
+//              its path; any other refusal, the caller's check included, is
+//              "Il File <name> non è un Progetto valido" and the reason
+//              (esito.motivo) on the next line. The caller refreshes its
+//              fields afterwards and does not recalculate.
 #pragma once
 
 #include <functional>

@@ -42,6 +42,9 @@ public:
         return {p + 2, k};
     }
 
+    // How many bytes of the file the last good read took.
+    size_t Byte() const { return letti_; }
+
     // Where record r starts (its length, then its text), when the file holds
     // 16 bytes from there, padding and all; null otherwise.
     const char* Sedici(int r) const {

@@ -316,7 +316,7 @@ TEST(FileDanneggiati, ProjectValuesOutsideTheWindowsLimitsAreRefused) {
         // A text that does not convert keeps its field; a refused file changes nothing.
         EXPECT_EQ(d->SecPot[0], 77.0f);
         if (!aperto) {
-            EXPECT_EQ(e, "Il file " + f + " non è un progetto utilizzabile.\n" + c.motivo);
+            EXPECT_EQ(e, std::string("Il File caso.tmf non è un Progetto valido\n") + c.motivo);
             EXPECT_TRUE(d->TipoCalcolo == 0 && d->FileNome == "/mio.tmf");
         }
     }

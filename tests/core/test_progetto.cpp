@@ -346,13 +346,14 @@ TEST(ProgettoFile, RefusedAfterAcceptedLeavesTheDesignAndNothingCarriesOver) {
     EXPECT_NE(es.motivo.find("tipo di calcolo"), std::string::npos) << es.motivo;
     uguale("kind");
     EXPECT_FALSE(ApriProgetto(dir / "rotto.tmf", *b, err));
-    EXPECT_NE(err.find("Record 5001"), std::string::npos) << err;
+    EXPECT_EQ(err, "Il File rotto.tmf non è un Progetto valido\nIl progetto è danneggiato: il Record 5001 non è leggibile.");
     uguale("record length");
     // Refused by the caller's own check, with its words.
     EXPECT_FALSE(ApriProgetto(dir / "a.tmf", *b, err, &es, [](const ModuleDIC& d) {
         return d.PriVolt[3] == 5 ? std::string() : std::string("non di questa finestra");
     }));
-    EXPECT_TRUE(err == "non di questa finestra" && es.motivo == err && !es.utilizzabile) << err;
+    EXPECT_TRUE(err == "Il File a.tmf non è un Progetto valido\nnon di questa finestra" &&
+                es.motivo == "non di questa finestra" && !es.utilizzabile) << err;
     uguale("caller's check");
 
     ASSERT_TRUE(ApriProgetto(dir / "vecchio.tmf", *b, err, &es)) << err;
@@ -390,13 +391,24 @@ TEST(ProgettoRead, ShortFileOrOtherRecordLengthIsRefusedAndDesignUntouched) {
 
     // Larger than a project, misaligned.
     ASSERT_TRUE(recfile::Scrivi(dir / "L120.tmf", 120, 9999, d->Rec.data()).ok);
+    // The first 100 records of the earlier layout, which has no version record.
+    ASSERT_TRUE(CompilaRecProgetto(*d, err)) << err;
+    ASSERT_TRUE(recfile::Scrivi(dir / "vecchio.tmf", 100, 100, d->Rec.data() + 1).ok);
 
-    for (const char* nome : {"9041.tmf", "L120.tmf", "manca.tmf"}) {
+    const std::pair<const char*, std::string> casi[] = {
+        {"9041.tmf", "Il File 9041.tmf non è un Progetto valido\n"
+                     "Il progetto è incompleto: il file ne contiene solo una parte (9041 record su 9042)."},
+        {"vecchio.tmf", "Il File vecchio.tmf non è un Progetto valido\n"
+                        "Il progetto è incompleto: il file ne contiene solo una parte (100 record su 8966)."},
+        {"L120.tmf", "Il File L120.tmf non è un Progetto valido\nIl file non contiene un tipo di calcolo valido."},
+        {"manca.tmf", "Impossibile aprire il progetto " + (dir / "manca.tmf")}};
+    for (const auto& [nome, inizio] : casi) {
         SCOPED_TRACE(nome);
         auto b = std::make_unique<ModuleDIC>();
         b->TipoCalcolo = 2, b->PriVolt[0] = 9, b->FileTitolo = "mio.atm", b->FileNome = "/mio.atm";
         std::string e;
-        EXPECT_TRUE(!ApriProgetto(dir / nome, *b, e) && !e.empty());
+        EXPECT_FALSE(ApriProgetto(dir / nome, *b, e));
+        EXPECT_EQ(e.substr(0, inizio.size()), inizio);
         Esatti({V(b->TipoCalcolo, 2), V(b->PriVolt[0], 9)});
         EXPECT_EQ((Testi{b->FileTitolo, b->FileNome}), (Testi{"mio.atm", "/mio.atm"}));
     }

@@ -59,6 +59,11 @@ private slots:
             if (!lettera) msg.Attendi();
             Frm_AvvTrif f(*d, c.pri);
             QVERIFY(f.ui.Lbl_PriAvv->text() == QStringLiteral("1") && f.ui.Opt[c.opz]->isChecked());
+            // Shown, the focus is on the chosen option: Space there keeps the letter.
+            f.show(), f.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&f, kAttesaMs) && f.ui.Opt[c.opz]->hasFocus());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QVERIFY(f.ui.Opt[c.opz]->isChecked());
             f.ui.Opt[c.opz]->click();
             for (int n = 0; n < (c.pri ? 2 : 3); ++n) QCOMPARE(f.ui.Image[n]->isHidden(), n != c.opz);
             if (!lettera) QCOMPARE(msg.Ultimo(), QStringLiteral("Non è Stato Specificato il Tipo di Collegamento"));

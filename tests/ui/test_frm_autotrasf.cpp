@@ -113,8 +113,8 @@ private slots:
         dlg.percorsiSalva.push_back(tmp.path() + "/Archivio/mono.atm"), a.w->MnuFileSalvaNome_Click();
         a.d->TipoCalcolo = tipo::AutoMonofase, a.msg.Attendi();
         dlg.percorsiApri.push_back(tmp.path() + "/Archivio/mono.atm"), a.w->MnuFileApri_Click();
-        QCOMPARE(a.msg.Ultimo(), QStringLiteral("Il File non contiene un Progetto di AutoTrasformatore Monofase\n"
-                                                "NON è possibile Aprire questo File."));
+        QCOMPARE(a.msg.Ultimo(), QStringLiteral("Il File mono.atm non è un Progetto valido\n"
+                                                "Il File non contiene un Progetto di AutoTrasformatore Monofase"));
         QCOMPARE(a.d->TipoCalcolo, int16_t(tipo::AutoMonofase));
     }
 

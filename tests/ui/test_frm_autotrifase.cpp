@@ -171,8 +171,8 @@ private slots:
             dlg.percorsiApri.push_back(c.filePath("p.att"));
             a.msg.Attendi();
             a.w->MnuFileApri_Click();
-            QCOMPARE(a.msg.Ultimo() + Testi(a, "Txt_SecVolt"), QStringLiteral("Il File non contiene un Progetto di "
-                     "AutoTrasformatore Trifase\nNON è possibile Aprire questo File.127,0"));
+            QCOMPARE(a.msg.Ultimo() + Testi(a, "Txt_SecVolt"), QStringLiteral("Il File p.att non è un Progetto valido\n"
+                     "Il File non contiene un Progetto di AutoTrasformatore Trifase127,0"));
         }
     }
 };

@@ -67,9 +67,10 @@ private slots:
         QCOMPARE(TestiDi(f.get(), "Opt_AxB(2) Lbl_PesoLam(2) Txt_SP Lbl_EI(18) Txt_A Txt_PesoLam"),
                  QStringLiteral("45,0|0,600|35,||80,0|0,250"));
         QVERIFY(d->LamFinestra[2] == 468.75f && Visibili() == QList<int>({1}));
-        QVERIFY(ui().Opt_AxB[2]->isChecked() && ui().Opt_AxB[5]->isEnabled() && !ui().Opt_AxB[18]->isEnabled());
+        // The focus starts on the chosen row.
+        QVERIFY(ui().Opt_AxB[2]->isChecked() && ui().Opt_AxB[2]->hasFocus() && ui().Opt_AxB[5]->isEnabled() && !ui().Opt_AxB[18]->isEnabled());
         Apri(18);
-        QVERIFY(ui().Opt_AxB[18]->isEnabled() && ui().Opt_AxB[18]->isChecked());
+        QVERIFY(ui().Opt_AxB[18]->isEnabled() && ui().Opt_AxB[18]->isChecked() && ui().Opt_AxB[18]->hasFocus());
     }
 
     void apreLibreria() {

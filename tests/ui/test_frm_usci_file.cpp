@@ -99,7 +99,7 @@ private slots:
         QVERIFY(progetto::SalvaProgetto(p, U8(a.tmp.filePath("altro.atm")), "altro", err));
         const QString prima = a.Stato();
         QCOMPARE(a.Apri("altro.atm"), 0);
-        QCOMPARE(a.msg.Ultimo(), "Il File non contiene un Progetto di Trasformatore di Uscita\nNON è possibile Aprire questo File.");
+        QCOMPARE(a.msg.Ultimo(), "Il File altro.atm non è un Progetto valido\nIl File non contiene un Progetto di Trasformatore di Uscita");
         QCOMPARE(a.Stato(), prima);
     }
 

@@ -20,7 +20,11 @@ const QString kChiudi = QStringLiteral("68 Chiusura Progetto di Calcolo Trasform
                                        "       del Trasformatore Esistente ?");
 const QString kEsiste = QStringLiteral("36 Salva Progetto Trasformatore Monofase: Il file prova.tmf esiste già.\nSostituirlo?");
 const QString kNonSalvato = QStringLiteral("48 Verifica File Progetto Trasformatore: Impossibile salvare");
-const QString kAltroTipo = QStringLiteral("48 Verifica File Progetto Trasformatore: Il File non contiene un Progetto di Trasformatore Monofase\nNON è possibile Aprire questo File.");
+// A file that opens but is no project of this window: its name, then why.
+const QString kRifiuto = QStringLiteral("48 Verifica File Progetto Trasformatore: Il File %1 non è un Progetto valido\n%2");
+const QString kAltroTipo = kRifiuto.arg("altro.tmf", "Il File non contiene un Progetto di Trasformatore Monofase");
+const QString kNessuno = QStringLiteral("Il contenuto del file non è quello di un progetto: è forse una libreria di fili o di "
+                                        "lamierini, un testo o il file di un altro programma.");
 const QString kLungo = QStringLiteral("48 Verifica File Progetto Trasformatore: Nome File Troppo Lungo          201\nNON è possibile %1 questo File.%2\nRinominare File con meno caratteri     ");
 constexpr int kSecVolt0 = 8273;  // record of SecVolt(0)
 
@@ -96,10 +100,13 @@ private slots:
         QTest::newRow("finestra riaperta") << "Riapri" << true << "" << "" << no << "" << "" << "-" << true;
         QTest::newRow("apri trifase") << "Apri" << true << "tipo3" << "altro.tmf" << QList<int>{mb::Ok} << kAltroTipo << "" << "prova" << false;
         QTest::newRow("apri 20 avvolgimenti") << "Apri" << true << "avv20" << "altro.tmf" << QList<int>{mb::Ok} << kAltroTipo << "" << "prova" << false;
-        QTest::newRow("apri troncato") << "Apri" << true << "tronco" << "altro.tmf" << QList<int>{mb::Ok} << "48 Verifica File Progetto Trasformatore: Il file " << "" << "prova" << false;
-        QTest::newRow("apri un testo") << "Apri" << true << "testo" << "testo.tmf" << QList<int>{mb::Ok}
-                                       << "48 Verifica File Progetto Trasformatore: Il File testo.tmf non è un Progetto valido\nRecord 1: "
+        QTest::newRow("apri troncato") << "Apri" << true << "tronco" << "altro.tmf" << QList<int>{mb::Ok}
+                                       << kRifiuto.arg("altro.tmf", "Il progetto è incompleto: il file ne contiene solo una parte (5000 record su 9042).")
                                        << "" << "prova" << false;
+        QTest::newRow("apri un testo") << "Apri" << true << "testo" << "testo.tmf" << QList<int>{mb::Ok} << kRifiuto.arg("testo.tmf", kNessuno) << "" << "prova" << false;
+        QTest::newRow("apri un file vuoto") << "Apri" << true << "vuoto" << "vuoto.tmf" << QList<int>{mb::Ok} << kRifiuto.arg("vuoto.tmf", "Il file è vuoto.") << "" << "prova" << false;
+        QTest::newRow("apri libreria fili") << "Apri" << true << "LibRame1.wir" << "filo.tmf" << QList<int>{mb::Ok} << kRifiuto.arg("filo.tmf", kNessuno) << "" << "prova" << false;
+        QTest::newRow("apri libreria lamierini") << "Apri" << true << "LamMantelloStandard.lam" << "lam.tmf" << QList<int>{mb::Ok} << kRifiuto.arg("lam.tmf", kNessuno) << "" << "prova" << false;
         QTest::newRow("apri 201 caratteri") << "Apri" << true << "" << "#201" << QList<int>{mb::Ok} << kLungo.arg("Aprire", "    ") << "" << "prova" << false;
     }
     void menu() {
@@ -125,10 +132,14 @@ private slots:
         if (dialogo == QStringLiteral("altro.tmf")) Scrivi(dialogo);
         if (prepara == QStringLiteral("tronco")) QVERIFY(QFile::resize(Archivio(dialogo), 500000));
         if (prepara == QStringLiteral("esiste")) Scrivi(QStringLiteral("prova.tmf"));
-        if (prepara == QStringLiteral("testo")) {  // a plain text, given to the open dialog
+        // A plain text, an empty file or a default library, given to the open dialog.
+        const bool nonProgetto = prepara == QStringLiteral("testo") || prepara == QStringLiteral("vuoto") || prepara.contains('.');
+        if (prepara == QStringLiteral("testo") || prepara == QStringLiteral("vuoto")) {
             QFile t(Archivio(dialogo));
-            QVERIFY(t.open(QIODevice::WriteOnly) && t.write(QByteArray("Questo non e' un progetto.\n").repeated(40)) > 0);
+            QVERIFY(t.open(QIODevice::WriteOnly));
+            if (prepara == QStringLiteral("testo")) QVERIFY(t.write(QByteArray("Questo non e' un progetto.\n").repeated(40)) > 0);
         }
+        if (prepara.contains('.')) QVERIFY(QFile::copy(LibreriaDefault(U8(prepara).c_str()), Archivio(dialogo)));
         if (prepara == QStringLiteral("nome")) d->LamNome[0] = "EI Ω";
         d->PriUlt = 1, d->TipoCalcolo = 1, d->SecVolt[0] = 33;  // the design the user has now
         dlg->chiamate.clear(), msg->Azzera();
@@ -155,7 +166,7 @@ private slots:
         for (QDirIterator it(Archivio(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
             const QString f = it.next();
             QCOMPARE(Record(f, kSecVolt0) == QStringLiteral("33"), f == QDir(Archivio()).absoluteFilePath(scritto));
-            QVERIFY(QFileInfo(f).size() == 999900 || prepara == QStringLiteral("tronco") || prepara == QStringLiteral("testo"));
+            QVERIFY(QFileInfo(f).size() == 999900 || prepara == QStringLiteral("tronco") || nonProgetto);
         }
         QCOMPARE(w->windowTitle(), kBase + (file == QStringLiteral("-") ? QString() : QStringLiteral("   Ver=1.5.0")) +
                                        (file.size() > 1 ? QStringLiteral("   File=") + file : QString()));

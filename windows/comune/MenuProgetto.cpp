@@ -88,7 +88,7 @@ void MenuProgetto::Apri() {
     const float massimo = static_cast<float>(f_.MaxConteggio() - 1);
     const auto diQuestoTipo = [&](const ModuleDIC& letto) {
         if (letto.TipoCalcolo != f_.Tipo() || letto.PriUlt > massimo || letto.SecUlt > massimo)
-            return std::string("Il File non contiene un Progetto di ") + t.tipo + "\nNON è possibile Aprire questo File.";
+            return std::string("Il File non contiene un Progetto di ") + t.tipo;
         return std::string();
     };
     std::string errore;
