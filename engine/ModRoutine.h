@@ -87,6 +87,15 @@ float TensioneVuoto(const ModuleDIC& d, float volt);
 void CalcolaSpire(ModuleDIC& d);
 void CalcolaDiametroFilo(ModuleDIC& d);
 void ScegliFiloRame(ModuleDIC& d);
+// The copper of a winding of `spire` turns on bobbin row `roch`, of wire row
+// `riga` of column `colonna`, carrying `corrente`: its length (m), weight (g)
+// and current density (A/mm²), each a Single, and its copper loss (W) before
+// it is rounded, so that a caller can tell a loss no Single holds.
+struct RameAvvolgimento {
+    float lung, peso, dens;
+    double perdita;
+};
+RameAvvolgimento CalcolaRame(const ModuleDIC& d, int roch, int riga, int colonna, double spire, float corrente);
 void CalcolaAvvolgimenti(ModuleDIC& d);
 void CalcolaPerditeRame(ModuleDIC& d);
 void CalcolaPerditeRameTrif(ModuleDIC& d);

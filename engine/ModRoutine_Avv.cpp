@@ -22,13 +22,6 @@ using num::Sng;
 // would take the first secondary's column.
 constexpr int NUM_SLOT = COLONNA_SEC;
 
-// Wire row of a winding, held as a Single: nearest whole row, kept inside
-// the table so that a stray value read from a file cannot reach past it.
-int RigaFilo(float riga) {
-    if (!(riga >= 0.0f)) return 0;
-    return static_cast<int>(std::min(std::nearbyint(static_cast<double>(riga)), FILO_RIGHE - 1.0));
-}
-
 // Bobbin row in use: the user's row 1, or else the computed row 0. Rows 2..5
 // hold no bobbin, so any other value (an old project, say) means row 0.
 int RigaRocchetto(int16_t scelto) { return scelto == 1 ? 1 : 0; }
@@ -65,6 +58,22 @@ float DiametroRichiesto(float corrente, float densita) {
     return Sng(2.0 * std::sqrt(q));
 }
 
+RameAvvolgimento CalcolaRame(const ModuleDIC& d, int roch, int riga, int colonna, double spire, float corrente) {
+    const auto b = static_cast<size_t>(roch);
+    const auto r = static_cast<size_t>(riga);
+    const auto c = static_cast<size_t>(colonna);
+    const double perimetro = 2.0 * (static_cast<double>(d.RochSp[b]) + d.RochM[b]) +
+                             2.0 * (static_cast<double>(d.RochM[b]) + d.RochC[b]);
+    RameAvvolgimento x;
+    x.lung = Sng(perimetro * spire / 1000.0);
+    x.peso = Sng(static_cast<double>(d.PesoFilo[r][c]) * x.lung);
+    // The density follows the current the wire carries.
+    const float sezione = d.SezioneFilo[r][c];
+    x.dens = num::Positivo(sezione) ? Sng(static_cast<double>(corrente) / sezione) : 0.0f;
+    x.perdita = static_cast<double>(x.dens) * x.dens * 2.4 * x.peso * 0.001;
+    return x;
+}
+
 namespace {
 
 // Picks the wire of column c for required diameter d; builds the column's
@@ -93,23 +102,18 @@ int ScegliRiga(ModuleDIC& d, int c, float dRich) {
 // build, turns per layer, layers and insulation in its groove.
 void CalcolaUnAvvolgimento(ModuleDIC& d, Lato& l, int i) {
     const int b = RigaRocchetto(d.RochScelto);
-    const int r = RigaFilo(l.FiloRiga[i]);
+    const int r = RigaFiloTab(l.FiloRiga[i]);
     const int c = l.Colonna + i;
     const double n = l.Spire[i];
 
-    const double perimetro = 2.0 * (static_cast<double>(d.RochSp[b]) + d.RochM[b]) +
-                             2.0 * (static_cast<double>(d.RochM[b]) + d.RochC[b]);
-    float& lung = l.Lung[i];
-    lung = Sng(perimetro * n / 1000.0);
-    l.Peso[i] = Sng(static_cast<double>(d.PesoFilo[r][c]) * lung);
-    const float sezione = d.SezioneFilo[r][c];
-    // The density follows the current the wire carries.
-    float& dens = l.Dens[i];
-    dens = num::Positivo(sezione) ? Sng(static_cast<double>(l.AmpFilo[i]) / sezione) : 0.0f;
-    l.PotPer[i] = Sng(static_cast<double>(dens) * dens * 2.4 * l.Peso[i] * 0.001);
+    const RameAvvolgimento rame = CalcolaRame(d, b, r, c, n, l.AmpFilo[i]);
+    l.Lung[i] = rame.lung;
+    l.Peso[i] = rame.peso;
+    l.Dens[i] = rame.dens;
+    l.PotPer[i] = Sng(rame.perdita);
     const double isolato = d.FiloIsolato[r][c];
     l.Ing[i] = Sng(isolato * isolato * n * d.CoefKfFilo[r][c]);
-    l.Res[i] = Sng(static_cast<double>(d.ResistenzaFilo[r][c]) * lung);
+    l.Res[i] = Sng(static_cast<double>(d.ResistenzaFilo[r][c]) * rame.lung);
 
     auto gola = [&](float altezza, float isoStr, float isoAvv) {
         const double x = altezza;

@@ -192,6 +192,10 @@ void CalcolaPaccoLamellare(ModuleDIC& d) {
         }
         d.LamNome[r] = "Calcolato";
         AreeLamierino(d, r);
+        // Kept at 1 mm of C for a vanishingly small area, the lamination's two
+        // windows can be larger than the area itself: it has no iron to speak
+        // of, and weighs nothing rather than less than nothing.
+        if (d.LamNetta[r] < 0.0f) d.LamNetta[r] = 0.0f;
         d.LamPeso[r] = num::Sng(d.LamNetta[r] * 8.5 * (1 / 1.11) * 1e-3);
     } else {
         AreeLamierino(d, riga);

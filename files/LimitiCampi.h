@@ -155,10 +155,9 @@ constexpr Limite LimiteMisuraLamCalcolata(int cella) {
     return {minimo[cella], massimo[cella] * C_LAM_CALCOLATO_MAX};
 }
 // Its weight of 10 mm: 8,5 kg/dm³ over 1,11 of its net area, the area less
-// its two windows. A lamination kept at 1 mm of C for an area smaller than its
-// windows' (0,05 cm² at most, three-leg) nets down to -0,05 cm², so it weighs a
-// little below nothing: -3,8E-04 kg.
-inline constexpr Limite LIMITE_PESO_LAM_CALCOLATO{-1e-3f, AREA_LAM_CALCOLATA_MAX * 8.5f / 1110.0f};
+// its two windows, which never goes below nothing (a lamination kept at 1 mm
+// of C for an area smaller than its windows' nets to 0).
+inline constexpr Limite LIMITE_PESO_LAM_CALCOLATO{0.0f, AREA_LAM_CALCOLATA_MAX * 8.5f / 1110.0f};
 
 // ---------------------------------------------------------------- the stack
 
@@ -175,7 +174,7 @@ inline constexpr Limite LIMITE_SPESSORE_PACCO{0.0f, 1e7f};
 inline constexpr Limite LIMITE_SEZIONE_FERRO{
     0.0f, LIMITE_SPESSORE_PACCO.massimo * std::max(LIMITI_CELLE_LAM[CELLA_C].massimo, C_LAM_CALCOLATO_MAX) / 111.0f};
 inline constexpr Limite LIMITE_PESO_PACCO{
-    LIMITE_SPESSORE_PACCO.massimo * LIMITE_PESO_LAM_CALCOLATO.minimo / 10.0f,
+    0.0f,
     LIMITE_SPESSORE_PACCO.massimo *
         std::max(LIMITI_CELLE_LAM[CELLA_PESO].massimo, LIMITE_PESO_LAM_CALCOLATO.massimo) / 10.0f};
 
@@ -203,13 +202,73 @@ inline constexpr Limite LIMITE_SPIRE{-1e12f, 1e12f};
 inline constexpr Limite LIMITE_CORRENTE_FILO{0.0f, 1e11f};
 
 // The custom wire the calculation picks when no library wire is thick enough:
-// the section the current needs at the density (1E+11 A at 0,5 A/mm²), in
-// copper of 8,9 g/cm³. Its other figures stay within what a custom wire may
-// hold anyway: diameters from 0,01 mm to 5,2E+05 mm, turns per cm from 1E-05
-// (10 over the enamelled diameter and a Kf up to 2), ohm per metre from 9E-14.
+// the section the current needs at the density (1E+11 A at 0,5 A/mm²), a
+// bare diameter of 2 x sqrt(2E+11 / pi) = 5,05E+05 mm, enamelled 3 % more.
 inline constexpr float SEZIONE_FILO_CALCOLATO_MAX =
     LIMITE_CORRENTE_FILO.massimo / static_cast<float>(campialim::Densita.primo);
-inline constexpr float PESO_FILO_CALCOLATO_MAX = SEZIONE_FILO_CALCOLATO_MAX * 8.9f;
+inline constexpr float DIAMETRO_FILO_CALCOLATO_MAX = 5.2e5f;
+
+// The wire dialog computes the custom wire from whatever its five boxes hold,
+// yellow (out of range) or not: digits and one comma, at most 5 characters
+// (6 for the resistivity), any number above zero. The least is ",0001"
+// (",00001" for the resistivity), the largest "99999" ("999999"). The two
+// diameter boxes open with the custom wire of the column, which may be the
+// calculation's: deleting the comma of its text ("504626,1") leaves up to ten
+// times that diameter. The three coefficients open with the standard copper's.
+inline constexpr Limite LIMITE_DIAMETRO_FILO_PERS{1e-4f, 10.0f * DIAMETRO_FILO_CALCOLATO_MAX};
+inline constexpr Limite LIMITE_KF_FILO_PERS{1e-4f, 99999.0f};
+inline constexpr Limite LIMITE_OHM_FILO_PERS{1e-5f, 999999.0f};
+inline constexpr Limite LIMITE_PESSPE_FILO_PERS{1e-4f, 99999.0f};
+// What follows from them, as the dialog computes it (section pi d² / 4,
+// turns per cm 10 / enamelled / Kf, ohm/m resistivity / section, g/m section
+// x specific weight), between the quotients and products of the ends, one
+// part in a thousand wider for the Single roundings.
+namespace filopers {
+constexpr Limite Allarga(double minimo, double massimo) {
+    return {static_cast<float>(minimo * 0.999), static_cast<float>(massimo * 1.001)};
+}
+constexpr double Sezione(float diametro) { return static_cast<double>(diametro) * diametro * 3.14159 / 4.0; }
+inline constexpr Limite D = LIMITE_DIAMETRO_FILO_PERS, KF = LIMITE_KF_FILO_PERS, OHM = LIMITE_OHM_FILO_PERS,
+                        PS = LIMITE_PESSPE_FILO_PERS;
+}  // namespace filopers
+inline constexpr Limite LIMITE_SEZIONE_FILO_PERS =
+    filopers::Allarga(filopers::Sezione(filopers::D.minimo), filopers::Sezione(filopers::D.massimo));
+inline constexpr Limite LIMITE_SPIRECM_FILO_PERS = filopers::Allarga(
+    10.0 / filopers::D.massimo / filopers::KF.massimo, 10.0 / filopers::D.minimo / filopers::KF.minimo);
+inline constexpr Limite LIMITE_RESISTENZA_FILO_PERS =
+    filopers::Allarga(filopers::OHM.minimo / filopers::Sezione(filopers::D.massimo),
+                      filopers::OHM.massimo / filopers::Sezione(filopers::D.minimo));
+inline constexpr Limite LIMITE_PESO_FILO_PERS =
+    filopers::Allarga(filopers::Sezione(filopers::D.minimo) * filopers::PS.minimo,
+                      filopers::Sezione(filopers::D.massimo) * filopers::PS.massimo);
+
+// A winding's wire current over its wire's section: the largest current the
+// windows give (1,86E+09 A, a three-phase primary of 0,1 V feeding twelve
+// zig-zag secondaries of 999 A at 9999 V) through the thinnest custom wire,
+// 2,6E+17 A/mm². Beyond that the density is no design's, and its square,
+// which the copper loss takes, overflows long before.
+inline constexpr float CORRENTE_FILO_FINESTRE_MAX = 2e9f;
+inline constexpr Limite LIMITE_DENSITA_FILO{0.0f, CORRENTE_FILO_FINESTRE_MAX / LIMITE_SEZIONE_FILO_PERS.minimo};
+// A winding's copper loss, W: such that the losses of twelve windings a side,
+// a zig-zag's twice and three phases of each, still add up to a Single.
+inline constexpr double PERDITA_AVVOLGIMENTO_MAX = 1e36;
+
+// The sizing coefficient a design shows (kinds 1 to 4): an item of a list, or
+// the one the lamination-given mode computes, sqrt(phases) x iron section /
+// sqrt(power): at most sqrt(3) x 4,5E+10 cm² over the root of the least
+// normal Single, 1,1E-19, which is 7,2E+29.
+inline constexpr Limite LIMITE_COEF_K{0.0f, 1e30f};
+
+// What the output transformer window shows of its sections and loads, each
+// worked out from its fields: a power of at most 99999² A² x 999999 ohm,
+// 1E+16 W; a voltage of at most sqrt(1E+16 W x 999999 ohm), 1E+11 V; a load
+// current of at most sqrt(1E+16 W / 2 ohm), 7,1E+07 A. A section's voltage
+// is its turns by the volts per turn (8E+09 V at most: 4,5E+10 cm² at 200 Hz
+// and 2 T), its turns rounded up to whole ones or to a multiple of 10: below
+// 1E+12 V; its power that voltage by its current: below 1E+20 W.
+inline constexpr Limite LIMITE_TENSIONE_USCITA{0.0f, 1e12f};
+inline constexpr Limite LIMITE_CORRENTE_USCITA{0.0f, 1e8f};
+inline constexpr Limite LIMITE_POTENZA_USCITA{0.0f, 1e20f};
 
 // A wire as the editor computes it from values its cells accept: both
 // diameters within the cells' limits; section, turns per cm, Kf, ohm/m and

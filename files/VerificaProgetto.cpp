@@ -9,6 +9,7 @@
 #include "engine/Mod_AutoTrasf.h"
 #include "engine/Mod_Trif.h"
 #include "engine/Mod_Usci.h"
+#include "engine/SceltaFilo.h"
 #include "engine/SceltaLamierino.h"
 #include "engine/SceltaRocchetto.h"
 #include "files/GriglieLibrerie.h"
@@ -34,8 +35,7 @@ std::string Avvolgimento(int j) {
 }
 
 // Positive and small enough that the calculation can divide and multiply by it.
-bool Utilizzabile(float v, float massimo = 1e7f) { return std::isnormal(v) && v > 0.0f && v <= massimo; }
-bool NienteOUtilizzabile(float v, float massimo = 1e7f) { return v == 0.0f || Utilizzabile(v, massimo); }
+bool NienteOUtilizzabile(float v) { return v == 0.0f || (std::isnormal(v) && v > 0.0f && v <= 1e7f); }
 // A section or a count of turns per cm, which the build divides by: no
 // smaller than any wire's.
 bool NienteODivisore(float v) { return v == 0.0f || LIMITE_DERIVATO_FILO.Accetta(v); }
@@ -69,26 +69,18 @@ std::string VerificaFili(const ModuleDIC& d) {
             for (float v : {d.SezioneFilo[r][j], d.SpireCM[r][j]})
                 if (!NienteODivisore(v)) return Fuori("Filo Rame Fuori Limiti", filo(), v);
         }
-        // The custom wire and its coefficients: unset (0) or usable; its section,
-        // which the current is divided by, is that of a bare diameter of at
-        // least 0,001 mm, as the wire dialog computes it, and at most what the
-        // calculation's own custom wire takes, as is its weight.
+        // The custom wire and its coefficients: each unset (0) or within what
+        // the wire dialog or the calculation computes.
         const int r = FILO_RIGHE - 3;
-        const auto personalizzato = [j](float v) {
-            return Fuori("Filo Rame Fuori Limiti", "filo personalizzato del " + Avvolgimento(j), v);
-        };
-        if (const float s = d.SezioneFilo[r][j];
-            s != 0.0f && !Limite{LIMITE_DERIVATO_FILO.minimo, SEZIONE_FILO_CALCOLATO_MAX}.Accetta(s))
-            return personalizzato(s);
-        const std::pair<float, float> propri[] = {
-            {d.FiloNudo[r][j], 1e7f},         {d.FiloIsolato[r][j], 1e7f},
-            {d.SpireCM[r][j], 1e7f},          {d.CoefKfFilo[r][j], 1e7f},
-            {d.ResistenzaFilo[r][j], 1e7f},   {d.PesoFilo[r][j], PESO_FILO_CALCOLATO_MAX},
-            {d.KfRame[r][j], 1e7f},           {d.OhmRame[r][j], 1e7f},
-            {d.PesSpeRame[r][j], 1e7f}};
-        for (const auto& [v, massimo] : propri)
-            if (!NienteOUtilizzabile(v, massimo)) return personalizzato(v);
-        if (!NienteODivisore(d.SpireCM[r][j])) return personalizzato(d.SpireCM[r][j]);
+        const std::pair<float, Limite> propri[] = {
+            {d.FiloNudo[r][j], LIMITE_DIAMETRO_FILO_PERS},    {d.FiloIsolato[r][j], LIMITE_DIAMETRO_FILO_PERS},
+            {d.SezioneFilo[r][j], LIMITE_SEZIONE_FILO_PERS},   {d.SpireCM[r][j], LIMITE_SPIRECM_FILO_PERS},
+            {d.CoefKfFilo[r][j], LIMITE_KF_FILO_PERS},         {d.ResistenzaFilo[r][j], LIMITE_RESISTENZA_FILO_PERS},
+            {d.PesoFilo[r][j], LIMITE_PESO_FILO_PERS},         {d.KfRame[r][j], LIMITE_KF_FILO_PERS},
+            {d.OhmRame[r][j], LIMITE_OHM_FILO_PERS},           {d.PesSpeRame[r][j], LIMITE_PESSPE_FILO_PERS}};
+        for (const auto& [v, limite] : propri)
+            if (v != 0.0f && !limite.Accetta(v))
+                return Fuori("Filo Rame Fuori Limiti", "filo personalizzato del " + Avvolgimento(j), v);
     }
     return {};
 }
@@ -125,6 +117,22 @@ std::string VerificaRisultati(const ModuleDIC& d) {
             return Fuori(std::string("La Misura di '") + m.nome + "' Fuori Limiti",
                          r == 0 ? "Rocchetto Calcolato" : "Rocchetto Personalizzato", v);
         }
+    // The current through the wire row the winding names, on either bobbin
+    // row the bobbin dialog may take: a density no design reaches, or a loss
+    // no Single holds, is the current's fault.
+    for (const bool pri : {true, false}) {
+        const LatoC l(d, pri);
+        const std::string lato = pri ? "Primario" : "Secondario";
+        for (int i = 0; i < COLONNA_SEC; ++i) {
+            const int riga = RigaFiloTab(l.FiloRiga[i]);
+            for (int b = 0; b <= ROCH_UTENTE; ++b) {
+                const RameAvvolgimento rame = CalcolaRame(d, b, riga, l.Colonna + i, l.Spire[i], l.AmpFilo[i]);
+                if (!LIMITE_DENSITA_FILO.Accetta(rame.dens) || !(std::fabs(rame.perdita) <= PERDITA_AVVOLGIMENTO_MAX))
+                    return Fuori("Corrente Avvolgimento " + lato + " Fuori Limiti", lato + " " + Numero(i),
+                                 l.AmpFilo[i]);
+            }
+        }
+    }
     return {};
 }
 
@@ -199,6 +207,13 @@ std::string VerificaListe(const ModuleDIC& d, const Liste& l) {
 // The lists of the windows for mains transformers.
 const Liste kListeRete{campialim::Frequenza.Estremi(), campialim::Induzione.Estremi(), campialim::Densita.Estremi()};
 
+// The sizing coefficient the mains kinds show as it was stored, until the
+// next pass.
+std::string VerificaCoefK(const ModuleDIC& d) {
+    if (!LIMITE_COEF_K.Accetta(d.CoefK)) return Fuori("Coefficiente di Dimensionamento K Fuori Limiti", "", d.CoefK);
+    return {};
+}
+
 // The own power of an autotransformer: the share of the windings' total that
 // its ratio (at most 1) transforms.
 std::string VerificaPotPass(const ModuleDIC& d, float massimo) {
@@ -224,6 +239,7 @@ std::string VerificaMonofase(const ModuleDIC& d, int numAvv, bool autotrasf) {
     if (std::string e = VerificaListe(d, kListeRete); !e.empty()) return e;
     if (autotrasf)
         if (std::string e = VerificaPotPass(d, static_cast<float>(numAvv) * potenza.massimo); !e.empty()) return e;
+    if (std::string e = VerificaCoefK(d); !e.empty()) return e;
     return VerificaComponenti(d);
 }
 
@@ -279,6 +295,7 @@ std::string VerificaTrifase(const ModuleDIC& d, const LimiteCampo& priVoltLin, c
         if (std::string e = VerificaPotPass(d, num::Sng(TRIF_NUM_AVV * linea(potenza).massimo * 2.0 / std::sqrt(3.0)));
             !e.empty())
             return e;
+    if (std::string e = VerificaCoefK(d); !e.empty()) return e;
     return VerificaComponenti(d);
 }
 
@@ -299,6 +316,29 @@ std::string VerificaUscita(const ModuleDIC& d) {
     if (std::string e = VerificaListe(d, {FrequenzaEstremi, Induzione.Estremi(), campialim::Densita.Estremi()});
         !e.empty())
         return e;
+    // What the window shows of every section and load it has, as stored.
+    for (const bool pri : {true, false}) {
+        const LatoC l(d, pri);
+        const std::string lato = pri ? "Primario" : "Secondario";
+        struct Figura {
+            const char* cosa;
+            const AvvArr* valori;
+            Limite limite;
+        };
+        const Figura figure[] = {{"Tensione", &l.Volt, LIMITE_TENSIONE_USCITA},
+                                 {"Tensione", l.VoltVuoto, LIMITE_TENSIONE_USCITA},
+                                 {"Corrente", &l.Amp, LIMITE_CORRENTE_USCITA},
+                                 {"Potenza", &l.Pot, LIMITE_POTENZA_USCITA},
+                                 {"Spire", &l.Spire, LIMITE_SPIRE}};
+        // Twelve sections a side, then the whole primary or the three loads.
+        for (int i = 0, ultimo = SLOT_USCI + (pri ? 0 : 2); i <= ultimo; i = i + 1 == COLONNA_SEC ? SLOT_USCI : i + 1) {
+            const std::string dove =
+                i < SLOT_USCI ? lato + " " + Numero(i) : pri ? std::string() : lato + " " + Numero(i - SLOT_USCI);
+            for (const Figura& f : figure)
+                if (f.valori && !f.limite.Accetta((*f.valori)[i]))
+                    return Fuori(std::string(f.cosa) + " Avvolgimento " + lato + " Fuori Limiti", dove, (*f.valori)[i]);
+        }
+    }
     return VerificaComponenti(d);
 }
 

@@ -172,18 +172,21 @@ bool Progetto(const uint8_t* dati, size_t n) {
     // What opens saves, and opens again.
     VERIFICA(progetto::SalvaProgetto(*d, f, "fuzz.tmf", errore));
     // A dialog closed right after the open rebuilds the windings from what the
-    // file holds, every winding a side can show in use.
-    {
+    // file holds, every winding a side can show in use, on either bobbin.
+    for (int16_t roch : {0, 1}) {
         auto c = std::make_unique<ModuleDIC>(*d);
         c->PriUlt = c->SecUlt = 11;
+        c->RochScelto = roch;
         Silenzio msg;
         RicalcoloAvvolgimenti(*c, c->TipoCalcolo == tipo::Trifase || c->TipoCalcolo == tipo::AutoTrifase, msg);
         for (int i = 0; i < 12; ++i)
             for (float v : {c->PriLung[i], c->SecLung[i], c->PriIng[i], c->SecIng[i], c->PriRes[i], c->SecRes[i],
-                            c->PriPeso[i], c->SecPeso[i], c->PriStrati[i], c->SecStrati[i], c->PriIso[i], c->SecIso[i], c->PriDens[i], c->SecDens[i]})
+                            c->PriPeso[i], c->SecPeso[i], c->PriStrati[i], c->SecStrati[i], c->PriIso[i], c->SecIso[i], c->PriDens[i], c->SecDens[i],
+                            c->PriPotPer[i], c->SecPotPer[i]})
                 VERIFICA(std::isfinite(v));
         for (float v : {c->SommaIngH1, c->SommaIsoH1, c->SommaIngH2, c->SommaIsoH2, c->IngGolaH1, c->IngGolaI1,
-                        c->IngGolaL1, c->IngGolaH2, c->IngGolaI2, c->IngGolaL2})
+                        c->IngGolaL1, c->IngGolaH2, c->IngGolaI2, c->IngGolaL2, c->PotPerPri, c->PotPerSec,
+                        c->PotTotPers})
             VERIFICA(std::isfinite(v));
     }
     // And calculates to finite results, in either design mode.
@@ -192,11 +195,13 @@ bool Progetto(const uint8_t* dati, size_t n) {
         c->ConoscoPotenza = modo;
         Calcola(*c);
         for (float v : {c->SecPotTot, c->PriPotTot, c->Rendimento, c->CadutaVolt, c->FEMI, c->LamSP, c->LamSE,
-                        c->LamPesoPacco, c->LamPF, c->PotMin, c->PotMax, c->PotPass, c->CoefK, c->PotTotPers})
+                        c->LamPesoPacco, c->LamPF, c->PotMin, c->PotMax, c->PotPass, c->CoefK, c->PotTotPers,
+                        c->PotPerPri, c->PotPerSec})
             VERIFICA(std::isfinite(v));
         for (int i = 0; i < 12; ++i)
             for (float v : {c->PriFiloNudo[i], c->SecFiloNudo[i], c->SecVoltVuoto[i], c->PriSpire[i], c->SecSpire[i],
-                            c->PriIng[i], c->SecIng[i], c->PriPeso[i], c->SecPeso[i], c->PriRes[i], c->SecRes[i]})
+                            c->PriIng[i], c->SecIng[i], c->PriPeso[i], c->SecPeso[i], c->PriRes[i], c->SecRes[i],
+                            c->PriDens[i], c->SecDens[i], c->PriPotPer[i], c->SecPotPer[i]})
                 VERIFICA(std::isfinite(v));
     }
     auto di_nuovo = std::make_unique<ModuleDIC>(*iniziale);

@@ -364,7 +364,13 @@ TEST(FileDanneggiati, ProjectsOfEveryKindAreHeldToTheirOwnWindow) {
         {5, 8966 + 4, "-50", "Frequenza Fuori Limiti (-50)"},
         {5, 8966 + 4, "200", ""},
         {5, 8966 + 11, "2,05", "Induzione Fuori Limiti (2,05)"},
-        {5, secPot0, "-1000", ""},  // a result of the output transformer
+        {5, secPot0, "-1000", "Potenza Avvolgimento Secondario Fuori Limiti (Secondario 1: -1000)"},
+        {5, priVolt0, "1E+38", "Tensione Avvolgimento Primario Fuori Limiti (Primario 1: 1E+38)"},
+        {5, 8272 + 33 * 17 + 7, "1E+20", ""},  // the second load at the largest power worked out
+        {5, 8272 + 33 * 17 + 7, "1,1E+20", "Potenza Avvolgimento Secondario Fuori Limiti (Secondario 2: 1,1E+20)"},
+        {2, 8966 + 1, "1E+31", "Coefficiente di Dimensionamento K Fuori Limiti (1E+31)"},
+        {4, 8966 + 1, "1E+30", ""},
+        {5, 8966 + 1, "1E+31", ""},  // no coefficient in this window
     };
     std::string err;
     for (int16_t tipo = 2; tipo <= 5; ++tipo)
@@ -394,14 +400,14 @@ TEST(FileDanneggiati, StoredStackAndCoefficientLimitsAreChecked) {
         {7541, "1E+38", "Sezione Ferro Fuori Limiti (1E+38)"},
         {7542, "0,09", "Cifra di Perdita Lamierino Fuori Limiti (0,09)"},
         // The computed lamination (C up to 500000 mm, 10 mm of it up to
-        // 1,5E+10 cm² x 8,5 / 1110 = 1,15E+08 kg, down to -1E-03 kg) at the
+        // 1,5E+10 cm² x 8,5 / 1110 = 1,15E+08 kg, never below 0) at the
         // thickest stack: 1E+07 x 500000 / 111 = 4,5E+10 cm², 1,15E+14 kg.
         {7541, "4,5E+10", ""},
         {7541, "4,6E+10", "Sezione Ferro Fuori Limiti (4,6E+10)"},
         {7539, "1,1E+14", ""},
         {7539, "1,2E+14", "Peso Pacco Fuori Limiti (1,2E+14)"},
-        {7539, "-1000", ""},
-        {7539, "-1001", "Peso Pacco Fuori Limiti (-1001)"},
+        {7539, "0", ""},
+        {7539, "-0,001", "Peso Pacco Fuori Limiti (-0,001)"},
     });
 }
 
@@ -430,17 +436,28 @@ TEST(FileDanneggiati, RowsTheCalculationComputesKeepTheirOwnRanges) {
         {lam + 1, "2,5", ""},
         {lam + 1, "2,4", "Misura 'A' Fuori Limiti (Lamierino Calcolato: 2,4)"},
         {lam + 4, "0,5", ""},
-        {lam + 9, "-0,001", ""},
-        {lam + 9, "-0,002", "Peso Lamierino Fuori Limiti (Lamierino Calcolato: -0,002)"},
+        {lam + 9, "0", ""},
+        {lam + 9, "-0,001", "Peso Lamierino Fuori Limiti (Lamierino Calcolato: -0,001)"},
         {lam, "1,5E+10", ""},
         {lam, "1,6E+10", "Area Lamierino Fuori Limiti (Lamierino Calcolato: 1,6E+10)"},
         {lam + 10, "Mio", ""},  // whatever its name
         {lam17 + 3, "2285", "Misura 'C' Fuori Limiti (Lamierino 18: 2285)"},
-        {filo + 2, "2E+11", ""},
-        {filo + 2, "2,1E+11", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 2,1E+11)"},
-        {filo + 6, "1,7E+12", ""},
-        {filo + 6, "1,8E+12", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1,8E+12)"},
+        // The wire dialog's: a bare diameter up to 5,2E+06 mm (a computed
+        // diameter's text without its comma), 2,12E+13 mm², at 99999 g/cm³.
+        {filo + 2, "2,1E+13", ""},
+        {filo + 2, "2,2E+13", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 2,2E+13)"},
+        {filo + 6, "2,1E+18", ""},
+        {filo + 6, "2,2E+18", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 2,2E+18)"},
         {filo + 5, "1E-13", ""},
+        // Down to ",0001" mm: 7,85E-09 mm² at ",0001" g/cm³ and ",00001" ohm mm²/m.
+        {filo + 2, "7,86E-09", ""},
+        {filo + 2, "7,8E-09", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 7,8E-09)"},
+        {filo + 6, "7,86E-13", ""},
+        {filo + 6, "7,8E-13", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 7,8E-13)"},
+        {filo + 3, "1,93E-11", ""},  // 10 / 5,2E+06 mm / a Kf of 99999
+        {filo + 3, "1,9E-11", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1,9E-11)"},
+        {7210, "99999", ""},  // Kf
+        {7210, "100000", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 100000)"},
     });
 }
 
@@ -510,7 +527,14 @@ TEST(FileDanneggiati, StoredResultsADialogRecalculatesFromAreChecked) {
         {1, roch(2, 0), "1E+38", ""},  // no bobbin in row 2
         {1, filo(9, 0, 2), "1E-30", "Filo Rame Fuori Limiti (filo 10 della libreria del Primario 1: 1E-30)"},
         {1, filo(40, 3, 3), "1E-08", "Filo Rame Fuori Limiti (filo 41 della tabella del Primario 4: 1E-08)"},
-        {1, filo(38, 0, 3), "1E-08", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1E-08)"},
+        {1, filo(38, 0, 3), "1E-12", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1E-12)"},
+        // The second secondary names row 39 (1E-07 mm², 1E+07 g/m): a current
+        // within its range whose density no design reaches (1E+11 A), or
+        // below that (2,5E+17 A/mm² at most) a loss no Single holds.
+        {1, sec(1, 6), "1E+11", "Corrente Avvolgimento Secondario Fuori Limiti (Secondario 2: 1E+11)"},
+        {3, sec(1, 6), "2,5E+10", "Corrente Avvolgimento Secondario Fuori Limiti (Secondario 2: 2,5E+10)"},
+        {1, sec(1, 6), "1E+08", ""},
+        {1, sec(1, 10), "38", ""},
     };
     std::string err;
     for (int16_t tipo = 1; tipo <= 5; ++tipo) {
@@ -520,7 +544,9 @@ TEST(FileDanneggiati, StoredResultsADialogRecalculatesFromAreChecked) {
             d->RochC[r] = 17, d->RochSp[r] = 36, d->RochM[r] = 12, d->RochH[r] = 30, d->RochI[r] = d->RochL[r] = 14.5f;
             d->RochGolaH[r] = 360, d->RochGolaI[r] = d->RochGolaL[r] = 174;
         }
-        d->PriSpire[0] = 500, d->SecSpire[0] = 30, d->PriAmp[0] = 0.5f, d->SecAmpFilo[0] = 2;
+        d->PriSpire[0] = 500, d->SecSpire[0] = d->SecSpire[1] = 30, d->PriAmp[0] = 0.5f;
+        d->SecAmpFilo[0] = d->SecAmpFilo[1] = 2;
+        d->SecFiloRiga[1] = 39, d->SezioneFilo[39][13] = 1e-7f, d->PesoFilo[39][13] = 1e7f;
         ASSERT_TRUE(progetto::SalvaProgetto(*d, tmp.File(std::to_string(tipo)), "buono", err)) << err;
     }
     for (const Caso& c : casi) {

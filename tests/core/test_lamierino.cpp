@@ -164,6 +164,10 @@ TEST(CalcolaPaccoLamellare, ReferenceTableForEveryKind) {
         // 20 VA: a square stack of the shell proportions.
         {5, 20, 1.0f, 1.6f, 29, 72.5f, 87, 14.5f, 43.5f, 14.5f, 630.75f,
          "63.2456", "50.6306", "0.387711", "7.57658", "29.00000", "1.12436", "1.68654", "11.0000", "22.0000"},
+        // 1E-06 VA: C kept at 1 mm, its windows (2 x 2,5 mm² = 0,05 cm²) larger
+        // than the 0,02 cm² area: no net iron and no weight, never less.
+        {3, 1e-6f, 0.8f, 1.4f, 1, 4.5f, 5, 1, 2.5f, 1, 2.5f, "0.0200000", "0.0000000", "0.0000000", "0.000750555",
+         "0.0833116", "0.0000000", "0.0000000", "0.000000862245", "0.00000264062"},
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.tipo);

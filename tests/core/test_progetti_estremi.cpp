@@ -18,7 +18,9 @@
 #include "engine/Mod_AutoTrifase.h"
 #include "engine/Mod_Trif.h"
 #include "engine/Mod_Usci.h"
+#include "engine/SceltaFilo.h"
 #include "engine/SceltaLamierino.h"
+#include "engine/SceltaRocchetto.h"
 #include "files/LibLam.h"
 #include "files/LibRame.h"
 #include "files/Progetto.h"
@@ -159,6 +161,30 @@ Genere Nuovo(int16_t genere, const Angolo& a, FakeMessaggi& msg) {
 
 }  // namespace
 
+// One corner of the dialogs: the wire dialog's five boxes (yellow ones
+// included), an out-of-format lamination of a shell kind at its boxes' ends
+// with a stack, and a bobbin within that lamination's tolerances.
+struct AngoloDialoghi {
+    TestiFiloFuori filo;
+    TestiLamFuori lam;
+    float sp;
+    TestiRocchetto roch;
+    OpzioniRocchetto opzioni;
+};
+const AngoloDialoghi kAngoliDialoghi[] = {
+    // The least of every box; C, D, E, F, G 5 mm (A 15, B 25), grooves I and L of 2 mm.
+    {{",0001", ",0002", ",0001", ",00001", ",0001"}, {"15", "25", "5", "5", "5", "5", "5", "x", "0,01"}, 5,
+     {"6", "5", "3", "r", "", "2", "2"}, {false, false, true, false, false}},
+    // Two wires of a thin bare diameter and of a heavy copper, both refused on
+    // reopening before; the largest lamination (A 9999, B 4995) and bobbin.
+    {{"0,001", "99999", "99999", "0,0176", "8,9"},
+     {"9999", "4995", "999", "999", "8001", "999", "999", "EI grande", "9999"}, 9996,
+     {"1298", "9999", "998", "R grande", "8000", "", ""}, {}},
+    {{"9999", "99999", "1,05", "0,0176", "99999"}, {"15", "25", "5", "5", "5", "5", "5", "x", "0,01"}, 1e7f, {}, {}},
+    // The calculation's largest diameters with their commas deleted.
+    {{"5046261", "5197658", "99999", "999999", "99999"}, {}, 0, {}, {}},
+};
+
 // Every corner of every kind, in the power-given mode, and then with the
 // lamination the pass chose confirmed at the thickest stack the lamination
 // dialog takes (the lamination-given mode): each saves and opens again.
@@ -195,4 +221,42 @@ TEST(ProgettiEstremi, EveryCornerOfEveryKindSavesAndOpensAgain) {
                 EXPECT_TRUE(progetto::ApriProgetto(f, *aperto, e)) << e;
             }
         }
+}
+
+// Each dialog corner on the lowest and the highest corner of every kind: the
+// custom wire on the first primary, the out-of-format lamination confirmed
+// with its stack, the user's bobbin taken, each rebuilt as the window does,
+// saved and opened again.
+TEST(ProgettiEstremi, EveryDialogCornerSavesAndOpensAgain) {
+    libtest::Cartella tmp;
+    const std::string f = tmp.File("dialoghi.tmf");
+    auto aperto = std::make_unique<ModuleDIC>();
+    for (int16_t genere = tipo::Monofase; genere <= tipo::Uscita; ++genere)
+        for (int k : {0, 15})
+            for (const AngoloDialoghi& c : kAngoliDialoghi) {
+                SCOPED_TRACE("tipo " + std::to_string(genere) + " angolo " + std::to_string(k) + " filo " + c.filo[0]);
+                const Angolo a{(k & 1) != 0, (k & 2) != 0, (k & 4) != 0, (k & 8) != 0, true};
+                FakeMessaggi msg;
+                Genere g = Nuovo(genere, a, msg);
+                ModuleDIC& d = *g.d;
+                g.calcola(d, msg);
+                const bool trifase = genere == tipo::Trifase || genere == tipo::AutoTrifase;
+                ASSERT_TRUE(CalcolaFiloFuoriFormato(d, 0, c.filo, msg));
+                d.PriFiloRiga[0] = FILO_FUORI_FORMATO;
+                d.PriFiloNudo[0] = d.FiloNudo[FILO_FUORI_FORMATO][0];
+                d.PriFiloIsol[0] = d.FiloIsolato[FILO_FUORI_FORMATO][0];
+                RicalcoloAvvolgimenti(d, trifase, msg);
+                if (!trifase && !c.lam[LF_A].empty()) {
+                    ASSERT_TRUE(CalcolaLamFuoriFormato(d, c.lam, msg).ok);
+                    ASSERT_TRUE(ConfermaLamierino(d, LAM_FUORI_FORMATO, c.sp, msg, nullptr));
+                    if (!c.roch.C.empty()) {
+                        ASSERT_TRUE(CalcolaRocchettoUtente(d, c.roch, c.opzioni, msg));
+                        d.RochScelto = ROCH_UTENTE;
+                    }
+                    RicalcoloAvvolgimenti(d, false, msg);
+                }
+                std::string e;
+                ASSERT_TRUE(progetto::SalvaProgetto(d, f, "dialoghi.tmf", e)) << e;
+                EXPECT_TRUE(progetto::ApriProgetto(f, *aperto, e)) << e;
+            }
 }

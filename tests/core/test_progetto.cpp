@@ -116,11 +116,12 @@ void Accettabile(ModuleDIC& d, Casuale& r) {
     for (int j = 0; j < FILO_COLONNE; ++j)
         for (int k = 0; k < FILO_RIGHE; ++k) {
             d.FiloNudo[k][j] = fra(0.001, 100), d.FiloIsolato[k][j] = fra(0.001, 100);
+            // The custom wire: coefficients of at most five digits.
             for (FiloTab* t : {&d.SezioneFilo, &d.SpireCM, &d.CoefKfFilo, &d.ResistenzaFilo, &d.PesoFilo})
-                (*t)[k][j] = fra(0.001, 1e6);
+                (*t)[k][j] = fra(0.001, k == 38 ? 99999 : 1e6);
         }
     for (FiloTab* t : {&d.KfRame, &d.OhmRame, &d.PesSpeRame})
-        for (int j = 0; j < FILO_COLONNE; ++j) (*t)[38][j] = fra(0.001, 1e6);
+        for (int j = 0; j < FILO_COLONNE; ++j) (*t)[38][j] = fra(0.001, 99999);
     for (int i = 0; i < LAM_RIGHE; ++i) {
         for (LamArr* m : {&d.LamA, &d.LamB, &d.LamC, &d.LamD, &d.LamE, &d.LamF, &d.LamG}) (*m)[i] = fra(5, 999);
         d.LamPeso[i] = fra(0.01, 9999), d.LamAxB[i] = fra(0, 9999);
@@ -143,6 +144,15 @@ void Accettabile(ModuleDIC& d, Casuale& r) {
     for (int i = 0; i < 9; ++i) d.PriTrif[i] = r.Fra(0, 1) ? "D" : "Y", d.SecTrif[i] = std::string(1, "dyz"[r.Fra(0, 2)]);
     d.PriImp[16] = fra(0.1, 999999), d.PriAmp[16] = fra(0.001, 99999);
     for (int c = 16; c <= 18; ++c) d.SecImp[c] = fra(2, 999999);
+    // What the windows show as it was stored: the coefficient, the output
+    // transformer's sections and loads.
+    d.CoefK = fra(0.6, 1.6);
+    for (int i = 0; i <= 18; ++i) {
+        for (AvvArr* v : {&d.PriPot, &d.PriVolt, &d.SecVolt, &d.SecVoltVuoto, &d.SecPot, &d.SecAmp})
+            if (i >= 12) (*v)[i] = fra(0, 1e6);
+        d.PriPot[i] = fra(0, 1e6), d.SecVoltVuoto[i] = fra(0, 1e6), d.PriSpire[i] = fra(-1e6, 1e6);
+        d.SecSpire[i] = fra(0, 1e6);
+    }
 }
 
 template <class T>
