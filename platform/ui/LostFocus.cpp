@@ -25,18 +25,27 @@ void LostFocus::Esegui() {
     if (io) inCorso_ = false;
 }
 
-void LostFocus::FocusCambiato(QWidget* /*vecchio*/, QWidget* nuovo) {
+void LostFocus::FocusCambiato(QWidget* vecchio, QWidget* nuovo) {
     if (!controllo_) return;
-    QWidget* ora = QApplication::focusWidget();
+    QWidget* const finestra = controllo_->window();
+    // Where the focus of the control's window is now, also while a message
+    // box shown by an earlier check holds the activation.
+    QWidget* ora = finestra->focusWidget();
     if (Dentro(nuovo)) {
-        // A change told late (a check that ran on it moved the focus on):
-        // a control disabled on the way, or passed by for another control
-        // of its window, never held the focus.
-        const bool passato = ora && !Dentro(ora) && ora->window() == controllo_->window();
+        // A change told late (a check that ran on it moved the focus on, and
+        // may have shown a box since): a control disabled on the way, or
+        // passed by for another control of its window, never held the focus.
+        const bool passato = !Dentro(ora) && (lasciato_ || finestra->isActiveWindow());
+        lasciato_ = false;
         if (controllo_->isEnabled() && !passato) haFuoco_ = true;
         return;
     }
-    if (!haFuoco_) return;
+    if (!haFuoco_) {
+        // The focus moves on within the window from a control it reached
+        // before this was told: the coming, told later, is a passing.
+        if (Dentro(vecchio) && nuovo && nuovo->window() == finestra) lasciato_ = true;
+        return;
+    }
     // Disabled while it held the focus: the user did not leave it, and the
     // focus goes on to the next enabled control with no check on the way.
     if (!controllo_->isEnabled()) {

@@ -12,7 +12,9 @@
 //    its way to it, runs no check and forgets the focus: the focus goes on to
 //    the next enabled control, and the controls it passes run nothing;
 //  - a focus change told late (a check that ran on it has moved the focus
-//    on since) is judged by where the focus is now.
+//    on since) is judged by where the focus of the window is now, also when
+//    that check has shown a message box meanwhile: a control the focus only
+//    passed on its way runs nothing when the window is active again.
 // The check runs synchronously inside the focus change, before a clicked
 // button's click handler runs.
 #pragma once
@@ -51,5 +53,7 @@ private:
     QPointer<QWidget> controllo_;
     std::function<void()> azione_;
     bool haFuoco_ = false;
+    // The focus has left the control before its coming was told.
+    bool lasciato_ = false;
     bool inCorso_ = false;
 };

@@ -55,13 +55,32 @@ struct FakeMessaggiUi : FakeMessaggi {
         return l;
     }
 
+    // Each box also shows for real (MessaggiQt): it takes the activation and
+    // the focus from the window, and gives them back as it closes, as a
+    // person's screen does. It is answered as soon as it is active.
+    bool veri = false;
+
     int MsgBox(const std::string& testo, int stile, const std::string& titolo) override {
         if (risposte.empty() && falliscePerInattesi) {
             const QByteArray m = "unexpected message box: \"" + QByteArray::fromStdString(titolo) + "\" / \"" +
                                  QByteArray::fromStdString(testo) + "\"";
             QTest::qFail(m.constData(), __FILE__, __LINE__);
         }
-        return FakeMessaggi::MsgBox(testo, stile, titolo);
+        const int r = FakeMessaggi::MsgBox(testo, stile, titolo);
+        if (!veri) return r;
+        QTimer risposta;
+        risposta.setInterval(5);
+        QObject::connect(&risposta, &QTimer::timeout, [&risposta, r] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || QApplication::activeWindow() != box) return;
+            risposta.stop();
+            for (QAbstractButton* b : box->buttons())
+                if (MessaggiQt::Risposta(box, b) == r) return b->click();
+            box->close();
+        });
+        risposta.start();
+        MessaggiQt().MsgBox(testo, stile, titolo);
+        return r;
     }
 };
 

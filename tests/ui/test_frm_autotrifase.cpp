@@ -84,6 +84,19 @@ private slots:
                  QVERIFY(!a.msg.Mostrati().join(' ').contains("Fuori Limiti"));
              },
              kCampi, "219,4 787,39 99999"},
+            // A click from the phase power into the line voltage, the pass
+            // showing a real box that takes the focus: one box, and the line
+            // box, passed on the way, is not checked: 127 V stays as typed.
+            {[](Auto& a, L&) {
+                 a.MostraConFuoco();
+                 a.msg.veri = true;
+                 ScriviETab(a.ui().Txt_SecVolt[0], "127");
+                 a.msg.Azzera(), a.ui().Txt_SecPot[0]->setFocus(), a.ui().Txt_SecPot[0]->setText("0,1");
+                 QTest::mouseClick(a.ui().Txt_SecVoltLin[0], Qt::LeftButton);
+                 QVERIFY(QTest::qWaitForWindowActive(a.w.get(), kAttesaMs));
+                 QCOMPARE(a.msg.boxes.size(), size_t(1));
+             },
+             "Txt_SecVolt Txt_SecVoltLin msg", "127 220,0 Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1"},
             {[](Auto& a, L&) { a.ui().Txt_SecVolt[0]->setText("220"); Campo(a, "Dd", "Txt_SecAmpLin(0)", "2,62"); },
              kCampi, "219,4 1,513 332,9"},
             {[](Auto& a, L&) { Campo(a, "Yy", "Txt_SecAmpLin(0)", "0,04"); }, kCampi, "219,4 0,04 5,1"},

@@ -180,20 +180,33 @@ private slots:
     // boxes, which the focus was entering, are turned off; none of them is
     // checked, and the box left keeps its text. Current = power / 73,3 V;
     // zig-zag: line power 3√3 P, total 2/√3 of it (6 P); delta: line power 3 P.
+    // The boxes show for real and take the focus: a pass that shows one
+    // (0,1 VA) shows it once, and the line box is not checked when the window
+    // is active again: 7,45 V stays, its line voltage 3 x 7,45 = 22,35 -> 22,4,
+    // and 858 turns (864 at 7,5 V).
     void tabDaCasellaDiFase() {
-        const struct { const char* lettera; const char* pot; const char* attesi; } casi[] = {
+        const struct {
+            const char* lettera; const char* pot; const char* attesi;
+            const char* volt = nullptr; const char* nomi = "Txt_SecPot(0) Txt_SecAmp(0) Txt_SecPotLin(0) Lbl_SecPotTot";
+            QStringList boxes = {};
+        } casi[] = {
             {"z", "500", "500|6,821|2598,1|3000,0"},
             {"z", "99999", "99999|1364,24|519610,0|599993,9"},
             {"z", "300", "300|4,093|1558,8|1799,9"},
-            {"d", "300", "300|4,093|900,0|900,0"}};
+            {"d", "300", "300|4,093|900,0|900,0"},
+            {"z", "0,1", "7,45|22,4|0,013|858", "7,45", "Txt_SecVolt(0) Txt_SecVoltLin(0) Txt_SecAmp(0) Lbl_SecSpire(0)",
+             {"Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1"}}};
         for (const auto& c : casi) {
             cleanup(), init(), Carica();
             a->MostraConFuoco();
-            a->msg.falliscePerInattesi = false;
+            a->msg.falliscePerInattesi = false, a->msg.veri = true;
             d->SecTrif[0] = c.lettera, ui->Cmd_SecTrif[0]->setText(c.lettera);
+            if (c.volt) ScriviETab(ui->Txt_SecVolt[0], c.volt);
+            a->msg.Azzera();
             ScriviETab(ui->Txt_SecPot[0], c.pot);
-            QCOMPARE(TestiDi(a->w.get(), "Txt_SecPot(0) Txt_SecAmp(0) Txt_SecPotLin(0) Lbl_SecPotTot"),
-                     QString(c.attesi));
+            QVERIFY(QTest::qWaitForWindowActive(a->w.get(), kAttesaMs));
+            QCOMPARE(TestiDi(a->w.get(), c.nomi), QString(c.attesi));
+            if (!c.boxes.isEmpty()) QCOMPARE(a->msg.Mostrati(), c.boxes);
             QVERIFY2(!a->msg.Mostrati().join(' ').contains("Fuori Limiti"), c.pot);
             QVERIFY(!ui->Txt_SecAmpLin[0]->Giallo());
             // Nothing stays armed: the next focus change checks nothing.
