@@ -1,7 +1,8 @@
 // Printing through the real print routine onto PDF files (the print dialog
 // answered by a subclass that chooses a PDF file): orientation of each print,
-// text kept as text, the failure message, the printer setup's orientation,
-// and where the window's image goes on the page; Qt's own dialogs in Italian.
+// the PDF file proposed, text kept as text, the failure message and a print
+// that works after it, the printer setup's orientation, and where the
+// window's image goes on the page; Qt's own dialogs in Italian.
 #include <optional>
 
 #include <QPrinter>
@@ -11,6 +12,7 @@
 #include "platform/ui/Traduzione.h"
 #include "platform/ui/Ui.h"
 #include "windows/alim/Frm_Alim.h"
+#include "windows/comune/Frm_Schema.h"
 
 namespace {
 
@@ -19,14 +21,20 @@ namespace {
 struct StampaSuPdf : DialoghiQt {
     QString file;
     int dialoghi = 0;
+    QStringList proposti;  // the PDF file each print dialog proposed
+    bool reale = false;    // the real print dialog instead
     QPageLayout::Orientation scelta = QPageLayout::Portrait;
     StampaSuPdf() { Piattaforma::ImpostaDialoghi(this); }
     ~StampaSuPdf() override { Piattaforma::ImpostaDialoghi(nullptr); }
     Q_DISABLE_COPY(StampaSuPdf)
 
 protected:
-    bool DialogoStampa(QPrinter& s, QWidget*) override {
+    bool DialogoStampa(QPrinter& s, QWidget* parent, const QString& proposto) override {
         ++dialoghi;
+        // Without a printer the printer itself holds the name the dialog shows.
+        proposti << proposto;
+        if (s.outputFormat() == QPrinter::PdfFormat && s.outputFileName() != proposto) proposti << s.outputFileName();
+        if (reale) return DialoghiQt::DialogoStampa(s, parent, proposto);
         s.setOutputFormat(QPrinter::PdfFormat);
         s.setOutputFileName(file);
         return true;
@@ -50,6 +58,14 @@ std::optional<QSizeF> Pagina(const QString& file) {
 bool Orizzontale(const QString& file) {
     const auto p = Pagina(file);
     return p && p->width() > p->height();
+}
+
+// The window's image as it prints, on black.
+QImage Figura(QWidget* finestra) {
+    QImage immagine(finestra->size(), QImage::Format_RGB32);
+    immagine.fill(Qt::black);
+    QPainter(&immagine).drawPicture(0, 0, FiguraDaStampare(finestra));
+    return immagine;
 }
 
 // The PDF's text layer, by Poppler's pdftotext; nullopt when it is not installed.
@@ -100,8 +116,10 @@ private slots:
 
     void finestraPoiDialogo() {
         // A design window prints in landscape, then a dialog in portrait: the
-        // one printer does not carry the first orientation over. Both PDFs
-        // hold the windows' captions and figures as text.
+        // first orientation is not carried over. Both PDFs hold the windows'
+        // captions and figures as text. Each print proposes a PDF of its own
+        // in the projects' folder: the window's kind, then its project's
+        // name, then the dialog's title.
         ModuleDIC d;
         Frm_Alim w(d);
         w.Form_Load(), w.show();
@@ -110,6 +128,8 @@ private slots:
         stampa->file = File(QStringLiteral("finestra.pdf"));
         w.MnuFileStampa_Click();
         QVERIFY(QFileInfo::exists(stampa->file) && Orizzontale(stampa->file));
+        d.FileTitolo = "prova.tmf";
+        w.MnuFileStampa_Click();
 
         Frm_Isolanti iso(d);
         iso.show();
@@ -117,8 +137,13 @@ private slots:
         stampa->file = File(QStringLiteral("dialogo.pdf"));
         iso.ui.Cmd_Stampa->click();
         QVERIFY(QFileInfo::exists(stampa->file) && !Orizzontale(stampa->file));
-        QCOMPARE(stampa->dialoghi, 2);
+        QCOMPARE(stampa->dialoghi, 3);
         QVERIFY(msg->boxes.empty());
+        const QDir archivio(QCoreApplication::applicationDirPath() + QStringLiteral("/Archivio"));
+        const QStringList proposti = {QStringLiteral("Calcolo di Trasformatore Monofase.pdf"), QStringLiteral("prova.pdf"),
+                                      QStringLiteral("Isolamento fra i vari strati degli Avvolgimenti.pdf")};
+        QCOMPARE(stampa->proposti.size(), proposti.size());
+        for (qsizetype i = 0; i < proposti.size(); ++i) QCOMPARE(stampa->proposti[i], archivio.filePath(proposti[i]));
 
         const auto testoFinestra = TestoPdf(File(QStringLiteral("finestra.pdf")));
         if (!testoFinestra) QSKIP("pdftotext is not installed: the text layer is not checked");
@@ -146,19 +171,30 @@ private slots:
     }
 
     void stampaNonRiuscita() {
-        // An unwritable file: one message with the window's title, nothing else.
+        // A file that cannot be written, or a full disk: one message with the
+        // window's title, naming the file; the next print is a whole PDF.
         ModuleDIC d;
         Frm_Isolanti iso(d);
         iso.show();
-        stampa->file = File(QStringLiteral("manca/dentro/x.pdf"));
-        msg->Attendi();
+        for (const QString& file : {File(QStringLiteral("manca/dentro/x.pdf")), QStringLiteral("/dev/full")}) {
+            stampa->file = file;
+            msg->boxes.clear(), msg->Attendi();
+            iso.ui.Cmd_Stampa->click();
+            QCOMPARE(msg->boxes.size(), size_t(1));
+            QVERIFY2(msg->Ultimo().startsWith(QStringLiteral("Stampa non riuscita\n")) &&
+                         msg->Ultimo().contains(QFileInfo(file).fileName()),
+                     qPrintable(msg->Ultimo()));
+            QCOMPARE(msg->boxes[0].stile, mb::OkOnly + mb::Exclamation);
+            QCOMPARE(msg->UltimoTitolo(), iso.windowTitle());
+        }
+        QVERIFY(!QFileInfo::exists(File(QStringLiteral("manca/dentro/x.pdf"))));
+        stampa->file = File(QStringLiteral("dopo.pdf"));
+        msg->boxes.clear();
         iso.ui.Cmd_Stampa->click();
-        QCOMPARE(msg->boxes.size(), size_t(1));
-        QVERIFY2(msg->Ultimo().startsWith(QStringLiteral("Stampa non riuscita\n")) && msg->Ultimo().contains(QStringLiteral("x.pdf")),
-                 qPrintable(msg->Ultimo()));
-        QCOMPARE(msg->boxes[0].stile, mb::OkOnly + mb::Exclamation);
-        QCOMPARE(msg->UltimoTitolo(), iso.windowTitle());
-        QVERIFY(!QFileInfo::exists(stampa->file));
+        QVERIFY(msg->boxes.empty());
+        const auto testo = TestoPdf(stampa->file);
+        if (!testo) QSKIP("pdftotext is not installed: the PDF is not read back");
+        QVERIFY2(testo->contains(QStringLiteral("Stampa")), qPrintable(*testo));
     }
 
     void evidenzeNonStampate() {
@@ -177,6 +213,45 @@ private slots:
         QVERIFY(iso.ui.Txt[0]->hasFocus() && !iso.ui.Txt[0]->isReadOnly());
     }
 
+    void campoGialloEManiglia() {
+        // A yellow field of a design window prints its selected text on
+        // yellow, with no highlight; the schematic's corner prints without
+        // the size grip it shows on screen.
+        ModuleDIC d;
+        Frm_Alim w(d);
+        w.Form_Load(), w.show(), w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w, kAttesaMs));
+        CampoNumerico* campo = w.ui.Txt_LamCdP;
+        campo->setFocus(), campo->SetGiallo(true), campo->selectAll();
+        const QColor evidenza = campo->palette().color(QPalette::Highlight);
+        QVERIFY(campo->hasSelectedText() && evidenza != QColor(255, 255, 0));
+        const QRect r(campo->mapTo(&w, QPoint(0, 0)), campo->size());
+        const QImage campoStampato = Figura(&w).copy(r.adjusted(2, 2, -2, -2));
+        int gialli = 0, evidenziati = 0;
+        for (int y = 0; y < campoStampato.height(); ++y)
+            for (int x = 0; x < campoStampato.width(); ++x) {
+                gialli += campoStampato.pixelColor(x, y) == QColor(255, 255, 0);
+                evidenziati += campoStampato.pixelColor(x, y) == evidenza;
+            }
+        QVERIFY2(gialli > campoStampato.width() * campoStampato.height() / 2 && evidenziati == 0,
+                 qPrintable(QStringLiteral("%1 %2").arg(gialli).arg(evidenziati)));
+        QCOMPARE(campo->palette().color(QPalette::Highlight), evidenza);
+
+        Frm_Schema schema(d);
+        schema.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&schema, kAttesaMs));
+        const QRect angolo(schema.width() - 16, schema.height() - 16, 16, 16);
+        const auto colori = [&](const QImage& im) {
+            QSet<QRgb> c;
+            for (int y = angolo.top(); y <= angolo.bottom(); ++y)
+                for (int x = angolo.left(); x <= angolo.right(); ++x) c.insert(im.pixel(x, y));
+            return c.size();
+        };
+        QVERIFY(colori(schema.grab().toImage()) > 1);
+        QCOMPARE(colori(Figura(&schema)), 1);
+        QVERIFY(schema.findChild<QSizeGrip*>()->isVisible());
+    }
+
     void dialoghiQtInItaliano() {
         // As at start-up: Qt's file dialog then offers "Apri", not "Open".
         if (!CaricaTraduzioneQt()) QSKIP("Qt's Italian translation is not installed");
@@ -186,6 +261,38 @@ private slots:
         QPushButton* apri = Figlio<QDialogButtonBox>(&dlg, QStringLiteral("buttonBox"))->button(QDialogButtonBox::Open);
         QVERIFY(apri);
         QCOMPARE(apri->text().remove(QLatin1Char('&')), QStringLiteral("Apri"));
+
+        // The real print dialog, its options shown: the PDF proposed in the
+        // file field, no copies or page range, none of the texts Qt's
+        // translation leaves in English.
+        ModuleDIC d;
+        Frm_Isolanti iso(d);
+        stampa->reale = true;
+        QStringList testi;
+        QString campo;
+        QTimer::singleShot(0, [&] {
+            QWidget* aperto = QApplication::activeModalWidget();
+            if (!aperto) return;
+            for (auto* b : aperto->findChildren<QPushButton*>())
+                if (b->text().contains(QStringLiteral("Opzioni"))) b->click();
+            for (QWidget* w : aperto->findChildren<QWidget*>()) {
+                if (!w->isVisibleTo(aperto)) continue;
+                if (auto* b = qobject_cast<QAbstractButton*>(w)) testi << b->text();
+                if (auto* g = qobject_cast<QGroupBox*>(w)) testi << g->title();
+                if (auto* t = qobject_cast<QTabWidget*>(w))
+                    for (int i = 0; i < t->count(); ++i)
+                        if (t->isTabVisible(i)) testi << t->tabText(i);
+            }
+            campo = Figlio<QLineEdit>(aperto, QStringLiteral("filename"))->text();
+            qobject_cast<QDialog*>(aperto)->reject();
+        });
+        iso.ui.Cmd_Stampa->click();
+        QCOMPARE(campo, stampa->proposti.value(0));
+        QVERIFY(campo.endsWith(QStringLiteral("/Isolamento fra i vari strati degli Avvolgimenti.pdf")));
+        QVERIFY2(testi.contains(QStringLiteral("Opzioni")) && !testi.contains(QStringLiteral("Copie")),
+                 qPrintable(testi.join('|')));
+        for (const char* inglese : {"Pages", "Double Sided Printing", "Off", "Long side binding", "Short side binding"})
+            QVERIFY2(!testi.contains(QString::fromLatin1(inglese)), inglese);
     }
 };
 
