@@ -26,7 +26,7 @@ struct Percorso : IDialoghiFile {
     QString Apri(QWidget*, const QString&, const QString&, const QString&) override { return file; }
     QString Salva(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     bool ImpostaStampante(QWidget*, bool) override { return false; }
-    bool Stampa(QWidget*, QWidget*, bool) override { return false; }
+    bool Stampa(QWidget*, QWidget*, bool, const QString&) override { return false; }
 };
 
 // A three-phase window as the menu sees it, with nothing to refill.

@@ -1,7 +1,13 @@
 #include "platform/ui/DialoghiFile.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -9,7 +15,10 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QSizeGrip>
 #include <QStringList>
+#include <QTabWidget>
 #include <QWidget>
 
 #include "platform/core/Percorsi.h"
@@ -52,19 +61,18 @@ namespace {
 
 // While it lives the window paints its focus, its selections and the text
 // cursor of its focused field like the rest: the highlight colours become
-// those of plain text, the focused field is read-only (no cursor) meanwhile.
-// Nothing else changes (no focus moves, so no field's check runs).
+// those of plain text, in the window and in every control with colours of its
+// own (a yellow field keeps no blue selection), the focused field is
+// read-only (no cursor) meanwhile, and no size grip shows. Nothing else
+// changes (no focus moves, so no field's check runs).
 class SenzaEvidenze {
 public:
-    explicit SenzaEvidenze(QWidget* finestra) : finestra_(finestra) {
-        propria_ = finestra->testAttribute(Qt::WA_SetPalette);
-        vecchia_ = finestra->palette();
-        QPalette p = vecchia_;
-        for (auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            p.setColor(g, QPalette::Highlight, p.color(g, QPalette::Base));
-            p.setColor(g, QPalette::HighlightedText, p.color(g, QPalette::Text));
-        }
-        finestra->setPalette(p);
+    explicit SenzaEvidenze(QWidget* finestra) {
+        Spegni(finestra);
+        for (QWidget* w : finestra->findChildren<QWidget*>())
+            if (w->testAttribute(Qt::WA_SetPalette)) Spegni(w);
+        for (QSizeGrip* g : finestra->findChildren<QSizeGrip*>())
+            if (g->isVisible()) g->hide(), maniglie_.emplace_back(g);
         campo_ = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         if (campo_ && campo_->window() == finestra && !campo_->isReadOnly()) {
             campo_->setReadOnly(true);
@@ -74,20 +82,56 @@ public:
     }
     ~SenzaEvidenze() {
         if (campo_) campo_->setReadOnly(false);
-        finestra_->setPalette(propria_ ? vecchia_ : QPalette());
-        if (!propria_) finestra_->setAttribute(Qt::WA_SetPalette, false);
+        for (const QPointer<QSizeGrip>& g : maniglie_)
+            if (g) g->show();
+        for (auto t = tavolozze_.rbegin(); t != tavolozze_.rend(); ++t) {
+            if (!t->w) continue;
+            t->w->setPalette(t->propria ? t->vecchia : QPalette());
+            if (!t->propria) t->w->setAttribute(Qt::WA_SetPalette, false);
+        }
     }
     SenzaEvidenze(const SenzaEvidenze&) = delete;
     SenzaEvidenze& operator=(const SenzaEvidenze&) = delete;
 
 private:
-    QWidget* finestra_;
-    QPalette vecchia_;
-    bool propria_ = false;
+    struct Tavolozza {
+        QPointer<QWidget> w;
+        QPalette vecchia;
+        bool propria;
+    };
+    void Spegni(QWidget* w) {
+        tavolozze_.push_back({w, w->palette(), w->testAttribute(Qt::WA_SetPalette)});
+        QPalette p = w->palette();
+        for (auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            p.setColor(g, QPalette::Highlight, p.color(g, QPalette::Base));
+            p.setColor(g, QPalette::HighlightedText, p.color(g, QPalette::Text));
+        }
+        w->setPalette(p);
+    }
+
+    std::vector<Tavolozza> tavolozze_;
+    std::vector<QPointer<QSizeGrip>> maniglie_;
     QPointer<QLineEdit> campo_;
 };
 
+// A PDF written whole ends with its end-of-file marker; a full disk leaves it
+// empty or cut short.
+bool PdfIntero(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly) || f.size() <= 0) return false;
+    const qint64 coda = std::min<qint64>(f.size(), 64);
+    return f.seek(f.size() - coda) && f.read(coda).trimmed().endsWith("%%EOF");
+}
+
 }  // namespace
+
+QPicture FiguraDaStampare(QWidget* finestra) {
+    QPicture figura;
+    if (!finestra) return figura;
+    SenzaEvidenze senza(finestra);
+    finestra->render(&figura);
+    return figura;
+}
 
 bool StampaFinestra(QPrinter& stampante, QWidget* finestra, QString* errore) {
     auto fallita = [errore](const QString& motivo) {
@@ -98,12 +142,9 @@ bool StampaFinestra(QPrinter& stampante, QWidget* finestra, QString* errore) {
     const bool pdf = stampante.outputFormat() == QPrinter::PdfFormat;
     if (!pdf && (stampante.printerName().isEmpty() || !stampante.isValid()))
         return fallita(QStringLiteral("Nessuna stampante disponibile."));
+    const QString file = QStringLiteral("Il file \"") + stampante.outputFileName() + QStringLiteral("\" ");
 
-    QPicture figura;
-    {
-        SenzaEvidenze senza(finestra);
-        finestra->render(&figura);
-    }
+    const QPicture figura = FiguraDaStampare(finestra);
     // Picture units are screen pixels; a printer at the same resolution
     // draws fonts and shapes at one scale.
     stampante.setFullPage(false);
@@ -111,9 +152,7 @@ bool StampaFinestra(QPrinter& stampante, QWidget* finestra, QString* errore) {
 
     QPainter p;
     if (!p.begin(&stampante)) {
-        if (pdf)
-            return fallita(QStringLiteral("Il file \"") + stampante.outputFileName() +
-                           QStringLiteral("\" non può essere scritto."));
+        if (pdf) return fallita(file + QStringLiteral("non può essere scritto."));
         return fallita(QStringLiteral("La stampante \"") + stampante.printerName() +
                        QStringLiteral("\" non accetta la stampa."));
     }
@@ -129,17 +168,23 @@ bool StampaFinestra(QPrinter& stampante, QWidget* finestra, QString* errore) {
     }
     if (!p.end() || stampante.printerState() == QPrinter::Error)
         return fallita(QStringLiteral("La stampa si è interrotta."));
+    if (pdf && !PdfIntero(stampante.outputFileName()))
+        return fallita(file + QStringLiteral("non è stato scritto per intero: il disco potrebbe essere pieno."));
     return true;
+}
+
+QString FilePdfProposto(const QString& nome) {
+    static const QRegularExpression vietati(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
+    QString file = QString(nome).replace(vietati, QStringLiteral("_")).trimmed();
+    if (file.isEmpty()) file = QStringLiteral("Stampa");
+    QString cartella = AccantoAlProgramma("Archivio");
+    const QFileInfo info(cartella);
+    if (!info.isDir() || !info.isWritable()) cartella = QDir::homePath();
+    return QDir(cartella).filePath(file + QStringLiteral(".pdf"));
 }
 
 DialoghiQt::DialoghiQt() = default;
 DialoghiQt::~DialoghiQt() = default;
-
-// One printer for the whole program, so a printer setup holds for the prints.
-QPrinter& DialoghiQt::Stampante() {
-    if (!stampante_) stampante_ = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
-    return *stampante_;
-}
 
 QString DialoghiQt::Apri(QWidget* parent, const QString& titolo, const QString& cartella,
                          const QString& filtro) {
@@ -156,26 +201,57 @@ QPageLayout::Orientation DialoghiQt::Orientamento(bool orizzontale) const {
     return orizzontale ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
+std::unique_ptr<QPrinter> DialoghiQt::NuovaStampante(QPageLayout::Orientation orientamento) const {
+    auto s = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+    if (scelte_) {
+        if (scelte_->suFile)
+            s->setOutputFormat(QPrinter::PdfFormat);
+        else
+            s->setPrinterName(scelte_->stampante);
+        s->setPageLayout(scelte_->pagina);
+        s->setColorMode(scelte_->colore);
+    }
+    s->setPageOrientation(orientamento);
+    return s;
+}
+
+void DialoghiQt::Ricorda(const QPrinter& stampante) {
+    scelte_ = Scelte{stampante.outputFormat() == QPrinter::PdfFormat, stampante.printerName(),
+                     stampante.pageLayout(), stampante.colorMode()};
+}
+
 bool DialoghiQt::DialogoImposta(QPrinter& stampante, QWidget* parent) {
     QPageSetupDialog dlg(&stampante, parent);
     return dlg.exec() == QDialog::Accepted;
 }
 
-bool DialoghiQt::DialogoStampa(QPrinter& stampante, QWidget* parent) {
+bool DialoghiQt::DialogoStampa(QPrinter& stampante, QWidget* parent, const QString& filePdf) {
     QPrintDialog dlg(&stampante, parent);
     // Without a printer a PDF file is the way to print: the file output stays offered.
-    dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
-    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dlg.setOptions(QAbstractPrintDialog::PrintToFile);
+    // Copies, their order and the page range have no option of their own in
+    // Qt's dialog; they share one tab, left out here.
+    if (QWidget* copie = dlg.findChild<QWidget*>(QStringLiteral("copiesTab"))) {
+        for (QWidget* w = copie->parentWidget(); w; w = w->parentWidget()) {
+            if (auto* schede = qobject_cast<QTabWidget*>(w)) {
+                schede->setTabVisible(schede->indexOf(copie), false);
+                break;
+            }
+        }
+    }
+    // With a printer offered first, the file field holds a folder until the
+    // user turns to the file: the PDF proposed is there instead.
+    auto* campo = dlg.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (campo && (campo->text().isEmpty() || QFileInfo(campo->text()).isDir())) campo->setText(filePdf);
     return dlg.exec() == QDialog::Accepted;
 }
 
 bool DialoghiQt::ImpostaStampante(QWidget* parent, bool orizzontale) {
-    QPrinter& stampante = Stampante();
     const QPageLayout::Orientation propria = orizzontale ? QPageLayout::Landscape : QPageLayout::Portrait;
-    stampante.setPageOrientation(Orientamento(orizzontale));
-    if (!DialogoImposta(stampante, parent)) return false;
-    const QPageLayout::Orientation scelta = stampante.pageLayout().orientation();
+    const std::unique_ptr<QPrinter> stampante = NuovaStampante(Orientamento(orizzontale));
+    if (!DialogoImposta(*stampante, parent)) return false;
+    Ricorda(*stampante);
+    const QPageLayout::Orientation scelta = stampante->pageLayout().orientation();
     if (scelta != propria)
         sceltaUtente_ = scelta;
     else
@@ -183,18 +259,24 @@ bool DialoghiQt::ImpostaStampante(QWidget* parent, bool orizzontale) {
     return true;
 }
 
-bool DialoghiQt::Stampa(QWidget* parent, QWidget* finestra, bool orizzontale) {
-    QPrinter& stampante = Stampante();
+bool DialoghiQt::Stampa(QWidget* parent, QWidget* finestra, bool orizzontale, const QString& nome) {
     // Each print takes its own orientation; one chosen in the setup serves this print only.
-    stampante.setPageOrientation(Orientamento(orizzontale));
+    const std::unique_ptr<QPrinter> stampante = NuovaStampante(Orientamento(orizzontale));
     sceltaUtente_.reset();
-    if (!DialogoStampa(stampante, parent)) return false;
+    QString titolo = nome;
+    if (titolo.isEmpty() && finestra) titolo = finestra->windowTitle();
+    if (titolo.isEmpty() && finestra) titolo = finestra->objectName();
+    const QString filePdf = FilePdfProposto(titolo);
+    stampante->setDocName(QFileInfo(filePdf).completeBaseName());
+    if (stampante->outputFormat() == QPrinter::PdfFormat) stampante->setOutputFileName(filePdf);
+    if (!DialogoStampa(*stampante, parent, filePdf)) return false;
+    Ricorda(*stampante);
     if (finestra) {
         finestra->show();
         finestra->raise();
     }
     QString motivo;
-    if (StampaFinestra(stampante, finestra, &motivo)) return true;
+    if (StampaFinestra(*stampante, finestra, &motivo)) return true;
     Piattaforma::MsgBox(QStringLiteral("Stampa non riuscita\n") + motivo, mb::OkOnly + mb::Exclamation,
                         finestra ? finestra->windowTitle() : QString());
     return false;

@@ -7,9 +7,10 @@
 #include <string>
 
 #include <QPageLayout>
+#include <QPrinter>
 #include <QString>
 
-class QPrinter;
+class QPicture;
 class QRect;
 class QSize;
 class QWidget;
@@ -31,12 +32,16 @@ public:
     virtual bool ImpostaStampante(QWidget* parent, bool orizzontale = false) = 0;
     // Printer dialog, then prints finestra (see StampaFinestra) in landscape
     // or portrait. False when the dialog is cancelled (nothing printed, no
-    // message) or printing fails (the failure message shown).
-    virtual bool Stampa(QWidget* parent, QWidget* finestra, bool orizzontale = false) = 0;
+    // message) or printing fails (the failure message shown). A PDF file
+    // proposed takes the name `nome`, or finestra's title when it is empty.
+    virtual bool Stampa(QWidget* parent, QWidget* finestra, bool orizzontale = false,
+                        const QString& nome = {}) = 0;
 };
 
-// The real dialogs (QFileDialog, QPageSetupDialog, QPrintDialog) and the
-// program's one printer.
+// The real dialogs (QFileDialog, QPageSetupDialog, QPrintDialog). Every print
+// and setup has a printer of its own, made with the choices the user left
+// (printer or file, paper, margins, colour), so a failed print leaves nothing
+// behind for the next.
 class DialoghiQt : public IDialoghiFile {
 public:
     DialoghiQt();
@@ -46,24 +51,38 @@ public:
     QString Salva(QWidget* parent, const QString& titolo, const QString& cartella,
                   const QString& filtro) override;
     bool ImpostaStampante(QWidget* parent, bool orizzontale = false) override;
-    bool Stampa(QWidget* parent, QWidget* finestra, bool orizzontale = false) override;
+    bool Stampa(QWidget* parent, QWidget* finestra, bool orizzontale = false,
+                const QString& nome = {}) override;
 
 protected:
     // The print dialog on the printer: false when cancelled. Printing to a
-    // PDF file is always offered; page ranges and selection are not.
-    virtual bool DialogoStampa(QPrinter& stampante, QWidget* parent);
+    // PDF file is always offered, as filePdf when nothing else is proposed;
+    // page ranges, copies and their order are not (every print is one page).
+    virtual bool DialogoStampa(QPrinter& stampante, QWidget* parent, const QString& filePdf);
     // The page setup dialog on the printer: false when cancelled.
     virtual bool DialogoImposta(QPrinter& stampante, QWidget* parent);
 
 private:
-    // The program's one printer, made at its first use.
-    QPrinter& Stampante();
+    // What a dialog left chosen, for the printers to come.
+    struct Scelte {
+        bool suFile = true;
+        QString stampante;
+        QPageLayout pagina;
+        QPrinter::ColorMode colore = QPrinter::Color;
+    };
+    std::unique_ptr<QPrinter> NuovaStampante(QPageLayout::Orientation orientamento) const;
+    void Ricorda(const QPrinter& stampante);
     QPageLayout::Orientation Orientamento(bool orizzontale) const;
 
-    std::unique_ptr<QPrinter> stampante_;
+    std::optional<Scelte> scelte_;
     // The orientation the user chose in the setup for the next print.
     std::optional<QPageLayout::Orientation> sceltaUtente_;
 };
+
+// The PDF file a print proposes: `nome` (characters a file name cannot hold
+// replaced) with ".pdf", in the folder of the projects, Archivio beside the
+// program, or the home folder when that cannot be written.
+QString FilePdfProposto(const QString& nome);
 
 // "Progetto Trasformatore Monofase(*.tmf)|*.tmf" -> the QFileDialog filter
 // "Progetto Trasformatore Monofase(*.tmf)"; pairs become ";;"-separated.
@@ -72,11 +91,15 @@ QString FiltroQt(const QString& filtroForm);
 // Where an image goes on the page: its own size, scaled down (proportions
 // kept) only when it does not fit, centred in the page.
 QRect AreaImmagine(const QSize& immagine, const QRect& pagina);
-// Prints the window on one page of a printer already chosen: recorded as
-// drawing commands (text stays text), at the printer's resolution set to the
-// screen's so fonts and geometry scale alike, placed by AreaImmagine in the
-// printable area; the focus and the selected cells are drawn as if unmarked.
-// False with the reason in `errore` (if given) when it cannot print.
+// The window's image as it prints: drawing commands in screen pixels (text
+// stays text), the focus, the selections (of fields with colours of their own
+// too), the text cursor and the size grip left out.
+QPicture FiguraDaStampare(QWidget* finestra);
+// Prints the window on one page of a printer already chosen: its
+// FiguraDaStampare, at the printer's resolution set to the screen's so fonts
+// and geometry scale alike, placed by AreaImmagine in the printable area.
+// A PDF is read back: one that is not whole has failed. False with the
+// reason in `errore` (if given) when it cannot print.
 bool StampaFinestra(QPrinter& stampante, QWidget* finestra, QString* errore = nullptr);
 
 // A file or folder below the program's own folder, or below `base` when one is

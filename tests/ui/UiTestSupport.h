@@ -119,6 +119,7 @@ struct FakeDialoghiUi : IDialoghiFile {
     bool stampanteOk = true;        // answer of the printer dialogs
     std::vector<QImage> stampate;   // images "printed"
     bool orizzontale = false;       // orientation asked by the last print
+    QString nomeStampa;             // name asked by the last print
 
     FakeDialoghiUi() { Piattaforma::ImpostaDialoghi(this); }
     ~FakeDialoghiUi() override { Piattaforma::ImpostaDialoghi(nullptr); }
@@ -135,9 +136,9 @@ struct FakeDialoghiUi : IDialoghiFile {
         orizzontale = orizz;
         return stampanteOk;
     }
-    bool Stampa(QWidget*, QWidget* finestra, bool orizz) override {
+    bool Stampa(QWidget*, QWidget* finestra, bool orizz, const QString& nome) override {
         chiamate.push_back({QStringLiteral("Stampa"), {}, {}, {}});
-        orizzontale = orizz;
+        orizzontale = orizz, nomeStampa = nome;
         if (stampanteOk) stampate.push_back(finestra ? finestra->grab().toImage() : QImage());
         return stampanteOk;
     }

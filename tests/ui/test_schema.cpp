@@ -121,11 +121,13 @@ private slots:
         QCOMPARE(LeggiTestoStato(&nulla), QStringLiteral("Schema del Trasformatore    "));
     }
 
-    // Shown modally: printing and exit, with no message; the loop returns on exit.
+    // Shown modally: printing and exit, with no message; the loop returns on
+    // exit. The print is named after the project and the window.
     void printAndExitFromModalWindow() {
         FakeMessaggiUi msg;
         FakeDialoghiUi dlg;
         auto d = Progetto({.tipo = 1, .pri = 0, .sec = 1});
+        d->FileTitolo = "prova.tmf";
         Frm_Schema w(*d);
         bool eraModale = false;
         QSize immagine;
@@ -138,6 +140,7 @@ private slots:
         MostraModale(&w);
         QVERIFY(eraModale && !w.isVisible() && msg.boxes.empty());
         QVERIFY(dlg.chiamate.size() == 1 && dlg.stampate.size() == 1 && dlg.stampate[0].size() == immagine);
+        QCOMPARE(dlg.nomeStampa, QStringLiteral("prova - Schema del Trasformatore"));
         // The design data are read, not written.
         QVERIFY(d->PriVolt[0] == 220.0f && d->TipoCalcolo == 1);
     }

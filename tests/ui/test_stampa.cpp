@@ -1,7 +1,8 @@
 // Printing through the real print routine onto PDF files (the print dialog
 // answered by a subclass that chooses a PDF file): orientation of each print,
-// text kept as text, the failure message, the printer setup's orientation,
-// and where the window's image goes on the page; Qt's own dialogs in Italian.
+// the PDF file proposed, text kept as text, the failure message and a print
+// that works after it, the printer setup's orientation, and where the
+// window's image goes on the page; Qt's own dialogs in Italian.
 #include <optional>
 
 #include <QPrinter>
@@ -11,6 +12,7 @@
 #include "platform/ui/Traduzione.h"
 #include "platform/ui/Ui.h"
 #include "windows/alim/Frm_Alim.h"
+#include "windows/comune/Frm_Schema.h"
 
 namespace {
 
@@ -19,14 +21,20 @@ namespace {
 struct StampaSuPdf : DialoghiQt {
     QString file;
     int dialoghi = 0;
+    QStringList proposti;  // the PDF file each print dialog proposed
+    bool reale = false;    // the real print dialog instead
     QPageLayout::Orientation scelta = QPageLayout::Portrait;
     StampaSuPdf() { Piattaforma::ImpostaDialoghi(this); }
     ~StampaSuPdf() override { Piattaforma::ImpostaDialoghi(nullptr); }
     Q_DISABLE_COPY(StampaSuPdf)
 
 protected:
-    bool DialogoStampa(QPrinter& s, QWidget*) override {
+    bool DialogoStampa(QPrinter& s, QWidget* parent, const QString& proposto) override {
         ++dialoghi;
+        // Without a printer the printer itself holds the name the dialog shows.
+        proposti << proposto;
+        if (s.outputFormat() == QPrinter::PdfFormat && s.outputFileName() != proposto) proposti << s.outputFileName();
+        if (reale) return DialoghiQt::DialogoStampa(s, parent, proposto);
         s.setOutputFormat(QPrinter::PdfFormat);
         s.setOutputFileName(file);
         return true;
@@ -50,6 +58,17 @@ std::optional<QSizeF> Pagina(const QString& file) {
 bool Orizzontale(const QString& file) {
     const auto p = Pagina(file);
     return p && p->width() > p->height();
+}
+
+// The colours in a rectangle of the window's image as it prints.
+QSet<QRgb> ColoriStampati(QWidget* finestra, const QRect& r) {
+    QImage immagine(finestra->size(), QImage::Format_RGB32);
+    immagine.fill(Qt::black);
+    QPainter(&immagine).drawPicture(0, 0, FiguraDaStampare(finestra));
+    QSet<QRgb> colori;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) colori.insert(immagine.pixel(x, y));
+    return colori;
 }
 
 // The PDF's text layer, by Poppler's pdftotext; nullopt when it is not installed.
@@ -100,8 +119,10 @@ private slots:
 
     void finestraPoiDialogo() {
         // A design window prints in landscape, then a dialog in portrait: the
-        // one printer does not carry the first orientation over. Both PDFs
-        // hold the windows' captions and figures as text.
+        // first orientation is not carried over. Both PDFs hold the windows'
+        // captions and figures as text. Each print proposes a PDF of its own
+        // in the projects' folder: the window's kind, then its project's
+        // name, then the dialog's title.
         ModuleDIC d;
         Frm_Alim w(d);
         w.Form_Load(), w.show();
@@ -110,6 +131,8 @@ private slots:
         stampa->file = File(QStringLiteral("finestra.pdf"));
         w.MnuFileStampa_Click();
         QVERIFY(QFileInfo::exists(stampa->file) && Orizzontale(stampa->file));
+        d.FileTitolo = "prova.tmf";
+        w.MnuFileStampa_Click();
 
         Frm_Isolanti iso(d);
         iso.show();
@@ -117,8 +140,13 @@ private slots:
         stampa->file = File(QStringLiteral("dialogo.pdf"));
         iso.ui.Cmd_Stampa->click();
         QVERIFY(QFileInfo::exists(stampa->file) && !Orizzontale(stampa->file));
-        QCOMPARE(stampa->dialoghi, 2);
+        QCOMPARE(stampa->dialoghi, 3);
         QVERIFY(msg->boxes.empty());
+        const QDir archivio(QCoreApplication::applicationDirPath() + QStringLiteral("/Archivio"));
+        const QStringList proposti = {QStringLiteral("Calcolo di Trasformatore Monofase.pdf"), QStringLiteral("prova.pdf"),
+                                      QStringLiteral("Isolamento fra i vari strati degli Avvolgimenti.pdf")};
+        QCOMPARE(stampa->proposti.size(), proposti.size());
+        for (qsizetype i = 0; i < proposti.size(); ++i) QCOMPARE(stampa->proposti[i], archivio.filePath(proposti[i]));
 
         const auto testoFinestra = TestoPdf(File(QStringLiteral("finestra.pdf")));
         if (!testoFinestra) QSKIP("pdftotext is not installed: the text layer is not checked");
@@ -146,19 +174,30 @@ private slots:
     }
 
     void stampaNonRiuscita() {
-        // An unwritable file: one message with the window's title, nothing else.
+        // A file that cannot be written, or a full disk: one message with the
+        // window's title, naming the file; the next print is a whole PDF.
         ModuleDIC d;
         Frm_Isolanti iso(d);
         iso.show();
-        stampa->file = File(QStringLiteral("manca/dentro/x.pdf"));
-        msg->Attendi();
+        for (const QString& file : {File(QStringLiteral("manca/dentro/x.pdf")), QStringLiteral("/dev/full")}) {
+            stampa->file = file;
+            msg->boxes.clear(), msg->Attendi();
+            iso.ui.Cmd_Stampa->click();
+            QCOMPARE(msg->boxes.size(), size_t(1));
+            QVERIFY2(msg->Ultimo().startsWith(QStringLiteral("Stampa non riuscita\n")) &&
+                         msg->Ultimo().contains(QFileInfo(file).fileName()),
+                     qPrintable(msg->Ultimo()));
+            QCOMPARE(msg->boxes[0].stile, mb::OkOnly + mb::Exclamation);
+            QCOMPARE(msg->UltimoTitolo(), iso.windowTitle());
+        }
+        QVERIFY(!QFileInfo::exists(File(QStringLiteral("manca/dentro/x.pdf"))));
+        stampa->file = File(QStringLiteral("dopo.pdf"));
+        msg->boxes.clear();
         iso.ui.Cmd_Stampa->click();
-        QCOMPARE(msg->boxes.size(), size_t(1));
-        QVERIFY2(msg->Ultimo().startsWith(QStringLiteral("Stampa non riuscita\n")) && msg->Ultimo().contains(QStringLiteral("x.pdf")),
-                 qPrintable(msg->Ultimo()));
-        QCOMPARE(msg->boxes[0].stile, mb::OkOnly + mb::Exclamation);
-        QCOMPARE(msg->UltimoTitolo(), iso.windowTitle());
-        QVERIFY(!QFileInfo::exists(stampa->file));
+        QVERIFY(msg->boxes.empty());
+        const auto testo = TestoPdf(stampa->file);
+        if (!testo) QSKIP("pdftotext is not installed: the PDF is not read back");
+        QVERIFY2(testo->contains(QStringLiteral("Stampa")), qPrintable(*testo));
     }
 
     void evidenzeNonStampate() {
@@ -177,6 +216,32 @@ private slots:
         QVERIFY(iso.ui.Txt[0]->hasFocus() && !iso.ui.Txt[0]->isReadOnly());
     }
 
+    void campoGialloEManiglia() {
+        // A yellow field of a design window prints its selected text on
+        // yellow, with no highlight; the schematic's corner prints without
+        // the size grip it shows on screen.
+        ModuleDIC d;
+        Frm_Alim w(d);
+        w.Form_Load(), w.show(), w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w, kAttesaMs));
+        CampoNumerico* campo = w.ui.Txt_LamCdP;
+        campo->setFocus(), campo->SetGiallo(true), campo->selectAll();
+        const QRgb evidenza = campo->palette().color(QPalette::Highlight).rgb();
+        QVERIFY(campo->hasSelectedText());
+        const QSet<QRgb> colori =
+            ColoriStampati(&w, QRect(campo->mapTo(&w, QPoint(0, 0)), campo->size()).adjusted(2, 2, -2, -2));
+        QVERIFY(colori.contains(qRgb(255, 255, 0)) && !colori.contains(evidenza));
+        QCOMPARE(campo->palette().color(QPalette::Highlight).rgb(), evidenza);
+
+        Frm_Schema schema(d);
+        schema.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&schema, kAttesaMs));
+        auto* maniglia = schema.findChild<QSizeGrip*>();
+        QVERIFY(maniglia && maniglia->isVisible());
+        QCOMPARE(ColoriStampati(&schema, QRect(maniglia->mapTo(&schema, QPoint(0, 0)), maniglia->size())).size(), 1);
+        QVERIFY(maniglia->isVisible());
+    }
+
     void dialoghiQtInItaliano() {
         // As at start-up: Qt's file dialog then offers "Apri", not "Open".
         if (!CaricaTraduzioneQt()) QSKIP("Qt's Italian translation is not installed");
@@ -186,6 +251,35 @@ private slots:
         QPushButton* apri = Figlio<QDialogButtonBox>(&dlg, QStringLiteral("buttonBox"))->button(QDialogButtonBox::Open);
         QVERIFY(apri);
         QCOMPARE(apri->text().remove(QLatin1Char('&')), QStringLiteral("Apri"));
+
+        // The real print dialog, its options shown: the PDF proposed in the
+        // file field, no copies or page range, none of the texts Qt's
+        // translation leaves in English.
+        ModuleDIC d;
+        Frm_Isolanti iso(d);
+        stampa->reale = true;
+        QStringList testi;
+        QString campo;
+        QTimer::singleShot(0, [&] {
+            QWidget* aperto = QApplication::activeModalWidget();
+            if (!aperto) return;
+            for (auto* b : aperto->findChildren<QPushButton*>())
+                if (b->text().contains(QStringLiteral("Opzioni"))) b->click();
+            for (auto* b : aperto->findChildren<QAbstractButton*>())
+                if (b->isVisibleTo(aperto)) testi << b->text();
+            for (auto* g : aperto->findChildren<QGroupBox*>())
+                if (g->isVisibleTo(aperto)) testi << g->title();
+            campo = Figlio<QLineEdit>(aperto, QStringLiteral("filename"))->text();
+            qobject_cast<QDialog*>(aperto)->reject();
+        });
+        iso.ui.Cmd_Stampa->click();
+        QCOMPARE(campo, stampa->proposti.value(0));
+        QVERIFY(campo.endsWith(QStringLiteral("/Isolamento fra i vari strati degli Avvolgimenti.pdf")));
+        QVERIFY2(testi.contains(QStringLiteral("Modalità colore")) && !testi.contains(QStringLiteral("Stampa tutto")) &&
+                     !testi.contains(QStringLiteral("Ordine inverso")),
+                 qPrintable(testi.join('|')));
+        for (const char* inglese : {"Double Sided Printing", "Off", "Long side binding", "Short side binding"})
+            QVERIFY2(!testi.contains(QString::fromLatin1(inglese)), inglese);
     }
 };
 

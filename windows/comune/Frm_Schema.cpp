@@ -17,6 +17,7 @@
 #include "platform/ui/DialoghiFile.h"
 #include "platform/ui/FinestraModale.h"
 #include "platform/ui/Posiziona.h"
+#include "windows/comune/MenuProgetto.h"
 
 namespace {
 
@@ -116,6 +117,7 @@ QLabel* Frm_Schema::Figura(int figura, int elemento) {
 }
 
 void Frm_Schema::Form_Load(ModuleDIC& dati) {
+    progetto_ = NomeProgetto(dati);
     ImpostaTestoStato(this, Qs(schema::TestoStato(dati)));
 
     const schema::Layout l = schema::Calcola(dati);
@@ -141,8 +143,10 @@ void Frm_Schema::Form_Load(ModuleDIC& dati) {
 }
 
 void Frm_Schema::MnuFileStampa_Click() {
-    // Cancelling the printer dialog prints nothing; errors pass silently.
-    Piattaforma::Dialoghi().Stampa(this, this);
+    // Cancelling the printer dialog prints nothing. A PDF takes the project's
+    // name and the window's, beside the design window's own print.
+    const QString nome = progetto_.isEmpty() ? windowTitle() : progetto_ + QStringLiteral(" - ") + windowTitle();
+    Piattaforma::Dialoghi().Stampa(this, this, false, nome);
 }
 
 void Frm_Schema::MnuFileEsci_Click() { close(); }

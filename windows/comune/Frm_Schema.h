@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QString>
 
 struct ModuleDIC;
 class QLabel;
@@ -31,4 +32,5 @@ private:
     QList<QLabel*> immagini_[7];  // [kind 1..6][element]
     QList<QLabel*> etichette_[10];
     int copieUsate_[7] = {};
+    QString progetto_;  // the project shown, named in a print's PDF
 };

@@ -150,9 +150,14 @@ bool MenuProgetto::SalvaNome() {
 void MenuProgetto::ImpostaStampante() { Piattaforma::Dialoghi().ImpostaStampante(f_.Vista(), true); }
 
 void MenuProgetto::Stampa() {
-    // A cancelled dialog prints nothing; the window is raised before its image is taken.
-    Piattaforma::Dialoghi().Stampa(f_.Vista(), f_.Vista(), true);
+    // A cancelled dialog prints nothing; the window is raised before its image
+    // is taken. A PDF is named after the project, or the window without one.
+    const QString progetto = NomeProgetto(f_.Dati());
+    Piattaforma::Dialoghi().Stampa(f_.Vista(), f_.Vista(), true,
+                                   progetto.isEmpty() ? Qs(f_.Testi().titoloBase) : progetto);
 }
+
+QString NomeProgetto(const ModuleDIC& d) { return QFileInfo(Qs(d.FileTitolo)).completeBaseName(); }
 
 bool ScegliVoce(QComboBox* lista, const QString& testo) {
     const int k = lista->findText(testo, Qt::MatchExactly);
