@@ -107,7 +107,9 @@ void DialogoBase::keyPressEvent(QKeyEvent* e) {
     QDialog::keyPressEvent(e);
 }
 
-void DialogoBase::Cmd_Stampa_Click() { Piattaforma::Dialoghi().Stampa(this, this); }
+void DialogoBase::Cmd_Stampa_Click() {
+    Piattaforma::Dialoghi().Stampa(this, this, false, NomeDiStampa(NomeProgetto(d_.FileNome), windowTitle()));
+}
 
 CampoNumerico* DialogoBase::NuovoCampo(QWidget* parent, const RigaCampo& r, CampoNumerico::Tipo tipo,
                                        int x, int y, int w, int h) {

@@ -183,6 +183,14 @@ QString FilePdfProposto(const QString& nome) {
     return QDir(cartella).filePath(file + QStringLiteral(".pdf"));
 }
 
+QString NomeProgetto(const std::string& fileProgetto) {
+    return QFileInfo(QString::fromStdString(fileProgetto)).completeBaseName();
+}
+
+QString NomeDiStampa(const QString& progetto, const QString& titolo) {
+    return progetto.isEmpty() ? titolo : progetto + QStringLiteral(" - ") + titolo;
+}
+
 DialoghiQt::DialoghiQt() = default;
 DialoghiQt::~DialoghiQt() = default;
 
@@ -239,10 +247,10 @@ bool DialoghiQt::DialogoStampa(QPrinter& stampante, QWidget* parent, const QStri
             }
         }
     }
-    // With a printer offered first, the file field holds a folder until the
-    // user turns to the file: the PDF proposed is there instead.
+    // With a printer offered first, Qt fills the file field with a folder or
+    // a name of its own there: the PDF proposed is there instead.
     auto* campo = dlg.findChild<QLineEdit*>(QStringLiteral("filename"));
-    if (campo && (campo->text().isEmpty() || QFileInfo(campo->text()).isDir())) campo->setText(filePdf);
+    if (campo && stampante.outputFileName().isEmpty()) campo->setText(filePdf);
     return dlg.exec() == QDialog::Accepted;
 }
 

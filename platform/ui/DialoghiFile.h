@@ -83,6 +83,13 @@ private:
 // replaced) with ".pdf", in the folder of the projects, Archivio beside the
 // program, or the home folder when that cannot be written.
 QString FilePdfProposto(const QString& nome);
+// The name of a project file without its folder and extension; empty when
+// the design has no file.
+QString NomeProgetto(const std::string& fileProgetto);
+// What a window other than the design window proposes for its PDF: the
+// project's name and the window's title, so that it overwrites neither the
+// design window's PDF nor another project's; the title alone with no project.
+QString NomeDiStampa(const QString& progetto, const QString& titolo);
 
 // "Progetto Trasformatore Monofase(*.tmf)|*.tmf" -> the QFileDialog filter
 // "Progetto Trasformatore Monofase(*.tmf)"; pairs become ";;"-separated.

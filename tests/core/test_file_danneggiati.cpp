@@ -400,14 +400,15 @@ TEST(FileDanneggiati, StoredStackAndCoefficientLimitsAreChecked) {
         {7541, "1E+38", "Sezione Ferro Fuori Limiti (1E+38)"},
         {7542, "0,09", "Cifra di Perdita Lamierino Fuori Limiti (0,09)"},
         // The computed lamination (C up to 500000 mm, 10 mm of it up to
-        // 1,5E+10 cm² x 8,5 / 1110 = 1,15E+08 kg, never below 0) at the
+        // 1,5E+10 cm² x 8,5 / 1110 = 1,15E+08 kg, down to -1E-03 kg as
+        // earlier versions saved it) at the
         // thickest stack: 1E+07 x 500000 / 111 = 4,5E+10 cm², 1,15E+14 kg.
         {7541, "4,5E+10", ""},
         {7541, "4,6E+10", "Sezione Ferro Fuori Limiti (4,6E+10)"},
         {7539, "1,1E+14", ""},
         {7539, "1,2E+14", "Peso Pacco Fuori Limiti (1,2E+14)"},
-        {7539, "0", ""},
-        {7539, "-0,001", "Peso Pacco Fuori Limiti (-0,001)"},
+        {7539, "-1000", ""},
+        {7539, "-1001", "Peso Pacco Fuori Limiti (-1001)"},
     });
 }
 
@@ -436,8 +437,8 @@ TEST(FileDanneggiati, RowsTheCalculationComputesKeepTheirOwnRanges) {
         {lam + 1, "2,5", ""},
         {lam + 1, "2,4", "Misura 'A' Fuori Limiti (Lamierino Calcolato: 2,4)"},
         {lam + 4, "0,5", ""},
-        {lam + 9, "0", ""},
-        {lam + 9, "-0,001", "Peso Lamierino Fuori Limiti (Lamierino Calcolato: -0,001)"},
+        {lam + 9, "-0,001", ""},
+        {lam + 9, "-0,002", "Peso Lamierino Fuori Limiti (Lamierino Calcolato: -0,002)"},
         {lam, "1,5E+10", ""},
         {lam, "1,6E+10", "Area Lamierino Fuori Limiti (Lamierino Calcolato: 1,6E+10)"},
         {lam + 10, "Mio", ""},  // whatever its name

@@ -127,7 +127,7 @@ private slots:
         FakeMessaggiUi msg;
         FakeDialoghiUi dlg;
         auto d = Progetto({.tipo = 1, .pri = 0, .sec = 1});
-        d->FileTitolo = "prova.tmf";
+        d->FileNome = "/progetti/prova.tmf";
         Frm_Schema w(*d);
         bool eraModale = false;
         QSize immagine;

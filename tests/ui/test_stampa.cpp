@@ -131,7 +131,7 @@ private slots:
         stampa->file = File(QStringLiteral("finestra.pdf"));
         w.MnuFileStampa_Click();
         QVERIFY(QFileInfo::exists(stampa->file) && Orizzontale(stampa->file));
-        d.FileTitolo = "prova.tmf";
+        d.FileNome = "/progetti/prova.v2.tmf", d.FileTitolo = "vecchio.tmf";  // the file's name, not its stored title
         w.MnuFileStampa_Click();
 
         Frm_Isolanti iso(d);
@@ -143,8 +143,8 @@ private slots:
         QCOMPARE(stampa->dialoghi, 3);
         QVERIFY(msg->boxes.empty());
         const QDir archivio(QCoreApplication::applicationDirPath() + QStringLiteral("/Archivio"));
-        const QStringList proposti = {QStringLiteral("Calcolo di Trasformatore Monofase.pdf"), QStringLiteral("prova.pdf"),
-                                      QStringLiteral("Isolamento fra i vari strati degli Avvolgimenti.pdf")};
+        const QStringList proposti = {QStringLiteral("Calcolo di Trasformatore Monofase.pdf"), QStringLiteral("prova.v2.pdf"),
+                                      QStringLiteral("prova.v2 - Isolamento fra i vari strati degli Avvolgimenti.pdf")};
         QCOMPARE(stampa->proposti.size(), proposti.size());
         for (qsizetype i = 0; i < proposti.size(); ++i) QCOMPARE(stampa->proposti[i], archivio.filePath(proposti[i]));
 

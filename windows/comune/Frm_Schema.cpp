@@ -117,7 +117,7 @@ QLabel* Frm_Schema::Figura(int figura, int elemento) {
 }
 
 void Frm_Schema::Form_Load(ModuleDIC& dati) {
-    progetto_ = NomeProgetto(dati);
+    progetto_ = NomeProgetto(dati.FileNome);
     ImpostaTestoStato(this, Qs(schema::TestoStato(dati)));
 
     const schema::Layout l = schema::Calcola(dati);
@@ -145,8 +145,7 @@ void Frm_Schema::Form_Load(ModuleDIC& dati) {
 void Frm_Schema::MnuFileStampa_Click() {
     // Cancelling the printer dialog prints nothing. A PDF takes the project's
     // name and the window's, beside the design window's own print.
-    const QString nome = progetto_.isEmpty() ? windowTitle() : progetto_ + QStringLiteral(" - ") + windowTitle();
-    Piattaforma::Dialoghi().Stampa(this, this, false, nome);
+    Piattaforma::Dialoghi().Stampa(this, this, false, NomeDiStampa(progetto_, windowTitle()));
 }
 
 void Frm_Schema::MnuFileEsci_Click() { close(); }

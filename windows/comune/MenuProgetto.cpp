@@ -37,6 +37,7 @@ void MenuProgetto::Ricomincia() {
     f_.Vista()->setWindowTitle(Caption());
     ImpostaTestoStato(f_.Vista(), Qs(TESTO_STATO));
     f_.Form_Load();
+    f_.ScelteListeMostrate();
 }
 
 void MenuProgetto::Avviso(const QString& testo) {
@@ -152,12 +153,10 @@ void MenuProgetto::ImpostaStampante() { Piattaforma::Dialoghi().ImpostaStampante
 void MenuProgetto::Stampa() {
     // A cancelled dialog prints nothing; the window is raised before its image
     // is taken. A PDF is named after the project, or the window without one.
-    const QString progetto = NomeProgetto(f_.Dati());
+    const QString progetto = NomeProgetto(f_.Dati().FileNome);
     Piattaforma::Dialoghi().Stampa(f_.Vista(), f_.Vista(), true,
                                    progetto.isEmpty() ? Qs(f_.Testi().titoloBase) : progetto);
 }
-
-QString NomeProgetto(const ModuleDIC& d) { return QFileInfo(Qs(d.FileTitolo)).completeBaseName(); }
 
 bool ScegliVoce(QComboBox* lista, const QString& testo) {
     const int k = lista->findText(testo, Qt::MatchExactly);

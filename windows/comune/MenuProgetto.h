@@ -99,6 +99,3 @@ class QComboBox;
 // text that is not one of its items leaves the list as it is (false).
 bool ScegliVoce(QComboBox* lista, const QString& testo);
 
-// The name of the design's project file without its extension; empty when
-// the design has no file.
-QString NomeProgetto(const ModuleDIC& d);
