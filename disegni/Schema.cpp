@@ -9,12 +9,6 @@ namespace disegni {
 
 namespace {
 
-QImage Vuota(int w, int h) {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    return img;
-}
-
 void Barre(QPainter& p, const QList<int>& colonne, int altezza) {
     for (int x : colonne) p.drawLine(x, 0, x, altezza - 1);
 }
@@ -44,7 +38,7 @@ void Bobina(QPainter& p, int x, int yAlto, int yBasso) {
 
 // Kind 1: bars on the right, coil left of them, leads to the left edge.
 QImage Primario() {
-    QImage img = Vuota(47, 47);
+    QImage img = Foglio(47, 47, Qt::transparent);
     QPainter p(&img);
     p.setPen(QPen(QColor(kTratto), 1));
     Barre(p, ColonneNucleo(1), 47);
@@ -61,7 +55,7 @@ QImage Primario() {
 enum Estremo { AMorsettoSinistro, AttraversaNucleo, LineaComune };
 
 QImage Sezione(Estremo alto, Estremo basso) {
-    QImage img = Vuota(76, 47);
+    QImage img = Foglio(76, 47, Qt::transparent);
     QPainter p(&img);
     p.setPen(QPen(QColor(kTratto), 1));
     Barre(p, ColonneNucleo(3), 47);

@@ -14,9 +14,9 @@ void Quota(QPainter& p, QPointF a, QPointF b, const QString& lettera, QPointF te
     p.drawText(QRectF(testo - QPointF(8, 7), QSizeF(16, 14)), Qt::AlignCenter, lettera);
 }
 
-QImage Foglio(int w, int h) {
+QImage Foglio(int w, int h, const QColor& fondo) {
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::white);
+    img.fill(fondo);
     return img;
 }
 

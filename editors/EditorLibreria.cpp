@@ -107,7 +107,7 @@ bool EditorLibreria::Scrivi(const QString& percorso) {
 }
 
 bool EditorLibreria::Rileggibile() {
-    const std::string motivo = MotivoIlleggibile();
+    const std::string motivo = descr_.verifica(d_.Rec.data());
     if (motivo.empty()) return true;
     // The cells take such a value while typing; a file holding it would not open again.
     Piattaforma::Messaggi().MsgBox("Libreria non salvata: non si potrebbe riaprire.\n" + motivo, mb::Exclamation,

@@ -30,6 +30,9 @@ struct DescrizioneEditor {
     const char* estensione;    // ".wir"
     int lunghezzaRecord;       // bytes a record
     int numeroRecord;          // records a file
+    // Why the library's reader would refuse these records, in the editor's
+    // words; empty when they read back.
+    std::string (*verifica)(const std::string* rec);
     const char* nomeCalcola;   // the compute button and its caption
     const char* testoCalcola;
     const char* nomeLibreria;  // the label of the library's name and its first text
@@ -85,9 +88,6 @@ protected:
     // Runs before the save dialog of "Salva Libreria con Nome"; false ends
     // the save there (a table that cannot be saved).
     virtual bool PrimaDelSalvaNome() { return true; }
-    // Why the library's reader would refuse the records a save writes, in the
-    // editor's words; empty when they read back.
-    virtual std::string MotivoIlleggibile() const = 0;
     // After a save under a name: the title as typed becomes the library's name.
     virtual void DopoSalvaNome(const std::string& titolo) = 0;
     // Opens or locks the table's cells and the editor's other inputs.

@@ -24,6 +24,7 @@ const DescrizioneEditor kDescrizione = {
     ".lam",
     LIBLAM_LUNG_REC,
     LIBLAM_NUM_REC,
+    VerificaRecLibLam,
     "Cmd_Calcola",
     "Calcola Lamierino",
     "Lbl_LibLam",
@@ -179,8 +180,6 @@ bool Frm_CreaLibLam::ApriFile() {
     Mostra();
     return true;
 }
-
-std::string Frm_CreaLibLam::MotivoIlleggibile() const { return VerificaRecLibLam(d_.Rec.data()); }
 
 bool Frm_CreaLibLam::NomeNoto() const { return !d_.NomeLibLam.empty(); }
 

@@ -48,7 +48,6 @@ public:
 protected:
     bool ApriFile() override;
     bool NomeNoto() const override;
-    std::string MotivoIlleggibile() const override;
     bool PrimaDelSalvaNome() override { return Cmd_Calcola_Click(); }
     void DopoSalvaNome(const std::string& titolo) override;
     void Calcola_Click() override { Cmd_Calcola_Click(); }

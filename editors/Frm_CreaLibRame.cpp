@@ -23,6 +23,7 @@ const DescrizioneEditor kDescrizione = {
     ".wir",
     LIBRAME_LUNG_REC,
     LIBRAME_NUM_REC,
+    VerificaRecLibRame,
     "Cmd_FiloRame",
     "Calcola Filo",
     "Lbl_LibRam",
@@ -186,8 +187,6 @@ bool Frm_CreaLibRame::ApriFile() {
         Piattaforma::Messaggi().MsgBox(MSG_LIBRAME_VECCHIA_EDITOR, mb::Exclamation, TITOLO_LIBRAME_VECCHIA);
     return true;
 }
-
-std::string Frm_CreaLibRame::MotivoIlleggibile() const { return VerificaRecLibRame(d_.Rec.data()); }
 
 bool Frm_CreaLibRame::NomeNoto() const { return !d_.UltimaLibRame.empty(); }
 

@@ -35,7 +35,6 @@ public:
 protected:
     bool ApriFile() override;
     bool NomeNoto() const override;
-    std::string MotivoIlleggibile() const override;
     void DopoSalvaNome(const std::string& titolo) override;
     void Calcola_Click() override { Cmd_FiloRame_Click(); }
 

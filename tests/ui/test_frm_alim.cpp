@@ -120,7 +120,9 @@ private slots:
     // A list left with a new choice calculates (turns go with 1 / (f x B):
     // 220 V on 22,517 cm² are 366,76 turns at 60 Hz, 400,10 at 1,1 T; K 1,4:
     // 24,249 cm², 408,68 turns; 3 A/mm² asks 0,921 mm, the library's 0,9
-    // below it); a list left as found, or changed back, calculates nothing.
+    // below it; a second primary of 219 V: 438,1 turns; a second secondary of
+    // 299 VA: 300 + 299 VA); a list left as found, or changed back,
+    // calculates nothing.
     void listaLasciata_data() {
         QTest::addColumn<QString>("lista");
         QTest::addColumn<QStringList>("scelte");

@@ -1,7 +1,6 @@
 #include "windows/comune/FinestraProgetto.h"
 
 #include <algorithm>
-#include <memory>
 
 #include <QAction>
 #include <QApplication>
@@ -664,14 +663,13 @@ void FinestraProgetto::ListaDelCalcolo(QComboBox* lista, std::function<void()> l
     // The choice the list held when the user came into it: a change made
     // while the list holds the focus is the user's, one the program makes
     // (a load, an open, another list's handling) moves it along.
-    auto trovata = std::make_shared<QString>(lista->currentText());
-    connect(lista, &QComboBox::currentTextChanged, uscita, [uscita, trovata](const QString& t) {
-        if (!uscita->HaFuoco()) *trovata = t;
+    QString& trovata = scelteTrovate_.emplace_back(SceltaTrovata{lista, lista->currentText()}).testo;
+    connect(lista, &QComboBox::currentTextChanged, uscita, [uscita, &trovata](const QString& t) {
+        if (!uscita->HaFuoco()) trovata = t;
     });
-    scelteTrovate_.push_back([lista, trovata] { *trovata = lista->currentText(); });
-    connect(uscita, &LostFocus::lostFocusCheck, this, [this, lista, lasciata = std::move(lasciata), trovata] {
-        const bool cambiata = lista->currentText() != *trovata;
-        *trovata = lista->currentText();
+    connect(uscita, &LostFocus::lostFocusCheck, this, [this, lista, lasciata = std::move(lasciata), &trovata] {
+        const bool cambiata = lista->currentText() != trovata;
+        trovata = lista->currentText();
         const int calcoli = calcoli_;
         if (lasciata) lasciata();
         if (cambiata && calcoli == calcoli_) CalcolaTrasfo();
@@ -679,7 +677,7 @@ void FinestraProgetto::ListaDelCalcolo(QComboBox* lista, std::function<void()> l
 }
 
 void FinestraProgetto::ScelteListeMostrate() {
-    for (const auto& trovata : scelteTrovate_) trovata();
+    for (SceltaTrovata& s : scelteTrovate_) s.testo = s.lista->currentText();
 }
 
 void FinestraProgetto::ClickTab(QTabBar* strip, QGroupBox* const* frames, int16_t& pagina) {

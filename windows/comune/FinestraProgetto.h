@@ -17,6 +17,7 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -473,6 +474,11 @@ private:
     bool collegamentiFissi_ = false;
     bool senzaCollegamenti_ = false;
     int calcoli_ = 0;  // calculations run so far
-    // Each list's choice as the user found it (ListaDelCalcolo), set anew.
-    std::vector<std::function<void()>> scelteTrovate_;
+    // Each list's choice as the user found it (ListaDelCalcolo); a deque, so
+    // that the checks can hold on to their own.
+    struct SceltaTrovata {
+        QComboBox* lista;
+        QString testo;
+    };
+    std::deque<SceltaTrovata> scelteTrovate_;
 };

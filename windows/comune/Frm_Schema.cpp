@@ -1,10 +1,8 @@
 #include "windows/comune/Frm_Schema.h"
 
-#include <algorithm>
+#include <limits>
 
 #include <QAction>
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPixmap>
@@ -14,10 +12,10 @@
 #include "disegni/Schema.h"
 #include "engine/ModuleDIC.h"
 #include "engine/SchemaLayout.h"
+#include "platform/ui/Controlli.h"
 #include "platform/ui/DialoghiFile.h"
 #include "platform/ui/FinestraModale.h"
 #include "platform/ui/Posiziona.h"
-#include "windows/comune/MenuProgetto.h"
 
 namespace {
 
@@ -42,15 +40,10 @@ QLabel* NuovaFigura(QWidget* area, int figura, int elemento) {
 // and its number).
 QFont FontEtichette(QFont f) {
     constexpr int kStaccoPx = 3;
-    const QString piuLarghi[] = {Qs(schema::TestoVolt(9999.99f)), Qs(schema::TestoAmpere(999.99f)),
-                                 Qs(schema::TestoSpire(99999.0f))};
-    for (int px = QFontInfo(f).pixelSize(); px > 6; --px) {
-        f.setPixelSize(px);
-        const QFontMetrics fm(f);
-        int larghezza = 0;
-        for (const QString& t : piuLarghi) larghezza = std::max(larghezza, fm.horizontalAdvance(t));
-        if (larghezza + kStaccoPx <= Px(600)) break;
-    }
+    // A font in which the widest fits holds the others: each shrinks it in turn.
+    for (const QString& t : {Qs(schema::TestoVolt(9999.99f)), Qs(schema::TestoAmpere(999.99f)),
+                             Qs(schema::TestoSpire(99999.0f))})
+        f = CarattereCheEntra(f, t, Px(600) - kStaccoPx, std::numeric_limits<int>::max());
     return f;
 }
 
