@@ -30,6 +30,8 @@ QString AccantoAlProgramma(const std::string& relativo, const QString& base) {
     return QString::fromStdString(percorsi::TrovaPercorso(cartella.toStdString(), relativo));
 }
 
+QString CartellaProgetti(const QString& base) { return AccantoAlProgramma("Archivio", base); }
+
 QString FiltroQt(const QString& filtroForm) {
     const QStringList parti = filtroForm.split(QLatin1Char('|'));
     QStringList filtri;
@@ -177,7 +179,7 @@ QString FilePdfProposto(const QString& nome) {
     static const QRegularExpression vietati(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
     QString file = QString(nome).replace(vietati, QStringLiteral("_")).trimmed();
     if (file.isEmpty()) file = QStringLiteral("Stampa");
-    QString cartella = AccantoAlProgramma("Archivio");
+    QString cartella = CartellaProgetti();
     const QFileInfo info(cartella);
     if (!info.isDir() || !info.isWritable()) cartella = QDir::homePath();
     return QDir(cartella).filePath(file + QStringLiteral(".pdf"));

@@ -113,6 +113,8 @@ bool StampaFinestra(QPrinter& stampante, QWidget* finestra, QString* errore = nu
 // given ("LIBRERIA", "Archivio", "LIBRERIA/LibRame1.wir"), taken in whatever
 // letter case it has on disk.
 QString AccantoAlProgramma(const std::string& relativo, const QString& base = {});
+// The folder the projects are kept in: Archivio, as AccantoAlProgramma finds it.
+QString CartellaProgetti(const QString& base = {});
 
 namespace Piattaforma {
 IDialoghiFile& Dialoghi();

@@ -16,7 +16,7 @@ const char* const kTitoloVerifica = "Verifica File Progetto Trasformatore";
 }  // namespace
 
 QString MenuProgetto::CartellaArchivio() const {
-    return AccantoAlProgramma("Archivio", f_.CartellaApplicazione());
+    return CartellaProgetti(f_.CartellaApplicazione());
 }
 
 QString MenuProgetto::Caption(const QString& titolo) const {
