@@ -1,7 +1,5 @@
 #include "fuzz/Ingressi.h"
 
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +22,7 @@
 #include "files/Progetto.h"
 #include "files/VerificaProgetto.h"
 #include "platform/core/Numeri.h"
+#include "tests/support/Progetti.h"
 
 namespace ingressi {
 
@@ -42,12 +41,7 @@ struct Silenzio : IMessaggi {
 };
 
 // One scratch file per process, on a memory file system when there is one.
-std::string FileDi(const char* estensione) {
-    std::error_code ec;
-    const std::filesystem::path shm("/dev/shm");
-    const auto cartella = std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
-    return (cartella / ("marlovine_fuzz_" + std::to_string(::getpid()) + estensione)).string();
-}
+std::string FileDi(const char* estensione) { return FileDiLavoro("fuzz", estensione); }
 
 std::string Scrivi(const uint8_t* dati, size_t n, const char* estensione) {
     const std::string f = FileDi(estensione);
