@@ -90,14 +90,22 @@ std::unique_ptr<ModuleDIC> ApriLibreria(const uint8_t* dati, size_t n, const cha
     return d;
 }
 
-// The texts the single-phase window shows after an open, as its reader takes them.
-DatiAlimTesti Testi(const ModuleDIC& d) {
-    DatiAlimTesti t;
+// The five lists every window fills after an open, the frequency and the
+// induction in the window's own masks.
+template <class T>
+T Liste(const ModuleDIC& d, const char* frequenza, const char* induzione) {
+    T t;
     t.Cmb_PriNumAvv = num::SngToText(num::Sng(d.PriUlt + 1.0));
     t.Cmb_SecNumAvv = num::SngToText(num::Sng(d.SecUlt + 1.0));
-    t.Cmb_Frequenza = num::Format(d.Frequenza, "00");
-    t.Cmb_Induzione = num::Format(d.Induzione, "0.0");
+    t.Cmb_Frequenza = num::Format(d.Frequenza, frequenza);
+    t.Cmb_Induzione = num::Format(d.Induzione, induzione);
     t.Cmb_Densita = num::Format(d.Densita, "0.0");
+    return t;
+}
+
+// The texts the single-phase window shows after an open, as its reader takes them.
+DatiAlimTesti Testi(const ModuleDIC& d) {
+    auto t = Liste<DatiAlimTesti>(d, "00", "0.0");
     t.Cmb_CoefK = "1,3";
     for (int i = 0; i < DatiAlimTesti::MaxAvv; ++i) {
         t.Txt_PriVolt[i] = num::SngToText(d.PriVolt[i]);
@@ -124,13 +132,8 @@ DatiTrifTesti TestiTrif(const ModuleDIC& d) {
 
 // The output transformer window's lists and impedance boxes after an open.
 DatiUsciTesti TestiUsci(const ModuleDIC& d) {
-    DatiUsciTesti t;
-    t.Cmb_PriNumAvv = num::SngToText(num::Sng(d.PriUlt + 1.0));
-    t.Cmb_SecNumAvv = num::SngToText(num::Sng(d.SecUlt + 1.0));
+    auto t = Liste<DatiUsciTesti>(d, "0", "0.00");
     t.Cmb_SecTipo = d.SecTipo;
-    t.Cmb_Frequenza = num::Format(d.Frequenza, "0");
-    t.Cmb_Induzione = num::Format(d.Induzione, "0.00");
-    t.Cmb_Densita = num::Format(d.Densita, "0.0");
     t.Txt_PriImp = num::SngToText(d.PriImp[SLOT_USCI]);
     t.Txt_PriAmp = num::SngToText(d.PriAmp[SLOT_USCI]);
     for (int c = 0; c < 3; ++c) t.Txt_SecImp[static_cast<size_t>(c)] = num::SngToText(d.SecImp[SLOT_USCI + c]);
