@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -53,8 +54,7 @@ std::string Scrivi(const uint8_t* dati, size_t n, const char* estensione) {
 // The design a new single-phase window holds, with its lists' choices and a
 // mark in the library tables that a refused read must leave.
 std::unique_ptr<ModuleDIC> DesignIniziale() {
-    auto d = std::make_unique<ModuleDIC>();
-    ProgettoPredefinito(*d);
+    auto d = NuovoProgetto();
     d->Frequenza = 50;
     d->Induzione = 1;
     d->Densita = 2.5f;
@@ -152,6 +152,19 @@ void Calcola(ModuleDIC& d) {
     }
 }
 
+// Every winding a side can show finite in what both a dialog's rebuild and a
+// calculation give it (copper, weight, resistance, current density, loss) and
+// in the arrays `altri`.
+void AvvolgimentiFiniti(const ModuleDIC& c, std::initializer_list<const AvvArr*> altri) {
+    const auto finiti = [](std::initializer_list<const AvvArr*> lista) {
+        for (const AvvArr* a : lista)
+            for (int i = 0; i < 12; ++i) VERIFICA(std::isfinite((*a)[i]));
+    };
+    finiti({&c.PriIng, &c.SecIng, &c.PriPeso, &c.SecPeso, &c.PriRes, &c.SecRes, &c.PriDens, &c.SecDens,
+            &c.PriPotPer, &c.SecPotPer});
+    finiti(altri);
+}
+
 }  // namespace
 
 bool Progetto(const uint8_t* dati, size_t n) {
@@ -176,11 +189,7 @@ bool Progetto(const uint8_t* dati, size_t n) {
         c->RochScelto = roch;
         Silenzio msg;
         RicalcoloAvvolgimenti(*c, c->TipoCalcolo == tipo::Trifase || c->TipoCalcolo == tipo::AutoTrifase, msg);
-        for (int i = 0; i < 12; ++i)
-            for (float v : {c->PriLung[i], c->SecLung[i], c->PriIng[i], c->SecIng[i], c->PriRes[i], c->SecRes[i],
-                            c->PriPeso[i], c->SecPeso[i], c->PriStrati[i], c->SecStrati[i], c->PriIso[i], c->SecIso[i], c->PriDens[i], c->SecDens[i],
-                            c->PriPotPer[i], c->SecPotPer[i]})
-                VERIFICA(std::isfinite(v));
+        AvvolgimentiFiniti(*c, {&c->PriLung, &c->SecLung, &c->PriStrati, &c->SecStrati, &c->PriIso, &c->SecIso});
         for (float v : {c->SommaIngH1, c->SommaIsoH1, c->SommaIngH2, c->SommaIsoH2, c->IngGolaH1, c->IngGolaI1,
                         c->IngGolaL1, c->IngGolaH2, c->IngGolaI2, c->IngGolaL2, c->PotPerPri, c->PotPerSec,
                         c->PotTotPers})
@@ -195,11 +204,7 @@ bool Progetto(const uint8_t* dati, size_t n) {
                         c->LamPesoPacco, c->LamPF, c->PotMin, c->PotMax, c->PotPass, c->CoefK, c->PotTotPers,
                         c->PotPerPri, c->PotPerSec})
             VERIFICA(std::isfinite(v));
-        for (int i = 0; i < 12; ++i)
-            for (float v : {c->PriFiloNudo[i], c->SecFiloNudo[i], c->SecVoltVuoto[i], c->PriSpire[i], c->SecSpire[i],
-                            c->PriIng[i], c->SecIng[i], c->PriPeso[i], c->SecPeso[i], c->PriRes[i], c->SecRes[i],
-                            c->PriDens[i], c->SecDens[i], c->PriPotPer[i], c->SecPotPer[i]})
-                VERIFICA(std::isfinite(v));
+        AvvolgimentiFiniti(*c, {&c->PriFiloNudo, &c->SecFiloNudo, &c->SecVoltVuoto, &c->PriSpire, &c->SecSpire});
     }
     auto di_nuovo = std::make_unique<ModuleDIC>(*iniziale);
     VERIFICA(progetto::ApriProgetto(f, *di_nuovo, errore));
