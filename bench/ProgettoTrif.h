@@ -6,11 +6,13 @@
 #pragma once
 
 #include <cmath>
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "bench/BenchSupport.h"
 #include "engine/Mod_Trif.h"
+#include "files/Progetto.h"
 #include "platform/core/Numeri.h"
 #include "tests/support/Progetti.h"
 
@@ -79,6 +81,22 @@ inline std::unique_ptr<ModuleDIC> Pieno() {
     for (int i = 18; i < LAM_RIGHE; ++i) d->LamNome[i] = "EI " + std::to_string(30 + 6 * i);
     for (int i = 0; i < ROCH_RIGHE; ++i) d->RochTipo[i] = "Rocchetto " + std::to_string(i);
     return d;
+}
+
+// The project file of this benchmark process in `cartella`.
+inline std::string FileBench(const std::filesystem::path& cartella = CartellaInMemoria()) {
+    return FileDiLavoro("bench", ".ttf", cartella);
+}
+
+// The full project saved once, for the benchmarks that read it; empty when
+// the save failed (the benchmark is skipped).
+inline std::string FileSalvato(benchmark::State& state, const std::filesystem::path& cartella = CartellaInMemoria()) {
+    std::string file = FileBench(cartella), err;
+    if (!progetto::SalvaProgetto(*Pieno(), file, "bench.ttf", err)) {
+        state.SkipWithError(err.c_str());
+        file.clear();
+    }
+    return file;
 }
 
 }  // namespace progettotrif

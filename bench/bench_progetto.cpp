@@ -24,17 +24,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using progettotrif::FileBench;
+using progettotrif::FileSalvato;
+
 // A folder on the memory file system where there is one (0), or the
 // program's own folder (1).
 fs::path Cartella(int dove) {
     std::error_code ec;
-    if (dove == 1) return fs::canonical("/proc/self/exe", ec).parent_path();
-    const fs::path shm("/dev/shm");
-    return fs::is_directory(shm, ec) ? shm : fs::temp_directory_path();
-}
-
-std::string FileTemp(const fs::path& cartella) {
-    return (cartella / ("marlovine_bench_" + std::to_string(::getpid()) + ".ttf")).string();
+    return dove == 1 ? fs::canonical("/proc/self/exe", ec).parent_path() : CartellaInMemoria();
 }
 
 constexpr size_t kByteProgetto = 999900;
@@ -47,12 +44,12 @@ void Salva(benchmark::State& state, const std::string& file) {
     std::remove(file.c_str());
 }
 
-void BM_SalvaProgetto(benchmark::State& state) { Salva(state, FileTemp(Cartella(0))); }
+void BM_SalvaProgetto(benchmark::State& state) { Salva(state, FileBench()); }
 BENCHMARK(BM_SalvaProgetto)->Unit(benchmark::kMillisecond);
 
 // A save into a folder of its own, empty (0) or holding 10 000 other files (10000).
 void BM_SalvaInCartella(benchmark::State& state) {
-    const fs::path cartella = Cartella(0) / ("marlovine_bench_cartella_" + std::to_string(::getpid()));
+    const fs::path cartella = FileDiLavoro("bench_cartella", "");
     fs::create_directory(cartella);
     for (int i = 0; i < state.range(0); ++i) std::ofstream(cartella / ("altro_" + std::to_string(i) + ".ttf"));
     Salva(state, (cartella / "bench.ttf").string());
@@ -60,19 +57,8 @@ void BM_SalvaInCartella(benchmark::State& state) {
 }
 BENCHMARK(BM_SalvaInCartella)->Arg(0)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-// The full project saved once, for the benchmarks that read it; empty when
-// the save failed (the benchmark is skipped).
-std::string FileSalvato(benchmark::State& state, int dove) {
-    std::string file = FileTemp(Cartella(dove)), err;
-    if (!progetto::SalvaProgetto(*progettotrif::Pieno(), file, "bench.ttf", err)) {
-        state.SkipWithError(err.c_str());
-        file.clear();
-    }
-    return file;
-}
-
 void BM_ApriProgetto(benchmark::State& state) {
-    const std::string file = FileSalvato(state, static_cast<int>(state.range(0)));
+    const std::string file = FileSalvato(state, Cartella(static_cast<int>(state.range(0))));
     if (file.empty()) return;
     std::string err;
     auto dest = std::make_unique<ModuleDIC>();
@@ -87,7 +73,7 @@ BENCHMARK(BM_ApriProgetto)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 // The yardsticks: the bytes of a project file read whole, and written whole
 // beside the target with the flush and the rename a save makes.
 void BM_LetturaGrezza(benchmark::State& state) {
-    const std::string file = FileSalvato(state, static_cast<int>(state.range(0)));
+    const std::string file = FileSalvato(state, Cartella(static_cast<int>(state.range(0))));
     if (file.empty()) return;
     std::vector<char> buf(kByteProgetto);
     for (auto _ : state) {
@@ -106,7 +92,7 @@ void BM_LetturaGrezza(benchmark::State& state) {
 BENCHMARK(BM_LetturaGrezza)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ScritturaGrezza(benchmark::State& state) {
-    const std::string file = FileTemp(Cartella(0)), temp = file + ".nuovo";
+    const std::string file = FileBench(), temp = file + ".nuovo";
     std::vector<char> buf(kByteProgetto, 'x');
     for (auto _ : state) {
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);

@@ -2,13 +2,10 @@
 // path comes straight back) and without the window's refill (a window of its
 // own that puts nothing back): what the menu does with the file, against the
 // open alone (ApriProgetto) in the same run. Goal: within 1,5 times.
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QMainWindow>
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -48,17 +45,7 @@ struct Finestra : IFinestraProgetto {
     void RiempiDopoApertura() override {}
 };
 
-std::string FileSalvato(benchmark::State& state) {
-    std::error_code ec;
-    const std::filesystem::path shm("/dev/shm");
-    const auto cartella = std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
-    std::string file = (cartella / ("marlovine_bench_menu_" + std::to_string(::getpid()) + ".ttf")).string(), err;
-    if (!progetto::SalvaProgetto(*progettotrif::Pieno(), file, "bench.ttf", err)) {
-        state.SkipWithError(err.c_str());
-        file.clear();
-    }
-    return file;
-}
+using progettotrif::FileSalvato;
 
 void BM_ApriProgettoSolo(benchmark::State& state) {
     const std::string file = FileSalvato(state);

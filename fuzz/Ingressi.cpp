@@ -1,12 +1,11 @@
 #include "fuzz/Ingressi.h"
 
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -24,6 +23,7 @@
 #include "files/Progetto.h"
 #include "files/VerificaProgetto.h"
 #include "platform/core/Numeri.h"
+#include "tests/support/Progetti.h"
 
 namespace ingressi {
 
@@ -42,12 +42,7 @@ struct Silenzio : IMessaggi {
 };
 
 // One scratch file per process, on a memory file system when there is one.
-std::string FileDi(const char* estensione) {
-    std::error_code ec;
-    const std::filesystem::path shm("/dev/shm");
-    const auto cartella = std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
-    return (cartella / ("marlovine_fuzz_" + std::to_string(::getpid()) + estensione)).string();
-}
+std::string FileDi(const char* estensione) { return FileDiLavoro("fuzz", estensione); }
 
 std::string Scrivi(const uint8_t* dati, size_t n, const char* estensione) {
     const std::string f = FileDi(estensione);
@@ -59,8 +54,7 @@ std::string Scrivi(const uint8_t* dati, size_t n, const char* estensione) {
 // The design a new single-phase window holds, with its lists' choices and a
 // mark in the library tables that a refused read must leave.
 std::unique_ptr<ModuleDIC> DesignIniziale() {
-    auto d = std::make_unique<ModuleDIC>();
-    ProgettoPredefinito(*d);
+    auto d = NuovoProgetto();
     d->Frequenza = 50;
     d->Induzione = 1;
     d->Densita = 2.5f;
@@ -96,14 +90,22 @@ std::unique_ptr<ModuleDIC> ApriLibreria(const uint8_t* dati, size_t n, const cha
     return d;
 }
 
-// The texts the single-phase window shows after an open, as its reader takes them.
-DatiAlimTesti Testi(const ModuleDIC& d) {
-    DatiAlimTesti t;
+// The five lists every window fills after an open, the frequency and the
+// induction in the window's own masks.
+template <class T>
+T Liste(const ModuleDIC& d, const char* frequenza, const char* induzione) {
+    T t;
     t.Cmb_PriNumAvv = num::SngToText(num::Sng(d.PriUlt + 1.0));
     t.Cmb_SecNumAvv = num::SngToText(num::Sng(d.SecUlt + 1.0));
-    t.Cmb_Frequenza = num::Format(d.Frequenza, "00");
-    t.Cmb_Induzione = num::Format(d.Induzione, "0.0");
+    t.Cmb_Frequenza = num::Format(d.Frequenza, frequenza);
+    t.Cmb_Induzione = num::Format(d.Induzione, induzione);
     t.Cmb_Densita = num::Format(d.Densita, "0.0");
+    return t;
+}
+
+// The texts the single-phase window shows after an open, as its reader takes them.
+DatiAlimTesti Testi(const ModuleDIC& d) {
+    auto t = Liste<DatiAlimTesti>(d, "00", "0.0");
     t.Cmb_CoefK = "1,3";
     for (int i = 0; i < DatiAlimTesti::MaxAvv; ++i) {
         t.Txt_PriVolt[i] = num::SngToText(d.PriVolt[i]);
@@ -130,13 +132,8 @@ DatiTrifTesti TestiTrif(const ModuleDIC& d) {
 
 // The output transformer window's lists and impedance boxes after an open.
 DatiUsciTesti TestiUsci(const ModuleDIC& d) {
-    DatiUsciTesti t;
-    t.Cmb_PriNumAvv = num::SngToText(num::Sng(d.PriUlt + 1.0));
-    t.Cmb_SecNumAvv = num::SngToText(num::Sng(d.SecUlt + 1.0));
+    auto t = Liste<DatiUsciTesti>(d, "0", "0.00");
     t.Cmb_SecTipo = d.SecTipo;
-    t.Cmb_Frequenza = num::Format(d.Frequenza, "0");
-    t.Cmb_Induzione = num::Format(d.Induzione, "0.00");
-    t.Cmb_Densita = num::Format(d.Densita, "0.0");
     t.Txt_PriImp = num::SngToText(d.PriImp[SLOT_USCI]);
     t.Txt_PriAmp = num::SngToText(d.PriAmp[SLOT_USCI]);
     for (int c = 0; c < 3; ++c) t.Txt_SecImp[static_cast<size_t>(c)] = num::SngToText(d.SecImp[SLOT_USCI + c]);
@@ -153,6 +150,19 @@ void Calcola(ModuleDIC& d) {
         case tipo::AutoTrifase: CalcoloAutoTrif(d, TestiTrif(d), msg); break;
         default: CalcoloUsci(d, TestiUsci(d), msg); break;
     }
+}
+
+// Every winding a side can show finite in what both a dialog's rebuild and a
+// calculation give it (copper, weight, resistance, current density, loss) and
+// in the arrays `altri`.
+void AvvolgimentiFiniti(const ModuleDIC& c, std::initializer_list<const AvvArr*> altri) {
+    const auto finiti = [](std::initializer_list<const AvvArr*> lista) {
+        for (const AvvArr* a : lista)
+            for (int i = 0; i < 12; ++i) VERIFICA(std::isfinite((*a)[i]));
+    };
+    finiti({&c.PriIng, &c.SecIng, &c.PriPeso, &c.SecPeso, &c.PriRes, &c.SecRes, &c.PriDens, &c.SecDens,
+            &c.PriPotPer, &c.SecPotPer});
+    finiti(altri);
 }
 
 }  // namespace
@@ -179,11 +189,7 @@ bool Progetto(const uint8_t* dati, size_t n) {
         c->RochScelto = roch;
         Silenzio msg;
         RicalcoloAvvolgimenti(*c, c->TipoCalcolo == tipo::Trifase || c->TipoCalcolo == tipo::AutoTrifase, msg);
-        for (int i = 0; i < 12; ++i)
-            for (float v : {c->PriLung[i], c->SecLung[i], c->PriIng[i], c->SecIng[i], c->PriRes[i], c->SecRes[i],
-                            c->PriPeso[i], c->SecPeso[i], c->PriStrati[i], c->SecStrati[i], c->PriIso[i], c->SecIso[i], c->PriDens[i], c->SecDens[i],
-                            c->PriPotPer[i], c->SecPotPer[i]})
-                VERIFICA(std::isfinite(v));
+        AvvolgimentiFiniti(*c, {&c->PriLung, &c->SecLung, &c->PriStrati, &c->SecStrati, &c->PriIso, &c->SecIso});
         for (float v : {c->SommaIngH1, c->SommaIsoH1, c->SommaIngH2, c->SommaIsoH2, c->IngGolaH1, c->IngGolaI1,
                         c->IngGolaL1, c->IngGolaH2, c->IngGolaI2, c->IngGolaL2, c->PotPerPri, c->PotPerSec,
                         c->PotTotPers})
@@ -198,11 +204,7 @@ bool Progetto(const uint8_t* dati, size_t n) {
                         c->LamPesoPacco, c->LamPF, c->PotMin, c->PotMax, c->PotPass, c->CoefK, c->PotTotPers,
                         c->PotPerPri, c->PotPerSec})
             VERIFICA(std::isfinite(v));
-        for (int i = 0; i < 12; ++i)
-            for (float v : {c->PriFiloNudo[i], c->SecFiloNudo[i], c->SecVoltVuoto[i], c->PriSpire[i], c->SecSpire[i],
-                            c->PriIng[i], c->SecIng[i], c->PriPeso[i], c->SecPeso[i], c->PriRes[i], c->SecRes[i],
-                            c->PriDens[i], c->SecDens[i], c->PriPotPer[i], c->SecPotPer[i]})
-                VERIFICA(std::isfinite(v));
+        AvvolgimentiFiniti(*c, {&c->PriFiloNudo, &c->SecFiloNudo, &c->SecVoltVuoto, &c->PriSpire, &c->SecSpire});
     }
     auto di_nuovo = std::make_unique<ModuleDIC>(*iniziale);
     VERIFICA(progetto::ApriProgetto(f, *di_nuovo, errore));

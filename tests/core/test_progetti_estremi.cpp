@@ -1,8 +1,6 @@
 // Designs at the corners of what the windows' fields and lists take, run
 // through their kind's calculation pass, saved and opened again: whatever the
 // program saves from input it accepted must open.
-#include <unistd.h>
-
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -190,13 +188,10 @@ const AngoloDialoghi kAngoliDialoghi[] = {
 // dialog takes (the lamination-given mode): each saves and opens again.
 TEST(ProgettiEstremi, EveryCornerOfEveryKindSavesAndOpensAgain) {
     // On a memory file system when there is one: a save waits for its disk.
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path cartella = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-    const std::string f = (cartella / ("marlovine_estremi_" + std::to_string(::getpid()) + ".tmf")).string();
+    const std::string f = FileDiLavoro("estremi", ".tmf");
     struct Rimuovi {
         std::string f;
-        ~Rimuovi() { std::error_code e; fs::remove(f, e); }
+        ~Rimuovi() { std::error_code e; std::filesystem::remove(f, e); }
     } rimuovi{f};
     auto aperto = std::make_unique<ModuleDIC>();
     for (int16_t genere = tipo::Monofase; genere <= tipo::Uscita; ++genere)

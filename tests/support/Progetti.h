@@ -1,9 +1,14 @@
-// Designs for the engine tests: the default design of a new window, and the
-// few strokes that set up a winding the way the window's buttons do.
+// Designs for the engine tests: the default design of a new window, the few
+// strokes that set up a winding the way the window's buttons do, and where a
+// test or benchmark saves one when the save's own speed matters.
 #pragma once
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "engine/Mod_Alim.h"
@@ -14,6 +19,20 @@ inline std::unique_ptr<ModuleDIC> NuovoProgetto() {
     auto d = std::make_unique<ModuleDIC>();
     ProgettoPredefinito(*d);
     return d;
+}
+
+// The memory file system where there is one (a save there waits for no
+// disk), else the system's temporary folder.
+inline std::filesystem::path CartellaInMemoria() {
+    std::error_code ec;
+    const std::filesystem::path shm("/dev/shm");
+    return std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
+}
+
+// This process's scratch file "marlovine_<nome>_<pid><estensione>" in `cartella`.
+inline std::string FileDiLavoro(const std::string& nome, const std::string& estensione,
+                                const std::filesystem::path& cartella = CartellaInMemoria()) {
+    return (cartella / ("marlovine_" + nome + "_" + std::to_string(::getpid()) + estensione)).string();
 }
 
 // Winding i of a side in series with winding `partner` (1-based), as a
