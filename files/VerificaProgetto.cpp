@@ -34,8 +34,9 @@ std::string Avvolgimento(int j) {
     return j < 12 ? "Primario " + Numero(j) : "Secondario " + Numero(j - 12);
 }
 
-// Positive and small enough that the calculation can divide and multiply by it.
-bool NienteOUtilizzabile(float v) { return v == 0.0f || (std::isnormal(v) && v > 0.0f && v <= 1e7f); }
+// Positive and small enough that the calculation can divide and multiply by
+// it: no larger than any wire's.
+bool NienteOUtilizzabile(float v) { return v == 0.0f || (num::Positivo(v) && v <= LIMITE_DERIVATO_FILO.massimo); }
 // A section or a count of turns per cm, which the build divides by: no
 // smaller than any wire's.
 bool NienteODivisore(float v) { return v == 0.0f || LIMITE_DERIVATO_FILO.Accetta(v); }
@@ -48,10 +49,10 @@ bool NienteODivisore(float v) { return v == 0.0f || LIMITE_DERIVATO_FILO.Accetta
 std::string VerificaFili(const ModuleDIC& d) {
     for (int j = 0; j < FILO_COLONNE; ++j) {
         for (int r = 0; r < FILO_RIGHE; ++r) {
-            if (r == FILO_RIGHE - 3) continue;  // the custom wire, below
+            if (r == FILO_FUORI_FORMATO) continue;  // the custom wire, below
             // Named only for the message: an open checks a thousand rows.
             const auto filo = [r, j] {
-                return "filo " + Numero(r) + (r < FILO_RIGHE - 3 ? " della libreria" : " della tabella") + " del " +
+                return "filo " + Numero(r) + (r < FILO_FUORI_FORMATO ? " della libreria" : " della tabella") + " del " +
                        Avvolgimento(j);
             };
             const float nudo = d.FiloNudo[r][j];
@@ -71,7 +72,7 @@ std::string VerificaFili(const ModuleDIC& d) {
         }
         // The custom wire and its coefficients: each unset (0) or within what
         // the wire dialog or the calculation computes.
-        const int r = FILO_RIGHE - 3;
+        const int r = FILO_FUORI_FORMATO;
         const std::pair<float, Limite> propri[] = {
             {d.FiloNudo[r][j], LIMITE_DIAMETRO_FILO_PERS},    {d.FiloIsolato[r][j], LIMITE_DIAMETRO_FILO_PERS},
             {d.SezioneFilo[r][j], LIMITE_SEZIONE_FILO_PERS},   {d.SpireCM[r][j], LIMITE_SPIRECM_FILO_PERS},
