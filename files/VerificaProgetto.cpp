@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "engine/InputAlim.h"
 #include "engine/ModRoutine.h"
@@ -208,18 +209,16 @@ std::string VerificaListe(const ModuleDIC& d, const Liste& l) {
 // The lists of the windows for mains transformers.
 const Liste kListeRete{campialim::Frequenza.Estremi(), campialim::Induzione.Estremi(), campialim::Densita.Estremi()};
 
-// The sizing coefficient the mains kinds show as it was stored, until the
-// next pass.
-std::string VerificaCoefK(const ModuleDIC& d) {
+// What the windows for mains transformers share after their fields: the
+// lists; an autotransformer's own power, the share of the windings' total
+// that its ratio (at most 1) transforms, up to `potPassMax`; the sizing
+// coefficient as it was stored, until the next pass; the components.
+std::string VerificaRete(const ModuleDIC& d, std::optional<float> potPassMax) {
+    if (std::string e = VerificaListe(d, kListeRete); !e.empty()) return e;
+    if (potPassMax && !Limite{0.0f, *potPassMax}.Accetta(d.PotPass))
+        return Fuori("Potenza Propria AutoTras. Fuori Limiti", "", d.PotPass);
     if (!LIMITE_COEF_K.Accetta(d.CoefK)) return Fuori("Coefficiente di Dimensionamento K Fuori Limiti", "", d.CoefK);
-    return {};
-}
-
-// The own power of an autotransformer: the share of the windings' total that
-// its ratio (at most 1) transforms.
-std::string VerificaPotPass(const ModuleDIC& d, float massimo) {
-    if (!Limite{0.0f, massimo}.Accetta(d.PotPass)) return Fuori("Potenza Propria AutoTras. Fuori Limiti", "", d.PotPass);
-    return {};
+    return VerificaComponenti(d);
 }
 
 // The single-phase windows (transformer, numAvv 12, and autotransformer, 9):
@@ -237,11 +236,8 @@ std::string VerificaMonofase(const ModuleDIC& d, int numAvv, bool autotrasf) {
         if (!corrente.Accetta(d.SecAmp[i])) return Fuori(SecAmp.messaggio, sec, d.SecAmp[i]);
         if (!potenza.Accetta(d.SecPot[i])) return Fuori(SecPot.messaggio, sec, d.SecPot[i]);
     }
-    if (std::string e = VerificaListe(d, kListeRete); !e.empty()) return e;
-    if (autotrasf)
-        if (std::string e = VerificaPotPass(d, static_cast<float>(numAvv) * potenza.massimo); !e.empty()) return e;
-    if (std::string e = VerificaCoefK(d); !e.empty()) return e;
-    return VerificaComponenti(d);
+    const float potPassMax = static_cast<float>(numAvv) * potenza.massimo;
+    return VerificaRete(d, autotrasf ? std::optional(potPassMax) : std::nullopt);
 }
 
 // The three-phase windows: phase and line fields of every winding they show,
@@ -290,14 +286,9 @@ std::string VerificaTrifase(const ModuleDIC& d, const LimiteCampo& priVoltLin, c
         if (!lettera(d.SecTrif[i], {"d", "y", "z"}))
             return Fuori("Non è Stato Specificato il Tipo di Collegamento", "Secondario " + Numero(i), d.SecTrif[i]);
 
-    if (std::string e = VerificaListe(d, kListeRete); !e.empty()) return e;
     // The power routine adds each winding's three-phase power, a zig-zag one by 2/√3.
-    if (autotrasf)
-        if (std::string e = VerificaPotPass(d, num::Sng(TRIF_NUM_AVV * linea(potenza).massimo * 2.0 / std::sqrt(3.0)));
-            !e.empty())
-            return e;
-    if (std::string e = VerificaCoefK(d); !e.empty()) return e;
-    return VerificaComponenti(d);
+    const float potPassMax = num::Sng(TRIF_NUM_AVV * linea(potenza).massimo * 2.0 / std::sqrt(3.0));
+    return VerificaRete(d, autotrasf ? std::optional(potPassMax) : std::nullopt);
 }
 
 // The output transformer window: the impedance and anode current it reads
