@@ -1,11 +1,11 @@
 #include "files/VerificaProgetto.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
 
 #include "engine/InputAlim.h"
+#include "engine/InputTrif.h"
 #include "engine/ModRoutine.h"
 #include "engine/Mod_AutoTrasf.h"
 #include "engine/Mod_Trif.h"
@@ -276,15 +276,12 @@ std::string VerificaTrifase(const ModuleDIC& d, const LimiteCampo& priVoltLin, c
                 return Fuori(c.messaggio, (c.primario ? "Primario " : "Secondario ") + Numero(i), c.valori[i]);
 
     // The letters the connection dialogs write.
-    const auto lettera = [](const std::string& t, std::initializer_list<const char*> ammesse) {
-        return std::any_of(ammesse.begin(), ammesse.end(), [&t](const char* a) { return t == a; });
-    };
     for (int i = 0; i <= UltimoAvvolgimento(d.PriUlt, TRIF_NUM_AVV - 1); ++i)
-        if (!lettera(d.PriTrif[i], {"D", "Y"}))
-            return Fuori("Non è Stato Specificato il Tipo di Collegamento", "Primario " + Numero(i), d.PriTrif[i]);
+        if (!inputtrif::LetteraPri(d.PriTrif[i]))
+            return Fuori(inputtrif::NESSUNA_LETTERA, "Primario " + Numero(i), d.PriTrif[i]);
     for (int i = 0; i <= UltimoAvvolgimento(d.SecUlt, TRIF_NUM_AVV - 1); ++i)
-        if (!lettera(d.SecTrif[i], {"d", "y", "z"}))
-            return Fuori("Non è Stato Specificato il Tipo di Collegamento", "Secondario " + Numero(i), d.SecTrif[i]);
+        if (!inputtrif::LetteraSec(d.SecTrif[i]))
+            return Fuori(inputtrif::NESSUNA_LETTERA, "Secondario " + Numero(i), d.SecTrif[i]);
 
     // The power routine adds each winding's three-phase power, a zig-zag one by 2/√3.
     const float potPassMax = num::Sng(TRIF_NUM_AVV * linea(potenza).massimo * 2.0 / std::sqrt(3.0));
