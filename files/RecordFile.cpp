@@ -255,24 +255,29 @@ Esito Leggi(const std::string& percorso, int len, int n, Lettura& lettura) {
     }
     ::close(fd);
 
-    // Every length is checked before any record is offered.
+    // Every length is checked before any record is offered. Offers the
+    // first r records, within the bytes they take.
+    const auto offri = [&](size_t r, size_t byte) {
+        lettura.len_ = L;
+        lettura.letti_ = byte;
+        lettura.leggibili_ = static_cast<int>(r);
+    };
+    // A bad record r (0-based): the ones before it are still offered.
+    const auto rifiuta = [&](size_t r, const std::string& perche) {
+        offri(r, r * L);
+        const int numero = static_cast<int>(r) + 1;
+        return Errore(numero, "Record " + std::to_string(numero) + perche + " nel file \"" + percorso + "\"");
+    };
     const size_t presenti = std::min(letti / L + (letti % L != 0), static_cast<size_t>(n));
     for (size_t r = 0; r < presenti; ++r) {
         const size_t inizio = r * L;
-        const int numero = static_cast<int>(r) + 1;
-        if (inizio + 2 > letti)
-            return Errore(numero, "Record " + std::to_string(numero) + " incompleto nel file \"" + percorso + "\"");
+        if (inizio + 2 > letti) return rifiuta(r, " incompleto");
         const size_t k = Lunghezza(p + inizio);
         if (k > L - 2)
-            return Errore(numero, "Record " + std::to_string(numero) + ": lunghezza " + std::to_string(k) +
-                                      " oltre il massimo di " + std::to_string(L - 2) + " nel file \"" +
-                                      percorso + "\"");
-        if (inizio + 2 + k > letti)
-            return Errore(numero, "Record " + std::to_string(numero) + " incompleto nel file \"" + percorso + "\"");
+            return rifiuta(r, ": lunghezza " + std::to_string(k) + " oltre il massimo di " + std::to_string(L - 2));
+        if (inizio + 2 + k > letti) return rifiuta(r, " incompleto");
     }
-    lettura.len_ = L;
-    lettura.letti_ = letti;
-    lettura.leggibili_ = static_cast<int>(presenti);
+    offri(presenti, letti);
 
     Esito e;
     e.presenti = static_cast<int>(letti / L);
