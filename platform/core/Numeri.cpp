@@ -239,20 +239,16 @@ std::optional<int16_t> TextToInt(std::string_view s) {
     return CInt(*d);
 }
 
-namespace {
-
-// `t` is the lower-case word `parola` in any case of its letters.
-bool ParolaInOgniCaso(std::string_view t, std::string_view parola) {
-    return std::equal(t.begin(), t.end(), parola.begin(), parola.end(),
-                      [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + ('a' - 'A') : a) == b; });
+bool UgualiSenzaCase(std::string_view a, std::string_view b) {
+    const auto minuscola = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&minuscola](char x, char y) { return minuscola(x) == minuscola(y); });
 }
-
-}  // namespace
 
 std::optional<int16_t> TextToBool(std::string_view s) {
     const std::string_view t = Trim(s);
-    if (ParolaInOgniCaso(t, "true")) return int16_t{-1};
-    if (ParolaInOgniCaso(t, "false")) return int16_t{0};
+    if (UgualiSenzaCase(t, "true")) return int16_t{-1};
+    if (UgualiSenzaCase(t, "false")) return int16_t{0};
     const auto d = TextToDbl(t);
     if (!d) return std::nullopt;
     return static_cast<int16_t>(*d == 0.0 ? 0 : -1);
