@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "disegni/CollegamentoTrifase.h"
+#include "engine/InputTrif.h"
 #include "platform/core/Messaggi.h"
 #include "platform/ui/Ui.h"
 
@@ -48,7 +49,7 @@ void Frm_AvvTrif::Form_Load() {
     for (int n = 0; n < NumOpz(); ++n)
         if (lettera == Lettera(lato_.Primario, n)) scelta = n;
     if (scelta < 0) {
-        Piattaforma::MsgBox(Qs("Non è Stato Specificato il Tipo di Collegamento"), mb::Exclamation,
+        Piattaforma::MsgBox(Qs(inputtrif::NESSUNA_LETTERA), mb::Exclamation,
                             Qs("Tipo Collegamento Trifase"));
         scelta = 0;
     }

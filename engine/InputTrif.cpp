@@ -10,10 +10,6 @@ namespace {
 
 double Radice3() { return std::sqrt(3.0); }
 
-// A secondary's connection letter, compared exactly: "d", "y" or "z"; any
-// other text (the empty one too) is no letter.
-bool LetteraSec(std::string_view t) { return t == "d" || t == "y" || t == "z"; }
-
 // The box text of a Single (float) or of a figure with √3 in it (double):
 // each through the mask at its own precision, never "0,0" when nonzero.
 template <class T>
@@ -30,6 +26,9 @@ VistaSec Vista(const Formato& f, bool lettera, V v, I i, P p) {
 }
 
 }  // namespace
+
+bool LetteraPri(std::string_view t) { return t == "D" || t == "Y"; }
+bool LetteraSec(std::string_view t) { return t == "d" || t == "y" || t == "z"; }
 
 std::string TestoCasella(float v, const char* maschera) { return Testo(v, maschera); }
 

@@ -13,6 +13,14 @@
 
 namespace inputtrif {
 
+// The connection letters the letter dialogs write, compared exactly: a
+// primary's "D" or "Y", a secondary's "d", "y" or "z"; any other text (the
+// empty one too) is no letter.
+bool LetteraPri(std::string_view t);
+bool LetteraSec(std::string_view t);
+// What the program says of a winding in use that has none.
+inline constexpr const char* NESSUNA_LETTERA = "Non è Stato Specificato il Tipo di Collegamento";
+
 // The text a box gets for a Single under `maschera` (its 7-digit value
 // rounded by the mask, as every window shows a Single), except that a nonzero
 // value the mask would show as zero ("0,0") keeps three decimals ("0.0##"):

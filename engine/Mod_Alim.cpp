@@ -140,7 +140,7 @@ float CalcolaCadutaVolt(float potenza) {
 void CalcoloAlim(ModuleDIC& d, const DatiAlimTesti& t, IMessaggi& msg) {
     LeggiDatiAlim(d, t);
     CalcolaPotenzeAlim(d);
-    CompletaCalcolo(d, {.trifase = false, .potenzaNucleo = &ModuleDIC::SecPotTot, .spire = CalcolaSpire}, msg);
+    CompletaCalcolo(d, PassiRete(false), msg);
 }
 
 void RicalcoloAvvolgimentiAlim(ModuleDIC& d, IMessaggi& msg) { RicalcoloAvvolgimenti(d, false, msg); }

@@ -2,6 +2,10 @@
 
 #include "engine/ModRoutine.h"
 
+PassiGenere PassiRete(bool trifase) {
+    return {.trifase = trifase, .potenzaNucleo = &ModuleDIC::SecPotTot, .spire = CalcolaSpire};
+}
+
 void CompletaCalcolo(ModuleDIC& d, const PassiGenere& genere, IMessaggi& msg) {
     const bool trifase = genere.trifase;
     if (Vero(d.ConoscoPotenza))

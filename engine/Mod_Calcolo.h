@@ -15,6 +15,10 @@ struct PassiGenere {
     void (*dopoDiametri)(ModuleDIC&) = nullptr;
 };
 
+// The steps of the transformer, single- or three-phase: the core sized from
+// the secondaries' total power, the turns of every winding from the e.m.f.
+PassiGenere PassiRete(bool trifase);
+
 // From the stack to the fit check, for the kinds Monofase to AutoTrifase:
 // the stack sized from the kind's core power when the power is given, else
 // the coefficient and the iron loss of the chosen lamination for that power

@@ -22,7 +22,7 @@ void CalcolaPotenzeTrif(ModuleDIC& d) { CalcolaPotenze(d, 3, TRIF_NUM_AVV); }
 void CalcoloTrif(ModuleDIC& d, const DatiTrifTesti& t, IMessaggi& msg) {
     LeggiDatiTrif(d, t);
     CalcolaPotenzeTrif(d);
-    CompletaCalcolo(d, {.trifase = true, .potenzaNucleo = &ModuleDIC::SecPotTot, .spire = CalcolaSpire}, msg);
+    CompletaCalcolo(d, PassiRete(true), msg);
 }
 
 void RicalcoloAvvolgimentiTrif(ModuleDIC& d, IMessaggi& msg) { RicalcoloAvvolgimenti(d, true, msg); }

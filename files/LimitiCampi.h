@@ -209,6 +209,9 @@ inline constexpr Limite LIMITE_CORRENTE_FILO{0.0f, 1e11f};
 inline constexpr float SEZIONE_FILO_CALCOLATO_MAX =
     LIMITE_CORRENTE_FILO.massimo / static_cast<float>(campialim::Densita.primo);
 inline constexpr float DIAMETRO_FILO_CALCOLATO_MAX = 5.2e5f;
+// That section's wire, enamelled too, within it: 2 x sqrt(section / pi) x 1,03.
+static_assert(SEZIONE_FILO_CALCOLATO_MAX <= 3.14159 / 4.0 * (DIAMETRO_FILO_CALCOLATO_MAX / 1.03) *
+                                                (DIAMETRO_FILO_CALCOLATO_MAX / 1.03));
 
 // The wire dialog computes the custom wire from whatever its five boxes hold,
 // yellow (out of range) or not: digits and one comma, at most 5 characters

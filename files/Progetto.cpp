@@ -608,9 +608,9 @@ bool ApriProgetto(const std::string& percorso, ModuleDIC& design, std::string& e
     }
     if (!r.ok) {
         // A record whose length runs off the layout: a project damaged there
-        // when the records before it begin as a project's, else no project.
-        const bool danneggiato = r.record > 1 && recfile::Leggi(percorso, LUNG_REC, r.record - 1, a.lettura).ok &&
-                                 InizioDiProgetto(DalFile{a.lettura, a.recenti}, r.record - 1);
+        // when the records before it, still read, begin as a project's, else
+        // no project.
+        const bool danneggiato = r.record > 1 && InizioDiProgetto(DalFile{a.lettura, a.recenti}, r.record - 1);
         return rifiuta(danneggiato ? "Il progetto è danneggiato: il Record " + std::to_string(r.record) +
                                          " non è leggibile."
                                    : kNessunProgetto);

@@ -184,6 +184,13 @@ void RimuoviTemporaneiOrfani(const std::string& file) {
 
 bool Ascii(std::string_view s) { return Ascii(s.data(), s.size()); }
 
+// `buffer` (of `capacita` bytes) made to hold n bytes: kept when it does.
+void Almeno(BufferPagine& buffer, size_t& capacita, size_t n) {
+    if (capacita >= n && buffer) return;
+    buffer = NuovoBuffer(n);
+    capacita = n > 0 ? n : 1;
+}
+
 }  // namespace
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
@@ -237,10 +244,7 @@ Esito Leggi(const std::string& percorso, int len, int n, Lettura& lettura) {
     const size_t L = static_cast<size_t>(len);
     const size_t massimo = static_cast<size_t>(n) * L;
     const size_t attesi = std::min(massimo, static_cast<size_t>(std::max<off_t>(st.st_size, 0)));
-    if (lettura.capacita_ < attesi || !lettura.dati_) {
-        lettura.dati_ = NuovoBuffer(attesi);
-        lettura.capacita_ = attesi > 0 ? attesi : 1;
-    }
+    Almeno(lettura.dati_, lettura.capacita_, attesi);
     char* p = lettura.dati_.get();
     size_t letti = 0;
     while (letti < attesi) {
@@ -255,24 +259,29 @@ Esito Leggi(const std::string& percorso, int len, int n, Lettura& lettura) {
     }
     ::close(fd);
 
-    // Every length is checked before any record is offered.
+    // Every length is checked before any record is offered. Offers the
+    // first r records, within the bytes they take.
+    const auto offri = [&](size_t r, size_t byte) {
+        lettura.len_ = L;
+        lettura.letti_ = byte;
+        lettura.leggibili_ = static_cast<int>(r);
+    };
+    // A bad record r (0-based): the ones before it are still offered.
+    const auto rifiuta = [&](size_t r, const std::string& perche) {
+        offri(r, r * L);
+        const int numero = static_cast<int>(r) + 1;
+        return Errore(numero, "Record " + std::to_string(numero) + perche + " nel file \"" + percorso + "\"");
+    };
     const size_t presenti = std::min(letti / L + (letti % L != 0), static_cast<size_t>(n));
     for (size_t r = 0; r < presenti; ++r) {
         const size_t inizio = r * L;
-        const int numero = static_cast<int>(r) + 1;
-        if (inizio + 2 > letti)
-            return Errore(numero, "Record " + std::to_string(numero) + " incompleto nel file \"" + percorso + "\"");
+        if (inizio + 2 > letti) return rifiuta(r, " incompleto");
         const size_t k = Lunghezza(p + inizio);
         if (k > L - 2)
-            return Errore(numero, "Record " + std::to_string(numero) + ": lunghezza " + std::to_string(k) +
-                                      " oltre il massimo di " + std::to_string(L - 2) + " nel file \"" +
-                                      percorso + "\"");
-        if (inizio + 2 + k > letti)
-            return Errore(numero, "Record " + std::to_string(numero) + " incompleto nel file \"" + percorso + "\"");
+            return rifiuta(r, ": lunghezza " + std::to_string(k) + " oltre il massimo di " + std::to_string(L - 2));
+        if (inizio + 2 + k > letti) return rifiuta(r, " incompleto");
     }
-    lettura.len_ = L;
-    lettura.letti_ = letti;
-    lettura.leggibili_ = static_cast<int>(presenti);
+    offri(presenti, letti);
 
     Esito e;
     e.presenti = static_cast<int>(letti / L);
@@ -291,10 +300,7 @@ Esito Leggi(const std::string& percorso, int len, int n, std::string* rec) {
 void Immagine::Inizia(int len, int n) {
     len_ = static_cast<size_t>(std::max(len, 0));
     dimensione_ = static_cast<size_t>(std::max(n, 0)) * len_;
-    if (capacita_ < dimensione_ || !dati_) {
-        dati_ = NuovoBuffer(dimensione_);
-        capacita_ = dimensione_ > 0 ? dimensione_ : 1;
-    }
+    Almeno(dati_, capacita_, dimensione_);
     std::memset(dati_.get(), 0, dimensione_);
 }
 

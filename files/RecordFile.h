@@ -34,7 +34,8 @@ struct Esito {
 class Lettura {
 public:
     // The text of record r (0-based) as the file holds it, Windows-1252
-    // bytes; empty past the end of the file, and after a failed read.
+    // bytes; empty past the end of the file, and from the bad record on
+    // after a failed read (every record when the file itself failed).
     std::string_view Record(int r) const {
         if (r < 0 || r >= leggibili_) return {};
         const char* p = dati_.get() + static_cast<size_t>(r) * len_;
@@ -42,7 +43,8 @@ public:
         return {p + 2, k};
     }
 
-    // How many bytes of the file the last good read took.
+    // How many bytes of the file the last read took: after a bad record,
+    // those of the records before it.
     size_t Byte() const { return letti_; }
 
     // Where record r starts (its length, then its text), when the file holds
@@ -67,7 +69,8 @@ private:
 // without waiting on it), and never more than n * len bytes of it. A missing
 // file is an error (nothing is created); so is a stored length above len-2,
 // or one that runs past the end of the file: every length is checked before
-// any record is offered, so a bad file yields no record at all.
+// any record is offered, so a bad record leaves only the records before it
+// (Esito::record names it).
 Esito Leggi(const std::string& percorso, int len, int n, Lettura& lettura);
 
 // The same, with the texts in UTF-8 in rec[0..n-1]. On any error rec is left

@@ -1,10 +1,11 @@
 #include "files/VerificaProgetto.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "engine/InputAlim.h"
+#include "engine/InputTrif.h"
 #include "engine/ModRoutine.h"
 #include "engine/Mod_AutoTrasf.h"
 #include "engine/Mod_Trif.h"
@@ -34,8 +35,9 @@ std::string Avvolgimento(int j) {
     return j < 12 ? "Primario " + Numero(j) : "Secondario " + Numero(j - 12);
 }
 
-// Positive and small enough that the calculation can divide and multiply by it.
-bool NienteOUtilizzabile(float v) { return v == 0.0f || (std::isnormal(v) && v > 0.0f && v <= 1e7f); }
+// Positive and small enough that the calculation can divide and multiply by
+// it: no larger than any wire's.
+bool NienteOUtilizzabile(float v) { return v == 0.0f || (num::Positivo(v) && v <= LIMITE_DERIVATO_FILO.massimo); }
 // A section or a count of turns per cm, which the build divides by: no
 // smaller than any wire's.
 bool NienteODivisore(float v) { return v == 0.0f || LIMITE_DERIVATO_FILO.Accetta(v); }
@@ -48,10 +50,10 @@ bool NienteODivisore(float v) { return v == 0.0f || LIMITE_DERIVATO_FILO.Accetta
 std::string VerificaFili(const ModuleDIC& d) {
     for (int j = 0; j < FILO_COLONNE; ++j) {
         for (int r = 0; r < FILO_RIGHE; ++r) {
-            if (r == FILO_RIGHE - 3) continue;  // the custom wire, below
+            if (r == FILO_FUORI_FORMATO) continue;  // the custom wire, below
             // Named only for the message: an open checks a thousand rows.
             const auto filo = [r, j] {
-                return "filo " + Numero(r) + (r < FILO_RIGHE - 3 ? " della libreria" : " della tabella") + " del " +
+                return "filo " + Numero(r) + (r < FILO_FUORI_FORMATO ? " della libreria" : " della tabella") + " del " +
                        Avvolgimento(j);
             };
             const float nudo = d.FiloNudo[r][j];
@@ -71,7 +73,7 @@ std::string VerificaFili(const ModuleDIC& d) {
         }
         // The custom wire and its coefficients: each unset (0) or within what
         // the wire dialog or the calculation computes.
-        const int r = FILO_RIGHE - 3;
+        const int r = FILO_FUORI_FORMATO;
         const std::pair<float, Limite> propri[] = {
             {d.FiloNudo[r][j], LIMITE_DIAMETRO_FILO_PERS},    {d.FiloIsolato[r][j], LIMITE_DIAMETRO_FILO_PERS},
             {d.SezioneFilo[r][j], LIMITE_SEZIONE_FILO_PERS},   {d.SpireCM[r][j], LIMITE_SPIRECM_FILO_PERS},
@@ -207,18 +209,16 @@ std::string VerificaListe(const ModuleDIC& d, const Liste& l) {
 // The lists of the windows for mains transformers.
 const Liste kListeRete{campialim::Frequenza.Estremi(), campialim::Induzione.Estremi(), campialim::Densita.Estremi()};
 
-// The sizing coefficient the mains kinds show as it was stored, until the
-// next pass.
-std::string VerificaCoefK(const ModuleDIC& d) {
+// What the windows for mains transformers share after their fields: the
+// lists; an autotransformer's own power, the share of the windings' total
+// that its ratio (at most 1) transforms, up to `potPassMax`; the sizing
+// coefficient as it was stored, until the next pass; the components.
+std::string VerificaRete(const ModuleDIC& d, std::optional<float> potPassMax) {
+    if (std::string e = VerificaListe(d, kListeRete); !e.empty()) return e;
+    if (potPassMax && !Limite{0.0f, *potPassMax}.Accetta(d.PotPass))
+        return Fuori("Potenza Propria AutoTras. Fuori Limiti", "", d.PotPass);
     if (!LIMITE_COEF_K.Accetta(d.CoefK)) return Fuori("Coefficiente di Dimensionamento K Fuori Limiti", "", d.CoefK);
-    return {};
-}
-
-// The own power of an autotransformer: the share of the windings' total that
-// its ratio (at most 1) transforms.
-std::string VerificaPotPass(const ModuleDIC& d, float massimo) {
-    if (!Limite{0.0f, massimo}.Accetta(d.PotPass)) return Fuori("Potenza Propria AutoTras. Fuori Limiti", "", d.PotPass);
-    return {};
+    return VerificaComponenti(d);
 }
 
 // The single-phase windows (transformer, numAvv 12, and autotransformer, 9):
@@ -236,11 +236,8 @@ std::string VerificaMonofase(const ModuleDIC& d, int numAvv, bool autotrasf) {
         if (!corrente.Accetta(d.SecAmp[i])) return Fuori(SecAmp.messaggio, sec, d.SecAmp[i]);
         if (!potenza.Accetta(d.SecPot[i])) return Fuori(SecPot.messaggio, sec, d.SecPot[i]);
     }
-    if (std::string e = VerificaListe(d, kListeRete); !e.empty()) return e;
-    if (autotrasf)
-        if (std::string e = VerificaPotPass(d, static_cast<float>(numAvv) * potenza.massimo); !e.empty()) return e;
-    if (std::string e = VerificaCoefK(d); !e.empty()) return e;
-    return VerificaComponenti(d);
+    const float potPassMax = static_cast<float>(numAvv) * potenza.massimo;
+    return VerificaRete(d, autotrasf ? std::optional(potPassMax) : std::nullopt);
 }
 
 // The three-phase windows: phase and line fields of every winding they show,
@@ -279,24 +276,16 @@ std::string VerificaTrifase(const ModuleDIC& d, const LimiteCampo& priVoltLin, c
                 return Fuori(c.messaggio, (c.primario ? "Primario " : "Secondario ") + Numero(i), c.valori[i]);
 
     // The letters the connection dialogs write.
-    const auto lettera = [](const std::string& t, std::initializer_list<const char*> ammesse) {
-        return std::any_of(ammesse.begin(), ammesse.end(), [&t](const char* a) { return t == a; });
-    };
     for (int i = 0; i <= UltimoAvvolgimento(d.PriUlt, TRIF_NUM_AVV - 1); ++i)
-        if (!lettera(d.PriTrif[i], {"D", "Y"}))
-            return Fuori("Non è Stato Specificato il Tipo di Collegamento", "Primario " + Numero(i), d.PriTrif[i]);
+        if (!inputtrif::LetteraPri(d.PriTrif[i]))
+            return Fuori(inputtrif::NESSUNA_LETTERA, "Primario " + Numero(i), d.PriTrif[i]);
     for (int i = 0; i <= UltimoAvvolgimento(d.SecUlt, TRIF_NUM_AVV - 1); ++i)
-        if (!lettera(d.SecTrif[i], {"d", "y", "z"}))
-            return Fuori("Non è Stato Specificato il Tipo di Collegamento", "Secondario " + Numero(i), d.SecTrif[i]);
+        if (!inputtrif::LetteraSec(d.SecTrif[i]))
+            return Fuori(inputtrif::NESSUNA_LETTERA, "Secondario " + Numero(i), d.SecTrif[i]);
 
-    if (std::string e = VerificaListe(d, kListeRete); !e.empty()) return e;
     // The power routine adds each winding's three-phase power, a zig-zag one by 2/√3.
-    if (autotrasf)
-        if (std::string e = VerificaPotPass(d, num::Sng(TRIF_NUM_AVV * linea(potenza).massimo * 2.0 / std::sqrt(3.0)));
-            !e.empty())
-            return e;
-    if (std::string e = VerificaCoefK(d); !e.empty()) return e;
-    return VerificaComponenti(d);
+    const float potPassMax = num::Sng(TRIF_NUM_AVV * linea(potenza).massimo * 2.0 / std::sqrt(3.0));
+    return VerificaRete(d, autotrasf ? std::optional(potPassMax) : std::nullopt);
 }
 
 // The output transformer window: the impedance and anode current it reads

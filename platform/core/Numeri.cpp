@@ -139,71 +139,15 @@ std::string BoolToText(int16_t flag) { return flag == -1 ? "True" : "False"; }
 
 namespace {
 
-// Any text: see TextToDbl. Kept apart from the plain texts' way, which needs
-// none of its stack.
-[[gnu::noinline]] std::optional<double> TextToDblGenerale(std::string_view s) {
-    s = Trim(s);
-    // Accepted: [sign] digits [, digits] [E [sign] digits], at least one digit
-    // in the mantissa. The comma is the only decimal separator. The text is
-    // rewritten with a point into a stack buffer (an open converts thousands).
-    char buf[128];
-    if (s.size() >= sizeof buf) return std::nullopt;  // no number is written this long
+constexpr size_t kMaxTestoLetto = 128;  // no number is written this long
+
+// The full conversion of a text TextToDbl has checked, for what it cannot
+// read exactly itself: rewritten with a point into a stack buffer, which the
+// common texts need none of.
+[[gnu::noinline]] std::optional<double> TextToDblPieno(std::string_view s, bool espNegativo) {
+    char buf[kMaxTestoLetto];
     size_t k = 0;
-    size_t i = 0;
-    const auto cifra = [&s](size_t j) { return j < s.size() && s[j] >= '0' && s[j] <= '9'; };
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        if (s[i] == '-') buf[k++] = '-';
-        ++i;
-    }
-    // The mantissa's digits are also gathered as a whole number m, so that
-    // the common short texts convert as m times or over an exact power of
-    // ten, one correctly rounded operation, as the full conversion gives.
-    int mantDigits = 0;
-    int decimali = 0;
-    uint64_t m = 0;
-    int cifreM = 0;  // digits of m from its first non-zero one
-    const auto accumula = [&](char ch) {
-        if (cifreM > 0 || ch != '0') ++cifreM;
-        m = m * 10 + static_cast<uint64_t>(ch - '0');
-    };
-    while (cifra(i)) { accumula(s[i]); buf[k++] = s[i++]; ++mantDigits; }
-    if (i < s.size() && s[i] == ',') {
-        buf[k++] = '.';
-        ++i;
-        while (cifra(i)) { accumula(s[i]); buf[k++] = s[i++]; ++mantDigits; ++decimali; }
-    }
-    if (mantDigits == 0) return std::nullopt;
-    bool espNegativo = false;
-    int esp = 0;
-    int expDigits = 0;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        buf[k++] = 'e';
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-            espNegativo = s[i] == '-';
-            buf[k++] = s[i++];
-        }
-        while (cifra(i)) {
-            if (esp < 10000) esp = esp * 10 + (s[i] - '0');
-            buf[k++] = s[i++];
-            ++expDigits;
-        }
-        if (expDigits == 0) return std::nullopt;
-    }
-    if (i != s.size()) return std::nullopt;
-    const bool negativo = buf[0] == '-';
-    if (cifreM <= 15) {
-        static constexpr double kPot10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-        const int e10 = (espNegativo ? -esp : esp) - decimali;
-        if (m == 0) return negativo ? -0.0 : 0.0;
-        if (e10 >= -22 && e10 <= 22) {
-            const double x = static_cast<double>(m);
-            const double v = e10 < 0 ? x / kPot10[-e10] : x * kPot10[e10];
-            return negativo ? -v : v;
-        }
-    }
+    for (size_t i = s[0] == '+' ? 1 : 0; i < s.size(); ++i) buf[k++] = s[i] == ',' ? '.' : s[i];
     double v = 0.0;
     const auto res = std::from_chars(buf, buf + k, v);
     if (res.ptr != buf + k) return std::nullopt;
@@ -220,25 +164,61 @@ namespace {
 }  // namespace
 
 std::optional<double> TextToDbl(std::string_view s) {
-    // The texts a file holds are mostly plain: a sign, at most 15 digits and
-    // a comma, nothing else. They are read here in one pass, the digits as a
-    // whole number over an exact power of ten (the one rounding the general
-    // way makes too); any other text takes the general way.
+    // Accepted: [sign] digits [, digits] [E [sign] digits], at least one digit
+    // in the mantissa, blanks around. The comma is the only decimal separator.
     const char* p = s.data();
     const char* const fine = p + s.size();
+    while (p != fine && Blank(*p)) ++p;
+    const char* const inizio = p;
+    const auto cifra = [&p, fine] { return p != fine && static_cast<unsigned>(*p - '0') < 10; };
     const bool negativo = p != fine && *p == '-';
     if (p != fine && (*p == '-' || *p == '+')) ++p;
+    const char* const mantissa = p;
+    // The mantissa's digits are gathered as a whole number m, so that the
+    // common short texts convert as m times or over an exact power of ten,
+    // one correctly rounded operation, as the full conversion gives.
     uint64_t m = 0;
     int cifre = 0, decimali = 0;
-    while (p != fine && static_cast<unsigned>(*p - '0') < 10) m = m * 10 + static_cast<unsigned>(*p++ - '0'), ++cifre;
+    const auto accumula = [&] {
+        m = m * 10 + static_cast<unsigned>(*p++ - '0');
+        ++cifre;
+    };
+    while (cifra()) accumula();
     if (p != fine && *p == ',')
-        for (++p; p != fine && static_cast<unsigned>(*p - '0') < 10; ++decimali)
-            m = m * 10 + static_cast<unsigned>(*p++ - '0'), ++cifre;
-    if (p != fine || cifre == 0 || cifre > 15) return TextToDblGenerale(s);
-    static constexpr double kPot10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const double v = static_cast<double>(m) / kPot10[decimali];
-    return negativo ? -v : v;
+        for (++p; cifra(); ++decimali) accumula();
+    if (cifre == 0) return std::nullopt;
+    const auto esatto = [m, negativo](int e10) {
+        static constexpr double kPot10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        const double x = static_cast<double>(m);
+        const double v = e10 <= 0 ? x / kPot10[-e10] : x * kPot10[e10];
+        return negativo ? -v : v;
+    };
+    // Most texts a file holds end here: a sign, at most 15 digits, a comma.
+    if (p == fine && cifre <= 15) return esatto(-decimali);
+
+    bool espNegativo = false;
+    int esp = 0;
+    if (p != fine && (*p == 'e' || *p == 'E')) {
+        ++p;
+        if (p != fine && (*p == '+' || *p == '-')) espNegativo = *p++ == '-';
+        if (!cifra()) return std::nullopt;
+        for (; cifra(); ++p)
+            if (esp < 10000) esp = esp * 10 + (*p - '0');
+    }
+    const char* const fineNumero = p;
+    while (p != fine && Blank(*p)) ++p;
+    if (p != fine || fineNumero - inizio >= static_cast<ptrdiff_t>(kMaxTestoLetto)) return std::nullopt;
+    int cifreM = cifre;  // digits of m from its first non-zero one
+    for (const char* q = mantissa; cifre > 15 && q != fineNumero && (*q == '0' || *q == ','); ++q)
+        cifreM -= *q == '0';
+    if (cifreM <= 15) {
+        const int e10 = (espNegativo ? -esp : esp) - decimali;
+        if (e10 >= -22 && e10 <= 22) return esatto(e10);
+        if (m == 0) return negativo ? -0.0 : 0.0;
+    }
+    return TextToDblPieno({inizio, static_cast<size_t>(fineNumero - inizio)}, espNegativo);
 }
 
 std::optional<float> TextToSng(std::string_view s) {
@@ -259,20 +239,16 @@ std::optional<int16_t> TextToInt(std::string_view s) {
     return CInt(*d);
 }
 
-namespace {
-
-// `t` is the lower-case word `parola` in any case of its letters.
-bool ParolaInOgniCaso(std::string_view t, std::string_view parola) {
-    return std::equal(t.begin(), t.end(), parola.begin(), parola.end(),
-                      [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + ('a' - 'A') : a) == b; });
+bool UgualiSenzaCase(std::string_view a, std::string_view b) {
+    const auto minuscola = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&minuscola](char x, char y) { return minuscola(x) == minuscola(y); });
 }
-
-}  // namespace
 
 std::optional<int16_t> TextToBool(std::string_view s) {
     const std::string_view t = Trim(s);
-    if (ParolaInOgniCaso(t, "true")) return int16_t{-1};
-    if (ParolaInOgniCaso(t, "false")) return int16_t{0};
+    if (UgualiSenzaCase(t, "true")) return int16_t{-1};
+    if (UgualiSenzaCase(t, "false")) return int16_t{0};
     const auto d = TextToDbl(t);
     if (!d) return std::nullopt;
     return static_cast<int16_t>(*d == 0.0 ? 0 : -1);

@@ -45,6 +45,9 @@ std::optional<float> TextToSng(std::string_view s);
 std::optional<int16_t> TextToInt(std::string_view s);     // halves to even
 std::optional<int16_t> TextToBool(std::string_view s);    // -1 / 0
 
+// Two texts alike but for the case of the letters A to Z.
+bool UgualiSenzaCase(std::string_view a, std::string_view b);
+
 // Display masks ("##0.0#", "###.#", "0.000", ...): digit placeholders 0 and #,
 // the point shown as a comma, rounding half away from zero on the decimal value.
 // Under '#' no leading zero is shown (0,5 under "###.#" gives ",5"); the comma

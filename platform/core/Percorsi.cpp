@@ -1,10 +1,11 @@
 #include "platform/core/Percorsi.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 #include <vector>
+
+#include "platform/core/Numeri.h"
 
 namespace percorsi {
 
@@ -27,13 +28,6 @@ std::vector<std::string> Componenti(const std::string& s) {
     return out;
 }
 
-bool UgualiSenzaCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // The name in folder `dir` that equals `nome` but for letter case; the exact
 // name wins, then the first in sorted order. Empty when there is none.
 std::string Cerca(const std::string& dir, const std::string& nome) {
@@ -43,7 +37,7 @@ std::string Cerca(const std::string& dir, const std::string& nome) {
     std::vector<std::string> trovati;
     for (fs::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
         const std::string n = it->path().filename().string();
-        if (UgualiSenzaCase(n, nome)) trovati.push_back(n);
+        if (num::UgualiSenzaCase(n, nome)) trovati.push_back(n);
     }
     if (trovati.empty()) return {};
     return *std::min_element(trovati.begin(), trovati.end());

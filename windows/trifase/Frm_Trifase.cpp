@@ -20,7 +20,7 @@
 namespace {
 
 const char* const kTitoloLettera = "Tipo Collegamento Trifase";
-const char* const kNoLettera = "Non è Stato Specificato il Tipo di Collegamento";
+const char* const kNoLettera = inputtrif::NESSUNA_LETTERA;
 
 void NessunaLettera() {
     Piattaforma::MsgBox(Qs(kNoLettera), mb::OkOnly + mb::Exclamation, Qs(kTitoloLettera));
