@@ -23,7 +23,11 @@ CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo)
     : QLineEdit(parent), limite_(limite), tipo_(tipo), fuoco_(new LostFocus(this)) {
     // Typed text goes through the key filter; an input method could bypass it.
     if (tipo_ == Tipo::Numero) setAttribute(Qt::WA_InputMethodEnabled, false);
+    // A text typed since the last check is pending until the field is left
+    // or a command takes it.
+    fuoco_->ImpostaModificato([this] { return isModified(); });
     connect(fuoco_, &LostFocus::lostFocusCheck, this, [this] {
+        setModified(false);
         QPointer<CampoNumerico> io(this);
         emit lostFocusCheck();
         if (io && controllo_) controllo_();

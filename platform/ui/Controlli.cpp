@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QStringList>
 #include <QTabBar>
+#include <QWheelEvent>
 
 #include "platform/core/Numeri.h"
 #include "platform/ui/CampoNumerico.h"
@@ -183,8 +184,25 @@ CampoNumerico* Campo(QWidget* parent, const QString& nome, int limite, const QSt
     return c;
 }
 
+namespace {
+
+// A list turned by the mouse wheel only once it holds the focus: a wheel
+// turned over it while scrolling past is no choice, and goes on to the page.
+class ListaSoloConFuoco : public QComboBox {
+public:
+    explicit ListaSoloConFuoco(QWidget* parent) : QComboBox(parent) { setFocusPolicy(Qt::StrongFocus); }
+
+protected:
+    void wheelEvent(QWheelEvent* e) override {
+        if (hasFocus()) QComboBox::wheelEvent(e);
+        else e->ignore();
+    }
+};
+
+}  // namespace
+
 QComboBox* Lista(QWidget* parent, const QString& nome, int x, int y, int w, int h) {
-    auto* c = new QComboBox(parent);
+    auto* c = new ListaSoloConFuoco(parent);
     c->setObjectName(nome);
     c->setEditable(false);
     Posiziona(c, x, y, w, h);

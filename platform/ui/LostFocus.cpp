@@ -25,6 +25,16 @@ void LostFocus::Esegui() {
     if (io) inCorso_ = false;
 }
 
+void LostFocus::PrendiModifiche(QWidget* finestra) {
+    if (!finestra) return;
+    for (QWidget* w = finestra->focusWidget(); w; w = w == finestra ? nullptr : w->parentWidget()) {
+        auto* uscita = w->findChild<LostFocus*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!uscita) continue;
+        if (uscita->haFuoco_ && uscita->modificato_ && uscita->modificato_()) uscita->Esegui();
+        return;
+    }
+}
+
 void LostFocus::FocusCambiato(QWidget* vecchio, QWidget* nuovo) {
     if (!controllo_) return;
     QWidget* const finestra = controllo_->window();
@@ -33,9 +43,11 @@ void LostFocus::FocusCambiato(QWidget* vecchio, QWidget* nuovo) {
     QWidget* ora = finestra->focusWidget();
     if (Dentro(nuovo)) {
         // A change told late (a check that ran on it moved the focus on, and
-        // may have shown a box since): a control disabled on the way, or
-        // passed by for another control of its window, never held the focus.
-        const bool passato = !Dentro(ora) && (lasciato_ || finestra->isActiveWindow());
+        // may have shown a box since, its own range box or the calculation's):
+        // a control disabled on the way, or passed by for another control of
+        // its window, never held the focus, whether or not the window is
+        // active again yet.
+        const bool passato = !Dentro(ora);
         lasciato_ = false;
         if (controllo_->isEnabled() && !passato) haFuoco_ = true;
         return;

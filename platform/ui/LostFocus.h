@@ -34,6 +34,14 @@ public:
 
     // Runs the check now, as Enter does; does nothing while the check runs.
     void Esegui();
+    // Whether the control holds an edit its check has not taken yet (a typed
+    // text, a changed choice); with none set, never.
+    void ImpostaModificato(std::function<bool()> modificato) { modificato_ = std::move(modificato); }
+    // A command (save, print, new ...) works on what the window shows: the
+    // control holding the focus of `finestra` has its pending edit taken as if
+    // it were left, while the focus stays where it is. A control with nothing
+    // pending runs nothing.
+    static void PrendiModifiche(QWidget* finestra);
     // True while the check runs (e.g. while its message box is shown).
     bool InCorso() const { return inCorso_; }
     // True while the control holds its window's focus (also while the window
@@ -52,6 +60,7 @@ private:
 
     QPointer<QWidget> controllo_;
     std::function<void()> azione_;
+    std::function<bool()> modificato_;
     bool haFuoco_ = false;
     // The focus has left the control before its coming was told.
     bool lasciato_ = false;

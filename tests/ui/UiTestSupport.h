@@ -239,6 +239,15 @@ inline QString TestiDi(QObject* radice, const QString& nomi) {
     return t.join('|');
 }
 
+// Picks `voce` of `menu` in the window's menu bar with the mouse, as a user
+// does: a menu never takes the focus from the window's controls.
+inline void DalMenu(QMainWindow* finestra, QMenu* menu, QAction* voce) {
+    QMenuBar* barra = finestra->menuBar();
+    QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(menu->menuAction()).center());
+    QTRY_VERIFY(menu->isVisible());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(voce).center());
+}
+
 // Runs `apri`, which shows a window modally and returns once it is closed:
 // the objectName of the modal window it showed ("" when none), closed as soon
 // as it is up.

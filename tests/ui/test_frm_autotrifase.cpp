@@ -97,6 +97,17 @@ private slots:
                  QCOMPARE(a.msg.boxes.size(), size_t(1));
              },
              "Txt_SecVolt Txt_SecVoltLin msg", "127 220,0 Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1"},
+            // The phase power refused by its own range box: that one box, and
+            // the line box the Tab reached is not checked: 127 V stays as typed.
+            {[](Auto& a, L&) {
+                 a.MostraConFuoco();
+                 a.msg.veri = true;
+                 ScriviETab(a.ui().Txt_SecVolt[0], "127");
+                 a.msg.Azzera(), ScriviETab(a.ui().Txt_SecPot[0], "0");
+                 QVERIFY(QTest::qWaitForWindowActive(a.w.get(), kAttesaMs));
+                 QCOMPARE(a.msg.boxes.size(), size_t(1));
+             },
+             "Txt_SecVolt", "127"},
             {[](Auto& a, L&) { a.ui().Txt_SecVolt[0]->setText("220"); Campo(a, "Dd", "Txt_SecAmpLin(0)", "2,62"); },
              kCampi, "219,4 1,513 332,9"},
             {[](Auto& a, L&) { Campo(a, "Yy", "Txt_SecAmpLin(0)", "0,04"); }, kCampi, "219,4 0,04 5,1"},

@@ -228,6 +228,32 @@ private slots:
                  QStringLiteral("100|192|173,2|576,0|1152,0"));
     }
 
+    // A phase box refused by its own range box: one box, and the line box
+    // the focus only passed is not checked when the window is active again.
+    // 7,45 V stays, 3 x 7,45 = 22,35 -> "22,4", 192,4 VA / 7,45 V = 25,826 A;
+    // a refused 0 V leaves the default 73,3 V and its 232 turns.
+    void casellaDiFaseRifiutata() {
+        const struct { const char* volt; const char* campo; const char* testo; bool clic; const char* nomi; const char* attesi; } casi[] = {
+            {"7,45", "Txt_SecPot(0)", "0", false, "Txt_SecVolt(0) Txt_SecVoltLin(0) Txt_SecAmp(0)", "7,45|22,4|25,826"},
+            {nullptr, "Txt_SecVolt(0)", "0", true, "Txt_SecVolt(0) Lbl_SecSpire(0)", "127|232"}};
+        for (const auto& c : casi) {
+            cleanup(), init(), Carica();
+            a->MostraConFuoco();
+            a->msg.falliscePerInattesi = false, a->msg.veri = true;
+            if (c.volt) ScriviETab(ui->Txt_SecVolt[0], c.volt);
+            QTest::mouseClick(ui->Opt_Pot, Qt::LeftButton);
+            a->msg.Azzera();
+            auto* campo = a->w->findChild<CampoNumerico*>(c.campo);
+            campo->setFocus(), campo->selectAll(), QTest::keyClicks(campo, c.testo);
+            if (c.clic) QTest::mouseClick(ui->Txt_SecAmpLin[0], Qt::LeftButton);
+            else QTest::keyClick(campo, Qt::Key_Tab);
+            QVERIFY(QTest::qWaitForWindowActive(a->w.get(), kAttesaMs));
+            QCOMPARE(a->msg.boxes.size(), size_t(1));
+            QVERIFY(a->msg.Mostrati().join(' ').contains("Fuori Limiti"));
+            QCOMPARE(TestiDi(a->w.get(), c.nomi), QString(c.attesi));
+        }
+    }
+
     // A Single is shown by its 7 digits, as in every window: the Single 0,35
     // under "##0.0" is 0,4; a delta primary's line voltage is its phase voltage.
     void testiDiSingoli() {

@@ -216,6 +216,63 @@ private slots:
         QCOMPARE(ui().Lbl_PriSpire[0]->text(), QStringLiteral("-"));
     }
 
+    // A command from the menu bar takes the edit the focus still holds, and
+    // the focus stays: a text typed, a list choice, saved and opened again;
+    // a print shows the figures of what it shows (220 V at 60 Hz: 366,8
+    // turns; 230 V at 50 Hz: 460,1; SE = 1,3 x sqrt(300 VA)). Nothing
+    // pending, nothing runs. The wheel is a choice only in the list holding
+    // the focus (3,0 A/mm²: wire 0,9).
+    void modificaNonLasciata_data() {
+        QTest::addColumn<QString>("controllo");
+        QTest::addColumn<QString>("valore");   // typed or chosen; "": none; "rotella": one notch down
+        QTest::addColumn<QString>("comando");  // SalvaNome, Nuovo, Chiudi (each then Apri), Stampa
+        QTest::addColumn<QString>("atteso");   // name=text
+        QTest::newRow("campo") << "Txt_PriVolt(0)" << "230" << "SalvaNome" << "Txt_PriVolt(0)=230";
+        QTest::newRow("frequenza") << "Cmb_Frequenza" << "60" << "SalvaNome" << "Cmb_Frequenza=60";
+        QTest::newRow("densita, Nuovo") << "Cmb_Densita" << "5,0" << "Nuovo" << "Cmb_Densita=5,0";
+        QTest::newRow("campo, Chiudi") << "Txt_SecVolt(0)" << "100" << "Chiudi" << "Txt_SecVolt(0)=100";
+        QTest::newRow("stampa, lista") << "Cmb_Frequenza" << "60" << "Stampa" << "Lbl_PriSpire(0)=367";
+        QTest::newRow("stampa, campo") << "Txt_PriVolt(0)" << "230" << "Stampa" << "Lbl_PriSpire(0)=460";
+        QTest::newRow("niente in sospeso") << "Txt_PriVolt(0)" << "" << "Stampa" << "Lbl_PriSpire(0)=-";
+        QTest::newRow("rotella senza fuoco") << "" << "rotella" << "Stampa" << "Cmb_Densita=2,5";
+        QTest::newRow("rotella con fuoco") << "Cmb_Densita" << "rotella" << "Stampa" << "Lbl_SecFiloNudo(0)=0,9";
+    }
+    void modificaNonLasciata() {
+        QFETCH(QString, controllo);
+        QFETCH(QString, valore);
+        QFETCH(QString, comando);
+        QFETCH(QString, atteso);
+        w->show(), w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QWidget* c = controllo.isEmpty() ? ui().Txt_LamCdP : Figlio<QWidget>(w.get(), controllo);
+        c->setFocus();
+        QTRY_VERIFY(c->hasFocus());
+        auto* lista = qobject_cast<QComboBox*>(c);
+        if (valore == "rotella") {
+            QWheelEvent rotella(QPointF(5, 5), ui().Cmb_Densita->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
+                                Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(ui().Cmb_Densita, &rotella);
+        } else if (lista) {
+            lista->setCurrentText(valore);
+        } else if (!valore.isEmpty()) {
+            static_cast<CampoNumerico*>(c)->selectAll(), QTest::keyClicks(c, valore);
+        }
+        ui().Lbl_PriSpire[0]->setText("-");
+        const std::map<QString, QAction*> voci = {{"SalvaNome", ui().MnuFileSalvaNome}, {"Nuovo", ui().MnuFileNuovo},
+                                                  {"Chiudi", ui().MnuFileChiudi}, {"Stampa", ui().MnuFileStampa}};
+        if (comando != "Stampa") dlg->percorsiSalva.push_back(Archivio(QStringLiteral("prova")));
+        if (comando == "Nuovo" || comando == "Chiudi") msg->Attendi(mb::Yes);
+        DalMenu(w.get(), ui().MnuFile, voci.at(comando));
+        QTRY_VERIFY(!ui().MnuFile->isVisible());
+        QVERIFY(c->hasFocus());
+        if (comando != "Stampa") {
+            if (comando == "SalvaNome") msg->Attendi(mb::No), w->MnuFileNuovo_Click();
+            dlg->percorsiApri.push_back(Archivio(QStringLiteral("prova.tmf"))), w->MnuFileApri_Click();
+        }
+        const QStringList a = atteso.split('=');
+        QCOMPARE(TestiDi(w.get(), a[0]), a[1]);
+    }
+
     // Printer setup asked; the print is the window in landscape.
     void stampa() {
         w->MnuFileImpostaStampante_Click(), w->MnuFileStampa_Click();

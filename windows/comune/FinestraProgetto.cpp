@@ -667,6 +667,7 @@ void FinestraProgetto::ListaDelCalcolo(QComboBox* lista, std::function<void()> l
     connect(lista, &QComboBox::currentTextChanged, uscita, [uscita, &trovata](const QString& t) {
         if (!uscita->HaFuoco()) trovata = t;
     });
+    uscita->ImpostaModificato([lista, &trovata] { return lista->currentText() != trovata; });
     connect(uscita, &LostFocus::lostFocusCheck, this, [this, lista, lasciata = std::move(lasciata), &trovata] {
         const bool cambiata = lista->currentText() != trovata;
         trovata = lista->currentText();
