@@ -57,8 +57,8 @@ static int RigaPerArea(ModuleDIC& d, double area) {
 TEST(IndividuaTipoLamierino, ShapeCodeFromTheMeasuresOfTheFirstRow) {
     // Shell: B = C + 2D + 2F, code 1 up to A = B, else 2. Two legs: B = C + D + F,
     // code 4. Three legs: code 3, 5 or 6 as A is below, equal to or above B.
-    // A shape that misses by any amount, or an empty chosen row, keeps the
-    // shape found before (`prima`); the latter warns.
+    // A shape that misses by any amount, or a library with no first
+    // lamination, keeps the shape found before (`prima`); the latter warns.
     struct Caso { float a, b, c, d, f; int16_t scelto, prima, tipo; bool avviso; };
     const Caso casi[] = {
         {60, 60, 20, 10, 10, 0, 0, 1, false}, {70, 60, 20, 10, 10, 0, 0, 2, false}, {50, 40, 10, 10, 20, 0, 0, 4, false},
@@ -68,8 +68,9 @@ TEST(IndividuaTipoLamierino, ShapeCodeFromTheMeasuresOfTheFirstRow) {
         {5, 7.48f, 2, 1, 1.74f, 0, 0, 1, false},
         // One float step above 60: the shell sum misses B.
         {50, std::nextafter(60.0f, 100.0f), 20, 10, 10, 0, 4, 4, false},
-        // The presence test reads the chosen row, the shape row 0.
-        {50, 60, 20, 10, 10, 18, 3, 3, true},
+        // The chosen row (empty here) plays no part: a library with a first
+        // lamination has a shape; one without warns and keeps the old shape.
+        {50, 60, 20, 10, 10, 14, 3, 1, false}, {50, 60, 0, 10, 10, 0, 3, 3, true},
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(::testing::Message() << "A " << k.a << " B " << k.b << " row " << k.scelto);
