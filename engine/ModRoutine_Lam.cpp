@@ -56,32 +56,41 @@ void IndividuaTipoLamierino(ModuleDIC& d, IMessaggi& msg) {
     }
 }
 
-void VerificaParametriLamierino(ModuleDIC& d, IMessaggi& msg, ICoefKLista* lista) {
-    const char* titolo = "Verifica Parametri Lamierino";
-    const bool monofase = Vero(d.LamMantello) || Vero(d.Lam2Colonne);
-    const bool trifase = Vero(d.Lam3Colonne);
+bool LamierinoIdoneo(const ModuleDIC& d) {
     switch (d.TipoCalcolo) {
     case tipo::Monofase:
-        if (monofase)
+    case tipo::AutoMonofase: return Vero(d.LamMantello) || Vero(d.Lam2Colonne);
+    case tipo::Trifase:
+    case tipo::AutoTrifase: return Vero(d.Lam3Colonne);
+    default: return false;
+    }
+}
+
+void VerificaParametriLamierino(ModuleDIC& d, IMessaggi& msg, ICoefKLista* lista) {
+    const char* titolo = "Verifica Parametri Lamierino";
+    const bool idoneo = LamierinoIdoneo(d);
+    switch (d.TipoCalcolo) {
+    case tipo::Monofase:
+        if (idoneo)
             CaricaCoefKAlim(d, lista);
         else
             msg.MsgBox("Lamierino NON Idoneo per Trasformatore Monofase", STILE_AVVISO, titolo);
         break;
     case tipo::AutoMonofase:
-        if (monofase)
+        if (idoneo)
             CaricaCoefKAutoTrasf(d, lista);
         else
             msg.MsgBox("Lamierino NON Idoneo per AutoTrasformatore Monofase", STILE_AVVISO,
                        titolo);
         break;
     case tipo::Trifase:
-        if (trifase)
+        if (idoneo)
             CaricaCoefKTrif(d, lista);
         else
             msg.MsgBox("Lamierino NON Idoneo per Trasformatore Trifase", STILE_AVVISO, titolo);
         break;
     case tipo::AutoTrifase:
-        if (trifase)
+        if (idoneo)
             CaricaCoefKAutoTrif(d, lista);
         else
             msg.MsgBox("Lamierino NON Idoneo per AutoTrasformatore Trifase", STILE_AVVISO, titolo);

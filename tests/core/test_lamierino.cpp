@@ -111,6 +111,9 @@ TEST(VerificaParametriLamierino, UnsuitableLaminationOrOutputTransformerKeepsLis
         VerificaParametriLamierino(*d, msg, &lista);
         EXPECT_EQ(msg.boxes, (k.testo ? Scatole{{k.testo, AVVISO, "Verifica Parametri Lamierino"}} : Scatole{}));
         EXPECT_TRUE(lista.voci == Voci{"9,9"} && lista.selezionato == 0);
+        // Nor does an open rebuild a list for it.
+        RicostruisciListaCoefK(*d, &lista);
+        EXPECT_TRUE(lista.voci == Voci{"9,9"} && lista.selezionato == 0);
         Esatti({V(d->CoefKMin, 0.5f), V(d->CoefKMax, 2.5f), V(d->CoefK, 1.7f)});
     }
 }
@@ -143,6 +146,16 @@ TEST(VerificaParametriLamierino, SuitableLaminationFillsTheKindsListOrJustTheLim
             EXPECT_TRUE(!conLista || (lista.voci == *k.voci && lista.selezionato == k.sel));
             Esatti({V(d->CoefKMin, k.kMin), V(d->CoefKMax, k.kMax), V(d->CoefK, k.k)});
         }
+        // An open rebuilds the same list over another lamination's, and the
+        // design keeps the coefficient and limits it was saved with.
+        auto d = Nuovo();
+        d->TipoCalcolo = k.tipo, (*d).*k.flag = VERO, d->CoefKMin = 0.5f, d->CoefKMax = 2.5f, d->CoefK = 1.7f;
+        if (k.flag2) (*d).*k.flag2 = VERO;
+        FakeCoefKLista lista;
+        lista.voci = {"9,9"}, lista.selezionato = 0;
+        RicostruisciListaCoefK(*d, &lista);
+        EXPECT_TRUE(lista.voci == *k.voci && lista.selezionato == k.sel) << k.tipo << k.voci->front();
+        Esatti({V(d->CoefKMin, 0.5f), V(d->CoefKMax, 2.5f), V(d->CoefK, 1.7f)});
     }
 }
 
