@@ -15,6 +15,14 @@ void CaricaCoefKAutoTrasf(ModuleDIC& d, ICoefKLista* lista);
 void CaricaCoefKTrif(ModuleDIC& d, ICoefKLista* lista);
 void CaricaCoefKAutoTrif(ModuleDIC& d, ICoefKLista* lista);
 void CaricaCoefKUsci(ModuleDIC& d, ICoefKLista* lista);
+// Whether the lamination in use suits the kind of transformer (the test of
+// VerificaParametriLamierino, without its message).
+bool LamierinoIdoneo(const ModuleDIC& d);
+// After an open: the window's list becomes the one the kind offers for the
+// design's lamination, as its list routine fills it, while the design keeps
+// the coefficient and the limits it holds. An unsuited lamination, or a kind
+// without a list, leaves the list as it was.
+void RicostruisciListaCoefK(const ModuleDIC& d, ICoefKLista* lista);
 // The smallest first item and the largest last item of the coefficient lists
 // of every kind: the range CoefKMin and CoefKMax are taken from.
 struct EstremiCoefK {

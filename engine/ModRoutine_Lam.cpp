@@ -12,16 +12,13 @@ constexpr int ULTIMA_LIBRERIA = 17;  // last row a library can fill
 
 constexpr int STILE_AVVISO = mb::OkOnly + mb::Exclamation;
 
-// Row of the lamination table named by LamScelto, or -1 when it names none.
-int RigaScelta(const ModuleDIC& d) {
-    return (d.LamScelto >= 0 && d.LamScelto < LAM_RIGHE) ? d.LamScelto : -1;
-}
-
 }  // namespace
 
 void IndividuaTipoLamierino(ModuleDIC& d, IMessaggi& msg) {
-    const int scelta = RigaScelta(d);
-    if (scelta < 0 || d.LamC[scelta] == 0.0f) {
+    // A library's rows run from row 0 up to the first without a centre leg:
+    // an empty row 0 is a library with no lamination. The row chosen before
+    // says nothing here, as it may name a row another library filled.
+    if (d.LamC[0] == 0.0f) {
         msg.MsgBox("Dati Lamierino non Presenti", STILE_AVVISO, "Individua Tipo Lamierino");
         return;
     }
@@ -59,32 +56,41 @@ void IndividuaTipoLamierino(ModuleDIC& d, IMessaggi& msg) {
     }
 }
 
-void VerificaParametriLamierino(ModuleDIC& d, IMessaggi& msg, ICoefKLista* lista) {
-    const char* titolo = "Verifica Parametri Lamierino";
-    const bool monofase = Vero(d.LamMantello) || Vero(d.Lam2Colonne);
-    const bool trifase = Vero(d.Lam3Colonne);
+bool LamierinoIdoneo(const ModuleDIC& d) {
     switch (d.TipoCalcolo) {
     case tipo::Monofase:
-        if (monofase)
+    case tipo::AutoMonofase: return Vero(d.LamMantello) || Vero(d.Lam2Colonne);
+    case tipo::Trifase:
+    case tipo::AutoTrifase: return Vero(d.Lam3Colonne);
+    default: return false;
+    }
+}
+
+void VerificaParametriLamierino(ModuleDIC& d, IMessaggi& msg, ICoefKLista* lista) {
+    const char* titolo = "Verifica Parametri Lamierino";
+    const bool idoneo = LamierinoIdoneo(d);
+    switch (d.TipoCalcolo) {
+    case tipo::Monofase:
+        if (idoneo)
             CaricaCoefKAlim(d, lista);
         else
             msg.MsgBox("Lamierino NON Idoneo per Trasformatore Monofase", STILE_AVVISO, titolo);
         break;
     case tipo::AutoMonofase:
-        if (monofase)
+        if (idoneo)
             CaricaCoefKAutoTrasf(d, lista);
         else
             msg.MsgBox("Lamierino NON Idoneo per AutoTrasformatore Monofase", STILE_AVVISO,
                        titolo);
         break;
     case tipo::Trifase:
-        if (trifase)
+        if (idoneo)
             CaricaCoefKTrif(d, lista);
         else
             msg.MsgBox("Lamierino NON Idoneo per Trasformatore Trifase", STILE_AVVISO, titolo);
         break;
     case tipo::AutoTrifase:
-        if (trifase)
+        if (idoneo)
             CaricaCoefKAutoTrif(d, lista);
         else
             msg.MsgBox("Lamierino NON Idoneo per AutoTrasformatore Trifase", STILE_AVVISO, titolo);

@@ -151,22 +151,24 @@ void ControllaMisureRocchettoTrif(ModuleDIC& d, IMessaggi& msg) {
 namespace {
 
 // Moves one winding off a bobbin or groove that no longer exists. The grooves
-// follow bobbin 1 for the windings of both bobbins; a primary moved out of
-// groove H goes to groove I, a secondary to groove L.
+// are those of the bobbin the winding lies on once the bobbin has been
+// settled (a winding flagged on neither or on both goes by bobbin 1); a
+// primary moved out of groove H goes to groove I, a secondary to groove L.
 void CorreggiPosizione(const ModuleDIC& d, Lato& l, int i) {
     if (Vero(l.Roch2[i]) && d.RochDue == 0) {
         l.Roch1[i] = VERO;
         l.Roch2[i] = FALSO;
     }
-    if (Vero(l.GolaI[i]) && d.RochGole1 == 0) {
+    const int16_t gole = (Vero(l.Roch2[i]) && !Vero(l.Roch1[i])) ? d.RochGole2 : d.RochGole1;
+    if (Vero(l.GolaI[i]) && gole == 0) {
         l.GolaH[i] = VERO;
         l.GolaI[i] = FALSO;
     }
-    if (Vero(l.GolaL[i]) && d.RochGole1 == 0) {
+    if (Vero(l.GolaL[i]) && gole == 0) {
         l.GolaH[i] = VERO;
         l.GolaL[i] = FALSO;
     }
-    if (Vero(l.GolaH[i]) && d.RochGole1 == 1) {
+    if (Vero(l.GolaH[i]) && gole == 1) {
         l.GolaH[i] = FALSO;
         if (l.Primario)
             l.GolaI[i] = VERO;

@@ -57,8 +57,8 @@ static int RigaPerArea(ModuleDIC& d, double area) {
 TEST(IndividuaTipoLamierino, ShapeCodeFromTheMeasuresOfTheFirstRow) {
     // Shell: B = C + 2D + 2F, code 1 up to A = B, else 2. Two legs: B = C + D + F,
     // code 4. Three legs: code 3, 5 or 6 as A is below, equal to or above B.
-    // A shape that misses by any amount, or an empty chosen row, keeps the
-    // shape found before (`prima`); the latter warns.
+    // A shape that misses by any amount, or a library with no first
+    // lamination, keeps the shape found before (`prima`); the latter warns.
     struct Caso { float a, b, c, d, f; int16_t scelto, prima, tipo; bool avviso; };
     const Caso casi[] = {
         {60, 60, 20, 10, 10, 0, 0, 1, false}, {70, 60, 20, 10, 10, 0, 0, 2, false}, {50, 40, 10, 10, 20, 0, 0, 4, false},
@@ -68,8 +68,9 @@ TEST(IndividuaTipoLamierino, ShapeCodeFromTheMeasuresOfTheFirstRow) {
         {5, 7.48f, 2, 1, 1.74f, 0, 0, 1, false},
         // One float step above 60: the shell sum misses B.
         {50, std::nextafter(60.0f, 100.0f), 20, 10, 10, 0, 4, 4, false},
-        // The presence test reads the chosen row, the shape row 0.
-        {50, 60, 20, 10, 10, 18, 3, 3, true},
+        // The chosen row (empty here) plays no part: a library with a first
+        // lamination has a shape; one without warns and keeps the old shape.
+        {50, 60, 20, 10, 10, 14, 3, 1, false}, {50, 60, 0, 10, 10, 0, 3, 3, true},
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(::testing::Message() << "A " << k.a << " B " << k.b << " row " << k.scelto);
@@ -110,6 +111,9 @@ TEST(VerificaParametriLamierino, UnsuitableLaminationOrOutputTransformerKeepsLis
         VerificaParametriLamierino(*d, msg, &lista);
         EXPECT_EQ(msg.boxes, (k.testo ? Scatole{{k.testo, AVVISO, "Verifica Parametri Lamierino"}} : Scatole{}));
         EXPECT_TRUE(lista.voci == Voci{"9,9"} && lista.selezionato == 0);
+        // Nor does an open rebuild a list for it.
+        RicostruisciListaCoefK(*d, &lista);
+        EXPECT_TRUE(lista.voci == Voci{"9,9"} && lista.selezionato == 0);
         Esatti({V(d->CoefKMin, 0.5f), V(d->CoefKMax, 2.5f), V(d->CoefK, 1.7f)});
     }
 }
@@ -142,6 +146,16 @@ TEST(VerificaParametriLamierino, SuitableLaminationFillsTheKindsListOrJustTheLim
             EXPECT_TRUE(!conLista || (lista.voci == *k.voci && lista.selezionato == k.sel));
             Esatti({V(d->CoefKMin, k.kMin), V(d->CoefKMax, k.kMax), V(d->CoefK, k.k)});
         }
+        // An open rebuilds the same list over another lamination's, and the
+        // design keeps the coefficient and limits it was saved with.
+        auto d = Nuovo();
+        d->TipoCalcolo = k.tipo, (*d).*k.flag = VERO, d->CoefKMin = 0.5f, d->CoefKMax = 2.5f, d->CoefK = 1.7f;
+        if (k.flag2) (*d).*k.flag2 = VERO;
+        FakeCoefKLista lista;
+        lista.voci = {"9,9"}, lista.selezionato = 0;
+        RicostruisciListaCoefK(*d, &lista);
+        EXPECT_TRUE(lista.voci == *k.voci && lista.selezionato == k.sel) << k.tipo << k.voci->front();
+        Esatti({V(d->CoefKMin, 0.5f), V(d->CoefKMax, 2.5f), V(d->CoefK, 1.7f)});
     }
 }
 

@@ -163,22 +163,29 @@ TEST(ControllaMisureRocchettoTrif, TolerancesMessagesAndTheDemonstrationBobbin) 
 
 // ------------------------------------------------------------ winding placement
 
-// One groove: every winding in I or L goes to H (RochGole2 is not consulted).
-// Two grooves: primaries in H go to I, secondaries in H to L; a winding in a
-// groove that exists stays. One bobbin: bobbin 2 becomes bobbin 1, the
-// groove stays; with two bobbins nobody moves.
+// One groove: every winding in I or L goes to H. Two grooves: primaries in H
+// go to I, secondaries in H to L; a winding in a groove that exists stays.
+// Each winding goes by the grooves of its own bobbin. One bobbin: bobbin 2
+// becomes bobbin 1, the groove then follows bobbin 1; with two bobbins
+// nobody changes bobbin.
 TEST(VerificaPosizioneAvvolgimenti, WindingsMoveToBobbinsAndGroovesThatExist) {
     using P = std::vector<std::string>;
-    struct Caso { int16_t gole1, due; P pri, sec, priDopo, secDopo; };
+    struct Caso { int16_t gole1, gole2, due; P pri, sec, priDopo, secDopo; };
     const Caso casi[] = {
-        {0, 0, {"1I", "1L"}, {"1I", "1L", "1H"}, {"1H", "1H"}, {"1H", "1H", "1H"}},
-        {1, 0, {"1H", "1L"}, {"1H", "1H", "1I"}, {"1I", "1L"}, {"1L", "1L", "1I"}},
-        {1, 0, {"1I", "2I"}, {"2L", "1L", "1L"}, {"1I", "1I"}, {"1L", "1L", "1L"}},
-        {1, 1, {"1I", "2I"}, {"2L", "1L", "1L"}, {"1I", "2I"}, {"2L", "1L", "1L"}},
+        {0, 1, 0, {"1I", "1L"}, {"1I", "1L", "1H"}, {"1H", "1H"}, {"1H", "1H", "1H"}},
+        {1, 1, 0, {"1H", "1L"}, {"1H", "1H", "1I"}, {"1I", "1L"}, {"1L", "1L", "1I"}},
+        {1, 1, 0, {"1I", "2I"}, {"2L", "1L", "1L"}, {"1I", "1I"}, {"1L", "1L", "1L"}},
+        {1, 1, 1, {"1I", "2I"}, {"2L", "1L", "1L"}, {"1I", "2I"}, {"2L", "1L", "1L"}},
+        // Bobbin 1 with one groove, bobbin 2 with two: I2 and L2 stay, H2 goes to I2 or L2.
+        {0, 1, 1, {"2I", "2H"}, {"2L", "1L", "2H"}, {"2I", "2I"}, {"2L", "1H", "2L"}},
+        // Bobbin 1 with two grooves, bobbin 2 with one.
+        {1, 0, 1, {"2I", "1H"}, {"2L", "2H", "1H"}, {"2H", "1I"}, {"2H", "2H", "1L"}},
+        // Back on a one-groove bobbin 1, a winding leaves bobbin 2's groove I.
+        {0, 1, 0, {"2I", "2H"}, {"2L", "1H", "2H"}, {"1H", "1H"}, {"1H", "1H", "1H"}},
     };
     for (const Caso& k : casi) {
         auto d = Avvolgimenti(k.gole1, k.due);
-        d->RochGole2 = 1;
+        d->RochGole2 = k.gole2;
         for (int i = 0; i < 2; ++i) Posto(Primari(*d), i, k.pri[i][0] - '0', k.pri[i][1]);
         for (int i = 0; i < 3; ++i) Posto(Secondari(*d), i, k.sec[i][0] - '0', k.sec[i][1]);
         VerificaPosizioneAvvolgimenti(*d);

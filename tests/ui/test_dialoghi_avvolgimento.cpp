@@ -183,6 +183,30 @@ private slots:
         QCOMPARE(Posti(Secondari(*d), 1)[0], std::string("1H"));
     }
 
+    // Bobbin 1 of one groove, bobbin 2 of two: windings in I2 and L2 stay
+    // there when the bobbin dialog is left with Esci or a count list is left,
+    // and the placement dialog offers bobbin 2's grooves, so its Ok takes them.
+    void posizioneSulRocchetto2ConLeSueGole() {
+        FinestraDiProva<Frm_Alim> a;
+        auto& ui = a.ui();
+        ModuleDIC& d = *a.d;
+        a.w->Form_Load();
+        d.RochDue = 1, d.RochGole1 = 0, d.RochGole2 = 1;
+        Posto(Primari(d), 0, 2, 'I'), Posto(Secondari(d), 0, 2, 'L');
+        a.w->PulsantiRocchetto();
+        FakeLanciatoreUi lanciatore;  // the bobbin dialog left with Esci
+        a.w->Cmd_Rocchetto_Click();
+        QCOMPARE(ui.Cmd_PriRoch[0]->text() + ui.Cmd_SecRoch[0]->text(), QStringLiteral("I2L2"));
+        ui.Cmb_SecNumAvv->setCurrentIndex(1), a.w->Cmb_SecNumAvv_LostFocus();
+        QCOMPARE(ui.Cmd_PriRoch[0]->text() + ui.Cmd_SecRoch[0]->text() + ui.Cmd_SecRoch[1]->text(), QStringLiteral("I2L2H1"));
+        d.NumAvvScelto = 0;
+        Frm_AvvRoch f(d, true);
+        QVERIFY(f.ui.Opt_Roch2->isChecked() && f.ui.Opt_RochGolaI->isChecked() && f.ui.Opt_RochGolaI->isEnabled() &&
+                !f.ui.Opt_RochGolaH->isEnabled());
+        f.ui.Opt_RochGolaL->click(), f.ui.Cmd_Ok->click();
+        QVERIFY(f.result() == QDialog::Accepted && Posti(Primari(d), 1)[0] == "2L");
+    }
+
     // The window's buttons open the side's dialog for their winding and then
     // show what it left: a voltage tap (green), a load tap (cyan), a placement
     // with its tooltip and the groove sums.

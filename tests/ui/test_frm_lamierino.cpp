@@ -3,10 +3,14 @@
 
 #include "UiTestSupport.h"
 #include "dialogs/Frm_Lamierino.h"
+#include "dialogs/Frm_Rocchetto.h"
 #include "engine/ModRoutine.h"
+#include "files/CalcoloLibrerie.h"
 #include "files/LibLam.h"
+#include "files/RecordFile.h"
 #include "platform/ui/Ui.h"
 #include "windows/alim/Frm_Alim.h"
+#include "windows/trifase/Frm_Trifase.h"
 
 class TestFrmLamierino : public QObject, ProvaDialogo<Frm_Lamierino> {
     Q_OBJECT
@@ -132,6 +136,57 @@ private slots:
         ui().Cmd_Ok->setFocus();
         QTest::keyClick(ui().Cmd_Ok, Qt::Key_Return);
         QVERIFY(f->result() == QDialog::Accepted && d->LamSE == 7.882883f);
+    }
+
+    // A two-leg library ("2 Colonne per Monofase", proportional, C 20, 25, 32,
+    // 40) written by the editor's own code, opened over a window's library
+    // while row 14, which it lacks, is the chosen one: its kind is that of
+    // its first lamination, so the single-phase window takes its list and
+    // its two bobbins, and the three-phase window refuses it.
+    void libreriaDueColonneSuUnaRigaCheNonHa() {
+        QTemporaryDir cartella;
+        const QString file = cartella.filePath(QStringLiteral("UI.lam"));
+        {
+            auto l = std::make_unique<ModuleDIC>();
+            GrigliaLam g;
+            g.proporzionale = true, g.opzione = 2, OpzioneTipoLam(*l, 2);
+            for (size_t i = 0; i < 4; ++i) g.righe[i].Txt_C = std::to_string(std::array{20, 25, 32, 40}[i]);
+            FakeMessaggi m;
+            QVERIFY(CalcolaLamierini(*l, g, m));
+            QVERIFY(recfile::Scrivi(U8(file), LIBLAM_LUNG_REC, LIBLAM_NUM_REC, l->Rec.data()).ok);
+        }
+        for (const bool trifase : {false, true}) {
+            d = std::make_unique<ModuleDIC>();
+            std::unique_ptr<FinestraProgetto> w;
+            if (trifase)
+                w = std::make_unique<Frm_Trifase>(*d);
+            else
+                w = std::make_unique<Frm_Alim>(*d);
+            w->Form_Load();
+            d->LamScelto = 14;
+            Mostra<ICoefKLista*>(&w->ListaCoefK());
+            FakeDialoghiUi dialoghi;
+            dialoghi.percorsiApri = {file};
+            f->Cmd_Apri_Click();  // no box
+            QCOMPARE(ui().Frame1->title(), QStringLiteral("Lamierini Tipo: 2 Colonne per Monofase"));
+            QVERIFY(Visibili() == QList<int>({4}) && d->TipoLam == 4 && d->Lam2Colonne == VERO && d->LamMantello == FALSO);
+            // Row 1: C 25 with a 40 mm stack, LamSE = 40 x 25 / 1,11 / 100 = 9,009 cm2.
+            ui().Opt_AxB[1]->click(), ui().Txt_SP->setText(QStringLiteral("40"));
+            if (trifase) msg->Attendi();
+            f->Cmd_Ok_Click();
+            QCOMPARE(f->result(), int(QDialog::Accepted));
+            if (trifase) {
+                QCOMPARE(msg->Ultimo(), QStringLiteral("Lamierino NON Idoneo per Trasformatore Trifase"));
+                continue;
+            }
+            // The two-leg list: 0,6 .. 1,2 with 0,9 chosen; the power range
+            // 9,009² / 1,2² = 56,36 VA to 9,009² / 0,6² = 225,45 VA.
+            const auto* k = w->findChild<QComboBox*>(QStringLiteral("Cmb_CoefK"));
+            QCOMPARE(k->itemText(0) + " " + k->currentText() + " " + k->itemText(k->count() - 1), QStringLiteral("0,6 0,9 1,2"));
+            QVERIFY(std::fabs(d->PotMin - 56.36f) < 0.01f && std::fabs(d->PotMax - 225.45f) < 0.01f);
+            Frm_Rocchetto rocchetto(*d);
+            QVERIFY(rocchetto.ui.Opt_RochDue->isEnabled() && rocchetto.ui.Opt_RochUno->isEnabled());
+        }
     }
 
     void stampa() {

@@ -4,6 +4,7 @@
 
 #include "Progetti.h"
 #include "UiTestSupport.h"
+#include "engine/ModRoutine.h"
 #include "files/Progetto.h"
 #include "files/RecordFile.h"
 #include "platform/core/Numeri.h"
@@ -192,6 +193,25 @@ private slots:
             QVERIFY(ui().Opt_Lam->isChecked() == !potenza && ui().Cmb_CoefK->isEnabled() == potenza && ui().Cmd_Lamierino->isEnabled() == !potenza);
             QCOMPARE(ui().Cmb_CoefK->currentText(), coef);
         }
+    }
+
+    // A two-leg design (K 0,9 from its list, then the lamination kept) saved,
+    // a new design (the shell list back), the file opened again: the list is
+    // the two-leg one again, and the stored K sits inside its ends.
+    void riapreLaListaDelLamierinoSalvato() {
+        d->TipoLam = 4, d->LamMantello = FALSO, d->Lam2Colonne = VERO;
+        VerificaParametriLamierino(*d, *msg, &w->ListaCoefK());
+        w->CalcolaTrasfo();
+        ui().Opt_Lam->click(), w->CalcolaTrasfo();
+        QCOMPARE(ui().Lbl_CoefK->text(), QStringLiteral("0,9"));
+        dlg->percorsiSalva.push_back(Archivio(QStringLiteral("prova"))), w->MnuFileSalvaNome_Click();
+        msg->Attendi(mb::No), w->MnuFileNuovo_Click();
+        QCOMPARE(ui().Cmb_CoefK->currentText(), QStringLiteral("1,3"));
+        dlg->percorsiApri.push_back(Archivio(QStringLiteral("prova.tmf"))), w->MnuFileApri_Click();
+        const QComboBox* k = ui().Cmb_CoefK;
+        QCOMPARE(k->itemText(0) + " " + k->currentText() + " " + k->itemText(k->count() - 1), QStringLiteral("0,6 0,9 1,2"));
+        w->CalcolaTrasfo();  // no box: K is not below 0,6
+        QVERIFY(msg->boxes.size() == 1 && ui().Opt_Lam->isChecked());
     }
 
     // A list choice takes effect when the list is left, so the file keeps

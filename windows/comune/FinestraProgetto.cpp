@@ -998,7 +998,10 @@ void FinestraProgetto::RiempiDatiGenerali(const char* mascheraInduzione) {
         ModoProgetto(potenza);
     }
     c_->Cmd_Lamierino->setEnabled(!potenza);
-    // The list holds the coefficients of the lamination in use before the
-    // open; a stored coefficient it lacks leaves it as it is.
+    // The list offers the coefficients of the design's own lamination, not
+    // those of whatever lamination the window held before the open: its ends
+    // judge the coefficient in either mode. A stored coefficient the list
+    // lacks leaves its selection as it is.
+    RicostruisciListaCoefK(d, &listaCoefK_);
     if (potenza && c_->Cmb_CoefK) ScegliVoce(c_->Cmb_CoefK, Qs(num::Format(d.CoefK, "0.0")));
 }
