@@ -229,12 +229,12 @@ private slots:
             msg->boxes.clear(), msg->Attendi();
             iso.ui.Cmd_Stampa->click();
             ::setrlimit(RLIMIT_FSIZE, &limite), std::signal(SIGXFSZ, segnale);
-            QVERIFY2(msg->boxes.size() == 1 && msg->Ultimo() == "Stampa non riuscita\nErrore di scrittura del file \"" +
-                                                                     stampa->file + "\": " + guasto,
-                     qPrintable(msg->Ultimo()));
             QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll() == prima);
             QCOMPARE(QDir(cartella).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                      QStringList{QStringLiteral("iso.pdf")});
+            QVERIFY2(msg->boxes.size() == 1 && msg->Ultimo() == "Stampa non riuscita\nErrore di scrittura del file \"" +
+                                                                     stampa->file + "\": " + guasto,
+                     qPrintable(msg->Ultimo()));
         }
     }
 
