@@ -101,8 +101,8 @@ bool EditorLibreria::Scrivi(const QString& percorso) {
     const recfile::Esito e =
         recfile::Scrivi(U8(percorso), descr_.lunghezzaRecord, descr_.numeroRecord, d_.Rec.data());
     if (!e.ok)
-        Piattaforma::Messaggi().MsgBox("Errore di Scrittura File Libreria\n" + U8(percorso), mb::Exclamation,
-                                       descr_.titoloSalva);
+        Piattaforma::Messaggi().MsgBox("Errore di Scrittura File Libreria\n" + U8(percorso) + recfile::RigaMotivo(e),
+                                       mb::Exclamation, descr_.titoloSalva);
     return e.ok;
 }
 
@@ -128,7 +128,8 @@ void EditorLibreria::Cmd_Salva_Click() {
 void EditorLibreria::Cmd_SalvaNome_Click() {
     if (!PrimaDelSalvaNome() || !Rileggibile()) return;
     const QString scelto =
-        Piattaforma::Dialoghi().Salva(this, Qs(descr_.titoloSalva), CartellaLibrerie(), Qs(descr_.filtro));
+        Piattaforma::Dialoghi().Salva(this, Qs(descr_.titoloSalva), CartellaPerSalvare(CartellaLibrerie()),
+                                      Qs(descr_.filtro));
     if (scelto.isEmpty()) return;
     const QString percorso = ConEstensione(scelto, QString::fromLatin1(descr_.estensione));
     if (!Scrivi(percorso)) return;
@@ -138,6 +139,10 @@ void EditorLibreria::Cmd_SalvaNome_Click() {
     AbilitaSalva(false);
 }
 
-void EditorLibreria::Cmd_Stampa_Click() { Piattaforma::Dialoghi().Stampa(this, this); }
+void EditorLibreria::Cmd_Stampa_Click() {
+    // Named after the library on show, so that two libraries print to two PDFs.
+    const QString libreria = NomeProgetto(U8(fileFinestra_));
+    Piattaforma::Dialoghi().Stampa(this, this, false, libreria.isEmpty() ? windowTitle() : libreria);
+}
 
 void EditorLibreria::Cmd_Esci_Click() { close(); }

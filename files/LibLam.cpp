@@ -58,7 +58,7 @@ bool LeggiLibreriaLamierini(ModuleDIC& d, IMessaggi& msg) {
     std::vector<std::string> buf(LIBLAM_NUM_REC);
     const recfile::Esito e = recfile::Leggi(d.FileLibreria, LIBLAM_LUNG_REC, LIBLAM_NUM_REC, buf.data());
     if (!e.ok || e.presenti < REC_DATI_LAM || !VerificaRecLibLam(buf.data()).empty()) {
-        msg.MsgBox("Errore di Aperture File Libreria", mb::Exclamation, "Apri Libreria Lamierini");
+        msg.MsgBox("Errore di Aperture File Libreria" + recfile::RigaMotivo(e), mb::Exclamation, "Apri Libreria Lamierini");
         return false;
     }
     for (int k = 0; k < LIBLAM_NUM_REC; ++k) d.Rec[k] = std::move(buf[k]);

@@ -105,7 +105,7 @@ bool LeggiLibreriaRame(ModuleDIC& d, IMessaggi& msg) {
     if (!e.ok || !ColonnaValida(j) || e.presenti < REC_DATI_RAME || !VerificaRecLibRame(buf.data()).empty()) {
         msg.MsgBox("Errore di Apertura File Libreria Filo Rame\n"
                    "probabile Libreria Rame vecchia da aggiornare\n" +
-                       d.FileLibreria,
+                       d.FileLibreria + recfile::RigaMotivo(e),
                    mb::Exclamation, "Libreria Filo Rame Smaltato");
         return false;
     }

@@ -9,8 +9,11 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string_view>
+
+#include "platform/core/Motivi.h"
 
 namespace recfile {
 
@@ -79,6 +82,21 @@ Esito Errore(int record, std::string msg) {
     e.ok = false;
     e.record = record;
     e.messaggio = std::move(msg);
+    return e;
+}
+
+// The file itself failed: the message ends with the reason.
+Esito ErroreFile(const std::string& msg, std::string motivo) {
+    Esito e = Errore(0, msg + ": " + motivo);
+    e.motivo = std::move(motivo);
+    return e;
+}
+
+// A path that is a folder, or no regular file (a device, a FIFO), refused.
+Esito NonUnFile(const std::string& percorso, const struct stat& st) {
+    const std::string motivo = S_ISDIR(st.st_mode) ? motivi::DiErrore(EISDIR) : "non è un file";
+    Esito e = Errore(0, "\"" + percorso + "\" " + motivo);
+    e.motivo = motivo;
     return e;
 }
 
@@ -173,7 +191,7 @@ int ApriTemporaneo(const std::string& reale, std::string& temp) {
             if (!RimuoviSeAbbandonato(temp)) break;  // a save in progress holds it
         }
     }
-    errno = EEXIST;
+    errno = EBUSY;  // every name is held by a save in progress
     return -1;
 }
 
@@ -232,12 +250,11 @@ Esito Leggi(const std::string& percorso, int len, int n, Lettura& lettura) {
         return Errore(0, "Lettura non valida di \"" + percorso + "\"");
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
     const int fd = ::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return Errore(0, "Impossibile aprire il file \"" + percorso + "\"");
+    if (fd < 0) return ErroreFile("Impossibile aprire il file \"" + percorso + "\"", motivi::DiErrore(errno));
     struct stat st{};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        if (S_ISDIR(st.st_mode)) return Errore(0, "\"" + percorso + "\" è una cartella, non un file");
-        return Errore(0, "\"" + percorso + "\" non è un file");
+        return NonUnFile(percorso, st);
     }
 
     // Never more than the records asked for, whatever the file's size.
@@ -251,8 +268,9 @@ Esito Leggi(const std::string& percorso, int len, int n, Lettura& lettura) {
         const ssize_t r = ::read(fd, p + letti, attesi - letti);
         if (r < 0 && errno == EINTR) continue;
         if (r < 0) {
+            const int err = errno;
             ::close(fd);
-            return Errore(0, "Errore di lettura del file \"" + percorso + "\"");
+            return ErroreFile("Errore di lettura del file \"" + percorso + "\"", motivi::DiErrore(err));
         }
         if (r == 0) break;  // shorter than it was a moment ago
         letti += static_cast<size_t>(r);
@@ -311,6 +329,10 @@ bool Immagine::Metti(int r, std::string_view byte) {
     return true;
 }
 
+std::string RigaMotivo(const Esito& e) {
+    return e.ok || e.motivo.empty() ? std::string() : "\nMotivo: " + e.motivo;
+}
+
 std::string NomeTemporaneo(const std::string& percorso, int posto) {
     return percorso + ".tmp" + std::to_string(posto);
 }
@@ -342,35 +364,42 @@ Esito Scrivi(const std::string& percorso, int len, int n, const std::string* rec
 }
 
 Esito Scrivi(const std::string& percorso, std::string_view dati) {
+    return Sostituisci(percorso, [dati](int fd, const std::string&) {
+        return ScriviTutto(fd, dati.data(), dati.size()) ? 0 : errno;
+    });
+}
+
+Esito Sostituisci(const std::string& percorso, const Scrittore& scrivi) {
     // A symbolic link is followed, so that the file it names is replaced and
     // the link stays a link.
     const std::string reale = SeguiCollegamenti(percorso);
     struct stat st{};
     const bool esiste = ::stat(reale.c_str(), &st) == 0;
-    if (esiste && S_ISDIR(st.st_mode)) return Errore(0, "\"" + percorso + "\" è una cartella, non un file");
-    if (esiste && !S_ISREG(st.st_mode)) return Errore(0, "\"" + percorso + "\" non è un file");
+    if (esiste && !S_ISREG(st.st_mode)) return NonUnFile(percorso, st);
     // The rename would replace a file whatever its permissions: a file the
     // user marked read-only keeps its content.
-    if (esiste && ((st.st_mode & 0222) == 0 || ::access(reale.c_str(), W_OK) != 0))
-        return Errore(0, "Il File " + percorso + " è di sola lettura");
+    if (esiste && ((st.st_mode & 0222) == 0 || ::access(reale.c_str(), W_OK) != 0)) {
+        Esito e = Errore(0, "Il File " + percorso + " è di sola lettura");
+        e.motivo = "il file è di sola lettura";
+        return e;
+    }
 
     // A name beside the target, so that the final rename stays within one
     // folder and replaces the old file in one step.
     std::string temp;
     const int fd = ApriTemporaneo(reale, temp);
     if (fd < 0)
-        return Errore(0, "Impossibile scrivere nella cartella del file \"" + percorso + "\": " + std::strerror(errno));
+        return ErroreFile("Impossibile scrivere nella cartella del file \"" + percorso + "\"", motivi::DiErrore(errno));
 
     if (esiste) ::fchmod(fd, st.st_mode & 07777);
 
-    bool ok = ScriviTutto(fd, dati.data(), dati.size());
-    int err = ok ? 0 : errno;
-    if (ok && ::fsync(fd) != 0) { ok = false; err = errno; }
+    int err = scrivi(fd, temp);
+    if (err == 0 && ::fsync(fd) != 0) err = errno;
     // Renamed while still open and locked, so that no other save takes it for stale.
-    if (ok && ::rename(temp.c_str(), reale.c_str()) != 0) { ok = false; err = errno; }
-    if (!ok) ::unlink(temp.c_str());
+    if (err == 0 && ::rename(temp.c_str(), reale.c_str()) != 0) err = errno;
+    if (err != 0) ::unlink(temp.c_str());
     ::close(fd);
-    if (!ok) return Errore(0, "Errore di scrittura del file \"" + percorso + "\": " + std::strerror(err));
+    if (err != 0) return ErroreFile("Errore di scrittura del file \"" + percorso + "\"", motivi::DiErrore(err));
     SincronizzaCartella(reale);
     RimuoviTemporaneiOrfani(reale);
     return {};

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <new>
 #include <string>
@@ -25,6 +26,7 @@ struct Esito {
     bool ok = true;
     int record = 0;          // 1-based record that failed, 0 when the file itself failed
     std::string messaggio;   // what went wrong, for the caller's own message
+    std::string motivo;      // when the file itself failed: why, in Italian, without its path
     int presenti = 0;        // after a read: whole records the file holds (at most n)
 };
 
@@ -116,6 +118,22 @@ Esito Scrivi(const std::string& percorso, int len, int n, const std::string* rec
 // The same for a whole file image made beforehand (Immagine::Byte()): written
 // with one write, flushed, renamed over the target.
 Esito Scrivi(const std::string& percorso, std::string_view byte);
+
+// For a message that has its own words: a further line with the reason the
+// file itself failed ("\nMotivo: permesso negato"), empty otherwise.
+std::string RigaMotivo(const Esito& e);
+
+// What writes a file's new content: into the temporary file open at `fd`
+// (empty, named `temp`, which the writer may also open by its name). 0 when
+// the content is all there, else the errno value that tells why not.
+using Scrittore = std::function<int(int fd, const std::string& temp)>;
+
+// Replaces `percorso` with what `scrivi` writes, as Scrivi does: written
+// beside the target, flushed and renamed over it, the old file kept as it was
+// on any failure and the temporary file removed. The target, when it exists,
+// must be a writable regular file (a symbolic link is followed). A failure's
+// message and motivo give the reason in Italian.
+Esito Sostituisci(const std::string& percorso, const Scrittore& scrivi);
 
 // The names a save of `percorso` may write first, posto 0 .. POSTI_TEMPORANEI-1:
 // the first free one is taken, and held locked until the rename. A name that

@@ -1,6 +1,10 @@
 #include "platform/ui/DialoghiFile.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <string>
 #include <vector>
 
 #include <QApplication>
@@ -21,8 +25,10 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include "files/RecordFile.h"
 #include "platform/core/Percorsi.h"
 #include "platform/ui/MessaggiQt.h"
+#include "platform/ui/Posiziona.h"
 #include "platform/ui/Sostituibile.h"
 
 QString AccantoAlProgramma(const std::string& relativo, const QString& base) {
@@ -31,6 +37,11 @@ QString AccantoAlProgramma(const std::string& relativo, const QString& base) {
 }
 
 QString CartellaProgetti(const QString& base) { return AccantoAlProgramma("Archivio", base); }
+
+QString CartellaPerSalvare(const QString& cartella) {
+    const QFileInfo info(cartella);
+    return info.isDir() && info.isWritable() ? cartella : QDir::homePath();
+}
 
 QString FiltroQt(const QString& filtroForm) {
     const QStringList parti = filtroForm.split(QLatin1Char('|'));
@@ -125,6 +136,48 @@ bool PdfIntero(const QString& file) {
     return f.seek(f.size() - coda) && f.read(coda).trimmed().endsWith("%%EOF");
 }
 
+enum class Disegno { Fatto, NonIniziato, Interrotto };
+
+// The window's picture drawn on one page of the printer, placed by AreaImmagine.
+Disegno Disegna(QPrinter& stampante, QWidget* finestra, const QPicture& figura) {
+    QPainter p;
+    if (!p.begin(&stampante)) return Disegno::NonIniziato;
+    // The painter's origin is the printable area's corner.
+    const QRect pagina = stampante.pageLayout().paintRectPixels(stampante.resolution());
+    const QRect area = AreaImmagine(finestra->size(), QRect(QPoint(0, 0), pagina.size()));
+    if (!area.isEmpty()) {
+        p.translate(area.topLeft());
+        const qreal scala = qreal(area.width()) / finestra->width();
+        p.scale(scala, scala);
+        p.setClipRect(finestra->rect());
+        p.drawPicture(0, 0, figura);
+    }
+    if (!p.end() || stampante.printerState() == QPrinter::Error) return Disegno::Interrotto;
+    return Disegno::Fatto;
+}
+
+// Whether a PDF goes through a temporary file: any target but a device (a
+// folder is refused there with its reason).
+bool SuFile(const QString& destinazione) {
+    const QFileInfo info(destinazione);
+    return !destinazione.isEmpty() && (!info.exists() || info.isFile() || info.isDir());
+}
+
+// Why the printer left the file at `fd` short, which it does not tell: a
+// write at its end meets what stopped it (a full disk, a size limit). EIO
+// when that write goes through.
+int PercheCorto(int fd) {
+    static const std::string zeri(size_t{1} << 16, '\0');
+    if (::lseek(fd, 0, SEEK_END) < 0) return errno;
+    for (size_t fatto = 0; fatto < zeri.size();) {
+        const ssize_t w = ::write(fd, zeri.data() + fatto, zeri.size() - fatto);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) return w < 0 ? errno : EIO;
+        fatto += static_cast<size_t>(w);
+    }
+    return EIO;
+}
+
 }  // namespace
 
 QPicture FiguraDaStampare(QWidget* finestra) {
@@ -144,7 +197,8 @@ bool StampaFinestra(QPrinter& stampante, QWidget* finestra, QString* errore) {
     const bool pdf = stampante.outputFormat() == QPrinter::PdfFormat;
     if (!pdf && (stampante.printerName().isEmpty() || !stampante.isValid()))
         return fallita(QStringLiteral("Nessuna stampante disponibile."));
-    const QString file = QStringLiteral("Il file \"") + stampante.outputFileName() + QStringLiteral("\" ");
+    const QString destinazione = stampante.outputFileName();
+    const QString file = QStringLiteral("Il file \"") + destinazione + QStringLiteral("\" ");
 
     const QPicture figura = FiguraDaStampare(finestra);
     // Picture units are screen pixels; a printer at the same resolution
@@ -152,25 +206,24 @@ bool StampaFinestra(QPrinter& stampante, QWidget* finestra, QString* errore) {
     stampante.setFullPage(false);
     stampante.setResolution(figura.logicalDpiX());
 
-    QPainter p;
-    if (!p.begin(&stampante)) {
-        if (pdf) return fallita(file + QStringLiteral("non può essere scritto."));
-        return fallita(QStringLiteral("La stampante \"") + stampante.printerName() +
-                       QStringLiteral("\" non accetta la stampa."));
+    if (pdf && SuFile(destinazione)) {
+        const recfile::Esito e = recfile::Sostituisci(U8(destinazione), [&](int fd, const std::string& temp) {
+            stampante.setOutputFileName(Qs(temp));
+            const bool fatto = Disegna(stampante, finestra, figura) == Disegno::Fatto && PdfIntero(Qs(temp));
+            stampante.setOutputFileName(destinazione);
+            return fatto ? 0 : PercheCorto(fd);
+        });
+        return e.ok || fallita(Qs(e.messaggio));
     }
-    // The painter's origin is the printable area's corner.
-    const QRect pagina = stampante.pageLayout().paintRectPixels(stampante.resolution());
-    const QRect area = AreaImmagine(finestra->size(), QRect(QPoint(0, 0), pagina.size()));
-    if (!area.isEmpty()) {
-        p.translate(area.topLeft());
-        const qreal scala = qreal(area.width()) / finestra->width();
-        p.scale(scala, scala);
-        p.setClipRect(finestra->rect());
-        p.drawPicture(0, 0, figura);
+    switch (Disegna(stampante, finestra, figura)) {
+        case Disegno::NonIniziato:
+            if (pdf) return fallita(file + QStringLiteral("non può essere scritto."));
+            return fallita(QStringLiteral("La stampante \"") + stampante.printerName() +
+                           QStringLiteral("\" non accetta la stampa."));
+        case Disegno::Interrotto: return fallita(QStringLiteral("La stampa si è interrotta."));
+        case Disegno::Fatto: break;
     }
-    if (!p.end() || stampante.printerState() == QPrinter::Error)
-        return fallita(QStringLiteral("La stampa si è interrotta."));
-    if (pdf && !PdfIntero(stampante.outputFileName()))
+    if (pdf && !PdfIntero(destinazione))
         return fallita(file + QStringLiteral("non è stato scritto per intero: il disco potrebbe essere pieno."));
     return true;
 }
@@ -179,10 +232,7 @@ QString FilePdfProposto(const QString& nome) {
     static const QRegularExpression vietati(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
     QString file = QString(nome).replace(vietati, QStringLiteral("_")).trimmed();
     if (file.isEmpty()) file = QStringLiteral("Stampa");
-    QString cartella = CartellaProgetti();
-    const QFileInfo info(cartella);
-    if (!info.isDir() || !info.isWritable()) cartella = QDir::homePath();
-    return QDir(cartella).filePath(file + QStringLiteral(".pdf"));
+    return QDir(CartellaPerSalvare(CartellaProgetti())).filePath(file + QStringLiteral(".pdf"));
 }
 
 QString NomeProgetto(const std::string& fileProgetto) {

@@ -105,8 +105,11 @@ QPicture FiguraDaStampare(QWidget* finestra);
 // Prints the window on one page of a printer already chosen: its
 // FiguraDaStampare, at the printer's resolution set to the screen's so fonts
 // and geometry scale alike, placed by AreaImmagine in the printable area.
-// A PDF is read back: one that is not whole has failed. False with the
-// reason in `errore` (if given) when it cannot print.
+// A PDF is read back: one that is not whole has failed. A PDF file is
+// written beside its target and put in its place only when whole, so a
+// failed print leaves no broken file and keeps an earlier file of that name;
+// a target that is a device, not a file, is written directly. False with the
+// reason in `errore` (if given, in Italian) when it cannot print.
 bool StampaFinestra(QPrinter& stampante, QWidget* finestra, QString* errore = nullptr);
 
 // A file or folder below the program's own folder, or below `base` when one is
@@ -115,6 +118,10 @@ bool StampaFinestra(QPrinter& stampante, QWidget* finestra, QString* errore = nu
 QString AccantoAlProgramma(const std::string& relativo, const QString& base = {});
 // The folder the projects are kept in: Archivio, as AccantoAlProgramma finds it.
 QString CartellaProgetti(const QString& base = {});
+// Where a save dialog or a PDF starts: `cartella` when it is a folder that can
+// be written, else the home folder (a program installed where its user cannot
+// write keeps his files at home).
+QString CartellaPerSalvare(const QString& cartella);
 
 namespace Piattaforma {
 IDialoghiFile& Dialoghi();

@@ -184,7 +184,9 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         d->LamTipoDescr = "prima", d->NomeLibLam = "prima.lam", d->Rec[0] = "buffer", d->FileLibreria = f;
         FakeMessaggi msg;
         EXPECT_TRUE(!ApriLibreriaLamierini(*d, msg) && fs::exists(f) == (c.prepara != nullptr));  // nothing created
-        EXPECT_EQ(msg.boxes, (Scatole{{"Errore di Aperture File Libreria", mb::Exclamation, "Apri Libreria Lamierini"}}));
+        // A file that is not there says so; one that is, is refused for what it holds.
+        const std::string motivo = c.prepara ? "" : "\nMotivo: il file o la cartella non esiste";
+        EXPECT_EQ(msg.boxes, (Scatole{{"Errore di Aperture File Libreria" + motivo, mb::Exclamation, "Apri Libreria Lamierini"}}));
         for (int i = 0; i < 18; ++i) EXPECT_EQ(d->LamC[i] + d->LamA[i] + d->LamAxB[i], 21.0f) << i;
         EXPECT_EQ((Testi{d->LamTipoDescr, d->NomeLibLam, d->Rec[0]}), (Testi{"prima", "prima.lam", "buffer"}));
     }
@@ -213,7 +215,8 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         FakeMessaggi msg;
         EXPECT_TRUE(!LeggiLibreriaRame(*d, msg) && fs::exists(f) == (c.prepara != nullptr));
         EXPECT_EQ(msg.boxes, (Scatole{{"Errore di Apertura File Libreria Filo Rame\n"
-                                       "probabile Libreria Rame vecchia da aggiornare\n" + f,
+                                       "probabile Libreria Rame vecchia da aggiornare\n" + f +
+                                           (c.prepara ? "" : "\nMotivo: il file o la cartella non esiste"),
                                        mb::Exclamation, "Libreria Filo Rame Smaltato"}}));
         for (int r = 0; r < 38; ++r) EXPECT_EQ(d->FiloNudo[r][3] + d->ResistenzaFilo[r][3], 4.0f) << r;
         EXPECT_EQ((Testi{d->NomeLibRame[3], d->UltimaLibRame}), (Testi{"prima.wir", "prima.wir"}));

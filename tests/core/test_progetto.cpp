@@ -411,7 +411,8 @@ TEST(ProgettoRead, ShortFileOrOtherRecordLengthIsRefusedAndDesignUntouched) {
         {"vecchio.tmf", "Il File vecchio.tmf non è un Progetto valido\n"
                         "Il progetto è incompleto: il file ne contiene solo una parte (100 record su 8966)."},
         {"L120.tmf", "Il File L120.tmf non è un Progetto valido\nIl file non contiene un tipo di calcolo valido."},
-        {"manca.tmf", "Impossibile aprire il progetto " + (dir / "manca.tmf")}};
+        {"manca.tmf", "Impossibile aprire il progetto " + (dir / "manca.tmf") + ":\nImpossibile aprire il file \"" +
+                          (dir / "manca.tmf") + "\": il file o la cartella non esiste"}};
     for (const auto& [nome, inizio] : casi) {
         SCOPED_TRACE(nome);
         auto b = std::make_unique<ModuleDIC>();

@@ -1,9 +1,11 @@
 #include <sys/resource.h>
 
+#include <cerrno>
 #include <csignal>
 #include <memory>
 
 #include "files/RecordFile.h"
+#include "platform/core/Motivi.h"
 #include "LibrerieSupport.h"
 
 namespace fs = std::filesystem;
@@ -109,7 +111,7 @@ TEST_F(RecordFileTest, FailedWriteIsReportedAndKeepsTheOldFile) {
     ::setrlimit(RLIMIT_FSIZE, &prima);
     std::signal(SIGXFSZ, vecchioSegnale);
 
-    EXPECT_TRUE(!e.ok && !e.messaggio.empty());
+    EXPECT_EQ(e.messaggio, "Errore di scrittura del file \"" + Path("h.tmf") + "\": file troppo grande");
     EXPECT_EQ(Bytes("h.tmf"), old);
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(Path("")), fs::directory_iterator()), 1);
@@ -121,6 +123,16 @@ TEST_F(RecordFileTest, WriteOverAFolderFails) {
     fs::create_directory(Path("sub"));
     EXPECT_FALSE(Scrivi(Path("sub"), 100, 1, rec).ok);
     EXPECT_TRUE(fs::is_directory(Path("sub")));
+}
+
+// Every failure tells its reason in Italian, never in the system's English.
+TEST(Motivi, UsualCausesInItalian) {
+    const std::pair<int, const char*> casi[] = {
+        {EACCES, "permesso negato"}, {EPERM, "permesso negato"}, {ENOSPC, "disco pieno"},
+        {EROFS, "disco di sola lettura"}, {ENOENT, "il file o la cartella non esiste"},
+        {ENAMETOOLONG, "nome del file troppo lungo"}, {EISDIR, "è una cartella, non un file"},
+        {EXDEV, "errore del sistema numero 18"}};
+    for (const auto& [codice, testo] : casi) EXPECT_EQ(motivi::DiErrore(codice), testo) << codice;
 }
 
 // ---------------------------------------------------------------- Windows-1252

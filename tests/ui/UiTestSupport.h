@@ -11,6 +11,8 @@
 //   Sorveglianza guardia;          // in init(); guardia.Verifica() in cleanup()
 #pragma once
 
+#include <sys/mount.h>
+
 #include <deque>
 #include <functional>
 #include <memory>
@@ -266,6 +268,25 @@ inline QString ModaleAperta(const std::function<void()>& apri) {
     apri();
     return nome;
 }
+
+// A small tmpfs mounted over a folder for the scope of the object, where the
+// tests may mount one (as root): a disk that fills, or one that is read-only
+// for root too. Elsewhere nothing is mounted and Fatto() is false.
+class Montaggio {
+public:
+    Montaggio(const QString& cartella, unsigned long opzioni, const char* dati)
+        : cartella_(QFile::encodeName(cartella)),
+          fatto_(::mount("tmpfs", cartella_.constData(), "tmpfs", opzioni, dati) == 0) {}
+    ~Montaggio() {
+        if (fatto_) ::umount2(cartella_.constData(), MNT_DETACH);
+    }
+    Q_DISABLE_COPY(Montaggio)
+    bool Fatto() const { return fatto_; }
+
+private:
+    QByteArray cartella_;
+    bool fatto_;
+};
 
 // A file of the default libraries laid beside the test programs.
 inline QString LibreriaDefault(const char* nome) {

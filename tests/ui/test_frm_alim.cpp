@@ -432,7 +432,7 @@ private slots:
         QVERIFY(QFile::copy(LibreriaDefault("LibRame1.wir"), cartella.filePath("libreria/LIBRAME1.WIR")));
         a->msg.Azzera(), a->msg.Attendi();
         a->w->Form_Load();
-        QCOMPARE(a->msg.Ultimo() + " | " + a->msg.UltimoTitolo(), QStringLiteral("Errore di Aperture File Libreria | Apri Libreria Lamierini"));
+        QCOMPARE(a->msg.Ultimo() + " | " + a->msg.UltimoTitolo(), QStringLiteral("Errore di Aperture File Libreria\nMotivo: il file o la cartella non esiste | Apri Libreria Lamierini"));
         QVERIFY(a->d->SecFiloRiga[0] == 29.0f && a->ui().Lbl_Lamierino->text() == QStringLiteral("EI 150"));
     }
 };

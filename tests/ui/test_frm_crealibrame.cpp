@@ -219,6 +219,8 @@ private slots:
         d->Rec[268] = "8,925", SalvaNome(QStringLiteral("tre"));
         Apri(File(QStringLiteral("tre.wir")));
         QCOMPARE(w->ui.Txt_CoefKf->text() + " " + w->ui.Txt_PesSpeRam->text(), QStringLiteral("1,055 8,925"));
+        cmd().Cmd_Stampa->click();  // named after the library on show
+        QCOMPARE(dlg->nomeStampa, QStringLiteral("tre"));
         cmd().Cmd_Modifica->click();
         cmd().Calcola->click();  // from the texts on show
         QVERIFY(d->FiloNudo[0][0] == 0.126f && d->KfRame[0][0] == 1.055f && d->PesSpeRame[0][0] == 8.925f);
@@ -229,8 +231,8 @@ private slots:
         const std::string rec0 = d->Rec[0];
         cmd().Cmd_Apri->click(), cmd().Cmd_SalvaNome->click();
         QVERIFY(dlg->chiamate.size() == size_t(2) && cmd().Cmd_Salva->isEnabled() && Riga(0) == kRiga0 && d->Rec[0] == rec0);
-        cmd().Cmd_Stampa->click();
-        QVERIFY(dlg->stampate.size() == 1 && !dlg->orizzontale);
+        cmd().Cmd_Stampa->click();  // no library in the window: named after it
+        QVERIFY(dlg->stampate.size() == 1 && !dlg->orizzontale && dlg->nomeStampa == w->windowTitle());
         w->show();
         QTest::keyClick(w.get(), Qt::Key_Escape);
         QVERIFY(w->isVisible());
@@ -263,7 +265,8 @@ private slots:
         msg->Attendi();
         SalvaNome(QStringLiteral("manca/rame"));
         QCOMPARE(msg->Ultimo() + "|" + msg->UltimoTitolo(),
-                 "Errore di Scrittura File Libreria\n" + File(QStringLiteral("manca/rame.wir")) + "|Salva Libreria Filo Rame Smaltato");
+                 "Errore di Scrittura File Libreria\n" + File(QStringLiteral("manca/rame.wir")) +
+                     "\nMotivo: il file o la cartella non esiste|Salva Libreria Filo Rame Smaltato");
         QVERIFY(cmd().Cmd_Salva->isEnabled() && cmd().Cmd_SalvaNome->isEnabled());
         QVERIFY(d->UltimaLibRame == "LibRame1.wir" && w->FileFinestra().isEmpty());
     }

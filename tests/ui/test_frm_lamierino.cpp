@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(dialoghi.chiamate.at(0).cartella, QFileInfo(LibreriaDefault("")).absolutePath());
         msg->Attendi();  // unreadable: the reader's message and nothing else
         f->Cmd_Apri_Click();
-        QVERIFY(msg->Ultimo() == QStringLiteral("Errore di Aperture File Libreria") && d->NomeLibLam == primaNome && d->LamAxB[0] == primaAxB);
+        QVERIFY(msg->Ultimo() == QStringLiteral("Errore di Aperture File Libreria\nMotivo: il file o la cartella non esiste") && d->NomeLibLam == primaNome && d->LamAxB[0] == primaAxB);
         f->Cmd_Apri_Click();
         QCOMPARE(ui().Frame1->title() + "|" + ui().Lbl_LibLam->text(),
                  "Lamierini Tipo: 3 Colonne Stadard per Trifase|" + LibreriaDefault("LamTrifaseStandard.lam"));

@@ -1,6 +1,7 @@
 // The File menu of the single-phase window and its refill after an open, with
 // fake dialogs and boxes and a temporary program folder.
 #include <map>
+#include <optional>
 
 #include "Progetti.h"
 #include "UiTestSupport.h"
@@ -294,6 +295,21 @@ private slots:
     }
 
     // Printer setup asked; the print is the window in landscape.
+    void cartellaNonScrivibile() {
+        // Archivio cannot be written (a read-only disk, or a program folder
+        // installed by another user): the save dialog starts in the home
+        // folder, the open dialog still in Archivio.
+        std::optional<Montaggio> solaLettura;
+        if (::geteuid() != 0)
+            QVERIFY(QFile::setPermissions(Archivio(), QFile::ReadOwner | QFile::ExeOwner));
+        else if (solaLettura.emplace(Archivio(), MS_RDONLY, "size=8k"); !solaLettura->Fatto())
+            QVERIFY(QDir(Archivio()).removeRecursively() && QFile(Archivio()).open(QIODevice::WriteOnly));
+        w->MnuFileSalvaNome_Click(), w->MnuFileApri_Click();
+        QFile::setPermissions(Archivio(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(dlg->chiamate.size(), size_t(2));
+        QCOMPARE(dlg->chiamate[0].cartella + "|" + dlg->chiamate[1].cartella, QDir::homePath() + "|" + Archivio());
+    }
+
     void stampa() {
         w->MnuFileImpostaStampante_Click(), w->MnuFileStampa_Click();
         QVERIFY(dlg->stampate.size() == 1 && dlg->orizzontale && dlg->chiamate.size() == 2);

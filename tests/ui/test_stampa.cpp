@@ -3,6 +3,9 @@
 // the PDF file proposed, text kept as text, the failure message and a print
 // that works after it, the printer setup's orientation, and where the
 // window's image goes on the page; Qt's own dialogs in Italian.
+#include <sys/resource.h>
+
+#include <csignal>
 #include <optional>
 
 #include <QPrinter>
@@ -198,6 +201,41 @@ private slots:
         const auto testo = TestoPdf(stampa->file);
         if (!testo) QSKIP("pdftotext is not installed: the PDF is not read back");
         QVERIFY2(testo->contains(QStringLiteral("Stampa")), qPrintable(*testo));
+    }
+
+    void stampaNonRiuscitaTieneIlPdfDiPrima() {
+        // A print over an earlier PDF that fails half way, on a full disk
+        // (where the tests may mount one) or past a file size limit: that
+        // PDF stays as it was and nothing else is left in its folder.
+        ModuleDIC d;
+        Frm_Isolanti iso(d);
+        iso.show();
+        const QByteArray prima = "%PDF-1.4\n% la stampa di prima\n%%EOF\n";
+        for (const QString& guasto : {QStringLiteral("disco pieno"), QStringLiteral("file troppo grande")}) {
+            const QString cartella = File(guasto);
+            QVERIFY(QDir().mkpath(cartella));
+            const bool pieno = guasto == QStringLiteral("disco pieno");
+            std::optional<Montaggio> disco;
+            if (pieno && !disco.emplace(cartella, 0, "size=8k").Fatto()) continue;  // the earlier PDF and a page more
+            stampa->file = cartella + QStringLiteral("/iso.pdf");
+            QFile f(stampa->file);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(prima) == prima.size());
+            f.close();
+            struct rlimit limite {};
+            ::getrlimit(RLIMIT_FSIZE, &limite);
+            const struct rlimit piccolo = {4096, limite.rlim_max};
+            auto segnale = std::signal(SIGXFSZ, SIG_IGN);
+            if (!pieno) QCOMPARE(::setrlimit(RLIMIT_FSIZE, &piccolo), 0);
+            msg->boxes.clear(), msg->Attendi();
+            iso.ui.Cmd_Stampa->click();
+            ::setrlimit(RLIMIT_FSIZE, &limite), std::signal(SIGXFSZ, segnale);
+            QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll() == prima);
+            QCOMPARE(QDir(cartella).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                     QStringList{QStringLiteral("iso.pdf")});
+            QVERIFY2(msg->boxes.size() == 1 && msg->Ultimo() == "Stampa non riuscita\nErrore di scrittura del file \"" +
+                                                                     stampa->file + "\": " + guasto,
+                     qPrintable(msg->Ultimo()));
+        }
     }
 
     void evidenzeNonStampate() {

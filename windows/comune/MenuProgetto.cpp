@@ -124,7 +124,7 @@ bool MenuProgetto::SalvaNome() {
     PrendiModifiche();
     const TestiProgetto& t = f_.Testi();
     const QString scelto =
-        Piattaforma::Dialoghi().Salva(f_.Vista(), Qs(t.titoloSalva), CartellaArchivio(), Qs(t.filtro));
+        Piattaforma::Dialoghi().Salva(f_.Vista(), Qs(t.titoloSalva), CartellaPerSalvare(CartellaArchivio()), Qs(t.filtro));
     if (scelto.isEmpty()) return false;
     if (scelto.size() > MAX_PERCORSO) {
         NomeTroppoLungo(scelto.size(), "NON è possibile Salvare questo File.   ");
