@@ -122,15 +122,37 @@ inline constexpr Limite LIMITE_PESSPE_RAME{3.0f, 15.0f};
 inline constexpr Limite LIMITE_ISOLAMENTO{0.01f, 999.0f};
 inline constexpr Limite LIMITE_KI{0.1f, 999.0f};
 
+// The least centre leg C (and, in a typed table, window height E) the
+// lamination editor's check counts as a lamination: a row with less ends the
+// table. A cell below its own limit only turns yellow, so a table of C 3 mm
+// passes the check and is saved.
+inline constexpr float LAM_MISURA_MINIMA_TABELLA = 3.0f;
+
+// The weight of 10 mm of laminations the editor computes for that least C in
+// the kind of the least net area (shell, A 2,5 C by B 3 C less two windows of
+// 1,5 C by 0,5 C: 0,06 C², 0,54 cm²), at 8,5 kg/dm³ over 1,11, as its grid
+// shows and saves it ("#0.000"): 0,0041 kg, "0,004". A typed weight is 0,01
+// kg at least.
+constexpr double PesoLamMinimoTabella() {
+    const double netta = 0.06 * LAM_MISURA_MINIMA_TABELLA * LAM_MISURA_MINIMA_TABELLA;
+    const double peso = netta * 8.5 / 1.11 / 1000.0;
+    return static_cast<double>(static_cast<long long>(peso * 1000.0 + 0.5)) / 1000.0;
+}
+inline constexpr float LAM_PESO_MINIMO_TABELLA = static_cast<float>(PesoLamMinimoTabella());
+static_assert(LAM_PESO_MINIMO_TABELLA == 0.004f);
+
 // A measure (or the weight) of a lamination as a library or a design may hold
-// it: 0 for a cell left blank, else within the cell's limits. D, F and G, the
-// legs and the yoke, are half of C in the kinds' proportions, and the editor
-// computes them below the cell's lower limit (3,2 mm legs of a 6,35 mm centre
-// leg): for them half the lower limit holds.
+// it: 0 for a cell left blank, else within the cell's limits, from the least
+// the editor's check passes for C, E and the weight. D, F and G, the legs and the yoke,
+// are half of C in the kinds' proportions, and the editor computes them below
+// the cell's lower limit (1,5 mm legs of a 3 mm centre leg): for them half of
+// that least holds. A and B, 2,5 C or more, stay within their cells' limits.
 inline Limite LimiteMisuraLam(int cella) {
     const Limite& l = LIMITI_CELLE_LAM[static_cast<size_t>(cella)];
-    const bool meta = cella == CELLA_D || cella == CELLA_F || cella == CELLA_G;
-    return {meta ? l.minimo / 2 : l.minimo, l.massimo};
+    if (cella == CELLA_C || cella == CELLA_E) return {LAM_MISURA_MINIMA_TABELLA, l.massimo};
+    if (cella == CELLA_D || cella == CELLA_F || cella == CELLA_G) return {LAM_MISURA_MINIMA_TABELLA / 2, l.massimo};
+    if (cella == CELLA_PESO) return {LAM_PESO_MINIMO_TABELLA, l.massimo};
+    return l;
 }
 inline bool MisuraLamAccettabile(float v, int cella) { return v == 0.0f || LimiteMisuraLam(cella).Accetta(v); }
 // The area A x B / 100 of a lamination row, cm2.

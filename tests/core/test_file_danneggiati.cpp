@@ -168,8 +168,8 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         {"manca.lam", nullptr},
         {"corto.lam", tronca(daLam, 180 * 40)},                 // the kind caption missing
         {"enorme.lam", cambia(daLam, 40, 200, 12, "1E+38")},    // B of row 1
-        {"piccolo.lam", cambia(daLam, 40, 200, 3, "4,9")},      // C of row 0: below the editor's 5 mm
-        {"gamba.lam", cambia(daLam, 40, 200, 14, "2,4")},       // D of row 1: below half of that
+        {"piccolo.lam", cambia(daLam, 40, 200, 3, "2,9")},      // C of row 0: below the editor's 3 mm
+        {"gamba.lam", cambia(daLam, 40, 200, 14, "1,4")},       // D of row 1: below half of that
         {"peso.lam", cambia(daLam, 40, 200, 9, ",")},           // weight of row 0: no number
         // No lamination at all: every record an empty text.
         {"zeri.lam", [](const std::string& f) { std::ofstream(f, std::ios::binary) << std::string(8000, '\0'); }},
@@ -538,8 +538,11 @@ TEST(FileDanneggiati, LibraryChecksTellTheRowTheValueAndTheRange) {
     ASSERT_TRUE(recfile::Leggi(kLibreria + "/LamMantelloStandard.lam", 40, 200, lam.data()).ok);
     EXPECT_EQ(VerificaRecLibLam(lam.data()), "");
     const std::tuple<int, const char*, const char*> lamierini[] = {
-        {10 * 2 + 9, "99999", "Lamierino 3, Peso Kg: 99999 (valori ammessi da 0,01 a 9999)"},
-        {10 * 1 + 4, "2", "Lamierino 2, D mm: 2 (valori ammessi da 2,5 a 999)"},
+        {10 * 2 + 9, "99999", "Lamierino 3, Peso Kg: 99999 (valori ammessi da 0,004 a 9999)"},
+        {10 * 1 + 4, "1", "Lamierino 2, D mm: 1 (valori ammessi da 1,5 a 999)"},
+        {10 * 1 + 3, "2,9", "Lamierino 2, C mm: 2,9 (valori ammessi da 3 a 999)"},
+        {10 * 1 + 5, "2,9", "Lamierino 2, E mm: 2,9 (valori ammessi da 3 a 9999)"},
+        {10 * 1 + 9, "0,003", "Lamierino 2, Peso Kg: 0,003 (valori ammessi da 0,004 a 9999)"},
         {10 * 17, "1E+08", "Lamierino 18, AxB cm²: 1E+08 (valori ammessi da 0 a 999800)"},
     };
     for (const auto& [k, testo, motivo] : lamierini) {
