@@ -287,8 +287,6 @@ TEST(FileDanneggiati, TemporaryFilesOfAnInterruptedSaveAreRemovedByTheNext) {
 // A value no field, list or dialog of the window takes is refused with the
 // window's words for it; the design in use stays as it was.
 TEST(FileDanneggiati, ProjectValuesOutsideTheWindowsLimitsAreRefused) {
-    // A text that does not convert keeps its field, and the open succeeds.
-    const auto tenuto = [](const Modifica&, ModuleDIC& d) { EXPECT_EQ(d.SecPot[0], 77.0f); };
     VerificaModifiche(DesignMonofase, {
         {8272 + 33 * 1 + 7, "-1000", "Potenza Avvolgimento Secondario Fuori Limiti (Secondario 2: -1000)"},
         {8272 + 33 * 11 + 4, "100000", "Corrente Avvolgimento Secondario Fuori Limiti (Secondario 12: 100000)"},
@@ -303,8 +301,14 @@ TEST(FileDanneggiati, ProjectValuesOutsideTheWindowsLimitsAreRefused) {
         {35 + 7 * (0 + 41 * 14) + 5, "1E+38", "Filo Rame Fuori Limiti (filo 1 della libreria del Secondario 3: 0,5)"},
         {35 + 7 * (3 + 41 * 0) + 6, "-1000", "Filo Rame Fuori Limiti (filo 4 della libreria del Primario 1: 0,8)"},
         {35 + 7 * (38 + 41 * 0) + 3, "1E-45", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1,401298E-45)"},
-        {8272 + 7, "NaN", ""},
-    }, tenuto);
+        // A record the file holds that is no value of its field.
+        {8272 + 7, "NaN", "Il progetto è danneggiato: il Record 8279 non è leggibile."},
+        {7642, "abc", "Il progetto è danneggiato: il Record 7642 non è leggibile."},
+        {7642, "1E+300", "Il progetto è danneggiato: il Record 7642 non è leggibile."},
+        {7642, "", "Il progetto è danneggiato: il Record 7642 non è leggibile."},
+        {7641 + 20, "", "Il progetto è danneggiato: il Record 7661 non è leggibile."},  // a flag
+        {7287 + 10, "", ""},  // a lamination's name: a text, empty or not
+    });
 }
 
 // Each kind is held to its own window: the ranges of its fields and lists,
