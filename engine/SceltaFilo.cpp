@@ -8,15 +8,25 @@
 
 using num::Sng;
 
+DatiFilo CalcolaDatiFilo(float nudo, float isolato, float kf, double ohm, double pesSpe) {
+    const double raggio = static_cast<double>(nudo) / 2.0;
+    DatiFilo f;
+    f.sezione = Sng(raggio * raggio * 3.14159);
+    f.spireCM = Sng(10.0 / static_cast<double>(isolato) / kf);
+    f.resistenza = Sng(ohm / static_cast<double>(f.sezione));
+    f.peso = Sng(static_cast<double>(f.sezione) * pesSpe);
+    return f;
+}
+
 void CalcolaFilo(ModuleDIC& d, int riga, int colonna, float kf, double ohm, double pesSpe) {
     const auto r = static_cast<size_t>(riga);
     const auto c = static_cast<size_t>(colonna);
-    const double raggio = static_cast<double>(d.FiloNudo[r][c]) / 2.0;
-    d.SezioneFilo[r][c] = Sng(raggio * raggio * 3.14159);
+    const DatiFilo f = CalcolaDatiFilo(d.FiloNudo[r][c], d.FiloIsolato[r][c], kf, ohm, pesSpe);
+    d.SezioneFilo[r][c] = f.sezione;
     d.CoefKfFilo[r][c] = kf;
-    d.SpireCM[r][c] = Sng(10.0 / static_cast<double>(d.FiloIsolato[r][c]) / d.CoefKfFilo[r][c]);
-    d.ResistenzaFilo[r][c] = Sng(ohm / static_cast<double>(d.SezioneFilo[r][c]));
-    d.PesoFilo[r][c] = Sng(static_cast<double>(d.SezioneFilo[r][c]) * pesSpe);
+    d.SpireCM[r][c] = f.spireCM;
+    d.ResistenzaFilo[r][c] = f.resistenza;
+    d.PesoFilo[r][c] = f.peso;
 }
 
 namespace {

@@ -11,11 +11,17 @@
 
 inline constexpr int FILO_FUORI_FORMATO = 38;  // row of the user's own wire
 
-// Section, turns per cm, ohm per metre and grams per metre of row `riga` of
-// column `colonna` from its bare and enamelled diameters, with the fill
-// coefficient `kf` (also the row's Kf), the resistivity `ohm` (ohm mm2/m) and
-// the specific weight `pesSpe` (kg/dm3). The caller makes sure both diameters
-// and kf are above zero.
+// What follows from a wire's bare and enamelled diameters (mm), its fill
+// coefficient `kf`, resistivity `ohm` (ohm mm2/m) and specific weight
+// `pesSpe` (kg/dm3): section (mm2), turns per cm, ohm per metre and grams per
+// metre, each a Single.
+struct DatiFilo {
+    float sezione, spireCM, resistenza, peso;
+};
+DatiFilo CalcolaDatiFilo(float nudo, float isolato, float kf, double ohm, double pesSpe);
+
+// The same into row `riga` of column `colonna` from its diameters; `kf` is
+// also the row's Kf. The caller makes sure both diameters and kf are above zero.
 void CalcolaFilo(ModuleDIC& d, int riga, int colonna, float kf, double ohm, double pesSpe);
 
 // The wire table column of a winding index as NumAvvScelto holds it: rounded,

@@ -231,7 +231,7 @@ float PesoLamierino(float netta) { return num::Sng(static_cast<double>(netta) * 
 
 EsitoVerificaLam VerificaMisureLam(ModuleDIC& d, GrigliaLam& g, IMessaggi& msg) {
     auto& R = g.righe;
-    const float tre = 3.0f;
+    const float tre = LAM_MISURA_MINIMA_TABELLA;
 
     // 1-2. The unbroken run of rows with a C of at least 3, from row 0.
     d.NumElementi = 0;

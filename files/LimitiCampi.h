@@ -122,15 +122,37 @@ inline constexpr Limite LIMITE_PESSPE_RAME{3.0f, 15.0f};
 inline constexpr Limite LIMITE_ISOLAMENTO{0.01f, 999.0f};
 inline constexpr Limite LIMITE_KI{0.1f, 999.0f};
 
+// The least centre leg C (and, in a typed table, window height E) the
+// lamination editor's check counts as a lamination: a row with less ends the
+// table. A cell below its own limit only turns yellow, so a table of C 3 mm
+// passes the check and is saved.
+inline constexpr float LAM_MISURA_MINIMA_TABELLA = 3.0f;
+
+// The weight of 10 mm of laminations the editor computes for that least C in
+// the kind of the least net area (shell, A 2,5 C by B 3 C less two windows of
+// 1,5 C by 0,5 C: 0,06 C², 0,54 cm²), at 8,5 kg/dm³ over 1,11, as its grid
+// shows and saves it ("#0.000"): 0,0041 kg, "0,004". A typed weight is 0,01
+// kg at least.
+constexpr double PesoLamMinimoTabella() {
+    const double netta = 0.06 * LAM_MISURA_MINIMA_TABELLA * LAM_MISURA_MINIMA_TABELLA;
+    const double peso = netta * 8.5 / 1.11 / 1000.0;
+    return static_cast<double>(static_cast<long long>(peso * 1000.0 + 0.5)) / 1000.0;
+}
+inline constexpr float LAM_PESO_MINIMO_TABELLA = static_cast<float>(PesoLamMinimoTabella());
+static_assert(LAM_PESO_MINIMO_TABELLA == 0.004f);
+
 // A measure (or the weight) of a lamination as a library or a design may hold
-// it: 0 for a cell left blank, else within the cell's limits. D, F and G, the
-// legs and the yoke, are half of C in the kinds' proportions, and the editor
-// computes them below the cell's lower limit (3,2 mm legs of a 6,35 mm centre
-// leg): for them half the lower limit holds.
+// it: 0 for a cell left blank, else within the cell's limits, from the least
+// the editor's check passes for C, E and the weight. D, F and G, the legs and the yoke,
+// are half of C in the kinds' proportions, and the editor computes them below
+// the cell's lower limit (1,5 mm legs of a 3 mm centre leg): for them half of
+// that least holds. A and B, 2,5 C or more, stay within their cells' limits.
 inline Limite LimiteMisuraLam(int cella) {
     const Limite& l = LIMITI_CELLE_LAM[static_cast<size_t>(cella)];
-    const bool meta = cella == CELLA_D || cella == CELLA_F || cella == CELLA_G;
-    return {meta ? l.minimo / 2 : l.minimo, l.massimo};
+    if (cella == CELLA_C || cella == CELLA_E) return {LAM_MISURA_MINIMA_TABELLA, l.massimo};
+    if (cella == CELLA_D || cella == CELLA_F || cella == CELLA_G) return {LAM_MISURA_MINIMA_TABELLA / 2, l.massimo};
+    if (cella == CELLA_PESO) return {LAM_PESO_MINIMO_TABELLA, l.massimo};
+    return l;
 }
 inline bool MisuraLamAccettabile(float v, int cella) { return v == 0.0f || LimiteMisuraLam(cella).Accetta(v); }
 // The area A x B / 100 of a lamination row, cm2.
@@ -195,68 +217,26 @@ inline constexpr Limite LIMITE_GOLA_ROCCHETTO{
 // The windows give about 1E+09 turns at most (9999 V on the stack of the least
 // power at 0,1 T; a tap in series needing fewer turns than its partner has
 // them negative) and about 2E+09 A (a 0,1 V primary feeding twelve secondaries
-// of 999 A at 9999 V). 1E+12 turns along the longest bobbin turn (6E+07 mm)
-// times a wire's 1E+07 ohm or g per metre stay below 1E+27, and their copper
-// build (insulated diameter squared, turns, Kf) summed over every winding
-// below 1E+36; 1E+11 A over the least section a table holds is a density
-// whose square the loss takes, 1E+36, still a Single.
+// of 999 A at 9999 V); 1E+12 turns and 1E+11 A hold them all. What a winding
+// builds from them on its wire row and bobbin is checked by building it.
 inline constexpr Limite LIMITE_SPIRE{-1e12f, 1e12f};
 inline constexpr Limite LIMITE_CORRENTE_FILO{0.0f, 1e11f};
 
-// The custom wire the calculation picks when no library wire is thick enough:
-// the section the current needs at the density (1E+11 A at 0,5 A/mm²), a
-// bare diameter of 2 x sqrt(2E+11 / pi) = 5,05E+05 mm, enamelled 3 % more.
-inline constexpr float SEZIONE_FILO_CALCOLATO_MAX =
-    LIMITE_CORRENTE_FILO.massimo / static_cast<float>(campialim::Densita.primo);
-inline constexpr float DIAMETRO_FILO_CALCOLATO_MAX = 5.2e5f;
-// That section's wire, enamelled too, within it: 2 x sqrt(section / pi) x 1,03.
-static_assert(SEZIONE_FILO_CALCOLATO_MAX <= 3.14159 / 4.0 * (DIAMETRO_FILO_CALCOLATO_MAX / 1.03) *
-                                                (DIAMETRO_FILO_CALCOLATO_MAX / 1.03));
-
 // The wire dialog computes the custom wire from whatever its five boxes hold,
 // yellow (out of range) or not: digits and one comma, at most 5 characters
-// (6 for the resistivity), any number above zero. The least is ",0001"
-// (",00001" for the resistivity), the largest "99999" ("999999"). The two
-// diameter boxes open with the custom wire of the column, which may be the
-// calculation's: deleting the comma of its text ("504626,1") leaves up to ten
-// times that diameter. The three coefficients open with the standard copper's.
-inline constexpr Limite LIMITE_DIAMETRO_FILO_PERS{1e-4f, 10.0f * DIAMETRO_FILO_CALCOLATO_MAX};
+// (6 for the resistivity), any number above zero. The three coefficients are
+// stored as typed, from ",0001" (",00001" for the resistivity) to "99999"
+// ("999999"); the dialog opens them with the standard copper's.
 inline constexpr Limite LIMITE_KF_FILO_PERS{1e-4f, 99999.0f};
 inline constexpr Limite LIMITE_OHM_FILO_PERS{1e-5f, 999999.0f};
 inline constexpr Limite LIMITE_PESSPE_FILO_PERS{1e-4f, 99999.0f};
-// What follows from them, as the dialog computes it (section pi d² / 4,
-// turns per cm 10 / enamelled / Kf, ohm/m resistivity / section, g/m section
-// x specific weight), between the quotients and products of the ends, one
-// part in a thousand wider for the Single roundings.
-namespace filopers {
-constexpr Limite Allarga(double minimo, double massimo) {
-    return {static_cast<float>(minimo * 0.999), static_cast<float>(massimo * 1.001)};
-}
-constexpr double Sezione(float diametro) { return static_cast<double>(diametro) * diametro * 3.14159 / 4.0; }
-inline constexpr Limite D = LIMITE_DIAMETRO_FILO_PERS, KF = LIMITE_KF_FILO_PERS, OHM = LIMITE_OHM_FILO_PERS,
-                        PS = LIMITE_PESSPE_FILO_PERS;
-}  // namespace filopers
-inline constexpr Limite LIMITE_SEZIONE_FILO_PERS =
-    filopers::Allarga(filopers::Sezione(filopers::D.minimo), filopers::Sezione(filopers::D.massimo));
-inline constexpr Limite LIMITE_SPIRECM_FILO_PERS = filopers::Allarga(
-    10.0 / filopers::D.massimo / filopers::KF.massimo, 10.0 / filopers::D.minimo / filopers::KF.minimo);
-inline constexpr Limite LIMITE_RESISTENZA_FILO_PERS =
-    filopers::Allarga(filopers::OHM.minimo / filopers::Sezione(filopers::D.massimo),
-                      filopers::OHM.massimo / filopers::Sezione(filopers::D.minimo));
-inline constexpr Limite LIMITE_PESO_FILO_PERS =
-    filopers::Allarga(filopers::Sezione(filopers::D.minimo) * filopers::PS.minimo,
-                      filopers::Sezione(filopers::D.massimo) * filopers::PS.massimo);
-
-// A winding's wire current over its wire's section: the largest current the
-// windows give (1,86E+09 A, a three-phase primary of 0,1 V feeding twelve
-// zig-zag secondaries of 999 A at 9999 V) through the thinnest custom wire,
-// 2,6E+17 A/mm². Beyond that the density is no design's, and its square,
-// which the copper loss takes, overflows long before.
-inline constexpr float CORRENTE_FILO_FINESTRE_MAX = 2e9f;
-inline constexpr Limite LIMITE_DENSITA_FILO{0.0f, CORRENTE_FILO_FINESTRE_MAX / LIMITE_SEZIONE_FILO_PERS.minimo};
-// A winding's copper loss, W: such that the losses of twelve windings a side,
-// a zig-zag's twice and three phases of each, still add up to a Single.
-inline constexpr double PERDITA_AVVOLGIMENTO_MAX = 1e36;
+// The two diameter boxes open with the column's custom wire, the dialog's own
+// or the calculation's (a bare diameter cut to 0,01 mm, the enamelled one 3 %
+// more, with four decimals): deleting the comma of such a text gives up to
+// 10 000 times the diameter, and the figures that follow from it are used
+// as they stand. No bound of their own holds all of that; what an opened
+// project must give is what the dialog and the windings' build compute from
+// them, finite (see ValoreFuoriLimiti).
 
 // The sizing coefficient a design shows (kinds 1 to 4): an item of a list, or
 // the one the lamination-given mode computes, sqrt(phases) x iron section /

@@ -415,6 +415,12 @@ const char* const kNessunProgetto =
     "Il contenuto del file non è quello di un progetto: è forse una libreria di fili o di lamierini, "
     "un testo o il file di un altro programma.";
 
+// What a project whose record `record` (its number in the file) cannot be
+// read, or does not convert to its field, is told.
+std::string RecordIlleggibile(int record) {
+    return "Il progetto è danneggiato: il Record " + std::to_string(record) + " non è leggibile.";
+}
+
 // An integer written as such, digits only (blanks around them allowed): a
 // wire diameter "0,63" would round to a kind code, but is no kind code.
 bool InteroScritto(std::string_view t, int minimo, int massimo) {
@@ -451,35 +457,48 @@ EsitoLettura Scompatta(ModuleDIC& d, const Sorgente& testi, int recordPresenti) 
     }
 
     bool tipoLetto = false, priLetto = false, secLetto = false;
+    // The first record the file holds whose text is no value of its field
+    // (empty, no number, beyond a Single or an Integer): the file is refused,
+    // so no field shows the value the design in use had. Only the fields the
+    // earlier layout lacks keep theirs.
+    int illeggibile = 0;
     PerOgniRecord([&](const Blocco&, const Campo& c, int rec, int e, int n) {
         const int sorgente = attuale ? rec : RecordPrecedente(rec);
         if (sorgente == 0) return;  // the earlier layout has no such record
         const std::string_view t = testi[sorgente - 1];
+        bool letto = true;
         switch (c.forma) {
             case Forma::Single:
                 if (auto v = testi.Singolo(sorgente - 1, t)) c.sng(d, e, n) = *v;
+                else letto = false;
                 break;
             case Forma::SingleIntero:
                 if (auto v = num::TextToInt(t)) {
                     c.sng(d, e, n) = *v;
                     if (ECampo(c, "PriUlt")) priLetto = true;
                     if (ECampo(c, "SecUlt")) secLetto = true;
+                } else {
+                    letto = false;
                 }
                 break;
             case Forma::Integer:
                 if (auto v = num::TextToInt(t)) {
                     c.intero(d, e, n) = *v;
                     if (ECampo(c, "TipoCalcolo")) tipoLetto = true;
+                } else {
+                    letto = false;
                 }
                 break;
             case Forma::Boolean:
                 if (auto v = num::TextToBool(t)) c.intero(d, e, n) = *v;
+                else letto = false;
                 break;
             case Forma::String:
                 if (ECampo(c, "FileNome")) break;  // keeps the path just opened
                 testi.Testo(sorgente - 1, c.testo(d, e, n));
                 break;
         }
+        if (!letto && illeggibile == 0) illeggibile = sorgente;
     });
 
     // Without a kind code or winding counts of its own the file is no design.
@@ -490,6 +509,10 @@ EsitoLettura Scompatta(ModuleDIC& d, const Sorgente& testi, int recordPresenti) 
     if (!priLetto || !secLetto || !IndiceValido(d.PriUlt, AVV_MAX - 1) ||
         !IndiceValido(d.SecUlt, AVV_MAX - 1)) {
         esito.motivo = "Il file non contiene un numero di avvolgimenti valido.";
+        return esito;
+    }
+    if (illeggibile != 0) {
+        esito.motivo = RecordIlleggibile(illeggibile);
         return esito;
     }
 
@@ -611,15 +634,13 @@ bool ApriProgetto(const std::string& percorso, ModuleDIC& design, std::string& e
         // when the records before it, still read, begin as a project's, else
         // no project.
         const bool danneggiato = r.record > 1 && InizioDiProgetto(DalFile{a.lettura, a.recenti}, r.record - 1);
-        return rifiuta(danneggiato ? "Il progetto è danneggiato: il Record " + std::to_string(r.record) +
-                                         " non è leggibile."
-                                   : kNessunProgetto);
+        return rifiuta(danneggiato ? RecordIlleggibile(r.record) : kNessunProgetto);
     }
     if (a.lettura.Byte() == 0) return rifiuta("Il file è vuoto.");
 
-    // The file is unpacked beside the design in use, into a copy of it (a
-    // record that does not convert keeps the field as the design has it)
-    // without the record buffer, which a project does not touch; a refused
+    // The file is unpacked beside the design in use, into a copy of it (the
+    // fields the earlier layout lacks keep their values there) without the
+    // record buffer, which a project does not touch; a refused
     // file thus changes nothing.
     ModuleDIC& letto = *a.letto;
     static_cast<DatiDesign&>(letto) = design;

@@ -104,10 +104,12 @@ struct EsitoLettura {
 };
 
 // Unpacks d.Rec into d itself: call it on a copy of the design in use, so that
-// a record that does not convert leaves the field as the design had it.
-// `recordPresenti` is how many whole records the file holds.
+// a refused file leaves the design as it was; the fields the earlier layout
+// lacks keep their values. `recordPresenti` is how many whole records the file holds.
 // Usable: every record of the layout present; kind code 1..5 and winding
-// counts 0..20 read from the file; no value that the kind's window would not
+// counts 0..20 read from the file; every numeric or flag record converting
+// to its field ("Il progetto è danneggiato: il Record N non è leggibile."
+// otherwise, N its number in the file); no value that the kind's window would not
 // take (ValoreFuoriLimiti), the reason naming it otherwise. Out-of-range indexes are set to a safe value:
 // LamScelto, RochScelto, FiloScelto and the wire rows to 0, NumElementi outside
 // 0..39 to 0; a winding with a partner outside 0..21 becomes isolated (partner 1).

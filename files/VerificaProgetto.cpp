@@ -1,11 +1,15 @@
 #include "files/VerificaProgetto.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
+#include <memory>
 #include <optional>
 
 #include "engine/InputAlim.h"
 #include "engine/InputTrif.h"
+#include "engine/Mod_Calcolo.h"
 #include "engine/ModRoutine.h"
 #include "engine/Mod_AutoTrasf.h"
 #include "engine/Mod_Trif.h"
@@ -71,18 +75,101 @@ std::string VerificaFili(const ModuleDIC& d) {
             for (float v : {d.SezioneFilo[r][j], d.SpireCM[r][j]})
                 if (!NienteODivisore(v)) return Fuori("Filo Rame Fuori Limiti", filo(), v);
         }
-        // The custom wire and its coefficients: each unset (0) or within what
-        // the wire dialog or the calculation computes.
+        // The custom wire: its figures unset (0) or positive, as the dialog
+        // and the calculation leave them, its coefficients as the boxes hold
+        // them; and what the dialog computes again from the two diameters its
+        // boxes show (it needs both), whatever coefficients are typed there,
+        // finite, with a section the resistance can be divided by.
         const int r = FILO_FUORI_FORMATO;
-        const std::pair<float, Limite> propri[] = {
-            {d.FiloNudo[r][j], LIMITE_DIAMETRO_FILO_PERS},    {d.FiloIsolato[r][j], LIMITE_DIAMETRO_FILO_PERS},
-            {d.SezioneFilo[r][j], LIMITE_SEZIONE_FILO_PERS},   {d.SpireCM[r][j], LIMITE_SPIRECM_FILO_PERS},
-            {d.CoefKfFilo[r][j], LIMITE_KF_FILO_PERS},         {d.ResistenzaFilo[r][j], LIMITE_RESISTENZA_FILO_PERS},
-            {d.PesoFilo[r][j], LIMITE_PESO_FILO_PERS},         {d.KfRame[r][j], LIMITE_KF_FILO_PERS},
-            {d.OhmRame[r][j], LIMITE_OHM_FILO_PERS},           {d.PesSpeRame[r][j], LIMITE_PESSPE_FILO_PERS}};
-        for (const auto& [v, limite] : propri)
-            if (v != 0.0f && !limite.Accetta(v))
-                return Fuori("Filo Rame Fuori Limiti", "filo personalizzato del " + Avvolgimento(j), v);
+        const std::string pers = "filo personalizzato del " + Avvolgimento(j);
+        const float nudo = d.FiloNudo[r][j], isolato = d.FiloIsolato[r][j];
+        for (float v : {nudo, isolato, d.SezioneFilo[r][j], d.SpireCM[r][j], d.CoefKfFilo[r][j],
+                        d.ResistenzaFilo[r][j], d.PesoFilo[r][j]})
+            if (v != 0.0f && !num::Positivo(v)) return Fuori("Filo Rame Fuori Limiti", pers, v);
+        const std::pair<float, Limite> coefficienti[] = {{d.KfRame[r][j], LIMITE_KF_FILO_PERS},
+                                                        {d.OhmRame[r][j], LIMITE_OHM_FILO_PERS},
+                                                        {d.PesSpeRame[r][j], LIMITE_PESSPE_FILO_PERS}};
+        for (const auto& [v, limite] : coefficienti)
+            if (v != 0.0f && !limite.Accetta(v)) return Fuori("Filo Rame Fuori Limiti", pers, v);
+        if (nudo != 0.0f && isolato != 0.0f) {
+            const DatiFilo f = CalcolaDatiFilo(nudo, isolato, LIMITE_KF_FILO_PERS.minimo, LIMITE_OHM_FILO_PERS.massimo,
+                                               LIMITE_PESSPE_FILO_PERS.massimo);
+            if (!std::isfinite(f.spireCM)) return Fuori("Filo Rame Fuori Limiti", pers, isolato);
+            if (!num::Positivo(f.sezione) || !std::isfinite(f.resistenza) || !std::isfinite(f.peso))
+                return Fuori("Filo Rame Fuori Limiti", pers, nudo);
+        }
+    }
+    return {};
+}
+
+struct Muto : IMessaggi {
+    int MsgBox(const std::string&, int, const std::string&) override { return mb::Ok; }
+};
+
+// A dialog closed right after the open rebuilds every winding a side can show
+// (a larger count chosen then brings in those the file holds past the ones in
+// use) on the bobbin row it names, the computed or the user's, from the turns,
+// currents, wire rows and bobbin rows the file holds. Each figure of that
+// build, and the sums of the losses and of the grooves, must be finite, as
+// what the program itself computed always is. A figure no Single holds is its
+// winding's fault: its current's for the density and the loss, its turns'
+// for the rest; a sum's, that of the winding adding the most to it.
+std::string VerificaRicostruzione(const ModuleDIC& d) {
+    thread_local const std::unique_ptr<ModuleDIC> copia = std::make_unique<ModuleDIC>();
+    ModuleDIC& c = *copia;
+    const bool trifase = d.TipoCalcolo == tipo::Trifase || d.TipoCalcolo == tipo::AutoTrifase;
+    const auto finito = [](std::initializer_list<float> v) {
+        return std::all_of(v.begin(), v.end(), [](float x) { return std::isfinite(x); });
+    };
+    for (const int16_t roch : {int16_t{0}, int16_t{1}}) {
+        static_cast<DatiDesign&>(c) = d;
+        c.PriUlt = c.SecUlt = static_cast<float>(COLONNA_SEC - 1);
+        c.RochScelto = roch;
+        Muto msg;
+        RicalcoloAvvolgimenti(c, trifase, msg);
+        // The winding of either side adding the most to `quanto`.
+        const auto colpevole = [&c](auto quanto, bool soloPri, bool soloSec) {
+            std::pair<bool, int> w{true, 0};
+            float massimo = -1.0f;
+            for (const bool pri : {true, false}) {
+                if ((pri && soloSec) || (!pri && soloPri)) continue;
+                const LatoC l(c, pri);
+                for (int i = 0; i < COLONNA_SEC; ++i) {
+                    const float v = std::fabs(quanto(l, i));
+                    if (!(v <= massimo)) massimo = v, w = {pri, i};
+                }
+            }
+            return w;
+        };
+        const auto corrente = [&d](std::pair<bool, int> w) {
+            const LatoC l(d, w.first);
+            const std::string lato = w.first ? "Primario" : "Secondario";
+            return Fuori("Corrente Avvolgimento " + lato + " Fuori Limiti", lato + " " + Numero(w.second),
+                         l.AmpFilo[w.second]);
+        };
+        const auto spire = [&d](std::pair<bool, int> w) {
+            const LatoC l(d, w.first);
+            const std::string lato = w.first ? "Primario" : "Secondario";
+            return Fuori("Spire Avvolgimento " + lato + " Fuori Limiti", lato + " " + Numero(w.second),
+                         l.Spire[w.second]);
+        };
+        for (const bool pri : {true, false}) {
+            const LatoC l(c, pri);
+            for (int i = 0; i < COLONNA_SEC; ++i) {
+                if (!finito({l.Dens[i], l.PotPer[i]})) return corrente({pri, i});
+                if (!finito({l.Lung[i], l.Peso[i], l.Ing[i], l.Res[i], l.SpSt[i], l.Strati[i], l.Iso[i]}))
+                    return spire({pri, i});
+            }
+        }
+        const auto perdita = [](const LatoC& l, int i) { return l.PotPer[i]; };
+        if (!finito({c.PotPerPri})) return corrente(colpevole(perdita, true, false));
+        if (!finito({c.PotPerSec})) return corrente(colpevole(perdita, false, true));
+        if (!finito({c.PotTotPers})) return corrente(colpevole(perdita, false, false));
+        const auto ingombro = [](const LatoC& l, int i) { return l.Ing[i] + l.Iso[i]; };
+        if (!finito({c.SommaIngH1, c.SommaIngI1, c.SommaIngL1, c.SommaIsoH1, c.SommaIsoI1, c.SommaIsoL1,
+                     c.SommaIngH2, c.SommaIngI2, c.SommaIngL2, c.SommaIsoH2, c.SommaIsoI2, c.SommaIsoL2,
+                     c.IngGolaH1, c.IngGolaI1, c.IngGolaL1, c.IngGolaH2, c.IngGolaI2, c.IngGolaL2}))
+            return spire(colpevole(ingombro, false, false));
     }
     return {};
 }
@@ -119,23 +206,7 @@ std::string VerificaRisultati(const ModuleDIC& d) {
             return Fuori(std::string("La Misura di '") + m.nome + "' Fuori Limiti",
                          r == 0 ? "Rocchetto Calcolato" : "Rocchetto Personalizzato", v);
         }
-    // The current through the wire row the winding names, on either bobbin
-    // row the bobbin dialog may take: a density no design reaches, or a loss
-    // no Single holds, is the current's fault.
-    for (const bool pri : {true, false}) {
-        const LatoC l(d, pri);
-        const std::string lato = pri ? "Primario" : "Secondario";
-        for (int i = 0; i < COLONNA_SEC; ++i) {
-            const int riga = RigaFiloTab(l.FiloRiga[i]);
-            for (int b = 0; b <= ROCH_UTENTE; ++b) {
-                const RameAvvolgimento rame = CalcolaRame(d, b, riga, l.Colonna + i, l.Spire[i], l.AmpFilo[i]);
-                if (!LIMITE_DENSITA_FILO.Accetta(rame.dens) || !(std::fabs(rame.perdita) <= PERDITA_AVVOLGIMENTO_MAX))
-                    return Fuori("Corrente Avvolgimento " + lato + " Fuori Limiti", lato + " " + Numero(i),
-                                 l.AmpFilo[i]);
-            }
-        }
-    }
-    return {};
+    return VerificaRicostruzione(d);
 }
 
 // A lamination row: measures and weight 0 (a blank cell) or within a

@@ -8,6 +8,7 @@
 #include "files/CalcoloLibrerie.h"
 #include "files/LibLam.h"
 #include "files/LibRame.h"
+#include "files/RecordFile.h"
 
 using CalcoloRame = Banco;
 using CalcoloLam = Banco;
@@ -190,6 +191,19 @@ TEST_F(CalcoloLam, RowsAfterAGapAreBlankedAndLost) {
     auto p = std::make_unique<ModuleDIC>();
     GrigliaLam q = Proporzionale(*p, 0, {"3", "3", "2,9", "40"});
     EXPECT_TRUE(VerificaMisureLam(*p, q, msg) == EsitoVerificaLam::Completa && p->NumElementi == 1 && q.righe[2].Txt_C == "");
+    // Such a table is saved and opens again: C 3 gives legs of 1,5 mm, E 4,5 mm.
+    auto t = std::make_unique<ModuleDIC>();
+    GrigliaLam tre = Proporzionale(*t, 0, {"60", "3"});
+    ASSERT_TRUE(CalcolaLamierini(*t, tre, msg));
+    EXPECT_EQ(VerificaRecLibLam(t->Rec.data()), "");
+    Cartella dir;
+    t->FileLibreria = dir.File("tre.lam");
+    ASSERT_TRUE(recfile::Scrivi(t->FileLibreria, LIBLAM_LUNG_REC, LIBLAM_NUM_REC, t->Rec.data()).ok);
+    auto aperta = std::make_unique<ModuleDIC>();
+    aperta->FileLibreria = t->FileLibreria;
+    ASSERT_TRUE(ApriLibreriaLamierini(*aperta, msg));
+    Esatti({V(aperta->LamC[0], 3), V(aperta->LamD[0], 1.5f), V(aperta->LamE[0], 4.5f), V(aperta->LamC[1], 60)});
+    EXPECT_TRUE(msg.boxes.empty());
 }
 
 TEST_F(CalcoloLam, TypedPresenceChecks) {

@@ -168,8 +168,8 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         {"manca.lam", nullptr},
         {"corto.lam", tronca(daLam, 180 * 40)},                 // the kind caption missing
         {"enorme.lam", cambia(daLam, 40, 200, 12, "1E+38")},    // B of row 1
-        {"piccolo.lam", cambia(daLam, 40, 200, 3, "4,9")},      // C of row 0: below the editor's 5 mm
-        {"gamba.lam", cambia(daLam, 40, 200, 14, "2,4")},       // D of row 1: below half of that
+        {"piccolo.lam", cambia(daLam, 40, 200, 3, "2,9")},      // C of row 0: below the editor's 3 mm
+        {"gamba.lam", cambia(daLam, 40, 200, 14, "1,4")},       // D of row 1: below half of that
         {"peso.lam", cambia(daLam, 40, 200, 9, ",")},           // weight of row 0: no number
         // No lamination at all: every record an empty text.
         {"zeri.lam", [](const std::string& f) { std::ofstream(f, std::ios::binary) << std::string(8000, '\0'); }},
@@ -290,8 +290,6 @@ TEST(FileDanneggiati, TemporaryFilesOfAnInterruptedSaveAreRemovedByTheNext) {
 // A value no field, list or dialog of the window takes is refused with the
 // window's words for it; the design in use stays as it was.
 TEST(FileDanneggiati, ProjectValuesOutsideTheWindowsLimitsAreRefused) {
-    // A text that does not convert keeps its field, and the open succeeds.
-    const auto tenuto = [](const Modifica&, ModuleDIC& d) { EXPECT_EQ(d.SecPot[0], 77.0f); };
     VerificaModifiche(DesignMonofase, {
         {8272 + 33 * 1 + 7, "-1000", "Potenza Avvolgimento Secondario Fuori Limiti (Secondario 2: -1000)"},
         {8272 + 33 * 11 + 4, "100000", "Corrente Avvolgimento Secondario Fuori Limiti (Secondario 12: 100000)"},
@@ -306,8 +304,14 @@ TEST(FileDanneggiati, ProjectValuesOutsideTheWindowsLimitsAreRefused) {
         {35 + 7 * (0 + 41 * 14) + 5, "1E+38", "Filo Rame Fuori Limiti (filo 1 della libreria del Secondario 3: 0,5)"},
         {35 + 7 * (3 + 41 * 0) + 6, "-1000", "Filo Rame Fuori Limiti (filo 4 della libreria del Primario 1: 0,8)"},
         {35 + 7 * (38 + 41 * 0) + 3, "1E-45", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1,401298E-45)"},
-        {8272 + 7, "NaN", ""},
-    }, tenuto);
+        // A record the file holds that is no value of its field.
+        {8272 + 7, "NaN", "Il progetto è danneggiato: il Record 8279 non è leggibile."},
+        {7642, "abc", "Il progetto è danneggiato: il Record 7642 non è leggibile."},
+        {7642, "1E+300", "Il progetto è danneggiato: il Record 7642 non è leggibile."},
+        {7642, "", "Il progetto è danneggiato: il Record 7642 non è leggibile."},
+        {7641 + 20, "", "Il progetto è danneggiato: il Record 7661 non è leggibile."},  // a flag
+        {7287 + 10, "", ""},  // a lamination's name: a text, empty or not
+    });
 }
 
 // Each kind is held to its own window: the ranges of its fields and lists,
@@ -396,6 +400,7 @@ TEST(FileDanneggiati, RowsTheCalculationComputesKeepTheirOwnRanges) {
         d->LamNome[r] = "Calcolato", d->LamC[r] = 2285, d->LamA[r] = 5712.5f, d->LamB[r] = 6855;
         d->LamD[r] = d->LamF[r] = d->LamG[r] = 1142.5f, d->LamE[r] = 3427.5f, d->LamAxB[r] = 391702.8f;
         d->LamPeso[r] = 2399.7f;
+        d->FiloNudo[38][0] = 1, d->FiloIsolato[38][0] = 1.08f;  // the custom wire's diameters
         return d;
     };
     const int lam = 7287 + 12 * r, lam17 = 7287 + 12 * 17;  // AxB, A .. G, window, weight
@@ -412,20 +417,26 @@ TEST(FileDanneggiati, RowsTheCalculationComputesKeepTheirOwnRanges) {
         {lam, "1,6E+10", "Area Lamierino Fuori Limiti (Lamierino Calcolato: 1,6E+10)"},
         {lam + 10, "Mio", ""},  // whatever its name
         {lam17 + 3, "2285", "Misura 'C' Fuori Limiti (Lamierino 18: 2285)"},
-        // The wire dialog's: a bare diameter up to 5,2E+06 mm (a computed
-        // diameter's text without its comma), 2,12E+13 mm², at 99999 g/cm³.
-        {filo + 2, "2,1E+13", ""},
-        {filo + 2, "2,2E+13", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 2,2E+13)"},
-        {filo + 6, "2,1E+18", ""},
-        {filo + 6, "2,2E+18", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 2,2E+18)"},
-        {filo + 5, "1E-13", ""},
-        // Down to ",0001" mm: 7,85E-09 mm² at ",0001" g/cm³ and ",00001" ohm mm²/m.
-        {filo + 2, "7,86E-09", ""},
-        {filo + 2, "7,8E-09", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 7,8E-09)"},
-        {filo + 6, "7,86E-13", ""},
-        {filo + 6, "7,8E-13", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 7,8E-13)"},
-        {filo + 3, "1,93E-11", ""},  // 10 / 5,2E+06 mm / a Kf of 99999
-        {filo + 3, "1,9E-11", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1,9E-11)"},
+        // The wire dialog's: any positive figure, and diameters from which
+        // it computes a finite wire again at its boxes' ends (Kf ",0001",
+        // "999999" ohm mm²/m, "99999" g/cm³). The calculation's enamelled
+        // 578,8703 mm with its comma deleted; a bare diameter whose grams per
+        // metre, 7,85E+33 mm² by 99999, no Single holds; one whose section
+        // is no divisor; an enamelled one giving 1E+39 turns per cm.
+        {filo + 1, "5788703", ""},
+        {filo, "5046261", ""},
+        {filo, "6E+16", ""},
+        {filo, "1E+17", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1E+17)"},
+        {filo, "1E-22", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1E-22)"},
+        {filo + 1, "1E-33", ""},
+        {filo + 1, "1E-34", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1E-34)"},
+        {filo + 2, "2,2E+13", ""},
+        {filo + 6, "2,2E+18", ""},
+        {filo + 2, "7,8E-09", ""},
+        {filo + 6, "7,8E-13", ""},
+        {filo + 3, "1,9E-11", ""},
+        {filo + 3, "1E-45", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1,401298E-45)"},
+        {filo + 5, "-1", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: -1)"},
         {7210, "99999", ""},  // Kf
         {7210, "100000", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 100000)"},
     });
@@ -446,7 +457,8 @@ TEST(FileDanneggiati, EveryWireRowTheCalculationReachesIsChecked) {
         // A section the current is divided by: none of the editor's is below
         // 7,85E-07 mm² (0,001 mm), nor the wire dialog's for the custom wire.
         {rec(2, 5, 2), "1E-30", "Filo Rame Fuori Limiti (filo 3 della libreria del Primario 6: 0,7)"},
-        {rec(38, 5, 2), "1E-30", "Filo Rame Fuori Limiti (filo personalizzato del Primario 6: 1E-30)"},
+        {rec(38, 5, 2), "1E-30", ""},  // no winding divides by it
+        {rec(38, 5, 2), "1E-45", "Filo Rame Fuori Limiti (filo personalizzato del Primario 6: 1,401298E-45)"},
     });
 }
 
@@ -506,13 +518,20 @@ TEST(FileDanneggiati, StoredResultsADialogRecalculatesFromAreChecked) {
         {1, roch(2, 0), "1E+38", ""},  // no bobbin in row 2
         {1, filo(9, 0, 2), "1E-30", "Filo Rame Fuori Limiti (filo 10 della libreria del Primario 1: 1E-30)"},
         {1, filo(40, 3, 3), "1E-08", "Filo Rame Fuori Limiti (filo 41 della tabella del Primario 4: 1E-08)"},
-        {1, filo(38, 0, 3), "1E-12", "Filo Rame Fuori Limiti (filo personalizzato del Primario 1: 1E-12)"},
+        {1, filo(38, 0, 3), "1E-12", ""},
+        {1, filo(38, 0, 3), "0", ""},
         // The second secondary names row 39 (1E-07 mm², 1E+07 g/m): a current
         // within its range whose density no design reaches (1E+11 A), or
         // below that (2,5E+17 A/mm² at most) a loss no Single holds.
         {1, sec(1, 6), "1E+11", "Corrente Avvolgimento Secondario Fuori Limiti (Secondario 2: 1E+11)"},
         {3, sec(1, 6), "2,5E+10", "Corrente Avvolgimento Secondario Fuori Limiti (Secondario 2: 2,5E+10)"},
         {1, sec(1, 6), "1E+08", ""},
+        // 1E+09 A: 1E+16 A/mm² over 4,62 m (30 turns of 154 mm) of 1E+07 g/m,
+        // a loss of 1,1E+37 W (6,7E+37 W for three zig-zag phases), finite;
+        // 6E+09 A gives 4E+38 W, which no Single holds.
+        {1, sec(1, 6), "1E+09", ""},
+        {3, sec(1, 6), "1E+09", ""},
+        {1, sec(1, 6), "6E+09", "Corrente Avvolgimento Secondario Fuori Limiti (Secondario 2: 6E+09)"},
         {1, sec(1, 10), "38", ""},
     }, ricalcolo);
 }
@@ -541,8 +560,11 @@ TEST(FileDanneggiati, LibraryChecksTellTheRowTheValueAndTheRange) {
     ASSERT_TRUE(recfile::Leggi(kLibreria + "/LamMantelloStandard.lam", 40, 200, lam.data()).ok);
     EXPECT_EQ(VerificaRecLibLam(lam.data()), "");
     const std::tuple<int, const char*, const char*> lamierini[] = {
-        {10 * 2 + 9, "99999", "Lamierino 3, Peso Kg: 99999 (valori ammessi da 0,01 a 9999)"},
-        {10 * 1 + 4, "2", "Lamierino 2, D mm: 2 (valori ammessi da 2,5 a 999)"},
+        {10 * 2 + 9, "99999", "Lamierino 3, Peso Kg: 99999 (valori ammessi da 0,004 a 9999)"},
+        {10 * 1 + 4, "1", "Lamierino 2, D mm: 1 (valori ammessi da 1,5 a 999)"},
+        {10 * 1 + 3, "2,9", "Lamierino 2, C mm: 2,9 (valori ammessi da 3 a 999)"},
+        {10 * 1 + 5, "2,9", "Lamierino 2, E mm: 2,9 (valori ammessi da 3 a 9999)"},
+        {10 * 1 + 9, "0,003", "Lamierino 2, Peso Kg: 0,003 (valori ammessi da 0,004 a 9999)"},
         {10 * 17, "1E+08", "Lamierino 18, AxB cm²: 1E+08 (valori ammessi da 0 a 999800)"},
     };
     for (const auto& [k, testo, motivo] : lamierini) {

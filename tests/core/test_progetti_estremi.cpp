@@ -181,6 +181,10 @@ const AngoloDialoghi kAngoliDialoghi[] = {
     {{"9999", "99999", "1,05", "0,0176", "99999"}, {"15", "25", "5", "5", "5", "5", "5", "x", "0,01"}, 1e7f, {}, {}},
     // The calculation's largest diameters with their commas deleted.
     {{"5046261", "5197658", "99999", "999999", "99999"}, {}, 0, {}, {}},
+    // The enamelled diameter the calculation gives a 0,1 V primary of 60 kW,
+    // 578,8703 mm, with its comma deleted; the most digits such a text holds.
+    {{"562,01", "5788703", "1,05", "0,0176", "8,9"}, {}, 0, {}, {}},
+    {{"5046261", "9999999", ",0001", "999999", "99999"}, {}, 0, {}, {}},
 };
 
 // Every corner of every kind, in the power-given mode, and then with the
@@ -254,4 +258,18 @@ TEST(ProgettiEstremi, EveryDialogCornerSavesAndOpensAgain) {
                 ASSERT_TRUE(progetto::SalvaProgetto(d, f, "dialoghi.tmf", e)) << e;
                 EXPECT_TRUE(progetto::ApriProgetto(f, *aperto, e)) << e;
             }
+}
+
+// A project the previous release saved, as its own save wrote it: a 0,1 V
+// primary of 100 V x 600 A, its computed wire (562,01 / 578,8703 mm) taken in
+// the wire dialog with the enamelled diameter's comma deleted, Kf 1,05. It
+// opens with its custom wire: 10 / 5788703 / 1,05 = 1,645E-06 turns per cm.
+TEST(ProgettiEstremi, AProjectOfThePreviousReleaseOpens) {
+    auto d = NuovoProgetto();
+    std::string e;
+    ASSERT_TRUE(progetto::ApriProgetto(std::string(MARLOVINE_TEST_DATI) + "/filo_virgola_tolta_1.5.0.tmf", *d, e)) << e;
+    EXPECT_EQ(d->PriFiloRiga[0], 38.0f);
+    EXPECT_EQ(d->FiloIsolato[38][0], 5788703.0f);
+    EXPECT_EQ(d->FiloNudo[38][0], 562.01f);
+    EXPECT_NEAR(d->SpireCM[38][0], 1.6452e-6f, 1e-9f);
 }

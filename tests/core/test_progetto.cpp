@@ -282,7 +282,17 @@ TEST(ProgettoFile, EarlierLayoutIsReadFromItsOwnOffsets) {
     CartellaTemp dir;
     for (const std::string& primo : {std::string("7"), std::string("1.4.2")}) {
         SCOPED_TRACE(primo);
+        auto d = std::make_unique<ModuleDIC>();
+        Casuale r(7);
+        Accettabile(*d, r);
+        d->Versione = "1.5.0", d->NumElementi = 30, d->KfRame[38].fill(1.05f), d->OhmRame[38][24] = 0.0178f;
+        // The design in use as the earlier layout holds it: no version record,
+        // no custom-wire coefficients (current records 7210 to 7284).
+        auto pacco = std::make_unique<ModuleDIC>(*d);
+        std::string err;
+        ASSERT_TRUE(CompilaRecProgetto(*pacco, err)) << err;
         std::vector<std::string> rec(8966);
+        for (int n = 1; n <= 8966; ++n) rec[static_cast<size_t>(n - 1)] = pacco->Rec[static_cast<size_t>(n <= 7208 ? n : n + 75)];
         rec[0] = primo;  // NumElementi (no version record)
         // FileTitolo, FileNome, TipoCalcolo, NomeLibRame(0), FiloNudo(0, 0), PesoFilo(40, 24),
         // FiloScelto, AreaNecessaria, LamAxB(0), PriImp(0) (7641 - 76), PriVolt(0),
@@ -297,19 +307,21 @@ TEST(ProgettoFile, EarlierLayoutIsReadFromItsOwnOffsets) {
         for (int i = 0; i < 2; ++i) rec[static_cast<size_t>(8299 + 33 * i - 77)] = "z";
         ASSERT_TRUE(recfile::Scrivi(dir / "vecchio.ttf", 100, 8966, rec.data()).ok);
 
-        auto d = std::make_unique<ModuleDIC>();
-        Casuale r(7);
-        Accettabile(*d, r);
-        d->Versione = "1.5.0", d->NumElementi = 30, d->KfRame[38].fill(1.05f), d->OhmRame[38][24] = 0.0178f;
-        std::string err;
         EsitoLettura es;
+        if (primo != "7") {
+            // Another version's text where the earlier layout has its number of wires.
+            EXPECT_FALSE(ApriProgetto(dir / "vecchio.ttf", *d, err, &es));
+            EXPECT_EQ(es.motivo, "Il progetto è danneggiato: il Record 1 non è leggibile.");
+            continue;
+        }
         ASSERT_TRUE(ApriProgetto(dir / "vecchio.ttf", *d, err, &es)) << err;
-        EXPECT_TRUE(es.precedente && d->NumElementi == (primo == "7" ? 7 : 30));  // "1.4.2" is no number
+        EXPECT_TRUE(es.precedente && d->NumElementi == 7);
         EXPECT_EQ((Testi{d->FileTitolo, d->FileNome, d->NomeLibRame[0]}),
                   (Testi{"Vecchio.tmf", dir / "vecchio.ttf", "C:\\lib\\rame0.wir"}));
         Esatti({V(d->TipoCalcolo, 3), V(d->FiloNudo[0][0], 0.5f), V(d->PesoFilo[40][24], 2.25f), V(d->FiloScelto, 12),
                 V(d->AreaNecessaria, 33.5f), V(d->LamAxB[0], 6.25f), V(d->PriImp[0], 230), V(d->PriVolt[0], 400),
                 V(d->Frequenza, 50), V(d->PriUlt, 2), V(d->SecUlt, 1), V(d->AutoSpireOrd[25], 77)});
+        // The fields the earlier layout lacks keep their values.
         for (int j = 0; j < FILO_COLONNE; ++j) EXPECT_EQ(d->KfRame[38][j], 1.05f) << j;
         EXPECT_TRUE(d->OhmRame[38][24] == 0.0178f && d->Versione == "1.5.0");
     }
@@ -372,22 +384,31 @@ TEST(ProgettoFile, RefusedAfterAcceptedLeavesTheDesignAndNothingCarriesOver) {
     EXPECT_EQ(b->LamNome[2], "dal rifiutato");
 }
 
-TEST(ProgettoRead, IntegerReadFieldsRoundHalvesToEvenAndBadTextsKeepTheField) {
+TEST(ProgettoRead, IntegerReadFieldsRoundHalvesToEvenAndBadTextsAreRefused) {
     auto d = DesignSemplice();
     std::string err;
     ASSERT_TRUE(CompilaRecProgetto(*d, err));
-    // FiloScelto, Frequenza, PriUlt, SecUlt; then texts that keep the field: PriImp(0) and
-    // ConoscoPotenza empty, PriVolt(0) no number, CadutaVolt beyond a Single, LamScelto beyond an Integer.
-    const std::pair<int, const char*> righe[] = {{7284, "12,5"}, {8969, "49,5"}, {8977, "2,5"}, {8978, "1,5"},
-                                                 {7640, ""},     {2, ""},        {7641, "abc"}, {8965, "1e99"},
-                                                 {7544, "40000"}};
+    // FiloScelto, Frequenza, PriUlt, SecUlt.
+    const std::pair<int, const char*> righe[] = {{7284, "12,5"}, {8969, "49,5"}, {8977, "2,5"}, {8978, "1,5"}};
     for (const auto& [i, testo] : righe) d->Rec[static_cast<size_t>(i)] = testo;
-    d->PriImp[0] = 4.5f, d->PriVolt[0] = 115, d->ConoscoPotenza = VERO, d->CadutaVolt = 7, d->LamScelto = 4;
     d->FiloScelto = d->Frequenza = d->PriUlt = d->SecUlt = 9;
+    auto base = std::make_unique<ModuleDIC>(*d);
     const EsitoLettura es = LeggiRecProgetto(*d);
     ASSERT_TRUE(es.utilizzabile) << es.motivo;
-    Esatti({V(d->FiloScelto, 12), V(d->Frequenza, 50), V(d->PriUlt, 2), V(d->SecUlt, 2), V(d->PriImp[0], 4.5f),
-            V(d->PriVolt[0], 115), V(d->ConoscoPotenza, VERO), V(d->CadutaVolt, 7), V(d->LamScelto, 4)});
+    Esatti({V(d->FiloScelto, 12), V(d->Frequenza, 50), V(d->PriUlt, 2), V(d->SecUlt, 2)});
+    // A text the file holds that is no value of its field refuses the file,
+    // naming the record: PriImp(0) and ConoscoPotenza empty, PriVolt(0) no
+    // number, CadutaVolt beyond a Single, LamScelto beyond an Integer.
+    const std::pair<int, const char*> cattivi[] = {{7640, ""}, {2, ""},        {7641, "abc"},
+                                                   {8965, "1e99"}, {7544, "40000"}, {7641, "1E+300"}};
+    for (const auto& [i, testo] : cattivi) {
+        SCOPED_TRACE(testo);
+        auto c = std::make_unique<ModuleDIC>(*base);
+        c->Rec[static_cast<size_t>(i)] = testo;
+        const EsitoLettura r = LeggiRecProgetto(*c);
+        EXPECT_FALSE(r.utilizzabile);
+        EXPECT_EQ(r.motivo, "Il progetto è danneggiato: il Record " + std::to_string(i + 1) + " non è leggibile.");
+    }
 }
 
 TEST(ProgettoRead, ShortFileOrOtherRecordLengthIsRefusedAndDesignUntouched) {
@@ -436,20 +457,24 @@ TEST(ProgettoRead, TextsReadBeforeReadAlike) {
     auto base = DesignSemplice();
     std::string err;
     ASSERT_TRUE(CompilaRecProgetto(*base, err)) << err;
-    // PriImp(0) and PriImp(1) (records 7641, 7671), opened one file after another.
-    const std::tuple<const char*, const char*, float, float> casi[] = {
-        {"4,5", "abc", 4.5f, 2}, {"abc", "4,5", 1, 4.5f}, {"4,5 ", "4,50", 4.5f, 4.5f},
-        {"1234567890123456", "0,1", 1234567890123456.0f, 0.1f}, {"4,5", "", 4.5f, 2}};
+    // PriImp(0) and PriImp(1) (records 7641, 7671), opened one file after
+    // another; a text that does not convert refuses the file (record 0: opens).
+    const std::tuple<const char*, const char*, float, float, int> casi[] = {
+        {"4,5", "abc", 4.5f, 2, 7671}, {"abc", "4,5", 1, 4.5f, 7641}, {"4,5 ", "4,50", 4.5f, 4.5f, 0},
+        {"1234567890123456", "0,1", 1234567890123456.0f, 0.1f, 0}, {"4,5", "", 4.5f, 2, 7671}};
     int k = 0;
-    for (const auto& [a, b, va, vb] : casi) {
+    for (const auto& [a, b, va, vb, rifiutato] : casi) {
         SCOPED_TRACE(std::string(a) + " / " + b);
         base->Rec[7640] = a, base->Rec[7670] = b;
         const std::string f = dir / ("t" + std::to_string(k++) + ".tmf");
         ASSERT_TRUE(recfile::Scrivi(f, LUNG_REC, NUM_RECORD, base->Rec.data()).ok);
         auto d = std::make_unique<ModuleDIC>();
         d->PriImp[0] = 1, d->PriImp[1] = 2;
-        ASSERT_TRUE(ApriProgetto(f, *d, err)) << err;
-        Esatti({V(d->PriImp[0], va), V(d->PriImp[1], vb)});
+        EXPECT_EQ(ApriProgetto(f, *d, err), rifiutato == 0) << err;
+        if (rifiutato != 0) {
+            EXPECT_NE(err.find("il Record " + std::to_string(rifiutato) + " non è leggibile"), std::string::npos) << err;
+        }
+        Esatti({V(d->PriImp[0], rifiutato ? 1 : va), V(d->PriImp[1], rifiutato ? 2 : vb)});
     }
 }
 
@@ -472,8 +497,18 @@ TEST(ProgettoRead, BytesAfterTheTextAreNoPartOfIt) {
     for (int volta = 0; volta < 2; ++volta) {
         auto d = std::make_unique<ModuleDIC>();
         d->PriImp[3] = 9;
+        EXPECT_FALSE(ApriProgetto(f, *d, err));
+        EXPECT_EQ(err, "Il File imbottito.tmf non è un Progetto valido\n"
+                       "Il progetto è danneggiato: il Record 7731 non è leggibile.");
+        EXPECT_EQ(d->PriImp[3], 9);
+    }
+    // With a text of its own there, the padded ones read as written.
+    dati.replace(7730 * 100, 3, std::string("\x01\x00" "7", 3));
+    std::ofstream(f, std::ios::binary) << dati;
+    for (int volta = 0; volta < 2; ++volta) {
+        auto d = std::make_unique<ModuleDIC>();
         ASSERT_TRUE(ApriProgetto(f, *d, err)) << err;
-        Esatti({V(d->PriImp[0], 4.5f), V(d->PriImp[1], 4.57f), V(d->PriImp[2], 4.5f), V(d->PriImp[3], 9)});
+        Esatti({V(d->PriImp[0], 4.5f), V(d->PriImp[1], 4.57f), V(d->PriImp[2], 4.5f), V(d->PriImp[3], 7)});
     }
 }
 

@@ -116,7 +116,7 @@ private slots:
     }
 
     // A weight the cell only colours passes the computation but would not read
-    // back (0,01 to 9999 kg): the save stops with the row, the value as the grid
+    // back (0,004 to 9999 kg): the save stops with the row, the value as the grid
     // shows it and the range, and writes nothing.
     void tableTheReaderRefusesIsNotSaved() {
         const QStringList secondo{"55", "66", "22", "11", "33", "11", "11", "EI66", "0,2"};
@@ -126,7 +126,7 @@ private slots:
         msg->Attendi(), SalvaNome(QStringLiteral("MiaLib"));
         QCOMPARE(msg->Ultimo() + " | " + msg->UltimoTitolo(),
                  QStringLiteral("Libreria non salvata: non si potrebbe riaprire.\n"
-                                "Lamierino 1, Peso Kg: 99999,000 (valori ammessi da 0,01 a 9999) | "
+                                "Lamierino 1, Peso Kg: 99999,000 (valori ammessi da 0,004 a 9999) | "
                                 "Crea Libreria Lamierini Ferromagnetici"));
         QVERIFY(msg->boxes.back().stile == mb::Exclamation && !QFileInfo::exists(File(QStringLiteral("MiaLib.lam"))));
     }
