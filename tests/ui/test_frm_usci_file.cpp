@@ -88,6 +88,20 @@ private slots:
         }
     }
 
+    // A box still holding the focus when Salva con Nome is picked from the
+    // menu bar is taken first, and its calculation runs: saved as typed.
+    void campoNonLasciatoSalvato() {
+        Usci a;
+        a.MostraConFuoco();
+        auto* campo = Figlio<CampoNumerico>(a.w.get(), "Txt_PriImp(16)");
+        campo->setFocus(), campo->selectAll(), QTest::keyClicks(campo, "2000");
+        a.dlg.percorsiSalva.push_back(a.tmp.filePath("prova")), a.w->passi = 0;
+        DalMenu(a.w.get(), a.ui().MnuFile, a.ui().MnuFileSalvaNome);
+        QCOMPARE(a.w->passi, 1);
+        a.w->Form_Load(), a.Apri("prova.tuv");
+        QCOMPARE(campo->text(), QStringLiteral("2000"));
+    }
+
     // A project of another kind is refused and nothing changes.
     void apriAltroTipo() {
         Usci a;
