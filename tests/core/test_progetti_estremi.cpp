@@ -225,6 +225,9 @@ const AngoloDialoghi kAngoliDialoghi[] = {
      .opzioni = {false, false, true, true, false}, .tipoLib = 3, .lib = {"768", "9999"}, .monofase = false},
     {.lam = {}, .sp = 20, .roch = {"21", "0", "10", "R", "43", "", ""}, .opzioni = {},
      .tipoLib = 3, .lib = {"20", "25"}, .risposta = mb::Yes, .monofase = false},
+    // A stack typed thin (its box takes any positive number): beyond 1E+12
+    // turns on the output transformer's highest corner.
+    {.lam = {"15", "25", "5", "5", "5", "5", "5", "x", "0,01"}, .sp = 1e-4f},
 };
 
 // The editor's proportional table of kind `tipo` with centre legs `c`, saved.
