@@ -42,21 +42,22 @@ constexpr ColonnaScelte kColonne[LF_NUM] = {
      "Peso in Kg x 10mm di Lamierini"},
 };
 
-// The entry boxes of row 18, in the order of CampoLamFuori: a measure takes
-// what a library's cell takes.
+// The entry boxes of row 18, in the order of CampoLamFuori: each takes what a
+// library's cell takes, and as many characters.
 constexpr CampoNumerico::Limiti Misura(int k, const char* messaggio) {
     return {LIMITI_CELLE_LAM[static_cast<size_t>(k)], messaggio, kTitoloCampi, ""};
 }
+constexpr int Caratteri(int k) { return CARATTERI_CELLE_LAM[static_cast<size_t>(k)]; }
 constexpr RigaCampo kCampi[LF_NUM] = {
-    {"Txt_A", 5, Misura(LF_A, "La Misura di 'A' Fuori Limiti")},
-    {"Txt_B", 5, Misura(LF_B, "La Misura di 'B' Fuori Limiti")},
-    {"Txt_C", 4, Misura(LF_C, "La Misura di 'C' Fuori Limiti")},
-    {"Txt_D", 4, Misura(LF_D, "La Misura di 'D' Fuori Limiti")},
-    {"Txt_E", 5, Misura(LF_E, "La Misura di 'E' Fuori Limiti")},
-    {"Txt_F", 4, Misura(LF_F, "La Misura di 'F' Fuori Limiti")},
-    {"Txt_G", 4, Misura(LF_G, "La Misura di 'G' Fuori Limiti")},
-    {"Txt_EI", 12},
-    {"Txt_PesoLam", 5, Misura(LF_PESO, "La Misura di 'Peso Lamierino' Fuori Limiti")},
+    {"Txt_A", Caratteri(LF_A), Misura(LF_A, "La Misura di 'A' Fuori Limiti")},
+    {"Txt_B", Caratteri(LF_B), Misura(LF_B, "La Misura di 'B' Fuori Limiti")},
+    {"Txt_C", Caratteri(LF_C), Misura(LF_C, "La Misura di 'C' Fuori Limiti")},
+    {"Txt_D", Caratteri(LF_D), Misura(LF_D, "La Misura di 'D' Fuori Limiti")},
+    {"Txt_E", Caratteri(LF_E), Misura(LF_E, "La Misura di 'E' Fuori Limiti")},
+    {"Txt_F", Caratteri(LF_F), Misura(LF_F, "La Misura di 'F' Fuori Limiti")},
+    {"Txt_G", Caratteri(LF_G), Misura(LF_G, "La Misura di 'G' Fuori Limiti")},
+    {"Txt_EI", Caratteri(LF_EI)},
+    {"Txt_PesoLam", Caratteri(LF_PESO), Misura(LF_PESO, "La Misura di 'Peso Lamierino' Fuori Limiti")},
 };
 
 }  // namespace

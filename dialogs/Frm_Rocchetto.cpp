@@ -225,20 +225,12 @@ void Frm_Rocchetto::GolaDue() { Gole(true); }
 
 void Frm_Rocchetto::NumeroRocchetti(bool due) {
     ModuleDIC& d = d_;
-    const int r = (d.RochScelto >= 0 && d.RochScelto < RIGHE) ? d.RochScelto : 0;
-    const int l = RigaLamierino(d);
-    d.RochDue = due ? 1 : 0;
-    const double m = static_cast<double>(d.LamF[l]) - 2;
-    d.RochM[r] = num::Sng(due ? m / 2 : m);
-    const double mr = d.RochM[r];
-    d.RochGolaH[r] = num::Sng(d.RochH[r] * mr);
-    d.RochGolaI[r] = num::Sng(d.RochI[r] * mr);
-    d.RochGolaL[r] = num::Sng(d.RochL[r] * mr);
-    const auto i = static_cast<size_t>(r);
-    ui.Lbl_RochM[i]->setText(Numero(d.RochM[r]));
-    ui.Lbl_RochGolaH[i]->setText(Numero(d.RochGolaH[r]));
-    ui.Lbl_RochGolaI[i]->setText(Numero(d.RochGolaI[r]));
-    ui.Lbl_RochGolaL[i]->setText(Numero(d.RochGolaL[r]));
+    ::NumeroRocchetti(d, due);
+    const auto i = static_cast<size_t>((d.RochScelto >= 0 && d.RochScelto < RIGHE) ? d.RochScelto : 0);
+    ui.Lbl_RochM[i]->setText(Numero(d.RochM[i]));
+    ui.Lbl_RochGolaH[i]->setText(Numero(d.RochGolaH[i]));
+    ui.Lbl_RochGolaI[i]->setText(Numero(d.RochGolaI[i]));
+    ui.Lbl_RochGolaL[i]->setText(Numero(d.RochGolaL[i]));
     ui.Opt_Gola1R2->setEnabled(due);
     ui.Opt_Gola2R2->setEnabled(due);
 }

@@ -43,18 +43,17 @@ struct CellaColonna {
     const char* nome;
     const char* suggerimento;
     int larghezza;
-    int limite;
 };
 constexpr CellaColonna kCelle[CELLE_LAM] = {
-    {"Txt_A", "Misura in mm di A del Lamierino", 690, 5},
-    {"Txt_B", "Misura in mm di B del Lamierino", 690, 5},
-    {"Txt_C", "Misura in mm di C del Lamierino", 690, 4},
-    {"Txt_D", "Misura in mm di D del Lamierino", 690, 4},
-    {"Txt_E", "Misura in mm di E del Lamierino", 690, 5},
-    {"Txt_F", "Misura in mm di F del Lamierino", 690, 4},
-    {"Txt_G", "Misura in mm di G del Lamierino", 690, 4},
-    {"Txt_EI", "Nome Formato Tipo Lamierino", 1230, 12},
-    {"Txt_PesoLam", "Peso in Kg di 10mm di Lamierini", 900, 5},
+    {"Txt_A", "Misura in mm di A del Lamierino", 690},
+    {"Txt_B", "Misura in mm di B del Lamierino", 690},
+    {"Txt_C", "Misura in mm di C del Lamierino", 690},
+    {"Txt_D", "Misura in mm di D del Lamierino", 690},
+    {"Txt_E", "Misura in mm di E del Lamierino", 690},
+    {"Txt_F", "Misura in mm di F del Lamierino", 690},
+    {"Txt_G", "Misura in mm di G del Lamierino", 690},
+    {"Txt_EI", "Nome Formato Tipo Lamierino", 1230},
+    {"Txt_PesoLam", "Peso in Kg di 10mm di Lamierini", 900},
 };
 
 }  // namespace
@@ -84,7 +83,7 @@ void Frm_CreaLibLam::CostruisciTabella() {
         col.suggerimentoCella = Qs(k.suggerimento);
         if (c == CELLA_PESO) col.suggerimentoTitolo = col.suggerimentoCella;
         col.larghezza = k.larghezza;
-        col.limite = k.limite;
+        col.limite = CARATTERI_CELLE_LAM[static_cast<size_t>(c)];
         col.tipo = c == CELLA_EI ? CampoNumerico::Tipo::Nome : CampoNumerico::Tipo::Numero;
         col.limiti = LIMITI_CELLE_LAM[static_cast<size_t>(c)];
         col.testo = [this, c](int r) -> std::string& { return g_.righe[static_cast<size_t>(r)].Testo(c); };

@@ -173,3 +173,15 @@ bool CalcolaRocchettoUtente(ModuleDIC& d, const TestiRocchetto& t, const Opzioni
     d.RochPersCalcolato = VERO;
     return true;
 }
+
+void NumeroRocchetti(ModuleDIC& d, bool due) {
+    const int r = (d.RochScelto >= 0 && d.RochScelto <= ROCH_UTENTE) ? d.RochScelto : 0;
+    const int l = RigaLamierino(d);
+    d.RochDue = due ? 1 : 0;
+    const double m = static_cast<double>(d.LamF[l]) - 2;
+    d.RochM[r] = num::Sng(due ? m / 2 : m);
+    const double mr = d.RochM[r];
+    d.RochGolaH[r] = num::Sng(d.RochH[r] * mr);
+    d.RochGolaI[r] = num::Sng(d.RochI[r] * mr);
+    d.RochGolaL[r] = num::Sng(d.RochL[r] * mr);
+}

@@ -36,3 +36,10 @@ struct OpzioniRocchetto {
 // calculation pass will.
 bool CalcolaRocchettoUtente(ModuleDIC& d, const TestiRocchetto& t, const OpzioniRocchetto& o,
                             IMessaggi& msg);
+
+// "Un  Rocchetto" or "Due Rocchetti" clicked: RochDue, and the winding depth
+// of the bobbin row in use from the lamination's window, F - 2 (half of it
+// on each of two bobbins), with that row's groove spaces. A window narrower
+// than the bobbin's 2 mm of walls gives a depth below nothing, as the dialog
+// has always written it.
+void NumeroRocchetti(ModuleDIC& d, bool due);

@@ -177,15 +177,6 @@ EsitoApriRame ApriLibreriaRameEditor(ModuleDIC& d, GrigliaRame& g, IMessaggi& ms
 
 // ---------------------------------------------------------------- laminations
 
-const std::array<TipoLamierino, 6> TIPI_LAMIERINO = {{
-    {"Mantello per Monofase", 1, 2.5, 3, 0.5, 1.5, 0.5, 0.5, "EI"},
-    {"Mantello Allungato per Monofase", 2, 4, 3, 0.5, 3, 0.5, 0.5, "EI"},
-    {"2 Colonne per Monofase", 4, 5, 3, 1, 3, 1, 1, "UI"},
-    {"3 Colonne Stadard per Trifase", 3, 4.5, 5, 1, 2.5, 1, 1, "EI"},
-    {"3 Colonne Quadro per Trifase", 5, 5, 5, 1, 3, 1, 1, "EI"},
-    {"3 Colonne Allungato per Trifase", 6, 7, 5, 1, 5, 1, 1, "EI"},
-}};
-
 namespace {
 
 const TipoLamierino* TipoDaCodice(int16_t tipoLam) {

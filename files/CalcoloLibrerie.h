@@ -47,15 +47,6 @@ EsitoApriRame ApriLibreriaRameEditor(ModuleDIC& d, GrigliaRame& g, IMessaggi& ms
 
 // ---------------------------------------------------------------- laminations
 
-// The six kinds of lamination, by Opt_TipoLam index.
-struct TipoLamierino {
-    const char* didascalia;  // caption of the option, also the library's kind text
-    int16_t tipoLam;
-    // Measures as multiples of C, in the order A, B, D, E, F, G.
-    double a, b, d, e, f, g;
-    const char* prefisso;  // first letters of a computed name
-};
-extern const std::array<TipoLamierino, 6> TIPI_LAMIERINO;
 
 // The kind flags and TipoLam of the option Opt_TipoLam(indice).
 void OpzioneTipoLam(ModuleDIC& d, int indice);

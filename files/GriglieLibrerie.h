@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 // ---------------------------------------------------------------- laminations
@@ -18,6 +19,26 @@ enum CellaLam : int { CELLA_A, CELLA_B, CELLA_C, CELLA_D, CELLA_E, CELLA_F, CELL
 inline constexpr std::array<const char*, CELLE_LAM> TITOLI_CELLE_LAM{"A mm", "B mm", "C mm", "D mm", "E mm",
                                                                     "F mm", "G mm", "Tipo", "Peso Kg"};
 inline constexpr const char* TITOLO_AREA_LAM = "AxB cm\u00b2";
+
+// The characters each cell takes (digits and one comma), by CellaLam.
+inline constexpr std::array<int, CELLE_LAM> CARATTERI_CELLE_LAM{5, 5, 4, 4, 5, 4, 4, 12, 5};
+
+// The six kinds of lamination, by Opt_TipoLam index.
+struct TipoLamierino {
+    const char* didascalia;  // caption of the option, also the library's kind text
+    int16_t tipoLam;
+    // Measures as multiples of C, in the order A, B, D, E, F, G.
+    double a, b, d, e, f, g;
+    const char* prefisso;  // first letters of a computed name
+};
+inline constexpr std::array<TipoLamierino, 6> TIPI_LAMIERINO = {{
+    {"Mantello per Monofase", 1, 2.5, 3, 0.5, 1.5, 0.5, 0.5, "EI"},
+    {"Mantello Allungato per Monofase", 2, 4, 3, 0.5, 3, 0.5, 0.5, "EI"},
+    {"2 Colonne per Monofase", 4, 5, 3, 1, 3, 1, 1, "UI"},
+    {"3 Colonne Stadard per Trifase", 3, 4.5, 5, 1, 2.5, 1, 1, "EI"},
+    {"3 Colonne Quadro per Trifase", 5, 5, 5, 1, 3, 1, 1, "EI"},
+    {"3 Colonne Allungato per Trifase", 6, 7, 5, 1, 5, 1, 1, "EI"},
+}};
 
 struct RigaLam {
     std::string Lbl_AxB = "0";  // caption of the area label

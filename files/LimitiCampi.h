@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "files/GriglieLibrerie.h"
@@ -141,22 +142,58 @@ constexpr double PesoLamMinimoTabella() {
 inline constexpr float LAM_PESO_MINIMO_TABELLA = static_cast<float>(PesoLamMinimoTabella());
 static_assert(LAM_PESO_MINIMO_TABELLA == 0.004f);
 
+// The largest number a lamination cell's characters write (yellow above its
+// limit, but a table the editor's check passes keeps it): 9999 for C, D, F
+// and G, 99999 for A, B, E and the weight.
+constexpr double MassimoCellaLam(int cella) {
+    double m = 0;
+    for (int k = 0; k < CARATTERI_CELLE_LAM[static_cast<size_t>(cella)]; ++k) m = m * 10 + 9;
+    return m;
+}
+// The largest multiple of C a kind gives a measure (cells A, B, D..G), and the
+// largest net area in C² (the area less two windows): 25 C² of the long
+// three-leg kind, 7 C by 5 C less two windows of 5 C by C.
+constexpr double ProporzioneMassimaLam(int cella) {
+    double m = 1;  // C itself
+    for (const TipoLamierino& t : TIPI_LAMIERINO) {
+        const double p[] = {t.a, t.b, 1, t.d, t.e, t.f, t.g};
+        m = std::max(m, p[cella]);
+    }
+    return m;
+}
+constexpr double NettaMassimaLam() {
+    double m = 0;
+    for (const TipoLamierino& t : TIPI_LAMIERINO) m = std::max(m, t.a * t.b - 2 * t.e * t.f);
+    return m;
+}
+
 // A measure (or the weight) of a lamination as a library or a design may hold
-// it: 0 for a cell left blank, else within the cell's limits, from the least
-// the editor's check passes for C, E and the weight. D, F and G, the legs and the yoke,
-// are half of C in the kinds' proportions, and the editor computes them below
-// the cell's lower limit (1,5 mm legs of a 3 mm centre leg): for them half of
-// that least holds. A and B, 2,5 C or more, stay within their cells' limits.
-inline Limite LimiteMisuraLam(int cella) {
-    const Limite& l = LIMITI_CELLE_LAM[static_cast<size_t>(cella)];
-    if (cella == CELLA_C || cella == CELLA_E) return {LAM_MISURA_MINIMA_TABELLA, l.massimo};
-    if (cella == CELLA_D || cella == CELLA_F || cella == CELLA_G) return {LAM_MISURA_MINIMA_TABELLA / 2, l.massimo};
-    if (cella == CELLA_PESO) return {LAM_PESO_MINIMO_TABELLA, l.massimo};
-    return l;
+// it: 0 for a cell left blank, else what a table the editor's check passes
+// holds. C from the least the check counts, 3 mm, to its cell's largest text;
+// E from that least too. D, F and G typed may be anything the cells hold, 0
+// included; A and B, a window and two yokes and the legs across, from 3 mm.
+// At the top the larger of the cell's largest text and the kinds' largest
+// proportion of the largest C (B also no more than the legs and windows
+// across, five cells of C's size); the weight the larger of its cell's text
+// and what the editor computes for the largest net area, rounded up to the
+// kilogram over its three decimals.
+constexpr Limite LimiteMisuraLam(int cella) {
+    const double c = MassimoCellaLam(CELLA_C);
+    if (cella == CELLA_PESO) {
+        const double peso = NettaMassimaLam() * c * c / 100 * 8.5 / 1.11 / 1000;
+        return {LAM_PESO_MINIMO_TABELLA, static_cast<float>(static_cast<long long>(std::max(MassimoCellaLam(cella), peso)) + 1)};
+    }
+    double massimo = std::max(MassimoCellaLam(cella), ProporzioneMassimaLam(cella) * c);
+    if (cella == CELLA_B) massimo = std::min(massimo, 5 * c);
+    const bool gamba = cella == CELLA_D || cella == CELLA_F || cella == CELLA_G;
+    return {gamba ? 0.0f : LAM_MISURA_MINIMA_TABELLA, static_cast<float>(massimo)};
 }
 inline bool MisuraLamAccettabile(float v, int cella) { return v == 0.0f || LimiteMisuraLam(cella).Accetta(v); }
-// The area A x B / 100 of a lamination row, cm2.
-inline constexpr Limite LIMITE_AREA_LAM{0.0f, 9999.0f * 9999.0f / 100.0f};
+static_assert(LimiteMisuraLam(CELLA_A).massimo == 99999.0f && LimiteMisuraLam(CELLA_B).massimo == 49995.0f);
+// The area A x B / 100 of a lamination row, cm2, as the editor shows it: at
+// most the largest A by the largest B.
+inline constexpr Limite LIMITE_AREA_LAM{
+    0.0f, static_cast<float>(static_cast<double>(LimiteMisuraLam(CELLA_A).massimo) * LimiteMisuraLam(CELLA_B).massimo / 100)};
 
 // ---------------------------------------------------------------- the computed lamination
 
@@ -194,13 +231,18 @@ inline constexpr Limite LIMITE_PESO_LAM_CALCOLATO{-1e-3f, AREA_LAM_CALCOLATA_MAX
 // a stack as thick as the lamination's C: 1E+07 mm holds every stack the
 // program sizes, and the results stay far from the largest Single. The
 // lamination dialog takes the computed row too, at any thickness up to that.
-inline constexpr Limite LIMITE_SPESSORE_PACCO{0.0f, 1e7f};
-inline constexpr Limite LIMITE_SEZIONE_FERRO{
-    0.0f, LIMITE_SPESSORE_PACCO.massimo * std::max(LIMITI_CELLE_LAM[CELLA_C].massimo, C_LAM_CALCOLATO_MAX) / 111.0f};
+// The bobbin dialog, asked to fit the stack to the user's bobbin, makes it
+// the inner depth Spr less 1 mm, whatever Spr its box holds: the "0" of a
+// bobbin never computed gives -1 mm, and a section and weight below nothing.
+inline constexpr Limite LIMITE_SPESSORE_PACCO{-1.0f, 1e7f};
+inline constexpr float LAM_C_MASSIMO = std::max(LimiteMisuraLam(CELLA_C).massimo, C_LAM_CALCOLATO_MAX);
+inline constexpr float LAM_PESO_MASSIMO = std::max(LimiteMisuraLam(CELLA_PESO).massimo, LIMITE_PESO_LAM_CALCOLATO.massimo);
+inline constexpr Limite LIMITE_SEZIONE_FERRO{LIMITE_SPESSORE_PACCO.minimo * LAM_C_MASSIMO / 111.0f,
+                                             LIMITE_SPESSORE_PACCO.massimo * LAM_C_MASSIMO / 111.0f};
 inline constexpr Limite LIMITE_PESO_PACCO{
-    LIMITE_SPESSORE_PACCO.massimo * LIMITE_PESO_LAM_CALCOLATO.minimo / 10.0f,
-    LIMITE_SPESSORE_PACCO.massimo *
-        std::max(LIMITI_CELLE_LAM[CELLA_PESO].massimo, LIMITE_PESO_LAM_CALCOLATO.massimo) / 10.0f};
+    std::min(LIMITE_SPESSORE_PACCO.massimo * LIMITE_PESO_LAM_CALCOLATO.minimo,
+             LIMITE_SPESSORE_PACCO.minimo * LAM_PESO_MASSIMO) / 10.0f,
+    LIMITE_SPESSORE_PACCO.massimo * LAM_PESO_MASSIMO / 10.0f};
 
 // ---------------------------------------------------------------- stored results
 
@@ -209,17 +251,23 @@ inline constexpr Limite LIMITE_PESO_PACCO{
 // A bobbin measure is 0 (none) or from 0,001 mm, since the turns are divided
 // by a groove height in layers, up to the stack's limit plus the 1 mm the
 // computed bobbin adds; a groove, height by depth, is at most E by F of the
-// lamination, a library's or the computed one.
+// lamination, a library's or the computed one. The depth M is what the bobbin
+// dialog's count buttons make it, F - 2 mm (half on each of two bobbins),
+// also of a window narrower than the bobbin's walls: from -2 mm, for the F of
+// 0 a typed library may hold; a groove then from that by the tallest height.
 inline constexpr Limite LIMITE_MISURA_ROCCHETTO{0.001f, LIMITE_SPESSORE_PACCO.massimo + 1.0f};
+inline constexpr Limite LIMITE_M_ROCCHETTO{-2.0f, LIMITE_MISURA_ROCCHETTO.massimo};
 inline constexpr Limite LIMITE_GOLA_ROCCHETTO{
-    0.0f, std::max(LIMITI_CELLE_LAM[CELLA_E].massimo * LIMITI_CELLE_LAM[CELLA_F].massimo,
-                   LimiteMisuraLamCalcolata(CELLA_E).massimo * LimiteMisuraLamCalcolata(CELLA_F).massimo)};
-// The windows give about 1E+09 turns at most (9999 V on the stack of the least
-// power at 0,1 T; a tap in series needing fewer turns than its partner has
-// them negative) and about 2E+09 A (a 0,1 V primary feeding twelve secondaries
-// of 999 A at 9999 V); 1E+12 turns and 1E+11 A hold them all. What a winding
-// builds from them on its wire row and bobbin is checked by building it.
-inline constexpr Limite LIMITE_SPIRE{-1e12f, 1e12f};
+    LIMITE_M_ROCCHETTO.minimo * LIMITE_MISURA_ROCCHETTO.massimo,
+    std::max(LimiteMisuraLam(CELLA_E).massimo * LimiteMisuraLam(CELLA_F).massimo,
+             LimiteMisuraLamCalcolata(CELLA_E).massimo * LimiteMisuraLamCalcolata(CELLA_F).massimo)};
+// The windows give about 2E+09 A at most (a 0,1 V primary feeding twelve
+// secondaries of 999 A at 9999 V); 1E+11 A holds them. The turns have no such
+// end: they grow as the stack typed in the lamination dialog thins, which
+// has no least (a tap in series needing fewer turns than its partner has them
+// negative). Any number a Single holds; what a winding builds from the turns
+// on its wire row and bobbin is checked by building it.
+inline constexpr Limite LIMITE_SPIRE{-std::numeric_limits<float>::max(), std::numeric_limits<float>::max()};
 inline constexpr Limite LIMITE_CORRENTE_FILO{0.0f, 1e11f};
 
 // The wire dialog computes the custom wire from whatever its five boxes hold,

@@ -192,25 +192,25 @@ std::string VerificaRisultati(const ModuleDIC& d) {
     struct Misura {
         const char* nome;
         const RochArr& valori;
-        bool gola;
+        Limite limite;
     };
-    const Misura misure[] = {{"Cr", d.RochC, false},          {"Spr", d.RochSp, false},
-                             {"M", d.RochM, false},           {"H", d.RochH, false},
-                             {"I", d.RochI, false},           {"L", d.RochL, false},
-                             {"Gola H", d.RochGolaH, true},   {"Gola I", d.RochGolaI, true},
-                             {"Gola L", d.RochGolaL, true}};
+    const Misura misure[] = {{"Cr", d.RochC, LIMITE_MISURA_ROCCHETTO},   {"Spr", d.RochSp, LIMITE_MISURA_ROCCHETTO},
+                             {"M", d.RochM, LIMITE_M_ROCCHETTO},         {"H", d.RochH, LIMITE_MISURA_ROCCHETTO},
+                             {"I", d.RochI, LIMITE_MISURA_ROCCHETTO},    {"L", d.RochL, LIMITE_MISURA_ROCCHETTO},
+                             {"Gola H", d.RochGolaH, LIMITE_GOLA_ROCCHETTO}, {"Gola I", d.RochGolaI, LIMITE_GOLA_ROCCHETTO},
+                             {"Gola L", d.RochGolaL, LIMITE_GOLA_ROCCHETTO}};
     for (int r = 0; r <= ROCH_UTENTE; ++r)
         for (const Misura& m : misure) {
             const float v = m.valori[static_cast<size_t>(r)];
-            if (m.gola ? LIMITE_GOLA_ROCCHETTO.Accetta(v) : (v == 0.0f || LIMITE_MISURA_ROCCHETTO.Accetta(v))) continue;
+            if (v == 0.0f || m.limite.Accetta(v)) continue;
             return Fuori(std::string("La Misura di '") + m.nome + "' Fuori Limiti",
                          r == 0 ? "Rocchetto Calcolato" : "Rocchetto Personalizzato", v);
         }
     return VerificaRicostruzione(d);
 }
 
-// A lamination row: measures and weight 0 (a blank cell) or within a
-// library cell's range, or within what the stack sizing computes.
+// A lamination row: measures and weight 0 (a blank cell) or within what a
+// library the editor passes holds, or within what the stack sizing computes.
 constexpr const char* kNomeCalcolato = "Calcolato";  // the name the sizing gives its lamination
 std::string VerificaLamierino(const ModuleDIC& d, int i, bool calcolato) {
     static constexpr const char* kMisure = "ABCDEFG";

@@ -204,6 +204,30 @@ TEST_F(CalcoloLam, RowsAfterAGapAreBlankedAndLost) {
     ASSERT_TRUE(ApriLibreriaLamierini(*aperta, msg));
     Esatti({V(aperta->LamC[0], 3), V(aperta->LamD[0], 1.5f), V(aperta->LamE[0], 4.5f), V(aperta->LamC[1], 60)});
     EXPECT_TRUE(msg.boxes.empty());
+
+    // So do the largest the cells write: C 9999 in each kind's proportions (the
+    // long three-leg one A 7 C = 69993, net area 25 C², 191403,155 kg), and a
+    // typed table of legs below 1,5 mm or none, A and E of five digits, 99999 kg.
+    for (int k = 0; k < 7; ++k) {
+        SCOPED_TRACE(k);
+        auto m = std::make_unique<ModuleDIC>();
+        GrigliaLam g = Proporzionale(*m, k % 6, {"9999", "3"});
+        if (k == 6) {
+            g.proporzionale = false;
+            Riga(g, 0, {"3", "0,5", "99998", "0,5", "0,5", "99999", "5"}, "EI", "0,01");
+            Riga(g, 1, {"9999", "9999", "3", "9999", "0", "3", "49995"}, "EI", "99999");
+        }
+        ASSERT_TRUE(CalcolaLamierini(*m, g, msg));
+        EXPECT_EQ(VerificaRecLibLam(m->Rec.data()), "");
+        ASSERT_TRUE(recfile::Scrivi(t->FileLibreria, LIBLAM_LUNG_REC, LIBLAM_NUM_REC, m->Rec.data()).ok);
+        ASSERT_TRUE(ApriLibreriaLamierini(*aperta, msg));
+        if (k == 5) Esatti({V(aperta->LamA[1], 69993), V(aperta->LamB[1], 49995), V(aperta->LamE[1], 49995)});
+        if (k == 5) {
+            EXPECT_NEAR(aperta->LamPeso[1], 191403.155f, 0.05f);  // Single steps of 0,016
+        }
+        if (k == 6) Esatti({V(aperta->LamA[1], 99999), V(aperta->LamD[1], 0.5f), V(aperta->LamG[0], 0), V(aperta->LamPeso[0], 99999)});
+    }
+    EXPECT_TRUE(msg.boxes.empty());
 }
 
 TEST_F(CalcoloLam, TypedPresenceChecks) {

@@ -169,7 +169,7 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         {"corto.lam", tronca(daLam, 180 * 40)},                 // the kind caption missing
         {"enorme.lam", cambia(daLam, 40, 200, 12, "1E+38")},    // B of row 1
         {"piccolo.lam", cambia(daLam, 40, 200, 3, "2,9")},      // C of row 0: below the editor's 3 mm
-        {"gamba.lam", cambia(daLam, 40, 200, 14, "1,4")},       // D of row 1: below half of that
+        {"gamba.lam", cambia(daLam, 40, 200, 14, "-1,4")},      // D of row 1: no cell writes a minus
         {"peso.lam", cambia(daLam, 40, 200, 9, ",")},           // weight of row 0: no number
         // No lamination at all: every record an empty text.
         {"zeri.lam", [](const std::string& f) { std::ofstream(f, std::ios::binary) << std::string(8000, '\0'); }},
@@ -382,7 +382,14 @@ TEST(FileDanneggiati, StoredStackAndCoefficientLimitsAreChecked) {
         {7539, "1,1E+14", ""},
         {7539, "1,2E+14", "Peso Pacco Fuori Limiti (1,2E+14)"},
         {7539, "-1000", ""},
-        {7539, "-1001", "Peso Pacco Fuori Limiti (-1001)"},
+        // The stack the bobbin dialog fits to an inner depth of 0, -1 mm:
+        // -1 x 1,15E+08 / 10 kg, -1 x 500000 / 111 cm².
+        {7540, "-1", ""},
+        {7540, "-1,01", "Spessore Pacco Fuori Limiti (-1,01)"},
+        {7539, "-1,1E+07", ""},
+        {7539, "-1,2E+07", "Peso Pacco Fuori Limiti (-1,2E+07)"},
+        {7541, "-4504", ""},
+        {7541, "-4505", "Sezione Ferro Fuori Limiti (-4505)"},
     });
 }
 
@@ -416,7 +423,7 @@ TEST(FileDanneggiati, RowsTheCalculationComputesKeepTheirOwnRanges) {
         {lam, "1,5E+10", ""},
         {lam, "1,6E+10", "Area Lamierino Fuori Limiti (Lamierino Calcolato: 1,6E+10)"},
         {lam + 10, "Mio", ""},  // whatever its name
-        {lam17 + 3, "2285", "Misura 'C' Fuori Limiti (Lamierino 18: 2285)"},
+        {lam17 + 3, "10000", "Misura 'C' Fuori Limiti (Lamierino 18: 10000)"},
         // The wire dialog's: any positive figure, and diameters from which
         // it computes a finite wire again at its boxes' ends (Kf ",0001",
         // "999999" ohm mm²/m, "99999" g/cm³). The calculation's enamelled
@@ -465,11 +472,12 @@ TEST(FileDanneggiati, EveryWireRowTheCalculationReachesIsChecked) {
 // What a wire, insulation, placement or bobbin dialog rebuilds the windings
 // from after an open: the turns and wire currents of the twelve windings a
 // side can show, both bobbin rows, and the section and turns per cm of any
-// wire row a winding may name. Limits: turns within 1E+12 either way, a
-// current from 0 to 1E+11 A, a bobbin measure 0 or from 0,001 mm to the
-// stack's 1E+07 mm plus 1, a groove from 0 to E by F of the largest computed
-// lamination (2,5 x 500000 by 500000 = 6,25E+11 mm²), a section or turns per
-// cm 0 or from 1E-07. A file that opens recalculates to finite figures in its
+// wire row a winding may name. Limits: turns whatever the windings build
+// finite figures from, a current from 0 to 1E+11 A, a bobbin measure 0 or
+// from 0,001 mm to the stack's 1E+07 mm plus 1 (the depth M from -2 mm, F - 2
+// of a window of nothing), a groove from -2 mm by that height to E by F of
+// the largest computed lamination (2,5 x 500000 by 500000 = 6,25E+11 mm²), a
+// section or turns per cm 0 or from 1E-07. A file that opens recalculates to finite figures in its
 // own kind.
 TEST(FileDanneggiati, StoredResultsADialogRecalculatesFromAreChecked) {
     const auto pri = [](int i, int k) { return 7641 + 30 * i + k; };  // 3 current, 7 turns
@@ -501,10 +509,12 @@ TEST(FileDanneggiati, StoredResultsADialogRecalculatesFromAreChecked) {
         {1, roch(0, 0), "1E+38", "La Misura di 'Cr' Fuori Limiti (Rocchetto Calcolato: 1E+38)"},
         {3, sec(0, 6), "-1E+38", "Corrente Avvolgimento Secondario Fuori Limiti (Secondario 1: -1E+38)"},
         {5, roch(0, 0), "1E+38", "La Misura di 'Cr' Fuori Limiti (Rocchetto Calcolato: 1E+38)"},
-        {2, pri(0, 7), "1E+38", "Spire Avvolgimento Primario Fuori Limiti (Primario 1: 1E+38)"},
+        {2, pri(0, 7), "1E+38", ""},  // 1E+37 m of wire: finite
+        {2, pri(0, 7), "3,4E+38", "Spire Avvolgimento Primario Fuori Limiti (Primario 1: 3,4E+38)"},
         {1, pri(0, 7), "-1E+12", ""},  // a tap in series needing fewer turns than its partner
         {4, pri(0, 7), "1E+12", ""},
-        {1, sec(11, 9), "1,1E+12", "Spire Avvolgimento Secondario Fuori Limiti (Secondario 12: 1,1E+12)"},
+        {1, sec(11, 9), "1,1E+12", ""},
+        {1, sec(11, 9), "-3,4E+38", "Spire Avvolgimento Secondario Fuori Limiti (Secondario 12: -3,4E+38)"},
         {1, pri(0, 3), "1E+11", ""},
         {5, sec(0, 6), "1E+11", ""},
         {1, pri(5, 3), "-0,001", "Corrente Avvolgimento Primario Fuori Limiti (Primario 6: -0,001)"},
@@ -514,7 +524,10 @@ TEST(FileDanneggiati, StoredResultsADialogRecalculatesFromAreChecked) {
         {1, roch(0, 3), "0,001", ""},
         {3, roch(0, 7), "6,25E+11", ""},
         {1, roch(0, 7), "6,26E+11", "La Misura di 'Gola I' Fuori Limiti (Rocchetto Calcolato: 6,26E+11)"},
-        {1, roch(1, 6), "-1", "La Misura di 'Gola H' Fuori Limiti (Rocchetto Personalizzato: -1)"},
+        {1, roch(1, 6), "-2E+07", ""},
+        {1, roch(1, 6), "-2,1E+07", "La Misura di 'Gola H' Fuori Limiti (Rocchetto Personalizzato: -2,1E+07)"},
+        {1, roch(1, 2), "-2", ""},
+        {1, roch(1, 2), "-2,01", "La Misura di 'M' Fuori Limiti (Rocchetto Personalizzato: -2,01)"},
         {1, roch(2, 0), "1E+38", ""},  // no bobbin in row 2
         {1, filo(9, 0, 2), "1E-30", "Filo Rame Fuori Limiti (filo 10 della libreria del Primario 1: 1E-30)"},
         {1, filo(40, 3, 3), "1E-08", "Filo Rame Fuori Limiti (filo 41 della tabella del Primario 4: 1E-08)"},
@@ -538,8 +551,10 @@ TEST(FileDanneggiati, StoredResultsADialogRecalculatesFromAreChecked) {
 
 // What the editors check before a save: the reader's own check, in the
 // editor's words. Ranges from the cells: diameters 0,001 to 100 mm, Kf 1 to
-// 2, a computed value 1E-07 to 1E+07; a leg
-// from half of 5 mm to 999 mm, a weight 0,01 to 9999 kg.
+// 2, a computed value 1E-07 to 1E+07; a lamination as the editor's check
+// passes it: C 3 to 9999 mm (four characters), a leg 0 to 9999 mm, E up to
+// 99999 mm (five), a weight up to 99999 kg typed or 25 x 9999² / 100 cm² x
+// 8,5 / 1,11 g computed (191403,2 kg), an area up to 99999 x 5 x 9999 / 100.
 TEST(FileDanneggiati, LibraryChecksTellTheRowTheValueAndTheRange) {
     Testi fili(300);
     ASSERT_TRUE(recfile::Leggi(kLibreria + "/LibRame1.wir", 20, 300, fili.data()).ok);
@@ -560,12 +575,16 @@ TEST(FileDanneggiati, LibraryChecksTellTheRowTheValueAndTheRange) {
     ASSERT_TRUE(recfile::Leggi(kLibreria + "/LamMantelloStandard.lam", 40, 200, lam.data()).ok);
     EXPECT_EQ(VerificaRecLibLam(lam.data()), "");
     const std::tuple<int, const char*, const char*> lamierini[] = {
-        {10 * 2 + 9, "99999", "Lamierino 3, Peso Kg: 99999 (valori ammessi da 0,004 a 9999)"},
-        {10 * 1 + 4, "1", "Lamierino 2, D mm: 1 (valori ammessi da 1,5 a 999)"},
-        {10 * 1 + 3, "2,9", "Lamierino 2, C mm: 2,9 (valori ammessi da 3 a 999)"},
-        {10 * 1 + 5, "2,9", "Lamierino 2, E mm: 2,9 (valori ammessi da 3 a 9999)"},
-        {10 * 1 + 9, "0,003", "Lamierino 2, Peso Kg: 0,003 (valori ammessi da 0,004 a 9999)"},
-        {10 * 17, "1E+08", "Lamierino 18, AxB cm²: 1E+08 (valori ammessi da 0 a 999800)"},
+        {10 * 2 + 9, "99999", ""},
+        {10 * 2 + 9, "191405", "Lamierino 3, Peso Kg: 191405 (valori ammessi da 0,004 a 191404)"},
+        {10 * 1 + 4, "1", ""},
+        {10 * 1 + 4, "-0,01", "Lamierino 2, D mm: -0,01 (valori ammessi da 0 a 9999)"},
+        {10 * 1 + 3, "2,9", "Lamierino 2, C mm: 2,9 (valori ammessi da 3 a 9999)"},
+        {10 * 1 + 3, "10000", "Lamierino 2, C mm: 10000 (valori ammessi da 3 a 9999)"},
+        {10 * 1 + 5, "2,9", "Lamierino 2, E mm: 2,9 (valori ammessi da 3 a 99999)"},
+        {10 * 1 + 2, "49996", "Lamierino 2, B mm: 49996 (valori ammessi da 3 a 49995)"},
+        {10 * 1 + 9, "0,003", "Lamierino 2, Peso Kg: 0,003 (valori ammessi da 0,004 a 191404)"},
+        {10 * 17, "5E+07", "Lamierino 18, AxB cm²: 5E+07 (valori ammessi da 0 a 4,99945E+07)"},
     };
     for (const auto& [k, testo, motivo] : lamierini) {
         Testi r = lam;

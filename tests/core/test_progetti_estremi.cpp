@@ -19,9 +19,11 @@
 #include "engine/SceltaFilo.h"
 #include "engine/SceltaLamierino.h"
 #include "engine/SceltaRocchetto.h"
+#include "files/CalcoloLibrerie.h"
 #include "files/LibLam.h"
 #include "files/LibRame.h"
 #include "files/Progetto.h"
+#include "files/RecordFile.h"
 #include "platform/core/Numeri.h"
 
 namespace {
@@ -163,21 +165,30 @@ Genere Nuovo(int16_t genere, const Angolo& a, FakeMessaggi& msg) {
 // included), an out-of-format lamination of a shell kind at its boxes' ends
 // with a stack, and a bobbin within that lamination's tolerances.
 struct AngoloDialoghi {
-    TestiFiloFuori filo;
-    TestiLamFuori lam;
-    float sp;
-    TestiRocchetto roch;
-    OpzioniRocchetto opzioni;
+    TestiFiloFuori filo = {};
+    TestiLamFuori lam = {};
+    float sp = 0;
+    TestiRocchetto roch = {};
+    OpzioniRocchetto opzioni = {};
+    // A library the lamination dialog opens first: the editor's proportional
+    // table of the kind with that option (-1: none) and centre legs; its row
+    // `riga` is confirmed when no lamination is typed.
+    int tipoLib = -1;
+    std::vector<std::string> lib = {};
+    int riga = 0;
+    int rocchetti = -1;     // "Un  Rocchetto" (0) or "Due Rocchetti" (1) clicked
+    int risposta = mb::No;  // to the stack question
+    bool monofase = true, trifase = true;  // the kinds it runs on: the others, the three-phase ones
 };
 const AngoloDialoghi kAngoliDialoghi[] = {
     // The least of every box; C, D, E, F, G 5 mm (A 15, B 25), grooves I and L of 2 mm.
-    {{",0001", ",0002", ",0001", ",00001", ",0001"}, {"15", "25", "5", "5", "5", "5", "5", "x", "0,01"}, 5,
-     {"6", "5", "3", "r", "", "2", "2"}, {false, false, true, false, false}},
+    {.filo = {",0001", ",0002", ",0001", ",00001", ",0001"}, .lam = {"15", "25", "5", "5", "5", "5", "5", "x", "0,01"},
+     .sp = 5, .roch = {"6", "5", "3", "r", "", "2", "2"}, .opzioni = {false, false, true, false, false}, .trifase = false},
     // Two wires of a thin bare diameter and of a heavy copper, both refused on
     // reopening before; the largest lamination (A 9999, B 4995) and bobbin.
-    {{"0,001", "99999", "99999", "0,0176", "8,9"},
-     {"9999", "4995", "999", "999", "8001", "999", "999", "EI grande", "9999"}, 9996,
-     {"1298", "9999", "998", "R grande", "8000", "", ""}, {}},
+    {.filo = {"0,001", "99999", "99999", "0,0176", "8,9"},
+     .lam = {"9999", "4995", "999", "999", "8001", "999", "999", "EI grande", "9999"}, .sp = 9996,
+     .roch = {"1298", "9999", "998", "R grande", "8000", "", ""}, .trifase = false},
     {{"9999", "99999", "1,05", "0,0176", "99999"}, {"15", "25", "5", "5", "5", "5", "5", "x", "0,01"}, 1e7f, {}, {}},
     // The calculation's largest diameters with their commas deleted.
     {{"5046261", "5197658", "99999", "999999", "99999"}, {}, 0, {}, {}},
@@ -185,7 +196,53 @@ const AngoloDialoghi kAngoliDialoghi[] = {
     // 578,8703 mm, with its comma deleted; the most digits such a text holds.
     {{"562,01", "5788703", "1,05", "0,0176", "8,9"}, {}, 0, {}, {}},
     {{"5046261", "9999999", ",0001", "999999", "99999"}, {}, 0, {}, {}},
+    // The least row the editor saves, C 3 mm (shell F 1,5 mm): "Un  Rocchetto"
+    // gives the bobbin a depth F - 2 below nothing, and its grooves too.
+    {.sp = 5, .tipoLib = 0, .lib = {"3", "9999"}, .rocchetti = 0},
+    {.sp = 5, .tipoLib = 3, .lib = {"3", "9999"}, .rocchetti = 0, .monofase = false},
+    // The largest tables of every kind, on the stack the dialog takes.
+    {.sp = 1e7f, .tipoLib = 5, .lib = {"3", "9999"}, .riga = 1, .monofase = false},
+    {.sp = 1e7f, .tipoLib = 2, .lib = {"3", "9999"}, .riga = 1},
+    {.sp = 1e7f, .tipoLib = 1, .lib = {"3", "9999"}, .riga = 1},
+    // Two bobbins on a two-leg lamination (C 20: F 20, E 60): one groove and
+    // two, both of two grooves, both of one; the user's bobbin with its inner
+    // depth left as it opens ("0", never computed), the stack fitted to it.
+    {.lam = {}, .sp = 20, .roch = {"26", "0", "9,9", "R", "59", "12", "47"}, .opzioni = {true, true, false, false, true},
+     .tipoLib = 2, .lib = {"20", "25"}, .rocchetti = 1, .risposta = mb::Yes, .trifase = false},
+    {.lam = {}, .sp = 20, .roch = {"21", "0", "5,3", "R", "", "12", "12"}, .opzioni = {true, false, true, false, true},
+     .tipoLib = 2, .lib = {"20", "25"}, .rocchetti = 1, .risposta = mb::Yes, .trifase = false},
+    {.lam = {}, .sp = 20, .roch = {"21", "0", "5,3", "R", "43", "", ""}, .opzioni = {true, true, false, true, false},
+     .tipoLib = 2, .lib = {"20", "25"}, .rocchetti = 1, .risposta = mb::Yes, .trifase = false},
+    // The largest such bobbins, on the row of C 768 mm (E 2304 mm) of the
+    // largest table: grooves I and L of 999.
+    {.lam = {}, .sp = 990, .roch = {"998", "993", "383", "R", "", "999", "999"},
+     .opzioni = {true, false, true, false, true}, .tipoLib = 2, .lib = {"768", "9999"}, .rocchetti = 1, .trifase = false},
+    // A typed two-leg lamination (B = C + F + D) at its boxes' least.
+    {.lam = {"15", "15", "5", "5", "5", "5", "5", "x", "0,01"}, .sp = 5, .tipoLib = 2, .lib = {"20", "25"}, .rocchetti = 1, .trifase = false},
+    // Three legs: the largest bobbin their tolerances take, on C 768 mm (E
+    // 1920 mm, F 768 mm), and the least stack the bobbin's question gives.
+    {.lam = {}, .sp = 990, .roch = {"853", "999", "387", "R", "0", "959", "959"},
+     .opzioni = {false, false, true, true, false}, .tipoLib = 3, .lib = {"768", "9999"}, .monofase = false},
+    {.lam = {}, .sp = 20, .roch = {"21", "0", "10", "R", "43", "", ""}, .opzioni = {},
+     .tipoLib = 3, .lib = {"20", "25"}, .risposta = mb::Yes, .monofase = false},
+    // A stack typed thin (its box takes any positive number): beyond 1E+12
+    // turns on the output transformer's highest corner.
+    {.lam = {"15", "25", "5", "5", "5", "5", "5", "x", "0,01"}, .sp = 1e-4f},
 };
+
+// The editor's proportional table of kind `tipo` with centre legs `c`, saved.
+std::string Libreria(const libtest::Cartella& tmp, int tipo, const std::vector<std::string>& c) {
+    auto m = std::make_unique<ModuleDIC>();
+    GrigliaLam g;
+    g.proporzionale = true, g.opzione = tipo;
+    OpzioneTipoLam(*m, tipo);
+    for (size_t i = 0; i < c.size(); ++i) g.righe[i].Txt_C = c[i];
+    FakeMessaggi msg;
+    EXPECT_TRUE(CalcolaLamierini(*m, g, msg));
+    const std::string f = tmp.File("lib" + std::to_string(tipo) + "_" + c.back() + ".lam");
+    EXPECT_TRUE(recfile::Scrivi(f, LIBLAM_LUNG_REC, LIBLAM_NUM_REC, m->Rec.data()).ok);
+    return f;
+}
 
 // Every corner of every kind, in the power-given mode, and then with the
 // lamination the pass chose confirmed at the thickest stack the lamination
@@ -222,41 +279,69 @@ TEST(ProgettiEstremi, EveryCornerOfEveryKindSavesAndOpensAgain) {
         }
 }
 
-// Each dialog corner on the lowest and the highest corner of every kind: the
-// custom wire on the first primary, the out-of-format lamination confirmed
-// with its stack, the user's bobbin taken, each rebuilt as the window does,
-// saved and opened again.
+// Each dialog corner on the lowest and the highest corner of every kind it
+// applies to: the custom wire on the first primary; a library opened, the
+// out-of-format lamination or a library row confirmed with its stack; the
+// bobbin count clicked, the user's bobbin computed, the dialog's OK, then
+// what the window does; saved and opened again.
 TEST(ProgettiEstremi, EveryDialogCornerSavesAndOpensAgain) {
     libtest::Cartella tmp;
     const std::string f = tmp.File("dialoghi.tmf");
     auto aperto = std::make_unique<ModuleDIC>();
     for (int16_t genere = tipo::Monofase; genere <= tipo::Uscita; ++genere)
         for (int k : {0, 15})
-            for (const AngoloDialoghi& c : kAngoliDialoghi) {
-                SCOPED_TRACE("tipo " + std::to_string(genere) + " angolo " + std::to_string(k) + " filo " + c.filo[0]);
+            for (size_t n = 0; n < std::size(kAngoliDialoghi); ++n) {
+                const AngoloDialoghi& c = kAngoliDialoghi[n];
+                const bool trifase = genere == tipo::Trifase || genere == tipo::AutoTrifase;
+                // On other kinds only the wire.
+                const bool tutto = trifase ? c.trifase : c.monofase;
+                if (!tutto && c.filo[0].empty()) continue;
+                SCOPED_TRACE("tipo " + std::to_string(genere) + " angolo " + std::to_string(k) + " riga " +
+                             std::to_string(n));
+                [&] {  // a row that stops goes on with the next
                 const Angolo a{(k & 1) != 0, (k & 2) != 0, (k & 4) != 0, (k & 8) != 0, true};
                 FakeMessaggi msg;
                 Genere g = Nuovo(genere, a, msg);
                 ModuleDIC& d = *g.d;
                 g.calcola(d, msg);
-                const bool trifase = genere == tipo::Trifase || genere == tipo::AutoTrifase;
-                ASSERT_TRUE(CalcolaFiloFuoriFormato(d, 0, c.filo, msg));
-                d.PriFiloRiga[0] = FILO_FUORI_FORMATO;
-                d.PriFiloNudo[0] = d.FiloNudo[FILO_FUORI_FORMATO][0];
-                d.PriFiloIsol[0] = d.FiloIsolato[FILO_FUORI_FORMATO][0];
-                RicalcoloAvvolgimenti(d, trifase, msg);
-                if (!trifase && !c.lam[LF_A].empty()) {
+                if (!c.filo[0].empty()) {
+                    ASSERT_TRUE(CalcolaFiloFuoriFormato(d, 0, c.filo, msg));
+                    d.PriFiloRiga[0] = FILO_FUORI_FORMATO;
+                    d.PriFiloNudo[0] = d.FiloNudo[FILO_FUORI_FORMATO][0];
+                    d.PriFiloIsol[0] = d.FiloIsolato[FILO_FUORI_FORMATO][0];
+                    RicalcoloAvvolgimenti(d, trifase, msg);
+                }
+                if (tutto && c.tipoLib >= 0) {
+                    d.FileLibreria = Libreria(tmp, c.tipoLib, c.lib);
+                    ASSERT_TRUE(ApriLibreriaLamierini(d, msg));
+                    d.LamScelto = 0;  // the kind is the first lamination's
+                    IndividuaTipoLamierino(d, msg);
+                }
+                if (tutto && !c.lam[LF_A].empty()) {
                     ASSERT_TRUE(CalcolaLamFuoriFormato(d, c.lam, msg).ok);
                     ASSERT_TRUE(ConfermaLamierino(d, LAM_FUORI_FORMATO, c.sp, msg, nullptr));
-                    if (!c.roch.C.empty()) {
-                        ASSERT_TRUE(CalcolaRocchettoUtente(d, c.roch, c.opzioni, msg));
-                        d.RochScelto = ROCH_UTENTE;
-                    }
-                    RicalcoloAvvolgimenti(d, false, msg);
+                } else if (tutto && c.tipoLib >= 0) {
+                    ASSERT_TRUE(ConfermaLamierino(d, c.riga, c.sp, msg, nullptr));
                 }
+                if (tutto && (!c.lam[LF_A].empty() || c.tipoLib >= 0)) {
+                    if (Vero(d.Lam3Colonne) || (!trifase && Vero(d.LamMantello))) d.RochDue = 0;
+                    VerificaPosizioneAvvolgimenti(d);
+                    d.ConoscoPotenza = FALSO;
+                    g.calcola(d, msg);
+                }
+                if (tutto && c.rocchetti >= 0) NumeroRocchetti(d, c.rocchetti == 1);
+                if (tutto && !c.roch.C.empty()) {
+                    msg.risposte = {c.risposta};
+                    ASSERT_TRUE(CalcolaRocchettoUtente(d, c.roch, c.opzioni, msg));
+                    d.RochScelto = ROCH_UTENTE;
+                    d.RochGole1 = c.opzioni.gola2R1 ? 1 : 0, d.RochGole2 = c.opzioni.gola2R2 ? 1 : 0;
+                }
+                VerificaPosizioneAvvolgimenti(d);
+                RicalcoloAvvolgimenti(d, trifase, msg);
                 std::string e;
                 ASSERT_TRUE(progetto::SalvaProgetto(d, f, "dialoghi.tmf", e)) << e;
                 EXPECT_TRUE(progetto::ApriProgetto(f, *aperto, e)) << e;
+                }();
             }
 }
 

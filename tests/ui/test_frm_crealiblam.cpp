@@ -115,20 +115,25 @@ private slots:
         QVERIFY(msg->boxes.size() == 2 && dlg->chiamate.empty());
     }
 
-    // A weight the cell only colours passes the computation but would not read
-    // back (0,004 to 9999 kg): the save stops with the row, the value as the grid
-    // shows it and the range, and writes nothing.
-    void tableTheReaderRefusesIsNotSaved() {
+    // A weight the cell only colours (above 9999 kg) passes the computation,
+    // and the reader takes whatever the computation passes: the table is
+    // saved with no message, as is the largest proportional one (C 9999 of
+    // the long three-leg kind, A 69993 mm).
+    void tableTheCheckPassesIsSaved() {
         const QStringList secondo{"55", "66", "22", "11", "33", "11", "11", "EI66", "0,2"};
         const QStringList pesante{"50", "60", "20", "10", "30", "10", "10", "EI60/50", "99999"};
-        Scrivi(0, false, {pesante, secondo}), cmd().Calcola->click();
-        QVERIFY(cmd().Cmd_Salva->isEnabled());
-        msg->Attendi(), SalvaNome(QStringLiteral("MiaLib"));
-        QCOMPARE(msg->Ultimo() + " | " + msg->UltimoTitolo(),
-                 QStringLiteral("Libreria non salvata: non si potrebbe riaprire.\n"
-                                "Lamierino 1, Peso Kg: 99999,000 (valori ammessi da 0,004 a 9999) | "
-                                "Crea Libreria Lamierini Ferromagnetici"));
-        QVERIFY(msg->boxes.back().stile == mb::Exclamation && !QFileInfo::exists(File(QStringLiteral("MiaLib.lam"))));
+        for (const bool proporzionale : {false, true}) {
+            if (proporzionale)
+                Scrivi(5, true, {{"9999"}, {"3"}});
+            else
+                Scrivi(0, false, {pesante, secondo});
+            cmd().Calcola->click();
+            QVERIFY(cmd().Cmd_Salva->isEnabled());
+            const QString nome = proporzionale ? QStringLiteral("Grande") : QStringLiteral("MiaLib");
+            SalvaNome(nome);
+            QVERIFY(msg->boxes.empty() && QFileInfo::exists(File(nome + QStringLiteral(".lam"))));
+        }
+        QCOMPARE(d->LamA[1], 69993.0f);
     }
 
     // Clicking a kind changes the flags, the option and the drawing; typed cells stay.
