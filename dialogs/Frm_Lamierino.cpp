@@ -217,7 +217,7 @@ void Frm_Lamierino::Cmd_Ok_Click() {
     if (riga < 0) return;
     const std::optional<float> sp = num::TextToSng(U8(ui.Txt_SP->text()));
     // A stack no project holds would be saved and then refused on reopening.
-    if (sp && *sp > 0.0f && !LIMITE_SPESSORE_PACCO.Accetta(*sp)) {
+    if (sp && *sp > 0.0f && !LIMITE_SPESSORE_DIGITATO.Accetta(*sp)) {
         Piattaforma::MsgBox(Qs("La Misura di 'SP' Fuori Limiti"), mb::OkOnly + mb::Exclamation,
                             Qs(TITOLO_ERRORE_LAMIERINO));
         return;

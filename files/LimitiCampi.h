@@ -235,6 +235,11 @@ inline constexpr Limite LIMITE_PESO_LAM_CALCOLATO{-1e-3f, AREA_LAM_CALCOLATA_MAX
 // the inner depth Spr less 1 mm, whatever Spr its box holds: the "0" of a
 // bobbin never computed gives -1 mm, and a section and weight below nothing.
 inline constexpr Limite LIMITE_SPESSORE_PACCO{-1.0f, 1e7f};
+// The thickness typed in the lamination dialog, a box with no key filter:
+// below a tenth of a micron the turns, lengths and losses of a high voltage
+// on a thin lamination leave what a Single holds, and the design would be
+// saved with figures no project opens.
+inline constexpr Limite LIMITE_SPESSORE_DIGITATO{1e-4f, LIMITE_SPESSORE_PACCO.massimo};
 inline constexpr float LAM_C_MASSIMO = std::max(LimiteMisuraLam(CELLA_C).massimo, C_LAM_CALCOLATO_MAX);
 inline constexpr float LAM_PESO_MASSIMO = std::max(LimiteMisuraLam(CELLA_PESO).massimo, LIMITE_PESO_LAM_CALCOLATO.massimo);
 inline constexpr Limite LIMITE_SEZIONE_FERRO{LIMITE_SPESSORE_PACCO.minimo * LAM_C_MASSIMO / 111.0f,

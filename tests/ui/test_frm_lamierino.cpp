@@ -118,16 +118,20 @@ private slots:
         QTest::keyClick(f.get(), Qt::Key_Escape);
         QVERIFY(!f->isVisible() && d->LamScelto == 2 && d->LamSP == 35.0f);
 
-        // A stack above the 1E+07 mm a project holds is refused, the dialog open
-        // and the design as it was; the limit itself is confirmed.
-        Apri();
-        ui().Opt_AxB[3]->click(), ui().Txt_SP->setText(QStringLiteral("10000001"));
-        msg->Attendi(), f->Cmd_Ok_Click();
-        QCOMPARE(msg->Ultimo() + " / " + msg->UltimoTitolo(),
-                 QStringLiteral("La Misura di 'SP' Fuori Limiti / Errore Misure Lamierino"));
-        QVERIFY(f->isVisible() && d->LamScelto == 2 && d->LamSP == 35.0f);
-        ui().Txt_SP->setText(QStringLiteral("10000000")), f->Cmd_Ok_Click();
-        QVERIFY(f->result() == QDialog::Accepted && d->LamScelto == 3 && d->LamSP == 1e7f);
+        // A stack above the 1E+07 mm a project holds, or below the 1E-04 mm
+        // whose figures a project still holds, is refused, the dialog open
+        // and the design as it was; the limits themselves are confirmed.
+        for (const auto& [fuori, limite, sp] : {std::tuple{"10000001", "10000000", 1e7f}, {"1E-30", "0,0001", 1e-4f}}) {
+            Apri();
+            ui().Opt_AxB[3]->click(), ui().Txt_SP->setText(QString(fuori));
+            msg->Attendi(), f->Cmd_Ok_Click();
+            QCOMPARE(msg->Ultimo() + " / " + msg->UltimoTitolo(),
+                     QStringLiteral("La Misura di 'SP' Fuori Limiti / Errore Misure Lamierino"));
+            QVERIFY(f->isVisible() && d->LamScelto == 2 && d->LamSP == 35.0f);
+            ui().Txt_SP->setText(QString(limite)), f->Cmd_Ok_Click();
+            QVERIFY(f->result() == QDialog::Accepted && d->LamScelto == 3 && d->LamSP == sp);
+            d->LamScelto = 2, d->LamSP = 35.0f;
+        }
 
         // Enter presses only the button that holds the focus.
         Apri();
