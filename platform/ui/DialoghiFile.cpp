@@ -207,13 +207,19 @@ bool StampaFinestra(QPrinter& stampante, QWidget* finestra, QString* errore) {
     stampante.setResolution(figura.logicalDpiX());
 
     if (pdf && SuFile(destinazione)) {
+        Disegno disegno = Disegno::Fatto;
         const recfile::Esito e = recfile::Sostituisci(U8(destinazione), [&](int fd, const std::string& temp) {
             stampante.setOutputFileName(Qs(temp));
-            const bool fatto = Disegna(stampante, finestra, figura) == Disegno::Fatto && PdfIntero(Qs(temp));
+            disegno = Disegna(stampante, finestra, figura);
+            const bool fatto = disegno == Disegno::Fatto && PdfIntero(Qs(temp));
             stampante.setOutputFileName(destinazione);
             return fatto ? 0 : PercheCorto(fd);
         });
-        return e.ok || fallita(Qs(e.messaggio));
+        if (e.ok) return true;
+        // A printer that never opened the file left nothing short to tell
+        // the disk's reason by.
+        if (disegno == Disegno::NonIniziato) return fallita(file + QStringLiteral("non può essere scritto."));
+        return fallita(Qs(e.messaggio));
     }
     switch (Disegna(stampante, finestra, figura)) {
         case Disegno::NonIniziato:

@@ -231,7 +231,8 @@ private slots:
     // A phase box refused by its own range box: one box, and the line box
     // the focus only passed is not checked when the window is active again.
     // 7,45 V stays, 3 x 7,45 = 22,35 -> "22,4", 192,4 VA / 7,45 V = 25,826 A;
-    // a refused 0 V leaves the default 73,3 V and its 232 turns.
+    // a refused 0 V brings back the default 127 V and its 232 turns (the
+    // line box's 220,0 read back would give 127,02 V and 233).
     void casellaDiFaseRifiutata() {
         const struct { const char* volt; const char* campo; const char* testo; bool clic; const char* nomi; const char* attesi; } casi[] = {
             {"7,45", "Txt_SecPot(0)", "0", false, "Txt_SecVolt(0) Txt_SecVoltLin(0) Txt_SecAmp(0)", "7,45|22,4|25,826"},

@@ -294,7 +294,6 @@ private slots:
         QCOMPARE(TestiDi(w.get(), a[0]), a[1]);
     }
 
-    // Printer setup asked; the print is the window in landscape.
     void cartellaNonScrivibile() {
         // Archivio cannot be written (a read-only disk, or a program folder
         // installed by another user): the save dialog starts in the home
@@ -310,6 +309,7 @@ private slots:
         QCOMPARE(dlg->chiamate[0].cartella + "|" + dlg->chiamate[1].cartella, QDir::homePath() + "|" + Archivio());
     }
 
+    // Printer setup asked; the print is the window in landscape.
     void stampa() {
         w->MnuFileImpostaStampante_Click(), w->MnuFileStampa_Click();
         QVERIFY(dlg->stampate.size() == 1 && dlg->orizzontale && dlg->chiamate.size() == 2);
