@@ -225,8 +225,7 @@ void Frm_Rocchetto::GolaDue() { Gole(true); }
 
 void Frm_Rocchetto::NumeroRocchetti(bool due) {
     ModuleDIC& d = d_;
-    ::NumeroRocchetti(d, due);
-    const auto i = static_cast<size_t>((d.RochScelto >= 0 && d.RochScelto < RIGHE) ? d.RochScelto : 0);
+    const auto i = static_cast<size_t>(::NumeroRocchetti(d, due));
     ui.Lbl_RochM[i]->setText(Numero(d.RochM[i]));
     ui.Lbl_RochGolaH[i]->setText(Numero(d.RochGolaH[i]));
     ui.Lbl_RochGolaI[i]->setText(Numero(d.RochGolaI[i]));

@@ -174,7 +174,7 @@ bool CalcolaRocchettoUtente(ModuleDIC& d, const TestiRocchetto& t, const Opzioni
     return true;
 }
 
-void NumeroRocchetti(ModuleDIC& d, bool due) {
+int NumeroRocchetti(ModuleDIC& d, bool due) {
     const int r = (d.RochScelto >= 0 && d.RochScelto <= ROCH_UTENTE) ? d.RochScelto : 0;
     const int l = RigaLamierino(d);
     d.RochDue = due ? 1 : 0;
@@ -184,4 +184,5 @@ void NumeroRocchetti(ModuleDIC& d, bool due) {
     d.RochGolaH[r] = num::Sng(d.RochH[r] * mr);
     d.RochGolaI[r] = num::Sng(d.RochI[r] * mr);
     d.RochGolaL[r] = num::Sng(d.RochL[r] * mr);
+    return r;
 }

@@ -41,5 +41,5 @@ bool CalcolaRocchettoUtente(ModuleDIC& d, const TestiRocchetto& t, const Opzioni
 // of the bobbin row in use from the lamination's window, F - 2 (half of it
 // on each of two bobbins), with that row's groove spaces. A window narrower
 // than the bobbin's 2 mm of walls gives a depth below nothing, as the dialog
-// has always written it.
-void NumeroRocchetti(ModuleDIC& d, bool due);
+// has always written it. Returns that bobbin row.
+int NumeroRocchetti(ModuleDIC& d, bool due);

@@ -34,6 +34,15 @@ std::string Fuori(const std::string& cosa, const std::string& dove, float v) {
 
 std::string Numero(int i) { return std::to_string(i + 1); }
 
+// "<cosa> Avvolgimento Primario Fuori Limiti", or Secondario.
+std::string FuoriAvv(const char* cosa, bool primario) {
+    return std::string(cosa) + " Avvolgimento " + (primario ? "Primario" : "Secondario") + " Fuori Limiti";
+}
+// Winding i of a side, with the figure it holds out of range.
+std::string FuoriAvv(const char* cosa, bool primario, int i, float v) {
+    return Fuori(FuoriAvv(cosa, primario), (primario ? "Primario " : "Secondario ") + Numero(i), v);
+}
+
 // Column j of the wire table belongs to primary j or to secondary j - 12.
 std::string Avvolgimento(int j) {
     return j < 12 ? "Primario " + Numero(j) : "Secondario " + Numero(j - 12);
@@ -102,10 +111,6 @@ std::string VerificaFili(const ModuleDIC& d) {
     return {};
 }
 
-struct Muto : IMessaggi {
-    int MsgBox(const std::string&, int, const std::string&) override { return mb::Ok; }
-};
-
 // A dialog closed right after the open rebuilds every winding a side can show
 // (a larger count chosen then brings in those the file holds past the ones in
 // use) on the bobbin row it names, the computed or the user's, from the turns,
@@ -125,14 +130,13 @@ std::string VerificaRicostruzione(const ModuleDIC& d) {
         static_cast<DatiDesign&>(c) = d;
         c.PriUlt = c.SecUlt = static_cast<float>(COLONNA_SEC - 1);
         c.RochScelto = roch;
-        Muto msg;
+        MessaggiTaciuti msg;
         RicalcoloAvvolgimenti(c, trifase, msg);
-        // The winding of either side adding the most to `quanto`.
-        const auto colpevole = [&c](auto quanto, bool soloPri, bool soloSec) {
+        // The winding, of the sides given, adding the most to `quanto`.
+        const auto colpevole = [&c](auto quanto, std::initializer_list<bool> lati) {
             std::pair<bool, int> w{true, 0};
             float massimo = -1.0f;
-            for (const bool pri : {true, false}) {
-                if ((pri && soloSec) || (!pri && soloPri)) continue;
+            for (const bool pri : lati) {
                 const LatoC l(c, pri);
                 for (int i = 0; i < COLONNA_SEC; ++i) {
                     const float v = std::fabs(quanto(l, i));
@@ -141,35 +145,29 @@ std::string VerificaRicostruzione(const ModuleDIC& d) {
             }
             return w;
         };
-        const auto corrente = [&d](std::pair<bool, int> w) {
+        // Winding w's stored current, or turns, to blame.
+        const auto colpa = [&d](bool corrente, std::pair<bool, int> w) {
             const LatoC l(d, w.first);
-            const std::string lato = w.first ? "Primario" : "Secondario";
-            return Fuori("Corrente Avvolgimento " + lato + " Fuori Limiti", lato + " " + Numero(w.second),
-                         l.AmpFilo[w.second]);
-        };
-        const auto spire = [&d](std::pair<bool, int> w) {
-            const LatoC l(d, w.first);
-            const std::string lato = w.first ? "Primario" : "Secondario";
-            return Fuori("Spire Avvolgimento " + lato + " Fuori Limiti", lato + " " + Numero(w.second),
-                         l.Spire[w.second]);
+            return corrente ? FuoriAvv("Corrente", w.first, w.second, l.AmpFilo[w.second])
+                            : FuoriAvv("Spire", w.first, w.second, l.Spire[w.second]);
         };
         for (const bool pri : {true, false}) {
             const LatoC l(c, pri);
             for (int i = 0; i < COLONNA_SEC; ++i) {
-                if (!finito({l.Dens[i], l.PotPer[i]})) return corrente({pri, i});
+                if (!finito({l.Dens[i], l.PotPer[i]})) return colpa(true, {pri, i});
                 if (!finito({l.Lung[i], l.Peso[i], l.Ing[i], l.Res[i], l.SpSt[i], l.Strati[i], l.Iso[i]}))
-                    return spire({pri, i});
+                    return colpa(false, {pri, i});
             }
         }
         const auto perdita = [](const LatoC& l, int i) { return l.PotPer[i]; };
-        if (!finito({c.PotPerPri})) return corrente(colpevole(perdita, true, false));
-        if (!finito({c.PotPerSec})) return corrente(colpevole(perdita, false, true));
-        if (!finito({c.PotTotPers})) return corrente(colpevole(perdita, false, false));
+        if (!finito({c.PotPerPri})) return colpa(true, colpevole(perdita, {true}));
+        if (!finito({c.PotPerSec})) return colpa(true, colpevole(perdita, {false}));
+        if (!finito({c.PotTotPers})) return colpa(true, colpevole(perdita, {true, false}));
         const auto ingombro = [](const LatoC& l, int i) { return l.Ing[i] + l.Iso[i]; };
         if (!finito({c.SommaIngH1, c.SommaIngI1, c.SommaIngL1, c.SommaIsoH1, c.SommaIsoI1, c.SommaIsoL1,
                      c.SommaIngH2, c.SommaIngI2, c.SommaIngL2, c.SommaIsoH2, c.SommaIsoI2, c.SommaIsoL2,
                      c.IngGolaH1, c.IngGolaI1, c.IngGolaL1, c.IngGolaH2, c.IngGolaI2, c.IngGolaL2}))
-            return spire(colpevole(ingombro, false, false));
+            return colpa(false, colpevole(ingombro, {true, false}));
     }
     return {};
 }
@@ -181,12 +179,9 @@ std::string VerificaRicostruzione(const ModuleDIC& d) {
 std::string VerificaRisultati(const ModuleDIC& d) {
     for (const bool pri : {true, false}) {
         const LatoC l(d, pri);
-        const std::string lato = pri ? "Primario" : "Secondario";
         for (int i = 0; i < COLONNA_SEC; ++i) {
-            if (!LIMITE_SPIRE.Accetta(l.Spire[i]))
-                return Fuori("Spire Avvolgimento " + lato + " Fuori Limiti", lato + " " + Numero(i), l.Spire[i]);
-            if (!LIMITE_CORRENTE_FILO.Accetta(l.AmpFilo[i]))
-                return Fuori("Corrente Avvolgimento " + lato + " Fuori Limiti", lato + " " + Numero(i), l.AmpFilo[i]);
+            if (!LIMITE_SPIRE.Accetta(l.Spire[i])) return FuoriAvv("Spire", pri, i, l.Spire[i]);
+            if (!LIMITE_CORRENTE_FILO.Accetta(l.AmpFilo[i])) return FuoriAvv("Corrente", pri, i, l.AmpFilo[i]);
         }
     }
     struct Misura {
@@ -396,7 +391,7 @@ std::string VerificaUscita(const ModuleDIC& d) {
                 i < SLOT_USCI ? lato + " " + Numero(i) : pri ? std::string() : lato + " " + Numero(i - SLOT_USCI);
             for (const Figura& f : figure)
                 if (f.valori && !f.limite.Accetta((*f.valori)[i]))
-                    return Fuori(std::string(f.cosa) + " Avvolgimento " + lato + " Fuori Limiti", dove, (*f.valori)[i]);
+                    return Fuori(FuoriAvv(f.cosa, pri), dove, (*f.valori)[i]);
         }
     }
     return VerificaComponenti(d);

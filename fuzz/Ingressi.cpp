@@ -37,10 +37,6 @@ namespace {
         }                                                                       \
     } while (0)
 
-struct Silenzio : IMessaggi {
-    int MsgBox(const std::string&, int, const std::string&) override { return mb::Ok; }
-};
-
 // One scratch file per process, on a memory file system when there is one.
 std::string FileDi(const char* estensione) { return FileDiLavoro("fuzz", estensione); }
 
@@ -82,7 +78,7 @@ std::unique_ptr<ModuleDIC> ApriLibreria(const uint8_t* dati, size_t n, const cha
     static const std::unique_ptr<ModuleDIC> iniziale = DesignIniziale();
     auto d = std::make_unique<ModuleDIC>(*iniziale);
     d->FileLibreria = Scrivi(dati, n, estensione);
-    Silenzio msg;
+    MessaggiTaciuti msg;
     if (!leggi(*d, msg)) {
         VERIFICA(Uguali(*d, *iniziale));
         return nullptr;
@@ -142,7 +138,7 @@ DatiUsciTesti TestiUsci(const ModuleDIC& d) {
 
 // The calculation the kind's window runs on what it shows after an open.
 void Calcola(ModuleDIC& d) {
-    Silenzio msg;
+    MessaggiTaciuti msg;
     switch (d.TipoCalcolo) {
         case tipo::Monofase: CalcoloAlim(d, Testi(d), msg); break;
         case tipo::AutoMonofase: CalcoloAutoTrasf(d, Testi(d), msg); break;
@@ -187,7 +183,7 @@ bool Progetto(const uint8_t* dati, size_t n) {
         auto c = std::make_unique<ModuleDIC>(*d);
         c->PriUlt = c->SecUlt = 11;
         c->RochScelto = roch;
-        Silenzio msg;
+        MessaggiTaciuti msg;
         RicalcoloAvvolgimenti(*c, c->TipoCalcolo == tipo::Trifase || c->TipoCalcolo == tipo::AutoTrifase, msg);
         AvvolgimentiFiniti(*c, {&c->PriLung, &c->SecLung, &c->PriStrati, &c->SecStrati, &c->PriIso, &c->SecIso});
         for (float v : {c->SommaIngH1, c->SommaIsoH1, c->SommaIngH2, c->SommaIsoH2, c->IngGolaH1, c->IngGolaI1,

@@ -29,3 +29,9 @@ public:
     virtual ~IMessaggi() = default;
     virtual int MsgBox(const std::string& testo, int stile, const std::string& titolo) = 0;
 };
+
+// Shows nothing and answers OK: for a calculation run only to look at its
+// figures, where no one is there to read a box.
+struct MessaggiTaciuti : IMessaggi {
+    int MsgBox(const std::string&, int, const std::string&) override { return mb::Ok; }
+};

@@ -667,9 +667,10 @@ void FinestraProgetto::ListaDelCalcolo(QComboBox* lista, std::function<void()> l
     connect(lista, &QComboBox::currentTextChanged, uscita, [uscita, &trovata](const QString& t) {
         if (!uscita->HaFuoco()) trovata = t;
     });
-    uscita->ImpostaModificato([lista, &trovata] { return lista->currentText() != trovata; });
-    connect(uscita, &LostFocus::lostFocusCheck, this, [this, lista, lasciata = std::move(lasciata), &trovata] {
-        const bool cambiata = lista->currentText() != trovata;
+    const auto inSospeso = [lista, &trovata] { return lista->currentText() != trovata; };
+    uscita->ImpostaModificato(inSospeso);
+    connect(uscita, &LostFocus::lostFocusCheck, this, [this, lista, lasciata = std::move(lasciata), &trovata, inSospeso] {
+        const bool cambiata = inSospeso();
         trovata = lista->currentText();
         const int calcoli = calcoli_;
         if (lasciata) lasciata();
