@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 
 LostFocus::LostFocus(QWidget* controllo, std::function<void()> azione)
     : QObject(controllo), controllo_(controllo), azione_(std::move(azione)) {
@@ -35,7 +36,9 @@ void LostFocus::PrendiModifiche(QWidget* finestra) {
     }
 }
 
-void LostFocus::FocusCambiato(QWidget* vecchio, QWidget* nuovo) {
+int LostFocus::riportando_ = 0;
+
+void LostFocus::FocusCambiato(QWidget*, QWidget* nuovo) {
     if (!controllo_) return;
     QWidget* const finestra = controllo_->window();
     // Where the focus of the control's window is now, also while a message
@@ -47,17 +50,10 @@ void LostFocus::FocusCambiato(QWidget* vecchio, QWidget* nuovo) {
         // a control disabled on the way, or passed by for another control of
         // its window, never held the focus, whether or not the window is
         // active again yet.
-        const bool passato = !Dentro(ora);
-        lasciato_ = false;
-        if (controllo_->isEnabled() && !passato) haFuoco_ = true;
+        if (controllo_->isEnabled() && Dentro(ora)) haFuoco_ = true;
         return;
     }
-    if (!haFuoco_) {
-        // The focus moves on within the window from a control it reached
-        // before this was told: the coming, told later, is a passing.
-        if (Dentro(vecchio) && nuovo && nuovo->window() == finestra) lasciato_ = true;
-        return;
-    }
+    if (!haFuoco_) return;
     // Disabled while it held the focus: the user did not leave it, and the
     // focus goes on to the next enabled control with no check on the way.
     if (!controllo_->isEnabled()) {
@@ -71,10 +67,43 @@ void LostFocus::FocusCambiato(QWidget* vecchio, QWidget* nuovo) {
     // window's focus and gets it back when the window is active again.
     if (!nuovo || nuovo->window() != controllo_->window()) return;
     haFuoco_ = false;
+    // The focus given back to where the user put it leaves a control that
+    // only held it in between: that control was not left by the user.
+    if (riportando_) return;
+    // Where the user put the focus, watched while the check runs.
+    meta_ = nuovo;
+    metaSpenta_ = false;
+    nuovo->installEventFilter(this);
+    const Qt::FocusReason motivo = motivoUscita_;
+    motivoUscita_ = Qt::OtherFocusReason;
+    QPointer<LostFocus> io(this);
     Esegui();
+    if (!io) return;
+    if (meta_) meta_->removeEventFilter(this);
+    RiportaFuoco(motivo);
+    meta_ = nullptr;
+}
+
+void LostFocus::RiportaFuoco(Qt::FocusReason motivo) {
+    // The check disabled the control the user clicked or tabbed into and
+    // enabled it again (a view that locks its boxes, then rebuilt with them
+    // unlocked): Qt moved the focus on to the next control on the way and
+    // left it there. The user's keys go where the user put them.
+    QWidget* const meta = meta_;
+    if (!meta || !metaSpenta_ || !controllo_ || meta->window() != controllo_->window()) return;
+    if (!meta->isEnabled() || !meta->isVisible() || meta->focusPolicy() == Qt::NoFocus) return;
+    const QWidget* ora = meta->window()->focusWidget();
+    if (ora == meta || meta->isAncestorOf(ora)) return;
+    ++riportando_;
+    meta->setFocus(motivo);
+    --riportando_;
 }
 
 bool LostFocus::eventFilter(QObject* o, QEvent* e) {
+    if (o == meta_ && o != controllo_) {
+        if (e->type() == QEvent::EnabledChange && !meta_->isEnabled()) metaSpenta_ = true;
+        return QObject::eventFilter(o, e);
+    }
     // A window that closes forgets its focus: no check fires afterwards.
     if (o == controllo_ && e->type() == QEvent::Hide &&
         controllo_->window()->testAttribute(Qt::WA_WState_Hidden))
@@ -82,5 +111,8 @@ bool LostFocus::eventFilter(QObject* o, QEvent* e) {
     // A disabled control holds no focus, also when its window was inactive
     // as the focus moved on (no change is told then).
     if (o == controllo_ && e->type() == QEvent::EnabledChange && !controllo_->isEnabled()) haFuoco_ = false;
+    // How the focus is leaving (a click, Tab ...): given back the same way.
+    if (o == controllo_ && e->type() == QEvent::FocusOut)
+        motivoUscita_ = static_cast<QFocusEvent*>(e)->reason();
     return QObject::eventFilter(o, e);
 }

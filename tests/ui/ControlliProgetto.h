@@ -85,6 +85,21 @@ inline void ScriviETab(CampoNumerico* c, const char* testo) {
     QTest::keyClick(c, Qt::Key_Tab);
 }
 
+// Leaves `da`, which holds the focus, as a person does: a click into
+// `verso`, or Tab; then types "5" over what holds the focus. Empty when the
+// focus landed in `verso` and the keys went into it; else where they went.
+inline QString FuocoEDigitato(QWidget* da, QWidget* verso, bool tab) {
+    if (tab) QTest::keyClick(da, Qt::Key_Tab);
+    else QTest::mouseClick(verso, Qt::LeftButton);
+    if (!QTest::qWaitForWindowActive(verso->window(), kAttesaMs)) return QStringLiteral("finestra inattiva");
+    QWidget* fuoco = QApplication::focusWidget();
+    if (fuoco != verso) return fuoco ? fuoco->objectName() : QStringLiteral("nessuno");
+    QTest::keyClick(fuoco, Qt::Key_End);
+    for (int k = 0; k < 8; ++k) QTest::keyClick(fuoco, Qt::Key_Backspace);
+    QTest::keyClick(fuoco, Qt::Key_5);
+    return TestoDi(verso) == QLatin1String("5") ? QString() : TestoDi(verso);
+}
+
 // A design window of kind W on a fresh design; every message box must be
 // expected (FakeMessaggiUi), and one left open fails the test.
 template <class W>

@@ -255,6 +255,34 @@ private slots:
         }
     }
 
+    // A click or Tab into a line box of the row lands there, whatever the
+    // phase box just left did to the line boxes on its way (a valid value, a
+    // refused one with its range box, or nothing typed): the next keys go
+    // into the line box, not to the letter button beside it.
+    void fuocoNellaCasellaDiLinea() {
+        struct Caso { int riga; const char* fase; const char* linea; const char* testo; bool tab; };
+        std::vector<Caso> casi;
+        for (const char* fase : {"Volt", "Amp", "Pot"})
+            for (const char* linea : {"VoltLin", "AmpLin", "PotLin"})
+                for (const char* testo : {"100", "0", ""}) casi.push_back({0, fase, linea, testo, false});
+        for (const char* testo : {"100", "0", ""}) casi.push_back({0, "Pot", "VoltLin", testo, true});
+        casi.push_back({1, "Volt", "PotLin", "100", false}), casi.push_back({1, "Pot", "VoltLin", "", true});
+        for (const Caso& c : casi) {
+            const QByteArray caso = QByteArray("Sec") + c.fase + " Sec" + c.linea + " (" + QByteArray::number(c.riga) +
+                                    ") '" + c.testo + (c.tab ? "' Tab" : "'");
+            cleanup(), init(), Carica();
+            a->msg.falliscePerInattesi = false, a->msg.veri = true;
+            if (c.riga) ui->Cmb_SecNumAvv->setCurrentIndex(1), a->w->Cmb_SecNumAvv_LostFocus();
+            a->MostraConFuoco();
+            auto* da = a->w->findChild<CampoNumerico*>(NomeIndice((std::string("Txt_Sec") + c.fase).c_str(), c.riga));
+            auto* verso = a->w->findChild<CampoNumerico*>(NomeIndice((std::string("Txt_Sec") + c.linea).c_str(), c.riga));
+            QTest::mouseClick(da, Qt::LeftButton);
+            if (*c.testo) da->selectAll(), QTest::keyClicks(da, c.testo);
+            const QString dove = FuocoEDigitato(da, verso, c.tab);
+            QVERIFY2(dove.isEmpty(), caso + " -> " + dove.toUtf8());
+        }
+    }
+
     // A Single is shown by its 7 digits, as in every window: the Single 0,35
     // under "##0.0" is 0,4; a delta primary's line voltage is its phase voltage.
     void testiDiSingoli() {

@@ -112,6 +112,20 @@ private slots:
         }
     }
 
+    // With configuration A the letter list, left for load 2, unlocks its
+    // box on the way: a click there keeps the focus and takes the keys.
+    void fuocoDopoLaLista() {
+        Usci a;
+        a.Lettera("A");
+        a.MostraConFuoco(), a.ui().TabStrip3->setCurrentIndex(2);
+        QTest::mouseClick(a.ui().Cmb_SecTipo, Qt::LeftButton);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(a.ui().Cmb_SecTipo->hasFocus());
+        const QString dove = FuocoEDigitato(a.ui().Cmb_SecTipo, a.ui().Txt_SecImp[1], false);
+        QVERIFY2(dove.isEmpty(), qPrintable(dove));
+    }
+
     // A renewed design shows a new window's controls: F then gives the
     // push-pull counts again, with "Push-Pull" selected. With N only the
     // main impedance counts: 4 ohm stays 4 ohm.
