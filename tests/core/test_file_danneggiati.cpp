@@ -19,6 +19,7 @@
 #include "files/LibRame.h"
 #include "files/Progetto.h"
 #include "files/RecordFile.h"
+#include "platform/core/Sostituzione.h"
 
 namespace fs = std::filesystem;
 using namespace libtest;
@@ -262,10 +263,10 @@ TEST(FileDanneggiati, TemporaryFilesOfAnInterruptedSaveAreRemovedByTheNext) {
     // Left by a save that never finished; one a save in progress holds
     // (locked, as a save holds its own); one of another file; and files of
     // similar names that no save makes.
-    const std::string orfano = recfile::NomeTemporaneo(f, 3);
-    const std::string vivo = recfile::NomeTemporaneo(f, 0);
-    const std::string altro = recfile::NomeTemporaneo(tmp.File("altro.tmf"), 1);
-    const std::string estraneo = f + ".tmp_appunti", oltre = f + ".tmp" + std::to_string(recfile::POSTI_TEMPORANEI);
+    const std::string orfano = sostituzione::NomeTemporaneo(f, 3);
+    const std::string vivo = sostituzione::NomeTemporaneo(f, 0);
+    const std::string altro = sostituzione::NomeTemporaneo(tmp.File("altro.tmf"), 1);
+    const std::string estraneo = f + ".tmp_appunti", oltre = f + ".tmp" + std::to_string(sostituzione::POSTI_TEMPORANEI);
     for (const std::string& t : {orfano, vivo, altro, estraneo, oltre}) std::ofstream(t) << "x";
     const int bloccato = ::open(vivo.c_str(), O_RDONLY);
     ASSERT_TRUE(bloccato >= 0 && ::flock(bloccato, LOCK_EX) == 0);
