@@ -266,13 +266,14 @@ inline constexpr Limite LIMITE_GOLA_ROCCHETTO{
     LIMITE_M_ROCCHETTO.minimo * LIMITE_MISURA_ROCCHETTO.massimo,
     std::max(LimiteMisuraLam(CELLA_E).massimo * LimiteMisuraLam(CELLA_F).massimo,
              LimiteMisuraLamCalcolata(CELLA_E).massimo * LimiteMisuraLamCalcolata(CELLA_F).massimo)};
+// Any finite Single, neither infinite nor NaN: what the stored turns are
+// held to. They have no range of their own: they grow as the stack thins,
+// and a tap in series needing fewer turns than its partner has them
+// negative. What a winding builds from the turns on its wire row and bobbin
+// is checked by building it.
+inline constexpr Limite VALORE_FINITO{-std::numeric_limits<float>::max(), std::numeric_limits<float>::max()};
 // The windows give about 2E+09 A at most (a 0,1 V primary feeding twelve
-// secondaries of 999 A at 9999 V); 1E+11 A holds them. The turns have no such
-// end: they grow as the stack typed in the lamination dialog thins, which
-// has no least (a tap in series needing fewer turns than its partner has them
-// negative). Any number a Single holds; what a winding builds from the turns
-// on its wire row and bobbin is checked by building it.
-inline constexpr Limite LIMITE_SPIRE{-std::numeric_limits<float>::max(), std::numeric_limits<float>::max()};
+// secondaries of 999 A at 9999 V); 1E+11 A holds them.
 inline constexpr Limite LIMITE_CORRENTE_FILO{0.0f, 1e11f};
 
 // The wire dialog computes the custom wire from whatever its five boxes hold,
