@@ -9,11 +9,13 @@
 #include "app/Finestre.h"
 #include "disegni/Icona.h"
 #include "engine/ModuleDIC.h"
+#include "platform/core/Avvio.h"
 #include "platform/ui/Traduzione.h"
 #include "shell/Applicazione.h"
 #include "shell/Frm_Splash.h"
 
 int main(int argc, char* argv[]) {
+    avvio::PreparaProcesso();
     QApplication app(argc, argv);
     // Italian number conventions whatever the system locale says.
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));

@@ -26,6 +26,12 @@ bool ConfermaLamierino(ModuleDIC& d, int riga, std::optional<float> sp, IMessagg
 // LamSE, weight LamPesoPacco and iron loss LamPF.
 void ImpostaSpessorePacco(ModuleDIC& d, float sp);
 
+// The thinnest stack a user may give the design, mm, typed in the lamination
+// dialog or fitted to the user's bobbin: below a tenth of a micron the turns,
+// lengths and losses of a high voltage on a thin lamination leave what a
+// Single holds, and the design would be saved with figures no project opens.
+inline constexpr float SPESSORE_PACCO_MINIMO = 1e-4f;
+
 // The entry boxes of the out-of-format lamination, in the order they are
 // checked: A..G, the format name, the weight of 10 mm of laminations.
 enum CampoLamFuori { LF_A, LF_B, LF_C, LF_D, LF_E, LF_F, LF_G, LF_EI, LF_PESO, LF_NUM };

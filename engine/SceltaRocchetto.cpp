@@ -130,10 +130,14 @@ bool CalcolaRocchettoUtente(ModuleDIC& d, const TestiRocchetto& t, const Opzioni
                            "Sono accettati in tolleranza valori di Spr entro questo range:\n\n" + range +
                            "\n\nRidimensionare lo Spessore Sp del Pacco Lamierini ?",
                        mb::YesNo + mb::Information, TITOLO));
-        if (d.Risposta == mb::Yes) {
+        // A Yes that would make a stack the lamination dialog refuses (the
+        // "0" of a bobbin never computed gives -1 mm) keeps the stack and
+        // tells why, as a No does.
+        const float nuovo = num::Sng(static_cast<double>(spr) - 1);
+        if (d.Risposta == mb::Yes && nuovo >= SPESSORE_PACCO_MINIMO) {
             // The section, weight and power range follow the new thickness,
             // so a design that keeps its lamination is computed on it.
-            ImpostaSpessorePacco(d, num::Sng(static_cast<double>(spr) - 1));
+            ImpostaSpessorePacco(d, nuovo);
             IntervalloPotenza(d);
         } else {
             msg.MsgBox("La Misura di Spr del Rocchetto è diversa dal Sp del Lamierino Utilizzato\n\n"

@@ -10,6 +10,7 @@
 #include <limits>
 #include <string>
 
+#include "engine/SceltaLamierino.h"
 #include "files/GriglieLibrerie.h"
 #include "platform/core/Limiti.h"
 #include "platform/core/Numeri.h"
@@ -231,15 +232,15 @@ inline constexpr Limite LIMITE_PESO_LAM_CALCOLATO{-1e-3f, AREA_LAM_CALCOLATA_MAX
 // a stack as thick as the lamination's C: 1E+07 mm holds every stack the
 // program sizes, and the results stay far from the largest Single. The
 // lamination dialog takes the computed row too, at any thickness up to that.
-// The bobbin dialog, asked to fit the stack to the user's bobbin, makes it
-// the inner depth Spr less 1 mm, whatever Spr its box holds: the "0" of a
-// bobbin never computed gives -1 mm, and a section and weight below nothing.
+// The bobbin dialog of earlier releases, asked to fit the stack to the
+// user's bobbin, made it the inner depth Spr less 1 mm whatever Spr its box
+// held: the "0" of a bobbin never computed gave -1 mm, and a section and
+// weight below nothing. Projects saved so still open; the dialog now keeps
+// the stack when Spr - 1 is thinner than the lamination dialog takes.
 inline constexpr Limite LIMITE_SPESSORE_PACCO{-1.0f, 1e7f};
 // The thickness typed in the lamination dialog, a box with no key filter:
-// below a tenth of a micron the turns, lengths and losses of a high voltage
-// on a thin lamination leave what a Single holds, and the design would be
-// saved with figures no project opens.
-inline constexpr Limite LIMITE_SPESSORE_DIGITATO{1e-4f, LIMITE_SPESSORE_PACCO.massimo};
+// from the thinnest stack a user may give the design (SPESSORE_PACCO_MINIMO).
+inline constexpr Limite LIMITE_SPESSORE_DIGITATO{SPESSORE_PACCO_MINIMO, LIMITE_SPESSORE_PACCO.massimo};
 inline constexpr float LAM_C_MASSIMO = std::max(LimiteMisuraLam(CELLA_C).massimo, C_LAM_CALCOLATO_MAX);
 inline constexpr float LAM_PESO_MASSIMO = std::max(LimiteMisuraLam(CELLA_PESO).massimo, LIMITE_PESO_LAM_CALCOLATO.massimo);
 inline constexpr Limite LIMITE_SEZIONE_FERRO{LIMITE_SPESSORE_PACCO.minimo * LAM_C_MASSIMO / 111.0f,
@@ -266,13 +267,14 @@ inline constexpr Limite LIMITE_GOLA_ROCCHETTO{
     LIMITE_M_ROCCHETTO.minimo * LIMITE_MISURA_ROCCHETTO.massimo,
     std::max(LimiteMisuraLam(CELLA_E).massimo * LimiteMisuraLam(CELLA_F).massimo,
              LimiteMisuraLamCalcolata(CELLA_E).massimo * LimiteMisuraLamCalcolata(CELLA_F).massimo)};
+// Any finite Single, neither infinite nor NaN: what the stored turns are
+// held to. They have no range of their own: they grow as the stack thins,
+// and a tap in series needing fewer turns than its partner has them
+// negative. What a winding builds from the turns on its wire row and bobbin
+// is checked by building it.
+inline constexpr Limite VALORE_FINITO{-std::numeric_limits<float>::max(), std::numeric_limits<float>::max()};
 // The windows give about 2E+09 A at most (a 0,1 V primary feeding twelve
-// secondaries of 999 A at 9999 V); 1E+11 A holds them. The turns have no such
-// end: they grow as the stack typed in the lamination dialog thins, which
-// has no least (a tap in series needing fewer turns than its partner has them
-// negative). Any number a Single holds; what a winding builds from the turns
-// on its wire row and bobbin is checked by building it.
-inline constexpr Limite LIMITE_SPIRE{-std::numeric_limits<float>::max(), std::numeric_limits<float>::max()};
+// secondaries of 999 A at 9999 V); 1E+11 A holds them.
 inline constexpr Limite LIMITE_CORRENTE_FILO{0.0f, 1e11f};
 
 // The wire dialog computes the custom wire from whatever its five boxes hold,

@@ -3,11 +3,12 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <memory>
 #include <new>
 #include <string>
 #include <string_view>
+
+#include "platform/core/Sostituzione.h"
 
 namespace recfile {
 
@@ -22,13 +23,9 @@ inline BufferPagine NuovoBuffer(size_t n) {
     return BufferPagine(static_cast<char*>(::operator new[](n > 0 ? n : 1, std::align_val_t{4096})));
 }
 
-struct Esito {
-    bool ok = true;
-    int record = 0;          // 1-based record that failed, 0 when the file itself failed
-    std::string messaggio;   // what went wrong, for the caller's own message
-    std::string motivo;      // when the file itself failed: why, in Italian, without its path
-    int presenti = 0;        // after a read: whole records the file holds (at most n)
-};
+// How a read or a write went: the record that failed, or after a read the
+// whole records the file holds (at most n).
+using Esito = sostituzione::Esito;
 
 // The bytes of a file of records read whole, and its records seen where they
 // lie. The storage is kept from one read to the next, so a caller that reads
@@ -105,42 +102,20 @@ private:
     size_t dimensione_ = 0;
 };
 
-// Writes rec[0..n-1] as records 1..n. The file is written beside the target,
-// flushed and then renamed over it, and the folder is flushed after the
-// rename, so a failed or interrupted write leaves the old file as it was.
-// A symbolic link is followed: the file it points to is replaced and the
-// link stays. An existing target that is not writable is refused, and so is
-// a text that needs more than len-2 bytes or holds a character with no
-// Windows-1252 code (nothing is written; the record is reported).
-// Temporary files that an interrupted save left beside the target are removed.
+// Writes rec[0..n-1] as records 1..n, replacing the file through a temporary
+// file (sostituzione::Sostituisci), so a failed or interrupted write leaves
+// the old file as it was. A text that needs more than len-2 bytes or holds a
+// character with no Windows-1252 code is refused (nothing is written; the
+// record is reported).
 Esito Scrivi(const std::string& percorso, int len, int n, const std::string* rec);
 
 // The same for a whole file image made beforehand (Immagine::Byte()): written
-// with one write, flushed, renamed over the target.
+// with one write into the temporary file.
 Esito Scrivi(const std::string& percorso, std::string_view byte);
 
 // For a message that has its own words: a further line with the reason the
 // file itself failed ("\nMotivo: permesso negato"), empty otherwise.
 std::string RigaMotivo(const Esito& e);
-
-// What writes a file's new content: into the temporary file open at `fd`
-// (empty, named `temp`, which the writer may also open by its name). 0 when
-// the content is all there, else the errno value that tells why not.
-using Scrittore = std::function<int(int fd, const std::string& temp)>;
-
-// Replaces `percorso` with what `scrivi` writes, as Scrivi does: written
-// beside the target, flushed and renamed over it, the old file kept as it was
-// on any failure and the temporary file removed. The target, when it exists,
-// must be a writable regular file (a symbolic link is followed). A failure's
-// message and motivo give the reason in Italian.
-Esito Sostituisci(const std::string& percorso, const Scrittore& scrivi);
-
-// The names a save of `percorso` may write first, posto 0 .. POSTI_TEMPORANEI-1:
-// the first free one is taken, and held locked until the rename. A name that
-// exists unlocked was left by a save that never finished; every save removes
-// those of its target, looked up by these names alone.
-inline constexpr int POSTI_TEMPORANEI = 8;
-std::string NomeTemporaneo(const std::string& percorso, int posto);
 
 // Conversion between our UTF-8 texts and Windows-1252 bytes.
 std::string Cp1252ToUtf8(std::string_view bytes);

@@ -180,7 +180,7 @@ std::string VerificaRisultati(const ModuleDIC& d) {
     for (const bool pri : {true, false}) {
         const LatoC l(d, pri);
         for (int i = 0; i < COLONNA_SEC; ++i) {
-            if (!LIMITE_SPIRE.Accetta(l.Spire[i])) return FuoriAvv("Spire", pri, i, l.Spire[i]);
+            if (!VALORE_FINITO.Accetta(l.Spire[i])) return FuoriAvv("Spire", pri, i, l.Spire[i]);
             if (!LIMITE_CORRENTE_FILO.Accetta(l.AmpFilo[i])) return FuoriAvv("Corrente", pri, i, l.AmpFilo[i]);
         }
     }
@@ -384,7 +384,7 @@ std::string VerificaUscita(const ModuleDIC& d) {
                                  {"Tensione", l.VoltVuoto, LIMITE_TENSIONE_USCITA},
                                  {"Corrente", &l.Amp, LIMITE_CORRENTE_USCITA},
                                  {"Potenza", &l.Pot, LIMITE_POTENZA_USCITA},
-                                 {"Spire", &l.Spire, LIMITE_SPIRE}};
+                                 {"Spire", &l.Spire, VALORE_FINITO}};
         // Twelve sections a side, then the whole primary or the three loads.
         for (int i = 0, ultimo = SLOT_USCI + (pri ? 0 : 2); i <= ultimo; i = i + 1 == COLONNA_SEC ? SLOT_USCI : i + 1) {
             const std::string dove =

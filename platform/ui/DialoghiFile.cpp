@@ -25,8 +25,8 @@
 #include <QTabWidget>
 #include <QWidget>
 
-#include "files/RecordFile.h"
 #include "platform/core/Percorsi.h"
+#include "platform/core/Sostituzione.h"
 #include "platform/ui/MessaggiQt.h"
 #include "platform/ui/Posiziona.h"
 #include "platform/ui/Sostituibile.h"
@@ -208,7 +208,7 @@ bool StampaFinestra(QPrinter& stampante, QWidget* finestra, QString* errore) {
 
     if (pdf && SuFile(destinazione)) {
         Disegno disegno = Disegno::Fatto;
-        const recfile::Esito e = recfile::Sostituisci(U8(destinazione), [&](int fd, const std::string& temp) {
+        const sostituzione::Esito e = sostituzione::Sostituisci(U8(destinazione), [&](int fd, const std::string& temp) {
             stampante.setOutputFileName(Qs(temp));
             disegno = Disegna(stampante, finestra, figura);
             const bool fatto = disegno == Disegno::Fatto && PdfIntero(Qs(temp));

@@ -3,6 +3,7 @@
 // losing a file.
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -19,6 +20,8 @@
 #include "files/LibRame.h"
 #include "files/Progetto.h"
 #include "files/RecordFile.h"
+#include "platform/core/Avvio.h"
+#include "platform/core/Sostituzione.h"
 
 namespace fs = std::filesystem;
 using namespace libtest;
@@ -262,10 +265,10 @@ TEST(FileDanneggiati, TemporaryFilesOfAnInterruptedSaveAreRemovedByTheNext) {
     // Left by a save that never finished; one a save in progress holds
     // (locked, as a save holds its own); one of another file; and files of
     // similar names that no save makes.
-    const std::string orfano = recfile::NomeTemporaneo(f, 3);
-    const std::string vivo = recfile::NomeTemporaneo(f, 0);
-    const std::string altro = recfile::NomeTemporaneo(tmp.File("altro.tmf"), 1);
-    const std::string estraneo = f + ".tmp_appunti", oltre = f + ".tmp" + std::to_string(recfile::POSTI_TEMPORANEI);
+    const std::string orfano = sostituzione::NomeTemporaneo(f, 3);
+    const std::string vivo = sostituzione::NomeTemporaneo(f, 0);
+    const std::string altro = sostituzione::NomeTemporaneo(tmp.File("altro.tmf"), 1);
+    const std::string estraneo = f + ".tmp_appunti", oltre = f + ".tmp" + std::to_string(sostituzione::POSTI_TEMPORANEI);
     for (const std::string& t : {orfano, vivo, altro, estraneo, oltre}) std::ofstream(t) << "x";
     const int bloccato = ::open(vivo.c_str(), O_RDONLY);
     ASSERT_TRUE(bloccato >= 0 && ::flock(bloccato, LOCK_EX) == 0);
@@ -283,6 +286,39 @@ TEST(FileDanneggiati, TemporaryFilesOfAnInterruptedSaveAreRemovedByTheNext) {
     // Once its save is over (the lock gone), the next save removes it too.
     ASSERT_TRUE(recfile::Scrivi(f, 100, 10, rec.data()).ok);
     EXPECT_FALSE(fs::exists(vivo));
+}
+
+TEST(FileDanneggiati, AFileSizeLimitFailsTheSaveAndTheProgramGoesOn) {
+    // A process started as the program starts, under a file-size limit of 55
+    // blocks of 1024 bytes (a project is 999 900): it does not ignore the
+    // signal itself. Its exit code tells what it saw; a signal would have
+    // killed it.
+    Cartella tmp;
+    const std::string f = tmp.File("x.tmf"), prima(6000, 'p');
+    std::ofstream(f, std::ios::binary) << prima;
+    auto d = DesignMonofase();
+    d->FileNome = "prima.tmf";
+    enum : int { Fallito = 0, NessunLimite, Salvato, SenzaMotivo, NomeCambiato };
+    const pid_t figlio = ::fork();
+    ASSERT_GE(figlio, 0);
+    if (figlio == 0) {
+        struct rlimit limite {};
+        ::getrlimit(RLIMIT_FSIZE, &limite);
+        limite.rlim_cur = 55 * 1024;
+        if (::setrlimit(RLIMIT_FSIZE, &limite) != 0) ::_exit(NessunLimite);
+        avvio::PreparaProcesso();
+        std::string errore;
+        if (progetto::SalvaProgetto(*d, f, "x.tmf", errore)) ::_exit(Salvato);
+        if (errore.find(": file troppo grande") == std::string::npos) ::_exit(SenzaMotivo);
+        ::_exit(d->FileNome == "prima.tmf" ? Fallito : NomeCambiato);
+    }
+    int stato = 0;
+    ASSERT_EQ(::waitpid(figlio, &stato, 0), figlio);
+    ASSERT_TRUE(WIFEXITED(stato)) << "killed by signal " << (WIFSIGNALED(stato) ? WTERMSIG(stato) : 0);
+    EXPECT_EQ(WEXITSTATUS(stato), Fallito);
+    // The earlier file as it was, and no temporary file beside it.
+    EXPECT_EQ(Byte(f), prima);
+    EXPECT_EQ(std::distance(fs::directory_iterator(tmp.File("")), fs::directory_iterator()), 1);
 }
 
 // ---------------------------------------------------------------- projects
@@ -382,8 +418,8 @@ TEST(FileDanneggiati, StoredStackAndCoefficientLimitsAreChecked) {
         {7539, "1,1E+14", ""},
         {7539, "1,2E+14", "Peso Pacco Fuori Limiti (1,2E+14)"},
         {7539, "-1000", ""},
-        // The stack the bobbin dialog fits to an inner depth of 0, -1 mm:
-        // -1 x 1,15E+08 / 10 kg, -1 x 500000 / 111 cm².
+        // The stack the bobbin dialog of earlier releases fitted to an inner
+        // depth of 0, -1 mm: -1 x 1,15E+08 / 10 kg, -1 x 500000 / 111 cm².
         {7540, "-1", ""},
         {7540, "-1,01", "Spessore Pacco Fuori Limiti (-1,01)"},
         {7539, "-1,1E+07", ""},

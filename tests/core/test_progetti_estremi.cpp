@@ -206,7 +206,8 @@ const AngoloDialoghi kAngoliDialoghi[] = {
     {.sp = 1e7f, .tipoLib = 1, .lib = {"3", "9999"}, .riga = 1},
     // Two bobbins on a two-leg lamination (C 20: F 20, E 60): one groove and
     // two, both of two grooves, both of one; the user's bobbin with its inner
-    // depth left as it opens ("0", never computed), the stack fitted to it.
+    // depth left as it opens ("0", never computed), and Yes to fitting the
+    // stack to it, which keeps the stack.
     {.lam = {}, .sp = 20, .roch = {"26", "0", "9,9", "R", "59", "12", "47"}, .opzioni = {true, true, false, false, true},
      .tipoLib = 2, .lib = {"20", "25"}, .rocchetti = 1, .risposta = mb::Yes, .trifase = false},
     {.lam = {}, .sp = 20, .roch = {"21", "0", "5,3", "R", "", "12", "12"}, .opzioni = {true, false, true, false, true},
@@ -220,10 +221,14 @@ const AngoloDialoghi kAngoliDialoghi[] = {
     // A typed two-leg lamination (B = C + F + D) at its boxes' least.
     {.lam = {"15", "15", "5", "5", "5", "5", "5", "x", "0,01"}, .sp = 5, .tipoLib = 2, .lib = {"20", "25"}, .rocchetti = 1, .trifase = false},
     // Three legs: the largest bobbin their tolerances take, on C 768 mm (E
-    // 1920 mm, F 768 mm), and the least stack the bobbin's question gives.
+    // 1920 mm, F 768 mm); Yes to fitting the stack to an inner depth of "0"
+    // (the stack stays), and the least stack the bobbin's question gives,
+    // Spr 1,0001 less 1 mm.
     {.lam = {}, .sp = 990, .roch = {"853", "999", "387", "R", "0", "959", "959"},
      .opzioni = {false, false, true, true, false}, .tipoLib = 3, .lib = {"768", "9999"}, .monofase = false},
     {.lam = {}, .sp = 20, .roch = {"21", "0", "10", "R", "43", "", ""}, .opzioni = {},
+     .tipoLib = 3, .lib = {"20", "25"}, .risposta = mb::Yes, .monofase = false},
+    {.lam = {}, .sp = 20, .roch = {"21", "1,0001", "10", "R", "43", "", ""}, .opzioni = {},
      .tipoLib = 3, .lib = {"20", "25"}, .risposta = mb::Yes, .monofase = false},
     // A stack typed thin (its box takes any positive number): beyond 1E+12
     // turns on the output transformer's highest corner.

@@ -1,10 +1,10 @@
 #include <sys/resource.h>
 
 #include <cerrno>
-#include <csignal>
 #include <memory>
 
 #include "files/RecordFile.h"
+#include "platform/core/Avvio.h"
 #include "platform/core/Motivi.h"
 #include "LibrerieSupport.h"
 
@@ -101,15 +101,15 @@ TEST_F(RecordFileTest, FailedWriteIsReportedAndKeepsTheOldFile) {
     auto rec = std::make_unique<std::string[]>(10000);
     rec[0] = "new";
 
-    // The disk refuses the data half way (file size limit; works as root too).
+    // The disk refuses the data half way (file size limit; works as root too)
+    // in a process set up as the program sets up its own.
+    avvio::PreparaProcesso();
     struct rlimit prima {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &prima), 0);
-    auto vecchioSegnale = std::signal(SIGXFSZ, SIG_IGN);
     const struct rlimit piccolo = {4096, prima.rlim_max};
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &piccolo), 0);
     const Esito e = Scrivi(Path("h.tmf"), 100, 9999, rec.get());
     ::setrlimit(RLIMIT_FSIZE, &prima);
-    std::signal(SIGXFSZ, vecchioSegnale);
 
     EXPECT_EQ(e.messaggio, "Errore di scrittura del file \"" + Path("h.tmf") + "\": file troppo grande");
     EXPECT_EQ(Bytes("h.tmf"), old);

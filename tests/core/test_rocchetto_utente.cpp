@@ -1,5 +1,7 @@
 // The user's own bobbin computed from typed measures: missing measures,
 // tolerances by kind, the stack question and row 1 of the bobbin table.
+#include <cmath>
+
 #include "engine/ModRoutine.h"
 #include "engine/SceltaRocchetto.h"
 #include "FakeSinks.h"
@@ -106,26 +108,46 @@ TEST(CalcolaRocchettoUtente, StackQuestionYesResizesTheStackNoTellsWhy) {
     // C 25, 0,6 kg per 10 mm, 1,0 T, 1,5 W/kg; Yes with Spr 45: Sp 44,
     // section 44 x 25 / 1,11 / 100, weight 2,64 kg, iron loss 3,96 W, and the
     // power range from the coefficient limits 1 and 2: SE² / 4 .. SE².
-    for (int risposta : {mb::Yes, mb::No}) {
+    // A Yes whose Spr - 1 is thinner than the lamination dialog takes
+    // (1E-04 mm) keeps Sp 40 and tells why, as a No does: Spr 0 and 1, and
+    // 1,00009 (the Single 1 + 755 x 2^-23: 9,0E-05 mm). 1,0001 is the Single
+    // 1 + 839 x 2^-23: a stack of 1,000166E-04 mm, section 1,000166E-04 x 25
+    // / 1,11 / 100 = 2,252626E-05 cm², weight 6,000996E-06 kg.
+    struct Caso { const char* nome; int risposta; const char* testo; float spr; const char* tenuto; float sp; };
+    const float sottile = std::ldexp(755.0f, -23), minimo = std::ldexp(839.0f, -23);
+    const Caso casi[] = {
+        {"Yes, 45", mb::Yes, "45", 45, nullptr, 44},
+        {"No, 45", mb::No, "45", 45, "45", 40},
+        {"Yes, 0", mb::Yes, "0", 0, "0", 40},
+        {"Yes, 1", mb::Yes, "1", 1, "1", 40},
+        {"Yes, 1,00009", mb::Yes, "1,00009", 1 + sottile, "1,00009", 40},
+        {"Yes, 1,0001", mb::Yes, "1,0001", 1 + minimo, nullptr, minimo},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
         auto d = Pacco(1, 25, 30, 20);
         d->CoefKMin = 1, d->CoefKMax = 2;
         FakeMessaggi msg;
-        msg.risposte = {risposta};
-        ASSERT_TRUE(CalcolaRocchettoUtente(*d, Con(Mono(), [](auto& t) { t.Sp = "45"; }), kUna, msg));
-        Esatti({V(d->Risposta, risposta), V(d->RochSp[1], 45)});
+        msg.risposte = {k.risposta};
+        ASSERT_TRUE(CalcolaRocchettoUtente(*d, Con(Mono(), [&](auto& t) { t.Sp = k.testo; }), kUna, msg));
+        // Row 1 takes the typed Spr whatever the answer.
+        Esatti({V(d->Risposta, k.risposta), V(d->LamSP, k.sp), V(d->RochSp[1], k.spr), V(d->RochC[1], 30),
+                V(d->RochPersCalcolato, VERO)});
         Scatole attese{{"La Misura di Spr è diversa dalla misura di Sp del Lamierino Utilizzato\n\n"
                         "Sono accettati in tolleranza valori di Spr entro questo range:\n\nda  39  a  43  (mm)\n\n"
                         "Ridimensionare lo Spessore Sp del Pacco Lamierini ?",
                         mb::YesNo + mb::Information, "Controllo Misure Rocchetto"}};
-        if (risposta == mb::Yes) {
-            Circa({V(d->LamSP, 44), V(d->LamSE, 9.90991f), V(d->LamPesoPacco, 2.64f), V(d->LamPF, 3.96f),
-                   V(d->PotMin, 24.55158f), V(d->PotMax, 98.206322f)});
-        } else {
+        if (k.tenuto) {
             attese.push_back({"La Misura di Spr del Rocchetto è diversa dal Sp del Lamierino Utilizzato\n\n"
                               "Controllare lo Spessore Sp del Pacco Lamierini  40  (mm)\n\n"
-                              "Oppure Ridefinire la Misura Spr del Rocchetto  45  (mm)",
+                              "Oppure Ridefinire la Misura Spr del Rocchetto  " + std::string(k.tenuto) + "  (mm)",
                               mb::Exclamation, "Controllo Misure Rocchetto"});
-            Esatti({V(d->LamSP, 40), V(d->LamSE, 0), V(d->PotMax, 0)});
+            Esatti({V(d->LamSE, 0), V(d->LamPesoPacco, 0), V(d->PotMax, 0)});
+        } else if (k.sp == 44) {
+            Circa({V(d->LamSE, 9.90991f), V(d->LamPesoPacco, 2.64f), V(d->LamPF, 3.96f),
+                   V(d->PotMin, 24.55158f), V(d->PotMax, 98.206322f)});
+        } else {
+            Circa({V(d->LamSE, 2.252626e-05f), V(d->LamPesoPacco, 6.000996e-06f)});
         }
         EXPECT_EQ(msg.boxes, attese);
     }

@@ -109,6 +109,41 @@ private slots:
         QVERIFY(!ui().Opt_RochC[1]->isEnabled() && d->RochC[1] == 30.0f && T(ui().Opt_RochC[1]) == QStringLiteral("30"));
     }
 
+    void sprLasciatoAZeroTieneIlPacco() {
+        // The window's own design: a bobbin that fits its lamination, Spr left
+        // as it opens ("0") and Yes to resizing the stack: the stack stays,
+        // the second message says why, and the window shows its stack as
+        // before; its next pass finds Spr off the stack, as after a No, and
+        // computes a demonstration bobbin.
+        d = std::make_unique<ModuleDIC>();
+        Frm_Alim w(*d);
+        w.Form_Load();
+        const float sp = d->LamSP;
+        const QString mostrato = w.ui.Lbl_SP->text();
+        QVERIFY(sp > 1);
+        FakeLanciatoreUi lanciatore;
+        lanciatore.azione = [&](ModuleDIC& dd) {
+            Mostra();
+            const int l = dd.LamScelto;
+            const auto scrivi = [](QLineEdit* box, float v) { box->setText(Qs(num::SngToText(v))); };
+            scrivi(ui().Txt_RochC, dd.LamC[l] + 1), scrivi(ui().Txt_RochM, dd.LamF[l] - 2);
+            scrivi(ui().Txt_RochH, dd.LamE[l] - 3), ui().Txt_RochTipo->setText(QStringLiteral("R"));
+            QCOMPARE(ui().Txt_RochSp->text(), QStringLiteral("0"));
+            msg->Attendi(mb::Yes), msg->Attendi(), msg->Attendi(), msg->Attendi();
+            QTest::mouseClick(ui().Cmd_CalcRoch, Qt::LeftButton);
+            QTest::mouseClick(ui().Cmd_Ok, Qt::LeftButton);
+        };
+        w.Cmd_Rocchetto_Click();
+        const QStringList mostrati = msg->Mostrati();
+        QCOMPARE(mostrati.size(), 4);
+        QVERIFY2(mostrati[1].startsWith(QStringLiteral("La Misura di Spr del Rocchetto è diversa")) &&
+                     mostrati[1].endsWith(QStringLiteral("Spr del Rocchetto  0  (mm)")),
+                 qPrintable(mostrati[1]));
+        QVERIFY(mostrati[3].contains(QStringLiteral("Rocchetto Dimostrativo")));
+        QVERIFY(d->LamSP == sp && d->RochSp[1] == 0.0f);
+        QCOMPARE(w.ui.Lbl_SP->text(), mostrato);
+    }
+
     void finestraDopoIlDialogo() {
         // The user's bobbin brings the lamination-given mode; one computed in
         // the dialog a whole pass (the turns again), else the winding

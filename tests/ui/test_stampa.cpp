@@ -5,13 +5,13 @@
 // window's image goes on the page; Qt's own dialogs in Italian.
 #include <sys/resource.h>
 
-#include <csignal>
 #include <optional>
 
 #include <QPrinter>
 
 #include "UiTestSupport.h"
 #include "dialogs/Frm_Isolanti.h"
+#include "platform/core/Avvio.h"
 #include "platform/ui/Traduzione.h"
 #include "platform/ui/Ui.h"
 #include "windows/alim/Frm_Alim.h"
@@ -221,14 +221,15 @@ private slots:
             QFile f(stampa->file);
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(prima) == prima.size());
             f.close();
+            // The process set up as the program sets up its own.
+            avvio::PreparaProcesso();
             struct rlimit limite {};
             ::getrlimit(RLIMIT_FSIZE, &limite);
             const struct rlimit piccolo = {4096, limite.rlim_max};
-            auto segnale = std::signal(SIGXFSZ, SIG_IGN);
             if (!pieno) QCOMPARE(::setrlimit(RLIMIT_FSIZE, &piccolo), 0);
             msg->boxes.clear(), msg->Attendi();
             iso.ui.Cmd_Stampa->click();
-            ::setrlimit(RLIMIT_FSIZE, &limite), std::signal(SIGXFSZ, segnale);
+            ::setrlimit(RLIMIT_FSIZE, &limite);
             QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll() == prima);
             QCOMPARE(QDir(cartella).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                      QStringList{QStringLiteral("iso.pdf")});
