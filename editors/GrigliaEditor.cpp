@@ -170,6 +170,14 @@ QModelIndex VistaGriglia::moveCursor(CursorAction azione, Qt::KeyboardModifiers 
     return {};
 }
 
+bool VistaGriglia::edit(const QModelIndex& indice, EditTrigger causa, QEvent* evento) {
+    // The view would wait a double-click interval before opening the field
+    // of a cell already current, and the keys typed meanwhile would be lost:
+    // the click opens it as a move onto the cell does, its text selected.
+    if (causa == SelectedClicked) return QTableView::edit(indice, CurrentChanged, nullptr);
+    return QTableView::edit(indice, causa, evento);
+}
+
 VistaGriglia::VistaGriglia(ModelloGriglia* modello, const QString& nome, QWidget* parent, int sinistra, int alto)
     : QTableView(parent), modello_(modello), delegato_(new DelegatoGriglia(this)) {
     setObjectName(nome);

@@ -111,11 +111,16 @@ public:
     // Height of a row and of the headings, in twips.
     static constexpr int kAltezzaRiga = 285;
     static constexpr int kAltezzaTitoli = 330;
+    // Opens a cell's field (the view's own slot).
+    using QTableView::edit;
 
 protected:
     // Tab and Shift+Tab go from field to field across the rows, over the
     // computed columns and the locked cells.
     QModelIndex moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) override;
+    // A click into the current cell opens its field at once, as a click into
+    // any other cell does, so the keys typed next go into it.
+    bool edit(const QModelIndex& indice, EditTrigger causa, QEvent* evento) override;
 
 private:
     ModelloGriglia* modello_;

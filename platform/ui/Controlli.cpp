@@ -1,5 +1,7 @@
 #include "platform/ui/Controlli.h"
 
+#include <limits>
+
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -59,6 +61,9 @@ int TestoIntero::Rientro(const QFontMetrics& fm) const {
     return frameWidth() > 0 ? fm.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
 }
 
+// A figure drawn against the frame's line reads as cut by it.
+int TestoIntero::Stacco() const { return frameWidth() > 0 ? 1 : 0; }
+
 QFont CarattereCheEntra(QFont f, const QString& testo, int larghezza, int altezza) {
     // Across: the whole line; top to bottom: the ink of its characters (a
     // row lower than a line of the font keeps a figure's top and a comma's tail).
@@ -76,9 +81,12 @@ QFont CarattereCheEntra(QFont f, const QString& testo, int larghezza, int altezz
 
 QFont TestoIntero::CarattereMostrato() const {
     const QRect area = contentsRect();
+    const int altezza = area.height() - 2 * margin() - 2 * Stacco();
+    // Top to bottom any figure fits, a digit's top and a comma's tail, so that
+    // a column of boxes shows its figures in one size; then the text itself.
     // The room beside the text is that of the label's own font.
-    return CarattereCheEntra(font(), text(), area.width() - 2 * margin() - Rientro(QFontMetrics(font())),
-                             area.height() - 2 * margin());
+    const QFont cifre = CarattereCheEntra(font(), QStringLiteral("0,9"), std::numeric_limits<int>::max(), altezza);
+    return CarattereCheEntra(cifre, text(), area.width() - 2 * margin() - Rientro(QFontMetrics(font())), altezza);
 }
 
 void TestoIntero::paintEvent(QPaintEvent* e) {
@@ -89,11 +97,12 @@ void TestoIntero::paintEvent(QPaintEvent* e) {
     const QFontMetrics fm(f);
     const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
     // The line centred as a label centres it; when its ink would cross the
-    // box's edge, the ink centred instead.
+    // box's edge, or touch the frame, the ink centred instead.
     const QRect ink = fm.tightBoundingRect(text());
+    const QRect libera = area.adjusted(0, Stacco(), 0, -Stacco());
     int base = area.top() + (area.height() - fm.height()) / 2 + fm.ascent();
     if (alignment() & Qt::AlignTop) base = area.top() + fm.ascent();
-    if (base + ink.top() < area.top() || base + ink.bottom() > area.bottom())
+    if (base + ink.top() < libera.top() || base + ink.bottom() > libera.bottom())
         base = area.top() + (area.height() - ink.height()) / 2 - ink.top();
     const int rientro = Rientro(fm);
     QRect riga(area.left(), base - fm.ascent(), area.width(), fm.height());

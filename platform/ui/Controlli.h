@@ -38,8 +38,9 @@ QLabel* Etichetta(QWidget* parent, const QString& nome, const QString& testo, in
 QFont CarattereCheEntra(QFont f, const QString& testo, int larghezza, int altezza);
 
 // A label that shows its text whole: when the text is wider than the box,
-// or its figures taller, it is drawn with the largest smaller font that fits
-// (the box never moves or grows); otherwise as any label draws it.
+// or any figure taller, it is drawn with the largest smaller font that fits
+// (the box never moves or grows); otherwise as any label draws it. A framed
+// label keeps its figures a pixel clear of the frame above and below.
 class TestoIntero : public QLabel {
     Q_OBJECT
 public:
@@ -53,6 +54,8 @@ protected:
 private:
     // The room a framed label keeps beside its text.
     int Rientro(const QFontMetrics& fm) const;
+    // The room a framed label keeps above and below its text's ink.
+    int Stacco() const;
 };
 
 // A label that shows a result (a TestoIntero): sunken like a read-only field,

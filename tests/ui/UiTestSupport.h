@@ -241,6 +241,18 @@ inline QString TestiDi(QObject* radice, const QString& nomi) {
     return t.join('|');
 }
 
+// A real click into a table's cell and at once keys, as a user types: what
+// then holds the focus, "name:text" (the field open in the cell). The events
+// due run first, as they do between a user's clicks.
+inline QString CliccaEScrivi(QAbstractItemView* vista, const QModelIndex& cella, const QString& tasti) {
+    QCoreApplication::processEvents();
+    QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->visualRect(cella).center());
+    QWidget* fuoco = QApplication::focusWidget();
+    if (!fuoco) return {};
+    QTest::keyClicks(fuoco, tasti);
+    return fuoco->objectName() + ':' + TestoDi(fuoco);
+}
+
 // Picks `voce` of `menu` in the window's menu bar with the mouse, as a user
 // does: a menu never takes the focus from the window's controls.
 inline void DalMenu(QMainWindow* finestra, QMenu* menu, QAction* voce) {

@@ -4,6 +4,9 @@
 // Figures of the default design (160 V primary, 120 V 300 VA secondary,
 // default libraries: lamination "EI 105", K list at "1,3") worked out apart
 // in float32: CoefAuto = (160 - 120) / 160 = 0,25, PotPass = 75 VA.
+#include <algorithm>
+#include <cmath>
+
 #include "ControlliProgetto.h"
 #include "dialogs/Frm_AvvAuto.h"
 #include "platform/ui/Ui.h"
@@ -14,6 +17,17 @@ namespace {
 const QColor kVerde(0, 255, 0);
 const QColor kCiano(0, 255, 255);
 const QString kLimiti = QStringLiteral("Controllo Parametri Fuori Limite");
+
+// The contrast of two colours, (L1 + 0,05) / (L2 + 0,05), L the relative
+// luminance of sRGB; 4,5 is the least for text to read well.
+double Contrasto(const QColor& a, const QColor& b) {
+    const auto luminanza = [](const QColor& c) {
+        const auto lineare = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lineare(c.redF()) + 0.7152 * lineare(c.greenF()) + 0.0722 * lineare(c.blueF());
+    };
+    const double x = luminanza(a), y = luminanza(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
 
 struct Auto : FinestraDiProva<Frm_AutoTrasf> {
     QString Testo(const char* nomi) { return TestiDi(w.get(), nomi); }
@@ -40,6 +54,11 @@ private slots:
         for (int i = 0; i < 9; ++i)
             QVERIFY(!ui.Cmd_PriAvv[i]->isEnabled() && !ui.Cmd_SecAvv[i]->isEnabled() && ui.Frm_PriAvv[i]->isHidden() == (i > 0));
         QVERIFY(Frm_AutoTrasf::ColoreCollegamento(ui.Cmd_PriAvv[0]) == kCiano && Frm_AutoTrasf::ColoreCollegamento(ui.Cmd_SecAvv[0]) == kCiano);
+        // their captions, disabled, still read on cyan
+        for (QPushButton* b : {ui.Cmd_PriAvv[0], ui.Cmd_SecAvv[0]}) {
+            const QPalette p = b->palette();
+            QVERIFY(Contrasto(p.color(QPalette::Disabled, QPalette::ButtonText), p.color(QPalette::Disabled, QPalette::Button)) >= 4.5);
+        }
         QVERIFY(a.ui().Cmb_PriNumAvv->count() == 1 && a.ui().TabStrip2->count() == 3);
         QVERIFY(a.d->TipoCalcolo == 2 && a.d->SecAvvSerCon[8] == 10);
     }

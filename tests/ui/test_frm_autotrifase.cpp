@@ -169,12 +169,24 @@ private slots:
     }
 
     // The secondary's result rows, packed closer than the primary's, still
-    // show a figure whole, its decimal comma included.
+    // show a figure whole, its decimal comma included, a pixel clear of the
+    // box's frame above and below and in one size down the frame; in both
+    // three-phase windows.
     void risultatiLeggibili() {
         Auto a;
-        for (const TestoIntero* l : a.w->findChildren<TestoIntero*>(QRegularExpression("^Lbl_(Pri|Sec).*\\(0\\)$")))
-            QVERIFY2(QFontMetrics(l->CarattereMostrato()).tightBoundingRect("0,9").height() <= l->contentsRect().height(),
-                     qPrintable(l->objectName()));
+        FinestraDiProva<Frm_Trifase> t;
+        a.w->Form_Load(), t.w->Form_Load();
+        for (QWidget* w : {static_cast<QWidget*>(a.w.get()), static_cast<QWidget*>(t.w.get())})
+            for (const char* lato : {"Pri", "Sec"}) {
+                QSet<int> misure;
+                for (const TestoIntero* l : w->findChildren<TestoIntero*>(QRegularExpression(QString("^Lbl_%1.*\\(0\\)$").arg(lato)))) {
+                    const QFontMetrics fm(l->CarattereMostrato());
+                    const int ink = std::max(fm.tightBoundingRect("0,9").height(), fm.tightBoundingRect(l->text()).height());
+                    QVERIFY2(ink + 2 <= l->contentsRect().height() && fm.height() <= l->height(), qPrintable(l->objectName()));
+                    misure << QFontInfo(l->CarattereMostrato()).pixelSize();
+                }
+                QCOMPARE(misure.size(), 1);
+            }
     }
 
     // A click or Tab from a phase box into a line box of its row lands

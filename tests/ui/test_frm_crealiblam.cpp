@@ -82,6 +82,18 @@ private slots:
         }
     }
 
+    // A click back into the current cell, after the kind's option took the
+    // focus, opens its field at once: the key typed next replaces its text.
+    void clickBackIntoCurrentCell() {
+        cmd().Cmd_Modifica->click(), w->show(), w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get(), kAttesaMs));
+        for (const QString tasti : {"55", "6"}) {
+            QCOMPARE(CliccaEScrivi(w->ui.Griglia, Cella(2, CELLA_C), tasti), "Txt_C(2):" + tasti);
+            QTest::mouseClick(w->ui.Opt_TipoLam[0], Qt::LeftButton);
+            QCOMPARE(Cella(2, CELLA_C).data().toString(), tasti);
+        }
+    }
+
     // One table per path through the window, then a refused one; the two-leg
     // figures and the other refusals are the computation's own test (core).
     // After "Calcola" the table and its options are locked either way.

@@ -121,6 +121,20 @@ private slots:
         }
     }
 
+    // A click into a cell opens its field at once, its text selected: also a
+    // click back into the current cell after another box took the focus.
+    void clickIntoCellTypesAtOnce() {
+        cmd().Cmd_Modifica->click(), Inserisci({{"0,5", ""}});
+        w->show(), w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get(), kAttesaMs));
+        for (const auto& [riga, tasti] : {std::pair{1, "12"}, {1, "7"}, {0, "7"}}) {
+            const QString cella = NomeIndice("Txt_FiloNudo", riga);
+            QCOMPARE(CliccaEScrivi(w->ui.Griglia[0], Cella(riga, NUDO), tasti), cella + ':' + tasti);
+            QTest::mouseClick(w->ui.Txt_CoefKf, Qt::LeftButton);
+            QVERIFY2(w->ui.Txt_CoefKf->hasFocus() && Cella(riga, NUDO).data().toString() == tasti, tasti);
+        }
+    }
+
     void computesTypedTableAndEditWaitsForIt() {
         cmd().Cmd_Modifica->click();
         Inserisci({{"0,50", "0,55"}, {"0,30", "0,34"}, {"0,40", ""}});

@@ -89,17 +89,22 @@ private slots:
     }
 
     // A box still holding the focus when Salva con Nome is picked from the
-    // menu bar is taken first, and its calculation runs: saved as typed.
+    // menu bar is taken first, and its calculation runs: saved as typed, or,
+    // refused, as the default the box then shows, and opened again the same.
+    // The primary volts are I x Z, at 0,04 A.
     void campoNonLasciatoSalvato() {
-        Usci a;
-        a.MostraConFuoco();
-        auto* campo = Figlio<CampoNumerico>(a.w.get(), "Txt_PriImp(16)");
-        campo->setFocus(), campo->selectAll(), QTest::keyClicks(campo, "2000");
-        a.dlg.percorsiSalva.push_back(a.tmp.filePath("prova")), a.w->passi = 0;
-        DalMenu(a.w.get(), a.ui().MnuFile, a.ui().MnuFileSalvaNome);
-        QCOMPARE(a.w->passi, 1);
-        a.w->Form_Load(), a.Apri("prova.tuv");
-        QCOMPARE(campo->text(), QStringLiteral("2000"));
+        for (const auto& [tasti, testo, volt] : {std::tuple{"2000", "2000", "80,0"}, {"0", "1000", "40,0"}}) {
+            Usci a;
+            a.MostraConFuoco();
+            auto* campo = Figlio<CampoNumerico>(a.w.get(), "Txt_PriImp(16)");
+            campo->setFocus(), campo->selectAll(), QTest::keyClicks(campo, tasti);
+            a.dlg.percorsiSalva.push_back(a.tmp.filePath("prova")), a.w->passi = 0;
+            DalMenu(a.w.get(), a.ui().MnuFile, a.ui().MnuFileSalvaNome);
+            const QString vista = campo->text() + " " + TestiDi(a.w.get(), "Lbl_PriVolt(16)");
+            QCOMPARE(QString::number(a.w->passi) + " " + vista, QStringLiteral("1 %1 %2").arg(testo, volt));
+            a.w->Form_Load(), a.Apri("prova.tuv");
+            QCOMPARE(campo->text() + " " + TestiDi(a.w.get(), "Lbl_PriVolt(16)"), vista);
+        }
     }
 
     // A project of another kind is refused and nothing changes.

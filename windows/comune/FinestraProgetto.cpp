@@ -43,6 +43,10 @@ const inputalim::AspettoCollegamento kIsolato{"I", inputalim::ColoreCollegamento
 
 constexpr const char* TITOLO_LIMITI = "Controllo Parametri Fuori Limite";
 
+// The caption of a disabled coloured button: the style's pale grey can
+// hardly be read on cyan or green, this dark grey reads well on both.
+const QColor kTestoSpentoSuColore(80, 80, 80);
+
 QColor ColoreDi(inputalim::ColoreCollegamento c, const QWidget* w) {
     switch (c) {
         case inputalim::ColoreCollegamento::Verde: return QColor(0, 255, 0);
@@ -103,6 +107,10 @@ void FinestraProgetto::ImpostaCollegamento(QPushButton* b, const inputalim::Aspe
     QPalette pal = b->palette();
     for (auto gruppo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         pal.setColor(gruppo, QPalette::Button, colore);
+    const bool faccia = a.colore == inputalim::ColoreCollegamento::FacciaPulsante;
+    pal.setColor(QPalette::Disabled, QPalette::ButtonText,
+                 faccia ? QApplication::palette(b).color(QPalette::Disabled, QPalette::ButtonText)
+                        : kTestoSpentoSuColore);
     b->setPalette(pal);
 }
 

@@ -138,8 +138,12 @@ void Frm_Usci::CostruisciPaginaExtra(QGroupBox* p3) {
 
 void Frm_Usci::CampoSilenzioso(CampoNumerico* c, const CampoNumerico::Limiti& l) {
     c->ImpostaLimiti(l);
+    // A refused value is replaced by the default text, and the calculation
+    // reads that text at once: the figures shown, printed and saved are
+    // always those of the value the box shows.
     c->ImpostaControllo([this, c] {
-        if (c->Verifica()) CalcolaTrasfo();
+        c->Verifica();
+        CalcolaTrasfo();
     });
 }
 
