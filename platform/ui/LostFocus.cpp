@@ -85,10 +85,10 @@ void LostFocus::FocusCambiato(QWidget*, QWidget* nuovo) {
 }
 
 void LostFocus::RiportaFuoco(Qt::FocusReason motivo) {
-    // The check disabled the control the user clicked or tabbed into and
-    // enabled it again (a view that locks its boxes, then rebuilt with them
-    // unlocked): Qt moved the focus on to the next control on the way and
-    // left it there. The user's keys go where the user put them.
+    // The check disabled (or hid) the control the user clicked or tabbed
+    // into and enabled it again (a view that locks its boxes, then rebuilt
+    // with them unlocked): Qt moved the focus on to the next control on the
+    // way and left it there. The user's keys go where the user put them.
     QWidget* const meta = meta_;
     if (!meta || !metaSpenta_ || !controllo_ || meta->window() != controllo_->window()) return;
     if (!meta->isEnabled() || !meta->isVisible() || meta->focusPolicy() == Qt::NoFocus) return;
@@ -101,7 +101,8 @@ void LostFocus::RiportaFuoco(Qt::FocusReason motivo) {
 
 bool LostFocus::eventFilter(QObject* o, QEvent* e) {
     if (o == meta_ && o != controllo_) {
-        if (e->type() == QEvent::EnabledChange && !meta_->isEnabled()) metaSpenta_ = true;
+        if ((e->type() == QEvent::EnabledChange && !meta_->isEnabled()) || e->type() == QEvent::Hide)
+            metaSpenta_ = true;
         return QObject::eventFilter(o, e);
     }
     // A window that closes forgets its focus: no check fires afterwards.

@@ -12,10 +12,10 @@
 //    its way to it, runs no check and forgets the focus: the focus goes on to
 //    the next enabled control, and the controls it passes run nothing;
 //  - a control the user clicks or tabs into that the check of the control
-//    left disables and enables again on its way gets the focus back once
-//    the check is over (by the same reason, click or Tab), so the keys typed
-//    next go where the user put them; the control that held the focus in
-//    between runs no check;
+//    left disables (or hides) and enables again on its way gets the focus
+//    back once the check is over (by the same reason, click or Tab), so the
+//    keys typed next go where the user put them; the control that held the
+//    focus in between runs no check;
 //  - a focus change told late (a check that ran on it has moved the focus
 //    on since) is judged by where the focus of the window is now, also when
 //    that check has shown a message box meanwhile: a control the focus only
@@ -71,7 +71,7 @@ private:
     bool inCorso_ = false;
     Qt::FocusReason motivoUscita_ = Qt::OtherFocusReason;
     // While the check runs: the control the focus is going to, and whether
-    // the check has disabled it on the way.
+    // the check has disabled or hidden it on the way.
     QPointer<QWidget> meta_;
     bool metaSpenta_ = false;
     // Set while a check gives the focus back to where the user put it.

@@ -263,6 +263,31 @@ private slots:
         }
     }
 
+    // A field that a's check turns off (or hides) and on again as the user
+    // enters it, by Tab or by a click, keeps the focus the user gave it, as
+    // Tab gives it (its text selected); the field that held the focus in
+    // between is not checked, and b is checked when the user leaves it.
+    void lockedAndUnlockedOnTheWayKeepsTheFocus() {
+        for (const bool nascosto : {false, true})
+            for (const bool tab : {true, false}) {
+                const QByteArray caso = QByteArray(nascosto ? "hidden" : "disabled") + (tab ? " Tab" : " click");
+                Modulo m;
+                QVERIFY(m.Mostra());
+                m.b->setText(QStringLiteral("12"));
+                QObject::connect(m.a, &CampoNumerico::lostFocusCheck, [&m, nascosto] {
+                    m.b->setVisible(!nascosto), m.b->setEnabled(nascosto);
+                    m.b->setVisible(true), m.b->setEnabled(true);
+                });
+                m.a->setFocus();
+                if (tab) QTest::keyClick(m.a, Qt::Key_Tab);
+                else QTest::mouseClick(m.b, Qt::LeftButton);
+                QVERIFY2(m.b->hasFocus(), caso);
+                QVERIFY2(m.b->hasSelectedText() == tab, caso);
+                m.nome->setFocus();
+                QVERIFY2(m.eventi == QStringList({A, B}), caso + " " + m.eventi.join(' ').toUtf8());
+            }
+    }
+
     void messageBoxButtonsAndAnswers() {
         const QString si = QStringLiteral("Sì"), no = QStringLiteral("No"), ann = QStringLiteral("Annulla");
         const QString ok = QStringLiteral("OK");
