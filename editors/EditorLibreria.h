@@ -5,8 +5,9 @@
 // Open and save dialogs start in LIBRERIA beside the program (in whatever
 // letter case it has on disk); a save dialog starts in the home folder when
 // LIBRERIA cannot be written. A print proposes a PDF named after the library
-// last opened or saved in the window, or after the window before any. A save writes the library records exactly as
-// the last computation (or open) left them in Rec. "Salva Libreria" writes
+// last opened or saved in the window, or after the window before any. A save
+// writes the library records exactly as the last computation (or open) left
+// them in Rec. "Salva Libreria" writes
 // only to the file last opened or saved in this window; before that it asks
 // for a name. A file that cannot be written is reported and changes nothing,
 // and so is a table the library's reader would refuse: nothing is written.

@@ -29,9 +29,9 @@ struct OpzioniRocchetto {
 // inner depth out of tolerance asks whether to resize the stack (Yes: the
 // stack becomes Spr - 1 with its section, weight, iron loss and power range,
 // unless that is thinner than SPESSORE_PACCO_MINIMO; otherwise a message
-// names the stack and Spr) and is kept either way. On success row 1 takes the measures, with the
-// groove heights not typed derived from those typed, RochDue follows the
-// options and RochPersCalcolato is set.
+// names the stack and Spr) and is kept either way. On success row 1 takes
+// the measures, with the groove heights not typed derived from those typed,
+// RochDue follows the options and RochPersCalcolato is set.
 // The single-phase kinds and the output transformer take their own
 // tolerances; the three-phase kinds check Cr, M and Spr as every later
 // calculation pass will.

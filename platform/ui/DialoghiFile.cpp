@@ -199,6 +199,7 @@ bool StampaFinestra(QPrinter& stampante, QWidget* finestra, QString* errore) {
         return fallita(QStringLiteral("Nessuna stampante disponibile."));
     const QString destinazione = stampante.outputFileName();
     const QString file = QStringLiteral("Il file \"") + destinazione + QStringLiteral("\" ");
+    const QString nonScrivibile = file + QStringLiteral("non può essere scritto.");
 
     const QPicture figura = FiguraDaStampare(finestra);
     // Picture units are screen pixels; a printer at the same resolution
@@ -218,12 +219,12 @@ bool StampaFinestra(QPrinter& stampante, QWidget* finestra, QString* errore) {
         if (e.ok) return true;
         // A printer that never opened the file left nothing short to tell
         // the disk's reason by.
-        if (disegno == Disegno::NonIniziato) return fallita(file + QStringLiteral("non può essere scritto."));
+        if (disegno == Disegno::NonIniziato) return fallita(nonScrivibile);
         return fallita(Qs(e.messaggio));
     }
     switch (Disegna(stampante, finestra, figura)) {
         case Disegno::NonIniziato:
-            if (pdf) return fallita(file + QStringLiteral("non può essere scritto."));
+            if (pdf) return fallita(nonScrivibile);
             return fallita(QStringLiteral("La stampante \"") + stampante.printerName() +
                            QStringLiteral("\" non accetta la stampa."));
         case Disegno::Interrotto: return fallita(QStringLiteral("La stampa si è interrotta."));

@@ -90,7 +90,7 @@ void LostFocus::RiportaFuoco(Qt::FocusReason motivo) {
     // with them unlocked): Qt moved the focus on to the next control on the
     // way and left it there. The user's keys go where the user put them.
     QWidget* const meta = meta_;
-    if (!meta || !metaSpenta_ || !controllo_ || meta->window() != controllo_->window()) return;
+    if (!meta || !metaSpenta_) return;
     if (!meta->isEnabled() || !meta->isVisible() || meta->focusPolicy() == Qt::NoFocus) return;
     const QWidget* ora = meta->window()->focusWidget();
     if (ora == meta || meta->isAncestorOf(ora)) return;
