@@ -38,6 +38,7 @@ CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo)
 void CampoNumerico::ImpostaControllo(std::function<void()> f) { controllo_ = std::move(f); }
 void CampoNumerico::EseguiControllo() { fuoco_->Esegui(); }
 bool CampoNumerico::ControlloInCorso() const { return fuoco_->InCorso(); }
+void CampoNumerico::SoloModifiche() { fuoco_->SoloModifiche(true); }
 
 void CampoNumerico::SetGiallo(bool giallo) { SfondoGiallo(this, giallo); }
 bool CampoNumerico::Giallo() const { return EGiallo(this); }

@@ -59,6 +59,9 @@ public:
     // Runs the check now; ignored while the check is already running.
     void EseguiControllo();
     bool ControlloInCorso() const;
+    // The field, left with no text typed since it last got one (from the
+    // program, or put back by its check), runs no check; Enter still runs it.
+    void SoloModifiche();
 
     void ImpostaLimiti(const Limiti& l) { limiti_ = l; }
     const std::optional<Limiti>& LimitiCampo() const { return limiti_; }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QLineEdit>
 
 LostFocus::LostFocus(QWidget* controllo, std::function<void()> azione)
     : QObject(controllo), controllo_(controllo), azione_(std::move(azione)) {
@@ -18,6 +19,20 @@ bool LostFocus::Dentro(const QWidget* w) const {
 
 void LostFocus::Esegui() {
     if (inCorso_ || !controllo_) return;
+    // Enter (or a command taking a pending edit) checks the control where the
+    // focus is, and the focus stays there, also when the check locks the
+    // control and unlocks it again on its way.
+    QWidget* const qui = haFuoco_ ? controllo_->window()->focusWidget() : nullptr;
+    if (!Dentro(qui)) return Controlla();
+    QPointer<LostFocus> io(this);
+    Sorveglia(qui);
+    Controlla();
+    if (!io) return;
+    FineSorveglianza(Qt::OtherFocusReason);
+    if (controllo_ && controllo_->isEnabled() && Dentro(controllo_->window()->focusWidget())) haFuoco_ = true;
+}
+
+void LostFocus::Controlla() {
     QPointer<LostFocus> io(this);
     inCorso_ = true;
     emit lostFocusCheck();
@@ -70,40 +85,69 @@ void LostFocus::FocusCambiato(QWidget*, QWidget* nuovo) {
     // The focus given back to where the user put it leaves a control that
     // only held it in between: that control was not left by the user.
     if (riportando_) return;
+    // Left while its own check runs (Enter's check hid it): the check is
+    // already under way, and the focus comes back to it at its end.
+    if (inCorso_) return;
+    // Passing through a control with nothing typed in it changes nothing.
+    if (soloModifiche_ && !(modificato_ && modificato_())) return;
     // Where the user put the focus, watched while the check runs.
-    meta_ = nuovo;
-    metaSpenta_ = false;
-    nuovo->installEventFilter(this);
     const Qt::FocusReason motivo = motivoUscita_;
     motivoUscita_ = Qt::OtherFocusReason;
     QPointer<LostFocus> io(this);
-    Esegui();
+    Sorveglia(nuovo);
+    Controlla();
     if (!io) return;
-    if (meta_) meta_->removeEventFilter(this);
-    RiportaFuoco(motivo);
-    meta_ = nullptr;
+    FineSorveglianza(motivo);
 }
 
-void LostFocus::RiportaFuoco(Qt::FocusReason motivo) {
+void LostFocus::Sorveglia(QWidget* meta) {
+    meta_ = meta;
+    metaSpenta_ = metaTornata_ = false;
+    spostatoA_ = nullptr;
+    if (meta != controllo_) meta->installEventFilter(this);
+}
+
+void LostFocus::FineSorveglianza(Qt::FocusReason motivo) {
+    QWidget* const meta = meta_;
+    meta_ = nullptr;
+    if (!meta) return;
+    if (meta != controllo_) meta->removeEventFilter(this);
+    RiportaFuoco(meta, motivo);
+    // A Tab selects the whole text of the field it lands in, as Qt does on
+    // the way in; the check may have written that text since, and writing a
+    // text drops the selection. The keys typed next replace what it shows.
+    auto* campo = qobject_cast<QLineEdit*>(meta);
+    if (campo && (motivo == Qt::TabFocusReason || motivo == Qt::BacktabFocusReason) &&
+        campo->window()->focusWidget() == campo)
+        campo->selectAll();
+}
+
+void LostFocus::RiportaFuoco(QWidget* meta, Qt::FocusReason motivo) {
     // The check disabled (or hid) the control the user clicked or tabbed
     // into and enabled it again (a view that locks its boxes, then rebuilt
     // with them unlocked): Qt moved the focus on to the next control on the
-    // way and left it there. The user's keys go where the user put them.
-    QWidget* const meta = meta_;
-    if (!meta || !metaSpenta_) return;
+    // way and left it there. The user's keys go where the user put them,
+    // unless the check has put the focus somewhere itself since.
+    if (!metaSpenta_ || !metaTornata_) return;
     if (!meta->isEnabled() || !meta->isVisible() || meta->focusPolicy() == Qt::NoFocus) return;
     const QWidget* ora = meta->window()->focusWidget();
-    if (ora == meta || meta->isAncestorOf(ora)) return;
+    if (ora == meta || meta->isAncestorOf(ora) || ora != spostatoA_) return;
     ++riportando_;
     meta->setFocus(motivo);
     --riportando_;
 }
 
 bool LostFocus::eventFilter(QObject* o, QEvent* e) {
-    if (o == meta_ && o != controllo_) {
-        if ((e->type() == QEvent::EnabledChange && !meta_->isEnabled()) || e->type() == QEvent::Hide)
-            metaSpenta_ = true;
-        return QObject::eventFilter(o, e);
+    if (o == meta_) {
+        const bool spenta = (e->type() == QEvent::EnabledChange && !meta_->isEnabled()) || e->type() == QEvent::Hide;
+        const bool tornata = (e->type() == QEvent::EnabledChange && meta_->isEnabled()) || e->type() == QEvent::Show;
+        if (spenta) metaSpenta_ = true;
+        // Back for the first time: the focus stands where Qt moved it, before
+        // the check can have moved it itself.
+        if (tornata && metaSpenta_ && !metaTornata_) {
+            metaTornata_ = true;
+            spostatoA_ = meta_->window()->focusWidget();
+        }
     }
     // A window that closes forgets its focus: no check fires afterwards.
     if (o == controllo_ && e->type() == QEvent::Hide &&

@@ -15,7 +15,14 @@
 //    left disables (or hides) and enables again on its way gets the focus
 //    back once the check is over (by the same reason, click or Tab), so the
 //    keys typed next go where the user put them; the control that held the
-//    focus in between runs no check;
+//    focus in between runs no check. The focus is given back only while it
+//    is still where Qt moved it: a check that puts the focus somewhere itself
+//    has the last word. Enter keeps the focus in its control the same way;
+//  - a text field tabbed into has its whole text selected once the check is
+//    over, also when the check rewrote that text, so the keys typed next
+//    replace it; a click leaves the cursor where the user clicked;
+//  - with SoloModifiche(), a control left with no pending edit runs no check:
+//    passing through it changes nothing;
 //  - a focus change told late (a check that ran on it has moved the focus
 //    on since) is judged by where the focus of the window is now, also when
 //    that check has shown a message box meanwhile: a control the focus only
@@ -42,6 +49,8 @@ public:
     // Whether the control holds an edit its check has not taken yet (a typed
     // text, a changed choice); with none set, never.
     void ImpostaModificato(std::function<bool()> modificato) { modificato_ = std::move(modificato); }
+    // A control left with nothing pending runs no check (Enter still runs it).
+    void SoloModifiche(bool solo) { soloModifiche_ = solo; }
     // A command (save, print, new ...) works on what the window shows: the
     // control holding the focus of `finestra` has its pending edit taken as if
     // it were left, while the focus stays where it is. A control with nothing
@@ -62,18 +71,28 @@ protected:
 private:
     void FocusCambiato(QWidget* vecchio, QWidget* nuovo);
     bool Dentro(const QWidget* w) const;
-    void RiportaFuoco(Qt::FocusReason motivo);
+    // The check itself, with its signal and action.
+    void Controlla();
+    // Watches `meta`, where the focus is meant to be, while the check runs;
+    // then gives the focus back to it, if Qt moved it on, by `motivo`.
+    void Sorveglia(QWidget* meta);
+    void FineSorveglianza(Qt::FocusReason motivo);
+    void RiportaFuoco(QWidget* meta, Qt::FocusReason motivo);
 
     QPointer<QWidget> controllo_;
     std::function<void()> azione_;
     std::function<bool()> modificato_;
     bool haFuoco_ = false;
     bool inCorso_ = false;
+    bool soloModifiche_ = false;
     Qt::FocusReason motivoUscita_ = Qt::OtherFocusReason;
-    // While the check runs: the control the focus is going to, and whether
-    // the check has disabled or hidden it on the way.
+    // While the check runs: the control the focus is going to, whether the
+    // check has disabled or hidden it on the way, and where the focus of the
+    // window stood when it came back (where Qt had moved the focus).
     QPointer<QWidget> meta_;
     bool metaSpenta_ = false;
+    bool metaTornata_ = false;
+    QPointer<QWidget> spostatoA_;
     // Set while a check gives the focus back to where the user put it.
     static int riportando_;
 };

@@ -85,6 +85,28 @@ inline void ScriviETab(CampoNumerico* c, const char* testo) {
     QTest::keyClick(c, Qt::Key_Tab);
 }
 
+// Types `testo` over field `da` of `finestra` and leaves it with Tab, then
+// types `tasti` over what the Tab left selected: "name text" of the control
+// that took the keys.
+inline QString TabEScrivi(QWidget* finestra, const char* da, const char* testo, const char* tasti = "3") {
+    ScriviETab(Figlio<CampoNumerico>(finestra, da), testo);
+    QWidget* fuoco = QApplication::focusWidget();
+    if (!fuoco) return QStringLiteral("nessuno");
+    QTest::keyClicks(fuoco, tasti);
+    return fuoco->objectName() + " " + TestoDi(fuoco);
+}
+
+// A walk with Tab: `testo` typed over field `campo` and Tab, then `tab` more
+// Tabs with nothing typed. What `nomi` show after the first Tab, and at the
+// end of the walk.
+inline std::pair<QString, QString> GiroDiTab(QWidget* finestra, const char* campo, const char* testo, int tab,
+                                             const QString& nomi) {
+    ScriviETab(Figlio<CampoNumerico>(finestra, campo), testo);
+    const QString prima = TestiDi(finestra, nomi);
+    for (int k = 0; k < tab; ++k) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return {prima, TestiDi(finestra, nomi)};
+}
+
 // Leaves `da`, which holds the focus, as a person does: a click into
 // `verso`, or Tab; then types "5" over what holds the focus. Empty when the
 // focus landed in `verso` and the keys went into it; else where they went.

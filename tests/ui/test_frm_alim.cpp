@@ -347,6 +347,35 @@ private slots:
         }
     }
 
+    // Values typed one after another. A Tab into the current the voltage
+    // rewrote (300 VA / 24 V = 12,5 A) selects it: a 3 typed replaces it, and
+    // 3 A x 24 V = 72 VA. A click keeps the cursor where it was clicked
+    // (72 VA / 200 V = 0,36: a 3 typed goes in there). Passing through the power box
+    // (7,45 V x 1,234 A = 9,19 -> "9,2") changes nothing: the current stays
+    // 1,234 A, not 9,2 / 7,45 = 1,235, and so does its wire.
+    void valoriUnoDopoLAltro() {
+        a->w->Form_Load();
+        a->MostraConFuoco();
+        a->msg.falliscePerInattesi = false;   // 9,7 A at 7,45 V overfill the bobbin
+        QCOMPARE(TabEScrivi(a->w.get(), "Txt_SecVolt(0)", "24"), QStringLiteral("Txt_SecAmp(0) 3"));
+        QTest::keyClick(ui->Txt_SecAmp[0], Qt::Key_Tab);
+        QCOMPARE(ui->Txt_SecPot[0]->text(), QStringLiteral("72,0"));
+
+        ScriviETab(ui->Txt_SecVolt[0], "200");
+        QTest::mouseClick(ui->Txt_SecAmp[0], Qt::LeftButton, {}, QPoint(ui->Txt_SecAmp[0]->width() / 2, 5));
+        QString atteso = QStringLiteral("0,36");
+        QVERIFY(!ui->Txt_SecAmp[0]->hasSelectedText() && ui->Txt_SecAmp[0]->text() == atteso);
+        atteso.insert(ui->Txt_SecAmp[0]->cursorPosition(), '3');
+        QTest::keyClick(ui->Txt_SecAmp[0], Qt::Key_3);
+        QCOMPARE(ui->Txt_SecAmp[0]->text(), atteso);
+
+        ScriviETab(ui->Txt_SecVolt[0], "7,45");
+        const auto [prima, dopo] = GiroDiTab(a->w.get(), "Txt_SecAmp(0)", "1,234", 1,
+                                             "Txt_SecAmp(0) Txt_SecPot(0) Lbl_SecFiloNudo(0)");
+        QVERIFY(prima.startsWith(QStringLiteral("1,234|9,2|")));
+        QCOMPARE(dopo, prima);
+    }
+
     // With the lamination given, a total power of 0 leaves the coefficient as
     // it was instead of dividing by it. A reload brings the power-given mode
     // back on screen too, and reads the wire library into column 0 whatever

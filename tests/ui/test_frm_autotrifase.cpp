@@ -91,7 +91,8 @@ private slots:
                  a.MostraConFuoco();
                  a.msg.veri = true;
                  ScriviETab(a.ui().Txt_SecVolt[0], "127");
-                 a.msg.Azzera(), a.ui().Txt_SecPot[0]->setFocus(), a.ui().Txt_SecPot[0]->setText("0,1");
+                 a.msg.Azzera(), a.ui().Txt_SecPot[0]->setFocus(), a.ui().Txt_SecPot[0]->selectAll();
+                 QTest::keyClicks(a.ui().Txt_SecPot[0], "0,1");
                  QTest::mouseClick(a.ui().Txt_SecVoltLin[0], Qt::LeftButton);
                  QVERIFY(QTest::qWaitForWindowActive(a.w.get(), kAttesaMs));
                  QCOMPARE(a.msg.boxes.size(), size_t(1));
@@ -205,6 +206,36 @@ private slots:
             if (*c.testo) da->selectAll(), QTest::keyClicks(da, c.testo);
             const QString dove = FuocoEDigitato(da, Figlio<QWidget>(a.w.get(), c.verso), c.tab);
             QVERIFY2(dove.isEmpty(), qPrintable(QString(c.verso) + " -> " + dove));
+        }
+    }
+
+    // Values typed one after another: a Tab into a box the box left rewrote
+    // selects it, so the 3 typed next stands alone; a Tab walk that types
+    // nothing changes nothing: 7,45 V on the star row keeps 7,45 x √3 =
+    // 12,90 -> "12,9" and its turns (12,9 / √3 -> "7,4" is not read back), and
+    // so does the star primary's 1,23 V (2,13 -> "2,1").
+    void valoriUnoDopoLAltro() {
+        const char* coppie[][3] = {{"Txt_PriVolt(0)", "230", "Txt_PriVoltLin(0)"},
+                                   {"Txt_SecVolt(0)", "24", "Txt_SecAmp(0)"},
+                                   {"Txt_SecAmp(0)", "2", "Txt_SecPot(0)"},
+                                   {"Txt_SecVoltLin(0)", "100", "Txt_SecAmpLin(0)"},
+                                   {"Txt_SecAmpLin(0)", "2", "Txt_SecPotLin(0)"}};
+        for (const auto& c : coppie) {
+            Auto a;
+            a.msg.falliscePerInattesi = false;
+            a.w->Form_Load(), a.MostraConFuoco();
+            QCOMPARE(TabEScrivi(a.w.get(), c[0], c[1]), QString(c[2]) + " 3");
+        }
+        const struct { const char* campo; const char* testo; int tab; const char* nomi; const char* attesi; } giri[] = {
+            {"Txt_SecVolt(0)", "7,45", 3, "Txt_SecVolt(0) Txt_SecVoltLin(0) Lbl_SecSpire(0)", "7,45|12,9|"},
+            {"Txt_PriVolt(0)", "1,23", 1, "Txt_PriVolt(0) Txt_PriVoltLin(0) Lbl_PriSpire(0)", "1,23|2,1|"}};
+        for (const auto& g : giri) {
+            Auto a;
+            a.msg.falliscePerInattesi = false;
+            a.w->Form_Load(), a.MostraConFuoco();
+            const auto [prima, dopo] = GiroDiTab(a.w.get(), g.campo, g.testo, g.tab, g.nomi);
+            QVERIFY2(prima.startsWith(g.attesi), qPrintable(prima));
+            QCOMPARE(dopo, prima);
         }
     }
 

@@ -283,6 +283,47 @@ private slots:
         }
     }
 
+    // Tab out of a box lands in the next one with its whole text selected,
+    // also when the box left rewrote that text: the digit typed next stands
+    // alone (the last pair rewrites nothing).
+    void tabSelezionaIlTestoRiscritto() {
+        const char* coppie[][3] = {{"Txt_PriVolt(0)", "230", "Txt_PriVoltLin(0)"},
+                                   {"Txt_SecVolt(0)", "24", "Txt_SecAmp(0)"},
+                                   {"Txt_SecAmp(0)", "2", "Txt_SecPot(0)"},
+                                   {"Txt_SecVoltLin(0)", "100", "Txt_SecAmpLin(0)"},
+                                   {"Txt_SecAmpLin(0)", "2", "Txt_SecPotLin(0)"},
+                                   {"Txt_SecPot(0)", "50", "Txt_SecVoltLin(0)"}};
+        for (const auto& c : coppie) {
+            cleanup(), init(), Carica();
+            a->MostraConFuoco();
+            a->msg.falliscePerInattesi = false;
+            QCOMPARE(TabEScrivi(a->w.get(), c[0], c[1]), QString(c[2]) + " 3");
+        }
+    }
+
+    // A walk with Tab through boxes the user types nothing in changes
+    // nothing: 7,45 V on the zig-zag row keeps its line voltage 3 x 7,45 =
+    // 22,35 -> "22,4" and its turns, not 22,4 / 3 = 7,47 -> "7,5"; a star
+    // primary's 1,23 V keeps 1,23 x √3 = 2,13 -> "2,1", not 2,1 / √3 -> "1,2".
+    // Enter in the untouched line box does derive the phase voltage: 7,5.
+    void giroDiTab() {
+        const struct { const char* campo; const char* testo; int tab; const char* nomi; const char* attesi; } casi[] = {
+            {"Txt_SecVolt(0)", "7,45", 3, "Txt_SecVolt(0) Txt_SecVoltLin(0) Lbl_SecSpire(0)", "7,45|22,4|"},
+            {"Txt_PriVolt(0)", "1,23", 1, "Txt_PriVolt(0) Txt_PriVoltLin(0) Lbl_PriSpire(0)", "1,23|2,1|"}};
+        for (const auto& c : casi) {
+            cleanup(), init(), Carica();
+            a->MostraConFuoco();
+            a->msg.falliscePerInattesi = false;
+            const auto [prima, dopo] = GiroDiTab(a->w.get(), c.campo, c.testo, c.tab, c.nomi);
+            QVERIFY2(prima.startsWith(c.attesi), qPrintable(prima));
+            QCOMPARE(dopo, prima);
+            if (c.tab != 3) continue;
+            QTest::mouseClick(ui->Txt_SecVoltLin[0], Qt::LeftButton);
+            QTest::keyClick(ui->Txt_SecVoltLin[0], Qt::Key_Return);
+            QCOMPARE(T(ui->Txt_SecVolt[0]), QStringLiteral("7,5"));
+        }
+    }
+
     // A Single is shown by its 7 digits, as in every window: the Single 0,35
     // under "##0.0" is 0,4; a delta primary's line voltage is its phase voltage.
     void testiDiSingoli() {

@@ -266,26 +266,63 @@ private slots:
     // A field that a's check turns off (or hides) and on again as the user
     // enters it, by Tab or by a click, keeps the focus the user gave it, as
     // Tab gives it (its text selected); the field that held the focus in
-    // between is not checked, and b is checked when the user leaves it.
+    // between is not checked, and b is checked when the user leaves it. A
+    // check that then puts the focus somewhere itself (back into a) has the
+    // last word. Enter in a, whose check turns a itself off and on, leaves
+    // the focus in a, and a is checked again when it is left.
     void lockedAndUnlockedOnTheWayKeepsTheFocus() {
+        enum Come { Tab, Clic, Invio };
+        struct Caso { bool nascosto; Come come; bool proprio = false; };
+        std::vector<Caso> casi;
         for (const bool nascosto : {false, true})
-            for (const bool tab : {true, false}) {
-                const QByteArray caso = QByteArray(nascosto ? "hidden" : "disabled") + (tab ? " Tab" : " click");
-                Modulo m;
-                QVERIFY(m.Mostra());
-                m.b->setText(QStringLiteral("12"));
-                QObject::connect(m.a, &CampoNumerico::lostFocusCheck, [&m, nascosto] {
-                    m.b->setVisible(!nascosto), m.b->setEnabled(nascosto);
-                    m.b->setVisible(true), m.b->setEnabled(true);
-                });
-                m.a->setFocus();
-                if (tab) QTest::keyClick(m.a, Qt::Key_Tab);
-                else QTest::mouseClick(m.b, Qt::LeftButton);
-                QVERIFY2(m.b->hasFocus(), caso);
-                QVERIFY2(m.b->hasSelectedText() == tab, caso);
-                m.nome->setFocus();
-                QVERIFY2(m.eventi == QStringList({A, B}), caso + " " + m.eventi.join(' ').toUtf8());
+            for (const Come come : {Tab, Clic, Invio}) casi.push_back({nascosto, come});
+        casi.push_back({false, Tab, true}), casi.push_back({true, Clic, true});
+        for (const Caso& c : casi) {
+            const QByteArray caso = QByteArray(c.nascosto ? "hidden" : "disabled") +
+                                    (c.come == Tab ? " Tab" : c.come == Clic ? " click" : " Enter") +
+                                    (c.proprio ? " own focus" : "");
+            Modulo m;
+            QVERIFY(m.Mostra());
+            m.b->setText(QStringLiteral("12"));
+            CampoNumerico* spento = c.come == Invio ? m.a : m.b;
+            QObject::connect(m.a, &CampoNumerico::lostFocusCheck, [&m, &c, spento] {
+                spento->setVisible(!c.nascosto), spento->setEnabled(c.nascosto);
+                spento->setVisible(true), spento->setEnabled(true);
+                if (c.proprio) m.a->setFocus();
+            });
+            m.a->setFocus();
+            if (c.come == Tab) QTest::keyClick(m.a, Qt::Key_Tab);
+            else if (c.come == Clic) QTest::mouseClick(m.b, Qt::LeftButton);
+            else QTest::keyClick(m.a, Qt::Key_Return);
+            QWidget* atteso = c.come == Invio || c.proprio ? m.a : m.b;
+            QVERIFY2(atteso->hasFocus(), caso);
+            if (c.proprio) {
+                QVERIFY2(!m.eventi.contains(B), caso);
+                continue;
             }
+            if (c.come != Invio) QVERIFY2(m.b->hasSelectedText() == (c.come == Tab), caso);
+            m.nome->setFocus();
+            const QStringList eventi = c.come == Invio ? QStringList{A, A} : QStringList{A, B};
+            QVERIFY2(m.eventi == eventi, caso + " " + m.eventi.join(' ').toUtf8());
+        }
+    }
+
+    // A Tab into b, whose text a's check rewrites on the way, selects the new
+    // text whole: the key typed next replaces it. A click leaves the cursor
+    // where it was clicked, and a typed key goes there.
+    void tabSelectsTheTextTheCheckWrote() {
+        for (const bool tab : {true, false}) {
+            Modulo m;
+            QVERIFY(m.Mostra());
+            m.b->setText(QStringLiteral("12"));
+            QObject::connect(m.a, &CampoNumerico::lostFocusCheck, [&m] { m.b->setText(QStringLiteral("34")); });
+            m.a->setFocus();
+            if (tab) QTest::keyClick(m.a, Qt::Key_Tab);
+            else QTest::mouseClick(m.b, Qt::LeftButton, {}, QPoint(m.b->width() - 4, m.b->height() / 2));
+            QVERIFY(m.b->hasFocus());
+            QTest::keyClick(m.b, Qt::Key_7);
+            QCOMPARE(m.b->text(), tab ? QStringLiteral("7") : QStringLiteral("347"));
+        }
     }
 
     void messageBoxButtonsAndAnswers() {

@@ -533,6 +533,11 @@ void FinestraProgetto::CollegaCampi(const Descrizione& k) {
                     CalcolaTrasfo();
                 });
             }
+    // A box the user only passes through changes nothing: its text is the
+    // window's own (a load, a check, the view, a calculation or an opened
+    // project wrote it, often rounded by a display mask), and a check would
+    // only derive the other values again from those rounded figures.
+    for (CampoNumerico* campo : findChildren<CampoNumerico*>()) campo->SoloModifiche();
 }
 
 void FinestraProgetto::Txt_LamCdP_LostFocus() {
