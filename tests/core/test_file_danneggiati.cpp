@@ -310,10 +310,10 @@ TEST(FileDanneggiati, AFailedProjectSaveNamesTheFileOnce) {
 }
 
 TEST(FileDanneggiati, AFileSizeLimitFailsTheSaveAndTheProgramGoesOn) {
-    // A process started as the program starts, under a file-size limit of 55
-    // blocks of 1024 bytes (a project is 999 900): it does not ignore the
-    // signal itself. Its exit code tells what it saw; a signal would have
-    // killed it.
+    // A process set up by the program's start function (the shell test sees
+    // the program as built run it), under a file-size limit of 55 blocks of
+    // 1024 bytes (a project is 999 900): it does not ignore the signal
+    // itself. Its exit code tells what it saw; a signal would have killed it.
     Cartella tmp;
     const std::string f = tmp.File("x.tmf"), prima(6000, 'p');
     std::ofstream(f, std::ios::binary) << prima;
