@@ -232,11 +232,12 @@ inline constexpr Limite LIMITE_PESO_LAM_CALCOLATO{-1e-3f, AREA_LAM_CALCOLATA_MAX
 // a stack as thick as the lamination's C: 1E+07 mm holds every stack the
 // program sizes, and the results stay far from the largest Single. The
 // lamination dialog takes the computed row too, at any thickness up to that.
-// The bobbin dialog of earlier releases, asked to fit the stack to the
-// user's bobbin, made it the inner depth Spr less 1 mm whatever Spr its box
-// held: the "0" of a bobbin never computed gave -1 mm, and a section and
-// weight below nothing. Projects saved so still open; the dialog now keeps
-// the stack when Spr - 1 is thinner than the lamination dialog takes.
+// A stored stack goes down to -1 mm, with a section and weight below
+// nothing: a stack fitted to the user's bobbin is its inner depth Spr less
+// 1 mm, and a project file may hold one fitted to the "0" of a bobbin never
+// computed. Such a file is accepted, so that the design it holds opens; the
+// bobbin dialog itself keeps the stack when Spr - 1 is thinner than
+// SPESSORE_PACCO_MINIMO.
 inline constexpr Limite LIMITE_SPESSORE_PACCO{-1.0f, 1e7f};
 // The thickness typed in the lamination dialog, a box with no key filter:
 // from the thinnest stack a user may give the design (SPESSORE_PACCO_MINIMO).

@@ -598,7 +598,8 @@ bool SalvaProgetto(ModuleDIC& design, const std::string& percorso, const std::st
     if (ok) {
         recfile::Esito w = recfile::Scrivi(percorso, s.immagine.Byte());
         if (!w.ok) {
-            errore = "Impossibile salvare il progetto " + percorso + ":\n" + w.messaggio;
+            // The file layer's message names the file and says why.
+            errore = "Impossibile salvare il progetto:\n" + w.messaggio;
             ok = false;
         }
     }

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <cstdio>
 #include <functional>
 #include <future>
 
@@ -288,17 +289,37 @@ TEST(FileDanneggiati, TemporaryFilesOfAnInterruptedSaveAreRemovedByTheNext) {
     EXPECT_FALSE(fs::exists(vivo));
 }
 
+// A project save the file itself refuses names the file once, in the words
+// of the cause, and says why.
+TEST(FileDanneggiati, AFailedProjectSaveNamesTheFileOnce) {
+    Cartella tmp;
+    const std::string sola = tmp.File("sola.tmf"), cartella = tmp.File("cartella.tmf"), manca = tmp.File("manca/x.tmf");
+    std::ofstream(sola) << "p";
+    fs::permissions(sola, fs::perms::owner_read);
+    fs::create_directory(cartella);
+    const std::pair<std::string, std::string> casi[] = {
+        {sola, "Il File " + sola + " è di sola lettura"},
+        {cartella, "\"" + cartella + "\" è una cartella, non un file"},
+        {manca, "Impossibile scrivere nella cartella del file \"" + manca + "\": il file o la cartella non esiste"},
+    };
+    for (const auto& [f, motivo] : casi) {
+        std::string e;
+        EXPECT_FALSE(progetto::SalvaProgetto(*DesignMonofase(), f, "x.tmf", e));
+        EXPECT_EQ(e, "Impossibile salvare il progetto:\n" + motivo);
+    }
+}
+
 TEST(FileDanneggiati, AFileSizeLimitFailsTheSaveAndTheProgramGoesOn) {
-    // A process started as the program starts, under a file-size limit of 55
-    // blocks of 1024 bytes (a project is 999 900): it does not ignore the
-    // signal itself. Its exit code tells what it saw; a signal would have
-    // killed it.
+    // A process set up by the program's start function (the shell test sees
+    // the program as built run it), under a file-size limit of 55 blocks of
+    // 1024 bytes (a project is 999 900): it does not ignore the signal
+    // itself. Its exit code tells what it saw; a signal would have killed it.
     Cartella tmp;
     const std::string f = tmp.File("x.tmf"), prima(6000, 'p');
     std::ofstream(f, std::ios::binary) << prima;
     auto d = DesignMonofase();
     d->FileNome = "prima.tmf";
-    enum : int { Fallito = 0, NessunLimite, Salvato, SenzaMotivo, NomeCambiato };
+    enum : int { Fallito = 0, NessunLimite, Salvato, AltroMessaggio, NomeCambiato };
     const pid_t figlio = ::fork();
     ASSERT_GE(figlio, 0);
     if (figlio == 0) {
@@ -309,7 +330,11 @@ TEST(FileDanneggiati, AFileSizeLimitFailsTheSaveAndTheProgramGoesOn) {
         avvio::PreparaProcesso();
         std::string errore;
         if (progetto::SalvaProgetto(*d, f, "x.tmf", errore)) ::_exit(Salvato);
-        if (errore.find(": file troppo grande") == std::string::npos) ::_exit(SenzaMotivo);
+        // The file named once, and the reason.
+        if (errore != "Impossibile salvare il progetto:\nErrore di scrittura del file \"" + f + "\": file troppo grande") {
+            std::fprintf(stderr, "%s\n", errore.c_str());
+            ::_exit(AltroMessaggio);
+        }
         ::_exit(d->FileNome == "prima.tmf" ? Fallito : NomeCambiato);
     }
     int stato = 0;

@@ -178,6 +178,7 @@ struct AngoloDialoghi {
     int riga = 0;
     int rocchetti = -1;     // "Un  Rocchetto" (0) or "Due Rocchetti" (1) clicked
     int risposta = mb::No;  // to the stack question
+    float pacco = 0;        // the stack the reopened design holds, mm (0: not checked)
     bool monofase = true, trifase = true;  // the kinds it runs on: the others, the three-phase ones
 };
 const AngoloDialoghi kAngoliDialoghi[] = {
@@ -222,14 +223,16 @@ const AngoloDialoghi kAngoliDialoghi[] = {
     {.lam = {"15", "15", "5", "5", "5", "5", "5", "x", "0,01"}, .sp = 5, .tipoLib = 2, .lib = {"20", "25"}, .rocchetti = 1, .trifase = false},
     // Three legs: the largest bobbin their tolerances take, on C 768 mm (E
     // 1920 mm, F 768 mm); Yes to fitting the stack to an inner depth of "0"
-    // (the stack stays), and the least stack the bobbin's question gives,
-    // Spr 1,0001 less 1 mm.
+    // (the stack stays 20 mm), and the least stack the bobbin's question
+    // gives, Spr 1,0001 less 1 mm: the Single 1 + 839 x 2^-23 less 1,
+    // 839 x 2^-23 = 1,00016594E-04 mm, kept in the file to seven figures:
+    // 1,000166E-04.
     {.lam = {}, .sp = 990, .roch = {"853", "999", "387", "R", "0", "959", "959"},
      .opzioni = {false, false, true, true, false}, .tipoLib = 3, .lib = {"768", "9999"}, .monofase = false},
     {.lam = {}, .sp = 20, .roch = {"21", "0", "10", "R", "43", "", ""}, .opzioni = {},
-     .tipoLib = 3, .lib = {"20", "25"}, .risposta = mb::Yes, .monofase = false},
+     .tipoLib = 3, .lib = {"20", "25"}, .risposta = mb::Yes, .pacco = 20, .monofase = false},
     {.lam = {}, .sp = 20, .roch = {"21", "1,0001", "10", "R", "43", "", ""}, .opzioni = {},
-     .tipoLib = 3, .lib = {"20", "25"}, .risposta = mb::Yes, .monofase = false},
+     .tipoLib = 3, .lib = {"20", "25"}, .risposta = mb::Yes, .pacco = 1.000166e-4f, .monofase = false},
     // A stack typed thin (its box takes any positive number): beyond 1E+12
     // turns on the output transformer's highest corner.
     {.lam = {"15", "25", "5", "5", "5", "5", "5", "x", "0,01"}, .sp = 1e-4f},
@@ -346,6 +349,7 @@ TEST(ProgettiEstremi, EveryDialogCornerSavesAndOpensAgain) {
                 std::string e;
                 ASSERT_TRUE(progetto::SalvaProgetto(d, f, "dialoghi.tmf", e)) << e;
                 EXPECT_TRUE(progetto::ApriProgetto(f, *aperto, e)) << e;
+                if (tutto && c.pacco != 0) EXPECT_EQ(aperto->LamSP, c.pacco);
                 }();
             }
 }

@@ -1,4 +1,6 @@
-// Start window, about window and picture viewer.
+// The program's start, start window, about window and picture viewer.
+#include <csignal>
+
 #include "UiTestSupport.h"
 #include "app/Finestre.h"
 #include "engine/ModuleDIC.h"
@@ -41,6 +43,40 @@ private slots:
     }
     void init() { guardia_.emplace(); }
     void cleanup() { guardia_->Verifica(); guardia_.reset(); }
+
+    // ---------------------------------------------------------------- the program's start
+
+    // The program as built, started as a user starts it, with the file-size
+    // signal at the system's default whatever this test's own process does
+    // with it: it comes to ignore that signal, so that a save past a file-size
+    // limit fails with its reason (FileDanneggiati) instead of ending it.
+    void ilProgrammaIgnoraIlSegnaleDelLimiteDiFile() {
+        QProcess programma;
+        programma.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/marlovine"));
+        programma.setChildProcessModifier([] { std::signal(SIGXFSZ, SIG_DFL); });
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        programma.setProcessEnvironment(ambiente);
+        programma.start();
+        QVERIFY(programma.waitForStarted(kAttesaMs));
+        // The signals the process ignores, a hexadecimal mask whose bit n-1 is signal n.
+        QFile stato(QStringLiteral("/proc/%1/status").arg(programma.processId()));
+        const auto ignorato = [&] {
+            if (!stato.open(QIODevice::ReadOnly)) return false;
+            const QByteArray testo = stato.readAll();
+            stato.close();
+            const qsizetype k = testo.indexOf("SigIgn:");
+            const qulonglong maschera =
+                k < 0 ? 0 : testo.mid(k + 7, testo.indexOf('\n', k) - k - 7).trimmed().toULongLong(nullptr, 16);
+            return (maschera >> (SIGXFSZ - 1) & 1) != 0;
+        };
+        // Seen ignored while the program still runs (one that ended tells nothing).
+        const bool ignora = QTest::qWaitFor([&] { return programma.state() != QProcess::Running || ignorato(); }, kAttesaMs) &&
+                            programma.state() == QProcess::Running;
+        programma.kill();
+        programma.waitForFinished(kAttesaMs);
+        QVERIFY2(ignora, "the program does not ignore SIGXFSZ");
+    }
 
     // ---------------------------------------------------------------- start window
 
