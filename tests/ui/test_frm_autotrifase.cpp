@@ -171,23 +171,52 @@ private slots:
 
     // The secondary's result rows, packed closer than the primary's, still
     // show a figure whole, its decimal comma included, a pixel clear of the
-    // box's frame above and below and in one size down the frame; in both
+    // box's frame above and below and in one size down the frame; "90,9"
+    // drawn in a secondary box inks as many pixel rows as in a primary one,
+    // within one. Their rows keep the window's size and every control inside
+    // its frame, apart from the others, above the third strip; in both
     // three-phase windows.
     void risultatiLeggibili() {
         Auto a;
         FinestraDiProva<Frm_Trifase> t;
-        a.w->Form_Load(), t.w->Form_Load();
-        for (QWidget* w : {static_cast<QWidget*>(a.w.get()), static_cast<QWidget*>(t.w.get())})
+        for (Frm_Trifase* w : {static_cast<Frm_Trifase*>(a.w.get()), t.w.get()}) {
+            w->Form_Load(), w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w, kAttesaMs));
+            QList<int> alte;   // the tallest ink drawn on each side
             for (const char* lato : {"Pri", "Sec"}) {
                 QSet<int> misure;
-                for (const TestoIntero* l : w->findChildren<TestoIntero*>(QRegularExpression(QString("^Lbl_%1.*\\(0\\)$").arg(lato)))) {
+                alte << 0;
+                for (TestoIntero* l : w->findChildren<TestoIntero*>(QRegularExpression(QString("^Lbl_%1.*\\(0\\)$").arg(lato)))) {
                     const QFontMetrics fm(l->CarattereMostrato());
                     const int ink = std::max(fm.tightBoundingRect("0,9").height(), fm.tightBoundingRect(l->text()).height());
                     QVERIFY2(ink + 2 <= l->contentsRect().height() && fm.height() <= l->height(), qPrintable(l->objectName()));
                     misure << QFontInfo(l->CarattereMostrato()).pixelSize();
+                    l->setText(QStringLiteral("90,9"));
+                    const QImage im = l->grab().toImage();
+                    const QRect d = l->contentsRect();
+                    int su = -1, giu = -1;   // the first and last row inked inside the frame
+                    for (int y = d.top(); y <= d.bottom(); ++y)
+                        for (int x = d.left(); x <= d.right(); ++x)
+                            if (qGray(im.pixel(x, y)) < 200) su = su < 0 ? y : su, giu = y;
+                    QVERIFY2(su > d.top() && giu < d.bottom(), qPrintable(l->objectName()));
+                    alte.back() = std::max(alte.back(), giu - su + 1);
                 }
                 QCOMPARE(misure.size(), 1);
             }
+            QVERIFY2(std::abs(alte[1] - alte[0]) <= 1, qPrintable(QString("%1 %2").arg(alte[0]).arg(alte[1])));
+
+            QCOMPARE(w->size(), QSize(Px(12300), Px(9500)));
+            for (QWidget* c : w->centralWidget()->findChildren<QWidget*>())
+                if (!c->objectName().isEmpty() && !qobject_cast<QTabBar*>(c->parentWidget()))
+                    QVERIFY2(c->parentWidget()->rect().contains(c->geometry()), qPrintable(c->objectName()));
+            for (QWidget* p : w->findChildren<QGroupBox*>(QRegularExpression("^(FrameSec|Frm_SecAvv)\\("))) {
+                const QList<QWidget*> f = p->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+                for (int i = 0; i < f.size(); ++i)
+                    for (int j = i + 1; j < f.size(); ++j)
+                        QVERIFY2(!f[i]->geometry().intersects(f[j]->geometry()), qPrintable(f[i]->objectName() + TestoDi(f[i]) + " / " + TestoDi(f[j])));
+            }
+            QVERIFY(std::max(w->ui.FramePri[1]->geometry().bottom(), w->ui.FrameSec[1]->geometry().bottom()) < w->ui.TabStrip3->y());
+        }
     }
 
     // A click or Tab from a phase box into a line box of its row lands

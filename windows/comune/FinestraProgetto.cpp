@@ -157,12 +157,14 @@ void FinestraProgetto::Costruisci(const Descrizione& k, ControlliComuni& c) {
     f.setPointSize(8);
     centro->setFont(f);
     setCentralWidget(centro);
-    centro->setMinimumSize(Px(12300), Px(8580));
 
     CostruisciMenu(k);
     CostruisciConteggi(centro, k);
-    CostruisciPagineAvvolgimenti(centro, k);
-    CostruisciPagineLamierino(centro, k);
+    // The third strip lies below the winding pages, as far down as they grew,
+    // and the client area holds it whole.
+    const int giu = CostruisciPagineAvvolgimenti(centro, k);
+    CostruisciPagineLamierino(centro, k, giu);
+    centro->setMinimumSize(Px(12300), Px(8580 + giu));
 
     statusBar()->setObjectName("StatusBar1");
     statusBar()->setSizeGripEnabled(false);
@@ -255,7 +257,8 @@ void FinestraProgetto::CostruisciConteggi(QWidget* centro, const Descrizione& k)
     }
 }
 
-void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descrizione& k) {
+int FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descrizione& k) {
+    int crescita = 0;
     for (const bool pri : {true, false}) {
         ControlliLato l = LatoUi(pri);
         const char* suffisso = pri ? " - Primario " : " - Secondario ";
@@ -273,11 +276,16 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
         for (const ColonnaCostruzione& c : kCostruzione)
             righe.push_back({&(c_->*(pri ? c.pri : c.sec)), pri ? c.nomePri : c.nomeSec, c.didascalia});
         const int nCampi = static_cast<int>(lato.campi.size());
-        const int yCampi = k.rigaPropria ? RIGA_PROPRIA + kPassoCampo : kRigaTitolo + 330;
-        const int yRisultati = yCampi + kPassoCampo * nCampi;
-        // A frame with many rows packs its results closer.
+        const int passoCampo = lato.passoCampo > 0 ? lato.passoCampo : kPassoCampo;
+        const int altCampo = passoCampo - (kPassoCampo - kAltCampo);
+        const int yCampi = k.rigaPropria ? RIGA_PROPRIA + passoCampo : kRigaTitolo + 330;
+        const int yRisultati = yCampi + passoCampo * nCampi;
         const int nRighe = std::max<int>(1, static_cast<int>(righe.size()));
-        const int passo = std::min(kPassoEtichetta, (kAltFrame - 60 - yRisultati) / nRighe);
+        // The frame, and its page, taller when the side's rows ask for it.
+        const int altFrame = std::max(kAltFrame, yRisultati + nRighe * lato.altRisultato + 60);
+        crescita = std::max(crescita, altFrame - kAltFrame);
+        // A frame with many rows packs its results closer.
+        const int passo = std::min(kPassoEtichetta, (altFrame - 60 - yRisultati) / nRighe);
         // Packed rows touch each other, to keep the most room for their figures.
         const int alt = passo < kPassoEtichetta ? passo : kAltEtichetta;
         const int perPagina = (numAvv_ + numPag_ - 1) / numPag_;
@@ -288,7 +296,7 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
             l.TabStrip->addTab(Qs(pri ? "Primario " : "Secondario ") + numeri.join(','));
             auto* pagina = new QGroupBox(centro);
             pagina->setObjectName(NomeIndice(pri ? "FramePri" : "FrameSec", p));
-            Posiziona(pagina, x0, 780, 6030, 4935);
+            Posiziona(pagina, x0, 780, 6030, altFrame + 90);
             l.Frame[p] = pagina;
             if (p > 1) pagina->hide();
 
@@ -296,8 +304,8 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
             const int yFrame = 60;
             Didascalia(pagina, {}, Qs("Collegam. / Filo / Gola"), 60, yFrame + kRigaTitolo, 1800, 300);
             for (int r = 0; r < nCampi; ++r)
-                Didascalia(pagina, {}, Qs(lato.campi[r].didascalia), 60, yFrame + yCampi + r * kPassoCampo,
-                           1800, kAltCampo);
+                Didascalia(pagina, {}, Qs(lato.campi[r].didascalia), 60, yFrame + yCampi + r * passoCampo,
+                           1800, altCampo);
             for (size_t r = 0; r < righe.size(); ++r)
                 AdattaAltezza(Didascalia(pagina, {}, Qs(righe[r].didascalia), 60,
                                          yFrame + yRisultati + static_cast<int>(r) * passo, 1800, alt),
@@ -307,7 +315,7 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
                 const int i = perPagina * (p - 1) + j;
                 auto* frm = new QGroupBox(Qs("Avv ") + QString::number(i + 1), pagina);
                 frm->setObjectName(NomeIndice(pri ? "Frm_PriAvv" : "Frm_SecAvv", i));
-                Posiziona(frm, 1890 + 1350 * j, yFrame, 1290, kAltFrame);
+                Posiziona(frm, 1890 + 1350 * j, yFrame, 1290, altFrame);
                 l.Frm_Avv[i] = frm;
 
                 l.Cmd_Avv[i] = Pulsante(frm, NomeIndice(pri ? "Cmd_PriAvv" : "Cmd_SecAvv", i), "I",
@@ -326,7 +334,7 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
                 for (int r = 0; r < nCampi; ++r) {
                     const CampoAvv& c = lato.campi[r];
                     (*c.campi)[i] = Campo(frm, NomeIndice(c.nome, i), c.limite, Qs(c.tooltip), 60,
-                                          yCampi + r * kPassoCampo, 1170, kAltCampo);
+                                          yCampi + r * passoCampo, 1170, altCampo);
                 }
                 for (size_t r = 0; r < righe.size(); ++r)
                     (*righe[r].etichette)[i] =
@@ -338,6 +346,7 @@ void FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descr
         }
         l.TabStrip->setCurrentIndex(0);
     }
+    return crescita;
 }
 
 int FinestraProgetto::RigaLam(int r) { return kRigaTitolo + r * kPassoRiga; }
@@ -435,11 +444,11 @@ void FinestraProgetto::PaginaLamierinoComune(QWidget* p1, bool potenzaPassante) 
     }
 }
 
-void FinestraProgetto::CostruisciPagineLamierino(QWidget* centro, const Descrizione& k) {
+void FinestraProgetto::CostruisciPagineLamierino(QWidget* centro, const Descrizione& k, int giu) {
     c_->TabStrip3 = new QTabBar(centro);
     c_->TabStrip3->setObjectName("TabStrip3");
     StileSchede(c_->TabStrip3);
-    Posiziona(c_->TabStrip3, 60, 5775, 12180, 330);
+    Posiziona(c_->TabStrip3, 60, 5775 + giu, 12180, 330);
     c_->TabStrip3->addTab(Qs(k.schedaLam));
     c_->TabStrip3->addTab(Qs("Rocchetto - Isolanti - Ingombri"));
     if (k.schedaExtra) c_->TabStrip3->addTab(Qs(k.schedaExtra));
@@ -447,7 +456,7 @@ void FinestraProgetto::CostruisciPagineLamierino(QWidget* centro, const Descrizi
     auto pagina = [&](int n, const char* titolo) {
         auto* p = new QGroupBox(Qs(titolo), centro);
         p->setObjectName(NomeIndice("FrameLam", n));
-        Posiziona(p, 60, 6105, 12180, 2460);
+        Posiziona(p, 60, 6105 + giu, 12180, 2460);
         if (n > 1) p->hide();
         c_->FrameLam[static_cast<std::size_t>(n)] = p;
         return p;

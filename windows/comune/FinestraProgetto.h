@@ -164,6 +164,14 @@ public:
     struct LatoAvv {
         std::vector<CampoAvv> campi;
         std::vector<RigaAvv> risultati;  // the kind's own rows; the build rows follow
+        // Twips from one input row to the next, each field a pixel lower
+        // (0: the common step).
+        int passoCampo = 0;
+        // The least height of a result row, in twips: a side with many rows
+        // grows its winding frames and pages into the room below them to
+        // give its rows that height, the third strip moving down as far
+        // (0: the rows share what the common frame leaves them).
+        int altRisultato = 0;
     };
     struct Descrizione {
         int16_t tipo = 0;                // TipoCalcolo: tipo::Monofase ...
@@ -441,8 +449,10 @@ private:
     bool UscitaConfermata();
     void CostruisciMenu(const Descrizione& k);
     void CostruisciConteggi(QWidget* centro, const Descrizione& k);
-    void CostruisciPagineAvvolgimenti(QWidget* centro, const Descrizione& k);
-    void CostruisciPagineLamierino(QWidget* centro, const Descrizione& k);
+    // Returns how far, in twips, a side's pages grew below the common ones.
+    int CostruisciPagineAvvolgimenti(QWidget* centro, const Descrizione& k);
+    // The third strip and its pages, `giu` twips below their common place.
+    void CostruisciPagineLamierino(QWidget* centro, const Descrizione& k, int giu);
     void CostruisciPaginaRocchetto(QGroupBox* p2);
     void CollegaCampi(const Descrizione& k);
     void CambiaNumeroAvv(bool primario);

@@ -76,6 +76,11 @@ Frm_Trifase::Frm_Trifase(ModuleDIC& dic, QWidget* parent, const Genere& g) : Fin
          [this](int i) { DopoLinea(i, Conv::SecPotLin, ui.Txt_SecPotLin[i], ui.Txt_SecPot[i]); }}};
     k.sec.risultati = {{&ui.Lbl_SecVoltVuoto, "Lbl_SecVoltVuoto", "Tens. a Vuoto (V)"},
                        {&ui.Lbl_SecSpire, "Lbl_SecSpire", "Spire (n°)"}};
+    // Six inputs and thirteen results would leave a secondary's figures
+    // unreadably small: its inputs sit a pixel closer, and its results take
+    // the 13 px a figure needs in the primaries' size, from the room below.
+    k.sec.passoCampo = 285;
+    k.sec.altRisultato = 195;
     Costruisci(k, ui);
 }
 
