@@ -349,7 +349,9 @@ TEST(ProgettiEstremi, EveryDialogCornerSavesAndOpensAgain) {
                 std::string e;
                 ASSERT_TRUE(progetto::SalvaProgetto(d, f, "dialoghi.tmf", e)) << e;
                 EXPECT_TRUE(progetto::ApriProgetto(f, *aperto, e)) << e;
-                if (tutto && c.pacco != 0) EXPECT_EQ(aperto->LamSP, c.pacco);
+                if (tutto && c.pacco != 0) {
+                    EXPECT_EQ(aperto->LamSP, c.pacco);
+                }
                 }();
             }
 }
