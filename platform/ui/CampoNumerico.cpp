@@ -26,8 +26,12 @@ CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo)
     // A text typed since the last check is pending until the field is left
     // or a command takes it.
     fuoco_->ImpostaModificato([this] { return isModified(); });
+    // A text typed is the user's own until the program writes one (setText
+    // leaves the field unmodified) or the field is left and checked.
+    connect(this, &QLineEdit::textChanged, this, [this] { proprio_ = isModified(); });
     connect(fuoco_, &LostFocus::lostFocusCheck, this, [this] {
         setModified(false);
+        if (fuoco_->Uscendo()) proprio_ = false;
         QPointer<CampoNumerico> io(this);
         emit lostFocusCheck();
         if (io && controllo_) controllo_();
@@ -38,7 +42,7 @@ CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo)
 void CampoNumerico::ImpostaControllo(std::function<void()> f) { controllo_ = std::move(f); }
 void CampoNumerico::EseguiControllo() { fuoco_->Esegui(); }
 bool CampoNumerico::ControlloInCorso() const { return fuoco_->InCorso(); }
-void CampoNumerico::SoloModifiche() { fuoco_->SoloModifiche(true); }
+void CampoNumerico::SoloModifiche() { fuoco_->SoloTestoProprio([this] { return proprio_; }); }
 
 void CampoNumerico::SetGiallo(bool giallo) { SfondoGiallo(this, giallo); }
 bool CampoNumerico::Giallo() const { return EGiallo(this); }

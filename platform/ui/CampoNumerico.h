@@ -59,8 +59,9 @@ public:
     // Runs the check now; ignored while the check is already running.
     void EseguiControllo();
     bool ControlloInCorso() const;
-    // The field, left with no text typed since it last got one (from the
-    // program, or put back by its check), runs no check; Enter still runs it.
+    // The field, left with no text typed since the program last wrote one
+    // (its check's default included) or since it was last left, runs no
+    // check; Enter still runs it.
     void SoloModifiche();
 
     void ImpostaLimiti(const Limiti& l) { limiti_ = l; }
@@ -109,4 +110,6 @@ private:
     LostFocus* fuoco_;
     std::function<void()> controllo_;
     std::optional<Limiti> limiti_;
+    // The text is the user's own: typed since the program last wrote one.
+    bool proprio_ = false;
 };

@@ -88,15 +88,17 @@ void LostFocus::FocusCambiato(QWidget*, QWidget* nuovo) {
     // Left while its own check runs (Enter's check hid it): the check is
     // already under way, and the focus comes back to it at its end.
     if (inCorso_) return;
-    // Passing through a control with nothing typed in it changes nothing.
-    if (soloModifiche_ && !(modificato_ && modificato_())) return;
+    // Passing through a control whose text the user did not type changes nothing.
+    if (proprio_ && !proprio_()) return;
     // Where the user put the focus, watched while the check runs.
     const Qt::FocusReason motivo = motivoUscita_;
     motivoUscita_ = Qt::OtherFocusReason;
     QPointer<LostFocus> io(this);
     Sorveglia(nuovo);
+    uscendo_ = true;
     Controlla();
     if (!io) return;
+    uscendo_ = false;
     FineSorveglianza(motivo);
 }
 

@@ -21,8 +21,8 @@
 //  - a text field tabbed into has its whole text selected once the check is
 //    over, also when the check rewrote that text, so the keys typed next
 //    replace it; a click leaves the cursor where the user clicked;
-//  - with SoloModifiche(), a control left with no pending edit runs no check:
-//    passing through it changes nothing;
+//  - with SoloTestoProprio(), a control left whose text is not the user's
+//    own runs no check: passing through it changes nothing;
 //  - a focus change told late (a check that ran on it has moved the focus
 //    on since) is judged by where the focus of the window is now, also when
 //    that check has shown a message box meanwhile: a control the focus only
@@ -49,8 +49,12 @@ public:
     // Whether the control holds an edit its check has not taken yet (a typed
     // text, a changed choice); with none set, never.
     void ImpostaModificato(std::function<bool()> modificato) { modificato_ = std::move(modificato); }
-    // A control left with nothing pending runs no check (Enter still runs it).
-    void SoloModifiche(bool solo) { soloModifiche_ = solo; }
+    // A control left while `proprio` says false runs no check (Enter still
+    // runs it).
+    void SoloTestoProprio(std::function<bool()> proprio) { proprio_ = std::move(proprio); }
+    // True while the check runs because the control was left (not by Enter
+    // or a command).
+    bool Uscendo() const { return uscendo_; }
     // A command (save, print, new ...) works on what the window shows: the
     // control holding the focus of `finestra` has its pending edit taken as if
     // it were left, while the focus stays where it is. A control with nothing
@@ -84,7 +88,8 @@ private:
     std::function<bool()> modificato_;
     bool haFuoco_ = false;
     bool inCorso_ = false;
-    bool soloModifiche_ = false;
+    std::function<bool()> proprio_;
+    bool uscendo_ = false;
     Qt::FocusReason motivoUscita_ = Qt::OtherFocusReason;
     // While the check runs: the control the focus is going to, whether the
     // check has disabled or hidden it on the way, and where the focus of the

@@ -307,6 +307,31 @@ private slots:
         }
     }
 
+    // A field that takes only the user's own text, as the design windows'
+    // boxes do: each row gives the focus to a, types (or has the program
+    // write, "=..."), presses Enter if asked, then Tab; the checks of a so
+    // far. Left after typing, a is checked, once more after Enter too;
+    // passed through with a text the program wrote, or with the one already
+    // checked, it is not; Enter checks it whatever it holds, and typing the
+    // same text again is an edit.
+    void passingThroughChecksNothing() {
+        Modulo m;
+        m.a->SoloModifiche();
+        QVERIFY(m.Mostra());
+        const struct { const char* tasti; bool invio; int controlli; } righe[] = {
+            {"", false, 0}, {"{All}5", false, 1}, {"", false, 1}, {"{All}6", true, 3},
+            {"", true, 4},  {"=7", false, 4},     {"{All}7", false, 5}};
+        for (const auto& r : righe) {
+            const QString tasti = QString::fromUtf8(r.tasti);
+            if (tasti.startsWith('=')) m.a->setText(tasti.mid(1));
+            m.a->setFocus();
+            if (!tasti.startsWith('=')) Digita(m.a, tasti);
+            if (r.invio) QTest::keyClick(m.a, Qt::Key_Return);
+            QTest::keyClick(m.a, Qt::Key_Tab);
+            QVERIFY2(m.eventi.count(A) == r.controlli, r.tasti);
+        }
+    }
+
     // A Tab into b, whose text a's check rewrites on the way, selects the new
     // text whole: the key typed next replaces it. A click leaves the cursor
     // where it was clicked, and a typed key goes there.
