@@ -217,6 +217,19 @@ private slots:
             }
             QVERIFY(std::max(w->ui.FramePri[1]->geometry().bottom(), w->ui.FrameSec[1]->geometry().bottom()) < w->ui.TabStrip3->y());
         }
+        // The size holds also when a desktop's larger font makes the menu and
+        // status bars taller.
+        struct Ripristina {
+            QFont f = QApplication::font();
+            ~Ripristina() { QApplication::setFont(f); }
+        } ripristina;
+        QFont grande = ripristina.f;
+        grande.setPointSize(12);
+        QApplication::setFont(grande);
+        FinestraDiProva<Frm_AutoTrifase> g;
+        g.w->Form_Load(), g.w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g.w.get(), kAttesaMs));
+        QCOMPARE(g.w->size(), QSize(Px(12300), Px(9500)));
     }
 
     // A click or Tab from a phase box into a line box of its row lands

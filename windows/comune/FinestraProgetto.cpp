@@ -278,7 +278,10 @@ int FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descri
         const int nCampi = static_cast<int>(lato.campi.size());
         const int passoCampo = lato.passoCampo > 0 ? lato.passoCampo : kPassoCampo;
         const int altCampo = passoCampo - (kPassoCampo - kAltCampo);
-        const int yCampi = k.rigaPropria ? RIGA_PROPRIA + passoCampo : kRigaTitolo + 330;
+        // Below the kind's own row (270 twips): a step further down, or a
+        // pixel below it when the side tightens its rows.
+        const int yCampi = !k.rigaPropria ? kRigaTitolo + 330
+                           : RIGA_PROPRIA + (lato.passoCampo > 0 ? kAltCampo : kPassoCampo);
         const int yRisultati = yCampi + passoCampo * nCampi;
         const int nRighe = std::max<int>(1, static_cast<int>(righe.size()));
         // The frame, and its page, taller when the side's rows ask for it.

@@ -164,8 +164,8 @@ public:
     struct LatoAvv {
         std::vector<CampoAvv> campi;
         std::vector<RigaAvv> risultati;  // the kind's own rows; the build rows follow
-        // Twips from one input row to the next, each field a pixel lower
-        // (0: the common step).
+        // Twips from one input row to the next, each field a pixel shorter
+        // than the step (0: the common step).
         int passoCampo = 0;
         // The least height of a result row, in twips: a side with many rows
         // grows its winding frames and pages into the room below them to

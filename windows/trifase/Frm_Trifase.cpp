@@ -77,9 +77,11 @@ Frm_Trifase::Frm_Trifase(ModuleDIC& dic, QWidget* parent, const Genere& g) : Fin
     k.sec.risultati = {{&ui.Lbl_SecVoltVuoto, "Lbl_SecVoltVuoto", "Tens. a Vuoto (V)"},
                        {&ui.Lbl_SecSpire, "Lbl_SecSpire", "Spire (n°)"}};
     // Six inputs and thirteen results would leave a secondary's figures
-    // unreadably small: its inputs sit a pixel closer, and its results take
-    // the 13 px a figure needs in the primaries' size, from the room below.
-    k.sec.passoCampo = 285;
+    // unreadably small: its inputs sit 17 px apart (not 20), and its results
+    // take the 13 px a figure needs in the primaries' size, the rest from
+    // the room below the pages, which the menu and status bars leave free
+    // also in a desktop's larger font.
+    k.sec.passoCampo = 255;
     k.sec.altRisultato = 195;
     Costruisci(k, ui);
 }
