@@ -27,7 +27,8 @@ CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo)
     // or a command takes it.
     fuoco_->ImpostaModificato([this] { return isModified(); });
     // A text typed is the user's own until the program writes one (setText
-    // leaves the field unmodified) or the field is left and checked.
+    // leaves the field unmodified, and empties its undo history) or the field
+    // is left and checked.
     connect(this, &QLineEdit::textChanged, this, [this] { proprio_ = isModified(); });
     connect(fuoco_, &LostFocus::lostFocusCheck, this, [this] {
         setModified(false);
@@ -42,7 +43,11 @@ CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo)
 void CampoNumerico::ImpostaControllo(std::function<void()> f) { controllo_ = std::move(f); }
 void CampoNumerico::EseguiControllo() { fuoco_->Esegui(); }
 bool CampoNumerico::ControlloInCorso() const { return fuoco_->InCorso(); }
-void CampoNumerico::SoloModifiche() { fuoco_->SoloTestoProprio([this] { return proprio_; }); }
+void CampoNumerico::SoloModifiche() {
+    // A text the program writes empties the undo history, also when it is the
+    // text typed (no change is told then).
+    fuoco_->SoloTestoProprio([this] { return proprio_ && isUndoAvailable(); });
+}
 
 void CampoNumerico::SetGiallo(bool giallo) { SfondoGiallo(this, giallo); }
 bool CampoNumerico::Giallo() const { return EGiallo(this); }

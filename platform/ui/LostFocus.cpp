@@ -29,7 +29,9 @@ void LostFocus::Esegui() {
     Controlla();
     if (!io) return;
     FineSorveglianza(Qt::OtherFocusReason);
-    if (controllo_ && controllo_->isEnabled() && Dentro(controllo_->window()->focusWidget())) haFuoco_ = true;
+    if (controllo_ && controllo_->isEnabled() && controllo_->isVisible() &&
+        Dentro(controllo_->window()->focusWidget()))
+        haFuoco_ = true;
 }
 
 void LostFocus::Controlla() {
@@ -53,8 +55,16 @@ void LostFocus::PrendiModifiche(QWidget* finestra) {
 
 int LostFocus::riportando_ = 0;
 
-void LostFocus::FocusCambiato(QWidget*, QWidget* nuovo) {
+void LostFocus::FocusCambiato(QWidget* vecchio, QWidget* nuovo) {
     if (!controllo_) return;
+    // While the check runs, in the target's window: Qt moves the focus off a
+    // control the check disabled or hid; any other move is the check's own.
+    if (meta_ && vecchio && nuovo && vecchio->window() == meta_->window() && nuovo->window() == meta_->window()) {
+        if (!vecchio->isEnabled() || !vecchio->isVisible())
+            spostatoA_ = nuovo;
+        else
+            sceltaPropria_ = true;
+    }
     QWidget* const finestra = controllo_->window();
     // Where the focus of the control's window is now, also while a message
     // box shown by an earlier check holds the activation.
@@ -104,7 +114,7 @@ void LostFocus::FocusCambiato(QWidget*, QWidget* nuovo) {
 
 void LostFocus::Sorveglia(QWidget* meta) {
     meta_ = meta;
-    metaSpenta_ = metaTornata_ = false;
+    metaSpenta_ = metaTornata_ = sceltaPropria_ = false;
     spostatoA_ = nullptr;
     if (meta != controllo_) meta->installEventFilter(this);
 }
@@ -130,7 +140,7 @@ void LostFocus::RiportaFuoco(QWidget* meta, Qt::FocusReason motivo) {
     // with them unlocked): Qt moved the focus on to the next control on the
     // way and left it there. The user's keys go where the user put them,
     // unless the check has put the focus somewhere itself since.
-    if (!metaSpenta_ || !metaTornata_) return;
+    if (!metaSpenta_ || !metaTornata_ || sceltaPropria_) return;
     if (!meta->isEnabled() || !meta->isVisible() || meta->focusPolicy() == Qt::NoFocus) return;
     const QWidget* ora = meta->window()->focusWidget();
     if (ora == meta || meta->isAncestorOf(ora) || ora != spostatoA_) return;
@@ -144,11 +154,12 @@ bool LostFocus::eventFilter(QObject* o, QEvent* e) {
         const bool spenta = (e->type() == QEvent::EnabledChange && !meta_->isEnabled()) || e->type() == QEvent::Hide;
         const bool tornata = (e->type() == QEvent::EnabledChange && meta_->isEnabled()) || e->type() == QEvent::Show;
         if (spenta) metaSpenta_ = true;
-        // Back for the first time: the focus stands where Qt moved it, before
-        // the check can have moved it itself.
+        // Back for the first time. In an inactive window (a message box shown
+        // by the check) Qt moves the focus without telling: it stands where
+        // Qt left it now, before the check can have moved it itself.
         if (tornata && metaSpenta_ && !metaTornata_) {
             metaTornata_ = true;
-            spostatoA_ = meta_->window()->focusWidget();
+            if (!spostatoA_) spostatoA_ = meta_->window()->focusWidget();
         }
     }
     // A window that closes forgets its focus: no check fires afterwards.

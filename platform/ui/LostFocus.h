@@ -92,12 +92,13 @@ private:
     bool uscendo_ = false;
     Qt::FocusReason motivoUscita_ = Qt::OtherFocusReason;
     // While the check runs: the control the focus is going to, whether the
-    // check has disabled or hidden it on the way, and where the focus of the
-    // window stood when it came back (where Qt had moved the focus).
+    // check has disabled or hidden it on the way and enabled it again, where
+    // Qt moved the focus meanwhile, and whether the check moved it itself.
     QPointer<QWidget> meta_;
     bool metaSpenta_ = false;
     bool metaTornata_ = false;
     QPointer<QWidget> spostatoA_;
+    bool sceltaPropria_ = false;
     // Set while a check gives the focus back to where the user put it.
     static int riportando_;
 };

@@ -350,7 +350,7 @@ private slots:
     // Values typed one after another. A Tab into the current the voltage
     // rewrote (300 VA / 24 V = 12,5 A) selects it: a 3 typed replaces it, and
     // 3 A x 24 V = 72 VA. A click keeps the cursor where it was clicked
-    // (72 VA / 200 V = 0,36: a 3 typed goes in there). Passing through the power box
+    // (72 VA / 200 V = 0,36, a 3 clicked in after its comma). Passing through the power box
     // (7,45 V x 1,234 A = 9,19 -> "9,2") changes nothing: the current stays
     // 1,234 A, not 9,2 / 7,45 = 1,235, and so does its wire.
     void valoriUnoDopoLAltro() {
@@ -362,12 +362,10 @@ private slots:
         QCOMPARE(ui->Txt_SecPot[0]->text(), QStringLiteral("72,0"));
 
         ScriviETab(ui->Txt_SecVolt[0], "200");
-        QTest::mouseClick(ui->Txt_SecAmp[0], Qt::LeftButton, {}, QPoint(ui->Txt_SecAmp[0]->width() / 2, 5));
-        QString atteso = QStringLiteral("0,36");
-        QVERIFY(!ui->Txt_SecAmp[0]->hasSelectedText() && ui->Txt_SecAmp[0]->text() == atteso);
-        atteso.insert(ui->Txt_SecAmp[0]->cursorPosition(), '3');
+        ui->Txt_SecAmp[0]->setCursorPosition(2);   // "0,|36"
+        QTest::mouseClick(ui->Txt_SecAmp[0], Qt::LeftButton, {}, ui->Txt_SecAmp[0]->inputMethodQuery(Qt::ImCursorRectangle).toRect().center());
         QTest::keyClick(ui->Txt_SecAmp[0], Qt::Key_3);
-        QCOMPARE(ui->Txt_SecAmp[0]->text(), atteso);
+        QCOMPARE(ui->Txt_SecAmp[0]->text(), QStringLiteral("0,336"));
 
         ScriviETab(ui->Txt_SecVolt[0], "7,45");
         const auto [prima, dopo] = GiroDiTab(a->w.get(), "Txt_SecAmp(0)", "1,234", 1,

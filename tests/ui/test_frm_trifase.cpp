@@ -285,7 +285,7 @@ private slots:
 
     // Tab out of a box lands in the next one with its whole text selected,
     // also when the box left rewrote that text: the digit typed next stands
-    // alone (the last pair rewrites nothing).
+    // alone (in the last pair the box entered ends with the text it had).
     void tabSelezionaIlTestoRiscritto() {
         const char* coppie[][3] = {{"Txt_PriVolt(0)", "230", "Txt_PriVoltLin(0)"},
                                    {"Txt_SecVolt(0)", "24", "Txt_SecAmp(0)"},

@@ -267,28 +267,32 @@ private slots:
     // enters it, by Tab or by a click, keeps the focus the user gave it, as
     // Tab gives it (its text selected); the field that held the focus in
     // between is not checked, and b is checked when the user leaves it. A
-    // check that then puts the focus somewhere itself (back into a) has the
-    // last word. Enter in a, whose check turns a itself off and on, leaves
-    // the focus in a, and a is checked again when it is left.
+    // check that puts the focus somewhere itself (back into a), after b is
+    // on again or while it is off, has the last word. Enter in a, whose check
+    // turns a itself off and on, leaves the focus in a, and a is checked
+    // again when it is left.
     void lockedAndUnlockedOnTheWayKeepsTheFocus() {
         enum Come { Tab, Clic, Invio };
-        struct Caso { bool nascosto; Come come; bool proprio = false; };
+        enum Proprio { Nessuno, Dopo, Durante };
+        struct Caso { bool nascosto; Come come; Proprio proprio = Nessuno; };
         std::vector<Caso> casi;
         for (const bool nascosto : {false, true})
             for (const Come come : {Tab, Clic, Invio}) casi.push_back({nascosto, come});
-        casi.push_back({false, Tab, true}), casi.push_back({true, Clic, true});
+        casi.push_back({false, Tab, Dopo}), casi.push_back({true, Clic, Dopo});
+        casi.push_back({false, Tab, Durante}), casi.push_back({true, Clic, Durante});
         for (const Caso& c : casi) {
             const QByteArray caso = QByteArray(c.nascosto ? "hidden" : "disabled") +
                                     (c.come == Tab ? " Tab" : c.come == Clic ? " click" : " Enter") +
-                                    (c.proprio ? " own focus" : "");
+                                    QByteArray::number(c.proprio);
             Modulo m;
             QVERIFY(m.Mostra());
             m.b->setText(QStringLiteral("12"));
             CampoNumerico* spento = c.come == Invio ? m.a : m.b;
             QObject::connect(m.a, &CampoNumerico::lostFocusCheck, [&m, &c, spento] {
                 spento->setVisible(!c.nascosto), spento->setEnabled(c.nascosto);
+                if (c.proprio == Durante) m.a->setFocus();
                 spento->setVisible(true), spento->setEnabled(true);
-                if (c.proprio) m.a->setFocus();
+                if (c.proprio == Dopo) m.a->setFocus();
             });
             m.a->setFocus();
             if (c.come == Tab) QTest::keyClick(m.a, Qt::Key_Tab);
@@ -308,24 +312,24 @@ private slots:
     }
 
     // A field that takes only the user's own text, as the design windows'
-    // boxes do: each row gives the focus to a, types (or has the program
-    // write, "=..."), presses Enter if asked, then Tab; the checks of a so
+    // boxes do: each row gives the focus to a, types, has the program write
+    // what follows "=", presses Enter if asked, then Tab; the checks of a so
     // far. Left after typing, a is checked, once more after Enter too;
-    // passed through with a text the program wrote, or with the one already
-    // checked, it is not; Enter checks it whatever it holds, and typing the
-    // same text again is an edit.
+    // passed through with a text the program wrote (also the very text
+    // typed), or with the one already checked, it is not; Enter checks it
+    // whatever it holds, and typing the same text again is an edit.
     void passingThroughChecksNothing() {
         Modulo m;
         m.a->SoloModifiche();
         QVERIFY(m.Mostra());
         const struct { const char* tasti; bool invio; int controlli; } righe[] = {
             {"", false, 0}, {"{All}5", false, 1}, {"", false, 1}, {"{All}6", true, 3},
-            {"", true, 4},  {"=7", false, 4},     {"{All}7", false, 5}};
+            {"", true, 4},  {"=7", false, 4},     {"{All}7", false, 5}, {"{All}8=8", false, 5}};
         for (const auto& r : righe) {
-            const QString tasti = QString::fromUtf8(r.tasti);
-            if (tasti.startsWith('=')) m.a->setText(tasti.mid(1));
+            const QStringList tasti = QString::fromUtf8(r.tasti).split('=');
             m.a->setFocus();
-            if (!tasti.startsWith('=')) Digita(m.a, tasti);
+            Digita(m.a, tasti[0]);
+            if (tasti.size() > 1) m.a->setText(tasti[1]);
             if (r.invio) QTest::keyClick(m.a, Qt::Key_Return);
             QTest::keyClick(m.a, Qt::Key_Tab);
             QVERIFY2(m.eventi.count(A) == r.controlli, r.tasti);
@@ -339,14 +343,17 @@ private slots:
         for (const bool tab : {true, false}) {
             Modulo m;
             QVERIFY(m.Mostra());
+            // Between the 3 and the 4 of the text the check writes.
+            m.b->setText(QStringLiteral("34")), m.b->setCursorPosition(1);
+            const QPoint tra = m.b->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
             m.b->setText(QStringLiteral("12"));
             QObject::connect(m.a, &CampoNumerico::lostFocusCheck, [&m] { m.b->setText(QStringLiteral("34")); });
             m.a->setFocus();
             if (tab) QTest::keyClick(m.a, Qt::Key_Tab);
-            else QTest::mouseClick(m.b, Qt::LeftButton, {}, QPoint(m.b->width() - 4, m.b->height() / 2));
+            else QTest::mouseClick(m.b, Qt::LeftButton, {}, tra);
             QVERIFY(m.b->hasFocus());
             QTest::keyClick(m.b, Qt::Key_7);
-            QCOMPARE(m.b->text(), tab ? QStringLiteral("7") : QStringLiteral("347"));
+            QCOMPARE(m.b->text(), tab ? QStringLiteral("7") : QStringLiteral("374"));
         }
     }
 
