@@ -26,10 +26,9 @@ CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo)
     // A text typed since the last check is pending until the field is left
     // or a command takes it.
     fuoco_->ImpostaModificato([this] { return isModified(); });
-    // A text typed is the user's own until the program writes one (setText
-    // leaves the field unmodified, and empties its undo history) or the field
-    // is left and checked.
-    connect(this, &QLineEdit::textChanged, this, [this] { proprio_ = isModified(); });
+    // A text typed is the user's own until the field is left and checked, or
+    // the program writes one (see SoloModifiche).
+    connect(this, &QLineEdit::textEdited, this, [this] { proprio_ = true; });
     connect(fuoco_, &LostFocus::lostFocusCheck, this, [this] {
         setModified(false);
         if (fuoco_->Uscendo()) proprio_ = false;

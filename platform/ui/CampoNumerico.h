@@ -110,6 +110,6 @@ private:
     LostFocus* fuoco_;
     std::function<void()> controllo_;
     std::optional<Limiti> limiti_;
-    // The text is the user's own: typed since the program last wrote one.
+    // Typed in since the field was last left and checked.
     bool proprio_ = false;
 };

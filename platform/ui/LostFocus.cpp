@@ -114,7 +114,7 @@ void LostFocus::FocusCambiato(QWidget* vecchio, QWidget* nuovo) {
 
 void LostFocus::Sorveglia(QWidget* meta) {
     meta_ = meta;
-    metaSpenta_ = metaTornata_ = sceltaPropria_ = false;
+    metaSpenta_ = sceltaPropria_ = false;
     spostatoA_ = nullptr;
     if (meta != controllo_) meta->installEventFilter(this);
 }
@@ -140,7 +140,7 @@ void LostFocus::RiportaFuoco(QWidget* meta, Qt::FocusReason motivo) {
     // with them unlocked): Qt moved the focus on to the next control on the
     // way and left it there. The user's keys go where the user put them,
     // unless the check has put the focus somewhere itself since.
-    if (!metaSpenta_ || !metaTornata_ || sceltaPropria_) return;
+    if (!metaSpenta_ || sceltaPropria_) return;
     if (!meta->isEnabled() || !meta->isVisible() || meta->focusPolicy() == Qt::NoFocus) return;
     const QWidget* ora = meta->window()->focusWidget();
     if (ora == meta || meta->isAncestorOf(ora) || ora != spostatoA_) return;
@@ -154,13 +154,10 @@ bool LostFocus::eventFilter(QObject* o, QEvent* e) {
         const bool spenta = (e->type() == QEvent::EnabledChange && !meta_->isEnabled()) || e->type() == QEvent::Hide;
         const bool tornata = (e->type() == QEvent::EnabledChange && meta_->isEnabled()) || e->type() == QEvent::Show;
         if (spenta) metaSpenta_ = true;
-        // Back for the first time. In an inactive window (a message box shown
-        // by the check) Qt moves the focus without telling: it stands where
-        // Qt left it now, before the check can have moved it itself.
-        if (tornata && metaSpenta_ && !metaTornata_) {
-            metaTornata_ = true;
-            if (!spostatoA_) spostatoA_ = meta_->window()->focusWidget();
-        }
+        // Back, with no move of Qt's seen: in an inactive window (a message
+        // box shown by the check) Qt moves the focus without telling. It
+        // stands where Qt left it now, before the check can have moved it.
+        if (tornata && metaSpenta_ && !spostatoA_) spostatoA_ = meta_->window()->focusWidget();
     }
     // A window that closes forgets its focus: no check fires afterwards.
     if (o == controllo_ && e->type() == QEvent::Hide &&

@@ -92,11 +92,10 @@ private:
     bool uscendo_ = false;
     Qt::FocusReason motivoUscita_ = Qt::OtherFocusReason;
     // While the check runs: the control the focus is going to, whether the
-    // check has disabled or hidden it on the way and enabled it again, where
-    // Qt moved the focus meanwhile, and whether the check moved it itself.
+    // check has disabled or hidden it on the way, where Qt moved the focus
+    // meanwhile, and whether the check moved it itself.
     QPointer<QWidget> meta_;
     bool metaSpenta_ = false;
-    bool metaTornata_ = false;
     QPointer<QWidget> spostatoA_;
     bool sceltaPropria_ = false;
     // Set while a check gives the focus back to where the user put it.

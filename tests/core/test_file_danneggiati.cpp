@@ -443,8 +443,8 @@ TEST(FileDanneggiati, StoredStackAndCoefficientLimitsAreChecked) {
         {7539, "1,1E+14", ""},
         {7539, "1,2E+14", "Peso Pacco Fuori Limiti (1,2E+14)"},
         {7539, "-1000", ""},
-        // The stack the bobbin dialog of earlier releases fitted to an inner
-        // depth of 0, -1 mm: -1 x 1,15E+08 / 10 kg, -1 x 500000 / 111 cm².
+        // A stored stack fitted to an inner depth of 0, -1 mm:
+        // -1 x 1,15E+08 / 10 kg, -1 x 500000 / 111 cm².
         {7540, "-1", ""},
         {7540, "-1,01", "Spessore Pacco Fuori Limiti (-1,01)"},
         {7539, "-1,1E+07", ""},

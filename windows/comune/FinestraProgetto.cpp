@@ -532,24 +532,26 @@ void FinestraProgetto::CostruisciPaginaRocchetto(QGroupBox* p2) {
 void FinestraProgetto::CollegaCampi(const Descrizione& k) {
     c_->Txt_LamCdP->ImpostaLimiti(CAMPO_LAM_CDP);
     c_->Txt_LamCdP->ImpostaControllo([this] { Txt_LamCdP_LostFocus(); });
-    // Every winding field: its range check, what follows from it, then a
-    // calculation, which always ends the check.
     for (const LatoAvv* lato : {&k.pri, &k.sec})
         for (const CampoAvv& c : lato->campi)
-            for (int i = 0; i < numAvv_; ++i) {
-                CampoNumerico* campo = (*c.campi)[static_cast<std::size_t>(i)];
-                campo->ImpostaLimiti(c.limiti);
-                campo->ImpostaControllo([this, campo, poi = c.poi, i] {
-                    campo->Verifica();
-                    if (poi) poi(i);
-                    CalcolaTrasfo();
-                });
-            }
+            for (int i = 0; i < numAvv_; ++i)
+                CampoDelCalcolo((*c.campi)[static_cast<std::size_t>(i)], c.limiti,
+                                c.poi ? std::function<void()>([poi = c.poi, i] { poi(i); }) : nullptr);
     // A box the user only passes through changes nothing: its text is the
     // window's own (a load, a check, the view, a calculation or an opened
     // project wrote it, often rounded by a display mask), and a check would
     // only derive the other values again from those rounded figures.
     for (CampoNumerico* campo : findChildren<CampoNumerico*>()) campo->SoloModifiche();
+}
+
+void FinestraProgetto::CampoDelCalcolo(CampoNumerico* campo, const CampoNumerico::Limiti& limiti,
+                                       std::function<void()> poi) {
+    campo->ImpostaLimiti(limiti);
+    campo->ImpostaControllo([this, campo, poi = std::move(poi)] {
+        campo->Verifica();
+        if (poi) poi();
+        CalcolaTrasfo();
+    });
 }
 
 void FinestraProgetto::Txt_LamCdP_LostFocus() {

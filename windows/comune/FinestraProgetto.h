@@ -413,6 +413,11 @@ protected:
     void PulsantiPrese(const AvvFlag& partnerPri, Arr<CampoNumerico>& amp, Arr<CampoNumerico>& pot);
     static void RicalcolaCorrente(CampoNumerico* pot, CampoNumerico* volt, CampoNumerico* amp);
     static void RicalcolaPotenza(CampoNumerico* amp, CampoNumerico* volt, CampoNumerico* pot);
+    // A field the calculation reads: its range check, then `poi` (what
+    // follows from the value, may be empty), then a calculation, which ends
+    // the check whether the value was taken or its default put back, so the
+    // figures are always those of the text the field shows.
+    void CampoDelCalcolo(CampoNumerico* campo, const CampoNumerico::Limiti& limiti, std::function<void()> poi = {});
 
     // ---- helpers for a kind's lamination page
     struct Voce {

@@ -53,9 +53,11 @@ Frm_Usci::Frm_Usci(ModuleDIC& dic, QWidget* parent) : FinestraProgetto(dic, pare
                        {&ui.Lbl_SecSpire, "Lbl_SecSpire", "Spire (n°)", &M::SecSpire, "0"}};
     Costruisci(k, ui);
 
-    CampoSilenzioso(ui.Txt_PriImp, campiusci::PriImp);
-    CampoSilenzioso(ui.Txt_PriAmp, campiusci::PriAmp);
-    for (CampoNumerico* c : ui.Txt_SecImp) CampoSilenzioso(c, campiusci::SecImp);
+    // The impedance and current fields refuse silently (their ranges have
+    // no message): the default text comes back, and the calculation reads it.
+    CampoDelCalcolo(ui.Txt_PriImp, campiusci::PriImp);
+    CampoDelCalcolo(ui.Txt_PriAmp, campiusci::PriAmp);
+    for (CampoNumerico* c : ui.Txt_SecImp) CampoDelCalcolo(c, campiusci::SecImp);
     connect(ui.Cmd_Vedi, &QPushButton::clicked, this, [this] { Cmd_Vedi_Click(); });
     connect(ui.Opt_Single, &QRadioButton::toggled, this, [this](bool on) {
         if (on) Opt_Single_Click();
@@ -134,17 +136,6 @@ void Frm_Usci::CostruisciPaginaExtra(QGroupBox* p3) {
                {nullptr, &ui.Lbl_SecAmpCarico[c], "Lbl_SecAmp", "Corrente (A)"},
                {nullptr, &ui.Lbl_SecVoltCarico[c], "Lbl_SecVolt", "Tensione (V)"},
                {nullptr, &ui.Lbl_SecSpireCarico[c], "Lbl_SecSpire", "Spire (n°)"}});
-}
-
-void Frm_Usci::CampoSilenzioso(CampoNumerico* c, const CampoNumerico::Limiti& l) {
-    c->ImpostaLimiti(l);
-    // A refused value is replaced by the default text, and the calculation
-    // reads that text at once: the figures shown, printed and saved are
-    // always those of the value the box shows.
-    c->ImpostaControllo([this, c] {
-        c->Verifica();
-        CalcolaTrasfo();
-    });
 }
 
 // ------------------------------------------------------------------ load

@@ -99,7 +99,4 @@ private:
     void ImpostaStadio(bool single);
     // The impedance and current boxes show the design's figures.
     void TestiImpedenze();
-    // An impedance or current field: a refused value silently gives way to
-    // the default text; either way a calculation follows.
-    void CampoSilenzioso(CampoNumerico* c, const CampoNumerico::Limiti& l);
 };
