@@ -15,23 +15,17 @@
 #include <QPointer>
 
 #include "platform/core/Numeri.h"
-#include "platform/ui/LostFocus.h"
 #include "platform/ui/MessaggiQt.h"
 #include "platform/ui/Posiziona.h"
 
-CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo)
-    : QLineEdit(parent), limite_(limite), tipo_(tipo), fuoco_(new LostFocus(this)) {
+CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo, LostFocus::Uscita uscita)
+    : QLineEdit(parent),
+      limite_(limite),
+      tipo_(tipo),
+      fuoco_(new LostFocus(this, uscita, [this] { return isModified(); }, [this] { setModified(false); })) {
     // Typed text goes through the key filter; an input method could bypass it.
     if (tipo_ == Tipo::Numero) setAttribute(Qt::WA_InputMethodEnabled, false);
-    // A text typed since the last check is pending until the field is left
-    // or a command takes it.
-    fuoco_->ImpostaModificato([this] { return isModified(); });
-    // A text typed is the user's own until the field is left and checked, or
-    // the program writes one (see SoloModifiche).
-    connect(this, &QLineEdit::textEdited, this, [this] { proprio_ = true; });
     connect(fuoco_, &LostFocus::lostFocusCheck, this, [this] {
-        setModified(false);
-        if (fuoco_->Uscendo()) proprio_ = false;
         QPointer<CampoNumerico> io(this);
         emit lostFocusCheck();
         if (io && controllo_) controllo_();
@@ -42,11 +36,6 @@ CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo)
 void CampoNumerico::ImpostaControllo(std::function<void()> f) { controllo_ = std::move(f); }
 void CampoNumerico::EseguiControllo() { fuoco_->Esegui(); }
 bool CampoNumerico::ControlloInCorso() const { return fuoco_->InCorso(); }
-void CampoNumerico::SoloModifiche() {
-    // A text the program writes empties the undo history, also when it is the
-    // text typed (no change is told then).
-    fuoco_->SoloTestoProprio([this] { return proprio_ && isUndoAvailable(); });
-}
 
 void CampoNumerico::SetGiallo(bool giallo) { SfondoGiallo(this, giallo); }
 bool CampoNumerico::Giallo() const { return EGiallo(this); }

@@ -22,7 +22,10 @@
 // texts may be longer than N).
 //
 // The check (the field's LostFocus handler) runs on focus loss as LostFocus.h
-// describes, and on Enter; connect to lostFocusCheck() or pass a function to
+// describes, and on Enter. The text is the user's own while Qt's modified
+// flag says so: Qt sets it on each edit and clears it on each text the
+// program writes (setText, the check's default included); leaving the field
+// or a command takes it, Enter does not; connect to lostFocusCheck() or pass a function to
 // ImpostaControllo(). A field given its range (ImpostaLimiti) judges its value
 // with Verifica(): a refused value brings the range's message, the yellow
 // background and the default text, the same in every window and dialog.
@@ -35,8 +38,7 @@
 #include <QLineEdit>
 
 #include "platform/core/Limiti.h"
-
-class LostFocus;
+#include "platform/ui/LostFocus.h"
 
 class CampoNumerico : public QLineEdit {
     Q_OBJECT
@@ -48,7 +50,10 @@ public:
     // with no message only colours the field (the library editors' fields).
     using Limiti = LimiteCampo;
 
-    explicit CampoNumerico(QWidget* parent = nullptr, int limite = 4, Tipo tipo = Tipo::Numero);
+    // With Uscita::SeProprio, leaving the field runs its check only on a text
+    // of the user's own (a design window's box).
+    explicit CampoNumerico(QWidget* parent = nullptr, int limite = 4, Tipo tipo = Tipo::Numero,
+                           LostFocus::Uscita uscita = LostFocus::Uscita::Sempre);
 
     void ImpostaLimite(int n) { limite_ = n; }
     int Limite() const { return limite_; }
@@ -56,13 +61,9 @@ public:
 
     // The check that runs on focus loss and on Enter (besides the signal).
     void ImpostaControllo(std::function<void()> f);
-    // Runs the check now; ignored while the check is already running.
+    // Runs the check now, as Enter does; ignored while the check is already running.
     void EseguiControllo();
     bool ControlloInCorso() const;
-    // The field, left with no text typed since the program last wrote one
-    // (its check's default included) or since it was last left, runs no
-    // check; Enter still runs it.
-    void SoloModifiche();
 
     void ImpostaLimiti(const Limiti& l) { limiti_ = l; }
     const std::optional<Limiti>& LimitiCampo() const { return limiti_; }
@@ -110,6 +111,4 @@ private:
     LostFocus* fuoco_;
     std::function<void()> controllo_;
     std::optional<Limiti> limiti_;
-    // Typed in since the field was last left and checked.
-    bool proprio_ = false;
 };

@@ -183,8 +183,8 @@ QPushButton* Pulsante(QWidget* parent, const QString& nome, const QString& capti
 }
 
 CampoNumerico* Campo(QWidget* parent, const QString& nome, int limite, const QString& tooltip, int x,
-                     int y, int w, int h, CampoNumerico::Tipo tipo) {
-    auto* c = new CampoNumerico(parent, limite, tipo);
+                     int y, int w, int h, CampoNumerico::Tipo tipo, LostFocus::Uscita uscita) {
+    auto* c = new CampoNumerico(parent, limite, tipo, uscita);
     c->setObjectName(nome);
     c->setToolTip(tooltip);
     c->setAlignment(tipo == CampoNumerico::Tipo::Nome ? Qt::AlignLeft | Qt::AlignVCenter

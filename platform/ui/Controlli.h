@@ -80,7 +80,8 @@ QPushButton* Pulsante(QWidget* parent, const QString& nome, const QString& capti
 // A numeric field of at most `limite` characters, right-aligned; a name field
 // (CampoNumerico::Tipo::Nome) is left-aligned.
 CampoNumerico* Campo(QWidget* parent, const QString& nome, int limite, const QString& tooltip, int x,
-                     int y, int w, int h, CampoNumerico::Tipo tipo = CampoNumerico::Tipo::Numero);
+                     int y, int w, int h, CampoNumerico::Tipo tipo = CampoNumerico::Tipo::Numero,
+                     LostFocus::Uscita uscita = LostFocus::Uscita::Sempre);
 
 // A drop-down list that takes no typing.
 QComboBox* Lista(QWidget* parent, const QString& nome, int x, int y, int w, int h);

@@ -76,8 +76,8 @@ private slots:
                  a.w->Refresh();
              },
              "Lbl_PriAmpLin Lbl_PriAmp", "1033141,0 1033141,0"},
-            // Tab out of the phase power: taken as typed, no line box checked
-            // on the way (99999 / 127 V = 787,39 A).
+            // Tab out of the phase power: taken as typed, the line box entered
+            // not checked (99999 / 127 V = 787,39 A).
             {[](Auto& a, L&) {
                  a.MostraConFuoco();
                  ScriviETab(a.ui().Txt_SecPot[0], "99999");
@@ -86,7 +86,7 @@ private slots:
              kCampi, "219,4 787,39 99999"},
             // A click from the phase power into the line voltage, the pass
             // showing a real box that takes the focus: one box, and the line
-            // box, passed on the way, is not checked: 127 V stays as typed.
+            // box entered is not checked: 127 V stays as typed.
             {[](Auto& a, L&) {
                  a.MostraConFuoco();
                  a.msg.veri = true;

@@ -82,7 +82,7 @@ private slots:
             for (int k = 0; k < 3; ++k) fase[k]->ImpostaTestoU8(c.vip[k]);
             ui->Cmd_FaseLinea[0]->setText(c.prima);
             if (!*c.lettera) a->msg.Attendi();
-            a->w->Cmd_FaseLinea_Click(0);
+            ui->Cmd_FaseLinea[0]->click();
             QCOMPARE(T(ui->Txt_SecVoltLin[0]) + " " + T(ui->Txt_SecAmpLin[0]) + " " + T(ui->Txt_SecPotLin[0]),
                      QStringLiteral("%1 %2 %3").arg(c.atteso[0], c.atteso[1], c.atteso[2]));
             const bool ora = QString(c.prima) == "Fase";   // now the line view
@@ -176,9 +176,9 @@ private slots:
         QVERIFY(!ui->Cmd_SecTrif[0]->isEnabled());
     }
 
-    // Tab out of a phase box: the row flips to its phase view and its line
-    // boxes, which the focus was entering, are turned off; none of them is
-    // checked, and the box left keeps its text. Current = power / 73,3 V;
+    // Tab out of a phase box: the row passes through its phase view and back
+    // to its line view; the line box the focus enters is not checked, and the
+    // box left keeps its text. Current = power / 73,3 V;
     // zig-zag: line power 3√3 P, total 2/√3 of it (6 P); delta: line power 3 P.
     // The boxes show for real and take the focus: a pass that shows one
     // (0,1 VA) shows it once, and the line box is not checked when the window
@@ -229,7 +229,7 @@ private slots:
     }
 
     // A phase box refused by its own range box: one box, and the line box
-    // the focus only passed is not checked when the window is active again.
+    // the focus went to is not checked when the window is active again.
     // 7,45 V stays, 3 x 7,45 = 22,35 -> "22,4", 192,4 VA / 7,45 V = 25,826 A;
     // a refused 0 V brings back the default 127 V and its 232 turns (the
     // line box's 220,0 read back would give 127,02 V and 233).

@@ -112,8 +112,9 @@ private slots:
         }
     }
 
-    // With configuration A the letter list, left for load 2, unlocks its
-    // box on the way: a click there keeps the focus and takes the keys.
+    // With configuration A the letter list, left for load 2's box, applies
+    // its letter again on the way: a click there keeps the focus and takes
+    // the keys.
     void fuocoDopoLaLista() {
         Usci a;
         a.Lettera("A");

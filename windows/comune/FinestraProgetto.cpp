@@ -336,8 +336,8 @@ int FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descri
 
                 for (int r = 0; r < nCampi; ++r) {
                     const CampoAvv& c = lato.campi[r];
-                    (*c.campi)[i] = Campo(frm, NomeIndice(c.nome, i), c.limite, Qs(c.tooltip), 60,
-                                          yCampi + r * passoCampo, 1170, altCampo);
+                    (*c.campi)[i] = Casella(frm, NomeIndice(c.nome, i), c.limite, Qs(c.tooltip), 60,
+                                            yCampi + r * passoCampo, 1170, altCampo);
                 }
                 for (size_t r = 0; r < righe.size(); ++r)
                     (*righe[r].etichette)[i] =
@@ -406,7 +406,7 @@ void FinestraProgetto::ColonnaLamierino(QWidget* p, int x) {
 
 void FinestraProgetto::ColonnaPerdite(QWidget* p, int x, bool intervallo) {
     Didascalia(p, "Cap_LamCdP", Qs("Cifra Perdita (W/kg)"), x, RigaLam(0), 2100, kAltRiga);
-    c_->Txt_LamCdP = Campo(p, "Txt_LamCdP", 3, {}, x + 2150, RigaLam(0) - 15, 1040, kAltCampo);
+    c_->Txt_LamCdP = Casella(p, "Txt_LamCdP", 3, {}, x + 2150, RigaLam(0) - 15, 1040, kAltCampo);
     ColonnaRisultati(p, x, 2100, x + 2150, 1040, 1, {{&c_->Lbl_LamPF, "Lbl_LamPF", "Perdite Ferro (W)"}});
     if (intervallo)
         ColonnaRisultati(p, x, 2100, x + 2150, 1040, 2,
@@ -537,11 +537,11 @@ void FinestraProgetto::CollegaCampi(const Descrizione& k) {
             for (int i = 0; i < numAvv_; ++i)
                 CampoDelCalcolo((*c.campi)[static_cast<std::size_t>(i)], c.limiti,
                                 c.poi ? std::function<void()>([poi = c.poi, i] { poi(i); }) : nullptr);
-    // A box the user only passes through changes nothing: its text is the
-    // window's own (a load, a check, the view, a calculation or an opened
-    // project wrote it, often rounded by a display mask), and a check would
-    // only derive the other values again from those rounded figures.
-    for (CampoNumerico* campo : findChildren<CampoNumerico*>()) campo->SoloModifiche();
+}
+
+CampoNumerico* FinestraProgetto::Casella(QWidget* parent, const QString& nome, int limite, const QString& tooltip,
+                                         int x, int y, int w, int h) {
+    return Campo(parent, nome, limite, tooltip, x, y, w, h, CampoNumerico::Tipo::Numero, LostFocus::Uscita::SeProprio);
 }
 
 void FinestraProgetto::CampoDelCalcolo(CampoNumerico* campo, const CampoNumerico::Limiti& limiti,
@@ -686,16 +686,15 @@ void FinestraProgetto::CambiaNumeroAvv(bool primario) {
 }
 
 void FinestraProgetto::ListaDelCalcolo(QComboBox* lista, std::function<void()> lasciata) {
-    auto* uscita = new LostFocus(lista);
     // The choice the list held when the user came into it: a change made
     // while the list holds the focus is the user's, one the program makes
     // (a load, an open, another list's handling) moves it along.
     QString& trovata = scelteTrovate_.emplace_back(SceltaTrovata{lista, lista->currentText()}).testo;
+    const auto inSospeso = [lista, &trovata] { return lista->currentText() != trovata; };
+    auto* uscita = new LostFocus(lista, LostFocus::Uscita::Sempre, inSospeso);
     connect(lista, &QComboBox::currentTextChanged, uscita, [uscita, &trovata](const QString& t) {
         if (!uscita->HaFuoco()) trovata = t;
     });
-    const auto inSospeso = [lista, &trovata] { return lista->currentText() != trovata; };
-    uscita->ImpostaModificato(inSospeso);
     connect(uscita, &LostFocus::lostFocusCheck, this, [this, lista, lasciata = std::move(lasciata), &trovata, inSospeso] {
         const bool cambiata = inSospeso();
         trovata = lista->currentText();

@@ -413,6 +413,13 @@ protected:
     void PulsantiPrese(const AvvFlag& partnerPri, Arr<CampoNumerico>& amp, Arr<CampoNumerico>& pot);
     static void RicalcolaCorrente(CampoNumerico* pot, CampoNumerico* volt, CampoNumerico* amp);
     static void RicalcolaPotenza(CampoNumerico* amp, CampoNumerico* volt, CampoNumerico* pot);
+    // A box of the window, placed in twips. Its check runs on leaving only
+    // when the user typed in it: passing through a text the window wrote
+    // (a load, a check, the view, a calculation or an opened project, often
+    // rounded by a display mask) changes nothing, where a check would only
+    // derive the other values again from those rounded figures.
+    static CampoNumerico* Casella(QWidget* parent, const QString& nome, int limite, const QString& tooltip, int x,
+                                  int y, int w, int h);
     // A field the calculation reads: its range check, then `poi` (what
     // follows from the value, may be empty), then a calculation, which ends
     // the check whether the value was taken or its default put back, so the

@@ -98,7 +98,10 @@ void Frm_Trifase::CostruisciFrameAvv(bool primario, int i, QGroupBox* frm) {
     connect(ui.Cmd_SecTrif[i], &QPushButton::clicked, this, [this, i] { Cmd_SecTrif_Click(i); });
     ui.Cmd_FaseLinea[i] = Pulsante(frm, NomeIndice("Cmd_FaseLinea", i), "Linea",
                                    Qs("Visualizzo Parametri di Linea"), 480, RIGA_PROPRIA, 720, 270);
-    connect(ui.Cmd_FaseLinea[i], &QPushButton::clicked, this, [this, i] { Cmd_FaseLinea_Click(i); });
+    connect(ui.Cmd_FaseLinea[i], &QPushButton::clicked, this, [this, i] {
+        Cmd_FaseLinea_Click(i);
+        CaselleLinea(i);
+    });
 }
 
 void Frm_Trifase::CostruisciPaginaLamierino(QGroupBox* p1) {
@@ -231,6 +234,7 @@ void Frm_Trifase::VistaLineaTutti() {
     for (int k = 0; k <= secUlt; ++k) {
         ui.Cmd_FaseLinea[k]->setText(Qs("Fase"));
         Cmd_FaseLinea_Click(k);
+        CaselleLinea(k);
     }
 }
 
@@ -389,7 +393,11 @@ void Frm_Trifase::StatoVista(int i, bool fase) {
     for (int g = 0; g < 3; ++g)
         caselle[g]->setToolTip(Qs("Indicare la ") + Qs(grandezze[g]) + Qs(" Avvolgimento Secondario di ") +
                                Qs(vistaNome));
-    for (CampoNumerico* c : caselle) c->setEnabled(!fase);
+}
+
+void Frm_Trifase::CaselleLinea(int i) {
+    const bool linea = ui.Cmd_FaseLinea[i]->text() == Qs("Linea");
+    for (CampoNumerico* c : {ui.Txt_SecVoltLin[i], ui.Txt_SecAmpLin[i], ui.Txt_SecPotLin[i]}) c->setEnabled(linea);
 }
 
 // ------------------------------------------------------------------ results
@@ -448,7 +456,7 @@ void Frm_Trifase::RiempiDopoApertura() {
     }
     RiempiDatiGenerali();
     // The line boxes hold the stored line values: every row in the line view.
-    for (int i = 0; i < NUM_AVV; ++i) StatoVista(i, false);
+    for (int i = 0; i < NUM_AVV; ++i) StatoVista(i, false), CaselleLinea(i);
     ContolloFrame();
     PulsantiCollegamento();
     PulsantiLettere();

@@ -112,8 +112,15 @@ private:
     // A secondary line box left: its phase box, the current or power that
     // follows, then the row's line view rebuilt.
     void DopoLinea(int i, Conv c, CampoNumerico* linea, CampoNumerico* fase);
-    // The caption, tooltips and enabled line boxes of row i's view.
+    // The caption and tooltips of row i's view.
     void StatoVista(int i, bool fase);
+    // Row i's line boxes take input while the row shows line values. This is
+    // set where the view settles (the user's click, every row's line view),
+    // never by the click procedure on its own: a phase box's check passes
+    // through its row's phase view before the calculation puts the line
+    // view back, and a line box locked and unlocked on the way would lose
+    // the focus the user is giving it.
+    void CaselleLinea(int i);
     void SceltaLettera(Lato l, Arr<QPushButton>& cmd, int i);
     // The later winding whose letter winding k takes: its partner when k is
     // a tap in series with it, else -1.

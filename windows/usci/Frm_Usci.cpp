@@ -117,7 +117,7 @@ void Frm_Usci::CostruisciPaginaExtra(QGroupBox* p3) {
             Didascalia(f, {}, Qs(r.didascalia), 45, y, 1210, 255);
             const QString nome = NomeIndice(r.nome, k == 0 ? S : S + k - 1);
             if (r.campo)
-                *r.campo = Campo(f, nome, r.limite, Qs(r.tooltip), 1255, y - 15, 585, 285);
+                *r.campo = Casella(f, nome, r.limite, Qs(r.tooltip), 1255, y - 15, 585, 285);
             else
                 *r.etichetta = Risultato(f, nome, Qs(r.didascalia), 1255, y, 585, 255);
             y += 330;
@@ -235,10 +235,13 @@ void Frm_Usci::Refresh() {
 
 void Frm_Usci::Cmb_SecTipo_LostFocus() {
     ModuleDIC& d = d_;
-    ui.Txt_SecImp[1]->setEnabled(false);
-    ui.Txt_SecImp[2]->setEnabled(false);
     d.SecTipo = U8(ui.Cmb_SecTipo->currentText());
-    if (const inputusci::Configurazione* c = inputusci::TrovaConfigurazione(d.SecTipo)) {
+    const inputusci::Configurazione* c = inputusci::TrovaConfigurazione(d.SecTipo);
+    // Each box's state is set once: a box locked on the way and unlocked
+    // again would lose the focus the user is giving it.
+    ui.Txt_SecImp[1]->setEnabled(c && c->impedenza17);
+    ui.Txt_SecImp[2]->setEnabled(false);
+    if (c) {
         using inputusci::Stadio;
         // A forced stage is selected first: when that changes the selection
         // its handling applies this letter once more and calculates.
@@ -249,7 +252,6 @@ void Frm_Usci::Cmb_SecTipo_LostFocus() {
         ui.Cmb_PriNumAvv->setEnabled(c->conteggiLiberi);
         ui.Cmb_SecNumAvv->setEnabled(c->conteggiLiberi);
         ui.Lbl_Commento->setText(Qs(c->commento));
-        if (c->impedenza17) ui.Txt_SecImp[1]->setEnabled(true);
         ui.Frm_Avvolg[2]->setVisible(c->frame2);
         ui.Frm_Avvolg[3]->setVisible(c->frame3);
         // The counts follow the stage the design holds.
