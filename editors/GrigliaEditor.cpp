@@ -1,6 +1,7 @@
 #include "editors/GrigliaEditor.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QStyle>
 
@@ -157,17 +158,45 @@ void DelegatoGriglia::Conferma() {
 
 // ---------------------------------------------------------------- view
 
-QModelIndex VistaGriglia::moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) {
-    if (azione != MoveNext && azione != MovePrevious) return QTableView::moveCursor(azione, modificatori);
+QModelIndex VistaGriglia::Aperta(int p, int passo) const {
     const int colonne = modello_->columnCount();
-    const int celle = modello_->rowCount() * colonne;
-    const QModelIndex ora = currentIndex();
-    const int passo = azione == MoveNext ? 1 : -1;
-    for (int p = ora.isValid() ? ora.row() * colonne + ora.column() + passo : 0; p >= 0 && p < celle; p += passo) {
+    for (const int celle = modello_->rowCount() * colonne; p >= 0 && p < celle; p += passo) {
         const QModelIndex i = modello_->index(p / colonne, p % colonne);
         if (modello_->flags(i) & Qt::ItemIsEditable) return i;
     }
     return {};
+}
+
+QModelIndex VistaGriglia::moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) {
+    if (azione != MoveNext && azione != MovePrevious) return QTableView::moveCursor(azione, modificatori);
+    const QModelIndex ora = currentIndex();
+    const int passo = azione == MoveNext ? 1 : -1;
+    return Aperta(ora.isValid() ? ora.row() * modello_->columnCount() + ora.column() + passo : 0, passo);
+}
+
+void VistaGriglia::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint fine) {
+    // The view would keep the focus itself with no field open, and the next
+    // key would open the field just left again.
+    const bool avanti = fine == QAbstractItemDelegate::EditNextItem;
+    const bool esce = (avanti || fine == QAbstractItemDelegate::EditPreviousItem) &&
+                      !moveCursor(avanti ? MoveNext : MovePrevious, Qt::NoModifier).isValid();
+    QTableView::closeEditor(editor, esce ? QAbstractItemDelegate::NoHint : fine);
+    if (esce) QAbstractScrollArea::focusNextPrevChild(avanti);  // the window's order, not the cells'
+}
+
+void VistaGriglia::focusInEvent(QFocusEvent* evento) {
+    // The view would open its first field also for Shift+Tab, and none at all
+    // when a cell is already current: the key typed next would open that one.
+    const bool avanti = evento->reason() == Qt::TabFocusReason;
+    if (avanti || evento->reason() == Qt::BacktabFocusReason) {
+        const int ultima = modello_->rowCount() * modello_->columnCount() - 1;
+        const QModelIndex cella = avanti ? Aperta(0, 1) : Aperta(ultima, -1);
+        if (cella.isValid() && cella != currentIndex())
+            setCurrentIndex(cella);  // a move onto a cell opens its field
+        else if (cella.isValid())
+            edit(cella);             // already current: no move opens it
+    }
+    QTableView::focusInEvent(evento);
 }
 
 bool VistaGriglia::edit(const QModelIndex& indice, EditTrigger causa, QEvent* evento) {

@@ -118,11 +118,21 @@ protected:
     // Tab and Shift+Tab go from field to field across the rows, over the
     // computed columns and the locked cells.
     QModelIndex moveCursor(CursorAction azione, Qt::KeyboardModifiers modificatori) override;
+    // Past the last field (before the first) they leave the table for the
+    // window's next (previous) control; the field left is taken and checked
+    // as at any Tab.
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint fine) override;
+    // Come into by Tab (Shift+Tab), the table opens its first (last) field.
+    void focusInEvent(QFocusEvent* evento) override;
     // A click into the current cell opens its field at once, as a click into
     // any other cell does, so the keys typed next go into it.
     bool edit(const QModelIndex& indice, EditTrigger causa, QEvent* evento) override;
 
 private:
+    // The first cell taking input from cell p on, counted across the rows,
+    // walking by passo.
+    QModelIndex Aperta(int p, int passo) const;
+
     ModelloGriglia* modello_;
     DelegatoGriglia* delegato_;
 };

@@ -253,6 +253,16 @@ inline QString CliccaEScrivi(QAbstractItemView* vista, const QModelIndex& cella,
     return fuoco->objectName() + ':' + TestoDi(fuoco);
 }
 
+// A key (Tab, Backtab) pressed where the focus is, then keys typed where it
+// went, as a user does: what then holds the focus, "name:text".
+inline QString TastoEScrivi(Qt::Key tasto, const QString& tasti) {
+    if (QWidget* qui = QApplication::focusWidget()) QTest::keyClick(qui, tasto);
+    QCoreApplication::processEvents();
+    if (QWidget* dopo = QApplication::focusWidget()) QTest::keyClicks(dopo, tasti);
+    QWidget* fuoco = QApplication::focusWidget();
+    return fuoco ? fuoco->objectName() + ':' + TestoDi(fuoco) : QString();
+}
+
 // Picks `voce` of `menu` in the window's menu bar with the mouse, as a user
 // does: a menu never takes the focus from the window's controls.
 inline void DalMenu(QMainWindow* finestra, QMenu* menu, QAction* voce) {

@@ -94,6 +94,25 @@ private slots:
         }
     }
 
+    // Tab out of the table's last open cell (Backtab out of its first) goes on
+    // to the window's next (previous) control, and the key typed next goes
+    // there; the cell left keeps its text, checked. Ticked, only C is open.
+    void tabOutOfTable() {
+        cmd().Cmd_Modifica->click(), w->show(), w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get(), kAttesaMs));
+        QWidget *opzione = w->ui.Opt_TipoLam[0], *calcola = cmd().Calcola;
+        const struct { bool spuntata; int riga, cella; Qt::Key tasto; QWidget* dopo; QString tasti; bool gialla; } casi[] = {
+            {false, 17, CELLA_PESO, Qt::Key_Tab, opzione, "0,009", true}, {false, 0, CELLA_A, Qt::Key_Backtab, calcola, "50", false},
+            {true, 17, CELLA_C, Qt::Key_Tab, opzione, "4,9", true}, {true, 0, CELLA_C, Qt::Key_Backtab, calcola, "20", false}};
+        for (const auto& k : casi) {
+            if (w->ui.Check1->isChecked() != k.spuntata) w->ui.Check1->click();
+            const QString cella = M()->NomeCella(Cella(k.riga, k.cella));
+            QCOMPARE(CliccaEScrivi(w->ui.Griglia, Cella(k.riga, k.cella), k.tasti), cella + ':' + k.tasti);
+            QCOMPARE(TastoEScrivi(k.tasto, "3"), k.dopo->objectName() + ':' + TestoDi(k.dopo));
+            QVERIFY2(Cella(k.riga, k.cella).data().toString() == k.tasti && Gialla(k.riga, k.cella) == k.gialla, qPrintable(cella));
+        }
+    }
+
     // One table per path through the window, then a refused one; the two-leg
     // figures and the other refusals are the computation's own test (core).
     // After "Calcola" the table and its options are locked either way.
