@@ -215,10 +215,11 @@ constexpr Limite LimiteMisuraLamCalcolata(int cella) {
     return {minimo[cella], massimo[cella] * C_LAM_CALCOLATO_MAX};
 }
 // Its weight of 10 mm: 8,5 kg/dm³ over 1,11 of its net area, the area less
-// its two windows. The calculation keeps it at 0 or more, but a lamination
-// kept at 1 mm of C for an area smaller than its windows' (0,05 cm² at most,
-// three-leg) was saved by earlier versions with a net area down to
-// -0,05 cm², a little below nothing: -3,8E-04 kg. Those projects still open.
+// its two windows. The calculation keeps it at 0 or more, yet a project file
+// may hold the weight of a lamination kept at 1 mm of C for an area smaller
+// than its windows' (0,05 cm² at most, three-leg) worked out from that net
+// area as it stands: down to -0,05 cm², a little below nothing, -3,8E-04 kg.
+// Such a file is accepted, so that the design it holds opens.
 inline constexpr Limite LIMITE_PESO_LAM_CALCOLATO{-1e-3f, AREA_LAM_CALCOLATA_MAX * 8.5f / 1110.0f};
 
 // ---------------------------------------------------------------- the stack

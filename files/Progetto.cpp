@@ -627,7 +627,8 @@ bool ApriProgetto(const std::string& percorso, ModuleDIC& design, std::string& e
     Appoggio& a = AppoggioApertura();
     recfile::Esito r = recfile::Leggi(percorso, LUNG_REC, NUM_RECORD, a.lettura);
     if (!r.ok && r.record == 0) {
-        es.motivo = errore = "Impossibile aprire il progetto " + percorso + ":\n" + r.messaggio;
+        // The file layer's message names the file and says why.
+        es.motivo = errore = "Impossibile aprire il progetto:\n" + r.messaggio;
         return false;
     }
     if (!r.ok) {

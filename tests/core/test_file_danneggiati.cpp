@@ -435,9 +435,9 @@ TEST(FileDanneggiati, StoredStackAndCoefficientLimitsAreChecked) {
         {7541, "1E+38", "Sezione Ferro Fuori Limiti (1E+38)"},
         {7542, "0,09", "Cifra di Perdita Lamierino Fuori Limiti (0,09)"},
         // The computed lamination (C up to 500000 mm, 10 mm of it up to
-        // 1,5E+10 cm² x 8,5 / 1110 = 1,15E+08 kg, down to -1E-03 kg as
-        // earlier versions saved it) at the
-        // thickest stack: 1E+07 x 500000 / 111 = 4,5E+10 cm², 1,15E+14 kg.
+        // 1,5E+10 cm² x 8,5 / 1110 = 1,15E+08 kg, down to the -1E-03 kg a
+        // project file may hold) at the thickest stack:
+        // 1E+07 x 500000 / 111 = 4,5E+10 cm², 1,15E+14 kg.
         {7541, "4,5E+10", ""},
         {7541, "4,6E+10", "Sezione Ferro Fuori Limiti (4,6E+10)"},
         {7539, "1,1E+14", ""},

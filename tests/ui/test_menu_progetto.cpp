@@ -1,5 +1,7 @@
 // The File menu of the single-phase window and its refill after an open, with
 // fake dialogs and boxes and a temporary program folder.
+#include <sys/stat.h>
+
 #include <map>
 #include <optional>
 
@@ -27,6 +29,8 @@ const QString kRifiuto = QStringLiteral("48 Verifica File Progetto Trasformatore
 const QString kAltroTipo = kRifiuto.arg("altro.tmf", "Il File non contiene un Progetto di Trasformatore Monofase");
 const QString kNessuno = QStringLiteral("Il contenuto del file non è quello di un progetto: è forse una libreria di fili o di "
                                         "lamierini, un testo o il file di un altro programma.");
+// A path that is no file to read, the path the dialog gave standing as %1.
+const QString kNonUnFile = QStringLiteral("48 Verifica File Progetto Trasformatore: Impossibile aprire il progetto:\n\"%1\" non è un file");
 const QString kLungo = QStringLiteral("48 Verifica File Progetto Trasformatore: Nome File Troppo Lungo          201\nNON è possibile %1 questo File.%2\nRinominare File con meno caratteri     ");
 constexpr int kSecVolt0 = 8273;  // record of SecVolt(0)
 
@@ -79,7 +83,7 @@ private slots:
         QTest::addColumn<QString>("prepara");
         QTest::addColumn<QString>("dialogo");  // path the file dialog gives ("" not shown, "-" cancelled, #N: N characters)
         QTest::addColumn<QList<int>>("risposte");
-        QTest::addColumn<QString>("primoBox");  // "style title: text" of the first box, as it begins
+        QTest::addColumn<QString>("primoBox");  // "style title: text" of the first box, as it begins (%1: the path chosen)
         QTest::addColumn<QString>("scritto");  // the file that now holds the design ("" none)
         QTest::addColumn<QString>("file");     // caption's file part ("" none, "-" base only)
         QTest::addColumn<bool>("caricato");    // the default design back
@@ -109,6 +113,7 @@ private slots:
         QTest::newRow("apri un file vuoto") << "Apri" << true << "vuoto" << "vuoto.tmf" << QList<int>{mb::Ok} << kRifiuto.arg("vuoto.tmf", "Il file è vuoto.") << "" << "prova" << false;
         QTest::newRow("apri libreria fili") << "Apri" << true << "LibRame1.wir" << "filo.tmf" << QList<int>{mb::Ok} << kRifiuto.arg("filo.tmf", kNessuno) << "" << "prova" << false;
         QTest::newRow("apri libreria lamierini") << "Apri" << true << "LamMantelloStandard.lam" << "lam.tmf" << QList<int>{mb::Ok} << kRifiuto.arg("lam.tmf", kNessuno) << "" << "prova" << false;
+        QTest::newRow("apri una pipe") << "Apri" << true << "fifo" << "fifo.tmf" << QList<int>{mb::Ok} << kNonUnFile << "" << "prova" << false;
         QTest::newRow("apri 201 caratteri") << "Apri" << true << "" << "#201" << QList<int>{mb::Ok} << kLungo.arg("Aprire", "    ") << "" << "prova" << false;
     }
     void menu() {
@@ -143,6 +148,7 @@ private slots:
         }
         if (prepara.contains('.')) QVERIFY(QFile::copy(LibreriaDefault(U8(prepara).c_str()), Archivio(dialogo)));
         if (prepara == QStringLiteral("nome")) d->LamNome[0] = "EI Ω";
+        if (prepara == QStringLiteral("fifo")) QVERIFY(::mkfifo(QFile::encodeName(Archivio(dialogo)).constData(), 0644) == 0);
         d->PriUlt = 1, d->TipoCalcolo = 1, d->SecVolt[0] = 33;  // the design the user has now
         dlg->chiamate.clear(), msg->Azzera();
         for (int r : risposte) msg->Attendi(r);
@@ -162,6 +168,7 @@ private slots:
             QCOMPARE(c.titolo + c.cartella + c.filtro, c.tipo + " Progetto Trasformatore Monofase" + Archivio() + "Progetto Trasformatore Monofase(*.tmf)|*.tmf");
         QCOMPARE(msg->boxes.size(), size_t(risposte.size()));
         if (!primoBox.isEmpty()) {
+            primoBox.replace(QStringLiteral("%1"), scelto);
             const auto& b = msg->boxes[0];
             QVERIFY2(QStringLiteral("%1 %2: %3").arg(b.stile).arg(Qs(b.titolo), Qs(b.testo)).startsWith(primoBox), b.testo.c_str());
         }
