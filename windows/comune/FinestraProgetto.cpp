@@ -541,7 +541,8 @@ void FinestraProgetto::CollegaCampi(const Descrizione& k) {
 
 CampoNumerico* FinestraProgetto::Casella(QWidget* parent, const QString& nome, int limite, const QString& tooltip,
                                          int x, int y, int w, int h) {
-    return Campo(parent, nome, limite, tooltip, x, y, w, h, CampoNumerico::Tipo::Numero, LostFocus::Uscita::SeProprio);
+    return Campo(parent, nome, limite, tooltip, x, y, w, h, CampoNumerico::Tipo::Numero,
+                 LostFocus::Uscita::SeProprio);
 }
 
 void FinestraProgetto::CampoDelCalcolo(CampoNumerico* campo, const CampoNumerico::Limiti& limiti,
