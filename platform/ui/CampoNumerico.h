@@ -26,9 +26,10 @@
 // ImpostaControllo(). The text is the user's own while Qt's modified flag
 // says so: Qt sets it on each edit and clears it on each text the program
 // writes (setText, a check's default included); leaving the field or a
-// command takes it, Enter does not. A field given its range (ImpostaLimiti) judges its value
-// with Verifica(): a refused value brings the range's message, the yellow
-// background and the default text, the same in every window and dialog.
+// command takes it, Enter does not. A field given its range (ImpostaLimiti)
+// judges its value with Verifica(): a refused value brings the range's
+// message, the yellow background and the default text, the same in every
+// window and dialog.
 #pragma once
 
 #include <functional>

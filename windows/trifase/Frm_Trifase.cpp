@@ -372,7 +372,7 @@ void Frm_Trifase::Cmd_FaseLinea_Click(int i) {
     const auto v = ui.Txt_SecVolt[i]->Valore();
     const auto a = ui.Txt_SecAmp[i]->Valore();
     const auto p = ui.Txt_SecPot[i]->Valore();
-    const bool fase = ui.Cmd_FaseLinea[i]->text() == Qs("Linea");
+    const bool fase = VistaDiLinea(i);  // the click shows the other view
     const std::string& lettera = d_.SecTrif[i];
     const inputtrif::VistaSec vista =
         fase ? inputtrif::VistaFase(lettera, v.value_or(0), a.value_or(0), p.value_or(0), g_.vista)
@@ -395,9 +395,11 @@ void Frm_Trifase::StatoVista(int i, bool fase) {
                                Qs(vistaNome));
 }
 
+bool Frm_Trifase::VistaDiLinea(int i) const { return ui.Cmd_FaseLinea[i]->text() == Qs("Linea"); }
+
 void Frm_Trifase::CaselleLinea(int i) {
-    const bool linea = ui.Cmd_FaseLinea[i]->text() == Qs("Linea");
-    for (CampoNumerico* c : {ui.Txt_SecVoltLin[i], ui.Txt_SecAmpLin[i], ui.Txt_SecPotLin[i]}) c->setEnabled(linea);
+    for (CampoNumerico* c : {ui.Txt_SecVoltLin[i], ui.Txt_SecAmpLin[i], ui.Txt_SecPotLin[i]})
+        c->setEnabled(VistaDiLinea(i));
 }
 
 // ------------------------------------------------------------------ results

@@ -114,6 +114,8 @@ private:
     void DopoLinea(int i, Conv c, CampoNumerico* linea, CampoNumerico* fase);
     // The caption and tooltips of row i's view.
     void StatoVista(int i, bool fase);
+    // Whether row i shows line values: the view lives in its button's caption.
+    bool VistaDiLinea(int i) const;
     // Row i's line boxes take input while the row shows line values. This is
     // set where the view settles (the user's click, every row's line view),
     // never by the click procedure on its own: a phase box's check passes
