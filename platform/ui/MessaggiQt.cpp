@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -21,11 +24,52 @@ std::vector<std::pair<const void*, std::function<void()>>>& DaRidisegnare() {
     static std::vector<std::pair<const void*, std::function<void()>>> elenco;
     return elenco;
 }
+// How wide a window manager's title bar must be to show `titolo` whole: the
+// title in the bold application font and, beside it, the bar's icon and its
+// three buttons, each a square about two lines high, with a line and a half
+// of room around them. It follows the desktop's font.
+int LarghezzaTitolo(const QString& titolo) {
+    QFont f = QApplication::font();
+    f.setBold(true);
+    const QFontMetrics fm(f);
+    return fm.horizontalAdvance(titolo) + fm.height() * 19 / 2;
+}
+
+// A box as wide as a window manager's title bar needs to show its whole
+// title: Qt sizes a box by its text and buttons only, so a short text under a
+// long title ("Verifica Inserzione Parametri Avvolgimento") had its title cut.
+// Qt sets the box's size again whenever its layout changes; the width is
+// made up right after each time.
+class BoxMessaggio : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    bool event(QEvent* e) override {
+        const bool r = QMessageBox::event(e);
+        if (e->type() == QEvent::LayoutRequest) Allarga();
+        return r;
+    }
+    void showEvent(QShowEvent* e) override {
+        QMessageBox::showEvent(e);
+        Allarga();
+    }
+
+private:
+    void Allarga() {
+        const int serve = LarghezzaTitolo(windowTitle());
+        if (!isVisible() || width() >= serve || !layout()) return;
+        QLayout* l = layout();
+        setFixedSize(serve, l->hasHeightForWidth() ? l->totalHeightForWidth(serve) : l->totalMinimumSize().height());
+        // The new size asks for no further round.
+        QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
+    }
+};
 }  // namespace
 
 QMessageBox* MessaggiQt::Crea(const QString& testo, int stile, const QString& titolo,
                               QWidget* parent) {
-    auto* box = new QMessageBox(parent);
+    auto* box = new BoxMessaggio(parent);
     box->setObjectName(QStringLiteral("MsgBox"));
     box->setWindowTitle(titolo);
     box->setText(testo);

@@ -18,7 +18,8 @@ class QWidget;
 // Information; icons from the style). Buttons read "OK", "Sì", "No",
 // "Annulla", the first one is the default.  Returns mb::Ok, mb::Yes (6),
 // mb::No (7) or mb::Cancel (2); a box closed without a button answers Cancel
-// when it has one, otherwise No (Yes/No box) or Ok.
+// when it has one, otherwise No (Yes/No box) or Ok. A box is never narrower
+// than a window manager's title bar needs to show its whole title.
 class MessaggiQt : public IMessaggi {
 public:
     int MsgBox(const std::string& testo, int stile, const std::string& titolo) override;

@@ -1,6 +1,8 @@
 // The platform layer: key filter and focus-loss check of the numeric field,
 // message boxes, printing and the status text.
 #include "UiTestSupport.h"
+#include "files/LibRame.h"
+#include "files/LimitiCampi.h"
 #include "platform/ui/Ui.h"
 
 namespace {
@@ -385,6 +387,51 @@ private slots:
             const bool conOk = (k.stile & 15) == mb::OkOnly || (k.stile & 15) == mb::OkCancel;
             QCOMPARE(box->defaultButton()->text(), conOk ? ok : si);
         }
+    }
+
+    // A box is at least as wide as a window manager's title bar needs for its
+    // whole title: the title in bold and about 130 px for the bar's icon and
+    // three buttons at the default font, in proportion in a larger one. A box
+    // whose text is wider keeps the width Qt gives it.
+    void messageBoxShowsItsWholeTitle() {
+        const int avviso = mb::OkOnly + mb::Exclamation;
+        const struct { const char* titolo; const char* testo; int stile; } casi[] = {
+            {campitrif::TITOLO_AVV, campitrif::VOLT_PRI, avviso},
+            {CAMPO_LAM_CDP.titolo, CAMPO_LAM_CDP.messaggio, avviso},
+            {"Verifica Spessori Isolanti", "Spessore Isolante Fuori Limiti", avviso},
+            {"Verifica Rocchetto", "Misura Fuori Limiti", avviso},
+            {TITOLO_LIBRAME_VECCHIA, "Fuori Limiti", avviso},
+            {"Verifica File Progetto Trasformatore", "Impossibile aprire il progetto:\n\"/x.tmf\": file inesistente", avviso},
+            {"Nuovo Progetto di Calcolo Trasformatore", "Salvare le Modifiche\n       del Trasformatore Esistente ?",
+             mb::YesNoCancel + mb::Question},
+            {"Chiusura Progetto di Calcolo AutoTrasformatore", "Salvare le Modifiche", mb::YesNoCancel + mb::Question},
+            {"Calcolo di Trasformatore Trifase", "Uscire dal Progetto di Calcolo?", mb::YesNo + mb::Question},
+            {"Controllo Parametri Fuori Limite", "La Potenza del Trasformatore è Troppo Alta", avviso}};
+        const QFont normale = QApplication::font();
+        const int riga = QFontMetrics(normale).height();
+        const auto ripristina = qScopeGuard([&normale] { QApplication::setFont(normale); });
+        for (const double scala : {1.0, 1.6}) {
+            QFont f = normale;
+            f.setPointSizeF(normale.pointSizeF() * scala);
+            QApplication::setFont(f);
+            f.setBold(true);
+            const QFontMetrics fm(f);
+            const int barra = 130 * fm.height() / riga;
+            for (const auto& c : casi) {
+                std::unique_ptr<QMessageBox> box(MessaggiQt::Crea(Qs(c.testo), c.stile, Qs(c.titolo), nullptr));
+                box->show();
+                QVERIFY(QTest::qWaitForWindowExposed(box.get(), kAttesaMs));
+                QVERIFY2(box->width() >= fm.horizontalAdvance(Qs(c.titolo)) + barra, c.titolo);
+            }
+        }
+        QApplication::setFont(normale);
+        const QString lungo = QString(QStringLiteral("Errore di Scrittura File Libreria ")).repeated(3);
+        std::unique_ptr<QMessageBox> box(MessaggiQt::Crea(lungo, avviso, QStringLiteral("Titolo"), nullptr));
+        QMessageBox qt(QMessageBox::Warning, QStringLiteral("Titolo"), lungo);
+        qt.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box->show(), qt.show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get(), kAttesaMs) && QTest::qWaitForWindowExposed(&qt, kAttesaMs));
+        QCOMPARE(box->size(), qt.size());
     }
 
     void yellowAndWhiteBackground() {
