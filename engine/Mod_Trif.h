@@ -28,6 +28,10 @@ struct DatiTrifTesti : DatiAlimTesti {
 // text that does not convert leaves its variable as it was; a count outside
 // 1..9 too.
 void LeggiDatiTrif(ModuleDIC& d, const DatiTrifTesti& t);
+// Its line values alone, of the windings in use: the primaries' line
+// voltages, or the secondaries' line voltage, current and power.
+void LeggiLineePri(ModuleDIC& d, const DatiTrifTesti& t);
+void LeggiLineeSec(ModuleDIC& d, const DatiTrifTesti& t);
 
 // Total secondary power from the windings' three-phase powers (a zig-zag
 // winding counts 2/√3 of its power, a "b" winding 1,5), efficiency, primary

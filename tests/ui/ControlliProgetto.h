@@ -122,6 +122,18 @@ inline QString FuocoEDigitato(QWidget* da, QWidget* verso, bool tab) {
     return TestoDi(verso) == QLatin1String("5") ? QString() : TestoDi(verso);
 }
 
+// Salva con Nome into a fresh folder, Nuovo (No to saving first), then Apri
+// of the file saved: what window `a` shows comes from the file.
+template <class A>
+void SalvaNuovoApri(A& a) {
+    QTemporaryDir cartella;
+    FakeDialoghiUi dlg;
+    const QString file = cartella.filePath(QStringLiteral("p") + a.w->Testi().estensione);
+    dlg.percorsiSalva.push_back(file), a.w->MnuFileSalvaNome_Click();
+    a.msg.Attendi(mb::No), a.w->MnuFileNuovo_Click();
+    dlg.percorsiApri.push_back(file), a.w->MnuFileApri_Click();
+}
+
 // A design window of kind W on a fresh design; every message box must be
 // expected (FakeMessaggiUi), and one left open fails the test.
 template <class W>

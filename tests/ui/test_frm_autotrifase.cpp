@@ -44,6 +44,7 @@ void Lettera(Auto& a, L& l, const char* pri) {
 const char* const kCampi = "Txt_PriVolt Txt_SecAmp Txt_SecPot";
 const char* const kLettere =
     "Cmd_PriTrif Cmd_SecTrif Txt_PriVoltLin Lbl_PriAmpLin Txt_SecVoltLin Txt_SecAmpLin Lbl_PotPass";
+const char* const kLineeSalvate = "Cmd_PriTrif Cmd_SecTrif Txt_PriVoltLin Txt_SecVoltLin Txt_SecAmpLin";
 
 }  // namespace
 
@@ -123,6 +124,11 @@ private slots:
              "Y y- 380,0 1,6 220,0 2,624 "},
             {[](Auto& a, L& l) { a.d->PriTrif[0] = "D"; Lettera(a, l, nullptr); }, kLettere,
              "D d- 219,4 2,8 127,0 4,545 "},
+            // A save right after keeps the line values shown, which the file
+            // opened shows again.
+            {[](Auto& a, L& l) { Lettera(a, l, "D"), SalvaNuovoApri(a); }, kLineeSalvate, "D d- 219,4 127 4,545"},
+            {[](Auto& a, L& l) { Lettera(a, l, "D"), SalvaNuovoApri(a), Lettera(a, l, "Y"), SalvaNuovoApri(a); },
+             kLineeSalvate, "Y y- 380 220 2,624"},
             // After a connection dialog the pass runs and the captions stay; a
             // count left keeps the connection the dialog wrote.
             {[](Auto& a, L& l) {

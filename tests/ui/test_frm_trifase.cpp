@@ -2,10 +2,13 @@
 // primaries' line figures, the phase and line view of a secondary, the input
 // ordering, the counts and the letter buttons. Expected figures worked out
 // apart (float32 by a short script).
+#include <cctype>
+
 #include "ControlliProgetto.h"
 #include "Progetti.h"
 #include "dialogs/Frm_AvvColl.h"
 #include "files/Progetto.h"
+#include "platform/core/Numeri.h"
 #include "platform/ui/Ui.h"
 #include "windows/trifase/Frm_Trifase.h"
 
@@ -390,6 +393,30 @@ private slots:
         a->msg.Attendi(mb::No), a->w->MnuFileNuovo_Click();
         QCOMPARE(QString::number(d->RochC[1]) + QString::fromStdString(d->RochTipo[1]), QStringLiteral("40Mio"));
         QCOMPARE(T(ui->Txt_SecVolt[0]), QStringLiteral("73,3"));
+    }
+
+    // A letter chosen and the project saved at once: the line values the
+    // window shows are saved and come back with the file, the primary's line
+    // current and power as the design's. Delta: 73,3 V, 2,626 x √3 = 4,5 A,
+    // 3 x 192,5 = 577,5 VA; star: 73,3 x √3 = 127,0 V; 219,4 x √3 = 380,0 V.
+    void letteraSalvata() {
+        Carica();
+        FakeLanciatoreUi lanciatore;
+        const char* pri = "Cmd_PriTrif(0) Txt_PriVoltLin(0) Lbl_PriAmpLin(0) Lbl_PriPotLin(0)";
+        const char* sec = "Cmd_SecTrif(0) Txt_SecVoltLin(0) Txt_SecAmpLin(0) Txt_SecPotLin(0)";
+        const struct { const char* lettera; const char* nomi; const char* mostrati; const char* riaperti; } passi[] = {
+            {"D", pri, "D|219,4|3,2|1231,2", "D|219,4|3,2 1231,2"}, {"Y", pri, "Y|380,0|1,9|1231,2", "Y|380|1,9 1231,2"},
+            {"d", sec, "d|73,3|4,5|577,5", "d|73,3|4,5|577,5"}, {"y", sec, "y|127,0|2,6|577,5", "y|127|2,6|577,5"}};
+        for (const auto& p : passi) {
+            const bool primario = std::isupper(p.lettera[0]);
+            lanciatore.azione = [&p, primario](ModuleDIC& m) { (primario ? m.PriTrif : m.SecTrif)[0] = p.lettera; };
+            (primario ? ui->Cmd_PriTrif : ui->Cmd_SecTrif)[0]->click();
+            QCOMPARE(TestiDi(a->w.get(), p.nomi), QString(p.mostrati));
+            SalvaNuovoApri(*a);
+            const QString progetto = QStringLiteral("|%1 %2").arg(Qs(num::SngToText(d->PriAmpLin[0])), Qs(num::SngToText(d->PriPotLin[0])));
+            QCOMPARE(TestiDi(a->w.get(), p.nomi).section('|', 0, primario ? 1 : 3) + (primario ? progetto : QString()),
+                     QString(p.riaperti));
+        }
     }
 
     // An opened project shows its letters and stored line values, every row

@@ -100,7 +100,7 @@ void Frm_Trifase::CostruisciFrameAvv(bool primario, int i, QGroupBox* frm) {
                                    Qs("Visualizzo Parametri di Linea"), 480, RIGA_PROPRIA, 720, 270);
     connect(ui.Cmd_FaseLinea[i], &QPushButton::clicked, this, [this, i] {
         Cmd_FaseLinea_Click(i);
-        CaselleLinea(i);
+        AbilitaCaselleLinea(i);
     });
 }
 
@@ -216,17 +216,33 @@ void Frm_Trifase::Cmd_PriTrif_Click(int i) {
         if (v.lettera) ui.Txt_PriVoltLin[k]->ImpostaTestoU8(v.testo);
         MostraLineaPri(k, "##0.0");
     }
-    if (!g_.prese || i < 0 || i >= NUM_AVV) return;
-    // One tapped winding: the secondary is connected as the primary is.
-    if (d_.PriTrif[i] == "D") d_.SecTrif[i] = "d";
-    if (d_.PriTrif[i] == "Y") d_.SecTrif[i] = "y";
-    Lettera(ui.Cmd_SecTrif[i], d_.SecTrif[i]);
-    VistaLineaTutti();
+    const bool secondario = g_.prese && i >= 0 && i < NUM_AVV;
+    if (secondario) {
+        // One tapped winding: the secondary is connected as the primary is.
+        if (d_.PriTrif[i] == "D") d_.SecTrif[i] = "d";
+        if (d_.PriTrif[i] == "Y") d_.SecTrif[i] = "y";
+        Lettera(ui.Cmd_SecTrif[i], d_.SecTrif[i]);
+        VistaLineaTutti();
+    }
+    LineeNelProgetto(true, secondario);
 }
 
 void Frm_Trifase::Cmd_SecTrif_Click(int i) {
     SceltaLettera(Secondari(d_), ui.Cmd_SecTrif, i);
     VistaLineaTutti();
+    LineeNelProgetto(false, true);
+}
+
+void Frm_Trifase::LineeNelProgetto(bool primari, bool secondari) {
+    const DatiTrifTesti t = DatiTesti();
+    if (secondari) LeggiLineeSec(d_, t);
+    if (!primari) return;
+    LeggiLineePri(d_, t);
+    const int priUlt = inputalim::UltimoIndice(d_.PriUlt, NUM_AVV);
+    for (int k = 0; k <= priUlt; ++k) {
+        Leggi(d_.PriAmpLin[k], U8(ui.Lbl_PriAmpLin[k]->text()));
+        Leggi(d_.PriPotLin[k], U8(ui.Lbl_PriPotLin[k]->text()));
+    }
 }
 
 void Frm_Trifase::VistaLineaTutti() {
@@ -234,7 +250,7 @@ void Frm_Trifase::VistaLineaTutti() {
     for (int k = 0; k <= secUlt; ++k) {
         ui.Cmd_FaseLinea[k]->setText(Qs("Fase"));
         Cmd_FaseLinea_Click(k);
-        CaselleLinea(k);
+        AbilitaCaselleLinea(k);
     }
 }
 
@@ -372,20 +388,22 @@ void Frm_Trifase::Cmd_FaseLinea_Click(int i) {
     const auto v = ui.Txt_SecVolt[i]->Valore();
     const auto a = ui.Txt_SecAmp[i]->Valore();
     const auto p = ui.Txt_SecPot[i]->Valore();
-    const bool fase = VistaDiLinea(i);  // the click shows the other view
+    // The click shows the other view: the phase values when the row shows
+    // line values, else the line values.
+    const bool mostraFase = VistaDiLinea(i);
     const std::string& lettera = d_.SecTrif[i];
     const inputtrif::VistaSec vista =
-        fase ? inputtrif::VistaFase(lettera, v.value_or(0), a.value_or(0), p.value_or(0), g_.vista)
-             : inputtrif::VistaLinea(lettera, v.value_or(0), a.value_or(0), p.value_or(0), g_.vista);
+        mostraFase ? inputtrif::VistaFase(lettera, v.value_or(0), a.value_or(0), p.value_or(0), g_.vista)
+                   : inputtrif::VistaLinea(lettera, v.value_or(0), a.value_or(0), p.value_or(0), g_.vista);
     if (!vista.lettera) NessunaLettera();
     ui.Txt_SecVoltLin[i]->ImpostaTestoU8(vista.volt);
     ui.Txt_SecAmpLin[i]->ImpostaTestoU8(vista.amp);
     ui.Txt_SecPotLin[i]->ImpostaTestoU8(vista.pot);
-    StatoVista(i, fase);
+    StatoVista(i, mostraFase);
 }
 
-void Frm_Trifase::StatoVista(int i, bool fase) {
-    const char* vistaNome = fase ? "Fase" : "Linea";
+void Frm_Trifase::StatoVista(int i, bool mostraFase) {
+    const char* vistaNome = mostraFase ? "Fase" : "Linea";
     ui.Cmd_FaseLinea[i]->setText(Qs(vistaNome));
     ui.Cmd_FaseLinea[i]->setToolTip(Qs("Visualizzo Parametri di ") + Qs(vistaNome));
     const char* grandezze[] = {"Tensione", "Corrente", "Potenza"};
@@ -397,7 +415,7 @@ void Frm_Trifase::StatoVista(int i, bool fase) {
 
 bool Frm_Trifase::VistaDiLinea(int i) const { return ui.Cmd_FaseLinea[i]->text() == Qs("Linea"); }
 
-void Frm_Trifase::CaselleLinea(int i) {
+void Frm_Trifase::AbilitaCaselleLinea(int i) {
     for (CampoNumerico* c : {ui.Txt_SecVoltLin[i], ui.Txt_SecAmpLin[i], ui.Txt_SecPotLin[i]})
         c->setEnabled(VistaDiLinea(i));
 }
@@ -458,7 +476,10 @@ void Frm_Trifase::RiempiDopoApertura() {
     }
     RiempiDatiGenerali();
     // The line boxes hold the stored line values: every row in the line view.
-    for (int i = 0; i < NUM_AVV; ++i) StatoVista(i, false), CaselleLinea(i);
+    for (int i = 0; i < NUM_AVV; ++i) {
+        StatoVista(i, false);
+        AbilitaCaselleLinea(i);
+    }
     ContolloFrame();
     PulsantiCollegamento();
     PulsantiLettere();

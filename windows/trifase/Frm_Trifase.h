@@ -50,7 +50,7 @@ public:
     // The letter dialog of winding i; however it closed, the button shows
     // the letter, taps in series below it take their partners' letters, and
     // the primaries' line values (or every secondary's line view) follow the
-    // letters, without a calculation.
+    // letters, without a calculation, and are the design's from then on.
     void Cmd_PriTrif_Click(int i);
     void Cmd_SecTrif_Click(int i);
     // Letter buttons: off exactly for a tap in series (the autotransformer's,
@@ -112,8 +112,8 @@ private:
     // A secondary line box left: its phase box, the current or power that
     // follows, then the row's line view rebuilt.
     void DopoLinea(int i, Conv c, CampoNumerico* linea, CampoNumerico* fase);
-    // The caption and tooltips of row i's view.
-    void StatoVista(int i, bool fase);
+    // The caption and tooltips of row i's view, the phase view or the line one.
+    void StatoVista(int i, bool mostraFase);
     // Whether row i shows line values: the view lives in its button's caption.
     bool VistaDiLinea(int i) const;
     // Row i's line boxes take input while the row shows line values. This is
@@ -122,8 +122,13 @@ private:
     // through its row's phase view before the calculation puts the line
     // view back, and a line box locked and unlocked on the way would lose
     // the focus the user is giving it.
-    void CaselleLinea(int i);
+    void AbilitaCaselleLinea(int i);
     void SceltaLettera(Lato l, Arr<QPushButton>& cmd, int i);
+    // What a letter's follow-up shows is the design's too, so a save right
+    // after keeps it: the line values of the primaries (their line current
+    // and power as shown) and of the secondaries, read as the calculation
+    // reads its boxes. Turns, wires and results wait for the calculation.
+    void LineeNelProgetto(bool primari, bool secondari);
     // The later winding whose letter winding k takes: its partner when k is
     // a tap in series with it, else -1.
     static int PartnerLettera(const LatoC& l, int k);
