@@ -161,7 +161,8 @@ Esito Leggi(const std::string& percorso, int len, int n, Lettura& lettura) {
         return Errore(0, "Lettura non valida di \"" + percorso + "\"");
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
     const int fd = ::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return ErroreFile("Impossibile aprire il file \"" + percorso + "\"", motivi::DiErrore(errno));
+    // The file and the reason: whoever shows it says what could not be done.
+    if (fd < 0) return ErroreFile("\"" + percorso + "\"", motivi::DiErrore(errno));
     struct stat st{};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);

@@ -438,8 +438,7 @@ TEST(ProgettoRead, ShortFileOrOtherRecordLengthIsRefusedAndDesignUntouched) {
         {"vecchio.tmf", "Il File vecchio.tmf non è un Progetto valido\n"
                         "Il progetto è incompleto: il file ne contiene solo una parte (100 record su 8966)."},
         {"L120.tmf", "Il File L120.tmf non è un Progetto valido\nIl file non contiene un tipo di calcolo valido."},
-        {"manca.tmf", "Impossibile aprire il progetto:\nImpossibile aprire il file \"" + (dir / "manca.tmf") +
-                          "\": il file o la cartella non esiste"},
+        {"manca.tmf", "Impossibile aprire il progetto:\n\"" + (dir / "manca.tmf") + "\": il file o la cartella non esiste"},
         {"cartella.tmf", "Impossibile aprire il progetto:\n\"" + (dir / "cartella.tmf") + "\" è una cartella, non un file"},
         {"fifo.tmf", "Impossibile aprire il progetto:\n\"" + (dir / "fifo.tmf") + "\" non è un file"}};
     for (const auto& [nome, testo] : casi) {
