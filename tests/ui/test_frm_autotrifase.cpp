@@ -123,6 +123,10 @@ private slots:
              "Y y- 380,0 1,6 220,0 2,624 "},
             {[](Auto& a, L& l) { a.d->PriTrif[0] = "D"; Lettera(a, l, nullptr); }, kLettere,
              "D d- 219,4 2,8 127,0 4,545 "},
+            // A row turned to its phase view is back in the line view, its
+            // line boxes open.
+            {[](Auto& a, L& l) { a.ui().Cmd_FaseLinea[0]->click(); Lettera(a, l, "D"); },
+             "Cmd_FaseLinea Txt_SecVoltLin Txt_SecAmpLin Txt_SecPotLin", "Linea 127,0 4,545 999,9"},
             // After a connection dialog the pass runs and the captions stay; a
             // count left keeps the connection the dialog wrote.
             {[](Auto& a, L& l) {
