@@ -51,10 +51,11 @@ void LostFocus::FocusCambiato(QWidget*, QWidget* nuovo) {
         if (qui) haFuoco_ = true;
         return;
     }
-    // Still holding its window's focus (told late), or the focus gone to no
-    // control or to another window (a message box, popup, menu): the control
-    // keeps its window's focus and gets it back with the window.
-    if (!haFuoco_ || qui || !nuovo || nuovo->window() != controllo_->window()) return;
+    // Still holding its window's focus (told late, or the focus gone to
+    // another window: a message box, popup or menu leaves this window's focus
+    // where it was), or the focus gone to no control: the control keeps its
+    // window's focus and gets it back with the window.
+    if (!haFuoco_ || qui || !nuovo) return;
     haFuoco_ = false;
     // A control disabled while it held the focus was not left by the user;
     // passing through one without an edit of the user's own changes nothing.
