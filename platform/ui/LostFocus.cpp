@@ -77,9 +77,11 @@ bool LostFocus::eventFilter(QObject* o, QEvent* e) {
     case QEvent::EnabledChange:
         if (!controllo_->isEnabled()) haFuoco_ = false;
         break;
-    // A window that closes forgets its focus: no check fires afterwards.
+    // A hidden control holds no focus, as a disabled one: hidden itself, with
+    // the page holding it, or with its window closing (no check fires
+    // afterwards). A window minimized is hidden by the platform and keeps it.
     case QEvent::Hide:
-        if (controllo_->window()->testAttribute(Qt::WA_WState_Hidden)) haFuoco_ = false;
+        if (!e->spontaneous()) haFuoco_ = false;
         break;
     case QEvent::FocusOut:
         motivoUscita_ = static_cast<QFocusEvent*>(e)->reason();

@@ -8,9 +8,11 @@
 //  - it is never re-entered: while the check runs (and shows its own message
 //    box) a further focus change or Enter does not start it again;
 //  - closing (hiding) the window forgets the focus, so no check fires later;
-//  - a control disabled while it holds the focus, or while the focus is on
-//    its way to it, runs no check and forgets the focus: the focus goes on to
-//    the next enabled control, and the controls it passes run nothing;
+//    minimizing it does not;
+//  - a control disabled or hidden (itself or the page holding it) while it
+//    holds the focus, or while the focus is on its way to it, runs no check
+//    and forgets the focus: the focus goes on to the next enabled control,
+//    and the controls it passes run nothing;
 //  - the focus stays where the user put it (or where a check put it): the
 //    layer never moves it. A window's check therefore never locks (disables
 //    or hides) a control on its way and unlocks it again: it sets each
