@@ -30,13 +30,11 @@ void LostFocus::Controlla(bool prende) {
 }
 
 void LostFocus::PrendiModifiche(QWidget* finestra) {
-    if (!finestra) return;
-    for (QWidget* w = finestra->focusWidget(); w; w = w == finestra ? nullptr : w->parentWidget()) {
-        auto* uscita = w->findChild<LostFocus*>(QString(), Qt::FindDirectChildrenOnly);
-        if (!uscita) continue;
-        if (uscita->proprio_()) uscita->Controlla(true);
-        return;
-    }
+    // Every check watches the very control that takes the focus (a list made
+    // editable too: its text box hands the focus to the list).
+    QWidget* w = finestra->focusWidget();
+    auto* uscita = w ? w->findChild<LostFocus*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (uscita && uscita->proprio_()) uscita->Controlla(true);
 }
 
 void LostFocus::FocusCambiato(QWidget*, QWidget* nuovo) {
