@@ -13,10 +13,8 @@ LostFocus::LostFocus(QWidget* controllo, Uscita uscita, std::function<bool()> pr
       prendi_(std::move(prendi)) {
     connect(qApp, &QApplication::focusChanged, this, &LostFocus::FocusCambiato);
     controllo->installEventFilter(this);
-    haFuoco_ = Dentro(QApplication::focusWidget());
+    haFuoco_ = QApplication::focusWidget() == controllo;
 }
-
-bool LostFocus::Dentro(const QWidget* w) const { return w && (w == controllo_ || controllo_->isAncestorOf(w)); }
 
 void LostFocus::Esegui() { Controlla(false); }
 
@@ -30,8 +28,6 @@ void LostFocus::Controlla(bool prende) {
 }
 
 void LostFocus::PrendiModifiche(QWidget* finestra) {
-    // Every check watches the very control that takes the focus (a list made
-    // editable too: its text box hands the focus to the list).
     QWidget* w = finestra->focusWidget();
     auto* uscita = w ? w->findChild<LostFocus*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
     if (uscita && uscita->proprio_()) uscita->Controlla(true);
@@ -41,8 +37,8 @@ void LostFocus::FocusCambiato(QWidget*, QWidget* nuovo) {
     // Where the focus of the control's window is now: a change told late (a
     // check that ran on it has moved the focus on since, and may have shown a
     // box meanwhile, its own range box or the calculation's) is judged by it.
-    const bool qui = Dentro(controllo_->window()->focusWidget());
-    if (Dentro(nuovo)) {
+    const bool qui = controllo_->window()->focusWidget() == controllo_;
+    if (nuovo == controllo_) {
         // A control disabled on the way, or passed by for another control of
         // its window, never held the focus, whether or not the window is
         // active again yet.

@@ -1,7 +1,9 @@
 // A check that runs when a control loses the focus to another control of its
 // window, and only then:
-//  - it fires when the focus moves from the control (or a child of it) to
-//    another control of the same window: mouse click, Tab, or setFocus();
+//  - it fires when the focus moves from the control to another control of
+//    the same window: mouse click, Tab, or setFocus(). The control is the
+//    very widget that takes the focus (a list made editable too: its text
+//    box hands the focus to the list);
 //  - it does not fire when the window merely loses activation, when a popup,
 //    a menu, another window or a message box takes the focus; when the
 //    control's window becomes active again the control still holds the focus;
@@ -73,7 +75,6 @@ protected:
 
 private:
     void FocusCambiato(QWidget* vecchio, QWidget* nuovo);
-    bool Dentro(const QWidget* w) const;
     // The check; `prende` (leaving, a command) takes the user's own edit first.
     void Controlla(bool prende);
 
