@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QPointer>
 
 LostFocus::LostFocus(QWidget* controllo, Uscita uscita, std::function<bool()> proprio, std::function<void()> prendi)
     : QObject(controllo),

@@ -39,7 +39,6 @@
 #include <functional>
 
 #include <QObject>
-#include <QPointer>
 #include <QWidget>
 
 class LostFocus : public QObject {
