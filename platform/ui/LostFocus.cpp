@@ -28,10 +28,10 @@ void LostFocus::Controlla(bool prende) {
     if (io) inCorso_ = false;  // else the check closed the window
 }
 
-void LostFocus::PrendiModifiche(QWidget* finestra) {
+void LostFocus::PrendiProprio(QWidget* finestra) {
     QWidget* w = finestra->focusWidget();
-    auto* uscita = w ? w->findChild<LostFocus*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    if (uscita && uscita->proprio_()) uscita->Controlla(true);
+    auto* sentinella = w ? w->findChild<LostFocus*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (sentinella && sentinella->proprio_()) sentinella->Controlla(true);
 }
 
 void LostFocus::FocusCambiato(QWidget*, QWidget* nuovo) {

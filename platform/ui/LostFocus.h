@@ -59,7 +59,7 @@ public:
     // control holding the focus of `finestra` has its own edit taken as if it
     // were left, while the focus stays where it is. A control with no edit
     // of the user's own runs nothing.
-    static void PrendiModifiche(QWidget* finestra);
+    static void PrendiProprio(QWidget* finestra);
     // True while the check runs (e.g. while its message box is shown).
     bool InCorso() const { return inCorso_; }
     // True while the control holds its window's focus (also while the window

@@ -36,7 +36,7 @@ struct Modulo {
 // Types `tasti` into w: plain characters; {Key} for a key sequence such as
 // {Home}, {Backspace}, {Ctrl+V}, {Num+Enter}; {All} and {Tail2} select all
 // or the last two characters; {Comando}: a command (save, print ...) takes
-// the window's pending edit.
+// the user's own edit the window holds.
 void Digita(QLineEdit* w, const QString& tasti) {
     static const QRegularExpression re(QStringLiteral("\\{([^}]+)\\}|(.)"));
     for (const QRegularExpressionMatch& t : re.globalMatch(tasti)) {
@@ -48,7 +48,7 @@ void Digita(QLineEdit* w, const QString& tasti) {
         else if (n == QLatin1String("Tail2"))
             w->setSelection(w->text().length() - 2, 2);
         else if (n == QLatin1String("Comando"))
-            LostFocus::PrendiModifiche(w->window());
+            LostFocus::PrendiProprio(w->window());
         else
             QTest::keySequence(w, QKeySequence(n));
     }
