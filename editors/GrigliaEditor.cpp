@@ -186,7 +186,8 @@ void VistaGriglia::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHi
 
 void VistaGriglia::focusInEvent(QFocusEvent* evento) {
     // The view would open its first field also for Shift+Tab, and none at all
-    // when a cell is already current: the key typed next would open that one.
+    // when a cell is already current: the view would take the keys typed next
+    // itself, End or an arrow moving on to another cell.
     const bool avanti = evento->reason() == Qt::TabFocusReason;
     if (avanti || evento->reason() == Qt::BacktabFocusReason) {
         const int ultima = modello_->rowCount() * modello_->columnCount() - 1;

@@ -22,10 +22,10 @@ CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo, LostFocus::
     : QLineEdit(parent),
       limite_(limite),
       tipo_(tipo),
-      fuoco_(new LostFocus(this, uscita, [this] { return isModified(); }, [this] { setModified(false); })) {
+      sentinella_(new LostFocus(this, uscita, [this] { return isModified(); }, [this] { setModified(false); })) {
     // Typed text goes through the key filter; an input method could bypass it.
     if (tipo_ == Tipo::Numero) setAttribute(Qt::WA_InputMethodEnabled, false);
-    connect(fuoco_, &LostFocus::lostFocusCheck, this, [this] {
+    connect(sentinella_, &LostFocus::lostFocusCheck, this, [this] {
         QPointer<CampoNumerico> io(this);
         emit lostFocusCheck();
         if (io && controllo_) controllo_();
@@ -34,8 +34,8 @@ CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo, LostFocus::
 }
 
 void CampoNumerico::ImpostaControllo(std::function<void()> f) { controllo_ = std::move(f); }
-void CampoNumerico::EseguiControllo() { fuoco_->Esegui(); }
-bool CampoNumerico::ControlloInCorso() const { return fuoco_->InCorso(); }
+void CampoNumerico::EseguiControllo() { sentinella_->Esegui(); }
+bool CampoNumerico::ControlloInCorso() const { return sentinella_->InCorso(); }
 
 void CampoNumerico::SetGiallo(bool giallo) { SfondoGiallo(this, giallo); }
 bool CampoNumerico::Giallo() const { return EGiallo(this); }

@@ -109,7 +109,7 @@ private:
 
     int limite_;
     Tipo tipo_;
-    LostFocus* fuoco_;
+    LostFocus* sentinella_;
     std::function<void()> controllo_;
     std::optional<Limiti> limiti_;
 };

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QPointer>
 
 LostFocus::LostFocus(QWidget* controllo, Uscita uscita, std::function<bool()> proprio, std::function<void()> prendi)
     : QObject(controllo),
@@ -13,10 +14,8 @@ LostFocus::LostFocus(QWidget* controllo, Uscita uscita, std::function<bool()> pr
       prendi_(std::move(prendi)) {
     connect(qApp, &QApplication::focusChanged, this, &LostFocus::FocusCambiato);
     controllo->installEventFilter(this);
-    haFuoco_ = Dentro(QApplication::focusWidget());
+    haFuoco_ = QApplication::focusWidget() == controllo;
 }
-
-bool LostFocus::Dentro(const QWidget* w) const { return w && (w == controllo_ || controllo_->isAncestorOf(w)); }
 
 void LostFocus::Esegui() { Controlla(false); }
 
@@ -29,32 +28,29 @@ void LostFocus::Controlla(bool prende) {
     if (io) inCorso_ = false;  // else the check closed the window
 }
 
-void LostFocus::PrendiModifiche(QWidget* finestra) {
-    if (!finestra) return;
-    for (QWidget* w = finestra->focusWidget(); w; w = w == finestra ? nullptr : w->parentWidget()) {
-        auto* uscita = w->findChild<LostFocus*>(QString(), Qt::FindDirectChildrenOnly);
-        if (!uscita) continue;
-        if (uscita->proprio_()) uscita->Controlla(true);
-        return;
-    }
+void LostFocus::PrendiProprio(QWidget* finestra) {
+    QWidget* w = finestra->focusWidget();
+    auto* sentinella = w ? w->findChild<LostFocus*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (sentinella && sentinella->proprio_()) sentinella->Controlla(true);
 }
 
 void LostFocus::FocusCambiato(QWidget*, QWidget* nuovo) {
     // Where the focus of the control's window is now: a change told late (a
     // check that ran on it has moved the focus on since, and may have shown a
     // box meanwhile, its own range box or the calculation's) is judged by it.
-    const bool qui = Dentro(controllo_->window()->focusWidget());
-    if (Dentro(nuovo)) {
+    const bool qui = controllo_->window()->focusWidget() == controllo_;
+    if (nuovo == controllo_) {
         // A control disabled on the way, or passed by for another control of
         // its window, never held the focus, whether or not the window is
         // active again yet.
         if (qui) haFuoco_ = true;
         return;
     }
-    // Still holding its window's focus (told late), or the focus gone to no
-    // control or to another window (a message box, popup, menu): the control
-    // keeps its window's focus and gets it back with the window.
-    if (!haFuoco_ || qui || !nuovo || nuovo->window() != controllo_->window()) return;
+    // Still holding its window's focus (told late, or the focus gone to
+    // another window: a message box, popup or menu leaves this window's focus
+    // where it was), or the focus gone to no control: the control keeps its
+    // window's focus and gets it back with the window.
+    if (!haFuoco_ || qui || !nuovo) return;
     haFuoco_ = false;
     // A control disabled while it held the focus was not left by the user;
     // passing through one without an edit of the user's own changes nothing.
@@ -76,9 +72,11 @@ bool LostFocus::eventFilter(QObject* o, QEvent* e) {
     case QEvent::EnabledChange:
         if (!controllo_->isEnabled()) haFuoco_ = false;
         break;
-    // A window that closes forgets its focus: no check fires afterwards.
+    // A hidden control holds no focus, as a disabled one: hidden itself, with
+    // the page holding it, or with its window closing (no check fires
+    // afterwards). A window minimized is hidden by the platform and keeps it.
     case QEvent::Hide:
-        if (controllo_->window()->testAttribute(Qt::WA_WState_Hidden)) haFuoco_ = false;
+        if (!e->spontaneous()) haFuoco_ = false;
         break;
     case QEvent::FocusOut:
         motivoUscita_ = static_cast<QFocusEvent*>(e)->reason();

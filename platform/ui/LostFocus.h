@@ -1,16 +1,20 @@
 // A check that runs when a control loses the focus to another control of its
 // window, and only then:
-//  - it fires when the focus moves from the control (or a child of it) to
-//    another control of the same window: mouse click, Tab, or setFocus();
+//  - it fires when the focus moves from the control to another control of
+//    the same window: mouse click, Tab, or setFocus(). The control is the
+//    very widget that takes the focus (a list made editable too: its text
+//    box hands the focus to the list);
 //  - it does not fire when the window merely loses activation, when a popup,
 //    a menu, another window or a message box takes the focus; when the
 //    control's window becomes active again the control still holds the focus;
 //  - it is never re-entered: while the check runs (and shows its own message
 //    box) a further focus change or Enter does not start it again;
 //  - closing (hiding) the window forgets the focus, so no check fires later;
-//  - a control disabled while it holds the focus, or while the focus is on
-//    its way to it, runs no check and forgets the focus: the focus goes on to
-//    the next enabled control, and the controls it passes run nothing;
+//    minimizing it does not;
+//  - a control disabled or hidden (itself or the page holding it) while it
+//    holds the focus, or while the focus is on its way to it, runs no check
+//    and forgets the focus: the focus goes on to the next enabled control,
+//    and the controls it passes run nothing;
 //  - the focus stays where the user put it (or where a check put it): the
 //    layer never moves it. A window's check therefore never locks (disables
 //    or hides) a control on its way and unlocks it again: it sets each
@@ -35,7 +39,6 @@
 #include <functional>
 
 #include <QObject>
-#include <QPointer>
 #include <QWidget>
 
 class LostFocus : public QObject {
@@ -56,7 +59,7 @@ public:
     // control holding the focus of `finestra` has its own edit taken as if it
     // were left, while the focus stays where it is. A control with no edit
     // of the user's own runs nothing.
-    static void PrendiModifiche(QWidget* finestra);
+    static void PrendiProprio(QWidget* finestra);
     // True while the check runs (e.g. while its message box is shown).
     bool InCorso() const { return inCorso_; }
     // True while the control holds its window's focus (also while the window
@@ -71,7 +74,6 @@ protected:
 
 private:
     void FocusCambiato(QWidget* vecchio, QWidget* nuovo);
-    bool Dentro(const QWidget* w) const;
     // The check; `prende` (leaving, a command) takes the user's own edit first.
     void Controlla(bool prende);
 

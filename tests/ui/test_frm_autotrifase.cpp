@@ -129,6 +129,10 @@ private slots:
             {[](Auto& a, L& l) { Lettera(a, l, "D"), SalvaNuovoApri(a); }, kLineeSalvate, "D d- 219,4 127 4,545"},
             {[](Auto& a, L& l) { Lettera(a, l, "D"), SalvaNuovoApri(a), Lettera(a, l, "Y"), SalvaNuovoApri(a); },
              kLineeSalvate, "Y y- 380 220 2,624"},
+            // A row turned to its phase view is back in the line view, its
+            // line boxes open.
+            {[](Auto& a, L& l) { a.ui().Cmd_FaseLinea[0]->click(); Lettera(a, l, "D"); },
+             "Cmd_FaseLinea Txt_SecVoltLin Txt_SecAmpLin Txt_SecPotLin", "Linea 127,0 4,545 999,9"},
             // After a connection dialog the pass runs and the captions stay; a
             // count left keeps the connection the dialog wrote.
             {[](Auto& a, L& l) {

@@ -138,19 +138,23 @@ private slots:
     // Tab out of a table's last open cell (Backtab out of its first) goes on to
     // the window's next (previous) control, the other table's first (last)
     // cell included, and the key typed next goes there; the cell left keeps
-    // its text, checked (0 mm: yellow).
+    // its text, checked (0 mm: yellow). Come back by the other key, the cell
+    // left, still current, is open again: End and a digit go into its text.
     void tabOutOfTables() {
         cmd().Cmd_Modifica->click(), w->show(), w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get(), kAttesaMs));
-        const struct { int riga; Col col; Qt::Key tasto; const char* dopo; } casi[] = {
-            {19, NUDO, Qt::Key_Backtab, "Txt_FiloIsolato(18):3"}, {37, ISOLATO, Qt::Key_Tab, "Txt_CoefKf:3"},
+        const struct { int riga; Col col; Qt::Key tasto; const char* dopo; const char* tornato = nullptr; } casi[] = {
+            {19, NUDO, Qt::Key_Backtab, "Txt_FiloIsolato(18):3"}, {37, ISOLATO, Qt::Key_Tab, "Txt_CoefKf:3", "Txt_FiloIsolato(37):03"},
             {18, ISOLATO, Qt::Key_Tab, "Txt_FiloNudo(19):3"},  // not the cell current there
-            {0, NUDO, Qt::Key_Backtab, "Cmd_FiloRame:Calcola Filo"}};
+            {0, NUDO, Qt::Key_Backtab, "Cmd_FiloRame:Calcola Filo", "Txt_FiloNudo(0):03"}};
         for (const auto& k : casi) {
             const QString cella = NomeIndice(k.col == NUDO ? "Txt_FiloNudo" : "Txt_FiloIsolato", k.riga);
             QCOMPARE(CliccaEScrivi(w->ui.Griglia[k.riga / 19], Cella(k.riga, k.col), "0"), cella + ":0");
             QCOMPARE(TastoEScrivi(k.tasto, "3"), QString::fromLatin1(k.dopo));
             QVERIFY2(Cella(k.riga, k.col).data().toString() == "0" && Gialla(k.riga, k.col), qPrintable(cella));
+            if (!k.tornato) continue;
+            QTest::keyClick(QApplication::focusWidget(), k.tasto == Qt::Key_Tab ? Qt::Key_Backtab : Qt::Key_Tab);
+            QCOMPARE(TastoEScrivi(Qt::Key_End, "3"), QString::fromLatin1(k.tornato));
         }
     }
 

@@ -419,22 +419,46 @@ private slots:
         }
     }
 
-    // An opened project shows its letters and stored line values, every row
-    // in the line view.
-    void apertura() {
-        Carica();
+    // An opened project, a new one, a pass (Enter in a phase box) or a
+    // letter chosen puts every row back in the line view with its line boxes
+    // open, also the row the user had turned to its phase view; the open
+    // shows the project's letters and stored line values.
+    void tornaAllaVistaDiLinea() {
         QTemporaryDir cartella;
         const QString file = cartella.path() + QStringLiteral("/p.ttf");
-        ModuleDIC copia = *a->d;
-        copia.SecTrif[0] = "y", copia.SecVoltLin[0] = 123.5f;
-        std::string err;
-        QVERIFY(progetto::SalvaProgetto(copia, U8(file), "p", err));
-        a->ui().Cmd_FaseLinea[0]->click();   // phase view before the open
-        FakeDialoghiUi dlg;
-        dlg.percorsiApri.push_back(file);
-        a->msg.falliscePerInattesi = false, a->w->MnuFileApri_Click();
-        QCOMPARE(T(a->ui().Cmd_SecTrif[0]) + " " + T(a->ui().Txt_SecVoltLin[0]), QStringLiteral("y 123,5"));
-        QVERIFY(a->ui().Txt_SecAmpLin[0]->isEnabled());
+        const struct { const char* come; const char* nomi; const char* attesi; } casi[] = {
+            {"Apri", "Cmd_SecTrif(0) Txt_SecVoltLin(0)", "y|123,5"}, {"Nuovo", "Txt_SecVolt(0)", "73,3"},
+            {"Invio", "Txt_SecVolt(0)", "100"}, {"Lettera", "Cmd_SecTrif(0)", "y"}};
+        for (const auto& c : casi) {
+            const QString come = QString::fromUtf8(c.come);
+            cleanup(), init(), Carica();
+            a->MostraConFuoco();
+            a->msg.falliscePerInattesi = false;
+            FakeDialoghiUi dlg;
+            FakeLanciatoreUi lanciatore;
+            lanciatore.azione = [](ModuleDIC& m) { m.SecTrif[0] = "y"; };
+            if (come == "Apri") {
+                ModuleDIC copia = *a->d;
+                copia.SecTrif[0] = "y", copia.SecVoltLin[0] = 123.5f;
+                std::string err;
+                QVERIFY(progetto::SalvaProgetto(copia, U8(file), "p", err));
+                dlg.percorsiApri.push_back(file);
+            }
+            QTest::mouseClick(ui->Cmd_FaseLinea[0], Qt::LeftButton);   // the phase view
+            QVERIFY(!ui->Txt_SecVoltLin[0]->isEnabled());
+            if (come == "Invio") {
+                QTest::mouseClick(ui->Txt_SecVolt[0], Qt::LeftButton), ui->Txt_SecVolt[0]->selectAll();
+                QTest::keyClicks(ui->Txt_SecVolt[0], "100"), QTest::keyClick(ui->Txt_SecVolt[0], Qt::Key_Return);
+            } else if (come == "Lettera") {
+                QTest::mouseClick(ui->Cmd_SecTrif[0], Qt::LeftButton);
+            } else {
+                a->msg.Attendi(mb::No);
+                DalMenu(a->w.get(), ui->MnuFile, come == "Apri" ? ui->MnuFileApri : ui->MnuFileNuovo);
+            }
+            QCOMPARE(TestiDi(a->w.get(), c.nomi), QString(c.attesi));
+            for (CampoNumerico* l : {ui->Txt_SecVoltLin[0], ui->Txt_SecAmpLin[0], ui->Txt_SecPotLin[0]})
+                QVERIFY2(T(ui->Cmd_FaseLinea[0]) == "Linea" && l->isEnabled(), c.come);
+        }
     }
 };
 

@@ -244,13 +244,13 @@ private slots:
         QCOMPARE(ui().Lbl_PriSpire[0]->text(), QStringLiteral("-"));
     }
 
-    // A command from the menu bar takes the edit the focus still holds, and
-    // the focus stays: a text typed, a list choice, saved and opened again;
-    // a print shows the figures of what it shows (220 V at 60 Hz: 366,8
-    // turns; 230 V at 50 Hz: 460,1; SE = 1,3 x sqrt(300 VA)). Nothing
-    // pending, nothing runs. The wheel is a choice only in the list holding
-    // the focus (3,0 A/mm²: wire 0,9).
-    void modificaNonLasciata_data() {
+    // A command from the menu bar takes the user's own edit the focus still
+    // holds, and the focus stays: a text typed, a list choice, saved and
+    // opened again; a print shows the figures of what it shows (220 V at
+    // 60 Hz: 366,8 turns; 230 V at 50 Hz: 460,1; SE = 1,3 x sqrt(300 VA)).
+    // With no edit of the user's own, nothing runs. The wheel is a choice
+    // only in the list holding the focus (3,0 A/mm²: wire 0,9).
+    void proprioNonLasciato_data() {
         QTest::addColumn<QString>("controllo");
         QTest::addColumn<QString>("valore");   // typed or chosen; "": none; "rotella": one notch down
         QTest::addColumn<QString>("comando");  // SalvaNome, Nuovo, Chiudi (each then Apri), Stampa
@@ -261,11 +261,11 @@ private slots:
         QTest::newRow("campo, Chiudi") << "Txt_SecVolt(0)" << "100" << "Chiudi" << "Txt_SecVolt(0)=100";
         QTest::newRow("stampa, lista") << "Cmb_Frequenza" << "60" << "Stampa" << "Lbl_PriSpire(0)=367";
         QTest::newRow("stampa, campo") << "Txt_PriVolt(0)" << "230" << "Stampa" << "Lbl_PriSpire(0)=460";
-        QTest::newRow("niente in sospeso") << "Txt_PriVolt(0)" << "" << "Stampa" << "Lbl_PriSpire(0)=-";
+        QTest::newRow("niente di proprio") << "Txt_PriVolt(0)" << "" << "Stampa" << "Lbl_PriSpire(0)=-";
         QTest::newRow("rotella senza fuoco") << "" << "rotella" << "Stampa" << "Cmb_Densita=2,5";
         QTest::newRow("rotella con fuoco") << "Cmb_Densita" << "rotella" << "Stampa" << "Lbl_SecFiloNudo(0)=0,9";
     }
-    void modificaNonLasciata() {
+    void proprioNonLasciato() {
         QFETCH(QString, controllo);
         QFETCH(QString, valore);
         QFETCH(QString, comando);

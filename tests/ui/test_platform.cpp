@@ -38,7 +38,7 @@ struct Modulo {
 // Types `tasti` into w: plain characters; {Key} for a key sequence such as
 // {Home}, {Backspace}, {Ctrl+V}, {Num+Enter}; {All} and {Tail2} select all
 // or the last two characters; {Comando}: a command (save, print ...) takes
-// the window's pending edit.
+// the user's own edit the window holds.
 void Digita(QLineEdit* w, const QString& tasti) {
     static const QRegularExpression re(QStringLiteral("\\{([^}]+)\\}|(.)"));
     for (const QRegularExpressionMatch& t : re.globalMatch(tasti)) {
@@ -50,7 +50,7 @@ void Digita(QLineEdit* w, const QString& tasti) {
         else if (n == QLatin1String("Tail2"))
             w->setSelection(w->text().length() - 2, 2);
         else if (n == QLatin1String("Comando"))
-            LostFocus::PrendiModifiche(w->window());
+            LostFocus::PrendiProprio(w->window());
         else
             QTest::keySequence(w, QKeySequence(n));
     }
@@ -199,6 +199,9 @@ private slots:
         campoAltro->setFocus(), m.finestra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&m.finestra, kAttesaMs));
         QVERIFY(m.a->hasFocus());
+        // Minimized and shown again: a still holds the focus.
+        m.finestra.showMinimized(), m.finestra.showNormal();
+        QVERIFY(m.Mostra() && m.a->hasFocus());
         QVERIFY(m.eventi.isEmpty());
         // Deactivated, then another control is chosen while inactive: the
         // check fires once when the form comes back.
@@ -295,24 +298,28 @@ private slots:
     // locks on its way: a's check turns b off (or hides it) as the user
     // enters it, by Tab or by a click, and puts the focus back into a, or
     // into the name field where Qt has just moved it, while b is off or once
-    // it is on again. b, never held, is not checked.
+    // it is on again. b, never held, is not checked; also when b is told of
+    // the focus before the field left runs its check (the name field left
+    // backwards, by Shift+Tab or a click, its check hiding b).
     void theCheckOwnFocusHasTheLastWord() {
-        const struct { bool nascosto, tab, durante, suNome; } casi[] = {
+        const struct { bool nascosto, tab, durante, suNome, daNome = false; } casi[] = {
             {false, true, false, false}, {true, false, false, false}, {false, true, true, false},
-            {true, false, true, false},  {false, true, true, true},    {true, false, true, true}};
+            {true, false, true, false},  {false, true, true, true},    {true, false, true, true},
+            {true, true, false, false, true}, {true, false, true, false, true}};
         for (const auto& c : casi) {
             const QByteArray caso = QByteArray::number(&c - casi);
             Modulo m;
             QVERIFY(m.Mostra());
             CampoNumerico* scelto = c.suNome ? m.nome : m.a;
-            QObject::connect(m.a, &CampoNumerico::lostFocusCheck, [&m, &c, scelto] {
+            CampoNumerico* lasciato = c.daNome ? m.nome : m.a;
+            QObject::connect(lasciato, &CampoNumerico::lostFocusCheck, [&m, &c, scelto] {
                 m.b->setVisible(!c.nascosto), m.b->setEnabled(c.nascosto);
                 if (c.durante) scelto->setFocus();
                 m.b->setVisible(true), m.b->setEnabled(true);
                 if (!c.durante) scelto->setFocus();
             });
-            m.a->setFocus();
-            if (c.tab) QTest::keyClick(m.a, Qt::Key_Tab);
+            lasciato->setFocus();
+            if (c.tab) QTest::keyClick(lasciato, c.daNome ? Qt::Key_Backtab : Qt::Key_Tab);
             else QTest::mouseClick(m.b, Qt::LeftButton);
             QVERIFY2(scelto->hasFocus(), caso);
             QVERIFY2(!m.eventi.contains(B), caso);

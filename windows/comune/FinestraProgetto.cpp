@@ -691,17 +691,17 @@ void FinestraProgetto::ListaDelCalcolo(QComboBox* lista, std::function<void()> l
     // while the list holds the focus is the user's, one the program makes
     // (a load, an open, another list's handling) moves it along.
     QString& trovata = scelteTrovate_.emplace_back(SceltaTrovata{lista, lista->currentText()}).testo;
-    const auto inSospeso = [lista, &trovata] { return lista->currentText() != trovata; };
-    auto* uscita = new LostFocus(lista, LostFocus::Uscita::Sempre, inSospeso);
-    connect(lista, &QComboBox::currentTextChanged, uscita, [uscita, &trovata](const QString& t) {
-        if (!uscita->HaFuoco()) trovata = t;
+    const auto proprio = [lista, &trovata] { return lista->currentText() != trovata; };
+    auto* sentinella = new LostFocus(lista, LostFocus::Uscita::Sempre, proprio);
+    connect(lista, &QComboBox::currentTextChanged, sentinella, [sentinella, &trovata](const QString& t) {
+        if (!sentinella->HaFuoco()) trovata = t;
     });
-    connect(uscita, &LostFocus::lostFocusCheck, this, [this, lista, lasciata = std::move(lasciata), &trovata, inSospeso] {
-        const bool cambiata = inSospeso();
+    connect(sentinella, &LostFocus::lostFocusCheck, this, [this, lista, lasciata = std::move(lasciata), &trovata, proprio] {
+        const bool propria = proprio();
         trovata = lista->currentText();
         const int calcoli = calcoli_;
         if (lasciata) lasciata();
-        if (cambiata && calcoli == calcoli_) CalcolaTrasfo();
+        if (propria && calcoli == calcoli_) CalcolaTrasfo();
     });
 }
 

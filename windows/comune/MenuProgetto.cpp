@@ -53,10 +53,10 @@ void MenuProgetto::NomeTroppoLungo(qsizetype lunghezza, const char* riga) {
 
 // ------------------------------------------------------------------ handlers
 
-void MenuProgetto::PrendiModifiche() { LostFocus::PrendiModifiche(f_.Vista()); }
+void MenuProgetto::PrendiProprio() { LostFocus::PrendiProprio(f_.Vista()); }
 
 bool MenuProgetto::SalvaPrima(const char* righe, int pulsanti, const char* titolo) {
-    PrendiModifiche();
+    PrendiProprio();
     const int r = Piattaforma::MsgBox(Qs(righe) + Qs(f_.Testi().rigaEsistente),
                                       pulsanti + mb::Information, Qs(titolo));
     f_.Dati().Risposta = static_cast<int16_t>(r);
@@ -107,7 +107,7 @@ void MenuProgetto::Apri() {
 }
 
 bool MenuProgetto::Salva() {
-    PrendiModifiche();
+    PrendiProprio();
     ModuleDIC& d = f_.Dati();
     if (d.FileTitolo.empty() || d.FileNome.empty()) return SalvaNome();
     std::string errore;
@@ -121,7 +121,7 @@ bool MenuProgetto::Salva() {
 }
 
 bool MenuProgetto::SalvaNome() {
-    PrendiModifiche();
+    PrendiProprio();
     const TestiProgetto& t = f_.Testi();
     const QString scelto =
         Piattaforma::Dialoghi().Salva(f_.Vista(), Qs(t.titoloSalva), CartellaPerSalvare(CartellaArchivio()), Qs(t.filtro));
@@ -157,7 +157,7 @@ bool MenuProgetto::SalvaNome() {
 void MenuProgetto::ImpostaStampante() { Piattaforma::Dialoghi().ImpostaStampante(f_.Vista(), true); }
 
 void MenuProgetto::Stampa() {
-    PrendiModifiche();
+    PrendiProprio();
     // A cancelled dialog prints nothing; the window is raised before its image
     // is taken. A PDF is named after the project, or the window without one.
     const QString progetto = NomeProgetto(f_.Dati().FileNome);

@@ -83,9 +83,10 @@ private:
     // Caption and status text naming the file.
     void MostraFile(const QString& titolo);
     // A menu never takes the focus, so the field or list holding it has not
-    // been left: its pending edit is taken first (its check, a changed list's
-    // calculation), and the command works on what the window shows.
-    void PrendiModifiche();
+    // been left: the user's own edit it holds is taken first (its check, the
+    // calculation of a list's new choice), and the command works on what the
+    // window shows.
+    void PrendiProprio();
     // Asks whether to save first: false when cancelled or when the save did not complete.
     bool SalvaPrima(const char* righe, int pulsanti, const char* titolo);
     // Names emptied, caption and status without a file, the default design.
