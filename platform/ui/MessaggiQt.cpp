@@ -24,6 +24,7 @@ std::vector<std::pair<const void*, std::function<void()>>>& DaRidisegnare() {
     static std::vector<std::pair<const void*, std::function<void()>>> elenco;
     return elenco;
 }
+
 // How wide a window manager's title bar must be to show `titolo` whole: the
 // title in the bold application font and, beside it, the bar's icon and its
 // three buttons, each a square about two lines high, with a line and a half
@@ -58,7 +59,7 @@ protected:
 private:
     void Allarga() {
         const int serve = LarghezzaTitolo(windowTitle());
-        if (!isVisible() || width() >= serve || !layout()) return;
+        if (!isVisible() || width() >= serve) return;
         QLayout* l = layout();
         setFixedSize(serve, l->hasHeightForWidth() ? l->totalHeightForWidth(serve) : l->totalMinimumSize().height());
         // The new size asks for no further round.
