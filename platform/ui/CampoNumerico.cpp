@@ -27,8 +27,13 @@ CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo, LostFocus::
     if (tipo_ == Tipo::Numero) setAttribute(Qt::WA_InputMethodEnabled, false);
     connect(sentinella_, &LostFocus::lostFocusCheck, this, [this] {
         QPointer<CampoNumerico> io(this);
+        rifiutato_ = false;
         emit lostFocusCheck();
         if (io && controllo_) controllo_();
+        // The default put back for a refused value is selected in the field
+        // that keeps the focus, whatever the check wrote since: the user just
+        // told the value is wrong types the right one over it.
+        if (io && rifiutato_ && window()->focusWidget() == this) selectAll();
     });
     SetGiallo(false);
 }
@@ -50,14 +55,19 @@ bool CampoNumerico::Verifica() {
     const bool preso = v && limiti_->Accetta(*v);
     if (!limiti_->messaggio) {
         SetGiallo(!preso);
-        if (!preso && limiti_->predefinito) setText(Qs(limiti_->predefinito));
+        if (!preso && limiti_->predefinito) RimettiPredefinito();
         return preso;
     }
     if (preso) return true;
     Piattaforma::MsgBox(Qs(limiti_->messaggio), mb::OkOnly + mb::Exclamation, Qs(limiti_->titolo));
     SetGiallo(true);
-    setText(Qs(limiti_->predefinito));
+    RimettiPredefinito();
     return false;
+}
+
+void CampoNumerico::RimettiPredefinito() {
+    setText(Qs(limiti_->predefinito));
+    rifiutato_ = true;
 }
 
 QString CampoNumerico::TestoRestante(bool sostituisce) const {
@@ -186,27 +196,39 @@ void CampoNumerico::mouseReleaseEvent(QMouseEvent* e) {
     QLineEdit::mouseReleaseEvent(e);
 }
 
+bool CampoNumerico::PrendeTrascinato(const QDropEvent* e) const {
+    return e->mimeData()->hasText() && FiltroAccetta(e->mimeData()->text(), false);
+}
+
 void CampoNumerico::dragEnterEvent(QDragEnterEvent* e) {
-    if (!e->mimeData()->hasText() || !FiltroAccetta(e->mimeData()->text(), false)) {
+    if (PrendeTrascinato(e))
+        QLineEdit::dragEnterEvent(e);
+    else
         e->ignore();
-        return;
-    }
-    QLineEdit::dragEnterEvent(e);
 }
 
 void CampoNumerico::dragMoveEvent(QDragMoveEvent* e) {
-    if (!e->mimeData()->hasText() || !FiltroAccetta(e->mimeData()->text(), false)) {
+    if (PrendeTrascinato(e))
+        QLineEdit::dragMoveEvent(e);
+    else
         e->ignore();
-        return;
-    }
-    QLineEdit::dragMoveEvent(e);
 }
 
 void CampoNumerico::dropEvent(QDropEvent* e) {
-    if (!e->mimeData()->hasText() || !FiltroAccetta(e->mimeData()->text(), false)) {
+    if (!PrendeTrascinato(e)) {
         e->ignore();
         Piattaforma::Beep();
         return;
     }
-    QLineEdit::dropEvent(e);
+    // A dropped text is the user's own edit: the field takes the focus with
+    // it, as a click into it would (the control left runs its check first),
+    // so leaving the field or a command checks it like a typed value. The
+    // text goes in only if the field still holds its window's focus and
+    // takes the text after that check.
+    QPointer<CampoNumerico> io(this);
+    setFocus(Qt::MouseFocusReason);
+    if (io && window()->focusWidget() == this && isEnabled() && PrendeTrascinato(e))
+        QLineEdit::dropEvent(e);
+    else
+        e->ignore();
 }

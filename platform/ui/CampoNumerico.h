@@ -18,8 +18,9 @@
 // Text brought in without typing (context-menu paste, keyboard paste,
 // drag and drop, middle-click paste, input method) is taken only when typing
 // it character by character would pass the filter; otherwise nothing changes
-// and the computer beeps.  setText() is not filtered (the program's own
-// texts may be longer than N).
+// and the computer beeps. A field that takes a drop takes the focus with it,
+// as a click would. setText() is not filtered (the program's own texts may be
+// longer than N).
 //
 // The check (the field's LostFocus handler) runs on focus loss as LostFocus.h
 // describes, and on Enter; connect to lostFocusCheck() or pass a function to
@@ -29,7 +30,8 @@
 // command takes it, Enter does not. A field given its range (ImpostaLimiti)
 // judges its value with Verifica(): a refused value brings the range's
 // message, the yellow background and the default text, the same in every
-// window and dialog.
+// window and dialog; when the field keeps the focus after its check, that
+// text is selected, so the keys typed next replace it.
 #pragma once
 
 #include <functional>
@@ -106,10 +108,16 @@ private:
     QString TestoRestante(bool sostituisce) const;
     // Inserts s at the cursor if the filter accepts it, else beeps.
     void InserisciFiltrato(const QString& s);
+    // Whether a text dragged over the field may be dropped beside its selection.
+    bool PrendeTrascinato(const QDropEvent* e) const;
+    // A refused value: the range's default text back in the field.
+    void RimettiPredefinito();
 
     int limite_;
     Tipo tipo_;
     LostFocus* sentinella_;
     std::function<void()> controllo_;
     std::optional<Limiti> limiti_;
+    // The running check put the default back.
+    bool rifiutato_ = false;
 };

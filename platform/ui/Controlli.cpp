@@ -20,22 +20,45 @@
 #include "platform/ui/CampoNumerico.h"
 #include "platform/ui/Posiziona.h"
 
-void StileSchede(QTabBar* t) {
+namespace {
+
+// A control that takes the focus by a click and is turned by the mouse wheel
+// only once it holds it. A click on a tab thus leaves the count list or the
+// field the user was in, which applies its value first: a new winding count
+// shows its frames on the page the user turns to. A wheel turned over a list
+// while scrolling past is no choice, and goes on to the page; nor does it
+// turn a tab page under a field being typed in, hiding the field before its
+// value is checked.
+template <class Base>
+class RotellaSoloConFuoco : public Base {
+public:
+    explicit RotellaSoloConFuoco(QWidget* parent) : Base(parent) { this->setFocusPolicy(Qt::StrongFocus); }
+
+protected:
+    void wheelEvent(QWheelEvent* e) override {
+        if (this->hasFocus()) Base::wheelEvent(e);
+        else e->ignore();
+    }
+};
+
+}  // namespace
+
+QTabBar* Schede(QWidget* parent, const QString& nome, int x, int y, int w, int h) {
+    auto* t = new RotellaSoloConFuoco<QTabBar>(parent);
+    t->setObjectName(nome);
     QFont f = t->font();
     f.setPointSize(7);
     t->setFont(f);
     t->setExpanding(false);
     t->setDrawBase(true);
     t->setElideMode(Qt::ElideNone);
-    // A click on a tab takes the focus, so a count list or a field left for a
-    // tab applies its value first: a new winding count shows its frames on
-    // the page the user turns to.
-    t->setFocusPolicy(Qt::StrongFocus);
     t->setStyleSheet(QStringLiteral(
         "QTabBar::tab { padding: 2px 3px; margin-right: 1px; margin-top: 2px;"
         " border: 1px solid palette(mid); border-bottom: none;"
         " border-top-left-radius: 3px; border-top-right-radius: 3px; background: palette(button); }"
         "QTabBar::tab:selected { margin-top: 0px; background: palette(window); }"));
+    Posiziona(t, x, y, w, h);
+    return t;
 }
 
 QLabel* Didascalia(QWidget* parent, const QString& nome, const QString& testo, int x, int y, int w,
@@ -193,25 +216,8 @@ CampoNumerico* Campo(QWidget* parent, const QString& nome, int limite, const QSt
     return c;
 }
 
-namespace {
-
-// A list turned by the mouse wheel only once it holds the focus: a wheel
-// turned over it while scrolling past is no choice, and goes on to the page.
-class ListaSoloConFuoco : public QComboBox {
-public:
-    explicit ListaSoloConFuoco(QWidget* parent) : QComboBox(parent) { setFocusPolicy(Qt::StrongFocus); }
-
-protected:
-    void wheelEvent(QWheelEvent* e) override {
-        if (hasFocus()) QComboBox::wheelEvent(e);
-        else e->ignore();
-    }
-};
-
-}  // namespace
-
 QComboBox* Lista(QWidget* parent, const QString& nome, int x, int y, int w, int h) {
-    auto* c = new ListaSoloConFuoco(parent);
+    auto* c = new RotellaSoloConFuoco<QComboBox>(parent);
     c->setObjectName(nome);
     c->setEditable(false);
     Posiziona(c, x, y, w, h);

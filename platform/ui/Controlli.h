@@ -17,9 +17,10 @@ class QRadioButton;
 class QTabBar;
 class QWidget;
 
-// Tab strips carry long captions: a slightly smaller font and tight tabs let
-// four fit side by side. A click on a tab takes the focus.
-void StileSchede(QTabBar* t);
+// A tab strip, named and placed. It carries long captions: a slightly
+// smaller font and tight tabs let four fit side by side. A click on a tab
+// takes the focus; the mouse wheel turns its pages only while it holds it.
+QTabBar* Schede(QWidget* parent, const QString& nome, int x, int y, int w, int h);
 
 // A caption.
 QLabel* Didascalia(QWidget* parent, const QString& nome, const QString& testo, int x, int y, int w,

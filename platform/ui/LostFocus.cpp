@@ -31,7 +31,11 @@ void LostFocus::Controlla(bool prende) {
 void LostFocus::PrendiProprio(QWidget* finestra) {
     QWidget* w = finestra->focusWidget();
     auto* sentinella = w ? w->findChild<LostFocus*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    if (sentinella && sentinella->proprio_()) sentinella->Controlla(true);
+    if (sentinella) sentinella->PrendiSeProprio();
+}
+
+void LostFocus::PrendiSeProprio() {
+    if (proprio_()) Controlla(true);
 }
 
 void LostFocus::FocusCambiato(QWidget*, QWidget* nuovo) {
@@ -74,9 +78,14 @@ bool LostFocus::eventFilter(QObject* o, QEvent* e) {
         break;
     // A hidden control holds no focus, as a disabled one: hidden itself, with
     // the page holding it, or with its window closing (no check fires
-    // afterwards). A window minimized is hidden by the platform and keeps it.
+    // afterwards). Hidden with its window still shown (a page turned without
+    // leaving it), it takes the user's own edit first: what the page hides
+    // is what the design holds. A window minimized is hidden by the platform
+    // and keeps it.
     case QEvent::Hide:
-        if (!e->spontaneous()) haFuoco_ = false;
+        if (e->spontaneous()) break;
+        if (haFuoco_ && controllo_->window()->isVisible()) PrendiSeProprio();
+        haFuoco_ = false;
         break;
     case QEvent::FocusOut:
         motivoUscita_ = static_cast<QFocusEvent*>(e)->reason();

@@ -12,9 +12,12 @@
 //  - closing (hiding) the window forgets the focus, so no check fires later;
 //    minimizing it does not;
 //  - a control disabled or hidden (itself or the page holding it) while it
-//    holds the focus, or while the focus is on its way to it, runs no check
-//    and forgets the focus: the focus goes on to the next enabled control,
-//    and the controls it passes run nothing;
+//    holds the focus, or while the focus is on its way to it, forgets the
+//    focus: Qt moves the focus on to the next enabled control in the Tab
+//    order, forwards also after a Shift+Tab (so back to the control just
+//    left), and the controls it passes run nothing. A control disabled runs
+//    no check; one hidden while its window stays shown first has the user's
+//    own edit taken, as a command takes it, so nothing typed is dropped;
 //  - the focus stays where the user put it (or where a check put it): the
 //    layer never moves it. A window's check therefore never locks (disables
 //    or hides) a control on its way and unlocks it again: it sets each
@@ -76,6 +79,8 @@ private:
     void FocusCambiato(QWidget* vecchio, QWidget* nuovo);
     // The check; `prende` (leaving, a command) takes the user's own edit first.
     void Controlla(bool prende);
+    // The check, taking the user's own edit, when the control holds one.
+    void PrendiSeProprio();
 
     QWidget* const controllo_;
     Uscita uscita_;

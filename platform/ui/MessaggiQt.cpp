@@ -4,11 +4,14 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -36,45 +39,57 @@ int LarghezzaTitolo(const QString& titolo) {
     return fm.horizontalAdvance(titolo) + fm.height() * 19 / 2;
 }
 
-// A box as wide as a window manager's title bar needs to show its whole
-// title: Qt sizes a box by its text and buttons only, so a short text under a
-// long title ("Verifica Inserzione Parametri Avvolgimento") had its title cut.
-// Qt sets the box's size again whenever its layout changes; the width is
-// made up right after each time.
+// A box at least as wide as a window manager's title bar needs to show its
+// whole title (Qt widens a box for its title by a smaller measure of its
+// own), and never wider than its screen. Qt sets the box's size as it is
+// shown; the width is made up right after.
+//
+// A box with Yes and No alone asks a question that has no "leave it": it
+// is answered by its buttons only. Qt would take its No for Esc and for the
+// title bar's close button, and answer for the user; here Esc does nothing
+// and the title bar has no close button.
 class BoxMessaggio : public QMessageBox {
 public:
-    using QMessageBox::QMessageBox;
+    BoxMessaggio(QWidget* parent, bool soloPulsanti) : QMessageBox(parent), soloPulsanti_(soloPulsanti) {
+        // Before the flags: setting the modality puts back the default ones.
+        setWindowModality(Qt::ApplicationModal);
+        if (soloPulsanti_)
+            setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+    }
 
 protected:
-    bool event(QEvent* e) override {
-        const bool r = QMessageBox::event(e);
-        if (e->type() == QEvent::LayoutRequest) Allarga();
-        return r;
-    }
     void showEvent(QShowEvent* e) override {
         QMessageBox::showEvent(e);
-        Allarga();
+        const int schermo = screen()->availableGeometry().width();
+        const int serve = std::min(LarghezzaTitolo(windowTitle()), schermo);
+        if (width() >= serve) return;
+        QLayout* l = layout();
+        setFixedSize(serve, l->hasHeightForWidth() ? l->totalHeightForWidth(serve) : l->totalMinimumSize().height());
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        if (soloPulsanti_ && e->matches(QKeySequence::Cancel)) return;
+        QMessageBox::keyPressEvent(e);
+    }
+    void closeEvent(QCloseEvent* e) override {
+        if (soloPulsanti_)
+            e->ignore();
+        else
+            QMessageBox::closeEvent(e);
     }
 
 private:
-    void Allarga() {
-        const int serve = LarghezzaTitolo(windowTitle());
-        if (!isVisible() || width() >= serve) return;
-        QLayout* l = layout();
-        setFixedSize(serve, l->hasHeightForWidth() ? l->totalHeightForWidth(serve) : l->totalMinimumSize().height());
-        // The new size asks for no further round.
-        QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
-    }
+    const bool soloPulsanti_;
 };
 }  // namespace
 
 QMessageBox* MessaggiQt::Crea(const QString& testo, int stile, const QString& titolo,
                               QWidget* parent) {
-    auto* box = new BoxMessaggio(parent);
+    const int pulsanti = stile & kMaskPulsanti;
+    auto* box = new BoxMessaggio(parent, pulsanti == mb::YesNo);
     box->setObjectName(QStringLiteral("MsgBox"));
     box->setWindowTitle(titolo);
     box->setText(testo);
-    box->setWindowModality(Qt::ApplicationModal);
 
     switch (stile & kMaskIcona) {
     case mb::Critical: box->setIcon(QMessageBox::Critical); break;
@@ -90,7 +105,7 @@ QMessageBox* MessaggiQt::Crea(const QString& testo, int stile, const QString& ti
         return b;
     };
     QPushButton* primo = nullptr;
-    switch (stile & kMaskPulsanti) {
+    switch (pulsanti) {
     case mb::OkCancel:
         primo = aggiungi(QStringLiteral("OK"), QMessageBox::AcceptRole, mb::Ok);
         box->setEscapeButton(aggiungi(QStringLiteral("Annulla"), QMessageBox::RejectRole, mb::Cancel));

@@ -17,9 +17,10 @@ class QWidget;
 // mb:: (OkOnly, OkCancel, YesNoCancel, YesNo; Critical, Question, Exclamation,
 // Information; icons from the style). Buttons read "OK", "Sì", "No",
 // "Annulla", the first one is the default.  Returns mb::Ok, mb::Yes (6),
-// mb::No (7) or mb::Cancel (2); a box closed without a button answers Cancel
-// when it has one, otherwise No (Yes/No box) or Ok. A box is never narrower
-// than a window manager's title bar needs to show its whole title.
+// mb::No (7) or mb::Cancel (2). Esc and the title bar's close button answer
+// Cancel when the box has it, Ok when OK is its only button; a Yes/No box is
+// answered by its buttons only. A box is never narrower than a window
+// manager's title bar needs to show its whole title, unless its screen is.
 class MessaggiQt : public IMessaggi {
 public:
     int MsgBox(const std::string& testo, int stile, const std::string& titolo) override;

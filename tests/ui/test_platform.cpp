@@ -10,19 +10,22 @@ namespace {
 const QString A = QStringLiteral("A"), B = QStringLiteral("B"), NOME = QStringLiteral("Nome");
 
 // A small form: two numeric fields (limits 4 and 3) and a name field (limit
-// 5), each recording its check into `eventi`; a is left as `uscita` says.
+// 5), each recording its check into `eventi`; a, alone on its page, is left
+// as `uscita` says.
 struct Modulo {
     QWidget finestra;
+    QWidget* pagina = new QWidget(&finestra);
     CampoNumerico* a;
     CampoNumerico* b = new CampoNumerico(&finestra, 3);
     CampoNumerico* nome = new CampoNumerico(&finestra, 5, CampoNumerico::Tipo::Nome);
     QStringList eventi;
 
     explicit Modulo(LostFocus::Uscita uscita = LostFocus::Uscita::Sempre)
-        : a(new CampoNumerico(&finestra, 4, CampoNumerico::Tipo::Numero, uscita)) {
+        : a(new CampoNumerico(pagina, 4, CampoNumerico::Tipo::Numero, uscita)) {
         a->setObjectName(NomeIndice("Txt_A", 0));
+        (new QVBoxLayout(pagina))->addWidget(a);
         auto* l = new QVBoxLayout(&finestra);
-        for (QWidget* w : std::initializer_list<QWidget*>{a, b, nome}) l->addWidget(w);
+        for (QWidget* w : std::initializer_list<QWidget*>{pagina, b, nome}) l->addWidget(w);
         QObject::connect(a, &CampoNumerico::lostFocusCheck, [this] { eventi << A; });
         b->ImpostaControllo([this] { eventi << B; });
         QObject::connect(nome, &CampoNumerico::lostFocusCheck, [this] { eventi << NOME; });
@@ -57,21 +60,33 @@ void Digita(QLineEdit* w, const QString& tasti) {
 }
 
 // Waits for a modal message box to open and take the activation (as a person
-// sees it), runs `mentre` while it is open, then clicks the button with
-// `testo` ("Esc": the Escape key); gives back the buttons seen.
-std::shared_ptr<QStringList> RispondiBox(const QString& testo, std::function<void()> mentre = {}) {
+// sees it), runs `mentre` while it is open, then answers it step by step as
+// `passi` says ('+' between steps): "Esc" the Escape key, "X" the title bar's
+// close button, else a click on the button of that text; the steps stop once
+// the box is closed. Gives back the buttons seen.
+std::shared_ptr<QStringList> RispondiBox(const QString& passi, std::function<void()> mentre = {}) {
     auto visti = std::make_shared<QStringList>();
     auto* timer = new QTimer;
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, visti, testo, mentre] {
+    QObject::connect(timer, &QTimer::timeout, [timer, visti, passi, mentre] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || QApplication::activeWindow() != box) return;
-        timer->deleteLater(), timer->stop();
+        timer->deleteLater();
+        timer->stop();
         if (mentre) mentre();
         for (QAbstractButton* p : box->buttons()) *visti << p->text();
-        for (QAbstractButton* p : box->buttons())
-            if (p->text() == testo) return p->click();
-        QTest::keyClick(box, Qt::Key_Escape);
+        for (const QString& passo : passi.split('+')) {
+            if (!box->isVisible()) break;
+            if (passo == QLatin1String("Esc")) {
+                QTest::keyClick(box, Qt::Key_Escape);
+            } else if (passo == QLatin1String("X")) {
+                QCloseEvent chiudi;
+                QApplication::sendEvent(box->windowHandle(), &chiudi);
+            } else {
+                for (QAbstractButton* p : box->buttons())
+                    if (p->text() == passo) p->click();
+            }
+        }
     });
     timer->start();
     return visti;
@@ -326,6 +341,47 @@ private slots:
         }
     }
 
+    // The page holding a hidden while a holds the focus, its window still
+    // shown: a text typed into a is checked first, once, as a command takes
+    // it, and a forgets the focus (Qt moves it on to b, never left by the
+    // user). With no edit of the user's own nothing runs; a window closed or
+    // minimized runs nothing either, and the restored one keeps a's edit for
+    // its Tab.
+    void hiddenPageTakesTheEditFirst() {
+        const struct { const char* tasti; const char* come; QStringList nascosta, dopo; } casi[] = {
+            {"5", "pagina", {A}, {}}, {"", "pagina", {}, {}}, {"5", "finestra", {}, {}},
+            {"5", "ridotta", {}, {A}}};
+        for (const auto& c : casi) {
+            const QByteArray caso = QByteArray(c.tasti) + ' ' + c.come;
+            Modulo m(LostFocus::Uscita::SeProprio);
+            QVERIFY(m.Mostra());
+            m.a->setFocus();
+            Digita(m.a, QString::fromUtf8(c.tasti));
+            const QString come = QString::fromUtf8(c.come);
+            if (come == QLatin1String("pagina")) {
+                m.pagina->hide();
+                QVERIFY2(m.eventi == c.nascosta, caso);
+                QTRY_VERIFY2(m.b->hasFocus(), caso);
+                m.pagina->show();
+            } else if (come == QLatin1String("finestra")) {
+                m.finestra.hide();
+                QVERIFY2(m.eventi == c.nascosta, caso);
+                m.nome->setFocus();
+                m.finestra.show();
+                QApplication::setActiveWindow(&m.finestra);
+                QTRY_VERIFY2(m.nome->hasFocus(), caso);
+            } else {
+                m.finestra.showMinimized();
+                QVERIFY2(m.eventi == c.nascosta, caso);
+                m.finestra.showNormal();
+                QVERIFY(m.Mostra());
+                QVERIFY2(m.a->hasFocus(), caso);
+                QTest::keyClick(m.a, Qt::Key_Tab);
+            }
+            QVERIFY2(m.eventi == c.nascosta + c.dopo, caso);
+        }
+    }
+
     // A field that takes only the user's own text, as the design windows'
     // boxes do: each row gives the focus to a, types, has the program write
     // what follows "=", presses Enter if asked, then Tab; the checks of a so
@@ -377,12 +433,19 @@ private slots:
     void messageBoxButtonsAndAnswers() {
         const QString si = QStringLiteral("Sì"), no = QStringLiteral("No"), ann = QStringLiteral("Annulla");
         const QString ok = QStringLiteral("OK");
-        // premi "Esc": the Escape key
+        // premi: the steps of RispondiBox. Esc and the title bar's close
+        // button answer Cancel, or OK alone; a Yes/No box waits for a button.
         const struct { int stile; QString premi; QStringList pulsanti; int risposta, icona; } casi[] = {
             {mb::OkOnly + mb::Exclamation, ok, {ok}, 1, QMessageBox::Warning}, {mb::YesNo + mb::Question, si, {si, no}, 6, QMessageBox::Question},
             {mb::YesNo + mb::Question, no, {si, no}, 7, QMessageBox::Question}, {mb::OkCancel + mb::Critical, ann, {ok, ann}, 2, QMessageBox::Critical},
             {mb::YesNoCancel + mb::Information, ann, {si, no, ann}, 2, QMessageBox::Information},
-            {mb::YesNoCancel + mb::Information, "Esc", {si, no, ann}, 2, QMessageBox::Information}};
+            {mb::YesNoCancel + mb::Information, "Esc", {si, no, ann}, 2, QMessageBox::Information},
+            {mb::YesNoCancel + mb::Information, "X", {si, no, ann}, 2, QMessageBox::Information},
+            {mb::OkCancel + mb::Critical, "X", {ok, ann}, 2, QMessageBox::Critical},
+            {mb::OkOnly + mb::Exclamation, "Esc", {ok}, 1, QMessageBox::Warning},
+            {mb::OkOnly + mb::Exclamation, "X", {ok}, 1, QMessageBox::Warning},
+            {mb::YesNo + mb::Question, "Esc+X+Sì", {si, no}, 6, QMessageBox::Question},
+            {mb::YesNo + mb::Question, "X+Esc+Sì", {si, no}, 6, QMessageBox::Question}};
         for (const auto& k : casi) {
             MessaggiQt veri;
             auto visti = RispondiBox(k.premi);
@@ -393,6 +456,8 @@ private slots:
             QVERIFY(int(box->icon()) == k.icona && box->text() == QStringLiteral("riga 1\nriga 2") && box->windowTitle() == QStringLiteral("Titolo"));
             const bool conOk = (k.stile & 15) == mb::OkOnly || (k.stile & 15) == mb::OkCancel;
             QCOMPARE(box->defaultButton()->text(), conOk ? ok : si);
+            // The title bar offers its close button where the box can be left without a button.
+            QCOMPARE(bool(box->windowFlags() & Qt::WindowCloseButtonHint), (k.stile & 15) != mb::YesNo);
         }
     }
 
@@ -440,6 +505,12 @@ private slots:
         box->show(), qt.show();
         QVERIFY(QTest::qWaitForWindowExposed(box.get(), kAttesaMs) && QTest::qWaitForWindowExposed(&qt, kAttesaMs));
         QCOMPARE(box->size(), qt.size());
+        // A title wider than the screen: the box goes as wide as the screen, no wider.
+        const QString titolo = QStringLiteral("Verifica Inserzione Parametri Avvolgimento ").repeated(6);
+        std::unique_ptr<QMessageBox> largo(MessaggiQt::Crea(QStringLiteral("Fuori Limiti"), avviso, titolo, nullptr));
+        largo->show();
+        QVERIFY(QTest::qWaitForWindowExposed(largo.get(), kAttesaMs));
+        QCOMPARE(largo->width(), largo->screen()->availableGeometry().width());
     }
 
     void yellowAndWhiteBackground() {

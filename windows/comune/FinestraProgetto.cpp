@@ -263,10 +263,7 @@ int FinestraProgetto::CostruisciPagineAvvolgimenti(QWidget* centro, const Descri
         ControlliLato l = LatoUi(pri);
         const char* suffisso = pri ? " - Primario " : " - Secondario ";
         const int x0 = pri ? 60 : 6210;
-        l.TabStrip = new QTabBar(centro);
-        l.TabStrip->setObjectName(pri ? "TabStrip1" : "TabStrip2");
-        StileSchede(l.TabStrip);
-        Posiziona(l.TabStrip, x0, 450, 6030, 330);
+        l.TabStrip = Schede(centro, pri ? "TabStrip1" : "TabStrip2", x0, 450, 6030, 330);
 
         // Rows of a winding frame: the inputs, then the kind's results and
         // the build of the winding, each with its caption and unit once at
@@ -448,10 +445,7 @@ void FinestraProgetto::PaginaLamierinoComune(QWidget* p1, bool potenzaPassante) 
 }
 
 void FinestraProgetto::CostruisciPagineLamierino(QWidget* centro, const Descrizione& k, int giu) {
-    c_->TabStrip3 = new QTabBar(centro);
-    c_->TabStrip3->setObjectName("TabStrip3");
-    StileSchede(c_->TabStrip3);
-    Posiziona(c_->TabStrip3, 60, 5775 + giu, 12180, 330);
+    c_->TabStrip3 = Schede(centro, "TabStrip3", 60, 5775 + giu, 12180, 330);
     c_->TabStrip3->addTab(Qs(k.schedaLam));
     c_->TabStrip3->addTab(Qs("Rocchetto - Isolanti - Ingombri"));
     if (k.schedaExtra) c_->TabStrip3->addTab(Qs(k.schedaExtra));
