@@ -129,9 +129,12 @@ void SalvaNuovoApri(A& a) {
     QTemporaryDir cartella;
     FakeDialoghiUi dlg;
     const QString file = cartella.filePath(QStringLiteral("p") + a.w->Testi().estensione);
-    dlg.percorsiSalva.push_back(file), a.w->MnuFileSalvaNome_Click();
-    a.msg.Attendi(mb::No), a.w->MnuFileNuovo_Click();
-    dlg.percorsiApri.push_back(file), a.w->MnuFileApri_Click();
+    dlg.percorsiSalva.push_back(file);
+    a.w->MnuFileSalvaNome_Click();
+    a.msg.Attendi(mb::No);
+    a.w->MnuFileNuovo_Click();
+    dlg.percorsiApri.push_back(file);
+    a.w->MnuFileApri_Click();
 }
 
 // A design window of kind W on a fresh design; every message box must be
