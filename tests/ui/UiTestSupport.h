@@ -46,7 +46,10 @@ struct FakeMessaggiUi : FakeMessaggi {
 
     // Expects one more box, answered with `risposta`.
     void Attendi(int risposta = mb::Ok) { risposte.push_back(risposta); }
-    void Azzera() { boxes.clear(), risposte.clear(); }
+    void Azzera() {
+        boxes.clear();
+        risposte.clear();
+    }
     // Text of the last box ("" when none).
     QString Ultimo() const { return boxes.empty() ? QString() : Qs(boxes.back().testo); }
     QString UltimoTitolo() const { return boxes.empty() ? QString() : Qs(boxes.back().titolo); }
@@ -59,8 +62,11 @@ struct FakeMessaggiUi : FakeMessaggi {
 
     // Each box also shows for real (MessaggiQt): it takes the activation and
     // the focus from the window, and gives them back as it closes, as a
-    // person's screen does. It is answered as soon as it is active.
+    // person's screen does. It is answered as soon as it is active, after
+    // `primaDellaRisposta` (may be empty) has had it: a box that closes then
+    // is not answered again. The program gets the real box's answer.
     bool veri = false;
+    std::function<void(QMessageBox*)> primaDellaRisposta;
 
     int MsgBox(const std::string& testo, int stile, const std::string& titolo) override {
         if (risposte.empty() && falliscePerInattesi) {
@@ -72,17 +78,18 @@ struct FakeMessaggiUi : FakeMessaggi {
         if (!veri) return r;
         QTimer risposta;
         risposta.setInterval(5);
-        QObject::connect(&risposta, &QTimer::timeout, [&risposta, r] {
+        QObject::connect(&risposta, &QTimer::timeout, [&risposta, r, this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || QApplication::activeWindow() != box) return;
             risposta.stop();
+            if (primaDellaRisposta) primaDellaRisposta(box);
+            if (!box->isVisible()) return;
             for (QAbstractButton* b : box->buttons())
                 if (MessaggiQt::Risposta(box, b) == r) return b->click();
-            box->close();
+            box->reject();
         });
         risposta.start();
-        MessaggiQt().MsgBox(testo, stile, titolo);
-        return r;
+        return MessaggiQt().MsgBox(testo, stile, titolo);
     }
 };
 
@@ -140,7 +147,8 @@ struct FakeDialoghiUi : IDialoghiFile {
     }
     bool Stampa(QWidget*, QWidget* finestra, bool orizz, const QString& nome) override {
         chiamate.push_back({QStringLiteral("Stampa"), {}, {}, {}});
-        orizzontale = orizz, nomeStampa = nome;
+        orizzontale = orizz;
+        nomeStampa = nome;
         if (stampanteOk) stampate.push_back(finestra ? finestra->grab().toImage() : QImage());
         return stampanteOk;
     }
