@@ -449,9 +449,10 @@ private slots:
         QCOMPARE(T(ui->Txt_SecVolt[0]), QStringLiteral("73,3"));
     }
 
-    // A letter chosen and the project saved at once: the line values the
-    // window shows are saved and come back with the file, the primary's line
-    // current and power as the design's. Delta: 73,3 V, 2,626 x √3 = 4,5 A,
+    // A letter chosen and the project saved at once: the line values of the
+    // boxes are saved and come back with the file; the primary's line
+    // current and power are only shown, the design keeps its own pair (the
+    // new design's 0 and 0). Delta: 73,3 V, 2,626 x √3 = 4,5 A,
     // 3 x 192,5 = 577,5 VA; star: 73,3 x √3 = 127,0 V; 219,4 x √3 = 380,0 V.
     void letteraSalvata() {
         Carica();
@@ -459,7 +460,7 @@ private slots:
         const char* pri = "Cmd_PriTrif(0) Txt_PriVoltLin(0) Lbl_PriAmpLin(0) Lbl_PriPotLin(0)";
         const char* sec = "Cmd_SecTrif(0) Txt_SecVoltLin(0) Txt_SecAmpLin(0) Txt_SecPotLin(0)";
         const struct { const char* lettera; const char* nomi; const char* mostrati; const char* riaperti; } passi[] = {
-            {"D", pri, "D|219,4|3,2|1231,2", "D|219,4|3,2 1231,2"}, {"Y", pri, "Y|380,0|1,9|1231,2", "Y|380|1,9 1231,2"},
+            {"D", pri, "D|219,4|3,2|1231,2", "D|219,4|0 0"}, {"Y", pri, "Y|380,0|1,9|1231,2", "Y|380|0 0"},
             {"d", sec, "d|73,3|4,5|577,5", "d|73,3|4,5|577,5"}, {"y", sec, "y|127,0|2,6|577,5", "y|127|2,6|577,5"}};
         for (const auto& p : passi) {
             const bool primario = std::isupper(p.lettera[0]);
@@ -471,6 +472,25 @@ private slots:
             QCOMPARE(TestiDi(a->w.get(), p.nomi).section('|', 0, primario ? 1 : 3) + (primario ? progetto : QString()),
                      QString(p.riaperti));
         }
+    }
+
+    // The primary's line current and power follow its letter and the pass
+    // on screen only: no calculation reads them. Delta primary, 300 VA a
+    // phase on the zig-zag secondary: 3√3 x 300 = 1558,8 VA a line, total
+    // 2/√3 of it = 1799,9 VA, efficiency 94,754 %, 1899,6 VA on the primary,
+    // 1899,6 / (√3 x 219,4 V) = 5,0 A. The file keeps the design's own pair,
+    // the new design's 0 and 0, not the 3,2 A and 1231,2 VA the letter showed.
+    void lineeDelPrimarioNonSalvate() {
+        Carica();
+        a->MostraConFuoco();
+        FakeLanciatoreUi lanciatore;
+        lanciatore.azione = [](ModuleDIC& m) { m.PriTrif[0] = "D"; };
+        QTest::mouseClick(ui->Cmd_PriTrif[0], Qt::LeftButton);
+        QCOMPARE(TestiDi(a->w.get(), "Lbl_PriAmpLin(0) Lbl_PriPotLin(0)"), QStringLiteral("3,2|1231,2"));
+        ScriviETab(ui->Txt_SecPot[0], "300");
+        QCOMPARE(TestiDi(a->w.get(), "Lbl_SecPotTot Lbl_PriAmpLin(0) Lbl_PriPotLin(0)"), QStringLiteral("1799,9|5,0|1899,6"));
+        SalvaNuovoApri(*a);
+        QCOMPARE(Qs(num::SngToText(d->PriAmpLin[0]) + " " + num::SngToText(d->PriPotLin[0])), QStringLiteral("0 0"));
     }
 
     // An opened project, a new one, a pass (Enter in a phase box) or a
