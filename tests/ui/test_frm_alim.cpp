@@ -401,6 +401,22 @@ private slots:
         QVERIFY(a->d->FiloNudo[5][0] > 0.0f && a->d->FiloNudo[5][24] == a->d->FiloNudo[5][0]);
     }
 
+    // The power-given mode chosen again after a lamination-given pass (3 A at
+    // 150 V: 450 VA on the 22,5 cm² stack, K = 22,5 / √450 = 1,06) takes the
+    // coefficient its list shows, 1,3: saved, the project opens with 1,3.
+    void coefficienteDellaListaSalvato() {
+        a->w->Form_Load();
+        a->MostraConFuoco();
+        QTest::mouseClick(ui->Opt_Lam, Qt::LeftButton);
+        ScriviETab(ui->Txt_SecAmp[0], "3");
+        QCOMPARE(TestiDi(a->w.get(), "Txt_SecPot(0) Lbl_CoefK Cmb_CoefK"), QStringLiteral("450,0|1,06|1,3"));
+        QTest::mouseClick(ui->Opt_Pot, Qt::LeftButton);
+        QVERIFY(ui->Opt_Pot->isChecked() && ui->Cmb_CoefK->isEnabled());
+        SalvaNuovoApri(*a);
+        QVERIFY(ui->Opt_Pot->isChecked());
+        QCOMPARE(ui->Cmb_CoefK->currentText(), QStringLiteral("1,3"));
+    }
+
     // "Aggiorna Calcolo" recalculates what the fields hold; "Vedi Schema"
     // shows the schematic modally and changes nothing; "Esci" asks first;
     // "About" asks for the about window.

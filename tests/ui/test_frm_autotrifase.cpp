@@ -18,14 +18,14 @@ namespace {
 using Auto = FinestraDiProva<Frm_AutoTrifase>;
 using L = FakeLanciatoreUi;
 
-// Texts of the named controls (a name without an index: element 0), a
-// disabled one marked "-"; "msg": the last message.
+// Texts of the named controls (a name without an index: element 0; a list:
+// its chosen item), a disabled one marked "-"; "msg": the last message.
 QString Testi(Auto& a, const char* nomi) {
     QStringList l;
     for (QString n : QString::fromUtf8(nomi).split(' ')) {
         if (!a.w->findChild<QWidget*>(n) && n != "msg") n += "(0)";
         auto* w = n == "msg" ? nullptr : Figlio<QWidget>(a.w.get(), n);
-        l << (w ? TestoDi(w) + (w->isEnabled() ? "" : "-") : a.msg.Ultimo());
+        l << (w ? TestiDi(a.w.get(), n) + (w->isEnabled() ? "" : "-") : a.msg.Ultimo());
     }
     return l.join(' ');
 }
@@ -129,6 +129,19 @@ private slots:
             {[](Auto& a, L& l) { Lettera(a, l, "D"), SalvaNuovoApri(a); }, kLineeSalvate, "D d- 219,4 127 4,545"},
             {[](Auto& a, L& l) { Lettera(a, l, "D"), SalvaNuovoApri(a), Lettera(a, l, "Y"), SalvaNuovoApri(a); },
              kLineeSalvate, "Y y- 380 220 2,624"},
+            // The power-given mode chosen again after a lamination-given pass
+            // (1400 VA: PotPass (219,4 - 127) / 219,4 x 1400,1 = 589,7 on the
+            // 15,4 cm² stack, K = 15,4 x √(3 / 589,7) = 1,1) takes the
+            // coefficient its list shows, which the file opened shows again.
+            {[](Auto& a, L&) {
+                 a.MostraConFuoco();
+                 QTest::mouseClick(a.ui().Opt_Lam, Qt::LeftButton);
+                 ScriviETab(a.ui().Txt_SecPotLin[0], "1400");
+                 QCOMPARE(Testi(a, "Lbl_PotPass Lbl_CoefK Cmb_CoefK"), QStringLiteral("589,7 1,1 1,3-"));
+                 QTest::mouseClick(a.ui().Opt_Pot, Qt::LeftButton);
+                 SalvaNuovoApri(a);
+             },
+             "Cmb_CoefK Lbl_CoefK", "1,3 1,3-"},
             // A row turned to its phase view is back in the line view, its
             // line boxes open.
             {[](Auto& a, L& l) { a.ui().Cmd_FaseLinea[0]->click(); Lettera(a, l, "D"); },

@@ -32,7 +32,8 @@ class TestFrmTrifase : public QObject {
 
 private slots:
     void init() {
-        a = std::make_unique<Trif>(), ui = &a->ui();
+        a = std::make_unique<Trif>();
+        ui = &a->ui();
         d = a->d.get();
     }
     void cleanup() { a.reset(); }
@@ -54,17 +55,23 @@ private slots:
 
         // The primaries' line columns follow the letter; bounds bring no warning,
         // a coefficient above the list and a power below the range two, in order.
-        d->PriUlt = 0, d->CoefK = 1.4f, d->SecPotTot = d->PotMax;
+        d->PriUlt = 0;
+        d->CoefK = 1.4f;
+        d->SecPotTot = d->PotMax;
         const struct { const char* lettera; const char* amp; const char* pot; } casi[] = {
             {"D", "3,5", "1500,0"}, {"Y", "2,0", "1500,0"}, {"x", "2,0", "1500,0"}};
         for (const auto& c : casi) {
-            d->PriTrif[0] = c.lettera, d->PriAmp[0] = 2;
+            d->PriTrif[0] = c.lettera;
+            d->PriAmp[0] = 2;
             d->PriPot[0] = c.lettera[0] == 'x' ? 1 : 500;   // no letter: old captions stay
             a->w->Refresh();
             QCOMPARE(a->ui().Lbl_PriAmpLin[0]->text() + " " + a->ui().Lbl_PriPotLin[0]->text(), QStringLiteral("%1 %2").arg(c.amp, c.pot));
         }
-        d->CoefK = 1.5f, d->SecPotTot = d->PotMin - 1, a->msg.Attendi();
-        a->msg.Attendi(), a->w->Refresh();
+        d->CoefK = 1.5f;
+        d->SecPotTot = d->PotMin - 1;
+        a->msg.Attendi();
+        a->msg.Attendi();
+        a->w->Refresh();
         QCOMPARE(a->msg.Mostrati(), QStringList({"Coefficiente di Dimensionamento Troppo Alto",
                                                 "La Potenza del Trasformatore è Troppo Bassa"}));
     }
@@ -108,7 +115,8 @@ private slots:
         Posto(Primari(*d), 0, 1, 'L');
         const char* sec[][2] = {{"200", "100"}, {"150", "150"}, {"1,5", "150"}};
         for (int i = 0; i < 3; ++i) {
-            ui->Txt_SecVolt[i]->ImpostaTestoU8(sec[i][0]), ui->Txt_SecPot[i]->ImpostaTestoU8(sec[i][1]);
+            ui->Txt_SecVolt[i]->ImpostaTestoU8(sec[i][0]);
+            ui->Txt_SecPot[i]->ImpostaTestoU8(sec[i][1]);
             d->SecVolt[i] = 0;
         }
         a->w->ControllaInputDati();
@@ -124,12 +132,15 @@ private slots:
     // Counts: a lower count isolates the last winding and gives its letter
     // button back; a reset also brings the power-given option back.
     void conteggiEModo() {
-        Carica(), ui->Cmb_PriNumAvv->setCurrentIndex(2);
+        Carica();
+        ui->Cmb_PriNumAvv->setCurrentIndex(2);
         a->w->Cmb_PriNumAvv_LostFocus();
         Serie(Primari(*d), 1, 3);
-        a->w->PulsantiCollegamento(), a->w->PulsantiLettere();
+        a->w->PulsantiCollegamento();
+        a->w->PulsantiLettere();
         QVERIFY(!ui->Cmd_PriTrif[1]->isEnabled() && T(ui->Cmd_PriAvv[1]) == QStringLiteral("R3"));
-        ui->Cmb_PriNumAvv->setCurrentIndex(1), a->w->Cmb_PriNumAvv_LostFocus();
+        ui->Cmb_PriNumAvv->setCurrentIndex(1);
+        a->w->Cmb_PriNumAvv_LostFocus();
         QVERIFY(ui->Cmd_PriTrif[1]->isEnabled() && !ui->Cmd_PriAvv[1]->isEnabled() && ui->Frm_PriAvv[2]->isHidden());
         QCOMPARE(T(ui->Cmd_PriAvv[1]), QStringLiteral("I"));
 
@@ -145,11 +156,13 @@ private slots:
         Carica();
         a->msg.falliscePerInattesi = false;
         auto lascia = [](CampoNumerico* c, const char* t) { c->ImpostaTestoU8(t); c->EseguiControllo(); };
-        a->d->SecTrif[0] = "d", lascia(ui->Txt_SecVolt[0], "220");
+        a->d->SecTrif[0] = "d";
+        lascia(ui->Txt_SecVolt[0], "220");
         lascia(ui->Txt_SecAmpLin[0], "2,62");
         QCOMPARE(T(ui->Txt_SecAmp[0]) + " " + T(ui->Txt_SecPot[0]) + " " + T(ui->Txt_SecAmpLin[0]) + " " + T(ui->Txt_SecPotLin[0]),
                  QStringLiteral("1,5 330,0 2,6 990,0"));
-        a->d->SecTrif[0] = "z", lascia(ui->Txt_SecVoltLin[0], "0");
+        a->d->SecTrif[0] = "z";
+        lascia(ui->Txt_SecVoltLin[0], "0");
         lascia(ui->Txt_SecAmp[0], ",");
         QVERIFY(T(ui->Txt_SecVolt[0]) + " " + T(ui->Txt_SecAmp[0]) == QStringLiteral("73,3 0,5") && ui->Txt_SecVoltLin[0]->Giallo());
     }
@@ -160,10 +173,14 @@ private slots:
     void lettere() {
         Carica();
         FakeLanciatoreUi lanciatore;
-        a->msg.falliscePerInattesi = false, d->PriUlt = 3;
-        Serie(Primari(*d), 0, 2), Serie(Primari(*d), 1, 3);
+        a->msg.falliscePerInattesi = false;
+        d->PriUlt = 3;
+        Serie(Primari(*d), 0, 2);
+        Serie(Primari(*d), 1, 3);
         d->PriAvvAda[3] = VERO;   // the tap flag alone, isolated
-        d->PriAvvSerCon[3] = 5, d->PriAmp[2] = 2, d->PriPot[2] = 440;
+        d->PriAvvSerCon[3] = 5;
+        d->PriAmp[2] = 2;
+        d->PriPot[2] = 440;
         lanciatore.azione = [](ModuleDIC& m) { m.PriTrif[2] = "D"; };
         ui->Cmd_PriTrif[2]->click();
         QCOMPARE(T(ui->Cmd_PriTrif[0]) + T(ui->Cmd_PriTrif[1]) + T(ui->Cmd_PriTrif[2]) + T(ui->Cmd_PriTrif[3]) + " " +
@@ -171,7 +188,8 @@ private slots:
                  QStringLiteral("DDDY 3,5 1320,0"));
         QCOMPARE(QString::fromStdString(d->PriTrif[0] + d->PriTrif[3]), QStringLiteral("DY"));
 
-        ui->Cmb_SecNumAvv->setCurrentIndex(1), a->w->Cmb_SecNumAvv_LostFocus();
+        ui->Cmb_SecNumAvv->setCurrentIndex(1);
+        a->w->Cmb_SecNumAvv_LostFocus();
         ui->Cmd_SecTrif[1]->setText("y");
         lanciatore.azione = [](ModuleDIC& m) { Serie(Secondari(m), 0, 2); };
         ui->Cmd_SecAvv[0]->click();
@@ -200,10 +218,14 @@ private slots:
             {"z", "0,1", "7,45|22,4|0,013|858", "7,45", "Txt_SecVolt(0) Txt_SecVoltLin(0) Txt_SecAmp(0) Lbl_SecSpire(0)",
              {"Avvolgimenti Troppo Ingombranti in Gola H Rocchetto 1"}}};
         for (const auto& c : casi) {
-            cleanup(), init(), Carica();
+            cleanup();
+            init();
+            Carica();
             a->MostraConFuoco();
-            a->msg.falliscePerInattesi = false, a->msg.veri = true;
-            d->SecTrif[0] = c.lettera, ui->Cmd_SecTrif[0]->setText(c.lettera);
+            a->msg.falliscePerInattesi = false;
+            a->msg.veri = true;
+            d->SecTrif[0] = c.lettera;
+            ui->Cmd_SecTrif[0]->setText(c.lettera);
             if (c.volt) ScriviETab(ui->Txt_SecVolt[0], c.volt);
             a->msg.Azzera();
             ScriviETab(ui->Txt_SecPot[0], c.pot);
@@ -213,18 +235,22 @@ private slots:
             QVERIFY2(!a->msg.Mostrati().join(' ').contains("Fuori Limiti"), c.pot);
             QVERIFY(!ui->Txt_SecAmpLin[0]->Giallo());
             // Nothing stays armed: the next focus change checks nothing.
-            ui->Txt_LamCdP->setFocus(), ui->Txt_SecVolt[0]->setFocus();
+            ui->Txt_LamCdP->setFocus();
+            ui->Txt_SecVolt[0]->setFocus();
             QCOMPARE(T(ui->Txt_SecPot[0]), QString(c.pot));
         }
         // A letter chosen after two phase boxes: the line view by the new
         // letter (star: 100 √3, 3 x 192), no pass (the total stays 6 x 192,
         // from the one-decimal line power 997,7), the texts as typed.
-        cleanup(), init(), Carica();
+        cleanup();
+        init();
+        Carica();
         a->MostraConFuoco();
         a->msg.falliscePerInattesi = false;
         FakeLanciatoreUi lanciatore;
         lanciatore.azione = [](ModuleDIC& m) { m.SecTrif[0] = "y"; };
-        ScriviETab(ui->Txt_SecVolt[0], "100"), ScriviETab(ui->Txt_SecPot[0], "192");
+        ScriviETab(ui->Txt_SecVolt[0], "100");
+        ScriviETab(ui->Txt_SecPot[0], "192");
         QCOMPARE(TestiDi(a->w.get(), "Txt_SecAmp(0) Txt_SecPotLin(0) Lbl_SecPotTot"), QStringLiteral("1,92|997,7|1152,0"));
         ui->Cmd_SecTrif[0]->click();
         QCOMPARE(TestiDi(a->w.get(), "Txt_SecVolt(0) Txt_SecPot(0) Txt_SecVoltLin(0) Txt_SecPotLin(0) Lbl_SecPotTot"),
@@ -241,14 +267,19 @@ private slots:
             {"7,45", "Txt_SecPot(0)", "0", false, "Txt_SecVolt(0) Txt_SecVoltLin(0) Txt_SecAmp(0)", "7,45|22,4|25,826"},
             {nullptr, "Txt_SecVolt(0)", "0", true, "Txt_SecVolt(0) Lbl_SecSpire(0)", "127|232"}};
         for (const auto& c : casi) {
-            cleanup(), init(), Carica();
+            cleanup();
+            init();
+            Carica();
             a->MostraConFuoco();
-            a->msg.falliscePerInattesi = false, a->msg.veri = true;
+            a->msg.falliscePerInattesi = false;
+            a->msg.veri = true;
             if (c.volt) ScriviETab(ui->Txt_SecVolt[0], c.volt);
             QTest::mouseClick(ui->Opt_Pot, Qt::LeftButton);
             a->msg.Azzera();
             auto* campo = a->w->findChild<CampoNumerico*>(c.campo);
-            campo->setFocus(), campo->selectAll(), QTest::keyClicks(campo, c.testo);
+            campo->setFocus();
+            campo->selectAll();
+            QTest::keyClicks(campo, c.testo);
             if (c.clic) QTest::mouseClick(ui->Txt_SecAmpLin[0], Qt::LeftButton);
             else QTest::keyClick(campo, Qt::Key_Tab);
             QVERIFY(QTest::qWaitForWindowActive(a->w.get(), kAttesaMs));
@@ -269,18 +300,28 @@ private slots:
             for (const char* linea : {"VoltLin", "AmpLin", "PotLin"})
                 for (const char* testo : {"100", "0", ""}) casi.push_back({0, fase, linea, testo, false});
         for (const char* testo : {"100", "0", ""}) casi.push_back({0, "Pot", "VoltLin", testo, true});
-        casi.push_back({1, "Volt", "PotLin", "100", false}), casi.push_back({1, "Pot", "VoltLin", "", true});
+        casi.push_back({1, "Volt", "PotLin", "100", false});
+        casi.push_back({1, "Pot", "VoltLin", "", true});
         for (const Caso& c : casi) {
             const QByteArray caso = QByteArray("Sec") + c.fase + " Sec" + c.linea + " (" + QByteArray::number(c.riga) +
                                     ") '" + c.testo + (c.tab ? "' Tab" : "'");
-            cleanup(), init(), Carica();
-            a->msg.falliscePerInattesi = false, a->msg.veri = true;
-            if (c.riga) ui->Cmb_SecNumAvv->setCurrentIndex(1), a->w->Cmb_SecNumAvv_LostFocus();
+            cleanup();
+            init();
+            Carica();
+            a->msg.falliscePerInattesi = false;
+            a->msg.veri = true;
+            if (c.riga) {
+                ui->Cmb_SecNumAvv->setCurrentIndex(1);
+                a->w->Cmb_SecNumAvv_LostFocus();
+            }
             a->MostraConFuoco();
             auto* da = a->w->findChild<CampoNumerico*>(NomeIndice((std::string("Txt_Sec") + c.fase).c_str(), c.riga));
             auto* verso = a->w->findChild<CampoNumerico*>(NomeIndice((std::string("Txt_Sec") + c.linea).c_str(), c.riga));
             QTest::mouseClick(da, Qt::LeftButton);
-            if (*c.testo) da->selectAll(), QTest::keyClicks(da, c.testo);
+            if (*c.testo) {
+                da->selectAll();
+                QTest::keyClicks(da, c.testo);
+            }
             const QString dove = FuocoEDigitato(da, verso, c.tab);
             QVERIFY2(dove.isEmpty(), caso + " -> " + dove.toUtf8());
         }
@@ -297,7 +338,9 @@ private slots:
                                    {"Txt_SecAmpLin(0)", "2", "Txt_SecPotLin(0)"},
                                    {"Txt_SecPot(0)", "50", "Txt_SecVoltLin(0)"}};
         for (const auto& c : coppie) {
-            cleanup(), init(), Carica();
+            cleanup();
+            init();
+            Carica();
             a->MostraConFuoco();
             a->msg.falliscePerInattesi = false;
             QCOMPARE(TabEScrivi(a->w.get(), c[0], c[1]), QString(c[2]) + " 3");
@@ -314,7 +357,9 @@ private slots:
             {"Txt_SecVolt(0)", "7,45", 3, "Txt_SecVolt(0) Txt_SecVoltLin(0) Lbl_SecSpire(0)", "7,45|22,4|"},
             {"Txt_PriVolt(0)", "1,23", 1, "Txt_PriVolt(0) Txt_PriVoltLin(0) Lbl_PriSpire(0)", "1,23|2,1|"}};
         for (const auto& c : casi) {
-            cleanup(), init(), Carica();
+            cleanup();
+            init();
+            Carica();
             a->MostraConFuoco();
             a->msg.falliscePerInattesi = false;
             const auto [prima, dopo] = GiroDiTab(a->w.get(), c.campo, c.testo, c.tab, c.nomi);
@@ -333,7 +378,8 @@ private slots:
         Carica();
         a->MostraConFuoco();
         a->msg.falliscePerInattesi = false;
-        d->PriTrif[0] = "D", ui->Cmd_PriTrif[0]->setText("D");
+        d->PriTrif[0] = "D";
+        ui->Cmd_PriTrif[0]->setText("D");
         ScriviETab(ui->Txt_PriVolt[0], "0,35");
         QCOMPARE(T(ui->Txt_PriVoltLin[0]), QStringLiteral("0,4"));
     }
@@ -344,10 +390,14 @@ private slots:
         Carica();
         FakeLanciatoreUi lanciatore;
         a->msg.falliscePerInattesi = false;
-        ui->Cmb_SecNumAvv->setCurrentIndex(1), a->w->Cmb_SecNumAvv_LostFocus();
+        ui->Cmb_SecNumAvv->setCurrentIndex(1);
+        a->w->Cmb_SecNumAvv_LostFocus();
         const std::pair<CampoNumerico*, const char*> campi[] = {
             {ui->Txt_SecVolt[1], "1"}, {ui->Txt_SecPot[1], "1"}, {ui->Txt_SecVolt[0], "500"}};
-        for (const auto& [c, t] : campi) c->ImpostaTestoU8(t), c->EseguiControllo();
+        for (const auto& [c, t] : campi) {
+            c->ImpostaTestoU8(t);
+            c->EseguiControllo();
+        }
         lanciatore.azione = [](ModuleDIC& m) { Serie(Secondari(m), 0, 2); };
         ui->Cmd_SecAvv[0]->click();
         QCOMPARE(T(ui->Cmd_SecAvv[0]) + " " + T(ui->Txt_SecAmp[0]) + " " + T(ui->Txt_SecPot[0]), QStringLiteral("R2 0,002 1,0"));
@@ -361,7 +411,8 @@ private slots:
     void presaPrimarioSempreScelta() {
         Carica();
         FakeLanciatoreUi lanciatore;
-        ui->Cmb_PriNumAvv->setCurrentIndex(1), a->w->Cmb_PriNumAvv_LostFocus();
+        ui->Cmb_PriNumAvv->setCurrentIndex(1);
+        a->w->Cmb_PriNumAvv_LostFocus();
         bool scelta = false;
         lanciatore.azione = [&scelta](ModuleDIC& m) {
             Frm_AvvColl f(m, true);
@@ -385,19 +436,23 @@ private slots:
         Carica();
         QCOMPARE(TestiDi(a->w.get(), "MnuFileSalvaNome MnuFileStampa"), QStringLiteral("Sa&lva con Nome|Sta&mpa"));
         VerificaMenuAiuto(a->w.get(), "MnuHelp");
-        d->RochC[1] = 40, d->RochTipo[1] = "Mio";
+        d->RochC[1] = 40;
+        d->RochTipo[1] = "Mio";
         ui->Txt_SecVolt[0]->ImpostaTestoU8("100");
-        a->msg.Attendi(mb::Cancel), a->w->MnuFileChiudi_Click();
+        a->msg.Attendi(mb::Cancel);
+        a->w->MnuFileChiudi_Click();
         QCOMPARE(a->msg.boxes.back().stile, mb::YesNoCancel + mb::Information);
         QCOMPARE(T(ui->Txt_SecVolt[0]), QStringLiteral("100"));
-        a->msg.Attendi(mb::No), a->w->MnuFileNuovo_Click();
+        a->msg.Attendi(mb::No);
+        a->w->MnuFileNuovo_Click();
         QCOMPARE(QString::number(d->RochC[1]) + QString::fromStdString(d->RochTipo[1]), QStringLiteral("40Mio"));
         QCOMPARE(T(ui->Txt_SecVolt[0]), QStringLiteral("73,3"));
     }
 
-    // A letter chosen and the project saved at once: the line values the
-    // window shows are saved and come back with the file, the primary's line
-    // current and power as the design's. Delta: 73,3 V, 2,626 x √3 = 4,5 A,
+    // A letter chosen and the project saved at once: the line values of the
+    // boxes are saved and come back with the file; the primary's line
+    // current and power are only shown, the design keeps its own pair (the
+    // new design's 0 and 0). Delta: 73,3 V, 2,626 x √3 = 4,5 A,
     // 3 x 192,5 = 577,5 VA; star: 73,3 x √3 = 127,0 V; 219,4 x √3 = 380,0 V.
     void letteraSalvata() {
         Carica();
@@ -405,7 +460,7 @@ private slots:
         const char* pri = "Cmd_PriTrif(0) Txt_PriVoltLin(0) Lbl_PriAmpLin(0) Lbl_PriPotLin(0)";
         const char* sec = "Cmd_SecTrif(0) Txt_SecVoltLin(0) Txt_SecAmpLin(0) Txt_SecPotLin(0)";
         const struct { const char* lettera; const char* nomi; const char* mostrati; const char* riaperti; } passi[] = {
-            {"D", pri, "D|219,4|3,2|1231,2", "D|219,4|3,2 1231,2"}, {"Y", pri, "Y|380,0|1,9|1231,2", "Y|380|1,9 1231,2"},
+            {"D", pri, "D|219,4|3,2|1231,2", "D|219,4|0 0"}, {"Y", pri, "Y|380,0|1,9|1231,2", "Y|380|0 0"},
             {"d", sec, "d|73,3|4,5|577,5", "d|73,3|4,5|577,5"}, {"y", sec, "y|127,0|2,6|577,5", "y|127|2,6|577,5"}};
         for (const auto& p : passi) {
             const bool primario = std::isupper(p.lettera[0]);
@@ -417,6 +472,25 @@ private slots:
             QCOMPARE(TestiDi(a->w.get(), p.nomi).section('|', 0, primario ? 1 : 3) + (primario ? progetto : QString()),
                      QString(p.riaperti));
         }
+    }
+
+    // The primary's line current and power follow its letter and the pass
+    // on screen only: no calculation reads them. Delta primary, 300 VA a
+    // phase on the zig-zag secondary: 3√3 x 300 = 1558,8 VA a line, total
+    // 2/√3 of it = 1799,9 VA, efficiency 94,754 %, 1899,6 VA on the primary,
+    // 1899,6 / (√3 x 219,4 V) = 5,0 A. The file keeps the design's own pair,
+    // the new design's 0 and 0, not the 3,2 A and 1231,2 VA the letter showed.
+    void lineeDelPrimarioNonSalvate() {
+        Carica();
+        a->MostraConFuoco();
+        FakeLanciatoreUi lanciatore;
+        lanciatore.azione = [](ModuleDIC& m) { m.PriTrif[0] = "D"; };
+        QTest::mouseClick(ui->Cmd_PriTrif[0], Qt::LeftButton);
+        QCOMPARE(TestiDi(a->w.get(), "Lbl_PriAmpLin(0) Lbl_PriPotLin(0)"), QStringLiteral("3,2|1231,2"));
+        ScriviETab(ui->Txt_SecPot[0], "300");
+        QCOMPARE(TestiDi(a->w.get(), "Lbl_SecPotTot Lbl_PriAmpLin(0) Lbl_PriPotLin(0)"), QStringLiteral("1799,9|5,0|1899,6"));
+        SalvaNuovoApri(*a);
+        QCOMPARE(Qs(num::SngToText(d->PriAmpLin[0]) + " " + num::SngToText(d->PriPotLin[0])), QStringLiteral("0 0"));
     }
 
     // An opened project, a new one, a pass (Enter in a phase box) or a
@@ -431,7 +505,9 @@ private slots:
             {"Invio", "Txt_SecVolt(0)", "100"}, {"Lettera", "Cmd_SecTrif(0)", "y"}};
         for (const auto& c : casi) {
             const QString come = QString::fromUtf8(c.come);
-            cleanup(), init(), Carica();
+            cleanup();
+            init();
+            Carica();
             a->MostraConFuoco();
             a->msg.falliscePerInattesi = false;
             FakeDialoghiUi dlg;
@@ -439,7 +515,8 @@ private slots:
             lanciatore.azione = [](ModuleDIC& m) { m.SecTrif[0] = "y"; };
             if (come == "Apri") {
                 ModuleDIC copia = *a->d;
-                copia.SecTrif[0] = "y", copia.SecVoltLin[0] = 123.5f;
+                copia.SecTrif[0] = "y";
+                copia.SecVoltLin[0] = 123.5f;
                 std::string err;
                 QVERIFY(progetto::SalvaProgetto(copia, U8(file), "p", err));
                 dlg.percorsiApri.push_back(file);
@@ -447,8 +524,10 @@ private slots:
             QTest::mouseClick(ui->Cmd_FaseLinea[0], Qt::LeftButton);   // the phase view
             QVERIFY(!ui->Txt_SecVoltLin[0]->isEnabled());
             if (come == "Invio") {
-                QTest::mouseClick(ui->Txt_SecVolt[0], Qt::LeftButton), ui->Txt_SecVolt[0]->selectAll();
-                QTest::keyClicks(ui->Txt_SecVolt[0], "100"), QTest::keyClick(ui->Txt_SecVolt[0], Qt::Key_Return);
+                QTest::mouseClick(ui->Txt_SecVolt[0], Qt::LeftButton);
+                ui->Txt_SecVolt[0]->selectAll();
+                QTest::keyClicks(ui->Txt_SecVolt[0], "100");
+                QTest::keyClick(ui->Txt_SecVolt[0], Qt::Key_Return);
             } else if (come == "Lettera") {
                 QTest::mouseClick(ui->Cmd_SecTrif[0], Qt::LeftButton);
             } else {

@@ -248,7 +248,8 @@ public:
     void TabStrip2_Click();
     void TabStrip3_Click();
     void Opt_Lam_Click() { ModoProgetto(false); }
-    void Opt_Pot_Click() { ModoProgetto(true); }
+    // Power given: the coefficient the list shows becomes the design's.
+    void Opt_Pot_Click();
     void Cmd_Aggiorna_Click() { CalcolaTrasfo(); }
     // Shows the windings as the last calculation left them.
     void Cmd_Schema_Click();

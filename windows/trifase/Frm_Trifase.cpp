@@ -224,25 +224,20 @@ void Frm_Trifase::Cmd_PriTrif_Click(int i) {
         Lettera(ui.Cmd_SecTrif[i], d_.SecTrif[i]);
         VistaLineaTutti();
     }
-    LineeNelProgetto(true, secondario);
+    // The line boxes the letter rewrote are the design's too, read as the
+    // calculation reads them, so a save right after keeps what they show.
+    // The primaries' line current and power labels are no input: nothing
+    // reads them back. Turns, wires and results wait for the calculation.
+    const DatiTrifTesti t = DatiTesti();
+    LeggiLineePri(d_, t);
+    if (secondario) LeggiLineeSec(d_, t);
 }
 
 void Frm_Trifase::Cmd_SecTrif_Click(int i) {
     SceltaLettera(Secondari(d_), ui.Cmd_SecTrif, i);
     VistaLineaTutti();
-    LineeNelProgetto(false, true);
-}
-
-void Frm_Trifase::LineeNelProgetto(bool primari, bool secondari) {
-    const DatiTrifTesti t = DatiTesti();
-    if (secondari) LeggiLineeSec(d_, t);
-    if (!primari) return;
-    LeggiLineePri(d_, t);
-    const int priUlt = inputalim::UltimoIndice(d_.PriUlt, NUM_AVV);
-    for (int k = 0; k <= priUlt; ++k) {
-        Leggi(d_.PriAmpLin[k], U8(ui.Lbl_PriAmpLin[k]->text()));
-        Leggi(d_.PriPotLin[k], U8(ui.Lbl_PriPotLin[k]->text()));
-    }
+    // As after a primary's letter: the line boxes are the design's at once.
+    LeggiLineeSec(d_, DatiTesti());
 }
 
 void Frm_Trifase::VistaLineaTutti() {

@@ -50,7 +50,8 @@ public:
     // The letter dialog of winding i; however it closed, the button shows
     // the letter, taps in series below it take their partners' letters, and
     // the primaries' line values (or every secondary's line view) follow the
-    // letters, without a calculation, and are the design's from then on.
+    // letters, without a calculation; what the line boxes hold is the
+    // design's from then on.
     void Cmd_PriTrif_Click(int i);
     void Cmd_SecTrif_Click(int i);
     // Letter buttons: off exactly for a tap in series (the autotransformer's,
@@ -124,11 +125,6 @@ private:
     // the focus the user is giving it.
     void AbilitaCaselleLinea(int i);
     void SceltaLettera(Lato l, Arr<QPushButton>& cmd, int i);
-    // What a letter's follow-up shows is the design's too, so a save right
-    // after keeps it: the line values of the primaries (their line current
-    // and power as shown) and of the secondaries, read as the calculation
-    // reads its boxes. Turns, wires and results wait for the calculation.
-    void LineeNelProgetto(bool primari, bool secondari);
     // The later winding whose letter winding k takes: its partner when k is
     // a tap in series with it, else -1.
     static int PartnerLettera(const LatoC& l, int k);
