@@ -42,7 +42,8 @@ int LarghezzaTitolo(const QString& titolo) {
 // A box at least as wide as a window manager's title bar needs to show its
 // whole title (Qt widens a box for its title by a smaller measure of its
 // own), and never wider than its screen. Qt sets the box's size as it is
-// shown; the width is made up right after.
+// shown and again on each layout request that follows (on a desktop, one
+// comes right after the box is shown); the width is made up after each time.
 //
 // A box with Yes and No alone asks a question that has no "leave it": it
 // is answered by its buttons only. Qt would take its No for Esc and for the
@@ -59,13 +60,14 @@ public:
     }
 
 protected:
+    bool event(QEvent* e) override {
+        const bool r = QMessageBox::event(e);
+        if (e->type() == QEvent::LayoutRequest) Allarga();
+        return r;
+    }
     void showEvent(QShowEvent* e) override {
         QMessageBox::showEvent(e);
-        const int schermo = screen()->availableGeometry().width();
-        const int serve = std::min(LarghezzaTitolo(windowTitle()), schermo);
-        if (width() >= serve) return;
-        QLayout* l = layout();
-        setFixedSize(serve, l->hasHeightForWidth() ? l->totalHeightForWidth(serve) : l->totalMinimumSize().height());
+        Allarga();
     }
     void keyPressEvent(QKeyEvent* e) override {
         if (soloPulsanti_ && e->matches(QKeySequence::Cancel)) return;
@@ -79,6 +81,14 @@ protected:
     }
 
 private:
+    void Allarga() {
+        const int schermo = screen()->availableGeometry().width();
+        const int serve = std::min(LarghezzaTitolo(windowTitle()), schermo);
+        if (width() >= serve) return;
+        QLayout* l = layout();
+        setFixedSize(serve, l->hasHeightForWidth() ? l->totalHeightForWidth(serve) : l->totalMinimumSize().height());
+    }
+
     const bool soloPulsanti_;
 };
 }  // namespace
