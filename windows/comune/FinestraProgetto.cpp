@@ -719,12 +719,11 @@ void FinestraProgetto::TabStrip3_Click() { ClickTab(c_->TabStrip3, c_->FrameLam.
 
 void FinestraProgetto::Opt_Pot_Click() {
     ModoProgetto(true);
-    // The list comes back showing its own choice, while the design still
-    // holds what the last lamination-given pass computed: a save before the
-    // next calculation would store that figure, and the file would open with
-    // the list on another item. The load comes here too, harmlessly: its
-    // defaults have just filled the list and taken its item. An open does
-    // not: it selects the list from the stored coefficient.
+    // The list is in use again: the coefficient it shows becomes the
+    // design's, not the one the last lamination-given pass computed, so a
+    // save right after stores what the window shows. (A load comes here with
+    // the list just filled from the design; an open instead selects the list
+    // from the stored coefficient.)
     if (c_->Cmb_CoefK) Leggi(d_.CoefK, U8(c_->Cmb_CoefK->currentText()));
 }
 
