@@ -18,15 +18,22 @@ using AlimVerifica = Banco;
 // windings isolated, on bobbin 1 in groove H.
 static std::unique_ptr<ModuleDIC> Progetto() {
     auto d = NuovoProgetto();
-    d->CoefKMin = 1.0f, d->CoefKMax = 1.6f;
+    d->CoefKMin = 1.0f;
+    d->CoefKMax = 1.6f;
     return d;
 }
 
 static DatiAlimTesti Testi() {
     DatiAlimTesti t;
     t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
-    t.Cmb_Frequenza = "50", t.Cmb_Induzione = "1,0", t.Cmb_Densita = "2,5", t.Cmb_CoefK = "1,3";
-    t.Txt_PriVolt[0] = "230", t.Txt_SecVolt[0] = "150", t.Txt_SecAmp[0] = "2", t.Txt_SecPot[0] = "300";
+    t.Cmb_Frequenza = "50";
+    t.Cmb_Induzione = "1,0";
+    t.Cmb_Densita = "2,5";
+    t.Cmb_CoefK = "1,3";
+    t.Txt_PriVolt[0] = "230";
+    t.Txt_SecVolt[0] = "150";
+    t.Txt_SecAmp[0] = "2";
+    t.Txt_SecPot[0] = "300";
     return t;
 }
 
@@ -59,7 +66,9 @@ TEST_F(AlimPasso, WholePassWithTheStackFromThePower) {
 TEST_F(AlimPasso, LaminationTooSmallForTheBobbinLeavesGroovesWithNoRoom) {
     auto d = Progetto();
     DatiAlimTesti t = Testi();
-    t.Txt_SecVolt[0] = "10", t.Txt_SecAmp[0] = "0,001", t.Txt_SecPot[0] = "0,0";
+    t.Txt_SecVolt[0] = "10";
+    t.Txt_SecAmp[0] = "0,001";
+    t.Txt_SecPot[0] = "0,0";
     CalcoloAlim(*d, t, msg);
     Esatti({V(d->SecPotTot, 0), V(d->LamC[18], 1), V(d->RochM[0], 0), V(d->RochH[0], 0), V(d->RochI[0], 0),
             V(d->RochL[0], 0), V(d->RochGolaH[0], 0), V(d->PriIso[0], 0), V(d->SecIso[0], 0), V(d->IngGolaH1, 0),
@@ -75,9 +84,16 @@ TEST_F(AlimPasso, LaminationTooSmallForTheBobbinLeavesGroovesWithNoRoom) {
 
 static DatiAlimTesti TestiBase() {
     DatiAlimTesti t;
-    t.Cmb_PriNumAvv = "2", t.Cmb_SecNumAvv = "3", t.Cmb_Frequenza = "60", t.Cmb_Induzione = "1,2", t.Cmb_Densita = "2,5";
-    t.Txt_PriVolt = {"230", "115"}, t.Txt_SecVolt = {"24", "12,5", "6,3"}, t.Txt_SecAmp = {"2", "0,8", "1,5"};
-    t.Txt_SecPot = {"48", "10", "9,45"}, t.Cmb_CoefK = "1,3";
+    t.Cmb_PriNumAvv = "2";
+    t.Cmb_SecNumAvv = "3";
+    t.Cmb_Frequenza = "60";
+    t.Cmb_Induzione = "1,2";
+    t.Cmb_Densita = "2,5";
+    t.Txt_PriVolt = {"230", "115"};
+    t.Txt_SecVolt = {"24", "12,5", "6,3"};
+    t.Txt_SecAmp = {"2", "0,8", "1,5"};
+    t.Txt_SecPot = {"48", "10", "9,45"};
+    t.Cmb_CoefK = "1,3";
     return t;
 }
 
@@ -85,7 +101,9 @@ static DatiAlimTesti TestiBase() {
 // leaves its variable as it was: no crash, no message.
 TEST(AlimLettura, CopiesTheTextsUpToTheCountsAndKeepsWhatIsNoNumber) {
     auto d = std::make_unique<ModuleDIC>();
-    d->PriVolt[2] = 77, d->SecVolt[3] = 88;  // past the last winding: left alone
+    // Past the last winding: left alone.
+    d->PriVolt[2] = 77;
+    d->SecVolt[3] = 88;
     LeggiDatiAlim(*d, TestiBase());
     Esatti({V(d->PriUlt, 1), V(d->SecUlt, 2), V(d->Frequenza, 60), V(d->Induzione, 1.2f), V(d->Densita, 2.5f),
             V(d->CoefK, 1.3f), V(d->PriVolt[0], 230), V(d->PriVolt[1], 115), V(d->SecVolt[1], 12.5f),
@@ -93,15 +111,23 @@ TEST(AlimLettura, CopiesTheTextsUpToTheCountsAndKeepsWhatIsNoNumber) {
             V(d->SecVolt[3], 88)});
 
     DatiAlimTesti t = TestiBase();
-    t.Cmb_Induzione = "", t.Cmb_Densita = ",", t.Txt_PriVolt[0] = "abc", t.Txt_SecPot[2] = "9,4,5";
+    t.Cmb_Induzione = "";
+    t.Cmb_Densita = ",";
+    t.Txt_PriVolt[0] = "abc";
+    t.Txt_SecPot[2] = "9,4,5";
     t.Txt_SecAmp[1] = "1.5";  // a point is not the decimal separator here
-    t.Cmb_SecNumAvv = "tre", t.Cmb_PriNumAvv = "13";  // no such count in the list
+    // No such count in the list.
+    t.Cmb_SecNumAvv = "tre";
+    t.Cmb_PriNumAvv = "13";
     LeggiDatiAlim(*d, t);
     Esatti({V(d->Induzione, 1.2f), V(d->Densita, 2.5f), V(d->PriVolt[0], 230), V(d->SecAmp[1], 0.8f),
             V(d->SecPot[2], 9.45f), V(d->SecUlt, 2), V(d->PriUlt, 1)});
 
     // Twelve windings a side read the twelfth.
-    t = TestiBase(), t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "12", t.Txt_PriVolt[11] = "11,5", t.Txt_SecPot[11] = "3";
+    t = TestiBase();
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "12";
+    t.Txt_PriVolt[11] = "11,5";
+    t.Txt_SecPot[11] = "3";
     LeggiDatiAlim(*d, t);
     Esatti({V(d->PriUlt, 11), V(d->SecUlt, 11), V(d->PriVolt[11], 11.5f), V(d->SecPot[11], 3)});
 }
@@ -136,7 +162,8 @@ TEST(AlimPotenze, TotalIsCutToTheTenthAfterEverySum) {
 TEST(AlimPotenze, EveryPrimaryCarriesThePower) {
     auto d = std::make_unique<ModuleDIC>();
     ImpostaSecondari(*d, {100.0f});
-    d->PriUlt = 1, d->PriVolt = {230, 115};
+    d->PriUlt = 1;
+    d->PriVolt = {230, 115};
     CalcolaPotenzeAlim(*d);
     Circa({V(d->PriPot[0], 118.691933f), V(d->PriPot[1], 118.691933f), V(d->PriAmp[0], 0.516051888f),
            V(d->PriAmp[1], 1.03210378f)});
@@ -147,7 +174,9 @@ TEST(AlimPotenze, EveryPrimaryCarriesThePower) {
 // One volt per turn exactly (in Single arithmetic), so the quotient is the voltage.
 static std::unique_ptr<ModuleDIC> ModuloUnVoltPerSpira() {
     auto d = std::make_unique<ModuleDIC>();
-    d->Frequenza = 1, d->LamSE = 1, d->Induzione = 2252.2522f;
+    d->Frequenza = 1;
+    d->LamSE = 1;
+    d->Induzione = 2252.2522f;
     return d;
 }
 
@@ -155,17 +184,23 @@ static std::unique_ptr<ModuleDIC> ModuloUnVoltPerSpira() {
 // 100,4 is just above and rounds up.
 TEST(AlimSpire, FractionAboveFourTenthsRoundsUp) {
     auto d = ModuloUnVoltPerSpira();
-    d->PriUlt = 1, d->PriVolt[0] = 12.4f, d->PriVolt[1] = 100.4f;
+    d->PriUlt = 1;
+    d->PriVolt[0] = 12.4f;
+    d->PriVolt[1] = 100.4f;
     CalcolaSpire(*d);
     Esatti({V(d->FEMI, 1), V(d->PriSpire[0], 12), V(d->PriSpire[1], 101)});
 }
 
 TEST(AlimSpire, SecondariesInSeriesAndTheLastNeverCorrected) {
     auto d = ModuloUnVoltPerSpira();
-    d->CadutaVolt = 0, d->SecUlt = 2, d->SecVolt = {30, 20, 20};
+    d->CadutaVolt = 0;
+    d->SecUlt = 2;
+    d->SecVolt = {30, 20, 20};
     // A load tap in series with winding 2, a voltage tap in series with winding
     // 3 of the same voltage; the last winding is never corrected.
-    Serie(Secondari(*d), 0, 2, true), Serie(Secondari(*d), 1, 3), Serie(Secondari(*d), 2, 1);
+    Serie(Secondari(*d), 0, 2, true);
+    Serie(Secondari(*d), 1, 3);
+    Serie(Secondari(*d), 2, 1);
     CalcolaSpire(*d);
     // Ascending order: winding 0 subtracts winding 1's full count, taken before
     // winding 1 is itself corrected.
@@ -177,8 +212,14 @@ TEST(AlimSpire, SecondariesInSeriesAndTheLastNeverCorrected) {
 TEST(AlimSpire, NoSectionNoTurns) {
     for (float se : {0.0f, -5.0f}) {
         auto d = std::make_unique<ModuleDIC>();
-        d->Frequenza = 50, d->Induzione = 1.0f, d->LamSE = se, d->CadutaVolt = 4.5197f, d->PriVolt[0] = 240;
-        d->SecUlt = 0, d->SecVolt[0] = 150, d->PriSpire[0] = d->SecSpire[0] = 99;
+        d->Frequenza = 50;
+        d->Induzione = 1.0f;
+        d->LamSE = se;
+        d->CadutaVolt = 4.5197f;
+        d->PriVolt[0] = 240;
+        d->SecUlt = 0;
+        d->SecVolt[0] = 150;
+        d->PriSpire[0] = d->SecSpire[0] = 99;
         CalcolaSpire(*d);
         Esatti({V(d->PriSpire[0], 0), V(d->SecSpire[0], 0)});
         EXPECT_FLOAT_EQ(d->SecVoltVuoto[0], 156.779556f);
@@ -189,10 +230,13 @@ TEST(AlimSpire, NoSectionNoTurns) {
 // itself, an earlier winding, 0 (the store's start value) or a slot past the last.
 TEST(AlimSpire, InvalidPartnerIsIgnored) {
     auto d = ModuloUnVoltPerSpira();
-    d->PriUlt = 2, d->PriVolt = {50, 40, 30}, d->PriAvvSer[0] = d->PriAvvSer[1] = VERO;
+    d->PriUlt = 2;
+    d->PriVolt = {50, 40, 30};
+    d->PriAvvSer[0] = d->PriAvvSer[1] = VERO;
     d->PriSpire[3] = 5;  // stale turns past the last primary
     for (auto [p0, p1] : {std::pair{4, 1}, std::pair{0, 2}}) {
-        d->PriAvvSerCon[0] = static_cast<int16_t>(p0), d->PriAvvSerCon[1] = static_cast<int16_t>(p1);
+        d->PriAvvSerCon[0] = static_cast<int16_t>(p0);
+        d->PriAvvSerCon[1] = static_cast<int16_t>(p1);
         CalcolaSpire(*d);
         Esatti({V(d->PriSpire[0], 50), V(d->PriSpire[1], 40)});
     }
@@ -206,12 +250,16 @@ TEST(AlimSpire, InvalidPartnerIsIgnored) {
 // Column c holds 38 wires from 0,10 to 1,95 mm in steps of 0,05 mm, or only
 // the first `righe` of them (later rows 0).
 static void Libreria(ModuleDIC& d, int c, int righe = 38) {
-    for (int r = 0; r < righe; ++r)
-        d.FiloNudo[r][c] = static_cast<float>(0.1 + 0.05 * r), d.FiloIsolato[r][c] = static_cast<float>(0.12 + 0.05 * r);
+    for (int r = 0; r < righe; ++r) {
+        d.FiloNudo[r][c] = static_cast<float>(0.1 + 0.05 * r);
+        d.FiloIsolato[r][c] = static_cast<float>(0.12 + 0.05 * r);
+    }
 }
 
 static int Scegli(ModuleDIC& d, float richiesto) {
-    d.PriUlt = 0, d.SecUlt = -1, d.PriFiloNudo[0] = richiesto;
+    d.PriUlt = 0;
+    d.SecUlt = -1;
+    d.PriFiloNudo[0] = richiesto;
     ScegliFiloRame(d);
     return static_cast<int>(d.PriFiloRiga[0]);
 }
@@ -219,7 +267,9 @@ static int Scegli(ModuleDIC& d, float richiesto) {
 // Secondaries only, currents 1, 2, .. at 2,5 A/mm².
 static std::unique_ptr<ModuleDIC> SoloSecondari(int16_t ult) {
     auto d = std::make_unique<ModuleDIC>();
-    d->Densita = 2.5f, d->PriUlt = -1, d->SecUlt = ult;
+    d->Densita = 2.5f;
+    d->PriUlt = -1;
+    d->SecUlt = ult;
     for (int i = 0; i <= ult; ++i) d->SecAmp[i] = static_cast<float>(i + 1);
     return d;
 }
@@ -228,7 +278,8 @@ TEST(AlimDiametro, TapsInSeriesPassTheirCurrentOn) {
     auto d = SoloSecondari(3);
     d->TipoCalcolo = tipo::Monofase;
     // A load tap in series with winding 2; a voltage tap in series with winding 3 passes on what it got.
-    Serie(Secondari(*d), 0, 2, true), Serie(Secondari(*d), 1, 3);
+    Serie(Secondari(*d), 0, 2, true);
+    Serie(Secondari(*d), 1, 3);
     CalcolaDiametroFilo(*d);
     Esatti({V(d->SecAmpFilo[0], 1), V(d->SecAmpFilo[1], 3), V(d->SecAmpFilo[2], 4), V(d->SecAmpFilo[3], 4)});
     Circa({V(d->SecFiloNudo[1], 1.23607802f), V(d->SecFiloNudo[2], 1.42729986f)});
@@ -249,7 +300,8 @@ TEST(AlimDiametro, TapsInSeriesPassTheirCurrentOn) {
 // what a fresh store holds: it must not write before the start of the arrays.
 TEST(AlimDiametro, InvalidPartnerIsIgnored) {
     auto d = SoloSecondari(1);
-    d->SecAmpFilo[2] = 7, d->SecAvvSer[0] = d->SecAvvCar[0] = VERO;
+    d->SecAmpFilo[2] = 7;
+    d->SecAvvSer[0] = d->SecAvvCar[0] = VERO;
     for (int16_t partner : {0, 1, 3, -4}) {
         d->SecAvvSerCon[0] = partner;
         CalcolaDiametroFilo(*d);
@@ -279,7 +331,11 @@ TEST(AlimSceltaFilo, RowOfTheThinnerWireAndTheTenPercentMarginOfTheLast) {
 // the column's own Kf when one is set.
 TEST(AlimSceltaFilo, ComputedWireNeverBelowOneHundredthAndTakesTheColumnsKf) {
     auto d = std::make_unique<ModuleDIC>();
-    d->Densita = 2.5f, d->PriUlt = 0, d->PriAmp[0] = 0, d->SecUlt = -1, d->KfRame[38][0] = 1.2f;
+    d->Densita = 2.5f;
+    d->PriUlt = 0;
+    d->PriAmp[0] = 0;
+    d->SecUlt = -1;
+    d->KfRame[38][0] = 1.2f;
     CalcolaDiametroFilo(*d);
     EXPECT_EQ(d->PriFiloNudo[0], 0.0f);
     ScegliFiloRame(*d);
@@ -290,7 +346,9 @@ TEST(AlimSceltaFilo, ComputedWireNeverBelowOneHundredthAndTakesTheColumnsKf) {
 TEST(AlimSceltaFilo, SecondaryUsesColumnTwelvePlusItsIndex) {
     auto d = std::make_unique<ModuleDIC>();
     Libreria(*d, 13);  // column of secondary 1 only
-    d->PriUlt = -1, d->SecUlt = 1, d->SecFiloNudo[0] = d->SecFiloNudo[1] = 0.37f;
+    d->PriUlt = -1;
+    d->SecUlt = 1;
+    d->SecFiloNudo[0] = d->SecFiloNudo[1] = 0.37f;
     ScegliFiloRame(*d);
     Esatti({V(d->SecFiloRiga[0], 38), V(d->FiloNudo[38][12], 0.37f)});  // column 12 is empty
     Esatti({V(d->SecFiloRiga[1], 5), V(d->SecFiloNudo[1], d->FiloNudo[5][13]), V(d->SecFiloIsol[1], d->FiloIsolato[5][13])});
@@ -305,18 +363,35 @@ const std::string kPiena = "Avvolgimenti Troppo Ingombranti in Gola ";
 // 0,035 ohm/m, 10 turns per cm.
 static void Prepara(ModuleDIC& d, int b, int c) {
     d.RochScelto = static_cast<int16_t>(b);
-    d.RochSp[b] = 20, d.RochC[b] = 16, d.RochM[b] = 10, d.RochH[b] = 40, d.RochI[b] = 25, d.RochL[b] = 15;
-    d.RochIsoStrH = 0.2f, d.RochIsoAvvH = 0.3f, d.RochIsoStrI = 0.1f, d.RochIsoAvvI = 0.5f, d.RochIsoStrL = 0.15f;
+    d.RochSp[b] = 20;
+    d.RochC[b] = 16;
+    d.RochM[b] = 10;
+    d.RochH[b] = 40;
+    d.RochI[b] = 25;
+    d.RochL[b] = 15;
+    d.RochIsoStrH = 0.2f;
+    d.RochIsoAvvH = 0.3f;
+    d.RochIsoStrI = 0.1f;
+    d.RochIsoAvvI = 0.5f;
+    d.RochIsoStrL = 0.15f;
     d.RochIsoAvvL = 0.25f;
-    d.PesoFilo[3][c] = 2.5f, d.SezioneFilo[3][c] = 0.5f, d.FiloIsolato[3][c] = 0.85f, d.CoefKfFilo[3][c] = 1.1f;
-    d.ResistenzaFilo[3][c] = 0.035f, d.SpireCM[3][c] = 10;
+    d.PesoFilo[3][c] = 2.5f;
+    d.SezioneFilo[3][c] = 0.5f;
+    d.FiloIsolato[3][c] = 0.85f;
+    d.CoefKfFilo[3][c] = 1.1f;
+    d.ResistenzaFilo[3][c] = 0.035f;
+    d.SpireCM[3][c] = 10;
 }
 
 // 100 turns of 1,25 A on bobbin 1 in groove H.
 static std::unique_ptr<ModuleDIC> UnPrimario() {
     auto d = std::make_unique<ModuleDIC>();
     Prepara(*d, 0, 0);
-    d->PriUlt = 0, d->SecUlt = -1, d->PriSpire[0] = 100, d->PriAmp[0] = 1.25f, d->PriFiloRiga[0] = 3;
+    d->PriUlt = 0;
+    d->SecUlt = -1;
+    d->PriSpire[0] = 100;
+    d->PriAmp[0] = 1.25f;
+    d->PriFiloRiga[0] = 3;
     Posto(Primari(*d), 0, 1, 'H');
     return d;
 }
@@ -349,9 +424,15 @@ TEST(AlimAvvolgimenti, BobbinRowOtherThanOneMeansRowZero) {
         auto d = UnPrimario();
         d->RochScelto = scelto;
         // Rows 1..5 hold a much larger bobbin that must not be used.
-        for (int b = 1; b < ROCH_RIGHE; ++b)
-            d->RochSp[b] = 200, d->RochC[b] = 160, d->RochM[b] = 100, d->RochH[b] = 400, d->RochGolaH[b] = 1e6f;
-        d->RochGolaH[0] = 100, d->RochIngKi = 10;  // row 0: (79,475 + 28) * 1,1 = 118,2225 does not fit
+        for (int b = 1; b < ROCH_RIGHE; ++b) {
+            d->RochSp[b] = 200;
+            d->RochC[b] = 160;
+            d->RochM[b] = 100;
+            d->RochH[b] = 400;
+            d->RochGolaH[b] = 1e6f;
+        }
+        d->RochGolaH[0] = 100;
+        d->RochIngKi = 10;  // row 0: (79,475 + 28) * 1,1 = 118,2225 does not fit
         CalcolaAvvolgimenti(*d);
         Circa({V(d->PriLung[0], 11.2f), V(d->PriSpSt[0], 40.0f), V(d->PriIso[0], 28.0f)});
         SommaIngombriGole(*d);
@@ -366,9 +447,14 @@ TEST(AlimAvvolgimenti, BobbinRowOtherThanOneMeansRowZero) {
 // lets a thirteenth primary pick a wire in the first secondary's column.
 TEST(AlimAvvolgimenti, ThirteenthPrimaryNeverTouchesTheSecondarysColumn) {
     auto d = std::make_unique<ModuleDIC>();
-    d->Densita = 2.5f, d->PriUlt = 12, d->SecUlt = -1, d->PriFiloRiga[12] = 7;
+    d->Densita = 2.5f;
+    d->PriUlt = 12;
+    d->SecUlt = -1;
+    d->PriFiloRiga[12] = 7;
     for (int i = 0; i <= 12; ++i) d->PriAmp[i] = 1;
-    d->FiloNudo[38][12] = 0.33f, d->KfRame[38][12] = 1.2f;  // the first secondary's own custom wire
+    // The first secondary's own custom wire.
+    d->FiloNudo[38][12] = 0.33f;
+    d->KfRame[38][12] = 1.2f;
     CalcolaDiametroFilo(*d);
     ScegliFiloRame(*d);
     CalcolaAvvolgimenti(*d);
@@ -390,7 +476,10 @@ TEST(AlimAvvolgimenti, ZeroTurnsPerCmNeverDivides) {
 // (The single-phase sum: the whole pass.)
 TEST(AlimPerdite, ThreePhaseZigZagTwice) {
     auto d = std::make_unique<ModuleDIC>();
-    d->PriUlt = 1, d->SecUlt = 2, d->PriPotPer = {1.5f, 2.25f, 100.0f}, d->SecPotPer = {0.5f, 1.0f, 0.25f, 100.0f};
+    d->PriUlt = 1;
+    d->SecUlt = 2;
+    d->PriPotPer = {1.5f, 2.25f, 100.0f};
+    d->SecPotPer = {0.5f, 1.0f, 0.25f, 100.0f};
     d->SecTrif = {"y", "z", "Z"};  // only a lower-case z is a zig-zag
     CalcolaPerditeRameTrif(*d);
     Circa({V(d->PotPerPri, 3.75f), V(d->PotPerSec, 2.75f), V(d->PotTotPers, 19.5f)});
@@ -400,8 +489,13 @@ TEST(AlimGole, SumsPerGrooveAndBobbin) {
     // Primary 0 in H1, primary 1 in I1 and L1 (inconsistent flags: counted in
     // both), secondary 0 in H2, secondary 1 on no bobbin, secondary 2 in L2.
     auto d = std::make_unique<ModuleDIC>();
-    d->PriUlt = 1, d->SecUlt = 2, d->PriIng = {10, 20, 999}, d->PriIso = {1, 2, 999}, d->SecIng = {30, 40, 50, 999};
-    d->SecIso = {3, 4, 5, 999}, d->PriRoch1[1] = d->PriGolaI[1] = d->PriGolaL[1] = d->SecGolaH[1] = VERO;
+    d->PriUlt = 1;
+    d->SecUlt = 2;
+    d->PriIng = {10, 20, 999};
+    d->PriIso = {1, 2, 999};
+    d->SecIng = {30, 40, 50, 999};
+    d->SecIso = {3, 4, 5, 999};
+    d->PriRoch1[1] = d->PriGolaI[1] = d->PriGolaL[1] = d->SecGolaH[1] = VERO;
     Posto(Primari(*d), 0, 1, 'H');
     Posto(Primari(*d), 2, 1, 'H');  // past the last primary
     Posto(Secondari(*d), 0, 2, 'H');
@@ -420,19 +514,25 @@ TEST(AlimGole, SumsPerGrooveAndBobbin) {
 }
 
 static void Spazi(ModuleDIC& d, int b, float h, float i, float l) {
-    d.RochScelto = static_cast<int16_t>(b), d.RochGolaH[b] = h, d.RochGolaI[b] = i, d.RochGolaL[b] = l;
+    d.RochScelto = static_cast<int16_t>(b);
+    d.RochGolaH[b] = h;
+    d.RochGolaI[b] = i;
+    d.RochGolaL[b] = l;
 }
 
 // Exactly full is too full.
 TEST_F(AlimVerifica, ExactlyFullWarns) {
-    d->RochIngKi = 10, d->SommaIngH1 = 90, d->SommaIsoH1 = 10;
+    d->RochIngKi = 10;
+    d->SommaIngH1 = 90;
+    d->SommaIsoH1 = 10;
     Spazi(*d, 0, 110, 50, 50);
     VerificaIngombriAvvolgimenti(*d, msg);
     EXPECT_EQ(msg.boxes, (Scatole{{kPiena + "H Rocchetto 1", mb::Exclamation, "Verifica Ingombri Avvolgimenti"}}));
 }
 
 TEST_F(AlimVerifica, SixMessagesInOrderWithTheRowInUseAndNoneForAnEmptyGroove) {
-    d->RochIngKi = 0, d->SommaIngH1 = d->SommaIngI1 = d->SommaIngL1 = 20;
+    d->RochIngKi = 0;
+    d->SommaIngH1 = d->SommaIngI1 = d->SommaIngL1 = 20;
     d->SommaIsoH2 = d->SommaIsoI2 = d->SommaIsoL2 = 20;
     Spazi(*d, 0, 1000, 1000, 1000);  // the computed bobbin would be roomy
     Spazi(*d, 1, 20, 10, 5);         // the user's bobbin, in use, is not
@@ -446,7 +546,8 @@ TEST_F(AlimVerifica, SixMessagesInOrderWithTheRowInUseAndNoneForAnEmptyGroove) {
     // A groove with nothing in it is not too full, even on a bobbin row whose
     // groove has no space (a one-groove bobbin has no I and L).
     auto v = std::make_unique<ModuleDIC>();
-    v->RochIngKi = 10, v->SommaIngH1 = 100;
+    v->RochIngKi = 10;
+    v->SommaIngH1 = 100;
     Spazi(*v, 0, 500, 0, 0);
     FakeMessaggi vuota;
     VerificaIngombriAvvolgimenti(*v, vuota);

@@ -7,13 +7,18 @@
 #include "ProgettiAutoUsci.h"
 
 // One volt per turn exactly (in Single arithmetic): the full turns are the voltages.
-static void UnVoltPerSpira(ModuleDIC& d) { d.Frequenza = 1, d.LamSE = 1, d.Induzione = 2252.2522f; }
+static void UnVoltPerSpira(ModuleDIC& d) {
+    d.Frequenza = 1;
+    d.LamSE = 1;
+    d.Induzione = 2252.2522f;
+}
 
 TEST(AutoTrasfLettura, SharesTheSinglePhaseReaderUpToNineWindings) {
     auto d = NuovoProgettoAutoTrasf();
     DatiAlimTesti t = TestiAutoTrasf();
     // Nine windings are read; ten, or a text that is no count, leave the count.
-    t.Cmb_PriNumAvv = "9", t.Txt_PriVolt[8] = "12,5";
+    t.Cmb_PriNumAvv = "9";
+    t.Txt_PriVolt[8] = "12,5";
     LeggiDatiAutoTrasf(*d, t);
     Esatti({V(d->PriUlt, 8), V(d->PriVolt[8], 12.5f)});
     for (const char* testo : {"10", "0", "x"}) {
@@ -28,7 +33,11 @@ TEST(AutoTrasfLettura, SharesTheSinglePhaseReaderUpToNineWindings) {
 // Powers, drop and currents are the single-phase transformer's (AlimPasso).
 TEST(AutoTrasfPotenze, CoefficientFromFirstAndLastWindings) {
     auto d = NuovoProgettoAutoTrasf();
-    d->PriUlt = 1, d->SecUlt = 1, d->PriVolt = {240, 200}, d->SecVolt = {100, 50}, d->SecVoltVuoto = {104, 52};
+    d->PriUlt = 1;
+    d->SecUlt = 1;
+    d->PriVolt = {240, 200};
+    d->SecVolt = {100, 50};
+    d->SecVoltVuoto = {104, 52};
     d->SecPotTot = 80;
     CalcolaCoefAuto(*d);  // step-down: (240 - 50) / 240
     Circa({V(d->CoefAuto, 190.0f / 240), V(d->PotPass, 80 * (190.0 / 240))});
@@ -46,13 +55,20 @@ TEST(AutoTrasfPotenze, CoefficientFromFirstAndLastWindings) {
 // section and its wire: AutoTrifPotenze (the same routine).
 TEST(AutoTrasfCorrenti, SumsLoadTapsIntoTheLastSecondary) {
     auto d = NuovoProgettoAutoTrasf();
-    d->PriUlt = 0, d->SecUlt = 1, d->PriVolt[0] = 200, d->SecVoltVuoto = {110, 60}, d->SecAmp = {2, 3};
-    d->SecPot = {200, 150}, d->Rendimento = 80, d->Densita = 2;
+    d->PriUlt = 0;
+    d->SecUlt = 1;
+    d->PriVolt[0] = 200;
+    d->SecVoltVuoto = {110, 60};
+    d->SecAmp = {2, 3};
+    d->SecPot = {200, 150};
+    d->Rendimento = 80;
+    d->Densita = 2;
     CalcolaCorrentiAuto(*d);
     // (2 - 200/200/80*100) + (3 - 150/200/80*100) = 0,75 + 2,0625
     Circa({V(d->CorrenteSez, 2.8125f), V(d->SecAmpFilo[1], 2.8125f), V(d->SecAmpFilo[0], 0)});
     // A load tap out of series and a winding in series that is no load tap add nothing: the floor.
-    d->SecAvvSer[1] = FALSO, d->SecAvvCar[0] = FALSO;
+    d->SecAvvSer[1] = FALSO;
+    d->SecAvvCar[0] = FALSO;
     CalcolaCorrentiAuto(*d);
     Circa({V(d->CorrenteSez, 0.01f), V(d->SecAmpFilo[1], 0.01f)});
 }
@@ -74,7 +90,11 @@ TEST(AutoTrasfSpire, OrderedTapsAndSectionTurns) {
         SCOPED_TRACE(c.nome);
         auto d = NuovoProgettoAutoTrasf();
         UnVoltPerSpira(*d);
-        d->PriUlt = c.priUlt, d->SecUlt = c.secUlt, d->PriVolt = c.pri, d->SecVoltVuoto = c.vuoto, d->NumAvvScelto = 3;
+        d->PriUlt = c.priUlt;
+        d->SecUlt = c.secUlt;
+        d->PriVolt = c.pri;
+        d->SecVoltVuoto = c.vuoto;
+        d->NumAvvScelto = 3;
         CalcolaSpireAuto(*d);
         ASSERT_EQ(d->FEMI, 1.0f);
         EXPECT_TRUE(d->AutoVoltOrd == c.voltOrd && d->AutoSpireOrd == c.spireOrd);
@@ -103,8 +123,15 @@ TEST(AutoTrasfPasso, WholePassInBothModes) {
     Circa({V(msg.boxes.size(), 0), V(d->CoefK, 1.3f), V(d->LamSE, 11.258329f), V(d->PriSpire[0], 138), V(d->SecSpire[0], 502)});
 
     // Stepping up, the primary carries the section current.
-    t = TestiAutoTrasf(), t.Cmb_Induzione = "1,2", t.Cmb_Densita = "3,0", t.Cmb_CoefK = "1,2", t.Txt_PriVolt[0] = "200";
-    t.Txt_SecVolt[0] = "240", t.Txt_SecAmp[0] = "0,4166667", t.Txt_SecPot[0] = "100", d->ConoscoPotenza = VERO;
+    t = TestiAutoTrasf();
+    t.Cmb_Induzione = "1,2";
+    t.Cmb_Densita = "3,0";
+    t.Cmb_CoefK = "1,2";
+    t.Txt_PriVolt[0] = "200";
+    t.Txt_SecVolt[0] = "240";
+    t.Txt_SecAmp[0] = "0,4166667";
+    t.Txt_SecPot[0] = "100";
+    d->ConoscoPotenza = VERO;
     CalcoloAutoTrasf(*d, t, msg);
     Circa({V(d->LamSE, 4.89897919f), V(d->PriSpire[0], 1533), V(d->SecSpire[0], 421), V(d->PriAmp[0], 0.17679301f),
            V(d->PriFiloNudo[0], 0.27f), V(d->PriDens[0], 3.08779192f)});
@@ -121,7 +148,8 @@ TEST(AutoTrasfPasso, NoPowerKeepsTheCoefficientAndDividesNothing) {
         CalcoloAutoTrasf(*d, TestiAutoTrasf(), msg);
         d->ConoscoPotenza = modo;
         DatiAlimTesti t = TestiAutoTrasf();
-        t.Txt_SecPot[0] = "0", t.Cmb_CoefK = "1,6";
+        t.Txt_SecPot[0] = "0";
+        t.Cmb_CoefK = "1,6";
         CalcoloAutoTrasf(*d, t, msg);
         Esatti({V(d->PotPass, 0), V(d->CoefK, 1.6f)});
         if (Vero(modo)) Esatti({V(d->LamSE, 0), V(d->PriSpire[0], 0), V(d->SecSpire[0], 0)});

@@ -51,7 +51,10 @@ TEST_F(CalcoloRame, CountEndsAtTheFirstRowNotFilledAndKeepsThreeDecimals) {
 }
 
 TEST_F(CalcoloRame, OnlyOneWireIsRefusedWithTheMessageAndNothingChanges) {
-    d->FileLibreria = "LIBRERIA/Mia.wir", d->FiloNudo[0][0] = 0.7f, d->NumElementi = 5, d->Rec[0] = "prima";
+    d->FileLibreria = "LIBRERIA/Mia.wir";
+    d->FiloNudo[0][0] = 0.7f;
+    d->NumElementi = 5;
+    d->Rec[0] = "prima";
     GrigliaRame g = Fili({{"0,5", "0,55"}});
     g.salvaAbilitato = true;
     EXPECT_EQ(CalcolaLibreriaRame(*d, g, msg), EsitoCalcoloRame::MenoDiDueFili);
@@ -89,7 +92,8 @@ TEST_F(CalcoloRame, MissingCoefficientStopsAfterTheSortAndDisablesSaving) {
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.messaggio);
         GrigliaRame h = Fili({{"0,5", "0,55"}, {"0,3", "0,34"}});
-        h.*k.campo = k.testo, h.salvaAbilitato = true;
+        h.*k.campo = k.testo;
+        h.salvaAbilitato = true;
         FakeMessaggi m;
         EXPECT_EQ(CalcolaLibreriaRame(*d, h, m), EsitoCalcoloRame::MancaCoefficiente);
         EXPECT_EQ(m.boxes, (Scatole{{k.messaggio, mb::Exclamation, "Errore Parametri Identificativi Filo Rame"}}));
@@ -103,7 +107,9 @@ TEST_F(CalcoloRame, MissingCoefficientStopsAfterTheSortAndDisablesSaving) {
 // a full table of 38 wires.
 TEST_F(CalcoloRame, TableRefreshWithAFullCountStaysInsideTheGrid) {
     GrigliaRame g;
-    d->FiloNudo[37][0] = 2.5f, d->FiloIsolato[37][0] = 2.578f, d->NumElementi = 39;  // wires + 1 after reading 38
+    d->FiloNudo[37][0] = 2.5f;
+    d->FiloIsolato[37][0] = 2.578f;
+    d->NumElementi = 39;  // wires + 1 after reading 38
     AggiornaTabellaRame(*d, g);
     EXPECT_EQ((Testi{g.Txt_FiloNudo[37], g.Txt_FiloIsolato[37]}), (Testi{"2,50", "2,578"}));
     EXPECT_EQ(d->FiloNudo[38][0], 0.0f);  // the custom row is not the grid's
@@ -114,7 +120,8 @@ TEST_F(CalcoloRame, TableRefreshWithAFullCountStaysInsideTheGrid) {
 // A proportional grid of the given kind with the centre legs typed.
 static GrigliaLam Proporzionale(ModuleDIC& d, int opzione, const Testi& c) {
     GrigliaLam g;
-    g.proporzionale = true, g.opzione = opzione;
+    g.proporzionale = true;
+    g.opzione = opzione;
     OpzioneTipoLam(d, opzione);
     for (size_t i = 0; i < c.size(); ++i) g.righe[i].Txt_C = c[i];
     return g;
@@ -160,11 +167,13 @@ TEST_F(CalcoloLam, ProportionalCTwelveSevenWritesTheLongTextOfA) {
 }
 
 TEST_F(CalcoloLam, OnlyRowZeroUsableDoesNothingAndIsNotPacked) {
-    d->NumElementi = 5, d->Rec[0] = "prima";  // the count is cleared before counting
+    d->NumElementi = 5;  // the count is cleared before counting
+    d->Rec[0] = "prima";
     GrigliaLam g;
     OpzioneTipoLam(*d, 0);
     RigaMantello(g, 0, 20);
-    g.righe[3].Txt_C = "junk", g.salvaAbilitato = true;  // not reached
+    g.righe[3].Txt_C = "junk";  // not reached
+    g.salvaAbilitato = true;
     EXPECT_TRUE(VerificaMisureLam(*d, g, msg) == EsitoVerificaLam::UnaSolaRiga && d->NumElementi == 0);
     EXPECT_EQ((Testi{g.righe[3].Txt_C, g.righe[0].Lbl_AxB}), (Testi{"junk", "0"}));  // no blanking
     EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
@@ -177,7 +186,8 @@ TEST_F(CalcoloLam, RowsAfterAGapAreBlankedAndLost) {
     GrigliaLam g;
     OpzioneTipoLam(*d, 0);
     for (int i = 0; i < 7; ++i) RigaMantello(g, i, 10 + 2 * i);
-    g.righe[3].Txt_C = "", d->LamA[5] = 9;
+    g.righe[3].Txt_C = "";
+    d->LamA[5] = 9;
     ASSERT_TRUE(CalcolaLamierini(*d, g, msg));
     EXPECT_EQ(d->NumElementi, 2);
     for (int i = 3; i < 18; ++i) {
@@ -247,8 +257,10 @@ TEST_F(CalcoloLam, TypedPresenceChecks) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(::testing::Message() << "cell " << c.cella << " = '" << c.valore << "'");
         GrigliaLam g;
-        RigaMantello(g, 0, 20), RigaMantello(g, 1, 22);
-        g.righe[1].Testo(c.cella) = c.valore, g.salvaAbilitato = true;
+        RigaMantello(g, 0, 20);
+        RigaMantello(g, 1, 22);
+        g.righe[1].Testo(c.cella) = c.valore;
+        g.salvaAbilitato = true;
         FakeMessaggi m;
         EXPECT_EQ(VerificaMisureLam(*d, g, m), EsitoVerificaLam::DatiMancanti);
         EXPECT_EQ(m.boxes, (Scatole{{c.testo, 48, "Errore Misure Lamierino"}}));
@@ -264,13 +276,16 @@ TEST_F(CalcoloLam, TypedProportionChecksMarkTheCellAndRefuseTheLibrary) {
     Riga(g, 1, {"22", "11", "33", "11", "11", "55", "66"});
     ASSERT_TRUE(CalcolaLamierini(*d, g, msg) && msg.boxes.empty());
 
-    d->Rec[0] = "packed before", g.righe[0].Txt_A = "51", g.salvaAbilitato = true;
+    d->Rec[0] = "packed before";
+    g.righe[0].Txt_A = "51";
+    g.salvaAbilitato = true;
     EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
     EXPECT_EQ(msg.boxes, (Scatole{{"La Misura di A non concorda con E+G+G   correggere i valori", 48,
                                    "Errore Misure Lamierino"}}));
     EXPECT_TRUE(g.righe[0].gialla[CELLA_A] && !g.salvaAbilitato && d->Rec[0] == "packed before");
 
-    g.righe[0].Txt_A = "50", g.righe[1].Txt_B = "65";
+    g.righe[0].Txt_A = "50";
+    g.righe[1].Txt_B = "65";
     EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
     EXPECT_EQ(msg.boxes.back().testo, "La Misura di B non concorda con D+F+C+F+D   correggere i valori");
     EXPECT_TRUE(!g.righe[0].gialla[CELLA_A] && g.righe[1].gialla[CELLA_B]);
@@ -312,20 +327,27 @@ TEST_F(CalcoloLam, TypedMeasuresAreKeptAndSortedByWholeArea) {
 TEST_F(CalcoloLam, ACellThatIsNotANumberEndsTheCheckAndTheLibraryIsRefused) {
     OpzioneTipoLam(*d, 0);
     GrigliaLam g;
-    RigaMantello(g, 0, 20), RigaMantello(g, 1, 22);
-    g.righe[1].Txt_G = "", g.salvaAbilitato = true, d->Rec[0] = "prima";  // G has no presence check of its own
+    RigaMantello(g, 0, 20);
+    RigaMantello(g, 1, 22);
+    g.righe[1].Txt_G = "";  // G has no presence check of its own
+    g.salvaAbilitato = true;
+    d->Rec[0] = "prima";
     EXPECT_TRUE(VerificaMisureLam(*d, g, msg) == EsitoVerificaLam::NonNumerico && msg.boxes.empty());
     // The computation says why the table is refused.
     EXPECT_FALSE(CalcolaLamierini(*d, g, msg));
     EXPECT_EQ(msg.boxes, (Scatole{{"Lamierino non identificato corregere i dati inseriti", 48, "Errore Misure Lamierino"}}));
     EXPECT_TRUE(!g.salvaAbilitato && d->Rec[0] == "prima");
 
-    g.righe[1].Txt_G = "11", g.righe[1].Txt_C = ",";
+    g.righe[1].Txt_G = "11";
+    g.righe[1].Txt_C = ",";
     EXPECT_EQ(VerificaMisureLam(*d, g, msg), EsitoVerificaLam::NonNumerico);
 }
 
 TEST_F(CalcoloLam, NumericNamesShowAsWholeNumbers) {
-    d->NumElementi = 2, d->LamNome[0] = "125,6", d->LamNome[1] = "0", d->LamNome[2] = "EI 60 b";
+    d->NumElementi = 2;
+    d->LamNome[0] = "125,6";
+    d->LamNome[1] = "0";
+    d->LamNome[2] = "EI 60 b";
     GrigliaLam g;
     AggiornaTabellaLamierini(*d, g);
     EXPECT_EQ((Testi{g.righe[0].Txt_EI, g.righe[1].Txt_EI, g.righe[2].Txt_EI}), (Testi{"126", "", "EI 60 b"}));

@@ -55,10 +55,15 @@ void CambiaRecord(const std::string& f, int lung, int n, int k, const std::strin
 // four wires in every column.
 std::unique_ptr<ModuleDIC> DesignMonofase() {
     auto d = NuovoProgetto();
-    d->Frequenza = 50, d->Induzione = 1.2f, d->Densita = 2.5f, d->LamNome[2] = "EI 48", d->LamC[2] = 16;
+    d->Frequenza = 50;
+    d->Induzione = 1.2f;
+    d->Densita = 2.5f;
+    d->LamNome[2] = "EI 48";
+    d->LamC[2] = 16;
     for (int r = 0; r < 4; ++r)
         for (int j = 0; j < FILO_COLONNE; ++j) {
-            d->FiloNudo[r][j] = 0.5f + 0.1f * static_cast<float>(r), d->FiloIsolato[r][j] = d->FiloNudo[r][j] + 0.05f;
+            d->FiloNudo[r][j] = 0.5f + 0.1f * static_cast<float>(r);
+            d->FiloIsolato[r][j] = d->FiloNudo[r][j] + 0.05f;
             d->SezioneFilo[r][j] = d->SpireCM[r][j] = d->CoefKfFilo[r][j] = 1;
             d->ResistenzaFilo[r][j] = d->PesoFilo[r][j] = 1;
         }
@@ -70,12 +75,21 @@ std::unique_ptr<ModuleDIC> DesignMonofase() {
 // and anode current, an autotransformer's own power.
 std::unique_ptr<ModuleDIC> DesignDelTipo(int16_t tipo) {
     auto d = DesignMonofase();
-    d->TipoCalcolo = tipo, d->PotPass = 100;
+    d->TipoCalcolo = tipo;
+    d->PotPass = 100;
     for (int i = 0; i < 9; ++i) {
-        d->PriVoltLin[i] = 380, d->SecVoltLin[i] = 220, d->SecAmpLin[i] = 2.62f, d->SecPotLin[i] = 1000;
-        d->PriTrif[i] = "Y", d->SecTrif[i] = "z";
+        d->PriVoltLin[i] = 380;
+        d->SecVoltLin[i] = 220;
+        d->SecAmpLin[i] = 2.62f;
+        d->SecPotLin[i] = 1000;
+        d->PriTrif[i] = "Y";
+        d->SecTrif[i] = "z";
     }
-    d->PriImp[16] = 6250, d->PriAmp[16] = 0.04f, d->SecImp[16] = 8, d->SecImp[17] = 7, d->SecImp[18] = 6;
+    d->PriImp[16] = 6250;
+    d->PriAmp[16] = 0.04f;
+    d->SecImp[16] = 8;
+    d->SecImp[17] = 7;
+    d->SecImp[18] = 6;
     return d;
 }
 
@@ -110,7 +124,8 @@ void VerificaModifiche(const std::function<std::unique_ptr<ModuleDIC>(int16_t)>&
         fs::copy_file(buono, caso, fs::copy_options::overwrite_existing);
         CambiaRecord(caso, progetto::LUNG_REC, progetto::NUM_RECORD, c.record - 1, c.testo);
         auto d = std::make_unique<ModuleDIC>();
-        d->SecPot[0] = 77, d->FileNome = "/mio.tmf";
+        d->SecPot[0] = 77;
+        d->FileNome = "/mio.tmf";
         if (progetto::ApriProgetto(caso, *d, e)) {
             EXPECT_STREQ(c.motivo, "");
             if (dopo) dopo(c, *d);
@@ -163,10 +178,16 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
     const Prepara daLam = [&](const std::string& f) { fs::copy_file(lam, f); };
     const Prepara daWir = [&](const std::string& f) { fs::copy_file(wir, f); };
     const auto cambia = [](Prepara base, int lung, int n, int k, const char* t) {
-        return [=](const std::string& f) { base(f), CambiaRecord(f, lung, n, k, t); };
+        return [=](const std::string& f) {
+            base(f);
+            CambiaRecord(f, lung, n, k, t);
+        };
     };
     const auto tronca = [](Prepara base, uintmax_t byte) {
-        return [=](const std::string& f) { base(f), fs::resize_file(f, byte); };
+        return [=](const std::string& f) {
+            base(f);
+            fs::resize_file(f, byte);
+        };
     };
     const std::vector<Caso> lamierini = {
         {"manca.lam", nullptr},
@@ -177,7 +198,10 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         {"peso.lam", cambia(daLam, 40, 200, 9, ",")},           // weight of row 0: no number
         // No lamination at all: every record an empty text.
         {"zeri.lam", [](const std::string& f) { std::ofstream(f, std::ios::binary) << std::string(8000, '\0'); }},
-        {"sparsa.lam", [](const std::string& f) { std::ofstream(f).close(), fs::resize_file(f, uintmax_t{1} << 30); }},
+        {"sparsa.lam", [](const std::string& f) {
+             std::ofstream(f).close();
+             fs::resize_file(f, uintmax_t{1} << 30);
+         }},
     };
     for (const Caso& c : lamierini) {
         SCOPED_TRACE(c.nome);
@@ -185,7 +209,10 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         if (c.prepara) c.prepara(f);
         auto d = std::make_unique<ModuleDIC>();
         for (int i = 0; i < 18; ++i) d->LamC[i] = d->LamA[i] = d->LamAxB[i] = 7;
-        d->LamTipoDescr = "prima", d->NomeLibLam = "prima.lam", d->Rec[0] = "buffer", d->FileLibreria = f;
+        d->LamTipoDescr = "prima";
+        d->NomeLibLam = "prima.lam";
+        d->Rec[0] = "buffer";
+        d->FileLibreria = f;
         FakeMessaggi msg;
         EXPECT_TRUE(!ApriLibreriaLamierini(*d, msg) && fs::exists(f) == (c.prepara != nullptr));  // nothing created
         // A file that is not there says so; one that is, is refused for what it holds.
@@ -214,8 +241,11 @@ TEST(FileDanneggiati, ShortWrongKindOrOutOfRangeLibrariesAreRefused) {
         if (c.prepara) c.prepara(f);
         auto d = std::make_unique<ModuleDIC>();
         for (int r = 0; r < 38; ++r) d->FiloNudo[r][3] = d->ResistenzaFilo[r][3] = 2;
-        d->NumAvvScelto = 3, d->NumElementi = 39, d->NomeLibRame[3] = d->UltimaLibRame = "prima.wir";
-        d->KfRame[0][0] = 1.5f, d->FileLibreria = f;
+        d->NumAvvScelto = 3;
+        d->NumElementi = 39;
+        d->NomeLibRame[3] = d->UltimaLibRame = "prima.wir";
+        d->KfRame[0][0] = 1.5f;
+        d->FileLibreria = f;
         FakeMessaggi msg;
         EXPECT_TRUE(!LeggiLibreriaRame(*d, msg) && fs::exists(f) == (c.prepara != nullptr));
         EXPECT_EQ(msg.boxes, (Scatole{{"Errore di Apertura File Libreria Filo Rame\n"
@@ -465,10 +495,17 @@ TEST(FileDanneggiati, RowsTheCalculationComputesKeepTheirOwnRanges) {
     const auto calcolato = [] {
         // The lamination sized for twelve secondaries of 999 A at 9999 V.
         auto d = DesignMonofase();
-        d->LamNome[r] = "Calcolato", d->LamC[r] = 2285, d->LamA[r] = 5712.5f, d->LamB[r] = 6855;
-        d->LamD[r] = d->LamF[r] = d->LamG[r] = 1142.5f, d->LamE[r] = 3427.5f, d->LamAxB[r] = 391702.8f;
+        d->LamNome[r] = "Calcolato";
+        d->LamC[r] = 2285;
+        d->LamA[r] = 5712.5f;
+        d->LamB[r] = 6855;
+        d->LamD[r] = d->LamF[r] = d->LamG[r] = 1142.5f;
+        d->LamE[r] = 3427.5f;
+        d->LamAxB[r] = 391702.8f;
         d->LamPeso[r] = 2399.7f;
-        d->FiloNudo[38][0] = 1, d->FiloIsolato[38][0] = 1.08f;  // the custom wire's diameters
+        // The custom wire's diameters.
+        d->FiloNudo[38][0] = 1;
+        d->FiloIsolato[38][0] = 1.08f;
         return d;
     };
     const int lam = 7287 + 12 * r, lam17 = 7287 + 12 * 17;  // AxB, A .. G, window, weight
@@ -549,12 +586,21 @@ TEST(FileDanneggiati, StoredResultsADialogRecalculatesFromAreChecked) {
         auto d = DesignDelTipo(tipo);
         // A bobbin on both rows, its winding on it, and figures of a calculation.
         for (int r = 0; r < 2; ++r) {
-            d->RochC[r] = 17, d->RochSp[r] = 36, d->RochM[r] = 12, d->RochH[r] = 30, d->RochI[r] = d->RochL[r] = 14.5f;
-            d->RochGolaH[r] = 360, d->RochGolaI[r] = d->RochGolaL[r] = 174;
+            d->RochC[r] = 17;
+            d->RochSp[r] = 36;
+            d->RochM[r] = 12;
+            d->RochH[r] = 30;
+            d->RochI[r] = d->RochL[r] = 14.5f;
+            d->RochGolaH[r] = 360;
+            d->RochGolaI[r] = d->RochGolaL[r] = 174;
         }
-        d->PriSpire[0] = 500, d->SecSpire[0] = d->SecSpire[1] = 30, d->PriAmp[0] = 0.5f;
+        d->PriSpire[0] = 500;
+        d->SecSpire[0] = d->SecSpire[1] = 30;
+        d->PriAmp[0] = 0.5f;
         d->SecAmpFilo[0] = d->SecAmpFilo[1] = 2;
-        d->SecFiloRiga[1] = 39, d->SezioneFilo[39][13] = 1e-7f, d->PesoFilo[39][13] = 1e7f;
+        d->SecFiloRiga[1] = 39;
+        d->SezioneFilo[39][13] = 1e-7f;
+        d->PesoFilo[39][13] = 1e7f;
         return d;
     };
     const auto ricalcolo = [](const Modifica& c, ModuleDIC& d) {
@@ -664,11 +710,16 @@ TEST(FileDanneggiati, TheCalculationNeverDividesByAValueThatIsNotNormalPositive)
     for (float cattivo : {0.0f, 1e-45f, -2.0f}) {
         SCOPED_TRACE(cattivo);
         auto d = DesignMonofase();
-        d->PriAmp[0] = 1, d->SecAmp[0] = 2, d->Densita = cattivo;
+        d->PriAmp[0] = 1;
+        d->SecAmp[0] = 2;
+        d->Densita = cattivo;
         CalcolaDiametroFilo(*d);
         Esatti({V(d->PriFiloNudo[0], 0), V(d->SecFiloNudo[0], 0)});
 
-        d->Densita = 2.5f, d->Induzione = cattivo, d->SecPotTot = 100, d->LamSP = d->LamSE = 7;
+        d->Densita = 2.5f;
+        d->Induzione = cattivo;
+        d->SecPotTot = 100;
+        d->LamSP = d->LamSE = 7;
         CalcolaPaccoLamellare(*d);
         EXPECT_EQ(d->LamSP + d->LamSE, 14.0f);
 
@@ -676,7 +727,9 @@ TEST(FileDanneggiati, TheCalculationNeverDividesByAValueThatIsNotNormalPositive)
         CalcolaPotenzeAlim(*d);
         EXPECT_EQ(d->PriAmp[0], 0.0f);
 
-        d->CoefKMin = cattivo, d->CoefKMax = 1.6f, d->PotMin = d->PotMax = 5;
+        d->CoefKMin = cattivo;
+        d->CoefKMax = 1.6f;
+        d->PotMin = d->PotMax = 5;
         IntervalloPotenza(*d);
         EXPECT_EQ(d->PotMin + d->PotMax, 10.0f);
     }

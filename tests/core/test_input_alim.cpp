@@ -26,7 +26,9 @@ TEST(InputAlimOrdine, PrimariesByDecreasingVoltageCarryPlacementAndEndIsolated) 
     d->PriUlt = 2;
     DatiAlimTesti t;
     t.Txt_PriVolt = {"100", "220", "150", "90"};  // the fourth is not in use
-    Posto(Primari(*d), 0, 2, 'L'), Posto(Primari(*d), 2, 1, 'I'), Serie(Primari(*d), 1, 3);
+    Posto(Primari(*d), 0, 2, 'L');
+    Posto(Primari(*d), 2, 1, 'I');
+    Serie(Primari(*d), 1, 3);
     const EsitoOrdinamento e = OrdinaAvvolgimenti(*d, t);
     EXPECT_EQ(Primi(t.Txt_PriVolt, 4), (Testi{"220", "150", "100", "90"}));
     EXPECT_TRUE(e.scambioPri && !e.scambioSec);
@@ -42,7 +44,8 @@ TEST(InputAlimOrdine, WhatStaysAndHowMovedTextsRead) {
     auto d = NuovoProgetto();
     d->PriUlt = d->SecUlt = 2;
     DatiAlimTesti t;
-    t.Txt_PriVolt = {"", ",", "220"}, t.Txt_SecVolt = {"150", "150", "100"};
+    t.Txt_PriVolt = {"", ",", "220"};
+    t.Txt_SecVolt = {"150", "150", "100"};
     Serie(Secondari(*d), 0, 2);
     EsitoOrdinamento e = OrdinaAvvolgimenti(*d, t);
     EXPECT_FALSE(e.scambioPri || e.scambioSec);
@@ -50,7 +53,9 @@ TEST(InputAlimOrdine, WhatStaysAndHowMovedTextsRead) {
     EXPECT_EQ(Vista(Secondari(*d), 2), (Testi{"R2 H1", "I H1"}));
     for (bool b : e.secIsolati) EXPECT_FALSE(b);
 
-    d->PriUlt = d->SecUlt = 1, t.Txt_PriVolt = {"0110", "0220"}, t.Txt_SecVolt = {"1,50", "12"};
+    d->PriUlt = d->SecUlt = 1;
+    t.Txt_PriVolt = {"0110", "0220"};
+    t.Txt_SecVolt = {"1,50", "12"};
     t.Txt_SecPot = {"3,0", "24,50"};
     OrdinaAvvolgimenti(*d, t);
     EXPECT_EQ(Primi(t.Txt_PriVolt, 2), (Testi{"220", "110"}));
@@ -62,10 +67,15 @@ TEST(InputAlimOrdine, WhatStaysAndHowMovedTextsRead) {
 // recomputed from them. The load-tap flag is not touched by the exchange.
 TEST(InputAlimOrdine, SecondaryMovingUpGetsItsCurrentRecomputed) {
     auto d = NuovoProgetto();
-    d->SecUlt = 1, d->SecVolt = {100, 150};  // as the last reading left them
+    // As the last reading left them.
+    d->SecUlt = 1;
+    d->SecVolt = {100, 150};
     DatiAlimTesti t;
-    t.Txt_SecVolt = {"100", "150"}, t.Txt_SecPot = {"50", "90"}, t.Txt_SecAmp = {"0,5", "0,6"};
-    Posto(Secondari(*d), 1, 2, 'I'), d->SecAvvCar[1] = VERO;
+    t.Txt_SecVolt = {"100", "150"};
+    t.Txt_SecPot = {"50", "90"};
+    t.Txt_SecAmp = {"0,5", "0,6"};
+    Posto(Secondari(*d), 1, 2, 'I');
+    d->SecAvvCar[1] = VERO;
     EXPECT_TRUE(OrdinaAvvolgimenti(*d, t).scambioSec);
     RicalcolaCorrentiSec(*d, t);
     EXPECT_EQ((Testi{t.Txt_SecVolt[0], t.Txt_SecVolt[1], t.Txt_SecPot[0], t.Txt_SecPot[1], t.Txt_SecAmp[0],
@@ -81,7 +91,9 @@ TEST(InputAlimOrdine, WindingInSeriesWithAMovedWindingBecomesIsolated) {
     d->PriUlt = 3;
     DatiAlimTesti t;
     t.Txt_PriVolt = {"230", "220", "100", "150"};
-    Serie(Primari(*d), 0, 2), Serie(Primari(*d), 1, 3);  // the first partner stays, the second moves
+    // The first partner stays, the second moves.
+    Serie(Primari(*d), 0, 2);
+    Serie(Primari(*d), 1, 3);
     const EsitoOrdinamento e = OrdinaAvvolgimenti(*d, t);
     EXPECT_EQ(Vista(Primari(*d), 4), (Testi{"R2 H1", "I H1", "I H1", "I H1"}));
     EXPECT_EQ(std::vector<bool>(e.priIsolati.begin(), e.priIsolati.begin() + 4),
@@ -90,7 +102,8 @@ TEST(InputAlimOrdine, WindingInSeriesWithAMovedWindingBecomesIsolated) {
 
 TEST(InputAlimCorrenti, MasksByTheSizeOfTheCurrent) {
     auto d = NuovoProgetto();
-    d->SecUlt = 6, d->SecVolt = {};  // every voltage text differs from the last reading
+    d->SecUlt = 6;
+    d->SecVolt = {};  // every voltage text differs from the last reading
     DatiAlimTesti t;
     t.Txt_SecPot = {"99", "100", "50", "300", "300", "100", "100"};
     t.Txt_SecVolt = {"1", "100", "100", "149", "2", "150", "3"};
@@ -104,9 +117,11 @@ TEST(InputAlimCorrenti, MasksByTheSizeOfTheCurrent) {
 // leaves it alone.
 TEST(InputAlimCorrenti, OnlyChangedReadableVoltagesInUseRewrite) {
     auto d = NuovoProgetto();
-    d->SecUlt = 4, d->SecVolt = {150, 149, 150, 150, 150, 148};
+    d->SecUlt = 4;
+    d->SecVolt = {150, 149, 150, 150, 150, 148};
     DatiAlimTesti t;
-    t.Txt_SecVolt = {"150", "120", "0", "", "100", "50"}, t.Txt_SecPot = {"600", "60", "100", "100", ",", "100"};
+    t.Txt_SecVolt = {"150", "120", "0", "", "100", "50"};
+    t.Txt_SecPot = {"600", "60", "100", "100", ",", "100"};
     t.Txt_SecAmp = {"2", "x", "0,5", "0,6", "0,7", "y"};
     RicalcolaCorrentiSec(*d, t);
     EXPECT_EQ(Primi(t.Txt_SecAmp, 6), (Testi{"2", "0,5", "0,5", "0,6", "0,7", "y"}));
@@ -117,7 +132,10 @@ TEST(InputAlimConteggi, LoweringTheCountIsolatesDroppedAndLastWindingsAndBrokenL
     auto d = NuovoProgetto();
     d->PriUlt = 11;
     // A link that stays valid, one whose partner is dropped, the new last winding, a dropped winding.
-    Serie(Primari(*d), 0, 2), Serie(Primari(*d), 1, 5), Serie(Primari(*d), 2, 4), Serie(Primari(*d), 6, 8);
+    Serie(Primari(*d), 0, 2);
+    Serie(Primari(*d), 1, 5);
+    Serie(Primari(*d), 2, 4);
+    Serie(Primari(*d), 6, 8);
     Posto(Primari(*d), 6, 2, 'L');
     const Indici iso = CambiaNumeroAvv(Primari(*d), 3);
     EXPECT_EQ(d->PriUlt, 2.0f);
@@ -131,7 +149,8 @@ TEST(InputAlimConteggi, LoweringTheCountIsolatesDroppedAndLastWindingsAndBrokenL
 TEST(InputAlimConteggi, SecondaryCountAndTheWindowsNumberOfWindings) {
     auto d = NuovoProgetto();
     d->SecUlt = 3;
-    Serie(Secondari(*d), 0, 2, true), Serie(Secondari(*d), 1, 3, true);
+    Serie(Secondari(*d), 0, 2, true);
+    Serie(Secondari(*d), 1, 3, true);
     const Indici iso = CambiaNumeroAvv(Secondari(*d), 2);
     EXPECT_TRUE(!iso[0] && iso[1]);
     Esatti({V(d->SecUlt, 1), V(d->SecAvvCar[1], FALSO)});
@@ -158,14 +177,18 @@ TEST(InputAlimPulsanti, ConnectionCaptionsAndColours) {
         {1, 1, 1, 1, 2, nullptr, Verde},                  // flags count only when -1
     };
     for (const Caso& k : casi) {
-        d->SecAvvIso[0] = k.iso, d->SecAvvSer[0] = k.ser, d->SecAvvAda[0] = k.ada, d->SecAvvCar[0] = k.car;
+        d->SecAvvIso[0] = k.iso;
+        d->SecAvvSer[0] = k.ser;
+        d->SecAvvAda[0] = k.ada;
+        d->SecAvvCar[0] = k.car;
         d->SecAvvSerCon[0] = k.partner;
         const auto a = Collegamento(Secondari(*d), 0);
         ASSERT_EQ(a.has_value(), k.caption != nullptr) << k.partner;
         EXPECT_TRUE(!a || (a->caption == k.caption && a->colore == k.colore)) << k.caption;
     }
     // A load-tap flag means nothing on the primary side.
-    d->PriAvvIso[3] = FALSO, d->PriAvvSer[3] = VERO;
+    d->PriAvvIso[3] = FALSO;
+    d->PriAvvSer[3] = VERO;
     EXPECT_FALSE(Collegamento(Primari(*d), 3));
 }
 
@@ -182,7 +205,9 @@ TEST(InputAlimPulsanti, PlacementCaptionsAndTooltips) {
         }
     // Several rows match: the last in the order H1 H2 I1 I2 L1 L2 wins; none: no look.
     d->PriRoch1[0] = d->PriRoch2[0] = d->PriGolaH[0] = d->PriGolaL[0] = VERO;
-    d->PriRoch1[1] = d->PriGolaI[1] = VERO, d->PriRoch1[2] = d->PriRoch2[2] = VERO, d->PriGolaH[2] = FALSO;
+    d->PriRoch1[1] = d->PriGolaI[1] = VERO;
+    d->PriRoch1[2] = d->PriRoch2[2] = VERO;
+    d->PriGolaH[2] = FALSO;
     d->PriRoch1[3] = FALSO;
     EXPECT_EQ(Vista(Primari(*d), 4), (Testi{"I L2", "I I1", "I -", "I -"}));
 }
@@ -201,7 +226,10 @@ TEST(InputAlimPresa, VoltageTapTakesThePartnersPowerAndItsCurrent) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         auto d = NuovoProgetto();
-        d->SecPot[1] = 20.0f, d->SecAmp[1] = 9.0f, d->SecPot[2] = 50.0f, d->SecVolt[1] = c.volt;
+        d->SecPot[1] = 20.0f;
+        d->SecAmp[1] = 9.0f;
+        d->SecPot[2] = 50.0f;
+        d->SecVolt[1] = c.volt;
         Serie(Secondari(*d), 1, c.partner, c.car);
         const EsitoPresa e = PotenzaPresaSec(*d, 1);
         EXPECT_TRUE(e.potenza == c.potenza && e.corrente == c.corrente);

@@ -39,8 +39,14 @@ TEST(InputUsci, PlacesTheSectionsByCoreAndStage) {
         {FALSO, FALSO, VERO, "1H2H1H2H1H2H 1H2H1H2H 1 1"}};
     for (const auto& [mantello, treColonne, single, atteso] : casi) {
         auto d = NuovoProgettoUsci();
-        d->LamMantello = mantello, d->Lam3Colonne = treColonne, d->OptSingle = single;
-        d->PriUlt = 5, d->SecUlt = 3, d->RochDue = 1, d->RochGole1 = 1, d->SecGolaL[4] = VERO;
+        d->LamMantello = mantello;
+        d->Lam3Colonne = treColonne;
+        d->OptSingle = single;
+        d->PriUlt = 5;
+        d->SecUlt = 3;
+        d->RochDue = 1;
+        d->RochGole1 = 1;
+        d->SecGolaL[4] = VERO;
         inputusci::PosizionaAvvRocch(*d);
         std::string s;
         for (const LatoC& l : {LatoC(Primari(*d)), LatoC(Secondari(*d))}) {

@@ -33,20 +33,31 @@ const Voci kTreColonne{"0,8", "0,9", "1,0", "1,1", "1,2", "1,3", "1,4"};
 // computes row 18.
 static std::unique_ptr<ModuleDIC> Riferimento(int16_t tipo) {
     auto d = Nuovo();
-    d->TipoCalcolo = tipo, d->Frequenza = 50, d->Induzione = 1.0f, d->LamCdP = 1.5f, d->CoefK = 1.3f;
+    d->TipoCalcolo = tipo;
+    d->Frequenza = 50;
+    d->Induzione = 1.0f;
+    d->LamCdP = 1.5f;
+    d->CoefK = 1.3f;
     return d;
 }
 
 // A library of the given areas in rows 0..; later rows hold 0.
 static void Libreria(ModuleDIC& d, const std::vector<float>& aree) {
-    for (size_t i = 0; i < aree.size(); ++i)
-        d.LamAxB[i] = aree[i], d.LamC[i] = 10, d.LamE[i] = 15, d.LamF[i] = 5, d.LamPeso[i] = 0.1f;
+    for (size_t i = 0; i < aree.size(); ++i) {
+        d.LamAxB[i] = aree[i];
+        d.LamC[i] = 10;
+        d.LamE[i] = 15;
+        d.LamF[i] = 5;
+        d.LamPeso[i] = 0.1f;
+    }
 }
 
 // Three-phase kind: the required area is 20 * Sqr(power), so power (A / 20)²
 // asks exactly for area A.
 static int RigaPerArea(ModuleDIC& d, double area) {
-    d.TipoCalcolo = 3, d.SecPotTot = static_cast<float>((area / 20) * (area / 20)), d.CoefK = 1.3f;
+    d.TipoCalcolo = 3;
+    d.SecPotTot = static_cast<float>((area / 20) * (area / 20));
+    d.CoefK = 1.3f;
     CalcolaPaccoLamellare(d);
     EXPECT_EQ(d.AreaNecessaria, static_cast<float>(area));
     return d.LamScelto;
@@ -75,10 +86,16 @@ TEST(IndividuaTipoLamierino, ShapeCodeFromTheMeasuresOfTheFirstRow) {
     for (const Caso& k : casi) {
         SCOPED_TRACE(::testing::Message() << "A " << k.a << " B " << k.b << " row " << k.scelto);
         auto d = Nuovo();
-        d->LamA[0] = k.a, d->LamB[0] = k.b, d->LamC[0] = k.c, d->LamD[0] = k.d, d->LamF[0] = k.f;
-        d->LamScelto = k.scelto, d->TipoLam = k.prima;
+        d->LamA[0] = k.a;
+        d->LamB[0] = k.b;
+        d->LamC[0] = k.c;
+        d->LamD[0] = k.d;
+        d->LamF[0] = k.f;
+        d->LamScelto = k.scelto;
+        d->TipoLam = k.prima;
         // With no earlier shape every flag starts set, to see the others cleared.
-        d->LamMantello = Flag(k.prima == 0 || k.prima <= 2), d->Lam2Colonne = Flag(k.prima == 0 || k.prima == 4);
+        d->LamMantello = Flag(k.prima == 0 || k.prima <= 2);
+        d->Lam2Colonne = Flag(k.prima == 0 || k.prima == 4);
         d->Lam3Colonne = Flag(k.prima == 0 || k.prima == 3);
         FakeMessaggi msg;
         IndividuaTipoLamierino(*d, msg);
@@ -103,11 +120,15 @@ TEST(VerificaParametriLamierino, UnsuitableLaminationOrOutputTransformerKeepsLis
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.tipo);
         auto d = Nuovo();
-        d->TipoCalcolo = k.tipo, d->CoefKMin = 0.5f, d->CoefKMax = 2.5f, d->CoefK = 1.7f;
+        d->TipoCalcolo = k.tipo;
+        d->CoefKMin = 0.5f;
+        d->CoefKMax = 2.5f;
+        d->CoefK = 1.7f;
         (k.treColonne ? d->Lam3Colonne : d->LamMantello) = VERO;
         FakeMessaggi msg;
         FakeCoefKLista lista;
-        lista.voci = {"9,9"}, lista.selezionato = 0;
+        lista.voci = {"9,9"};
+        lista.selezionato = 0;
         VerificaParametriLamierino(*d, msg, &lista);
         EXPECT_EQ(msg.boxes, (k.testo ? Scatole{{k.testo, AVVISO, "Verifica Parametri Lamierino"}} : Scatole{}));
         EXPECT_TRUE(lista.voci == Voci{"9,9"} && lista.selezionato == 0);
@@ -136,7 +157,8 @@ TEST(VerificaParametriLamierino, SuitableLaminationFillsTheKindsListOrJustTheLim
             SCOPED_TRACE(::testing::Message() << "kind " << k.tipo << " first item " << k.voci->front()
                                               << (conLista ? " with list" : " without list"));
             auto d = Nuovo();
-            d->TipoCalcolo = k.tipo, (*d).*k.flag = VERO;
+            d->TipoCalcolo = k.tipo;
+            (*d).*k.flag = VERO;
             if (k.flag2) (*d).*k.flag2 = VERO;
             FakeMessaggi msg;
             FakeCoefKLista lista;
@@ -149,10 +171,15 @@ TEST(VerificaParametriLamierino, SuitableLaminationFillsTheKindsListOrJustTheLim
         // An open rebuilds the same list over another lamination's, and the
         // design keeps the coefficient and limits it was saved with.
         auto d = Nuovo();
-        d->TipoCalcolo = k.tipo, (*d).*k.flag = VERO, d->CoefKMin = 0.5f, d->CoefKMax = 2.5f, d->CoefK = 1.7f;
+        d->TipoCalcolo = k.tipo;
+        (*d).*k.flag = VERO;
+        d->CoefKMin = 0.5f;
+        d->CoefKMax = 2.5f;
+        d->CoefK = 1.7f;
         if (k.flag2) (*d).*k.flag2 = VERO;
         FakeCoefKLista lista;
-        lista.voci = {"9,9"}, lista.selezionato = 0;
+        lista.voci = {"9,9"};
+        lista.selezionato = 0;
         RicostruisciListaCoefK(*d, &lista);
         EXPECT_TRUE(lista.voci == *k.voci && lista.selezionato == k.sel) << k.tipo << k.voci->front();
         Esatti({V(d->CoefKMin, 0.5f), V(d->CoefKMax, 2.5f), V(d->CoefK, 1.7f)});
@@ -188,8 +215,13 @@ TEST(CalcolaPaccoLamellare, ReferenceTableForEveryKind) {
         auto d = Riferimento(k.tipo);
         d->SecPotTot = d->PotPass = d->PriPotTot = 5000;
         (k.tipo == 5 ? d->PriPotTot : k.tipo % 2 ? d->SecPotTot : d->PotPass) = k.pot;
-        d->CoefKMin = k.kMin, d->CoefKMax = k.kMax, d->PotMin = 11, d->PotMax = 22;
-        d->Lam2Colonne = VERO, d->TipoLam = 4;  // the library's kind stays with the computed row
+        d->CoefKMin = k.kMin;
+        d->CoefKMax = k.kMax;
+        d->PotMin = 11;
+        d->PotMax = 22;
+        // The library's kind stays with the computed row.
+        d->Lam2Colonne = VERO;
+        d->TipoLam = 4;
         CalcolaPaccoLamellare(*d);
         Esatti({V(d->LamScelto, 18), V(d->Lam2Colonne, VERO), V(d->LamMantello, FALSO), V(d->TipoLam, 4)});
         Esatti({V(d->LamC[18], k.c), V(d->LamA[18], k.a), V(d->LamB[18], k.b), V(d->LamD[18], k.dd),
@@ -224,7 +256,11 @@ TEST(CalcolaPaccoLamellare, RowChoiceInALibrary) {
 TEST(CalcolaPaccoLamellare, LibraryRowGetsNetAreaWindowAndStack) {
     auto d = Nuovo();
     Libreria(*d, {10, 20, 30});
-    d->Frequenza = 50, d->Induzione = 1.2f, d->LamCdP = 2.0f, d->CoefKMin = 0.8f, d->CoefKMax = 1.4f;
+    d->Frequenza = 50;
+    d->Induzione = 1.2f;
+    d->LamCdP = 2.0f;
+    d->CoefKMin = 0.8f;
+    d->CoefKMax = 1.4f;
     // Area 25 takes row 1: C 10, E 15, F 5, 10 mm of laminations weigh 0.1 kg.
     // Net 20 - 2 * 75 / 100, window 5 * 15; LamSE = 1,3 * Sqr(1,5625 / 3),
     // LamSP = LamSE * 111 / 10, then the weight and 1,2² * 2 W/kg of it.
@@ -251,13 +287,21 @@ TEST(CalcolaPaccoLamellare, DegenerateInputsStayFinite) {
     // A power range stays when no list was ever filled: a zero maximum (a
     // zero minimum: the damaged-files test and the lamination confirmation's).
     auto r = Riferimento(3);
-    r->SecPotTot = 300, r->PotMin = 7, r->PotMax = 70, r->CoefKMin = 0.8f, r->CoefKMax = 0;
+    r->SecPotTot = 300;
+    r->PotMin = 7;
+    r->PotMax = 70;
+    r->CoefKMin = 0.8f;
+    r->CoefKMax = 0;
     CalcolaPaccoLamellare(*r);
     Esatti({V(r->LamScelto, 18), V(r->PotMin, 7), V(r->PotMax, 70)});
 
     // Zero frequency leaves the stack as it was.
     auto z = Riferimento(1);
-    z->Frequenza = 0, z->SecPotTot = 300, z->AreaNecessaria = 12, z->LamScelto = 3, z->LamSP = 25;
+    z->Frequenza = 0;
+    z->SecPotTot = 300;
+    z->AreaNecessaria = 12;
+    z->LamScelto = 3;
+    z->LamSP = 25;
     CalcolaPaccoLamellare(*z);
     Esatti({V(z->AreaNecessaria, 12), V(z->LamScelto, 3), V(z->LamSP, 25)});
     EXPECT_EQ(z->LamNome[18], "");

@@ -91,7 +91,9 @@ TEST_F(LibRame, ReadingIntoAnotherColumnSetsTheLibraryCoefficientsAtTheOrigin) {
 
     auto b = std::make_unique<ModuleDIC>();
     for (auto& riga : b->FiloNudo) riga.fill(9.0f);
-    b->SezioneFilo[20][14] = 5.0f, b->NumAvvScelto = 14;  // behind the library: cleared by the read
+    // Behind the library: cleared by the read.
+    b->SezioneFilo[20][14] = 5.0f;
+    b->NumAvvScelto = 14;
     b->FileLibreria = f;
     ASSERT_TRUE(LeggiLibreriaRame(*b, msg));
     EXPECT_EQ(b->NumElementi, 11);
@@ -105,7 +107,10 @@ TEST_F(LibRame, ReadingIntoAnotherColumnSetsTheLibraryCoefficientsAtTheOrigin) {
 
 TEST_F(LibRame, CopyGivesEveryWindingTheLibraryButNotTheCustomWire) {
     CalcolaFili(*d, 38);
-    d->FiloNudo[38][7] = 3.3f, d->KfRame[38][7] = 1.2f, d->FileLibreria = "LIBRERIA/LibRame1.wir", d->NumAvvScelto = 0;
+    d->FiloNudo[38][7] = 3.3f;
+    d->KfRame[38][7] = 1.2f;
+    d->FileLibreria = "LIBRERIA/LibRame1.wir";
+    d->NumAvvScelto = 0;
     CopiaLibreriaRame(*d);
     for (int k = 0; k < 25; ++k) {
         AttesoColonnaUguale(*d, 0, *d, k);
@@ -123,7 +128,8 @@ TEST_F(LibRame, OldLibraryTestAcceptsOurFilesAndRefusesAnotherSection) {
     const std::string vecchia = Scritta(tmp, *d, "vecchia.wir");
 
     auto b = std::make_unique<ModuleDIC>();
-    b->FileLibreria = nuova, b->NumAvvScelto = 3;
+    b->FileLibreria = nuova;
+    b->NumAvvScelto = 3;
     EXPECT_TRUE(ApriLibreriaRame(*b, msg, MSG_LIBRAME_VECCHIA_DIALOGO));
     EXPECT_TRUE(msg.boxes.empty() && !LibreriaRameVecchia(*b, 3) && b->NumElementi == 11);
 
@@ -160,7 +166,8 @@ TEST_F(LibRame, OldLibraryTestAllowsOnlyTheSeventhDigit) {
                          {0.2f, "0,0314159", false},  {0.2f, "0,0314162", true},  {1.5f, "1,767144", false},
                          {1.5f, "1,76716", true}};
     for (const Caso& k : casi) {
-        d->FiloNudo[0][0] = k.nudo, d->SezioneFilo[0][0] = *num::TextToSng(k.sezione);
+        d->FiloNudo[0][0] = k.nudo;
+        d->SezioneFilo[0][0] = *num::TextToSng(k.sezione);
         EXPECT_EQ(LibreriaRameVecchia(*d, 0), k.vecchia) << k.nudo << " mm, section " << k.sezione;
     }
 }
@@ -182,7 +189,10 @@ TEST_F(LibLam, PackWriteReadUnpackRepackIsByteExact) {
     EXPECT_EQ(std::filesystem::file_size(f1), 8000u);
 
     auto b = std::make_unique<ModuleDIC>();
-    b->LamA[18] = 77, b->LamNome[19] = "fuori", b->LamNetta[2] = 5, b->FileLibreria = f1;
+    b->LamA[18] = 77;
+    b->LamNome[19] = "fuori";
+    b->LamNetta[2] = 5;
+    b->FileLibreria = f1;
     ASSERT_TRUE(ApriLibreriaLamierini(*b, msg) && msg.boxes.empty());
     // The sort put the small row first; its name came back exactly as typed.
     EXPECT_EQ((Testi{b->NomeLibLam, b->LamTipoDescr, b->LamNome[0]}), (Testi{f1, "Mantello per Monofase", "ei Piccolo 1"}));
@@ -207,7 +217,9 @@ TEST_F(LibLam, PackWriteReadUnpackRepackIsByteExact) {
 TEST_F(LibLam, EmptyRecordsBecomeZeroAndTheUnpackingGoesOn) {
     Cartella tmp;
     GrigliaLam g = GrigliaMantello(10);
-    g.righe[3].Lbl_AxB = "0,5", g.righe[5].Txt_PesoLam = "", d->LamTipoDescr = "3 Colonne Quadro per Trifase";
+    g.righe[3].Lbl_AxB = "0,5";
+    g.righe[5].Txt_PesoLam = "";
+    d->LamTipoDescr = "3 Colonne Quadro per Trifase";
     CompilaRecLibLam(*d, g);
     EXPECT_EQ(d->Rec[30], "0,5");
     const std::string f = tmp.File("dieci.lam");
@@ -215,7 +227,8 @@ TEST_F(LibLam, EmptyRecordsBecomeZeroAndTheUnpackingGoesOn) {
 
     auto b = std::make_unique<ModuleDIC>();
     for (int i = 0; i < 21; ++i) {
-        b->LamA[i] = b->LamC[i] = b->LamPeso[i] = b->LamAxB[i] = 99, b->LamNome[i] = "vecchio";
+        b->LamA[i] = b->LamC[i] = b->LamPeso[i] = b->LamAxB[i] = 99;
+        b->LamNome[i] = "vecchio";
     }
     b->FileLibreria = f;
     ASSERT_TRUE(ApriLibreriaLamierini(*b, msg));

@@ -27,7 +27,9 @@ static void ControllaLam(const std::string& nome, const char* descr, int16_t tip
         EXPECT_EQ(d->LamA[i], num::Sng(double(d->LamE[i]) + d->LamG[i] + d->LamG[i]));
         EXPECT_EQ(d->LamB[i], num::Sng(double(d->LamC[i]) + d->LamD[i] + d->LamD[i] + d->LamF[i] + d->LamF[i]));
     }
-    d->LamScelto = 0, d->TipoLam = 0, d->Lam2Colonne = VERO;  // the flag must be cleared by the identification
+    d->LamScelto = 0;
+    d->TipoLam = 0;
+    d->Lam2Colonne = VERO;  // the flag must be cleared by the identification
     IndividuaTipoLamierino(*d, msg);
     Esatti({V(msg.boxes.size(), 0), V(d->TipoLam, tipoAtteso), V(d->LamMantello, Flag(tipoAtteso == 1)),
             V(d->Lam3Colonne, Flag(tipoAtteso == 3)), V(d->Lam2Colonne, FALSO)});
@@ -35,7 +37,8 @@ static void ControllaLam(const std::string& nome, const char* descr, int16_t tip
 
 TEST(LibrerieDefault, WireLibraryHasThirtyEightWiresAndPassesTheOldLibraryTest) {
     auto d = std::make_unique<ModuleDIC>();
-    d->FileLibreria = kLibreria + "/LibRame1.wir", d->NumAvvScelto = 0;
+    d->FileLibreria = kLibreria + "/LibRame1.wir";
+    d->NumAvvScelto = 0;
     FakeMessaggi msg;
     ASSERT_TRUE(ApriLibreriaRame(*d, msg, MSG_LIBRAME_VECCHIA_DIALOGO) && msg.boxes.empty());
     Esatti({V(d->NumElementi, 39), V(d->KfRame[0][0], 1.05f), V(d->OhmRame[0][0], 0.0176f), V(d->PesSpeRame[0][0], 8.9f)});

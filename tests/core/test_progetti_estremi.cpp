@@ -69,7 +69,9 @@ DatiAlimTesti TestiMonofase(const Angolo& a, int numAvv, const char* kMin, const
     const float pri = a.priAlta ? 9999.0f : 0.1f, sec = a.secAlta ? 9999.0f : 0.1f;
     const float amp = a.correnteAlta ? 999.0f : 0.001f;
     for (int i = 0; i < numAvv; ++i) {
-        t.Txt_PriVolt[i] = Testo(pri), t.Txt_SecVolt[i] = Testo(sec), t.Txt_SecAmp[i] = Testo(amp);
+        t.Txt_PriVolt[i] = Testo(pri);
+        t.Txt_SecVolt[i] = Testo(sec);
+        t.Txt_SecAmp[i] = Testo(amp);
         t.Txt_SecPot[i] = num::Format(num::Sng(static_cast<double>(amp) * sec), "##0.0");
     }
     return t;
@@ -85,13 +87,18 @@ DatiTrifTesti TestiTrifase(const Angolo& a, int numAvv, ModuleDIC& d) {
     const float amp = a.correnteAlta ? 999.0f : 0.001f;
     const float pot = num::Sng(static_cast<double>(amp) * sec);
     for (int i = 0; i < TRIF_NUM_AVV; ++i) {
-        d.PriTrif[i] = "Y", d.SecTrif[i] = "z";
+        d.PriTrif[i] = "Y";
+        d.SecTrif[i] = "z";
         t.Txt_PriVoltLin[i] = inputtrif::TensioneLineaPri("Y", pri).testo;
         const inputtrif::VistaSec v = inputtrif::VistaLinea("z", sec, amp, pot);
-        t.Txt_SecVoltLin[i] = v.volt, t.Txt_SecAmpLin[i] = v.amp, t.Txt_SecPotLin[i] = v.pot;
+        t.Txt_SecVoltLin[i] = v.volt;
+        t.Txt_SecAmpLin[i] = v.amp;
+        t.Txt_SecPotLin[i] = v.pot;
         // The windings not in use show what the window last wrote in them.
-        Leggi(d.PriVoltLin[i], t.Txt_PriVoltLin[i]), Leggi(d.SecVoltLin[i], v.volt);
-        Leggi(d.SecAmpLin[i], v.amp), Leggi(d.SecPotLin[i], v.pot);
+        Leggi(d.PriVoltLin[i], t.Txt_PriVoltLin[i]);
+        Leggi(d.SecVoltLin[i], v.volt);
+        Leggi(d.SecAmpLin[i], v.amp);
+        Leggi(d.SecPotLin[i], v.pot);
     }
     return t;
 }
@@ -242,7 +249,8 @@ const AngoloDialoghi kAngoliDialoghi[] = {
 std::string Libreria(const libtest::Cartella& tmp, int tipo, const std::vector<std::string>& c) {
     auto m = std::make_unique<ModuleDIC>();
     GrigliaLam g;
-    g.proporzionale = true, g.opzione = tipo;
+    g.proporzionale = true;
+    g.opzione = tipo;
     OpzioneTipoLam(*m, tipo);
     for (size_t i = 0; i < c.size(); ++i) g.righe[i].Txt_C = c[i];
     FakeMessaggi msg;
@@ -342,7 +350,8 @@ TEST(ProgettiEstremi, EveryDialogCornerSavesAndOpensAgain) {
                     msg.risposte = {c.risposta};
                     ASSERT_TRUE(CalcolaRocchettoUtente(d, c.roch, c.opzioni, msg));
                     d.RochScelto = ROCH_UTENTE;
-                    d.RochGole1 = c.opzioni.gola2R1 ? 1 : 0, d.RochGole2 = c.opzioni.gola2R2 ? 1 : 0;
+                    d.RochGole1 = c.opzioni.gola2R1 ? 1 : 0;
+                    d.RochGole2 = c.opzioni.gola2R2 ? 1 : 0;
                 }
                 VerificaPosizioneAvvolgimenti(d);
                 RicalcoloAvvolgimenti(d, trifase, msg);

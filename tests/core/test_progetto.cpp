@@ -98,16 +98,25 @@ void DesignCasuale(ModuleDIC& d, Casuale& r) {
     SINGOLI(R) INTERI(R) TESTI(R) FLAG(RF)
 #undef R
 #undef RF
-    for (int j = 0; j < FILO_COLONNE; ++j)
-        d.KfRame[38][j] = r.Singolo(), d.OhmRame[38][j] = r.Singolo(), d.PesSpeRame[38][j] = r.Singolo();
-    d.FileNome = "/un/percorso/qualsiasi.tmf", d.NumElementi = static_cast<int16_t>(r.Fra(0, 39));
-    d.FiloScelto = static_cast<float>(r.Fra(0, 40)), d.Frequenza = static_cast<float>(r.Fra(1, 32767));
-    d.PriUlt = static_cast<float>(r.Fra(0, 20)), d.SecUlt = static_cast<float>(r.Fra(0, 20));
+    for (int j = 0; j < FILO_COLONNE; ++j) {
+        d.KfRame[38][j] = r.Singolo();
+        d.OhmRame[38][j] = r.Singolo();
+        d.PesSpeRame[38][j] = r.Singolo();
+    }
+    d.FileNome = "/un/percorso/qualsiasi.tmf";
+    d.NumElementi = static_cast<int16_t>(r.Fra(0, 39));
+    d.FiloScelto = static_cast<float>(r.Fra(0, 40));
+    d.Frequenza = static_cast<float>(r.Fra(1, 32767));
+    d.PriUlt = static_cast<float>(r.Fra(0, 20));
+    d.SecUlt = static_cast<float>(r.Fra(0, 20));
     d.TipoCalcolo = static_cast<int16_t>(r.Fra(1, 5));
-    d.LamScelto = static_cast<int16_t>(r.Fra(0, 20)), d.RochScelto = static_cast<int16_t>(r.Fra(0, 5));
+    d.LamScelto = static_cast<int16_t>(r.Fra(0, 20));
+    d.RochScelto = static_cast<int16_t>(r.Fra(0, 5));
     for (int i = 0; i < AVV_MAX; ++i) {
-        d.PriFiloRiga[i] = r.Fra(0, 400) / 10.0f, d.SecFiloRiga[i] = r.Fra(0, 400) / 10.0f;
-        d.PriAvvSerCon[i] = static_cast<int16_t>(r.Fra(0, 21)), d.SecAvvSerCon[i] = static_cast<int16_t>(r.Fra(0, 21));
+        d.PriFiloRiga[i] = r.Fra(0, 400) / 10.0f;
+        d.SecFiloRiga[i] = r.Fra(0, 400) / 10.0f;
+        d.PriAvvSerCon[i] = static_cast<int16_t>(r.Fra(0, 21));
+        d.SecAvvSerCon[i] = static_cast<int16_t>(r.Fra(0, 21));
     }
 }
 
@@ -117,7 +126,8 @@ void Accettabile(ModuleDIC& d, Casuale& r) {
     const auto fra = [&r](double a, double b) { return static_cast<float>(a + (b - a) * r.Fra(0, 1000) / 1000.0); };
     for (int j = 0; j < FILO_COLONNE; ++j)
         for (int k = 0; k < FILO_RIGHE; ++k) {
-            d.FiloNudo[k][j] = fra(0.001, 100), d.FiloIsolato[k][j] = fra(0.001, 100);
+            d.FiloNudo[k][j] = fra(0.001, 100);
+            d.FiloIsolato[k][j] = fra(0.001, 100);
             // The custom wire: coefficients of at most five digits.
             for (FiloTab* t : {&d.SezioneFilo, &d.SpireCM, &d.CoefKfFilo, &d.ResistenzaFilo, &d.PesoFilo})
                 (*t)[k][j] = fra(0.001, k == 38 ? 99999 : 1e6);
@@ -126,25 +136,42 @@ void Accettabile(ModuleDIC& d, Casuale& r) {
         for (int j = 0; j < FILO_COLONNE; ++j) (*t)[38][j] = fra(0.001, 99999);
     for (int i = 0; i < LAM_RIGHE; ++i) {
         for (LamArr* m : {&d.LamA, &d.LamB, &d.LamC, &d.LamD, &d.LamE, &d.LamF, &d.LamG}) (*m)[i] = fra(5, 999);
-        d.LamPeso[i] = fra(0.01, 9999), d.LamAxB[i] = fra(0, 9999);
+        d.LamPeso[i] = fra(0.01, 9999);
+        d.LamAxB[i] = fra(0, 9999);
     }
     for (float* v : {&d.RochIsoAvvH, &d.RochIsoAvvI, &d.RochIsoAvvL, &d.RochIsoStrH, &d.RochIsoStrI, &d.RochIsoStrL})
         *v = fra(0.01, 999);
-    d.RochIngKi = fra(0.1, 999), d.LamCdP = fra(0.1, 999), d.LamSP = fra(0, 1e6), d.LamSE = fra(0, 1e6);
-    d.LamPesoPacco = fra(0, 1e6), d.CoefKMin = fra(0.6, 1), d.CoefKMax = fra(1.2, 1.6), d.PotPass = fra(0, 9999);
-    d.Frequenza = r.Fra(0, 1) ? 50.0f : 60.0f, d.Induzione = fra(0.1, 2), d.Densita = fra(0.5, 9);
+    d.RochIngKi = fra(0.1, 999);
+    d.LamCdP = fra(0.1, 999);
+    d.LamSP = fra(0, 1e6);
+    d.LamSE = fra(0, 1e6);
+    d.LamPesoPacco = fra(0, 1e6);
+    d.CoefKMin = fra(0.6, 1);
+    d.CoefKMax = fra(1.2, 1.6);
+    d.PotPass = fra(0, 9999);
+    d.Frequenza = r.Fra(0, 1) ? 50.0f : 60.0f;
+    d.Induzione = fra(0.1, 2);
+    d.Densita = fra(0.5, 9);
     for (int i = 0; i < 12; ++i) {
         for (AvvArr* v : {&d.PriVolt, &d.SecVolt, &d.SecPot, &d.PriVoltLin, &d.SecVoltLin, &d.SecPotLin})
             (*v)[i] = fra(0.1, 9999);
-        d.SecAmp[i] = fra(0.001, 999), d.SecAmpLin[i] = fra(0.001, 999);
-        d.PriAmp[i] = fra(0, 1e6), d.SecAmpFilo[i] = fra(0, 1e6), d.PriSpire[i] = fra(-1e6, 1e6), d.SecSpire[i] = fra(0, 1e6);
+        d.SecAmp[i] = fra(0.001, 999);
+        d.SecAmpLin[i] = fra(0.001, 999);
+        d.PriAmp[i] = fra(0, 1e6);
+        d.SecAmpFilo[i] = fra(0, 1e6);
+        d.PriSpire[i] = fra(-1e6, 1e6);
+        d.SecSpire[i] = fra(0, 1e6);
     }
     for (int k = 0; k < 2; ++k)
         for (RochArr* m : {&d.RochC, &d.RochSp, &d.RochM, &d.RochH, &d.RochI, &d.RochL, &d.RochGolaH, &d.RochGolaI,
                            &d.RochGolaL})
             (*m)[k] = fra(0.001, 9999);
-    for (int i = 0; i < 9; ++i) d.PriTrif[i] = r.Fra(0, 1) ? "D" : "Y", d.SecTrif[i] = std::string(1, "dyz"[r.Fra(0, 2)]);
-    d.PriImp[16] = fra(0.1, 999999), d.PriAmp[16] = fra(0.001, 99999);
+    for (int i = 0; i < 9; ++i) {
+        d.PriTrif[i] = r.Fra(0, 1) ? "D" : "Y";
+        d.SecTrif[i] = std::string(1, "dyz"[r.Fra(0, 2)]);
+    }
+    d.PriImp[16] = fra(0.1, 999999);
+    d.PriAmp[16] = fra(0.001, 99999);
     for (int c = 16; c <= 18; ++c) d.SecImp[c] = fra(2, 999999);
     // What the windows show as it was stored: the coefficient, the output
     // transformer's sections and loads.
@@ -152,7 +179,9 @@ void Accettabile(ModuleDIC& d, Casuale& r) {
     for (int i = 0; i <= 18; ++i) {
         for (AvvArr* v : {&d.PriPot, &d.PriVolt, &d.SecVolt, &d.SecVoltVuoto, &d.SecPot, &d.SecAmp})
             if (i >= 12) (*v)[i] = fra(0, 1e6);
-        d.PriPot[i] = fra(0, 1e6), d.SecVoltVuoto[i] = fra(0, 1e6), d.PriSpire[i] = fra(-1e6, 1e6);
+        d.PriPot[i] = fra(0, 1e6);
+        d.SecVoltVuoto[i] = fra(0, 1e6);
+        d.PriSpire[i] = fra(-1e6, 1e6);
         d.SecSpire[i] = fra(0, 1e6);
     }
 }
@@ -174,10 +203,20 @@ struct CartellaTemp : libtest::Cartella {
 // A small plain design that any test can save.
 std::unique_ptr<ModuleDIC> DesignSemplice() {
     auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = 1, d->PriUlt = 0, d->SecUlt = 1, d->Frequenza = 50, d->LamNome[0] = "EI 48";
+    d->TipoCalcolo = 1;
+    d->PriUlt = 0;
+    d->SecUlt = 1;
+    d->Frequenza = 50;
+    d->LamNome[0] = "EI 48";
     // What the single-phase window's fields and dialogs would hold.
-    d->LamCdP = 1.5f, d->Induzione = 1, d->Densita = 2.5f, d->RochIngKi = 10;
-    for (int i = 0; i < 12; ++i) d->PriVolt[i] = d->SecVolt[i] = d->SecPot[i] = 230, d->SecAmp[i] = 1;
+    d->LamCdP = 1.5f;
+    d->Induzione = 1;
+    d->Densita = 2.5f;
+    d->RochIngKi = 10;
+    for (int i = 0; i < 12; ++i) {
+        d->PriVolt[i] = d->SecVolt[i] = d->SecPot[i] = 230;
+        d->SecAmp[i] = 1;
+    }
     d->RochIsoAvvH = d->RochIsoAvvI = d->RochIsoAvvL = d->RochIsoStrH = d->RochIsoStrI = d->RochIsoStrL = 0.3f;
     return d;
 }
@@ -189,15 +228,34 @@ std::unique_ptr<ModuleDIC> DesignSemplice() {
 TEST(ProgettoPack, RecordNumbersWorkedOutByHand) {
     auto d = std::make_unique<ModuleDIC>();
     d->Versione = "9.9.9";  // record 1 is our version whatever the store holds
-    d->FiloNudo[40][24] = 1.25f, d->FiloIsolato[40][24] = 1.5f, d->SezioneFilo[40][24] = 0.0176f;
-    d->SpireCM[40][24] = 6, d->CoefKfFilo[40][24] = 1.05f, d->ResistenzaFilo[40][24] = 0.5f;
-    d->PesoFilo[40][24] = 10.75f, d->FiloNudo[39][24] = 7;  // the row before ends at 7202
-    d->NomeLibRame[24] = "ultima.wir", d->KfRame[38][0] = 1.1f, d->PesSpeRame[38][24] = 8.9f;
+    d->FiloNudo[40][24] = 1.25f;
+    d->FiloIsolato[40][24] = 1.5f;
+    d->SezioneFilo[40][24] = 0.0176f;
+    d->SpireCM[40][24] = 6;
+    d->CoefKfFilo[40][24] = 1.05f;
+    d->ResistenzaFilo[40][24] = 0.5f;
+    d->PesoFilo[40][24] = 10.75f;
+    d->FiloNudo[39][24] = 7;  // the row before ends at 7202
+    d->NomeLibRame[24] = "ultima.wir";
+    d->KfRame[38][0] = 1.1f;
+    d->PesSpeRame[38][24] = 8.9f;
     d->KfRame[0][0] = 99;  // never stored
-    d->FiloScelto = 38, d->LamNetta[20] = 4.5f, d->RochTipo[5] = "R5", d->RochIngKi = 10, d->PriImp[0] = 3;
-    d->PriGolaI[20] = FALSO, d->PriGolaL[20] = d->SecGolaL[20] = VERO, d->SecImp[0] = 8, d->AutoSpireOrd[25] = 123456;
+    d->FiloScelto = 38;
+    d->LamNetta[20] = 4.5f;
+    d->RochTipo[5] = "R5";
+    d->RochIngKi = 10;
+    d->PriImp[0] = 3;
+    d->PriGolaI[20] = FALSO;
+    d->PriGolaL[20] = d->SecGolaL[20] = VERO;
+    d->SecImp[0] = 8;
+    d->AutoSpireOrd[25] = 123456;
     d->SecGolaI[20] = 1;  // not -1: stored as False
-    d->TabSec = 3, d->Frequenza = 60, d->PriUlt = 11, d->SecUlt = 8, d->SecTipo = "H", d->PotPass = -2.5f;
+    d->TabSec = 3;
+    d->Frequenza = 60;
+    d->PriUlt = 11;
+    d->SecUlt = 8;
+    d->SecTipo = "H";
+    d->PotPass = -2.5f;
     for (int i = 9042; i < 9999; ++i) d->Rec[i] = "avanzo";
     std::string err;
     ASSERT_TRUE(CompilaRecProgetto(*d, err)) << err;
@@ -241,7 +299,9 @@ TEST(ProgettoFile, RandomDesignComesBackFieldByField) {
         Casuale altro(seme + 100);
         auto b = std::make_unique<ModuleDIC>();
         DesignCasuale(*b, altro);
-        b->KfRame[0][0] = 1.07f, b->OhmRame[0][0] = 0.0176f, b->RochTipo[2] = "prima";
+        b->KfRame[0][0] = 1.07f;
+        b->OhmRame[0][0] = 0.0176f;
+        b->RochTipo[2] = "prima";
 #define R(x) Riempi(b->x, altro);
         NON_SALVATI(R)
 #undef R
@@ -271,7 +331,9 @@ TEST(ProgettoFile, SaveWritesWhatThePackOfTheRecordBufferGives) {
         Casuale r(seme);
         auto d = std::make_unique<ModuleDIC>();
         DesignCasuale(*d, r);
-        d->FiloNudo[5][5] = -d->FiloNudo[4][4], d->SezioneFilo[1][1] = 0.0f, d->SpireCM[2][2] = -0.0f;
+        d->FiloNudo[5][5] = -d->FiloNudo[4][4];
+        d->SezioneFilo[1][1] = 0.0f;
+        d->SpireCM[2][2] = -0.0f;
         std::string err;
         ASSERT_TRUE(SalvaProgetto(*d, dir / "salvato.tmf", "salvato.tmf", err)) << err;
         ASSERT_TRUE(CompilaRecProgetto(*d, err)) << err;
@@ -287,7 +349,10 @@ TEST(ProgettoFile, EarlierLayoutIsReadFromItsOwnOffsets) {
         auto d = std::make_unique<ModuleDIC>();
         Casuale r(7);
         Accettabile(*d, r);
-        d->Versione = "1.5.0", d->NumElementi = 30, d->KfRame[38].fill(1.05f), d->OhmRame[38][24] = 0.0178f;
+        d->Versione = "1.5.0";
+        d->NumElementi = 30;
+        d->KfRame[38].fill(1.05f);
+        d->OhmRame[38][24] = 0.0178f;
         // The design in use as the earlier layout holds it: no version record,
         // no custom-wire coefficients (current records 7210 to 7284).
         auto pacco = std::make_unique<ModuleDIC>(*d);
@@ -340,7 +405,9 @@ TEST(ProgettoFile, RefusedAfterAcceptedLeavesTheDesignAndNothingCarriesOver) {
     ASSERT_TRUE(SalvaProgetto(*a, dir / "a.tmf", "a.tmf", err)) << err;
     // A usable file but for its kind (0), and one with a bad record length.
     auto k = std::make_unique<ModuleDIC>(*a);
-    k->KfRame[38][0] = 9.5f, k->PriVolt[3] = 77, k->LamNome[2] = "dal rifiutato";
+    k->KfRame[38][0] = 9.5f;
+    k->PriVolt[3] = 77;
+    k->LamNome[2] = "dal rifiutato";
     ASSERT_TRUE(CompilaRecProgetto(*k, err)) << err;
     k->Rec[6] = "0";
     ASSERT_TRUE(recfile::Scrivi(dir / "tipo.tmf", 100, NUM_RECORD, k->Rec.data()).ok);
@@ -355,7 +422,10 @@ TEST(ProgettoFile, RefusedAfterAcceptedLeavesTheDesignAndNothingCarriesOver) {
 
     auto b = std::make_unique<ModuleDIC>();
     ASSERT_TRUE(ApriProgetto(dir / "a.tmf", *b, err)) << err;
-    b->PriVolt[3] = 5, b->KfRame[38][0] = 1.25f, b->LamNome[2] = "mio";  // the user's edits
+    // The user's edits.
+    b->PriVolt[3] = 5;
+    b->KfRame[38][0] = 1.25f;
+    b->LamNome[2] = "mio";
     const auto prima = std::make_unique<ModuleDIC>(*b);
     const auto uguale = [&](const char* caso) {
         SCOPED_TRACE(caso);
@@ -444,7 +514,10 @@ TEST(ProgettoRead, ShortFileOrOtherRecordLengthIsRefusedAndDesignUntouched) {
     for (const auto& [nome, testo] : casi) {
         SCOPED_TRACE(nome);
         auto b = std::make_unique<ModuleDIC>();
-        b->TipoCalcolo = 2, b->PriVolt[0] = 9, b->FileTitolo = "mio.atm", b->FileNome = "/mio.atm";
+        b->TipoCalcolo = 2;
+        b->PriVolt[0] = 9;
+        b->FileTitolo = "mio.atm";
+        b->FileNome = "/mio.atm";
         std::string e;
         EXPECT_FALSE(ApriProgetto(dir / nome, *b, e));
         EXPECT_EQ(e, testo);
@@ -472,11 +545,13 @@ TEST(ProgettoRead, TextsReadBeforeReadAlike) {
     int k = 0;
     for (const auto& [a, b, va, vb, rifiutato] : casi) {
         SCOPED_TRACE(std::string(a) + " / " + b);
-        base->Rec[7640] = a, base->Rec[7670] = b;
+        base->Rec[7640] = a;
+        base->Rec[7670] = b;
         const std::string f = dir / ("t" + std::to_string(k++) + ".tmf");
         ASSERT_TRUE(recfile::Scrivi(f, LUNG_REC, NUM_RECORD, base->Rec.data()).ok);
         auto d = std::make_unique<ModuleDIC>();
-        d->PriImp[0] = 1, d->PriImp[1] = 2;
+        d->PriImp[0] = 1;
+        d->PriImp[1] = 2;
         EXPECT_EQ(ApriProgetto(f, *d, err), rifiutato == 0) << err;
         if (rifiutato != 0) {
             EXPECT_NE(err.find("il Record " + std::to_string(rifiutato) + " non è leggibile"), std::string::npos) << err;
@@ -494,7 +569,10 @@ TEST(ProgettoRead, BytesAfterTheTextAreNoPartOfIt) {
     std::string err;
     ASSERT_TRUE(CompilaRecProgetto(*base, err)) << err;
     // PriImp(0..3): records 7641, 7671, 7701, 7731.
-    base->Rec[7640] = "4,5", base->Rec[7670] = "4,57", base->Rec[7700] = "4,5", base->Rec[7730] = "";
+    base->Rec[7640] = "4,5";
+    base->Rec[7670] = "4,57";
+    base->Rec[7700] = "4,5";
+    base->Rec[7730] = "";
     const std::string f = dir / "imbottito.tmf";
     ASSERT_TRUE(recfile::Scrivi(f, LUNG_REC, NUM_RECORD, base->Rec.data()).ok);
     std::string dati = Byte(f);
@@ -568,7 +646,8 @@ TEST(ProgettoSave, LongOrForeignNamesAreFoldedLikeThePath) {
     percorso += std::string(114 - percorso.size(), 'x') + "Ω.tmf";  // 120 bytes, 119 characters
     const std::string titolo = std::string(100, 't') + "Ω.tmf";
     auto d = DesignSemplice();
-    d->NomeLibLam = "/" + std::string(119, 'L'), d->NomeLibRame[3] = "/libreria/Ω.wir";
+    d->NomeLibLam = "/" + std::string(119, 'L');
+    d->NomeLibRame[3] = "/libreria/Ω.wir";
     std::string err;
     ASSERT_TRUE(SalvaProgetto(*d, percorso, titolo, err)) << err;
     EXPECT_EQ((Testi{d->FileNome, d->FileTitolo}), (Testi{percorso, titolo}));
@@ -595,7 +674,8 @@ TEST(ProgettoSave, TextThatCannotBeStoredFailsNamingTheFieldAndWritesNothing) {
     ASSERT_TRUE(ApriProgetto(dir / "ok.tmf", *b, err)) << err;
     EXPECT_EQ(b->LamNome[3], d->LamNome[3]);
     const std::string vecchio = Byte(dir / "ok.tmf");
-    d->FileNome = "/prima.tmf", d->FileTitolo = "prima.tmf";
+    d->FileNome = "/prima.tmf";
+    d->FileTitolo = "prima.tmf";
 
     auto prova = [&](auto imposta, const std::string& nome) {
         SCOPED_TRACE(nome);

@@ -69,7 +69,8 @@ TEST_F(RecordFileTest, LengthsThatDoNotFitAreReadErrors) {
     // A 100-byte record claiming 99 text bytes (at most 98 fit), followed by
     // a second record so that the 99 bytes are there to be read.
     Byte b(200, 'x');
-    b[0] = 99, b[1] = b[100] = b[101] = 0;
+    b[0] = 99;
+    b[1] = b[100] = b[101] = 0;
     PutBytes("bad.tmf", b);
     Testi in(2, "old");
     const Esito e = Leggi(Path("bad.tmf"), 100, 2, in.data());

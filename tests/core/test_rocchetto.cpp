@@ -22,8 +22,17 @@ const std::string kChiusuraTrif = kVariato + "Alcune misure sono cambiate\nNeces
 // bobbin (Cr, M, Spr) in row 1.
 static std::unique_ptr<ModuleDIC> Pacco(int16_t riga, float c, float f, float cr, float m, float spr) {
     auto d = std::make_unique<ModuleDIC>();
-    d->LamScelto = riga, d->LamC[riga] = c, d->LamE[riga] = 40, d->LamF[riga] = f, d->LamSP = 30, d->RochScelto = 1;
-    d->RochC[1] = cr, d->RochM[1] = m, d->RochSp[1] = spr, d->RochH[1] = 33, d->RochTipo[1] = "mio";
+    d->LamScelto = riga;
+    d->LamC[riga] = c;
+    d->LamE[riga] = 40;
+    d->LamF[riga] = f;
+    d->LamSP = 30;
+    d->RochScelto = 1;
+    d->RochC[1] = cr;
+    d->RochM[1] = m;
+    d->RochSp[1] = spr;
+    d->RochH[1] = 33;
+    d->RochTipo[1] = "mio";
     d->RochTipo[0] = "vecchio";
     return d;
 }
@@ -48,7 +57,10 @@ static void AttesoDemo(const ModuleDIC& d, float c, float sp, float m, float h) 
 // Two primaries and three secondaries in use, none placed yet.
 static std::unique_ptr<ModuleDIC> Avvolgimenti(int16_t gole1, int16_t due = 0) {
     auto d = std::make_unique<ModuleDIC>();
-    d->PriUlt = 1, d->SecUlt = 2, d->RochGole1 = gole1, d->RochDue = due;
+    d->PriUlt = 1;
+    d->SecUlt = 2;
+    d->RochGole1 = gole1;
+    d->RochDue = due;
     return d;
 }
 
@@ -143,7 +155,8 @@ TEST(ControllaMisureRocchettoTrif, TolerancesMessagesAndTheDemonstrationBobbin) 
         for (int16_t due : {0, 1}) {
             SCOPED_TRACE(::testing::Message() << "C " << k.c << " F " << k.f << " Sp " << k.sp << " due " << due);
             auto d = Pacco(0, k.c, k.f, 20, k.m, 30);
-            d->LamSP = k.sp, d->RochDue = due;
+            d->LamSP = k.sp;
+            d->RochDue = due;
             FakeMessaggi msg;
             ControllaMisureRocchettoTrif(*d, msg);
             if (k.attesi.empty()) {
@@ -204,10 +217,13 @@ TEST(VerificaPosizioneAvvolgimenti, OnlyTrueFlagsOfWindingsInUseWithinTheArraysM
     Esatti({V(d->SecGolaL[3], VERO), V(d->SecGolaH[3], FALSO), V(d->SecGolaI[20], VERO), V(d->PriGolaI[0], 1)});
 
     // Counts beyond the arrays stop at the last slot; a count of -1 moves nothing.
-    d->PriUlt = 40, d->SecUlt = 20, d->PriGolaI[20] = d->SecGolaL[20] = VERO;
+    d->PriUlt = 40;
+    d->SecUlt = 20;
+    d->PriGolaI[20] = d->SecGolaL[20] = VERO;
     VerificaPosizioneAvvolgimenti(*d);
     Esatti({V(d->PriGolaH[20], VERO), V(d->SecGolaH[20], VERO)});
-    d->PriUlt = d->SecUlt = -1, d->PriGolaI[0] = VERO;
+    d->PriUlt = d->SecUlt = -1;
+    d->PriGolaI[0] = VERO;
     VerificaPosizioneAvvolgimenti(*d);
     EXPECT_EQ(d->PriGolaI[0], VERO);
 }

@@ -14,9 +14,18 @@ const std::string kManca = "Manca la Misura di ";
 // 1,5 W/kg; row 1 holds an older bobbin.
 std::unique_ptr<ModuleDIC> Pacco(int16_t tipo, float c, float e, float f) {
     auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = tipo, d->LamScelto = 2, d->LamC[2] = c, d->LamE[2] = e, d->LamF[2] = f, d->LamPeso[2] = 0.6f;
-    d->LamSP = 40, d->Induzione = 1.0f, d->LamCdP = 1.5f;
-    d->RochC[1] = 99, d->RochH[1] = 99, d->RochTipo[1] = "vecchio";
+    d->TipoCalcolo = tipo;
+    d->LamScelto = 2;
+    d->LamC[2] = c;
+    d->LamE[2] = e;
+    d->LamF[2] = f;
+    d->LamPeso[2] = 0.6f;
+    d->LamSP = 40;
+    d->Induzione = 1.0f;
+    d->LamCdP = 1.5f;
+    d->RochC[1] = 99;
+    d->RochH[1] = 99;
+    d->RochTipo[1] = "vecchio";
     return d;
 }
 
@@ -35,7 +44,10 @@ TestiRocchetto Mono() { return {"30", "41", "15", "mio", "24", "", ""}; }
 // Three-phase: C 20, E 50, F 20, Sp 40; Cr 21, Spr 41, M 10, H 36 fits.
 TestiRocchetto Trif() { return {"21", "41", "10", "mio", "36", "", ""}; }
 template <typename F>
-TestiRocchetto Con(TestiRocchetto t, F f) { return f(t), t; }
+TestiRocchetto Con(TestiRocchetto t, F f) {
+    f(t);
+    return t;
+}
 const OpzioniRocchetto kUna{};
 const OpzioniRocchetto kDueGole{false, false, true, false, true};
 const OpzioniRocchetto kDueRocchetti{true, true, false, true, false};
@@ -56,12 +68,17 @@ TEST(CalcolaRocchettoUtente, RefusalsAndAcceptedMeasuresByKind) {
         {"C empty", 1, Con(Mono(), [](auto& t) { t.C = ""; }), kUna, {kManca + "C"}, false},
         {"type empty", 1, Con(Mono(), [](auto& t) { t.Tipo = ""; }), kUna, {"Manca il Tipo"}, false},
         {"H empty", 1, Con(Mono(), [](auto& t) { t.H = ""; }), kUna, {kManca + "H"}, false},
-        {"two grooves need no H", 1, Con(Mono(), [](auto& t) { t.H = "", t.I = "10", t.L = "12"; }),
-         kDueGole, {}, true},
+        {"two grooves need no H", 1, Con(Mono(), [](auto& t) {
+             t.H = "";
+             t.I = "10";
+             t.L = "12";
+         }), kDueGole, {}, true},
         {"two grooves, I empty", 1, Con(Mono(), [](auto& t) { t.L = "12"; }), kDueGole, {kManca + "I"}, false},
         {"stale bobbin 2 option asks for I", 1, Mono(), {false, true, false, false, true}, {kManca + "I"}, false},
-        {"stale bobbin 2 option not checked", 1, Con(Mono(), [](auto& t) { t.I = "1", t.L = "12"; }),
-         {false, true, false, false, true}, {}, true},
+        {"stale bobbin 2 option not checked", 1, Con(Mono(), [](auto& t) {
+             t.I = "1";
+             t.L = "12";
+         }), {false, true, false, false, true}, {}, true},
         {"Cr 25", 1, Con(Mono(), [](auto& t) { t.C = "25"; }), kUna, {cr25}, false},
         {"Cr 32,5", 1, Con(Mono(), [](auto& t) { t.C = "32,5"; }), kUna, {}, true},
         {"Cr 32,6", 1, Con(Mono(), [](auto& t) { t.C = "32,6"; }), kUna, {cr25}, false},
@@ -74,8 +91,14 @@ TEST(CalcolaRocchettoUtente, RefusalsAndAcceptedMeasuresByKind) {
         {"H 30", 1, Con(Mono(), [](auto& t) { t.H = "30"; }), kUna, {h30}, false},
         {"H 21,4", 1, Con(Mono(), [](auto& t) { t.H = "21,4"; }), kUna, {h30}, false},
         {"H 21,5", 1, Con(Mono(), [](auto& t) { t.H = "21,5"; }), kUna, {}, true},
-        {"I = L = 6", 1, Con(Mono(), [](auto& t) { t.I = "6", t.L = "6"; }), kDueGole, {}, true},
-        {"I + L = E", 1, Con(Mono(), [](auto& t) { t.I = "15", t.L = "15"; }), kDueGole, {somma}, false},
+        {"I = L = 6", 1, Con(Mono(), [](auto& t) {
+             t.I = "6";
+             t.L = "6";
+         }), kDueGole, {}, true},
+        {"I + L = E", 1, Con(Mono(), [](auto& t) {
+             t.I = "15";
+             t.L = "15";
+         }), kDueGole, {somma}, false},
         {"Spr 39 asks", 1, Con(Mono(), [](auto& t) { t.Sp = "39"; }), kUna, {kDomanda, kDomanda}, true},
         {"Spr 39,5", 1, Con(Mono(), [](auto& t) { t.Sp = "39,5"; }), kUna, {}, true},
         {"Spr 43", 1, Con(Mono(), [](auto& t) { t.Sp = "43"; }), kUna, {}, true},
@@ -126,7 +149,8 @@ TEST(CalcolaRocchettoUtente, StackQuestionYesResizesTheStackNoTellsWhy) {
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.nome);
         auto d = Pacco(1, 25, 30, 20);
-        d->CoefKMin = 1, d->CoefKMax = 2;
+        d->CoefKMin = 1;
+        d->CoefKMax = 2;
         FakeMessaggi msg;
         msg.risposte = {k.risposta};
         ASSERT_TRUE(CalcolaRocchettoUtente(*d, Con(Mono(), [&](auto& t) { t.Sp = k.testo; }), kUna, msg));
@@ -159,7 +183,10 @@ TEST(CalcolaRocchettoUtente, RowOneWithDerivedGrooves) {
     struct Caso { const char* nome; TestiRocchetto t; OpzioniRocchetto o; float h, i, l; int16_t due; };
     const Caso casi[] = {
         {"one groove", Mono(), kUna, 24, 11.5f, 11.5f, 0},
-        {"two grooves", Con(Mono(), [](auto& t) { t.I = "10", t.L = "12"; }), kDueGole, 23, 10, 12, 0},
+        {"two grooves", Con(Mono(), [](auto& t) {
+             t.I = "10";
+             t.L = "12";
+         }), kDueGole, 23, 10, 12, 0},
         {"two bobbins", Con(Mono(), [](auto& t) { t.M = "7,5"; }), kDueRocchetti, 24, 11.5f, 11.5f, 1},
     };
     for (const Caso& k : casi) {

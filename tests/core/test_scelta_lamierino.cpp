@@ -10,9 +10,21 @@ constexpr int AVVISO = mb::OkOnly + mb::Exclamation;
 // A shell library row 2: C 25, F 12,5, E 37,5, area 45, 0,6 kg; 1,2 T, 1,5 W/kg.
 static std::unique_ptr<ModuleDIC> Progetto(int16_t tipoCalcolo) {
     auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = tipoCalcolo, d->LamMantello = VERO, d->TipoLam = 1, d->LamSP = 40;
-    d->LamC[2] = 25, d->LamF[2] = 12.5f, d->LamE[2] = 37.5f, d->LamAxB[2] = 45, d->LamPeso[2] = 0.6f;
-    d->Induzione = 1.2f, d->LamCdP = 1.5f, d->CoefKMin = 1.0f, d->CoefKMax = 1.6f, d->PotMin = 11, d->PotMax = 22;
+    d->TipoCalcolo = tipoCalcolo;
+    d->LamMantello = VERO;
+    d->TipoLam = 1;
+    d->LamSP = 40;
+    d->LamC[2] = 25;
+    d->LamF[2] = 12.5f;
+    d->LamE[2] = 37.5f;
+    d->LamAxB[2] = 45;
+    d->LamPeso[2] = 0.6f;
+    d->Induzione = 1.2f;
+    d->LamCdP = 1.5f;
+    d->CoefKMin = 1.0f;
+    d->CoefKMax = 1.6f;
+    d->PotMin = 11;
+    d->PotMax = 22;
     return d;
 }
 
@@ -65,7 +77,9 @@ TEST(ConfermaLamierino, CoefficientLimitStillZeroKeepsThePowerRange) {
     // A two-leg lamination in a three-phase design: the list is not filled,
     // the minimum stays 0, and no range is made of it.
     auto d = Progetto(3);
-    d->LamMantello = FALSO, d->Lam2Colonne = VERO, d->CoefKMin = 0;
+    d->LamMantello = FALSO;
+    d->Lam2Colonne = VERO;
+    d->CoefKMin = 0;
     FakeMessaggi msg;
     ASSERT_TRUE(ConfermaLamierino(*d, 2, 35.0f, msg, nullptr));
     Esatti({V(d->PotMin, 11), V(d->PotMax, 22)});
@@ -94,7 +108,8 @@ TEST(CalcolaLamFuoriFormato, ChecksInOrderWithTheirMessagesAndColours) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         auto d = std::make_unique<ModuleDIC>();
-        d->Lam2Colonne = Flag(c.dueColonne), d->LamA[18] = 7;
+        d->Lam2Colonne = Flag(c.dueColonne);
+        d->LamA[18] = 7;
         FakeMessaggi msg;
         const EsitoLamFuori e = CalcolaLamFuoriFormato(*d, c.testi, msg);
         EXPECT_EQ((std::tuple{e.ok, e.giallo, e.aBianco, e.bBianco}),

@@ -15,10 +15,19 @@ using schema::Layout;
 
 static std::unique_ptr<ModuleDIC> Progetto(int tipo, float priUlt, float secUlt) {
     auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = static_cast<int16_t>(tipo), d->PriUlt = priUlt, d->SecUlt = secUlt;
+    d->TipoCalcolo = static_cast<int16_t>(tipo);
+    d->PriUlt = priUlt;
+    d->SecUlt = secUlt;
     for (int i = 0; i < AVV_MAX; ++i) {
-        d->PriVolt[i] = 220, d->PriAmp[i] = 0.5f, d->PriSpire[i] = 1234, d->PriFiloNudo[i] = 0.35f, d->SecVolt[i] = 12.5f;
-        d->SecVoltVuoto[i] = 13.75f, d->SecAmp[i] = 2, d->SecSpire[i] = 77, d->SecFiloNudo[i] = 1.2f;
+        d->PriVolt[i] = 220;
+        d->PriAmp[i] = 0.5f;
+        d->PriSpire[i] = 1234;
+        d->PriFiloNudo[i] = 0.35f;
+        d->SecVolt[i] = 12.5f;
+        d->SecVoltVuoto[i] = 13.75f;
+        d->SecAmp[i] = 2;
+        d->SecSpire[i] = 77;
+        d->SecFiloNudo[i] = 1.2f;
     }
     return d;
 }
@@ -70,7 +79,8 @@ TEST(SchemaLayout, RowTextsUseMasksAndUnits) {
     // Volts under "###0.##" (a whole number keeps the comma), amperes and the
     // wire under "##0.##", turns under "####0" (half away from zero), no grouping.
     auto d = Progetto(3, 0, 0);
-    d->PriAmp[0] = 0.456f, d->SecSpire[0] = 76.5f;
+    d->PriAmp[0] = 0.456f;
+    d->SecSpire[0] = 76.5f;
     Layout l = schema::Calcola(*d);
     ASSERT_EQ(l.etichette.size(), 10u);
     const char* attesi[] = {"Avv.1", "220, V", "0,46 A", "1234 sp", "0,35mm", "Avv.1", "12,5 V", "2, A", "77 sp", "1,2mm"};
@@ -87,7 +97,9 @@ TEST(SchemaLayout, TwelveRowsAndClampBeyond) {
     EXPECT_EQ(Trova(l, 0, 11)->testo, "Avv.12");
 
     // More windings than rows: no element past 11, on either side.
-    d->PriUlt = 15, d->SecUlt = 20, l = schema::Calcola(*d);
+    d->PriUlt = 15;
+    d->SecUlt = 20;
+    l = schema::Calcola(*d);
     EXPECT_EQ(l.immagini.size(), 24u);
     for (const auto& im : l.immagini) EXPECT_LE(im.elemento, 11);
     for (const auto& e : l.etichette) EXPECT_LE(e.elemento, 11);
@@ -118,7 +130,9 @@ TEST(SchemaLayout, AutotransformerSectionsStepDownOrUp) {
     for (const Caso& k : casi) {
         SCOPED_TRACE(::testing::Message() << "kind " << k.tipo << " windings " << k.priUlt + 1 << " no-load " << k.vuoto);
         auto d = Progetto(k.tipo, k.priUlt, 0);
-        d->PriVolt[0] = 230, d->SecVoltVuoto[0] = k.vuoto, d->SecVolt[0] = 115;
+        d->PriVolt[0] = 230;
+        d->SecVoltVuoto[0] = k.vuoto;
+        d->SecVolt[0] = 115;
         Layout l = schema::Calcola(*d);
         ASSERT_EQ(l.immagini.size(), k.figure.size());
         for (size_t i = 0; i < k.figure.size(); ++i)

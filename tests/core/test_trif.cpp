@@ -11,8 +11,12 @@
 // The three-phase window's defaults: star primaries, zig-zag secondaries.
 static std::unique_ptr<ModuleDIC> ProgettoTrif() {
     auto d = NuovoProgetto();
-    d->TipoCalcolo = tipo::Trifase, d->PriUlt = d->SecUlt = 0, d->CoefKMin = 1.0f, d->CoefKMax = 1.6f;
-    d->PriTrif.fill("Y"), d->SecTrif.fill("z");
+    d->TipoCalcolo = tipo::Trifase;
+    d->PriUlt = d->SecUlt = 0;
+    d->CoefKMin = 1.0f;
+    d->CoefKMax = 1.6f;
+    d->PriTrif.fill("Y");
+    d->SecTrif.fill("z");
     return d;
 }
 
@@ -21,8 +25,12 @@ static std::unique_ptr<ModuleDIC> ProgettoTrif() {
 // with the next.
 static std::unique_ptr<ModuleDIC> ProgettoAutoTrif() {
     auto d = ProgettoTrif();
-    d->TipoCalcolo = tipo::AutoTrifase, d->SecTrif.fill("y");
-    for (int i = 0; i < TRIF_NUM_AVV; ++i) Serie(Primari(*d), i, i + 2), Serie(Secondari(*d), i, i + 2, true);
+    d->TipoCalcolo = tipo::AutoTrifase;
+    d->SecTrif.fill("y");
+    for (int i = 0; i < TRIF_NUM_AVV; ++i) {
+        Serie(Primari(*d), i, i + 2);
+        Serie(Secondari(*d), i, i + 2, true);
+    }
     return d;
 }
 
@@ -30,8 +38,15 @@ static std::unique_ptr<ModuleDIC> ProgettoAutoTrif() {
 // 2,5 A/mm², K 1,3.
 static DatiTrifTesti Testi(const char* pri, const char* sec, const char* amp, const char* pot, const char* potLin) {
     DatiTrifTesti t;
-    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1", t.Cmb_Frequenza = "50", t.Cmb_Induzione = "1,0", t.Cmb_Densita = "2,5";
-    t.Cmb_CoefK = "1,3", t.Txt_PriVolt[0] = pri, t.Txt_SecVolt[0] = sec, t.Txt_SecAmp[0] = amp, t.Txt_SecPot[0] = pot;
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
+    t.Cmb_Frequenza = "50";
+    t.Cmb_Induzione = "1,0";
+    t.Cmb_Densita = "2,5";
+    t.Cmb_CoefK = "1,3";
+    t.Txt_PriVolt[0] = pri;
+    t.Txt_SecVolt[0] = sec;
+    t.Txt_SecAmp[0] = amp;
+    t.Txt_SecPot[0] = pot;
     t.Txt_SecPotLin[0] = potLin;
     return t;
 }
@@ -62,14 +77,20 @@ TEST(TrifPotenze, TotalFromTheLettersAndAThirdToEachPrimary) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         auto d = ProgettoTrif();
-        d->PriUlt = static_cast<float>(c.pri.size() - 1), d->SecUlt = static_cast<float>(c.sec.size() - 1);
+        d->PriUlt = static_cast<float>(c.pri.size() - 1);
+        d->SecUlt = static_cast<float>(c.sec.size() - 1);
         for (size_t i = 0; i < c.sec.size(); ++i) {
             const Sec& s = c.sec[i];
-            d->SecPotLin[i] = s.potLin, d->SecTrif[i] = s.lettera, d->SecAvvSer[i] = Flag(s.serie);
+            d->SecPotLin[i] = s.potLin;
+            d->SecTrif[i] = s.lettera;
+            d->SecAvvSer[i] = Flag(s.serie);
             d->SecAvvAda[i] = Flag(s.regolazione);
         }
-        for (size_t i = 0; i < c.pri.size(); ++i)  // PriPot 999 from an earlier design
-            d->PriVolt[i] = c.pri[i].volt, d->PriTrif[i] = c.pri[i].lettera, d->PriPot[i] = 999;
+        for (size_t i = 0; i < c.pri.size(); ++i) {  // PriPot 999 from an earlier design
+            d->PriVolt[i] = c.pri[i].volt;
+            d->PriTrif[i] = c.pri[i].lettera;
+            d->PriPot[i] = 999;
+        }
         CalcolaPotenzeTrif(*d);
         Circa({V(d->SecPotTot, c.secPotTot), V(d->Rendimento, c.rendimento), V(d->PriPotTot, c.priPotTot),
                V(d->CadutaVolt, c.caduta)});
@@ -103,8 +124,12 @@ TEST(AutoTrifPotenze, CoefficientOwnPowerAndCommonSection) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         auto d = ProgettoAutoTrif();
-        d->PriVolt[0] = c.pri, d->SecVolt[0] = c.sec, d->SecAmp[0] = c.amp, d->SecPot[0] = c.pot;
-        d->SecPotLin[0] = c.potLin, d->Densita = 2.5f;
+        d->PriVolt[0] = c.pri;
+        d->SecVolt[0] = c.sec;
+        d->SecAmp[0] = c.amp;
+        d->SecPot[0] = c.pot;
+        d->SecPotLin[0] = c.potLin;
+        d->Densita = 2.5f;
         CalcolaPotenzeAutoTrif(*d);
         Circa({V(d->SecPotTot, c.secPotTot), V(d->SecVoltVuoto[0], c.vuoto), V(d->CoefAuto, c.coefAuto),
                V(d->PotPass, c.potPass), V(d->PriPot[0], c.priPot), V(d->PriAmp[0], c.priAmp)});
@@ -117,7 +142,8 @@ TEST(AutoTrifPotenze, CoefficientOwnPowerAndCommonSection) {
 // The no-load voltage of every place of the window, in use or not.
 TEST(AutoTrifPotenze, NoLoadVoltageOfAllNinePlaces) {
     auto d = ProgettoAutoTrif();
-    d->PriVolt[0] = 219.4f, d->SecPotLin[0] = 999.9f;
+    d->PriVolt[0] = 219.4f;
+    d->SecPotLin[0] = 999.9f;
     d->SecVolt = {127, 24, 24, 24, 24, 24, 24, 24, 24, 24};
     CalcolaPotenzeAutoTrif(*d);
     Circa({V(d->SecVoltVuoto[1], 24.8140678f), V(d->SecVoltVuoto[8], 24.8140678f)});
@@ -140,7 +166,11 @@ TEST(TrifPassi, CoefficientFromTheLaminationOrFromTheList) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         auto d = c.autotrasf ? ProgettoAutoTrif() : ProgettoTrif();
-        d->SecTrif[0] = "y", d->ConoscoPotenza = FALSO, d->LamSE = 10, d->LamPesoPacco = 2, d->LamCdP = 1.5f;
+        d->SecTrif[0] = "y";
+        d->ConoscoPotenza = FALSO;
+        d->LamSE = 10;
+        d->LamPesoPacco = 2;
+        d->LamCdP = 1.5f;
         FakeMessaggi msg;
         (c.autotrasf ? CalcoloAutoTrif : CalcoloTrif)(*d, Testi("230", "115", "2", "200", c.potLin), msg);
         Circa({V(d->CoefK, c.coefK), V(d->LamPF, 3)});
@@ -153,7 +183,9 @@ TEST(TrifPassi, WholePassOnPhaseValues) {
     auto d = ProgettoTrif();
     FakeMessaggi msg;
     DatiTrifTesti t = Testi("219,4", "127", "2,624", "333,3", "1000,3");
-    t.Txt_PriVoltLin[0] = "380", t.Txt_SecVoltLin[0] = "220", t.Txt_SecAmpLin[0] = "2,625";
+    t.Txt_PriVoltLin[0] = "380";
+    t.Txt_SecVoltLin[0] = "220";
+    t.Txt_SecAmpLin[0] = "2,625";
     CalcoloTrif(*d, t, msg);
     Esatti({V(d->PriVoltLin[0], 380), V(d->SecVoltLin[0], 220), V(d->SecAmpLin[0], 2.625f), V(d->SecPotTot, 1155)});
     Circa({V(d->PriAmp[0], 1.87049675f), V(d->SecVoltVuoto[0], 131.17717f)});

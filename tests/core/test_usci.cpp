@@ -14,14 +14,26 @@ constexpr int S = SLOT_USCI;
 // take row 0 (C 28 mm, so LamSE 7,0630631 cm²).
 std::unique_ptr<ModuleDIC> Progetto() {
     auto d = NuovoProgettoUsci();
-    d->LamMantello = VERO, d->LamAxB[0] = 60, d->LamC[0] = 28, d->LamE[0] = 42, d->LamF[0] = 14;
-    d->LamPeso[0] = 0.45f, d->LamAxB[1] = 80, d->CoefK = 1.25f, d->PotMin = 3, d->PotMax = 30;
+    d->LamMantello = VERO;
+    d->LamAxB[0] = 60;
+    d->LamC[0] = 28;
+    d->LamE[0] = 42;
+    d->LamF[0] = 14;
+    d->LamPeso[0] = 0.45f;
+    d->LamAxB[1] = 80;
+    d->CoefK = 1.25f;
+    d->PotMin = 3;
+    d->PotMax = 30;
     return d;
 }
 
 // The stack of the defaults, and the figures the power routine leaves.
 void StackEPotenzeFinestra(ModuleDIC& d, std::initializer_list<float> carichi) {
-    d.Frequenza = 50, d.Induzione = 0.5f, d.LamSE = 7.0630631f, d.PriImp[S] = 6250, d.PriAmp[S] = 0.04f;
+    d.Frequenza = 50;
+    d.Induzione = 0.5f;
+    d.LamSE = 7.0630631f;
+    d.PriImp[S] = 6250;
+    d.PriAmp[S] = 0.04f;
     auto it = carichi.begin();
     for (int i = S; i <= S + 2; ++i) d.SecImp[i] = *it++;
     CalcolaPotenzeUsci(d);
@@ -29,19 +41,28 @@ void StackEPotenzeFinestra(ModuleDIC& d, std::initializer_list<float> carichi) {
 
 // One volt per turn exactly and no drop: the turns are the voltages.
 void UnVoltPerSpira(ModuleDIC& d) {
-    d.Frequenza = 1, d.LamSE = 1, d.Induzione = 2252.2522f, d.CadutaVolt = 0, d.PriAmp[S] = 0.1f;
+    d.Frequenza = 1;
+    d.LamSE = 1;
+    d.Induzione = 2252.2522f;
+    d.CadutaVolt = 0;
+    d.PriAmp[S] = 0.1f;
     for (int i = S; i <= S + 2; ++i) d.SecAmp[i] = static_cast<float>(i - S + 1);
 }
 
 TEST(UsciLettura, CopiesTheTextsIntoTheirSlots) {
     auto d = Progetto();
     DatiUsciTesti t = TestiUsci();
-    t.Cmb_PriNumAvv = "10", t.Cmb_SecNumAvv = "8", t.Cmb_SecTipo = "h ";
+    t.Cmb_PriNumAvv = "10";
+    t.Cmb_SecNumAvv = "8";
+    t.Cmb_SecTipo = "h ";
     LeggiDatiUsci(*d, t);  // the lists' and boxes' values: the whole pass
     Esatti({V(d->PriUlt, 9), V(d->SecUlt, 7)});
     EXPECT_EQ(d->SecTipo, "h ");
     // A count past twelve, or a text that is no number, leaves the value.
-    t.Cmb_PriNumAvv = "13", t.Cmb_SecNumAvv = "", t.Txt_PriImp = ",", t.Txt_SecImp[2] = "x";
+    t.Cmb_PriNumAvv = "13";
+    t.Cmb_SecNumAvv = "";
+    t.Txt_PriImp = ",";
+    t.Txt_SecImp[2] = "x";
     LeggiDatiUsci(*d, t);
     Esatti({V(d->PriUlt, 9), V(d->SecUlt, 7), V(d->PriImp[S], 6250), V(d->SecImp[S + 2], 6)});
 }
@@ -68,8 +89,12 @@ TEST(UsciAvvolgimenti, AirGapByStageAndCoreShape) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         auto d = Progetto();
-        d->SecTipo = "N", d->OptSingle = c.single, d->LamMantello = c.mantello, d->Lam2Colonne = c.dueColonne;
-        d->Lam3Colonne = c.treColonne, d->Traferro = 9;
+        d->SecTipo = "N";
+        d->OptSingle = c.single;
+        d->LamMantello = c.mantello;
+        d->Lam2Colonne = c.dueColonne;
+        d->Lam3Colonne = c.treColonne;
+        d->Traferro = 9;
         StackEPotenzeFinestra(*d, {8, 7, 6});
         CalcolaAvvolgimentiUsci(*d);
         Circa({V(d->Traferro, c.traferro), V(d->Induttanza, 19.904459f)});
@@ -110,8 +135,14 @@ TEST(UsciAvvolgimenti, MultiplesAndShares) {
         SCOPED_TRACE(c.nome);
         auto d = Progetto();
         UnVoltPerSpira(*d);
-        d->SecTipo = c.tipo, d->OptSingle = c.single, d->PriUlt = c.priUlt, d->SecUlt = c.secUlt;
-        d->PriVolt[S] = c.priVolt, d->SecVolt[S] = c.secVolt16, d->SecVolt[S + 1] = c.secVolt17, d->SecVolt[S + 2] = 1;
+        d->SecTipo = c.tipo;
+        d->OptSingle = c.single;
+        d->PriUlt = c.priUlt;
+        d->SecUlt = c.secUlt;
+        d->PriVolt[S] = c.priVolt;
+        d->SecVolt[S] = c.secVolt16;
+        d->SecVolt[S + 1] = c.secVolt17;
+        d->SecVolt[S + 2] = 1;
         CalcolaAvvolgimentiUsci(*d);
         ASSERT_EQ(d->FEMI, 1.0f);
         Esatti({V(d->PriSpire[S], c.priSpire16), V(d->SecSpire[S], c.secSpire16)});
@@ -133,7 +164,9 @@ TEST(UsciAvvolgimenti, UnknownLetterLeavesTheSections) {
         SCOPED_TRACE(tipo);
         auto d = Progetto();
         UnVoltPerSpira(*d);
-        d->SecTipo = tipo, d->PriVolt[S] = 100, d->SecVolt[S] = d->SecVolt[S + 1] = 50;
+        d->SecTipo = tipo;
+        d->PriVolt[S] = 100;
+        d->SecVolt[S] = d->SecVolt[S + 1] = 50;
         d->PriSpire[0] = d->PriVolt[0] = d->SecSpire[0] = d->SecImp[0] = 7;
         CalcolaAvvolgimentiUsci(*d);
         Esatti({V(d->PriSpire[S], 100), V(d->SecSpire[S], 50), V(d->PriSpire[0], 7), V(d->PriVolt[0], 7),
@@ -145,7 +178,9 @@ TEST(UsciAvvolgimenti, UnknownLetterLeavesTheSections) {
 // No stack yet: no turns anywhere, and nothing divides.
 TEST(UsciAvvolgimenti, NoIronSectionGivesNoTurns) {
     auto d = Progetto();
-    d->SecTipo = "H", d->PriUlt = 4, d->SecUlt = 7;
+    d->SecTipo = "H";
+    d->PriUlt = 4;
+    d->SecUlt = 7;
     StackEPotenzeFinestra(*d, {8, 4, 2});
     d->LamSE = 0;
     CalcolaAvvolgimentiUsci(*d);
@@ -172,7 +207,8 @@ TEST(UsciPasso, WholePassInBothModes) {
     Esatti({V(d->CoefK, 1.25f), V(d->PotMin, 3), V(d->PotMax, 30)});
     EXPECT_GT(d->PotTotPers, 0.0f);
 
-    d->ConoscoPotenza = FALSO, d->LamPesoPacco = 2;  // a stack the user changed
+    d->ConoscoPotenza = FALSO;
+    d->LamPesoPacco = 2;  // a stack the user changed
     DatiUsciTesti t = TestiUsci();
     t.Txt_PriImp = "12500";  // twice the power: a sized stack would grow
     CalcoloUsci(*d, t, msg);
@@ -187,7 +223,10 @@ TEST(UsciPasso, ConfigurationAWithEqualLoads) {
     auto d = Progetto();
     FakeMessaggi msg;
     DatiUsciTesti t = TestiUsci();
-    t.Cmb_SecTipo = "A", t.Cmb_PriNumAvv = "3", t.Cmb_SecNumAvv = "2", t.Txt_SecImp = {"8", "8", "6"};
+    t.Cmb_SecTipo = "A";
+    t.Cmb_PriNumAvv = "3";
+    t.Cmb_SecNumAvv = "2";
+    t.Txt_SecImp = {"8", "8", "6"};
     CalcoloUsci(*d, t, msg);
     Circa({V(d->PriSpire[S], 3189), V(d->PriSpire[2], 1063), V(d->PriVolt[2], 83.339203f),
            V(d->PriImp[2], 2083.48f), V(d->SecSpire[1], 112), V(d->SecVolt[1], 7.6194768f),

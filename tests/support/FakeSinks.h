@@ -57,7 +57,10 @@ struct FakeCoefKLista : ICoefKLista {
     std::vector<std::string> voci;
     int selezionato = -1;
 
-    void Svuota() override { voci.clear(), selezionato = -1; }
+    void Svuota() override {
+        voci.clear();
+        selezionato = -1;
+    }
     void Aggiungi(const std::string& voce) override { voci.push_back(voce); }
     void Seleziona(int indice) override { selezionato = indice; }
     int Conta() const override { return static_cast<int>(voci.size()); }

@@ -44,8 +44,13 @@ inline std::string Byte(const std::string& percorso) {
 // A wire grid of (bare, enamelled) rows with Kf 1,05, 0,0176 ohm mm²/m and 8,9 g/cm³.
 inline GrigliaRame Fili(const std::vector<std::pair<std::string, std::string>>& righe) {
     GrigliaRame g;
-    for (size_t i = 0; i < righe.size(); ++i) g.Txt_FiloNudo[i] = righe[i].first, g.Txt_FiloIsolato[i] = righe[i].second;
-    g.Txt_CoefKf = "1,05", g.Txt_Ohm_m = "0,0176", g.Txt_PesSpeRam = "8,9";
+    for (size_t i = 0; i < righe.size(); ++i) {
+        g.Txt_FiloNudo[i] = righe[i].first;
+        g.Txt_FiloIsolato[i] = righe[i].second;
+    }
+    g.Txt_CoefKf = "1,05";
+    g.Txt_Ohm_m = "0,0176";
+    g.Txt_PesSpeRam = "8,9";
     return g;
 }
 
@@ -53,8 +58,15 @@ inline GrigliaRame Fili(const std::vector<std::pair<std::string, std::string>>& 
 inline void Riga(GrigliaLam& g, int i, const std::vector<std::string>& m, const std::string& nome = "EI",
                  const std::string& peso = "0,2") {
     RigaLam& r = g.righe[i];
-    r.Txt_C = m[0], r.Txt_D = m[1], r.Txt_E = m[2], r.Txt_F = m[3], r.Txt_G = m[4], r.Txt_A = m[5], r.Txt_B = m[6];
-    r.Txt_EI = nome, r.Txt_PesoLam = peso;
+    r.Txt_C = m[0];
+    r.Txt_D = m[1];
+    r.Txt_E = m[2];
+    r.Txt_F = m[3];
+    r.Txt_G = m[4];
+    r.Txt_A = m[5];
+    r.Txt_B = m[6];
+    r.Txt_EI = nome;
+    r.Txt_PesoLam = peso;
 }
 
 // A shell row in the kind's proportions for an even centre leg c.

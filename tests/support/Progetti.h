@@ -38,15 +38,19 @@ inline std::string FileDiLavoro(const std::string& nome, const std::string& este
 // Winding i of a side in series with winding `partner` (1-based), as a
 // voltage adjustment tap or, with `carico`, as a load tap.
 inline void Serie(Lato l, int i, int partner, bool carico = false) {
-    l.AvvIso[i] = FALSO, l.AvvSer[i] = VERO;
+    l.AvvIso[i] = FALSO;
+    l.AvvSer[i] = VERO;
     (carico ? (*l.AvvCar)[i] : l.AvvAda[i]) = VERO;
     l.AvvSerCon[i] = static_cast<int16_t>(partner);
 }
 
 // Winding i of a side on bobbin 1 or 2, in groove 'H', 'I' or 'L'.
 inline void Posto(Lato l, int i, int rocchetto, char gola) {
-    l.Roch1[i] = Flag(rocchetto == 1), l.Roch2[i] = Flag(rocchetto == 2), l.GolaH[i] = Flag(gola == 'H');
-    l.GolaI[i] = Flag(gola == 'I'), l.GolaL[i] = Flag(gola == 'L');
+    l.Roch1[i] = Flag(rocchetto == 1);
+    l.Roch2[i] = Flag(rocchetto == 2);
+    l.GolaH[i] = Flag(gola == 'H');
+    l.GolaI[i] = Flag(gola == 'I');
+    l.GolaL[i] = Flag(gola == 'L');
 }
 
 // The placement flags of windings 0..n-1 of a side, as set: bobbins then

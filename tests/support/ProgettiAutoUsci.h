@@ -13,9 +13,13 @@
 // next, all on bobbin 1 in groove H; the coefficient list of a shell lamination.
 inline std::unique_ptr<ModuleDIC> NuovoProgettoAutoTrasf() {
     auto d = NuovoProgetto();
-    d->TipoCalcolo = tipo::AutoMonofase, d->PriUlt = d->SecUlt = 0, d->CoefKMin = 1.0f, d->CoefKMax = 1.6f;
+    d->TipoCalcolo = tipo::AutoMonofase;
+    d->PriUlt = d->SecUlt = 0;
+    d->CoefKMin = 1.0f;
+    d->CoefKMax = 1.6f;
     for (int i = 0; i < AUTO_NUM_AVV; ++i) {
-        d->PriAvvIso[i] = d->SecAvvIso[i] = FALSO, d->PriAvvSer[i] = d->SecAvvSer[i] = d->SecAvvCar[i] = VERO;
+        d->PriAvvIso[i] = d->SecAvvIso[i] = FALSO;
+        d->PriAvvSer[i] = d->SecAvvSer[i] = d->SecAvvCar[i] = VERO;
         d->PriAvvSerCon[i] = d->SecAvvSerCon[i] = static_cast<int16_t>(i + 2);
     }
     return d;
@@ -25,8 +29,14 @@ inline std::unique_ptr<ModuleDIC> NuovoProgettoAutoTrasf() {
 // 50 Hz, 1,0 T, 2,5 A/mm², K 1,3.
 inline DatiAlimTesti TestiAutoTrasf() {
     DatiAlimTesti t;
-    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1", t.Cmb_Frequenza = "50", t.Cmb_Induzione = "1,0", t.Cmb_Densita = "2,5";
-    t.Cmb_CoefK = "1,3", t.Txt_PriVolt[0] = "160", t.Txt_SecVolt[0] = "120", t.Txt_SecAmp[0] = "2,5";
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
+    t.Cmb_Frequenza = "50";
+    t.Cmb_Induzione = "1,0";
+    t.Cmb_Densita = "2,5";
+    t.Cmb_CoefK = "1,3";
+    t.Txt_PriVolt[0] = "160";
+    t.Txt_SecVolt[0] = "120";
+    t.Txt_SecAmp[0] = "2,5";
     t.Txt_SecPot[0] = "300";
     return t;
 }
@@ -35,7 +45,9 @@ inline DatiAlimTesti TestiAutoTrasf() {
 // on bobbin 1 in groove H.
 inline std::unique_ptr<ModuleDIC> NuovoProgettoUsci() {
     auto d = NuovoProgetto();
-    d->TipoCalcolo = tipo::Uscita, d->PriUlt = d->SecUlt = 0, d->OptSingle = VERO;
+    d->TipoCalcolo = tipo::Uscita;
+    d->PriUlt = d->SecUlt = 0;
+    d->OptSingle = VERO;
     return d;
 }
 
@@ -43,7 +55,13 @@ inline std::unique_ptr<ModuleDIC> NuovoProgettoUsci() {
 // and 6 ohm, configuration N, one section a side; 50 Hz, 0,50 T, 2,5 A/mm².
 inline DatiUsciTesti TestiUsci() {
     DatiUsciTesti t;
-    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1", t.Cmb_SecTipo = "N", t.Cmb_Frequenza = "50", t.Cmb_Induzione = "0,50";
-    t.Cmb_Densita = "2,5", t.Txt_PriImp = "6250", t.Txt_PriAmp = "0,04", t.Txt_SecImp = {"8", "7", "6"};
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
+    t.Cmb_SecTipo = "N";
+    t.Cmb_Frequenza = "50";
+    t.Cmb_Induzione = "0,50";
+    t.Cmb_Densita = "2,5";
+    t.Txt_PriImp = "6250";
+    t.Txt_PriAmp = "0,04";
+    t.Txt_SecImp = {"8", "7", "6"};
     return t;
 }

@@ -60,7 +60,8 @@ private slots:
             Frm_AvvTrif f(*d, c.pri);
             QVERIFY(f.ui.Lbl_PriAvv->text() == QStringLiteral("1") && f.ui.Opt[c.opz]->isChecked());
             // Shown, the focus is on the chosen option: Space there keeps the letter.
-            f.show(), f.activateWindow();
+            f.show();
+            f.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&f, kAttesaMs) && f.ui.Opt[c.opz]->hasFocus());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
             QVERIFY(f.ui.Opt[c.opz]->isChecked());
@@ -84,7 +85,8 @@ private slots:
         iso.ui.Opt_AvvSer->click();
         QVERIFY(iso.ui.Cmb_AvvSer->isEnabled() && iso.ui.Opt_AvvCar->isEnabled());
         // a load tap shows its stored partner; the primary has no load tap
-        d->NumAvvScelto = 1, Serie(Secondari(*d), 1, 4, true);
+        d->NumAvvScelto = 1;
+        Serie(Secondari(*d), 1, 4, true);
         Frm_AvvColl car(*d, false);
         QVERIFY(car.ui.Opt_AvvSer->isChecked() && car.ui.Opt_AvvCar->isChecked() && car.ui.Cmb_AvvSer->currentText() == QStringLiteral("4"));
         QVERIFY(Frm_AvvColl(*d, true).ui.Opt_AvvCar == nullptr);
@@ -103,7 +105,8 @@ private slots:
                 const QString prima = Collegamento(l, k);
                 d->NumAvvScelto = static_cast<float>(k);
                 Frm_AvvColl f(*d, pri);
-                f.ui.Opt_AvvSer->click(), f.ui.Cmb_AvvSer->setCurrentIndex(p - 1);
+                f.ui.Opt_AvvSer->click();
+                f.ui.Cmb_AvvSer->setCurrentIndex(p - 1);
                 f.ui.Cmd_Ok->click();
                 QVERIFY((f.result() == QDialog::Accepted) == accettato && EGiallo(f.ui.Cmb_AvvSer) == !accettato);
                 QCOMPARE(f.ui.Cmb_AvvSer->currentText(), QString::number(p));
@@ -121,7 +124,9 @@ private slots:
         Frm_AvvColl f(*d, false);
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f, kAttesaMs));
-        f.ui.Opt_AvvSer->click(), f.ui.Cmb_AvvSer->setCurrentIndex(0), f.ui.Cmb_AvvSer->setFocus();
+        f.ui.Opt_AvvSer->click();
+        f.ui.Cmb_AvvSer->setCurrentIndex(0);
+        f.ui.Cmb_AvvSer->setFocus();
         QTest::keyClick(f.ui.Cmb_AvvSer, Qt::Key_Return);
         const QColor faccia = f.ui.Cmb_AvvSer->grab().toImage().pixelColor(f.ui.Cmb_AvvSer->width() / 3, f.ui.Cmb_AvvSer->height() / 2);
         QVERIFY2(f.isVisible() && faccia.red() > 200 && faccia.green() > 200 && faccia.blue() < 100, qPrintable(faccia.name()));
@@ -151,7 +156,9 @@ private slots:
             {0, 0, 0, 0, "10100"}, {0, 1, 0, 0, "10011"}, {1, 0, 1, 2, "11011"}, {1, 1, 0, 2, "11100"}, {1, 1, 0, 1, "11011"}};
         for (const auto& [due, gole1, gole2, scelta, abilitate] : casi) {
             auto d = Progetto(1);
-            d->RochDue = due, d->RochGole1 = gole1, d->RochGole2 = gole2;
+            d->RochDue = due;
+            d->RochGole1 = gole1;
+            d->RochGole2 = gole2;
             Frm_AvvRoch f(*d, true);
             if (scelta) (scelta == 1 ? f.ui.Opt_Roch1 : f.ui.Opt_Roch2)->click();
             QString s;
@@ -165,21 +172,24 @@ private slots:
     void posizioneOkBloccatoDaUnaSceltaSpenta() {
         // Secondary 1 still on bobbin 2, groove H; one bobbin, of two grooves.
         auto d = Progetto(2);
-        d->RochGole1 = 1, Posto(Secondari(*d), 1, 2, 'H');
+        d->RochGole1 = 1;
+        Posto(Secondari(*d), 1, 2, 'H');
         d->NumAvvScelto = 1;
         Frm_AvvRoch f(*d, false);
         QVERIFY(f.ui.Opt_Roch2->isChecked() && !f.ui.Opt_Roch2->isEnabled() && f.ui.Opt_RochGolaH->isChecked());
         f.ui.Opt_Roch1->click();  // bobbin 1 offers I and L: groove H now blocks OK
         f.ui.Cmd_Ok->click();
         QVERIFY(f.result() != QDialog::Accepted);
-        f.ui.Opt_RochGolaL->click(), f.ui.Cmd_Ok->click();
+        f.ui.Opt_RochGolaL->click();
+        f.ui.Cmd_Ok->click();
         QCOMPARE(f.result(), int(QDialog::Accepted));
         // secondary 1 itself: not 13, nor primary 1
         QCOMPARE(Posti(Secondari(*d), 14)[1] + Posti(Secondari(*d), 14)[13] + Posti(Primari(*d), 2)[1], std::string("1L1H"));
         // the close box writes nothing
         d->NumAvvScelto = 0;
         Frm_AvvRoch chiuso(*d, false);
-        chiuso.ui.Opt_RochGolaI->click(), chiuso.reject();
+        chiuso.ui.Opt_RochGolaI->click();
+        chiuso.reject();
         QCOMPARE(Posti(Secondari(*d), 1)[0], std::string("1H"));
     }
 
@@ -191,19 +201,24 @@ private slots:
         auto& ui = a.ui();
         ModuleDIC& d = *a.d;
         a.w->Form_Load();
-        d.RochDue = 1, d.RochGole1 = 0, d.RochGole2 = 1;
-        Posto(Primari(d), 0, 2, 'I'), Posto(Secondari(d), 0, 2, 'L');
+        d.RochDue = 1;
+        d.RochGole1 = 0;
+        d.RochGole2 = 1;
+        Posto(Primari(d), 0, 2, 'I');
+        Posto(Secondari(d), 0, 2, 'L');
         a.w->PulsantiRocchetto();
         FakeLanciatoreUi lanciatore;  // the bobbin dialog left with Esci
         a.w->Cmd_Rocchetto_Click();
         QCOMPARE(ui.Cmd_PriRoch[0]->text() + ui.Cmd_SecRoch[0]->text(), QStringLiteral("I2L2"));
-        ui.Cmb_SecNumAvv->setCurrentIndex(1), a.w->Cmb_SecNumAvv_LostFocus();
+        ui.Cmb_SecNumAvv->setCurrentIndex(1);
+        a.w->Cmb_SecNumAvv_LostFocus();
         QCOMPARE(ui.Cmd_PriRoch[0]->text() + ui.Cmd_SecRoch[0]->text() + ui.Cmd_SecRoch[1]->text(), QStringLiteral("I2L2H1"));
         d.NumAvvScelto = 0;
         Frm_AvvRoch f(d, true);
         QVERIFY(f.ui.Opt_Roch2->isChecked() && f.ui.Opt_RochGolaI->isChecked() && f.ui.Opt_RochGolaI->isEnabled() &&
                 !f.ui.Opt_RochGolaH->isEnabled());
-        f.ui.Opt_RochGolaL->click(), f.ui.Cmd_Ok->click();
+        f.ui.Opt_RochGolaL->click();
+        f.ui.Cmd_Ok->click();
         QVERIFY(f.result() == QDialog::Accepted && Posti(Primari(d), 1)[0] == "2L");
     }
 
@@ -216,7 +231,8 @@ private slots:
         ModuleDIC& d = *a.d;
         a.w->Form_Load();
         for (QComboBox* c : {ui.Cmb_PriNumAvv, ui.Cmb_SecNumAvv}) c->setCurrentIndex(2);
-        a.w->Cmb_PriNumAvv_LostFocus(), a.w->Cmb_SecNumAvv_LostFocus();
+        a.w->Cmb_PriNumAvv_LostFocus();
+        a.w->Cmb_SecNumAvv_LostFocus();
         FakeLanciatoreUi lanciatore;
         bool carico = false;
         lanciatore.azione = [&](ModuleDIC& dd) {
@@ -226,7 +242,8 @@ private slots:
         const std::tuple<QPushButton*, bool, const char*, QColor> casi[] = {
             {ui.Cmd_PriAvv[0], false, "R2", QColor(0, 255, 0)}, {ui.Cmd_SecAvv[1], true, "C3", QColor(0, 255, 255)}};
         for (const auto& [b, c, caption, colore] : casi) {
-            carico = c, b->click();
+            carico = c;
+            b->click();
             QVERIFY(b->text() == caption && Frm_Alim::ColoreCollegamento(b) == colore);
         }
         QCOMPARE(lanciatore.mostrati, std::vector<Dialogo>({Dialogo::PriAvvColl, Dialogo::SecAvvColl}));

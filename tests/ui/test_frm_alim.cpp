@@ -43,7 +43,8 @@ class TestFrmAlim : public QObject {
     // A new window on the default design, before its load (the former one closed first).
     void Nuova() {
         a.reset();
-        a = std::make_unique<Alim>(), ui = &a->ui();
+        a = std::make_unique<Alim>();
+        ui = &a->ui();
     }
 
 private slots:
@@ -98,7 +99,8 @@ private slots:
         QVERIFY(Vero(a->d->PriRoch1[1]) && ui->Cmd_PriRoch[1]->text() == QStringLiteral("H1"));
 
         // one winding: one frame, its connection button off, its load tap gone
-        ui->Cmb_SecNumAvv->setCurrentIndex(0), Serie(Secondari(*a->d), 0, 2, true);
+        ui->Cmb_SecNumAvv->setCurrentIndex(0);
+        Serie(Secondari(*a->d), 0, 2, true);
         a->w->Cmb_SecNumAvv_LostFocus();
         QVERIFY(!ui->Frm_SecAvv[0]->isHidden() && ui->Frm_SecAvv[1]->isHidden() && !ui->Cmd_SecAvv[0]->isEnabled());
         QVERIFY(!Vero(a->d->SecAvvCar[0]) && ui->Cmd_SecAvv[0]->text() == QStringLiteral("I"));
@@ -107,7 +109,8 @@ private slots:
     // A count takes effect when its list is left, not when an entry is picked;
     // a click on a tab leaves it, so the page turned to shows the new frames.
     void conteggioAllaPerditaDelFuoco() {
-        a->MostraConFuoco(), ui->Cmb_PriNumAvv->setFocus();
+        a->MostraConFuoco();
+        ui->Cmb_PriNumAvv->setFocus();
         QTRY_VERIFY(ui->Cmb_PriNumAvv->hasFocus());
         a->msg.falliscePerInattesi = false;   // leaving the empty voltage field is refused
         ui->Cmb_PriNumAvv->setCurrentIndex(5);  // "6", then the second tab
@@ -141,26 +144,31 @@ private slots:
         QFETCH(QString, lista);
         QFETCH(QStringList, scelte);
         QFETCH(QString, segue);
-        a->w->Form_Load(), a->MostraConFuoco();
+        a->w->Form_Load();
+        a->MostraConFuoco();
         auto* l = Figlio<QComboBox>(a->w.get(), lista);
         l->setFocus();
         QTRY_VERIFY(l->hasFocus());
         for (const QString& s : scelte) l->setCurrentText(s);  // as picked from the list
         const QStringList atteso = segue.isEmpty() ? QStringList{"Lbl_PriSpire(0)", "-"} : segue.split('=');
-        Figlio<QLabel>(a->w.get(), atteso[0])->setText("-"), QTest::keyClick(l, Qt::Key_Tab);
+        Figlio<QLabel>(a->w.get(), atteso[0])->setText("-");
+        QTest::keyClick(l, Qt::Key_Tab);
         QCOMPARE(TestoDi(Figlio<QLabel>(a->w.get(), atteso[0])), atteso[1]);
     }
 
     void pagineDelleSchede() {
         // first opening: stored page 0, the refresh keeps page 1 and stores it
-        a->d->TabPri = a->d->TabSec = a->d->TabLam = 0, ui->Cmb_PriNumAvv->setCurrentIndex(1);
-        ui->Cmb_SecNumAvv->setCurrentIndex(1), ui->FramePri[3]->show();
+        a->d->TabPri = a->d->TabSec = a->d->TabLam = 0;
+        ui->Cmb_PriNumAvv->setCurrentIndex(1);
+        ui->Cmb_SecNumAvv->setCurrentIndex(1);
+        ui->FramePri[3]->show();
         a->w->ContolloFrame();
         QVERIFY(a->d->TabPri == 1 && a->d->TabSec == 1 && a->d->TabLam == 1);
         QVERIFY(!ui->FramePri[1]->isHidden() && ui->FramePri[3]->isHidden() && ui->FrameLam[2]->isHidden());
         // (A tab clicked shows its page: the count test below and the output transformer's load.)
         // a page number from a project that differs from the tab: the tab's page is shown again
-        a->d->TabSec = 3, a->w->ContolloFrame();
+        a->d->TabSec = 3;
+        a->w->ContolloFrame();
         QVERIFY(a->d->TabSec == 1 && !ui->FrameSec[1]->isHidden());
     }
 
@@ -168,14 +176,16 @@ private slots:
     // with them) and rewrites the currents whose voltage changed; the
     // calculation reads the ordered texts.
     void controlloInputOrdinaERiscriveLeCorrenti() {
-        a->d->PriUlt = 2, ui->Cmb_PriNumAvv->setCurrentIndex(2);
+        a->d->PriUlt = 2;
+        ui->Cmb_PriNumAvv->setCurrentIndex(2);
         a->w->ContolloFrame();
         const char* pri[] = {"100", "220", "150"};
         for (int i = 0; i < 3; ++i) ui->Txt_PriVolt[i]->setText(pri[i]);
         Posto(Primari(*a->d), 0, 2, 'I');  // 100 V in groove I of bobbin 2
         // 300 VA at 149 V, the last reading 150 V (which currents are rewritten,
         // and their masks: the core input test)
-        ui->Txt_SecVolt[0]->setText("149"), ui->Txt_SecPot[0]->setText("300");
+        ui->Txt_SecVolt[0]->setText("149");
+        ui->Txt_SecPot[0]->setText("300");
 
         a->w->ControllaInputDati();
         const auto testi = [](auto& arr) { return TestoDi(arr[0]) + "|" + TestoDi(arr[1]) + "|" + TestoDi(arr[2]); };
@@ -212,12 +222,17 @@ private slots:
                  QStringLiteral("300,0|EI 150|1875|0,500|1,527|440|1|4,56|Demo Calcolato|"));
 
         // ---- the masks at other values
-        a->d->PriAmp[0] = 0.45f, a->d->LamSP = 0.5f, a->d->LamFinestra[a->d->LamScelto] = 0.0f;
-        a->d->PriSpire[0] = 0.0f, a->w->Refresh();
+        a->d->PriAmp[0] = 0.45f;
+        a->d->LamSP = 0.5f;
+        a->d->LamFinestra[a->d->LamScelto] = 0.0f;
+        a->d->PriSpire[0] = 0.0f;
+        a->w->Refresh();
         // "#####0" keeps its zero
         QCOMPARE(ui->Lbl_PriAmp[0]->text() + "|" + ui->Lbl_SP->text() + "|" + ui->Lbl_SF->text() + "|" + ui->Lbl_PriSpire[0]->text(),
                  QStringLiteral("0,45|,5||0"));
-        a->d->PriAmp[0] = 2.0f, a->d->LamCdP = 2.25f, a->w->Refresh();
+        a->d->PriAmp[0] = 2.0f;
+        a->d->LamCdP = 2.25f;
+        a->w->Refresh();
         QCOMPARE(ui->Lbl_PriAmp[0]->text() + "|" + ui->Txt_LamCdP->text(), QStringLiteral("2,|2,25"));
     }
 
@@ -228,7 +243,8 @@ private slots:
         a->w->Form_Load();
         for (float k : {1.0f, 1.6f})
             for (float p : {d.PotMin, d.PotMax}) {
-                d.CoefK = k, d.SecPotTot = p;
+                d.CoefK = k;
+                d.SecPotTot = p;
                 a->w->Refresh();   // no box: the fake fails on any
             }
 
@@ -236,19 +252,24 @@ private slots:
             {1.65f, std::nextafter(d.PotMax, 1e9f), "Coefficiente di Dimensionamento Troppo Alto", "La Potenza del Trasformatore è Troppo Alta"},
             {0.99f, std::nextafter(d.PotMin, 0.0f), "Coefficiente di Dimensionamento Troppo Basso", "La Potenza del Trasformatore è Troppo Bassa"}};
         for (const auto& c : casi) {
-            a->msg.Azzera(), a->msg.Attendi();
+            a->msg.Azzera();
             a->msg.Attendi();
-            d.CoefK = c.k, d.SecPotTot = c.p, a->w->Refresh();
+            a->msg.Attendi();
+            d.CoefK = c.k;
+            d.SecPotTot = c.p;
+            a->w->Refresh();
             QCOMPARE(a->msg.Mostrati(), QStringList({QString::fromUtf8(c.coef), QString::fromUtf8(c.pot)}));
             for (const auto& b : a->msg.boxes) QVERIFY(Qs(b.titolo) == kTitoloLimiti && b.stile == kAvviso);
         }
 
         // The list as the engine fills it: a pick outside it changes nothing.
-        a->msg.Azzera(), a->w->Form_Load();
+        a->msg.Azzera();
+        a->w->Form_Load();
         a->w->ListaCoefK().Seleziona(99);
         QVERIFY(a->ui().Cmb_CoefK->currentText() == QStringLiteral("1,3") && a->w->ListaCoefK().Voce(99).empty());
         a->w->ListaCoefK().Svuota();
-        d.CoefK = 9.0f, a->w->Refresh();
+        d.CoefK = 9.0f;
+        a->w->Refresh();
         d.CoefK = 1.3f;
         a->w->CalcolaTrasfo();   // no box either
         QVERIFY(d.CoefK == 1.3f && a->ui().Lbl_SE->text() == QStringLiteral("22,5"));
@@ -264,7 +285,10 @@ private slots:
         QCoreApplication::processEvents();
         struct ContaPittura : QObject {
             int n = 0;
-            bool eventFilter(QObject*, QEvent* e) override { return (n += e->type() == QEvent::Paint), false; }
+            bool eventFilter(QObject*, QEvent* e) override {
+                n += e->type() == QEvent::Paint;
+                return false;
+            }
         } pri, sec;
         // The paints each page had when a box was shown, and the boxes closed.
         struct AllaComparsa : QObject {
@@ -278,13 +302,17 @@ private slots:
                 return false;
             }
         } comparsa;
-        comparsa.pri = &pri, comparsa.sec = &sec;
+        comparsa.pri = &pri;
+        comparsa.sec = &sec;
         ui->FramePri[static_cast<size_t>(d.TabPri)]->installEventFilter(&pri);
         ui->FrameSec[static_cast<size_t>(d.TabSec)]->installEventFilter(&sec);
         qApp->installEventFilter(&comparsa);
         Piattaforma::ImpostaMessaggi(nullptr);  // the boxes on screen
 
-        d.CoefK = 1.65f, d.SecPotTot = d.PotMin, d.PriSpire[0] = 1234, a->w->Refresh();
+        d.CoefK = 1.65f;
+        d.SecPotTot = d.PotMin;
+        d.PriSpire[0] = 1234;
+        a->w->Refresh();
         QCOMPARE(comparsa.visti.size(), size_t(1));
         QVERIFY(comparsa.visti[0].first > 0 && comparsa.visti[0].second > 0);
         QCOMPARE(ui->Lbl_PriSpire[0]->text(), QStringLiteral("1234"));
@@ -327,7 +355,8 @@ private slots:
         for (const auto& k : casi) {
             const QString caso = QString("%1 = %2").arg(k.campo, k.testo);
             const char* titolo = QByteArray(k.campo) == "Txt_LamCdP" ? "Verifica Inserzione Parametri Lamierino" : kTitoloAvv;
-            Nuova(), a->w->Form_Load();
+            Nuova();
+            a->w->Form_Load();
             // At the ends the windings may not fit the bobbin: those warnings are
             // not what is counted here.
             a->msg.falliscePerInattesi = false;
@@ -379,7 +408,8 @@ private slots:
     // back on screen too, and reads the wire library into column 0 whatever
     // winding index was left.
     void potenzaNullaERicaricamento() {
-        a->w->Form_Load(), ui->Opt_Lam->click();
+        a->w->Form_Load();
+        ui->Opt_Lam->click();
         QVERIFY(a->d->ConoscoPotenza == FALSO && !ui->Cmb_CoefK->isEnabled() && ui->Cmd_Lamierino->isEnabled());
         ui->Txt_SecVolt[0]->setText("10");
         ui->Txt_SecVolt[0]->EseguiControllo();   // 300 VA at 10 V
@@ -388,14 +418,17 @@ private slots:
         QVERIFY(std::isfinite(k));
 
         a->msg.Attendi();   // 0 VA is below the stack's range
-        ui->Txt_SecAmp[0]->setText("0,001"), ui->Txt_SecAmp[0]->EseguiControllo();
+        ui->Txt_SecAmp[0]->setText("0,001");
+        ui->Txt_SecAmp[0]->EseguiControllo();
         QCOMPARE(ui->Txt_SecPot[0]->text() + " " + ui->Lbl_CoefK->text(), QStringLiteral("0,0 1,3"));
         QVERIFY(a->d->CoefK == k && a->msg.Ultimo() == QStringLiteral("La Potenza del Trasformatore è Troppo Bassa"));
         for (const QLabel* l : a->w->findChildren<QLabel*>()) {
             const QString t = l->text().toLower();
             QVERIFY2(!t.contains("nan") && !t.contains("inf"), qPrintable(l->objectName() + " = " + l->text()));
         }
-        a->d->NumAvvScelto = 99.0f, a->d->FiloNudo[5][24] = 0.0f, a->w->Form_Load();
+        a->d->NumAvvScelto = 99.0f;
+        a->d->FiloNudo[5][24] = 0.0f;
+        a->w->Form_Load();
         QVERIFY(ui->Opt_Pot->isChecked() && !ui->Opt_Lam->isChecked() && a->d->ConoscoPotenza == VERO);
         QVERIFY(ui->Cmb_CoefK->isEnabled() && ui->Label2->isEnabled() && !ui->Lbl_CoefK->isEnabled() && !ui->Cmd_Lamierino->isEnabled());
         QVERIFY(a->d->FiloNudo[5][0] > 0.0f && a->d->FiloNudo[5][24] == a->d->FiloNudo[5][0]);
@@ -436,7 +469,8 @@ private slots:
         FakeFinestreUi finestre;
         ui->MnuAbout->trigger();
         QCOMPARE(finestre.richieste, std::vector<Finestra>{Finestra::About});
-        a->msg.Attendi(mb::Yes), ui->MnuFileEsci->trigger();
+        a->msg.Attendi(mb::Yes);
+        ui->MnuFileEsci->trigger();
         QVERIFY(!a->w->isVisible());
     }
 
@@ -445,7 +479,8 @@ private slots:
     void chiusuraDallaBarra() {
         a->MostraConFuoco();
         for (int risposta : {mb::No, mb::Yes}) {
-            a->msg.Azzera(), a->msg.Attendi(risposta);
+            a->msg.Azzera();
+            a->msg.Attendi(risposta);
             // What the window system sends for the close box, delivered as it delivers it.
             QCloseEvent chiudi;
             QSpontaneKeyEvent::setSpontaneous(&chiudi);
@@ -473,7 +508,8 @@ private slots:
         // once, the table of the first load goes on.
         QVERIFY(QFile::remove(cartella.filePath("libreria/lammantellostandard.lam")));
         QVERIFY(QFile::copy(LibreriaDefault("LibRame1.wir"), cartella.filePath("libreria/LIBRAME1.WIR")));
-        a->msg.Azzera(), a->msg.Attendi();
+        a->msg.Azzera();
+        a->msg.Attendi();
         a->w->Form_Load();
         QCOMPARE(a->msg.Ultimo() + " | " + a->msg.UltimoTitolo(), QStringLiteral("Errore di Aperture File Libreria\nMotivo: il file o la cartella non esiste | Apri Libreria Lamierini"));
         QVERIFY(a->d->SecFiloRiga[0] == 29.0f && a->ui().Lbl_Lamierino->text() == QStringLiteral("EI 150"));

@@ -67,14 +67,18 @@ private slots:
     // throughput power (120 -> 159 V gives 0,6 VA) below the stack's range.
     void avvisi() {
         Auto a;
-        a.w->Form_Load(), a.ui().Opt_Lam->click();
-        a.msg.Attendi(), a.msg.Attendi();
-        a.ui().Txt_SecVolt[0]->ImpostaTestoU8("159"), a.w->Cmd_Aggiorna_Click();
+        a.w->Form_Load();
+        a.ui().Opt_Lam->click();
+        a.msg.Attendi();
+        a.msg.Attendi();
+        a.ui().Txt_SecVolt[0]->ImpostaTestoU8("159");
+        a.w->Cmd_Aggiorna_Click();
         QCOMPARE(a.msg.Mostrati(), QStringList({"Coefficiente di Dimensionamento Troppo Alto",
                                          "La Potenza del AutoTrasformatore è Troppo Bassa"}));
         QVERIFY(a.msg.UltimoTitolo() == kLimiti && a.Testo("Lbl_CoefK") == QStringLiteral("8,2"));
         // New (No) brings the power-given mode back on screen.
-        a.msg.Azzera(), a.msg.Attendi(mb::No);
+        a.msg.Azzera();
+        a.msg.Attendi(mb::No);
         a.w->MnuFileNuovo_Click();
         QVERIFY(a.ui().Opt_Pot->isChecked() && a.ui().Cmb_CoefK->isEnabled() && !a.ui().Cmd_Lamierino->isEnabled());
         QCOMPARE(a.Testo("Txt_SecVolt(0)"), QStringLiteral("120"));
@@ -89,7 +93,10 @@ private slots:
             {2, "R2", "299,0", "2,5"}, {0, "R0", "300", "2,5"}};
         for (const auto& [partner, caption, pot, amp] : casi) {
             a.ui().Txt_SecPot[0]->ImpostaTestoU8("300");
-            a.d->SecPot[0] = 300, a.d->SecAvvCar[0] = FALSO, a.d->SecAvvAda[0] = VERO, a.d->SecAvvSerCon[0] = partner;
+            a.d->SecPot[0] = 300;
+            a.d->SecAvvCar[0] = FALSO;
+            a.d->SecAvvAda[0] = VERO;
+            a.d->SecAvvSerCon[0] = partner;
             a.w->PulsantiCollegamento();
             QCOMPARE(a.Testo("Cmd_SecAvv(0) Txt_SecPot(0) Txt_SecAmp(0)"), QStringLiteral("%1|%2|%3").arg(caption, pot, amp));
             QCOMPARE(Frm_AutoTrasf::ColoreCollegamento(a.ui().Cmd_SecAvv[0]), kVerde);
@@ -115,23 +122,29 @@ private slots:
         QVERIFY(QDir().mkpath(tmp.path() + "/Archivio") && QFile::link(LibreriaDefault(""), tmp.path() + "/LIBRERIA"));
         FakeDialoghiUi dlg;
         Auto a;
-        a.w->ImpostaCartellaApplicazione(tmp.path()), a.w->Form_Load();
-        dlg.percorsiSalva.push_back(tmp.path() + "/Archivio/prova"), a.w->MnuFileSalvaNome_Click();
+        a.w->ImpostaCartellaApplicazione(tmp.path());
+        a.w->Form_Load();
+        dlg.percorsiSalva.push_back(tmp.path() + "/Archivio/prova");
+        a.w->MnuFileSalvaNome_Click();
         QVERIFY(QFile::exists(tmp.path() + "/Archivio/prova.atm"));
         QVERIFY(a.w->windowTitle().startsWith("Calcolo di AutoTrasformatore Monofase   Ver="));
 
         // Reopened: the stored figures come back, with no calculation.
         a.ui().Txt_SecVolt[0]->ImpostaTestoU8("100");
-        a.d->PotPass = 1, dlg.percorsiApri.push_back(tmp.path() + "/Archivio/prova.atm");
+        a.d->PotPass = 1;
+        dlg.percorsiApri.push_back(tmp.path() + "/Archivio/prova.atm");
         a.w->MnuFileApri_Click();
         QCOMPARE(a.Testo("Txt_SecVolt(0) Lbl_PotPass Cmd_SecAvv(0)"), QStringLiteral("120|75,0|C"));
 
         // A single-phase transformer's project is refused.
         a.d->TipoCalcolo = tipo::Monofase;
         for (int i = 9; i < 12; ++i) a.d->PriVolt[i] = a.d->SecVolt[i] = a.d->SecPot[i] = a.d->SecAmp[i] = 100;
-        dlg.percorsiSalva.push_back(tmp.path() + "/Archivio/mono.atm"), a.w->MnuFileSalvaNome_Click();
-        a.d->TipoCalcolo = tipo::AutoMonofase, a.msg.Attendi();
-        dlg.percorsiApri.push_back(tmp.path() + "/Archivio/mono.atm"), a.w->MnuFileApri_Click();
+        dlg.percorsiSalva.push_back(tmp.path() + "/Archivio/mono.atm");
+        a.w->MnuFileSalvaNome_Click();
+        a.d->TipoCalcolo = tipo::AutoMonofase;
+        a.msg.Attendi();
+        dlg.percorsiApri.push_back(tmp.path() + "/Archivio/mono.atm");
+        a.w->MnuFileApri_Click();
         QCOMPARE(a.msg.Ultimo(), QStringLiteral("Il File mono.atm non è un Progetto valido\n"
                                                 "Il File non contiene un Progetto di AutoTrasformatore Monofase"));
         QCOMPARE(a.d->TipoCalcolo, int16_t(tipo::AutoMonofase));
@@ -150,7 +163,9 @@ private slots:
             d->NumAvvScelto = 0;
             Lato l(*d, pri);
             auto f = [&](int k) { return static_cast<int16_t>(flag[k] == '1' ? VERO : FALSO); };
-            l.AvvIso[0] = f(0), l.AvvSer[0] = f(1), l.AvvAda[0] = f(2);
+            l.AvvIso[0] = f(0);
+            l.AvvSer[0] = f(1);
+            l.AvvAda[0] = f(2);
             if (l.AvvCar) (*l.AvvCar)[0] = f(3);
             l.AvvSerCon[0] = static_cast<int16_t>(flag.mid(5).toInt());
             Frm_AvvAuto dlg(*d, pri);

@@ -92,7 +92,9 @@ private slots:
                  a.MostraConFuoco();
                  a.msg.veri = true;
                  ScriviETab(a.ui().Txt_SecVolt[0], "127");
-                 a.msg.Azzera(), a.ui().Txt_SecPot[0]->setFocus(), a.ui().Txt_SecPot[0]->selectAll();
+                 a.msg.Azzera();
+                 a.ui().Txt_SecPot[0]->setFocus();
+                 a.ui().Txt_SecPot[0]->selectAll();
                  QTest::keyClicks(a.ui().Txt_SecPot[0], "0,1");
                  QTest::mouseClick(a.ui().Txt_SecVoltLin[0], Qt::LeftButton);
                  QVERIFY(QTest::qWaitForWindowActive(a.w.get(), kAttesaMs));
@@ -105,7 +107,8 @@ private slots:
                  a.MostraConFuoco();
                  a.msg.veri = true;
                  ScriviETab(a.ui().Txt_SecVolt[0], "127");
-                 a.msg.Azzera(), ScriviETab(a.ui().Txt_SecPot[0], "0");
+                 a.msg.Azzera();
+                 ScriviETab(a.ui().Txt_SecPot[0], "0");
                  QVERIFY(QTest::qWaitForWindowActive(a.w.get(), kAttesaMs));
                  QCOMPARE(a.msg.boxes.size(), size_t(1));
              },
@@ -126,8 +129,17 @@ private slots:
              "D d- 219,4 2,8 127,0 4,545 "},
             // A save right after keeps the line values shown, which the file
             // opened shows again.
-            {[](Auto& a, L& l) { Lettera(a, l, "D"), SalvaNuovoApri(a); }, kLineeSalvate, "D d- 219,4 127 4,545"},
-            {[](Auto& a, L& l) { Lettera(a, l, "D"), SalvaNuovoApri(a), Lettera(a, l, "Y"), SalvaNuovoApri(a); },
+            {[](Auto& a, L& l) {
+                 Lettera(a, l, "D");
+                 SalvaNuovoApri(a);
+             },
+             kLineeSalvate, "D d- 219,4 127 4,545"},
+            {[](Auto& a, L& l) {
+                 Lettera(a, l, "D");
+                 SalvaNuovoApri(a);
+                 Lettera(a, l, "Y");
+                 SalvaNuovoApri(a);
+             },
              kLineeSalvate, "Y y- 380 220 2,624"},
             // The power-given mode chosen again after a lamination-given pass
             // (1400 VA: PotPass (219,4 - 127) / 219,4 x 1400,1 = 589,7 on the
@@ -203,7 +215,8 @@ private slots:
         Auto a;
         FinestraDiProva<Frm_Trifase> t;
         for (Frm_Trifase* w : {static_cast<Frm_Trifase*>(a.w.get()), t.w.get()}) {
-            w->Form_Load(), w->show();
+            w->Form_Load();
+            w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w, kAttesaMs));
             QList<int> alte;   // the tallest ink drawn on each side
             for (const char* lato : {"Pri", "Sec"}) {
@@ -220,7 +233,10 @@ private slots:
                     int su = -1, giu = -1;   // the first and last row inked inside the frame
                     for (int y = d.top(); y <= d.bottom(); ++y)
                         for (int x = d.left(); x <= d.right(); ++x)
-                            if (qGray(im.pixel(x, y)) < 200) su = su < 0 ? y : su, giu = y;
+                            if (qGray(im.pixel(x, y)) < 200) {
+                                su = su < 0 ? y : su;
+                                giu = y;
+                            }
                     QVERIFY2(su > d.top() && giu < d.bottom(), qPrintable(l->objectName()));
                     alte.back() = std::max(alte.back(), giu - su + 1);
                 }
@@ -250,7 +266,8 @@ private slots:
         grande.setPointSize(12);
         QApplication::setFont(grande);
         FinestraDiProva<Frm_AutoTrifase> g;
-        g.w->Form_Load(), g.w->show();
+        g.w->Form_Load();
+        g.w->show();
         QVERIFY(QTest::qWaitForWindowExposed(g.w.get(), kAttesaMs));
         QCOMPARE(g.w->size(), QSize(Px(12300), Px(9500)));
     }
@@ -264,11 +281,16 @@ private slots:
             {"Txt_SecPot(0)", "Txt_SecVoltLin(0)", "0", true}};
         for (const auto& c : casi) {
             Auto a;
-            a.msg.falliscePerInattesi = false, a.msg.veri = true;
-            a.w->Form_Load(), a.MostraConFuoco();
+            a.msg.falliscePerInattesi = false;
+            a.msg.veri = true;
+            a.w->Form_Load();
+            a.MostraConFuoco();
             auto* da = Figlio<CampoNumerico>(a.w.get(), c.da);
             QTest::mouseClick(da, Qt::LeftButton);
-            if (*c.testo) da->selectAll(), QTest::keyClicks(da, c.testo);
+            if (*c.testo) {
+                da->selectAll();
+                QTest::keyClicks(da, c.testo);
+            }
             const QString dove = FuocoEDigitato(da, Figlio<QWidget>(a.w.get(), c.verso), c.tab);
             QVERIFY2(dove.isEmpty(), qPrintable(QString(c.verso) + " -> " + dove));
         }
@@ -288,7 +310,8 @@ private slots:
         for (const auto& c : coppie) {
             Auto a;
             a.msg.falliscePerInattesi = false;
-            a.w->Form_Load(), a.MostraConFuoco();
+            a.w->Form_Load();
+            a.MostraConFuoco();
             QCOMPARE(TabEScrivi(a.w.get(), c[0], c[1]), QString(c[2]) + " 3");
         }
         const struct { const char* campo; const char* testo; int tab; const char* nomi; const char* attesi; } giri[] = {
@@ -297,7 +320,8 @@ private slots:
         for (const auto& g : giri) {
             Auto a;
             a.msg.falliscePerInattesi = false;
-            a.w->Form_Load(), a.MostraConFuoco();
+            a.w->Form_Load();
+            a.MostraConFuoco();
             const auto [prima, dopo] = GiroDiTab(a.w.get(), g.campo, g.testo, g.tab, g.nomi);
             QVERIFY2(prima.startsWith(g.attesi), qPrintable(prima));
             QCOMPARE(dopo, prima);

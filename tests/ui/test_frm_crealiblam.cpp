@@ -33,7 +33,8 @@ class TestFrmCreaLibLam : public QObject, ProvaEditore<Frm_CreaLibLam> {
     }
     // Edits from Modifica: the kind, the mode, then rows of cells typed and left.
     void Scrivi(int opzione, bool proporzionale, const std::vector<QStringList>& righe) {
-        cmd().Cmd_Modifica->click(), w->ui.Opt_TipoLam[opzione]->click();
+        cmd().Cmd_Modifica->click();
+        w->ui.Opt_TipoLam[opzione]->click();
         if (w->ui.Check1->isChecked() != proporzionale) w->ui.Check1->click();
         for (int r = 0; r < static_cast<int>(righe.size()); ++r)
             for (int c = 0; c < righe[r].size(); ++c)
@@ -44,8 +45,11 @@ private slots:
     void init() {
         Inizia();
         // What a design window left in the shared data stays there.
-        d->LamTipoDescr = "Mantello Allungato per Monofase", d->NomeLibLam = "LamMantelloStandard.lam";
-        d->NumElementi = 9, d->LamC[3] = 40, NuovaFinestra();
+        d->LamTipoDescr = "Mantello Allungato per Monofase";
+        d->NomeLibLam = "LamMantelloStandard.lam";
+        d->NumElementi = 9;
+        d->LamC[3] = 40;
+        NuovaFinestra();
     }
     void cleanup() { Finisci(); }
 
@@ -59,19 +63,22 @@ private slots:
         QVERIFY(!w->ui.Check1->isEnabled() && !w->ui.Check1->isChecked());
         QVERIFY(!cmd().Calcola->isEnabled() && !cmd().Cmd_Salva->isEnabled() && !cmd().Cmd_SalvaNome->isEnabled());
         // Ticked after Modifica: only the centre legs take input.
-        cmd().Cmd_Modifica->click(), w->ui.Check1->click();
+        cmd().Cmd_Modifica->click();
+        w->ui.Check1->click();
         for (int c = 0; c < CELLE_LAM; ++c) QCOMPARE(bool(Cella(5, c).flags() & Qt::ItemIsEditable), c == CELLA_C);
     }
 
     void cellChecks() {
-        cmd().Cmd_Modifica->click(), w->show();
+        cmd().Cmd_Modifica->click();
+        w->show();
         const struct { int cella; QString tasti, testo; bool gialla; int beep; } casi[] = {
             {CELLA_C, "9999", "9999", true, 0}, {CELLA_C, "999", "999", false, 0}, {CELLA_C, "5", "5", false, 0},
             {CELLA_C, "4,9", "4,9", true, 0}, {CELLA_C, "12345", "1234", true, 1}, {CELLA_PESO, "0,01", "0,01", false, 0},
             {CELLA_PESO, "0,009", "0,009", true, 0}, {CELLA_E, "10000", "10000", true, 0}, {CELLA_EI, "", "", true, 1},
             {CELLA_EI, "EI 60 b", "EI 60 b", false, 0}};
         for (const auto& k : casi) {
-            Piattaforma::AzzeraBeep(), w->ui.Griglia->edit(Cella(2, k.cella));
+            Piattaforma::AzzeraBeep();
+            w->ui.Griglia->edit(Cella(2, k.cella));
             CampoNumerico* c = w->ui.Griglia->Delegato()->Aperto();
             QVERIFY(c);
             c->clear();
@@ -85,7 +92,9 @@ private slots:
     // A click back into the current cell, after the kind's option took the
     // focus, opens its field at once: the key typed next replaces its text.
     void clickBackIntoCurrentCell() {
-        cmd().Cmd_Modifica->click(), w->show(), w->activateWindow();
+        cmd().Cmd_Modifica->click();
+        w->show();
+        w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get(), kAttesaMs));
         for (const QString tasti : {"55", "6"}) {
             QCOMPARE(CliccaEScrivi(w->ui.Griglia, Cella(2, CELLA_C), tasti), "Txt_C(2):" + tasti);
@@ -98,7 +107,9 @@ private slots:
     // to the window's next (previous) control, and the key typed next goes
     // there; the cell left keeps its text, checked. Ticked, only C is open.
     void tabOutOfTable() {
-        cmd().Cmd_Modifica->click(), w->show(), w->activateWindow();
+        cmd().Cmd_Modifica->click();
+        w->show();
+        w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get(), kAttesaMs));
         QWidget *opzione = w->ui.Opt_TipoLam[0], *calcola = cmd().Calcola;
         const struct { bool spuntata; int riga, cella; Qt::Key tasto; QWidget* dopo; QString tasti; bool gialla; } casi[] = {
@@ -127,7 +138,8 @@ private slots:
             {true, {{"30"}, {"20"}}, "67,5 / 75,0 / 90,0 / 30,0 / 15,0 / 45,0 / 15,0 / 15,0 / EI90/75 / 0,414"},
             {false, {tipico, secondo}, "36,3 / 55,0 / 66,0 / 22,0 / 11,0 / 33,0 / 11,0 / 11,0 / EI66 / 0,200"}};
         for (const auto& [proporzionale, righe, riga1] : casi) {
-            Scrivi(0, proporzionale, righe), cmd().Calcola->click();
+            Scrivi(0, proporzionale, righe);
+            cmd().Calcola->click();
             QVERIFY(bloccata() && cmd().Cmd_Salva->isEnabled() && cmd().Cmd_SalvaNome->isEnabled());
             QCOMPARE(QStringList({Riga(0), Riga(1)}), QStringList({kMantello20, riga1}));
             QCOMPARE(w->ui.Frame1->title(), "Lamierino Tipo: " + w->ui.Opt_TipoLam[0]->text());
@@ -135,7 +147,8 @@ private slots:
         QStringList a51 = tipico;
         a51[CELLA_A] = "51";
         Scrivi(0, false, {a51, secondo});
-        msg->Attendi(), cmd().Calcola->click();
+        msg->Attendi();
+        cmd().Calcola->click();
         QCOMPARE(msg->Ultimo() + " | " + msg->UltimoTitolo(),
                  QStringLiteral("La Misura di A non concorda con E+G+G   correggere i valori | Errore Misure Lamierino"));
         QVERIFY(bloccata() && Gialla(0, CELLA_A) && !cmd().Cmd_Salva->isEnabled() && !cmd().Cmd_SalvaNome->isEnabled());
@@ -179,7 +192,8 @@ private slots:
     void saveAndOpen() {
         std::vector<QStringList> righe;  // ten centre legs, 10 to 28 mm
         for (int i = 0; i < 10; ++i) righe.push_back({QString::number(10 + 2 * i)});
-        Scrivi(3, true, righe), cmd().Calcola->click();
+        Scrivi(3, true, righe);
+        cmd().Calcola->click();
         SalvaNome(QStringLiteral("MiaLib"));
         QCOMPARE(QFileInfo(File(QStringLiteral("MiaLib.lam"))).size(), 8000);
         QVERIFY(cmd().Libreria->text() == QStringLiteral("MiaLib") && d->NomeLibLam == "MiaLib" && !cmd().Cmd_Salva->isEnabled());
@@ -208,7 +222,8 @@ private slots:
         f.close();
         const QString riga3 = Riga(3), libreria = cmd().Libreria->text();
         const std::string percorso = d->FileLibreria;
-        msg->Attendi(), Apri(File(QStringLiteral("rotta.lam")));
+        msg->Attendi();
+        Apri(File(QStringLiteral("rotta.lam")));
         QCOMPARE(msg->Ultimo() + " | " + msg->UltimoTitolo(),
                  QStringLiteral("Errore di Aperture File Libreria | Apri Libreria Lamierini"));
         QVERIFY(Riga(3) == riga3 && cmd().Libreria->text() == libreria && d->FileLibreria == percorso);

@@ -43,7 +43,8 @@ class TestFrmCreaLibRame : public QObject, ProvaEditore<Frm_CreaLibRame> {
                 w->ui.Griglia[i / 19]->Modello()->setData(Cella(i, c), c == NUDO ? righe[i].first : righe[i].second);
     }
     void Calcola(const Righe& righe) {
-        cmd().Cmd_Modifica->click(), Inserisci(righe);
+        cmd().Cmd_Modifica->click();
+        Inserisci(righe);
         cmd().Calcola->click();
     }
     std::vector<std::string> Record(const QString& nome) {
@@ -52,7 +53,8 @@ class TestFrmCreaLibRame : public QObject, ProvaEditore<Frm_CreaLibRame> {
         return rec;
     }
     CampoNumerico* ApriCella(int riga, int col) {
-        w->show(), w->activateWindow();
+        w->show();
+        w->activateWindow();
         if (!QTest::qWaitForWindowActive(w.get(), kAttesaMs)) return nullptr;
         VistaGriglia* v = w->ui.Griglia[riga / 19];
         v->setCurrentIndex({});
@@ -68,14 +70,17 @@ private slots:
     void cellaCalcolataIntera() {
         std::string testo;
         ColonnaGriglia c;
-        c.nome = "Lbl_Prova", c.testo = [&](int) -> std::string& { return testo; };
+        c.nome = "Lbl_Prova";
+        c.testo = [&](int) -> std::string& { return testo; };
         ModelloGriglia m({c}, 0, 1);
         QTableView vista;
         DelegatoAperto delegato;
         for (const char* t : {"0,5", "12345678,123"}) {
             testo = t;
             QStyleOptionViewItem o;
-            o.initFrom(&vista), o.widget = &vista, o.rect = QRect(0, 0, 40, 19);
+            o.initFrom(&vista);
+            o.widget = &vista;
+            o.rect = QRect(0, 0, 40, 19);
             delegato.initStyleOption(&o, m.index(0, 0));
             QCOMPARE(o.text, QString::fromLatin1(t));
             QVERIFY2(QFontMetrics(o.font).horizontalAdvance(o.text) <= 40 - 2, t);
@@ -86,7 +91,10 @@ private slots:
     void init() {
         Inizia();
         // What a design window left in the shared data stays there.
-        d->FiloNudo[3][0] = 0.7f, d->NumElementi = 12, d->UltimaLibRame = "LibRame1.wir", d->Rec[5] = "keep";
+        d->FiloNudo[3][0] = 0.7f;
+        d->NumElementi = 12;
+        d->UltimaLibRame = "LibRame1.wir";
+        d->Rec[5] = "keep";
         NuovaFinestra();
     }
     void cleanup() { Finisci(); }
@@ -111,7 +119,8 @@ private slots:
         for (const auto& k : casi) {
             CampoNumerico* c = *k.campo ? Figlio<CampoNumerico>(w.get(), k.campo) : ApriCella(0, ISOLATO);
             QVERIFY(c);
-            c->clear(), Piattaforma::AzzeraBeep();
+            c->clear();
+            Piattaforma::AzzeraBeep();
             QTest::keyClicks(c, k.tasti);
             QVERIFY2(c->text() == k.testo && Piattaforma::BeepContati() == (k.tasti == k.testo ? 0 : 1), qPrintable(k.tasti));
             QTest::keyClick(c, Qt::Key_Return);  // runs the check; a cell's edit ends with it
@@ -124,8 +133,10 @@ private slots:
     // A click into a cell opens its field at once, its text selected: also a
     // click back into the current cell after another box took the focus.
     void clickIntoCellTypesAtOnce() {
-        cmd().Cmd_Modifica->click(), Inserisci({{"0,5", ""}});
-        w->show(), w->activateWindow();
+        cmd().Cmd_Modifica->click();
+        Inserisci({{"0,5", ""}});
+        w->show();
+        w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get(), kAttesaMs));
         for (const auto& [riga, tasti] : {std::pair{1, "12"}, {1, "7"}, {0, "7"}}) {
             const QString cella = NomeIndice("Txt_FiloNudo", riga);
@@ -141,7 +152,9 @@ private slots:
     // its text, checked (0 mm: yellow). Come back by the other key, the cell
     // left, still current, is open again: End and a digit go into its text.
     void tabOutOfTables() {
-        cmd().Cmd_Modifica->click(), w->show(), w->activateWindow();
+        cmd().Cmd_Modifica->click();
+        w->show();
+        w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get(), kAttesaMs));
         const struct { int riga; Col col; Qt::Key tasto; const char* dopo; const char* tornato = nullptr; } casi[] = {
             {19, NUDO, Qt::Key_Backtab, "Txt_FiloIsolato(18):3"}, {37, ISOLATO, Qt::Key_Tab, "Txt_CoefKf:3", "Txt_FiloIsolato(37):03"},
@@ -186,8 +199,10 @@ private slots:
     void saveNamesAndExtension() {
         QVERIFY(QDir(cartella->path()).mkpath(QStringLiteral("lib.wir/LIBRERIA")));
         for (auto [scelto, file] : {std::pair{"rame", "rame.wir"}, {"lib.wir/rame", "lib.wir/rame"}}) {
-            NuovaFinestra(), w->ImpostaCartellaApplicazione(File(QStringLiteral("lib.wir")));
-            Calcola(kTreFili), dlg->percorsiSalva.push_back(File(scelto));
+            NuovaFinestra();
+            w->ImpostaCartellaApplicazione(File(QStringLiteral("lib.wir")));
+            Calcola(kTreFili);
+            dlg->percorsiSalva.push_back(File(scelto));
             cmd().Cmd_Salva->click();
             const auto& c = dlg->chiamate.back();
             QVERIFY2(c.cartella == File(QStringLiteral("lib.wir/LIBRERIA")) && QFileInfo(File(file)).size() == 6000, file);
@@ -202,8 +217,10 @@ private slots:
         for (int i = 0; i < 20; ++i)
             righe.push_back({QString::number(0.10 + 0.05 * i, 'f', 2).replace('.', ','),
                              QString::number(0.14 + 0.05 * i, 'f', 2).replace('.', ',')});
-        Calcola(righe), SalvaNome(QStringLiteral("rame"));
-        NuovaFinestra(), Apri(File(QStringLiteral("rame.wir")));
+        Calcola(righe);
+        SalvaNome(QStringLiteral("rame"));
+        NuovaFinestra();
+        Apri(File(QStringLiteral("rame.wir")));
         QVERIFY(Riga(19) == QStringLiteral("1,05 / 1,090 / 0,8659 / 8,74 / 1,05 / 0,0203 / 7,71") && Riga(20) == kZeri);
         QVERIFY(cmd().Libreria->text() == File(QStringLiteral("rame.wir")) && w->ui.Txt_PesSpeRam->text() == QStringLiteral("8,90"));
         QVERIFY(!(Cella(0, NUDO).flags() & Qt::ItemIsEnabled));  // opening changes no enabled state
@@ -212,7 +229,8 @@ private slots:
         std::vector<std::string> rec = Record(QStringLiteral("rame.wir"));
         rec[76] = "0,5";
         QVERIFY(recfile::Scrivi(U8(File(QStringLiteral("vecchia.wir"))), 20, 300, rec.data()).ok);
-        msg->Attendi(), Apri(File(QStringLiteral("vecchia.wir")));
+        msg->Attendi();
+        Apri(File(QStringLiteral("vecchia.wir")));
         QVERIFY(msg->Ultimo() == Qs(MSG_LIBRAME_VECCHIA_EDITOR) && msg->UltimoTitolo() == Qs(TITOLO_LIBRAME_VECCHIA));
         QCOMPARE(Riga(19), QStringLiteral("1,05 / 1,090 / 0 / 0 / 0 / 0 / 0"));
     }
@@ -221,7 +239,8 @@ private slots:
     // reader's ranges give (Kf 1 to 2, resistivity 0,001 to 2, specific weight
     // 3 to 15): nothing written, not even the file Salva writes to.
     void tableTheReaderRefusesIsNotSaved() {
-        Calcola(kTreFili), SalvaNome(QStringLiteral("a"));
+        Calcola(kTreFili);
+        SalvaNome(QStringLiteral("a"));
         const auto byte = [this] {
             QFile f(File(QStringLiteral("a.wir")));
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -237,15 +256,21 @@ private slots:
         for (const auto& c : casi) {
             CampoNumerico* campo = Figlio<CampoNumerico>(w.get(), c.campo);
             const QString giusto = campo->text();
-            cmd().Cmd_Modifica->click(), campo->setText(QString::fromUtf8(c.testo)), cmd().Calcola->click();
+            cmd().Cmd_Modifica->click();
+            campo->setText(QString::fromUtf8(c.testo));
+            cmd().Calcola->click();
             QVERIFY(cmd().Cmd_Salva->isEnabled());
-            msg->Attendi(), cmd().Cmd_Salva->click();
-            msg->Attendi(), SalvaNome(QStringLiteral("b"));
+            msg->Attendi();
+            cmd().Cmd_Salva->click();
+            msg->Attendi();
+            SalvaNome(QStringLiteral("b"));
             QCOMPARE(msg->Mostrati(), QStringList(2, "Libreria non salvata: non si potrebbe riaprire.\n" + c.motivo));
             QVERIFY(msg->boxes[0].stile == mb::Exclamation && msg->UltimoTitolo() == QStringLiteral("Crea Libreria Filo Rame Smaltato"));
             QVERIFY(!QFileInfo::exists(File(QStringLiteral("b.wir"))) && byte() == prima);
-            msg->Azzera(), dlg->percorsiSalva.clear();
-            cmd().Cmd_Modifica->click(), campo->setText(giusto);
+            msg->Azzera();
+            dlg->percorsiSalva.clear();
+            cmd().Cmd_Modifica->click();
+            campo->setText(giusto);
         }
     }
 
@@ -253,7 +278,8 @@ private slots:
         Calcola({{"0,126", "0,15"}, {"0,2", "0,24"}});
         QCOMPARE(Riga(0), QStringLiteral("0,126 / 0,150 / 0,0125 / 63,49 / 1,05 / 1,4115 / 0,11"));
         d->Rec[266] = "1,055";  // Kf and specific weight with a third decimal
-        d->Rec[268] = "8,925", SalvaNome(QStringLiteral("tre"));
+        d->Rec[268] = "8,925";
+        SalvaNome(QStringLiteral("tre"));
         Apri(File(QStringLiteral("tre.wir")));
         QCOMPARE(w->ui.Txt_CoefKf->text() + " " + w->ui.Txt_PesSpeRam->text(), QStringLiteral("1,055 8,925"));
         cmd().Cmd_Stampa->click();  // named after the library on show
@@ -266,7 +292,8 @@ private slots:
     void cancelledDialogsPrintAndExit() {
         Calcola(kTreFili);
         const std::string rec0 = d->Rec[0];
-        cmd().Cmd_Apri->click(), cmd().Cmd_SalvaNome->click();
+        cmd().Cmd_Apri->click();
+        cmd().Cmd_SalvaNome->click();
         QVERIFY(dlg->chiamate.size() == size_t(2) && cmd().Cmd_Salva->isEnabled() && Riga(0) == kRiga0 && d->Rec[0] == rec0);
         cmd().Cmd_Stampa->click();  // no library in the window: named after it
         QVERIFY(dlg->stampate.size() == 1 && !dlg->orizzontale && dlg->nomeStampa == w->windowTitle());
@@ -280,7 +307,8 @@ private slots:
     // ---- faults mended: a refused read, an unwritable file, which file Salva writes
 
     void refusedOpenChangesNothingAndDoesNotCount() {
-        Calcola(kTreFili), SalvaNome(QStringLiteral("a"));
+        Calcola(kTreFili);
+        SalvaNome(QStringLiteral("a"));
         const float sezione = d->SezioneFilo[0][0];
         QFile f(File(QStringLiteral("rotta.wir")));  // its first record claims 48 characters
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray("\x30\x00", 2)) == 2);

@@ -25,19 +25,22 @@ class TestFrmFiloRame : public QObject, ProvaDialogo<Frm_FiloRame> {
     // A fresh design with `libreria` (default: ours) read into `colonna`.
     void Nuovo(int colonna, const QString& libreria = LibreriaDefault("LibRame1.wir")) {
         f.reset();
-        d = std::make_unique<ModuleDIC>(), d->NumAvvScelto = static_cast<float>(colonna);
+        d = std::make_unique<ModuleDIC>();
+        d->NumAvvScelto = static_cast<float>(colonna);
         d->FileLibreria = U8(libreria);
         QVERIFY(LeggiLibreriaRame(*d, *msg));
     }
     // The dialog on it, the winding's row `scelto`.
     void Apri(float scelto = 5) {
-        d->FiloScelto = scelto, Mostra();
+        d->FiloScelto = scelto;
+        Mostra();
     }
     // Our default library cut to its first `fili` wires, written under `nome`;
     // `vecchia`: its first section stored as an older layout has it.
     QString ScriviLibreria(const char* nome, int fili, bool vecchia = false) {
         auto t = std::make_unique<ModuleDIC>();
-        t->FileLibreria = U8(LibreriaDefault("LibRame1.wir")), LeggiLibreriaRame(*t, *msg);
+        t->FileLibreria = U8(LibreriaDefault("LibRame1.wir"));
+        LeggiLibreriaRame(*t, *msg);
         for (int r = fili; r < LIBRAME_FILI; ++r) t->FiloNudo[r][0] = 0;
         if (vecchia) t->SezioneFilo[0][0] *= 2;
         CompilaRecLibRame(*t);
@@ -51,7 +54,8 @@ class TestFrmFiloRame : public QObject, ProvaDialogo<Frm_FiloRame> {
     }
     // Types into box k, then leaves it.
     void Digita(int k, const QString& testo) {
-        Txt(k)->setFocus(), Txt(k)->clear();
+        Txt(k)->setFocus();
+        Txt(k)->clear();
         QTest::keyClicks(Txt(k), testo);
         Txt((k + 1) % FF_NUM)->setFocus();
     }
@@ -65,7 +69,9 @@ private slots:
 
     void carica() {
         Nuovo(12);
-        d->KfRame[38][12] = 1.2f, d->FiloNudo[38][12] = 1.5f, Apri();
+        d->KfRame[38][12] = 1.2f;
+        d->FiloNudo[38][12] = 1.5f;
+        Apri();
         QCOMPARE(Riga(5), QStringLiteral("0,08|0,094|0,0050|101,32|1,05|3,5014|0,0447"));
         QCOMPARE(ui().Lbl_LibRam->text(), LibreriaDefault("LibRame1.wir"));
         // The user's wire starts again from standard copper.
@@ -76,13 +82,16 @@ private slots:
     }
 
     void righeDellaLibreria() {
-        Nuovo(3, ScriviLibreria("37.wir", 37)), Apri();
+        Nuovo(3, ScriviLibreria("37.wir", 37));
+        Apri();
         QVERIFY(Riga(37) == QStringLiteral("0|0|0|0|0|0|0") && !Scelta(37) && Scelta(36));
 
         // A column of 38 wires whose file is gone keeps them all, in silence,
         // whatever count another read left behind.
         Nuovo(3);
-        d->NomeLibRame[3] = U8(tmp->filePath("sparita.wir")), d->NumElementi = 13, Apri();
+        d->NomeLibRame[3] = U8(tmp->filePath("sparita.wir"));
+        d->NumElementi = 13;
+        Apri();
         QVERIFY(Scelta(37));
 
         // A file that is there but cannot be read brings the reader's message.
@@ -94,11 +103,13 @@ private slots:
     }
 
     void apreLibreria() {
-        Nuovo(3), Apri();
+        Nuovo(3);
+        Apri();
         FakeDialoghiUi dialoghi;
         dialoghi.percorsiApri = {QString(), ScriviLibreria("vecchia.wir", 20, true), ScriviLibreria("10.wir", 10)};
         f->Cmd_Apri_Click();  // cancelled
-        msg->Attendi(), f->Cmd_Apri_Click();
+        msg->Attendi();
+        f->Cmd_Apri_Click();
         QCOMPARE(msg->Ultimo(), QString::fromUtf8(MSG_LIBRAME_VECCHIA_DIALOGO));
         QVERIFY(d->NomeLibRame[3] == U8(LibreriaDefault("LibRame1.wir")) && d->FiloNudo[37][3] == 2.5f && Scelta(37));
         f->Cmd_Apri_Click();
@@ -106,7 +117,8 @@ private slots:
     }
 
     void filoFuoriFormato() {
-        Nuovo(12), Apri();
+        Nuovo(12);
+        Apri();
         // Kf 0,5 is out of its range: yellow and kept, no sound; once the
         // diameters are taken the button comes on all the same, and the
         // computation uses 0,5.
@@ -121,19 +133,24 @@ private slots:
         QVERIFY(Scelta(38) && !ui().Opt_FiloNudo[38]->isChecked());
 
         // Equal diameters: the message, and the row can no longer be chosen.
-        Apri(38), Digita(FF_NUDO, "1,08");
-        msg->Attendi(), ui().Cmd_FiloRame->click();
+        Apri(38);
+        Digita(FF_NUDO, "1,08");
+        msg->Attendi();
+        ui().Cmd_FiloRame->click();
         QVERIFY(msg->Ultimo() == QStringLiteral("La Misura Filo Nudo >= Filo Isolato") && !Scelta(38));
     }
 
     void conferma() {
-        Nuovo(12, ScriviLibreria("37.wir", 37)), Apri();
-        ui().Opt_FiloNudo[37]->setEnabled(true), ui().Opt_FiloNudo[37]->click();
+        Nuovo(12, ScriviLibreria("37.wir", 37));
+        Apri();
+        ui().Opt_FiloNudo[37]->setEnabled(true);
+        ui().Opt_FiloNudo[37]->click();
         f->Cmd_Ok_Click();  // a "0" row is no choice
         QVERIFY(f->isVisible());
         QTest::keyClick(f.get(), Qt::Key_Escape);
         QCOMPARE(d->FiloScelto, 5.0f);
-        Apri(), ui().Opt_FiloNudo[7]->click();
+        Apri();
+        ui().Opt_FiloNudo[7]->click();
         ui().Cmd_Ok->click();
         QVERIFY(f->result() == QDialog::Accepted && d->FiloScelto == 7.0f);
     }
@@ -162,7 +179,8 @@ private slots:
             visti.emplace_back(x.NumAvvScelto, x.FiloScelto);
             x.FiloScelto = 20;
         };
-        a.ui().Cmd_SecFiloRame[0]->click(), a.ui().Cmd_PriFiloRame[0]->click();
+        a.ui().Cmd_SecFiloRame[0]->click();
+        a.ui().Cmd_PriFiloRame[0]->click();
         QCOMPARE(visti, (std::vector<std::pair<float, float>>{{12.0f, riga}, {0.0f, rigaPri}}));
         QCOMPARE(a.ui().Lbl_SecFiloNudo[0]->text() + " " + a.ui().Lbl_PriFiloNudo[0]->text(), QStringLiteral("0,36 0,355"));
         a.ui().Cmd_Aggiorna->click();

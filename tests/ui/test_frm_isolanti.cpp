@@ -16,9 +16,11 @@ class TestFrmIsolanti : public QObject, ProvaDialogo<F> {
     // The default insulation of a design window's load.
     void Apri() {
         f.reset();
-        d = std::make_unique<ModuleDIC>(), d->RochIngKi = 10;
+        d = std::make_unique<ModuleDIC>();
+        d->RochIngKi = 10;
         d->RochIsoAvvH = d->RochIsoAvvI = d->RochIsoAvvL = 0.3f;
-        d->RochIsoStrH = d->RochIsoStrI = d->RochIsoStrL = 0.2f, Mostra();
+        d->RochIsoStrH = d->RochIsoStrI = d->RochIsoStrL = 0.2f;
+        Mostra();
     }
     std::array<float, F::NUM_CAMPI> Valori() const {
         return {d->RochIngKi, d->RochIsoAvvH, d->RochIsoAvvI, d->RochIsoAvvL, d->RochIsoStrH, d->RochIsoStrI, d->RochIsoStrL};
@@ -41,7 +43,8 @@ private slots:
         Apri();
         for (const auto& c : casi) {
             Txt(c.campo)->setFocus();  // leaving an emptied field beeps
-            msg->Azzera(), Piattaforma::AzzeraBeep();
+            msg->Azzera();
+            Piattaforma::AzzeraBeep();
             if (!c.messaggio.isEmpty()) msg->Attendi();
             Txt(c.campo)->clear();
             QTest::keyClicks(Txt(c.campo), c.testo);
@@ -58,15 +61,18 @@ private slots:
         Apri();
         QCOMPARE(TestiDi(f.get(), "Txt_IngKi Txt_IsoAvvH Txt_IsoAvvI Txt_IsoAvvL Txt_IsoStrH Txt_IsoStrI Txt_IsoStrL"),
                  QStringLiteral("10|0,3|0,3|0,3|0,2|0,2|0,2"));
-        Txt(F::KI)->clear(), Txt(F::AVV_H)->clear();
-        msg->Attendi(), f->ui.Cmd_Ok->click();
+        Txt(F::KI)->clear();
+        Txt(F::AVV_H)->clear();
+        msg->Attendi();
+        f->ui.Cmd_Ok->click();
         QCOMPARE(msg->Ultimo() + "|" + msg->UltimoTitolo(), QStringLiteral("Manca il Coefficiente di Ingombro Ki|Errore Spessore Isolanti"));
         QVERIFY(Txt(F::KI)->Giallo() && f->isVisible());
         f->ui.Cmd_Esci->click();
         QCOMPARE(Valori(), (std::array<float, 7>{10, 0.3f, 0.3f, 0.3f, 0.2f, 0.2f, 0.2f}));
 
         // Leaving an emptied field for "Ok" beeps first, then "Ok" names it.
-        Apri(), Txt(F::AVV_L)->setFocus();
+        Apri();
+        Txt(F::AVV_L)->setFocus();
         Txt(F::AVV_L)->clear();
         msg->Attendi();
         QTest::mouseClick(f->ui.Cmd_Ok, Qt::LeftButton);

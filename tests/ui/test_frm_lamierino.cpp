@@ -22,14 +22,25 @@ class TestFrmLamierino : public QObject, ProvaDialogo<Frm_Lamierino> {
     // shown with `scelto` as the chosen row.
     void Apri(int16_t scelto = 2) {
         f.reset();
-        d = std::make_unique<ModuleDIC>(), d->TipoCalcolo = 1;
+        d = std::make_unique<ModuleDIC>();
+        d->TipoCalcolo = 1;
         d->FileLibreria = U8(LibreriaDefault("LamMantelloStandard.lam"));
         QVERIFY(ApriLibreriaLamierini(*d, *msg));
         IndividuaTipoLamierino(*d, *msg);
-        d->LamAxB[2] = 45, d->LamC[2] = 25, d->LamE[2] = 37.5f, d->LamF[2] = 12.5f;
-        d->LamPeso[2] = 0.6f, d->LamNome[2] = "150", d->LamAxB[5] = 0;
-        d->LamA[18] = 80, d->LamPeso[18] = 0.25f, d->LamNome[18] = "0";
-        d->LamScelto = scelto, d->LamSP = 35, d->Induzione = 1.2f, d->LamCdP = 1.5f;
+        d->LamAxB[2] = 45;
+        d->LamC[2] = 25;
+        d->LamE[2] = 37.5f;
+        d->LamF[2] = 12.5f;
+        d->LamPeso[2] = 0.6f;
+        d->LamNome[2] = "150";
+        d->LamAxB[5] = 0;
+        d->LamA[18] = 80;
+        d->LamPeso[18] = 0.25f;
+        d->LamNome[18] = "0";
+        d->LamScelto = scelto;
+        d->LamSP = 35;
+        d->Induzione = 1.2f;
+        d->LamCdP = 1.5f;
         Mostra<ICoefKLista*>(nullptr);
     }
     QList<int> Visibili() {
@@ -52,10 +63,12 @@ private slots:
             {LF_A, "", "", "", true, 1}, {LF_A, "1234,5", "", "1234,", false, 1}, {LF_PESO, "0,01", "", "0,01", false, 0},
             {LF_PESO, "0,009", QStringLiteral("La Misura di 'Peso Lamierino' Fuori Limiti"), "", true, 0}, {LF_EI, "", "", "", true, 1}};
         for (const auto& k : casi) {
-            Piattaforma::AzzeraBeep(), Apri();
+            Piattaforma::AzzeraBeep();
+            Apri();
             if (!k.messaggio.isEmpty()) msg->Attendi();
             CampoNumerico* c = Txt(k.campo);
-            c->SetGiallo(!k.giallo), c->setFocus();
+            c->SetGiallo(!k.giallo);
+            c->setFocus();
             c->clear();
             QTest::keyClicks(c, k.testo);
             ui().Txt_SP->setFocus();  // leaving the field runs its check
@@ -95,25 +108,32 @@ private slots:
     }
 
     void calcolaLamFuori() {
-        Apri(), ui().Opt_AxB[18]->setEnabled(true);
+        Apri();
+        ui().Opt_AxB[18]->setEnabled(true);
         const QStringList testi{"80", "78", "26", "13", "40", "13", "19,5", "EI 78", "0,5"};
         for (int k = 0; k < LF_NUM; ++k) Txt(k)->setText(testi[k]);
-        msg->Attendi(), f->Cmd_CalcLamFuori_Click();
+        msg->Attendi();
+        f->Cmd_CalcLamFuori_Click();
         QVERIFY(Txt(LF_A)->Giallo() && !ui().Opt_AxB[18]->isEnabled());
-        Txt(LF_G)->setText(QStringLiteral("20")), f->Cmd_CalcLamFuori_Click();
+        Txt(LF_G)->setText(QStringLiteral("20"));
+        f->Cmd_CalcLamFuori_Click();
         QVERIFY(!Txt(LF_A)->Giallo() && ui().Opt_AxB[18]->isEnabled() && !ui().Opt_AxB[18]->isChecked());
         QCOMPARE(ui().Opt_AxB[18]->text() + " " + ui().Lbl_EI[18]->text() + " " + ui().Lbl_PesoLam[18]->text(),
                  QStringLiteral("62,4 EI 78 0,500"));
-        ui().Opt_AxB[18]->click(), f->Cmd_Ok_Click();
+        ui().Opt_AxB[18]->click();
+        f->Cmd_Ok_Click();
         QVERIFY(f->result() == QDialog::Accepted && d->LamScelto == 18);
     }
 
     void conferma() {
         Apri();
         // An empty row does nothing, not even choose; Esci leaves the design as it was.
-        ui().Opt_AxB[5]->click(), f->Cmd_Ok_Click();
-        ui().Opt_AxB[3]->click(), ui().Txt_SP->setText(QStringLiteral(","));
-        msg->Attendi(), f->Cmd_Ok_Click();
+        ui().Opt_AxB[5]->click();
+        f->Cmd_Ok_Click();
+        ui().Opt_AxB[3]->click();
+        ui().Txt_SP->setText(QStringLiteral(","));
+        msg->Attendi();
+        f->Cmd_Ok_Click();
         QCOMPARE(msg->Ultimo(), QStringLiteral("Manca la Misura di SP"));
         QTest::keyClick(f.get(), Qt::Key_Escape);
         QVERIFY(!f->isVisible() && d->LamScelto == 2 && d->LamSP == 35.0f);
@@ -123,14 +143,18 @@ private slots:
         // and the design as it was; the limits themselves are confirmed.
         for (const auto& [fuori, limite, sp] : {std::tuple{"10000001", "10000000", 1e7f}, {"1E-30", "0,0001", 1e-4f}}) {
             Apri();
-            ui().Opt_AxB[3]->click(), ui().Txt_SP->setText(QString(fuori));
-            msg->Attendi(), f->Cmd_Ok_Click();
+            ui().Opt_AxB[3]->click();
+            ui().Txt_SP->setText(QString(fuori));
+            msg->Attendi();
+            f->Cmd_Ok_Click();
             QCOMPARE(msg->Ultimo() + " / " + msg->UltimoTitolo(),
                      QStringLiteral("La Misura di 'SP' Fuori Limiti / Errore Misure Lamierino"));
             QVERIFY(f->isVisible() && d->LamScelto == 2 && d->LamSP == 35.0f);
-            ui().Txt_SP->setText(QString(limite)), f->Cmd_Ok_Click();
+            ui().Txt_SP->setText(QString(limite));
+            f->Cmd_Ok_Click();
             QVERIFY(f->result() == QDialog::Accepted && d->LamScelto == 3 && d->LamSP == sp);
-            d->LamScelto = 2, d->LamSP = 35.0f;
+            d->LamScelto = 2;
+            d->LamSP = 35.0f;
         }
 
         // Enter presses only the button that holds the focus.
@@ -153,7 +177,9 @@ private slots:
         {
             auto l = std::make_unique<ModuleDIC>();
             GrigliaLam g;
-            g.proporzionale = true, g.opzione = 2, OpzioneTipoLam(*l, 2);
+            g.proporzionale = true;
+            g.opzione = 2;
+            OpzioneTipoLam(*l, 2);
             for (size_t i = 0; i < 4; ++i) g.righe[i].Txt_C = std::to_string(std::array{20, 25, 32, 40}[i]);
             FakeMessaggi m;
             QVERIFY(CalcolaLamierini(*l, g, m));
@@ -175,7 +201,8 @@ private slots:
             QCOMPARE(ui().Frame1->title(), QStringLiteral("Lamierini Tipo: 2 Colonne per Monofase"));
             QVERIFY(Visibili() == QList<int>({4}) && d->TipoLam == 4 && d->Lam2Colonne == VERO && d->LamMantello == FALSO);
             // Row 1: C 25 with a 40 mm stack, LamSE = 40 x 25 / 1,11 / 100 = 9,009 cm2.
-            ui().Opt_AxB[1]->click(), ui().Txt_SP->setText(QStringLiteral("40"));
+            ui().Opt_AxB[1]->click();
+            ui().Txt_SP->setText(QStringLiteral("40"));
             if (trifase) msg->Attendi();
             f->Cmd_Ok_Click();
             QCOMPARE(f->result(), int(QDialog::Accepted));
@@ -206,7 +233,9 @@ private slots:
         d = std::make_unique<ModuleDIC>();
         Frm_Alim w(*d);
         w.Form_Load();
-        d->SecRoch1[0] = FALSO, d->SecRoch2[0] = VERO, w.PulsantiRocchetto();
+        d->SecRoch1[0] = FALSO;
+        d->SecRoch2[0] = VERO;
+        w.PulsantiRocchetto();
         w.ui.Lbl_SP->clear();
         FakeLanciatoreUi lanciatore;
         lanciatore.azione = [](ModuleDIC& dd) { dd.RochDue = 1; };

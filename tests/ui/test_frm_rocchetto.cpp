@@ -15,22 +15,32 @@ class TestFrmRocchetto : public QObject, ProvaDialogo<Frm_Rocchetto> {
     // A shell lamination C 25, E 30, F 30 with a 40 mm stack; row 0 the
     // demonstration bobbin, row 1 an older bobbin of the user's.
     void Dati() {
-        d = std::make_unique<ModuleDIC>(), d->TipoCalcolo = 1;
-        d->LamScelto = 2, d->LamC[2] = 25, d->LamE[2] = 30, d->LamF[2] = 30, d->LamSP = 40;
+        d = std::make_unique<ModuleDIC>();
+        d->TipoCalcolo = 1;
+        d->LamScelto = 2;
+        d->LamC[2] = 25;
+        d->LamE[2] = 30;
+        d->LamF[2] = 30;
+        d->LamSP = 40;
         d->LamMantello = VERO;
         const float r0[] = {26, 41.46f, 28, 27, 13, 13, 756.4f, 364, 364};
         const float r1[] = {30, 41, 20, 24, 11.5f, 11.5f, 480, 230, 230};
         RochArr* righe[] = {&d->RochC, &d->RochSp, &d->RochM, &d->RochH, &d->RochI,
                             &d->RochL, &d->RochGolaH, &d->RochGolaI, &d->RochGolaL};
-        for (size_t k = 0; k < std::size(righe); ++k) (*righe[k])[0] = r0[k], (*righe[k])[1] = r1[k];
-        d->RochTipo[0] = "Demo Calcolato", d->RochTipo[1] = "mio";
+        for (size_t k = 0; k < std::size(righe); ++k) {
+            (*righe[k])[0] = r0[k];
+            (*righe[k])[1] = r1[k];
+        }
+        d->RochTipo[0] = "Demo Calcolato";
+        d->RochTipo[1] = "mio";
     }
     void Apri() { Mostra(); }
     static QString T(const QWidget* w) { return w->property("text").toString(); }
 
 private slots:
     void init() {
-        Inizia(), Dati();
+        Inizia();
+        Dati();
     }
     void cleanup() { Finisci(); }
 
@@ -43,8 +53,11 @@ private slots:
         QVERIFY(ui().Opt_RochC[0]->isChecked() && !ui().Opt_RochC[1]->isEnabled());
         QVERIFY(ui().Opt_RochUno->isChecked() && !ui().Opt_Gola1R2->isEnabled());
         for (int tipo : {0, 1, 2}) {
-            d->LamMantello = Flag(tipo == 0), d->Lam2Colonne = Flag(tipo == 1), d->Lam3Colonne = Flag(tipo == 2);
-            d->RochScelto = 1, Apri();
+            d->LamMantello = Flag(tipo == 0);
+            d->Lam2Colonne = Flag(tipo == 1);
+            d->Lam3Colonne = Flag(tipo == 2);
+            d->RochScelto = 1;
+            Apri();
             QVERIFY(ui().Opt_RochC[1]->isEnabled() && ui().Opt_RochC[1]->isChecked());
             QCOMPARE(ui().Opt_RochDue->isEnabled(), tipo == 1);
         }
@@ -53,7 +66,9 @@ private slots:
     void gole() {
         // Bobbin 1 decides the boxes in use; a click on either bobbin's groove
         // option switches them.
-        d->RochGole1 = 1, d->RochGole2 = 0, Apri();
+        d->RochGole1 = 1;
+        d->RochGole2 = 0;
+        Apri();
         QVERIFY(ui().Opt_Gola2R1->isChecked() && ui().Opt_Gola1R2->isChecked());
         auto statoH = [this] {
             return std::vector<bool>{ui().Txt_RochH->isEnabled(), ui().Txt_RochI->isEnabled(),
@@ -70,22 +85,31 @@ private slots:
     void numeroRocchetti() {
         // F 30: two bobbins give M 14 in the row in use, one bobbin 28; the
         // groove spaces follow, and "Esci" keeps what the clicks wrote.
-        d->Lam2Colonne = VERO, d->LamMantello = FALSO, Apri();
+        d->Lam2Colonne = VERO;
+        d->LamMantello = FALSO;
+        Apri();
         ui().Opt_RochDue->click();
         QCOMPARE(std::vector<float>({d->RochM[0], d->RochGolaH[0], d->RochGolaI[0], d->RochM[1]}),
                  std::vector<float>({14, 27 * 14, 13 * 14, 20}));
         QVERIFY(T(ui().Lbl_RochGolaH[0]) == QStringLiteral("378") && ui().Opt_Gola1R2->isEnabled());
         ui().Opt_RochUno->click();
         QVERIFY(d->RochM[0] == 28.0f && !ui().Opt_Gola2R2->isEnabled());
-        ui().Opt_RochDue->click(), ui().Cmd_Annulla->click();
+        ui().Opt_RochDue->click();
+        ui().Cmd_Annulla->click();
         QVERIFY(d->RochDue == 1 && d->RochM[0] == 14.0f);
     }
 
     void okScriveLeScelte() {
         // One bobbin still stores bobbin 2's (disabled) groove choice.
-        d->Lam2Colonne = VERO, d->LamMantello = FALSO, d->RochDue = 1, d->RochScelto = 1, Apri();
-        ui().Opt_Gola2R2->click(), ui().Opt_Gola2R1->click();
-        ui().Opt_RochC[0]->click(), ui().Opt_RochUno->click();
+        d->Lam2Colonne = VERO;
+        d->LamMantello = FALSO;
+        d->RochDue = 1;
+        d->RochScelto = 1;
+        Apri();
+        ui().Opt_Gola2R2->click();
+        ui().Opt_Gola2R1->click();
+        ui().Opt_RochC[0]->click();
+        ui().Opt_RochUno->click();
         ui().Cmd_Ok->click();
         QVERIFY(f->result() == QDialog::Accepted);
         QCOMPARE(std::vector<int>({d->RochScelto, d->RochDue, d->RochGole1, d->RochGole2}),
@@ -95,8 +119,10 @@ private slots:
     void calcolaRocchetto() {
         // One groove H 24: row 1 shows I = L = 11,5 and becomes the choice; a
         // refusal afterwards disables the choice and keeps row 1.
-        Apri(), ui().Txt_RochM->setText(QStringLiteral("17"));
-        ui().Txt_RochI->setText(QStringLiteral("3")), ui().Cmd_CalcRoch->click();
+        Apri();
+        ui().Txt_RochM->setText(QStringLiteral("17"));
+        ui().Txt_RochI->setText(QStringLiteral("3"));
+        ui().Cmd_CalcRoch->click();
         QVERIFY(msg->boxes.empty() && d->RochM[1] == 17.0f && d->RochPersCalcolato == VERO);
         // GolaI 195,5 under "####"
         QCOMPARE(T(ui().Txt_RochI) + " " + T(ui().Lbl_RochGolaI[1]) + " " + T(ui().Lbl_RochSp[1]), QStringLiteral("11,5 196 41"));
@@ -126,10 +152,15 @@ private slots:
             Mostra();
             const int l = dd.LamScelto;
             const auto scrivi = [](QLineEdit* box, float v) { box->setText(Qs(num::SngToText(v))); };
-            scrivi(ui().Txt_RochC, dd.LamC[l] + 1), scrivi(ui().Txt_RochM, dd.LamF[l] - 2);
-            scrivi(ui().Txt_RochH, dd.LamE[l] - 3), ui().Txt_RochTipo->setText(QStringLiteral("R"));
+            scrivi(ui().Txt_RochC, dd.LamC[l] + 1);
+            scrivi(ui().Txt_RochM, dd.LamF[l] - 2);
+            scrivi(ui().Txt_RochH, dd.LamE[l] - 3);
+            ui().Txt_RochTipo->setText(QStringLiteral("R"));
             QCOMPARE(ui().Txt_RochSp->text(), QStringLiteral("0"));
-            msg->Attendi(mb::Yes), msg->Attendi(), msg->Attendi(), msg->Attendi();
+            msg->Attendi(mb::Yes);
+            msg->Attendi();
+            msg->Attendi();
+            msg->Attendi();
             QTest::mouseClick(ui().Cmd_CalcRoch, Qt::LeftButton);
             QTest::mouseClick(ui().Cmd_Ok, Qt::LeftButton);
         };
@@ -152,13 +183,19 @@ private slots:
             d = std::make_unique<ModuleDIC>();
             Frm_Alim w(*d);
             w.Form_Load();
-            d->FEMI = 12345, d->SecGolaI[0] = VERO, d->SecGolaH[0] = FALSO;
+            d->FEMI = 12345;
+            d->SecGolaI[0] = VERO;
+            d->SecGolaH[0] = FALSO;
             FakeLanciatoreUi lanciatore;
             lanciatore.azione = [&](ModuleDIC& dd) {
                 const int l = dd.LamScelto;  // a bobbin that fits the window's lamination
-                dd.RochC[1] = dd.LamC[l] + 1, dd.RochSp[1] = dd.LamSP + 1, dd.RochM[1] = dd.LamF[l] - 2;
-                dd.RochH[1] = dd.LamE[l] - 3, dd.RochGolaH[1] = dd.RochH[1] * dd.RochM[1];
-                dd.RochScelto = static_cast<int16_t>(scelto), dd.RochPersCalcolato = Flag(calcolato);
+                dd.RochC[1] = dd.LamC[l] + 1;
+                dd.RochSp[1] = dd.LamSP + 1;
+                dd.RochM[1] = dd.LamF[l] - 2;
+                dd.RochH[1] = dd.LamE[l] - 3;
+                dd.RochGolaH[1] = dd.RochH[1] * dd.RochM[1];
+                dd.RochScelto = static_cast<int16_t>(scelto);
+                dd.RochPersCalcolato = Flag(calcolato);
             };
             w.Cmd_Rocchetto_Click();
             QCOMPARE(lanciatore.mostrati, std::vector<Dialogo>({Dialogo::Rocchetto}));

@@ -19,18 +19,23 @@ namespace {
 struct Contata : Frm_Usci {
     using Frm_Usci::Frm_Usci;
     int passi = 0;
-    void EseguiCalcolo() override { ++passi, Frm_Usci::EseguiCalcolo(); }
+    void EseguiCalcolo() override {
+        ++passi;
+        Frm_Usci::EseguiCalcolo();
+    }
 };
 
 struct Usci : FinestraDiProva<Contata> {
     Usci(bool messaggi = false) {
         // Many sections, or 1 mA, overfill the groove: that message is not under test.
-        msg.falliscePerInattesi = !messaggi, w->Form_Load();
+        msg.falliscePerInattesi = !messaggi;
+        w->Form_Load();
     }
     // The texts of the named controls (names split by blanks), joined by "|".
     QString Vedi(const char* nomi) { return TestiDi(w.get(), nomi); }
     void Lettera(const QString& l) {
-        ui().Cmb_SecTipo->setCurrentText(l), w->Cmb_SecTipo_LostFocus();
+        ui().Cmb_SecTipo->setCurrentText(l);
+        w->Cmb_SecTipo_LostFocus();
     }
     // Counts, lists enabled, single-ended and push-pull enabled, the stage
     // selected, the passes run: "6/4 0 11 P 1".
@@ -69,7 +74,8 @@ private slots:
         QVERIFY(dialoghi.mostrati.empty() && a.w->passi == 1);
 
         // D push-pull: 6 and 4 sections, derived loads 3,6 ohm, no air gap.
-        a.Lettera("D"), a.ui().Opt_Push->click();
+        a.Lettera("D");
+        a.ui().Opt_Push->click();
         QCOMPARE(a.Stato(), QStringLiteral("6/4 0 11 P 2"));
         QCOMPARE(a.Vedi("Txt_SecImp(17) Txt_SecImp(18) Lbl_PriSpire(0) Lbl_SecSpire(0) Lbl_SecSpire(2) "
                         "Lbl_Traferro Cmd_PriRoch(1) Cmd_SecRoch(0)"),
@@ -103,10 +109,16 @@ private slots:
     void letteraLasciata() {
         for (const char* caso : {"A 3/2 0 11 S 1", "PE 4/6 0 10 S 1", "N 1/1 1 11 S 0"}) {
             Usci a(true);
-            if (caso[0] == 'P') a.ui().Opt_Push->click(), ++caso;
-            a.MostraConFuoco(), a.ui().TabStrip3->setCurrentIndex(2), a.ui().Cmb_SecTipo->setFocus();
+            if (caso[0] == 'P') {
+                a.ui().Opt_Push->click();
+                ++caso;
+            }
+            a.MostraConFuoco();
+            a.ui().TabStrip3->setCurrentIndex(2);
+            a.ui().Cmb_SecTipo->setFocus();
             QTRY_VERIFY(a.ui().Cmb_SecTipo->hasFocus());
-            a.w->passi = 0, a.ui().Cmb_SecTipo->setCurrentText(QString(caso[0]));
+            a.w->passi = 0;
+            a.ui().Cmb_SecTipo->setCurrentText(QString(caso[0]));
             QTest::keyClick(a.ui().Cmb_SecTipo, Qt::Key_Tab);
             QCOMPARE(caso[0] + (" " + a.Stato()), QString(caso));
         }
@@ -118,7 +130,8 @@ private slots:
     void fuocoDopoLaLista() {
         Usci a;
         a.Lettera("A");
-        a.MostraConFuoco(), a.ui().TabStrip3->setCurrentIndex(2);
+        a.MostraConFuoco();
+        a.ui().TabStrip3->setCurrentIndex(2);
         QTest::mouseClick(a.ui().Cmb_SecTipo, Qt::LeftButton);
         QTRY_VERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
@@ -132,7 +145,8 @@ private slots:
     // main impedance counts: 4 ohm stays 4 ohm.
     void caricamentoRinnovaIControlli() {
         Usci a(true);
-        a.ui().Opt_Push->click(), a.Lettera("F");
+        a.ui().Opt_Push->click();
+        a.Lettera("F");
         a.w->Form_Load();
         QCOMPARE(a.Stato() + " " + a.Vedi("Lbl_Commento Cmb_SecTipo"), QStringLiteral("1/1 1 11 S 3 Commento|N"));
         a.Lettera("F");
@@ -168,7 +182,8 @@ private slots:
         a.ui().TabStrip3->setCurrentIndex(2);
         for (const auto& c : casi) {
             CampoNumerico* f = c.campo == 0 ? a.ui().Txt_PriImp : c.campo == 1 ? a.ui().Txt_PriAmp : a.ui().Txt_SecImp[0];
-            f->setFocus(), a.w->passi = 0;
+            f->setFocus();
+            a.w->passi = 0;
             ScriviETab(f, c.tasti);
             QCOMPARE(QString(c.tasti) + ": " + f->text() + " " + QString::number(f->Giallo()) + " " +
                          QString::number(a.w->passi) + " " + a.Vedi(c.figura),

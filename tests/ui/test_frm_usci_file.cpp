@@ -23,16 +23,28 @@ bool ComeDisegno(const QImage& gif, const QImage& disegno) {
 struct Contata : Frm_Usci {  // counts the engine passes
     using Frm_Usci::Frm_Usci;
     int passi = 0;
-    void EseguiCalcolo() override { ++passi, Frm_Usci::EseguiCalcolo(); }
+    void EseguiCalcolo() override {
+        ++passi;
+        Frm_Usci::EseguiCalcolo();
+    }
 };
 
 struct Usci : FinestraDiProva<Contata> {
     QTemporaryDir tmp;
     FakeDialoghiUi dlg;
-    Usci() { d->Versione = "1.5.0", w->Form_Load(), msg.falliscePerInattesi = false; }  // groove warnings aside
-    void Lettera(const char* l) { ScegliVoce(ui().Cmb_SecTipo, l), w->Cmb_SecTipo_LostFocus(); }
+    Usci() {
+        d->Versione = "1.5.0";
+        w->Form_Load();
+        msg.falliscePerInattesi = false;  // groove warnings aside
+    }
+    void Lettera(const char* l) {
+        ScegliVoce(ui().Cmb_SecTipo, l);
+        w->Cmb_SecTipo_LostFocus();
+    }
     int Apri(const QString& nome) {  // the passes the open ran
-        dlg.percorsiApri.push_back(tmp.filePath(nome)), w->passi = 0, w->MnuFileApri_Click();
+        dlg.percorsiApri.push_back(tmp.filePath(nome));
+        w->passi = 0;
+        w->MnuFileApri_Click();
         return w->passi;
     }
     // Boxes (by figure: "7,0" is 7), results, lists, enabled count list,
@@ -67,11 +79,19 @@ private slots:
             std::function<void(Usci&)> progetto;
             int passi;
             const char* vista;  // how Stato() ends
-        } casi[] = {{[](Usci& a) { ScegliVoce(a.ui().Cmb_Frequenza, "5"), a.Lettera("C"), a.ui().Opt_Push->click(); },
+        } casi[] = {{[](Usci& a) {
+                         ScegliVoce(a.ui().Cmb_Frequenza, "5");
+                         a.Lettera("C");
+                         a.ui().Opt_Push->click();
+                     },
                      1, "C 5 0,50 2,5 6 4 0 1 1 0 1 1 1"},
                     {[](Usci& a) {
-                         ScegliVoce(a.ui().Cmb_PriNumAvv, "3"), ScegliVoce(a.ui().Cmb_SecNumAvv, "5"), a.ui().Opt_Lam->click();
-                         a.w->Cmb_PriNumAvv_LostFocus(), a.w->Cmb_SecNumAvv_LostFocus(), a.Lettera("N");
+                         ScegliVoce(a.ui().Cmb_PriNumAvv, "3");
+                         ScegliVoce(a.ui().Cmb_SecNumAvv, "5");
+                         a.ui().Opt_Lam->click();
+                         a.w->Cmb_PriNumAvv_LostFocus();
+                         a.w->Cmb_SecNumAvv_LostFocus();
+                         a.Lettera("N");
                      }, 0, "N 50 0,50 2,5 3 5 1 1 1 1 0 0 0"}};
         for (const auto& c : casi) {
             Usci a;
@@ -97,12 +117,16 @@ private slots:
             Usci a;
             a.MostraConFuoco();
             auto* campo = Figlio<CampoNumerico>(a.w.get(), "Txt_PriImp(16)");
-            campo->setFocus(), campo->selectAll(), QTest::keyClicks(campo, tasti);
-            a.dlg.percorsiSalva.push_back(a.tmp.filePath("prova")), a.w->passi = 0;
+            campo->setFocus();
+            campo->selectAll();
+            QTest::keyClicks(campo, tasti);
+            a.dlg.percorsiSalva.push_back(a.tmp.filePath("prova"));
+            a.w->passi = 0;
             DalMenu(a.w.get(), a.ui().MnuFile, a.ui().MnuFileSalvaNome);
             const QString vista = campo->text() + " " + TestiDi(a.w.get(), "Lbl_PriVolt(16)");
             QCOMPARE(QString::number(a.w->passi) + " " + vista, QStringLiteral("1 %1 %2").arg(testo, volt));
-            a.w->Form_Load(), a.Apri("prova.tuv");
+            a.w->Form_Load();
+            a.Apri("prova.tuv");
             QCOMPARE(campo->text() + " " + TestiDi(a.w.get(), "Lbl_PriVolt(16)"), vista);
         }
     }
@@ -112,8 +136,13 @@ private slots:
         Usci a;
         ModuleDIC p = *a.d;
         // Whole as an autotransformer: its windings, list and own power.
-        p.TipoCalcolo = tipo::AutoMonofase, p.Frequenza = 60, p.PotPass = 50;
-        for (int i = 0; i < 9; ++i) p.PriVolt[i] = p.SecVolt[i] = p.SecPot[i] = 230, p.SecAmp[i] = 1;
+        p.TipoCalcolo = tipo::AutoMonofase;
+        p.Frequenza = 60;
+        p.PotPass = 50;
+        for (int i = 0; i < 9; ++i) {
+            p.PriVolt[i] = p.SecVolt[i] = p.SecPot[i] = 230;
+            p.SecAmp[i] = 1;
+        }
         std::string err;
         QVERIFY(progetto::SalvaProgetto(p, U8(a.tmp.filePath("altro.atm")), "altro", err));
         const QString prima = a.Stato();
@@ -126,11 +155,15 @@ private slots:
     // cancelled print prints nothing; the exit question has the window's title.
     void nuovoStampaEsci() {
         Usci a;
-        a.ui().Opt_Push->click(), a.Lettera("F"), a.msg.Azzera();
-        a.msg.Attendi(mb::No), a.msg.Attendi(mb::No);
+        a.ui().Opt_Push->click();
+        a.Lettera("F");
+        a.msg.Azzera();
+        a.msg.Attendi(mb::No);
+        a.msg.Attendi(mb::No);
         a.w->MnuFileNuovo_Click();
         QVERIFY2(a.Stato().endsWith("N 50 0,50 2,5 1 1 1 1 1 0 0 0 0"), qPrintable(a.Stato()));
-        a.dlg.stampanteOk = false, a.w->MnuFileStampa_Click();
+        a.dlg.stampanteOk = false;
+        a.w->MnuFileStampa_Click();
         QVERIFY(a.dlg.stampate.empty());
         a.w->MnuFileEsci_Click();
         QCOMPARE(Qs(a.msg.boxes.at(1).titolo), kBase);
@@ -152,8 +185,11 @@ private slots:
         a.Lettera("C");
         QString visto;
         QTimer::singleShot(0, [&] {
-            if (QWidget* m = QApplication::activeModalWidget())
-                visto = m->objectName() + QString::number(ComeDisegno(Figlio<QLabel>(m, "Picture1")->pixmap().toImage(), visti[3])), m->close();
+            if (QWidget* m = QApplication::activeModalWidget()) {
+                visto = m->objectName() +
+                        QString::number(ComeDisegno(Figlio<QLabel>(m, "Picture1")->pixmap().toImage(), visti[3]));
+                m->close();
+            }
         });
         a.ui().Cmd_Vedi->click();
         QCOMPARE(visto + Qs(a.d->StrTemp), "Frm_Vedi1\\LIBRERIA\\avv sec c.gif");

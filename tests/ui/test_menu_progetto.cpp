@@ -55,7 +55,8 @@ class TestMenuProgetto : public QObject {
         return tmp->path() + QStringLiteral("/Archivio") + (nome.isEmpty() ? QString() : QLatin1Char('/') + nome);
     }
     void Finestra() {
-        w = std::make_unique<Frm_Alim>(*d), w->ImpostaCartellaApplicazione(tmp->path());
+        w = std::make_unique<Frm_Alim>(*d);
+        w->ImpostaCartellaApplicazione(tmp->path());
         w->Form_Load();
     }
     // The design as it stands, written as a project by the file layer.
@@ -71,8 +72,10 @@ private slots:
         tmp = std::make_unique<QTemporaryDir>();
         QVERIFY(QDir().mkpath(Archivio(QStringLiteral("a.tmf"))));
         QVERIFY(QFile::link(QCoreApplication::applicationDirPath() + QStringLiteral("/LIBRERIA"), tmp->path() + QStringLiteral("/LIBRERIA")));
-        msg = std::make_unique<FakeMessaggiUi>(), dlg = std::make_unique<FakeDialoghiUi>();
-        d = std::make_unique<ModuleDIC>(), d->Versione = "1.5.0";
+        msg = std::make_unique<FakeMessaggiUi>();
+        dlg = std::make_unique<FakeDialoghiUi>();
+        d = std::make_unique<ModuleDIC>();
+        d->Versione = "1.5.0";
         Finestra();
     }
     void cleanup() { w.reset(); dlg.reset(); msg.reset(); }
@@ -121,7 +124,8 @@ private slots:
         QFETCH(QList<int>, risposte); QFETCH(QString, primoBox); QFETCH(QString, scritto); QFETCH(QString, file);
         QFETCH(bool, caricato);
         if (conFile) {
-            dlg->percorsiSalva.push_back(Archivio(QStringLiteral("prova"))), w->MnuFileSalvaNome_Click();
+            dlg->percorsiSalva.push_back(Archivio(QStringLiteral("prova")));
+            w->MnuFileSalvaNome_Click();
         }
         if (dialogo.startsWith(QLatin1Char('#'))) {  // a deep folder: the name stays one a record holds
             const QString cartella = Archivio(QString(dialogo.mid(1).toInt() - Archivio().size() - 7, QLatin1Char('c')));
@@ -133,8 +137,11 @@ private slots:
         d->TipoCalcolo = prepara == QStringLiteral("tipo3") ? 3 : 1;
         if (prepara == QStringLiteral("tipo3"))  // and whole as one: line values and letters
             for (int i = 0; i < 9; ++i) {
-                d->PriVoltLin[i] = d->SecVoltLin[i] = 380, d->SecAmpLin[i] = 1, d->SecPotLin[i] = 660;
-                d->PriTrif[i] = "Y", d->SecTrif[i] = "y";
+                d->PriVoltLin[i] = d->SecVoltLin[i] = 380;
+                d->SecAmpLin[i] = 1;
+                d->SecPotLin[i] = 660;
+                d->PriTrif[i] = "Y";
+                d->SecTrif[i] = "y";
             }
         if (dialogo == QStringLiteral("altro.tmf")) Scrivi(dialogo);
         if (prepara == QStringLiteral("tronco")) QVERIFY(QFile::resize(Archivio(dialogo), 500000));
@@ -149,8 +156,12 @@ private slots:
         if (prepara.contains('.')) QVERIFY(QFile::copy(LibreriaDefault(U8(prepara).c_str()), Archivio(dialogo)));
         if (prepara == QStringLiteral("nome")) d->LamNome[0] = "EI Ω";
         if (prepara == QStringLiteral("fifo")) QVERIFY(::mkfifo(QFile::encodeName(Archivio(dialogo)).constData(), 0644) == 0);
-        d->PriUlt = 1, d->TipoCalcolo = 1, d->SecVolt[0] = 33;  // the design the user has now
-        dlg->chiamate.clear(), msg->Azzera();
+        // The design the user has now.
+        d->PriUlt = 1;
+        d->TipoCalcolo = 1;
+        d->SecVolt[0] = 33;
+        dlg->chiamate.clear();
+        msg->Azzera();
         for (int r : risposte) msg->Attendi(r);
         const QString scelto = dialogo == QStringLiteral("-") ? QString() : QDir(Archivio()).absoluteFilePath(dialogo);
         (azione == QStringLiteral("Apri") ? dlg->percorsiApri : dlg->percorsiSalva).push_back(scelto);
@@ -187,13 +198,20 @@ private slots:
     // full precision, counts and frames, taps, results, the design mode.
     void riapre() {
         for (bool potenza : {false, true}) {   // by laminations; by power with K outside the list
-            d->PriUlt = 2, d->SecUlt = 1, d->SecAmp[1] = num::Sng(2.0 / 3.0), Serie(Secondari(*d), 0, 2);
-            d->Rendimento = 12.25f, d->LamCdP = 2.25f, d->CoefK = 99.9f, d->ConoscoPotenza = potenza ? VERO : FALSO;
+            d->PriUlt = 2;
+            d->SecUlt = 1;
+            d->SecAmp[1] = num::Sng(2.0 / 3.0);
+            Serie(Secondari(*d), 0, 2);
+            d->Rendimento = 12.25f;
+            d->LamCdP = 2.25f;
+            d->CoefK = 99.9f;
+            d->ConoscoPotenza = potenza ? VERO : FALSO;
             const QString file = Scrivi(QStringLiteral("prova.tmf"));
             w->Form_Load();
             const QString coef = ui().Cmb_CoefK->currentText();
             msg->falliscePerInattesi = false;  // range warnings of the stored results are not at stake
-            dlg->percorsiApri.push_back(file), w->MnuFileApri_Click();
+            dlg->percorsiApri.push_back(file);
+            w->MnuFileApri_Click();
             QCOMPARE(ui().Txt_SecAmp[1]->text() + ui().Txt_LamCdP->text(), QStringLiteral("0,66666672,25"));
             QCOMPARE(ui().Cmb_PriNumAvv->currentText() + ui().Cmb_SecNumAvv->currentText(), QStringLiteral("32"));
             for (int i = 0; i < 12; ++i) QVERIFY(ui().Frm_PriAvv[i]->isHidden() == (i >= 3) && ui().Frm_SecAvv[i]->isHidden() == (i >= 2));
@@ -207,15 +225,21 @@ private slots:
     // a new design (the shell list back), the file opened again: the list is
     // the two-leg one again, and the stored K sits inside its ends.
     void riapreLaListaDelLamierinoSalvato() {
-        d->TipoLam = 4, d->LamMantello = FALSO, d->Lam2Colonne = VERO;
+        d->TipoLam = 4;
+        d->LamMantello = FALSO;
+        d->Lam2Colonne = VERO;
         VerificaParametriLamierino(*d, *msg, &w->ListaCoefK());
         w->CalcolaTrasfo();
-        ui().Opt_Lam->click(), w->CalcolaTrasfo();
+        ui().Opt_Lam->click();
+        w->CalcolaTrasfo();
         QCOMPARE(ui().Lbl_CoefK->text(), QStringLiteral("0,9"));
-        dlg->percorsiSalva.push_back(Archivio(QStringLiteral("prova"))), w->MnuFileSalvaNome_Click();
-        msg->Attendi(mb::No), w->MnuFileNuovo_Click();
+        dlg->percorsiSalva.push_back(Archivio(QStringLiteral("prova")));
+        w->MnuFileSalvaNome_Click();
+        msg->Attendi(mb::No);
+        w->MnuFileNuovo_Click();
         QCOMPARE(ui().Cmb_CoefK->currentText(), QStringLiteral("1,3"));
-        dlg->percorsiApri.push_back(Archivio(QStringLiteral("prova.tmf"))), w->MnuFileApri_Click();
+        dlg->percorsiApri.push_back(Archivio(QStringLiteral("prova.tmf")));
+        w->MnuFileApri_Click();
         const QComboBox* k = ui().Cmb_CoefK;
         QCOMPARE(k->itemText(0) + " " + k->currentText() + " " + k->itemText(k->count() - 1), QStringLiteral("0,6 0,9 1,2"));
         w->CalcolaTrasfo();  // no box: K is not below 0,6
@@ -225,22 +249,28 @@ private slots:
     // A list choice takes effect when the list is left, so the file keeps
     // it: 60 Hz and two secondaries come back after a new design and an open.
     void sceltaListaSalvata() {
-        w->show(), w->activateWindow();
+        w->show();
+        w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         for (auto [lista, testo] : {std::pair{ui().Cmb_Frequenza, "60"}, {ui().Cmb_SecNumAvv, "2"}}) {
             lista->setFocus();
             QTRY_VERIFY(lista->hasFocus());
-            lista->setCurrentText(testo), QTest::keyClick(lista, Qt::Key_Tab);
+            lista->setCurrentText(testo);
+            QTest::keyClick(lista, Qt::Key_Tab);
         }
-        dlg->percorsiSalva.push_back(Archivio(QStringLiteral("prova"))), w->MnuFileSalvaNome_Click();
-        msg->Attendi(mb::No), w->MnuFileNuovo_Click();
+        dlg->percorsiSalva.push_back(Archivio(QStringLiteral("prova")));
+        w->MnuFileSalvaNome_Click();
+        msg->Attendi(mb::No);
+        w->MnuFileNuovo_Click();
         QCOMPARE(ui().Cmb_Frequenza->currentText() + ui().Cmb_SecNumAvv->currentText(), QStringLiteral("501"));
         // Opened while the list holds the focus: leaving it is no new choice.
         ui().Cmb_Frequenza->setFocus();
         QTRY_VERIFY(ui().Cmb_Frequenza->hasFocus());
-        dlg->percorsiApri.push_back(Archivio(QStringLiteral("prova.tmf"))), w->MnuFileApri_Click();
+        dlg->percorsiApri.push_back(Archivio(QStringLiteral("prova.tmf")));
+        w->MnuFileApri_Click();
         QCOMPARE(ui().Cmb_Frequenza->currentText() + ui().Cmb_SecNumAvv->currentText(), QStringLiteral("602"));
-        ui().Lbl_PriSpire[0]->setText("-"), QTest::keyClick(ui().Cmb_Frequenza, Qt::Key_Tab);
+        ui().Lbl_PriSpire[0]->setText("-");
+        QTest::keyClick(ui().Cmb_Frequenza, Qt::Key_Tab);
         QCOMPARE(ui().Lbl_PriSpire[0]->text(), QStringLiteral("-"));
     }
 
@@ -270,7 +300,8 @@ private slots:
         QFETCH(QString, valore);
         QFETCH(QString, comando);
         QFETCH(QString, atteso);
-        w->show(), w->activateWindow();
+        w->show();
+        w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QWidget* c = controllo.isEmpty() ? ui().Txt_LamCdP : Figlio<QWidget>(w.get(), controllo);
         c->setFocus();
@@ -283,7 +314,8 @@ private slots:
         } else if (lista) {
             lista->setCurrentText(valore);
         } else if (!valore.isEmpty()) {
-            static_cast<CampoNumerico*>(c)->selectAll(), QTest::keyClicks(c, valore);
+            static_cast<CampoNumerico*>(c)->selectAll();
+            QTest::keyClicks(c, valore);
         }
         ui().Lbl_PriSpire[0]->setText("-");
         const std::map<QString, QAction*> voci = {{"SalvaNome", ui().MnuFileSalvaNome}, {"Nuovo", ui().MnuFileNuovo},
@@ -294,8 +326,12 @@ private slots:
         QTRY_VERIFY(!ui().MnuFile->isVisible());
         QVERIFY(c->hasFocus());
         if (comando != "Stampa") {
-            if (comando == "SalvaNome") msg->Attendi(mb::No), w->MnuFileNuovo_Click();
-            dlg->percorsiApri.push_back(Archivio(QStringLiteral("prova.tmf"))), w->MnuFileApri_Click();
+            if (comando == "SalvaNome") {
+                msg->Attendi(mb::No);
+                w->MnuFileNuovo_Click();
+            }
+            dlg->percorsiApri.push_back(Archivio(QStringLiteral("prova.tmf")));
+            w->MnuFileApri_Click();
         }
         const QStringList a = atteso.split('=');
         QCOMPARE(TestiDi(w.get(), a[0]), a[1]);
@@ -310,7 +346,8 @@ private slots:
             QVERIFY(QFile::setPermissions(Archivio(), QFile::ReadOwner | QFile::ExeOwner));
         else if (solaLettura.emplace(Archivio(), MS_RDONLY, "size=8k"); !solaLettura->Fatto())
             QVERIFY(QDir(Archivio()).removeRecursively() && QFile(Archivio()).open(QIODevice::WriteOnly));
-        w->MnuFileSalvaNome_Click(), w->MnuFileApri_Click();
+        w->MnuFileSalvaNome_Click();
+        w->MnuFileApri_Click();
         QFile::setPermissions(Archivio(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(dlg->chiamate.size(), size_t(2));
         QCOMPARE(dlg->chiamate[0].cartella + "|" + dlg->chiamate[1].cartella, QDir::homePath() + "|" + Archivio());
@@ -318,7 +355,8 @@ private slots:
 
     // Printer setup asked; the print is the window in landscape.
     void stampa() {
-        w->MnuFileImpostaStampante_Click(), w->MnuFileStampa_Click();
+        w->MnuFileImpostaStampante_Click();
+        w->MnuFileStampa_Click();
         QVERIFY(dlg->stampate.size() == 1 && dlg->orizzontale && dlg->chiamate.size() == 2);
         QCOMPARE(dlg->chiamate[0].tipo, QStringLiteral("ImpostaStampante"));
     }

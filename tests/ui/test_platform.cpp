@@ -32,7 +32,8 @@ struct Modulo {
         finestra.resize(300, 200);
     }
     bool Mostra() {
-        finestra.show(), finestra.activateWindow();
+        finestra.show();
+        finestra.activateWindow();
         return QTest::qWaitForWindowActive(&finestra, kAttesaMs);
     }
     CampoNumerico* Campo(const QString& n) { return n == QLatin1String("b") ? b : n == NOME ? nome : a; }
@@ -104,7 +105,8 @@ void IncollaDaMenu(QLineEdit* campo, const QString& appunti) {
         if (auto* menu = qobject_cast<QMenu*>(w); menu && menu->isVisible()) {
             for (QAction* a : menu->actions())
                 if (a->text().contains(incolla)) {
-                    a->trigger(), menu->close();
+                    a->trigger();
+                    menu->close();
                     return;
                 }
         }
@@ -120,7 +122,8 @@ class TestPlatform : public QObject {
 
 private slots:
     void init() {
-        Piattaforma::AzzeraBeep(), guardia_.emplace();
+        Piattaforma::AzzeraBeep();
+        guardia_.emplace();
     }
     void cleanup() { guardia_->Verifica(); guardia_.reset(); }
 
@@ -154,7 +157,8 @@ private slots:
             Modulo m;
             QVERIFY2(m.Mostra(), k.nome);
             CampoNumerico* c = m.Campo(k.campo);
-            c->setText(k.iniziale), c->setFocus();
+            c->setText(k.iniziale);
+            c->setFocus();
             m.eventi.clear();
             QGuiApplication::clipboard()->setText(k.appunti);
             Digita(c, k.tasti);
@@ -176,7 +180,8 @@ private slots:
             Piattaforma::AzzeraBeep();
             Modulo m;
             QVERIFY(m.Mostra());
-            m.a->setFocus(), m.a->setText(iniziale);
+            m.a->setFocus();
+            m.a->setText(iniziale);
             if (via == QLatin1String("menu")) {
                 IncollaDaMenu(m.a, testo);
             } else if (via == QLatin1String("drop")) {
@@ -209,20 +214,24 @@ private slots:
         // Another window takes the activation (and its own focus), then gives it back.
         QWidget altra;
         auto* campoAltro = new QLineEdit(&altra);
-        altra.show(), altra.activateWindow();
+        altra.show();
+        altra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&altra, kAttesaMs));
-        campoAltro->setFocus(), m.finestra.activateWindow();
+        campoAltro->setFocus();
+        m.finestra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&m.finestra, kAttesaMs));
         QVERIFY(m.a->hasFocus());
         // Minimized and shown again: a still holds the focus.
-        m.finestra.showMinimized(), m.finestra.showNormal();
+        m.finestra.showMinimized();
+        m.finestra.showNormal();
         QVERIFY(m.Mostra() && m.a->hasFocus());
         QVERIFY(m.eventi.isEmpty());
         // Deactivated, then another control is chosen while inactive: the
         // check fires once when the form comes back.
         altra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&altra, kAttesaMs));
-        m.b->setFocus(), m.finestra.activateWindow();
+        m.b->setFocus();
+        m.finestra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&m.finestra, kAttesaMs));
         QTRY_VERIFY(m.b->hasFocus());
         QCOMPARE(m.eventi, QStringList{A});
@@ -253,7 +262,8 @@ private slots:
         m.a->ImpostaControllo([&] {
             ++quante;
             RispondiBox(QStringLiteral("OK"), [&] {
-                inCorso = m.a->ControlloInCorso(), m.a->EseguiControllo();
+                inCorso = m.a->ControlloInCorso();
+                m.a->EseguiControllo();
                 m.nome->setFocus();
             });
             Piattaforma::MsgBox(QStringLiteral("Fuori Limiti"), mb::OkOnly + mb::Exclamation, QStringLiteral("V"));
@@ -293,7 +303,10 @@ private slots:
                 m.b->setFocus();
                 m.eventi.clear();   // a, which had the focus at first, was left
                 QWidget altra;
-                if (inattiva) altra.show(), altra.activateWindow();
+                if (inattiva) {
+                    altra.show();
+                    altra.activateWindow();
+                }
                 QVERIFY(!inattiva || QTest::qWaitForWindowActive(&altra, kAttesaMs));
                 m.b->setEnabled(false);
                 m.b->setEnabled(true);
@@ -328,9 +341,11 @@ private slots:
             CampoNumerico* scelto = c.suNome ? m.nome : m.a;
             CampoNumerico* lasciato = c.daNome ? m.nome : m.a;
             QObject::connect(lasciato, &CampoNumerico::lostFocusCheck, [&m, &c, scelto] {
-                m.b->setVisible(!c.nascosto), m.b->setEnabled(c.nascosto);
+                m.b->setVisible(!c.nascosto);
+                m.b->setEnabled(c.nascosto);
                 if (c.durante) scelto->setFocus();
-                m.b->setVisible(true), m.b->setEnabled(true);
+                m.b->setVisible(true);
+                m.b->setEnabled(true);
                 if (!c.durante) scelto->setFocus();
             });
             lasciato->setFocus();
@@ -417,7 +432,8 @@ private slots:
             Modulo m;
             QVERIFY(m.Mostra());
             // Between the 3 and the 4 of the text the check writes.
-            m.b->setText(QStringLiteral("34")), m.b->setCursorPosition(1);
+            m.b->setText(QStringLiteral("34"));
+            m.b->setCursorPosition(1);
             const QPoint tra = m.b->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
             m.b->setText(QStringLiteral("12"));
             QObject::connect(m.a, &CampoNumerico::lostFocusCheck, [&m] { m.b->setText(QStringLiteral("34")); });
@@ -508,7 +524,8 @@ private slots:
         std::unique_ptr<QMessageBox> box(MessaggiQt::Crea(lungo, avviso, QStringLiteral("Titolo"), nullptr));
         QMessageBox qt(QMessageBox::Warning, QStringLiteral("Titolo"), lungo);
         qt.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        box->show(), qt.show();
+        box->show();
+        qt.show();
         QVERIFY(QTest::qWaitForWindowExposed(box.get(), kAttesaMs) && QTest::qWaitForWindowExposed(&qt, kAttesaMs));
         QCOMPARE(box->size(), qt.size());
         // A title wider than the screen: the box goes as wide as the screen, no wider.
@@ -544,7 +561,8 @@ private slots:
         const struct { QString testo; int altezza; bool ridotto; } casi[] = {
             {"336,0", 17, false}, {"10319240,0", 17, true}, {"-1,5E+07", 17, true}, {"0,9", 11, true}};
         for (const auto& c : casi) {
-            l->resize(box.width(), c.altezza), l->setText(c.testo);
+            l->resize(box.width(), c.altezza);
+            l->setText(c.testo);
             const QFont f = t->CarattereMostrato();
             const QFontMetrics fm(f);
             QVERIFY2(fm.horizontalAdvance(c.testo) <= l->contentsRect().width(), qPrintable(c.testo));
@@ -566,7 +584,8 @@ private slots:
     // window shown modally: the schematic's and the start window's tests.)
     void statusTipKeepsTheStatusText() {
         QMainWindow w;
-        ImpostaTestoStato(&w, QStringLiteral("Inserire i Parametri Desiderati")), w.show();
+        ImpostaTestoStato(&w, QStringLiteral("Inserire i Parametri Desiderati"));
+        w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w, kAttesaMs));
         w.statusBar()->showMessage(QStringLiteral("suggerimento"));
         QVERIFY(TestoStato(&w)->isVisible());

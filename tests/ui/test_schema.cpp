@@ -33,13 +33,23 @@ struct Caso {
 // 12 V (13,5 V off load) 1,5 A 80 turns 0,8 mm on the secondary side.
 std::unique_ptr<ModuleDIC> Progetto(const Caso& c) {
     auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = static_cast<int16_t>(c.tipo), d->PriUlt = c.pri, d->SecUlt = c.sec;
+    d->TipoCalcolo = static_cast<int16_t>(c.tipo);
+    d->PriUlt = c.pri;
+    d->SecUlt = c.sec;
     for (int i = 0; i < AVV_MAX; ++i) {
-        d->PriVolt[i] = 220, d->PriAmp[i] = 0.45f, d->PriSpire[i] = 1234, d->PriFiloNudo[i] = 0.3f;
-        d->SecVolt[i] = 12, d->SecVoltVuoto[i] = 13.5f, d->SecAmp[i] = 1.5f, d->SecSpire[i] = 80;
+        d->PriVolt[i] = 220;
+        d->PriAmp[i] = 0.45f;
+        d->PriSpire[i] = 1234;
+        d->PriFiloNudo[i] = 0.3f;
+        d->SecVolt[i] = 12;
+        d->SecVoltVuoto[i] = 13.5f;
+        d->SecAmp[i] = 1.5f;
+        d->SecSpire[i] = 80;
         d->SecFiloNudo[i] = 0.8f;
     }
-    d->PriVolt[0] = c.priVolt, d->SecVoltVuoto[0] = c.vuoto, d->SecVolt[0] = c.secVolt;
+    d->PriVolt[0] = c.priVolt;
+    d->SecVoltVuoto[0] = c.vuoto;
+    d->SecVolt[0] = c.secVolt;
     return d;
 }
 
@@ -153,7 +163,8 @@ private slots:
             for (auto* v : {&d->PriVolt, &d->SecVolt, &d->SecVoltVuoto}) v->fill(9999.99f);
             for (auto* a : {&d->PriAmp, &d->SecAmp}) a->fill(999.99f);
             for (auto* n : {&d->PriSpire, &d->SecSpire}) n->fill(99999.0f);
-            d->PriFiloNudo.fill(999.99f), d->SecFiloNudo.fill(999.99f);
+            d->PriFiloNudo.fill(999.99f);
+            d->SecFiloNudo.fill(999.99f);
             Frm_Schema w(*d);
             QList<QLabel*> etichette;
             for (QLabel* l : w.Area()->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Label"))))

@@ -104,7 +104,10 @@ private slots:
     }
     void cleanup() {
         guardia->Verifica();
-        guardia.reset(), stampa.reset(), msg.reset(), tmp.reset();
+        guardia.reset();
+        stampa.reset();
+        msg.reset();
+        tmp.reset();
     }
 
     void areaNellaPagina() {
@@ -128,13 +131,16 @@ private slots:
         // name, then the dialog's title.
         ModuleDIC d;
         Frm_Alim w(d);
-        w.Form_Load(), w.show();
+        w.Form_Load();
+        w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w, kAttesaMs));
         const QString potenza = w.ui.Lbl_PriPotTot->text();
         stampa->file = File(QStringLiteral("finestra.pdf"));
         w.MnuFileStampa_Click();
         QVERIFY(QFileInfo::exists(stampa->file) && Orizzontale(stampa->file));
-        d.FileNome = "/progetti/prova.v2.tmf", d.FileTitolo = "vecchio.tmf";  // the file's name, not its stored title
+        // The file's name, not its stored title.
+        d.FileNome = "/progetti/prova.v2.tmf";
+        d.FileTitolo = "vecchio.tmf";
         w.MnuFileStampa_Click();
 
         Frm_Isolanti iso(d);
@@ -166,7 +172,8 @@ private slots:
         // print only; the one after is landscape again.
         ModuleDIC d;
         Frm_Alim w(d);
-        w.Form_Load(), w.show();
+        w.Form_Load();
+        w.show();
         stampa->scelta = QPageLayout::Portrait;
         w.MnuFileImpostaStampante_Click();
         for (bool orizzontale : {false, true}) {
@@ -184,7 +191,8 @@ private slots:
         iso.show();
         for (const QString& file : {File(QStringLiteral("manca/dentro/x.pdf")), QStringLiteral("/dev/full")}) {
             stampa->file = file;
-            msg->boxes.clear(), msg->Attendi();
+            msg->boxes.clear();
+            msg->Attendi();
             iso.ui.Cmd_Stampa->click();
             QCOMPARE(msg->boxes.size(), size_t(1));
             QVERIFY2(msg->Ultimo().startsWith(QStringLiteral("Stampa non riuscita\n")) &&
@@ -227,7 +235,8 @@ private slots:
             ::getrlimit(RLIMIT_FSIZE, &limite);
             const struct rlimit piccolo = {4096, limite.rlim_max};
             if (!pieno) QCOMPARE(::setrlimit(RLIMIT_FSIZE, &piccolo), 0);
-            msg->boxes.clear(), msg->Attendi();
+            msg->boxes.clear();
+            msg->Attendi();
             iso.ui.Cmd_Stampa->click();
             ::setrlimit(RLIMIT_FSIZE, &limite);
             QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll() == prima);
@@ -244,12 +253,14 @@ private slots:
         // afterwards the window has its own palette back, unset as before.
         ModuleDIC d;
         Frm_Isolanti iso(d);
-        iso.show(), iso.activateWindow();
+        iso.show();
+        iso.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&iso, kAttesaMs));
         iso.ui.Txt[0]->setFocus();
         const QColor evidenza = iso.palette().color(QPalette::Highlight);
         QPrinter pdf;
-        pdf.setOutputFormat(QPrinter::PdfFormat), pdf.setOutputFileName(File(QStringLiteral("e.pdf")));
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(File(QStringLiteral("e.pdf")));
         QVERIFY(StampaFinestra(pdf, &iso));
         QVERIFY(!iso.testAttribute(Qt::WA_SetPalette) && iso.palette().color(QPalette::Highlight) == evidenza);
         QVERIFY(iso.ui.Txt[0]->hasFocus() && !iso.ui.Txt[0]->isReadOnly());
@@ -261,10 +272,14 @@ private slots:
         // the size grip it shows on screen.
         ModuleDIC d;
         Frm_Alim w(d);
-        w.Form_Load(), w.show(), w.activateWindow();
+        w.Form_Load();
+        w.show();
+        w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w, kAttesaMs));
         CampoNumerico* campo = w.ui.Txt_LamCdP;
-        campo->setFocus(), campo->SetGiallo(true), campo->selectAll();
+        campo->setFocus();
+        campo->SetGiallo(true);
+        campo->selectAll();
         const QRgb evidenza = campo->palette().color(QPalette::Highlight).rgb();
         QVERIFY(campo->hasSelectedText());
         const QSet<QRgb> colori =
