@@ -23,19 +23,7 @@ static std::unique_ptr<ModuleDIC> Progetto() {
     return d;
 }
 
-static DatiAlimTesti Testi() {
-    DatiAlimTesti t;
-    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
-    t.Cmb_Frequenza = "50";
-    t.Cmb_Induzione = "1,0";
-    t.Cmb_Densita = "2,5";
-    t.Cmb_CoefK = "1,3";
-    t.Txt_PriVolt[0] = "230";
-    t.Txt_SecVolt[0] = "150";
-    t.Txt_SecAmp[0] = "2";
-    t.Txt_SecPot[0] = "300";
-    return t;
-}
+static DatiAlimTesti Testi() { return TestiUnAvvolgimento({"230", "150", "2", "300"}); }
 
 TEST_F(AlimPasso, WholePassWithTheStackFromThePower) {
     auto d = Progetto();

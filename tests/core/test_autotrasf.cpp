@@ -123,14 +123,7 @@ TEST(AutoTrasfPasso, WholePassInBothModes) {
     Circa({V(msg.boxes.size(), 0), V(d->CoefK, 1.3f), V(d->LamSE, 11.258329f), V(d->PriSpire[0], 138), V(d->SecSpire[0], 502)});
 
     // Stepping up, the primary carries the section current.
-    t = TestiAutoTrasf();
-    t.Cmb_Induzione = "1,2";
-    t.Cmb_Densita = "3,0";
-    t.Cmb_CoefK = "1,2";
-    t.Txt_PriVolt[0] = "200";
-    t.Txt_SecVolt[0] = "240";
-    t.Txt_SecAmp[0] = "0,4166667";
-    t.Txt_SecPot[0] = "100";
+    t = TestiUnAvvolgimento({"200", "240", "0,4166667", "100", "1,2", "3,0", "1,2"});
     d->ConoscoPotenza = VERO;
     CalcoloAutoTrasf(*d, t, msg);
     Circa({V(d->LamSE, 4.89897919f), V(d->PriSpire[0], 1533), V(d->SecSpire[0], 421), V(d->PriAmp[0], 0.17679301f),

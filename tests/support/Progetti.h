@@ -21,6 +21,28 @@ inline std::unique_ptr<ModuleDIC> NuovoProgetto() {
     return d;
 }
 
+// A single-phase window's texts with one primary and one secondary, as the
+// engine's reader takes them: 50 Hz, the flux density, current density and
+// coefficient K (1,0 T, 2,5 A/mm² and 1,3 unless given), the primary's
+// voltage and the secondary's voltage, current and power.
+struct UnAvvolgimento {
+    const char *priVolt, *secVolt, *secAmp, *secPot;
+    const char *induzione = "1,0", *densita = "2,5", *coefK = "1,3";
+};
+inline DatiAlimTesti TestiUnAvvolgimento(const UnAvvolgimento& v) {
+    DatiAlimTesti t;
+    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
+    t.Cmb_Frequenza = "50";
+    t.Cmb_Induzione = v.induzione;
+    t.Cmb_Densita = v.densita;
+    t.Cmb_CoefK = v.coefK;
+    t.Txt_PriVolt[0] = v.priVolt;
+    t.Txt_SecVolt[0] = v.secVolt;
+    t.Txt_SecAmp[0] = v.secAmp;
+    t.Txt_SecPot[0] = v.secPot;
+    return t;
+}
+
 // The memory file system where there is one (a save there waits for no
 // disk), else the system's temporary folder.
 inline std::filesystem::path CartellaInMemoria() {

@@ -27,19 +27,7 @@ inline std::unique_ptr<ModuleDIC> NuovoProgettoAutoTrasf() {
 
 // The autotransformer window's texts: 160 V in, 120 V 2,5 A 300 VA out,
 // 50 Hz, 1,0 T, 2,5 A/mm², K 1,3.
-inline DatiAlimTesti TestiAutoTrasf() {
-    DatiAlimTesti t;
-    t.Cmb_PriNumAvv = t.Cmb_SecNumAvv = "1";
-    t.Cmb_Frequenza = "50";
-    t.Cmb_Induzione = "1,0";
-    t.Cmb_Densita = "2,5";
-    t.Cmb_CoefK = "1,3";
-    t.Txt_PriVolt[0] = "160";
-    t.Txt_SecVolt[0] = "120";
-    t.Txt_SecAmp[0] = "2,5";
-    t.Txt_SecPot[0] = "300";
-    return t;
-}
+inline DatiAlimTesti TestiAutoTrasf() { return TestiUnAvvolgimento({"160", "120", "2,5", "300"}); }
 
 // An output transformer, single-ended, one section a side, isolated windings
 // on bobbin 1 in groove H.

@@ -3,6 +3,7 @@
 #include <optional>
 #include <utility>
 
+#include "ProgettoSchema.h"
 #include "UiTestSupport.h"
 #include "disegni/Schema.h"
 #include "engine/ModuleDIC.h"
@@ -32,21 +33,7 @@ struct Caso {
 // Every other winding: 220 V 0,45 A 1234 turns 0,3 mm on the primary side,
 // 12 V (13,5 V off load) 1,5 A 80 turns 0,8 mm on the secondary side.
 std::unique_ptr<ModuleDIC> Progetto(const Caso& c) {
-    auto d = std::make_unique<ModuleDIC>();
-    d->TipoCalcolo = static_cast<int16_t>(c.tipo);
-    d->PriUlt = c.pri;
-    d->SecUlt = c.sec;
-    for (int i = 0; i < AVV_MAX; ++i) {
-        d->PriVolt[i] = 220;
-        d->PriAmp[i] = 0.45f;
-        d->PriSpire[i] = 1234;
-        d->PriFiloNudo[i] = 0.3f;
-        d->SecVolt[i] = 12;
-        d->SecVoltVuoto[i] = 13.5f;
-        d->SecAmp[i] = 1.5f;
-        d->SecSpire[i] = 80;
-        d->SecFiloNudo[i] = 0.8f;
-    }
+    auto d = ProgettoSchema(c.tipo, c.pri, c.sec, {220, 0, 0.45f, 1234, 0.3f}, {12, 13.5f, 1.5f, 80, 0.8f});
     d->PriVolt[0] = c.priVolt;
     d->SecVoltVuoto[0] = c.vuoto;
     d->SecVolt[0] = c.secVolt;
