@@ -31,8 +31,8 @@ CampoNumerico::CampoNumerico(QWidget* parent, int limite, Tipo tipo, LostFocus::
         emit lostFocusCheck();
         if (io && controllo_) controllo_();
         // The default put back for a refused value is selected in the field
-        // that keeps the focus, whatever the check wrote since: the user just
-        // told the value is wrong types the right one over it.
+        // that keeps the focus, whatever the check wrote since: the user, just
+        // told the value is wrong, types the right one over it.
         if (io && rifiutato_ && window()->focusWidget() == this) selectAll();
     });
     SetGiallo(false);

@@ -5,11 +5,11 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 
 #include <algorithm>
 #include <utility>
