@@ -271,6 +271,21 @@ inline QString TastoEScrivi(Qt::Key tasto, const QString& tasti) {
     return fuoco ? fuoco->objectName() + ':' + TestoDi(fuoco) : QString();
 }
 
+// A text dragged from another program over `verso` and dropped at its left
+// end, as a person does: whether `verso` took the drag as it entered.
+inline bool Trascina(QWidget* verso, const QString& testo) {
+    QMimeData dati;
+    dati.setText(testo);
+    const QPoint sinistra(2, verso->height() / 2);
+    QDragEnterEvent entra(sinistra, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(verso, &entra);
+    QDragMoveEvent muove(sinistra, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(verso, &muove);
+    QDropEvent cade(sinistra, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(verso, &cade);
+    return entra.isAccepted();
+}
+
 // Picks `voce` of `menu` in the window's menu bar with the mouse, as a user
 // does: a menu never takes the focus from the window's controls.
 inline void DalMenu(QMainWindow* finestra, QMenu* menu, QAction* voce) {

@@ -45,6 +45,13 @@ QString FuoriLimiti(const CampoNumerico* c) {
     return l->Accetta(grande.toFloat()) ? QString() : grande;
 }
 
+// A click into box `c`, and `testo` typed over its whole text.
+void ScriviSopra(CampoNumerico* c, const QString& testo) {
+    QTest::mouseClick(c, Qt::LeftButton);
+    c->selectAll();
+    QTest::keyClicks(c, testo);
+}
+
 // Swallows the keys sent to a control that is no box, recording them: a list
 // does not pick an item by them.
 struct Tasti : QObject {
@@ -61,9 +68,7 @@ struct Tasti : QObject {
 // landed in `verso`, else where they went. A box entered gets its text back,
 // so that leaving it later checks nothing.
 QString Lascia(CampoNumerico* da, const QString& testo, QWidget* verso, bool tab) {
-    QTest::mouseClick(da, Qt::LeftButton);
-    da->selectAll();
-    QTest::keyClicks(da, testo);
+    ScriviSopra(da, testo);
     if (auto* casella = qobject_cast<CampoNumerico*>(verso)) {
         const QString prima = casella->text();
         const QString dove = FuocoEDigitato(da, verso, tab);
@@ -138,9 +143,7 @@ void RifiutatoEDigitato(const Dove& dove, CampoNumerico* c) {
     if (fuori.isEmpty()) return;
     const QString prima = c->text();
     dove.msg.Azzera();
-    QTest::mouseClick(c, Qt::LeftButton);
-    c->selectAll();
-    QTest::keyClicks(c, fuori);
+    ScriviSopra(c, fuori);
     QTest::keyClick(c, Qt::Key_Return);
     QTest::keyClick(c, Qt::Key_3);
     const QString caso = dove.w->objectName() + ' ' + c->objectName();
@@ -201,9 +204,7 @@ void Rotella(int pri, int sec, const char* lettera, bool fuori) {
         const QString testo = fuori ? FuoriLimiti(c) : Diverso(c);
         const QString caso = a->w->objectName() + ' ' + c->objectName() + ' ' + testo;
         QVERIFY2(!testo.isEmpty(), qPrintable(caso));
-        QTest::mouseClick(c, Qt::LeftButton);
-        c->selectAll();
-        QTest::keyClicks(c, testo);
+        ScriviSopra(c, testo);
         const QPoint centro = striscia->rect().center();
         for (const int verso : {-120, -120, 120}) {
             QWheelEvent rotella(centro, striscia->mapToGlobal(centro), {}, {0, verso}, Qt::NoButton, Qt::NoModifier,

@@ -39,20 +39,6 @@ QString Domanda(QAction* W::Controlli::*voce) {
     return dopo.join(' ') + ' ' + a.ui().Txt_SecVolt[0]->text() + (a.w->isVisible() ? " shown" : " closed");
 }
 
-// The drop of `testo` at the left end of `verso`, the focus being elsewhere,
-// as a person drags it from another program.
-void Lascia(CampoNumerico* verso, const QString& testo) {
-    QMimeData dati;
-    dati.setText(testo);
-    const QPoint sinistra(2, verso->height() / 2);
-    QDragEnterEvent entra(sinistra, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(verso, &entra);
-    QDragMoveEvent muove(sinistra, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(verso, &muove);
-    QDropEvent cade(sinistra, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(verso, &cade);
-}
-
 }  // namespace
 
 class TestNullaPerso : public QObject {
@@ -78,7 +64,7 @@ private slots:
         a.MostraConFuoco();
         CampoNumerico* amp = a.ui().Txt_SecAmp[0];
         QTest::mouseClick(a.ui().Txt_SecVolt[0], Qt::LeftButton);
-        Lascia(amp, QStringLiteral("999"));
+        Trascina(amp, QStringLiteral("999"));
         QVERIFY(amp->hasFocus());
         QCOMPARE(amp->text(), QStringLiteral("9992"));
         a.msg.Attendi();
@@ -96,7 +82,7 @@ private slots:
         a.msg.falliscePerInattesi = false;  // the power warnings of 52,6 A
         CampoNumerico* amp = a.ui().Txt_SecAmpLin[0];
         QTest::mouseClick(a.ui().Txt_SecVolt[0], Qt::LeftButton);
-        Lascia(amp, QStringLiteral("5"));
+        Trascina(amp, QStringLiteral("5"));
         QCOMPARE(amp->text(), QStringLiteral("52,6"));
         SalvaNuovoApri(a);
         QCOMPARE(amp->Valore(), std::optional<float>(52.6f));
@@ -116,7 +102,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&f, kAttesaMs));
         CampoNumerico* ki = Figlio<CampoNumerico>(&f, "Txt_IngKi");
         QTest::mouseClick(Figlio<CampoNumerico>(&f, "Txt_IsoAvvH"), Qt::LeftButton);
-        Lascia(ki, QStringLiteral("99"));
+        Trascina(ki, QStringLiteral("99"));
         QVERIFY(ki->hasFocus());
         QCOMPARE(ki->text(), QStringLiteral("9910"));
         msg.Attendi();
